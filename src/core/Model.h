@@ -1,0 +1,126 @@
+#pragma once
+// The project model: the one partition the program works on. One instance lives for the whole
+// run, owned by the main window and handed to every form; the calculation reads and writes it.
+
+#include "core/KrotkiTekst.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace murolab {
+
+inline constexpr int kLiczbaSlotow = 15;      // layer slots of the model and of the project file
+inline constexpr int kLimitWarstw = 10;       // the editing commands never grow the grid past this
+inline constexpr int kWpisyTablicyNasycenia = 55; // -24 .. +30 degC, one entry per whole degree
+inline constexpr int kTempNieustalonaZewn = -50;  // "not set" markers of the working conditions
+inline constexpr int kTempNieustalonaWewn = 50;
+
+// A fixed array indexed Od..Do inclusive (the layers are numbered from 1, planes and points from 0).
+// Every access is checked: an index outside the range throws instead of reading a neighbour.
+template <typename T, int Od, int Do>
+class TTablica {
+public:
+    static constexpr int Pierwszy = Od;
+    static constexpr int Ostatni = Do;
+    static constexpr int Rozmiar = Do - Od + 1;
+
+    T& operator[](int i) { return dane_[Indeks(i)]; }
+    const T& operator[](int i) const { return dane_[Indeks(i)]; }
+    void Wyzeruj() { dane_.fill(T{}); }
+    auto begin() { return dane_.begin(); }
+    auto end() { return dane_.end(); }
+    auto begin() const { return dane_.begin(); }
+    auto end() const { return dane_.end(); }
+
+private:
+    static std::size_t Indeks(int i) {
+        if (i < Od || i > Do)
+            throw std::out_of_range("Indeks " + std::to_string(i) + " poza zakresem " + std::to_string(Od) +
+                                    ".." + std::to_string(Do));
+        return static_cast<std::size_t>(i - Od);
+    }
+    std::array<T, Rozmiar> dane_{};
+};
+
+struct TWarstwa {
+    TKrotkiTekst<40> Nazwa;
+    double Grubosc = 0; // d, m
+    double Lambda = 0;  // W/(m K)
+    double Mi = 0;      // water-vapour diffusion resistance factor
+};
+
+struct TWarunkiPracy {
+    std::int32_t TempZewn = 0;   // te, degC; -50 = not set
+    std::int32_t TempWew = 0;    // ti, degC; 50 = not set
+    std::int32_t WilgotZewn = 0; // phi_e, %
+    std::int32_t WilgotWewn = 0; // phi_i, %
+    double Rsi = 0;              // m2 K/W
+    double Rse = 0;
+    TKrotkiTekst<40> TypPrzegrody;
+    TKrotkiTekst<40> StrefaKl;
+    TKrotkiTekst<40> WarunkiWilg;
+    // Corrections to the heat-transfer coefficient.
+    std::int32_t NrNieszczelnosci = 0; // 1-based layer with air voids; 0 = no air-void correction
+    double DeltaU = 0;                 // W/(m2 K)
+    double LambdaF = 0;                // fastener conductivity, W/(m K); 0 = no fastener correction
+    std::int32_t Alfa = 0;             // 1/m
+    std::int32_t LiczbaF = 0;          // fasteners per m2
+    double PoleF = 0;                  // m2
+    double DeltaUk = 0;                // linear thermal bridges: 0, 0.05 or 0.15
+    double MostekWlasny = 0;           // the user's own addition
+
+    // The reset values of the command New: temperatures at their "not set" markers, the rest empty.
+    void Resetuj();
+};
+
+struct TDaneProjektu {
+    TKrotkiTekst<40> Obiekt;
+    TKrotkiTekst<60> Adres;
+    TKrotkiTekst<40> Inwestor;
+    TKrotkiTekst<40> Projektant;
+    TKrotkiTekst<10> Data;
+};
+
+using TTablicaNasycenia = std::array<double, kWpisyTablicyNasycenia>; // hPa, entry 0 = -24 degC
+
+// Results of the last calculation. Layers k = 1..n, planes i = 0..n (0 = inner surface),
+// points j = 0..n+2 (0 = indoor air, i+1 = plane i, n+2 = outdoor air). Pressures in Pa.
+struct TWyniki {
+    TTablica<double, 1, kLiczbaSlotow> R;
+    double SumaR = 0;
+    TTablica<double, 0, kLiczbaSlotow> NarastR;
+    double U0 = 0;
+    TTablica<double, 0, kLiczbaSlotow + 2> Temp;
+    double SumaGrubosc = 0;
+    TTablica<double, 1, kLiczbaSlotow> NarastGrubosc;
+    TTablica<double, 1, kLiczbaSlotow> Delta;
+    double SumaDelta = 0;
+    TTablica<double, 1, kLiczbaSlotow> NarastDelta;
+    double CisCzastWewn = 0;
+    double CisCzastZewn = 0;
+    double P = 0;
+    TTablica<double, 0, kLiczbaSlotow> CisCzast;
+    TTablica<double, 0, kLiczbaSlotow + 2> CisNasy;
+    double I = 0;
+    double Ts = 0;
+
+    void Wyzeruj() { *this = TWyniki{}; }
+};
+
+struct TModelProjektu {
+    TTablica<TWarstwa, 1, kLiczbaSlotow> Warstwy;
+    std::int32_t LiczbaWarstw = 0;
+    TWarunkiPracy WarunkiPracy;
+    TDaneProjektu DaneProjektu;
+    TTablicaNasycenia TablicaNasycenia{};
+    TWyniki Wyniki;
+
+    // The model reset of the command New: layers and working conditions only; the description,
+    // the saturation table and the results stay.
+    void Resetuj();
+};
+
+} // namespace murolab

@@ -1,0 +1,42 @@
+#pragma once
+// The checks of the calculate command that do not depend on a window: the layer limits and the
+// working conditions of the model. The window and the command line report their messages.
+
+#include "core/Model.h"
+
+#include <optional>
+#include <string>
+
+namespace murolab::komunikaty {
+// Captions.
+inline constexpr const char* Uwaga = "Murolab -UWAGA !!!";
+inline constexpr const char* Przypomnienie = "Murolab -Przypomnienie !!!";
+inline constexpr const char* Murolab = "Murolab";
+
+inline constexpr const char* BrakWarstw = "Nie wprowadzono warstw !!";
+inline constexpr const char* ZlaLambda = "Podana wartość wspł. przwodzenia ciepła jest niepoprawna. Jeżeli nadal będze "
+                                         "pojawiał się taki komunikat zajżyj do pomocy programu.";
+inline constexpr const char* ZleMi = "Podana wartość wspł. oporu dyfuzji jest niepoprawna. Jeżeli nadal będze pojawiał "
+                                     "się taki komunikat zajżyj do pomocy programu.";
+inline constexpr const char* ZlaGrubosc = "Podana grubość warstwy jest niepoprawna. Jeżeli nadal będze pojawiał się "
+                                          "taki komunikat zajżyj do pomocy programu.";
+inline constexpr const char* BrakWarunkow = "Nie określono warunków pracy !!";
+inline constexpr const char* BrakMostkow = "W obliczeniach nie uwzględniono wpływu mostków cieplnych !";
+inline constexpr const char* BledneDane = "Błędnie wporwadzone dane !!!";
+} // namespace murolab::komunikaty
+
+namespace murolab {
+
+// The limits of one layer, tested in the order lambda, mu, d (bounds inclusive). Returns the
+// message of the first failed test, or nothing when the layer passes.
+std::optional<std::string> BladWarstwy(double lambda, double mi, double grubosc);
+
+enum class TStanWarunkow {
+    Brak,          // "Nie określono warunków pracy !!": the calculation must not run
+    BezPoprawek,   // set, but no thermal-bridge correction of any kind: remind, then go on
+    Kompletne,
+};
+
+TStanWarunkow SprawdzWarunkiModelu(const TModelProjektu& model);
+
+} // namespace murolab

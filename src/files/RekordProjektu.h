@@ -1,0 +1,42 @@
+#pragma once
+// The project file: one 1296-byte record, the memory image of the model's stored part
+// (15 layer records, the working conditions with the corrections, the layer count).
+
+#include "core/Model.h"
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace murolab {
+
+inline constexpr std::size_t kRozmiarRekordu = 1296;
+using TRekordProjektu = std::array<std::uint8_t, kRozmiarRekordu>;
+
+// What a project file holds, decoded: all 15 layer slots, the working conditions and the count.
+struct TZawartoscProjektu {
+    TTablica<TWarstwa, 1, kLiczbaSlotow> Warstwy;
+    TWarunkiPracy WarunkiPracy;
+    std::int32_t LiczbaWarstw = 0;
+};
+
+// Encodes the stored part of the model; padding and unused text bytes are zeros.
+TRekordProjektu KodujRekord(const TModelProjektu& model);
+
+// Decodes a file's bytes (bytes after the first 1296 are ignored). Refuses, with a Polish message
+// and without touching anything, a file shorter than 1296 bytes, a count outside 0..15 and any
+// number that is not finite. The result holds either the content or the message.
+std::variant<TZawartoscProjektu, std::string> DekodujRekord(std::span<const std::uint8_t> bajty);
+
+// Reads a project file whole. Failure to read gives a message (std::string alternative).
+std::variant<TZawartoscProjektu, std::string> CzytajPlikProjektu(const std::string& sciezka);
+
+// Writes the record to a temporary file beside the target, flushes it and renames it over the
+// target only when everything was written; on failure the old file stays as it was.
+// Returns the error message on failure, an empty string on success.
+std::string ZapiszPlikProjektu(const std::string& sciezka, const TRekordProjektu& rekord);
+
+} // namespace murolab

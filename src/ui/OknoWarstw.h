@@ -1,0 +1,30 @@
+#pragma once
+// What the layer insertion dialog needs of the main window: the layer grid with its count, the
+// humidity class chosen on the working-conditions sheet, and the window itself to hide and show.
+// The main window implements it; tests of the dialog may use a small fake.
+
+#include <QString>
+
+class QWidget;
+
+namespace murolab {
+
+class TOknoWarstw {
+public:
+    virtual ~TOknoWarstw() = default;
+
+    virtual QWidget* OknoGlowne() = 0;
+    // Text of ComboBoxWarunkiWilg: "Warunki średniowilgotne" or "Warunki wilgotne".
+    virtual QString KlasaWilgotnosci() const = 0;
+    // LiczbaWarstw of the model: the rows of the grid in use.
+    virtual int LiczbaWarstw() const = 0;
+    // Grows the grid by one numbered row; at 10 layers or more nothing happens.
+    virtual void DodajWiersz() = 0;
+    // Moves rows t .. count-2 one row down (columns 1 to 4; column 0 keeps its numbering).
+    virtual void PrzesunWierszeWDol(int liczba, int wiersz) = 0;
+    // Writes name, lambda, mu and d (texts as they stand) into grid row r and shows sheet 1.
+    virtual void WpiszWiersz(int wiersz, const QString& nazwa, const QString& lambda, const QString& mi,
+                             const QString& grubosc) = 0;
+};
+
+} // namespace murolab
