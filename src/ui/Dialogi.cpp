@@ -1,0 +1,77 @@
+#include "ui/Dialogi.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace murolab {
+
+namespace {
+QMessageBox::Icon IkonaQt(TIkona ikona) {
+    switch (ikona) {
+    case TIkona::Stop:
+        return QMessageBox::Critical;
+    case TIkona::Pytanie:
+        return QMessageBox::Question;
+    case TIkona::Wykrzyknik:
+        return QMessageBox::Warning;
+    case TIkona::Informacja:
+        return QMessageBox::Information;
+    case TIkona::Brak:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString FiltryQt(const TParametryPliku& p) {
+    QStringList filtry;
+    for (const TFiltrPliku& f : p.Filtry)
+        filtry << QStringLiteral("%1 (%2)").arg(f.Opis, f.Wzorzec);
+    return filtry.join(QStringLiteral(";;"));
+}
+
+QString PokazDialogPliku(QWidget* rodzic, const TParametryPliku& p, QFileDialog::AcceptMode tryb) {
+    QFileDialog dialog(rodzic, p.Tytul);
+    dialog.setAcceptMode(tryb);
+    dialog.setFileMode(tryb == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    // The descriptions are shown as they stand; the patterns in them are only for the filter.
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+    dialog.setNameFilter(FiltryQt(p));
+    dialog.setDefaultSuffix(p.DomyslneRozszerzenie);
+    if (!p.NazwaPoczatkowa.isEmpty())
+        dialog.selectFile(p.NazwaPoczatkowa);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+} // namespace
+
+TOdpowiedz TDialogiQt::Komunikat(QWidget* rodzic, const QString& tekst, const QString& tytul, TIkona ikona,
+                                 TPrzyciski przyciski) {
+    QMessageBox pole(IkonaQt(ikona), tytul, tekst,
+                     przyciski == TPrzyciski::TakNie ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, rodzic);
+    const int wynik = pole.exec();
+    if (przyciski == TPrzyciski::Ok)
+        return TOdpowiedz::Ok;
+    return wynik == QMessageBox::Yes ? TOdpowiedz::Tak : TOdpowiedz::Nie;
+}
+
+void TDialogiQt::Blad(QWidget* rodzic, const QString& tekst) {
+    QMessageBox pole(QMessageBox::Critical, QStringLiteral("Murolab"), tekst, QMessageBox::Ok, rodzic);
+    pole.exec();
+}
+
+QString TDialogiQt::PlikDoOtwarcia(QWidget* rodzic, const TParametryPliku& parametry) {
+    return PokazDialogPliku(rodzic, parametry, QFileDialog::AcceptOpen);
+}
+
+QString TDialogiQt::PlikDoZapisu(QWidget* rodzic, const TParametryPliku& parametry) {
+    return PokazDialogPliku(rodzic, parametry, QFileDialog::AcceptSave);
+}
+
+int TDialogiQt::PokazModalnie(QDialog* okno) { return okno->exec(); }
+
+void TDialogiQt::Sygnal() { QApplication::beep(); }
+
+} // namespace murolab

@@ -1,0 +1,171 @@
+#include "ui/NumEdit.h"
+
+#include "core/Liczby.h"
+#include "ui/Bezpiecznie.h"
+#include "ui/Dialogi.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMenu>
+
+namespace murolab {
+
+namespace {
+constexpr char16_t kBackspace = 8;
+constexpr char16_t kEnter = 13;
+
+// The character a key press delivers to a key filter, as a classic edit control sees it:
+// control keys give their control codes (Ctrl+V is 22), keys that type nothing give QChar().
+QChar ZnakKlawisza(const QKeyEvent* z) {
+    if (z->key() == Qt::Key_Backspace)
+        return QChar(kBackspace);
+    if (z->key() == Qt::Key_Return || z->key() == Qt::Key_Enter)
+        return QChar(kEnter);
+    if (z->key() == Qt::Key_Escape)
+        return QChar(27);
+    // The keypad's decimal key types the program's separator whatever the keyboard layout.
+    if ((z->modifiers() & Qt::KeypadModifier) && (z->key() == Qt::Key_Period || z->key() == Qt::Key_Comma))
+        return QChar(kSeparatorDziesietny);
+    if ((z->modifiers() & Qt::ControlModifier) && z->key() >= Qt::Key_A && z->key() <= Qt::Key_Z)
+        return QChar(z->key() - Qt::Key_A + 1);
+    const QString tekst = z->text();
+    if (tekst.size() == 1)
+        return tekst.front();
+    return QChar();
+}
+
+bool JestSkrotemSchowka(const QKeyEvent* z) {
+    return z->matches(QKeySequence::Paste) || z->matches(QKeySequence::Copy) || z->matches(QKeySequence::Cut);
+}
+} // namespace
+
+TNumEdit::TNumEdit(TDialogi& dialogi, QWidget* rodzic) : QLineEdit(rodzic), dialogi_(dialogi) {
+    setText(QStringLiteral("0"));
+}
+
+void TNumEdit::Odrzuc(QChar& znak) {
+    dialogi_.Sygnal();
+    znak = QChar();
+}
+
+void TNumEdit::CheckNaturalKey(QChar& znak) {
+    const char16_t c = znak.unicode();
+    if (c == kBackspace || c == kEnter || (c >= u'0' && c <= u'9'))
+        return;
+    Odrzuc(znak);
+}
+
+void TNumEdit::CheckIntegerKey(QChar& znak) {
+    if (znak == u'-') {
+        const int poczatek = hasSelectedText() ? selectionStart() : cursorPosition();
+        if (poczatek != 0 || text().contains(u'-'))
+            Odrzuc(znak);
+        return;
+    }
+    CheckNaturalKey(znak);
+}
+
+void TNumEdit::CheckRealKey(QChar& znak) {
+    if (znak == QChar(kSeparatorDziesietny)) {
+        if (text().contains(QChar(kSeparatorDziesietny)))
+            Odrzuc(znak);
+        return;
+    }
+    CheckIntegerKey(znak);
+}
+
+bool TNumEdit::MiesciSie(int ileZnakow) const {
+    return maxLength_ <= 0 || text().size() - selectedText().size() + ileZnakow <= maxLength_;
+}
+
+void TNumEdit::keyPressEvent(QKeyEvent* z) {
+    QChar znak = JestSkrotemSchowka(z) ? QChar(22) : ZnakKlawisza(z);
+    if (znak.isNull()) {
+        // Arrows, Delete, Home, End, Tab: no character, nothing to filter.
+        QLineEdit::keyPressEvent(z);
+        return;
+    }
+    switch (numType_) {
+    case ntInteger:
+        CheckIntegerKey(znak);
+        break;
+    case ntReal:
+        CheckRealKey(znak);
+        break;
+    case ntNatural:
+        CheckNaturalKey(znak);
+        break;
+    }
+    if (znak.isNull()) {
+        z->accept();
+        return;
+    }
+    const char16_t c = znak.unicode();
+    if (c == kBackspace || c == kEnter) {
+        QLineEdit::keyPressEvent(z);
+        return;
+    }
+    if (!MiesciSie(1)) {
+        z->accept();
+        return;
+    }
+    insert(QString(znak));
+    z->accept();
+}
+
+void TNumEdit::focusInEvent(QFocusEvent* z) {
+    QLineEdit::focusInEvent(z);
+    if (z->reason() != Qt::ActiveWindowFocusReason && z->reason() != Qt::PopupFocusReason)
+        emit Wejscie();
+}
+
+void TNumEdit::focusOutEvent(QFocusEvent* z) {
+    QLineEdit::focusOutEvent(z);
+    // Switching windows or opening a menu is not leaving the field.
+    if (z->reason() == Qt::ActiveWindowFocusReason || z->reason() == Qt::PopupFocusReason)
+        return;
+    emit Wyjscie();
+    Bezpiecznie(dialogi_, this, [this] { NaprawTekst(); });
+}
+
+void TNumEdit::NaprawTekst() {
+    const std::string tekst = text().toStdString();
+    QString nowy;
+    if (tekst.empty())
+        nowy = QStringLiteral("0");
+    else if (numType_ == ntReal)
+        nowy = QString::fromStdString(Ogolny(NaLiczbe(tekst)));
+    else
+        nowy = QString::fromStdString(Calkowita(NaCalkowita(tekst)));
+    if (nowy != text())
+        setText(nowy);
+}
+
+void TNumEdit::WklejZeSchowka() {
+    // Pasting through the menu is not filtered (the repair on leaving refuses what is not a number),
+    // but it respects the length limit as typing does.
+    QString wklejany = QApplication::clipboard()->text();
+    if (maxLength_ > 0) {
+        const int miejsce = maxLength_ - (text().size() - selectedText().size());
+        wklejany = wklejany.left(std::max(0, miejsce));
+    }
+    insert(wklejany);
+}
+
+void TNumEdit::contextMenuEvent(QContextMenuEvent* z) {
+    QMenu* menu = createStandardContextMenu();
+    for (QAction* a : menu->actions()) {
+        if (a->objectName() == QLatin1String("edit-paste")) {
+            a->disconnect();
+            connect(a, &QAction::triggered, this, [this] { WklejZeSchowka(); });
+        }
+    }
+    menu->exec(z->globalPos());
+    delete menu;
+}
+
+} // namespace murolab

@@ -1,0 +1,59 @@
+#pragma once
+// The numeric entry field of every form: a line edit whose key filter admits only the characters
+// of its number kind and which repairs its text when it loses the focus ("0" for an empty field,
+// one canonical notation for a number). It checks no ranges: the forms do.
+
+#include <QLineEdit>
+
+namespace murolab {
+
+class TDialogi;
+
+enum TNumType { ntInteger = 0, ntReal = 1, ntNatural = 2 };
+
+class TNumEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TNumEdit(TDialogi& dialogi, QWidget* rodzic = nullptr);
+
+    TNumType NumType() const { return numType_; }
+    void SetNumType(TNumType typ) { numType_ = typ; }
+    // Limits only what the user types or pastes; text written by the program is never cut.
+    // 0 = no limit. (QLineEdit's own maxLength would also cut setText.)
+    int MaxLength() const { return maxLength_; }
+    void SetMaxLength(int n) { maxLength_ = n; }
+
+    // The repair of the text on leaving the field; public so that forms can run it when they
+    // read a field that still has the focus. Throws BladKonwersji when the text does not convert.
+    void NaprawTekst();
+
+signals:
+    void Wejscie(); // OnEnter
+    void Wyjscie(); // OnExit: raised before the repair, so a handler sees the text as typed
+
+protected:
+    // Key rules by number kind. Each takes the typed character and clears it (QChar()) to drop it;
+    // a dropped character sounds the beep.
+    virtual void CheckRealKey(QChar& znak);
+    virtual void CheckIntegerKey(QChar& znak);
+    virtual void CheckNaturalKey(QChar& znak);
+
+    void keyPressEvent(QKeyEvent* zdarzenie) override;
+    void focusInEvent(QFocusEvent* zdarzenie) override;
+    void focusOutEvent(QFocusEvent* zdarzenie) override;
+    void contextMenuEvent(QContextMenuEvent* zdarzenie) override;
+
+    void Odrzuc(QChar& znak);
+    TDialogi& dialogi_;
+
+private:
+    bool MiesciSie(int ileZnakow) const;
+    void WklejZeSchowka();
+    TNumType numType_ = ntInteger;
+    int maxLength_ = 0;
+};
+
+// The decimal separator of the program's number format.
+inline constexpr char16_t kSeparatorDziesietny = u',';
+
+} // namespace murolab

@@ -1,0 +1,171 @@
+// The numeric field: key rules per number kind, the beep, the repair on leaving, the length limit.
+
+#include "DialogiTestowe.h"
+#include "ui/NumEdit.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QVBoxLayout>
+#include <QWidget>
+#include <QtTest>
+
+using namespace murolab;
+
+namespace {
+// Types one key into the field as the keyboard would.
+void Wpisz(QWidget* w, Qt::Key klawisz, const QString& tekst, Qt::KeyboardModifiers mod = Qt::NoModifier) {
+    QKeyEvent z(QEvent::KeyPress, klawisz, mod, tekst);
+    QApplication::sendEvent(w, &z);
+}
+void WpiszZnaki(QWidget* w, const QString& znaki) {
+    for (QChar c : znaki) {
+        Qt::Key k = Qt::Key_unknown;
+        if (c.isDigit())
+            k = Qt::Key(Qt::Key_0 + c.digitValue());
+        else if (c == u'-')
+            k = Qt::Key_Minus;
+        else if (c == u',')
+            k = Qt::Key_Comma;
+        else if (c == u'.')
+            k = Qt::Key_Period;
+        Wpisz(w, k, QString(c));
+    }
+}
+} // namespace
+
+class TestNumEdit : public QObject {
+    Q_OBJECT
+private slots:
+    void poczatek() {
+        TDialogiTestowe d;
+        TNumEdit e(d);
+        QCOMPARE(e.text(), QStringLiteral("0"));
+        QCOMPARE(e.NumType(), ntInteger);
+    }
+
+    void klawisze_data() {
+        QTest::addColumn<int>("typ");
+        QTest::addColumn<QString>("poczatkowy");
+        QTest::addColumn<int>("kursor");
+        QTest::addColumn<QString>("wpisane");
+        QTest::addColumn<QString>("wynik");
+        QTest::addColumn<int>("sygnaly");
+        QTest::newRow("calkowita: minus na poczatku") << int(ntInteger) << "5" << 0 << "-" << "-5" << 0;
+        QTest::newRow("calkowita: drugi minus") << int(ntInteger) << "-5" << 0 << "-" << "-5" << 1;
+        QTest::newRow("calkowita: minus w srodku") << int(ntInteger) << "55" << 1 << "-" << "55" << 1;
+        QTest::newRow("calkowita: przecinek") << int(ntInteger) << "" << 0 << "1,5" << "15" << 1;
+        QTest::newRow("naturalna: minus") << int(ntNatural) << "" << 0 << "-7" << "7" << 1;
+        QTest::newRow("naturalna: litery") << int(ntNatural) << "" << 0 << "a1b" << "1" << 2;
+        QTest::newRow("rzeczywista: drugi przecinek") << int(ntReal) << "" << 0 << "1,2,3" << "1,23" << 1;
+        QTest::newRow("rzeczywista: kropka") << int(ntReal) << "" << 0 << "1.5" << "15" << 1;
+        QTest::newRow("rzeczywista: minus i przecinek") << int(ntReal) << "" << 0 << "-0,5" << "-0,5" << 0;
+        QTest::newRow("rzeczywista: przecinek na poczatku") << int(ntReal) << "" << 0 << ",5" << ",5" << 0;
+    }
+    void klawisze() {
+        QFETCH(int, typ);
+        QFETCH(QString, poczatkowy);
+        QFETCH(int, kursor);
+        QFETCH(QString, wpisane);
+        QFETCH(QString, wynik);
+        QFETCH(int, sygnaly);
+        TDialogiTestowe d;
+        TNumEdit e(d);
+        e.SetNumType(TNumType(typ));
+        e.setText(poczatkowy);
+        e.setCursorPosition(kursor);
+        WpiszZnaki(&e, wpisane);
+        QCOMPARE(e.text(), wynik);
+        QCOMPARE(d.Sygnaly, sygnaly);
+    }
+
+    void klawiszeSterujace() {
+        TDialogiTestowe d;
+        TNumEdit e(d);
+        e.setText(QStringLiteral("12"));
+        e.setCursorPosition(2);
+        Wpisz(&e, Qt::Key_Backspace, QString());
+        QCOMPARE(e.text(), QStringLiteral("1"));
+        Wpisz(&e, Qt::Key_Return, QStringLiteral("\r"));
+        QCOMPARE(d.Sygnaly, 0);
+        // Escape and the clipboard shortcuts are refused with a beep.
+        Wpisz(&e, Qt::Key_Escape, QStringLiteral("\x1b"));
+        Wpisz(&e, Qt::Key_V, QStringLiteral("\x16"), Qt::ControlModifier);
+        Wpisz(&e, Qt::Key_C, QStringLiteral("\x03"), Qt::ControlModifier);
+        Wpisz(&e, Qt::Key_Insert, QString(), Qt::ShiftModifier);
+        QCOMPARE(d.Sygnaly, 4);
+        QCOMPARE(e.text(), QStringLiteral("1"));
+        // Keys that type nothing move the caret as usual.
+        Wpisz(&e, Qt::Key_Home, QString());
+        QCOMPARE(e.cursorPosition(), 0);
+        QCOMPARE(d.Sygnaly, 4);
+    }
+
+    void minusNadZaznaczeniem() {
+        // The rule looks at the whole text, the selected part included.
+        TDialogiTestowe d;
+        TNumEdit e(d);
+        e.setText(QStringLiteral("-5"));
+        e.selectAll();
+        WpiszZnaki(&e, QStringLiteral("-"));
+        QCOMPARE(e.text(), QStringLiteral("-5"));
+        QCOMPARE(d.Sygnaly, 1);
+    }
+
+    void limitDlugosci() {
+        TDialogiTestowe d;
+        TNumEdit e(d);
+        e.SetMaxLength(3);
+        e.setText(QString());
+        WpiszZnaki(&e, QStringLiteral("12345"));
+        QCOMPARE(e.text(), QStringLiteral("123"));
+        // Text written by the program is not cut.
+        e.setText(QStringLiteral("-1234"));
+        QCOMPARE(e.text(), QStringLiteral("-1234"));
+    }
+
+    void naprawa_data() {
+        QTest::addColumn<int>("typ");
+        QTest::addColumn<QString>("wpisane");
+        QTest::addColumn<QString>("wynik");
+        QTest::addColumn<QString>("blad");
+        QTest::newRow("pusty") << int(ntReal) << "" << "0" << "";
+        QTest::newRow("rzeczywista 0,50") << int(ntReal) << "0,50" << "0,5" << "";
+        QTest::newRow("rzeczywista ,5") << int(ntReal) << ",5" << "0,5" << "";
+        QTest::newRow("rzeczywista 5,") << int(ntReal) << "5," << "5" << "";
+        QTest::newRow("calkowita 007") << int(ntInteger) << "007" << "7" << "";
+        QTest::newRow("calkowita -0") << int(ntInteger) << "-0" << "0" << "";
+        QTest::newRow("calkowita sam minus") << int(ntInteger) << "-" << "-" << "'-' is not a valid integer value";
+        QTest::newRow("rzeczywista sam minus")
+            << int(ntReal) << "-" << "-" << "'-' is not a valid floating point value";
+        QTest::newRow("naturalna wklejony tekst")
+            << int(ntNatural) << "1a" << "1a" << "'1a' is not a valid integer value";
+    }
+    void naprawa() {
+        QFETCH(int, typ);
+        QFETCH(QString, wpisane);
+        QFETCH(QString, wynik);
+        QFETCH(QString, blad);
+        TDialogiTestowe d;
+        QWidget okno;
+        auto* uklad = new QVBoxLayout(&okno);
+        auto* e = new TNumEdit(d);
+        auto* inne = new QLineEdit;
+        uklad->addWidget(e);
+        uklad->addWidget(inne);
+        okno.show();
+        QApplication::setActiveWindow(&okno);
+        e->SetNumType(TNumType(typ));
+        e->setFocus(Qt::OtherFocusReason);
+        e->setText(wpisane);
+        QString widzianyPrzezWyjscie;
+        QObject::connect(e, &TNumEdit::Wyjscie, [&] { widzianyPrzezWyjscie = e->text(); });
+        inne->setFocus(Qt::TabFocusReason);
+        QCOMPARE(widzianyPrzezWyjscie, wpisane); // the form's exit handler sees the text as typed
+        QCOMPARE(e->text(), wynik);
+        QCOMPARE(d.Bledy(), blad.isEmpty() ? QStringList() : QStringList{blad});
+    }
+};
+
+QTEST_MAIN(TestNumEdit)
+#include "tst_numedit.moc"
