@@ -1,0 +1,955 @@
+// The layer insertion dialog and catalogue maintenance, offscreen. Each test works in a fresh
+// working directory holding a copy of the shipped group files (the dialog opens them by bare
+// names); tests that need a particular group write it there themselves.
+
+#include "OknoWarstwTestowe.h"
+#include "ui/DialogiTestowe.h"
+
+#include "catalogue/FormWstawWarstwe.h"
+#include "catalogue/PlikGrupy.h"
+#include "core/KrotkiTekst.h"
+#include "ui/NumEdit.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <fstream>
+#include <memory>
+
+using namespace murolab;
+
+namespace {
+
+struct TWpis {
+    QString Nazwa;
+    double LambdaSW;
+    double LambdaW;
+};
+
+TMaterial Material(const TWpis& w) {
+    TMaterial m;
+    m.Material.UstawUtf8(w.Nazwa.toStdString());
+    m.LambdaSW = w.LambdaSW;
+    m.LambdaW = w.LambdaW;
+    m.Mi = 10;
+    m.Gestosc = 1000;
+    m.Cieplo = 0.84;
+    return m;
+}
+
+// Writes a group file in the working directory, records in the given order.
+void ZapiszGrupe(const QString& plik, const QList<TWpis>& wpisy) {
+    std::ofstream(plik.toStdString(), std::ios::binary | std::ios::trunc).close();
+    for (const TWpis& w : wpisy)
+        DopiszMaterial(plik.toStdString(), Material(w), false);
+}
+
+QStringList NazwyWPliku(const QString& plik) {
+    QStringList nazwy;
+    for (const TMaterial& m : WczytajMaterialy(plik.toStdString()))
+        nazwy << QString::fromStdString(m.Material.Utf8());
+    return nazwy;
+}
+
+QByteArray Bajty(const QString& plik) {
+    QFile f(plik);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+const QString kSredniowilgotne = QStringLiteral("Warunki średniowilgotne");
+const QString kWilgotne = QStringLiteral("Warunki wilgotne");
+const QString kZakresGrubosci =
+    QStringLiteral("Podana grubość warstwy jest niepoprawna. Jeżeli nadal będze pojawiał "
+                   "się taki komunikat zajżyj do pomocy programu.");
+const QString kZakresLambdy =
+    QStringLiteral("Podana wartość wsp. przewodzenia ciepła jest niepoprawna. Jeżeli "
+                   "nadal będze pojawiał się taki komunikat zajżyj do pomocy programu.");
+const QString kZakresMi =
+    QStringLiteral("Podany wsp. oporu dyfuzji jest niepoprawny. Jeżeli nadal będze pojawiał "
+                   "się taki komunikat zajżyj do pomocy programu.");
+
+} // namespace
+
+Q_DECLARE_METATYPE(TWpis)
+
+class TestFormWstawWarstwe : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir katalog_;
+    QString poprzedni_;
+    std::unique_ptr<TDialogiTestowe> dialogi_;
+    std::unique_ptr<TOknoWarstwTestowe> okno_;
+    std::unique_ptr<TFormWstawWarstwe> dlg_;
+
+    TFormWstawWarstwe& Dlg() { return *dlg_; }
+    QStringList Lista() const {
+        QStringList wiersze;
+        for (int i = 0; i < dlg_->SG2->rowCount(); ++i)
+            wiersze << (dlg_->SG2->item(i, 0) ? dlg_->SG2->item(i, 0)->text() : QString());
+        return wiersze;
+    }
+    void Pokaz() {
+        dlg_->show();
+        QCoreApplication::processEvents();
+    }
+    void WybierzGrupe(int indeks) {
+        dlg_->ComboBoxPliki->setCurrentIndex(indeks);
+        emit dlg_->ComboBoxPliki->activated(indeks);
+    }
+    // A pick as the user makes it: a click on the row.
+    void Wybierz(int wiersz) {
+        QTableWidgetItem* komorka = dlg_->SG2->item(wiersz, 0);
+        dlg_->SG2->scrollToItem(komorka);
+        QTest::mouseClick(dlg_->SG2->viewport(), Qt::LeftButton, {},
+                          dlg_->SG2->visualItemRect(komorka).center());
+    }
+    void Wlasny(bool wlaczony) { dlg_->CheckBoxWybor->setChecked(wlaczony); }
+    void Wpisz(const QString& nazwa, const QString& lsw, const QString& lw, const QString& mi,
+               const QString& gestosc = QStringLiteral("0"), const QString& cieplo = QStringLiteral("0")) {
+        dlg_->EditMaterial->setText(nazwa);
+        dlg_->NumEditLambdaSW->setText(lsw);
+        dlg_->NumEditLambdaW->setText(lw);
+        dlg_->NumEditMi->setText(mi);
+        dlg_->NumEditGestosc->setText(gestosc);
+        dlg_->NumEditCieplo->setText(cieplo);
+    }
+    static QColor Tlo(const QWidget* w) { return w->palette().color(QPalette::Active, QPalette::Base); }
+    static QColor Systemowy(QPalette::ColorRole rola) {
+        return QApplication::palette().color(QPalette::Active, rola);
+    }
+
+private slots:
+    void init() {
+        QVERIFY(katalog_.isValid());
+        poprzedni_ = QDir::currentPath();
+        const QDir dane(QStringLiteral(MUROLAB_KATALOG_DANYCH));
+        for (const QString& plik : dane.entryList({QStringLiteral("*.ath")}, QDir::Files)) {
+            QFile::remove(katalog_.filePath(plik));
+            QVERIFY(QFile::copy(dane.filePath(plik), katalog_.filePath(plik)));
+        }
+        QVERIFY(QDir::setCurrent(katalog_.path()));
+        dialogi_ = std::make_unique<TDialogiTestowe>();
+        okno_ = std::make_unique<TOknoWarstwTestowe>();
+        dlg_ = std::make_unique<TFormWstawWarstwe>(*okno_, *dialogi_);
+        okno_->Glowne.show();
+    }
+    void cleanup() {
+        dlg_.reset();
+        okno_.reset();
+        dialogi_.reset();
+        QDir::setCurrent(poprzedni_);
+        QDir(katalog_.path()).removeRecursively();
+        QDir().mkpath(katalog_.path());
+    }
+
+    // ------------------------------------------------------------ opening and closing
+
+    void zamkniecie_pokazuje_okno_glowne_data() {
+        QTest::addColumn<QString>("sposob");
+        QTest::newRow("wprowadz") << "wprowadz";
+        QTest::newRow("anuluj") << "anuluj";
+        QTest::newRow("zamkniecie_okna") << "zamkniecie";
+        QTest::newRow("escape") << "escape";
+    }
+    void zamkniecie_pokazuje_okno_glowne() {
+        QFETCH(QString, sposob);
+        bool ukryteGdyOtwarty = false;
+        dialogi_->Odpowiedzi << TOdpowiedz::Tak;
+        dialogi_->Modalnie = [&](QDialog*) {
+            ukryteGdyOtwarty = !okno_->Glowne.isVisible();
+            if (sposob == QLatin1String("wprowadz")) {
+                Wybierz(0);
+                Dlg().NumEditGrubosc->setText(QStringLiteral("0,25"));
+                Dlg().Button1->click();
+            } else if (sposob == QLatin1String("anuluj")) {
+                Dlg().Button2->click();
+            } else if (sposob == QLatin1String("zamkniecie")) {
+                Dlg().close();
+            } else {
+                QTest::keyClick(&Dlg(), Qt::Key_Escape);
+            }
+            QVERIFY(!Dlg().isVisible());
+        };
+        dialogi_->PokazModalnie(&Dlg());
+        QVERIFY(ukryteGdyOtwarty);
+        QVERIFY(okno_->Glowne.isVisible());
+        QCOMPARE(okno_->Wiersze.size(), sposob == QLatin1String("wprowadz") ? 1 : 0);
+    }
+
+    void otwarcie_przywraca_stan_poczatkowy() {
+        okno_->Klasa = kWilgotne;
+        Pokaz();
+        WybierzGrupe(7);
+        Wlasny(true);
+        Wpisz(QStringLiteral("Coś"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+              QStringLiteral("4"), QStringLiteral("5"));
+        Dlg().NumEditGrubosc->setText(QStringLiteral("0,3"));
+        Dlg().reject();
+        Pokaz();
+
+        QVERIFY(!okno_->Glowne.isVisible());
+        QCOMPARE(Dlg().focusWidget(), Dlg().NumEditGrubosc);
+        QCOMPARE(Dlg().NumEditGrubosc->text(), QStringLiteral("0"));
+        QVERIFY(Dlg().NumEditGrubosc->isEnabled());
+        QVERIFY(!Dlg().CheckBoxWybor->isChecked());
+        QVERIFY(Dlg().ButtonDodaj->isHidden());
+        QCOMPARE(Dlg().ComboBoxPliki->currentText(), QStringLiteral("Betony"));
+        QCOMPARE(Dlg().LabelWiersz->text(), QStringLiteral("Betony.ath"));
+        QVERIFY(Dlg().ComboBoxPliki->isEnabled());
+        QVERIFY(Dlg().SG2->isEnabled());
+        QCOMPARE(Dlg().EditMaterial->text(), QStringLiteral("Wybierz materiał:"));
+        QVERIFY(!Dlg().EditMaterial->isEnabled());
+        QVERIFY(Dlg().EditMaterial->isReadOnly());
+        for (TNumEdit* pole : {Dlg().NumEditLambdaSW, Dlg().NumEditLambdaW, Dlg().NumEditMi,
+                               Dlg().NumEditGestosc, Dlg().NumEditCieplo}) {
+            QCOMPARE(pole->text(), QStringLiteral("0"));
+            QVERIFY(!pole->isEnabled());
+        }
+        for (TNumEdit* pole : {Dlg().NumEditLambdaSW, Dlg().NumEditLambdaW, Dlg().NumEditMi})
+            QVERIFY(pole->isReadOnly());
+        for (TNumEdit* pole :
+             {Dlg().NumEditLambdaSW, Dlg().NumEditLambdaW, Dlg().NumEditGestosc, Dlg().NumEditCieplo})
+            QCOMPARE(Tlo(pole), Systemowy(QPalette::Base));
+        // The shipped Betony group: 28 materials, in catalogue order.
+        QCOMPARE(Dlg().SG2->rowCount(), 28);
+        QCOMPARE(Lista().first(), QStringLiteral("Beton komórkowy – mur na zaprawie cem.-wap. 500 kg/m3"));
+        QCOMPARE(Lista().last(), QStringLiteral("Żelbet 2500 kg/m3"));
+        QVERIFY(dialogi_->Wywolania.isEmpty());
+    }
+
+    void otwarcie_bez_pliku_grupy_pokazuje_blad_i_zostaje_otwarte() {
+        ZapiszGrupe(QStringLiteral("Tynki.ath"), {{"Tynk A", 0.8, 0.9}});
+        Pokaz();
+        WybierzGrupe(7);
+        Dlg().reject();
+        QVERIFY(QFile::remove(QStringLiteral("Betony.ath")));
+        Pokaz();
+        QCOMPARE(dialogi_->Bledy(), QStringList{QStringLiteral("File not found")});
+        QVERIFY(Dlg().isVisible());
+        QCOMPARE(Lista().first(), QStringLiteral("Tynk A")); // the list as it was
+        QVERIFY(!okno_->Glowne.isVisible());
+    }
+
+    void okno_ma_rozmiar_tytul_i_kolejnosc_tabulacji() {
+        QCOMPARE(Dlg().size(), QSize(692, 473));
+        QCOMPARE(Dlg().windowTitle(),
+                 QStringLiteral("Murolab -program do wstępnej analizy cieplno wilgotnościowej"));
+        const QList<QWidget*> kolejnosc = {Dlg().EditMaterial,  Dlg().NumEditLambdaSW, Dlg().NumEditLambdaW,
+                                           Dlg().NumEditMi,     Dlg().NumEditGrubosc,  Dlg().NumEditGestosc,
+                                           Dlg().NumEditCieplo, Dlg().ComboBoxPliki,   Dlg().SG2,
+                                           Dlg().Button1,       Dlg().Button2,         Dlg().CheckBoxWybor,
+                                           Dlg().ButtonDodaj};
+        // The order of these controls in the focus chain (other widgets, such as a list's scroll
+        // bars, may lie between them).
+        QList<QWidget*> lancuch;
+        QWidget* w = kolejnosc.first();
+        do {
+            if (kolejnosc.contains(w) && !lancuch.contains(w))
+                lancuch << w;
+            w = w->nextInFocusChain();
+        } while (w != kolejnosc.first());
+        QCOMPARE(lancuch, kolejnosc);
+        QCOMPARE(Dlg().NumEditGestosc->focusPolicy(), Qt::ClickFocus);
+        QCOMPARE(Dlg().NumEditCieplo->focusPolicy(), Qt::ClickFocus);
+        QVERIFY(Dlg().Button1->font().bold());
+        QVERIFY(Dlg().Button2->font().bold());
+        QCOMPARE(Dlg().Button1->toolTip(),
+                 QStringLiteral("Wprowadź wybraną warstwę do projektowanej przegrody."));
+        QCOMPARE(Dlg().NumEditGrubosc->toolTip(), QStringLiteral("Podaj grubość warstwy:"));
+        QCOMPARE(Dlg().NumEditLambdaW->toolTip(), QStringLiteral("Podaj wsp. przewodzenia ciepła:"));
+        QCOMPARE(Dlg().NumEditCieplo->toolTip(), QStringLiteral("Podaj wsp. oporu dyfuzji:"));
+        QCOMPARE(Dlg().SG2->palette().color(QPalette::Base), QColor(216, 222, 220));
+        QCOMPARE(Dlg().SG2->columnWidth(0), 640);
+        QCOMPARE(Dlg().SG2->rowHeight(0), 18);
+        QCOMPARE(Dlg().NumEditMi->MaxLength(), 7);
+        QCOMPARE(Dlg().NumEditLambdaSW->MaxLength(), 6);
+    }
+
+    void logo_rysowane_gdy_plik_jest() {
+        Pokaz();
+        const QRect obszar(435, 25, 250, 100);
+        const QImage bez = Dlg().grab(obszar).toImage();
+        QVERIFY(QFile::copy(QStringLiteral(MUROLAB_ZRODLA "/data/logo.bmp"), QStringLiteral("logo.bmp")));
+        Dlg().update();
+        const QImage z = Dlg().grab(obszar).toImage();
+        QVERIFY(bez != z);
+        QCOMPARE(QImage(QStringLiteral("logo.bmp")).size(), QSize(250, 100));
+        QVERIFY(dialogi_->Wywolania.isEmpty());
+    }
+
+    // ------------------------------------------------------------ checks of a new layer
+
+    void sprawdzenie_nowej_warstwy_data() {
+        QTest::addColumn<QString>("d");
+        QTest::addColumn<QString>("lsw");
+        QTest::addColumn<QString>("lw");
+        QTest::addColumn<QString>("mi");
+        QTest::addColumn<QString>("klasa");
+        QTest::addColumn<QString>("komunikat"); // empty: the check passes
+        QTest::addColumn<QString>("tytul");
+        QTest::addColumn<QString>("fokus"); // objectName given below, "" = focus stays
+        QTest::addColumn<QString>("dPo");
+
+        const QString s = kSredniowilgotne;
+        const QString w = kWilgotne;
+        const QString uwaga = QStringLiteral("Murolab -UWAGA !!!");
+        const QString uwagaBez = QStringLiteral("Murolab-UWAGA !!!");
+        QTest::newRow("d_0") << "0"
+                             << "1"
+                             << "1"
+                             << "10" << s << "Nie podano grubości warstwy !!" << uwaga << "grubosc"
+                             << "0";
+        QTest::newRow("d_0_001_przechodzi") << "0,001"
+                                            << "1"
+                                            << "1"
+                                            << "10" << s << ""
+                                            << ""
+                                            << ""
+                                            << "0,001";
+        QTest::newRow("d_10_przechodzi") << "10"
+                                         << "1"
+                                         << "1"
+                                         << "10" << s << ""
+                                         << ""
+                                         << ""
+                                         << "10";
+        QTest::newRow("d_10_0001") << "10,0001"
+                                   << "1"
+                                   << "1"
+                                   << "10" << s << kZakresGrubosci << uwagaBez << "grubosc"
+                                   << "0";
+        QTest::newRow("d_0_00005") << "0,00005"
+                                   << "1"
+                                   << "1"
+                                   << "10" << s << kZakresGrubosci << uwagaBez << "grubosc"
+                                   << "0";
+        // Thin enough for the calculation, too thin for the dialog: refused, and said so.
+        QTest::newRow("d_0_0005") << "0,0005"
+                                  << "1"
+                                  << "1"
+                                  << "10" << s << kZakresGrubosci << uwagaBez << "grubosc"
+                                  << "0";
+        QTest::newRow("d_0_0001") << "0,0001"
+                                  << "1"
+                                  << "1"
+                                  << "10" << s << kZakresGrubosci << uwagaBez << "grubosc"
+                                  << "0";
+        QTest::newRow("d_ujemna") << "-1"
+                                  << "1"
+                                  << "1"
+                                  << "10" << s << kZakresGrubosci << uwagaBez << "grubosc"
+                                  << "0";
+        QTest::newRow("lambdy_puste_sw")
+            << "0,1"
+            << ""
+            << ""
+            << "10" << s << "Nie wprowadzono wsp. przewodzenia ciepła" << uwaga << "lambdaSW"
+            << "0,1";
+        QTest::newRow("lambdy_puste_w")
+            << "0,1"
+            << ""
+            << ""
+            << "10" << w << "Nie wprowadzono wsp. przewodzenia ciepła" << uwaga << "lambdaW"
+            << "0,1";
+        QTest::newRow("lambda_sw_0_01_bez_w") << "0,1"
+                                              << "0,01"
+                                              << "0"
+                                              << "10" << s << kZakresLambdy << uwaga << "lambdaSW"
+                                              << "0,1";
+        QTest::newRow("lambda_1000_obie") << "0,1"
+                                          << "1000"
+                                          << "1000"
+                                          << "10" << w << kZakresLambdy << uwaga << "lambdaW"
+                                          << "0,1";
+        QTest::newRow("klasa_nieznana_fokus_w") << "0,1"
+                                                << "0"
+                                                << "0"
+                                                << "10"
+                                                << "" << kZakresLambdy << uwaga << "lambdaW"
+                                                << "0,1";
+        QTest::newRow("lambda_w_ratuje") << "0,1"
+                                         << "0,01"
+                                         << "0,011"
+                                         << "10" << s << ""
+                                         << ""
+                                         << ""
+                                         << "0,1";
+        QTest::newRow("lambda_sw_ratuje") << "0,1"
+                                          << "999,9"
+                                          << "5000"
+                                          << "10" << s << ""
+                                          << ""
+                                          << ""
+                                          << "0,1";
+        QTest::newRow("lambda_sw_pusta_w_dobra") << "0,1"
+                                                 << "1"
+                                                 << ""
+                                                 << "10" << s << ""
+                                                 << ""
+                                                 << ""
+                                                 << "0,1";
+        QTest::newRow("mi_puste") << "0,1"
+                                  << "1"
+                                  << "1"
+                                  << "" << s << "Nie wprowadzono wsp. oporu dyfuzji" << uwaga << "mi"
+                                  << "0,1";
+        QTest::newRow("mi_1") << "0,1"
+                              << "1"
+                              << "1"
+                              << "1" << s << ""
+                              << ""
+                              << ""
+                              << "0,1";
+        QTest::newRow("mi_9999999") << "0,1"
+                                    << "1"
+                                    << "1"
+                                    << "9999999" << s << ""
+                                    << ""
+                                    << ""
+                                    << "0,1";
+        QTest::newRow("mi_10000000") << "0,1"
+                                     << "1"
+                                     << "1"
+                                     << "10000000" << s << kZakresMi << uwaga << "mi"
+                                     << "0,1";
+        QTest::newRow("mi_0_99") << "0,1"
+                                 << "1"
+                                 << "1"
+                                 << "0,99" << s << kZakresMi << uwaga << "mi"
+                                 << "0,1";
+    }
+    void sprawdzenie_nowej_warstwy() {
+        QFETCH(QString, d);
+        QFETCH(QString, lsw);
+        QFETCH(QString, lw);
+        QFETCH(QString, mi);
+        QFETCH(QString, klasa);
+        QFETCH(QString, komunikat);
+        QFETCH(QString, tytul);
+        QFETCH(QString, fokus);
+        QFETCH(QString, dPo);
+        okno_->Klasa = klasa;
+        Pokaz();
+        Wlasny(true); // every field enabled, so that the focus rules show
+        Dlg().NumEditGrubosc->setText(d);
+        Wpisz(QStringLiteral("X"), lsw, lw, mi);
+        Dlg().Button2->setFocus();
+
+        const bool wynik = Dlg().SprawdzNowaWarstwe();
+
+        QCOMPARE(wynik, komunikat.isEmpty());
+        QCOMPARE(Dlg().NumEditGrubosc->text(), dPo);
+        if (komunikat.isEmpty()) {
+            QVERIFY(dialogi_->Wywolania.isEmpty());
+            QCOMPARE(Dlg().focusWidget(), Dlg().Button2);
+            return;
+        }
+        QCOMPARE(dialogi_->Komunikaty().size(), 1);
+        const TWywolanie k = dialogi_->Komunikaty().first();
+        QCOMPARE(k.Tekst, komunikat);
+        QCOMPARE(k.Tytul, tytul);
+        QCOMPARE(k.Ikona, TIkona::Stop);
+        QCOMPARE(k.Przyciski, TPrzyciski::Ok);
+        const QHash<QString, QWidget*> pola = {{"grubosc", Dlg().NumEditGrubosc},
+                                               {"lambdaSW", Dlg().NumEditLambdaSW},
+                                               {"lambdaW", Dlg().NumEditLambdaW},
+                                               {"mi", Dlg().NumEditMi}};
+        QCOMPARE(Dlg().focusWidget(), pola.value(fokus));
+    }
+
+    void w_trybie_katalogu_przed_wyborem_materialu_odrzucone() {
+        Pokaz();
+        Dlg().NumEditGrubosc->setText(QStringLiteral("0,2"));
+        Dlg().Button2->setFocus();
+        Dlg().Button1->click();
+        QCOMPARE(dialogi_->TekstyKomunikatow(), QStringList{kZakresLambdy});
+        QCOMPARE(Dlg().focusWidget(), Dlg().Button2); // the λ fields are disabled: the focus stays
+        QVERIFY(Dlg().isVisible());
+        QVERIFY(okno_->Operacje.isEmpty());
+    }
+
+    void tekst_nie_bedacy_liczba_konczy_wprowadzanie_bledem() {
+        Pokaz();
+        Wybierz(0);
+        Dlg().NumEditGrubosc->setText(QStringLiteral(","));
+        Dlg().Button1->click();
+        QCOMPARE(dialogi_->Bledy(), QStringList{QStringLiteral("',' is not a valid floating point value")});
+        QVERIFY(Dlg().isVisible());
+        QVERIFY(okno_->Operacje.isEmpty());
+    }
+
+    // ------------------------------------------------------------ sending the layer
+
+    void tryby_wstawiania_data() {
+        QTest::addColumn<int>("tryb");
+        QTest::addColumn<int>("liczba");
+        QTest::addColumn<int>("wiersz");
+        QTest::addColumn<QStringList>("nazwy");
+        QTest::addColumn<QStringList>("operacje");
+        auto w = [](std::initializer_list<int> k) {
+            QStringList n;
+            for (int i : k)
+                n << (i == 0 ? QStringLiteral("NOWA") : QStringLiteral("W%1").arg(i));
+            return n;
+        };
+        QTest::newRow("dopisz_do_pustej")
+            << 1 << 0 << 0 << w({0}) << QStringList{"DodajWiersz", "WpiszWiersz(0)"};
+        QTest::newRow("dopisz_do_trzech")
+            << 1 << 3 << 3 << w({1, 2, 3, 0}) << QStringList{"DodajWiersz", "WpiszWiersz(3)"};
+        QTest::newRow("dopisz_przy_10_zastepuje_ostatnia")
+            << 1 << 10 << 10 << w({1, 2, 3, 4, 5, 6, 7, 8, 9, 0})
+            << QStringList{"DodajWiersz", "WpiszWiersz(9)"};
+        QTest::newRow("wstaw_na_pierwsza")
+            << 2 << 3 << 0 << w({0, 1, 2, 3})
+            << QStringList{"DodajWiersz", "PrzesunWierszeWDol(4,0)", "WpiszWiersz(0)"};
+        QTest::newRow("wstaw_w_srodek")
+            << 2 << 3 << 1 << w({1, 0, 2, 3})
+            << QStringList{"DodajWiersz", "PrzesunWierszeWDol(4,1)", "WpiszWiersz(1)"};
+        QTest::newRow("wstaw_na_ostatnia")
+            << 2 << 3 << 2 << w({1, 2, 0, 3})
+            << QStringList{"DodajWiersz", "PrzesunWierszeWDol(4,2)", "WpiszWiersz(2)"};
+        QTest::newRow("wstaw_przy_10_ostatnia_ginie")
+            << 2 << 10 << 3 << w({1, 2, 3, 0, 4, 5, 6, 7, 8, 9})
+            << QStringList{"DodajWiersz", "PrzesunWierszeWDol(10,3)", "WpiszWiersz(3)"};
+        QTest::newRow("wstaw_przy_10_na_ostatnia")
+            << 2 << 10 << 9 << w({1, 2, 3, 4, 5, 6, 7, 8, 9, 0})
+            << QStringList{"DodajWiersz", "PrzesunWierszeWDol(10,9)", "WpiszWiersz(9)"};
+        QTest::newRow("inny_tryb_nic_nie_pisze") << 3 << 2 << 0 << w({1, 2}) << QStringList{};
+    }
+    void tryby_wstawiania() {
+        QFETCH(int, tryb);
+        QFETCH(int, liczba);
+        QFETCH(int, wiersz);
+        QFETCH(QStringList, nazwy);
+        QFETCH(QStringList, operacje);
+        okno_->Wypelnij(liczba);
+        Dlg().TrybWstawiania = tryb;
+        Dlg().WierszDocelowy = wiersz;
+        Pokaz();
+        Wlasny(true);
+        Wpisz(QStringLiteral("NOWA"), QStringLiteral("0,5"), QStringLiteral("0,6"), QStringLiteral("25"));
+        Dlg().NumEditGrubosc->setText(QStringLiteral("0,12"));
+        dialogi_->Odpowiedzi << TOdpowiedz::Tak;
+
+        Dlg().Button1->click();
+
+        QCOMPARE(okno_->Operacje, operacje);
+        QCOMPARE(okno_->Nazwy(), nazwy);
+        const int nowy = static_cast<int>(nazwy.indexOf(QStringLiteral("NOWA")));
+        if (nowy >= 0) {
+            QCOMPARE(okno_->Wiersze[nowy].mid(1), (QStringList{"NOWA", "0,5", "25", "0,12"}));
+            QCOMPARE(okno_->Strona, 1);
+        }
+        for (int r = 0; r < okno_->Wiersze.size(); ++r) {
+            QCOMPARE(okno_->Wiersze[r][0], TOknoWarstwTestowe::Numer(r + 1));
+            // Moved layers travel with all four values.
+            if (okno_->Wiersze[r][1] != QLatin1String("NOWA")) {
+                const int k = okno_->Wiersze[r][1].mid(1).toInt();
+                QCOMPARE(okno_->Wiersze[r][4], QStringLiteral("0,0%1").arg(k));
+            }
+        }
+        QVERIFY(!Dlg().isVisible());
+        const TWywolanie pytanie = dialogi_->Komunikaty().value(0);
+        QCOMPARE(pytanie.Tekst, QStringLiteral("Przeslanie kompletnych danych"));
+        QCOMPARE(pytanie.Tytul, QStringLiteral("Potwierdź"));
+        QCOMPARE(pytanie.Ikona, TIkona::Informacja);
+        QCOMPARE(pytanie.Przyciski, TPrzyciski::TakNie);
+    }
+
+    void odpowiedz_nie_zostawia_siatke_i_okno() {
+        okno_->Wypelnij(2);
+        Pokaz();
+        Wybierz(0);
+        Dlg().NumEditGrubosc->setText(QStringLiteral("0,2"));
+        dialogi_->Odpowiedzi << TOdpowiedz::Nie;
+        Dlg().Button1->click();
+        QCOMPARE(dialogi_->Komunikaty().size(), 1);
+        QVERIFY(okno_->Operacje.isEmpty());
+        QCOMPARE(okno_->Nazwy(), (QStringList{"W1", "W2"}));
+        QVERIFY(Dlg().isVisible());
+    }
+
+    void lambda_wg_klasy_wilgotnosci_data() {
+        QTest::addColumn<QString>("klasa");
+        QTest::addColumn<QString>("lsw");
+        QTest::addColumn<QString>("lw");
+        QTest::addColumn<QString>("lambda");
+        QTest::newRow("sredniowilgotne") << kSredniowilgotne << "0,77"
+                                         << "0,91"
+                                         << "0,77";
+        QTest::newRow("wilgotne") << kWilgotne << "0,77"
+                                  << "0,91"
+                                  << "0,91";
+        QTest::newRow("inny_tekst_bierze_srednio") << "warunki wilgotne"
+                                                   << "0,77"
+                                                   << "0,91"
+                                                   << "0,77";
+        // λ humid lets the layer through, yet the class decides what is written.
+        QTest::newRow("zla_sw_dobra_w_klasa_srednio") << kSredniowilgotne << "0"
+                                                      << "0,5"
+                                                      << "0";
+        QTest::newRow("dobra_sw_zla_w_klasa_wilgotne") << kWilgotne << "0,5"
+                                                       << "2000"
+                                                       << "2000";
+    }
+    void lambda_wg_klasy_wilgotnosci() {
+        QFETCH(QString, klasa);
+        QFETCH(QString, lsw);
+        QFETCH(QString, lw);
+        QFETCH(QString, lambda);
+        okno_->Klasa = klasa;
+        Pokaz();
+        Wlasny(true);
+        Wpisz(QStringLiteral("Cegła"), lsw, lw, QStringLiteral("10"));
+        Dlg().NumEditGrubosc->setText(QStringLiteral("0,25"));
+        dialogi_->Odpowiedzi << TOdpowiedz::Tak;
+        Dlg().Button1->click();
+        QCOMPARE(okno_->Wiersze.size(), 1);
+        QCOMPARE(okno_->Wiersze[0][2], lambda);
+    }
+
+    void warstwa_z_katalogu_i_wlasna_z_nazwa_monitu() {
+        okno_->Klasa = kWilgotne;
+        Pokaz();
+        Wybierz(27); // "Żelbet 2500 kg/m3": λ 1,7 / 1,8, μ 130
+        Dlg().NumEditGrubosc->setText(QStringLiteral("0,2"));
+        dialogi_->Odpowiedzi << TOdpowiedz::Tak;
+        Dlg().Button1->click();
+        QCOMPARE(okno_->Wiersze.value(0), (QStringList{"  1.", "Żelbet 2500 kg/m3", "1,8", "130", "0,2"}));
+
+        Pokaz();
+        Wlasny(true);
+        Dlg().NumEditLambdaW->setText(QStringLiteral("0,04"));
+        Dlg().NumEditMi->setText(QStringLiteral("1"));
+        Dlg().NumEditGrubosc->setText(QStringLiteral("0,1"));
+        dialogi_->Odpowiedzi << TOdpowiedz::Tak;
+        Dlg().Button1->click();
+        QCOMPARE(okno_->Wiersze.value(1), (QStringList{"  2.", "Wprowadz materiał:", "0,04", "1", "0,1"}));
+    }
+
+    // ------------------------------------------------------------ groups and the list
+
+    void wybor_materialu_pokazuje_ostatni_dokladnie_rowny() {
+        ZapiszGrupe(QStringLiteral("Betony.ath"),
+                    {{"Beton", 1.1, 1.2}, {"beton", 2.2, 2.3}, {"Beton", 3.3, 3.4}, {"Cegła", 0.77, 0.91}});
+        Pokaz();
+        QCOMPARE(Lista().mid(0, 5), (QStringList{"Beton", "beton", "Beton", "Cegła", ""}));
+
+        Wybierz(0);
+        QCOMPARE(Dlg().EditMaterial->text(), QStringLiteral("Beton"));
+        QCOMPARE(Dlg().NumEditLambdaSW->text(), QStringLiteral("3,3"));
+        QCOMPARE(Dlg().NumEditLambdaW->text(), QStringLiteral("3,4"));
+        QCOMPARE(Dlg().NumEditMi->text(), QStringLiteral("10"));
+        QCOMPARE(Dlg().NumEditGestosc->text(), QStringLiteral("1000"));
+        QCOMPARE(Dlg().NumEditCieplo->text(), QStringLiteral("0,84"));
+        QCOMPARE(Dlg().SG2->selectedItems(), QList<QTableWidgetItem*>{Dlg().SG2->item(0, 0)});
+
+        QTest::keyClick(Dlg().SG2, Qt::Key_Down);
+        QCOMPARE(Dlg().NumEditLambdaSW->text(), QStringLiteral("2,2"));
+        QCOMPARE(Dlg().SG2->selectedItems(), QList<QTableWidgetItem*>{Dlg().SG2->item(1, 0)});
+
+        Wybierz(6); // a blank row
+        QCOMPARE(Dlg().EditMaterial->text(), QStringLiteral("beton"));
+        QCOMPARE(Dlg().NumEditLambdaSW->text(), QStringLiteral("2,2"));
+
+        // A second click on the row already current picks it again.
+        Wybierz(3);
+        Wlasny(true);
+        Wlasny(false);
+        QCOMPARE(Dlg().NumEditLambdaSW->text(), QStringLiteral("0"));
+        const QRect komorka = Dlg().SG2->visualItemRect(Dlg().SG2->item(3, 0));
+        QTest::mouseClick(Dlg().SG2->viewport(), Qt::LeftButton, {}, komorka.center());
+        QCOMPARE(Dlg().EditMaterial->text(), QStringLiteral("Cegła"));
+        QCOMPARE(Dlg().NumEditLambdaW->text(), QStringLiteral("0,91"));
+    }
+
+    void lista_rosnie_i_nigdy_nie_maleje() {
+        QList<TWpis> tynki;
+        for (int i = 0; i < 12; ++i)
+            tynki << TWpis{QStringLiteral("Tynk %1").arg(QChar('A' + i)), 0.8, 0.9};
+        ZapiszGrupe(QStringLiteral("Tynki.ath"), tynki);
+        ZapiszGrupe(QStringLiteral("Betony.ath"), {{"Beton", 1.0, 1.1}, {"Cegła", 0.77, 0.91}});
+        Pokaz();
+        QCOMPARE(Dlg().SG2->rowCount(), 10);
+        Wybierz(1);
+
+        WybierzGrupe(7);
+        QCOMPARE(Dlg().LabelWiersz->text(), QStringLiteral("Tynki.ath"));
+        QCOMPARE(Dlg().SG2->rowCount(), 12);
+        QCOMPARE(Lista().last(), QStringLiteral("Tynk L"));
+        QCOMPARE(Dlg().EditMaterial->text(), QStringLiteral("Cegła")); // a group change clears nothing
+
+        WybierzGrupe(0);
+        QCOMPARE(Dlg().SG2->rowCount(), 12);
+        QStringList oczekiwana{"Beton", "Cegła"};
+        for (int i = 2; i < 12; ++i)
+            oczekiwana << QString();
+        QCOMPARE(Lista(), oczekiwana);
+
+        // The row count survives closing and opening.
+        Dlg().reject();
+        Pokaz();
+        QCOMPARE(Dlg().SG2->rowCount(), 12);
+    }
+
+    void znacznik_grupy_tlumaczony_na_plik() {
+        ZapiszGrupe(QStringLiteral("Drewno.ath"), {{"Sosna", 0.16, 0.2}});
+        Pokaz();
+        WybierzGrupe(2);
+        QCOMPARE(Dlg().LabelWiersz->text(), QStringLiteral("Drewno i mat. drewnopochodne.ath"));
+        QCOMPARE(Lista().first(), QStringLiteral("Sosna"));
+        Wybierz(0);
+        QCOMPARE(Dlg().NumEditLambdaSW->text(), QStringLiteral("0,16"));
+        QVERIFY(dialogi_->Wywolania.isEmpty());
+    }
+
+    void bledy_pliku_grupy() {
+        ZapiszGrupe(QStringLiteral("Betony.ath"),
+                    {{"Beton", 1.0, 1.1}, {"Cegła", 0.77, 0.91}, {"Dąb", 0.2, 0.3}});
+        Pokaz();
+        QVERIFY(QFile::remove(QStringLiteral("Ceramika.ath")));
+        WybierzGrupe(1);
+        QCOMPARE(dialogi_->Bledy(), QStringList{QStringLiteral("File not found")});
+        QCOMPARE(Lista().mid(0, 3), (QStringList{"Beton", "Cegła", "Dąb"}));
+
+        // Two whole records and a fragment: the two are listed, then the reading fails.
+        ZapiszGrupe(QStringLiteral("Kamienie.ath"), {{"Granit", 2.8, 3.2}, {"Bazalt", 3.5, 4.0}});
+        QFile f(QStringLiteral("Kamienie.ath"));
+        QVERIFY(f.open(QIODevice::Append));
+        f.write(QByteArray(30, '\x7f'));
+        f.close();
+        dialogi_->Wyczysc();
+        WybierzGrupe(3);
+        QCOMPARE(dialogi_->Bledy(), QStringList{QStringLiteral("Read beyond end of file")});
+        QCOMPARE(Lista().mid(0, 3), (QStringList{"Granit", "Bazalt", "Dąb"})); // rows below not emptied
+    }
+
+    void pisanie_w_liscie_grup_jest_odrzucane() {
+        Pokaz();
+        Dlg().ComboBoxPliki->setFocus();
+        QTest::keyClick(Dlg().ComboBoxPliki, Qt::Key_T);
+        QTest::keyClick(Dlg().ComboBoxPliki, Qt::Key_K);
+        QCOMPARE(Dlg().ComboBoxPliki->currentText(), QStringLiteral("Betony"));
+        QCOMPARE(Dlg().LabelWiersz->text(), QStringLiteral("Betony.ath"));
+        QCOMPARE(Dlg().SG2->rowCount(), 28);
+    }
+
+    // ------------------------------------------------------------ own-material mode
+
+    void tryb_wlasny_kolory_wg_klasy_data() {
+        QTest::addColumn<QString>("klasa");
+        QTest::addColumn<bool>("wilgotne");
+        QTest::newRow("sredniowilgotne") << kSredniowilgotne << false;
+        QTest::newRow("wilgotne") << kWilgotne << true;
+    }
+    void tryb_wlasny_kolory_wg_klasy() {
+        QFETCH(QString, klasa);
+        QFETCH(bool, wilgotne);
+        okno_->Klasa = klasa;
+        Pokaz();
+        Wybierz(0);
+        Wlasny(true);
+        QVERIFY(!Dlg().ButtonDodaj->isHidden());
+        QCOMPARE(Dlg().EditMaterial->text(), QStringLiteral("Wprowadz materiał:"));
+        QVERIFY(Dlg().EditMaterial->isEnabled() && !Dlg().EditMaterial->isReadOnly());
+        QVERIFY(!Dlg().ComboBoxPliki->isEnabled());
+        QVERIFY(!Dlg().SG2->isEnabled());
+        for (TNumEdit* pole : {Dlg().NumEditLambdaSW, Dlg().NumEditLambdaW, Dlg().NumEditMi,
+                               Dlg().NumEditGestosc, Dlg().NumEditCieplo}) {
+            QCOMPARE(pole->text(), QStringLiteral("0"));
+            QVERIFY(pole->isEnabled() && !pole->isReadOnly());
+        }
+        const QColor okno = Systemowy(QPalette::Base);
+        const QColor menu = Systemowy(QPalette::Window);
+        QVERIFY(okno != menu);
+        QCOMPARE(Tlo(Dlg().NumEditLambdaW), wilgotne ? okno : menu);
+        QCOMPARE(Tlo(Dlg().NumEditLambdaSW), wilgotne ? menu : okno);
+        QCOMPARE(Tlo(Dlg().NumEditGestosc), menu);
+        QCOMPARE(Tlo(Dlg().NumEditCieplo), menu);
+
+        Wpisz(QStringLiteral("X"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+              QStringLiteral("500"), QStringLiteral("0,9"));
+        Wlasny(false);
+        QVERIFY(Dlg().ButtonDodaj->isHidden());
+        QCOMPARE(Dlg().EditMaterial->text(), QStringLiteral("Wybierz materiał:"));
+        QCOMPARE(Dlg().NumEditLambdaSW->text(), QStringLiteral("0"));
+        QCOMPARE(Dlg().NumEditLambdaW->text(), QStringLiteral("0"));
+        QCOMPARE(Dlg().NumEditMi->text(), QStringLiteral("0"));
+        QCOMPARE(Dlg().NumEditGestosc->text(), QStringLiteral("500"));
+        QCOMPARE(Dlg().NumEditCieplo->text(), QStringLiteral("0,9"));
+        QVERIFY(Dlg().ComboBoxPliki->isEnabled() && Dlg().SG2->isEnabled());
+        for (TNumEdit* pole :
+             {Dlg().NumEditLambdaSW, Dlg().NumEditLambdaW, Dlg().NumEditGestosc, Dlg().NumEditCieplo}) {
+            QVERIFY(!pole->isEnabled());
+            QCOMPARE(Tlo(pole), okno);
+        }
+        QVERIFY(Dlg().NumEditMi->isReadOnly() && Dlg().EditMaterial->isReadOnly());
+    }
+
+    // ------------------------------------------------------------ saving an own material
+
+    void zapis_wstawia_w_porzadku_data() {
+        QTest::addColumn<QList<TWpis>>("grupa");
+        QTest::addColumn<QString>("nowy");
+        QTest::addColumn<QStringList>("po");
+        const QList<TWpis> trzy = {{"Beton", 1, 1.1}, {"Cegla", 0.8, 0.9}, {"Tynk", 0.8, 0.9}};
+        QTest::newRow("pierwszy") << trzy << "asfalt" << QStringList{"asfalt", "Beton", "Cegla", "Tynk"};
+        QTest::newRow("srodek") << trzy << "Drewno" << QStringList{"Beton", "Cegla", "Drewno", "Tynk"};
+        QTest::newRow("ostatni_z_polska_litera")
+            << trzy << "Żwir" << QStringList{"Beton", "Cegla", "Tynk", "Żwir"};
+        QTest::newRow("pusta_grupa") << QList<TWpis>{} << "Beton" << QStringList{"Beton"};
+        QTest::newRow("polska_litera_innej_wielkosci")
+            << QList<TWpis>{{"Łupek", 2.2, 2.5}} << "łupek" << QStringList{"Łupek", "łupek"};
+        QTest::newRow("nazwa_monitu")
+            << trzy << "Wprowadz materiał:" << QStringList{"Beton", "Cegla", "Tynk", "Wprowadz materiał:"};
+    }
+    void zapis_wstawia_w_porzadku() {
+        QFETCH(QList<TWpis>, grupa);
+        QFETCH(QString, nowy);
+        QFETCH(QStringList, po);
+        ZapiszGrupe(QStringLiteral("Tynki.ath"), grupa);
+        const QByteArray betony = Bajty(QStringLiteral("Betony.ath"));
+        Pokaz();
+        WybierzGrupe(7);
+        Wlasny(true);
+        Wpisz(nowy, QStringLiteral("0,5"), QStringLiteral("0,6"), QStringLiteral("999999"),
+              QStringLiteral("700"), QStringLiteral("1,6"));
+        dialogi_->Odpowiedzi << TOdpowiedz::Tak;
+
+        Dlg().ButtonDodaj->click();
+
+        QCOMPARE(dialogi_->Komunikaty().size(), 1);
+        const TWywolanie pytanie = dialogi_->Komunikaty().first();
+        QCOMPARE(pytanie.Tekst, QStringLiteral("Czy wprowadzić materiał do bazy..?"));
+        QCOMPARE(pytanie.Tytul, QStringLiteral("Murolab"));
+        QCOMPARE(pytanie.Ikona, TIkona::Pytanie);
+        QCOMPARE(pytanie.Przyciski, TPrzyciski::TakNie);
+        QVERIFY(dialogi_->Bledy().isEmpty());
+
+        QCOMPARE(NazwyWPliku(QStringLiteral("Tynki.ath")), po);
+        const auto zapisane = WczytajMaterialy("Tynki.ath");
+        const TMaterial& m = zapisane[static_cast<std::size_t>(po.indexOf(nowy))];
+        QCOMPARE(m.LambdaSW, 0.5);
+        QCOMPARE(m.LambdaW, 0.6);
+        QCOMPARE(m.Mi, 999999.0);
+        QCOMPARE(m.Gestosc, 700.0);
+        QCOMPARE(m.Cieplo, 1.6);
+        QVERIFY(!QFile::exists(QStringLiteral("Temp.ath")));
+        QCOMPARE(Bajty(QStringLiteral("Betony.ath")), betony);
+
+        // Back in catalogue mode, the list showing the group, the fields the stored material.
+        QVERIFY(!Dlg().CheckBoxWybor->isChecked());
+        QVERIFY(Dlg().ButtonDodaj->isHidden());
+        QCOMPARE(Lista().mid(0, static_cast<int>(po.size())), po);
+        QCOMPARE(Dlg().EditMaterial->text(), nowy);
+        QCOMPARE(Dlg().NumEditLambdaSW->text(), QStringLiteral("0,5"));
+        QCOMPARE(Dlg().NumEditLambdaW->text(), QStringLiteral("0,6"));
+        QCOMPARE(Dlg().NumEditMi->text(), QStringLiteral("999999"));
+        QCOMPARE(Dlg().NumEditGestosc->text(), QStringLiteral("700"));
+        QCOMPARE(Dlg().NumEditCieplo->text(), QStringLiteral("1,6"));
+        QVERIFY(Dlg().SG2->selectedItems().isEmpty());
+    }
+
+    void zapis_do_grupy_drewno_trafia_do_drewno_ath() {
+        ZapiszGrupe(QStringLiteral("Drewno.ath"), {{"Sosna", 0.16, 0.2}});
+        Pokaz();
+        WybierzGrupe(2);
+        Wlasny(true);
+        Wpisz(QStringLiteral("Modrzew"), QStringLiteral("0,16"), QStringLiteral("0,2"), QStringLiteral("50"));
+        dialogi_->Odpowiedzi << TOdpowiedz::Tak;
+        Dlg().ButtonDodaj->click();
+        QCOMPARE(NazwyWPliku(QStringLiteral("Drewno.ath")), (QStringList{"Modrzew", "Sosna"}));
+        QVERIFY(!QFile::exists(QStringLiteral("Drewno i mat. drewnopochodne.ath")));
+    }
+
+    void zapis_odrzucony_przez_sprawdzenie_lub_odpowiedz() {
+        ZapiszGrupe(QStringLiteral("Tynki.ath"), {{"Tynk", 0.8, 0.9}});
+        const QByteArray przed = Bajty(QStringLiteral("Tynki.ath"));
+        Pokaz();
+        WybierzGrupe(7);
+        Wlasny(true);
+
+        // μ of 1000000 is refused for the catalogue, before any question.
+        Wpisz(QStringLiteral("Szkło"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1000000"));
+        Dlg().ButtonDodaj->click();
+        QCOMPARE(dialogi_->TekstyKomunikatow(), QStringList{kZakresMi});
+        QCOMPARE(Dlg().focusWidget(), Dlg().NumEditMi);
+        // ... while a layer takes it.
+        dialogi_->Wyczysc();
+        Dlg().NumEditGrubosc->setText(QStringLiteral("0,004"));
+        QVERIFY(Dlg().SprawdzNowaWarstwe());
+
+        Wpisz(QStringLiteral("Szkło"), QStringLiteral("0,01"), QStringLiteral("1000"), QStringLiteral("10"));
+        Dlg().ButtonDodaj->click();
+        QCOMPARE(dialogi_->TekstyKomunikatow(), QStringList{kZakresLambdy});
+
+        dialogi_->Wyczysc();
+        Wpisz(QStringLiteral("Szkło"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("10"));
+        dialogi_->Odpowiedzi << TOdpowiedz::Nie;
+        Dlg().ButtonDodaj->click();
+        QCOMPARE(dialogi_->Komunikaty().size(), 1);
+
+        QCOMPARE(Bajty(QStringLiteral("Tynki.ath")), przed);
+        QVERIFY(Dlg().CheckBoxWybor->isChecked());
+    }
+
+    void zapis_istniejacej_nazwy_odmowiony_data() {
+        QTest::addColumn<QString>("nowy");
+        QTest::addColumn<QString>("lambdaPo"); // what the λ field shows afterwards
+        QTest::newRow("inna_wielkosc_liter_a_z_zostaja_wpisane") << "cEGLA"
+                                                                 << "0,5";
+        QTest::newRow("ta_sama_nazwa_pokazuje_zapisana") << "Cegla"
+                                                         << "0,8";
+    }
+    void zapis_istniejacej_nazwy_odmowiony() {
+        QFETCH(QString, nowy);
+        QFETCH(QString, lambdaPo);
+        ZapiszGrupe(QStringLiteral("Tynki.ath"),
+                    {{"Beton", 1, 1.1}, {"Cegla", 0.8, 0.9}, {"Tynk", 0.8, 0.9}});
+        const QByteArray przed = Bajty(QStringLiteral("Tynki.ath"));
+        Pokaz();
+        WybierzGrupe(7);
+        Wlasny(true);
+        Wpisz(nowy, QStringLiteral("0,5"), QStringLiteral("0,6"), QStringLiteral("10"));
+        dialogi_->Odpowiedzi << TOdpowiedz::Tak;
+        Dlg().ButtonDodaj->click();
+
+        QCOMPARE(dialogi_->Komunikaty().size(), 2);
+        const TWywolanie k = dialogi_->Komunikaty().at(1);
+        QCOMPARE(k.Tekst, QStringLiteral("Podany materiał już istnieje w bazie!"));
+        QCOMPARE(k.Tytul, QStringLiteral("Murolab"));
+        QCOMPARE(k.Ikona, TIkona::Wykrzyknik);
+        QCOMPARE(k.Przyciski, TPrzyciski::Ok);
+        QCOMPARE(Bajty(QStringLiteral("Tynki.ath")), przed);
+        QVERIFY(Dlg().CheckBoxWybor->isChecked());
+        QCOMPARE(Dlg().NumEditLambdaSW->text(), lambdaPo);
+    }
+
+    void nieudana_przebudowa_zostawia_stara_grupe() {
+        ZapiszGrupe(QStringLiteral("Tynki.ath"), {{"Beton", 1, 1.1}, {"Tynk", 0.8, 0.9}});
+        const QByteArray przed = Bajty(QStringLiteral("Tynki.ath"));
+        QVERIFY(QDir().mkdir(QStringLiteral("Temp.ath")));
+        Pokaz();
+        WybierzGrupe(7);
+        Wlasny(true);
+        Wpisz(QStringLiteral("Cegła"), QStringLiteral("0,77"), QStringLiteral("0,91"), QStringLiteral("10"));
+        dialogi_->Odpowiedzi << TOdpowiedz::Tak;
+        Dlg().ButtonDodaj->click();
+        QCOMPARE(dialogi_->Bledy(), QStringList{QStringLiteral("File access denied")});
+        QCOMPARE(Bajty(QStringLiteral("Tynki.ath")), przed);
+        QVERIFY(Dlg().CheckBoxWybor->isChecked());
+        QCOMPARE(Dlg().EditMaterial->text(), QStringLiteral("Cegła"));
+    }
+};
+
+QTEST_MAIN(TestFormWstawWarstwe)
+#include "tst_formwstawwarstwe.moc"
