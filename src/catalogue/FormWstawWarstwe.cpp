@@ -134,9 +134,9 @@ void TFormWstawWarstwe::Zbuduj() {
     ButtonDodaj->setGeometry(290, 48, 130, 26);
     ButtonDodaj->hide();
 
-    Etykieta(this, QStringLiteral("Wybrany materiał:"), 16, 86);
+    Etykieta(this, QStringLiteral("Wybrany materiał:"), 16, 80);
     EditMaterial = new QLineEdit(this);
-    EditMaterial->setGeometry(140, 82, 280, 24);
+    EditMaterial->setGeometry(16, 98, 405, 24);
     EditMaterial->setValidator(new TLimitPisania(EditMaterial, 40));
     EditMaterial->setToolTip(QStringLiteral("Podaj nazwę materiału:"));
     EditMaterial->setProperty("kontekstPomocy", kKontekstPomocy);
@@ -193,13 +193,13 @@ void TFormWstawWarstwe::Zbuduj() {
     NumEditGrubosc->setToolTip(QStringLiteral("Podaj grubość warstwy:"));
 
     Etykieta(this, QStringLiteral("Współczynnik oporu dyfuzji pary wodnej"), 290, 350);
-    Etykieta(this, QStringLiteral("μ"), 562, 350);
-    NumEditMi = numEdit(7, 590, 346, 90);
+    Etykieta(this, QStringLiteral("μ"), 578, 350);
+    NumEditMi = numEdit(7, 592, 346, 88);
     Etykieta(this, QStringLiteral("Gęstość objętościowa w stanie suchym [kg/m³]"), 290, 376);
-    Etykieta(this, QStringLiteral("ρ"), 562, 376);
-    NumEditGestosc = numEdit(7, 590, 372, 90);
+    Etykieta(this, QStringLiteral("ρ"), 578, 376);
+    NumEditGestosc = numEdit(7, 592, 372, 88);
     Etykieta(this, QStringLiteral("Ciepło właściwe w stanie suchym [kJ/kg•K]"), 290, 402);
-    NumEditCieplo = numEdit(7, 590, 398, 90);
+    NumEditCieplo = numEdit(7, 592, 398, 88);
 
     NumEditLambdaSW->setToolTip(kPodajLambde);
     NumEditLambdaW->setToolTip(kPodajLambde);
