@@ -65,7 +65,9 @@ public:
     }
 
 private:
-    [[noreturn]] void Blad(const std::string& co) { throw std::runtime_error("JSON: " + co + " @" + std::to_string(i_)); }
+    [[noreturn]] void Blad(const std::string& co) {
+        throw std::runtime_error("JSON: " + co + " @" + std::to_string(i_));
+    }
     void Odstepy() {
         while (i_ < s_.size() && (s_[i_] == ' ' || s_[i_] == '\n' || s_[i_] == '\r' || s_[i_] == '\t'))
             ++i_;
@@ -265,6 +267,8 @@ private:
     std::size_t i_ = 0;
 };
 
-inline TJson CzytajJson(std::string_view s) { return TCzytnikJson(s).Calosc(); }
+inline TJson CzytajJson(std::string_view s) {
+    return TCzytnikJson(s).Calosc();
+}
 
 } // namespace test

@@ -40,10 +40,11 @@ TEST(WierszPolecen, PrzykladowyProjektDajeTabeleIWerdykt) {
     const auto u = Uruchom({"--oblicz", MUROLAB_KATALOG_DANYCH "/przyklad.pro"});
     EXPECT_EQ(u.Kod, 0) << u.Bledy;
     EXPECT_EQ(u.Bledy, "") << "the example has a thermal-bridge addition: no reminder";
-    for (const char* fragment :
-         {"Tynk cementowo-wapienny", "Mur z cegły ceramicznej pełnej", "Styropian EPS 040", "Tynk cienkowarstwowy",
-          "Wewnętrzna strona przegrody", "suma:", "U  = ", "i = ", "p = ", "Strefa III",
-          "Dla zadanych warunków brzegowych kondensacja pary        wodnej  na wewnętrznej powierzchni nie występuje."}) {
+    for (const char* fragment : {"Tynk cementowo-wapienny", "Mur z cegły ceramicznej pełnej",
+                                 "Styropian EPS 040", "Tynk cienkowarstwowy", "Wewnętrzna strona przegrody",
+                                 "suma:", "U  = ", "i = ", "p = ", "Strefa III",
+                                 "Dla zadanych warunków brzegowych kondensacja pary        wodnej  na "
+                                 "wewnętrznej powierzchni nie występuje."}) {
         EXPECT_NE(u.Wyjscie.find(fragment), std::string::npos) << fragment;
     }
 }
@@ -76,20 +77,40 @@ TEST(WierszPolecen, JsonMaDokladnieUzgodnioneKlucze) {
     const auto u = Uruchom({"--oblicz", k.Projekt("sciana.pro", m), "--json"});
     ASSERT_EQ(u.Kod, 0) << u.Bledy;
     const TJson j = CzytajJson(u.Wyjscie);
-    EXPECT_EQ(j.Klucze(), (std::vector<std::string>{
-                              "LiczbaWarstw", "Warstwy", "WarunkiPracy", "R", "SumaR", "NarastR", "U0", "DeltaUg",
-                              "DeltaUf", "Uk", "Temp", "SumaGrubosc", "NarastGrubosc", "Delta", "SumaDelta",
-                              "NarastDelta", "CisCzastWewn", "CisCzastZewn", "P", "CisCzast", "CisNasy", "I", "Ts",
-                              "Arkusz"}));
-    EXPECT_EQ(j["WarunkiPracy"].Klucze(),
-              (std::vector<std::string>{"TempZewn", "TempWew", "WilgotZewn", "WilgotWewn", "Rsi", "Rse", "TypPrzegrody",
-                                        "StrefaKl", "WarunkiWilg", "NrNieszczelnosci", "DeltaU", "LambdaF", "Alfa",
-                                        "LiczbaF", "PoleF", "DeltaUk", "MostekWlasny"}));
+    EXPECT_EQ(j.Klucze(), (std::vector<std::string>{"LiczbaWarstw",
+                                                    "Warstwy",
+                                                    "WarunkiPracy",
+                                                    "R",
+                                                    "SumaR",
+                                                    "NarastR",
+                                                    "U0",
+                                                    "DeltaUg",
+                                                    "DeltaUf",
+                                                    "Uk",
+                                                    "Temp",
+                                                    "SumaGrubosc",
+                                                    "NarastGrubosc",
+                                                    "Delta",
+                                                    "SumaDelta",
+                                                    "NarastDelta",
+                                                    "CisCzastWewn",
+                                                    "CisCzastZewn",
+                                                    "P",
+                                                    "CisCzast",
+                                                    "CisNasy",
+                                                    "I",
+                                                    "Ts",
+                                                    "Arkusz"}));
+    EXPECT_EQ(
+        j["WarunkiPracy"].Klucze(),
+        (std::vector<std::string>{"TempZewn", "TempWew", "WilgotZewn", "WilgotWewn", "Rsi", "Rse",
+                                  "TypPrzegrody", "StrefaKl", "WarunkiWilg", "NrNieszczelnosci", "DeltaU",
+                                  "LambdaF", "Alfa", "LiczbaF", "PoleF", "DeltaUk", "MostekWlasny"}));
     EXPECT_EQ(j["Arkusz"].Klucze(),
               (std::vector<std::string>{"RichEditNr", "RichEditMaterial", "RichEditLambda", "RichEditMi",
                                         "RichEditGrubosc", "RichEditR", "RichEditDelta", "RichEditSpadek",
-                                        "RichEditTemp", "RichEditCisNasy", "RichEditCisCzast", "LabelUk", "LabelI",
-                                        "LabelP", "LabeLKomunikat"}));
+                                        "RichEditTemp", "RichEditCisNasy", "RichEditCisCzast", "LabelUk",
+                                        "LabelI", "LabelP", "LabeLKomunikat"}));
     ASSERT_EQ(j["Warstwy"].Elementy.size(), 3u);
     EXPECT_EQ(j["Warstwy"][0].Klucze(), (std::vector<std::string>{"Nazwa", "Grubosc", "Lambda", "Mi"}));
     EXPECT_EQ(j["Warstwy"][0]["Nazwa"].Tekst, "Tynk \"gładki\" \\ wapienny") << "escaped and read back";
@@ -144,12 +165,14 @@ TEST(WierszPolecen, SprawdzeniaKonczaSieKodem1) {
         {"brak poprawek to tylko ostrzezenie", [](TModelProjektu& m) { m.WarunkiPracy.DeltaUk = 0; }, 0,
          "Ostrzeżenie: W obliczeniach nie uwzględniono wpływu mostków cieplnych !"},
         {"mi 9999999 przechodzi", [](TModelProjektu& m) { m.Warstwy[3].Mi = 9999999; }, 0, ""},
-        {"jedenascie warstw z pliku", [](TModelProjektu& m) {
+        {"jedenascie warstw z pliku",
+         [](TModelProjektu& m) {
              for (int k = 4; k <= 11; ++k) {
                  m.Warstwy[k] = m.Warstwy[1];
              }
              m.LiczbaWarstw = 11;
-         }, 0, ""},
+         },
+         0, ""},
     };
     TKatalogTymczasowy k("murolab_cli_kody");
     for (const auto& p : przypadki) {
@@ -166,7 +189,8 @@ TEST(WierszPolecen, SprawdzeniaKonczaSieKodem1) {
             if (p.Kod != 0) {
                 EXPECT_EQ(u.Wyjscie, "") << "nothing computed, nothing printed";
             } else if (json) {
-                EXPECT_NO_THROW(CzytajJson(u.Wyjscie)) << "warnings go to the error stream, not into the JSON";
+                EXPECT_NO_THROW(CzytajJson(u.Wyjscie))
+                    << "warnings go to the error stream, not into the JSON";
             }
         }
     }

@@ -7,13 +7,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <map>
-#include <algorithm>
 #include <fstream>
+#include <map>
 #include <random>
 
 using namespace murolab;
@@ -163,7 +163,8 @@ TOczekiwane Oblicz(const TDane& x, const std::vector<double>& t) {
         o.CisNasy.push_back(Nasycenie(t, temp) * 100);
     o.CisCzast.push_back(o.CisCzastWewn);
     for (int k = 0; k < n; ++k)
-        o.CisCzast.push_back(o.CisCzastZewn + o.P * (o.SumaDelta - o.NarastDelta[static_cast<std::size_t>(k)]) / o.SumaDelta);
+        o.CisCzast.push_back(o.CisCzastZewn +
+                             o.P * (o.SumaDelta - o.NarastDelta[static_cast<std::size_t>(k)]) / o.SumaDelta);
     double ts = 0;
     int kroki = 0;
     while (Nasycenie(t, ts) * 100 <= o.CisCzastWewn && kroki < 300) {
@@ -222,11 +223,13 @@ TOczekiwane Oblicz(const TDane& x, const std::vector<double>& t) {
     if (x.ti <= x.te)
         o.Komunikat = "(temp. wewn.< temp. zewn.) Wskazana konsultacja z Działem Technicznym Velmar.";
     else if (o.Ts + 1 >= o.Temp[1])
-        o.Komunikat = "UWAGA -Dla zadanych warunków brzegowych występuje kondensacja pary wodnej na wewnętrznej "
-                      "powierzchni.";
+        o.Komunikat =
+            "UWAGA -Dla zadanych warunków brzegowych występuje kondensacja pary wodnej na wewnętrznej "
+            "powierzchni.";
     else
-        o.Komunikat = "Dla zadanych warunków brzegowych kondensacja pary        wodnej  na wewnętrznej powierzchni "
-                      "nie występuje.";
+        o.Komunikat =
+            "Dla zadanych warunków brzegowych kondensacja pary        wodnej  na wewnętrznej powierzchni "
+            "nie występuje.";
     return o;
 }
 
@@ -234,15 +237,26 @@ TOczekiwane Oblicz(const TDane& x, const std::vector<double>& t) {
 
 TDane Losuj(std::mt19937& g) {
     auto calk = [&](int od, int do_) { return std::uniform_int_distribution<int>(od, do_)(g); };
-    auto jeden = [&](std::initializer_list<double> z) { return *(z.begin() + calk(0, static_cast<int>(z.size()) - 1)); };
-    const char* nazwy[] = {"Tynk cementowo-wapienny", "Cegła pełna", "Pustak ceramiczny", "Styropian EPS",
-                           "Wełna mineralna", "Żelbet", "Beton komórkowy 600", "Płyta gipsowo-kartonowa",
-                           "Drewno sosnowe", "Pustka powietrzna", "Łupek", "Folia PE"};
+    auto jeden = [&](std::initializer_list<double> z) {
+        return *(z.begin() + calk(0, static_cast<int>(z.size()) - 1));
+    };
+    const char* nazwy[] = {"Tynk cementowo-wapienny",
+                           "Cegła pełna",
+                           "Pustak ceramiczny",
+                           "Styropian EPS",
+                           "Wełna mineralna",
+                           "Żelbet",
+                           "Beton komórkowy 600",
+                           "Płyta gipsowo-kartonowa",
+                           "Drewno sosnowe",
+                           "Pustka powietrzna",
+                           "Łupek",
+                           "Folia PE"};
     TDane x;
     x.n = calk(1, 10);
     for (int k = 0; k < x.n; ++k) {
         x.Nazwy.push_back(nazwy[calk(0, 11)]);
-        x.d.push_back(calk(1, 5000) / 10000.0);                                  // 0.0001 .. 0.5 m
+        x.d.push_back(calk(1, 5000) / 10000.0);                                            // 0.0001 .. 0.5 m
         x.l.push_back(calk(0, 4) == 0 ? calk(10, 100) / 1000.0 : calk(30, 2500) / 1000.0); // 0.01 .. 2.5
         x.mi.push_back(calk(0, 3) == 0 ? calk(10, 5000) / 10.0 : calk(1, 200));
     }
@@ -305,7 +319,8 @@ void Porownaj(const char* klucz, const TJson& j, const std::vector<double>& ocze
     const std::vector<double> w = j.Liczby();
     ASSERT_EQ(w.size(), oczekiwane.size()) << klucz;
     for (std::size_t i = 0; i < w.size(); ++i)
-        EXPECT_NEAR(w[i], oczekiwane[i], 1e-12 * std::max(1.0, std::fabs(oczekiwane[i]))) << klucz << "[" << i << "]";
+        EXPECT_NEAR(w[i], oczekiwane[i], 1e-12 * std::max(1.0, std::fabs(oczekiwane[i])))
+            << klucz << "[" << i << "]";
 }
 
 TEST(WierszPolecenLosowo, JsonZgodnyZNiezaleznymObliczeniem) {

@@ -104,8 +104,8 @@ TEST(Arkusz, WerdyktIKryterium) {
     ObliczPrzegrode(m);
     // A single metal sheet: the inner surface is far below the dew point.
     TArkuszWynikow a = ArkuszWynikow(m, 20, -20);
-    EXPECT_EQ(a.LabeLKomunikat,
-              "UWAGA -Dla zadanych warunków brzegowych występuje kondensacja pary wodnej na wewnętrznej powierzchni.");
+    EXPECT_EQ(a.LabeLKomunikat, "UWAGA -Dla zadanych warunków brzegowych występuje kondensacja pary wodnej "
+                                "na wewnętrznej powierzchni.");
     EXPECT_TRUE(a.KomunikatCzerwony);
     EXPECT_TRUE(a.PokazKryterium);
 
@@ -113,13 +113,15 @@ TEST(Arkusz, WerdyktIKryterium) {
     DodajWarstwe(cieplo, "Styropian", 0.2, 0.04, 60);
     ObliczPrzegrode(cieplo);
     a = ArkuszWynikow(cieplo, 20, -20);
-    EXPECT_EQ(a.LabeLKomunikat, "Dla zadanych warunków brzegowych kondensacja pary        wodnej  na wewnętrznej "
-                                "powierzchni nie występuje.");
+    EXPECT_EQ(a.LabeLKomunikat,
+              "Dla zadanych warunków brzegowych kondensacja pary        wodnej  na wewnętrznej "
+              "powierzchni nie występuje.");
     EXPECT_FALSE(a.KomunikatCzerwony);
     EXPECT_FALSE(a.PokazKryterium);
 
     a = ArkuszWynikow(cieplo, 20, 20);
-    EXPECT_EQ(a.LabeLKomunikat, "(temp. wewn.< temp. zewn.) Wskazana konsultacja z Działem Technicznym Velmar.");
+    EXPECT_EQ(a.LabeLKomunikat,
+              "(temp. wewn.< temp. zewn.) Wskazana konsultacja z Działem Technicznym Velmar.");
     EXPECT_TRUE(a.KomunikatCzerwony);
     EXPECT_FALSE(a.PokazKryterium);
 }

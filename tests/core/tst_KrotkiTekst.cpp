@@ -13,9 +13,10 @@ namespace {
 TEST(KrotkiTekst, PolskieLiteryWObieStrony) {
     // The Polish letters and their Windows-1250 codes, from the code page's chart.
     const std::pair<const char*, unsigned char> litery[] = {
-        {"ą", 0xB9}, {"ć", 0xE6}, {"ę", 0xEA}, {"ł", 0xB3}, {"ń", 0xF1}, {"ó", 0xF3}, {"ś", 0x9C}, {"ź", 0x9F},
-        {"ż", 0xBF}, {"Ą", 0xA5}, {"Ć", 0xC6}, {"Ę", 0xCA}, {"Ł", 0xA3}, {"Ń", 0xD1}, {"Ó", 0xD3}, {"Ś", 0x8C},
-        {"Ź", 0x8F}, {"Ż", 0xAF}, {"°", 0xB0}, {"€", 0x80}, {"„", 0x84}, {"”", 0x94},
+        {"ą", 0xB9}, {"ć", 0xE6}, {"ę", 0xEA}, {"ł", 0xB3}, {"ń", 0xF1}, {"ó", 0xF3},
+        {"ś", 0x9C}, {"ź", 0x9F}, {"ż", 0xBF}, {"Ą", 0xA5}, {"Ć", 0xC6}, {"Ę", 0xCA},
+        {"Ł", 0xA3}, {"Ń", 0xD1}, {"Ó", 0xD3}, {"Ś", 0x8C}, {"Ź", 0x8F}, {"Ż", 0xAF},
+        {"°", 0xB0}, {"€", 0x80}, {"„", 0x84}, {"”", 0x94},
     };
     for (const auto& [utf8, kod] : litery) {
         SCOPED_TRACE(utf8);

@@ -100,9 +100,19 @@ struct TPrzypadekLiczby {
 
 TEST(NaLiczbe, PrzyjmujeZapisZPrzecinkiem) {
     const TPrzypadekLiczby przypadki[] = {
-        {"1,5", 1.5},     {",5", 0.5},       {"5,", 5.0},         {"  -3  ", -3.0},      {"+2", 2.0},
-        {"0", 0.0},       {"1E3", 1000.0},   {"1,5e-2", 0.015},   {"2e+2", 200.0},       {"0,13", 0.13},
-        {"9999999", 9999999.0}, {"1e-400", 0.0}, {"007", 7.0},
+        {"1,5", 1.5},
+        {",5", 0.5},
+        {"5,", 5.0},
+        {"  -3  ", -3.0},
+        {"+2", 2.0},
+        {"0", 0.0},
+        {"1E3", 1000.0},
+        {"1,5e-2", 0.015},
+        {"2e+2", 200.0},
+        {"0,13", 0.13},
+        {"9999999", 9999999.0},
+        {"1e-400", 0.0},
+        {"007", 7.0},
     };
     for (const auto& p : przypadki) {
         SCOPED_TRACE(p.Tekst);
@@ -114,8 +124,8 @@ TEST(NaLiczbe, PrzyjmujeZapisZPrzecinkiem) {
 }
 
 TEST(NaLiczbe, OdrzucaWszystkoInneZKomunikatem) {
-    const char* odrzucane[] = {"",    " ",    "1.5", "abc",  "nan", "inf",  "-inf", "1,2,3", "1 000",
-                               "1E",  "1e+",  "-",   ",",    "+,",  "1e999", "0x10", "1,5 m", "--1",  "1e2,5"};
+    const char* odrzucane[] = {"",    " ", "1.5", "abc", "nan",   "inf",  "-inf",  "1,2,3", "1 000", "1E",
+                               "1e+", "-", ",",   "+,",  "1e999", "0x10", "1,5 m", "--1",   "1e2,5"};
     for (const char* t : odrzucane) {
         SCOPED_TRACE(t);
         double w = 42;
@@ -132,13 +142,20 @@ TEST(NaLiczbe, OdrzucaWszystkoInneZKomunikatem) {
 
 TEST(NaCalkowita, ZnakICyfryWZakresie32Bitow) {
     const std::pair<const char*, std::int32_t> przyjmowane[] = {
-        {"20", 20}, {"-5", -5}, {"+7", 7}, {"  12", 12}, {"2147483647", 2147483647}, {"-2147483648", INT32_MIN}, {"0", 0},
+        {"20", 20},
+        {"-5", -5},
+        {"+7", 7},
+        {"  12", 12},
+        {"2147483647", 2147483647},
+        {"-2147483648", INT32_MIN},
+        {"0", 0},
     };
     for (const auto& [tekst, wartosc] : przyjmowane) {
         SCOPED_TRACE(tekst);
         EXPECT_EQ(NaCalkowita(tekst), wartosc);
     }
-    const char* odrzucane[] = {"", "-", "1,5", "abc", "2147483648", "-2147483649", "99999999999999999999", "5 ", "1e3"};
+    const char* odrzucane[] = {"",   "-",  "1,5", "abc", "2147483648", "-2147483649", "99999999999999999999",
+                               "5 ", "1e3"};
     for (const char* t : odrzucane) {
         SCOPED_TRACE(t);
         std::int32_t w = 42;

@@ -284,8 +284,9 @@ TEST(Obliczenie, PietnascieWarstwMiesciSieWTablicach) {
 const char* kKonsultacja = "(temp. wewn.< temp. zewn.) Wskazana konsultacja z Działem Technicznym Velmar.";
 const char* kKondensacja =
     "UWAGA -Dla zadanych warunków brzegowych występuje kondensacja pary wodnej na wewnętrznej powierzchni.";
-const char* kBrak = "Dla zadanych warunków brzegowych kondensacja pary        wodnej  na wewnętrznej powierzchni "
-                    "nie występuje.";
+const char* kBrak =
+    "Dla zadanych warunków brzegowych kondensacja pary        wodnej  na wewnętrznej powierzchni "
+    "nie występuje.";
 
 TEST(Werdykt, TrzyWerdyktyZKryterium) {
     struct {

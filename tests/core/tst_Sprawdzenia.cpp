@@ -65,15 +65,31 @@ TEST(SprawdzWarunkiModelu, BrakujaceWarunkiIPrzypomnienie) {
         {"fi i zero", [](TWarunkiPracy& w) { w.WilgotWewn = 0; }, TStanWarunkow::Brak},
         {"Rsi zero", [](TWarunkiPracy& w) { w.Rsi = 0; }, TStanWarunkow::Brak},
         {"Rse zero", [](TWarunkiPracy& w) { w.Rse = 0; }, TStanWarunkow::Brak},
-        {"brak warunkow mimo poprawek", [](TWarunkiPracy& w) { w.Rse = 0; w.DeltaUk = 0.05; }, TStanWarunkow::Brak},
+        {"brak warunkow mimo poprawek",
+         [](TWarunkiPracy& w) {
+             w.Rse = 0;
+             w.DeltaUk = 0.05;
+         },
+         TStanWarunkow::Brak},
         {"DeltaUk", [](TWarunkiPracy& w) { w.DeltaUk = 0.05; }, TStanWarunkow::Kompletne},
-        {"nieszczelnosci", [](TWarunkiPracy& w) { w.NrNieszczelnosci = 2; w.DeltaU = 0.01; }, TStanWarunkow::Kompletne},
+        {"nieszczelnosci",
+         [](TWarunkiPracy& w) {
+             w.NrNieszczelnosci = 2;
+             w.DeltaU = 0.01;
+         },
+         TStanWarunkow::Kompletne},
         {"laczniki", [](TWarunkiPracy& w) { w.LambdaF = 50; }, TStanWarunkow::Kompletne},
         {"mostek wlasny", [](TWarunkiPracy& w) { w.MostekWlasny = 0.02; }, TStanWarunkow::Kompletne},
         {"same DeltaU Alfa LiczbaF PoleF nie licza sie",
-         [](TWarunkiPracy& w) { w.DeltaU = 0.01; w.Alfa = 6; w.LiczbaF = 4; w.PoleF = 0.000013; },
+         [](TWarunkiPracy& w) {
+             w.DeltaU = 0.01;
+             w.Alfa = 6;
+             w.LiczbaF = 4;
+             w.PoleF = 0.000013;
+         },
          TStanWarunkow::BezPoprawek},
-        {"temperatura 0 to nie znacznik", [](TWarunkiPracy& w) { w.TempZewn = 0; }, TStanWarunkow::BezPoprawek},
+        {"temperatura 0 to nie znacznik", [](TWarunkiPracy& w) { w.TempZewn = 0; },
+         TStanWarunkow::BezPoprawek},
     };
     for (const auto& p : przypadki) {
         SCOPED_TRACE(p.Nazwa);

@@ -18,8 +18,9 @@ namespace {
 class TablicaNasycenia : public ::testing::Test {
 protected:
     void SetUp() override {
-        katalog_ = fs::temp_directory_path() / ("murolab_ula_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                                "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        katalog_ = fs::temp_directory_path() /
+                   ("murolab_ula_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(katalog_);
     }
     void TearDown() override { fs::remove_all(katalog_); }
@@ -58,7 +59,8 @@ TEST_F(TablicaNasycenia, DolaczonyPlikZgodnyZeWzoremNormy) {
             u = (u << 8) | static_cast<unsigned char>(bajty[static_cast<std::size_t>(m * 8 + b)]);
         const double hpa = std::bit_cast<double>(u);
         const double t = m - 24;
-        const double pa = t < 0 ? 610.5 * std::exp(21.875 * t / (265.5 + t)) : 610.5 * std::exp(17.269 * t / (237.3 + t));
+        const double pa =
+            t < 0 ? 610.5 * std::exp(21.875 * t / (265.5 + t)) : 610.5 * std::exp(17.269 * t / (237.3 + t));
         EXPECT_NEAR(hpa, pa / 100, 0.005 + 1e-12);
         EXPECT_NEAR(hpa * 100, std::round(hpa * 100), 1e-9) << "two decimals";
     }

@@ -184,7 +184,8 @@ TEST(RekordProjektu, DekodowanieObrazuRecznego) {
 
 TEST(RekordProjektu, DlugiTypPrzegrodyZapisanyUciety) {
     TModelProjektu m;
-    m.WarunkiPracy.TypPrzegrody.UstawUtf8("Strop nad ostantnią kondygnacją przy przepływie ciepła z dołu do góry");
+    m.WarunkiPracy.TypPrzegrody.UstawUtf8(
+        "Strop nad ostantnią kondygnacją przy przepływie ciepła z dołu do góry");
     m.WarunkiPracy.Rsi = 0.10;
     m.WarunkiPracy.Rse = 0.04;
     const auto z = std::get<TZawartoscProjektu>(DekodujRekord(KodujRekord(m)));
@@ -203,7 +204,8 @@ TEST(RekordProjektu, NiezapisaneWarunkiWracajaJakoZnaczniki) {
 }
 
 TEST(RekordProjektu, BajtyPoRekordziePomijane) {
-    std::vector<std::uint8_t> dluzszy(ObrazReczny().begin(), ObrazReczny().end());
+    const TRekordProjektu obraz = ObrazReczny();
+    std::vector<std::uint8_t> dluzszy(obraz.begin(), obraz.end());
     dluzszy.push_back(0xFF);
     const auto z = DekodujRekord(dluzszy);
     ASSERT_TRUE(std::holds_alternative<TZawartoscProjektu>(z));
@@ -232,11 +234,12 @@ TEST(RekordProjektu, OdmowaUszkodzonegoRekordu) {
         {"liczba warstw -1", 1296, [](TObraz& o) { o.I32(1288, -1); }, "liczba warstw -1"},
         {"liczba warstw 16", 1296, [](TObraz& o) { o.I32(1288, 16); }, "liczba warstw 16"},
         {"Rsi NaN", 1296, [](TObraz& o) { o.F64(1096, std::numeric_limits<double>::quiet_NaN()); }, "Rsi"},
-        {"grubosc 7 nieskonczona", 1296, [](TObraz& o) { o.F64(72 * 6 + 48, std::numeric_limits<double>::infinity()); },
-         "Grubosc warstwy 7"},
-        {"mostek -inf", 1296, [](TObraz& o) { o.F64(1280, -std::numeric_limits<double>::infinity()); }, "MostekWlasny"},
-        {"mi w slocie za liczba", 1296, [](TObraz& o) { o.F64(72 * 14 + 64, std::numeric_limits<double>::quiet_NaN()); },
-         "Mi warstwy 15"},
+        {"grubosc 7 nieskonczona", 1296,
+         [](TObraz& o) { o.F64(72 * 6 + 48, std::numeric_limits<double>::infinity()); }, "Grubosc warstwy 7"},
+        {"mostek -inf", 1296, [](TObraz& o) { o.F64(1280, -std::numeric_limits<double>::infinity()); },
+         "MostekWlasny"},
+        {"mi w slocie za liczba", 1296,
+         [](TObraz& o) { o.F64(72 * 14 + 64, std::numeric_limits<double>::quiet_NaN()); }, "Mi warstwy 15"},
     };
     for (const auto& p : przypadki) {
         SCOPED_TRACE(p.Nazwa);
@@ -245,7 +248,8 @@ TEST(RekordProjektu, OdmowaUszkodzonegoRekordu) {
         p.Zepsuj(o);
         const auto wynik = DekodujRekord(std::span<const std::uint8_t>(o.b.data(), p.Dlugosc));
         ASSERT_TRUE(std::holds_alternative<std::string>(wynik));
-        EXPECT_NE(std::get<std::string>(wynik).find(p.Fragment), std::string::npos) << std::get<std::string>(wynik);
+        EXPECT_NE(std::get<std::string>(wynik).find(p.Fragment), std::string::npos)
+            << std::get<std::string>(wynik);
     }
 }
 

@@ -18,9 +18,9 @@ namespace {
 class ZapisPliku : public ::testing::Test {
 protected:
     void SetUp() override {
-        katalog_ = fs::temp_directory_path() /
-                   ("murolab_zapis_" + std::to_string(::getpid()) + "_" +
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        katalog_ =
+            fs::temp_directory_path() / ("murolab_zapis_" + std::to_string(::getpid()) + "_" +
+                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(katalog_);
         fs::create_directories(katalog_);
     }
