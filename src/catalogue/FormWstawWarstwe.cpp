@@ -241,6 +241,10 @@ void TFormWstawWarstwe::Zbuduj() {
         setTabOrder(kolejnosc[i - 1], kolejnosc[i]);
 }
 
+std::string TFormWstawWarstwe::Plik(std::string_view nazwa) const {
+    return (KatalogDanych / nazwa).string();
+}
+
 void TFormWstawWarstwe::Bezpiecznie(const std::function<void()>& f) {
     murolab::Bezpiecznie(dialogi_, this, f);
 }
@@ -273,7 +277,7 @@ void TFormWstawWarstwe::FormActivate() {
     CheckBoxWybor->setChecked(false);
     NumEditGrubosc->setText(QStringLiteral("0"));
     ComboBoxPliki->setCurrentIndex(0);
-    WczytajGrupe(std::string(kGrupyMaterialow[0].Plik));
+    WczytajGrupe(Plik(kGrupyMaterialow[0].Plik));
     LabelWiersz->setText(QString::fromUtf8(kGrupyMaterialow[0].Znacznik.data(),
                                            static_cast<qsizetype>(kGrupyMaterialow[0].Znacznik.size())));
     EditMaterial->setText(kWybierzMaterial);
@@ -294,8 +298,8 @@ void TFormWstawWarstwe::FormActivate() {
 
 void TFormWstawWarstwe::paintEvent(QPaintEvent* zdarzenie) {
     QDialog::paintEvent(zdarzenie);
-    // Read on every paint from the working directory; without it nothing is drawn and nothing said.
-    const QPixmap logo(QStringLiteral("logo.bmp"));
+    // Read on every paint; without the file nothing is drawn and nothing said.
+    const QPixmap logo(QString::fromStdString(Plik("logo.bmp")));
     if (!logo.isNull()) {
         QPainter malarz(this);
         malarz.drawPixmap(QPoint(435, 25), logo, QRect(0, 0, 250, 100));
@@ -365,7 +369,7 @@ void TFormWstawWarstwe::ComboBoxPlikiChange() {
     if (grupa == nullptr)
         return;
     LabelWiersz->setText(ComboBoxPliki->currentText() + QStringLiteral(".ath"));
-    WczytajGrupe(std::string(grupa->Plik));
+    WczytajGrupe(Plik(grupa->Plik));
 }
 
 void TFormWstawWarstwe::WczytajGrupe(const std::string& plik) {
@@ -397,7 +401,7 @@ void TFormWstawWarstwe::WczytajGrupe(const std::string& plik) {
 void TFormWstawWarstwe::SG2SelectCell(int wiersz) {
     const QTableWidgetItem* komorka = SG2->item(wiersz, 0);
     const QString nazwa = komorka != nullptr ? komorka->text() : QString();
-    PokazMaterial(PlikGrupy(LabelWiersz->text().toStdString()), Utf8NaCp1250(nazwa.toStdString()));
+    PokazMaterial(Plik(PlikGrupy(LabelWiersz->text().toStdString())), Utf8NaCp1250(nazwa.toStdString()));
     SG2->selectionModel()->select(SG2->model()->index(wiersz, 0), QItemSelectionModel::ClearAndSelect);
 }
 
@@ -537,7 +541,7 @@ void TFormWstawWarstwe::ButtonDodajClick() {
                            QStringLiteral("Murolab"), TIkona::Pytanie, TPrzyciski::TakNie) != TOdpowiedz::Tak)
         return;
     const TMaterial nowy = PobierzMaterial();
-    const std::string plik = PlikGrupy(LabelWiersz->text().toStdString());
+    const std::string plik = Plik(PlikGrupy(LabelWiersz->text().toStdString()));
     const TPozycjaWGrupie pozycja = SzukajPozycji(plik, nowy);
     if (pozycja.Istnieje) {
         dialogi_.Komunikat(this, QStringLiteral("Podany materiał już istnieje w bazie!"),

@@ -11,8 +11,10 @@
 #include <QDialog>
 #include <QString>
 
+#include <filesystem>
 #include <functional>
 #include <string>
+#include <string_view>
 
 class QCheckBox;
 class QComboBox;
@@ -37,6 +39,9 @@ public:
     static constexpr int kWstaw = 2;  // insert at WierszDocelowy
     int TrybWstawiania = kDopisz;
     int WierszDocelowy = 0; // 0-based row of the layer grid
+    // Where the group files and "logo.bmp" are; empty: the working directory, where the program has
+    // always kept them. Rebuilding a group writes its scratch file there too.
+    std::filesystem::path KatalogDanych;
 
     QLineEdit* EditMaterial = nullptr;
     TNumEdit* NumEditLambdaSW = nullptr;
@@ -91,6 +96,7 @@ private:
     // Steps of the λ and μ check shared by a new layer and a material for the catalogue.
     bool SprawdzLambdeIMi(double granicaMi, bool granicaWlacznie);
     TNumEdit* PoleLambdyKlasy() const; // the λ field of the humidity class set on the main window
+    std::string Plik(std::string_view nazwa) const; // a file's name in KatalogDanych
     void Ostrzez(const QString& tekst, const QString& tytul, QWidget* pole);
     void Bezpiecznie(const std::function<void()>& f);
 

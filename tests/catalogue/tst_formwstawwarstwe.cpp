@@ -286,6 +286,31 @@ private slots:
         QVERIFY(dialogi_->Wywolania.isEmpty());
     }
 
+    void katalog_danych_poza_katalogiem_roboczym() {
+        QVERIFY(QDir().mkdir(QStringLiteral("dane")));
+        ZapiszGrupe(QStringLiteral("dane/Betony.ath"), {{"Inny beton", 1.5, 1.6}});
+        const QByteArray wRoboczym = Bajty(QStringLiteral("Betony.ath"));
+        Dlg().KatalogDanych = QDir(QStringLiteral("dane")).absolutePath().toStdString();
+        Pokaz();
+        const QRect obszar(435, 25, 250, 100);
+        const QImage bezLogo = Dlg().grab(obszar).toImage();
+        QCOMPARE(Lista().first(), QStringLiteral("Inny beton"));
+
+        Wlasny(true);
+        Wpisz(QStringLiteral("Beton nowy"), QStringLiteral("1"), QStringLiteral("1,1"), QStringLiteral("10"));
+        dialogi_->Odpowiedzi << TOdpowiedz::Tak;
+        Dlg().ButtonDodaj->click();
+        QVERIFY(dialogi_->Bledy().isEmpty());
+        QCOMPARE(NazwyWPliku(QStringLiteral("dane/Betony.ath")), (QStringList{"Beton nowy", "Inny beton"}));
+        QCOMPARE(Bajty(QStringLiteral("Betony.ath")), wRoboczym);
+        QVERIFY(!QFile::exists(QStringLiteral("dane/Temp.ath")));
+        QVERIFY(!QFile::exists(QStringLiteral("Temp.ath")));
+
+        QVERIFY(
+            QFile::copy(QStringLiteral(MUROLAB_ZRODLA "/data/logo.bmp"), QStringLiteral("dane/logo.bmp")));
+        QVERIFY(Dlg().grab(obszar).toImage() != bezLogo);
+    }
+
     // ------------------------------------------------------------ checks of a new layer
 
     void sprawdzenie_nowej_warstwy_data() {
