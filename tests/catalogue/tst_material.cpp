@@ -164,16 +164,5 @@ TEST(GrupyMaterialow, ZnacznikTlumaczySieNaNazwePliku) {
     EXPECT_THROW(PlikGrupy("Drewno.ath"), std::invalid_argument); // a file name is not a marker
 }
 
-TEST(GrupyMaterialow, ZnacznikToNazwaGrupyZRozszerzeniem) {
-    ASSERT_EQ(kGrupyMaterialow.size(), 8u);
-    for (const auto& g : kGrupyMaterialow) {
-        EXPECT_EQ(std::string(g.Znacznik), std::string(g.Nazwa) + ".ath");
-        EXPECT_EQ(GrupaPoNazwie(g.Nazwa), &g);
-    }
-    EXPECT_EQ(kGrupyMaterialow[0].Nazwa, "Betony");
-    EXPECT_EQ(kGrupyMaterialow[7].Nazwa, "Tynki");
-    EXPECT_EQ(GrupaPoNazwie("Drewno"), nullptr);
-}
-
 } // namespace
 } // namespace murolab
