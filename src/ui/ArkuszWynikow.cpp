@@ -66,38 +66,47 @@ struct TKolumna {
     const char* Nazwa;
 };
 
+// The symbols of a header stand out from its small words.
+#define DUZY(symbol) "<span style=\"font-size:10pt\">" symbol "</span>"
+
 // Left to right. The pressures are in Pa and the diffusion resistance in m²·h·Pa/kg, which is what
 // the calculation gives.
 const std::array<TKolumna, 11> kKolumny{{
     {&TFormPrzegroda::RichEditNr, &TArkuszWynikow::RichEditNr, 16, Qt::AlignLeft, "Nr", false, "RichEditNr"},
-    {&TFormPrzegroda::RichEditMaterial, &TArkuszWynikow::RichEditMaterial, 200, Qt::AlignLeft, "Nazwa materiału",
-     false, "RichEditMaterial"},
-    {&TFormPrzegroda::RichEditLambda, &TArkuszWynikow::RichEditLambda, 45, Qt::AlignHCenter, "λ<br>[W/m·K]", false,
-     "RichEditLambda"},
-    {&TFormPrzegroda::RichEditMi, &TArkuszWynikow::RichEditMi, 46, Qt::AlignLeft, "μ", false, "RichEditMi"},
-    {&TFormPrzegroda::RichEditGrubosc, &TArkuszWynikow::RichEditGrubosc, 47, Qt::AlignHCenter, "d<br>[m]", false,
-     "RichEditGrubosc"},
-    {&TFormPrzegroda::RichEditR, &TArkuszWynikow::RichEditR, 59, Qt::AlignHCenter, "R<sub>n</sub><br>[m²·K/W]",
-     false, "RichEditR"},
+    {&TFormPrzegroda::RichEditMaterial, &TArkuszWynikow::RichEditMaterial, 200, Qt::AlignLeft,
+     "Nazwa materiału", false, "RichEditMaterial"},
+    {&TFormPrzegroda::RichEditLambda, &TArkuszWynikow::RichEditLambda, 45, Qt::AlignHCenter,
+     DUZY("λ") "<br>[W/m·K]", false, "RichEditLambda"},
+    {&TFormPrzegroda::RichEditMi, &TArkuszWynikow::RichEditMi, 46, Qt::AlignLeft, DUZY("μ"), false,
+     "RichEditMi"},
+    {&TFormPrzegroda::RichEditGrubosc, &TArkuszWynikow::RichEditGrubosc, 47, Qt::AlignHCenter,
+     DUZY("d") "<br>[m]", false, "RichEditGrubosc"},
+    {&TFormPrzegroda::RichEditR, &TArkuszWynikow::RichEditR, 59, Qt::AlignHCenter,
+     DUZY("R<sub>n</sub>") "<br>[m²·K/W]", false, "RichEditR"},
     {&TFormPrzegroda::RichEditDelta, &TArkuszWynikow::RichEditDelta, 68, Qt::AlignRight,
-     "1/Δ<sub>n</sub><br>[m²·h·Pa/kg]", false, "RichEditDelta"},
-    {&TFormPrzegroda::RichEditSpadek, &TArkuszWynikow::RichEditSpadek, 40, Qt::AlignRight, "Spadek temp.<br>[°C]",
-     false, "RichEditSpadek"},
+     DUZY("1/Δ<sub>n</sub>") "<br>[m²·h·Pa/kg]", false, "RichEditDelta"},
+    {&TFormPrzegroda::RichEditSpadek, &TArkuszWynikow::RichEditSpadek, 40, Qt::AlignRight,
+     "Spadek temp.<br>[°C]", false, "RichEditSpadek"},
     {&TFormPrzegroda::RichEditTemp, &TArkuszWynikow::RichEditTemp, 42, Qt::AlignRight,
-     "Temp. szczelin<br>t [°C]", true, "RichEditTemp"},
+     "Temp. szczelin<br>" DUZY("t") " [°C]", true, "RichEditTemp"},
     {&TFormPrzegroda::RichEditCisNasy, &TArkuszWynikow::RichEditCisNasy, 54, Qt::AlignRight,
-     "Ciśnienie nasycenia<br>p<sub>s</sub> [Pa]", true, "RichEditCisNasy"},
+     "Ciśnienie nasycenia<br>" DUZY("p<sub>s</sub>") " [Pa]", true, "RichEditCisNasy"},
     {&TFormPrzegroda::RichEditCisCzast, &TArkuszWynikow::RichEditCisCzast, 54, Qt::AlignRight,
-     "Ciśnienie cząstkowe<br>p<sub>o</sub> [Pa]", true, "RichEditCisCzast"},
+     "Ciśnienie cząstkowe<br>" DUZY("p<sub>o</sub>") " [Pa]", true, "RichEditCisCzast"},
 }};
+#undef DUZY
 
-int GoraKolumn() { return kGornyBrzeg + kWysokoscNaglowka; }
+int GoraKolumn() {
+    return kGornyBrzeg + kWysokoscNaglowka;
+}
 
 int WysokoscKolumny(const TKolumna& k, int liczbaWarstw) {
     return kWysokoscLinii * liczbaWarstw + (k.Profil ? 50 : 42);
 }
 
-int SzerokoscTekstu(const TKolumna& k) { return k.Szerokosc - 2 * kRamkaKolumny - 2 * kMarginesBoczny; }
+int SzerokoscTekstu(const TKolumna& k) {
+    return k.Szerokosc - 2 * kRamkaKolumny - 2 * kMarginesBoczny;
+}
 
 QFont CzcionkaArkusza(int punkty) {
     QFont f; // the system's default UI font
@@ -193,25 +202,25 @@ void WpiszLinie(QTextEdit* kolumna, const TKolumna& k, const std::vector<std::st
             do {
                 zwezenie -= 2;
                 zwezona.setStretch(zwezenie);
-            } while (zwezenie > kNajmniejszeZwezenie && QFontMetricsF(zwezona).horizontalAdvance(tekst) > dostepne);
+            } while (zwezenie > kNajmniejszeZwezenie &&
+                     QFontMetricsF(zwezona).horizontalAdvance(tekst) > dostepne);
             formatZnakow.setFontStretch(zwezenie);
         }
         kursor.insertText(tekst, formatZnakow);
     }
 }
 
-// The small "k" of U_k under the gap that the label's text leaves after the "U", as the program
-// always drew it: the label's text stays exactly "U  = ...".
-void DodajIndeksK(QLabel* etykieta) {
-    auto* indeks = new QLabel(QStringLiteral("k"), etykieta);
-    indeks->setObjectName(QStringLiteral("LabelUkIndeks"));
+// A subscript drawn as a small label of its own at x, under the baseline: the label's text stays
+// plain ("U  = 0,425" with the gap for the "k", as the command line prints it; "θ").
+QLabel* DodajIndeks(QLabel* etykieta, const QString& indeks, int x, const char* nazwa) {
+    auto* l = new QLabel(indeks, etykieta);
+    l->setObjectName(QString::fromLatin1(nazwa));
     QFont f = etykieta->font();
     f.setPointSizeF(f.pointSizeF() * 0.75);
-    indeks->setFont(f);
-    const QFontMetricsF miara(etykieta->font());
-    indeks->adjustSize();
-    indeks->move(qRound(miara.horizontalAdvance(QStringLiteral("U"))),
-                 qRound(miara.ascent() - QFontMetricsF(f).ascent() * 0.55));
+    l->setFont(f);
+    l->adjustSize();
+    l->move(x, qRound(QFontMetricsF(etykieta->font()).ascent() - QFontMetricsF(f).ascent() * 0.55));
+    return l;
 }
 
 QLabel* NowaEtykieta(QWidget* rodzic, const QString& tekst, const char* nazwa) {
@@ -230,7 +239,8 @@ QLabel* NowaJednostka(QWidget* rodzic, const QString& tekst, const char* nazwa) 
 
 void UstawKolor(QLabel* etykieta, bool czerwony) {
     QPalette p = etykieta->palette();
-    const QColor kolor = czerwony ? QColor(Qt::red) : etykieta->parentWidget()->palette().color(QPalette::WindowText);
+    const QColor kolor =
+        czerwony ? QColor(Qt::red) : etykieta->parentWidget()->palette().color(QPalette::WindowText);
     p.setColor(QPalette::WindowText, kolor);
     etykieta->setPalette(p);
 }
@@ -254,7 +264,8 @@ void UlozPodTabela(TFormPrzegroda& okno) {
     werdykt->move(kLewyBrzeg, y);
     wyniki->adjustSize();
     // The results end flush with the table's right edge, never over the verdict.
-    wyniki->move(std::max(werdykt->geometry().right() + 1 + kOdstepWynikow, PrawyBrzegTabeli() - wyniki->width()), y);
+    wyniki->move(
+        std::max(werdykt->geometry().right() + 1 + kOdstepWynikow, PrawyBrzegTabeli() - wyniki->width()), y);
     QWidget* obszar = werdykt->parentWidget();
     obszar->resize(std::max(PrawyBrzegTabeli(), wyniki->geometry().right() + 1) + kLewyBrzeg,
                    std::max(werdykt->geometry().bottom(), wyniki->geometry().bottom()) + 1 + kGornyBrzeg);
@@ -266,7 +277,9 @@ void UstawWysokosci(TFormPrzegroda& okno, int liczbaWarstw) {
     UlozPodTabela(okno);
 }
 
-int TemperaturaZPola(const TNumEdit* pole) { return NaCalkowita(pole->text().toStdString()); }
+int TemperaturaZPola(const TNumEdit* pole) {
+    return NaCalkowita(pole->text().toStdString());
+}
 
 } // namespace
 
@@ -313,18 +326,25 @@ void TFormPrzegroda::ZbudujArkuszWynikow() {
     LabeLKomunikat->setGeometry(0, 0, kSzerokoscWerdyktu, wysokoscWerdyktu);
     // The criterion "ts +1 > θi": shown in red only after a condensation verdict.
     LabelKomunikat3 = NowaEtykieta(werdykt, QStringLiteral("ts +1 >"), "LabelKomunikat3");
-    LabelKomunikat4 = NowaJednostka(werdykt, QStringLiteral("θ<sub>i</sub>"), "LabelKomunikat4");
+    LabelKomunikat4 = NowaEtykieta(werdykt, QStringLiteral("θ"), "LabelKomunikat4");
     LabelKomunikat3->adjustSize();
     LabelKomunikat4->adjustSize();
+    const int szerokoscTheta = QFontMetrics(LabelKomunikat4->font()).horizontalAdvance(u'θ');
+    const QLabel* indeksI =
+        DodajIndeks(LabelKomunikat4, QStringLiteral("i"), szerokoscTheta, "LabelKomunikat4Indeks");
+    LabelKomunikat4->resize(indeksI->geometry().right() + 2,
+                            std::max(LabelKomunikat4->height(), indeksI->geometry().bottom() + 1));
     const int yKryterium = wysokoscWerdyktu + 4;
     LabelKomunikat3->move(0, yKryterium);
-    LabelKomunikat4->move(LabelKomunikat3->width() + QFontMetrics(LabelKomunikat3->font()).horizontalAdvance(u' '),
-                          yKryterium);
+    LabelKomunikat4->move(
+        LabelKomunikat3->width() + QFontMetrics(LabelKomunikat3->font()).horizontalAdvance(u' '), yKryterium);
     for (QLabel* e : {LabelKomunikat3, LabelKomunikat4}) {
+        e->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         UstawKolor(e, true);
         e->hide();
     }
-    werdykt->resize(kSzerokoscWerdyktu, yKryterium + std::max(LabelKomunikat3->height(), LabelKomunikat4->height()));
+    werdykt->resize(kSzerokoscWerdyktu,
+                    yKryterium + std::max(LabelKomunikat3->height(), LabelKomunikat4->height()));
 
     // The three results with their units, one per line, the numbers in one column.
     auto* wyniki = new QWidget(obszar);
@@ -347,7 +367,7 @@ void TFormPrzegroda::ZbudujArkuszWynikow() {
         e->setMinimumWidth(miaraWyniku.horizontalAdvance(QStringLiteral("U  = 0000,000")));
         e->setMinimumHeight(miaraWyniku.height() + 4);
     }
-    DodajIndeksK(LabelUk);
+    DodajIndeks(LabelUk, QStringLiteral("k"), miaraWyniku.horizontalAdvance(u'U'), "LabelUkIndeks");
     siatka->addWidget(LabelUk, 0, 0);
     siatka->addWidget(NowaJednostka(wyniki, QStringLiteral("[W/m²·K]"), "LabelUkJednostka"), 0, 1,
                       Qt::AlignLeft | Qt::AlignTop);

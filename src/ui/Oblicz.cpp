@@ -33,16 +33,21 @@ constexpr int kKolumnaGrubosci = 4;
 constexpr double kMiWGranicach = 1;
 constexpr double kGruboscWGranicach = 1;
 
-QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
+QString Q(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
 // Rows the commands may read: never more than the model has slots for.
-int LiczbaWierszyWarstw(const TModelProjektu& model) { return std::clamp(model.LiczbaWarstw, 0, kLiczbaSlotow); }
+int LiczbaWierszyWarstw(const TModelProjektu& model) {
+    return std::clamp(model.LiczbaWarstw, 0, kLiczbaSlotow);
+}
 
 } // namespace
 
 bool TFormPrzegroda::SprawdzWarstwy() {
     if (Model.LiczbaWarstw <= 0) {
-        Dialogi.Komunikat(this, Q(komunikaty::BrakWarstw), Q(komunikaty::Uwaga), TIkona::Stop, TPrzyciski::Ok);
+        Dialogi.Komunikat(this, Q(komunikaty::BrakWarstw), Q(komunikaty::Uwaga), TIkona::Stop,
+                          TPrzyciski::Ok);
         return false;
     }
     try {
@@ -73,7 +78,8 @@ bool TFormPrzegroda::SprawdzWarstwy() {
 bool TFormPrzegroda::SprawdzWarunki() {
     switch (SprawdzWarunkiModelu(Model)) {
     case TStanWarunkow::Brak:
-        Dialogi.Komunikat(this, Q(komunikaty::BrakWarunkow), Q(komunikaty::Uwaga), TIkona::Stop, TPrzyciski::Ok);
+        Dialogi.Komunikat(this, Q(komunikaty::BrakWarunkow), Q(komunikaty::Uwaga), TIkona::Stop,
+                          TPrzyciski::Ok);
         // The user is sent to where the conditions are set; harmless while the window closes.
         if (PageControlPrzegroda && TabSheetWarPracy)
             PokazArkusz(0);
@@ -117,7 +123,8 @@ void WypelnijRaport(TFormPrzegroda& okno) {
     // PokazWyniki has just converted the same two fields.
     const int ti = NaCalkowita(okno.NumEditTempWew->text().toStdString());
     const int te = NaCalkowita(okno.NumEditTempZewn->text().toStdString());
-    okno.PodgladWydruku->WypelnijRaport(ArkuszWynikow(okno.Model, ti, te), okno.ComboBoxTypPrzegrody->currentText());
+    okno.PodgladWydruku->WypelnijRaport(ArkuszWynikow(okno.Model, ti, te),
+                                        okno.ComboBoxTypPrzegrody->currentText());
 }
 
 } // namespace
