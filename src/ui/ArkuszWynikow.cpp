@@ -100,8 +100,9 @@ int GoraKolumn() {
     return kGornyBrzeg + kWysokoscNaglowka;
 }
 
+// 13 n + 42, and 8 px more for the profile columns, which start 8 px higher and end with the others.
 int WysokoscKolumny(const TKolumna& k, int liczbaWarstw) {
-    return kWysokoscLinii * liczbaWarstw + (k.Profil ? 50 : 42);
+    return kWysokoscLinii * liczbaWarstw + 42 + (k.Profil ? kPrzesuniecieProfilu : 0);
 }
 
 int SzerokoscTekstu(const TKolumna& k) {
@@ -115,7 +116,7 @@ QFont CzcionkaArkusza(int punkty) {
 }
 
 // Results are read, not edited: the columns are disabled, but their text keeps the normal colours.
-void KolorySpoczynku(QWidget* w) {
+void KoloryJakWlaczonej(QWidget* w) {
     QPalette p = w->palette();
     for (QPalette::ColorRole rola : {QPalette::Text, QPalette::Base, QPalette::WindowText, QPalette::Window})
         p.setColor(QPalette::Disabled, rola, p.color(QPalette::Active, rola));
@@ -150,7 +151,7 @@ QTextEdit* NowaKolumna(QWidget* rodzic, const TKolumna& k) {
     kolumna->setAlignment(k.Wyrownanie);
     kolumna->document()->setUndoRedoEnabled(false);
     UstawMarginesy(kolumna->document());
-    KolorySpoczynku(kolumna);
+    KoloryJakWlaczonej(kolumna);
     return kolumna;
 }
 
