@@ -64,6 +64,16 @@ struct TOkno {
     void ZMostkami() { Okno->Model.WarunkiPracy.DeltaUk = 0.05; }
 
     int Arkusz() const { return Okno->PageControlPrzegroda->currentIndex(); }
+
+    // For a look at the window: with MUROLAB_ZRZUTY naming a directory, saves <nazwa>.png there.
+    void Zrzut(const QString& nazwa) {
+        const QString katalog = qEnvironmentVariable("MUROLAB_ZRZUTY");
+        if (katalog.isEmpty())
+            return;
+        Okno->show();
+        QCoreApplication::processEvents();
+        Okno->grab().save(katalog + u'/' + nazwa + QStringLiteral(".png"));
+    }
 };
 
 // The lines of a column as the user reads them; an empty column has none.

@@ -118,10 +118,7 @@ private slots:
         QVERIFY(KolorTekstu(o->LabeLKomunikat) != QColor(Qt::red));
         QVERIFY(o->LabelKomunikat3->isHidden());
         QVERIFY(o->LabelKomunikat4->isHidden());
-        if (qEnvironmentVariableIsSet("ZRZUT")) {
-            o->show();
-            QTest::qWait(50);
-            o->grab().save("/tmp/oblicz/przyklad.png");
+        o.Zrzut("przyklad");
     }
 
     // Every row stands at the same height in every column; the profile columns are 8 px higher, so
@@ -162,10 +159,7 @@ private slots:
         QVERIFY(!o->LabelKomunikat4->isHidden());
         QCOMPARE(KolorTekstu(o->LabelKomunikat3), QColor(Qt::red));
         QCOMPARE(KolorTekstu(o->LabelKomunikat4), QColor(Qt::red));
-        if (qEnvironmentVariableIsSet("ZRZUT")) {
-            o->show();
-            QTest::qWait(50);
-            o->grab().save("/tmp/oblicz/kondensacja.png");
+        o.Zrzut("kondensacja");
 
         // The same window, a partition without condensation: black again, the criterion hidden.
         o->UstawKomorke(0, 1, QStringLiteral("Wełna"));
@@ -234,10 +228,7 @@ private slots:
         o.ZMostkami();
         o->BitBtnObliczClick();
         QVERIFY2(o.Dialogi.Wywolania.isEmpty(), qPrintable(o.Dialogi.Bledy().join(u'|')));
-        if (qEnvironmentVariableIsSet("ZRZUT")) {
-            o->show();
-            QTest::qWait(50);
-            o->grab().save("/tmp/oblicz/pietnascie.png");
+        o.Zrzut("pietnascie");
         QCOMPARE(Linie(o->RichEditMaterial).size(), 18);
         QCOMPARE(Linie(o->RichEditTemp).size(), 18);
         QCOMPARE(Linie(o->RichEditCisCzast).size(), 17);
