@@ -45,6 +45,11 @@ QColor KolorTekstu(const QLabel* e) {
     return e->palette().color(QPalette::WindowText);
 }
 
+// The verdict wraps within its two lines; nothing of it is cut off.
+bool WerdyktMiesciSie(const QLabel* e) {
+    return e->heightForWidth(e->width()) <= e->height();
+}
+
 // Top of line i of a column, in the coordinates of the sheet's area.
 int GoraLinii(const QTextEdit* kolumna, int i) {
     QTextDocument* d = kolumna->document();
@@ -115,6 +120,7 @@ private slots:
                  QStringLiteral("Dla zadanych warunków brzegowych kondensacja pary        "
                                 "wodnej  na wewnętrznej powierzchni nie występuje."));
         QCOMPARE(KolorTekstu(o->LabeLKomunikat), o->palette().color(QPalette::WindowText));
+        QVERIFY(WerdyktMiesciSie(o->LabeLKomunikat));
         QVERIFY(KolorTekstu(o->LabeLKomunikat) != QColor(Qt::red));
         QVERIFY(o->LabelKomunikat3->isHidden());
         QVERIFY(o->LabelKomunikat4->isHidden());
@@ -155,6 +161,7 @@ private slots:
                  QStringLiteral("UWAGA -Dla zadanych warunków brzegowych występuje "
                                 "kondensacja pary wodnej na wewnętrznej powierzchni."));
         QCOMPARE(KolorTekstu(o->LabeLKomunikat), QColor(Qt::red));
+        QVERIFY(WerdyktMiesciSie(o->LabeLKomunikat));
         QVERIFY(!o->LabelKomunikat3->isHidden());
         QVERIFY(!o->LabelKomunikat4->isHidden());
         QCOMPARE(KolorTekstu(o->LabelKomunikat3), QColor(Qt::red));
@@ -168,6 +175,7 @@ private slots:
         o->BitBtnObliczClick();
         QVERIFY(o->LabeLKomunikat->text().startsWith(QStringLiteral("Dla zadanych")));
         QCOMPARE(KolorTekstu(o->LabeLKomunikat), o->palette().color(QPalette::WindowText));
+        QVERIFY(WerdyktMiesciSie(o->LabeLKomunikat));
         QVERIFY(o->LabelKomunikat3->isHidden());
         QVERIFY(o->LabelKomunikat4->isHidden());
 
@@ -179,6 +187,7 @@ private slots:
             o->LabeLKomunikat->text(),
             QStringLiteral("(temp. wewn.< temp. zewn.) Wskazana konsultacja z Działem Technicznym Velmar."));
         QCOMPARE(KolorTekstu(o->LabeLKomunikat), QColor(Qt::red));
+        QVERIFY(WerdyktMiesciSie(o->LabeLKomunikat));
         QVERIFY(o->LabelKomunikat3->isHidden());
         QCOMPARE(Linie(o->RichEditTemp).last(), QStringLiteral("-20,0"));
         QVERIFY(o.Dialogi.Bledy().isEmpty());
