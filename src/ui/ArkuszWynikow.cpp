@@ -296,7 +296,7 @@ void TFormPrzegroda::ZbudujArkuszWynikow() {
     obszar->setObjectName(QStringLiteral("ObszarWynikow"));
     obszar->setFont(CzcionkaArkusza(kPunktyKolumn));
     przewijanie->setWidget(obszar);
-    auto* uklad = qobject_cast<QVBoxLayout*>(TabSheetObliczenia->layout());
+    QLayout* uklad = TabSheetObliczenia->layout();
     if (!uklad) {
         uklad = new QVBoxLayout(TabSheetObliczenia);
         uklad->setContentsMargins(0, 0, 0, 0);
