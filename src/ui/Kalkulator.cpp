@@ -3,6 +3,7 @@
 #include "ui/Dialogi.h"
 
 #include <QDir>
+#include <QWidget>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
