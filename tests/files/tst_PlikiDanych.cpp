@@ -1,5 +1,6 @@
 // Where the data files are found: the working directory first, then the data directory.
 #include "files/PlikiDanych.h"
+#include "files/RekordProjektu.h"
 
 #include <gtest/gtest.h>
 
@@ -53,6 +54,23 @@ TEST_F(PlikiDanych, KolejnoscKatalogow) {
     ASSERT_GE(katalogi.size(), 2u);
     EXPECT_EQ(katalogi.front(), "");
     EXPECT_EQ(katalogi.back(), MUROLAB_KATALOG_DANYCH);
+}
+
+TEST(PrzykladowyProjekt, KopiaWRepozytoriumToPlikZGeneratora) {
+    auto bajty = [](const std::string& sciezka) {
+        std::ifstream f(sciezka, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+    };
+    const std::string wygenerowany = bajty(MUROLAB_KATALOG_DANYCH "/przyklad.pro");
+    ASSERT_EQ(wygenerowany.size(), kRozmiarRekordu);
+    EXPECT_TRUE(wygenerowany == bajty(MUROLAB_DANE_ZRODLOWE "/przyklad.pro"))
+        << "regenerate data/przyklad.pro: build/tools/murolab_generuj_przyklad data/przyklad.pro";
+    const auto z = CzytajPlikProjektu(MUROLAB_KATALOG_DANYCH "/przyklad.pro");
+    ASSERT_TRUE(std::holds_alternative<TZawartoscProjektu>(z));
+    const TZawartoscProjektu& p = std::get<TZawartoscProjektu>(z);
+    EXPECT_EQ(p.LiczbaWarstw, 4);
+    EXPECT_EQ(p.WarunkiPracy.TempZewn, -20);
+    EXPECT_EQ(p.WarunkiPracy.StrefaKl.Utf8(), "Strefa III");
 }
 
 } // namespace
