@@ -65,9 +65,14 @@ QChar ZnakKlawisza(const QKeyEvent* z) {
 
 bool JestCyfra(QChar c) { return c.unicode() >= u'0' && c.unicode() <= u'9'; }
 
+// A symbol label (λf, ΔU″ ...): rich text for the sub- and superscripts, a little larger than the
+// text beside it so that the small Greek letters read well.
 QLabel* Etykieta(const QString& tekst, QWidget* rodzic) {
     auto* e = new QLabel(tekst, rodzic);
     e->setTextFormat(Qt::RichText);
+    QFont f = e->font();
+    f.setPointSizeF(f.pointSizeF() * 1.1);
+    e->setFont(f);
     return e;
 }
 
@@ -249,7 +254,7 @@ void TFormMostkiTerm::Zbuduj() {
     auto* siatkaW = new QGridLayout;
     siatkaW->setColumnStretch(1, 1);
     siatkaW->addWidget(new QLabel(QStringLiteral("Wartość dodatku"), grupaW), 0, 0);
-    siatkaW->addWidget(Etykieta(jednostkaU, grupaW), 0, 1);
+    siatkaW->addWidget(new QLabel(jednostkaU, grupaW), 0, 1);
     siatkaW->addWidget(NumEditMostekWlasny, 0, 2);
     auto* ukladW = new QVBoxLayout(grupaW);
     ukladW->addWidget(CheckBoxMostekWlasny);
@@ -262,6 +267,8 @@ void TFormMostkiTerm::Zbuduj() {
     for (QPushButton* p : {Button1, Button2}) {
         p->setFont(Pogrubiona(font()));
         p->setMinimumSize(150, 30);
+        // No default button: Enter in a field confirms nothing (see keyPressEvent).
+        p->setAutoDefault(false);
     }
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setSizeGripEnabled(false);
@@ -278,10 +285,11 @@ void TFormMostkiTerm::Zbuduj() {
     grupy->addWidget(grupaUk, 0, 1);
     grupy->addWidget(grupaG, 1, 0);
     grupy->addWidget(grupaW, 1, 1);
-    grupy->setColumnStretch(0, 1);
-    grupy->setColumnStretch(1, 1);
-    grupy->setRowStretch(0, 3);
-    grupy->setRowStretch(1, 2);
+    // The left groups carry the long row labels; the right ones wrap their texts.
+    grupy->setColumnStretch(0, 4);
+    grupy->setColumnStretch(1, 3);
+    grupy->setRowStretch(0, 2);
+    grupy->setRowStretch(1, 1);
 
     auto* uklad = new QVBoxLayout(this);
     uklad->setContentsMargins(0, 0, 0, 0);
@@ -316,9 +324,9 @@ void TFormMostkiTerm::Zbuduj() {
         pole->setEnabled(false);
     for (QWidget* pole : std::initializer_list<QWidget*>{NumEditNrNieszczelnosci, NumEditLambdaF, NumEditLiczbaF,
                                                           NumEditPoleF, NumEditMostekWlasny})
-        pole->setFixedWidth(64);
+        pole->setFixedWidth(72);
     for (QComboBox* lista : {ComboBoxDeltaU, ComboBoxAlfa})
-        lista->setFixedWidth(80);
+        lista->setFixedWidth(72);
 
     // toggled, not clicked: a box ticked by the program enables its fields as a click does.
     connect(CheckBoxDeltaUg, &QCheckBox::toggled, this, [this] { CheckBoxDeltaUgClick(); });
