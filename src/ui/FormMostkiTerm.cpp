@@ -42,27 +42,6 @@ const QString kTytulUwagi = QStringLiteral("Murolab -UWAGA !!!");
 const QString kDomyslneDeltaU = QStringLiteral("0,00");
 const QString kDomyslneAlfa = QStringLiteral("6");
 
-// The character a key press hands to a key filter, as a classic edit control sees it: control keys
-// give their control codes (Ctrl+V is 22), keys that type nothing (arrows, Delete, Tab) give QChar().
-QChar ZnakKlawisza(const QKeyEvent* z) {
-    if (z->key() == Qt::Key_Backspace)
-        return QChar(kBackspace);
-    if (z->key() == Qt::Key_Return || z->key() == Qt::Key_Enter)
-        return QChar(kEnter);
-    if (z->key() == Qt::Key_Escape)
-        return QChar(27);
-    if ((z->modifiers() & Qt::KeypadModifier) && (z->key() == Qt::Key_Period || z->key() == Qt::Key_Comma))
-        return QChar(kSeparatorDziesietny);
-    if (z->matches(QKeySequence::Paste))
-        return QChar(22);
-    if ((z->modifiers() & Qt::ControlModifier) && z->key() >= Qt::Key_A && z->key() <= Qt::Key_Z)
-        return QChar(z->key() - Qt::Key_A + 1);
-    const QString tekst = z->text();
-    if (tekst.size() == 1)
-        return tekst.front();
-    return QChar();
-}
-
 bool JestCyfra(QChar c) { return c.unicode() >= u'0' && c.unicode() <= u'9'; }
 
 // A symbol label (λf, ΔU″ ...): rich text for the sub- and superscripts, a little larger than the

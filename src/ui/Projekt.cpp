@@ -34,22 +34,16 @@ TParametryPliku ParametryZapisu(const QString& ostatni) {
 }
 } // namespace
 
-void TFormPrzegroda::Nowy1Click() {
-    Bezpiecznie([this] { NowyProjekt(); });
-}
-
-void TFormPrzegroda::Otwrz1Click() {
-    Bezpiecznie([this] { OtworzProjekt(); });
-}
+// The menu connects these through Bezpiecznie: a failure ends the command in the standard error box.
+void TFormPrzegroda::Nowy1Click() { NowyProjekt(); }
+void TFormPrzegroda::Otwrz1Click() { OtworzProjekt(); }
 
 void TFormPrzegroda::Zapisz1Click() {
-    Bezpiecznie([this] {
-        if (!SprawdzWarstwy())
-            return;
-        if (!SprawdzWarunki())
-            return;
-        ZapiszProjekt();
-    });
+    if (!SprawdzWarstwy())
+        return;
+    if (!SprawdzWarunki())
+        return;
+    ZapiszProjekt();
 }
 
 void TFormPrzegroda::NowyProjekt() {
