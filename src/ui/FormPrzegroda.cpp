@@ -23,6 +23,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStyle>
@@ -36,6 +37,15 @@ namespace murolab {
 namespace {
 const QString kTytulOkna = QStringLiteral("Murolab -program do wstępnej analizy cieplno wilgotnościowej");
 const QString kPytanieZapis = QStringLiteral("Czy zapisać zmianny w pliku ..?");
+
+class TStylZakladek : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metryka, const QStyleOption* opcja, const QWidget* w) const override {
+        if (metryka == PM_TabBarTabHSpace)
+            return 2;
+        return QProxyStyle::pixelMetric(metryka, opcja, w);
+    }
+};
 
 bool WOknie(const QWidget* w, const QWidget* pojemnik) {
     return w && pojemnik && (w == pojemnik || pojemnik->isAncestorOf(w));
@@ -56,6 +66,11 @@ TFormPrzegroda::TFormPrzegroda(TDialogi& dialogi, QWidget* rodzic) : QMainWindow
     PageControlPrzegroda = new QTabWidget(srodek);
     PageControlPrzegroda->setGeometry(0, 0, 692, 398);
     PageControlPrzegroda->tabBar()->setFont(CzcionkaPikseli(font(), 13, true));
+    // The captions keep their designed runs of blanks; with the style's usual margin around each
+    // caption the five tabs would not fit the window's width in the system's (wide) UI font.
+    auto* stylZakladek = new TStylZakladek;
+    stylZakladek->setParent(PageControlPrzegroda);
+    PageControlPrzegroda->tabBar()->setStyle(stylZakladek);
     PageControlPrzegroda->tabBar()->setElideMode(Qt::ElideNone);
     PageControlPrzegroda->tabBar()->setExpanding(false);
     PageControlPrzegroda->setUsesScrollButtons(false);

@@ -3,11 +3,11 @@
 #include "ui/Dialogi.h"
 
 #include <QDir>
+#include <QWidget>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QWidget>
 
 namespace murolab {
 

@@ -9,6 +9,8 @@
 #include "ui/Okna.h"
 
 #include <QComboBox>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -243,6 +245,16 @@ void TFormPrzegroda::ZbudujSiatke() {
         panel->setWordWrap(true);
         panel->setGeometry(x, 2, szerokosci[k], 40);
         panel->setToolTip(podpowiedzi[k]);
+        // The narrow number heading wraps into two lines; its longer word must fit the panel.
+        if (k == 0) {
+            QFont f = panel->font();
+            if (f.pixelSize() <= 0)
+                f.setPixelSize(QFontInfo(f).pixelSize());
+            while (f.pixelSize() > 8 &&
+                   QFontMetrics(f).horizontalAdvance(QStringLiteral("warstwy")) > szerokosci[k] - 2 * panel->frameWidth())
+                f.setPixelSize(f.pixelSize() - 1);
+            panel->setFont(f);
+        }
         x += szerokosci[k];
     }
     // The summary lines: indoor above the grid, outdoor below it.

@@ -1,5 +1,6 @@
 #include "ui/Start.h"
 
+#include "files/PlikiDanych.h"
 #include "output/PodgladWydruku.h"
 #include "ui/AboutBox.h"
 #include "ui/Dialogi.h"
@@ -20,10 +21,6 @@
 #include <QTranslator>
 
 #include <algorithm>
-
-#ifndef MUROLAB_KATALOG_DANYCH
-#define MUROLAB_KATALOG_DANYCH ""
-#endif
 
 namespace murolab {
 
@@ -143,9 +140,10 @@ int UruchomOkno(int argc, char** argv) {
 
     // The program reads its files by bare names from the working directory; started elsewhere,
     // it moves into its data directory first.
-    const QString katalog = WybierzKatalogRoboczy(
-        QDir::currentPath(), {QCoreApplication::applicationDirPath() + QStringLiteral("/dane"),
-                              QString::fromUtf8(MUROLAB_KATALOG_DANYCH)});
+    QStringList kandydaci;
+    for (const std::string& k : KatalogiDanych())
+        kandydaci << QString::fromStdString(k);
+    const QString katalog = WybierzKatalogRoboczy(QDir::currentPath(), kandydaci);
     if (!katalog.isEmpty())
         QDir::setCurrent(katalog);
 
