@@ -2,6 +2,7 @@
 
 #include "core/Liczby.h"
 #include "ui/Bezpiecznie.h"
+#include "ui/KontekstPomocy.h"
 #include "ui/NumEdit.h"
 
 #include <QAbstractButton>
@@ -287,7 +288,7 @@ void TFormMostkiTerm::Zbuduj() {
              CheckBoxDeltaUg, NumEditNrNieszczelnosci, ComboBoxDeltaU, CheckBoxDeltaUf, NumEditLambdaF, ComboBoxAlfa,
              NumEditLiczbaF, NumEditPoleF, RadioButtonUk000, RadioButtonUk005, RadioButtonUk015,
              CheckBoxMostekWlasny, NumEditMostekWlasny})
-        w->setProperty("kontekstPomocy", kKontekstPomocy);
+        UstawKontekstPomocy(w, kKontekstPomocy);
 
     for (QComboBox* lista : {ComboBoxDeltaU, ComboBoxAlfa}) {
         // Typed text is neither completed from the items nor added to them on Enter.

@@ -4,6 +4,7 @@
 
 #include "DialogiTestowe.h"
 #include "ui/FormMostkiTerm.h"
+#include "ui/KontekstPomocy.h"
 #include "ui/NumEdit.h"
 
 #include <QApplication>
@@ -161,7 +162,7 @@ private slots:
         }
         for (QWidget* w : oczekiwana)
             if (!qobject_cast<QPushButton*>(w))
-                QCOMPARE(w->property("kontekstPomocy").toInt(), 9);
+                QCOMPARE(KontekstPomocy(w), 9);
         QCOMPARE(f.NumEditLambdaF->toolTip(), QStringLiteral("Podaj wsp. przewodzenia ciepła łącznika"));
         QCOMPARE(f.ComboBoxDeltaU->toolTip(), QStringLiteral("Podaj poziom nieczczelności"));
         QVERIFY(f.CheckBoxMostekWlasny->toolTip().isEmpty());
