@@ -337,12 +337,18 @@ void TFormMostkiTerm::showEvent(QShowEvent* zdarzenie) {
     if (QScreen* ekran = screen())
         move(ekran->availableGeometry().center() - QPoint(width() / 2, height() / 2));
     // FormActivate: the main window steps aside while the corrections are edited.
-    if (okno_ && okno_ != this && okno_->isVisible())
+    if (okno_ && okno_ != this && okno_->isVisible()) {
         okno_->hide();
+        ukryteOkno_ = true;
+    }
 }
 
 void TFormMostkiTerm::PokazOknoGlowne() {
-    if (okno_ && okno_ != this && !okno_->isVisible())
+    // Only a window that the dialog itself hid is shown again.
+    if (!ukryteOkno_)
+        return;
+    ukryteOkno_ = false;
+    if (okno_ && !okno_->isVisible())
         okno_->show();
 }
 

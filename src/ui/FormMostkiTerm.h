@@ -97,6 +97,7 @@ private:
     TDialogi& dialogi_;
     QWidget* okno_;
     QButtonGroup* grupaUk_ = nullptr;
+    bool ukryteOkno_ = false; // the main window was hidden by this dialog's opening
 };
 
 } // namespace murolab

@@ -398,6 +398,11 @@ private slots:
         s.Pokaz([&] { f.Button1->click(); });
         QVERIFY(s.okno.isVisible());
         QCOMPARE(s.model.WarunkiPracy.LambdaF, 60.0);
+
+        // A main window that was not on screen is not brought up by the dialog.
+        s.okno.hide();
+        s.Pokaz([&] { f.Button2->click(); });
+        QVERIFY(!s.okno.isVisible());
     }
 
     void filtr_delta_u_data() {
