@@ -33,9 +33,11 @@ namespace murolab {
 
 namespace {
 
-// Geometry of the table, in pixels.
+// Geometry of the table, in pixels. The sheet is 688 x 369: the table of 671 px and, with fifteen
+// layers (a loaded project), everything below it just fit without scrolling.
 constexpr int kLewyBrzeg = 8;
-constexpr int kGornyBrzeg = 8;
+constexpr int kGornyBrzeg = 6;
+constexpr int kDolnyBrzeg = 4;
 constexpr int kWysokoscNaglowka = 55;
 constexpr int kWysokoscLinii = 13;
 // The profile columns (temperatures and pressures) start this much higher, so that each value stands
@@ -52,7 +54,7 @@ constexpr int kWysokoscKolumnPrzedObliczeniem = 10; // the empty table at start:
 // A line wider than its column is condensed rather than cut, but never below this stretch (%).
 constexpr int kNajmniejszeZwezenie = 50;
 
-constexpr int kOdstepPodTabela = 10;
+constexpr int kOdstepPodTabela = 6;
 constexpr int kSzerokoscWerdyktu = 340;
 constexpr int kOdstepWynikow = 16;
 
@@ -269,7 +271,7 @@ void UlozPodTabela(TFormPrzegroda& okno) {
         std::max(werdykt->geometry().right() + 1 + kOdstepWynikow, PrawyBrzegTabeli() - wyniki->width()), y);
     QWidget* obszar = werdykt->parentWidget();
     obszar->resize(std::max(PrawyBrzegTabeli(), wyniki->geometry().right() + 1) + kLewyBrzeg,
-                   std::max(werdykt->geometry().bottom(), wyniki->geometry().bottom()) + 1 + kGornyBrzeg);
+                   std::max(werdykt->geometry().bottom(), wyniki->geometry().bottom()) + 1 + kDolnyBrzeg);
 }
 
 void UstawWysokosci(TFormPrzegroda& okno, int liczbaWarstw) {

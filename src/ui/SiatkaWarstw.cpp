@@ -68,6 +68,14 @@ QModelIndex TSiatkaWarstw::moveCursor(CursorAction akcja, Qt::KeyboardModifiers 
     return i;
 }
 
+bool TSiatkaWarstw::edit(const QModelIndex& indeks, EditTrigger wyzwalacz, QEvent* zdarzenie) {
+    // A current cell moved by a command (a row removed, a layer written) opens no editor and must
+    // not pull the focus into the grid.
+    if (wyzwalacz == CurrentChanged && !hasFocus() && !(edytor_ && edytor_->hasFocus()))
+        return false;
+    return QTableWidget::edit(indeks, wyzwalacz, zdarzenie);
+}
+
 int TSiatkaWarstw::WierszPod(int y) const {
     const int r = rowAt(y);
     if (r >= 0)
@@ -154,7 +162,13 @@ void TSiatkaWarstw::ZatwierdzEdytor() {
     QLineEdit* e = edytor_;
     commitData(e);
     closeEditor(e, QAbstractItemDelegate::NoHint);
-    edytor_ = nullptr;
+}
+
+void TSiatkaWarstw::closeEditor(QWidget* edytor, QAbstractItemDelegate::EndEditHint wskazowka) {
+    // Qt deletes a closed editor later; from now on it is no longer the grid's editor.
+    if (edytor == edytor_)
+        edytor_ = nullptr;
+    QTableWidget::closeEditor(edytor, wskazowka);
 }
 
 void TSiatkaWarstw::focusInEvent(QFocusEvent* z) {

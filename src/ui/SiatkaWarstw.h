@@ -17,6 +17,7 @@ class TSiatkaWarstw : public QTableWidget {
     Q_OBJECT
 public:
     explicit TSiatkaWarstw(QWidget* rodzic = nullptr);
+    using QTableWidget::edit;
 
     // Moves row z to row doWiersza with all its cells; the rows between close up.
     void PrzesunWiersz(int z, int doWiersza);
@@ -36,6 +37,8 @@ public:
 
 protected:
     QModelIndex moveCursor(CursorAction akcja, Qt::KeyboardModifiers modyfikatory) override;
+    bool edit(const QModelIndex& indeks, EditTrigger wyzwalacz, QEvent* zdarzenie) override;
+    void closeEditor(QWidget* edytor, QAbstractItemDelegate::EndEditHint wskazowka) override;
     void mousePressEvent(QMouseEvent* zdarzenie) override;
     void mouseMoveEvent(QMouseEvent* zdarzenie) override;
     void mouseReleaseEvent(QMouseEvent* zdarzenie) override;

@@ -4,11 +4,14 @@
 // dialog fills it and working conditions stored as "&Wprowadź" stores them.
 
 #include "DialogiTestowe.h"
+#include "core/Liczby.h"
 #include "core/Obliczenia.h"
 #include "ui/FormPrzegroda.h"
 #include "ui/NumEdit.h"
 
+#include <QComboBox>
 #include <QList>
+#include <QPushButton>
 #include <QString>
 #include <QStringList>
 #include <QTabWidget>
@@ -37,6 +40,8 @@ struct TOkno {
         const auto blad = WczytajTabliceNasycenia(MUROLAB_ULA_DAT, Okno->Model.TablicaNasycenia);
         if (blad)
             qFatal("ula.dat: %s", blad->c_str());
+        // Whatever the start-up reported (no ula.dat in the tests' working directory) is not the subject.
+        Dialogi.Wyczysc();
     }
     TFormPrzegroda* operator->() { return Okno.get(); }
     TModelProjektu& Model() { return Okno->Model; }
@@ -60,6 +65,18 @@ struct TOkno {
         Okno->NumEditTempWew->setText(QString::number(w.TempWew));
         Okno->NumEditTempZewn->setText(QString::number(w.TempZewn));
     }
+    // The same state reached as the user reaches it: the fields typed, then "&Wprowadź".
+    void Wprowadz(const TWarunki& w) {
+        Okno->ComboBoxRsi->setCurrentText(QString::fromStdString(Ogolny(w.Rsi)));
+        Okno->ComboBoxRse->setCurrentText(QString::fromStdString(Ogolny(w.Rse)));
+        Okno->NumEditTempWew->setText(QString::number(w.TempWew));
+        Okno->NumEditTempZewn->setText(QString::number(w.TempZewn));
+        Okno->NumEditWilgotWewn->setText(QString::number(w.WilgotWewn));
+        Okno->NumEditWilgotZewn->setText(QString::number(w.WilgotZewn));
+        Okno->Button6->click();
+    }
+    // "&Oblicz", through the button: a failure reaches the standard error box, not the test.
+    void Oblicz() { Okno->BitBtnOblicz->click(); }
     // One correction, so that no reminder interrupts tests about something else.
     void ZMostkami() { Okno->Model.WarunkiPracy.DeltaUk = 0.05; }
 

@@ -6,6 +6,8 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTextBlock>
 
 using namespace murolab;
@@ -85,9 +87,11 @@ private slots:
     void przykladZSiatki() {
         TOkno o;
         o.Dodaj(kPrzyklad);
-        o.Warunki({});
+        o.Wprowadz({});
+        QCOMPARE(o.Model().WarunkiPracy.TempZewn, -20);
+        QCOMPARE(o.Arkusz(), 1);
         PoprawkiPrzykladu(o.Model());
-        o->BitBtnObliczClick();
+        o.Oblicz();
         QVERIFY2(o.Dialogi.Wywolania.isEmpty(), qPrintable(o.Dialogi.TekstyKomunikatow().join(u'|')));
         QCOMPARE(o.Arkusz(), 2);
 
@@ -134,7 +138,7 @@ private slots:
         o.Dodaj(kPrzyklad);
         o.Warunki({});
         o.ZMostkami();
-        o->BitBtnObliczClick();
+        o.Oblicz();
         const int n = 3;
         const int gora = o->RichEditNr->geometry().top();
         for (QTextEdit* k : Kolumny(*o.Okno)) {
@@ -155,7 +159,7 @@ private slots:
         o.Dodaj(kSzyba);
         o.Warunki({});
         o.ZMostkami();
-        o->BitBtnObliczClick();
+        o.Oblicz();
         QCOMPARE(Linie(o->RichEditTemp), (QStringList{"20,0", "-8,9", "-11,1", "-20,0"}));
         QCOMPARE(o->LabeLKomunikat->text(),
                  QStringLiteral("UWAGA -Dla zadanych warunków brzegowych występuje "
@@ -172,7 +176,7 @@ private slots:
         o->UstawKomorke(0, 1, QStringLiteral("Wełna"));
         o->UstawKomorke(0, 2, QStringLiteral("0,04"));
         o->UstawKomorke(0, 4, QStringLiteral("0,2"));
-        o->BitBtnObliczClick();
+        o.Oblicz();
         QVERIFY(o->LabeLKomunikat->text().startsWith(QStringLiteral("Dla zadanych")));
         QCOMPARE(KolorTekstu(o->LabeLKomunikat), o->palette().color(QPalette::WindowText));
         QVERIFY(WerdyktMiesciSie(o->LabeLKomunikat));
@@ -182,7 +186,7 @@ private slots:
         // Equal temperatures in the sheet's fields (the stored ones differ): the calculation runs,
         // the verdict is the consultation text.
         o->NumEditTempZewn->setText(QStringLiteral("20"));
-        o->BitBtnObliczClick();
+        o.Oblicz();
         QCOMPARE(
             o->LabeLKomunikat->text(),
             QStringLiteral("(temp. wewn.< temp. zewn.) Wskazana konsultacja z Działem Technicznym Velmar."));
@@ -199,16 +203,16 @@ private slots:
         o.Dodaj(kPrzyklad);
         o.Warunki({});
         o.ZMostkami();
-        o->BitBtnObliczClick();
+        o.Oblicz();
         QCOMPARE(Linie(o->RichEditMaterial).size(), 6);
-        o->BitBtnObliczClick();
+        o.Oblicz();
         QCOMPARE(Linie(o->RichEditMaterial).size(), 6);
         QCOMPARE(Linie(o->RichEditTemp), (QStringList{"20,0", "18,2", "16,0", "-19,1", "-19,4", "-20,0"}));
 
         // Fewer layers: shorter columns, and every column ends where its content ends.
         o.Model().LiczbaWarstw = 1;
         o->UstawLiczbeWierszy(1);
-        o->BitBtnObliczClick();
+        o.Oblicz();
         const QList<int> oczekiwane{2, 4, 2, 3, 4, 4, 4, 3, 4, 4, 3};
         QList<int> liczby;
         for (QTextEdit* k : Kolumny(*o.Okno))
@@ -235,7 +239,7 @@ private slots:
         }
         o.Warunki({});
         o.ZMostkami();
-        o->BitBtnObliczClick();
+        o.Oblicz();
         QVERIFY2(o.Dialogi.Wywolania.isEmpty(), qPrintable(o.Dialogi.Bledy().join(u'|')));
         o.Zrzut("pietnascie");
         QCOMPARE(Linie(o->RichEditMaterial).size(), 18);
@@ -250,6 +254,13 @@ private slots:
                 QVERIFY2(b.layout()->lineAt(0).naturalTextWidth() <= k->viewport()->width() - 4,
                          qPrintable(k->objectName() + QStringLiteral(": ") + b.text()));
         }
+        // Even then the sheet shows everything without scrolling.
+        o->show();
+        QCoreApplication::processEvents();
+        const auto* przewijanie = o->TabSheetObliczenia->findChild<QScrollArea*>();
+        QVERIFY(przewijanie);
+        QVERIFY(!przewijanie->horizontalScrollBar()->isVisible());
+        QVERIFY(!przewijanie->verticalScrollBar()->isVisible());
         // The verdict and the results stand below the grown table.
         const int dolTabeli = o->RichEditNr->geometry().bottom();
         QVERIFY(o->LabeLKomunikat->mapTo(o->RichEditNr->parentWidget(), QPoint(0, 0)).y() > dolTabeli);

@@ -104,7 +104,7 @@ private slots:
             o.ZMostkami();
         }
         o->PokazArkusz(1);
-        o->BitBtnObliczClick();
+        o.Oblicz();
 
         QCOMPARE(o.Dialogi.TekstyKomunikatow(), komunikaty);
         QCOMPARE(o.Dialogi.Bledy(), bledy);
@@ -133,7 +133,7 @@ private slots:
         o.Dodaj({kCegla, kWelna});
         if (poNowym)
             o.Model().WarunkiPracy.Resetuj();
-        o->BitBtnObliczClick();
+        o.Oblicz();
 
         const QList<TWywolanie> k = o.Dialogi.Komunikaty();
         QCOMPARE(k.size(), 1);
@@ -179,7 +179,7 @@ private slots:
             w.Rse = 0;
             break;
         }
-        o->BitBtnObliczClick();
+        o.Oblicz();
         QCOMPARE(o.Dialogi.TekstyKomunikatow(), QStringList{Q(komunikaty::BrakWarunkow)});
         NicNieObliczono(o);
     }
@@ -230,7 +230,7 @@ private slots:
         default:
             break;
         }
-        o->BitBtnObliczClick();
+        o.Oblicz();
 
         const QList<TWywolanie> k = o.Dialogi.Komunikaty();
         if (przypomina) {
@@ -292,7 +292,7 @@ private slots:
         o.Dodaj({kCegla});
         o.Warunki({});
         o.ZMostkami();
-        o->BitBtnObliczClick();
+        o.Oblicz();
         const QString poprzednie = o->RichEditTemp->toPlainText();
         const double u0 = o.Model().Wyniki.U0;
         QVERIFY(!poprzednie.isEmpty());
@@ -300,7 +300,7 @@ private slots:
         o->UstawKomorke(0, 4, QStringLiteral("12"));
         o->PokazArkusz(1);
         o.Dialogi.Wyczysc();
-        o->BitBtnObliczClick();
+        o.Oblicz();
         QCOMPARE(o.Dialogi.TekstyKomunikatow(), QStringList{Q(komunikaty::ZlaGrubosc)});
         QCOMPARE(o->RichEditTemp->toPlainText(), poprzednie);
         QCOMPARE(o.Model().Wyniki.U0, u0);
@@ -316,7 +316,7 @@ private slots:
         o.Warunki({});
         o.ZMostkami();
         o->NumEditTempZewn->setText(QStringLiteral("-"));
-        o->BitBtnObliczClick();
+        o.Oblicz();
         QCOMPARE(o.Dialogi.Bledy(), QStringList{QStringLiteral("'-' is not a valid integer value")});
         QCOMPARE(o->RichEditMaterial->toPlainText(), QString());
         QCOMPARE(o->LabeLKomunikat->text(), QString());
