@@ -233,13 +233,6 @@ QLabel* NowaEtykieta(QWidget* rodzic, const QString& tekst, const char* nazwa) {
     return e;
 }
 
-QLabel* NowaJednostka(QWidget* rodzic, const QString& tekst, const char* nazwa) {
-    auto* e = new QLabel(tekst, rodzic);
-    e->setObjectName(QString::fromLatin1(nazwa));
-    e->setTextFormat(Qt::RichText);
-    return e;
-}
-
 void UstawKolor(QLabel* etykieta, bool czerwony) {
     QPalette p = etykieta->palette();
     const QColor kolor =
@@ -372,13 +365,13 @@ void TFormPrzegroda::ZbudujArkuszWynikow() {
     }
     DodajIndeks(LabelUk, QStringLiteral("k"), miaraWyniku.horizontalAdvance(u'U'), "LabelUkIndeks");
     siatka->addWidget(LabelUk, 0, 0);
-    siatka->addWidget(NowaJednostka(wyniki, QStringLiteral("[W/m²·K]"), "LabelUkJednostka"), 0, 1,
+    siatka->addWidget(NowaEtykieta(wyniki, QStringLiteral("[W/m²·K]"), "LabelUkJednostka"), 0, 1,
                       Qt::AlignLeft | Qt::AlignTop);
     siatka->addWidget(LabelI, 1, 0);
-    siatka->addWidget(NowaJednostka(wyniki, QStringLiteral("[g/(m²·h)]"), "LabelIJednostka"), 1, 1,
+    siatka->addWidget(NowaEtykieta(wyniki, QStringLiteral("[g/(m²·h)]"), "LabelIJednostka"), 1, 1,
                       Qt::AlignLeft | Qt::AlignTop);
     siatka->addWidget(LabelP, 2, 0);
-    siatka->addWidget(NowaJednostka(wyniki, QStringLiteral("[Pa]"), "LabelPJednostka"), 2, 1,
+    siatka->addWidget(NowaEtykieta(wyniki, QStringLiteral("[Pa]"), "LabelPJednostka"), 2, 1,
                       Qt::AlignLeft | Qt::AlignTop);
 
     UlozPodTabela(*this);
