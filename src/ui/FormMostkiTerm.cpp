@@ -43,7 +43,9 @@ const QString kTytulUwagi = QStringLiteral("Murolab -UWAGA !!!");
 const QString kDomyslneDeltaU = QStringLiteral("0,00");
 const QString kDomyslneAlfa = QStringLiteral("6");
 
-bool JestCyfra(QChar c) { return c.unicode() >= u'0' && c.unicode() <= u'9'; }
+bool JestCyfra(QChar c) {
+    return c.unicode() >= u'0' && c.unicode() <= u'9';
+}
 
 // A symbol label (λf, ΔU″ ...): rich text for the sub- and superscripts, a little larger than the
 // text beside it so that the small Greek letters read well.
@@ -66,8 +68,12 @@ QFont Pochylona(QFont f) {
     return f;
 }
 
-QString Tekst(const std::string& s) { return QString::fromStdString(s); }
-std::string Tekst(const QString& s) { return s.toStdString(); }
+QString Tekst(const std::string& s) {
+    return QString::fromStdString(s);
+}
+std::string Tekst(const QString& s) {
+    return s.toStdString();
+}
 } // namespace
 
 TFormMostkiTerm::TFormMostkiTerm(TModelProjektu& model, TDialogi& dialogi, QWidget* okno, QWidget* rodzic)
@@ -95,7 +101,8 @@ void TFormMostkiTerm::Zbuduj() {
     naglowek->setFont(Pogrubiona(font()));
     naglowek->setAlignment(Qt::AlignCenter);
 
-    CheckBoxDeltaUf = new QCheckBox(QStringLiteral("łączniki mechaniczne przebijające warstwę izolacyjną"), grupaF);
+    CheckBoxDeltaUf =
+        new QCheckBox(QStringLiteral("łączniki mechaniczne przebijające warstwę izolacyjną"), grupaF);
     CheckBoxDeltaUf->setFont(Pochylona(font()));
     CheckBoxDeltaUf->setToolTip(
         QStringLiteral("Wprowadź poprwakę z uwagi na łączniki mechaniczne przebijające warstwę izolacyjną."));
@@ -129,9 +136,11 @@ void TFormMostkiTerm::Zbuduj() {
         QString opis;
         QWidget* pole;
     } wierszeF[] = {
-        {QStringLiteral("λ<sub>f</sub>"), QStringLiteral("-współ. przewodzenia ciepła łącznika"), NumEditLambdaF},
+        {QStringLiteral("λ<sub>f</sub>"), QStringLiteral("-współ. przewodzenia ciepła łącznika"),
+         NumEditLambdaF},
         {QStringLiteral("α<sub>f</sub>"), QStringLiteral("-współ. ze względu na typ łącznika"), ComboBoxAlfa},
-        {QStringLiteral("n<sub>f</sub>"), QStringLiteral("-liczba łączników na metr kwadratowy"), NumEditLiczbaF},
+        {QStringLiteral("n<sub>f</sub>"), QStringLiteral("-liczba łączników na metr kwadratowy"),
+         NumEditLiczbaF},
         {QStringLiteral("A<sub>f</sub> [m²]"), QStringLiteral("-pole przekroju poprzecznego łącznika"),
          NumEditPoleF},
     };
@@ -153,7 +162,8 @@ void TFormMostkiTerm::Zbuduj() {
     auto* grupaG = new QGroupBox(this);
     CheckBoxDeltaUg = new QCheckBox(QStringLiteral("nieszczelności w warstwie izolacji"), grupaG);
     CheckBoxDeltaUg->setFont(Pochylona(font()));
-    CheckBoxDeltaUg->setToolTip(QStringLiteral("Wprowadź poprwakę z uwagi na nieszczelności w warstwie izolacji."));
+    CheckBoxDeltaUg->setToolTip(
+        QStringLiteral("Wprowadź poprwakę z uwagi na nieszczelności w warstwie izolacji."));
 
     NumEditNrNieszczelnosci = new TNumEdit(dialogi_, grupaG);
     NumEditNrNieszczelnosci->SetNumType(ntNatural);
@@ -168,7 +178,8 @@ void TFormMostkiTerm::Zbuduj() {
 
     auto* siatkaG = new QGridLayout;
     siatkaG->setColumnStretch(1, 1);
-    siatkaG->addWidget(new QLabel(QStringLiteral("Nr warstwy zawierającej nieszczelność"), grupaG), 0, 0, 1, 2);
+    siatkaG->addWidget(new QLabel(QStringLiteral("Nr warstwy zawierającej nieszczelność"), grupaG), 0, 0, 1,
+                       2);
     siatkaG->addWidget(NumEditNrNieszczelnosci, 0, 2);
     siatkaG->addWidget(Etykieta(QStringLiteral("ΔU″ ") + jednostkaU, grupaG), 1, 0);
     siatkaG->addWidget(new QLabel(QStringLiteral("-poziom nieszczelności"), grupaG), 1, 1);
@@ -180,8 +191,8 @@ void TFormMostkiTerm::Zbuduj() {
 
     // ---- upper right: linear thermal bridges
     auto* grupaUk = new QGroupBox(this);
-    auto* naglowekUk =
-        new QLabel(QStringLiteral("Wartości dodatku ΔU<sub>k</sub> wyrażającego wpływ mostków liniowych:"), grupaUk);
+    auto* naglowekUk = new QLabel(
+        QStringLiteral("Wartości dodatku ΔU<sub>k</sub> wyrażającego wpływ mostków liniowych:"), grupaUk);
     naglowekUk->setTextFormat(Qt::RichText);
     naglowekUk->setFont(Pogrubiona(font()));
     naglowekUk->setWordWrap(true);
@@ -199,8 +210,9 @@ void TFormMostkiTerm::Zbuduj() {
         {QStringLiteral("Ściany zewnętrzne pełne, stropy podddasza, stropodachy, stropy nad piwnicami"),
          RadioButtonUk000},
         {QStringLiteral("Ściany zewnętrzne z otworami okiennymi i drzwiowymi"), RadioButtonUk005},
-        {QStringLiteral("Ściany zewnętrzne z otworami okiennymi i drzwiowymi oraz płytami balkonów lub loggii "
-                        "przenikającymi przez ścianę"),
+        {QStringLiteral(
+             "Ściany zewnętrzne z otworami okiennymi i drzwiowymi oraz płytami balkonów lub loggii "
+             "przenikającymi przez ścianę"),
          RadioButtonUk015},
     };
     auto* siatkaUk = new QGridLayout;
@@ -285,8 +297,8 @@ void TFormMostkiTerm::Zbuduj() {
     // Every field, list, box and button of the choice carries help topic 9 (F1 is the main
     // window's business).
     for (QWidget* w : std::initializer_list<QWidget*>{
-             CheckBoxDeltaUg, NumEditNrNieszczelnosci, ComboBoxDeltaU, CheckBoxDeltaUf, NumEditLambdaF, ComboBoxAlfa,
-             NumEditLiczbaF, NumEditPoleF, RadioButtonUk000, RadioButtonUk005, RadioButtonUk015,
+             CheckBoxDeltaUg, NumEditNrNieszczelnosci, ComboBoxDeltaU, CheckBoxDeltaUf, NumEditLambdaF,
+             ComboBoxAlfa, NumEditLiczbaF, NumEditPoleF, RadioButtonUk000, RadioButtonUk005, RadioButtonUk015,
              CheckBoxMostekWlasny, NumEditMostekWlasny})
         UstawKontekstPomocy(w, kKontekstPomocy);
 
@@ -298,12 +310,12 @@ void TFormMostkiTerm::Zbuduj() {
         lista->lineEdit()->installEventFilter(this);
     }
 
-    for (QWidget* pole : std::initializer_list<QWidget*>{NumEditNrNieszczelnosci, ComboBoxDeltaU, NumEditLambdaF,
-                                                          ComboBoxAlfa, NumEditLiczbaF, NumEditPoleF,
-                                                          NumEditMostekWlasny})
+    for (QWidget* pole :
+         std::initializer_list<QWidget*>{NumEditNrNieszczelnosci, ComboBoxDeltaU, NumEditLambdaF,
+                                         ComboBoxAlfa, NumEditLiczbaF, NumEditPoleF, NumEditMostekWlasny})
         pole->setEnabled(false);
-    for (QWidget* pole : std::initializer_list<QWidget*>{NumEditNrNieszczelnosci, NumEditLambdaF, NumEditLiczbaF,
-                                                          NumEditPoleF, NumEditMostekWlasny})
+    for (QWidget* pole : std::initializer_list<QWidget*>{NumEditNrNieszczelnosci, NumEditLambdaF,
+                                                         NumEditLiczbaF, NumEditPoleF, NumEditMostekWlasny})
         pole->setFixedWidth(72);
     for (QComboBox* lista : {ComboBoxDeltaU, ComboBoxAlfa})
         lista->setFixedWidth(72);
@@ -321,10 +333,21 @@ void TFormMostkiTerm::Zbuduj() {
 
 void TFormMostkiTerm::UstawKolejnoscTab() {
     // Tab positions 0 .. 15 of the design (12 belongs to no control).
-    const QList<QWidget*> kolejnosc{CheckBoxDeltaUg, NumEditNrNieszczelnosci, ComboBoxDeltaU, CheckBoxDeltaUf,
-                                    NumEditLambdaF,  ComboBoxAlfa,            NumEditLiczbaF, NumEditPoleF,
-                                    RadioButtonUk000, RadioButtonUk005,       RadioButtonUk015, Button1,
-                                    Button2,         CheckBoxMostekWlasny,    NumEditMostekWlasny};
+    const QList<QWidget*> kolejnosc{CheckBoxDeltaUg,
+                                    NumEditNrNieszczelnosci,
+                                    ComboBoxDeltaU,
+                                    CheckBoxDeltaUf,
+                                    NumEditLambdaF,
+                                    ComboBoxAlfa,
+                                    NumEditLiczbaF,
+                                    NumEditPoleF,
+                                    RadioButtonUk000,
+                                    RadioButtonUk005,
+                                    RadioButtonUk015,
+                                    Button1,
+                                    Button2,
+                                    CheckBoxMostekWlasny,
+                                    NumEditMostekWlasny};
     for (qsizetype i = 1; i < kolejnosc.size(); ++i)
         setTabOrder(kolejnosc[i - 1], kolejnosc[i]);
     CheckBoxDeltaUg->setFocus();
@@ -392,11 +415,19 @@ void TFormMostkiTerm::CheckBoxDeltaUfClick() {
     NumEditPoleF->setEnabled(wl);
 }
 
-void TFormMostkiTerm::CheckBoxMostekWlasnyClick() { NumEditMostekWlasny->setEnabled(CheckBoxMostekWlasny->isChecked()); }
+void TFormMostkiTerm::CheckBoxMostekWlasnyClick() {
+    NumEditMostekWlasny->setEnabled(CheckBoxMostekWlasny->isChecked());
+}
 
-void TFormMostkiTerm::RadioButtonUk000Click() { RadioButtonUk000->setChecked(true); }
-void TFormMostkiTerm::RadioButtonUk005Click() { RadioButtonUk005->setChecked(true); }
-void TFormMostkiTerm::RadioButtonUk015Click() { RadioButtonUk015->setChecked(true); }
+void TFormMostkiTerm::RadioButtonUk000Click() {
+    RadioButtonUk000->setChecked(true);
+}
+void TFormMostkiTerm::RadioButtonUk005Click() {
+    RadioButtonUk005->setChecked(true);
+}
+void TFormMostkiTerm::RadioButtonUk015Click() {
+    RadioButtonUk015->setChecked(true);
+}
 
 // ---- buttons
 
@@ -420,7 +451,9 @@ void TFormMostkiTerm::Button1Click() {
     });
 }
 
-void TFormMostkiTerm::Button2Click() { reject(); }
+void TFormMostkiTerm::Button2Click() {
+    reject();
+}
 
 // ---- checks and storing
 
@@ -435,33 +468,38 @@ bool TFormMostkiTerm::SprawdzPoprawki() {
     if (CheckBoxDeltaUg->isChecked()) {
         const std::int32_t n = NaCalkowita(Tekst(NumEditNrNieszczelnosci->text()));
         if (!(n > 0 && n <= model_.LiczbaWarstw && n <= kLimitWarstw))
-            return odrzuc(NumEditNrNieszczelnosci,
-                          QStringLiteral("Nr. podanej warstwy jest niepoprawny. Jeżeli nadal będze pojawial się taki "
-                                         "komunikat zajżyj do pomocy programu."));
+            return odrzuc(
+                NumEditNrNieszczelnosci,
+                QStringLiteral("Nr. podanej warstwy jest niepoprawny. Jeżeli nadal będze pojawial się taki "
+                               "komunikat zajżyj do pomocy programu."));
     }
     if (CheckBoxDeltaUf->isChecked()) {
         const double lambda = NaLiczbe(Tekst(NumEditLambdaF->text()));
         if (!(lambda > 0 && lambda <= 1000))
-            return odrzuc(NumEditLambdaF,
-                          QStringLiteral("Podana wartść wspł. przewodzenia ciepła łącznika jest niepoprawna ! Jeżeli "
-                                         "nadal będze pojawial się taki komunikat zajżyj do pomocy programu"));
+            return odrzuc(
+                NumEditLambdaF,
+                QStringLiteral("Podana wartść wspł. przewodzenia ciepła łącznika jest niepoprawna ! Jeżeli "
+                               "nadal będze pojawial się taki komunikat zajżyj do pomocy programu"));
         const std::int32_t liczba = NaCalkowita(Tekst(NumEditLiczbaF->text()));
         if (!(liczba > 0 && liczba < 100))
-            return odrzuc(NumEditLiczbaF,
-                          QStringLiteral("Wprowadzona ilość łączników jest niepoprawna! Jeżeli nadal będze pojawial "
-                                         "się taki komunikat zajżyj do pomocy programu"));
+            return odrzuc(
+                NumEditLiczbaF,
+                QStringLiteral("Wprowadzona ilość łączników jest niepoprawna! Jeżeli nadal będze pojawial "
+                               "się taki komunikat zajżyj do pomocy programu"));
         const double pole = NaLiczbe(Tekst(NumEditPoleF->text()));
         if (!(pole > 0 && pole < 100))
-            return odrzuc(NumEditPoleF,
-                          QStringLiteral("Wprowadzone pole powierzchni łączników jest niepoprawne! Jeżeli nadal będze "
-                                         "pojawial się taki komunikat zajżyj do pomocy programu"));
+            return odrzuc(
+                NumEditPoleF,
+                QStringLiteral("Wprowadzone pole powierzchni łączników jest niepoprawne! Jeżeli nadal będze "
+                               "pojawial się taki komunikat zajżyj do pomocy programu"));
     }
     if (CheckBoxMostekWlasny->isChecked()) {
         const double v = NaLiczbe(Tekst(NumEditMostekWlasny->text()));
         if (!(v > 0 && v <= 10))
-            return odrzuc(NumEditMostekWlasny,
-                          QStringLiteral("Podana wartść dodatku własnego jest niepoprawna ! Jeżeli nadal będze "
-                                         "pojawial się taki komunikat zajżyj do pomocy programu"));
+            return odrzuc(
+                NumEditMostekWlasny,
+                QStringLiteral("Podana wartść dodatku własnego jest niepoprawna ! Jeżeli nadal będze "
+                               "pojawial się taki komunikat zajżyj do pomocy programu"));
     }
     return true;
 }

@@ -13,10 +13,14 @@
 namespace murolab {
 
 namespace {
-QString Tekst(const std::string& s) { return QString::fromStdString(s); }
+QString Tekst(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 // File names go to the file functions in the encoding of the file system, not as UTF-8 by chance.
-std::string NazwaSystemowa(const QString& nazwa) { return QFile::encodeName(nazwa).toStdString(); }
+std::string NazwaSystemowa(const QString& nazwa) {
+    return QFile::encodeName(nazwa).toStdString();
+}
 
 TParametryPliku ParametryOtwarcia(const QString& ostatni) {
     return {QStringLiteral("Otwórz plik projektu"),
@@ -35,8 +39,12 @@ TParametryPliku ParametryZapisu(const QString& ostatni) {
 } // namespace
 
 // The menu connects these through Bezpiecznie: a failure ends the command in the standard error box.
-void TFormPrzegroda::Nowy1Click() { NowyProjekt(); }
-void TFormPrzegroda::Otwrz1Click() { OtworzProjekt(); }
+void TFormPrzegroda::Nowy1Click() {
+    NowyProjekt();
+}
+void TFormPrzegroda::Otwrz1Click() {
+    OtworzProjekt();
+}
 
 void TFormPrzegroda::Zapisz1Click() {
     if (!SprawdzWarstwy())

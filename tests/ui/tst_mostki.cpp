@@ -21,16 +21,21 @@ using namespace murolab;
 namespace {
 
 const QString kUwaga = QStringLiteral("Murolab -UWAGA !!!");
-const QString kMsgWarstwa = QStringLiteral("Nr. podanej warstwy jest niepoprawny. Jeżeli nadal będze pojawial się taki "
-                                           "komunikat zajżyj do pomocy programu.");
-const QString kMsgLambda = QStringLiteral("Podana wartść wspł. przewodzenia ciepła łącznika jest niepoprawna ! Jeżeli "
-                                          "nadal będze pojawial się taki komunikat zajżyj do pomocy programu");
-const QString kMsgLiczba = QStringLiteral("Wprowadzona ilość łączników jest niepoprawna! Jeżeli nadal będze pojawial "
-                                          "się taki komunikat zajżyj do pomocy programu");
-const QString kMsgPole = QStringLiteral("Wprowadzone pole powierzchni łączników jest niepoprawne! Jeżeli nadal będze "
-                                        "pojawial się taki komunikat zajżyj do pomocy programu");
-const QString kMsgWlasny = QStringLiteral("Podana wartść dodatku własnego jest niepoprawna ! Jeżeli nadal będze "
-                                          "pojawial się taki komunikat zajżyj do pomocy programu");
+const QString kMsgWarstwa =
+    QStringLiteral("Nr. podanej warstwy jest niepoprawny. Jeżeli nadal będze pojawial się taki "
+                   "komunikat zajżyj do pomocy programu.");
+const QString kMsgLambda =
+    QStringLiteral("Podana wartść wspł. przewodzenia ciepła łącznika jest niepoprawna ! Jeżeli "
+                   "nadal będze pojawial się taki komunikat zajżyj do pomocy programu");
+const QString kMsgLiczba =
+    QStringLiteral("Wprowadzona ilość łączników jest niepoprawna! Jeżeli nadal będze pojawial "
+                   "się taki komunikat zajżyj do pomocy programu");
+const QString kMsgPole =
+    QStringLiteral("Wprowadzone pole powierzchni łączników jest niepoprawne! Jeżeli nadal będze "
+                   "pojawial się taki komunikat zajżyj do pomocy programu");
+const QString kMsgWlasny =
+    QStringLiteral("Podana wartść dodatku własnego jest niepoprawna ! Jeżeli nadal będze "
+                   "pojawial się taki komunikat zajżyj do pomocy programu");
 
 void Klawisz(QWidget* w, Qt::Key k, const QString& tekst, Qt::KeyboardModifiers mod = Qt::NoModifier) {
     QKeyEvent z(QEvent::KeyPress, k, mod, tekst);
@@ -97,7 +102,8 @@ private slots:
     void poczatek() {
         TStanowisko s;
         TFormMostkiTerm& f = s.form;
-        QCOMPARE(f.windowTitle(), QStringLiteral("Murolab -program do wstępnej analizy cieplno wilgotnościowej"));
+        QCOMPARE(f.windowTitle(),
+                 QStringLiteral("Murolab -program do wstępnej analizy cieplno wilgotnościowej"));
         QCOMPARE(f.size(), QSize(692, 473));
         QCOMPARE(f.minimumSize(), f.maximumSize());
         for (TNumEdit* e : {f.NumEditNrNieszczelnosci, f.NumEditLambdaF, f.NumEditLiczbaF, f.NumEditPoleF,
@@ -121,11 +127,21 @@ private slots:
         QTest::addColumn<QString>("pole");
         QTest::addColumn<QString>("wpisane");
         QTest::addColumn<QString>("wynik");
-        QTest::newRow("nr warstwy: 2 cyfry, bez przecinka") << "NrNieszczelnosci" << "1,23" << "12";
-        QTest::newRow("lambda f: 7 znakow z przecinkiem") << "LambdaF" << "12,345678" << "12,3456";
-        QTest::newRow("liczba f: 2 cyfry") << "LiczbaF" << "100" << "10";
-        QTest::newRow("pole f: 7 znakow") << "PoleF" << "99,99999" << "99,9999";
-        QTest::newRow("dodatek wlasny: 4 znaki") << "MostekWlasny" << "10,15" << "10,1";
+        QTest::newRow("nr warstwy: 2 cyfry, bez przecinka") << "NrNieszczelnosci"
+                                                            << "1,23"
+                                                            << "12";
+        QTest::newRow("lambda f: 7 znakow z przecinkiem") << "LambdaF"
+                                                          << "12,345678"
+                                                          << "12,3456";
+        QTest::newRow("liczba f: 2 cyfry") << "LiczbaF"
+                                           << "100"
+                                           << "10";
+        QTest::newRow("pole f: 7 znakow") << "PoleF"
+                                          << "99,99999"
+                                          << "99,9999";
+        QTest::newRow("dodatek wlasny: 4 znaki") << "MostekWlasny"
+                                                 << "10,15"
+                                                 << "10,1";
     }
     void pola_liczbowe() {
         QFETCH(QString, pole);
@@ -148,11 +164,21 @@ private slots:
     void kolejnosc_tab_i_pomoc() {
         TStanowisko s;
         TFormMostkiTerm& f = s.form;
-        const QList<QWidget*> oczekiwana{
-            f.CheckBoxDeltaUg, f.NumEditNrNieszczelnosci, f.ComboBoxDeltaU,   f.CheckBoxDeltaUf,
-            f.NumEditLambdaF,  f.ComboBoxAlfa,            f.NumEditLiczbaF,   f.NumEditPoleF,
-            f.RadioButtonUk000, f.RadioButtonUk005,       f.RadioButtonUk015, f.Button1,
-            f.Button2,         f.CheckBoxMostekWlasny,    f.NumEditMostekWlasny};
+        const QList<QWidget*> oczekiwana{f.CheckBoxDeltaUg,
+                                         f.NumEditNrNieszczelnosci,
+                                         f.ComboBoxDeltaU,
+                                         f.CheckBoxDeltaUf,
+                                         f.NumEditLambdaF,
+                                         f.ComboBoxAlfa,
+                                         f.NumEditLiczbaF,
+                                         f.NumEditPoleF,
+                                         f.RadioButtonUk000,
+                                         f.RadioButtonUk005,
+                                         f.RadioButtonUk015,
+                                         f.Button1,
+                                         f.Button2,
+                                         f.CheckBoxMostekWlasny,
+                                         f.NumEditMostekWlasny};
         for (qsizetype i = 1; i < oczekiwana.size(); ++i) {
             // The next focusable widget in the chain (a combo box's line edit is its proxy, skip it).
             QWidget* w = oczekiwana[i - 1]->nextInFocusChain();
@@ -174,8 +200,8 @@ private slots:
         f.NumEditLambdaF->setText("12");
         // A click and a tick from code act alike; texts stay either way.
         f.CheckBoxDeltaUf->click();
-        QVERIFY(f.NumEditLambdaF->isEnabled() && f.ComboBoxAlfa->isEnabled() && f.NumEditLiczbaF->isEnabled() &&
-                f.NumEditPoleF->isEnabled());
+        QVERIFY(f.NumEditLambdaF->isEnabled() && f.ComboBoxAlfa->isEnabled() &&
+                f.NumEditLiczbaF->isEnabled() && f.NumEditPoleF->isEnabled());
         QVERIFY(!f.NumEditNrNieszczelnosci->isEnabled() && !f.NumEditMostekWlasny->isEnabled());
         f.CheckBoxDeltaUf->setChecked(false);
         QVERIFY(!f.NumEditLambdaF->isEnabled() && !f.NumEditPoleF->isEnabled());
@@ -198,25 +224,50 @@ private slots:
         QTest::addColumn<QString>("wartosc");
         QTest::addColumn<QString>("komunikat"); // empty: passes
 
-        QTest::newRow("3 warstwy, nr 3 przechodzi") << 3 << "Nr" << "3" << "";
-        QTest::newRow("3 warstwy, nr 4 odrzucony") << 3 << "Nr" << "4" << kMsgWarstwa;
-        QTest::newRow("nr 0 odrzucony") << 3 << "Nr" << "0" << kMsgWarstwa;
-        QTest::newRow("bez warstw nr 1 odrzucony") << 0 << "Nr" << "1" << kMsgWarstwa;
-        QTest::newRow("12 warstw z pliku, nr 10 przechodzi") << 12 << "Nr" << "10" << "";
-        QTest::newRow("12 warstw z pliku, nr 11 odrzucony") << 12 << "Nr" << "11" << kMsgWarstwa;
-        QTest::newRow("lambda f 1000 przechodzi") << 3 << "LambdaF" << "1000" << "";
-        QTest::newRow("lambda f 1000,001 odrzucona") << 3 << "LambdaF" << "1000,001" << kMsgLambda;
-        QTest::newRow("lambda f 0 odrzucona") << 3 << "LambdaF" << "0" << kMsgLambda;
-        QTest::newRow("lambda f ujemna odrzucona") << 3 << "LambdaF" << "-1" << kMsgLambda;
-        QTest::newRow("nf 99 przechodzi") << 3 << "LiczbaF" << "99" << "";
-        QTest::newRow("nf 0 odrzucona") << 3 << "LiczbaF" << "0" << kMsgLiczba;
-        QTest::newRow("nf 100 z programu odrzucona") << 3 << "LiczbaF" << "100" << kMsgLiczba;
-        QTest::newRow("Af 99,99 przechodzi") << 3 << "PoleF" << "99,99" << "";
-        QTest::newRow("Af 100 odrzucone") << 3 << "PoleF" << "100" << kMsgPole;
-        QTest::newRow("Af 0 odrzucone") << 3 << "PoleF" << "0" << kMsgPole;
-        QTest::newRow("wlasny 10 przechodzi") << 3 << "Wlasny" << "10" << "";
-        QTest::newRow("wlasny 10,1 odrzucony") << 3 << "Wlasny" << "10,1" << kMsgWlasny;
-        QTest::newRow("wlasny 0 odrzucony") << 3 << "Wlasny" << "0" << kMsgWlasny;
+        QTest::newRow("3 warstwy, nr 3 przechodzi") << 3 << "Nr"
+                                                    << "3"
+                                                    << "";
+        QTest::newRow("3 warstwy, nr 4 odrzucony") << 3 << "Nr"
+                                                   << "4" << kMsgWarstwa;
+        QTest::newRow("nr 0 odrzucony") << 3 << "Nr"
+                                        << "0" << kMsgWarstwa;
+        QTest::newRow("bez warstw nr 1 odrzucony") << 0 << "Nr"
+                                                   << "1" << kMsgWarstwa;
+        QTest::newRow("12 warstw z pliku, nr 10 przechodzi") << 12 << "Nr"
+                                                             << "10"
+                                                             << "";
+        QTest::newRow("12 warstw z pliku, nr 11 odrzucony") << 12 << "Nr"
+                                                            << "11" << kMsgWarstwa;
+        QTest::newRow("lambda f 1000 przechodzi") << 3 << "LambdaF"
+                                                  << "1000"
+                                                  << "";
+        QTest::newRow("lambda f 1000,001 odrzucona") << 3 << "LambdaF"
+                                                     << "1000,001" << kMsgLambda;
+        QTest::newRow("lambda f 0 odrzucona") << 3 << "LambdaF"
+                                              << "0" << kMsgLambda;
+        QTest::newRow("lambda f ujemna odrzucona") << 3 << "LambdaF"
+                                                   << "-1" << kMsgLambda;
+        QTest::newRow("nf 99 przechodzi") << 3 << "LiczbaF"
+                                          << "99"
+                                          << "";
+        QTest::newRow("nf 0 odrzucona") << 3 << "LiczbaF"
+                                        << "0" << kMsgLiczba;
+        QTest::newRow("nf 100 z programu odrzucona") << 3 << "LiczbaF"
+                                                     << "100" << kMsgLiczba;
+        QTest::newRow("Af 99,99 przechodzi") << 3 << "PoleF"
+                                             << "99,99"
+                                             << "";
+        QTest::newRow("Af 100 odrzucone") << 3 << "PoleF"
+                                          << "100" << kMsgPole;
+        QTest::newRow("Af 0 odrzucone") << 3 << "PoleF"
+                                        << "0" << kMsgPole;
+        QTest::newRow("wlasny 10 przechodzi") << 3 << "Wlasny"
+                                              << "10"
+                                              << "";
+        QTest::newRow("wlasny 10,1 odrzucony") << 3 << "Wlasny"
+                                               << "10,1" << kMsgWlasny;
+        QTest::newRow("wlasny 0 odrzucony") << 3 << "Wlasny"
+                                            << "0" << kMsgWlasny;
     }
     void sprawdzenia() {
         QFETCH(int, liczbaWarstw);
@@ -237,7 +288,9 @@ private slots:
             f.NumEditLambdaF->setText("50");
             f.NumEditLiczbaF->setText("4");
             f.NumEditPoleF->setText("0,5");
-            badane = pole == "LambdaF" ? f.NumEditLambdaF : pole == "LiczbaF" ? f.NumEditLiczbaF : f.NumEditPoleF;
+            badane = pole == "LambdaF"   ? f.NumEditLambdaF
+                     : pole == "LiczbaF" ? f.NumEditLiczbaF
+                                         : f.NumEditPoleF;
         }
         badane->setText(wartosc);
         const TWarunkiPracy przed = s.model.WarunkiPracy;
@@ -409,10 +462,14 @@ private slots:
         QTest::addColumn<QString>("wpisane");
         QTest::addColumn<QString>("wynik");
         QTest::addColumn<int>("sygnaly");
-        QTest::newRow("drugi przecinek po cichu") << "0,0,4" << "0,04" << 0;
-        QTest::newRow("kropka piszczy") << "0.5" << "05" << 1;
-        QTest::newRow("litera i minus pisza") << "a-1" << "1" << 2;
-        QTest::newRow("najwyzej 7 znakow") << "0,123456789" << "0,12345" << 0;
+        QTest::newRow("drugi przecinek po cichu") << "0,0,4"
+                                                  << "0,04" << 0;
+        QTest::newRow("kropka piszczy") << "0.5"
+                                        << "05" << 1;
+        QTest::newRow("litera i minus pisza") << "a-1"
+                                              << "1" << 2;
+        QTest::newRow("najwyzej 7 znakow") << "0,123456789"
+                                           << "0,12345" << 0;
     }
     void filtr_delta_u() {
         QFETCH(QString, wpisane);
@@ -452,12 +509,18 @@ private slots:
         QTest::addColumn<QString>("znak");
         QTest::addColumn<QString>("wynik");
         QTest::addColumn<int>("sygnaly");
-        QTest::newRow("cyfra") << "6" << int(Qt::Key_5) << "5" << "65" << 0;
-        QTest::newRow("przecinek piszczy") << "6" << int(Qt::Key_Comma) << "," << "6" << 1;
-        QTest::newRow("backspace piszczy") << "6" << int(Qt::Key_Backspace) << "\b" << "6" << 1;
-        QTest::newRow("kropka piszczy") << "6" << int(Qt::Key_Period) << "." << "6" << 1;
-        QTest::newRow("enter przechodzi") << "6" << int(Qt::Key_Return) << "\r" << "6" << 0;
-        QTest::newRow("osmy znak nie wchodzi") << "1234567" << int(Qt::Key_8) << "8" << "1234567" << 0;
+        QTest::newRow("cyfra") << "6" << int(Qt::Key_5) << "5"
+                               << "65" << 0;
+        QTest::newRow("przecinek piszczy") << "6" << int(Qt::Key_Comma) << ","
+                                           << "6" << 1;
+        QTest::newRow("backspace piszczy") << "6" << int(Qt::Key_Backspace) << "\b"
+                                           << "6" << 1;
+        QTest::newRow("kropka piszczy") << "6" << int(Qt::Key_Period) << "."
+                                        << "6" << 1;
+        QTest::newRow("enter przechodzi") << "6" << int(Qt::Key_Return) << "\r"
+                                          << "6" << 0;
+        QTest::newRow("osmy znak nie wchodzi") << "1234567" << int(Qt::Key_8) << "8"
+                                               << "1234567" << 0;
     }
     void filtr_alfa() {
         QFETCH(QString, poczatek);
@@ -491,14 +554,27 @@ private slots:
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<QString>("wynik");
         QTest::addColumn<QString>("blad");
-        QTest::newRow("delta U 0,010") << true << "0,010" << "0,01" << "";
-        QTest::newRow("delta U pusta") << true << "" << "0,00" << "";
-        QTest::newRow("delta U 0,00 z listy") << true << "0,00" << "0" << "";
-        QTest::newRow("delta U ,5") << true << ",5" << "0,5" << "";
-        QTest::newRow("delta U sam przecinek") << true << "," << ","
+        QTest::newRow("delta U 0,010") << true << "0,010"
+                                       << "0,01"
+                                       << "";
+        QTest::newRow("delta U pusta") << true << ""
+                                       << "0,00"
+                                       << "";
+        QTest::newRow("delta U 0,00 z listy") << true << "0,00"
+                                              << "0"
+                                              << "";
+        QTest::newRow("delta U ,5") << true << ",5"
+                                    << "0,5"
+                                    << "";
+        QTest::newRow("delta U sam przecinek") << true << ","
+                                               << ","
                                                << "',' is not a valid floating point value";
-        QTest::newRow("alfa pusta") << false << "" << "6" << "";
-        QTest::newRow("alfa 007") << false << "007" << "7" << "";
+        QTest::newRow("alfa pusta") << false << ""
+                                    << "6"
+                                    << "";
+        QTest::newRow("alfa 007") << false << "007"
+                                  << "7"
+                                  << "";
     }
     void opuszczenie_listy() {
         QFETCH(bool, deltaU);

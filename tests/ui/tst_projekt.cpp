@@ -25,8 +25,8 @@
 #include <QtTest>
 
 #include <bit>
-#include <csignal>
 #include <cmath>
+#include <csignal>
 #include <limits>
 #include <memory>
 #include <sys/resource.h>
@@ -73,8 +73,8 @@ struct TRekordTestowy {
         Tekst(1153, strefa);
         Tekst(1194, klasa);
     }
-    void Poprawki(qint32 nr, double deltaU, double lambdaF, qint32 alfa, qint32 liczbaF, double poleF, double deltaUk,
-                  double wlasny) {
+    void Poprawki(qint32 nr, double deltaU, double lambdaF, qint32 alfa, qint32 liczbaF, double poleF,
+                  double deltaUk, double wlasny) {
         I32(1236, nr);
         F64(1240, deltaU);
         F64(1248, lambdaF);
@@ -112,7 +112,8 @@ QString RoznicaRekordow(const QByteArray& a, const QByteArray& b) {
     return {};
 }
 
-const QString kTypDlugi = QStringLiteral("Strop nad ostantnią kondygnacją przy przepływie ciepła z dołu do góry");
+const QString kTypDlugi =
+    QStringLiteral("Strop nad ostantnią kondygnacją przy przepływie ciepła z dołu do góry");
 
 // ---- the main window with the corrections dialog, as start-up builds them
 
@@ -141,7 +142,8 @@ struct TStanowisko {
         okno->WpiszWiersz(okno->Model.LiczbaWarstw - 1, nazwa, lambda, mi, d_);
     }
     // The sheet filled by the user and confirmed with "&Wprowadź".
-    void Wprowadz(const QString& typ, const QString& ti, const QString& te, const QString& fi, const QString& fe) {
+    void Wprowadz(const QString& typ, const QString& ti, const QString& te, const QString& fi,
+                  const QString& fe) {
         okno->ComboBoxTypPrzegrody->setCurrentText(typ);
         okno->ComboBoxTypPrzegrodyChange();
         okno->NumEditTempWew->setText(ti);
@@ -172,10 +174,14 @@ struct TStanowisko {
         return w;
     }
     QStringList Arkusz0() const {
-        return {okno->NumEditTempWew->text(),           okno->NumEditTempZewn->text(),
-                okno->NumEditWilgotWewn->text(),        okno->NumEditWilgotZewn->text(),
-                okno->ComboBoxTypPrzegrody->currentText(), okno->ComboBoxStrefaKl->currentText(),
-                okno->ComboBoxWarunkiWilg->currentText(), okno->ComboBoxRsi->currentText(),
+        return {okno->NumEditTempWew->text(),
+                okno->NumEditTempZewn->text(),
+                okno->NumEditWilgotWewn->text(),
+                okno->NumEditWilgotZewn->text(),
+                okno->ComboBoxTypPrzegrody->currentText(),
+                okno->ComboBoxStrefaKl->currentText(),
+                okno->ComboBoxWarunkiWilg->currentText(),
+                okno->ComboBoxRsi->currentText(),
                 okno->ComboBoxRse->currentText()};
     }
     // Everything the user could lose: the stored model, the grid, the sheets, the dialog's controls.
@@ -183,7 +189,8 @@ struct TStanowisko {
         QStringList s;
         const TRekordProjektu r = KodujRekord(okno->Model);
         s << QString::fromLatin1(QByteArray(reinterpret_cast<const char*>(r.data()), int(r.size())).toHex());
-        s << QString::number(okno->Model.Wyniki.U0, 'g', 17) << QString::number(okno->Model.Wyniki.Ts, 'g', 17);
+        s << QString::number(okno->Model.Wyniki.U0, 'g', 17)
+          << QString::number(okno->Model.Wyniki.Ts, 'g', 17);
         s << QString::number(okno->StringGridPrzegroda->rowCount())
           << QString::number(okno->StringGridPrzegroda->isEnabled());
         for (int r = 0; r < okno->StringGridPrzegroda->rowCount(); ++r)
@@ -305,7 +312,8 @@ private slots:
         QCOMPARE(s.Arkusz0(), (QStringList{"20", "-20", "60", "85", "Ściany wewnętrzne", "Strefa III",
                                            "Warunki średniowilgotne", "0,13", "0,08"}));
         TFormMostkiTerm& f = *s.mostki;
-        QVERIFY(f.CheckBoxDeltaUg->isChecked() && f.CheckBoxDeltaUf->isChecked() && f.CheckBoxMostekWlasny->isChecked());
+        QVERIFY(f.CheckBoxDeltaUg->isChecked() && f.CheckBoxDeltaUf->isChecked() &&
+                f.CheckBoxMostekWlasny->isChecked());
         QCOMPARE(f.NumEditNrNieszczelnosci->text(), QStringLiteral("3"));
         QCOMPARE(f.ComboBoxDeltaU->currentText(), QStringLiteral("0,01"));
         QCOMPARE(f.NumEditLambdaF->text(), QStringLiteral("50"));
@@ -320,7 +328,8 @@ private slots:
         const QString drugi = s.Plik("kopia.pro");
         s.Zapisz(drugi);
         QCOMPARE(s.d.Wywolania.last().Plik.NazwaPoczatkowa, plik);
-        QVERIFY2(CzytajBajty(drugi) == oczekiwany, qPrintable(RoznicaRekordow(CzytajBajty(drugi), oczekiwany)));
+        QVERIFY2(CzytajBajty(drugi) == oczekiwany,
+                 qPrintable(RoznicaRekordow(CzytajBajty(drugi), oczekiwany)));
         s.d.Wyczysc();
         s.Otworz(drugi);
         QCOMPARE(s.d.Wywolania.first().Plik.NazwaPoczatkowa, plik);
@@ -465,7 +474,8 @@ private slots:
         s->Nowy1->trigger();
         s.Otworz(plik);
         QCOMPARE(s->ComboBoxTypPrzegrody->currentText(), kTypDlugi.left(40));
-        QCOMPARE(s->ComboBoxTypPrzegrody->currentText(), QStringLiteral("Strop nad ostantnią kondygnacją przy prz"));
+        QCOMPARE(s->ComboBoxTypPrzegrody->currentText(),
+                 QStringLiteral("Strop nad ostantnią kondygnacją przy prz"));
         QCOMPARE(s->ComboBoxRsi->currentText(), QStringLiteral("0,1"));
         QCOMPARE(s->ComboBoxRse->currentText(), QStringLiteral("0,04"));
         QCOMPARE(s->Model.WarunkiPracy.Rsi, 0.1);
@@ -479,8 +489,8 @@ private slots:
         r.Warstwa(1, QStringLiteral("Beton"), 0.2, 1.7, 70);
         // Behind the count: ignored.
         r.Warstwa(2, QStringLiteral("Nie pokazywać"), 0.3, 0.5, 5);
-        r.Warunki(-20, 21, 80, 50, 0.13, 0.04, QStringLiteral("Ściana zewnętrzna"), QStringLiteral("Strefa II"),
-                  QStringLiteral("Warunki średniowilgotne"));
+        r.Warunki(-20, 21, 80, 50, 0.13, 0.04, QStringLiteral("Ściana zewnętrzna"),
+                  QStringLiteral("Strefa II"), QStringLiteral("Warunki średniowilgotne"));
         r.Liczba(1);
         const QString plik = s.Plik("dluzszy.pro");
         QVERIFY(ZapiszBajty(plik, r.b + QByteArray(1, '\x7f')));
@@ -504,8 +514,8 @@ private slots:
         TRekordTestowy r;
         for (int k = 1; k <= 12; ++k)
             r.Warstwa(k, QStringLiteral("Warstwa %1").arg(k), 0.01 * k, 1, 10);
-        r.Warunki(-20, 20, 85, 55, 0.13, 0.04, QStringLiteral("Ściana zewnętrzna"), QStringLiteral("Strefa III"),
-                  QStringLiteral("Warunki średniowilgotne"));
+        r.Warunki(-20, 20, 85, 55, 0.13, 0.04, QStringLiteral("Ściana zewnętrzna"),
+                  QStringLiteral("Strefa III"), QStringLiteral("Warunki średniowilgotne"));
         r.Poprawki(12, 0.01, 0, 0, 0, 0, 0, 0);
         r.Liczba(12);
         const QString plik = s.Plik("dwanascie.pro");
@@ -546,8 +556,8 @@ private slots:
         QTest::addColumn<QString>("fragment"); // of the message
         TRekordTestowy dobry;
         dobry.Warstwa(1, QStringLiteral("Beton"), 0.2, 1.7, 70);
-        dobry.Warunki(-20, 20, 85, 55, 0.13, 0.04, QStringLiteral("Ściana zewnętrzna"), QStringLiteral("Strefa III"),
-                      QStringLiteral("Warunki średniowilgotne"));
+        dobry.Warunki(-20, 20, 85, 55, 0.13, 0.04, QStringLiteral("Ściana zewnętrzna"),
+                      QStringLiteral("Strefa III"), QStringLiteral("Warunki średniowilgotne"));
         dobry.Liczba(1);
 
         QTest::newRow("pusty") << QByteArray() << "0 bajtów";
@@ -650,7 +660,8 @@ private slots:
         s.d.Wyczysc();
         s.Zapisz(s.Plik("x.pro"));
         QCOMPARE(s.d.Komunikaty().size(), 1);
-        QVERIFY(s.d.Komunikaty()[0].Tekst.startsWith(QStringLiteral("Podana wartość wspł. przwodzenia ciepła")));
+        QVERIFY(
+            s.d.Komunikaty()[0].Tekst.startsWith(QStringLiteral("Podana wartość wspł. przwodzenia ciepła")));
         QVERIFY(!QFile::exists(s.Plik("x.pro")));
 
         // Layers fixed, no correction: the reminder, then the save.
