@@ -1,13 +1,691 @@
 #include "ui/FormMostkiTerm.h"
 
+#include "core/Liczby.h"
+#include "ui/Bezpiecznie.h"
+#include "ui/KontekstPomocy.h"
+#include "ui/NumEdit.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
 namespace murolab {
 
-TFormMostkiTerm::TFormMostkiTerm(TModelProjektu& model, TDialogi& dialogi, QWidget* okno, QWidget* rodzic)
-    : QDialog(rodzic), model_(model), dialogi_(dialogi), okno_(okno) {
-    setWindowTitle(QStringLiteral("Murolab -program do wstępnej analizy cieplno wilgotnościowej"));
+namespace {
+constexpr int kSzerokosc = 692;
+constexpr int kWysokosc = 473;
+constexpr int kKontekstPomocy = 9;
+constexpr int kLimitList = 7; // characters the user may type into ComboBoxDeltaU and ComboBoxAlfa
+constexpr char16_t kBackspace = 8;
+constexpr char16_t kEnter = 13;
+
+const QString kTytulUwagi = QStringLiteral("Murolab -UWAGA !!!");
+const QString kDomyslneDeltaU = QStringLiteral("0,00");
+const QString kDomyslneAlfa = QStringLiteral("6");
+
+bool JestCyfra(QChar c) {
+    return c.unicode() >= u'0' && c.unicode() <= u'9';
 }
 
-void TFormMostkiTerm::UstawDomyslnePoprawki() {}
-void TFormMostkiTerm::PokazPoprawki() {}
+// A symbol label (λf, ΔU″ ...): rich text for the sub- and superscripts, a little larger than the
+// text beside it so that the small Greek letters read well.
+QLabel* Etykieta(const QString& tekst, QWidget* rodzic) {
+    auto* e = new QLabel(tekst, rodzic);
+    e->setTextFormat(Qt::RichText);
+    QFont f = e->font();
+    f.setPointSizeF(f.pointSizeF() * 1.1);
+    e->setFont(f);
+    return e;
+}
+
+QFont Pogrubiona(QFont f) {
+    f.setBold(true);
+    return f;
+}
+
+QFont Pochylona(QFont f) {
+    f.setItalic(true);
+    return f;
+}
+
+QString Tekst(const std::string& s) {
+    return QString::fromStdString(s);
+}
+std::string Tekst(const QString& s) {
+    return s.toStdString();
+}
+} // namespace
+
+TFormMostkiTerm::TFormMostkiTerm(TModelProjektu& model, TDialogi& dialogi, QWidget* okno, QWidget* rodzic)
+    : QDialog(rodzic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      model_(model), dialogi_(dialogi), okno_(okno) {
+    setWindowTitle(QStringLiteral("Murolab -program do wstępnej analizy cieplno wilgotnościowej"));
+    // While the dialog is open the main window is hidden; closing the dialog must never look like
+    // closing the program's last window.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    Zbuduj();
+    UstawKolejnoscTab();
+    setFixedSize(kSzerokosc, kWysokosc);
+}
+
+void TFormMostkiTerm::Zbuduj() {
+    const QString jednostkaU = QStringLiteral("[W/(m²·K)]");
+
+    // ---- upper left: mechanical fasteners
+    auto* grupaF = new QGroupBox(this);
+    auto* naglowek = new QLabel(
+        QStringLiteral("Poprawki w oddniesieniu do<br>współczynnika przenikania ciepła z uwagi na:"), grupaF);
+    naglowek->setTextFormat(Qt::RichText);
+    naglowek->setFont(Pogrubiona(font()));
+    naglowek->setAlignment(Qt::AlignCenter);
+
+    CheckBoxDeltaUf =
+        new QCheckBox(QStringLiteral("łączniki mechaniczne przebijające warstwę izolacyjną"), grupaF);
+    CheckBoxDeltaUf->setFont(Pochylona(font()));
+    CheckBoxDeltaUf->setToolTip(
+        QStringLiteral("Wprowadź poprwakę z uwagi na łączniki mechaniczne przebijające warstwę izolacyjną."));
+
+    NumEditLambdaF = new TNumEdit(dialogi_, grupaF);
+    NumEditLambdaF->SetNumType(ntReal);
+    NumEditLambdaF->SetMaxLength(7);
+    NumEditLambdaF->setToolTip(QStringLiteral("Podaj wsp. przewodzenia ciepła łącznika"));
+
+    ComboBoxAlfa = new QComboBox(grupaF);
+    ComboBoxAlfa->setEditable(true);
+    ComboBoxAlfa->addItems({QStringLiteral("6"), QStringLiteral("5")});
+    ComboBoxAlfa->setEditText(kDomyslneAlfa);
+    ComboBoxAlfa->setToolTip(QStringLiteral("Podaj wsp. typu łącznika"));
+
+    NumEditLiczbaF = new TNumEdit(dialogi_, grupaF);
+    NumEditLiczbaF->SetNumType(ntNatural);
+    NumEditLiczbaF->SetMaxLength(2);
+    NumEditLiczbaF->setToolTip(QStringLiteral("Podaj liczbę łączników na metr kwadratowy"));
+
+    NumEditPoleF = new TNumEdit(dialogi_, grupaF);
+    NumEditPoleF->SetNumType(ntReal);
+    NumEditPoleF->SetMaxLength(7);
+    NumEditPoleF->setToolTip(QStringLiteral("Podaj pole przekroju łącznika"));
+
+    auto* siatkaF = new QGridLayout;
+    siatkaF->setColumnStretch(1, 1);
+    siatkaF->setHorizontalSpacing(6);
+    const struct {
+        QString symbol;
+        QString opis;
+        QWidget* pole;
+    } wierszeF[] = {
+        {QStringLiteral("λ<sub>f</sub>"), QStringLiteral("-współ. przewodzenia ciepła łącznika"),
+         NumEditLambdaF},
+        {QStringLiteral("α<sub>f</sub>"), QStringLiteral("-współ. ze względu na typ łącznika"), ComboBoxAlfa},
+        {QStringLiteral("n<sub>f</sub>"), QStringLiteral("-liczba łączników na metr kwadratowy"),
+         NumEditLiczbaF},
+        {QStringLiteral("A<sub>f</sub> [m²]"), QStringLiteral("-pole przekroju poprzecznego łącznika"),
+         NumEditPoleF},
+    };
+    int wiersz = 0;
+    for (const auto& w : wierszeF) {
+        siatkaF->addWidget(Etykieta(w.symbol, grupaF), wiersz, 0);
+        siatkaF->addWidget(new QLabel(w.opis, grupaF), wiersz, 1);
+        siatkaF->addWidget(w.pole, wiersz, 2);
+        ++wiersz;
+    }
+    auto* ukladF = new QVBoxLayout(grupaF);
+    ukladF->addWidget(naglowek);
+    ukladF->addSpacing(4);
+    ukladF->addWidget(CheckBoxDeltaUf);
+    ukladF->addLayout(siatkaF);
+    ukladF->addStretch(1);
+
+    // ---- lower left: air voids
+    auto* grupaG = new QGroupBox(this);
+    CheckBoxDeltaUg = new QCheckBox(QStringLiteral("nieszczelności w warstwie izolacji"), grupaG);
+    CheckBoxDeltaUg->setFont(Pochylona(font()));
+    CheckBoxDeltaUg->setToolTip(
+        QStringLiteral("Wprowadź poprwakę z uwagi na nieszczelności w warstwie izolacji."));
+
+    NumEditNrNieszczelnosci = new TNumEdit(dialogi_, grupaG);
+    NumEditNrNieszczelnosci->SetNumType(ntNatural);
+    NumEditNrNieszczelnosci->SetMaxLength(2);
+    NumEditNrNieszczelnosci->setToolTip(QStringLiteral("Podaj nr warstwy zawierającej nieszczelność"));
+
+    ComboBoxDeltaU = new QComboBox(grupaG);
+    ComboBoxDeltaU->setEditable(true);
+    ComboBoxDeltaU->addItems({QStringLiteral("0,00"), QStringLiteral("0,01"), QStringLiteral("0,04")});
+    ComboBoxDeltaU->setEditText(kDomyslneDeltaU);
+    ComboBoxDeltaU->setToolTip(QStringLiteral("Podaj poziom nieczczelności"));
+
+    auto* siatkaG = new QGridLayout;
+    siatkaG->setColumnStretch(1, 1);
+    siatkaG->addWidget(new QLabel(QStringLiteral("Nr warstwy zawierającej nieszczelność"), grupaG), 0, 0, 1,
+                       2);
+    siatkaG->addWidget(NumEditNrNieszczelnosci, 0, 2);
+    siatkaG->addWidget(Etykieta(QStringLiteral("ΔU″ ") + jednostkaU, grupaG), 1, 0);
+    siatkaG->addWidget(new QLabel(QStringLiteral("-poziom nieszczelności"), grupaG), 1, 1);
+    siatkaG->addWidget(ComboBoxDeltaU, 1, 2);
+    auto* ukladG = new QVBoxLayout(grupaG);
+    ukladG->addWidget(CheckBoxDeltaUg);
+    ukladG->addLayout(siatkaG);
+    ukladG->addStretch(1);
+
+    // ---- upper right: linear thermal bridges
+    auto* grupaUk = new QGroupBox(this);
+    auto* naglowekUk = new QLabel(
+        QStringLiteral("Wartości dodatku ΔU<sub>k</sub> wyrażającego wpływ mostków liniowych:"), grupaUk);
+    naglowekUk->setTextFormat(Qt::RichText);
+    naglowekUk->setFont(Pogrubiona(font()));
+    naglowekUk->setWordWrap(true);
+
+    const QString podpowiedzUk = QStringLiteral("Wartość dodatku wyrażającego wpłw mostków liniowych");
+    RadioButtonUk000 = new QRadioButton(QStringLiteral("0,00"), grupaUk);
+    RadioButtonUk005 = new QRadioButton(QStringLiteral("0,05"), grupaUk);
+    RadioButtonUk015 = new QRadioButton(QStringLiteral("0,15"), grupaUk);
+    grupaUk_ = new QButtonGroup(this);
+    grupaUk_->setExclusive(true);
+    const struct {
+        QString opis;
+        QRadioButton* przycisk;
+    } wierszeUk[] = {
+        {QStringLiteral("Ściany zewnętrzne pełne, stropy podddasza, stropodachy, stropy nad piwnicami"),
+         RadioButtonUk000},
+        {QStringLiteral("Ściany zewnętrzne z otworami okiennymi i drzwiowymi"), RadioButtonUk005},
+        {QStringLiteral(
+             "Ściany zewnętrzne z otworami okiennymi i drzwiowymi oraz płytami balkonów lub loggii "
+             "przenikającymi przez ścianę"),
+         RadioButtonUk015},
+    };
+    auto* siatkaUk = new QGridLayout;
+    siatkaUk->setColumnStretch(0, 1);
+    siatkaUk->setVerticalSpacing(10);
+    wiersz = 0;
+    for (const auto& w : wierszeUk) {
+        auto* opis = new QLabel(w.opis, grupaUk);
+        opis->setWordWrap(true);
+        opis->setBuddy(w.przycisk);
+        w.przycisk->setToolTip(podpowiedzUk);
+        grupaUk_->addButton(w.przycisk);
+        siatkaUk->addWidget(opis, wiersz, 0);
+        siatkaUk->addWidget(w.przycisk, wiersz, 1);
+        ++wiersz;
+    }
+    RadioButtonUk000->setChecked(true);
+    auto* ukladUk = new QVBoxLayout(grupaUk);
+    ukladUk->addWidget(naglowekUk);
+    ukladUk->addSpacing(6);
+    ukladUk->addLayout(siatkaUk);
+    ukladUk->addStretch(1);
+
+    // ---- lower right: own addition
+    auto* grupaW = new QGroupBox(this);
+    CheckBoxMostekWlasny = new QCheckBox(QStringLiteral("dodatek własny "), grupaW);
+    CheckBoxMostekWlasny->setFont(Pochylona(font()));
+    NumEditMostekWlasny = new TNumEdit(dialogi_, grupaW);
+    NumEditMostekWlasny->SetNumType(ntReal);
+    NumEditMostekWlasny->SetMaxLength(4);
+    auto* siatkaW = new QGridLayout;
+    siatkaW->setColumnStretch(1, 1);
+    siatkaW->addWidget(new QLabel(QStringLiteral("Wartość dodatku"), grupaW), 0, 0);
+    siatkaW->addWidget(new QLabel(jednostkaU, grupaW), 0, 1);
+    siatkaW->addWidget(NumEditMostekWlasny, 0, 2);
+    auto* ukladW = new QVBoxLayout(grupaW);
+    ukladW->addWidget(CheckBoxMostekWlasny);
+    ukladW->addLayout(siatkaW);
+    ukladW->addStretch(1);
+
+    // ---- buttons and the status bar
+    Button1 = new QPushButton(QStringLiteral("&Wprowadź"), this);
+    Button2 = new QPushButton(QStringLiteral("&Anuluj"), this);
+    for (QPushButton* p : {Button1, Button2}) {
+        p->setFont(Pogrubiona(font()));
+        p->setMinimumSize(150, 30);
+        // No default button: Enter in a field confirms nothing (see keyPressEvent).
+        p->setAutoDefault(false);
+    }
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setSizeGripEnabled(false);
+
+    auto* przyciski = new QHBoxLayout;
+    przyciski->addStretch(1);
+    przyciski->addWidget(Button1);
+    przyciski->addSpacing(20);
+    przyciski->addWidget(Button2);
+    przyciski->addStretch(1);
+
+    auto* grupy = new QGridLayout;
+    grupy->addWidget(grupaF, 0, 0);
+    grupy->addWidget(grupaUk, 0, 1);
+    grupy->addWidget(grupaG, 1, 0);
+    grupy->addWidget(grupaW, 1, 1);
+    // The left groups carry the long row labels; the right ones wrap their texts.
+    grupy->setColumnStretch(0, 4);
+    grupy->setColumnStretch(1, 3);
+    grupy->setRowStretch(0, 2);
+    grupy->setRowStretch(1, 1);
+
+    auto* uklad = new QVBoxLayout(this);
+    uklad->setContentsMargins(0, 0, 0, 0);
+    uklad->setSpacing(0);
+    auto* srodek = new QVBoxLayout;
+    srodek->setContentsMargins(8, 8, 8, 6);
+    srodek->setSpacing(8);
+    srodek->addLayout(grupy, 1);
+    srodek->addLayout(przyciski);
+    uklad->addLayout(srodek, 1);
+    uklad->addWidget(StatusBar1);
+
+    // Every field, list, box and button of the choice carries help topic 9 (F1 is the main
+    // window's business).
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             CheckBoxDeltaUg, NumEditNrNieszczelnosci, ComboBoxDeltaU, CheckBoxDeltaUf, NumEditLambdaF,
+             ComboBoxAlfa, NumEditLiczbaF, NumEditPoleF, RadioButtonUk000, RadioButtonUk005, RadioButtonUk015,
+             CheckBoxMostekWlasny, NumEditMostekWlasny})
+        UstawKontekstPomocy(w, kKontekstPomocy);
+
+    for (QComboBox* lista : {ComboBoxDeltaU, ComboBoxAlfa}) {
+        // Typed text is neither completed from the items nor added to them on Enter.
+        lista->setCompleter(nullptr);
+        lista->setInsertPolicy(QComboBox::NoInsert);
+        lista->installEventFilter(this);
+        lista->lineEdit()->installEventFilter(this);
+    }
+
+    for (QWidget* pole :
+         std::initializer_list<QWidget*>{NumEditNrNieszczelnosci, ComboBoxDeltaU, NumEditLambdaF,
+                                         ComboBoxAlfa, NumEditLiczbaF, NumEditPoleF, NumEditMostekWlasny})
+        pole->setEnabled(false);
+    for (QWidget* pole : std::initializer_list<QWidget*>{NumEditNrNieszczelnosci, NumEditLambdaF,
+                                                         NumEditLiczbaF, NumEditPoleF, NumEditMostekWlasny})
+        pole->setFixedWidth(72);
+    for (QComboBox* lista : {ComboBoxDeltaU, ComboBoxAlfa})
+        lista->setFixedWidth(72);
+
+    // toggled, not clicked: a box ticked by the program enables its fields as a click does.
+    connect(CheckBoxDeltaUg, &QCheckBox::toggled, this, [this] { CheckBoxDeltaUgClick(); });
+    connect(CheckBoxDeltaUf, &QCheckBox::toggled, this, [this] { CheckBoxDeltaUfClick(); });
+    connect(CheckBoxMostekWlasny, &QCheckBox::toggled, this, [this] { CheckBoxMostekWlasnyClick(); });
+    connect(RadioButtonUk000, &QRadioButton::clicked, this, [this] { RadioButtonUk000Click(); });
+    connect(RadioButtonUk005, &QRadioButton::clicked, this, [this] { RadioButtonUk005Click(); });
+    connect(RadioButtonUk015, &QRadioButton::clicked, this, [this] { RadioButtonUk015Click(); });
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+}
+
+void TFormMostkiTerm::UstawKolejnoscTab() {
+    // Tab positions 0 .. 15 of the design (12 belongs to no control).
+    const QList<QWidget*> kolejnosc{CheckBoxDeltaUg,
+                                    NumEditNrNieszczelnosci,
+                                    ComboBoxDeltaU,
+                                    CheckBoxDeltaUf,
+                                    NumEditLambdaF,
+                                    ComboBoxAlfa,
+                                    NumEditLiczbaF,
+                                    NumEditPoleF,
+                                    RadioButtonUk000,
+                                    RadioButtonUk005,
+                                    RadioButtonUk015,
+                                    Button1,
+                                    Button2,
+                                    CheckBoxMostekWlasny,
+                                    NumEditMostekWlasny};
+    for (qsizetype i = 1; i < kolejnosc.size(); ++i)
+        setTabOrder(kolejnosc[i - 1], kolejnosc[i]);
+    CheckBoxDeltaUg->setFocus();
+}
+
+// ---- opening and closing
+
+void TFormMostkiTerm::showEvent(QShowEvent* zdarzenie) {
+    QDialog::showEvent(zdarzenie);
+    if (QScreen* ekran = screen())
+        move(ekran->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    // FormActivate: the main window steps aside while the corrections are edited.
+    if (okno_ && okno_ != this && okno_->isVisible()) {
+        okno_->hide();
+        ukryteOkno_ = true;
+    }
+}
+
+void TFormMostkiTerm::PokazOknoGlowne() {
+    // Only a window that the dialog itself hid is shown again.
+    if (!ukryteOkno_)
+        return;
+    ukryteOkno_ = false;
+    if (okno_ && !okno_->isVisible())
+        okno_->show();
+}
+
+void TFormMostkiTerm::done(int wynik) {
+    // FormClose: the main window comes back before the dialog goes, whichever way it is closed
+    // ("&Wprowadź", "&Anuluj", the close box, Escape).
+    PokazOknoGlowne();
+    QDialog::done(wynik);
+}
+
+void TFormMostkiTerm::hideEvent(QHideEvent* zdarzenie) {
+    QDialog::hideEvent(zdarzenie);
+    PokazOknoGlowne();
+}
+
+void TFormMostkiTerm::keyPressEvent(QKeyEvent* zdarzenie) {
+    // Enter presses only a button that has the focus; in a field it confirms nothing (the dialog has
+    // no default button). Escape keeps its usual meaning: close, storing nothing.
+    if (zdarzenie->key() == Qt::Key_Return || zdarzenie->key() == Qt::Key_Enter) {
+        if (auto* przycisk = qobject_cast<QPushButton*>(focusWidget()))
+            przycisk->click();
+        zdarzenie->accept();
+        return;
+    }
+    QDialog::keyPressEvent(zdarzenie);
+}
+
+// ---- check boxes and radio buttons
+
+void TFormMostkiTerm::CheckBoxDeltaUgClick() {
+    const bool wl = CheckBoxDeltaUg->isChecked();
+    NumEditNrNieszczelnosci->setEnabled(wl);
+    ComboBoxDeltaU->setEnabled(wl);
+}
+
+void TFormMostkiTerm::CheckBoxDeltaUfClick() {
+    const bool wl = CheckBoxDeltaUf->isChecked();
+    NumEditLambdaF->setEnabled(wl);
+    ComboBoxAlfa->setEnabled(wl);
+    NumEditLiczbaF->setEnabled(wl);
+    NumEditPoleF->setEnabled(wl);
+}
+
+void TFormMostkiTerm::CheckBoxMostekWlasnyClick() {
+    NumEditMostekWlasny->setEnabled(CheckBoxMostekWlasny->isChecked());
+}
+
+void TFormMostkiTerm::RadioButtonUk000Click() {
+    RadioButtonUk000->setChecked(true);
+}
+void TFormMostkiTerm::RadioButtonUk005Click() {
+    RadioButtonUk005->setChecked(true);
+}
+void TFormMostkiTerm::RadioButtonUk015Click() {
+    RadioButtonUk015->setChecked(true);
+}
+
+// ---- buttons
+
+void TFormMostkiTerm::NaprawPoleZFokusem() {
+    QWidget* f = focusWidget();
+    if (auto* pole = qobject_cast<TNumEdit*>(f))
+        pole->NaprawTekst();
+    else if (f == ComboBoxDeltaU || f == ComboBoxDeltaU->lineEdit())
+        ComboBoxDeltaUExit();
+    else if (f == ComboBoxAlfa || f == ComboBoxAlfa->lineEdit())
+        ComboBoxAlfaExit();
+}
+
+void TFormMostkiTerm::Button1Click() {
+    Bezpiecznie(dialogi_, this, [this] {
+        NaprawPoleZFokusem();
+        if (!SprawdzPoprawki())
+            return;
+        ZapiszPoprawki();
+        accept();
+    });
+}
+
+void TFormMostkiTerm::Button2Click() {
+    reject();
+}
+
+// ---- checks and storing
+
+bool TFormMostkiTerm::SprawdzPoprawki() {
+    // Each test says when a value passes, so that anything else (NaN included) fails.
+    const auto odrzuc = [this](TNumEdit* pole, const QString& tekst) {
+        dialogi_.Komunikat(this, tekst, kTytulUwagi, TIkona::Stop, TPrzyciski::Ok);
+        pole->setText(QStringLiteral("0"));
+        return false;
+    };
+
+    if (CheckBoxDeltaUg->isChecked()) {
+        const std::int32_t n = NaCalkowita(Tekst(NumEditNrNieszczelnosci->text()));
+        if (!(n > 0 && n <= model_.LiczbaWarstw && n <= kLimitWarstw))
+            return odrzuc(
+                NumEditNrNieszczelnosci,
+                QStringLiteral("Nr. podanej warstwy jest niepoprawny. Jeżeli nadal będze pojawial się taki "
+                               "komunikat zajżyj do pomocy programu."));
+    }
+    if (CheckBoxDeltaUf->isChecked()) {
+        const double lambda = NaLiczbe(Tekst(NumEditLambdaF->text()));
+        if (!(lambda > 0 && lambda <= 1000))
+            return odrzuc(
+                NumEditLambdaF,
+                QStringLiteral("Podana wartść wspł. przewodzenia ciepła łącznika jest niepoprawna ! Jeżeli "
+                               "nadal będze pojawial się taki komunikat zajżyj do pomocy programu"));
+        const std::int32_t liczba = NaCalkowita(Tekst(NumEditLiczbaF->text()));
+        if (!(liczba > 0 && liczba < 100))
+            return odrzuc(
+                NumEditLiczbaF,
+                QStringLiteral("Wprowadzona ilość łączników jest niepoprawna! Jeżeli nadal będze pojawial "
+                               "się taki komunikat zajżyj do pomocy programu"));
+        const double pole = NaLiczbe(Tekst(NumEditPoleF->text()));
+        if (!(pole > 0 && pole < 100))
+            return odrzuc(
+                NumEditPoleF,
+                QStringLiteral("Wprowadzone pole powierzchni łączników jest niepoprawne! Jeżeli nadal będze "
+                               "pojawial się taki komunikat zajżyj do pomocy programu"));
+    }
+    if (CheckBoxMostekWlasny->isChecked()) {
+        const double v = NaLiczbe(Tekst(NumEditMostekWlasny->text()));
+        if (!(v > 0 && v <= 10))
+            return odrzuc(
+                NumEditMostekWlasny,
+                QStringLiteral("Podana wartść dodatku własnego jest niepoprawna ! Jeżeli nadal będze "
+                               "pojawial się taki komunikat zajżyj do pomocy programu"));
+    }
+    return true;
+}
+
+void TFormMostkiTerm::ZapiszPoprawki() {
+    TWarunkiPracy w = model_.WarunkiPracy;
+    if (CheckBoxDeltaUg->isChecked()) {
+        w.NrNieszczelnosci = NaCalkowita(Tekst(NumEditNrNieszczelnosci->text()));
+        w.DeltaU = NaLiczbe(Tekst(ComboBoxDeltaU->currentText()));
+    } else {
+        w.NrNieszczelnosci = 0;
+        w.DeltaU = 0;
+    }
+    if (CheckBoxDeltaUf->isChecked()) {
+        w.LambdaF = NaLiczbe(Tekst(NumEditLambdaF->text()));
+        w.Alfa = NaCalkowita(Tekst(ComboBoxAlfa->currentText()));
+        w.LiczbaF = NaCalkowita(Tekst(NumEditLiczbaF->text()));
+        w.PoleF = NaLiczbe(Tekst(NumEditPoleF->text()));
+    } else {
+        w.LambdaF = 0;
+        w.Alfa = 0;
+        w.LiczbaF = 0;
+        w.PoleF = 0;
+    }
+    const QAbstractButton* wybrany = grupaUk_->checkedButton();
+    w.DeltaUk = wybrany ? NaLiczbe(Tekst(wybrany->text())) : 0.0;
+    w.MostekWlasny = CheckBoxMostekWlasny->isChecked() ? NaLiczbe(Tekst(NumEditMostekWlasny->text())) : 0.0;
+    model_.WarunkiPracy = w;
+}
+
+void TFormMostkiTerm::UstawDomyslnePoprawki() {
+    CheckBoxDeltaUg->setChecked(false);
+    CheckBoxDeltaUf->setChecked(false);
+    CheckBoxMostekWlasny->setChecked(false);
+    NumEditNrNieszczelnosci->setText(QStringLiteral("0"));
+    NumEditLambdaF->setText(QStringLiteral("0"));
+    NumEditMostekWlasny->setText(QStringLiteral("0"));
+    ComboBoxDeltaU->setEditText(kDomyslneDeltaU);
+    ComboBoxAlfa->setEditText(kDomyslneAlfa);
+    RadioButtonUk000->setChecked(true);
+}
+
+void TFormMostkiTerm::PokazPoprawki() {
+    const TWarunkiPracy& w = model_.WarunkiPracy;
+    if (w.NrNieszczelnosci != 0) {
+        CheckBoxDeltaUg->setChecked(true);
+        NumEditNrNieszczelnosci->setText(Tekst(Calkowita(w.NrNieszczelnosci)));
+        ComboBoxDeltaU->setEditText(Tekst(Ogolny(w.DeltaU)));
+    }
+    if (w.LambdaF != 0 && w.Alfa != 0 && w.LiczbaF != 0) {
+        CheckBoxDeltaUf->setChecked(true);
+        NumEditLambdaF->setText(Tekst(Ogolny(w.LambdaF)));
+        ComboBoxAlfa->setEditText(Tekst(Calkowita(w.Alfa)));
+        NumEditLiczbaF->setText(Tekst(Calkowita(w.LiczbaF)));
+        NumEditPoleF->setText(Tekst(Ogolny(w.PoleF)));
+    }
+    if (w.DeltaUk < 0.01)
+        RadioButtonUk000->setChecked(true);
+    else if (w.DeltaUk < 0.06)
+        RadioButtonUk005->setChecked(true);
+    else if (w.DeltaUk < 0.16)
+        RadioButtonUk015->setChecked(true);
+    if (w.MostekWlasny != 0) {
+        CheckBoxMostekWlasny->setChecked(true);
+        NumEditMostekWlasny->setText(Tekst(Ogolny(w.MostekWlasny)));
+    }
+}
+
+// ---- the two lists: key filters, length limit, normalisation on leaving
+
+bool TFormMostkiTerm::ListaMiesci(QComboBox* lista, int ileZnakow) const {
+    const QLineEdit* e = lista->lineEdit();
+    return e->text().size() - e->selectedText().size() + ileZnakow <= kLimitList;
+}
+
+bool TFormMostkiTerm::FiltrDeltaU(QKeyEvent* z) {
+    const QChar znak = ZnakKlawisza(z);
+    if (znak.isNull())
+        return false;
+    if (znak == QChar(kSeparatorDziesietny)) {
+        // A second separator goes without a sound.
+        if (ComboBoxDeltaU->currentText().contains(znak) || !ListaMiesci(ComboBoxDeltaU, 1))
+            return true;
+        ComboBoxDeltaU->lineEdit()->insert(QString(znak));
+        return true;
+    }
+    if (znak.unicode() == kBackspace || znak.unicode() == kEnter)
+        return false;
+    if (JestCyfra(znak)) {
+        if (!ListaMiesci(ComboBoxDeltaU, 1))
+            return true;
+        return false;
+    }
+    dialogi_.Sygnal();
+    return true;
+}
+
+bool TFormMostkiTerm::FiltrAlfa(QKeyEvent* z) {
+    const QChar znak = ZnakKlawisza(z);
+    if (znak.isNull())
+        return false;
+    if (znak.unicode() == kEnter)
+        return false;
+    if (JestCyfra(znak))
+        return !ListaMiesci(ComboBoxAlfa, 1);
+    // Backspace and the separator included: the fastener type is a whole number picked or typed anew.
+    dialogi_.Sygnal();
+    return true;
+}
+
+void TFormMostkiTerm::WklejDoListy(QComboBox* lista) {
+    // Pasting through the menu is not filtered (leaving the list refuses what is no number), but it
+    // keeps to the length limit as typing does.
+    QLineEdit* e = lista->lineEdit();
+    const int miejsce = kLimitList - (e->text().size() - e->selectedText().size());
+    e->insert(QApplication::clipboard()->text().left(std::max(0, miejsce)));
+}
+
+bool TFormMostkiTerm::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
+    QComboBox* lista = nullptr;
+    if (obiekt == ComboBoxDeltaU || obiekt == ComboBoxDeltaU->lineEdit())
+        lista = ComboBoxDeltaU;
+    else if (obiekt == ComboBoxAlfa || obiekt == ComboBoxAlfa->lineEdit())
+        lista = ComboBoxAlfa;
+    if (!lista)
+        return QDialog::eventFilter(obiekt, zdarzenie);
+
+    switch (zdarzenie->type()) {
+    case QEvent::KeyPress: {
+        // The combo box has the focus and hands keys to its line edit itself; filter them once, there.
+        if (obiekt != lista)
+            break;
+        auto* z = static_cast<QKeyEvent*>(zdarzenie);
+        if (lista == ComboBoxDeltaU ? FiltrDeltaU(z) : FiltrAlfa(z)) {
+            z->accept();
+            return true;
+        }
+        break;
+    }
+    case QEvent::FocusOut: {
+        if (obiekt != lista)
+            break;
+        const auto powod = static_cast<QFocusEvent*>(zdarzenie)->reason();
+        // Switching windows or opening the drop-down is not leaving the list.
+        if (powod == Qt::ActiveWindowFocusReason || powod == Qt::PopupFocusReason)
+            break;
+        Bezpiecznie(dialogi_, this, [this, lista] {
+            if (lista == ComboBoxDeltaU)
+                ComboBoxDeltaUExit();
+            else
+                ComboBoxAlfaExit();
+        });
+        break;
+    }
+    case QEvent::ContextMenu: {
+        if (obiekt != lista->lineEdit())
+            break;
+        QMenu* menu = lista->lineEdit()->createStandardContextMenu();
+        for (QAction* a : menu->actions()) {
+            if (a->objectName() == QLatin1String("edit-paste")) {
+                a->disconnect();
+                connect(a, &QAction::triggered, this, [this, lista] { WklejDoListy(lista); });
+            }
+        }
+        menu->exec(static_cast<QContextMenuEvent*>(zdarzenie)->globalPos());
+        delete menu;
+        return true;
+    }
+    default:
+        break;
+    }
+    return QDialog::eventFilter(obiekt, zdarzenie);
+}
+
+void TFormMostkiTerm::ComboBoxDeltaUExit() {
+    const QString t = ComboBoxDeltaU->currentText();
+    const QString nowy = t.isEmpty() ? kDomyslneDeltaU : Tekst(Ogolny(NaLiczbe(Tekst(t))));
+    if (nowy != t)
+        ComboBoxDeltaU->setEditText(nowy);
+}
+
+void TFormMostkiTerm::ComboBoxAlfaExit() {
+    const QString t = ComboBoxAlfa->currentText();
+    const QString nowy = t.isEmpty() ? kDomyslneAlfa : Tekst(Ogolny(NaLiczbe(Tekst(t))));
+    if (nowy != t)
+        ComboBoxAlfa->setEditText(nowy);
+}
 
 } // namespace murolab

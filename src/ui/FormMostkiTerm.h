@@ -1,27 +1,103 @@
 #pragma once
 // The corrections dialog: air voids, mechanical fasteners, linear thermal bridges and an own
-// addition to the heat-transfer coefficient.
+// addition to the heat-transfer coefficient. The controls are the only home of unconfirmed values;
+// the model changes only on "&Wprowadź" after every check has passed.
 
 #include "core/Model.h"
 #include "ui/Dialogi.h"
 
 #include <QDialog>
 
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QStatusBar;
+
 namespace murolab {
+
+class TNumEdit;
 
 class TFormMostkiTerm : public QDialog {
     Q_OBJECT
 public:
-    // okno: the main window, hidden while the dialog is open.
+    // okno: the main window, hidden while the dialog is open. The dialog is a window of its own
+    // (no parent), so hiding the main window cannot take it along.
     TFormMostkiTerm(TModelProjektu& model, TDialogi& dialogi, QWidget* okno, QWidget* rodzic = nullptr);
 
+    // Lower left group: air voids in the insulation layer.
+    QCheckBox* CheckBoxDeltaUg = nullptr;
+    TNumEdit* NumEditNrNieszczelnosci = nullptr;
+    QComboBox* ComboBoxDeltaU = nullptr;
+    // Upper left group: mechanical fasteners.
+    QCheckBox* CheckBoxDeltaUf = nullptr;
+    TNumEdit* NumEditLambdaF = nullptr;
+    QComboBox* ComboBoxAlfa = nullptr;
+    TNumEdit* NumEditLiczbaF = nullptr;
+    TNumEdit* NumEditPoleF = nullptr;
+    // Upper right group: linear thermal bridges.
+    QRadioButton* RadioButtonUk000 = nullptr;
+    QRadioButton* RadioButtonUk005 = nullptr;
+    QRadioButton* RadioButtonUk015 = nullptr;
+    // Lower right group: the user's own addition.
+    QCheckBox* CheckBoxMostekWlasny = nullptr;
+    TNumEdit* NumEditMostekWlasny = nullptr;
+    QPushButton* Button1 = nullptr; // "&Wprowadź"
+    QPushButton* Button2 = nullptr; // "&Anuluj"
+    QStatusBar* StatusBar1 = nullptr;
+
+    void CheckBoxDeltaUgClick();
+    void CheckBoxDeltaUfClick();
+    void CheckBoxMostekWlasnyClick();
+    void RadioButtonUk000Click();
+    void RadioButtonUk005Click();
+    void RadioButtonUk015Click();
+    void Button1Click();
+    void Button2Click();
+    void ComboBoxDeltaUExit();
+    void ComboBoxAlfaExit();
+
+    // Checks the ticked groups in their order; the first failure shows its message, resets the
+    // offending field to "0" and gives false. Throws BladKonwersji for a text that is no number.
+    bool SprawdzPoprawki();
+    // Stores the corrections into the model, zeros for the groups whose box is clear. All texts are
+    // converted before anything is stored, so a text that is no number stores nothing at all.
+    void ZapiszPoprawki();
+    // The command New: boxes clear, defaults in the fields (nf and Af keep their texts).
     void UstawDomyslnePoprawki();
+    // After a project load: ticks and fills the groups that the model's corrections use.
     void PokazPoprawki();
 
+protected:
+    void showEvent(QShowEvent* zdarzenie) override;
+    void hideEvent(QHideEvent* zdarzenie) override;
+    void keyPressEvent(QKeyEvent* zdarzenie) override;
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
+
+public slots:
+    void done(int wynik) override;
+
 private:
+    void Zbuduj();
+    void UstawKolejnoscTab();
+    // The key filters of the two lists; true when the key is swallowed.
+    bool FiltrDeltaU(QKeyEvent* zdarzenie);
+    bool FiltrAlfa(QKeyEvent* zdarzenie);
+    bool ListaMiesci(QComboBox* lista, int ileZnakow) const;
+    void WklejDoListy(QComboBox* lista);
+    // The field with the focus is tidied as if it had been left, so that "&Wprowadź" reached by
+    // its shortcut reads the same text as a click would.
+    void NaprawPoleZFokusem();
+    // Shows the main window again (FormClose).
+    void PokazOknoGlowne();
+
     TModelProjektu& model_;
     TDialogi& dialogi_;
     QWidget* okno_;
+    QButtonGroup* grupaUk_ = nullptr;
+    bool ukryteOkno_ = false; // the main window was hidden by this dialog's opening
 };
 
 } // namespace murolab

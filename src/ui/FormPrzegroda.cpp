@@ -215,13 +215,7 @@ void TFormPrzegroda::changeEvent(QEvent* zdarzenie) {
 void TFormPrzegroda::PokazArkusz(int k) { PageControlPrzegroda->setCurrentIndex(k); }
 
 void TFormPrzegroda::BitBtnObliczClick() { Oblicz(); }
-void TFormPrzegroda::Nowy1Click() { NowyProjekt(); }
-void TFormPrzegroda::Otwrz1Click() { OtworzProjekt(); }
-
-void TFormPrzegroda::Zapisz1Click() {
-    if (SprawdzWarstwy() && SprawdzWarunki())
-        ZapiszProjekt();
-}
+// Nowy1Click, Otwrz1Click and Zapisz1Click live with the project commands (Projekt.cpp).
 
 void TFormPrzegroda::Podgldwydruku1Click() {
     if (!PodgladWydruku)

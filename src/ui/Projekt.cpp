@@ -1,5 +1,145 @@
-// Part of TFormPrzegroda; see FormPrzegroda.h.
+// Part of TFormPrzegroda; see FormPrzegroda.h. The project commands: New, Open, Save.
 #include "ui/FormPrzegroda.h"
 
+#include "core/Liczby.h"
+#include "ui/FormMostkiTerm.h"
+#include "ui/NumEdit.h"
+
+#include <QComboBox>
+#include <QFile>
+
+#include <variant>
+
 namespace murolab {
+
+namespace {
+QString Tekst(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// File names go to the file functions in the encoding of the file system, not as UTF-8 by chance.
+std::string NazwaSystemowa(const QString& nazwa) {
+    return QFile::encodeName(nazwa).toStdString();
+}
+
+TParametryPliku ParametryOtwarcia(const QString& ostatni) {
+    return {QStringLiteral("Otwórz plik projektu"),
+            {{QStringLiteral("Pliki projektu (-.pro)"), QStringLiteral("*.pro")},
+             {QStringLiteral("Wszystkie pliki"), QStringLiteral("*.*")}},
+            QStringLiteral("pro"),
+            ostatni};
+}
+
+TParametryPliku ParametryZapisu(const QString& ostatni) {
+    return {QStringLiteral("Zapisz plik projektu"),
+            {{QStringLiteral("Pliki projektu(*.pro)"), QStringLiteral("*.pro")}},
+            QStringLiteral("pro"),
+            ostatni};
+}
+} // namespace
+
+// The menu connects these through Bezpiecznie: a failure ends the command in the standard error box.
+void TFormPrzegroda::Nowy1Click() {
+    NowyProjekt();
+}
+void TFormPrzegroda::Otwrz1Click() {
+    OtworzProjekt();
+}
+
+void TFormPrzegroda::Zapisz1Click() {
+    if (!SprawdzWarstwy())
+        return;
+    if (!SprawdzWarunki())
+        return;
+    ZapiszProjekt();
+}
+
+void TFormPrzegroda::NowyProjekt() {
+    WyczyscWyniki();
+    Model.Resetuj();
+    UstawDomyslneKontrolki();
+}
+
+void TFormPrzegroda::UstawDomyslneKontrolki() {
+    WyczyscSiatke();
+    if (FormMostkiTerm)
+        FormMostkiTerm->UstawDomyslnePoprawki();
+    NumEditTempWew->setText(QStringLiteral("20"));
+    // Written as the program writes: the te change handling runs and shows "nieokreślona".
+    NumEditTempZewn->setText(QStringLiteral("-5"));
+    NumEditWilgotWewn->setText(QStringLiteral("45"));
+    NumEditWilgotZewn->setText(QStringLiteral("85"));
+    UstawTekstListy(ComboBoxTypPrzegrody, QStringLiteral("Ściana zewnętrzna"));
+    UstawTekstListy(ComboBoxStrefaKl, QStringLiteral("nieokreślona"));
+    UstawTekstListy(ComboBoxWarunkiWilg, QStringLiteral("Warunki średniowilgotne"));
+    UstawTekstListy(ComboBoxRsi, QStringLiteral("0,13"));
+    UstawTekstListy(ComboBoxRse, QStringLiteral("0,04"));
+}
+
+void TFormPrzegroda::OtworzProjekt() {
+    const QString nazwa = Dialogi.PlikDoOtwarcia(this, ParametryOtwarcia(OstatniPlikOtwarty));
+    if (nazwa.isEmpty())
+        return;
+    OstatniPlikOtwarty = nazwa;
+    // The file is read and checked whole before anything is reset: a file that cannot be shown
+    // costs the user nothing of the project on screen.
+    auto wynik = CzytajPlikProjektu(NazwaSystemowa(nazwa));
+    if (const auto* blad = std::get_if<std::string>(&wynik)) {
+        Dialogi.Blad(this, QString::fromUtf8(blad->c_str()));
+        return;
+    }
+    NowyProjekt();
+    PokazProjekt(std::get<TZawartoscProjektu>(wynik));
+}
+
+void TFormPrzegroda::PokazProjekt(const TZawartoscProjektu& zawartosc) {
+    // The layers go to the grid only; the layer table takes them from there at the next
+    // calculation or save.
+    Model.WarunkiPracy = zawartosc.WarunkiPracy;
+    Model.LiczbaWarstw = zawartosc.LiczbaWarstw;
+    const TWarunkiPracy& w = Model.WarunkiPracy;
+
+    UstawLiczbeWierszy(Model.LiczbaWarstw);
+    for (int k = 1; k <= Model.LiczbaWarstw; ++k) {
+        const TWarstwa& warstwa = zawartosc.Warstwy[k];
+        const int wiersz = k - 1;
+        UstawKomorke(wiersz, 0, QStringLiteral("  %1.").arg(k));
+        UstawKomorke(wiersz, 1, Tekst(warstwa.Nazwa.Utf8()));
+        UstawKomorke(wiersz, 2, Tekst(Ogolny(warstwa.Lambda)));
+        UstawKomorke(wiersz, 3, Tekst(Ogolny(warstwa.Mi)));
+        UstawKomorke(wiersz, 4, Tekst(Ogolny(warstwa.Grubosc)));
+    }
+
+    NumEditTempWew->setText(Tekst(Calkowita(w.TempWew)));
+    // The te change handling picks a zone here; the stored zone replaces it two lines below.
+    NumEditTempZewn->setText(Tekst(Calkowita(w.TempZewn)));
+    NumEditWilgotWewn->setText(Tekst(Calkowita(w.WilgotWewn)));
+    NumEditWilgotZewn->setText(Tekst(Calkowita(w.WilgotZewn)));
+    // Written without change handling, so a cut partition type cannot overwrite the stored Rsi, Rse.
+    UstawTekstListy(ComboBoxTypPrzegrody, Tekst(w.TypPrzegrody.Utf8()));
+    UstawTekstListy(ComboBoxStrefaKl, Tekst(w.StrefaKl.Utf8()));
+    UstawTekstListy(ComboBoxWarunkiWilg, Tekst(w.WarunkiWilg.Utf8()));
+    UstawTekstListy(ComboBoxRsi, Tekst(Ogolny(w.Rsi)));
+    UstawTekstListy(ComboBoxRse, Tekst(Ogolny(w.Rse)));
+
+    if (FormMostkiTerm)
+        FormMostkiTerm->PokazPoprawki();
+}
+
+void TFormPrzegroda::ZapiszProjekt() {
+    // The file holds the layers shown in the grid, so they are taken first (even if the user then
+    // cancels the dialog).
+    PobierzWarstwy();
+    const TRekordProjektu rekord = KodujRekord(Model);
+    const QString nazwa = Dialogi.PlikDoZapisu(this, ParametryZapisu(OstatniPlikZapisany));
+    if (nazwa.isEmpty())
+        return;
+    OstatniPlikZapisany = nazwa;
+    // Written beside the target and renamed over it only when complete: a failed save leaves any
+    // previous file as it was.
+    const std::string blad = ZapiszPlikProjektu(NazwaSystemowa(nazwa), rekord);
+    if (!blad.empty())
+        Dialogi.Blad(this, QString::fromUtf8(blad.c_str()));
+}
+
 } // namespace murolab

@@ -1,0 +1,646 @@
+// The corrections dialog: its controls, the checks with their mixed bounds and their order, what is
+// stored (and what is not), the key filters and tidying of the two lists, and the loading of stored
+// corrections back into the controls.
+
+#include "DialogiTestowe.h"
+#include "ui/FormMostkiTerm.h"
+#include "ui/KontekstPomocy.h"
+#include "ui/NumEdit.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+using namespace murolab;
+
+namespace {
+
+const QString kUwaga = QStringLiteral("Murolab -UWAGA !!!");
+const QString kMsgWarstwa =
+    QStringLiteral("Nr. podanej warstwy jest niepoprawny. Jeżeli nadal będze pojawial się taki "
+                   "komunikat zajżyj do pomocy programu.");
+const QString kMsgLambda =
+    QStringLiteral("Podana wartść wspł. przewodzenia ciepła łącznika jest niepoprawna ! Jeżeli "
+                   "nadal będze pojawial się taki komunikat zajżyj do pomocy programu");
+const QString kMsgLiczba =
+    QStringLiteral("Wprowadzona ilość łączników jest niepoprawna! Jeżeli nadal będze pojawial "
+                   "się taki komunikat zajżyj do pomocy programu");
+const QString kMsgPole =
+    QStringLiteral("Wprowadzone pole powierzchni łączników jest niepoprawne! Jeżeli nadal będze "
+                   "pojawial się taki komunikat zajżyj do pomocy programu");
+const QString kMsgWlasny =
+    QStringLiteral("Podana wartść dodatku własnego jest niepoprawna ! Jeżeli nadal będze "
+                   "pojawial się taki komunikat zajżyj do pomocy programu");
+
+void Klawisz(QWidget* w, Qt::Key k, const QString& tekst, Qt::KeyboardModifiers mod = Qt::NoModifier) {
+    QKeyEvent z(QEvent::KeyPress, k, mod, tekst);
+    QApplication::sendEvent(w, &z);
+}
+
+void Wpisz(QWidget* w, const QString& znaki) {
+    for (QChar c : znaki) {
+        Qt::Key k = Qt::Key_unknown;
+        if (c.isDigit())
+            k = Qt::Key(Qt::Key_0 + c.digitValue());
+        else if (c == u',')
+            k = Qt::Key_Comma;
+        else if (c == u'.')
+            k = Qt::Key_Period;
+        else if (c == u'-')
+            k = Qt::Key_Minus;
+        else if (c.isLetter())
+            k = Qt::Key(Qt::Key_A + (c.toUpper().unicode() - u'A'));
+        Klawisz(w, k, QString(c));
+    }
+}
+
+// A dialog with its own fake seam, model and stand-in main window.
+struct TStanowisko {
+    TDialogiTestowe d;
+    TModelProjektu model;
+    QWidget okno;
+    TFormMostkiTerm form{model, d, &okno};
+
+    TStanowisko(int liczbaWarstw = 3) { model.LiczbaWarstw = liczbaWarstw; }
+
+    // Fills every group with values that pass and ticks all three boxes.
+    void WszystkoPoprawne() {
+        form.CheckBoxDeltaUg->setChecked(true);
+        form.NumEditNrNieszczelnosci->setText("2");
+        form.ComboBoxDeltaU->setEditText("0,01");
+        form.CheckBoxDeltaUf->setChecked(true);
+        form.NumEditLambdaF->setText("50");
+        form.ComboBoxAlfa->setEditText("5");
+        form.NumEditLiczbaF->setText("4");
+        form.NumEditPoleF->setText("0,5");
+        form.CheckBoxMostekWlasny->setChecked(true);
+        form.NumEditMostekWlasny->setText("0,1");
+    }
+    // Shows the dialog as the main window does, lets `akcja` work on it and returns the result.
+    int Pokaz(const std::function<void()>& akcja) {
+        d.Modalnie = [&](QDialog*) { akcja(); };
+        return d.PokazModalnie(&form);
+    }
+};
+
+bool RowneWarunki(const TWarunkiPracy& a, const TWarunkiPracy& b) {
+    return a.NrNieszczelnosci == b.NrNieszczelnosci && a.DeltaU == b.DeltaU && a.LambdaF == b.LambdaF &&
+           a.Alfa == b.Alfa && a.LiczbaF == b.LiczbaF && a.PoleF == b.PoleF && a.DeltaUk == b.DeltaUk &&
+           a.MostekWlasny == b.MostekWlasny && a.TempZewn == b.TempZewn && a.Rsi == b.Rsi;
+}
+
+} // namespace
+
+class TestMostki : public QObject {
+    Q_OBJECT
+private slots:
+    void poczatek() {
+        TStanowisko s;
+        TFormMostkiTerm& f = s.form;
+        QCOMPARE(f.size(), QSize(692, 473));
+        QCOMPARE(f.minimumSize(), f.maximumSize());
+        for (TNumEdit* e : {f.NumEditNrNieszczelnosci, f.NumEditLambdaF, f.NumEditLiczbaF, f.NumEditPoleF,
+                            f.NumEditMostekWlasny}) {
+            QCOMPARE(e->text(), QStringLiteral("0"));
+            QVERIFY(!e->isEnabled());
+        }
+        QCOMPARE(f.ComboBoxDeltaU->currentText(), QStringLiteral("0,00"));
+        QCOMPARE(f.ComboBoxAlfa->currentText(), QStringLiteral("6"));
+        QVERIFY(!f.ComboBoxDeltaU->isEnabled());
+        QVERIFY(!f.ComboBoxAlfa->isEnabled());
+        QVERIFY(!f.CheckBoxDeltaUg->isChecked() && !f.CheckBoxDeltaUf->isChecked() &&
+                !f.CheckBoxMostekWlasny->isChecked());
+        QVERIFY(f.RadioButtonUk000->isChecked());
+    }
+
+    void kolejnosc_tab_i_pomoc() {
+        TStanowisko s;
+        TFormMostkiTerm& f = s.form;
+        const QList<QWidget*> oczekiwana{f.CheckBoxDeltaUg,
+                                         f.NumEditNrNieszczelnosci,
+                                         f.ComboBoxDeltaU,
+                                         f.CheckBoxDeltaUf,
+                                         f.NumEditLambdaF,
+                                         f.ComboBoxAlfa,
+                                         f.NumEditLiczbaF,
+                                         f.NumEditPoleF,
+                                         f.RadioButtonUk000,
+                                         f.RadioButtonUk005,
+                                         f.RadioButtonUk015,
+                                         f.Button1,
+                                         f.Button2,
+                                         f.CheckBoxMostekWlasny,
+                                         f.NumEditMostekWlasny};
+        for (qsizetype i = 1; i < oczekiwana.size(); ++i) {
+            // The next focusable widget in the chain (a combo box's line edit is its proxy, skip it).
+            QWidget* w = oczekiwana[i - 1]->nextInFocusChain();
+            while (w->focusPolicy() == Qt::NoFocus || w->focusProxy())
+                w = w->nextInFocusChain();
+            QCOMPARE(w, oczekiwana[i]);
+        }
+        for (QWidget* w : oczekiwana)
+            if (!qobject_cast<QPushButton*>(w))
+                QCOMPARE(KontekstPomocy(w), 9);
+    }
+
+    void pola_wlaczane_przez_pola_wyboru() {
+        TStanowisko s;
+        TFormMostkiTerm& f = s.form;
+        f.NumEditLambdaF->setText("12");
+        // A click and a tick from code act alike; texts stay either way.
+        f.CheckBoxDeltaUf->click();
+        QVERIFY(f.NumEditLambdaF->isEnabled() && f.ComboBoxAlfa->isEnabled() &&
+                f.NumEditLiczbaF->isEnabled() && f.NumEditPoleF->isEnabled());
+        QVERIFY(!f.NumEditNrNieszczelnosci->isEnabled() && !f.NumEditMostekWlasny->isEnabled());
+        f.CheckBoxDeltaUf->setChecked(false);
+        QVERIFY(!f.NumEditLambdaF->isEnabled() && !f.NumEditPoleF->isEnabled());
+        QCOMPARE(f.NumEditLambdaF->text(), QStringLiteral("12"));
+        f.CheckBoxDeltaUg->setChecked(true);
+        QVERIFY(f.NumEditNrNieszczelnosci->isEnabled() && f.ComboBoxDeltaU->isEnabled());
+        f.CheckBoxMostekWlasny->click();
+        QVERIFY(f.NumEditMostekWlasny->isEnabled());
+        // The three radio buttons are one choice.
+        f.RadioButtonUk015->click();
+        QVERIFY(f.RadioButtonUk015->isChecked() && !f.RadioButtonUk000->isChecked());
+        f.RadioButtonUk005->click();
+        QVERIFY(f.RadioButtonUk005->isChecked() && !f.RadioButtonUk015->isChecked());
+    }
+
+    // One group ticked at a time; the value typed into the field under test, everything else valid.
+    void sprawdzenia_data() {
+        QTest::addColumn<int>("liczbaWarstw");
+        QTest::addColumn<QString>("pole");
+        QTest::addColumn<QString>("wartosc");
+        QTest::addColumn<QString>("komunikat"); // empty: passes
+
+        QTest::newRow("3 warstwy, nr 3 przechodzi") << 3 << "Nr"
+                                                    << "3"
+                                                    << "";
+        QTest::newRow("3 warstwy, nr 4 odrzucony") << 3 << "Nr"
+                                                   << "4" << kMsgWarstwa;
+        QTest::newRow("nr 0 odrzucony") << 3 << "Nr"
+                                        << "0" << kMsgWarstwa;
+        QTest::newRow("bez warstw nr 1 odrzucony") << 0 << "Nr"
+                                                   << "1" << kMsgWarstwa;
+        QTest::newRow("12 warstw z pliku, nr 10 przechodzi") << 12 << "Nr"
+                                                             << "10"
+                                                             << "";
+        QTest::newRow("12 warstw z pliku, nr 11 odrzucony") << 12 << "Nr"
+                                                            << "11" << kMsgWarstwa;
+        QTest::newRow("lambda f 1000 przechodzi") << 3 << "LambdaF"
+                                                  << "1000"
+                                                  << "";
+        QTest::newRow("lambda f 1000,001 odrzucona") << 3 << "LambdaF"
+                                                     << "1000,001" << kMsgLambda;
+        QTest::newRow("lambda f 0 odrzucona") << 3 << "LambdaF"
+                                              << "0" << kMsgLambda;
+        QTest::newRow("lambda f ujemna odrzucona") << 3 << "LambdaF"
+                                                   << "-1" << kMsgLambda;
+        QTest::newRow("nf 99 przechodzi") << 3 << "LiczbaF"
+                                          << "99"
+                                          << "";
+        QTest::newRow("nf 0 odrzucona") << 3 << "LiczbaF"
+                                        << "0" << kMsgLiczba;
+        QTest::newRow("nf 100 z programu odrzucona") << 3 << "LiczbaF"
+                                                     << "100" << kMsgLiczba;
+        QTest::newRow("Af 99,99 przechodzi") << 3 << "PoleF"
+                                             << "99,99"
+                                             << "";
+        QTest::newRow("Af 100 odrzucone") << 3 << "PoleF"
+                                          << "100" << kMsgPole;
+        QTest::newRow("Af 0 odrzucone") << 3 << "PoleF"
+                                        << "0" << kMsgPole;
+        QTest::newRow("wlasny 10 przechodzi") << 3 << "Wlasny"
+                                              << "10"
+                                              << "";
+        QTest::newRow("wlasny 10,1 odrzucony") << 3 << "Wlasny"
+                                               << "10,1" << kMsgWlasny;
+        QTest::newRow("wlasny 0 odrzucony") << 3 << "Wlasny"
+                                            << "0" << kMsgWlasny;
+    }
+    void sprawdzenia() {
+        QFETCH(int, liczbaWarstw);
+        QFETCH(QString, pole);
+        QFETCH(QString, wartosc);
+        QFETCH(QString, komunikat);
+        TStanowisko s(liczbaWarstw);
+        TFormMostkiTerm& f = s.form;
+        TNumEdit* badane = nullptr;
+        if (pole == "Nr") {
+            f.CheckBoxDeltaUg->setChecked(true);
+            badane = f.NumEditNrNieszczelnosci;
+        } else if (pole == "Wlasny") {
+            f.CheckBoxMostekWlasny->setChecked(true);
+            badane = f.NumEditMostekWlasny;
+        } else {
+            f.CheckBoxDeltaUf->setChecked(true);
+            f.NumEditLambdaF->setText("50");
+            f.NumEditLiczbaF->setText("4");
+            f.NumEditPoleF->setText("0,5");
+            badane = pole == "LambdaF"   ? f.NumEditLambdaF
+                     : pole == "LiczbaF" ? f.NumEditLiczbaF
+                                         : f.NumEditPoleF;
+        }
+        badane->setText(wartosc);
+        const TWarunkiPracy przed = s.model.WarunkiPracy;
+
+        const bool wynik = f.SprawdzPoprawki();
+
+        QCOMPARE(wynik, komunikat.isEmpty());
+        if (komunikat.isEmpty()) {
+            QVERIFY(s.d.Komunikaty().isEmpty());
+            QCOMPARE(badane->text(), wartosc);
+        } else {
+            const auto k = s.d.Komunikaty();
+            QCOMPARE(k.size(), 1);
+            QCOMPARE(k[0].Tekst, komunikat);
+            QCOMPARE(k[0].Tytul, kUwaga);
+            QCOMPARE(k[0].Ikona, TIkona::Stop);
+            QCOMPARE(k[0].Przyciski, TPrzyciski::Ok);
+            QCOMPARE(badane->text(), QStringLiteral("0"));
+        }
+        QVERIFY(RowneWarunki(przed, s.model.WarunkiPracy));
+    }
+
+    void niezaznaczone_grupy_nie_sa_sprawdzane() {
+        TStanowisko s(0);
+        TFormMostkiTerm& f = s.form;
+        // Stale values in disabled fields: neither checked nor stored.
+        f.NumEditNrNieszczelnosci->setText("99");
+        f.NumEditLambdaF->setText("5000");
+        f.NumEditMostekWlasny->setText("0");
+        f.ComboBoxAlfa->setEditText("9");
+        s.model.WarunkiPracy.LambdaF = 3;
+        s.model.WarunkiPracy.MostekWlasny = 0.1;
+        QVERIFY(f.SprawdzPoprawki());
+        f.ZapiszPoprawki();
+        const TWarunkiPracy& w = s.model.WarunkiPracy;
+        QCOMPARE(w.NrNieszczelnosci, 0);
+        QCOMPARE(w.DeltaU, 0.0);
+        QCOMPARE(w.LambdaF, 0.0);
+        QCOMPARE(w.Alfa, 0);
+        QCOMPARE(w.LiczbaF, 0);
+        QCOMPARE(w.PoleF, 0.0);
+        QCOMPARE(w.DeltaUk, 0.0);
+        QCOMPARE(w.MostekWlasny, 0.0);
+    }
+
+    void trzy_bledne_grupy_po_kolei() {
+        TStanowisko s(3);
+        TFormMostkiTerm& f = s.form;
+        s.WszystkoPoprawne();
+        f.NumEditNrNieszczelnosci->setText("7");
+        f.NumEditLambdaF->setText("1001");
+        f.NumEditMostekWlasny->setText("11");
+        int wynik = s.Pokaz([&] { f.Button1->click(); });
+        QCOMPARE(wynik, int(QDialog::Rejected));
+        QCOMPARE(s.d.TekstyKomunikatow(), QStringList{kMsgWarstwa});
+        QCOMPARE(f.NumEditNrNieszczelnosci->text(), QStringLiteral("0"));
+        QCOMPARE(f.NumEditLambdaF->text(), QStringLiteral("1001"));
+
+        s.d.Wyczysc();
+        f.NumEditNrNieszczelnosci->setText("1");
+        f.Button1->click();
+        QCOMPARE(s.d.TekstyKomunikatow(), QStringList{kMsgLambda});
+        QCOMPARE(f.NumEditMostekWlasny->text(), QStringLiteral("11"));
+
+        s.d.Wyczysc();
+        f.NumEditLambdaF->setText("1000");
+        f.Button1->click();
+        QCOMPARE(s.d.TekstyKomunikatow(), QStringList{kMsgWlasny});
+        QCOMPARE(s.model.WarunkiPracy.NrNieszczelnosci, 0); // nothing stored yet
+    }
+
+    void wprowadz_zapisuje_wszystko() {
+        TStanowisko s(3);
+        TFormMostkiTerm& f = s.form;
+        s.WszystkoPoprawne();
+        const int wynik = s.Pokaz([&] {
+            f.RadioButtonUk005->click();
+            f.Button1->click();
+        });
+        QCOMPARE(wynik, int(QDialog::Accepted));
+        QVERIFY(s.d.Komunikaty().isEmpty());
+        QVERIFY(!f.isVisible());
+        const TWarunkiPracy& w = s.model.WarunkiPracy;
+        QCOMPARE(w.NrNieszczelnosci, 2);
+        QCOMPARE(w.DeltaU, 0.01);
+        QCOMPARE(w.LambdaF, 50.0);
+        QCOMPARE(w.Alfa, 5);
+        QCOMPARE(w.LiczbaF, 4);
+        QCOMPARE(w.PoleF, 0.5);
+        QCOMPARE(w.DeltaUk, 0.05);
+        QCOMPARE(w.MostekWlasny, 0.1);
+
+        // Clearing the own addition and confirming again stores 0 for it, and keeps the rest.
+        s.Pokaz([&] {
+            f.CheckBoxMostekWlasny->click();
+            f.RadioButtonUk015->click();
+            f.Button1->click();
+        });
+        QCOMPARE(s.model.WarunkiPracy.MostekWlasny, 0.0);
+        QCOMPARE(s.model.WarunkiPracy.DeltaUk, 0.15);
+        QCOMPARE(s.model.WarunkiPracy.LambdaF, 50.0);
+    }
+
+    void tekst_ktory_nie_jest_liczba_nie_zapisuje_nic() {
+        TStanowisko s(3);
+        TFormMostkiTerm& f = s.form;
+        s.WszystkoPoprawne();
+        // The air-void level is not checked, only converted: a lone separator must not leave the
+        // fastener values stored and the air-void values not.
+        f.ComboBoxDeltaU->setEditText(",");
+        s.model.WarunkiPracy.LambdaF = 7;
+        const int wynik = s.Pokaz([&] { f.Button1->click(); });
+        QCOMPARE(wynik, int(QDialog::Rejected));
+        QCOMPARE(s.d.Bledy(), QStringList{QStringLiteral("',' is not a valid floating point value")});
+        QCOMPARE(s.model.WarunkiPracy.LambdaF, 7.0);
+        QCOMPARE(s.model.WarunkiPracy.NrNieszczelnosci, 0);
+    }
+
+    void anuluj_i_zamkniecie_nie_zapisuja() {
+        TStanowisko s(3);
+        TFormMostkiTerm& f = s.form;
+        s.model.WarunkiPracy.DeltaUk = 0.15;
+        s.model.WarunkiPracy.MostekWlasny = 0.2;
+        const TWarunkiPracy przed = s.model.WarunkiPracy;
+        s.okno.show();
+
+        bool oknoUkryte = false;
+        int wynik = s.Pokaz([&] {
+            oknoUkryte = !s.okno.isVisible();
+            s.WszystkoPoprawne();
+            f.RadioButtonUk005->click();
+            f.Button2->click();
+        });
+        QCOMPARE(wynik, int(QDialog::Rejected));
+        QVERIFY(oknoUkryte);
+        QVERIFY(s.okno.isVisible());
+        QVERIFY(RowneWarunki(przed, s.model.WarunkiPracy));
+        // What was typed is there at the next opening.
+        QCOMPARE(f.NumEditLambdaF->text(), QStringLiteral("50"));
+        QVERIFY(f.RadioButtonUk005->isChecked());
+        QVERIFY(f.CheckBoxMostekWlasny->isChecked());
+
+        // The close box.
+        oknoUkryte = false;
+        wynik = s.Pokaz([&] {
+            oknoUkryte = !s.okno.isVisible();
+            f.NumEditLambdaF->setText("60");
+            f.close();
+        });
+        QCOMPARE(wynik, int(QDialog::Rejected));
+        QVERIFY(oknoUkryte);
+        QVERIFY(s.okno.isVisible());
+        QVERIFY(!f.isVisible());
+        QVERIFY(RowneWarunki(przed, s.model.WarunkiPracy));
+        QCOMPARE(f.NumEditLambdaF->text(), QStringLiteral("60"));
+
+        // Confirming shows the main window again as well.
+        s.Pokaz([&] { f.Button1->click(); });
+        QVERIFY(s.okno.isVisible());
+        QCOMPARE(s.model.WarunkiPracy.LambdaF, 60.0);
+
+        // A main window that was not on screen is not brought up by the dialog.
+        s.okno.hide();
+        s.Pokaz([&] { f.Button2->click(); });
+        QVERIFY(!s.okno.isVisible());
+    }
+
+    void filtr_delta_u_data() {
+        QTest::addColumn<QString>("wpisane");
+        QTest::addColumn<QString>("wynik");
+        QTest::addColumn<int>("sygnaly");
+        QTest::newRow("drugi przecinek po cichu") << "0,0,4"
+                                                  << "0,04" << 0;
+        QTest::newRow("kropka piszczy") << "0.5"
+                                        << "05" << 1;
+        QTest::newRow("litera i minus pisza") << "a-1"
+                                              << "1" << 2;
+        QTest::newRow("najwyzej 7 znakow") << "0,123456789"
+                                           << "0,12345" << 0;
+    }
+    void filtr_delta_u() {
+        QFETCH(QString, wpisane);
+        QFETCH(QString, wynik);
+        QFETCH(int, sygnaly);
+        TStanowisko s;
+        QComboBox* c = s.form.ComboBoxDeltaU;
+        s.form.CheckBoxDeltaUg->setChecked(true);
+        // Typed with the focus in the list, as a user types (completion from the items would act).
+        s.form.show();
+        QApplication::setActiveWindow(&s.form);
+        QVERIFY(QTest::qWaitForWindowActive(&s.form));
+        c->setFocus();
+        c->setEditText("");
+        Wpisz(c, wpisane);
+        QCOMPARE(c->currentText(), wynik);
+        QCOMPARE(s.d.Sygnaly, sygnaly);
+        QCOMPARE(c->count(), 3); // Enter or typing never adds items
+    }
+
+    void filtr_delta_u_backspace_i_enter() {
+        TStanowisko s;
+        QComboBox* c = s.form.ComboBoxDeltaU;
+        c->setEnabled(true);
+        c->setEditText("0,04");
+        c->lineEdit()->setCursorPosition(4);
+        Klawisz(c, Qt::Key_Backspace, "\b");
+        Klawisz(c, Qt::Key_Return, "\r");
+        QCOMPARE(c->currentText(), QStringLiteral("0,0"));
+        QCOMPARE(s.d.Sygnaly, 0);
+        QCOMPARE(c->count(), 3);
+    }
+
+    void filtr_alfa_data() {
+        QTest::addColumn<QString>("poczatek");
+        QTest::addColumn<int>("klawisz");
+        QTest::addColumn<QString>("znak");
+        QTest::addColumn<QString>("wynik");
+        QTest::addColumn<int>("sygnaly");
+        QTest::newRow("cyfra") << "6" << int(Qt::Key_5) << "5"
+                               << "65" << 0;
+        QTest::newRow("przecinek piszczy") << "6" << int(Qt::Key_Comma) << ","
+                                           << "6" << 1;
+        QTest::newRow("backspace piszczy") << "6" << int(Qt::Key_Backspace) << "\b"
+                                           << "6" << 1;
+        QTest::newRow("kropka piszczy") << "6" << int(Qt::Key_Period) << "."
+                                        << "6" << 1;
+        QTest::newRow("enter przechodzi") << "6" << int(Qt::Key_Return) << "\r"
+                                          << "6" << 0;
+        QTest::newRow("osmy znak nie wchodzi") << "1234567" << int(Qt::Key_8) << "8"
+                                               << "1234567" << 0;
+    }
+    void filtr_alfa() {
+        QFETCH(QString, poczatek);
+        QFETCH(int, klawisz);
+        QFETCH(QString, znak);
+        QFETCH(QString, wynik);
+        QFETCH(int, sygnaly);
+        TStanowisko s;
+        QComboBox* c = s.form.ComboBoxAlfa;
+        c->setEnabled(true);
+        c->setEditText(poczatek);
+        c->lineEdit()->setCursorPosition(poczatek.size());
+        Klawisz(c, Qt::Key(klawisz), znak);
+        QCOMPARE(c->currentText(), wynik);
+        QCOMPARE(s.d.Sygnaly, sygnaly);
+    }
+
+    // Leaving a list tidies its text; a programmatic text is not cut to the typing limit.
+    void opuszczenie_listy_data() {
+        QTest::addColumn<bool>("deltaU");
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<QString>("wynik");
+        QTest::addColumn<QString>("blad");
+        QTest::newRow("delta U 0,010") << true << "0,010"
+                                       << "0,01"
+                                       << "";
+        QTest::newRow("delta U pusta") << true << ""
+                                       << "0,00"
+                                       << "";
+        QTest::newRow("delta U 0,00 z listy") << true << "0,00"
+                                              << "0"
+                                              << "";
+        QTest::newRow("delta U ,5") << true << ",5"
+                                    << "0,5"
+                                    << "";
+        QTest::newRow("delta U sam przecinek") << true << ","
+                                               << ","
+                                               << "',' is not a valid floating point value";
+        QTest::newRow("alfa pusta") << false << ""
+                                    << "6"
+                                    << "";
+        QTest::newRow("alfa 007") << false << "007"
+                                  << "7"
+                                  << "";
+    }
+    void opuszczenie_listy() {
+        QFETCH(bool, deltaU);
+        QFETCH(QString, tekst);
+        QFETCH(QString, wynik);
+        QFETCH(QString, blad);
+        TStanowisko s;
+        TFormMostkiTerm& f = s.form;
+        f.CheckBoxDeltaUg->setChecked(true);
+        f.CheckBoxDeltaUf->setChecked(true);
+        QComboBox* c = deltaU ? f.ComboBoxDeltaU : f.ComboBoxAlfa;
+        f.show();
+        QApplication::setActiveWindow(&f);
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        c->setFocus();
+        QCOMPARE(QApplication::focusWidget(), c);
+        c->setEditText(tekst);
+        f.NumEditLambdaF->setFocus();
+        QCOMPARE(c->currentText(), wynik);
+        QCOMPARE(s.d.Bledy(), blad.isEmpty() ? QStringList{} : QStringList{blad});
+        f.reject();
+    }
+
+    void wprowadz_skrotem_z_pustym_polem() {
+        // "&Wprowadź" reached by Alt+W leaves the focus in the field: the emptied field is read as
+        // it would be after leaving it ("0"), so the range message comes, not a conversion error.
+        TStanowisko s(3);
+        TFormMostkiTerm& f = s.form;
+        s.WszystkoPoprawne();
+        s.Pokaz([&] {
+            QApplication::setActiveWindow(&f);
+            f.NumEditLambdaF->setFocus();
+            f.NumEditLambdaF->clear();
+            f.Button1->click();
+        });
+        QCOMPARE(s.d.TekstyKomunikatow(), QStringList{kMsgLambda});
+        QVERIFY(s.d.Bledy().isEmpty());
+    }
+
+    void ustaw_domyslne() {
+        TStanowisko s;
+        TFormMostkiTerm& f = s.form;
+        s.WszystkoPoprawne();
+        f.RadioButtonUk015->setChecked(true);
+        f.UstawDomyslnePoprawki();
+        QVERIFY(!f.CheckBoxDeltaUg->isChecked() && !f.CheckBoxDeltaUf->isChecked() &&
+                !f.CheckBoxMostekWlasny->isChecked());
+        QVERIFY(!f.NumEditLambdaF->isEnabled() && !f.ComboBoxDeltaU->isEnabled() &&
+                !f.NumEditMostekWlasny->isEnabled());
+        QCOMPARE(f.NumEditNrNieszczelnosci->text(), QStringLiteral("0"));
+        QCOMPARE(f.NumEditLambdaF->text(), QStringLiteral("0"));
+        QCOMPARE(f.NumEditMostekWlasny->text(), QStringLiteral("0"));
+        QCOMPARE(f.ComboBoxDeltaU->currentText(), QStringLiteral("0,00"));
+        QCOMPARE(f.ComboBoxAlfa->currentText(), QStringLiteral("6"));
+        QVERIFY(f.RadioButtonUk000->isChecked());
+        // nf and Af keep their texts.
+        QCOMPARE(f.NumEditLiczbaF->text(), QStringLiteral("4"));
+        QCOMPARE(f.NumEditPoleF->text(), QStringLiteral("0,5"));
+    }
+
+    void pokaz_poprawki_przycisk_uk_data() {
+        QTest::addColumn<double>("deltaUk");
+        QTest::addColumn<QString>("wybrany");
+        QTest::newRow("0 -> 0,00") << 0.0 << "0,00";
+        QTest::newRow("0,05 -> 0,05") << 0.05 << "0,05";
+        QTest::newRow("0,15 -> 0,15") << 0.15 << "0,15";
+        QTest::newRow("0,2 zostawia wybor") << 0.2 << "0,05";
+    }
+    void pokaz_poprawki_przycisk_uk() {
+        QFETCH(double, deltaUk);
+        QFETCH(QString, wybrany);
+        TStanowisko s;
+        // The previous selection, for the value that changes nothing.
+        s.form.RadioButtonUk005->setChecked(true);
+        s.model.WarunkiPracy.DeltaUk = deltaUk;
+        s.form.PokazPoprawki();
+        int zaznaczone = 0;
+        for (QRadioButton* r : {s.form.RadioButtonUk000, s.form.RadioButtonUk005, s.form.RadioButtonUk015})
+            if (r->isChecked()) {
+                ++zaznaczone;
+                QCOMPARE(r->text(), wybrany);
+            }
+        QCOMPARE(zaznaczone, 1);
+    }
+
+    void pokaz_poprawki_grupy() {
+        TStanowisko s(12);
+        TFormMostkiTerm& f = s.form;
+        TWarunkiPracy& w = s.model.WarunkiPracy;
+        w.NrNieszczelnosci = 12;
+        w.DeltaU = 0.0123456789;
+        w.LambdaF = 58;
+        w.Alfa = 5;
+        w.LiczbaF = 6;
+        w.PoleF = 0.0000125;
+        w.MostekWlasny = 0.1;
+        f.PokazPoprawki();
+        QVERIFY(f.CheckBoxDeltaUg->isChecked() && f.NumEditNrNieszczelnosci->isEnabled());
+        QCOMPARE(f.NumEditNrNieszczelnosci->text(), QStringLiteral("12"));
+        // Written by the program: not cut to the 7 characters a user may type.
+        QCOMPARE(f.ComboBoxDeltaU->currentText(), QStringLiteral("0,0123456789"));
+        QVERIFY(f.CheckBoxDeltaUf->isChecked() && f.NumEditPoleF->isEnabled());
+        QCOMPARE(f.NumEditLambdaF->text(), QStringLiteral("58"));
+        QCOMPARE(f.ComboBoxAlfa->currentText(), QStringLiteral("5"));
+        QCOMPARE(f.NumEditLiczbaF->text(), QStringLiteral("6"));
+        QCOMPARE(f.NumEditPoleF->text(), QStringLiteral("0,0000125"));
+        QVERIFY(f.CheckBoxMostekWlasny->isChecked());
+        QCOMPARE(f.NumEditMostekWlasny->text(), QStringLiteral("0,1"));
+    }
+
+    void pokaz_poprawki_lacznik_bez_alfa_nie_zaznacza() {
+        TStanowisko s;
+        TFormMostkiTerm& f = s.form;
+        s.model.WarunkiPracy.LambdaF = 58;
+        s.model.WarunkiPracy.LiczbaF = 6;
+        f.PokazPoprawki();
+        QVERIFY(!f.CheckBoxDeltaUf->isChecked());
+        QCOMPARE(f.NumEditLambdaF->text(), QStringLiteral("0"));
+        QVERIFY(!f.CheckBoxDeltaUg->isChecked());
+        QVERIFY(!f.CheckBoxMostekWlasny->isChecked());
+    }
+};
+
+QTEST_MAIN(TestMostki)
+#include "tst_mostki.moc"

@@ -1,0 +1,682 @@
+// The project commands through the main window: "&Nowy", "Otwórz..", "Zapisz". The saved file is
+// compared byte for byte with a record encoded here, independently of the program's encoder, from
+// the offsets of the file layout; broken files and failing disks must leave the user's work as it was.
+
+#include "DialogiTestowe.h"
+#include "core/Obliczenia.h"
+#include "files/RekordProjektu.h"
+#include "ui/FormMostkiTerm.h"
+#include "ui/FormPrzegroda.h"
+#include "ui/NumEdit.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStringEncoder>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QtEndian>
+#include <QtTest>
+
+#include <bit>
+#include <cmath>
+#include <csignal>
+#include <limits>
+#include <memory>
+#include <sys/resource.h>
+
+using namespace murolab;
+
+namespace {
+
+// ---- the record, encoded from the file layout (offsets from the start of the file)
+
+struct TRekordTestowy {
+    QByteArray b = QByteArray(1296, '\0');
+
+    void I32(int przesuniecie, qint32 v) { qToLittleEndian<qint32>(v, b.data() + przesuniecie); }
+    void F64(int przesuniecie, double v) {
+        qToLittleEndian<quint64>(std::bit_cast<quint64>(v), b.data() + przesuniecie);
+    }
+    // One length byte, then the characters in Windows-1250, cut to 40; the rest stays zero.
+    void Tekst(int przesuniecie, const QString& t) {
+        QStringEncoder cp1250("windows-1250");
+        QByteArray bajty = cp1250.encode(t);
+        Q_ASSERT(cp1250.isValid() && !cp1250.hasError());
+        bajty.truncate(40);
+        b[przesuniecie] = char(bajty.size());
+        for (int i = 0; i < bajty.size(); ++i)
+            b[przesuniecie + 1 + i] = bajty[i];
+    }
+    void Warstwa(int k, const QString& nazwa, double d, double lambda, double mi) {
+        const int p = 72 * (k - 1);
+        Tekst(p, nazwa);
+        F64(p + 48, d);
+        F64(p + 56, lambda);
+        F64(p + 64, mi);
+    }
+    void Warunki(qint32 te, qint32 ti, qint32 fe, qint32 fi, double rsi, double rse, const QString& typ,
+                 const QString& strefa, const QString& klasa) {
+        I32(1080, te);
+        I32(1084, ti);
+        I32(1088, fe);
+        I32(1092, fi);
+        F64(1096, rsi);
+        F64(1104, rse);
+        Tekst(1112, typ);
+        Tekst(1153, strefa);
+        Tekst(1194, klasa);
+    }
+    void Poprawki(qint32 nr, double deltaU, double lambdaF, qint32 alfa, qint32 liczbaF, double poleF,
+                  double deltaUk, double wlasny) {
+        I32(1236, nr);
+        F64(1240, deltaU);
+        F64(1248, lambdaF);
+        I32(1256, alfa);
+        I32(1260, liczbaF);
+        F64(1264, poleF);
+        F64(1272, deltaUk);
+        F64(1280, wlasny);
+    }
+    void Liczba(qint32 n) { I32(1288, n); }
+};
+
+bool ZapiszBajty(const QString& sciezka, const QByteArray& bajty) {
+    QFile f(sciezka);
+    return f.open(QIODevice::WriteOnly) && f.write(bajty) == bajty.size();
+}
+
+QByteArray CzytajBajty(const QString& sciezka) {
+    QFile f(sciezka);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The first offset where two records differ, with the field it belongs to, for a readable failure.
+QString RoznicaRekordow(const QByteArray& a, const QByteArray& b) {
+    if (a.size() != b.size())
+        return QStringLiteral("rozmiar %1 zamiast %2").arg(a.size()).arg(b.size());
+    for (int i = 0; i < a.size(); ++i)
+        if (a[i] != b[i])
+            return QStringLiteral("bajt %1 (warstwa %2, bajt %3 rekordu warstwy lub warunki): %4 zamiast %5")
+                .arg(i)
+                .arg(i / 72 + 1)
+                .arg(i % 72)
+                .arg(quint8(a[i]))
+                .arg(quint8(b[i]));
+    return {};
+}
+
+const QString kTypDlugi =
+    QStringLiteral("Strop nad ostantnią kondygnacją przy przepływie ciepła z dołu do góry");
+
+// ---- the main window with the corrections dialog, as start-up builds them
+
+struct TStanowisko {
+    TDialogiTestowe d;
+    std::unique_ptr<TFormPrzegroda> okno;
+    TFormMostkiTerm* mostki = nullptr;
+    QTemporaryDir katalog;
+
+    TStanowisko() : okno(std::make_unique<TFormPrzegroda>(d)) {
+        // The window looks for ula.dat in the working directory; the tests take the source tree's.
+        if (WczytajTabliceNasycenia(MUROLAB_ULA_DAT, okno->Model.TablicaNasycenia))
+            qFatal("ula.dat");
+        // Parent and owner as at start-up: the dialog must stay on screen while it hides its parent.
+        mostki = new TFormMostkiTerm(okno->Model, d, okno.get(), okno.get());
+        okno->UstawFormy(nullptr, mostki, nullptr, nullptr, nullptr);
+        d.Wyczysc();
+    }
+
+    QString Plik(const QString& nazwa) const { return katalog.filePath(nazwa); }
+    TFormPrzegroda* operator->() { return okno.get(); }
+
+    // Rows appended as the layer insertion dialog appends them.
+    void Dodaj(const QString& nazwa, const QString& lambda, const QString& mi, const QString& d_) {
+        okno->DodajWiersz();
+        okno->WpiszWiersz(okno->Model.LiczbaWarstw - 1, nazwa, lambda, mi, d_);
+    }
+    // The sheet filled by the user and confirmed with "&Wprowadź".
+    void Wprowadz(const QString& typ, const QString& ti, const QString& te, const QString& fi,
+                  const QString& fe) {
+        okno->ComboBoxTypPrzegrody->setCurrentText(typ);
+        okno->ComboBoxTypPrzegrodyChange();
+        okno->NumEditTempWew->setText(ti);
+        okno->NumEditTempZewn->setText(te);
+        okno->NumEditWilgotWewn->setText(fi);
+        okno->NumEditWilgotZewn->setText(fe);
+        okno->Button6->click();
+    }
+    // "&Mostki cieplne": the dialog is shown modally, the script works on it.
+    void Mostki(const std::function<void(TFormMostkiTerm&)>& skrypt) {
+        d.Modalnie = [this, skrypt](QDialog*) { skrypt(*mostki); };
+        okno->Button3->click();
+        d.Modalnie = nullptr;
+    }
+    void Zapisz(const QString& sciezka) {
+        d.PlikiDoZapisu << sciezka;
+        okno->Zapisz1->trigger();
+    }
+    void Otworz(const QString& sciezka) {
+        d.PlikiDoOtwarcia << sciezka;
+        okno->Otwrz1->trigger();
+    }
+
+    QStringList Wiersz(int r) const {
+        QStringList w;
+        for (int k = 0; k < 5; ++k)
+            w << okno->Komorka(r, k);
+        return w;
+    }
+    QStringList Arkusz0() const {
+        return {okno->NumEditTempWew->text(),
+                okno->NumEditTempZewn->text(),
+                okno->NumEditWilgotWewn->text(),
+                okno->NumEditWilgotZewn->text(),
+                okno->ComboBoxTypPrzegrody->currentText(),
+                okno->ComboBoxStrefaKl->currentText(),
+                okno->ComboBoxWarunkiWilg->currentText(),
+                okno->ComboBoxRsi->currentText(),
+                okno->ComboBoxRse->currentText()};
+    }
+    // Everything the user could lose: the stored model, the grid, the sheets, the dialog's controls.
+    QStringList Stan() const {
+        QStringList s;
+        const TRekordProjektu r = KodujRekord(okno->Model);
+        s << QString::fromLatin1(QByteArray(reinterpret_cast<const char*>(r.data()), int(r.size())).toHex());
+        s << QString::number(okno->Model.Wyniki.U0, 'g', 17)
+          << QString::number(okno->Model.Wyniki.Ts, 'g', 17);
+        s << QString::number(okno->StringGridPrzegroda->rowCount())
+          << QString::number(okno->StringGridPrzegroda->isEnabled());
+        for (int r = 0; r < okno->StringGridPrzegroda->rowCount(); ++r)
+            s << Wiersz(r);
+        s << Arkusz0();
+        for (QTextEdit* t : {okno->RichEditNr, okno->RichEditR, okno->RichEditTemp, okno->RichEditCisCzast})
+            s << t->toPlainText();
+        s << okno->LabelUk->text() << okno->LabeLKomunikat->text();
+        s << QString::number(mostki->CheckBoxDeltaUg->isChecked()) << mostki->NumEditNrNieszczelnosci->text()
+          << QString::number(mostki->CheckBoxMostekWlasny->isChecked()) << mostki->NumEditMostekWlasny->text()
+          << QString::number(mostki->RadioButtonUk005->isChecked());
+        return s;
+    }
+};
+
+// A small project of three layers with confirmed conditions and every kind of correction.
+void TrzyWarstwy(TStanowisko& s) {
+    s.Dodaj(QStringLiteral("Tynk cementowo-wapienny"), "0,82", "19", "0,015");
+    s.Dodaj(QStringLiteral("Mur z cegły pełnej"), "0,77", "16", "0,38");
+    s.Dodaj(QStringLiteral("Styropian EPS – żółć ąę ŁŚŹ"), "0,04", "60", "0,1");
+    s.Wprowadz(QStringLiteral("Ściany wewnętrzne"), "20", "-20", "60", "85");
+    s.Mostki([](TFormMostkiTerm& f) {
+        f.CheckBoxDeltaUg->setChecked(true);
+        f.NumEditNrNieszczelnosci->setText("3");
+        f.ComboBoxDeltaU->setEditText("0,01");
+        f.CheckBoxDeltaUf->setChecked(true);
+        f.NumEditLambdaF->setText("50");
+        f.ComboBoxAlfa->setEditText("5");
+        f.NumEditLiczbaF->setText("4");
+        f.NumEditPoleF->setText("0,0001");
+        f.RadioButtonUk005->click();
+        f.CheckBoxMostekWlasny->setChecked(true);
+        f.NumEditMostekWlasny->setText("0,1");
+        f.Button1->click();
+    });
+}
+
+TRekordTestowy RekordTrzechWarstw() {
+    TRekordTestowy r;
+    r.Warstwa(1, QStringLiteral("Tynk cementowo-wapienny"), 0.015, 0.82, 19);
+    r.Warstwa(2, QStringLiteral("Mur z cegły pełnej"), 0.38, 0.77, 16);
+    r.Warstwa(3, QStringLiteral("Styropian EPS – żółć ąę ŁŚŹ"), 0.1, 0.04, 60);
+    r.Warunki(-20, 20, 85, 60, 0.13, 0.08, QStringLiteral("Ściany wewnętrzne"), QStringLiteral("Strefa III"),
+              QStringLiteral("Warunki średniowilgotne"));
+    r.Poprawki(3, 0.01, 50, 5, 4, 0.0001, 0.05, 0.1);
+    r.Liczba(3);
+    return r;
+}
+
+// The file size limit of this process, lowered for one failing save and restored afterwards.
+struct TLimitRozmiaruPliku {
+    rlimit stary{};
+    explicit TLimitRozmiaruPliku(rlim_t bajty) {
+        getrlimit(RLIMIT_FSIZE, &stary);
+        std::signal(SIGXFSZ, SIG_IGN); // a failed write, not a killed process
+        rlimit nowy = stary;
+        nowy.rlim_cur = bajty;
+        setrlimit(RLIMIT_FSIZE, &nowy);
+    }
+    ~TLimitRozmiaruPliku() { setrlimit(RLIMIT_FSIZE, &stary); }
+};
+
+} // namespace
+
+class TestProjekt : public QObject {
+    Q_OBJECT
+private slots:
+    void zapis_i_ponowne_otwarcie() {
+        TStanowisko s;
+        TrzyWarstwy(s);
+        QVERIFY(s.d.Bledy().isEmpty());
+        // Confirmed values reached the model (no reminder: corrections are set).
+        QCOMPARE(s->Model.WarunkiPracy.Rse, 0.08);
+        QCOMPARE(s->Model.WarunkiPracy.MostekWlasny, 0.1);
+
+        const QString plik = s.Plik("sciana.pro");
+        s.Zapisz(plik);
+        QVERIFY2(s.d.Bledy().isEmpty(), qPrintable(s.d.Bledy().join('\n')));
+        QVERIFY(s.d.Komunikaty().isEmpty());
+        // The save dialog as designed.
+        const TWywolanie zapis = s.d.Wywolania.last();
+        QCOMPARE(zapis.Rodzaj, TWywolanie::Zapis);
+        QCOMPARE(zapis.Plik.Tytul, QStringLiteral("Zapisz plik projektu"));
+        QCOMPARE(zapis.Plik.Filtry.size(), 1);
+        QCOMPARE(zapis.Plik.Filtry[0].Opis, QStringLiteral("Pliki projektu(*.pro)"));
+        QCOMPARE(zapis.Plik.Filtry[0].Wzorzec, QStringLiteral("*.pro"));
+        QCOMPARE(zapis.Plik.DomyslneRozszerzenie, QStringLiteral("pro"));
+
+        const QByteArray zapisany = CzytajBajty(plik);
+        const QByteArray oczekiwany = RekordTrzechWarstw().b;
+        QVERIFY2(zapisany == oczekiwany, qPrintable(RoznicaRekordow(zapisany, oczekiwany)));
+        // No temporary file is left beside it.
+        QCOMPARE(QDir(s.katalog.path()).entryList(QDir::Files), QStringList{"sciana.pro"});
+
+        // A fresh start, then the file again.
+        s->Nowy1->trigger();
+        QCOMPARE(s->Model.LiczbaWarstw, 0);
+        QCOMPARE(s->StringGridPrzegroda->rowCount(), 1);
+        s.d.Wyczysc();
+        s.Otworz(plik);
+        QVERIFY2(s.d.Bledy().isEmpty(), qPrintable(s.d.Bledy().join('\n')));
+        const TWywolanie otwarcie = s.d.Wywolania.first();
+        QCOMPARE(otwarcie.Rodzaj, TWywolanie::Otwarcie);
+        QCOMPARE(otwarcie.Plik.Tytul, QStringLiteral("Otwórz plik projektu"));
+        QCOMPARE(otwarcie.Plik.Filtry.size(), 2);
+        QCOMPARE(otwarcie.Plik.Filtry[0].Opis, QStringLiteral("Pliki projektu (-.pro)"));
+        QCOMPARE(otwarcie.Plik.Filtry[0].Wzorzec, QStringLiteral("*.pro"));
+        QCOMPARE(otwarcie.Plik.Filtry[1].Opis, QStringLiteral("Wszystkie pliki"));
+        QCOMPARE(otwarcie.Plik.Filtry[1].Wzorzec, QStringLiteral("*.*"));
+        QCOMPARE(otwarcie.Plik.DomyslneRozszerzenie, QStringLiteral("pro"));
+        QVERIFY(otwarcie.Plik.NazwaPoczatkowa.isEmpty());
+
+        QCOMPARE(s->Model.LiczbaWarstw, 3);
+        QCOMPARE(s->StringGridPrzegroda->rowCount(), 3);
+        QVERIFY(s->StringGridPrzegroda->isEnabled());
+        QCOMPARE(s.Wiersz(0), (QStringList{"  1.", "Tynk cementowo-wapienny", "0,82", "19", "0,015"}));
+        QCOMPARE(s.Wiersz(1), (QStringList{"  2.", "Mur z cegły pełnej", "0,77", "16", "0,38"}));
+        QCOMPARE(s.Wiersz(2), (QStringList{"  3.", "Styropian EPS – żółć ąę ŁŚŹ", "0,04", "60", "0,1"}));
+        QCOMPARE(s.Arkusz0(), (QStringList{"20", "-20", "60", "85", "Ściany wewnętrzne", "Strefa III",
+                                           "Warunki średniowilgotne", "0,13", "0,08"}));
+        TFormMostkiTerm& f = *s.mostki;
+        QVERIFY(f.CheckBoxDeltaUg->isChecked() && f.CheckBoxDeltaUf->isChecked() &&
+                f.CheckBoxMostekWlasny->isChecked());
+        QCOMPARE(f.NumEditNrNieszczelnosci->text(), QStringLiteral("3"));
+        QCOMPARE(f.ComboBoxDeltaU->currentText(), QStringLiteral("0,01"));
+        QCOMPARE(f.NumEditLambdaF->text(), QStringLiteral("50"));
+        QCOMPARE(f.ComboBoxAlfa->currentText(), QStringLiteral("5"));
+        QCOMPARE(f.NumEditLiczbaF->text(), QStringLiteral("4"));
+        QCOMPARE(f.NumEditPoleF->text(), QStringLiteral("0,0001"));
+        QVERIFY(f.RadioButtonUk005->isChecked());
+        QCOMPARE(f.NumEditMostekWlasny->text(), QStringLiteral("0,1"));
+
+        // Saved again, the same bytes; each dialog starts with the name last chosen in it.
+        s.d.Wyczysc();
+        const QString drugi = s.Plik("kopia.pro");
+        s.Zapisz(drugi);
+        QCOMPARE(s.d.Wywolania.last().Plik.NazwaPoczatkowa, plik);
+        QVERIFY2(CzytajBajty(drugi) == oczekiwany,
+                 qPrintable(RoznicaRekordow(CzytajBajty(drugi), oczekiwany)));
+        s.d.Wyczysc();
+        s.Otworz(drugi);
+        QCOMPARE(s.d.Wywolania.first().Plik.NazwaPoczatkowa, plik);
+        s.d.Wyczysc();
+        s.d.PlikiDoZapisu << QString(); // cancelled
+        s->Zapisz1->trigger();
+        QCOMPARE(s.d.Wywolania.last().Plik.NazwaPoczatkowa, drugi);
+    }
+
+    void nowy_projekt() {
+        TStanowisko s;
+        TrzyWarstwy(s);
+        s->Oblicz();
+        QVERIFY(s->Model.Wyniki.U0 > 0);
+        const QString podsumowanie = s->LabelTi->text();
+        s.d.Wyczysc();
+
+        s->Nowy1->trigger();
+        QVERIFY(s.d.Wywolania.isEmpty()); // no question asked
+        const TWarunkiPracy& w = s->Model.WarunkiPracy;
+        QCOMPARE(w.TempZewn, -50);
+        QCOMPARE(w.TempWew, 50);
+        QCOMPARE(w.Rsi, 0.0);
+        QCOMPARE(w.DeltaUk, 0.0);
+        QCOMPARE(w.NrNieszczelnosci, 0);
+        QCOMPARE(s->Model.LiczbaWarstw, 0);
+        QVERIFY(s->Model.Warstwy[1].Nazwa.Pusty());
+        QCOMPARE(s->StringGridPrzegroda->rowCount(), 1);
+        QVERIFY(!s->StringGridPrzegroda->isEnabled());
+        QCOMPARE(s.Wiersz(0), (QStringList{"", "", "", "", ""}));
+        QCOMPARE(s.Arkusz0(), (QStringList{"20", "-5", "45", "85", "Ściana zewnętrzna", "nieokreślona",
+                                           "Warunki średniowilgotne", "0,13", "0,04"}));
+        // The results are cleared from the sheet; the summary of sheet 1 is not touched.
+        QVERIFY(s->RichEditR->toPlainText().trimmed().isEmpty());
+        QCOMPARE(s->LabelTi->text(), podsumowanie);
+        // The corrections dialog is reset; nf and Af keep their texts.
+        TFormMostkiTerm& f = *s.mostki;
+        QVERIFY(!f.CheckBoxDeltaUg->isChecked() && !f.CheckBoxDeltaUf->isChecked() &&
+                !f.CheckBoxMostekWlasny->isChecked());
+        QVERIFY(f.RadioButtonUk000->isChecked());
+        QCOMPARE(f.NumEditLambdaF->text(), QStringLiteral("0"));
+        QCOMPARE(f.NumEditLiczbaF->text(), QStringLiteral("4"));
+
+        // The conditions shown are not stored: "Oblicz" asks for them.
+        s.Dodaj("Cegła", "0,77", "16", "0,38");
+        s->BitBtnOblicz->click();
+        QCOMPARE(s.d.TekstyKomunikatow(), QStringList{QStringLiteral("Nie określono warunków pracy !!")});
+    }
+
+    void poprawki_wchodza_do_uk_przy_nastepnym_obliczeniu() {
+        TStanowisko s;
+        // One layer of R = 1: U0 = 1 / (0,13 + 1 + 0,04).
+        s.Dodaj("Warstwa", "1", "1", "1");
+        s.Wprowadz(QStringLiteral("Ściana zewnętrzna"), "20", "-20", "55", "85");
+        s->BitBtnOblicz->click();
+        const double u0 = 1.0 / 1.17;
+        QVERIFY(qAbs(Uk(s->Model) - u0) < 1e-12);
+        QCOMPARE(s->LabelUk->text(), QStringLiteral("U  = 0,855"));
+
+        // Air voids in layer 1 (R_N / ΣR = 1): +0,01; fasteners 6 · 50 · 4 · 0,0001 = 0,12;
+        // linear bridges 0,05; own 0,1.
+        s.Mostki([](TFormMostkiTerm& f) {
+            f.CheckBoxDeltaUg->setChecked(true);
+            f.NumEditNrNieszczelnosci->setText("1");
+            f.ComboBoxDeltaU->setEditText("0,01");
+            f.CheckBoxDeltaUf->setChecked(true);
+            f.NumEditLambdaF->setText("50");
+            f.NumEditLiczbaF->setText("4");
+            f.NumEditPoleF->setText("0,0001");
+            f.RadioButtonUk005->click();
+            f.CheckBoxMostekWlasny->setChecked(true);
+            f.NumEditMostekWlasny->setText("0,1");
+            f.Button1->click();
+        });
+        // Stored, but not recalculated by themselves.
+        QCOMPARE(s->LabelUk->text(), QStringLiteral("U  = 0,855"));
+        s->BitBtnOblicz->click();
+        QVERIFY(qAbs(Uk(s->Model) - (u0 + 0.01 + 0.12 + 0.05 + 0.1)) < 1e-12);
+        QCOMPARE(s->LabelUk->text(), QStringLiteral("U  = 1,135"));
+    }
+
+    void okno_glowne_ukryte_podczas_poprawek() {
+        TStanowisko s;
+        s->show();
+        bool oknoUkryte = false;
+        bool dialogWidoczny = false;
+        s.Mostki([&](TFormMostkiTerm& f) {
+            oknoUkryte = !s->isVisible();
+            dialogWidoczny = f.isVisible();
+            f.Button2->click();
+        });
+        QVERIFY(oknoUkryte);
+        QVERIFY(dialogWidoczny);
+        QVERIFY(s->isVisible());
+    }
+
+    void projekt_bez_warstw_i_bez_warunkow() {
+        TStanowisko s;
+        s->Nowy1->trigger();
+        // "Zapisz" refuses a project without layers ...
+        s.Zapisz(s.Plik("pusty.pro"));
+        QCOMPARE(s.d.TekstyKomunikatow(), QStringList{QStringLiteral("Nie wprowadzono warstw !!")});
+        QVERIFY(!QFile::exists(s.Plik("pusty.pro")));
+        // ... but the save of "&Wyjście" runs no checks.
+        s.d.Wyczysc();
+        s->ZapiszProjekt();
+        const QString plik = s.Plik("pusty.pro");
+        TRekordTestowy r;
+        r.Warunki(-50, 50, 0, 0, 0, 0, {}, {}, {});
+        QVERIFY2(CzytajBajty(plik) == r.b, qPrintable(RoznicaRekordow(CzytajBajty(plik), r.b)));
+
+        // Another project on screen, then the empty one.
+        TrzyWarstwy(s);
+        s.d.Wyczysc();
+        s.Otworz(plik);
+        QVERIFY(s.d.Bledy().isEmpty());
+        QCOMPARE(s->Model.LiczbaWarstw, 0);
+        QCOMPARE(s->StringGridPrzegroda->rowCount(), 1);
+        QVERIFY(s->StringGridPrzegroda->isEnabled());
+        QCOMPARE(s.Wiersz(0), (QStringList{"", "", "", "", ""}));
+        QCOMPARE(s.Arkusz0(), (QStringList{"50", "-50", "0", "0", "", "", "", "0", "0"}));
+        QVERIFY(!s.mostki->CheckBoxDeltaUg->isChecked());
+
+        // With a layer added, "Oblicz" reports the missing conditions.
+        s.Dodaj("Cegła", "0,77", "16", "0,38");
+        s->BitBtnOblicz->click();
+        QCOMPARE(s.d.TekstyKomunikatow(), QStringList{QStringLiteral("Nie określono warunków pracy !!")});
+    }
+
+    void dlugi_typ_przegrody_obciety_a_opory_zachowane() {
+        TStanowisko s;
+        s.Dodaj("Strop", "1,2", "30", "0,2");
+        s.Wprowadz(kTypDlugi, "20", "-20", "55", "85");
+        QCOMPARE(s->ComboBoxRsi->currentText(), QStringLiteral("0,10"));
+        s.Mostki([](TFormMostkiTerm& f) {
+            f.RadioButtonUk015->click();
+            f.Button1->click();
+        });
+        const QString plik = s.Plik("strop.pro");
+        s.Zapisz(plik);
+        QVERIFY(s.d.Bledy().isEmpty());
+        s->Nowy1->trigger();
+        s.Otworz(plik);
+        QCOMPARE(s->ComboBoxTypPrzegrody->currentText(), kTypDlugi.left(40));
+        QCOMPARE(s->ComboBoxTypPrzegrody->currentText(),
+                 QStringLiteral("Strop nad ostantnią kondygnacją przy prz"));
+        QCOMPARE(s->ComboBoxRsi->currentText(), QStringLiteral("0,1"));
+        QCOMPARE(s->ComboBoxRse->currentText(), QStringLiteral("0,04"));
+        QCOMPARE(s->Model.WarunkiPracy.Rsi, 0.1);
+        QCOMPARE(s->Model.WarunkiPracy.Rse, 0.04);
+        QVERIFY(s.mostki->RadioButtonUk015->isChecked());
+    }
+
+    void plik_dluzszy_i_strefa_niezgodna_z_te() {
+        TStanowisko s;
+        TRekordTestowy r;
+        r.Warstwa(1, QStringLiteral("Beton"), 0.2, 1.7, 70);
+        // Behind the count: ignored.
+        r.Warstwa(2, QStringLiteral("Nie pokazywać"), 0.3, 0.5, 5);
+        r.Warunki(-20, 21, 80, 50, 0.13, 0.04, QStringLiteral("Ściana zewnętrzna"),
+                  QStringLiteral("Strefa II"), QStringLiteral("Warunki średniowilgotne"));
+        r.Liczba(1);
+        const QString plik = s.Plik("dluzszy.pro");
+        QVERIFY(ZapiszBajty(plik, r.b + QByteArray(1, '\x7f')));
+        s.Otworz(plik);
+        QVERIFY(s.d.Bledy().isEmpty());
+        QCOMPARE(s->Model.LiczbaWarstw, 1);
+        QCOMPARE(s->StringGridPrzegroda->rowCount(), 1);
+        QCOMPARE(s.Wiersz(0), (QStringList{"  1.", "Beton", "1,7", "70", "0,2"}));
+        // The stored zone wins over the one that te selects.
+        QCOMPARE(s->NumEditTempZewn->text(), QStringLiteral("-20"));
+        QCOMPARE(s->ComboBoxStrefaKl->currentText(), QStringLiteral("Strefa II"));
+        QCOMPARE(s->NumEditTempWew->text(), QStringLiteral("21"));
+        // The layer table is filled from the grid only by a calculation or a save.
+        QVERIFY(s->Model.Warstwy[1].Nazwa.Pusty());
+        s->BitBtnOblicz->click();
+        QCOMPARE(s->Model.Warstwy[1].Lambda, 1.7);
+    }
+
+    void wiecej_niz_10_warstw_z_pliku() {
+        TStanowisko s;
+        TRekordTestowy r;
+        for (int k = 1; k <= 12; ++k)
+            r.Warstwa(k, QStringLiteral("Warstwa %1").arg(k), 0.01 * k, 1, 10);
+        r.Warunki(-20, 20, 85, 55, 0.13, 0.04, QStringLiteral("Ściana zewnętrzna"),
+                  QStringLiteral("Strefa III"), QStringLiteral("Warunki średniowilgotne"));
+        r.Poprawki(12, 0.01, 0, 0, 0, 0, 0, 0);
+        r.Liczba(12);
+        const QString plik = s.Plik("dwanascie.pro");
+        QVERIFY(ZapiszBajty(plik, r.b));
+        s.Otworz(plik);
+        QVERIFY(s.d.Bledy().isEmpty());
+        QCOMPARE(s->StringGridPrzegroda->rowCount(), 12);
+        QCOMPARE(s.Wiersz(11), (QStringList{"  12.", "Warstwa 12", "1", "10", "0,12"}));
+        QCOMPARE(s.mostki->NumEditNrNieszczelnosci->text(), QStringLiteral("12"));
+
+        // Calculated in full: R = d / λ of all twelve layers.
+        s->BitBtnOblicz->click();
+        QVERIFY2(s.d.Bledy().isEmpty(), qPrintable(s.d.Bledy().join('\n')));
+        double suma = 0;
+        for (int k = 1; k <= 12; ++k)
+            suma += 0.01 * k;
+        QVERIFY(qAbs(s->Model.Wyniki.SumaR - suma) < 1e-12);
+
+        // The grid counts as full: "&Dodaj" asks first, a row is never added past the slots.
+        s.d.Wyczysc();
+        s->Button1->click();
+        QCOMPARE(s.d.Komunikaty().size(), 1);
+        QCOMPARE(s.d.Komunikaty()[0].Tytul, QStringLiteral("Murolab -UWAGA!"));
+        s->DodajWiersz();
+        QCOMPARE(s->Model.LiczbaWarstw, 12);
+        QCOMPARE(s->StringGridPrzegroda->rowCount(), 12);
+
+        // Saved again: the twelve layers and the air-void layer number come back.
+        const QString drugi = s.Plik("dwanascie2.pro");
+        s.d.Wyczysc();
+        s.Zapisz(drugi);
+        QVERIFY(s.d.Bledy().isEmpty());
+        QVERIFY2(CzytajBajty(drugi) == r.b, qPrintable(RoznicaRekordow(CzytajBajty(drugi), r.b)));
+    }
+
+    void uszkodzony_plik_nie_rusza_projektu_data() {
+        QTest::addColumn<QByteArray>("bajty");
+        QTest::addColumn<QString>("fragment"); // of the message
+        TRekordTestowy dobry;
+        dobry.Warstwa(1, QStringLiteral("Beton"), 0.2, 1.7, 70);
+        dobry.Warunki(-20, 20, 85, 55, 0.13, 0.04, QStringLiteral("Ściana zewnętrzna"),
+                      QStringLiteral("Strefa III"), QStringLiteral("Warunki średniowilgotne"));
+        dobry.Liczba(1);
+
+        QTest::newRow("pusty") << QByteArray() << "0 bajtów";
+        QTest::newRow("krotszy o bajt") << dobry.b.left(1295) << "1295 bajtów";
+        TRekordTestowy r = dobry;
+        r.Liczba(16);
+        QTest::newRow("liczba warstw 16") << r.b << "16";
+        r.Liczba(-1);
+        QTest::newRow("liczba warstw -1") << r.b << "-1";
+        r = dobry;
+        r.F64(1096, std::numeric_limits<double>::quiet_NaN());
+        QTest::newRow("Rsi NaN") << r.b << "Rsi";
+        r = dobry;
+        r.F64(72 + 56, std::numeric_limits<double>::infinity());
+        QTest::newRow("lambda warstwy 2 nieskonczona") << r.b << "warstwy 2";
+        r = dobry;
+        r.F64(1272, -std::numeric_limits<double>::infinity());
+        QTest::newRow("DeltaUk nieskonczone") << r.b << "DeltaUk";
+    }
+    void uszkodzony_plik_nie_rusza_projektu() {
+        QFETCH(QByteArray, bajty);
+        QFETCH(QString, fragment);
+        TStanowisko s;
+        TrzyWarstwy(s);
+        s->BitBtnOblicz->click();
+        QVERIFY(s->Model.Wyniki.U0 > 0);
+        s.d.Wyczysc();
+        const QStringList przed = s.Stan();
+
+        const QString plik = s.Plik("zly.pro");
+        QVERIFY(ZapiszBajty(plik, bajty));
+        s.Otworz(plik);
+
+        const QStringList bledy = s.d.Bledy();
+        QCOMPARE(bledy.size(), 1);
+        QVERIFY2(bledy[0].contains(fragment) && bledy[0].contains(plik), qPrintable(bledy[0]));
+        QCOMPARE(s.Stan(), przed);
+    }
+
+    void plik_ktorego_nie_ma_nie_rusza_projektu() {
+        TStanowisko s;
+        TrzyWarstwy(s);
+        s.d.Wyczysc();
+        const QStringList przed = s.Stan();
+        s.Otworz(s.Plik("nie_ma.pro"));
+        QCOMPARE(s.d.Bledy().size(), 1);
+        QVERIFY2(s.d.Bledy()[0].contains(QStringLiteral("Nie można otworzyć")), qPrintable(s.d.Bledy()[0]));
+        QCOMPARE(s.Stan(), przed);
+        // Cancelling the dialog changes nothing and shows nothing.
+        s.d.Wyczysc();
+        s->Otwrz1->trigger();
+        QCOMPARE(s.d.Wywolania.size(), 1);
+        QCOMPARE(s.Stan(), przed);
+    }
+
+    void nieudany_zapis_zostawia_stary_plik() {
+        TStanowisko s;
+        TrzyWarstwy(s);
+        const QString plik = s.Plik("sciana.pro");
+        s.Zapisz(plik);
+        const QByteArray stary = CzytajBajty(plik);
+        QCOMPARE(stary.size(), 1296);
+
+        // A changed project, then a disk that takes only 100 bytes of a file.
+        s->UstawKomorke(0, 1, QStringLiteral("Tynk gipsowy"));
+        s.d.Wyczysc();
+        {
+            TLimitRozmiaruPliku limit(100);
+            s.Zapisz(plik);
+        }
+        QCOMPARE(s.d.Bledy().size(), 1);
+        QVERIFY2(s.d.Bledy()[0].contains(plik), qPrintable(s.d.Bledy()[0]));
+        QCOMPARE(CzytajBajty(plik), stary);
+        QCOMPARE(QDir(s.katalog.path()).entryList(QDir::Files), QStringList{"sciana.pro"});
+        // The grid had been taken into the layer table before the file was written, nothing else.
+        QCOMPARE(s->Model.Warstwy[1].Nazwa.Utf8(), std::string("Tynk gipsowy"));
+        QCOMPARE(s->Model.WarunkiPracy.Rse, 0.08);
+
+        // A directory that does not exist: the file cannot be created.
+        s.d.Wyczysc();
+        const QString bezKatalogu = s.Plik("brak/sciana.pro");
+        s.Zapisz(bezKatalogu);
+        QCOMPARE(s.d.Bledy().size(), 1);
+        QVERIFY2(s.d.Bledy()[0].contains(QStringLiteral("Nie można zapisać")), qPrintable(s.d.Bledy()[0]));
+        QVERIFY(!QFile::exists(bezKatalogu));
+
+        // With room again the same command writes the changed project.
+        s.d.Wyczysc();
+        s.Zapisz(plik);
+        QVERIFY(s.d.Bledy().isEmpty());
+        QVERIFY(CzytajBajty(plik) != stary);
+        QCOMPARE(CzytajBajty(plik).mid(1, 12), QByteArray("Tynk gipsowy"));
+    }
+
+    void zapisz_sprawdza_warstwy_i_warunki() {
+        TStanowisko s;
+        s.Dodaj("Cegła", "0,77", "16", "0,38");
+        s.Dodaj("Zła", "0,005", "16", "0,38");
+        s.Wprowadz(QStringLiteral("Ściana zewnętrzna"), "20", "-20", "55", "85");
+        s.d.Wyczysc();
+        s.Zapisz(s.Plik("x.pro"));
+        QCOMPARE(s.d.Komunikaty().size(), 1);
+        QVERIFY(
+            s.d.Komunikaty()[0].Tekst.startsWith(QStringLiteral("Podana wartość wspł. przwodzenia ciepła")));
+        QVERIFY(!QFile::exists(s.Plik("x.pro")));
+
+        // Layers fixed, no correction: the reminder, then the save.
+        s->UstawKomorke(1, 2, "0,04");
+        s.d.Wyczysc();
+        s.d.PlikiDoZapisu.clear();
+        s.Zapisz(s.Plik("x.pro"));
+        QCOMPARE(s.d.TekstyKomunikatow(),
+                 QStringList{QStringLiteral("W obliczeniach nie uwzględniono wpływu mostków cieplnych !")});
+        QVERIFY(QFile::exists(s.Plik("x.pro")));
+        // Saved: the edited grid, not what the last calculation took.
+        const QByteArray zapisany = CzytajBajty(s.Plik("x.pro"));
+        QCOMPARE(std::bit_cast<double>(qFromLittleEndian<quint64>(zapisany.constData() + 72 + 56)), 0.04);
+    }
+};
+
+QTEST_MAIN(TestProjekt)
+#include "tst_projekt.moc"
