@@ -19,8 +19,9 @@ bool TFormPrzegroda::SprawdzWarstwy() {
     if (Model.LiczbaWarstw <= 0)
         return uwaga(QString::fromUtf8(komunikaty::BrakWarstw));
     for (int r = 0; r < Model.LiczbaWarstw; ++r) {
-        const auto blad = BladWarstwy(NaLiczbe(Komorka(r, 2).toStdString()), NaLiczbe(Komorka(r, 3).toStdString()),
-                                      NaLiczbe(Komorka(r, 4).toStdString()));
+        const auto blad =
+            BladWarstwy(NaLiczbe(Komorka(r, 2).toStdString()), NaLiczbe(Komorka(r, 3).toStdString()),
+                        NaLiczbe(Komorka(r, 4).toStdString()));
         if (blad)
             return uwaga(QString::fromStdString(*blad));
     }
@@ -30,8 +31,8 @@ bool TFormPrzegroda::SprawdzWarstwy() {
 bool TFormPrzegroda::SprawdzWarunki() {
     switch (SprawdzWarunkiModelu(Model)) {
     case TStanWarunkow::Brak:
-        Dialogi.Komunikat(this, QString::fromUtf8(komunikaty::BrakWarunkow), QString::fromUtf8(komunikaty::Uwaga),
-                          TIkona::Stop, TPrzyciski::Ok);
+        Dialogi.Komunikat(this, QString::fromUtf8(komunikaty::BrakWarunkow),
+                          QString::fromUtf8(komunikaty::Uwaga), TIkona::Stop, TPrzyciski::Ok);
         return false;
     case TStanWarunkow::BezPoprawek:
         Dialogi.Komunikat(this, QString::fromUtf8(komunikaty::BrakMostkow),

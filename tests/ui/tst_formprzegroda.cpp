@@ -83,7 +83,8 @@ private slots:
     void rama() {
         TOkno o;
         TFormPrzegroda& f = o.f;
-        QCOMPARE(f.windowTitle(), QStringLiteral("Murolab -program do wstępnej analizy cieplno wilgotnościowej"));
+        QCOMPARE(f.windowTitle(),
+                 QStringLiteral("Murolab -program do wstępnej analizy cieplno wilgotnościowej"));
         QCOMPARE(f.centralWidget()->size(), QSize(692, 435));
         QCOMPARE(f.StatusBar1->height(), 19);
         QCOMPARE(f.size().height(), f.menuBar()->height() + 454);
@@ -125,16 +126,34 @@ private slots:
         for (QAction* m : o.f.menuBar()->actions()) {
             opis << m->text();
             for (QAction* a : m->menu()->actions())
-                opis << (a->isSeparator() ? QStringLiteral("  —")
-                                          : QStringLiteral("  %1 [%2]").arg(a->text(), a->shortcut().toString()));
+                opis << (a->isSeparator()
+                             ? QStringLiteral("  —")
+                             : QStringLiteral("  %1 [%2]").arg(a->text(), a->shortcut().toString()));
         }
         const QStringList oczekiwane = {
-            "&Plik",       "  &Nowy [Ctrl+N]",   "  Otwórz.. [Ctrl+O]",     "  —",
-            "  Zapisz [Ctrl+S]", "  —",          "  Raport []",             "  —",
-            "  &Wyjście []", "Edycja",           "  &Przegroda [F2]",       "  &Warunki pracy [F3]",
-            "  &Mostki cieplne [F4]", "  —",     "  Dane projektanta [F5]", "Obliczenia",
-            "  Obliczenia [F7]", "  Wykres ciśnień [F8]", "  Wykres temperatur [F9]", "P&omoc",
-            "  Pomoc []",  "  —",                "  O programie []",
+            "&Plik",
+            "  &Nowy [Ctrl+N]",
+            "  Otwórz.. [Ctrl+O]",
+            "  —",
+            "  Zapisz [Ctrl+S]",
+            "  —",
+            "  Raport []",
+            "  —",
+            "  &Wyjście []",
+            "Edycja",
+            "  &Przegroda [F2]",
+            "  &Warunki pracy [F3]",
+            "  &Mostki cieplne [F4]",
+            "  —",
+            "  Dane projektanta [F5]",
+            "Obliczenia",
+            "  Obliczenia [F7]",
+            "  Wykres ciśnień [F8]",
+            "  Wykres temperatur [F9]",
+            "P&omoc",
+            "  Pomoc []",
+            "  —",
+            "  O programie []",
         };
         QCOMPARE(opis, oczekiwane);
         QVERIFY(!o.f.Wyjcie1->icon().isNull());
@@ -226,8 +245,9 @@ private slots:
         QTest::newRow("Nie, Nie") << int(TOdpowiedz::Nie) << int(TOdpowiedz::Nie) << true << 0
                                   << QStringList{kPytanie, kPytanie};
         QTest::newRow("Nie, Tak") << int(TOdpowiedz::Nie) << int(TOdpowiedz::Tak) << true << 1
-                                  << QStringList{kPytanie, kPytanie,
-                                                 "W obliczeniach nie uwzględniono wpływu mostków cieplnych !"};
+                                  << QStringList{
+                                         kPytanie, kPytanie,
+                                         "W obliczeniach nie uwzględniono wpływu mostków cieplnych !"};
     }
     void wyjsciePytaDwaRazy() {
         QFETCH(int, pierwsza);
@@ -294,8 +314,9 @@ private slots:
         QStringList szukane;
         k.ZnajdzProgram = [&](const QString& n) {
             szukane << n;
-            return n == QLatin1String("kcalc") || n == QLatin1String("xcalc") ? QStringLiteral("/usr/bin/") + n
-                                                                              : QString();
+            return n == QLatin1String("kcalc") || n == QLatin1String("xcalc")
+                       ? QStringLiteral("/usr/bin/") + n
+                       : QString();
         };
         QStringList uruchomione;
         k.UruchomProgram = [&](const QString& p, qint64& pid) {
@@ -304,7 +325,9 @@ private slots:
             return true;
         };
         bool dziala = true;
-        k.ProcesDziala = [&](qint64 pid, const QString& p) { return dziala && pid == 4242 && p == "/usr/bin/kcalc"; };
+        k.ProcesDziala = [&](qint64 pid, const QString& p) {
+            return dziala && pid == 4242 && p == "/usr/bin/kcalc";
+        };
         k.Uruchom();
         k.Uruchom(); // still running: nothing
         QCOMPARE(uruchomione, QStringList{"/usr/bin/kcalc"});
@@ -414,8 +437,8 @@ private slots:
         QFile f(QStringLiteral(MUROLAB_ZRODLA "/data/POMOC.HLP"));
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QString tekst = QString::fromUtf8(f.readAll());
-        for (const char* kotwica : {"spis", "kontekst7", "kontekst9", "kontekst10", "kontekst13", "kontekst14",
-                                    "kontekst18"})
+        for (const char* kotwica :
+             {"spis", "kontekst7", "kontekst9", "kontekst10", "kontekst13", "kontekst14", "kontekst18"})
             QVERIFY2(tekst.contains(QStringLiteral("<a name=\"%1\">").arg(QLatin1String(kotwica))), kotwica);
     }
 
@@ -423,7 +446,8 @@ private slots:
         QTemporaryDir katalog;
         TAboutBox about;
         QCOMPARE(about.size(), QSize(371, 255));
-        QCOMPARE(about.windowTitle(), QStringLiteral("Murolab -program do wstępnej analizy cieplno wilgotnościowej"));
+        QCOMPARE(about.windowTitle(),
+                 QStringLiteral("Murolab -program do wstępnej analizy cieplno wilgotnościowej"));
         QCOMPARE(about.Panel1->geometry(), QRect(12, 5, 345, 209));
         QCOMPARE(about.LabelAutorzy->geometry(), QRect(150, 152, 195, 49));
         QVERIFY(about.LabelAutorzy->font().bold());

@@ -61,13 +61,13 @@ struct TOkno {
         return qobject_cast<QLineEdit*>(QApplication::focusWidget());
     }
     QPoint Srodek(int wiersz, int kolumna) const {
-        return f.StringGridPrzegroda->visualRect(f.StringGridPrzegroda->model()->index(wiersz, kolumna)).center();
+        return f.StringGridPrzegroda->visualRect(f.StringGridPrzegroda->model()->index(wiersz, kolumna))
+            .center();
     }
 };
 
-const QList<QStringList> kTrzy = {{"Tynk", "0,82", "10", "0,015"},
-                                  {"Cegła", "0,77", "10", "0,25"},
-                                  {"Styropian", "0,04", "60", "0,12"}};
+const QList<QStringList> kTrzy = {
+    {"Tynk", "0,82", "10", "0,015"}, {"Cegła", "0,77", "10", "0,25"}, {"Styropian", "0,04", "60", "0,12"}};
 } // namespace
 
 class TestSiatkaWarstw : public QObject {
@@ -165,12 +165,18 @@ private slots:
         QTest::addColumn<QString>("wpisane");
         QTest::addColumn<QString>("wynik");
         QTest::addColumn<int>("sygnaly");
-        QTest::newRow("lambda: liczba z przecinkiem") << 2 << "0,045" << "0,045" << 0;
-        QTest::newRow("mi: drugi przecinek") << 3 << "1,2,3" << "1,23" << 1;
-        QTest::newRow("d: minus i litera") << 4 << "-1a" << "1" << 2;
-        QTest::newRow("lambda: kropka") << 2 << "0.5" << "05" << 1;
-        QTest::newRow("d: backspace") << 4 << QString("12") + QChar(8) + "5" << "15" << 0;
-        QTest::newRow("nazwa: wszystko przyjęte") << 1 << "a-b,c,d" << "a-b,c,d" << 0;
+        QTest::newRow("lambda: liczba z przecinkiem") << 2 << "0,045"
+                                                      << "0,045" << 0;
+        QTest::newRow("mi: drugi przecinek") << 3 << "1,2,3"
+                                             << "1,23" << 1;
+        QTest::newRow("d: minus i litera") << 4 << "-1a"
+                                           << "1" << 2;
+        QTest::newRow("lambda: kropka") << 2 << "0.5"
+                                        << "05" << 1;
+        QTest::newRow("d: backspace") << 4 << QString("12") + QChar(8) + "5"
+                                      << "15" << 0;
+        QTest::newRow("nazwa: wszystko przyjęte") << 1 << "a-b,c,d"
+                                                  << "a-b,c,d" << 0;
     }
     void klawiszeKomorek() {
         QFETCH(int, kolumna);
@@ -334,8 +340,9 @@ private slots:
             QVERIFY(k.isEmpty());
         } else {
             QCOMPARE(k.size(), 1);
-            QCOMPARE(k[0].Tekst, QStringLiteral("W programie nałożono ograniczenie co do ilości warstw (<=10). Każda "
-                                                "następna wprowadzona warstwa zamieni ostatnią!!!"));
+            QCOMPARE(k[0].Tekst,
+                     QStringLiteral("W programie nałożono ograniczenie co do ilości warstw (<=10). Każda "
+                                    "następna wprowadzona warstwa zamieni ostatnią!!!"));
             QCOMPARE(k[0].Tytul, QStringLiteral("Murolab -UWAGA!"));
             QCOMPARE(k[0].Ikona, TIkona::Brak);
             QCOMPARE(k[0].Przyciski, TPrzyciski::TakNie);
@@ -392,7 +399,8 @@ private slots:
         TOkno o;
         o.Warstwy(kTrzy);
         o.f.StringGridPrzegroda->setCurrentCell(1, 1);
-        QTest::mouseClick(o.f.StringGridPrzegroda->viewport(), Qt::RightButton, Qt::NoModifier, o.Srodek(2, 3));
+        QTest::mouseClick(o.f.StringGridPrzegroda->viewport(), Qt::RightButton, Qt::NoModifier,
+                          o.Srodek(2, 3));
         o.f.PopupMenuStrPrzegroda->close();
         QCOMPARE(o.f.BiezacyWiersz, 1);
         QCOMPARE(o.f.BiezacaKolumna, 1);
@@ -406,7 +414,8 @@ private slots:
         o.f.StringGridPrzegroda->setCurrentCell(1, 3);
         QTest::keyClick(o.f.StringGridPrzegroda, Qt::Key_Home);
         QCOMPARE(o.f.StringGridPrzegroda->currentColumn(), 1);
-        QTest::mouseClick(o.f.StringGridPrzegroda->viewport(), Qt::LeftButton, Qt::NoModifier, o.Srodek(2, 0));
+        QTest::mouseClick(o.f.StringGridPrzegroda->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          o.Srodek(2, 0));
         QCOMPARE(o.f.BiezacaKolumna, 1);
         QCOMPARE(o.f.BiezacyWiersz, 1);
     }
