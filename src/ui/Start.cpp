@@ -1,5 +1,6 @@
 #include "ui/Start.h"
 
+#include "catalogue/FormWstawWarstwe.h"
 #include "files/PlikiDanych.h"
 #include "output/PodgladWydruku.h"
 #include "ui/AboutBox.h"
@@ -86,16 +87,15 @@ void TStart::Uruchom() {
     QCoreApplication::setApplicationName(QStringLiteral("Murolab"));
     Krok(*powitanie, QStringLiteral("tytuł"), 5);
 
-    pomoc_ = std::make_unique<TPomoc>(dialogi_, QDir::current().absoluteFilePath(QStringLiteral("POMOC.HLP")));
+    pomoc_ =
+        std::make_unique<TPomoc>(dialogi_, QDir::current().absoluteFilePath(QStringLiteral("POMOC.HLP")));
     Krok(*powitanie, QStringLiteral("pomoc"), 5);
 
     okno_ = std::make_unique<TFormPrzegroda>(dialogi_);
     TFormPrzegroda& okno = *okno_;
     Krok(*powitanie, QStringLiteral("TFormPrzegroda"), 20);
 
-    // ---- TFormWstawWarstwe: the layer insertion dialog is created here, second of the forms:
-    //      okno.FormWstawWarstwe = new TFormWstawWarstwe(...);   (wired when the dialog arrives)
-    TFormWstawWarstwe* wstaw = nullptr;
+    auto* wstaw = new TFormWstawWarstwe(okno, dialogi_, &okno);
     Krok(*powitanie, QStringLiteral("TFormWstawWarstwe"), 20);
 
     auto* mostki = new TFormMostkiTerm(okno.Model, dialogi_, &okno, &okno);
