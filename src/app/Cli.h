@@ -1,0 +1,43 @@
+#pragma once
+// The command-line calculation: `murolab --oblicz PLIK.pro [--json]` loads a project file, runs the
+// checks of the calculate command on it, computes it and prints the results sheet (a Polish table, or
+// one JSON object for scripts). Needs no display; plain C++, so it is tested without a window.
+
+#include "core/Arkusz.h"
+#include "core/Model.h"
+
+#include <ostream>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace murolab {
+
+// Exit statuses of the command-line mode.
+inline constexpr int kKodOk = 0;
+inline constexpr int kKodBladSprawdzenia = 1; // a check of the calculate command failed
+inline constexpr int kKodBladPliku = 2;       // unreadable or invalid file, or a wrong command line
+
+struct TOpcjeWiersza {
+    std::string PlikProjektu; // --oblicz PLIK.pro
+    bool Json = false;        // --json
+};
+
+// The options after the program's name; a wrong command line gives its message instead.
+// New options (such as a report to write) are added here and to TOpcjeWiersza.
+std::variant<TOpcjeWiersza, std::string> CzytajOpcje(const std::vector<std::string>& argumenty);
+
+// True when the command line asks for the command-line mode (main decides with it, before any window).
+bool CzyWierszPolecen(const std::vector<std::string>& argumenty);
+
+// Runs the mode; `argumenty` are the arguments after the program's name. Returns the exit status.
+int UruchomWierszPolecen(const std::vector<std::string>& argumenty, std::ostream& out, std::ostream& err);
+
+// The two outputs, from a calculated model and its sheet.
+std::string TabelaTekstowa(const TModelProjektu& model, const TArkuszWynikow& arkusz);
+std::string ObiektJson(const TModelProjektu& model, const TArkuszWynikow& arkusz);
+
+// Usage text printed with a wrong command line.
+std::string SposobUzycia();
+
+} // namespace murolab

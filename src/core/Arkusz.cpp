@@ -1,0 +1,76 @@
+#include "core/Arkusz.h"
+
+#include "core/Liczby.h"
+
+namespace murolab {
+
+namespace {
+const char* kStronaWewnetrzna = "      Wewnętrzna strona przegrody";
+const char* kStronaZewnetrzna = "      Zewnętrzna strona przegrody";
+const char* kSuma = "suma:";
+} // namespace
+
+TArkuszWynikow ArkuszPusty() {
+    TArkuszWynikow a;
+    a.LabelUk = LabelUkPusty;
+    a.LabelI = LabelIPusty;
+    a.LabelP = LabelPPusty;
+    return a;
+}
+
+TArkuszWynikow ArkuszWynikow(const TModelProjektu& model, int ti, int te) {
+    TArkuszWynikow a;
+    const int n = model.LiczbaWarstw;
+    const TWyniki& r = model.Wyniki;
+    const TWarunkiPracy& w = model.WarunkiPracy;
+
+    const TWerdykt werdykt = WerdyktKondensacji(ti, te, model);
+    a.LabeLKomunikat = werdykt.Tekst;
+    a.KomunikatCzerwony = werdykt.Czerwony;
+    a.PokazKryterium = werdykt.PokazKryterium();
+
+    // Rows of the first seven columns: inner side, the layers, outer side, sum (shorter columns end early).
+    a.RichEditNr.push_back("");
+    a.RichEditMaterial.push_back(kStronaWewnetrzna);
+    a.RichEditLambda.push_back("");
+    a.RichEditMi.push_back("");
+    a.RichEditGrubosc.push_back("");
+    a.RichEditR.push_back(Ogolny(w.Rsi));
+    a.RichEditDelta.push_back("");
+    for (int k = 1; k <= n; ++k) {
+        const TWarstwa& warstwa = model.Warstwy[k];
+        a.RichEditNr.push_back(Calkowita(k));
+        a.RichEditMaterial.push_back(warstwa.Nazwa.Utf8());
+        a.RichEditLambda.push_back(Staly(warstwa.Lambda, 4, 4));
+        a.RichEditMi.push_back(Ogolny(warstwa.Mi));
+        a.RichEditGrubosc.push_back(Staly(warstwa.Grubosc, 4, 4));
+        a.RichEditR.push_back(Staly(r.R[k], 4, 4));
+        a.RichEditDelta.push_back(Ogolny(r.Delta[k]));
+    }
+    a.RichEditMaterial.push_back(kStronaZewnetrzna);
+    a.RichEditMi.push_back("");
+    a.RichEditGrubosc.push_back("");
+    a.RichEditR.push_back(Ogolny(w.Rse));
+    a.RichEditDelta.push_back("");
+    a.RichEditMaterial.push_back(kSuma);
+    a.RichEditGrubosc.push_back(Staly(r.SumaGrubosc, 4, 4));
+    a.RichEditR.push_back(Staly(w.Rsi + w.Rse + r.SumaR, 4, 4));
+    a.RichEditDelta.push_back(Ogolny(r.SumaDelta));
+
+    for (int j = 0; j <= n + 1; ++j)
+        a.RichEditSpadek.push_back(Staly(r.Temp[j] - r.Temp[j + 1], 4, 1));
+    for (int j = 0; j <= n + 2; ++j) {
+        a.RichEditTemp.push_back(Staly(r.Temp[j], 4, 1));
+        a.RichEditCisNasy.push_back(Staly(r.CisNasy[j], 4, 1));
+    }
+    a.RichEditCisCzast.push_back("");
+    for (int i = 0; i <= n; ++i)
+        a.RichEditCisCzast.push_back(Staly(r.CisCzast[i], 4, 1));
+
+    a.LabelUk = "U  = " + Staly(Uk(model), 4, 3);
+    a.LabelI = "i = " + Staly(r.I, 4, 3);
+    a.LabelP = "p = " + Staly(r.P, 4, 1);
+    return a;
+}
+
+} // namespace murolab

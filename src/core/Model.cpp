@@ -1,0 +1,17 @@
+#include "core/Model.h"
+
+namespace murolab {
+
+void TWarunkiPracy::Resetuj() {
+    *this = TWarunkiPracy{};
+    TempZewn = kTempNieustalonaZewn;
+    TempWew = kTempNieustalonaWewn;
+}
+
+void TModelProjektu::Resetuj() {
+    LiczbaWarstw = 0;
+    Warstwy.Wyzeruj();
+    WarunkiPracy.Resetuj();
+}
+
+} // namespace murolab
