@@ -226,10 +226,11 @@ std::string TabelaTekstowa(const TModelProjektu& model, const TArkuszWynikow& a)
     const TWarunkiPracy& w = model.WarunkiPracy;
     const int n = model.LiczbaWarstw;
     std::string s;
-    s += "Warunki pracy: " + w.TypPrzegrody.Utf8() + "; " + w.StrefaKl.Utf8() + "; " + w.WarunkiWilg.Utf8() + "\n";
-    s += "  ti = " + Calkowita(w.TempWew) + " °C, φi = " + Calkowita(w.WilgotWewn) + " %, te = " +
-         Calkowita(w.TempZewn) + " °C, φe = " + Calkowita(w.WilgotZewn) + " %, Rsi = " + Ogolny(w.Rsi) +
-         ", Rse = " + Ogolny(w.Rse) + " m²·K/W\n\n";
+    s += "Warunki pracy: " + w.TypPrzegrody.Utf8() + "; " + w.StrefaKl.Utf8() + "; " + w.WarunkiWilg.Utf8() +
+         "\n";
+    s += "  ti = " + Calkowita(w.TempWew) + " °C, φi = " + Calkowita(w.WilgotWewn) +
+         " %, te = " + Calkowita(w.TempZewn) + " °C, φe = " + Calkowita(w.WilgotZewn) +
+         " %, Rsi = " + Ogolny(w.Rsi) + ", Rse = " + Ogolny(w.Rse) + " m²·K/W\n\n";
 
     // The first eight columns of the sheet share their rows: inner side, layers, outer side, sum.
     using W = TWyrownanie;
@@ -445,7 +446,8 @@ int UruchomWierszPolecen(const std::vector<std::string>& argumenty, std::ostream
     }
 
     ObliczPrzegrode(model);
-    const TArkuszWynikow arkusz = ArkuszWynikow(model, model.WarunkiPracy.TempWew, model.WarunkiPracy.TempZewn);
+    const TArkuszWynikow arkusz =
+        ArkuszWynikow(model, model.WarunkiPracy.TempWew, model.WarunkiPracy.TempZewn);
     if (o.Json)
         out << ObiektJson(model, arkusz);
     else

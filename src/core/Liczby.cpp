@@ -27,14 +27,15 @@ TPostacDziesietna Rozloz(double wartosc) {
     p.Ujemna = std::signbit(wartosc);
     // to_chars is locale-independent (printf follows LC_NUMERIC, which Qt sets from the machine).
     char bufor[64];
-    const auto wynik =
-        std::to_chars(bufor, bufor + sizeof bufor, std::fabs(wartosc), std::chars_format::scientific, kCyfryZnaczace - 1);
+    const auto wynik = std::to_chars(bufor, bufor + sizeof bufor, std::fabs(wartosc),
+                                     std::chars_format::scientific, kCyfryZnaczace - 1);
     const std::string_view tekst(bufor, static_cast<std::size_t>(wynik.ptr - bufor)); // "d.ddddde+XX"
     const auto e = tekst.find('e');
     p.Cyfry += tekst[0];
     p.Cyfry += tekst.substr(2, e - 2);
     int wykladnik = 0;
-    std::from_chars(tekst.data() + e + 1 + (tekst[e + 1] == '+' ? 1 : 0), tekst.data() + tekst.size(), wykladnik);
+    std::from_chars(tekst.data() + e + 1 + (tekst[e + 1] == '+' ? 1 : 0), tekst.data() + tekst.size(),
+                    wykladnik);
     p.Wykladnik = wykladnik + 1;
     return p;
 }
@@ -93,8 +94,9 @@ std::string Wykladnicza(const TPostacDziesietna& p) {
 }
 
 char CyfraNa(const TPostacDziesietna& p, int pozycja) {
-    return pozycja >= 0 && pozycja < static_cast<int>(p.Cyfry.size()) ? p.Cyfry[static_cast<std::size_t>(pozycja)]
-                                                                        : '0';
+    return pozycja >= 0 && pozycja < static_cast<int>(p.Cyfry.size())
+               ? p.Cyfry[static_cast<std::size_t>(pozycja)]
+               : '0';
 }
 
 std::string BladLiczby(std::string_view tekst) {
@@ -105,7 +107,9 @@ std::string BladCalkowitej(std::string_view tekst) {
     return "'" + std::string(tekst) + "' is not a valid integer value";
 }
 
-bool Cyfra(char c) { return c >= '0' && c <= '9'; }
+bool Cyfra(char c) {
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 
@@ -280,6 +284,8 @@ std::int32_t NaCalkowita(std::string_view tekst) {
     return wynik;
 }
 
-std::string Calkowita(std::int64_t wartosc) { return std::to_string(wartosc); }
+std::string Calkowita(std::int64_t wartosc) {
+    return std::to_string(wartosc);
+}
 
 } // namespace murolab

@@ -14,17 +14,19 @@ namespace murolab {
 namespace {
 
 constexpr double kStalaDyfuzji = 1500000; // the diffusion-resistance constant of the calculation
-constexpr int kNajnizszaTemp = -24;        // entry 0 of the saturation table
-constexpr int kNajwyzszaTemp = 30;         // entry 54
+constexpr int kNajnizszaTemp = -24;       // entry 0 of the saturation table
+constexpr int kNajwyzszaTemp = 30;        // entry 54
 constexpr int kKrokiPunktuRosy = (kNajwyzszaTemp - 0) * 10; // 0.1-degree steps from 0 to +30 degC
 
 struct TZamykaczPliku {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
 
-const char* kTekstKonsultacja = "(temp. wewn.< temp. zewn.) Wskazana konsultacja z Działem Technicznym Velmar.";
-const char* kTekstKondensacja = "UWAGA -Dla zadanych warunków brzegowych występuje kondensacja pary wodnej na "
-                                "wewnętrznej powierzchni.";
+const char* kTekstKonsultacja =
+    "(temp. wewn.< temp. zewn.) Wskazana konsultacja z Działem Technicznym Velmar.";
+const char* kTekstKondensacja =
+    "UWAGA -Dla zadanych warunków brzegowych występuje kondensacja pary wodnej na "
+    "wewnętrznej powierzchni.";
 const char* kTekstBrakKondensacji = "Dla zadanych warunków brzegowych kondensacja pary        wodnej  na "
                                     "wewnętrznej powierzchni nie występuje.";
 

@@ -4,7 +4,9 @@ namespace murolab {
 
 namespace {
 // Written so that NaN fails as well.
-bool WGranicach(double x, double od, double do_) { return x >= od && x <= do_; }
+bool WGranicach(double x, double od, double do_) {
+    return x >= od && x <= do_;
+}
 } // namespace
 
 std::optional<std::string> BladWarstwy(double lambda, double mi, double grubosc) {

@@ -108,14 +108,14 @@ TRekordProjektu KodujRekord(const TModelProjektu& model) {
 
 std::variant<TZawartoscProjektu, std::string> DekodujRekord(std::span<const std::uint8_t> bajty) {
     if (bajty.size() < kRozmiarRekordu)
-        return "Plik nie jest plikiem projektu: ma " + std::to_string(bajty.size()) + " bajtów, a plik projektu ma " +
-               std::to_string(kRozmiarRekordu) + ".";
+        return "Plik nie jest plikiem projektu: ma " + std::to_string(bajty.size()) +
+               " bajtów, a plik projektu ma " + std::to_string(kRozmiarRekordu) + ".";
     const std::uint8_t* p = bajty.data();
 
     const std::int32_t liczba = CzytajI32(p + kLiczbaWarstw);
     if (liczba < 0 || liczba > kLiczbaSlotow)
-        return "Plik projektu jest uszkodzony: liczba warstw " + std::to_string(liczba) + " (dozwolone od 0 do " +
-               std::to_string(kLiczbaSlotow) + ").";
+        return "Plik projektu jest uszkodzony: liczba warstw " + std::to_string(liczba) +
+               " (dozwolone od 0 do " + std::to_string(kLiczbaSlotow) + ").";
 
     std::string blad;
     auto liczbaF64 = [&](std::size_t przesuniecie, const std::string& pole) {
@@ -224,7 +224,8 @@ std::string ZapiszPlikProjektu(const std::string& sciezka, const TRekordProjektu
 
     // Make the rename itself durable; a failure here no longer endangers either copy.
     const auto ukosnik = sciezka.rfind('/');
-    const std::string katalog = ukosnik == std::string::npos ? "." : (ukosnik == 0 ? "/" : sciezka.substr(0, ukosnik));
+    const std::string katalog =
+        ukosnik == std::string::npos ? "." : (ukosnik == 0 ? "/" : sciezka.substr(0, ukosnik));
     const int fdKatalogu = ::open(katalog.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fdKatalogu >= 0) {
         ::fsync(fdKatalogu);

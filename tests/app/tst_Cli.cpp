@@ -1,0 +1,237 @@
+// The command-line calculation: exit statuses, messages, the text table and the JSON object's keys.
+#include "Json.h"
+#include "Pomoc.h"
+
+#include <gtest/gtest.h>
+
+using namespace murolab;
+using namespace test;
+
+namespace {
+
+TModelProjektu Sciana() {
+    TModelProjektu m;
+    m.Resetuj();
+    auto dodaj = [&](const char* nazwa, double d, double l, double mi) {
+        TWarstwa& w = m.Warstwy[++m.LiczbaWarstw];
+        w.Nazwa.UstawUtf8(nazwa);
+        w.Grubosc = d;
+        w.Lambda = l;
+        w.Mi = mi;
+    };
+    dodaj("Tynk \"gładki\" \\ wapienny", 0.015, 0.82, 10);
+    dodaj("Cegła pełna", 0.25, 0.77, 10);
+    dodaj("Styropian", 0.12, 0.04, 60);
+    TWarunkiPracy& w = m.WarunkiPracy;
+    w.TempWew = 20;
+    w.TempZewn = -20;
+    w.WilgotWewn = 55;
+    w.WilgotZewn = 85;
+    w.Rsi = 0.13;
+    w.Rse = 0.04;
+    w.TypPrzegrody.UstawUtf8("Ściana zewnętrzna");
+    w.StrefaKl.UstawUtf8("Strefa III");
+    w.WarunkiWilg.UstawUtf8("Warunki średniowilgotne");
+    w.DeltaUk = 0.05;
+    return m;
+}
+
+TEST(WierszPolecen, PrzykladowyProjektDajeTabeleIWerdykt) {
+    const auto u = Uruchom({"--oblicz", MUROLAB_KATALOG_DANYCH "/przyklad.pro"});
+    EXPECT_EQ(u.Kod, 0) << u.Bledy;
+    EXPECT_EQ(u.Bledy, "") << "the example has a thermal-bridge addition: no reminder";
+    for (const char* fragment : {"Tynk cementowo-wapienny", "Mur z cegły ceramicznej pełnej",
+                                 "Styropian EPS 040", "Tynk cienkowarstwowy", "Wewnętrzna strona przegrody",
+                                 "suma:", "U  = ", "i = ", "p = ", "Strefa III",
+                                 "Dla zadanych warunków brzegowych kondensacja pary        wodnej  na "
+                                 "wewnętrznej powierzchni nie występuje."}) {
+        EXPECT_NE(u.Wyjscie.find(fragment), std::string::npos) << fragment;
+    }
+}
+
+TEST(WierszPolecen, TabelaMaWyrownaneKolumny) {
+    TKatalogTymczasowy k("murolab_cli_tabela");
+    const auto u = Uruchom({"--oblicz", k.Projekt("sciana.pro", Sciana())});
+    ASSERT_EQ(u.Kod, 0) << u.Bledy;
+    // In the profile table every value line ends in the same column as its header line.
+    std::istringstream linie(u.Wyjscie);
+    std::string l;
+    std::vector<std::size_t> dlugosci;
+    bool wProfilu = false;
+    while (std::getline(linie, l)) {
+        if (l.rfind("Punkt", 0) == 0)
+            wProfilu = true;
+        else if (l.empty())
+            wProfilu = false;
+        if (wProfilu && l.find("powietrze") == std::string::npos && l.rfind("─", 0) != 0)
+            dlugosci.push_back(LiczbaZnakow(l));
+    }
+    ASSERT_EQ(dlugosci.size(), 1u + 4u) << "header and the four planes of three layers";
+    for (std::size_t d : dlugosci)
+        EXPECT_EQ(d, dlugosci.front());
+}
+
+TEST(WierszPolecen, JsonMaDokladnieUzgodnioneKlucze) {
+    TKatalogTymczasowy k("murolab_cli_json");
+    const TModelProjektu m = Sciana();
+    const auto u = Uruchom({"--oblicz", k.Projekt("sciana.pro", m), "--json"});
+    ASSERT_EQ(u.Kod, 0) << u.Bledy;
+    const TJson j = CzytajJson(u.Wyjscie);
+    EXPECT_EQ(j.Klucze(), (std::vector<std::string>{"LiczbaWarstw",
+                                                    "Warstwy",
+                                                    "WarunkiPracy",
+                                                    "R",
+                                                    "SumaR",
+                                                    "NarastR",
+                                                    "U0",
+                                                    "DeltaUg",
+                                                    "DeltaUf",
+                                                    "Uk",
+                                                    "Temp",
+                                                    "SumaGrubosc",
+                                                    "NarastGrubosc",
+                                                    "Delta",
+                                                    "SumaDelta",
+                                                    "NarastDelta",
+                                                    "CisCzastWewn",
+                                                    "CisCzastZewn",
+                                                    "P",
+                                                    "CisCzast",
+                                                    "CisNasy",
+                                                    "I",
+                                                    "Ts",
+                                                    "Arkusz"}));
+    EXPECT_EQ(
+        j["WarunkiPracy"].Klucze(),
+        (std::vector<std::string>{"TempZewn", "TempWew", "WilgotZewn", "WilgotWewn", "Rsi", "Rse",
+                                  "TypPrzegrody", "StrefaKl", "WarunkiWilg", "NrNieszczelnosci", "DeltaU",
+                                  "LambdaF", "Alfa", "LiczbaF", "PoleF", "DeltaUk", "MostekWlasny"}));
+    EXPECT_EQ(j["Arkusz"].Klucze(),
+              (std::vector<std::string>{"RichEditNr", "RichEditMaterial", "RichEditLambda", "RichEditMi",
+                                        "RichEditGrubosc", "RichEditR", "RichEditDelta", "RichEditSpadek",
+                                        "RichEditTemp", "RichEditCisNasy", "RichEditCisCzast", "LabelUk",
+                                        "LabelI", "LabelP", "LabeLKomunikat"}));
+    ASSERT_EQ(j["Warstwy"].Elementy.size(), 3u);
+    EXPECT_EQ(j["Warstwy"][0].Klucze(), (std::vector<std::string>{"Nazwa", "Grubosc", "Lambda", "Mi"}));
+    EXPECT_EQ(j["Warstwy"][0]["Nazwa"].Tekst, "Tynk \"gładki\" \\ wapienny") << "escaped and read back";
+    EXPECT_EQ(j["Warstwy"][1]["Grubosc"].Liczba, 0.25);
+    EXPECT_EQ(j["WarunkiPracy"]["TypPrzegrody"].Tekst, "Ściana zewnętrzna");
+    EXPECT_EQ(j["WarunkiPracy"]["TempZewn"].Liczba, -20);
+    EXPECT_EQ(j["WarunkiPracy"]["DeltaUk"].Liczba, 0.05);
+    // Sizes by layers (3), planes (0..3) and points (0..5).
+    EXPECT_EQ(j["R"].Elementy.size(), 3u);
+    EXPECT_EQ(j["NarastR"].Elementy.size(), 4u);
+    EXPECT_EQ(j["Temp"].Elementy.size(), 6u);
+    EXPECT_EQ(j["NarastGrubosc"].Elementy.size(), 3u);
+    EXPECT_EQ(j["Delta"].Elementy.size(), 3u);
+    EXPECT_EQ(j["NarastDelta"].Elementy.size(), 3u);
+    EXPECT_EQ(j["CisCzast"].Elementy.size(), 4u);
+    EXPECT_EQ(j["CisNasy"].Elementy.size(), 6u);
+    EXPECT_EQ(j["Arkusz"]["RichEditMaterial"].Teksty().size(), 6u);
+    EXPECT_EQ(j["Arkusz"]["LabeLKomunikat"].Tekst.rfind("Dla zadanych", 0), 0u);
+    // Every number reads back as the very double computed.
+    EXPECT_EQ(j["Delta"][1].Liczba, 1500000 * 0.25 * 10);
+    EXPECT_EQ(j["R"][1].Liczba, 0.25 / 0.77);
+}
+
+struct TPrzypadekKodu {
+    const char* Nazwa;
+    void (*Zmien)(TModelProjektu&);
+    int Kod;
+    const char* Komunikat;
+};
+
+TEST(WierszPolecen, SprawdzeniaKonczaSieKodem1) {
+    const TPrzypadekKodu przypadki[] = {
+        {"brak warstw", [](TModelProjektu& m) { m.LiczbaWarstw = 0; }, 1, "Nie wprowadzono warstw !!"},
+        {"lambda warstwy 2", [](TModelProjektu& m) { m.Warstwy[2].Lambda = 0.005; }, 1,
+         "Warstwa 2 („Cegła pełna”): Podana wartość wspł. przwodzenia ciepła jest niepoprawna."},
+        {"grubosc warstwy 1 przed lambda warstwy 2",
+         [](TModelProjektu& m) {
+             m.Warstwy[1].Grubosc = 12;
+             m.Warstwy[2].Lambda = 0.005;
+         },
+         1, "Podana grubość warstwy jest niepoprawna."},
+        {"mi 10000000", [](TModelProjektu& m) { m.Warstwy[3].Mi = 10000000; }, 1, "wspł. oporu dyfuzji"},
+        {"warunki po resecie",
+         [](TModelProjektu& m) {
+             const auto warstwy = m.Warstwy;
+             const int n = m.LiczbaWarstw;
+             m.Resetuj();
+             m.Warstwy = warstwy;
+             m.LiczbaWarstw = n;
+         },
+         1, "Nie określono warunków pracy !!"},
+        {"brak poprawek to tylko ostrzezenie", [](TModelProjektu& m) { m.WarunkiPracy.DeltaUk = 0; }, 0,
+         "Ostrzeżenie: W obliczeniach nie uwzględniono wpływu mostków cieplnych !"},
+        {"mi 9999999 przechodzi", [](TModelProjektu& m) { m.Warstwy[3].Mi = 9999999; }, 0, ""},
+        {"jedenascie warstw z pliku",
+         [](TModelProjektu& m) {
+             for (int k = 4; k <= 11; ++k) {
+                 m.Warstwy[k] = m.Warstwy[1];
+             }
+             m.LiczbaWarstw = 11;
+         },
+         0, ""},
+    };
+    TKatalogTymczasowy k("murolab_cli_kody");
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.Nazwa);
+        TModelProjektu m = Sciana();
+        p.Zmien(m);
+        for (bool json : {false, true}) {
+            std::vector<std::string> argumenty{"--oblicz", k.Projekt("p.pro", m)};
+            if (json)
+                argumenty.push_back("--json");
+            const auto u = Uruchom(argumenty);
+            EXPECT_EQ(u.Kod, p.Kod) << u.Bledy;
+            EXPECT_NE(u.Bledy.find(p.Komunikat), std::string::npos) << u.Bledy;
+            if (p.Kod != 0) {
+                EXPECT_EQ(u.Wyjscie, "") << "nothing computed, nothing printed";
+            } else if (json) {
+                EXPECT_NO_THROW(CzytajJson(u.Wyjscie))
+                    << "warnings go to the error stream, not into the JSON";
+            }
+        }
+    }
+}
+
+TEST(WierszPolecen, ZlyPlikIZleWywolanieKonczaSieKodem2) {
+    TKatalogTymczasowy k("murolab_cli_pliki");
+    const std::string krotki = k.Plik("krotki.pro");
+    std::ofstream(krotki, std::ios::binary) << std::string(1000, '\0');
+    TModelProjektu zaDuzo = Sciana();
+    zaDuzo.LiczbaWarstw = 16;
+    const std::string pietnascie = k.Projekt("16.pro", zaDuzo);
+    struct {
+        const char* Nazwa;
+        std::vector<std::string> Argumenty;
+        const char* Komunikat;
+    } const przypadki[] = {
+        {"brak pliku", {"--oblicz", k.Plik("brak.pro")}, "brak.pro"},
+        {"krotki plik", {"--oblicz", krotki}, "1000 bajtów"},
+        {"liczba warstw 16", {"--oblicz", pietnascie}, "liczba warstw 16"},
+        {"brak nazwy pliku", {"--oblicz"}, "Po --oblicz brakuje nazwy pliku"},
+        {"nieznana opcja", {"--oblicz", krotki, "--xml"}, "Nieznana opcja: --xml"},
+        {"bez --oblicz", {"--json"}, "Brak opcji --oblicz"},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.Nazwa);
+        const auto u = Uruchom(p.Argumenty);
+        EXPECT_EQ(u.Kod, 2);
+        EXPECT_NE(u.Bledy.find(p.Komunikat), std::string::npos) << u.Bledy;
+        EXPECT_EQ(u.Wyjscie, "");
+    }
+}
+
+TEST(WierszPolecen, OpcjeWKazdejKolejnosci) {
+    const auto a = CzytajOpcje({"--json", "--oblicz", "x.pro"});
+    ASSERT_TRUE(std::holds_alternative<TOpcjeWiersza>(a));
+    EXPECT_TRUE(std::get<TOpcjeWiersza>(a).Json);
+    EXPECT_EQ(std::get<TOpcjeWiersza>(a).PlikProjektu, "x.pro");
+    EXPECT_TRUE(CzyWierszPolecen({"--json", "--oblicz", "x.pro"}));
+    EXPECT_FALSE(CzyWierszPolecen({}));
+    EXPECT_FALSE(CzyWierszPolecen({"plik.pro"}));
+}
+
+} // namespace

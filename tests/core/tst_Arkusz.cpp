@@ -1,0 +1,151 @@
+// The texts of the results sheet, line by line, for the worked examples (expected texts written
+// from the published values and the notations, not produced by the code).
+#include "core/Arkusz.h"
+
+#include <gtest/gtest.h>
+
+using namespace murolab;
+using Linie = std::vector<std::string>;
+
+namespace {
+
+TTablicaNasycenia TablicaZPliku() {
+    TTablicaNasycenia t{};
+    EXPECT_FALSE(WczytajTabliceNasycenia(MUROLAB_DANE_ZRODLOWE "/ula.dat", t).has_value());
+    return t;
+}
+
+void DodajWarstwe(TModelProjektu& m, const char* nazwa, double d, double lambda, double mi) {
+    TWarstwa& w = m.Warstwy[++m.LiczbaWarstw];
+    w.Nazwa.UstawUtf8(nazwa);
+    w.Grubosc = d;
+    w.Lambda = lambda;
+    w.Mi = mi;
+}
+
+TModelProjektu Model(int ti, int fi, int te, int fe) {
+    TModelProjektu m;
+    m.TablicaNasycenia = TablicaZPliku();
+    m.WarunkiPracy.TempWew = ti;
+    m.WarunkiPracy.WilgotWewn = fi;
+    m.WarunkiPracy.TempZewn = te;
+    m.WarunkiPracy.WilgotZewn = fe;
+    m.WarunkiPracy.Rsi = 0.13;
+    m.WarunkiPracy.Rse = 0.04;
+    return m;
+}
+
+const char* kWew = "      Wewnętrzna strona przegrody";
+const char* kZew = "      Zewnętrzna strona przegrody";
+
+TEST(Arkusz, PrzykladTrzechWarstw) {
+    TModelProjektu m = Model(20, 55, -20, 85);
+    DodajWarstwe(m, "Beton", 0.12, 0.77, 70);
+    DodajWarstwe(m, "Wełna mineralna", 0.10, 0.04, 1);
+    DodajWarstwe(m, "Tynk", 0.02, 0.82, 10);
+    m.WarunkiPracy.NrNieszczelnosci = 2;
+    m.WarunkiPracy.DeltaU = 0.01;
+    m.WarunkiPracy.Alfa = 6;
+    m.WarunkiPracy.LambdaF = 50;
+    m.WarunkiPracy.LiczbaF = 4;
+    m.WarunkiPracy.PoleF = 0.000013;
+    m.WarunkiPracy.DeltaUk = 0.05;
+    ObliczPrzegrode(m);
+    const TArkuszWynikow a = ArkuszWynikow(m, 20, -20);
+
+    EXPECT_EQ(a.RichEditNr, (Linie{"", "1", "2", "3"}));
+    EXPECT_EQ(a.RichEditMaterial, (Linie{kWew, "Beton", "Wełna mineralna", "Tynk", kZew, "suma:"}));
+    EXPECT_EQ(a.RichEditLambda, (Linie{"", "0,7700", "0,0400", "0,8200"}));
+    EXPECT_EQ(a.RichEditMi, (Linie{"", "70", "1", "10", ""}));
+    EXPECT_EQ(a.RichEditGrubosc, (Linie{"", "0,1200", "0,1000", "0,0200", "", "0,2400"}));
+    // R: 0.155844, 2.5, 0.024390; the sum 0.13 + 0.04 + 2.680234 = 2.850234.
+    EXPECT_EQ(a.RichEditR, (Linie{"0,13", "0,1558", "2,5000", "0,0244", "0,04", "2,8500"}));
+    EXPECT_EQ(a.RichEditDelta, (Linie{"", "12600000", "150000", "300000", "", "13050000"}));
+    // Temp = 20, 18.1756, 15.9885, -19.0964, -19.4386, -20.
+    EXPECT_EQ(a.RichEditTemp, (Linie{"20,0", "18,2", "16,0", "-19,1", "-19,4", "-20,0"}));
+    EXPECT_EQ(a.RichEditSpadek, (Linie{"1,8", "2,2", "35,1", "0,3", "0,6"}));
+    EXPECT_EQ(a.RichEditCisNasy.size(), 6u);
+    EXPECT_EQ(a.RichEditCisNasy.front(), "2337,0");
+    EXPECT_EQ(a.RichEditCisNasy.back(), "103,0");
+    EXPECT_EQ(a.RichEditCisCzast.size(), 5u);
+    EXPECT_EQ(a.RichEditCisCzast[0], "");
+    EXPECT_EQ(a.RichEditCisCzast[1], "1285,0") << "1285.35 keeps four significant digits";
+    EXPECT_EQ(a.RichEditCisCzast[4], "87,6") << "85 % of 103 Pa = 87.55";
+    EXPECT_EQ(a.LabelUk, "U  = 0,425");
+    EXPECT_EQ(a.LabelP, "p = 1198,0") << "1285.35 - 87.55 = 1197.8";
+}
+
+TEST(Arkusz, PrzykladDyfuzjiJednejWarstwy) {
+    TModelProjektu m = Model(20, 55, -5, 85);
+    DodajWarstwe(m, "Mur", 0.24, 0.77, 10);
+    ObliczPrzegrode(m);
+    const TArkuszWynikow a = ArkuszWynikow(m, 20, -5);
+    // One layer: four lines of names, three drops, four temperatures and pressures, 1 + 2 partial.
+    EXPECT_EQ(a.RichEditMaterial, (Linie{kWew, "Mur", kZew, "suma:"}));
+    EXPECT_EQ(a.RichEditSpadek.size(), 3u);
+    EXPECT_EQ(a.RichEditTemp.size(), 4u);
+    EXPECT_EQ(a.RichEditCisNasy.size(), 4u);
+    // U0 = 1 / 0.481688 = 2.076033; surface 20 - 25 * 2.076033 * 0.13 = 13.25; outer -2.92.
+    EXPECT_EQ(a.RichEditTemp, (Linie{"20,0", "13,3", "-2,9", "-5,0"}));
+    EXPECT_EQ(a.RichEditCisNasy.front(), "2337,0");
+    EXPECT_EQ(a.RichEditCisNasy.back(), "401,0");
+    EXPECT_EQ(a.RichEditCisCzast, (Linie{"", "1285,0", "340,9"})) << "340.85 rounds half away from zero";
+    EXPECT_EQ(a.RichEditDelta, (Linie{"", "3600000", "", "3600000"}));
+    EXPECT_EQ(a.LabelP, "p = 944,5");
+    EXPECT_EQ(a.LabelI, "i = 0,262");
+    EXPECT_EQ(a.LabelUk, "U  = 2,076");
+    EXPECT_EQ(a.RichEditR.front(), "0,13") << "Rsi in the general notation beside four-decimal layers";
+    EXPECT_EQ(a.RichEditR[1], "0,3117");
+}
+
+TEST(Arkusz, WerdyktIKryterium) {
+    TModelProjektu m = Model(20, 55, -20, 85);
+    DodajWarstwe(m, "Cienka blacha", 0.001, 50, 9999999);
+    ObliczPrzegrode(m);
+    // A single metal sheet: the inner surface is far below the dew point.
+    TArkuszWynikow a = ArkuszWynikow(m, 20, -20);
+    EXPECT_EQ(a.LabeLKomunikat, "UWAGA -Dla zadanych warunków brzegowych występuje kondensacja pary wodnej "
+                                "na wewnętrznej powierzchni.");
+    EXPECT_TRUE(a.KomunikatCzerwony);
+    EXPECT_TRUE(a.PokazKryterium);
+
+    TModelProjektu cieplo = Model(20, 55, -20, 85);
+    DodajWarstwe(cieplo, "Styropian", 0.2, 0.04, 60);
+    ObliczPrzegrode(cieplo);
+    a = ArkuszWynikow(cieplo, 20, -20);
+    EXPECT_EQ(a.LabeLKomunikat,
+              "Dla zadanych warunków brzegowych kondensacja pary        wodnej  na wewnętrznej "
+              "powierzchni nie występuje.");
+    EXPECT_FALSE(a.KomunikatCzerwony);
+    EXPECT_FALSE(a.PokazKryterium);
+
+    a = ArkuszWynikow(cieplo, 20, 20);
+    EXPECT_EQ(a.LabeLKomunikat,
+              "(temp. wewn.< temp. zewn.) Wskazana konsultacja z Działem Technicznym Velmar.");
+    EXPECT_TRUE(a.KomunikatCzerwony);
+    EXPECT_FALSE(a.PokazKryterium);
+}
+
+TEST(Arkusz, RowneTemperaturyDajaZeroweSpadki) {
+    TModelProjektu m = Model(15, 70, 15, 70);
+    DodajWarstwe(m, "A", 0.2, 0.5, 10);
+    DodajWarstwe(m, "B", 0.05, 0.04, 60);
+    ObliczPrzegrode(m);
+    const TArkuszWynikow a = ArkuszWynikow(m, 15, 15);
+    EXPECT_EQ(a.RichEditSpadek, (Linie{"0,0", "0,0", "0,0", "0,0"}));
+    EXPECT_EQ(a.LabelI, "i = 0,000");
+    EXPECT_EQ(a.LabelP, "p = 0,0");
+}
+
+TEST(Arkusz, PustyMaTekstyPoczatkowe) {
+    const TArkuszWynikow a = ArkuszPusty();
+    EXPECT_EQ(a.LabelUk, "U  = 0,000");
+    EXPECT_EQ(a.LabelI, "i = 0,000");
+    EXPECT_EQ(a.LabelP, "p = 0000,0");
+    EXPECT_TRUE(a.LabeLKomunikat.empty());
+    EXPECT_FALSE(a.PokazKryterium);
+    EXPECT_TRUE(a.RichEditNr.empty());
+    EXPECT_TRUE(a.RichEditCisCzast.empty());
+}
+
+} // namespace

@@ -1,0 +1,145 @@
+// Reading and the atomic save of project files: a failed save never costs the old file.
+#include "files/RekordProjektu.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace murolab;
+namespace fs = std::filesystem;
+
+namespace {
+
+class ZapisPliku : public ::testing::Test {
+protected:
+    void SetUp() override {
+        katalog_ =
+            fs::temp_directory_path() / ("murolab_zapis_" + std::to_string(::getpid()) + "_" +
+                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(katalog_);
+        fs::create_directories(katalog_);
+    }
+    void TearDown() override { fs::remove_all(katalog_); }
+
+    std::string Sciezka(const std::string& nazwa) const { return (katalog_ / nazwa).string(); }
+
+    static std::string Zawartosc(const std::string& sciezka) {
+        std::ifstream f(sciezka, std::ios::binary);
+        return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+    }
+    static void Zapisz(const std::string& sciezka, const std::string& tresc) {
+        std::ofstream(sciezka, std::ios::binary) << tresc;
+    }
+    // Every file left in the directory, so that a forgotten temporary file is seen.
+    std::vector<std::string> Pliki() const {
+        std::vector<std::string> nazwy;
+        for (const auto& e : fs::directory_iterator(katalog_))
+            nazwy.push_back(e.path().filename().string());
+        std::sort(nazwy.begin(), nazwy.end());
+        return nazwy;
+    }
+
+    static TRekordProjektu Rekord() {
+        TModelProjektu m;
+        m.Resetuj();
+        m.LiczbaWarstw = 1;
+        m.Warstwy[1].Nazwa.UstawUtf8("Cegła");
+        m.Warstwy[1].Grubosc = 0.25;
+        m.Warstwy[1].Lambda = 0.77;
+        m.Warstwy[1].Mi = 10;
+        return KodujRekord(m);
+    }
+
+    fs::path katalog_;
+};
+
+TEST_F(ZapisPliku, ZapisujeRekordIWczytujeGoZPowrotem) {
+    const std::string plik = Sciezka("sciana.pro");
+    ASSERT_EQ(ZapiszPlikProjektu(plik, Rekord()), "");
+    EXPECT_EQ(fs::file_size(plik), 1296u);
+    EXPECT_EQ(Pliki(), std::vector<std::string>{"sciana.pro"});
+    const auto z = CzytajPlikProjektu(plik);
+    ASSERT_TRUE(std::holds_alternative<TZawartoscProjektu>(z));
+    EXPECT_EQ(std::get<TZawartoscProjektu>(z).Warstwy[1].Nazwa.Utf8(), "Cegła");
+}
+
+TEST_F(ZapisPliku, ZastepujeIstniejacyPlik) {
+    const std::string plik = Sciezka("sciana.pro");
+    Zapisz(plik, std::string(5000, 'S'));
+    ASSERT_EQ(ZapiszPlikProjektu(plik, Rekord()), "");
+    const TRekordProjektu r = Rekord();
+    EXPECT_EQ(Zawartosc(plik), std::string(r.begin(), r.end()));
+    EXPECT_EQ(Pliki(), std::vector<std::string>{"sciana.pro"});
+}
+
+TEST_F(ZapisPliku, PrzekroczonyRozmiarPlikuZostawiaStaryPlik) {
+    // A child process whose files may not grow past 1000 bytes: the write of the record fails half
+    // way (SIGXFSZ ignored, so write() reports EFBIG), as on a full disk. This works as root too.
+    const std::string plik = Sciezka("sciana.pro");
+    const std::string stary = "stara zawartość, której nie wolno stracić";
+    Zapisz(plik, stary);
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{1000, 1000};
+        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            ::_exit(3);
+        const std::string blad = ZapiszPlikProjektu(plik, Rekord());
+        const bool opisany = blad.find("sciana.pro") != std::string::npos &&
+                             blad.find("dopuszczalny rozmiar") != std::string::npos;
+        ::_exit(blad.empty() ? 1 : (opisany ? 0 : 2));
+    }
+    int stan = 0;
+    ASSERT_EQ(::waitpid(pid, &stan, 0), pid);
+    ASSERT_TRUE(WIFEXITED(stan));
+    EXPECT_EQ(WEXITSTATUS(stan), 0) << "1: reported success, 2: message without the file or the cause";
+    EXPECT_EQ(Zawartosc(plik), stary);
+    EXPECT_EQ(Pliki(), std::vector<std::string>{"sciana.pro"}) << "the temporary file is removed";
+}
+
+TEST_F(ZapisPliku, NieistniejacyKatalogToKomunikat) {
+    const std::string plik = Sciezka("brak/sciana.pro");
+    const std::string blad = ZapiszPlikProjektu(plik, Rekord());
+    EXPECT_NE(blad.find("nie ma takiego pliku"), std::string::npos) << blad;
+    EXPECT_FALSE(fs::exists(plik));
+}
+
+TEST_F(ZapisPliku, KatalogNaMiejscuPlikuZostajeNietkniety) {
+    const std::string plik = Sciezka("projekt.pro");
+    fs::create_directory(plik);
+    Zapisz(plik + "/w_srodku", "x");
+    EXPECT_NE(ZapiszPlikProjektu(plik, Rekord()), "");
+    EXPECT_TRUE(fs::is_directory(plik));
+    EXPECT_EQ(Zawartosc(plik + "/w_srodku"), "x");
+    EXPECT_EQ(Pliki(), std::vector<std::string>{"projekt.pro"});
+}
+
+TEST_F(ZapisPliku, OdczytBrakujacegoKatalogowegoIKrotkiegoPliku) {
+    const std::string krotki = Sciezka("krotki.pro");
+    Zapisz(krotki, std::string(100, '\0'));
+    struct {
+        const char* Nazwa;
+        std::string Sciezka;
+        const char* Fragment;
+    } const przypadki[] = {
+        {"brak pliku", Sciezka("nie_ma.pro"), "Nie można otworzyć"},
+        {"katalog", katalog_.string(), "katalog"},
+        {"100 bajtow", krotki, "100 bajtów"},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.Nazwa);
+        const auto wynik = CzytajPlikProjektu(p.Sciezka);
+        ASSERT_TRUE(std::holds_alternative<std::string>(wynik));
+        const std::string& blad = std::get<std::string>(wynik);
+        EXPECT_NE(blad.find(p.Fragment), std::string::npos) << blad;
+        EXPECT_NE(blad.find(p.Sciezka), std::string::npos) << "names the file: " << blad;
+    }
+}
+
+} // namespace
