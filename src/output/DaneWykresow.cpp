@@ -86,12 +86,12 @@ TDaneWykresuTemperatur DaneWykresuTemperatur(const TModelProjektu& model, bool c
     const double L = w.SumaGrubosc;
     TDaneWykresuTemperatur d;
 
-    // From the colder air - 3 to the warmer air + 3. The warmer side is the one the sheet's fields
-    // name, the values are the model's; when the two disagree (a field changed without
-    // "Wprowadź") the ends are put in order rather than giving the axis an inverted range.
-    const double a = cieplejWewnatrz ? wp.TempZewn - 3.0 : wp.TempWew - 3.0;
-    const double b = cieplejWewnatrz ? wp.TempWew + 3.0 : wp.TempZewn + 3.0;
-    d.OsY = {std::min(a, b), std::max(a, b)};
+    // From the colder air - 3 to the warmer air + 3. When the sheet's fields and the model disagree
+    // about the warmer side (a field changed without "Wprowadź") the axis still spans both air
+    // temperatures of the model instead of taking an inverted or a too short range.
+    const double ti = wp.TempWew;
+    const double te = wp.TempZewn;
+    d.OsY = {std::min(ti, te) - 3, std::max(ti, te) + 3};
 
     if (cieplejWewnatrz)
         d.PunktRosy.push_back({0, w.Ts});

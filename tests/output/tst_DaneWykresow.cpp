@@ -194,7 +194,7 @@ TEST(Podzialka, KrokIMiejsca) {
         int Miejsc;
     } const przypadki[] = {
         {0.418, 10, 0.05, 2}, {2387, 7, 500, 0}, {31, 7, 5, 0}, {6, 7, 1, 0},
-        {0.021, 10, 0.002, 3}, {0.22, 10, 0.02, 2}, {100, 10, 10, 0},
+        {0.021, 10, 0.005, 3}, {0.02, 10, 0.002, 3}, {0.22, 10, 0.05, 2}, {100, 10, 10, 0},
     };
     for (const auto& p : przypadki) {
         SCOPED_TRACE(p.Rozpietosc);
