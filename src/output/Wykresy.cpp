@@ -150,12 +150,12 @@ public:
         return u;
     }
 
-    // Room above the plot: the title is Qt's own, so only the legend and the caption row.
+    // Room above the plot: the title, the legend and the caption row.
     qreal PotrzebnaWysokosc(qreal szerokosc) const {
         const TUklad u = UlozLegende(szerokosc - 40);
         const qreal legenda = u.Wiersze.isEmpty() ? 0 : u.Wiersze.size() * u.WysokoscWiersza + 6;
         const qreal opisy = QFontMetricsF(CzcionkaOpisow()).height() + 6;
-        return legenda + opisy;
+        return WysokoscTytulu() + legenda + opisy;
     }
 
     void paint(QPainter* p, const QStyleOptionGraphicsItem*, QWidget*) override {
@@ -174,14 +174,18 @@ public:
     }
 
 private:
+    // Left-aligned, at the top of the room kept above the plot (Qt Charts only centres titles).
     void RysujTytul(QPainter* p) {
         QChart* c = w_->Wykres;
         const QRectF legenda = c->legend()->geometry();
-        p->setFont(c->titleFont());
+        p->setFont(w_->czcionkaTytulu_);
         p->setPen(w_->Wersja() == TWykres::TWersja::Ekran ? kGranat : QColor(Qt::black));
-        const QRectF r(c->margins().left() + 4, c->margins().top(), c->size().width(),
-                       std::max<qreal>(legenda.top() - c->margins().top(), QFontMetricsF(c->titleFont()).height()));
-        p->drawText(r, Qt::AlignLeft | Qt::AlignVCenter, c->title());
+        const QRectF r(c->margins().left() + 4, legenda.top(), c->size().width(), WysokoscTytulu());
+        p->drawText(r, Qt::AlignLeft | Qt::AlignVCenter, w_->tytul_);
+    }
+
+    qreal WysokoscTytulu() const {
+        return w_->tytul_.isEmpty() ? 0 : QFontMetricsF(w_->czcionkaTytulu_).height() + 4;
     }
 
     void RysujLegende(QPainter* p) {
@@ -198,7 +202,7 @@ private:
                 s += u.Szerokosci[i];
             szerokosc = std::max(szerokosc, s);
         }
-        const QRectF ramka(c->size().width() / 2 - szerokosc / 2, legenda.top() + 2, szerokosc,
+        const QRectF ramka(c->size().width() / 2 - szerokosc / 2, legenda.top() + WysokoscTytulu() + 2, szerokosc,
                            u.Wiersze.size() * u.WysokoscWiersza);
         if (w_->cienLegendy_.isValid())
             p->fillRect(ramka.translated(2, 2), w_->cienLegendy_);
@@ -327,7 +331,6 @@ TWykres::TWykres(TWersja wersja, QWidget* rodzic) : QChartView(rodzic), wersja_(
     Wykres->setPlotAreaBackgroundVisible(true);
     Wykres->setPlotAreaBackgroundBrush(Qt::white);
     Wykres->setPlotAreaBackgroundPen(QPen(Qt::black, 1));
-    Wykres->setTitleBrush(Qt::transparent); // the overlay draws it left-aligned in Qt's room
     Wykres->legend()->setAlignment(Qt::AlignTop);
     Wykres->legend()->setBackgroundVisible(false);
     Wykres->legend()->setVisible(true);
@@ -353,9 +356,7 @@ TWykres::TWykres(TWersja wersja, QWidget* rodzic) : QChartView(rodzic), wersja_(
     OsPrawa->setLabelsVisible(false);
     OsPrawa->setLineVisible(false);
     OsPrawa->setGridLineVisible(false);
-    OsDolna->setRange(0, 1);
-    OsDolna->setTickInterval(0.1);
-    OsDolna->setLabelFormat(QStringLiteral("%.1f"));
+    UstawOsX({0, 1});
 
     tlo_ = new TTloWykresu(Wykres);
     opisy_ = new TOpisyWykresu(this);
@@ -363,8 +364,11 @@ TWykres::TWykres(TWersja wersja, QWidget* rodzic) : QChartView(rodzic), wersja_(
         tlo_->Odswiez();
         opisy_->update();
     });
-    for (QValueAxis* os : {OsDolna, OsLewa})
-        connect(os, &QValueAxis::rangeChanged, this, [this] { opisy_->update(); });
+    for (QValueAxis* os : {OsDolna, OsLewa, OsPrawa})
+        connect(os, &QValueAxis::rangeChanged, this, [this, os](qreal min, qreal max) {
+            UstawPodzialke({os}, min, max);
+            opisy_->update();
+        });
     connect(Wykres, &QGraphicsWidget::geometryChanged, this, &TWykres::Przeloz);
 
     if (wersja == TWersja::Ekran) {
@@ -387,6 +391,12 @@ bool TWykres::WczytajTlo(const QString& plik) {
 }
 
 bool TWykres::MaTlo() const { return !tlo_->Obraz.isNull(); }
+
+void TWykres::UstawTytul(const QString& tytul, const QFont& czcionka) {
+    tytul_ = tytul;
+    czcionkaTytulu_ = czcionka;
+    Przeloz();
+}
 
 void TWykres::UstawOpisy(const QString& goraLewy, const QString& goraPrawy, const QString& dolny,
                          const QString& prawy) {
@@ -434,6 +444,16 @@ void TWykres::Renderuj(QPainter& painter, const QRectF& cel, const QSizeF& rozmi
     scene()->render(&painter, cel, obszar, Qt::IgnoreAspectRatio);
 }
 
+// Back to the drawn ranges. The ticks are coarsened first: the zoomed step over the whole range
+// would be far too fine.
+void TWykres::CofnijPowiekszenie() {
+    if (!Wykres->isZoomed())
+        return;
+    for (QValueAxis* os : {OsDolna, OsLewa, OsPrawa})
+        os->setTickInterval(std::max(os->tickInterval(), 1e9));
+    Wykres->zoomReset();
+}
+
 void TWykres::mouseReleaseEvent(QMouseEvent* zdarzenie) {
     if (wersja_ != TWersja::Ekran) {
         QChartView::mouseReleaseEvent(zdarzenie);
@@ -444,7 +464,7 @@ void TWykres::mouseReleaseEvent(QMouseEvent* zdarzenie) {
     Wykres->setAnimationOptions(QChart::SeriesAnimations | QChart::GridAxisAnimations);
     if (zdarzenie->button() == Qt::RightButton) {
         // The right button undoes every zoom at once, instead of Qt's single step back.
-        Wykres->zoomReset();
+        CofnijPowiekszenie();
         zdarzenie->accept();
     } else {
         QChartView::mouseReleaseEvent(zdarzenie);
@@ -453,21 +473,28 @@ void TWykres::mouseReleaseEvent(QMouseEvent* zdarzenie) {
                        [w = Wykres] { w->setAnimationOptions(QChart::NoAnimation); });
 }
 
-void TWykres::UstawOsX(const TZakres& zakres) {
-    const double krok = KrokPodzialki(zakres.Max - zakres.Min, 10);
-    OsDolna->setRange(zakres.Min, zakres.Max);
-    OsDolna->setTickInterval(krok);
-    OsDolna->setLabelFormat(QStringLiteral("%.%1f").arg(MiejscPoPrzecinku(krok)));
-}
-
-void TWykres::UstawOsY(const TZakres& zakres) {
-    const double krok = KrokPodzialki(zakres.Max - zakres.Min, 7);
-    for (QValueAxis* os : {OsLewa, OsPrawa}) {
-        os->setRange(zakres.Min, zakres.Max);
-        os->setTickInterval(krok);
+// The tick step follows the range, so that zooming keeps round labels. A wide range is never laid
+// out with a fine step (Qt would make a label for each of thousands of ticks): a coarser step is
+// set before the range, a finer one after it. The left and the right axis share the series'
+// domain, so setting the range of one moves the other: both get their step first.
+void TWykres::UstawPodzialke(std::initializer_list<QValueAxis*> osie, double min, double max) {
+    const double krok = KrokPodzialki(max - min, *osie.begin() == OsDolna ? 10 : 7);
+    for (QValueAxis* os : osie)
+        if (krok > os->tickInterval())
+            os->setTickInterval(krok);
+    for (QValueAxis* os : osie)
+        if (os->min() != min || os->max() != max)
+            os->setRange(min, max);
+    for (QValueAxis* os : osie) {
+        if (krok < os->tickInterval())
+            os->setTickInterval(krok);
         os->setLabelFormat(QStringLiteral("%.%1f").arg(MiejscPoPrzecinku(krok)));
     }
 }
+
+void TWykres::UstawOsX(const TZakres& zakres) { UstawPodzialke({OsDolna}, zakres.Min, zakres.Max); }
+
+void TWykres::UstawOsY(const TZakres& zakres) { UstawPodzialke({OsLewa, OsPrawa}, zakres.Min, zakres.Max); }
 
 QLineSeries* TWykres::NowaSeria(const QString& tytul, const QColor& kolor, bool romb, qreal rozmiarZnacznika) {
     auto* s = new QLineSeries;
@@ -522,8 +549,7 @@ static void NaWierzch(QChart* wykres, std::initializer_list<QLineSeries*> serie,
 
 TWykresCisnien::TWykresCisnien(QWidget* rodzic, TWersja wersja) : TWykres(wersja, rodzic) {
     if (wersja == TWersja::Ekran) {
-        Wykres->setTitle(QStringLiteral("Diagram przebiegu dyfuzji"));
-        Wykres->setTitleFont(Czcionka({}, 19, true));
+        UstawTytul(QStringLiteral("Diagram przebiegu dyfuzji"), Czcionka({}, 19, true));
         QLinearGradient g(0, 0, 0, 1);
         g.setCoordinateMode(QGradient::ObjectBoundingMode);
         g.setColorAt(0, QColor(128, 128, 64));
@@ -537,8 +563,7 @@ TWykresCisnien::TWykresCisnien(QWidget* rodzic, TWersja wersja) : TWykres(wersja
         UstawOpisy(QStringLiteral("[Pa]"), {}, QStringLiteral("Przekrój przez przegrodę. [m]"),
                    QStringLiteral("zewnątrz"));
     } else {
-        Wykres->setTitle(QStringLiteral("Rozkład ciśnień w przegrodzie"));
-        Wykres->setTitleFont(Czcionka(QStringLiteral("Arial"), 24, true));
+        UstawTytul(QStringLiteral("Rozkład ciśnień w przegrodzie"), Czcionka(QStringLiteral("Arial"), 24, true));
         Wykres->setBackgroundBrush(Qt::white);
         Wykres->setBackgroundPen(Qt::NoPen);
         szerokoscPolaLegendy_ = 15;
@@ -556,13 +581,15 @@ TWykresCisnien::TWykresCisnien(QWidget* rodzic, TWersja wersja) : TWykres(wersja
 }
 
 QList<TWpisLegendy> TWykresCisnien::WpisyLegendy() const {
+    if (!Series1 || !Series2) // still being built
+        return {};
     return {{Series1->pen().color(), Series1->name()}, {Series2->pen().color(), Series2->name()}};
 }
 
 void RysujWykresCisnien(TWykresCisnien& wykres, const TModelProjektu& model, bool cieplejWewnatrz) {
     const TDaneWykresuCisnien d = DaneWykresuCisnien(model, cieplejWewnatrz);
     WyczyscWykres(wykres);
-    wykres.Wykres->zoomReset();
+    wykres.CofnijPowiekszenie();
     wykres.Series1->replace(NaPunktyQt(d.CisCzast));
     wykres.Series2->replace(NaPunktyQt(d.CisNasy));
     wykres.UtworzLinieGranic(d.LinieGranic, LiczbaLiniiGranic(model.LiczbaWarstw));
@@ -583,8 +610,7 @@ void WyczyscWykres(TWykresCisnien& wykres) {
 
 TWykresTemperatur::TWykresTemperatur(QWidget* rodzic, TWersja wersja) : TWykres(wersja, rodzic) {
     if (wersja == TWersja::Ekran) {
-        Wykres->setTitle(QStringLiteral("Rozkład temperatur w przegrodzie"));
-        Wykres->setTitleFont(Czcionka(QStringLiteral("Arial"), 19, true));
+        UstawTytul(QStringLiteral("Rozkład temperatur w przegrodzie"), Czcionka(QStringLiteral("Arial"), 19, true));
         QLinearGradient g(0, 0, 0, 1);
         g.setCoordinateMode(QGradient::ObjectBoundingMode);
         g.setColorAt(0, QColor(176, 88, 0));
@@ -608,8 +634,7 @@ TWykresTemperatur::TWykresTemperatur(QWidget* rodzic, TWersja wersja) : TWykres(
         OsDolna->setMinorGridLineVisible(true);
         UstawOsY({kZakresTemperaturEkranu.Min, kZakresTemperaturEkranu.Max});
     } else {
-        Wykres->setTitle(QStringLiteral("Rozkład temperatury w przegrodzie"));
-        Wykres->setTitleFont(Czcionka(QStringLiteral("Arial"), 24, true));
+        UstawTytul(QStringLiteral("Rozkład temperatury w przegrodzie"), Czcionka(QStringLiteral("Arial"), 24, true));
         Wykres->setBackgroundBrush(Qt::white);
         Wykres->setBackgroundPen(Qt::NoPen);
         szerokoscPolaLegendy_ = 20;
@@ -628,6 +653,8 @@ TWykresTemperatur::TWykresTemperatur(QWidget* rodzic, TWersja wersja) : TWykres(
 QList<TWpisLegendy> TWykresTemperatur::WpisyLegendy() const {
     // The legend lists the values of the temperature series, from the indoor to the outdoor air.
     QList<TWpisLegendy> w;
+    if (!Series3) // still being built
+        return w;
     const QColor kolor = Series3->pen().color();
     for (const QPointF& p : Series3->points())
         w.append({kolor, QString::fromStdString(WartoscZnacznika(p.y(), 1))});
@@ -638,6 +665,8 @@ QList<TWpisLegendy> TWykresTemperatur::WpisyLegendy() const {
 
 QList<TWykres::TZnacznik> TWykresTemperatur::Znaczniki() const {
     QList<TZnacznik> w;
+    if (!Series4)
+        return w;
     const int miejsc = Wersja() == TWersja::Ekran ? 1 : 2;
     for (const QPointF& p : Series4->points())
         w.append({p, QString::fromStdString(OpisPunktuRosy(p.y(), miejsc))});
@@ -647,7 +676,7 @@ QList<TWykres::TZnacznik> TWykresTemperatur::Znaczniki() const {
 void RysujWykresTemperatur(TWykresTemperatur& wykres, const TModelProjektu& model, bool cieplejWewnatrz) {
     const TDaneWykresuTemperatur d = DaneWykresuTemperatur(model, cieplejWewnatrz);
     WyczyscWykres(wykres);
-    wykres.Wykres->zoomReset();
+    wykres.CofnijPowiekszenie();
     wykres.UstawOsY(d.OsY);
     wykres.Series4->replace(NaPunktyQt(d.PunktRosy));
     wykres.Series3->replace(NaPunktyQt(d.Temperatura));

@@ -8,10 +8,12 @@
 
 #include <QChartView>
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QList>
 #include <QString>
 
+#include <initializer_list>
 #include <vector>
 
 class QChart;
@@ -66,12 +68,18 @@ public:
     };
     virtual QList<TZnacznik> Znaczniki() const { return {}; }
 
+    // The chart's title, drawn left-aligned over the legend.
+    void UstawTytul(const QString& tytul, const QFont& czcionka);
+    const QString& Tytul() const { return tytul_; }
+
     // Sets the axis titles placed by alignment: the unit or the sides over the plot (left and
     // right end), the bottom title (right end), and the right-hand side's title (turned).
     void UstawOpisy(const QString& goraLewy, const QString& goraPrawy, const QString& dolny, const QString& prawy);
 
     // Recomputes the room of the legend and the captions (after a drawing or a resize).
     void Przeloz();
+    // Undoes every zoom.
+    void CofnijPowiekszenie();
 
 protected:
     TWykres(TWersja wersja, QWidget* rodzic);
@@ -80,6 +88,7 @@ protected:
     // The common parts of a drawing: ranges with tick steps, and the boundary lines.
     void UstawOsX(const TZakres& zakres);
     void UstawOsY(const TZakres& zakres);
+    void UstawPodzialke(std::initializer_list<QValueAxis*> osie, double min, double max);
     void UtworzLinieGranic(const std::vector<TLinia>& linie, int liczbaSerii);
     void UsunLinieGranic();
     QLineSeries* NowaSeria(const QString& tytul, const QColor& kolor, bool romb, qreal rozmiarZnacznika);
@@ -93,6 +102,8 @@ private:
     TWersja wersja_;
     TOpisyWykresu* opisy_ = nullptr;
     TTloWykresu* tlo_ = nullptr;
+    QString tytul_;
+    QFont czcionkaTytulu_;
     QString goraLewy_, goraPrawy_, dolny_, prawy_;
     bool przekladanie_ = false;
 };
