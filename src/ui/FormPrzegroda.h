@@ -38,6 +38,7 @@ class TAboutBox;
 class TWykresCisnien;
 class TWykresTemperatur;
 class TPomoc;
+class TKalkulator;
 
 class TFormPrzegroda : public QMainWindow, public TOknoWarstw {
     Q_OBJECT
@@ -109,6 +110,8 @@ public:
     void Button5Click();
     // Shows sheet k of the page control.
     void PokazArkusz(int k);
+    // "&Kalkulator": the calculator we started, so that it is not started twice.
+    TKalkulator* Kalkulator = nullptr;
 
     // ---- sheet 0, working conditions (ArkuszWarunkow.cpp)
     QComboBox* ComboBoxTypPrzegrody = nullptr;
@@ -234,6 +237,9 @@ private:
     void ZbudujMenu();
     void ZbudujArkuszWarunkow();
     void ZbudujSiatke();
+    // The key filters and the "exit" handlers of sheet 0's lists and of the grid's cell editor.
+    bool FiltrArkuszaWarunkow(QObject* obiekt, QEvent* zdarzenie);
+    bool FiltrSiatki(QObject* obiekt, QEvent* zdarzenie);
     void ZbudujArkuszWynikow();
     void ZbudujWykresy();
     bool zamkniety_ = false; // the closing question was asked (FormDestroy runs once)

@@ -18,9 +18,17 @@ namespace {
 constexpr char16_t kBackspace = 8;
 constexpr char16_t kEnter = 13;
 
-// The character a key press delivers to a key filter, as a classic edit control sees it:
-// control keys give their control codes (Ctrl+V is 22), keys that type nothing give QChar().
+bool JestSkrotemSchowka(const QKeyEvent* z) {
+    return z->matches(QKeySequence::Paste) || z->matches(QKeySequence::Copy) || z->matches(QKeySequence::Cut);
+}
+} // namespace
+
 QChar ZnakKlawisza(const QKeyEvent* z) {
+    // Tab moves the focus before any control sees it as a character.
+    if (z->key() == Qt::Key_Tab || z->key() == Qt::Key_Backtab)
+        return QChar();
+    if (JestSkrotemSchowka(z))
+        return QChar(22);
     if (z->key() == Qt::Key_Backspace)
         return QChar(kBackspace);
     if (z->key() == Qt::Key_Return || z->key() == Qt::Key_Enter)
@@ -37,11 +45,6 @@ QChar ZnakKlawisza(const QKeyEvent* z) {
         return tekst.front();
     return QChar();
 }
-
-bool JestSkrotemSchowka(const QKeyEvent* z) {
-    return z->matches(QKeySequence::Paste) || z->matches(QKeySequence::Copy) || z->matches(QKeySequence::Cut);
-}
-} // namespace
 
 TNumEdit::TNumEdit(TDialogi& dialogi, QWidget* rodzic) : QLineEdit(rodzic), dialogi_(dialogi) {
     setText(QStringLiteral("0"));
@@ -83,7 +86,7 @@ bool TNumEdit::MiesciSie(int ileZnakow) const {
 }
 
 void TNumEdit::keyPressEvent(QKeyEvent* z) {
-    QChar znak = JestSkrotemSchowka(z) ? QChar(22) : ZnakKlawisza(z);
+    QChar znak = ZnakKlawisza(z);
     if (znak.isNull()) {
         // Arrows, Delete, Home, End, Tab: no character, nothing to filter.
         QLineEdit::keyPressEvent(z);

@@ -1,0 +1,61 @@
+#include "ui/AboutBox.h"
+
+#include "ui/Okna.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace murolab {
+
+TAboutBox::TAboutBox(QWidget* rodzic) : QDialog(rodzic) {
+    setWindowTitle(QStringLiteral("Murolab -program do wstępnej analizy cieplno wilgotnościowej"));
+    setFixedSize(371, 255);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+
+    Panel1 = new QFrame(this);
+    Panel1->setGeometry(12, 5, 345, 209);
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+
+    LabelAutorzy = new QLabel(QStringLiteral("Murolab, wersja 0.1\nAutorzy: zespół programu Murolab"), this);
+    LabelAutorzy->setGeometry(150, 152, 195, 49);
+    QFont courier(QStringLiteral("Courier New"));
+    courier.setStyleHint(QFont::Monospace);
+    LabelAutorzy->setFont(CzcionkaPikseli(courier, 13, true));
+    LabelAutorzy->setWordWrap(true);
+
+    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton->setGeometry(118, 220, 135, 30);
+    QFont gruba = OKButton->font();
+    gruba.setBold(true);
+    OKButton->setFont(gruba);
+    OKButton->setDefault(true);
+    connect(OKButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
+}
+
+void TAboutBox::OKButtonClick() { accept(); }
+
+bool TAboutBox::FormPaint(QPainter& p) {
+    const QPixmap obraz(QStringLiteral("Auto.bmp"));
+    if (obraz.isNull())
+        return false;
+    p.drawPixmap(20, 10, obraz);
+    return true;
+}
+
+void TAboutBox::paintEvent(QPaintEvent* zdarzenie) {
+    QDialog::paintEvent(zdarzenie);
+    QPainter p(this);
+    FormPaint(p);
+}
+
+void TAboutBox::closeEvent(QCloseEvent* zdarzenie) {
+    FormClose();
+    QDialog::closeEvent(zdarzenie);
+}
+
+} // namespace murolab

@@ -1,0 +1,32 @@
+#pragma once
+// "O programie": the program's picture "Auto.bmp" and the credit.
+
+#include <QDialog>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+namespace murolab {
+
+class TAboutBox : public QDialog {
+    Q_OBJECT
+public:
+    explicit TAboutBox(QWidget* rodzic = nullptr);
+
+    QFrame* Panel1 = nullptr;
+    QLabel* LabelAutorzy = nullptr;
+    QPushButton* OKButton = nullptr;
+
+    void OKButtonClick();
+    void FormClose() {}
+    // Draws "Auto.bmp" from the working directory at (20, 10); a missing file draws nothing.
+    // Returns whether the picture was drawn.
+    bool FormPaint(QPainter& p);
+
+protected:
+    void paintEvent(QPaintEvent* zdarzenie) override;
+    void closeEvent(QCloseEvent* zdarzenie) override;
+};
+
+} // namespace murolab

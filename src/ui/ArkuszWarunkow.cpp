@@ -1,0 +1,434 @@
+// Part of TFormPrzegroda: sheet 0, the working conditions. The lists only propose values (a type
+// proposes Rsi and Rse, a zone te, a class phi_i, and backwards); the model takes them only on
+// "&Wprowadź", after the six checks.
+#include "ui/FormPrzegroda.h"
+
+#include "core/Liczby.h"
+#include "ui/KontekstPomocy.h"
+#include "ui/NumEdit.h"
+#include "ui/Okna.h"
+#include "ui/Rysunki.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include <array>
+
+namespace murolab {
+
+namespace {
+
+struct TTypPrzegrody {
+    const char* Nazwa;
+    const char* Rsi;
+    const char* Rse;
+};
+const std::array<TTypPrzegrody, 6> kTypy = {{
+    {"Ściana zewnętrzna", "0,13", "0,04"},
+    {"Dachy, stropodachy, tarasy przy przepływie ciepła z dołu do góry", "0,10", "0,04"},
+    {"Dachy, stropodachy, tarasy przy przepływie ciepła z góry do dołu", "0,17", "0,04"},
+    {"Ściany wewnętrzne", "0,13", "0,08"},
+    {"Strop nad piwnicą przy przepływie ciepła z góry do dołu", "0,17", "0,04"},
+    {"Strop nad ostantnią kondygnacją przy przepływie ciepła z dołu do góry", "0,10", "0,04"},
+}};
+
+struct TStrefa {
+    const char* Nazwa;
+    const char* Te;
+};
+// "nieokreślona" comes first in the list; its -5 never selects it back (any other te does that).
+const std::array<TStrefa, 6> kStrefy = {{
+    {"nieokreślona", "-5"},
+    {"Strefa I", "-16"},
+    {"Strefa II", "-18"},
+    {"Strefa III", "-20"},
+    {"Strefa IV", "-22"},
+    {"Strefa V", "-24"},
+}};
+
+const QString kNieokreslona = QStringLiteral("nieokreślona");
+const QString kSrednio = QStringLiteral("Warunki średniowilgotne");
+const QString kWilgotne = QStringLiteral("Warunki wilgotne");
+const QString kScianaZewn = QStringLiteral("Ściana zewnętrzna");
+const QString kUwaga = QStringLiteral("Murolab -UWAGA !!!");
+
+constexpr char16_t kBackspace = 8;
+constexpr char16_t kEnter = 13;
+constexpr int kDlugoscOporu = 5;
+
+QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
+std::string S(const QString& tekst) { return tekst.toStdString(); }
+
+// The sheet's decorative picture: the program's wall in section.
+class TObrazekPrzegrody : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setPen(QColor(160, 160, 160));
+        RysujPrzekroj(p, QRectF(rect()).adjusted(1, 1, -1, -1), true);
+        p.setPen(palette().color(QPalette::Mid));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+QComboBox* NowaLista(QWidget* rodzic, const QStringList& pozycje, const QString& tekst, const QString& podpowiedz) {
+    auto* lista = new QComboBox(rodzic);
+    // Drop-down lists with an edit part, as designed: any text can be shown, none is added.
+    lista->setEditable(true);
+    lista->setInsertPolicy(QComboBox::NoInsert);
+    lista->setCompleter(nullptr);
+    lista->addItems(pozycje);
+    lista->setMaxVisibleItems(pozycje.size());
+    TFormPrzegroda::UstawTekstListy(lista, tekst);
+    lista->setToolTip(podpowiedz);
+    UstawKontekstPomocy(lista, 18);
+    return lista;
+}
+
+QLabel* Etykieta(QWidget* rodzic, const QString& tekst, int x, int y) {
+    auto* e = new QLabel(tekst, rodzic);
+    e->move(x, y);
+    e->adjustSize();
+    return e;
+}
+} // namespace
+
+void TFormPrzegroda::UstawTekstListy(QComboBox* lista, const QString& tekst) {
+    // Neither activated nor textEdited is raised by these calls: no change handling runs.
+    const int i = lista->findText(tekst, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    lista->setCurrentIndex(i);
+    if (lista->isEditable())
+        lista->setEditText(tekst);
+}
+
+void TFormPrzegroda::ZbudujArkuszWarunkow() {
+    QWidget* ark = TabSheetWarPracy;
+
+    // Partition type and surface resistances.
+    auto* ramkaTypu = new QGroupBox(ark);
+    ramkaTypu->setGeometry(6, 4, 377, 124);
+    Etykieta(ramkaTypu, QStringLiteral("Typ przegrody"), 12, 10);
+    QStringList typy;
+    for (const TTypPrzegrody& t : kTypy)
+        typy << Q(t.Nazwa);
+    ComboBoxTypPrzegrody = NowaLista(ramkaTypu, typy, kScianaZewn, QStringLiteral("Określ typ przegrody:"));
+    ComboBoxTypPrzegrody->setGeometry(12, 28, 333, 24);
+    // The types are long: the open list is as wide as its longest entry.
+    ComboBoxTypPrzegrody->view()->setMinimumWidth(ComboBoxTypPrzegrody->view()->sizeHintForColumn(0) + 24);
+
+    auto* naglowekOporow = new QLabel(QStringLiteral("Opory przejmownia ciepła [m<sup>2</sup>·K/W]"), ramkaTypu);
+    naglowekOporow->setGeometry(12, 60, 340, 20);
+    Etykieta(ramkaTypu, ZIndeksem(QStringLiteral("R"), QStringLiteral("si")), 16, 90);
+    ComboBoxRsi = NowaLista(ramkaTypu, {QStringLiteral("0,10"), QStringLiteral("0,13"), QStringLiteral("0,17")},
+                            QStringLiteral("0,13"), QStringLiteral("Podaj opory przejmowania ciepła"));
+    ComboBoxRsi->setGeometry(44, 86, 60, 24);
+    Etykieta(ramkaTypu, ZIndeksem(QStringLiteral("R"), QStringLiteral("se")), 136, 90);
+    ComboBoxRse = NowaLista(ramkaTypu, {QStringLiteral("0,04")}, QStringLiteral("0,04"),
+                            QStringLiteral("Podaj opory przejmowania ciepła"));
+    ComboBoxRse->setGeometry(164, 86, 60, 24);
+
+    // Temperatures and humidities.
+    auto* ramkaWarunkow = new QGroupBox(QStringLiteral("Warunki pracy"), ark);
+    ramkaWarunkow->setGeometry(6, 134, 377, 200);
+    auto pole = [this](QWidget* rodzic, TNumType typ, int dlugosc, const QString& tekst, const QString& podpowiedz,
+                       int x, int y) {
+        auto* e = new TNumEdit(Dialogi, rodzic);
+        e->SetNumType(typ);
+        e->SetMaxLength(dlugosc);
+        e->setText(tekst);
+        e->setToolTip(podpowiedz);
+        e->setGeometry(x, y, 48, 22);
+        UstawKontekstPomocy(e, 18);
+        return e;
+    };
+    Etykieta(ramkaWarunkow, QStringLiteral("Tempetratura wewn."), 14, 26);
+    Etykieta(ramkaWarunkow, ZIndeksem(QStringLiteral("t"), QStringLiteral("i")), 18, 52);
+    NumEditTempWew = pole(ramkaWarunkow, ntInteger, 3, QStringLiteral("20"),
+                          QStringLiteral("Podaj temperaturę wewnętrzną"), 40, 48);
+    Etykieta(ramkaWarunkow, QStringLiteral("[°C]"), 94, 52);
+    Etykieta(ramkaWarunkow, QStringLiteral("Tempetratura zewn."), 196, 26);
+    Etykieta(ramkaWarunkow, ZIndeksem(QStringLiteral("t"), QStringLiteral("e")), 200, 52);
+    NumEditTempZewn = pole(ramkaWarunkow, ntInteger, 3, QStringLiteral("-5"),
+                           QStringLiteral("Podaj temperaturę zewnętrzną"), 222, 48);
+    Etykieta(ramkaWarunkow, QStringLiteral("[°C]"), 276, 52);
+    Etykieta(ramkaWarunkow, QStringLiteral("Wilgotność wewn."), 14, 88);
+    Etykieta(ramkaWarunkow, ZIndeksem(QStringLiteral("Φ"), QStringLiteral("i")), 18, 114);
+    NumEditWilgotWewn = pole(ramkaWarunkow, ntNatural, 2, QStringLiteral("55"),
+                             QStringLiteral("Podaj wilgotność wewnętrzną"), 40, 110);
+    Etykieta(ramkaWarunkow, QStringLiteral("[%]"), 94, 114);
+    Etykieta(ramkaWarunkow, QStringLiteral("Wilgotność zewn."), 196, 88);
+    Etykieta(ramkaWarunkow, ZIndeksem(QStringLiteral("Φ"), QStringLiteral("e")), 200, 114);
+    NumEditWilgotZewn = pole(ramkaWarunkow, ntNatural, 2, QStringLiteral("85"),
+                             QStringLiteral("Podaj wilgotność zewnętrzną"), 222, 110);
+    Etykieta(ramkaWarunkow, QStringLiteral("[%]"), 276, 114);
+    Button6 = new QPushButton(QStringLiteral("&Wprowadź"), ramkaWarunkow);
+    Button6->setGeometry(80, 154, 217, 30);
+    QFont gruba = Button6->font();
+    gruba.setBold(true);
+    Button6->setFont(gruba);
+
+    // Surroundings: climate zone and humidity class, and the picture.
+    auto* ramkaOtoczenia = new QGroupBox(QStringLiteral("  Otoczenie  "), ark);
+    ramkaOtoczenia->setGeometry(391, 4, 289, 124);
+    Etykieta(ramkaOtoczenia, QStringLiteral("Strefa klimatyczna"), 12, 22);
+    QStringList strefy;
+    for (const TStrefa& s : kStrefy)
+        strefy << Q(s.Nazwa);
+    ComboBoxStrefaKl = NowaLista(ramkaOtoczenia, strefy, kNieokreslona, QStringLiteral("Określ strefę klimatyczną"));
+    ComboBoxStrefaKl->setGeometry(12, 40, 265, 24);
+    Etykieta(ramkaOtoczenia, QStringLiteral("Wilgotność środowiska"), 12, 70);
+    ComboBoxWarunkiWilg = NowaLista(ramkaOtoczenia, {kSrednio, kWilgotne}, kSrednio,
+                                    QStringLiteral("Określ warunki wilgotnościowe"));
+    ComboBoxWarunkiWilg->setGeometry(12, 88, 265, 24);
+    auto* obrazek = new TObrazekPrzegrody(ark);
+    obrazek->setGeometry(391, 134, 289, 200);
+
+    setTabOrder(ComboBoxTypPrzegrody, ComboBoxStrefaKl);
+    setTabOrder(ComboBoxStrefaKl, ComboBoxWarunkiWilg);
+    setTabOrder(ComboBoxWarunkiWilg, ComboBoxRsi);
+    setTabOrder(ComboBoxRsi, ComboBoxRse);
+    setTabOrder(ComboBoxRse, NumEditTempWew);
+    setTabOrder(NumEditTempWew, NumEditTempZewn);
+    setTabOrder(NumEditTempZewn, NumEditWilgotWewn);
+    setTabOrder(NumEditWilgotWewn, NumEditWilgotZewn);
+    setTabOrder(NumEditWilgotZewn, Button6);
+
+    // Picking from a list (mouse, arrow keys) and editing its text are the user's changes; the
+    // program's own writes (UstawTekstListy) raise neither.
+    auto zmiana = [this](QComboBox* lista, void (TFormPrzegroda::*obsluga)()) {
+        auto wywolaj = [this, obsluga] { Bezpiecznie([this, obsluga] { (this->*obsluga)(); }); };
+        connect(lista, &QComboBox::textActivated, this, wywolaj);
+        connect(lista->lineEdit(), &QLineEdit::textEdited, this, wywolaj);
+    };
+    zmiana(ComboBoxTypPrzegrody, &TFormPrzegroda::ComboBoxTypPrzegrodyChange);
+    zmiana(ComboBoxStrefaKl, &TFormPrzegroda::ComboBoxStrefaKlChange);
+    zmiana(ComboBoxWarunkiWilg, &TFormPrzegroda::ComboBoxWarunkiWilgChange);
+    for (QComboBox* lista : {ComboBoxTypPrzegrody, ComboBoxStrefaKl, ComboBoxWarunkiWilg, ComboBoxRsi, ComboBoxRse}) {
+        lista->installEventFilter(this);
+        lista->lineEdit()->installEventFilter(this);
+    }
+    connect(NumEditTempZewn, &QLineEdit::textChanged, this,
+            [this] { Bezpiecznie([this] { NumEditTempZewnChange(); }); });
+    connect(NumEditWilgotWewn, &TNumEdit::Wyjscie, this, [this] { Bezpiecznie([this] { NumEditWilgotWewnExit(); }); });
+    connect(Button6, &QPushButton::clicked, this, [this] { Bezpiecznie([this] { Button6Click(); }); });
+    // Bringing the sheet to the front counts as entering it, so the class list never shows a
+    // state that the layers no longer allow.
+    connect(PageControlPrzegroda, &QTabWidget::currentChanged, this, [this](int k) {
+        if (k == 0)
+            Bezpiecznie([this] { TabSheetWarPracyEnter(); });
+    });
+}
+
+bool TFormPrzegroda::FiltrArkuszaWarunkow(QObject* obiekt, QEvent* zdarzenie) {
+    QComboBox* lista = qobject_cast<QComboBox*>(obiekt);
+    if (!lista)
+        if (auto* pole = qobject_cast<QLineEdit*>(obiekt))
+            lista = qobject_cast<QComboBox*>(pole->parentWidget());
+    if (!lista || (lista != ComboBoxTypPrzegrody && lista != ComboBoxStrefaKl && lista != ComboBoxWarunkiWilg &&
+                   lista != ComboBoxRsi && lista != ComboBoxRse))
+        return false;
+
+    if (zdarzenie->type() == QEvent::KeyPress) {
+        const QChar znak = ZnakKlawisza(static_cast<QKeyEvent*>(zdarzenie));
+        if (znak.isNull())
+            return false; // arrows, Delete, Tab, F-keys: not characters
+        const char16_t c = znak.unicode();
+        // Enter does nothing in these lists (and must not make Qt pick the typed text).
+        if (c == kEnter)
+            return true;
+        if (lista == ComboBoxRsi || lista == ComboBoxRse) {
+            const QLineEdit* pole = lista->lineEdit();
+            bool przyjety = false;
+            if (c == kSeparatorDziesietny)
+                przyjety = !pole->text().contains(QChar(kSeparatorDziesietny));
+            else
+                przyjety = c == kBackspace || (c >= u'0' && c <= u'9');
+            if (przyjety && c != kBackspace &&
+                pole->text().size() - pole->selectedText().size() + 1 > kDlugoscOporu)
+                przyjety = false;
+            if (!przyjety)
+                return true;
+            if (c == kSeparatorDziesietny && static_cast<QKeyEvent*>(zdarzenie)->text() != QString(znak)) {
+                // The keypad's decimal key types the program's separator whatever its own character.
+                lista->lineEdit()->insert(QString(QChar(kSeparatorDziesietny)));
+                return true;
+            }
+            return false;
+        }
+        // Type, zone and class are chosen from the list only: every character goes, silently.
+        return true;
+    }
+
+    if (zdarzenie->type() == QEvent::FocusOut) {
+        const auto powod = static_cast<QFocusEvent*>(zdarzenie)->reason();
+        if (powod == Qt::ActiveWindowFocusReason || powod == Qt::PopupFocusReason)
+            return false;
+        // Focus moving between the list and its own edit part is not leaving the list.
+        const QWidget* nowy = QApplication::focusWidget();
+        if (nowy && (nowy == lista || lista->isAncestorOf(nowy)))
+            return false;
+        if (lista == ComboBoxTypPrzegrody)
+            Bezpiecznie([this] { ComboBoxTypPrzegrodyExit(); });
+        else if (lista == ComboBoxRsi)
+            Bezpiecznie([this] { ComboBoxRsiExit(); });
+        else if (lista == ComboBoxRse)
+            Bezpiecznie([this] { ComboBoxRseExit(); });
+        else if (lista == ComboBoxStrefaKl)
+            Bezpiecznie([this] { ComboBoxStrefaKlExit(); });
+    }
+    return false;
+}
+
+void TFormPrzegroda::ComboBoxTypPrzegrodyChange() {
+    const QString tekst = ComboBoxTypPrzegrody->currentText();
+    for (const TTypPrzegrody& t : kTypy)
+        if (tekst == Q(t.Nazwa)) {
+            UstawTekstListy(ComboBoxRsi, Q(t.Rsi));
+            UstawTekstListy(ComboBoxRse, Q(t.Rse));
+            return;
+        }
+}
+
+void TFormPrzegroda::ComboBoxTypPrzegrodyExit() {
+    if (ComboBoxTypPrzegrody->currentText().isEmpty())
+        UstawTekstListy(ComboBoxTypPrzegrody, kScianaZewn);
+}
+
+namespace {
+// Empty -> the designed default; else the shortest general form of the number.
+QString UporzadkowanyOpor(const QString& tekst, const QString& domyslny) {
+    if (tekst.isEmpty())
+        return domyslny;
+    return QString::fromStdString(Ogolny(NaLiczbe(S(tekst))));
+}
+} // namespace
+
+void TFormPrzegroda::ComboBoxRsiExit() {
+    UstawTekstListy(ComboBoxRsi, UporzadkowanyOpor(ComboBoxRsi->currentText(), QStringLiteral("0,13")));
+}
+
+void TFormPrzegroda::ComboBoxRseExit() {
+    UstawTekstListy(ComboBoxRse, UporzadkowanyOpor(ComboBoxRse->currentText(), QStringLiteral("0,04")));
+}
+
+void TFormPrzegroda::NumEditTempZewnChange() {
+    const QString te = NumEditTempZewn->text();
+    if (te == QLatin1String("-"))
+        return;
+    for (const TStrefa& s : kStrefy)
+        if (te == Q(s.Te) && te != QLatin1String("-5")) {
+            UstawTekstListy(ComboBoxStrefaKl, Q(s.Nazwa));
+            return;
+        }
+    UstawTekstListy(ComboBoxStrefaKl, kNieokreslona);
+}
+
+void TFormPrzegroda::ComboBoxStrefaKlChange() {
+    const QString strefa = ComboBoxStrefaKl->currentText();
+    for (const TStrefa& s : kStrefy)
+        if (strefa == Q(s.Nazwa)) {
+            NumEditTempZewn->setText(Q(s.Te));
+            return;
+        }
+}
+
+void TFormPrzegroda::ComboBoxStrefaKlExit() {
+    const QString strefa = ComboBoxStrefaKl->currentText();
+    for (const TStrefa& s : kStrefy)
+        if (strefa == Q(s.Nazwa))
+            return;
+    UstawTekstListy(ComboBoxStrefaKl, kNieokreslona);
+}
+
+void TFormPrzegroda::NumEditWilgotWewnExit() {
+    const int fi = NaCalkowita(S(NumEditWilgotWewn->text()));
+    UstawTekstListy(ComboBoxWarunkiWilg, fi >= 75 ? kWilgotne : kSrednio);
+}
+
+void TFormPrzegroda::ComboBoxWarunkiWilgChange() {
+    const QString klasa = ComboBoxWarunkiWilg->currentText();
+    if (klasa == kWilgotne) {
+        NumEditWilgotWewn->setText(QStringLiteral("75"));
+        return;
+    }
+    if (klasa != kSrednio)
+        UstawTekstListy(ComboBoxWarunkiWilg, kSrednio);
+    NumEditWilgotWewn->setText(QStringLiteral("55"));
+}
+
+void TFormPrzegroda::TabSheetWarPracyEnter() {
+    // The insertion dialog takes each layer's lambda for the class shown here; once layers exist,
+    // changing the class would leave their lambdas behind.
+    ComboBoxWarunkiWilg->setEnabled(Model.LiczbaWarstw <= 0);
+}
+
+bool TFormPrzegroda::SprawdzPolaWarunkow() {
+    auto odrzuc = [this](QWidget* kontrolka, const char* komunikat) {
+        Dialogi.Komunikat(this, Q(komunikat), kUwaga, TIkona::Stop, TPrzyciski::Ok);
+        kontrolka->setFocus(Qt::OtherFocusReason);
+        return false;
+    };
+    // Each value is converted just before its test, so an unconvertible field reports only after
+    // the fields before it have passed.
+    const double rsi = NaLiczbe(S(ComboBoxRsi->currentText()));
+    if (!(rsi > 0.01 && rsi < 0.3))
+        return odrzuc(ComboBoxRsi,
+                      "Niepoprawnie wprowadzono wartość oporu przejmownia ciepła na wewnętrznej powierzchni !!");
+    const double rse = NaLiczbe(S(ComboBoxRse->currentText()));
+    if (!(rse > 0.01 && rse < 0.3))
+        return odrzuc(ComboBoxRse,
+                      "Niepoprawnie wprowadzono wartość oporu przejmownia ciepła na zewnętrznej powierzchni !!");
+    const int ti = NaCalkowita(S(NumEditTempWew->text()));
+    if (!(ti > -24 && ti <= 30))
+        return odrzuc(NumEditTempWew, "Nie poprawna wartość temperatury po wewnętrznej stronie przegrody !!");
+    const int te = NaCalkowita(S(NumEditTempZewn->text()));
+    if (!(te >= -24 && te < 30))
+        return odrzuc(NumEditTempZewn, "Nie poprawna wartość temperatury po zewnętrznej stronie przegrody !!");
+    const int fi = NaCalkowita(S(NumEditWilgotWewn->text()));
+    if (!(fi > 0 && fi < 100))
+        return odrzuc(NumEditWilgotWewn, "Nie poprawnia wilgotność po wewnętrznej stronie przegrody !!");
+    const int fe = NaCalkowita(S(NumEditWilgotZewn->text()));
+    if (!(fe > 0 && fe < 100))
+        return odrzuc(NumEditWilgotZewn, "Nie poprawnia wilgotność po zewnętrznej stronie przegrody !!");
+    return true;
+}
+
+void TFormPrzegroda::ZapamietajWarunki() {
+    TWarunkiPracy& w = Model.WarunkiPracy;
+    w.TypPrzegrody.UstawUtf8(S(ComboBoxTypPrzegrody->currentText()));
+    w.Rsi = NaLiczbe(S(ComboBoxRsi->currentText()));
+    w.Rse = NaLiczbe(S(ComboBoxRse->currentText()));
+    w.TempWew = NaCalkowita(S(NumEditTempWew->text()));
+    w.TempZewn = NaCalkowita(S(NumEditTempZewn->text()));
+    w.WilgotWewn = NaCalkowita(S(NumEditWilgotWewn->text()));
+    w.WilgotZewn = NaCalkowita(S(NumEditWilgotZewn->text()));
+    w.WarunkiWilg.UstawUtf8(S(ComboBoxWarunkiWilg->currentText()));
+    w.StrefaKl.UstawUtf8(S(ComboBoxStrefaKl->currentText()));
+}
+
+void TFormPrzegroda::Button6Click() {
+    if (!SprawdzPolaWarunkow())
+        return;
+    ZapamietajWarunki();
+    const TWarunkiPracy& w = Model.WarunkiPracy;
+    auto wartosc = [](std::int32_t n) { return QStringLiteral(" = %1").arg(QString::fromStdString(Calkowita(n))); };
+    LabelTi->setText(ZIndeksem(QStringLiteral("t"), QStringLiteral("i"), wartosc(w.TempWew)));
+    LabelFi->setText(ZIndeksem(QStringLiteral("Φ"), QStringLiteral("i"), wartosc(w.WilgotWewn)));
+    LabelTe->setText(ZIndeksem(QStringLiteral("t"), QStringLiteral("e"), wartosc(w.TempZewn)));
+    LabelFe->setText(ZIndeksem(QStringLiteral("Φ"), QStringLiteral("e"), wartosc(w.WilgotZewn)));
+    PokazArkusz(1);
+}
+
+} // namespace murolab

@@ -1,0 +1,114 @@
+#include "ui/Pomoc.h"
+
+#include "ui/Bezpiecznie.h"
+#include "ui/Dialogi.h"
+#include "ui/KontekstPomocy.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace murolab {
+
+TPomoc::TPomoc(TDialogi& dialogi, const QString& plik, QWidget* rodzic)
+    : QWidget(rodzic, Qt::Window), dialogi_(dialogi), plik_(plik), przegladarka_(new QTextBrowser(this)) {
+    setWindowTitle(QStringLiteral("Murolab - pomoc"));
+    resize(660, 540);
+    auto* uklad = new QVBoxLayout(this);
+    uklad->setContentsMargins(0, 0, 0, 0);
+    uklad->addWidget(przegladarka_);
+    // Links inside the file only move within it; anything else goes to the desktop's browser.
+    przegladarka_->setOpenLinks(false);
+    connect(przegladarka_, &QTextBrowser::anchorClicked, this, [this](const QUrl& adres) {
+        if (adres.isRelative() && adres.path().isEmpty() && !adres.fragment().isEmpty()) {
+            kotwica_ = adres.fragment();
+            przegladarka_->scrollToAnchor(kotwica_);
+        } else {
+            QDesktopServices::openUrl(adres);
+        }
+    });
+    qApp->installEventFilter(this);
+}
+
+TPomoc::~TPomoc() {
+    if (qApp)
+        qApp->removeEventFilter(this);
+}
+
+void TPomoc::PokazSpis() { Pokaz(QStringLiteral("spis")); }
+
+void TPomoc::PokazTemat(int kontekst) { Pokaz(QStringLiteral("kontekst%1").arg(kontekst)); }
+
+bool TPomoc::Wczytaj() {
+    QFile plik(plik_);
+    if (!plik.open(QIODevice::ReadOnly)) {
+        dialogi_.Komunikat(QApplication::activeWindow(),
+                           QStringLiteral("Nie można otworzyć pliku pomocy:\n%1\n\n%2")
+                               .arg(QDir::toNativeSeparators(plik_), plik.errorString()),
+                           QStringLiteral("Murolab - pomoc"), TIkona::Wykrzyknik, TPrzyciski::Ok);
+        return false;
+    }
+    przegladarka_->setHtml(QString::fromUtf8(plik.readAll()));
+    return true;
+}
+
+void TPomoc::Pokaz(const QString& kotwica) {
+    // The file is read afresh each time: it is small, and a file replaced meanwhile is shown as it is.
+    if (!Wczytaj())
+        return;
+    kotwica_ = kotwica;
+    // While a modal dialog is open every other window is blocked; the help window then becomes
+    // modal itself, so it can be read and closed before going back to the dialog.
+    QWidget* modalny = QApplication::activeModalWidget();
+    const Qt::WindowModality tryb = (modalny && modalny != this) ? Qt::ApplicationModal : Qt::NonModal;
+    if (windowModality() != tryb) {
+        hide();
+        setWindowModality(tryb);
+    }
+    show();
+    raise();
+    activateWindow();
+    przegladarka_->scrollToAnchor(kotwica_);
+}
+
+int TPomoc::KontekstDlaF1(QWidget* fokus) {
+    for (QWidget* w = fokus; w; w = w->parentWidget()) {
+        if (int k = KontekstPomocy(w))
+            return k;
+        // The tabs of a page control answer for the page in front.
+        if (auto* zakladki = qobject_cast<QTabBar*>(w)) {
+            if (auto* strony = qobject_cast<QTabWidget*>(zakladki->parentWidget()))
+                if (int k = KontekstPomocy(strony->currentWidget()))
+                    return k;
+        }
+        if (w->isWindow())
+            break;
+    }
+    return 0;
+}
+
+bool TPomoc::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
+    if (zdarzenie->type() == QEvent::KeyPress) {
+        auto* klawisz = static_cast<QKeyEvent*>(zdarzenie);
+        if (klawisz->key() == Qt::Key_F1 && klawisz->modifiers() == Qt::NoModifier && obiekt->isWidgetType()) {
+            QWidget* fokus = QApplication::focusWidget();
+            if (!fokus)
+                fokus = static_cast<QWidget*>(obiekt);
+            if (const int kontekst = KontekstDlaF1(fokus)) {
+                Bezpiecznie(dialogi_, fokus, [this, kontekst] { PokazTemat(kontekst); });
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(obiekt, zdarzenie);
+}
+
+} // namespace murolab

@@ -1,0 +1,50 @@
+#pragma once
+// The program's help window. The help file "POMOC.HLP" keeps its traditional name but is one HTML
+// document of ours: a table of contents (anchor "spis") and one section per help context
+// (anchors "kontekst7", "kontekst9", ...). F1 is answered here for every window of the program:
+// the focused control, or the nearest of its parents that has a context (KontekstPomocy.h),
+// opens its topic; a control without one opens nothing.
+
+#include <QString>
+#include <QWidget>
+
+class QTextBrowser;
+
+namespace murolab {
+
+class TDialogi;
+
+class TPomoc : public QWidget {
+    Q_OBJECT
+public:
+    // plik: the help file's absolute path, fixed at start-up.
+    TPomoc(TDialogi& dialogi, const QString& plik, QWidget* rodzic = nullptr);
+    ~TPomoc() override;
+
+    const QString& Plik() const { return plik_; }
+    // The table of contents ("Pomoc" in the menu).
+    void PokazSpis();
+    // The topic of one help context.
+    void PokazTemat(int kontekst);
+    // The anchor last shown ("spis", "kontekst18"); empty while nothing was shown.
+    const QString& BiezacaKotwica() const { return kotwica_; }
+    QTextBrowser* Przegladarka() const { return przegladarka_; }
+
+    // The context F1 opens for a focused control: its own, else its parents'; on a page control
+    // the page in front counts. 0 = none.
+    static int KontekstDlaF1(QWidget* fokus);
+
+protected:
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
+
+private:
+    void Pokaz(const QString& kotwica);
+    bool Wczytaj();
+
+    TDialogi& dialogi_;
+    QString plik_;
+    QString kotwica_;
+    QTextBrowser* przegladarka_;
+};
+
+} // namespace murolab

@@ -1,0 +1,40 @@
+#pragma once
+// The splash window of the start-up: the picture "Splash.bmp" and the progress of creating the
+// windows. It pauses after painting itself, so that the picture can be seen.
+
+#include <QWidget>
+
+#include <functional>
+
+class QProgressBar;
+
+namespace murolab {
+
+class TFormPowitanie : public QWidget {
+    Q_OBJECT
+public:
+    // pauzaMs: the pause after a paint (2000 in the program, 0 in tests).
+    explicit TFormPowitanie(int pauzaMs, QWidget* rodzic = nullptr);
+
+    QProgressBar* ProgressBar1 = nullptr;
+
+    // Draws "Splash.bmp" from the working directory at (0, 0); a missing file draws nothing and
+    // says nothing. Returns whether the picture was drawn.
+    bool FormPaint(QPainter& p);
+    // Run when the splash goes: hides it, then runs PrzyZamknieciu (the start-up shows the
+    // project description dialog there).
+    void FormDestroy();
+    std::function<void()> PrzyZamknieciu;
+
+    // How the pause is made; tests count the pauses instead of waiting.
+    std::function<void(int)> Uspij;
+    int Pauza() const { return pauzaMs_; }
+
+protected:
+    void paintEvent(QPaintEvent* zdarzenie) override;
+
+private:
+    int pauzaMs_;
+};
+
+} // namespace murolab

@@ -1,0 +1,156 @@
+#include "ui/Start.h"
+
+#include "files/PlikiDanych.h"
+#include "output/PodgladWydruku.h"
+#include "ui/AboutBox.h"
+#include "ui/Dialogi.h"
+#include "ui/FormDane.h"
+#include "ui/FormMostkiTerm.h"
+#include "ui/FormPrzegroda.h"
+#include "ui/Okna.h"
+#include "ui/Pomoc.h"
+#include "ui/Powitanie.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTranslator>
+
+#include <algorithm>
+
+namespace murolab {
+
+namespace {
+constexpr int kDomyslnaPauza = 2000;
+
+bool LiczbaNieujemna(const QString& tekst, int& wynik) {
+    bool dobra = false;
+    const int n = tekst.trimmed().toInt(&dobra);
+    if (!dobra || n < 0)
+        return false;
+    wynik = n;
+    return true;
+}
+} // namespace
+
+int PauzaPowitania(const QStringList& argumenty, const QByteArray& zmiennaSrodowiska) {
+    int pauza = kDomyslnaPauza;
+    LiczbaNieujemna(QString::fromLocal8Bit(zmiennaSrodowiska), pauza);
+    for (int i = 0; i < argumenty.size(); ++i) {
+        const QString& a = argumenty.at(i);
+        if (a == QLatin1String("--pauza") && i + 1 < argumenty.size())
+            LiczbaNieujemna(argumenty.at(++i), pauza);
+        else if (a.startsWith(QLatin1String("--pauza=")))
+            LiczbaNieujemna(a.mid(8), pauza);
+    }
+    return pauza;
+}
+
+QString WybierzKatalogRoboczy(const QString& biezacy, const QStringList& kandydaci) {
+    if (QFileInfo::exists(QDir(biezacy).filePath(QStringLiteral("ula.dat"))))
+        return biezacy;
+    for (const QString& k : kandydaci)
+        if (!k.isEmpty() && QFileInfo::exists(QDir(k).filePath(QStringLiteral("ula.dat"))))
+            return QDir(k).absolutePath();
+    return {};
+}
+
+TStart::TStart(TDialogi& dialogi, int pauzaMs) : dialogi_(dialogi), pauzaMs_(pauzaMs) {}
+
+TStart::~TStart() {
+    // The forms refer to the model that the main window owns: the window deletes them first.
+    okno_.reset();
+    pomoc_.reset();
+}
+
+void TStart::Krok(TFormPowitanie& powitanie, const QString& nazwa, int przyrost) {
+    QProgressBar* pasek = powitanie.ProgressBar1;
+    pasek->setValue(std::min(pasek->maximum(), pasek->value() + przyrost));
+    pasek->repaint();
+    if (PoKroku)
+        PoKroku(nazwa, pasek->value());
+}
+
+void TStart::Uruchom() {
+    // The splash belongs to no window and is not one of the program's forms.
+    auto powitanie = std::make_unique<TFormPowitanie>(pauzaMs_);
+    if (PoUtworzeniuPowitania)
+        PoUtworzeniuPowitania(*powitanie);
+    powitanie->ProgressBar1->setMaximum(150);
+    powitanie->show();
+    powitanie->repaint();
+
+    QCoreApplication::setApplicationName(QStringLiteral("Murolab"));
+    Krok(*powitanie, QStringLiteral("tytuł"), 5);
+
+    pomoc_ = std::make_unique<TPomoc>(dialogi_, QDir::current().absoluteFilePath(QStringLiteral("POMOC.HLP")));
+    Krok(*powitanie, QStringLiteral("pomoc"), 5);
+
+    okno_ = std::make_unique<TFormPrzegroda>(dialogi_);
+    TFormPrzegroda& okno = *okno_;
+    Krok(*powitanie, QStringLiteral("TFormPrzegroda"), 20);
+
+    // ---- TFormWstawWarstwe: the layer insertion dialog is created here, second of the forms:
+    //      okno.FormWstawWarstwe = new TFormWstawWarstwe(...);   (wired when the dialog arrives)
+    TFormWstawWarstwe* wstaw = nullptr;
+    Krok(*powitanie, QStringLiteral("TFormWstawWarstwe"), 20);
+
+    auto* mostki = new TFormMostkiTerm(okno.Model, dialogi_, &okno, &okno);
+    Krok(*powitanie, QStringLiteral("TFormMostkiTerm"), 20);
+
+    auto* dane = new TFormDane(okno.Model, dialogi_, &okno);
+    Krok(*powitanie, QStringLiteral("TFormDane"), 20);
+
+    auto* raport = new TPodgladWydruku(okno.Model, dialogi_, &okno);
+    Krok(*powitanie, QStringLiteral("TPodgladWydruku"), 20);
+    Krok(*powitanie, QStringLiteral("TPodgladWydruku"), 20);
+
+    auto* about = new TAboutBox(&okno);
+    okno.UstawFormy(wstaw, mostki, dane, raport, about);
+    okno.UstawPomoc(pomoc_.get());
+    if (PoKroku)
+        PoKroku(QStringLiteral("TAboutBox"), powitanie->ProgressBar1->value());
+
+    // The splash goes; as it goes it asks for the project description.
+    powitanie->PrzyZamknieciu = [this, dane] { dialogi_.PokazModalnie(dane); };
+    powitanie->FormDestroy();
+    powitanie.reset();
+
+    WysrodkujNaEkranie(&okno);
+    okno.PokazArkusz(0);
+    okno.show();
+    okno.BitBtnOblicz->setFocus(Qt::OtherFocusReason);
+    if (PoKroku)
+        PoKroku(QStringLiteral("okno główne"), 0);
+}
+
+int UruchomOkno(int argc, char** argv) {
+    QApplication aplikacja(argc, argv);
+
+    // Qt's own dialogs and buttons in Polish ("Tak", "Nie", "Anuluj").
+    QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+    QTranslator tlumaczenie;
+    if (tlumaczenie.load(QLocale(QLocale::Polish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&tlumaczenie);
+
+    // The program reads its files by bare names from the working directory; started elsewhere,
+    // it moves into its data directory first.
+    QStringList kandydaci;
+    for (const std::string& k : KatalogiDanych())
+        kandydaci << QString::fromStdString(k);
+    const QString katalog = WybierzKatalogRoboczy(QDir::currentPath(), kandydaci);
+    if (!katalog.isEmpty())
+        QDir::setCurrent(katalog);
+
+    TDialogiQt dialogi;
+    TStart start(dialogi, PauzaPowitania(QApplication::arguments(), qgetenv("MUROLAB_PAUZA")));
+    start.Uruchom();
+    return QApplication::exec();
+}
+
+} // namespace murolab

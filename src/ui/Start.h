@@ -1,0 +1,56 @@
+#pragma once
+// Start-up of the window program: the splash with its progress, the windows created once in their
+// fixed order and handed the one project model, the project description dialog, then the main
+// window with the working-conditions sheet in front and "&Oblicz" focused.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+namespace murolab {
+
+class TDialogi;
+class TFormPrzegroda;
+class TFormPowitanie;
+class TPomoc;
+
+// The program with its window; src/app/main.cpp calls it. Returns the exit code.
+int UruchomOkno(int argc, char** argv);
+
+// The splash pause in milliseconds: "--pauza MS" among the arguments, else the environment
+// variable MUROLAB_PAUZA, else 2000. A value that is not a whole number >= 0 is ignored.
+int PauzaPowitania(const QStringList& argumenty, const QByteArray& zmiennaSrodowiska);
+
+// The directory the program should work in: the current one when it holds "ula.dat", else the
+// first of the candidates that does; empty when none does (the program then stays where it is).
+QString WybierzKatalogRoboczy(const QString& biezacy, const QStringList& kandydaci);
+
+class TStart {
+public:
+    TStart(TDialogi& dialogi, int pauzaMs);
+    ~TStart();
+
+    // Everything up to the shown main window; the caller then runs the message loop.
+    void Uruchom();
+
+    TFormPrzegroda* Okno() const { return okno_.get(); }
+    TPomoc* Pomoc() const { return pomoc_.get(); }
+
+    // Told after every step of the start-up with the step's name and the progress bar's position,
+    // and told the splash it made (before any step), so that tests can watch the order.
+    std::function<void(const QString& krok, int postep)> PoKroku;
+    std::function<void(TFormPowitanie&)> PoUtworzeniuPowitania;
+
+private:
+    void Krok(TFormPowitanie& powitanie, const QString& nazwa, int przyrost);
+
+    TDialogi& dialogi_;
+    int pauzaMs_;
+    std::unique_ptr<TPomoc> pomoc_; // declared first: it outlives the main window
+    std::unique_ptr<TFormPrzegroda> okno_;
+};
+
+} // namespace murolab

@@ -1,0 +1,519 @@
+// The working-conditions sheet: key filters of its lists, the three lookup tables both ways, the
+// repairs on leaving a control, the six checks of "&Wprowadź" and what it stores and shows.
+
+#include "DialogiTestowe.h"
+#include "NarzedziaTestow.h"
+#include "ui/FormPrzegroda.h"
+#include "ui/KontekstPomocy.h"
+#include "ui/NumEdit.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QtTest>
+
+using namespace murolab;
+using namespace murolab::testy;
+
+namespace {
+const QString kTypy[] = {
+    QStringLiteral("Ściana zewnętrzna"),
+    QStringLiteral("Dachy, stropodachy, tarasy przy przepływie ciepła z dołu do góry"),
+    QStringLiteral("Dachy, stropodachy, tarasy przy przepływie ciepła z góry do dołu"),
+    QStringLiteral("Ściany wewnętrzne"),
+    QStringLiteral("Strop nad piwnicą przy przepływie ciepła z góry do dołu"),
+    QStringLiteral("Strop nad ostantnią kondygnacją przy przepływie ciepła z dołu do góry"),
+};
+
+struct TOkno {
+    TDialogiTestowe d;
+    TFormPrzegroda f{d};
+    TOkno() {
+        PokazAktywne(&f);
+        d.Wyczysc();
+    }
+    QComboBox* Lista(int i) const {
+        QComboBox* listy[] = {f.ComboBoxTypPrzegrody, f.ComboBoxStrefaKl, f.ComboBoxWarunkiWilg, f.ComboBoxRsi,
+                              f.ComboBoxRse};
+        return listy[i];
+    }
+    QWidget* Kontrolka(int i) const {
+        QWidget* k[] = {f.ComboBoxRsi,      f.ComboBoxRse,        f.NumEditTempWew, f.NumEditTempZewn,
+                        f.NumEditWilgotWewn, f.NumEditWilgotZewn, f.Button6};
+        return k[i];
+    }
+    // The sheet's fields as the user might leave them before "&Wprowadź".
+    void Ustaw(const QString& rsi, const QString& rse, const QString& ti, const QString& te, const QString& fi,
+               const QString& fe) {
+        TFormPrzegroda::UstawTekstListy(f.ComboBoxRsi, rsi);
+        TFormPrzegroda::UstawTekstListy(f.ComboBoxRse, rse);
+        f.NumEditTempWew->setText(ti);
+        f.NumEditTempZewn->setText(te);
+        f.NumEditWilgotWewn->setText(fi);
+        f.NumEditWilgotZewn->setText(fe);
+    }
+};
+
+bool MaFokus(QWidget* w) {
+    QWidget* fokus = QApplication::focusWidget();
+    return fokus && (fokus == w || w->isAncestorOf(fokus));
+}
+
+QStringList Pozycje(const QComboBox* lista) {
+    QStringList p;
+    for (int i = 0; i < lista->count(); ++i)
+        p << lista->itemText(i);
+    return p;
+}
+} // namespace
+
+class TestArkuszWarunkow : public QObject {
+    Q_OBJECT
+private slots:
+    void kontrolkiJakZaprojektowano() {
+        TOkno o;
+        TFormPrzegroda& f = o.f;
+        QCOMPARE(Pozycje(f.ComboBoxTypPrzegrody), QStringList(std::begin(kTypy), std::end(kTypy)));
+        QCOMPARE(f.ComboBoxTypPrzegrody->currentText(), kTypy[0]);
+        QCOMPARE(f.ComboBoxTypPrzegrody->width(), 333);
+        QCOMPARE(Pozycje(f.ComboBoxStrefaKl),
+                 (QStringList{"nieokreślona", "Strefa I", "Strefa II", "Strefa III", "Strefa IV", "Strefa V"}));
+        QCOMPARE(f.ComboBoxStrefaKl->currentText(), QStringLiteral("nieokreślona"));
+        QCOMPARE(Pozycje(f.ComboBoxWarunkiWilg), (QStringList{"Warunki średniowilgotne", "Warunki wilgotne"}));
+        QCOMPARE(f.ComboBoxWarunkiWilg->currentText(), QStringLiteral("Warunki średniowilgotne"));
+        QCOMPARE(Pozycje(f.ComboBoxRsi), (QStringList{"0,10", "0,13", "0,17"}));
+        QCOMPARE(f.ComboBoxRsi->currentText(), QStringLiteral("0,13"));
+        QCOMPARE(Pozycje(f.ComboBoxRse), QStringList{"0,04"});
+        QCOMPARE(f.ComboBoxRse->currentText(), QStringLiteral("0,04"));
+
+        const struct {
+            TNumEdit* Pole;
+            TNumType Typ;
+            int Dlugosc;
+            const char* Tekst;
+            const char* Podpowiedz;
+        } pola[] = {
+            {f.NumEditTempWew, ntInteger, 3, "20", "Podaj temperaturę wewnętrzną"},
+            {f.NumEditTempZewn, ntInteger, 3, "-5", "Podaj temperaturę zewnętrzną"},
+            {f.NumEditWilgotWewn, ntNatural, 2, "55", "Podaj wilgotność wewnętrzną"},
+            {f.NumEditWilgotZewn, ntNatural, 2, "85", "Podaj wilgotność zewnętrzną"},
+        };
+        for (const auto& p : pola) {
+            QCOMPARE(p.Pole->NumType(), p.Typ);
+            QCOMPARE(p.Pole->MaxLength(), p.Dlugosc);
+            QCOMPARE(p.Pole->text(), QString::fromUtf8(p.Tekst));
+            QCOMPARE(p.Pole->toolTip(), QString::fromUtf8(p.Podpowiedz));
+            QCOMPARE(KontekstPomocy(p.Pole), 18);
+        }
+        QCOMPARE(f.ComboBoxTypPrzegrody->toolTip(), QStringLiteral("Określ typ przegrody:"));
+        QCOMPARE(f.ComboBoxStrefaKl->toolTip(), QStringLiteral("Określ strefę klimatyczną"));
+        QCOMPARE(f.ComboBoxWarunkiWilg->toolTip(), QStringLiteral("Określ warunki wilgotnościowe"));
+        QCOMPARE(f.ComboBoxRsi->toolTip(), QStringLiteral("Podaj opory przejmowania ciepła"));
+        QCOMPARE(f.ComboBoxRse->toolTip(), QStringLiteral("Podaj opory przejmowania ciepła"));
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(KontekstPomocy(o.Lista(i)), 18);
+        QCOMPARE(f.Button6->text(), QStringLiteral("&Wprowadź"));
+        QVERIFY(f.Button6->font().bold());
+        QCOMPARE(f.Button6->size(), QSize(217, 30));
+        // Nothing reaches the model before "&Wprowadź".
+        QCOMPARE(f.Model.WarunkiPracy.TempWew, 0);
+        QCOMPARE(f.Model.WarunkiPracy.Rsi, 0.0);
+    }
+
+    void kolejnoscTabulatora() {
+        TOkno o;
+        TFormPrzegroda& f = o.f;
+        f.ComboBoxTypPrzegrody->setFocus(Qt::OtherFocusReason);
+        const QList<QWidget*> oczekiwane = {f.ComboBoxStrefaKl, f.ComboBoxWarunkiWilg, f.ComboBoxRsi,
+                                            f.ComboBoxRse,      f.NumEditTempWew,      f.NumEditTempZewn,
+                                            f.NumEditWilgotWewn, f.NumEditWilgotZewn,  f.Button6};
+        for (QWidget* nastepny : oczekiwane) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QVERIFY2(MaFokus(nastepny), qPrintable(nastepny->metaObject()->className()));
+        }
+    }
+
+    void klawiszeList_data() {
+        QTest::addColumn<int>("lista");
+        QTest::addColumn<QString>("wpisane");
+        QTest::addColumn<QString>("wynik");
+        QTest::newRow("typ: litery i cyfry") << 0 << "ab1" << kTypy[0];
+        QTest::newRow("typ: backspace") << 0 << QString(QChar(8)) << kTypy[0];
+        QTest::newRow("strefa: litera") << 1 << "x" << "nieokreślona";
+        QTest::newRow("klasa: cyfra i backspace") << 2 << QString("7") + QChar(8) << "Warunki średniowilgotne";
+        QTest::newRow("Rsi: jeden przecinek") << 3 << "0,1,3" << "0,13";
+        QTest::newRow("Rsi: kropka, minus i litera") << 3 << "0.-a1" << "01";
+        QTest::newRow("Rsi: najwyżej 5 znaków") << 3 << "0,12345" << "0,123";
+        QTest::newRow("Rsi: backspace") << 3 << QString("0,2") + QChar(8) + "3" << "0,3";
+        QTest::newRow("Rse: cyfry i przecinek") << 4 << "0,08" << "0,08";
+        QTest::newRow("Rse: drugi przecinek") << 4 << ",0," << ",0";
+    }
+    void klawiszeList() {
+        QFETCH(int, lista);
+        QFETCH(QString, wpisane);
+        QFETCH(QString, wynik);
+        TOkno o;
+        QComboBox* l = o.Lista(lista);
+        l->setFocus(Qt::OtherFocusReason);
+        if (lista >= 3)
+            l->setEditText(QString()); // the user typing into an emptied Rsi or Rse
+        l->lineEdit()->end(false);
+        Pisz(l, wpisane);
+        QCOMPARE(l->currentText(), wynik);
+        QCOMPARE(o.d.Sygnaly, 0); // these lists discard silently
+    }
+
+    void klawiszeStrzalkiWybierajaZListy() {
+        // Picking with the arrow keys is the user's choice: the change handling runs.
+        TOkno o;
+        o.f.ComboBoxTypPrzegrody->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(o.f.ComboBoxTypPrzegrody, Qt::Key_Down);
+        QCOMPARE(o.f.ComboBoxTypPrzegrody->currentText(), kTypy[1]);
+        QCOMPARE(o.f.ComboBoxRsi->currentText(), QStringLiteral("0,10"));
+    }
+
+    void enterNiczegoNieWybiera() {
+        TOkno o;
+        o.f.NumEditWilgotWewn->setText(QStringLiteral("60"));
+        o.f.ComboBoxWarunkiWilg->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(o.f.ComboBoxWarunkiWilg, Qt::Key_Return);
+        QCOMPARE(o.f.NumEditWilgotWewn->text(), QStringLiteral("60"));
+        QCOMPARE(o.f.ComboBoxWarunkiWilg->count(), 2);
+    }
+
+    void typPrzegrody_data() {
+        QTest::addColumn<QString>("typ");
+        QTest::addColumn<QString>("rsi");
+        QTest::addColumn<QString>("rse");
+        const char* opory[][2] = {{"0,13", "0,04"}, {"0,10", "0,04"}, {"0,17", "0,04"},
+                                  {"0,13", "0,08"}, {"0,17", "0,04"}, {"0,10", "0,04"}};
+        for (int i = 0; i < 6; ++i)
+            QTest::newRow(qPrintable(kTypy[i])) << kTypy[i] << opory[i][0] << opory[i][1];
+    }
+    void typPrzegrody() {
+        QFETCH(QString, typ);
+        QFETCH(QString, rsi);
+        QFETCH(QString, rse);
+        TOkno o;
+        TFormPrzegroda::UstawTekstListy(o.f.ComboBoxRsi, QStringLiteral("0,2"));
+        TFormPrzegroda::UstawTekstListy(o.f.ComboBoxRse, QStringLiteral("0,2"));
+        Wybierz(o.f.ComboBoxTypPrzegrody, typ);
+        QCOMPARE(o.f.ComboBoxRsi->currentText(), rsi);
+        QCOMPARE(o.f.ComboBoxRse->currentText(), rse);
+    }
+
+    void zapisyProgramuNieUruchamiajaZmian() {
+        TOkno o;
+        TFormPrzegroda& f = o.f;
+        TFormPrzegroda::UstawTekstListy(f.ComboBoxTypPrzegrody, kTypy[3]);
+        TFormPrzegroda::UstawTekstListy(f.ComboBoxStrefaKl, QStringLiteral("Strefa III"));
+        TFormPrzegroda::UstawTekstListy(f.ComboBoxWarunkiWilg, QStringLiteral("Warunki wilgotne"));
+        QCOMPARE(f.ComboBoxRse->currentText(), QStringLiteral("0,04"));
+        QCOMPARE(f.NumEditTempZewn->text(), QStringLiteral("-5"));
+        QCOMPARE(f.NumEditWilgotWewn->text(), QStringLiteral("55"));
+        // A text that is not among the items is shown as it is (a loaded, cut partition type).
+        TFormPrzegroda::UstawTekstListy(f.ComboBoxTypPrzegrody, QStringLiteral("Dachy, stropodachy, tarasy przy przepływ"));
+        QCOMPARE(f.ComboBoxTypPrzegrody->currentText(), QStringLiteral("Dachy, stropodachy, tarasy przy przepływ"));
+    }
+
+    void strefaWpisujeTemperature_data() {
+        QTest::addColumn<QString>("strefa");
+        QTest::addColumn<QString>("te");
+        QTest::addColumn<QString>("strefaPotem");
+        QTest::newRow("I") << "Strefa I" << "-16" << "Strefa I";
+        QTest::newRow("II") << "Strefa II" << "-18" << "Strefa II";
+        QTest::newRow("III") << "Strefa III" << "-20" << "Strefa III";
+        QTest::newRow("IV") << "Strefa IV" << "-22" << "Strefa IV";
+        QTest::newRow("V") << "Strefa V" << "-24" << "Strefa V";
+        QTest::newRow("nieokreślona") << "nieokreślona" << "-5" << "nieokreślona";
+    }
+    void strefaWpisujeTemperature() {
+        QFETCH(QString, strefa);
+        QFETCH(QString, te);
+        QFETCH(QString, strefaPotem);
+        TOkno o;
+        o.f.NumEditTempZewn->setText(QStringLiteral("7"));
+        Wybierz(o.f.ComboBoxStrefaKl, strefa);
+        QCOMPARE(o.f.NumEditTempZewn->text(), te);
+        QCOMPARE(o.f.ComboBoxStrefaKl->currentText(), strefaPotem);
+    }
+
+    void temperaturaWybieraStrefe_data() {
+        QTest::addColumn<QString>("te");
+        QTest::addColumn<QString>("strefa");
+        QTest::newRow("-16") << "-16" << "Strefa I";
+        QTest::newRow("-18") << "-18" << "Strefa II";
+        QTest::newRow("-20") << "-20" << "Strefa III";
+        QTest::newRow("-22") << "-22" << "Strefa IV";
+        QTest::newRow("-24") << "-24" << "Strefa V";
+        QTest::newRow("-5 nie wybiera strefy") << "-5" << "nieokreślona";
+        QTest::newRow("-21") << "-21" << "nieokreślona";
+        QTest::newRow("16 bez minusa") << "16" << "nieokreślona";
+        QTest::newRow("sam minus nic nie zmienia") << "-" << "Strefa III";
+    }
+    void temperaturaWybieraStrefe() {
+        QFETCH(QString, te);
+        QFETCH(QString, strefa);
+        TOkno o;
+        o.f.NumEditTempZewn->setText(QStringLiteral("-20"));
+        QCOMPARE(o.f.ComboBoxStrefaKl->currentText(), QStringLiteral("Strefa III"));
+        o.f.NumEditTempZewn->setText(te);
+        QCOMPARE(o.f.ComboBoxStrefaKl->currentText(), strefa);
+    }
+
+    void wpisywanieTemperaturyZnakPoZnaku() {
+        TOkno o;
+        TNumEdit* te = o.f.NumEditTempZewn;
+        te->setFocus(Qt::OtherFocusReason);
+        te->selectAll();
+        Pisz(te, QString(QChar(8)) + QStringLiteral("-2"));
+        QCOMPARE(o.f.ComboBoxStrefaKl->currentText(), QStringLiteral("nieokreślona"));
+        Pisz(te, QStringLiteral("2"));
+        QCOMPARE(te->text(), QStringLiteral("-22"));
+        QCOMPARE(o.f.ComboBoxStrefaKl->currentText(), QStringLiteral("Strefa IV"));
+    }
+
+    void klasaWpisujeWilgotnosc() {
+        TOkno o;
+        o.f.NumEditWilgotWewn->setText(QStringLiteral("80"));
+        Wybierz(o.f.ComboBoxWarunkiWilg, QStringLiteral("Warunki wilgotne"));
+        QCOMPARE(o.f.NumEditWilgotWewn->text(), QStringLiteral("75"));
+        Wybierz(o.f.ComboBoxWarunkiWilg, QStringLiteral("Warunki średniowilgotne"));
+        QCOMPARE(o.f.NumEditWilgotWewn->text(), QStringLiteral("55"));
+        // Deleting the class text is a change the user made: the default class and 55 come back.
+        o.f.NumEditWilgotWewn->setText(QStringLiteral("40"));
+        o.f.ComboBoxWarunkiWilg->setFocus(Qt::OtherFocusReason);
+        o.f.ComboBoxWarunkiWilg->lineEdit()->selectAll();
+        QTest::keyClick(o.f.ComboBoxWarunkiWilg, Qt::Key_Delete);
+        QCOMPARE(o.f.ComboBoxWarunkiWilg->currentText(), QStringLiteral("Warunki średniowilgotne"));
+        QCOMPARE(o.f.NumEditWilgotWewn->text(), QStringLiteral("55"));
+    }
+
+    void wilgotnoscWybieraKlase_data() {
+        QTest::addColumn<QString>("fi");
+        QTest::addColumn<QString>("klasa");
+        QTest::newRow("80") << "80" << "Warunki wilgotne";
+        QTest::newRow("75") << "75" << "Warunki wilgotne";
+        QTest::newRow("74") << "74" << "Warunki średniowilgotne";
+        QTest::newRow("5") << "5" << "Warunki średniowilgotne";
+    }
+    void wilgotnoscWybieraKlase() {
+        QFETCH(QString, fi);
+        QFETCH(QString, klasa);
+        TOkno o;
+        TNumEdit* pole = o.f.NumEditWilgotWewn;
+        pole->setFocus(Qt::OtherFocusReason);
+        pole->selectAll();
+        Pisz(pole, fi);
+        PrzeniesFokus(o.f.NumEditWilgotZewn);
+        QCOMPARE(o.f.ComboBoxWarunkiWilg->currentText(), klasa);
+        QCOMPARE(pole->text(), fi); // the typed value stays
+    }
+
+    void pustaWilgotnoscNieZmieniaKlasy() {
+        TOkno o;
+        TFormPrzegroda::UstawTekstListy(o.f.ComboBoxWarunkiWilg, QStringLiteral("Warunki wilgotne"));
+        o.f.NumEditWilgotWewn->setFocus(Qt::OtherFocusReason);
+        o.f.NumEditWilgotWewn->clear();
+        PrzeniesFokus(o.f.NumEditWilgotZewn);
+        QCOMPARE(o.d.Bledy(), QStringList{"'' is not a valid integer value"});
+        QCOMPARE(o.f.ComboBoxWarunkiWilg->currentText(), QStringLiteral("Warunki wilgotne"));
+        QCOMPARE(o.f.NumEditWilgotWewn->text(), QStringLiteral("0")); // the field's own repair
+    }
+
+    void wyjscieTypu() {
+        TOkno o;
+        TFormPrzegroda& f = o.f;
+        Wybierz(f.ComboBoxTypPrzegrody, kTypy[3]);
+        QCOMPARE(f.ComboBoxRse->currentText(), QStringLiteral("0,08"));
+        f.ComboBoxTypPrzegrody->setFocus(Qt::OtherFocusReason);
+        f.ComboBoxTypPrzegrody->lineEdit()->selectAll();
+        QTest::keyClick(f.ComboBoxTypPrzegrody, Qt::Key_Delete);
+        QCOMPARE(f.ComboBoxTypPrzegrody->currentText(), QString());
+        PrzeniesFokus(f.NumEditTempWew);
+        QCOMPARE(f.ComboBoxTypPrzegrody->currentText(), kTypy[0]);
+        QCOMPARE(f.ComboBoxRse->currentText(), QStringLiteral("0,08"));
+    }
+
+    void wyjscieOporow_data() {
+        QTest::addColumn<int>("lista");
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<QString>("wynik");
+        QTest::addColumn<QString>("blad");
+        QTest::newRow("Rsi 0,130") << 3 << "0,130" << "0,13" << "";
+        QTest::newRow("Rsi 0 i przecinek") << 3 << "0," << "0" << "";
+        QTest::newRow("Rsi ,2") << 3 << ",2" << "0,2" << "";
+        QTest::newRow("Rsi pusty") << 3 << "" << "0,13" << "";
+        QTest::newRow("Rse pusty") << 4 << "" << "0,04" << "";
+        QTest::newRow("Rse 0,040") << 4 << "0,040" << "0,04" << "";
+        QTest::newRow("Rsi sam przecinek") << 3 << "," << "," << "',' is not a valid floating point value";
+    }
+    void wyjscieOporow() {
+        QFETCH(int, lista);
+        QFETCH(QString, tekst);
+        QFETCH(QString, wynik);
+        QFETCH(QString, blad);
+        TOkno o;
+        QComboBox* l = o.Lista(lista);
+        l->setFocus(Qt::OtherFocusReason);
+        l->setEditText(tekst);
+        PrzeniesFokus(o.f.NumEditTempWew);
+        QCOMPARE(l->currentText(), wynik);
+        QCOMPARE(o.d.Bledy(), blad.isEmpty() ? QStringList() : QStringList{blad});
+    }
+
+    void wyjscieStrefy() {
+        TOkno o;
+        TFormPrzegroda& f = o.f;
+        f.NumEditTempZewn->setText(QStringLiteral("-18"));
+        TFormPrzegroda::UstawTekstListy(f.ComboBoxStrefaKl, QStringLiteral("Strefa VI"));
+        f.ComboBoxStrefaKl->setFocus(Qt::OtherFocusReason);
+        PrzeniesFokus(f.NumEditTempWew);
+        QCOMPARE(f.ComboBoxStrefaKl->currentText(), QStringLiteral("nieokreślona"));
+        QCOMPARE(f.NumEditTempZewn->text(), QStringLiteral("-18"));
+    }
+
+    void sprawdzenia_data() {
+        QTest::addColumn<QStringList>("pola"); // Rsi, Rse, ti, te, phi_i, phi_e
+        QTest::addColumn<int>("bledny");       // control that fails, -1 = all pass
+        const QStringList dobre = {"0,13", "0,04", "20", "-5", "55", "85"};
+        auto z = [&](int i, const char* t) {
+            QStringList p = dobre;
+            p[i] = QString::fromUtf8(t);
+            return p;
+        };
+        QTest::newRow("wszystkie dobre") << dobre << -1;
+        QTest::newRow("Rsi 0,01 odrzucony") << z(0, "0,01") << 0;
+        QTest::newRow("Rsi 0,3 odrzucony") << z(0, "0,3") << 0;
+        QTest::newRow("Rsi 0,02 przyjęty") << z(0, "0,02") << -1;
+        QTest::newRow("Rsi 0,29 przyjęty") << z(0, "0,29") << -1;
+        QTest::newRow("Rse 0,3 odrzucony") << z(1, "0,3") << 1;
+        QTest::newRow("Rse 0,01 odrzucony") << z(1, "0,01") << 1;
+        QTest::newRow("ti -24 odrzucona") << z(2, "-24") << 2;
+        QTest::newRow("ti -23 przyjęta") << z(2, "-23") << -1;
+        QTest::newRow("ti 30 przyjęta") << z(2, "30") << -1;
+        QTest::newRow("ti 31 odrzucona") << z(2, "31") << 2;
+        QTest::newRow("te -24 przyjęta") << z(3, "-24") << -1;
+        QTest::newRow("te -25 odrzucona") << z(3, "-25") << 3;
+        QTest::newRow("te 29 przyjęta") << z(3, "29") << -1;
+        QTest::newRow("te 30 odrzucona") << z(3, "30") << 3;
+        QTest::newRow("fi 0 odrzucona") << z(4, "0") << 4;
+        QTest::newRow("fi 1 przyjęta") << z(4, "1") << -1;
+        QTest::newRow("fi 99 przyjęta") << z(4, "99") << -1;
+        QTest::newRow("fe 0 odrzucona") << z(5, "0") << 5;
+        QStringList dwa = z(0, "0,3");
+        dwa[3] = QStringLiteral("30");
+        QTest::newRow("Rsi i te błędne: tylko Rsi") << dwa << 0;
+        QStringList trzy = z(4, "0");
+        trzy[2] = QStringLiteral("40");
+        QTest::newRow("ti i fi błędne: tylko ti") << trzy << 2;
+    }
+    void sprawdzenia() {
+        QFETCH(QStringList, pola);
+        QFETCH(int, bledny);
+        const QString komunikaty[] = {
+            QStringLiteral("Niepoprawnie wprowadzono wartość oporu przejmownia ciepła na wewnętrznej powierzchni !!"),
+            QStringLiteral("Niepoprawnie wprowadzono wartość oporu przejmownia ciepła na zewnętrznej powierzchni !!"),
+            QStringLiteral("Nie poprawna wartość temperatury po wewnętrznej stronie przegrody !!"),
+            QStringLiteral("Nie poprawna wartość temperatury po zewnętrznej stronie przegrody !!"),
+            QStringLiteral("Nie poprawnia wilgotność po wewnętrznej stronie przegrody !!"),
+            QStringLiteral("Nie poprawnia wilgotność po zewnętrznej stronie przegrody !!"),
+        };
+        TOkno o;
+        o.Ustaw(pola[0], pola[1], pola[2], pola[3], pola[4], pola[5]);
+        o.f.Button6->setFocus(Qt::OtherFocusReason);
+        const bool wynik = o.f.SprawdzPolaWarunkow();
+        QCOMPARE(wynik, bledny < 0);
+        if (bledny < 0) {
+            QVERIFY(o.d.Komunikaty().isEmpty());
+            return;
+        }
+        const QList<TWywolanie> k = o.d.Komunikaty();
+        QCOMPARE(k.size(), 1);
+        QCOMPARE(k[0].Tekst, komunikaty[bledny]);
+        QCOMPARE(k[0].Tytul, QStringLiteral("Murolab -UWAGA !!!"));
+        QCOMPARE(k[0].Ikona, TIkona::Stop);
+        QCOMPARE(k[0].Przyciski, TPrzyciski::Ok);
+        QVERIFY(MaFokus(o.Kontrolka(bledny)));
+    }
+
+    void wprowadzZapamietujeIPodsumowuje() {
+        TOkno o;
+        TFormPrzegroda& f = o.f;
+        Wybierz(f.ComboBoxTypPrzegrody, kTypy[1]);
+        Wybierz(f.ComboBoxStrefaKl, QStringLiteral("Strefa III"));
+        o.Ustaw(QStringLiteral("0,10"), QStringLiteral("0,04"), QStringLiteral("21"), QStringLiteral("-20"),
+                QStringLiteral("60"), QStringLiteral("90"));
+        TFormPrzegroda::UstawTekstListy(f.ComboBoxWarunkiWilg, QStringLiteral("Warunki wilgotne"));
+        f.Button6->click();
+        QVERIFY(o.d.Wywolania.isEmpty());
+        const TWarunkiPracy& w = f.Model.WarunkiPracy;
+        QCOMPARE(QString::fromStdString(w.TypPrzegrody.Utf8()), QStringLiteral("Dachy, stropodachy, tarasy przy przepływ"));
+        QCOMPARE(w.Rsi, 0.1);
+        QCOMPARE(w.Rse, 0.04);
+        QCOMPARE(w.TempWew, 21);
+        QCOMPARE(w.TempZewn, -20);
+        QCOMPARE(w.WilgotWewn, 60);
+        QCOMPARE(w.WilgotZewn, 90);
+        QCOMPARE(QString::fromStdString(w.WarunkiWilg.Utf8()), QStringLiteral("Warunki wilgotne"));
+        QCOMPARE(QString::fromStdString(w.StrefaKl.Utf8()), QStringLiteral("Strefa III"));
+        QCOMPARE(TekstEtykiety(f.LabelTi->text()), QStringLiteral("ti = 21"));
+        QCOMPARE(TekstEtykiety(f.LabelFi->text()), QStringLiteral("Φi = 60"));
+        QCOMPARE(TekstEtykiety(f.LabelTe->text()), QStringLiteral("te = -20"));
+        QCOMPARE(TekstEtykiety(f.LabelFe->text()), QStringLiteral("Φe = 90"));
+        QCOMPARE(f.PageControlPrzegroda->currentIndex(), 1);
+    }
+
+    void nieudaneWprowadzNicNieZapisuje() {
+        TOkno o;
+        TFormPrzegroda& f = o.f;
+        const QString ti = f.LabelTi->text();
+        o.Ustaw(QStringLiteral("0,13"), QStringLiteral("0,04"), QStringLiteral("20"), QStringLiteral("30"),
+                QStringLiteral("55"), QStringLiteral("85"));
+        f.Button6->click();
+        QCOMPARE(o.d.TekstyKomunikatow(),
+                 QStringList{"Nie poprawna wartość temperatury po zewnętrznej stronie przegrody !!"});
+        QCOMPARE(f.Model.WarunkiPracy.TempWew, 0);
+        QCOMPARE(f.Model.WarunkiPracy.Rsi, 0.0);
+        QCOMPARE(f.LabelTi->text(), ti);
+        QCOMPARE(f.PageControlPrzegroda->currentIndex(), 0);
+    }
+
+    void nieliczbaWPoluKonczyWprowadz() {
+        TOkno o;
+        o.Ustaw(QStringLiteral("0,13"), QStringLiteral("0,04"), QStringLiteral("-"), QStringLiteral("-5"),
+                QStringLiteral("55"), QStringLiteral("85"));
+        o.f.Button6->click();
+        QCOMPARE(o.d.Bledy(), QStringList{"'-' is not a valid integer value"});
+        QVERIFY(o.d.Komunikaty().isEmpty());
+        QCOMPARE(o.f.Model.WarunkiPracy.Rsi, 0.0);
+        QCOMPARE(o.f.PageControlPrzegroda->currentIndex(), 0);
+    }
+
+    void klasaZablokowanaGdySaWarstwy() {
+        TOkno o;
+        TFormPrzegroda& f = o.f;
+        f.DodajWiersz();
+        f.PokazArkusz(1);
+        f.PokazArkusz(0);
+        QVERIFY(!f.ComboBoxWarunkiWilg->isEnabled());
+        // Entering the sheet with the focus decides it as well.
+        f.ComboBoxWarunkiWilg->setEnabled(true);
+        f.BitBtnOblicz->setFocus(Qt::OtherFocusReason);
+        PrzeniesFokus(f.NumEditTempWew);
+        QVERIFY(!f.ComboBoxWarunkiWilg->isEnabled());
+        // The last layer removed: the list is free again when the sheet is entered next.
+        f.PokazArkusz(1);
+        o.d.Odpowiedzi = {TOdpowiedz::Tak};
+        f.Button2Click();
+        QCOMPARE(f.Model.LiczbaWarstw, 0);
+        QVERIFY(!f.ComboBoxWarunkiWilg->isEnabled());
+        f.PokazArkusz(0);
+        QVERIFY(f.ComboBoxWarunkiWilg->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestArkuszWarunkow)
+#include "tst_arkuszwarunkow.moc"

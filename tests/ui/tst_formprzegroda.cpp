@@ -1,0 +1,486 @@
+// The main window's frame: caption, size, sheets, menu and shortcut keys, the closing questions,
+// the calculator, the help window and F1, the about box and the splash window.
+
+#include "DialogiTestowe.h"
+#include "NarzedziaTestow.h"
+#include "ui/AboutBox.h"
+#include "ui/FormDane.h"
+#include "ui/FormMostkiTerm.h"
+#include "ui/FormPrzegroda.h"
+#include "ui/Kalkulator.h"
+#include "ui/KontekstPomocy.h"
+#include "ui/NumEdit.h"
+#include "ui/Pomoc.h"
+#include "ui/Powitanie.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QtTest>
+
+using namespace murolab;
+using namespace murolab::testy;
+
+namespace {
+struct TOkno {
+    TDialogiTestowe d;
+    TFormPrzegroda f{d};
+    TOkno() {
+        PokazAktywne(&f);
+        d.Wyczysc();
+    }
+    // Layers and confirmed working conditions: everything a save needs to pass its checks.
+    void KompletnyProjekt() {
+        f.DodajWiersz();
+        f.WpiszWiersz(0, "Cegła", "0,77", "10", "0,25");
+        f.Button6Click();
+        d.Wyczysc();
+    }
+    int Pytania() const {
+        int n = 0;
+        for (const TWywolanie& w : d.Komunikaty())
+            if (w.Przyciski == TPrzyciski::TakNie)
+                ++n;
+        return n;
+    }
+    int DialogiZapisu() const {
+        int n = 0;
+        for (const TWywolanie& w : d.Wywolania)
+            n += w.Rodzaj == TWywolanie::Zapis;
+        return n;
+    }
+};
+
+// Changes into a directory for the life of the object (the program reads its files by bare names).
+struct TKatalogRoboczy {
+    QString poprzedni = QDir::currentPath();
+    explicit TKatalogRoboczy(const QString& k) { QDir::setCurrent(k); }
+    ~TKatalogRoboczy() { QDir::setCurrent(poprzedni); }
+};
+
+const QString kPytanie = QStringLiteral("Czy zapisać zmianny w pliku ..?");
+} // namespace
+
+class TestFormPrzegroda : public QObject {
+    Q_OBJECT
+private slots:
+    void rama() {
+        TOkno o;
+        TFormPrzegroda& f = o.f;
+        QCOMPARE(f.windowTitle(), QStringLiteral("Murolab -program do wstępnej analizy cieplno wilgotnościowej"));
+        QCOMPARE(f.centralWidget()->size(), QSize(692, 435));
+        QCOMPARE(f.StatusBar1->height(), 19);
+        QCOMPARE(f.size().height(), f.menuBar()->height() + 454);
+        QCOMPARE(f.width(), 692);
+        QCOMPARE(f.minimumSize(), f.maximumSize()); // not resizable
+        QVERIFY(f.windowFlags() & Qt::WindowMinimizeButtonHint);
+        QVERIFY(!(f.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(!f.StatusBar1->isSizeGripEnabled());
+        QVERIFY(f.StatusBar1->currentMessage().isEmpty());
+
+        QTabWidget* strony = f.PageControlPrzegroda;
+        QCOMPARE(strony->geometry(), QRect(0, 0, 692, 398));
+        const QStringList napisy = {"    Warunki pracy  ", "     Przegroda     ", "      Obliczenia     ",
+                                    "    Wykres ciśnień    ", " Wykres temperatur"};
+        QCOMPARE(strony->count(), 5);
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(strony->tabText(i), napisy[i]);
+        QCOMPARE(strony->widget(0), f.TabSheetWarPracy);
+        QCOMPARE(strony->widget(4), f.TabSheetWykresTemperat);
+        QCOMPARE(strony->tabBar()->font().pixelSize(), 13);
+        QVERIFY(strony->tabBar()->font().bold());
+        // Every tab is whole inside the window.
+        for (int i = 0; i < 5; ++i)
+            QVERIFY(strony->tabBar()->tabRect(i).right() < 692 - strony->tabBar()->x());
+
+        QCOMPARE(f.BitBtnOblicz->text(), QStringLiteral("&Oblicz"));
+        QCOMPARE(f.BitBtnOblicz->geometry(), QRect(5, 401, 681, 33));
+        QCOMPARE(f.BitBtnOblicz->font().pixelSize(), 16);
+        QVERIFY(f.BitBtnOblicz->font().bold());
+        QCOMPARE(strony->currentIndex(), 0);
+        QCOMPARE(KontekstPomocy(f.TabSheetWykresCisnien), 13);
+        QCOMPARE(KontekstPomocy(f.TabSheetWykresTemperat), 14);
+        QCOMPARE(KontekstPomocy(f.Button1), 7);
+    }
+
+    void menu() {
+        TOkno o;
+        QStringList opis;
+        for (QAction* m : o.f.menuBar()->actions()) {
+            opis << m->text();
+            for (QAction* a : m->menu()->actions())
+                opis << (a->isSeparator() ? QStringLiteral("  —")
+                                          : QStringLiteral("  %1 [%2]").arg(a->text(), a->shortcut().toString()));
+        }
+        const QStringList oczekiwane = {
+            "&Plik",       "  &Nowy [Ctrl+N]",   "  Otwórz.. [Ctrl+O]",     "  —",
+            "  Zapisz [Ctrl+S]", "  —",          "  Raport []",             "  —",
+            "  &Wyjście []", "Edycja",           "  &Przegroda [F2]",       "  &Warunki pracy [F3]",
+            "  &Mostki cieplne [F4]", "  —",     "  Dane projektanta [F5]", "Obliczenia",
+            "  Obliczenia [F7]", "  Wykres ciśnień [F8]", "  Wykres temperatur [F9]", "P&omoc",
+            "  Pomoc []",  "  —",                "  O programie []",
+        };
+        QCOMPARE(opis, oczekiwane);
+        QVERIFY(!o.f.Wyjcie1->icon().isNull());
+    }
+
+    void klawiszeArkuszy_data() {
+        QTest::addColumn<int>("klawisz");
+        QTest::addColumn<int>("arkusz");
+        QTest::newRow("F2 przegroda") << int(Qt::Key_F2) << 1;
+        QTest::newRow("F7 obliczenia") << int(Qt::Key_F7) << 2;
+        QTest::newRow("F8 wykres ciśnień") << int(Qt::Key_F8) << 3;
+        QTest::newRow("F9 wykres temperatur") << int(Qt::Key_F9) << 4;
+        QTest::newRow("F3 warunki pracy") << int(Qt::Key_F3) << 0;
+    }
+    void klawiszeArkuszy() {
+        QFETCH(int, klawisz);
+        QFETCH(int, arkusz);
+        TOkno o;
+        o.f.PokazArkusz(arkusz == 0 ? 4 : 0);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(klawisz));
+        QCOMPARE(o.f.PageControlPrzegroda->currentIndex(), arkusz);
+        QVERIFY(o.d.Wywolania.isEmpty());
+    }
+
+    void formyPokazywaneModalnie() {
+        TOkno o;
+        TFormMostkiTerm mostki(o.f.Model, o.d, &o.f);
+        TFormDane dane(o.f.Model, o.d);
+        TAboutBox about;
+        o.f.UstawFormy(nullptr, &mostki, &dane, nullptr, &about);
+        o.f.Mostkicieplne1->trigger();
+        o.f.Button3->click();
+        o.f.Projektdane1->trigger();
+        o.f.Oprogramie2->trigger();
+        QList<QDialog*> pokazane;
+        for (const TWywolanie& w : o.d.Wywolania) {
+            QCOMPARE(w.Rodzaj, TWywolanie::Modalnie);
+            pokazane << w.Okno;
+        }
+        QCOMPARE(pokazane, (QList<QDialog*>{&mostki, &mostki, &dane, &about}));
+    }
+
+    void zamykanieOknaPytaRaz_data() {
+        QTest::addColumn<int>("odpowiedz");
+        QTest::addColumn<bool>("kompletny");
+        QTest::addColumn<QStringList>("komunikaty");
+        QTest::addColumn<int>("zapisy");
+        QTest::newRow("Nie: nic więcej") << int(TOdpowiedz::Nie) << true << QStringList{kPytanie} << 0;
+        QTest::newRow("Tak bez warstw: sprawdzenie zatrzymuje zapis")
+            << int(TOdpowiedz::Tak) << false << QStringList{kPytanie, "Nie wprowadzono warstw !!"} << 0;
+        QTest::newRow("Tak: sprawdzenia, przypomnienie, zapis")
+            << int(TOdpowiedz::Tak) << true
+            << QStringList{kPytanie, "W obliczeniach nie uwzględniono wpływu mostków cieplnych !"} << 1;
+    }
+    void zamykanieOknaPytaRaz() {
+        QFETCH(int, odpowiedz);
+        QFETCH(bool, kompletny);
+        QFETCH(QStringList, komunikaty);
+        QFETCH(int, zapisy);
+        TOkno o;
+        if (kompletny)
+            o.KompletnyProjekt();
+        o.d.Odpowiedzi = {TOdpowiedz(odpowiedz)};
+        QVERIFY(o.f.close());
+        QCOMPARE(o.d.TekstyKomunikatow(), komunikaty);
+        QCOMPARE(o.DialogiZapisu(), zapisy);
+        QCOMPARE(o.d.Komunikaty()[0].Tytul, QStringLiteral("Murolab"));
+        QCOMPARE(o.d.Komunikaty()[0].Ikona, TIkona::Pytanie);
+        QVERIFY(!o.f.isVisible());
+        // Closing again asks nothing more.
+        o.f.show();
+        o.f.close();
+        QCOMPARE(o.Pytania(), 1);
+        QCOMPARE(o.d.BezOdpowiedzi, 0);
+    }
+
+    void wyjsciePytaDwaRazy_data() {
+        QTest::addColumn<int>("pierwsza");
+        QTest::addColumn<int>("druga");
+        QTest::addColumn<bool>("kompletny");
+        QTest::addColumn<int>("zapisy");
+        QTest::addColumn<QStringList>("komunikaty");
+        QTest::newRow("Tak, Tak: zapis dwa razy")
+            << int(TOdpowiedz::Tak) << int(TOdpowiedz::Tak) << true << 2
+            << QStringList{kPytanie, kPytanie, "W obliczeniach nie uwzględniono wpływu mostków cieplnych !"};
+        QTest::newRow("Tak bez warstw: pierwszy zapis bez sprawdzeń, drugi zatrzymany")
+            << int(TOdpowiedz::Tak) << int(TOdpowiedz::Tak) << false << 1
+            << QStringList{kPytanie, kPytanie, "Nie wprowadzono warstw !!"};
+        QTest::newRow("Nie, Nie") << int(TOdpowiedz::Nie) << int(TOdpowiedz::Nie) << true << 0
+                                  << QStringList{kPytanie, kPytanie};
+        QTest::newRow("Nie, Tak") << int(TOdpowiedz::Nie) << int(TOdpowiedz::Tak) << true << 1
+                                  << QStringList{kPytanie, kPytanie,
+                                                 "W obliczeniach nie uwzględniono wpływu mostków cieplnych !"};
+    }
+    void wyjsciePytaDwaRazy() {
+        QFETCH(int, pierwsza);
+        QFETCH(int, druga);
+        QFETCH(bool, kompletny);
+        QFETCH(int, zapisy);
+        QFETCH(QStringList, komunikaty);
+        TOkno o;
+        if (kompletny)
+            o.KompletnyProjekt();
+        o.d.Odpowiedzi = {TOdpowiedz(pierwsza), TOdpowiedz(druga)};
+        o.f.Wyjcie1->trigger();
+        QCOMPARE(o.d.TekstyKomunikatow(), komunikaty);
+        QCOMPARE(o.DialogiZapisu(), zapisy);
+        QCOMPARE(o.Pytania(), 2);
+        QVERIFY(!o.f.isVisible());
+    }
+
+    void zapiszSprawdzaPrzedZapisem() {
+        TOkno o;
+        o.f.Zapisz1->trigger();
+        QCOMPARE(o.d.TekstyKomunikatow(), QStringList{"Nie wprowadzono warstw !!"});
+        QCOMPARE(o.DialogiZapisu(), 0);
+        o.KompletnyProjekt();
+        o.f.Zapisz1->trigger();
+        QCOMPARE(o.DialogiZapisu(), 1);
+    }
+
+    void aktywacjaPokazujeSiatke() {
+        TOkno o;
+        o.f.StringGridPrzegroda->setVisible(false);
+        o.f.FormActivate();
+        o.f.PokazArkusz(1);
+        QVERIFY(o.f.StringGridPrzegroda->isVisible());
+    }
+
+    void kalkulatorNieznaleziony() {
+        TOkno o;
+        TKalkulator k(o.d, &o.f);
+        QStringList sprawdzone;
+        k.PlikIstnieje = [&](const QString& s) {
+            sprawdzone << s;
+            return true; // a file named like a Windows path in the working directory must not be run
+        };
+        k.ZnajdzProgram = [](const QString&) { return QString(); };
+        int uruchomienia = 0;
+        k.UruchomProgram = [&](const QString&, qint64&) { return ++uruchomienia, true; };
+        k.Uruchom();
+        QCOMPARE(uruchomienia, 0);
+        const QList<TWywolanie> w = o.d.Komunikaty();
+        QCOMPARE(w.size(), 1);
+        QCOMPARE(w[0].Tekst, QStringLiteral("Brak kalkulatora systemowego!"));
+        QCOMPARE(w[0].Tytul, QStringLiteral("Murolab - kalkulator"));
+        QCOMPARE(w[0].Ikona, TIkona::Wykrzyknik);
+        QCOMPARE(w[0].Przyciski, TPrzyciski::Ok);
+#ifndef Q_OS_WIN
+        QVERIFY(sprawdzone.isEmpty());
+#endif
+    }
+
+    void kalkulatorUruchamianyRaz() {
+        TOkno o;
+        TKalkulator k(o.d, &o.f);
+        QStringList szukane;
+        k.ZnajdzProgram = [&](const QString& n) {
+            szukane << n;
+            return n == QLatin1String("kcalc") || n == QLatin1String("xcalc") ? QStringLiteral("/usr/bin/") + n
+                                                                              : QString();
+        };
+        QStringList uruchomione;
+        k.UruchomProgram = [&](const QString& p, qint64& pid) {
+            uruchomione << p;
+            pid = 4242;
+            return true;
+        };
+        bool dziala = true;
+        k.ProcesDziala = [&](qint64 pid, const QString& p) { return dziala && pid == 4242 && p == "/usr/bin/kcalc"; };
+        k.Uruchom();
+        k.Uruchom(); // still running: nothing
+        QCOMPARE(uruchomione, QStringList{"/usr/bin/kcalc"});
+        QCOMPARE(szukane, TKalkulator::ProgramyLinuksa);
+        dziala = false; // the user closed it
+        k.Uruchom();
+        QCOMPARE(uruchomione.size(), 2);
+        QVERIFY(o.d.Wywolania.isEmpty());
+    }
+
+    void kalkulatorNastepnyGdyPierwszySieNieUruchomi() {
+        TOkno o;
+        TKalkulator k(o.d, &o.f);
+        k.ZnajdzProgram = [](const QString& n) { return QStringLiteral("/usr/bin/") + n; };
+        QStringList proby;
+        k.UruchomProgram = [&](const QString& p, qint64& pid) {
+            proby << p;
+            pid = 7;
+            return proby.size() == 2;
+        };
+        k.Uruchom();
+        QCOMPARE(proby, (QStringList{"/usr/bin/gnome-calculator", "/usr/bin/kcalc"}));
+        QCOMPARE(k.Program, QStringLiteral("/usr/bin/kcalc"));
+    }
+
+    void procesUruchomionyWidzianyWProc() {
+        QProcess p;
+        p.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+        QVERIFY(p.waitForStarted());
+        const qint64 pid = p.processId();
+        QVERIFY(ProcesUruchomiony(pid, QStringLiteral("/bin/sleep")));
+        QVERIFY(!ProcesUruchomiony(pid, QStringLiteral("/usr/bin/kcalc"))); // the number, not the program
+        p.kill();
+        QVERIFY(p.waitForFinished());
+        QVERIFY(!ProcesUruchomiony(pid, QStringLiteral("/bin/sleep")));
+        QVERIFY(!ProcesUruchomiony(0, QStringLiteral("sleep")));
+    }
+
+    void pomocF1() {
+        QTemporaryDir katalog;
+        const QString plik = katalog.filePath(QStringLiteral("POMOC.HLP"));
+        QFile f(plik);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("<html><body><a name=\"spis\"></a><h1>Spis</h1>"
+                "<a name=\"kontekst7\"></a><p>Dodaj</p><a name=\"kontekst13\"></a><p>Wykres</p>"
+                "<a name=\"kontekst18\"></a><p>Warunki</p></body></html>");
+        f.close();
+        TOkno o;
+        TPomoc pomoc(o.d, plik);
+        o.f.UstawPomoc(&pomoc);
+
+        o.f.ComboBoxRsi->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+        QCOMPARE(pomoc.BiezacaKotwica(), QStringLiteral("kontekst18"));
+        QVERIFY(pomoc.isVisible());
+        QVERIFY(pomoc.Przegladarka()->toPlainText().contains(QStringLiteral("Warunki")));
+
+        QApplication::setActiveWindow(&o.f);
+        o.f.PokazArkusz(1);
+        o.f.Button1->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(o.f.Button1, Qt::Key_F1);
+        QCOMPARE(pomoc.BiezacaKotwica(), QStringLiteral("kontekst7"));
+
+        // On the tabs, the page in front answers.
+        o.f.PokazArkusz(3);
+        o.f.PageControlPrzegroda->tabBar()->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(o.f.PageControlPrzegroda->tabBar(), Qt::Key_F1);
+        QCOMPARE(pomoc.BiezacaKotwica(), QStringLiteral("kontekst13"));
+
+        // A control without a context opens nothing.
+        pomoc.hide();
+        o.f.BitBtnOblicz->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(o.f.BitBtnOblicz, Qt::Key_F1);
+        QVERIFY(!pomoc.isVisible());
+
+        o.f.Pomoc1->trigger();
+        QCOMPARE(pomoc.BiezacaKotwica(), QStringLiteral("spis"));
+        QVERIFY(o.d.Wywolania.isEmpty());
+    }
+
+    void brakPlikuPomocy() {
+        TOkno o;
+        TPomoc pomoc(o.d, QDir::current().absoluteFilePath(QStringLiteral("nie-ma-takiego/POMOC.HLP")));
+        o.f.UstawPomoc(&pomoc);
+        o.f.Pomoc1->trigger();
+        QVERIFY(!pomoc.isVisible());
+        const QList<TWywolanie> w = o.d.Komunikaty();
+        QCOMPARE(w.size(), 1);
+        QVERIFY(w[0].Tekst.contains(QStringLiteral("POMOC.HLP")));
+        QCOMPARE(w[0].Ikona, TIkona::Wykrzyknik);
+    }
+
+    void oknoPomocyWPomocyProgramu() {
+        // Our own help file has a table of contents and a topic for every context the program uses.
+        QFile f(QStringLiteral(MUROLAB_ZRODLA "/data/POMOC.HLP"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QString tekst = QString::fromUtf8(f.readAll());
+        for (const char* kotwica : {"spis", "kontekst7", "kontekst9", "kontekst10", "kontekst13", "kontekst14",
+                                    "kontekst18"})
+            QVERIFY2(tekst.contains(QStringLiteral("<a name=\"%1\">").arg(QLatin1String(kotwica))), kotwica);
+    }
+
+    void oProgramie() {
+        QTemporaryDir katalog;
+        TAboutBox about;
+        QCOMPARE(about.size(), QSize(371, 255));
+        QCOMPARE(about.windowTitle(), QStringLiteral("Murolab -program do wstępnej analizy cieplno wilgotnościowej"));
+        QCOMPARE(about.Panel1->geometry(), QRect(12, 5, 345, 209));
+        QCOMPARE(about.LabelAutorzy->geometry(), QRect(150, 152, 195, 49));
+        QVERIFY(about.LabelAutorzy->font().bold());
+        QCOMPARE(about.LabelAutorzy->font().pixelSize(), 13);
+        QVERIFY(about.LabelAutorzy->text().contains(QStringLiteral("Murolab")));
+        QCOMPARE(about.OKButton->geometry(), QRect(118, 220, 135, 30));
+        QVERIFY(about.OKButton->isDefault());
+
+        TKatalogRoboczy tu(katalog.path());
+        QImage plotno(about.size(), QImage::Format_RGB32);
+        plotno.fill(Qt::white);
+        {
+            QPainter p(&plotno);
+            QVERIFY(!about.FormPaint(p)); // no "Auto.bmp": nothing drawn, nothing said
+        }
+        QCOMPARE(plotno.pixel(30, 20), QColor(Qt::white).rgb());
+        QImage obraz(40, 30, QImage::Format_RGB32);
+        obraz.fill(QColor(10, 200, 30));
+        QVERIFY(obraz.save(QStringLiteral("Auto.bmp")));
+        {
+            QPainter p(&plotno);
+            QVERIFY(about.FormPaint(p));
+        }
+        QCOMPARE(QColor(plotno.pixel(20, 10)), QColor(10, 200, 30));
+        QCOMPARE(plotno.pixel(19, 10), QColor(Qt::white).rgb());
+
+        about.show();
+        QVERIFY(about.isVisible());
+        about.OKButton->click();
+        QVERIFY(!about.isVisible());
+        QCOMPARE(about.result(), int(QDialog::Accepted));
+    }
+
+    void powitanie() {
+        QTemporaryDir katalog;
+        TKatalogRoboczy tu(katalog.path());
+        TFormPowitanie p(2000);
+        QList<int> pauzy;
+        p.Uspij = [&](int ms) { pauzy << ms; };
+        QCOMPARE(p.size(), QSize(642, 493));
+        QCOMPARE(p.ProgressBar1->geometry(), QRect(48, 432, 537, 17));
+        QVERIFY(p.windowFlags() & Qt::FramelessWindowHint);
+        QVERIFY(p.windowFlags() & Qt::WindowStaysOnTopHint);
+        p.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p));
+        p.repaint();
+        QVERIFY(!pauzy.isEmpty());
+        QVERIFY(std::all_of(pauzy.begin(), pauzy.end(), [](int ms) { return ms == 2000; }));
+        // The progress bar repainting itself does not stop the start-up again.
+        const int poPokazaniu = pauzy.size();
+        p.ProgressBar1->setValue(50);
+        p.ProgressBar1->repaint();
+        QCOMPARE(pauzy.size(), poPokazaniu);
+
+        QImage plotno(p.size(), QImage::Format_RGB32);
+        plotno.fill(Qt::black);
+        {
+            QPainter m(&plotno);
+            QVERIFY(!p.FormPaint(m));
+        }
+        QImage obraz(642, 493, QImage::Format_RGB32);
+        obraz.fill(QColor(200, 10, 10));
+        QVERIFY(obraz.save(QStringLiteral("Splash.bmp")));
+        {
+            QPainter m(&plotno);
+            QVERIFY(p.FormPaint(m));
+        }
+        QCOMPARE(QColor(plotno.pixel(0, 0)), QColor(200, 10, 10));
+    }
+};
+
+QTEST_MAIN(TestFormPrzegroda)
+#include "tst_formprzegroda.moc"

@@ -1,0 +1,434 @@
+// The layer grid: rows added as the insertion dialog adds them, the key filter of the number
+// columns, the tidying on leaving the grid, removing with its questions, the 10-layer question,
+// dragging rows by their number cell, and the current cell kept across commands.
+
+#include "DialogiTestowe.h"
+#include "NarzedziaTestow.h"
+#include "ui/FormPrzegroda.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QtTest>
+
+using namespace murolab;
+using namespace murolab::testy;
+
+namespace {
+struct TOkno {
+    TDialogiTestowe d;
+    TFormPrzegroda f{d};
+    TOkno() {
+        PokazAktywne(&f);
+        f.PokazArkusz(1);
+        d.Wyczysc();
+    }
+    // Rows as the insertion dialog writes them: name, lambda, mu, d.
+    void Warstwy(const QList<QStringList>& w) {
+        for (const QStringList& r : w) {
+            f.DodajWiersz();
+            f.WpiszWiersz(f.Model.LiczbaWarstw - 1, r.value(0), r.value(1), r.value(2), r.value(3));
+        }
+    }
+    QStringList Wiersz(int r) const {
+        QStringList w;
+        for (int k = 0; k < 5; ++k)
+            w << f.Komorka(r, k);
+        return w;
+    }
+    QStringList Nazwy() const {
+        QStringList n;
+        for (int r = 0; r < f.StringGridPrzegroda->rowCount(); ++r)
+            n << f.Komorka(r, 1);
+        return n;
+    }
+    QStringList Numery() const {
+        QStringList n;
+        for (int r = 0; r < f.StringGridPrzegroda->rowCount(); ++r)
+            n << f.Komorka(r, 0);
+        return n;
+    }
+    // Puts the grid's editor into a cell, as a click there does.
+    QLineEdit* Edytuj(int wiersz, int kolumna) {
+        f.StringGridPrzegroda->setFocus(Qt::MouseFocusReason);
+        f.StringGridPrzegroda->setCurrentCell(wiersz, kolumna);
+        return qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    }
+    QPoint Srodek(int wiersz, int kolumna) const {
+        return f.StringGridPrzegroda->visualRect(f.StringGridPrzegroda->model()->index(wiersz, kolumna)).center();
+    }
+};
+
+const QList<QStringList> kTrzy = {{"Tynk", "0,82", "10", "0,015"},
+                                  {"Cegła", "0,77", "10", "0,25"},
+                                  {"Styropian", "0,04", "60", "0,12"}};
+} // namespace
+
+class TestSiatkaWarstw : public QObject {
+    Q_OBJECT
+private slots:
+    void siatkaNaStarcie() {
+        TOkno o;
+        QTableWidget* s = o.f.StringGridPrzegroda;
+        QCOMPARE(o.f.Model.LiczbaWarstw, 0);
+        QCOMPARE(s->rowCount(), 1);
+        QCOMPARE(s->columnCount(), 5);
+        QCOMPARE(s->height(), 23);
+        QCOMPARE(s->pos(), QPoint(7, 63));
+        QCOMPARE(s->width(), 669);
+        QVERIFY(!s->isEnabled());
+        QVERIFY(s->horizontalHeader()->isHidden());
+        QVERIFY(s->verticalHeader()->isHidden());
+        int suma = 0;
+        for (int k = 0; k < 5; ++k)
+            suma += s->columnWidth(k);
+        QCOMPARE(suma, 669);
+        QCOMPARE(s->rowHeight(0), 23);
+        QCOMPARE(o.f.BiezacaKolumna, 1);
+        QCOMPARE(o.f.BiezacyWiersz, 0);
+        QStringList menu;
+        for (QAction* a : o.f.PopupMenuStrPrzegroda->actions())
+            menu << (a->isSeparator() ? QStringLiteral("—") : a->text());
+        QCOMPARE(menu, (QStringList{"Dodaj warstwę", "—", "Usuń warstwę"}));
+        QCOMPARE(o.f.Button1->text(), QStringLiteral("&Dodaj"));
+        QCOMPARE(o.f.Button2->text(), QStringLiteral("&Usuń"));
+        QCOMPARE(o.f.Button3->text(), QStringLiteral("&Mostki cieplne"));
+        QCOMPARE(o.f.Button5->text(), QStringLiteral("&Kalkulator"));
+        for (QPushButton* b : {o.f.Button1, o.f.Button2, o.f.Button3, o.f.Button5}) {
+            QCOMPARE(b->size(), QSize(170, 30));
+            QVERIFY(b->font().bold());
+        }
+        QVERIFY(o.f.Button1->x() < o.f.Button2->x() && o.f.Button2->x() < o.f.Button3->x() &&
+                o.f.Button3->x() < o.f.Button5->x());
+    }
+
+    void dodawanieWierszy() {
+        TOkno o;
+        o.Warstwy(kTrzy);
+        QTableWidget* s = o.f.StringGridPrzegroda;
+        QCOMPARE(o.f.Model.LiczbaWarstw, 3);
+        QCOMPARE(s->rowCount(), 3);
+        QCOMPARE(s->height(), 69);
+        QVERIFY(s->isEnabled());
+        QCOMPARE(o.Numery(), (QStringList{"  1.", "  2.", "  3."}));
+        QCOMPARE(o.Wiersz(1), (QStringList{"  2.", "Cegła", "0,77", "10", "0,25"}));
+        for (int i = 0; i < 8; ++i)
+            o.f.DodajWiersz();
+        QCOMPARE(o.f.Model.LiczbaWarstw, 10);
+        QCOMPARE(s->rowCount(), 10);
+        QCOMPARE(s->height(), 230);
+        QCOMPARE(o.f.Komorka(9, 0), QStringLiteral("  10."));
+        // The outdoor summary line stays below the full grid.
+        QVERIFY(s->geometry().bottom() < o.f.LabelTe->y());
+    }
+
+    void wpisanieWarstwyPokazujeArkusz() {
+        TOkno o;
+        o.f.PokazArkusz(0);
+        o.Warstwy({{"Tynk", "0,82", "10", "0,015"}});
+        QCOMPARE(o.f.PageControlPrzegroda->currentIndex(), 1);
+    }
+
+    void wstawianieWSrodek() {
+        // What the insertion dialog does for "Dodaj warstwę" on row 1 of three.
+        TOkno o;
+        o.Warstwy(kTrzy);
+        o.f.DodajWiersz();
+        o.f.PrzesunWierszeWDol(o.f.LiczbaWarstw(), 1);
+        o.f.WpiszWiersz(1, "Wełna", "0,035", "1", "0,1");
+        QCOMPARE(o.Nazwy(), (QStringList{"Tynk", "Wełna", "Cegła", "Styropian"}));
+        QCOMPARE(o.Numery(), (QStringList{"  1.", "  2.", "  3.", "  4."}));
+        QCOMPARE(o.Wiersz(3), (QStringList{"  4.", "Styropian", "0,04", "60", "0,12"}));
+    }
+
+    void dziesiataWarstwaWypychaOstatnia() {
+        TOkno o;
+        for (int i = 0; i < 10; ++i)
+            o.Warstwy({{QStringLiteral("W%1").arg(i + 1), "1", "1", "0,1"}});
+        o.f.DodajWiersz(); // full: nothing happens
+        QCOMPARE(o.f.Model.LiczbaWarstw, 10);
+        o.f.PrzesunWierszeWDol(o.f.LiczbaWarstw(), 0);
+        o.f.WpiszWiersz(0, "Nowa", "1", "1", "0,1");
+        QCOMPARE(o.f.StringGridPrzegroda->rowCount(), 10);
+        QCOMPARE(o.f.Komorka(0, 1), QStringLiteral("Nowa"));
+        QCOMPARE(o.f.Komorka(9, 1), QStringLiteral("W9"));
+    }
+
+    void klawiszeKomorek_data() {
+        QTest::addColumn<int>("kolumna");
+        QTest::addColumn<QString>("wpisane");
+        QTest::addColumn<QString>("wynik");
+        QTest::addColumn<int>("sygnaly");
+        QTest::newRow("lambda: liczba z przecinkiem") << 2 << "0,045" << "0,045" << 0;
+        QTest::newRow("mi: drugi przecinek") << 3 << "1,2,3" << "1,23" << 1;
+        QTest::newRow("d: minus i litera") << 4 << "-1a" << "1" << 2;
+        QTest::newRow("lambda: kropka") << 2 << "0.5" << "05" << 1;
+        QTest::newRow("d: backspace") << 4 << QString("12") + QChar(8) + "5" << "15" << 0;
+        QTest::newRow("nazwa: wszystko przyjęte") << 1 << "a-b,c,d" << "a-b,c,d" << 0;
+    }
+    void klawiszeKomorek() {
+        QFETCH(int, kolumna);
+        QFETCH(QString, wpisane);
+        QFETCH(QString, wynik);
+        QFETCH(int, sygnaly);
+        TOkno o;
+        o.Warstwy({{"", "", "", ""}});
+        QLineEdit* e = o.Edytuj(0, kolumna);
+        QVERIFY(e);
+        Pisz(e, wpisane);
+        QCOMPARE(e->text(), wynik);
+        QCOMPARE(o.d.Sygnaly, sygnaly);
+        // The cell follows the editor at once, as a string grid's cell does.
+        QCOMPARE(o.f.Komorka(0, kolumna), wynik);
+    }
+
+    void schowekWKomorceLiczbowej() {
+        TOkno o;
+        o.Warstwy({{"", "", "", ""}});
+        QLineEdit* e = o.Edytuj(0, 2);
+        QVERIFY(e);
+        Klawisz(e, Qt::Key_V, QString(QChar(22)), Qt::ControlModifier);
+        QCOMPARE(o.d.Sygnaly, 1);
+        QCOMPARE(e->text(), QString());
+    }
+
+    void porzadkowanieNaWyjsciu() {
+        TOkno o;
+        o.Warstwy({{"", "0,0400", "5,", ""}, {"Cegła", "0,770", "", "0,25"}});
+        QLineEdit* e = o.Edytuj(1, 3);
+        QVERIFY(e);
+        PrzeniesFokus(o.f.Button1);
+        QCOMPARE(o.Wiersz(0), (QStringList{"  1.", "Jakaś warstwa ?", "0,04", "5", "0"}));
+        QCOMPARE(o.Wiersz(1), (QStringList{"  2.", "Cegła", "0,77", "0", "0,25"}));
+        QVERIFY(o.d.Wywolania.isEmpty());
+    }
+
+    void porzadkowanieKonczySieNaBledzie() {
+        TOkno o;
+        o.Warstwy({{"", ",", "", ""}, {"", "", "", "0,50"}});
+        o.Edytuj(0, 1);
+        PrzeniesFokus(o.f.Button1);
+        QCOMPARE(o.d.Bledy(), QStringList{"',' is not a valid floating point value"});
+        QCOMPARE(o.Wiersz(0), (QStringList{"  1.", "", ",", "", ""}));
+        QCOMPARE(o.Wiersz(1), (QStringList{"  2.", "", "", "", "0,50"}));
+    }
+
+    void przejsciaWewnatrzSiatkiToNieWyjscie() {
+        TOkno o;
+        o.Warstwy({{"", "", "", ""}, {"", "", "", ""}});
+        o.Edytuj(0, 1);
+        o.Edytuj(1, 2);
+        QCOMPARE(o.f.Komorka(0, 4), QString());
+        QCOMPARE(o.f.Komorka(0, 1), QString());
+    }
+
+    void usuniecieWierszaBiezacego() {
+        TOkno o;
+        o.Warstwy(kTrzy);
+        o.f.StringGridPrzegroda->setCurrentCell(0, 1);
+        o.d.Odpowiedzi = {TOdpowiedz::Tak};
+        o.f.Usuwarstw1->trigger();
+        const QList<TWywolanie> k = o.d.Komunikaty();
+        QCOMPARE(k.size(), 1);
+        QCOMPARE(k[0].Tekst, QStringLiteral("Usunąc warstwę ?"));
+        QCOMPARE(k[0].Tytul, QStringLiteral("Murolab -Potwierdź"));
+        QCOMPARE(k[0].Ikona, TIkona::Pytanie);
+        QCOMPARE(k[0].Przyciski, TPrzyciski::TakNie);
+        QCOMPARE(o.f.Model.LiczbaWarstw, 2);
+        QCOMPARE(o.Wiersz(0), (QStringList{"  1.", "Cegła", "0,77", "10", "0,25"}));
+        QCOMPARE(o.Wiersz(1), (QStringList{"  2.", "Styropian", "0,04", "60", "0,12"}));
+        QCOMPARE(o.f.StringGridPrzegroda->height(), 46);
+    }
+
+    void usuniecieOstatniegoPrzyciskiem() {
+        TOkno o;
+        o.Warstwy(kTrzy);
+        o.f.StringGridPrzegroda->setCurrentCell(2, 3);
+        QCOMPARE(o.f.BiezacyWiersz, 2);
+        o.d.Odpowiedzi = {TOdpowiedz::Tak};
+        o.f.Button2->click();
+        QCOMPARE(o.Nazwy(), (QStringList{"Tynk", "Cegła"}));
+        // The current cell was below the last row: it moves up, and the stored one follows.
+        QCOMPARE(o.f.StringGridPrzegroda->currentRow(), 1);
+        QCOMPARE(o.f.BiezacyWiersz, 1);
+        QCOMPARE(o.f.BiezacaKolumna, 3);
+    }
+
+    void usuniecieJedynejWarstwy() {
+        TOkno o;
+        o.Warstwy({{"Tynk", "0,82", "10", "0,015"}});
+        o.d.Odpowiedzi = {TOdpowiedz::Tak};
+        o.f.Button2Click();
+        QTableWidget* s = o.f.StringGridPrzegroda;
+        QCOMPARE(o.f.Model.LiczbaWarstw, 0);
+        QCOMPARE(s->rowCount(), 1);
+        QCOMPARE(o.Wiersz(0), (QStringList{"", "", "", "", ""}));
+        QCOMPARE(s->height(), 23);
+        QVERIFY(!s->isEnabled());
+    }
+
+    void usuwanieBezWarstw() {
+        TOkno o;
+        o.f.Button2Click();
+        o.f.Usuwarstw1Click();
+        const QList<TWywolanie> k = o.d.Komunikaty();
+        QCOMPARE(k.size(), 2);
+        for (const TWywolanie& w : k) {
+            QCOMPARE(w.Tekst, QStringLiteral("Nie wprowadzono warstw."));
+            QCOMPARE(w.Tytul, QStringLiteral("Murolab -Uwaga!"));
+            QCOMPARE(w.Ikona, TIkona::Informacja);
+            QCOMPARE(w.Przyciski, TPrzyciski::Ok);
+        }
+    }
+
+    void usuwanieOdrzucone() {
+        TOkno o;
+        o.Warstwy(kTrzy);
+        o.d.Odpowiedzi = {TOdpowiedz::Nie};
+        o.f.Button2Click();
+        QCOMPARE(o.f.Model.LiczbaWarstw, 3);
+        QCOMPARE(o.Nazwy(), (QStringList{"Tynk", "Cegła", "Styropian"}));
+    }
+
+    void limitWarstw_data() {
+        QTest::addColumn<int>("warstwy");
+        QTest::addColumn<bool>("wstawianie"); // "Dodaj warstwę" (else "&Dodaj")
+        QTest::addColumn<int>("odpowiedz");   // -1 = no question expected
+        QTest::addColumn<int>("tryb");        // 0 = nothing set
+        QTest::addColumn<int>("cel");
+        QTest::newRow("9 warstw: bez pytania") << 9 << false << -1 << 1 << 9;
+        QTest::newRow("9 warstw, wstawianie w wiersz 2") << 9 << true << -1 << 2 << 2;
+        QTest::newRow("10 warstw, Nie") << 10 << false << int(TOdpowiedz::Nie) << 0 << 0;
+        QTest::newRow("10 warstw, Tak") << 10 << false << int(TOdpowiedz::Tak) << 1 << 10;
+        QTest::newRow("10 warstw, wstawianie, Tak") << 10 << true << int(TOdpowiedz::Tak) << 2 << 2;
+        QTest::newRow("10 warstw, wstawianie, Nie") << 10 << true << int(TOdpowiedz::Nie) << 0 << 0;
+        QTest::newRow("15 warstw z pliku, Tak") << 15 << false << int(TOdpowiedz::Tak) << 1 << 15;
+    }
+    void limitWarstw() {
+        QFETCH(int, warstwy);
+        QFETCH(bool, wstawianie);
+        QFETCH(int, odpowiedz);
+        QFETCH(int, tryb);
+        QFETCH(int, cel);
+        TOkno o;
+        // A loaded project may hold more layers than the commands allow.
+        o.f.Model.LiczbaWarstw = warstwy;
+        o.f.UstawLiczbeWierszy(warstwy);
+        o.f.StringGridPrzegroda->setCurrentCell(2, 1);
+        o.f.TrybWstawiania = 0;
+        o.f.WierszDocelowy = 0;
+        if (odpowiedz >= 0)
+            o.d.Odpowiedzi = {TOdpowiedz(odpowiedz)};
+        if (wstawianie)
+            o.f.Dodajwarstw1->trigger();
+        else
+            o.f.Button1->click();
+        const QList<TWywolanie> k = o.d.Komunikaty();
+        if (odpowiedz < 0) {
+            QVERIFY(k.isEmpty());
+        } else {
+            QCOMPARE(k.size(), 1);
+            QCOMPARE(k[0].Tekst, QStringLiteral("W programie nałożono ograniczenie co do ilości warstw (<=10). Każda "
+                                                "następna wprowadzona warstwa zamieni ostatnią!!!"));
+            QCOMPARE(k[0].Tytul, QStringLiteral("Murolab -UWAGA!"));
+            QCOMPARE(k[0].Ikona, TIkona::Brak);
+            QCOMPARE(k[0].Przyciski, TPrzyciski::TakNie);
+        }
+        QCOMPARE(o.f.TrybWstawiania, tryb);
+        QCOMPARE(o.f.WierszDocelowy, cel);
+    }
+
+    void wysokoscPonadDziesiecWarstw() {
+        // 15 layers from a file: the grid keeps the height of 10 and scrolls.
+        TOkno o;
+        o.f.Model.LiczbaWarstw = 15;
+        o.f.UstawLiczbeWierszy(15);
+        QCOMPARE(o.f.StringGridPrzegroda->rowCount(), 15);
+        QCOMPARE(o.f.StringGridPrzegroda->height(), 230);
+        QCOMPARE(o.f.StringGridPrzegroda->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+        o.f.UstawLiczbeWierszy(0);
+        QCOMPARE(o.f.StringGridPrzegroda->rowCount(), 1);
+        QCOMPARE(o.f.StringGridPrzegroda->height(), 0);
+        QVERIFY(o.f.StringGridPrzegroda->isEnabled());
+    }
+
+    void przeciaganieWierszy_data() {
+        QTest::addColumn<int>("z");
+        QTest::addColumn<int>("na");
+        QTest::addColumn<QStringList>("nazwy");
+        QTest::newRow("trzeci na górę") << 2 << 0 << QStringList{"Styropian", "Tynk", "Cegła"};
+        QTest::newRow("pierwszy na dół") << 0 << 2 << QStringList{"Cegła", "Styropian", "Tynk"};
+        QTest::newRow("drugi poniżej ostatniego") << 1 << 9 << QStringList{"Tynk", "Styropian", "Cegła"};
+        QTest::newRow("na to samo miejsce") << 1 << 1 << QStringList{"Tynk", "Cegła", "Styropian"};
+    }
+    void przeciaganieWierszy() {
+        QFETCH(int, z);
+        QFETCH(int, na);
+        QFETCH(QStringList, nazwy);
+        TOkno o;
+        o.Warstwy(kTrzy);
+        QWidget* obszar = o.f.StringGridPrzegroda->viewport();
+        const QPoint start = o.Srodek(z, 0);
+        const QPoint cel = na < 3 ? o.Srodek(na, 0) : QPoint(start.x(), obszar->height() + 40);
+        QTest::mousePress(obszar, Qt::LeftButton, Qt::NoModifier, start);
+        QMouseEvent ruch(QEvent::MouseMove, cel, obszar->mapToGlobal(cel), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(obszar, &ruch);
+        QTest::mouseRelease(obszar, Qt::LeftButton, Qt::NoModifier, cel);
+        QCOMPARE(o.Nazwy(), nazwy);
+        QCOMPARE(o.Numery(), (QStringList{"  1.", "  2.", "  3."}));
+        // The whole row moved: the dragged layer keeps its numbers.
+        const int gdzie = nazwy.indexOf(kTrzy[z][0]);
+        QCOMPARE(o.Wiersz(gdzie).mid(1), kTrzy[z]);
+    }
+
+    void prawyPrzyciskNieZmieniaBiezacejKomorki() {
+        TOkno o;
+        o.Warstwy(kTrzy);
+        o.f.StringGridPrzegroda->setCurrentCell(1, 1);
+        QTest::mouseClick(o.f.StringGridPrzegroda->viewport(), Qt::RightButton, Qt::NoModifier, o.Srodek(2, 3));
+        o.f.PopupMenuStrPrzegroda->close();
+        QCOMPARE(o.f.BiezacyWiersz, 1);
+        QCOMPARE(o.f.BiezacaKolumna, 1);
+        QCOMPARE(o.f.StringGridPrzegroda->currentRow(), 1);
+    }
+
+    void kolumnaNumeruNigdyNieJestBiezaca() {
+        TOkno o;
+        o.Warstwy(kTrzy);
+        o.f.StringGridPrzegroda->setFocus(Qt::OtherFocusReason);
+        o.f.StringGridPrzegroda->setCurrentCell(1, 3);
+        QTest::keyClick(o.f.StringGridPrzegroda, Qt::Key_Home);
+        QCOMPARE(o.f.StringGridPrzegroda->currentColumn(), 1);
+        QTest::mouseClick(o.f.StringGridPrzegroda->viewport(), Qt::LeftButton, Qt::NoModifier, o.Srodek(2, 0));
+        QCOMPARE(o.f.BiezacaKolumna, 1);
+        QCOMPARE(o.f.BiezacyWiersz, 1);
+    }
+
+    void polecenieNieZabieraFokusu() {
+        // Removing a row moves the current cell; the focus stays where the user had it.
+        TOkno o;
+        o.Warstwy(kTrzy);
+        o.f.StringGridPrzegroda->setCurrentCell(2, 1);
+        o.f.Button2->setFocus(Qt::OtherFocusReason);
+        o.d.Odpowiedzi = {TOdpowiedz::Tak};
+        o.f.Button2->click();
+        QCOMPARE(QApplication::focusWidget(), o.f.Button2);
+    }
+
+    void klasaWilgotnosciDlaDialogu() {
+        TOkno o;
+        QCOMPARE(o.f.KlasaWilgotnosci(), QStringLiteral("Warunki średniowilgotne"));
+        TFormPrzegroda::UstawTekstListy(o.f.ComboBoxWarunkiWilg, QStringLiteral("Warunki wilgotne"));
+        QCOMPARE(o.f.KlasaWilgotnosci(), QStringLiteral("Warunki wilgotne"));
+    }
+};
+
+QTEST_MAIN(TestSiatkaWarstw)
+#include "tst_siatkawarstw.moc"
