@@ -1,5 +1,421 @@
-// Part of TFormPrzegroda; see FormPrzegroda.h.
+// Part of TFormPrzegroda; see FormPrzegroda.h. Sheet 2: the results table, the verdict and the
+// three result labels. What the sheet shows comes from ArkuszWynikow (core/Arkusz.h), the same
+// texts that the command line prints; this file only lays them out.
+
 #include "ui/FormPrzegroda.h"
 
+#include "core/Arkusz.h"
+#include "core/Liczby.h"
+#include "output/PodgladWydruku.h"
+#include "ui/NumEdit.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPalette>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextFrame>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
 namespace murolab {
+
+namespace {
+
+// Geometry of the table, in pixels. The sheet is 688 x 369: the table of 671 px and, with fifteen
+// layers (a loaded project), everything below it just fit without scrolling.
+constexpr int kLewyBrzeg = 8;
+constexpr int kGornyBrzeg = 6;
+constexpr int kDolnyBrzeg = 4;
+constexpr int kWysokoscNaglowka = 55;
+constexpr int kWysokoscLinii = 13;
+// The profile columns (temperatures and pressures) start this much higher, so that each value stands
+// between the rows of the two layers it separates.
+constexpr int kPrzesuniecieProfilu = 8;
+constexpr int kRamkaKolumny = 1;
+// Inside each column: 1 px above the first line and 2 px at the sides. With the frame this makes
+// the column of n + 3 lines exactly 13 n + 42 px high.
+constexpr int kMarginesGorny = 1;
+constexpr int kMarginesBoczny = 2;
+constexpr int kPunktyKolumn = 8;
+constexpr int kPunktyNaglowkow = 7; // the header words ("nasycenia", "cząstkowe") must fit 54 px
+constexpr int kWysokoscKolumnPrzedObliczeniem = 10; // the empty table at start: room for ten layers
+// A line wider than its column is condensed rather than cut, but never below this stretch (%).
+constexpr int kNajmniejszeZwezenie = 50;
+
+constexpr int kOdstepPodTabela = 6;
+constexpr int kSzerokoscWerdyktu = 340;
+constexpr int kOdstepWynikow = 16;
+
+struct TKolumna {
+    QTextEdit* TFormPrzegroda::*Pole;
+    std::vector<std::string> TArkuszWynikow::*Linie;
+    int Szerokosc;
+    Qt::Alignment Wyrownanie;
+    const char* Naglowek; // rich text
+    bool Profil;          // one of the last three columns: starts higher, 8 px taller
+    const char* Nazwa;
+};
+
+// The symbols of a header stand out from its small words.
+#define DUZY(symbol) "<span style=\"font-size:10pt\">" symbol "</span>"
+
+// Left to right. The pressures are in Pa and the diffusion resistance in m²·h·Pa/kg, which is what
+// the calculation gives.
+const std::array<TKolumna, 11> kKolumny{{
+    {&TFormPrzegroda::RichEditNr, &TArkuszWynikow::RichEditNr, 16, Qt::AlignLeft, "Nr", false, "RichEditNr"},
+    {&TFormPrzegroda::RichEditMaterial, &TArkuszWynikow::RichEditMaterial, 200, Qt::AlignLeft,
+     "Nazwa materiału", false, "RichEditMaterial"},
+    {&TFormPrzegroda::RichEditLambda, &TArkuszWynikow::RichEditLambda, 45, Qt::AlignHCenter,
+     DUZY("λ") "<br>[W/m·K]", false, "RichEditLambda"},
+    {&TFormPrzegroda::RichEditMi, &TArkuszWynikow::RichEditMi, 46, Qt::AlignLeft, DUZY("μ"), false,
+     "RichEditMi"},
+    {&TFormPrzegroda::RichEditGrubosc, &TArkuszWynikow::RichEditGrubosc, 47, Qt::AlignHCenter,
+     DUZY("d") "<br>[m]", false, "RichEditGrubosc"},
+    {&TFormPrzegroda::RichEditR, &TArkuszWynikow::RichEditR, 59, Qt::AlignHCenter,
+     DUZY("R<sub>n</sub>") "<br>[m²·K/W]", false, "RichEditR"},
+    {&TFormPrzegroda::RichEditDelta, &TArkuszWynikow::RichEditDelta, 68, Qt::AlignRight,
+     DUZY("1/Δ<sub>n</sub>") "<br>[m²·h·Pa/kg]", false, "RichEditDelta"},
+    {&TFormPrzegroda::RichEditSpadek, &TArkuszWynikow::RichEditSpadek, 40, Qt::AlignRight,
+     "Spadek temp.<br>[°C]", false, "RichEditSpadek"},
+    {&TFormPrzegroda::RichEditTemp, &TArkuszWynikow::RichEditTemp, 42, Qt::AlignRight,
+     "Temp. szczelin<br>" DUZY("t") " [°C]", true, "RichEditTemp"},
+    {&TFormPrzegroda::RichEditCisNasy, &TArkuszWynikow::RichEditCisNasy, 54, Qt::AlignRight,
+     "Ciśnienie nasycenia<br>" DUZY("p<sub>s</sub>") " [Pa]", true, "RichEditCisNasy"},
+    {&TFormPrzegroda::RichEditCisCzast, &TArkuszWynikow::RichEditCisCzast, 54, Qt::AlignRight,
+     "Ciśnienie cząstkowe<br>" DUZY("p<sub>o</sub>") " [Pa]", true, "RichEditCisCzast"},
+}};
+#undef DUZY
+
+int GoraKolumn() {
+    return kGornyBrzeg + kWysokoscNaglowka;
+}
+
+// 13 n + 42, and 8 px more for the profile columns, which start 8 px higher and end with the others.
+int WysokoscKolumny(const TKolumna& k, int liczbaWarstw) {
+    return kWysokoscLinii * liczbaWarstw + 42 + (k.Profil ? kPrzesuniecieProfilu : 0);
+}
+
+int SzerokoscTekstu(const TKolumna& k) {
+    return k.Szerokosc - 2 * kRamkaKolumny - 2 * kMarginesBoczny;
+}
+
+QFont CzcionkaArkusza(int punkty) {
+    QFont f; // the system's default UI font
+    f.setPointSize(punkty);
+    return f;
+}
+
+// Results are read, not edited: the columns are disabled, but their text keeps the normal colours.
+void KoloryJakWlaczonej(QWidget* w) {
+    QPalette p = w->palette();
+    for (QPalette::ColorRole rola : {QPalette::Text, QPalette::Base, QPalette::WindowText, QPalette::Window})
+        p.setColor(QPalette::Disabled, rola, p.color(QPalette::Active, rola));
+    w->setPalette(p);
+}
+
+// The document of a column: no wrapping, fixed margins (the defaults would push the lines out of
+// step with the neighbouring columns).
+void UstawMarginesy(QTextDocument* dokument) {
+    QTextFrameFormat ramka = dokument->rootFrame()->frameFormat();
+    ramka.setMargin(0);
+    ramka.setPadding(0);
+    ramka.setTopMargin(kMarginesGorny);
+    ramka.setBottomMargin(0);
+    ramka.setLeftMargin(kMarginesBoczny);
+    ramka.setRightMargin(kMarginesBoczny);
+    dokument->rootFrame()->setFrameFormat(ramka);
+}
+
+QTextEdit* NowaKolumna(QWidget* rodzic, const TKolumna& k) {
+    auto* kolumna = new QTextEdit(rodzic);
+    kolumna->setObjectName(QString::fromLatin1(k.Nazwa));
+    kolumna->setFont(CzcionkaArkusza(kPunktyKolumn));
+    kolumna->setReadOnly(true);
+    kolumna->setEnabled(false);
+    kolumna->setFocusPolicy(Qt::NoFocus);
+    kolumna->setLineWrapMode(QTextEdit::NoWrap);
+    kolumna->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    kolumna->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    kolumna->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    kolumna->setLineWidth(kRamkaKolumny);
+    kolumna->setAlignment(k.Wyrownanie);
+    kolumna->document()->setUndoRedoEnabled(false);
+    UstawMarginesy(kolumna->document());
+    KoloryJakWlaczonej(kolumna);
+    return kolumna;
+}
+
+QFrame* NowyNaglowek(QWidget* rodzic, const TKolumna& k, int x) {
+    auto* panel = new QFrame(rodzic);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setLineWidth(1);
+    // The profile columns overlap the last 8 px of the header row; their panels end there.
+    const int wysokosc = kWysokoscNaglowka - (k.Profil ? kPrzesuniecieProfilu : 0);
+    panel->setGeometry(x, kGornyBrzeg, k.Szerokosc, wysokosc);
+    auto* opis = new QLabel(panel);
+    opis->setTextFormat(Qt::RichText);
+    opis->setText(QString::fromUtf8(k.Naglowek));
+    opis->setFont(CzcionkaArkusza(kPunktyNaglowkow));
+    opis->setAlignment(Qt::AlignCenter);
+    opis->setWordWrap(true);
+    opis->setGeometry(1, 1, k.Szerokosc - 2, wysokosc - 2);
+    return panel;
+}
+
+// Writes the lines of one column, each 13 px high. A line that is wider than the column (a long
+// material name, a huge diffusion resistance) is condensed horizontally until it fits, so that no
+// value is ever cut off.
+void WpiszLinie(QTextEdit* kolumna, const TKolumna& k, const std::vector<std::string>& linie) {
+    kolumna->clear();
+    QTextDocument* dokument = kolumna->document();
+    UstawMarginesy(dokument);
+    if (linie.empty())
+        return;
+    QTextBlockFormat formatLinii;
+    formatLinii.setAlignment(k.Wyrownanie);
+    formatLinii.setLineHeight(kWysokoscLinii, QTextBlockFormat::FixedHeight);
+    formatLinii.setTopMargin(0);
+    formatLinii.setBottomMargin(0);
+
+    const QFont czcionka = kolumna->font();
+    const qreal dostepne = SzerokoscTekstu(k);
+    QTextCursor kursor(dokument);
+    for (std::size_t i = 0; i < linie.size(); ++i) {
+        if (i == 0)
+            kursor.setBlockFormat(formatLinii);
+        else
+            kursor.insertBlock(formatLinii);
+        const QString tekst = QString::fromStdString(linie[i]);
+        QTextCharFormat formatZnakow;
+        if (QFontMetricsF(czcionka).horizontalAdvance(tekst) > dostepne) {
+            QFont zwezona = czcionka;
+            int zwezenie = 100;
+            do {
+                zwezenie -= 2;
+                zwezona.setStretch(zwezenie);
+            } while (zwezenie > kNajmniejszeZwezenie &&
+                     QFontMetricsF(zwezona).horizontalAdvance(tekst) > dostepne);
+            formatZnakow.setFontStretch(zwezenie);
+        }
+        kursor.insertText(tekst, formatZnakow);
+    }
+}
+
+// A subscript drawn as a small label of its own at x, under the baseline: the label's text stays
+// plain ("U  = 0,425" with the gap for the "k", as the command line prints it; "θ").
+QLabel* DodajIndeks(QLabel* etykieta, const QString& indeks, int x, const char* nazwa) {
+    auto* l = new QLabel(indeks, etykieta);
+    l->setObjectName(QString::fromLatin1(nazwa));
+    QFont f = etykieta->font();
+    f.setPointSizeF(f.pointSizeF() * 0.75);
+    l->setFont(f);
+    l->adjustSize();
+    l->move(x, qRound(QFontMetricsF(etykieta->font()).ascent() - QFontMetricsF(f).ascent() * 0.55));
+    return l;
+}
+
+QLabel* NowaEtykieta(QWidget* rodzic, const QString& tekst, const char* nazwa) {
+    auto* e = new QLabel(tekst, rodzic);
+    e->setObjectName(QString::fromLatin1(nazwa));
+    e->setTextFormat(Qt::PlainText);
+    return e;
+}
+
+void UstawKolor(QLabel* etykieta, bool czerwony) {
+    QPalette p = etykieta->palette();
+    const QColor kolor =
+        czerwony ? QColor(Qt::red) : etykieta->parentWidget()->palette().color(QPalette::WindowText);
+    p.setColor(QPalette::WindowText, kolor);
+    etykieta->setPalette(p);
+}
+
+int PrawyBrzegTabeli() {
+    int x = kLewyBrzeg;
+    for (const TKolumna& k : kKolumny)
+        x += k.Szerokosc;
+    return x;
+}
+
+// The verdict block and the result labels follow the bottom of the table, which grows with the
+// number of layers; the scrolled area grows with them.
+void UlozPodTabela(TFormPrzegroda& okno) {
+    int dol = 0;
+    for (const TKolumna& k : kKolumny)
+        dol = std::max(dol, (okno.*(k.Pole))->geometry().bottom() + 1);
+    QWidget* werdykt = okno.LabeLKomunikat->parentWidget();
+    QWidget* wyniki = okno.LabelUk->parentWidget();
+    const int y = dol + kOdstepPodTabela;
+    werdykt->move(kLewyBrzeg, y);
+    wyniki->adjustSize();
+    // The results end flush with the table's right edge, never over the verdict.
+    wyniki->move(
+        std::max(werdykt->geometry().right() + 1 + kOdstepWynikow, PrawyBrzegTabeli() - wyniki->width()), y);
+    QWidget* obszar = werdykt->parentWidget();
+    obszar->resize(std::max(PrawyBrzegTabeli(), wyniki->geometry().right() + 1) + kLewyBrzeg,
+                   std::max(werdykt->geometry().bottom(), wyniki->geometry().bottom()) + 1 + kDolnyBrzeg);
+}
+
+void UstawWysokosci(TFormPrzegroda& okno, int liczbaWarstw) {
+    for (const TKolumna& k : kKolumny)
+        (okno.*(k.Pole))->resize(k.Szerokosc, WysokoscKolumny(k, liczbaWarstw));
+    UlozPodTabela(okno);
+}
+
+int TemperaturaZPola(const TNumEdit* pole) {
+    return NaCalkowita(pole->text().toStdString());
+}
+
+} // namespace
+
+void TFormPrzegroda::ZbudujArkuszWynikow() {
+    // Everything sits on one area inside a scroll area: a loaded project can hold fifteen layers,
+    // and the table then grows past what a small window shows.
+    auto* przewijanie = new QScrollArea(TabSheetObliczenia);
+    przewijanie->setObjectName(QStringLiteral("PrzewijanieWynikow"));
+    przewijanie->setFrameShape(QFrame::NoFrame);
+    przewijanie->setWidgetResizable(false);
+    przewijanie->setBackgroundRole(QPalette::Window);
+    auto* obszar = new QWidget;
+    obszar->setObjectName(QStringLiteral("ObszarWynikow"));
+    obszar->setFont(CzcionkaArkusza(kPunktyKolumn));
+    przewijanie->setWidget(obszar);
+    QLayout* uklad = TabSheetObliczenia->layout();
+    if (!uklad) {
+        uklad = new QVBoxLayout(TabSheetObliczenia);
+        uklad->setContentsMargins(0, 0, 0, 0);
+    }
+    uklad->addWidget(przewijanie);
+
+    int x = kLewyBrzeg;
+    for (const TKolumna& k : kKolumny) {
+        NowyNaglowek(obszar, k, x);
+        QTextEdit* kolumna = NowaKolumna(obszar, k);
+        kolumna->setGeometry(x, GoraKolumn() - (k.Profil ? kPrzesuniecieProfilu : 0), k.Szerokosc,
+                             WysokoscKolumny(k, kWysokoscKolumnPrzedObliczeniem));
+        this->*(k.Pole) = kolumna;
+        x += k.Szerokosc;
+    }
+
+    const TArkuszWynikow pusty = ArkuszPusty();
+
+    // The verdict, two lines. The no-condensation text has eight blanks after "pary": the width is
+    // chosen so that its line breaks there (the blanks then vanish at the line's end) and the other
+    // verdicts also take two lines.
+    auto* werdykt = new QWidget(obszar);
+    werdykt->setObjectName(QStringLiteral("BlokWerdyktu"));
+    LabeLKomunikat = NowaEtykieta(werdykt, QString(), "LabeLKomunikat");
+    LabeLKomunikat->setWordWrap(true);
+    LabeLKomunikat->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const int wysokoscWerdyktu = 2 * QFontMetrics(LabeLKomunikat->font()).lineSpacing() + 2;
+    LabeLKomunikat->setGeometry(0, 0, kSzerokoscWerdyktu, wysokoscWerdyktu);
+    // The criterion "ts +1 > θi": shown in red only after a condensation verdict.
+    LabelKomunikat3 = NowaEtykieta(werdykt, QStringLiteral("ts +1 >"), "LabelKomunikat3");
+    LabelKomunikat4 = NowaEtykieta(werdykt, QStringLiteral("θ"), "LabelKomunikat4");
+    LabelKomunikat3->adjustSize();
+    LabelKomunikat4->adjustSize();
+    const int szerokoscTheta = QFontMetrics(LabelKomunikat4->font()).horizontalAdvance(u'θ');
+    const QLabel* indeksI =
+        DodajIndeks(LabelKomunikat4, QStringLiteral("i"), szerokoscTheta, "LabelKomunikat4Indeks");
+    LabelKomunikat4->resize(indeksI->geometry().right() + 2,
+                            std::max(LabelKomunikat4->height(), indeksI->geometry().bottom() + 1));
+    const int yKryterium = wysokoscWerdyktu + 4;
+    LabelKomunikat3->move(0, yKryterium);
+    LabelKomunikat4->move(
+        LabelKomunikat3->width() + QFontMetrics(LabelKomunikat3->font()).horizontalAdvance(u' '), yKryterium);
+    for (QLabel* e : {LabelKomunikat3, LabelKomunikat4}) {
+        e->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        UstawKolor(e, true);
+        e->hide();
+    }
+    werdykt->resize(kSzerokoscWerdyktu,
+                    yKryterium + std::max(LabelKomunikat3->height(), LabelKomunikat4->height()));
+
+    // The three results with their units, one per line, the numbers in one column.
+    auto* wyniki = new QWidget(obszar);
+    wyniki->setObjectName(QStringLiteral("BlokWynikow"));
+    auto* siatka = new QGridLayout(wyniki);
+    siatka->setContentsMargins(0, 0, 0, 0);
+    siatka->setHorizontalSpacing(6);
+    siatka->setVerticalSpacing(2);
+    QFont pogrubiona = obszar->font();
+    pogrubiona.setBold(true);
+    LabelUk = NowaEtykieta(wyniki, QString::fromUtf8(pusty.LabelUk), "LabelUk");
+    LabelI = NowaEtykieta(wyniki, QString::fromUtf8(pusty.LabelI), "LabelI");
+    LabelP = NowaEtykieta(wyniki, QString::fromUtf8(pusty.LabelP), "LabelP");
+    const QFontMetrics miaraWyniku(pogrubiona);
+    for (QLabel* e : {LabelUk, LabelI, LabelP}) {
+        e->setFont(pogrubiona);
+        e->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        // Room for the widest value ("U  = 0,000" up to four digits before the comma) and, under
+        // the "U", its subscript.
+        e->setMinimumWidth(miaraWyniku.horizontalAdvance(QStringLiteral("U  = 0000,000")));
+        e->setMinimumHeight(miaraWyniku.height() + 4);
+    }
+    DodajIndeks(LabelUk, QStringLiteral("k"), miaraWyniku.horizontalAdvance(u'U'), "LabelUkIndeks");
+    siatka->addWidget(LabelUk, 0, 0);
+    siatka->addWidget(NowaEtykieta(wyniki, QStringLiteral("[W/m²·K]"), "LabelUkJednostka"), 0, 1,
+                      Qt::AlignLeft | Qt::AlignTop);
+    siatka->addWidget(LabelI, 1, 0);
+    siatka->addWidget(NowaEtykieta(wyniki, QStringLiteral("[g/(m²·h)]"), "LabelIJednostka"), 1, 1,
+                      Qt::AlignLeft | Qt::AlignTop);
+    siatka->addWidget(LabelP, 2, 0);
+    siatka->addWidget(NowaEtykieta(wyniki, QStringLiteral("[Pa]"), "LabelPJednostka"), 2, 1,
+                      Qt::AlignLeft | Qt::AlignTop);
+
+    UlozPodTabela(*this);
+}
+
+void TFormPrzegroda::WyczyscWyniki() {
+    const TArkuszWynikow pusty = ArkuszPusty();
+    LabeLKomunikat->clear();
+    LabelKomunikat3->hide();
+    LabelKomunikat4->hide();
+    for (const TKolumna& k : kKolumny)
+        (this->*(k.Pole))->clear();
+    LabelUk->setText(QString::fromUtf8(pusty.LabelUk));
+    LabelI->setText(QString::fromUtf8(pusty.LabelI));
+    LabelP->setText(QString::fromUtf8(pusty.LabelP));
+    WyczyscWykresy();
+    if (PodgladWydruku)
+        PodgladWydruku->WyczyscRaport();
+}
+
+void TFormPrzegroda::PokazWyniki() {
+    // The verdict compares the temperatures that the working-conditions sheet shows, as whole
+    // numbers; a field that does not convert ends the command with the conversion's message.
+    const int ti = TemperaturaZPola(NumEditTempWew);
+    const int te = TemperaturaZPola(NumEditTempZewn);
+    const TArkuszWynikow arkusz = ArkuszWynikow(Model, ti, te);
+
+    LabeLKomunikat->setText(QString::fromUtf8(arkusz.LabeLKomunikat));
+    UstawKolor(LabeLKomunikat, arkusz.KomunikatCzerwony);
+    if (arkusz.PokazKryterium) {
+        LabelKomunikat3->show();
+        LabelKomunikat4->show();
+    }
+
+    UstawWysokosci(*this, std::clamp(Model.LiczbaWarstw, 0, kLiczbaSlotow));
+
+    for (const TKolumna& k : kKolumny)
+        WpiszLinie(this->*(k.Pole), k, arkusz.*(k.Linie));
+
+    LabelUk->setText(QString::fromUtf8(arkusz.LabelUk));
+    LabelI->setText(QString::fromUtf8(arkusz.LabelI));
+    LabelP->setText(QString::fromUtf8(arkusz.LabelP));
+
+    PokazArkusz(2);
+}
+
 } // namespace murolab

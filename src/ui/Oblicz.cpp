@@ -1,5 +1,145 @@
-// Part of TFormPrzegroda; see FormPrzegroda.h.
+// Part of TFormPrzegroda; see FormPrzegroda.h. The calculate command: the checks of the grid and of
+// the working conditions, the copying of the grid into the layer table, the calculation pass and the
+// display of its results (sheet 2, the report, the charts).
+
 #include "ui/FormPrzegroda.h"
 
+#include "core/Arkusz.h"
+#include "core/Liczby.h"
+#include "core/Obliczenia.h"
+#include "core/Sprawdzenia.h"
+#include "output/PodgladWydruku.h"
+#include "ui/NumEdit.h"
+
+#include <QComboBox>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+
 namespace murolab {
+
+namespace {
+
+// Grid columns of the three numbers.
+constexpr int kKolumnaNazwy = 1;
+constexpr int kKolumnaLambdy = 2;
+constexpr int kKolumnaMi = 3;
+constexpr int kKolumnaGrubosci = 4;
+
+// Values inside the limits, standing in for the numbers of a row not converted yet: a row is
+// converted and tested one cell at a time, so that the first failure (a limit or a text that is no
+// number) is the one reported.
+constexpr double kMiWGranicach = 1;
+constexpr double kGruboscWGranicach = 1;
+
+QString Q(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+// Rows the commands may read: never more than the model has slots for.
+int LiczbaWierszyWarstw(const TModelProjektu& model) {
+    return std::clamp(model.LiczbaWarstw, 0, kLiczbaSlotow);
+}
+
+} // namespace
+
+bool TFormPrzegroda::SprawdzWarstwy() {
+    if (Model.LiczbaWarstw <= 0) {
+        Dialogi.Komunikat(this, Q(komunikaty::BrakWarstw), Q(komunikaty::Uwaga), TIkona::Stop,
+                          TPrzyciski::Ok);
+        return false;
+    }
+    try {
+        for (int wiersz = 0; wiersz < LiczbaWierszyWarstw(Model); ++wiersz) {
+            const double lambda = NaLiczbe(Komorka(wiersz, kKolumnaLambdy).toStdString());
+            std::optional<std::string> blad = BladWarstwy(lambda, kMiWGranicach, kGruboscWGranicach);
+            if (!blad) {
+                const double mi = NaLiczbe(Komorka(wiersz, kKolumnaMi).toStdString());
+                blad = BladWarstwy(lambda, mi, kGruboscWGranicach);
+                if (!blad)
+                    blad = BladWarstwy(lambda, mi, NaLiczbe(Komorka(wiersz, kKolumnaGrubosci).toStdString()));
+            }
+            if (blad) {
+                Dialogi.Komunikat(this, QString::fromStdString(*blad), Q(komunikaty::Uwaga), TIkona::Stop,
+                                  TPrzyciski::Ok);
+                return false;
+            }
+        }
+    } catch (const BladKonwersji& e) {
+        // A cell that is no number fails like a limit, with the parser's own message; the check is
+        // also run by saving and closing, which must see a plain "no".
+        Dialogi.Blad(this, QString::fromUtf8(e.what()));
+        return false;
+    }
+    return true;
+}
+
+bool TFormPrzegroda::SprawdzWarunki() {
+    switch (SprawdzWarunkiModelu(Model)) {
+    case TStanWarunkow::Brak:
+        Dialogi.Komunikat(this, Q(komunikaty::BrakWarunkow), Q(komunikaty::Uwaga), TIkona::Stop,
+                          TPrzyciski::Ok);
+        // The user is sent to where the conditions are set; harmless while the window closes.
+        if (PageControlPrzegroda && TabSheetWarPracy)
+            PokazArkusz(0);
+        return false;
+    case TStanWarunkow::BezPoprawek:
+        Dialogi.Komunikat(this, Q(komunikaty::BrakMostkow), Q(komunikaty::Przypomnienie), TIkona::Wykrzyknik,
+                          TPrzyciski::Ok);
+        return true;
+    case TStanWarunkow::Kompletne:
+        break;
+    }
+    return true;
+}
+
+void TFormPrzegroda::PobierzWarstwy() {
+    for (int wiersz = 0; wiersz < LiczbaWierszyWarstw(Model); ++wiersz) {
+        double lambda = 0;
+        double mi = 0;
+        double grubosc = 0;
+        if (!ProbujNaLiczbe(Komorka(wiersz, kKolumnaLambdy).toStdString(), lambda) ||
+            !ProbujNaLiczbe(Komorka(wiersz, kKolumnaMi).toStdString(), mi) ||
+            !ProbujNaLiczbe(Komorka(wiersz, kKolumnaGrubosci).toStdString(), grubosc)) {
+            // The rows before this one are copied; this one and those after it keep what they held.
+            Dialogi.Komunikat(this, Q(komunikaty::BledneDane), Q(komunikaty::Murolab), TIkona::Wykrzyknik,
+                              TPrzyciski::Ok);
+            return;
+        }
+        TWarstwa& warstwa = Model.Warstwy[wiersz + 1];
+        warstwa.Nazwa.UstawUtf8(Komorka(wiersz, kKolumnaNazwy).toStdString());
+        warstwa.Lambda = lambda;
+        warstwa.Mi = mi;
+        warstwa.Grubosc = grubosc;
+    }
+}
+
+namespace {
+
+void WypelnijRaport(TFormPrzegroda& okno) {
+    if (!okno.PodgladWydruku)
+        return;
+    // PokazWyniki has just converted the same two fields.
+    const int ti = NaCalkowita(okno.NumEditTempWew->text().toStdString());
+    const int te = NaCalkowita(okno.NumEditTempZewn->text().toStdString());
+    okno.PodgladWydruku->WypelnijRaport(ArkuszWynikow(okno.Model, ti, te),
+                                        okno.ComboBoxTypPrzegrody->currentText());
+}
+
+} // namespace
+
+void TFormPrzegroda::Oblicz() {
+    if (!SprawdzWarstwy())
+        return;
+    if (!SprawdzWarunki())
+        return;
+    PobierzWarstwy();
+    ObliczPrzegrode(Model);
+    WyczyscWyniki();
+    PokazWyniki();
+    WypelnijRaport(*this);
+    RysujWykresy();
+}
+
 } // namespace murolab

@@ -2,12 +2,15 @@
 
 #include "ui/Okna.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QProgressBar>
 #include <QRegion>
 #include <QThread>
+#include <QWindow>
 
 namespace murolab {
 
@@ -35,15 +38,33 @@ bool TFormPowitanie::FormPaint(QPainter& p) {
     return true;
 }
 
+void TFormPowitanie::Pokaz() {
+    show();
+    // The window system shows a new window when it is ready; what is painted before that is lost.
+    QElapsedTimer czas;
+    czas.start();
+    while (windowHandle() && !windowHandle()->isExposed() && czas.elapsed() < 3000)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 50);
+    repaint();
+    PauzaPoMalowaniu();
+}
+
 void TFormPowitanie::paintEvent(QPaintEvent* zdarzenie) {
-    {
-        QPainter p(this);
-        FormPaint(p);
-    }
+    QPainter p(this);
+    FormPaint(p);
     // Only a paint of the whole window pauses: the progress bar repainting itself makes Qt repaint
     // the strip of the window behind it, and that must not stop the start-up for two seconds.
     if (QRegion(rect()).subtracted(zdarzenie->region()).isEmpty())
-        Uspij(pauzaMs_);
+        pauzaNalezna_ = true;
+}
+
+void TFormPowitanie::PauzaPoMalowaniu() {
+    // Sleeping inside the paint itself would hold the picture back: Qt puts it on the screen only
+    // after the paint has returned.
+    if (!pauzaNalezna_)
+        return;
+    pauzaNalezna_ = false;
+    Uspij(pauzaMs_);
 }
 
 void TFormPowitanie::FormDestroy() {

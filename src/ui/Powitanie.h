@@ -18,9 +18,14 @@ public:
 
     QProgressBar* ProgressBar1 = nullptr;
 
+    // Shows the window and paints it at once, then pauses (PauzaPoMalowaniu).
+    void Pokaz();
     // Draws "Splash.bmp" from the working directory at (0, 0); a missing file draws nothing and
     // says nothing. Returns whether the picture was drawn.
     bool FormPaint(QPainter& p);
+    // The pause after a paint of the whole window, once that paint is on the screen; nothing when
+    // no such paint happened since the last pause.
+    void PauzaPoMalowaniu();
     // Run when the splash goes: hides it, then runs PrzyZamknieciu (the start-up shows the
     // project description dialog there).
     void FormDestroy();
@@ -35,6 +40,7 @@ protected:
 
 private:
     int pauzaMs_;
+    bool pauzaNalezna_ = false;
 };
 
 } // namespace murolab

@@ -463,8 +463,11 @@ bool ZgodaNaZamiane(TFormPrzegroda& f) {
 
 void PokazWstawianie(TFormPrzegroda& f) {
 #ifdef MUROLAB_JEST_FORM_WSTAW_WARSTWE
-    if (f.FormWstawWarstwe)
-        f.Dialogi.PokazModalnie(f.FormWstawWarstwe);
+    if (!f.FormWstawWarstwe)
+        return;
+    f.FormWstawWarstwe->TrybWstawiania = f.TrybWstawiania;
+    f.FormWstawWarstwe->WierszDocelowy = f.WierszDocelowy;
+    f.Dialogi.PokazModalnie(f.FormWstawWarstwe);
 #else
     (void)f;
 #endif

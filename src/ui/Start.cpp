@@ -81,8 +81,7 @@ void TStart::Uruchom() {
     if (PoUtworzeniuPowitania)
         PoUtworzeniuPowitania(*powitanie);
     powitanie->ProgressBar1->setMaximum(150);
-    powitanie->show();
-    powitanie->repaint();
+    powitanie->Pokaz();
 
     QCoreApplication::setApplicationName(QStringLiteral("Murolab"));
     Krok(*powitanie, QStringLiteral("tytuł"), 5);

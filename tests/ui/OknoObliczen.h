@@ -1,0 +1,111 @@
+#pragma once
+// What the tests of the calculate command and of the results sheet share: a main window built
+// directly on the recording seam, with the real saturation table, a grid filled as the insertion
+// dialog fills it and working conditions stored as "&Wprowadź" stores them.
+
+#include "DialogiTestowe.h"
+#include "core/Liczby.h"
+#include "core/Obliczenia.h"
+#include "ui/FormPrzegroda.h"
+#include "ui/NumEdit.h"
+
+#include <QComboBox>
+#include <QList>
+#include <QPushButton>
+#include <QString>
+#include <QStringList>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QtTest>
+
+#include <memory>
+
+namespace murolab::test {
+
+struct TWiersz {
+    QString Nazwa, Lambda, Mi, Grubosc;
+};
+
+struct TWarunki {
+    int TempWew = 20, TempZewn = -20, WilgotWewn = 55, WilgotZewn = 80;
+    double Rsi = 0.13, Rse = 0.04;
+};
+
+struct TOkno {
+    TDialogiTestowe Dialogi;
+    std::unique_ptr<TFormPrzegroda> Okno;
+
+    TOkno() : Okno(std::make_unique<TFormPrzegroda>(Dialogi)) {
+        // The window loads ula.dat from its working directory; the tests take the source tree's copy.
+        const auto blad = WczytajTabliceNasycenia(MUROLAB_ULA_DAT, Okno->Model.TablicaNasycenia);
+        if (blad)
+            qFatal("ula.dat: %s", blad->c_str());
+        // Whatever the start-up reported (no ula.dat in the tests' working directory) is not the subject.
+        Dialogi.Wyczysc();
+    }
+    TFormPrzegroda* operator->() { return Okno.get(); }
+    TModelProjektu& Model() { return Okno->Model; }
+
+    // Rows appended as the layer insertion dialog appends them (at most 10).
+    void Dodaj(const QList<TWiersz>& wiersze) {
+        for (const TWiersz& w : wiersze) {
+            Okno->DodajWiersz();
+            Okno->WpiszWiersz(Okno->Model.LiczbaWarstw - 1, w.Nazwa, w.Lambda, w.Mi, w.Grubosc);
+        }
+    }
+    // The state after "&Wprowadź": the model holds the conditions, the sheet's fields show them.
+    void Warunki(const TWarunki& w) {
+        TWarunkiPracy& p = Okno->Model.WarunkiPracy;
+        p.TempWew = w.TempWew;
+        p.TempZewn = w.TempZewn;
+        p.WilgotWewn = w.WilgotWewn;
+        p.WilgotZewn = w.WilgotZewn;
+        p.Rsi = w.Rsi;
+        p.Rse = w.Rse;
+        Okno->NumEditTempWew->setText(QString::number(w.TempWew));
+        Okno->NumEditTempZewn->setText(QString::number(w.TempZewn));
+    }
+    // The same state reached as the user reaches it: the fields typed, then "&Wprowadź".
+    void Wprowadz(const TWarunki& w) {
+        Okno->ComboBoxRsi->setCurrentText(QString::fromStdString(Ogolny(w.Rsi)));
+        Okno->ComboBoxRse->setCurrentText(QString::fromStdString(Ogolny(w.Rse)));
+        Okno->NumEditTempWew->setText(QString::number(w.TempWew));
+        Okno->NumEditTempZewn->setText(QString::number(w.TempZewn));
+        Okno->NumEditWilgotWewn->setText(QString::number(w.WilgotWewn));
+        Okno->NumEditWilgotZewn->setText(QString::number(w.WilgotZewn));
+        Okno->Button6->click();
+    }
+    // "&Oblicz", through the button: a failure reaches the standard error box, not the test.
+    void Oblicz() { Okno->BitBtnOblicz->click(); }
+    // One correction, so that no reminder interrupts tests about something else.
+    void ZMostkami() { Okno->Model.WarunkiPracy.DeltaUk = 0.05; }
+
+    int Arkusz() const { return Okno->PageControlPrzegroda->currentIndex(); }
+
+    // For a look at the window: with MUROLAB_ZRZUTY naming a directory, saves <nazwa>.png there.
+    void Zrzut(const QString& nazwa) {
+        const QString katalog = qEnvironmentVariable("MUROLAB_ZRZUTY");
+        if (katalog.isEmpty())
+            return;
+        Okno->show();
+        QCoreApplication::processEvents();
+        Okno->grab().save(katalog + u'/' + nazwa + QStringLiteral(".png"));
+    }
+};
+
+// The lines of a column as the user reads them; an empty column has none.
+inline QStringList Linie(const QTextEdit* kolumna) {
+    const QString t = kolumna->toPlainText();
+    if (kolumna->document()->isEmpty())
+        return {};
+    return t.split(u'\n');
+}
+
+// The eleven columns, left to right.
+inline QList<QTextEdit*> Kolumny(TFormPrzegroda& o) {
+    return {o.RichEditNr,      o.RichEditMaterial, o.RichEditLambda,  o.RichEditMi,
+            o.RichEditGrubosc, o.RichEditR,        o.RichEditDelta,   o.RichEditSpadek,
+            o.RichEditTemp,    o.RichEditCisNasy,  o.RichEditCisCzast};
+}
+
+} // namespace murolab::test
