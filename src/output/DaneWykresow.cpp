@@ -30,7 +30,8 @@ TZakres ZakresAutomatyczny(const std::vector<double>& wartosci) {
 }
 
 void Posortuj(std::vector<TPunkt>& punkty) {
-    std::stable_sort(punkty.begin(), punkty.end(), [](const TPunkt& a, const TPunkt& b) { return a.X < b.X; });
+    std::stable_sort(punkty.begin(), punkty.end(),
+                     [](const TPunkt& a, const TPunkt& b) { return a.X < b.X; });
 }
 
 } // namespace
@@ -150,6 +151,8 @@ std::string WartoscZnacznika(double wartosc, int miejsc) {
     return s;
 }
 
-std::string OpisPunktuRosy(double ts, int miejsc) { return WartoscZnacznika(ts, miejsc) + "°C-pkt rosy"; }
+std::string OpisPunktuRosy(double ts, int miejsc) {
+    return WartoscZnacznika(ts, miejsc) + "°C-pkt rosy";
+}
 
 } // namespace murolab

@@ -20,7 +20,9 @@ namespace murolab {
 
 namespace {
 
-QString PlikObrazu(const char* nazwa) { return QString::fromStdString(ZnajdzPlikDanych(nazwa)); }
+QString PlikObrazu(const char* nazwa) {
+    return QString::fromStdString(ZnajdzPlikDanych(nazwa));
+}
 
 // The header's logo is loaded in one step with the pressure chart's background, as the report
 // always did: when the background picture is missing the logo is left out as well.
@@ -52,10 +54,12 @@ TPodgladWydruku::TPodgladWydruku(TModelProjektu& model, TDialogi& dialogi, QWidg
     };
     QPushButton* pomniejsz = przycisk(QStringLiteral("−"), QStringLiteral("Pomniejsz"));
     QPushButton* powieksz = przycisk(QStringLiteral("+"), QStringLiteral("Powiększ"));
-    QPushButton* szerokosc = przycisk(QStringLiteral("Szerokość strony"), QStringLiteral("Dopasuj do szerokości"));
+    QPushButton* szerokosc =
+        przycisk(QStringLiteral("Szerokość strony"), QStringLiteral("Dopasuj do szerokości"));
     QPushButton* cala = przycisk(QStringLiteral("Cała strona"), QStringLiteral("Pokaż całą stronę"));
     pasek->addSpacing(12);
-    PrzyciskUstawienia = przycisk(QStringLiteral("&Ustawienia strony..."), QStringLiteral("Ustawienia strony"));
+    PrzyciskUstawienia =
+        przycisk(QStringLiteral("&Ustawienia strony..."), QStringLiteral("Ustawienia strony"));
     PrzyciskDrukuj = przycisk(QStringLiteral("&Drukuj..."), QStringLiteral("Drukuj raport"));
     PrzyciskPdf = przycisk(QStringLiteral("&Zapisz PDF..."), QStringLiteral("Zapisz raport jako plik PDF"));
     pasek->addStretch(1);
@@ -145,8 +149,8 @@ void TPodgladWydruku::PokazRaport(QWidget* rodzic, bool cieplejWewnatrz) {
 
 bool TPodgladWydruku::ZapiszRaportPdf(const QString& plik, QString* blad) {
     const QPageLayout uklad = drukarka_ ? drukarka_->pageLayout() : UkladStronyRaportu();
-    return murolab::ZapiszRaportPdf(plik, TTrescRaportu{raport_, *QRChartTemp, *QRChartCisnienie, logo_}, blad,
-                                    uklad);
+    return murolab::ZapiszRaportPdf(plik, TTrescRaportu{raport_, *QRChartTemp, *QRChartCisnienie, logo_},
+                                    blad, uklad);
 }
 
 void TPodgladWydruku::Drukuj() {
@@ -203,7 +207,8 @@ int ZapiszRaportZWierszaPolecen(const TModelProjektu& model, int ti, int te, con
     const QImage logo = WczytajLogo(cisnienia);
 
     QString blad;
-    if (!ZapiszRaportPdf(QString::fromStdString(pdf), TTrescRaportu{raport, temperatury, cisnienia, logo}, &blad)) {
+    if (!ZapiszRaportPdf(QString::fromStdString(pdf), TTrescRaportu{raport, temperatury, cisnienia, logo},
+                         &blad)) {
         err << blad.toStdString() << "\n";
         return 2;
     }

@@ -82,9 +82,15 @@ void WypelnijTabeleCisnien(TTabelaCisnien& t, const TModelProjektu& model, int n
 
 } // namespace
 
-int WysokoscKolumnyRaportu(int liczbaWarstw) { return 18 * liczbaWarstw + 42; }
-int WysokoscKolumnyTempRaportu(int liczbaWarstw) { return 18 * liczbaWarstw + 50; }
-int DlugoscLiniiRaportu(int liczbaWarstw) { return 16 * liczbaWarstw + 64; }
+int WysokoscKolumnyRaportu(int liczbaWarstw) {
+    return 18 * liczbaWarstw + 42;
+}
+int WysokoscKolumnyTempRaportu(int liczbaWarstw) {
+    return 18 * liczbaWarstw + 50;
+}
+int DlugoscLiniiRaportu(int liczbaWarstw) {
+    return 16 * liczbaWarstw + 64;
+}
 
 void WyczyscRaport(TRaport& raport) {
     raport.Temperatury = {};

@@ -22,8 +22,12 @@ namespace {
 // The page is drawn in pixels at 96 per inch, the unit the fonts are given in; positions are
 // given in millimetres and converted here.
 constexpr qreal kPikseliNaMm = 96.0 / 25.4;
-qreal mm(qreal v) { return v * kPikseliNaMm; }
-qreal naMm(qreal piksele) { return piksele / kPikseliNaMm; }
+qreal mm(qreal v) {
+    return v * kPikseliNaMm;
+}
+qreal naMm(qreal piksele) {
+    return piksele / kPikseliNaMm;
+}
 
 constexpr qreal kWysokoscNaglowka = 60.1;
 constexpr qreal kWysokoscStopki = 13.0;
@@ -36,7 +40,9 @@ QFont Arial(qreal piksele, bool gruba = false) {
     return f;
 }
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 // One line of text in a box. A text wider than its box is drawn in a smaller type rather than
 // running into the next column.
@@ -78,11 +84,13 @@ void Html(QPainter& p, const QRectF& r, const QString& html, const QFont& f, boo
     p.restore();
 }
 
-QString Wysrodkowany(const QString& html) { return QStringLiteral("<div align=\"center\">%1</div>").arg(html); }
+QString Wysrodkowany(const QString& html) {
+    return QStringLiteral("<div align=\"center\">%1</div>").arg(html);
+}
 
 struct TKolumna {
-    qreal X;       // left edge, mm
-    qreal Szer;    // width, mm
+    qreal X;          // left edge, mm
+    qreal Szer;       // width, mm
     QString Naglowek; // rich text
     Qt::Alignment Wyrownanie;
     const std::vector<std::string>* Linie;
@@ -90,9 +98,9 @@ struct TKolumna {
 };
 
 struct TTabela {
-    qreal YNaglowka;  // heading boxes, mm from the section's top
-    qreal YTresci;    // first body line
-    qreal YLinii;     // top of the vertical rules
+    qreal YNaglowka;          // heading boxes, mm from the section's top
+    qreal YTresci;            // first body line
+    qreal YLinii;             // top of the vertical rules
     std::vector<qreal> Linie; // x of the vertical rules
     std::vector<TKolumna> Kolumny;
     int DlugoscLinii; // pixels
@@ -180,9 +188,7 @@ private:
 
     // How much the section's chart gives up so that what stands below it stays above the footer:
     // nothing up to 10 layers; a loaded project with more layers needs it.
-    qreal Skurcz(qreal y0, qreal dolSekcji) const {
-        return std::clamp(y0 + dolSekcji - yStopki_, 0.0, 45.0);
-    }
+    qreal Skurcz(qreal y0, qreal dolSekcji) const { return std::clamp(y0 + dolSekcji - yStopki_, 0.0, 45.0); }
 
     void SekcjaTemperatur(qreal y0) {
         const qreal koniecLinii = 119.9 + naMm(r_.DlugoscLinii);
@@ -200,7 +206,8 @@ private:
                    {7.7, 79.4, QStringLiteral("Nazwa materiału:"), Qt::AlignLeft, &tt.Nazwa, 0},
                    {86.8, 14.6, QStringLiteral("d [m]"), Qt::AlignHCenter, &tt.Grubosc, 0},
                    {101.1, 14.6, QStringLiteral("λ<br>[W/m K]"), Qt::AlignHCenter, &tt.Lambda, 0},
-                   {115.4, 19.8, QStringLiteral("R<sub>n</sub><br>[m<sup>2</sup> K/W]"), Qt::AlignHCenter, &tt.R, 0},
+                   {115.4, 19.8, QStringLiteral("R<sub>n</sub><br>[m<sup>2</sup> K/W]"), Qt::AlignHCenter,
+                    &tt.R, 0},
                    {134.9, 16.4, QStringLiteral("Spadek t.<br>[°C]"), Qt::AlignRight, &tt.Spadek, 0},
                    // Half a line higher: each temperature stands on the border of two rows.
                    {151.1, 17.5, QStringLiteral("t[°C]"), Qt::AlignRight, &tt.Temp, 9}},
@@ -215,15 +222,16 @@ private:
                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip, Q(r_.Kondensacja));
         if (!r_.Kondensacja1.empty())
             Html(p_, QRectF(mm(73.0), mm(yK + (189.4 - 178.9)), mm(40), mm(7)),
-                 QStringLiteral("t<sub>s</sub> +1 &gt; %1<sub>i</sub>").arg(Q(r_.Kondensacja2).toHtmlEscaped()),
+                 QStringLiteral("t<sub>s</sub> +1 &gt; %1<sub>i</sub>")
+                     .arg(Q(r_.Kondensacja2).toHtmlEscaped()),
                  gruba);
         const qreal yWynikow = yK + (194.5 - 178.9);
         Html(p_, QRectF(mm(11.6), mm(yWynikow), mm(58), mm(6)),
              Indeksk(Q(r_.Uk)) + QStringLiteral("&nbsp;[W/m<sup>2</sup> K]"), gruba);
         Html(p_, QRectF(mm(70.9), mm(yWynikow), mm(52), mm(6)),
              Q(r_.I).toHtmlEscaped() + QStringLiteral("&nbsp;[g/(m<sup>2</sup>·h)]"), gruba);
-        Html(p_, QRectF(mm(123.8), mm(yWynikow), mm(46), mm(6)), Q(r_.P).toHtmlEscaped() + QStringLiteral("&nbsp;[Pa]"),
-             gruba);
+        Html(p_, QRectF(mm(123.8), mm(yWynikow), mm(46), mm(6)),
+             Q(r_.P).toHtmlEscaped() + QStringLiteral("&nbsp;[Pa]"), gruba);
     }
 
     // "U  = 0,425" of the results sheet (whose small k the sheet draws apart) and "Uk = 0,000" of
@@ -240,18 +248,19 @@ private:
         const qreal s = Skurcz(y0, koniecLinii + 2);
         Wykres(t_.WykresCisnien, y0 + 2.4, 100.5 - s);
         const TTabelaCisnien& tc = r_.Cisnienia;
-        TTabela t{107.9 - s,
-                  122.8 - s,
-                  119.3 - s,
-                  {0.5, 6.9, 86.0, 100.3, 114.6, 134.1, 150.3, 167.5},
-                  {{0.5, 6.6, QStringLiteral("Nr"), Qt::AlignHCenter, &tc.Nr, 0},
-                   {6.9, 79.4, QStringLiteral("Nazwa materiału:"), Qt::AlignLeft, &tc.Nazwa, 0},
-                   {86.0, 14.6, QStringLiteral("d [m]"), Qt::AlignHCenter, &tc.Grubosc, 0},
-                   {100.3, 14.6, QStringLiteral("μ"), Qt::AlignHCenter, &tc.Mi, 0},
-                   {114.6, 19.8, QStringLiteral("1/Δ<br>[m<sup>2</sup>·h·Pa/kg]"), Qt::AlignHCenter, &tc.Delta, 0},
-                   {134.1, 16.4, QStringLiteral("Ciśnienie nasycenia [Pa]"), Qt::AlignHCenter, &tc.CisNasy, 8},
-                   {150.3, 17.5, QStringLiteral("Ciśnienie cząstkowe [Pa]"), Qt::AlignHCenter, &tc.CisCzast, 8}},
-                  r_.DlugoscLinii};
+        TTabela t{
+            107.9 - s,
+            122.8 - s,
+            119.3 - s,
+            {0.5, 6.9, 86.0, 100.3, 114.6, 134.1, 150.3, 167.5},
+            {{0.5, 6.6, QStringLiteral("Nr"), Qt::AlignHCenter, &tc.Nr, 0},
+             {6.9, 79.4, QStringLiteral("Nazwa materiału:"), Qt::AlignLeft, &tc.Nazwa, 0},
+             {86.0, 14.6, QStringLiteral("d [m]"), Qt::AlignHCenter, &tc.Grubosc, 0},
+             {100.3, 14.6, QStringLiteral("μ"), Qt::AlignHCenter, &tc.Mi, 0},
+             {114.6, 19.8, QStringLiteral("1/Δ<br>[m<sup>2</sup>·h·Pa/kg]"), Qt::AlignHCenter, &tc.Delta, 0},
+             {134.1, 16.4, QStringLiteral("Ciśnienie nasycenia [Pa]"), Qt::AlignHCenter, &tc.CisNasy, 8},
+             {150.3, 17.5, QStringLiteral("Ciśnienie cząstkowe [Pa]"), Qt::AlignHCenter, &tc.CisCzast, 8}},
+            r_.DlugoscLinii};
         RysujTabele(p_, y0, t);
     }
 
@@ -315,7 +324,8 @@ QByteArray RaportPdf(const TTrescRaportu& tresc, const QPageLayout& uklad) {
     return bufor.data();
 }
 
-bool ZapiszRaportPdf(const QString& plik, const TTrescRaportu& tresc, QString* blad, const QPageLayout& uklad) {
+bool ZapiszRaportPdf(const QString& plik, const TTrescRaportu& tresc, QString* blad,
+                     const QPageLayout& uklad) {
     auto porazka = [&](const QString& powod) {
         if (blad)
             *blad = QStringLiteral("Nie można zapisać raportu do pliku „%1”: %2").arg(plik, powod);

@@ -118,7 +118,8 @@ public:
     QRectF boundingRect() const override { return QRectF(QPointF(0, 0), w_->Wykres->size()); }
 
     QFont CzcionkaOpisow() const {
-        return w_->Wersja() == TWykres::TWersja::Ekran ? Czcionka({}, 11) : Czcionka(QStringLiteral("Arial"), 11);
+        return w_->Wersja() == TWykres::TWersja::Ekran ? Czcionka({}, 11)
+                                                       : Czcionka(QStringLiteral("Arial"), 11);
     }
 
     struct TUklad {
@@ -202,8 +203,8 @@ private:
                 s += u.Szerokosci[i];
             szerokosc = std::max(szerokosc, s);
         }
-        const QRectF ramka(c->size().width() / 2 - szerokosc / 2, legenda.top() + WysokoscTytulu() + 2, szerokosc,
-                           u.Wiersze.size() * u.WysokoscWiersza);
+        const QRectF ramka(c->size().width() / 2 - szerokosc / 2, legenda.top() + WysokoscTytulu() + 2,
+                           szerokosc, u.Wiersze.size() * u.WysokoscWiersza);
         if (w_->cienLegendy_.isValid())
             p->fillRect(ramka.translated(2, 2), w_->cienLegendy_);
         p->fillRect(ramka, Qt::white);
@@ -252,8 +253,8 @@ private:
         // Over the plot, under the legend: the unit or the two sides, at the ends of the plot.
         const qreal yGora = pole.top() - fm.height() - 3;
         if (!w_->goraLewy_.isEmpty())
-            p->drawText(QRectF(pole.left(), yGora, pole.width() / 2, fm.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                        w_->goraLewy_);
+            p->drawText(QRectF(pole.left(), yGora, pole.width() / 2, fm.height()),
+                        Qt::AlignLeft | Qt::AlignVCenter, w_->goraLewy_);
         if (!w_->goraPrawy_.isEmpty())
             p->drawText(QRectF(pole.center().x(), yGora, pole.width() / 2, fm.height()),
                         Qt::AlignRight | Qt::AlignVCenter, w_->goraPrawy_);
@@ -269,8 +270,8 @@ private:
             const qreal x = rozmiar.width() - c->margins().right() / 2.0;
             p->translate(x, pole.center().y());
             p->rotate(-90);
-            p->drawText(QRectF(-pole.height() / 2, -fm.height() / 2, pole.height(), fm.height()), Qt::AlignCenter,
-                        w_->prawy_);
+            p->drawText(QRectF(-pole.height() / 2, -fm.height() / 2, pole.height(), fm.height()),
+                        Qt::AlignCenter, w_->prawy_);
             p->restore();
         }
     }
@@ -390,7 +391,9 @@ bool TWykres::WczytajTlo(const QString& plik) {
     return true;
 }
 
-bool TWykres::MaTlo() const { return !tlo_->Obraz.isNull(); }
+bool TWykres::MaTlo() const {
+    return !tlo_->Obraz.isNull();
+}
 
 void TWykres::UstawTytul(const QString& tytul, const QFont& czcionka) {
     tytul_ = tytul;
@@ -492,11 +495,16 @@ void TWykres::UstawPodzialke(std::initializer_list<QValueAxis*> osie, double min
     }
 }
 
-void TWykres::UstawOsX(const TZakres& zakres) { UstawPodzialke({OsDolna}, zakres.Min, zakres.Max); }
+void TWykres::UstawOsX(const TZakres& zakres) {
+    UstawPodzialke({OsDolna}, zakres.Min, zakres.Max);
+}
 
-void TWykres::UstawOsY(const TZakres& zakres) { UstawPodzialke({OsLewa, OsPrawa}, zakres.Min, zakres.Max); }
+void TWykres::UstawOsY(const TZakres& zakres) {
+    UstawPodzialke({OsLewa, OsPrawa}, zakres.Min, zakres.Max);
+}
 
-QLineSeries* TWykres::NowaSeria(const QString& tytul, const QColor& kolor, bool romb, qreal rozmiarZnacznika) {
+QLineSeries* TWykres::NowaSeria(const QString& tytul, const QColor& kolor, bool romb,
+                                qreal rozmiarZnacznika) {
     auto* s = new QLineSeries;
     s->setName(tytul);
     s->setPen(QPen(kolor, wersja_ == TWersja::Ekran ? 2.0 : 1.5));
@@ -563,7 +571,8 @@ TWykresCisnien::TWykresCisnien(QWidget* rodzic, TWersja wersja) : TWykres(wersja
         UstawOpisy(QStringLiteral("[Pa]"), {}, QStringLiteral("Przekrój przez przegrodę. [m]"),
                    QStringLiteral("zewnątrz"));
     } else {
-        UstawTytul(QStringLiteral("Rozkład ciśnień w przegrodzie"), Czcionka(QStringLiteral("Arial"), 24, true));
+        UstawTytul(QStringLiteral("Rozkład ciśnień w przegrodzie"),
+                   Czcionka(QStringLiteral("Arial"), 24, true));
         Wykres->setBackgroundBrush(Qt::white);
         Wykres->setBackgroundPen(Qt::NoPen);
         szerokoscPolaLegendy_ = 15;
@@ -610,7 +619,8 @@ void WyczyscWykres(TWykresCisnien& wykres) {
 
 TWykresTemperatur::TWykresTemperatur(QWidget* rodzic, TWersja wersja) : TWykres(wersja, rodzic) {
     if (wersja == TWersja::Ekran) {
-        UstawTytul(QStringLiteral("Rozkład temperatur w przegrodzie"), Czcionka(QStringLiteral("Arial"), 19, true));
+        UstawTytul(QStringLiteral("Rozkład temperatur w przegrodzie"),
+                   Czcionka(QStringLiteral("Arial"), 19, true));
         QLinearGradient g(0, 0, 0, 1);
         g.setCoordinateMode(QGradient::ObjectBoundingMode);
         g.setColorAt(0, QColor(176, 88, 0));
@@ -621,8 +631,8 @@ TWykresTemperatur::TWykresTemperatur(QWidget* rodzic, TWersja wersja) : TWykres(
         krokiPowiekszenia_ = 2;
         Series3 = NowaSeria(QStringLiteral("     Temperatura      "), kZielony, true, 7);
         Series4 = NowaSeria(QStringLiteral("Punkt_Rosy"), kCzerwony, false, 5);
-        UstawOpisy(QStringLiteral("ti[°C]"), QStringLiteral("te[°C]"), QStringLiteral("Przekrój przez przegrodę [m]"),
-                   QStringLiteral("zewnątrz"));
+        UstawOpisy(QStringLiteral("ti[°C]"), QStringLiteral("te[°C]"),
+                   QStringLiteral("Przekrój przez przegrodę [m]"), QStringLiteral("zewnątrz"));
         OsLewa->setTitleText(QStringLiteral("wewnątrz"));
         // The grid belongs to the right axis (same range as the left one).
         OsLewa->setGridLineVisible(false);
@@ -634,14 +644,15 @@ TWykresTemperatur::TWykresTemperatur(QWidget* rodzic, TWersja wersja) : TWykres(
         OsDolna->setMinorGridLineVisible(true);
         UstawOsY({kZakresTemperaturEkranu.Min, kZakresTemperaturEkranu.Max});
     } else {
-        UstawTytul(QStringLiteral("Rozkład temperatury w przegrodzie"), Czcionka(QStringLiteral("Arial"), 24, true));
+        UstawTytul(QStringLiteral("Rozkład temperatury w przegrodzie"),
+                   Czcionka(QStringLiteral("Arial"), 24, true));
         Wykres->setBackgroundBrush(Qt::white);
         Wykres->setBackgroundPen(Qt::NoPen);
         szerokoscPolaLegendy_ = 20;
         Series3 = NowaSeria(QStringLiteral("Temperatura"), kZielony, true, 7);
         Series4 = NowaSeria(QStringLiteral("Pkt rosy"), kCzerwony, false, 5);
-        UstawOpisy(QStringLiteral("ti[°C]"), QStringLiteral("te[°C]"), QStringLiteral("Przkrój przez przegrodę [m]"),
-                   {});
+        UstawOpisy(QStringLiteral("ti[°C]"), QStringLiteral("te[°C]"),
+                   QStringLiteral("Przkrój przez przegrodę [m]"), {});
         OsLewa->setGridLineVisible(true);
         OsLewa->setGridLinePen(QPen(kSzary, 0.5, Qt::DotLine));
         OsDolna->setGridLineVisible(false);

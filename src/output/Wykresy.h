@@ -63,7 +63,7 @@ public:
     virtual QList<TWpisLegendy> WpisyLegendy() const = 0;
     virtual bool LegendaZPodzialem() const { return false; } // dividing lines between entries
     struct TZnacznik {
-        QPointF Punkt;   // in chart values
+        QPointF Punkt; // in chart values
         QString Tekst;
     };
     virtual QList<TZnacznik> Znaczniki() const { return {}; }
@@ -74,7 +74,8 @@ public:
 
     // Sets the axis titles placed by alignment: the unit or the sides over the plot (left and
     // right end), the bottom title (right end), and the right-hand side's title (turned).
-    void UstawOpisy(const QString& goraLewy, const QString& goraPrawy, const QString& dolny, const QString& prawy);
+    void UstawOpisy(const QString& goraLewy, const QString& goraPrawy, const QString& dolny,
+                    const QString& prawy);
 
     // Recomputes the room of the legend and the captions (after a drawing or a resize).
     void Przeloz();

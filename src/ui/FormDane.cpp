@@ -77,7 +77,8 @@ TFormDane::TFormDane(TModelProjektu& model, TDialogi& dialogi, QWidget* rodzic)
     Button1->setFont(Czcionka(13, true));
     Button1->setGeometry(507 / 2 - 60, 326, 120, 30);
     Button1->setDefault(true);
-    connect(Button1, &QPushButton::clicked, this, [this] { Bezpiecznie(dialogi_, this, [this] { Button1Click(); }); });
+    connect(Button1, &QPushButton::clicked, this,
+            [this] { Bezpiecznie(dialogi_, this, [this] { Button1Click(); }); });
 
     setTabOrder(EditInwestor, EditObiekt);
     setTabOrder(EditObiekt, EditAdres);
@@ -97,7 +98,9 @@ void TFormDane::Button1Click() {
     accept();
 }
 
-void TFormDane::FormActivate() { EditInwestor->setFocus(Qt::ActiveWindowFocusReason); }
+void TFormDane::FormActivate() {
+    EditInwestor->setFocus(Qt::ActiveWindowFocusReason);
+}
 
 // Each showing starts in the first field; switching to another program and back does not move
 // the caret.

@@ -48,7 +48,8 @@ void OczekujX(const std::vector<TPunkt>& punkty, std::initializer_list<double> o
 }
 
 bool PoKolei(const std::vector<TPunkt>& punkty) {
-    return std::is_sorted(punkty.begin(), punkty.end(), [](const TPunkt& a, const TPunkt& b) { return a.X < b.X; });
+    return std::is_sorted(punkty.begin(), punkty.end(),
+                          [](const TPunkt& a, const TPunkt& b) { return a.X < b.X; });
 }
 
 } // namespace
@@ -147,8 +148,8 @@ TEST(Wykresy, PunktyPoKoleiIJednaLiniaNaPlaszczyzne) {
 // A loaded project may hold up to 15 layers: one line per joint, never an index past the end;
 // a damaged count is held to the model's 15 slots.
 TEST(Wykresy, PietnascieWarstw) {
-    TModelProjektu m = Model(20, -5, {0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01,
-                                      0.01, 0.01});
+    TModelProjektu m = Model(
+        20, -5, {0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01});
     ASSERT_EQ(m.LiczbaWarstw, 15);
     TDaneWykresuTemperatur t = DaneWykresuTemperatur(m, true);
     EXPECT_EQ(t.LinieGranic.size(), 16u);
@@ -193,7 +194,7 @@ TEST(Podzialka, KrokIMiejsca) {
         double Krok;
         int Miejsc;
     } const przypadki[] = {
-        {0.418, 10, 0.05, 2}, {2387, 7, 500, 0}, {31, 7, 5, 0}, {6, 7, 1, 0},
+        {0.418, 10, 0.05, 2},  {2387, 7, 500, 0},    {31, 7, 5, 0},       {6, 7, 1, 0},
         {0.021, 10, 0.005, 3}, {0.02, 10, 0.002, 3}, {0.22, 10, 0.05, 2}, {100, 10, 10, 0},
     };
     for (const auto& p : przypadki) {
@@ -215,9 +216,8 @@ TEST(Znaczniki, WzorzecWartosci) {
         int Miejsc;
         const char* Tekst;
     } const przypadki[] = {
-        {20, 1, "20"},         {18.46, 1, "18,5"}, {-19.54, 1, "-19,5"}, {-0.04, 1, "0"},
-        {9.999, 1, "10"},      {ts, 1, "10,7"},    {ts, 2, "10,7"},      {10.75, 2, "10,75"},
-        {2337.04, 1, "2337"},
+        {20, 1, "20"},   {18.46, 1, "18,5"}, {-19.54, 1, "-19,5"}, {-0.04, 1, "0"},      {9.999, 1, "10"},
+        {ts, 1, "10,7"}, {ts, 2, "10,7"},    {10.75, 2, "10,75"},  {2337.04, 1, "2337"},
     };
     for (const auto& p : przypadki) {
         SCOPED_TRACE(p.Tekst);

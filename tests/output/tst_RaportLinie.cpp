@@ -56,10 +56,11 @@ TArkuszWynikow Arkusz(bool kondensacja) {
     a.LabelUk = "U  = 0,425";
     a.LabelI = "i = 0,262";
     a.LabelP = "p = 944,5";
-    a.LabeLKomunikat = kondensacja ? "UWAGA -Dla zadanych warunków brzegowych występuje kondensacja pary wodnej "
-                                     "na wewnętrznej powierzchni."
-                                   : "Dla zadanych warunków brzegowych kondensacja pary        wodnej  na "
-                                     "wewnętrznej powierzchni nie występuje.";
+    a.LabeLKomunikat = kondensacja
+                           ? "UWAGA -Dla zadanych warunków brzegowych występuje kondensacja pary wodnej "
+                             "na wewnętrznej powierzchni."
+                           : "Dla zadanych warunków brzegowych kondensacja pary        wodnej  na "
+                             "wewnętrznej powierzchni nie występuje.";
     a.PokazKryterium = kondensacja;
     return a;
 }
@@ -110,9 +111,7 @@ TEST(RaportLinie, LiczbaLiniiIWysokosci) {
         std::size_t Wierszy;
         int Kolumna, KolumnaTemp, Linie;
     } const przypadki[] = {
-        {1, 4, 60, 68, 80},
-        {3, 6, 96, 104, 112},
-        {10, 13, 222, 230, 224}, // 58,7 mm and 59,3 mm
+        {1, 4, 60, 68, 80}, {3, 6, 96, 104, 112}, {10, 13, 222, 230, 224}, // 58,7 mm and 59,3 mm
     };
     for (const auto& p : przypadki) {
         SCOPED_TRACE(p.N);
@@ -204,8 +203,8 @@ TEST(RaportLinie, ResetZachowujeOpisIWerdykt) {
     WyczyscRaport(r);
     const TTabelaTemperatur& t = r.Temperatury;
     const TTabelaCisnien& c = r.Cisnienia;
-    for (const Linie* kolumna : {&t.Nr, &t.Nazwa, &t.Grubosc, &t.Lambda, &t.R, &t.Spadek, &t.Temp, &c.Nr, &c.Nazwa,
-                                 &c.Grubosc, &c.Mi, &c.Delta, &c.CisNasy, &c.CisCzast})
+    for (const Linie* kolumna : {&t.Nr, &t.Nazwa, &t.Grubosc, &t.Lambda, &t.R, &t.Spadek, &t.Temp, &c.Nr,
+                                 &c.Nazwa, &c.Grubosc, &c.Mi, &c.Delta, &c.CisNasy, &c.CisCzast})
         EXPECT_TRUE(kolumna->empty());
     EXPECT_EQ(r.Uk, "Uk = 0,000");
     EXPECT_EQ(r.I, "i = 0,000");

@@ -1,12 +1,12 @@
 // The report: the PDF's pages and text (read back with poppler's pdfinfo and pdftotext), the
 // preview shown through the seam, saving as PDF from the preview and from the command line, and a
 // failed save that leaves the earlier file as it was.
-#include "ui/DialogiTestowe.h"
 #include "ModelTestowy.h"
 #include "core/Arkusz.h"
 #include "output/PodgladWydruku.h"
 #include "output/StronyRaportu.h"
 #include "output/Wykresy.h"
+#include "ui/DialogiTestowe.h"
 
 #include <QFile>
 #include <QLineSeries>
@@ -35,7 +35,9 @@ QString Popler(const QString& narzedzie, const QStringList& argumenty) {
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-QString TekstPdf(const QString& plik) { return Popler(QStringLiteral("pdftotext"), {plik, QStringLiteral("-")}); }
+QString TekstPdf(const QString& plik) {
+    return Popler(QStringLiteral("pdftotext"), {plik, QStringLiteral("-")});
+}
 
 // The model with a description, calculated and filled into the report as a calculation does.
 struct TObliczony {
@@ -80,21 +82,25 @@ private slots:
         QVERIFY(strony.size() >= 2);
         for (const QString& strona : {strony[0], strony[1]}) {
             // The page header on both pages.
-            for (const char* s : {"Murolab", "wstępna analiza cieplno-wilgotnościowa", "21.04.2002", "Inwestor:",
-                                  "Gmina Żółkiewka", "Szkoła podstawowa nr 3", "ul. Ogrodowa 12, Żółkiewka",
-                                  "Rodzaj przegrody:", "Ściana zewnętrzna", "Autor projektu:", "Anna Kowalczyk",
-                                  "Nazwa materiału:", "Wewnętrzna strona przegrody", "suma:"})
+            for (const char* s :
+                 {"Murolab", "wstępna analiza cieplno-wilgotnościowa", "21.04.2002",
+                  "Inwestor:", "Gmina Żółkiewka", "Szkoła podstawowa nr 3", "ul. Ogrodowa 12, Żółkiewka",
+                  "Rodzaj przegrody:", "Ściana zewnętrzna", "Autor projektu:", "Anna Kowalczyk",
+                  "Nazwa materiału:", "Wewnętrzna strona przegrody", "suma:"})
                 QVERIFY2(strona.contains(QString::fromUtf8(s)), s);
             QVERIFY(!strona.contains(QStringLiteral(".....")));
             QVERIFY(!strona.contains(QStringLiteral("Data:")));
         }
         // Page 1: temperature chart and table, the summary; page 2: pressure chart and table.
-        for (const char* s : {"Rozkład temperatury w przegrodzie", "Spadek t.", "t[°C]", "Przkrój przez przegrodę [m]",
-                              "i = 0,", "p = 1198,0", "[Pa]", "kondensacja pary", "Tynk cementowo-wapienny", "0,3800"})
+        for (const char* s :
+             {"Rozkład temperatury w przegrodzie", "Spadek t.", "t[°C]", "Przkrój przez przegrodę [m]",
+              "i = 0,", "p = 1198,0", "[Pa]", "kondensacja pary", "Tynk cementowo-wapienny", "0,3800"})
             QVERIFY2(strony[0].contains(QString::fromUtf8(s)), s);
-        QVERIFY2(strony[0].contains(QRegularExpression(QStringLiteral("U\\s*k\\s*= \\d,\\d{3} \\[W/m2 K\\]"))), qPrintable(strony[0]));
-        for (const char* s : {"Rozkład ciśnień w przegrodzie", "Ciśnienie", "nasycenia", "cząstkowe", "14775000",
-                              "2337,0", "1285,0", "wewnątrz", "zewnątrz"})
+        QVERIFY2(
+            strony[0].contains(QRegularExpression(QStringLiteral("U\\s*k\\s*= \\d,\\d{3} \\[W/m2 K\\]"))),
+            qPrintable(strony[0]));
+        for (const char* s : {"Rozkład ciśnień w przegrodzie", "Ciśnienie", "nasycenia", "cząstkowe",
+                              "14775000", "2337,0", "1285,0", "wewnątrz", "zewnątrz"})
             QVERIFY2(strony[1].contains(QString::fromUtf8(s)), s);
         QVERIFY(!strony[1].contains(QStringLiteral("Spadek t.")));
     }
@@ -219,8 +225,8 @@ private slots:
         }
 
         std::ostringstream err2;
-        QCOMPARE(ZapiszRaportZWierszaPolecen(model, 20, -20, katalog.filePath(QStringLiteral("brak/x.pdf")).toStdString(),
-                                             err2),
+        QCOMPARE(ZapiszRaportZWierszaPolecen(
+                     model, 20, -20, katalog.filePath(QStringLiteral("brak/x.pdf")).toStdString(), err2),
                  2);
         QVERIFY(err2.str().find("Nie można zapisać raportu") != std::string::npos);
     }
@@ -228,7 +234,8 @@ private slots:
     // A project loaded with 15 layers: both tables and the summary stay above the footer.
     void pietnascieWarstwMiesciSie() {
         TModelProjektu model = ModelTestowy(
-            20, -20, {0.01, 0.02, 0.03, 0.04, 0.05, 0.01, 0.02, 0.03, 0.04, 0.05, 0.01, 0.02, 0.03, 0.04, 0.05});
+            20, -20,
+            {0.01, 0.02, 0.03, 0.04, 0.05, 0.01, 0.02, 0.03, 0.04, 0.05, 0.01, 0.02, 0.03, 0.04, 0.05});
         TDialogiTestowe dialogi;
         TPodgladWydruku podglad(model, dialogi);
         podglad.WypelnijRaport(ArkuszWynikow(model, 20, -20), QStringLiteral("Strop"));

@@ -18,7 +18,8 @@ using namespace murolab;
 TEST(RaportWiersz, BezAplikacjiQt) {
     ASSERT_EQ(QCoreApplication::instance(), nullptr);
     const TModelProjektu model = ModelTestowy(20, -20, {0.015, 0.24, 0.12, 0.005});
-    const std::filesystem::path plik = std::filesystem::temp_directory_path() / "murolab_tst_raport_wiersz.pdf";
+    const std::filesystem::path plik =
+        std::filesystem::temp_directory_path() / "murolab_tst_raport_wiersz.pdf";
     std::filesystem::remove(plik);
     std::ostringstream err;
     EXPECT_EQ(ZapiszRaportZWierszaPolecen(model, 20, -20, plik.string(), err), 0) << err.str();

@@ -132,7 +132,8 @@ private slots:
 
     void pietnascieWarstw() {
         const TModelProjektu m = ModelTestowy(
-            20, -5, {0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01});
+            20, -5,
+            {0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01});
         TWykresTemperatur t;
         TWykresCisnien c;
         RysujWykresTemperatur(t, m, true);

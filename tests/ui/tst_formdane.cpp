@@ -21,7 +21,8 @@ private slots:
         TFormDane f(m, d);
         QCOMPARE(f.size(), QSize(507, 376));
         QCOMPARE(f.minimumSize(), f.maximumSize());
-        QCOMPARE(f.windowTitle(), QStringLiteral("Murolab -program do wstępnej analizy cieplno wilgotnościowej"));
+        QCOMPARE(f.windowTitle(),
+                 QStringLiteral("Murolab -program do wstępnej analizy cieplno wilgotnościowej"));
         QCOMPARE(f.GroupBox1->title(), QStringLiteral("Dane projektu:"));
         QCOMPARE(f.DateTimePicker1->date(), QDate(2002, 4, 21));
         QVERIFY(f.DateTimePicker1->calendarPopup());
@@ -108,7 +109,7 @@ private slots:
         d.Modalnie = [&](QDialog*) {
             fokus = f.focusWidget();
             // Walk the tab chain from the first field, keeping the dialog's own controls.
-            const QList<QWidget*> nasze = {f.EditInwestor, f.EditObiekt, f.EditAdres, f.EditRodzajPrze,
+            const QList<QWidget*> nasze = {f.EditInwestor,   f.EditObiekt,      f.EditAdres, f.EditRodzajPrze,
                                            f.EditProjektant, f.DateTimePicker1, f.Button1};
             QWidget* w = f.EditInwestor;
             for (int i = 0; i < 40 && kolejnosc.size() < nasze.size(); ++i) {
@@ -126,8 +127,9 @@ private slots:
         f.EditAdres->setFocus();
         d.PokazModalnie(&f);
         QCOMPARE(fokus, static_cast<QWidget*>(f.EditInwestor));
-        const QList<QWidget*> oczekiwana = {f.EditInwestor, f.EditObiekt, f.EditAdres, f.EditRodzajPrze,
-                                            f.EditProjektant, f.DateTimePicker1, f.Button1};
+        const QList<QWidget*> oczekiwana = {f.EditInwestor,   f.EditObiekt,     f.EditAdres,
+                                            f.EditRodzajPrze, f.EditProjektant, f.DateTimePicker1,
+                                            f.Button1};
         QCOMPARE(kolejnosc, oczekiwana);
     }
 };

@@ -19,12 +19,12 @@ using namespace murolab::test;
 
 namespace {
 
-const QList<TWiersz> kSciana = {{QStringLiteral("Tynk cementowo-wapienny"), QStringLiteral("0,82"), QStringLiteral("10"),
-                                 QStringLiteral("0,015")},
+const QList<TWiersz> kSciana = {{QStringLiteral("Tynk cementowo-wapienny"), QStringLiteral("0,82"),
+                                 QStringLiteral("10"), QStringLiteral("0,015")},
                                 {QStringLiteral("Mur z cegły ceramicznej pełnej"), QStringLiteral("0,77"),
                                  QStringLiteral("10"), QStringLiteral("0,24")},
-                                {QStringLiteral("Styropian EPS 040"), QStringLiteral("0,04"), QStringLiteral("60"),
-                                 QStringLiteral("0,12")}};
+                                {QStringLiteral("Styropian EPS 040"), QStringLiteral("0,04"),
+                                 QStringLiteral("60"), QStringLiteral("0,12")}};
 
 struct TOknoZRaportem : TOkno {
     TFormDane* Dane = new TFormDane(Okno->Model, Dialogi, Okno.get());
@@ -60,7 +60,8 @@ private slots:
         o.Oblicz();
         o.Oblicz();
         QVERIFY2(o.Dialogi.Bledy().isEmpty(), qPrintable(o.Dialogi.Bledy().join(u'\n')));
-        for (TWykres* w : {static_cast<TWykres*>(o->ChartCisnienie), static_cast<TWykres*>(o->ChartTemperatura)}) {
+        for (TWykres* w :
+             {static_cast<TWykres*>(o->ChartCisnienie), static_cast<TWykres*>(o->ChartTemperatura)}) {
             QCOMPARE(int(w->LinieGranic.size()), 11);
             QCOMPARE(w->Wykres->series().size(), 2 + 11);
         }
