@@ -90,6 +90,8 @@ TPodgladWydruku::TPodgladWydruku(TModelProjektu& model, TDialogi& dialogi, QWidg
 }
 
 TPodgladWydruku::~TPodgladWydruku() {
+    // The preview goes before the printer it draws on (a member, destroyed before the children).
+    delete Podglad;
     delete QRChartTemp;
     delete QRChartCisnienie;
 }
