@@ -314,9 +314,10 @@ private:
 
 // ---- TWykres -------------------------------------------------------------------------------------
 
-TWykres::TWykres(TWersja wersja, QWidget* rodzic) : QChartView(rodzic), wersja_(wersja) {
-    Wykres = new QChart;
-    setChart(Wykres);
+// The chart is handed to the view's constructor: the plain constructor makes a chart of its own,
+// which setChart() would leave behind undeleted.
+TWykres::TWykres(TWersja wersja, QWidget* rodzic) : QChartView(new QChart, rodzic), wersja_(wersja) {
+    Wykres = chart();
     setRenderHint(QPainter::Antialiasing);
     setFrameShape(QFrame::NoFrame);
 
