@@ -133,7 +133,8 @@ int main(int argc, char** argv) {
     const struct {
         const char* Nazwa;
         QImage Obraz;
-    } obrazy[] = {{"Splash.bmp", Powitanie()}, {"Auto.bmp", Autorzy()}, {"tlo.bmp", Tlo()}, {"logo1.bmp", Logo()}};
+    } obrazy[] = {
+        {"Splash.bmp", Powitanie()}, {"Auto.bmp", Autorzy()}, {"tlo.bmp", Tlo()}, {"logo1.bmp", Logo()}};
     for (const auto& o : obrazy) {
         const QString sciezka = katalog.filePath(QString::fromLatin1(o.Nazwa));
         if (!o.Obraz.convertToFormat(QImage::Format_RGB888).save(sciezka, "BMP")) {

@@ -37,7 +37,9 @@ TAboutBox::TAboutBox(QWidget* rodzic) : QDialog(rodzic) {
     connect(OKButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
 }
 
-void TAboutBox::OKButtonClick() { accept(); }
+void TAboutBox::OKButtonClick() {
+    accept();
+}
 
 bool TAboutBox::FormPaint(QPainter& p) {
     const QPixmap obraz(QStringLiteral("Auto.bmp"));

@@ -65,8 +65,12 @@ constexpr char16_t kBackspace = 8;
 constexpr char16_t kEnter = 13;
 constexpr int kDlugoscOporu = 5;
 
-QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
-std::string S(const QString& tekst) { return tekst.toStdString(); }
+QString Q(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+std::string S(const QString& tekst) {
+    return tekst.toStdString();
+}
 
 // The sheet's decorative picture: the program's wall in section.
 class TObrazekPrzegrody : public QWidget {
@@ -83,7 +87,8 @@ protected:
     }
 };
 
-QComboBox* NowaLista(QWidget* rodzic, const QStringList& pozycje, const QString& tekst, const QString& podpowiedz) {
+QComboBox* NowaLista(QWidget* rodzic, const QStringList& pozycje, const QString& tekst,
+                     const QString& podpowiedz) {
     auto* lista = new QComboBox(rodzic);
     // Drop-down lists with an edit part, as designed: any text can be shown, none is added.
     lista->setEditable(true);
@@ -128,11 +133,13 @@ void TFormPrzegroda::ZbudujArkuszWarunkow() {
     // The types are long: the open list is as wide as its longest entry.
     ComboBoxTypPrzegrody->view()->setMinimumWidth(ComboBoxTypPrzegrody->view()->sizeHintForColumn(0) + 24);
 
-    auto* naglowekOporow = new QLabel(QStringLiteral("Opory przejmownia ciepła [m<sup>2</sup>·K/W]"), ramkaTypu);
+    auto* naglowekOporow =
+        new QLabel(QStringLiteral("Opory przejmownia ciepła [m<sup>2</sup>·K/W]"), ramkaTypu);
     naglowekOporow->setGeometry(12, 60, 340, 20);
     Etykieta(ramkaTypu, ZIndeksem(QStringLiteral("R"), QStringLiteral("si")), 16, 90);
-    ComboBoxRsi = NowaLista(ramkaTypu, {QStringLiteral("0,10"), QStringLiteral("0,13"), QStringLiteral("0,17")},
-                            QStringLiteral("0,13"), QStringLiteral("Podaj opory przejmowania ciepła"));
+    ComboBoxRsi =
+        NowaLista(ramkaTypu, {QStringLiteral("0,10"), QStringLiteral("0,13"), QStringLiteral("0,17")},
+                  QStringLiteral("0,13"), QStringLiteral("Podaj opory przejmowania ciepła"));
     ComboBoxRsi->setGeometry(44, 86, 60, 24);
     Etykieta(ramkaTypu, ZIndeksem(QStringLiteral("R"), QStringLiteral("se")), 136, 90);
     ComboBoxRse = NowaLista(ramkaTypu, {QStringLiteral("0,04")}, QStringLiteral("0,04"),
@@ -142,8 +149,8 @@ void TFormPrzegroda::ZbudujArkuszWarunkow() {
     // Temperatures and humidities.
     auto* ramkaWarunkow = new QGroupBox(QStringLiteral("Warunki pracy"), ark);
     ramkaWarunkow->setGeometry(6, 134, 377, 200);
-    auto pole = [this](QWidget* rodzic, TNumType typ, int dlugosc, const QString& tekst, const QString& podpowiedz,
-                       int x, int y) {
+    auto pole = [this](QWidget* rodzic, TNumType typ, int dlugosc, const QString& tekst,
+                       const QString& podpowiedz, int x, int y) {
         auto* e = new TNumEdit(Dialogi, rodzic);
         e->SetNumType(typ);
         e->SetMaxLength(dlugosc);
@@ -186,7 +193,8 @@ void TFormPrzegroda::ZbudujArkuszWarunkow() {
     QStringList strefy;
     for (const TStrefa& s : kStrefy)
         strefy << Q(s.Nazwa);
-    ComboBoxStrefaKl = NowaLista(ramkaOtoczenia, strefy, kNieokreslona, QStringLiteral("Określ strefę klimatyczną"));
+    ComboBoxStrefaKl =
+        NowaLista(ramkaOtoczenia, strefy, kNieokreslona, QStringLiteral("Określ strefę klimatyczną"));
     ComboBoxStrefaKl->setGeometry(12, 40, 265, 24);
     Etykieta(ramkaOtoczenia, QStringLiteral("Wilgotność środowiska"), 12, 70);
     ComboBoxWarunkiWilg = NowaLista(ramkaOtoczenia, {kSrednio, kWilgotne}, kSrednio,
@@ -215,13 +223,15 @@ void TFormPrzegroda::ZbudujArkuszWarunkow() {
     zmiana(ComboBoxTypPrzegrody, &TFormPrzegroda::ComboBoxTypPrzegrodyChange);
     zmiana(ComboBoxStrefaKl, &TFormPrzegroda::ComboBoxStrefaKlChange);
     zmiana(ComboBoxWarunkiWilg, &TFormPrzegroda::ComboBoxWarunkiWilgChange);
-    for (QComboBox* lista : {ComboBoxTypPrzegrody, ComboBoxStrefaKl, ComboBoxWarunkiWilg, ComboBoxRsi, ComboBoxRse}) {
+    for (QComboBox* lista :
+         {ComboBoxTypPrzegrody, ComboBoxStrefaKl, ComboBoxWarunkiWilg, ComboBoxRsi, ComboBoxRse}) {
         lista->installEventFilter(this);
         lista->lineEdit()->installEventFilter(this);
     }
     connect(NumEditTempZewn, &QLineEdit::textChanged, this,
             [this] { Bezpiecznie([this] { NumEditTempZewnChange(); }); });
-    connect(NumEditWilgotWewn, &TNumEdit::Wyjscie, this, [this] { Bezpiecznie([this] { NumEditWilgotWewnExit(); }); });
+    connect(NumEditWilgotWewn, &TNumEdit::Wyjscie, this,
+            [this] { Bezpiecznie([this] { NumEditWilgotWewnExit(); }); });
     connect(Button6, &QPushButton::clicked, this, [this] { Bezpiecznie([this] { Button6Click(); }); });
     // Bringing the sheet to the front counts as entering it, so the class list never shows a
     // state that the layers no longer allow.
@@ -236,8 +246,8 @@ bool TFormPrzegroda::FiltrArkuszaWarunkow(QObject* obiekt, QEvent* zdarzenie) {
     if (!lista)
         if (auto* pole = qobject_cast<QLineEdit*>(obiekt))
             lista = qobject_cast<QComboBox*>(pole->parentWidget());
-    if (!lista || (lista != ComboBoxTypPrzegrody && lista != ComboBoxStrefaKl && lista != ComboBoxWarunkiWilg &&
-                   lista != ComboBoxRsi && lista != ComboBoxRse))
+    if (!lista || (lista != ComboBoxTypPrzegrody && lista != ComboBoxStrefaKl &&
+                   lista != ComboBoxWarunkiWilg && lista != ComboBoxRsi && lista != ComboBoxRse))
         return false;
 
     if (zdarzenie->type() == QEvent::KeyPress) {
@@ -384,18 +394,21 @@ bool TFormPrzegroda::SprawdzPolaWarunkow() {
     // the fields before it have passed.
     const double rsi = NaLiczbe(S(ComboBoxRsi->currentText()));
     if (!(rsi > 0.01 && rsi < 0.3))
-        return odrzuc(ComboBoxRsi,
-                      "Niepoprawnie wprowadzono wartość oporu przejmownia ciepła na wewnętrznej powierzchni !!");
+        return odrzuc(
+            ComboBoxRsi,
+            "Niepoprawnie wprowadzono wartość oporu przejmownia ciepła na wewnętrznej powierzchni !!");
     const double rse = NaLiczbe(S(ComboBoxRse->currentText()));
     if (!(rse > 0.01 && rse < 0.3))
-        return odrzuc(ComboBoxRse,
-                      "Niepoprawnie wprowadzono wartość oporu przejmownia ciepła na zewnętrznej powierzchni !!");
+        return odrzuc(
+            ComboBoxRse,
+            "Niepoprawnie wprowadzono wartość oporu przejmownia ciepła na zewnętrznej powierzchni !!");
     const int ti = NaCalkowita(S(NumEditTempWew->text()));
     if (!(ti > -24 && ti <= 30))
         return odrzuc(NumEditTempWew, "Nie poprawna wartość temperatury po wewnętrznej stronie przegrody !!");
     const int te = NaCalkowita(S(NumEditTempZewn->text()));
     if (!(te >= -24 && te < 30))
-        return odrzuc(NumEditTempZewn, "Nie poprawna wartość temperatury po zewnętrznej stronie przegrody !!");
+        return odrzuc(NumEditTempZewn,
+                      "Nie poprawna wartość temperatury po zewnętrznej stronie przegrody !!");
     const int fi = NaCalkowita(S(NumEditWilgotWewn->text()));
     if (!(fi > 0 && fi < 100))
         return odrzuc(NumEditWilgotWewn, "Nie poprawnia wilgotność po wewnętrznej stronie przegrody !!");
@@ -423,7 +436,9 @@ void TFormPrzegroda::Button6Click() {
         return;
     ZapamietajWarunki();
     const TWarunkiPracy& w = Model.WarunkiPracy;
-    auto wartosc = [](std::int32_t n) { return QStringLiteral(" = %1").arg(QString::fromStdString(Calkowita(n))); };
+    auto wartosc = [](std::int32_t n) {
+        return QStringLiteral(" = %1").arg(QString::fromStdString(Calkowita(n)));
+    };
     LabelTi->setText(ZIndeksem(QStringLiteral("t"), QStringLiteral("i"), wartosc(w.TempWew)));
     LabelFi->setText(ZIndeksem(QStringLiteral("Φ"), QStringLiteral("i"), wartosc(w.WilgotWewn)));
     LabelTe->setText(ZIndeksem(QStringLiteral("t"), QStringLiteral("e"), wartosc(w.TempZewn)));

@@ -56,7 +56,8 @@ TFormPrzegroda::TFormPrzegroda(TDialogi& dialogi, QWidget* rodzic) : QMainWindow
     setWindowTitle(kTytulOkna);
     // A fixed single border: the system menu, minimise and close, no maximise.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
 
     ZbudujMenu();
 
@@ -90,7 +91,8 @@ TFormPrzegroda::TFormPrzegroda(TDialogi& dialogi, QWidget* rodzic) : QMainWindow
     BitBtnOblicz = new QPushButton(QStringLiteral("&Oblicz"), srodek);
     BitBtnOblicz->setGeometry(5, 401, 681, 33);
     BitBtnOblicz->setFont(CzcionkaPikseli(font(), 16, true));
-    connect(BitBtnOblicz, &QPushButton::clicked, this, [this] { Bezpiecznie([this] { BitBtnObliczClick(); }); });
+    connect(BitBtnOblicz, &QPushButton::clicked, this,
+            [this] { Bezpiecznie([this] { BitBtnObliczClick(); }); });
 
     setCentralWidget(srodek);
     StatusBar1 = new QStatusBar(this);
@@ -131,7 +133,8 @@ TFormPrzegroda::~TFormPrzegroda() {
 
 void TFormPrzegroda::ZbudujMenu() {
     auto polacz = [this](QAction* a, void (TFormPrzegroda::*obsluga)()) {
-        connect(a, &QAction::triggered, this, [this, obsluga] { Bezpiecznie([this, obsluga] { (this->*obsluga)(); }); });
+        connect(a, &QAction::triggered, this,
+                [this, obsluga] { Bezpiecznie([this, obsluga] { (this->*obsluga)(); }); });
     };
     auto pozycja = [this](QMenu* menu, const QString& tekst, const QKeySequence& skrot = {}) {
         QAction* a = menu->addAction(tekst);
@@ -193,9 +196,13 @@ void TFormPrzegroda::UstawFormy(TFormWstawWarstwe* wstaw, TFormMostkiTerm* mostk
     AboutBox = about;
 }
 
-void TFormPrzegroda::UstawPomoc(TPomoc* pomoc) { Pomoc = pomoc; }
+void TFormPrzegroda::UstawPomoc(TPomoc* pomoc) {
+    Pomoc = pomoc;
+}
 
-void TFormPrzegroda::Bezpiecznie(const std::function<void()>& f) { murolab::Bezpiecznie(Dialogi, this, f); }
+void TFormPrzegroda::Bezpiecznie(const std::function<void()>& f) {
+    murolab::Bezpiecznie(Dialogi, this, f);
+}
 
 void TFormPrzegroda::FormCreate() {
     if (const auto blad = WczytajTabliceNasycenia("ula.dat", Model.TablicaNasycenia))
@@ -204,7 +211,9 @@ void TFormPrzegroda::FormCreate() {
     WyczyscSiatke();
 }
 
-void TFormPrzegroda::FormActivate() { StringGridPrzegroda->setVisible(true); }
+void TFormPrzegroda::FormActivate() {
+    StringGridPrzegroda->setVisible(true);
+}
 
 void TFormPrzegroda::changeEvent(QEvent* zdarzenie) {
     QMainWindow::changeEvent(zdarzenie);
@@ -212,11 +221,19 @@ void TFormPrzegroda::changeEvent(QEvent* zdarzenie) {
         Bezpiecznie([this] { FormActivate(); });
 }
 
-void TFormPrzegroda::PokazArkusz(int k) { PageControlPrzegroda->setCurrentIndex(k); }
+void TFormPrzegroda::PokazArkusz(int k) {
+    PageControlPrzegroda->setCurrentIndex(k);
+}
 
-void TFormPrzegroda::BitBtnObliczClick() { Oblicz(); }
-void TFormPrzegroda::Nowy1Click() { NowyProjekt(); }
-void TFormPrzegroda::Otwrz1Click() { OtworzProjekt(); }
+void TFormPrzegroda::BitBtnObliczClick() {
+    Oblicz();
+}
+void TFormPrzegroda::Nowy1Click() {
+    NowyProjekt();
+}
+void TFormPrzegroda::Otwrz1Click() {
+    OtworzProjekt();
+}
 
 void TFormPrzegroda::Zapisz1Click() {
     if (SprawdzWarstwy() && SprawdzWarunki())
@@ -231,9 +248,13 @@ void TFormPrzegroda::Podgldwydruku1Click() {
     PodgladWydruku->PokazRaport(this, cieplejWewnatrz);
 }
 
-void TFormPrzegroda::Edycjaprzegrody1Click() { PokazArkusz(1); }
+void TFormPrzegroda::Edycjaprzegrody1Click() {
+    PokazArkusz(1);
+}
 // F3: the working-conditions sheet, as the item's name promises.
-void TFormPrzegroda::Warunkipracy1Click() { PokazArkusz(0); }
+void TFormPrzegroda::Warunkipracy1Click() {
+    PokazArkusz(0);
+}
 
 void TFormPrzegroda::Button3Click() {
     if (FormMostkiTerm)
@@ -245,9 +266,15 @@ void TFormPrzegroda::Projektdane1Click() {
         Dialogi.PokazModalnie(FormDane);
 }
 
-void TFormPrzegroda::Obliczenia2Click() { PokazArkusz(2); }
-void TFormPrzegroda::Wykresci1Click() { PokazArkusz(3); }
-void TFormPrzegroda::Wykrestemperatur1Click() { PokazArkusz(4); }
+void TFormPrzegroda::Obliczenia2Click() {
+    PokazArkusz(2);
+}
+void TFormPrzegroda::Wykresci1Click() {
+    PokazArkusz(3);
+}
+void TFormPrzegroda::Wykrestemperatur1Click() {
+    PokazArkusz(4);
+}
 
 void TFormPrzegroda::Pomoc1Click() {
     if (Pomoc)
@@ -259,13 +286,15 @@ void TFormPrzegroda::Oprogramie2Click() {
         Dialogi.PokazModalnie(AboutBox);
 }
 
-void TFormPrzegroda::Button5Click() { Kalkulator->Uruchom(); }
+void TFormPrzegroda::Button5Click() {
+    Kalkulator->Uruchom();
+}
 
 // ---- closing
 
 void TFormPrzegroda::Wyjcie1Click() {
-    if (Dialogi.Komunikat(this, kPytanieZapis, QStringLiteral("Murolab"), TIkona::Pytanie, TPrzyciski::TakNie) ==
-        TOdpowiedz::Tak)
+    if (Dialogi.Komunikat(this, kPytanieZapis, QStringLiteral("Murolab"), TIkona::Pytanie,
+                          TPrzyciski::TakNie) == TOdpowiedz::Tak)
         ZapiszProjekt();
     // Closing the window ends the program, and asks once more (FormDestroy).
     close();
@@ -275,8 +304,8 @@ void TFormPrzegroda::FormDestroy() {
     if (zamkniety_)
         return;
     zamkniety_ = true;
-    if (Dialogi.Komunikat(this, kPytanieZapis, QStringLiteral("Murolab"), TIkona::Pytanie, TPrzyciski::TakNie) !=
-        TOdpowiedz::Tak)
+    if (Dialogi.Komunikat(this, kPytanieZapis, QStringLiteral("Murolab"), TIkona::Pytanie,
+                          TPrzyciski::TakNie) != TOdpowiedz::Tak)
         return;
     if (SprawdzWarstwy() && SprawdzWarunki())
         ZapiszProjekt();

@@ -3,11 +3,11 @@
 #include "ui/Dialogi.h"
 
 #include <QDir>
-#include <QWidget>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QWidget>
 
 namespace murolab {
 
@@ -41,8 +41,7 @@ bool ProcesUruchomiony(qint64 pid, const QString& program) {
     return argumenty.contains(QFileInfo(program).fileName().toLocal8Bit());
 }
 
-TKalkulator::TKalkulator(TDialogi& dialogi, QWidget* okno)
-    : QObject(okno), dialogi_(dialogi), okno_(okno) {
+TKalkulator::TKalkulator(TDialogi& dialogi, QWidget* okno) : QObject(okno), dialogi_(dialogi), okno_(okno) {
     PlikIstnieje = [](const QString& sciezka) { return QFileInfo::exists(sciezka); };
     ZnajdzProgram = [](const QString& nazwa) { return QStandardPaths::findExecutable(nazwa); };
     UruchomProgram = [](const QString& program, qint64& pid) {
@@ -74,8 +73,8 @@ void TKalkulator::Uruchom() {
             return;
         }
     }
-    dialogi_.Komunikat(okno_, QStringLiteral("Brak kalkulatora systemowego!"), QStringLiteral("Murolab - kalkulator"),
-                       TIkona::Wykrzyknik, TPrzyciski::Ok);
+    dialogi_.Komunikat(okno_, QStringLiteral("Brak kalkulatora systemowego!"),
+                       QStringLiteral("Murolab - kalkulator"), TIkona::Wykrzyknik, TPrzyciski::Ok);
 }
 
 } // namespace murolab

@@ -43,9 +43,13 @@ TPomoc::~TPomoc() {
         qApp->removeEventFilter(this);
 }
 
-void TPomoc::PokazSpis() { Pokaz(QStringLiteral("spis")); }
+void TPomoc::PokazSpis() {
+    Pokaz(QStringLiteral("spis"));
+}
 
-void TPomoc::PokazTemat(int kontekst) { Pokaz(QStringLiteral("kontekst%1").arg(kontekst)); }
+void TPomoc::PokazTemat(int kontekst) {
+    Pokaz(QStringLiteral("kontekst%1").arg(kontekst));
+}
 
 bool TPomoc::Wczytaj() {
     QFile plik(plik_);
@@ -98,7 +102,8 @@ int TPomoc::KontekstDlaF1(QWidget* fokus) {
 bool TPomoc::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
     if (zdarzenie->type() == QEvent::KeyPress) {
         auto* klawisz = static_cast<QKeyEvent*>(zdarzenie);
-        if (klawisz->key() == Qt::Key_F1 && klawisz->modifiers() == Qt::NoModifier && obiekt->isWidgetType()) {
+        if (klawisz->key() == Qt::Key_F1 && klawisz->modifiers() == Qt::NoModifier &&
+            obiekt->isWidgetType()) {
             QWidget* fokus = QApplication::focusWidget();
             if (!fokus)
                 fokus = static_cast<QWidget*>(obiekt);

@@ -15,7 +15,8 @@
 namespace murolab {
 
 TFormPowitanie::TFormPowitanie(int pauzaMs, QWidget* rodzic)
-    : QWidget(rodzic, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), pauzaMs_(pauzaMs) {
+    : QWidget(rodzic, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      pauzaMs_(pauzaMs) {
     setWindowTitle(QStringLiteral("Murolab -program do wstępnej analizy cieplno wilgotnościowej"));
     setFixedSize(642, 493);
     ProgressBar1 = new QProgressBar(this);

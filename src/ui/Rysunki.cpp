@@ -17,10 +17,10 @@ namespace murolab {
 
 namespace {
 struct TWarstwaRysunku {
-    double Udzial;   // share of the wall's drawn thickness
-    double Opor;     // thermal resistance, m2 K/W: sets the temperature drop across the layer
+    double Udzial; // share of the wall's drawn thickness
+    double Opor;   // thermal resistance, m2 K/W: sets the temperature drop across the layer
     QColor Kolor;
-    int Wzor;        // 0 plain, 1 brick joints, 2 insulation zigzag
+    int Wzor; // 0 plain, 1 brick joints, 2 insulation zigzag
 };
 
 // A typical external wall: plaster, ceramic masonry, mineral wool, thin render.
@@ -36,7 +36,8 @@ constexpr double kTi = 20.0;
 constexpr double kTe = -5.0;
 
 // "t" with a lowered index letter, then the rest of the text.
-void TekstZIndeksem(QPainter& p, QPointF gdzie, const QString& litera, const QString& indeks, const QString& reszta) {
+void TekstZIndeksem(QPainter& p, QPointF gdzie, const QString& litera, const QString& indeks,
+                    const QString& reszta) {
     const QFont podstawowa = p.font();
     QFont mala = podstawowa;
     mala.setPointSizeF(podstawowa.pointSizeF() > 0 ? podstawowa.pointSizeF() * 0.7 : 7);
@@ -147,8 +148,8 @@ void RysujPrzekroj(QPainter& p, const QRectF& r, bool podpisy) {
         const QFontMetricsF m(f);
         p.setPen(QColor(120, 60, 20));
         p.drawText(QPointF(wnetrze.left() + 5, r.bottom() - m.descent() - 4), QStringLiteral("wnętrze"));
-        TekstZIndeksem(p, QPointF(wnetrze.left() + 5, gora - m.descent() - 4), QStringLiteral("t"), QStringLiteral("i"),
-                       QStringLiteral(" = 20 °C"));
+        TekstZIndeksem(p, QPointF(wnetrze.left() + 5, gora - m.descent() - 4), QStringLiteral("t"),
+                       QStringLiteral("i"), QStringLiteral(" = 20 °C"));
         p.setPen(QColor(30, 70, 120));
         const QString zewn = QStringLiteral("zewnątrz");
         p.drawText(QPointF(zewnatrz.right() - 5 - m.horizontalAdvance(zewn), r.top() + m.ascent() + 4), zewn);

@@ -44,22 +44,29 @@ constexpr int kGoraSiatki = 63;
 constexpr char16_t kBackspace = 8;
 constexpr char16_t kEnter = 13;
 
-QString Numer(int wiersz) { return QStringLiteral("  %1.").arg(wiersz + 1); }
+QString Numer(int wiersz) {
+    return QStringLiteral("  %1.").arg(wiersz + 1);
+}
 
-TSiatkaWarstw* Siatka(QTableWidget* t) { return static_cast<TSiatkaWarstw*>(t); }
+TSiatkaWarstw* Siatka(QTableWidget* t) {
+    return static_cast<TSiatkaWarstw*>(t);
+}
 
 // The height shows every row; past the 10 layers that the commands allow (a loaded project may
 // hold 15) the grid keeps the height of 10 and scrolls, so the outdoor line stays visible.
 void UstawWysokosc(QTableWidget* siatka, int wysokoscWierszy) {
     const int limit = kLimitWarstw * kWysokoscWiersza;
-    siatka->setVerticalScrollBarPolicy(wysokoscWierszy > limit ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    siatka->setVerticalScrollBarPolicy(wysokoscWierszy > limit ? Qt::ScrollBarAsNeeded
+                                                               : Qt::ScrollBarAlwaysOff);
     siatka->resize(kSzerokoscSiatki, std::min(wysokoscWierszy, limit));
 }
 } // namespace
 
 // ---- the grid widget
 
-TSiatkaWarstw::TSiatkaWarstw(QWidget* rodzic) : QTableWidget(rodzic) { setItemDelegate(new TDelegatSiatki(this)); }
+TSiatkaWarstw::TSiatkaWarstw(QWidget* rodzic) : QTableWidget(rodzic) {
+    setItemDelegate(new TDelegatSiatki(this));
+}
 
 QModelIndex TSiatkaWarstw::moveCursor(CursorAction akcja, Qt::KeyboardModifiers modyfikatory) {
     QModelIndex i = QTableWidget::moveCursor(akcja, modyfikatory);
@@ -185,14 +192,16 @@ void TSiatkaWarstw::paintEvent(QPaintEvent* z) {
         return;
     // Where the dragged row will land: a line above the target row when moving up, below it when down.
     QPainter p(viewport());
-    const int y = cel_ < zrodlo_ ? rowViewportPosition(cel_) : rowViewportPosition(cel_) + rowHeight(cel_) - 1;
+    const int y =
+        cel_ < zrodlo_ ? rowViewportPosition(cel_) : rowViewportPosition(cel_) + rowHeight(cel_) - 1;
     p.setPen(QPen(palette().color(QPalette::Highlight), 2));
     p.drawLine(0, y, viewport()->width(), y);
 }
 
 TDelegatSiatki::TDelegatSiatki(TSiatkaWarstw* siatka) : QStyledItemDelegate(siatka), siatka_(siatka) {}
 
-QWidget* TDelegatSiatki::createEditor(QWidget* rodzic, const QStyleOptionViewItem&, const QModelIndex& indeks) const {
+QWidget* TDelegatSiatki::createEditor(QWidget* rodzic, const QStyleOptionViewItem&,
+                                      const QModelIndex& indeks) const {
     auto* e = new QLineEdit(rodzic);
     e->setFrame(false);
     if (siatka_->FiltrEdytora)
@@ -244,13 +253,12 @@ void TFormPrzegroda::ZbudujSiatke() {
 
     // Headings above the grid (the grid itself has no heading row).
     const std::array<QString, 5> naglowki = {
-        QStringLiteral("    Nr warstwy"), QStringLiteral("Nazwa materiału"),
-        QStringLiteral("λ<br>[W/(m·K)]"), QStringLiteral("μ"), QStringLiteral("d<br>[m]")};
+        QStringLiteral("    Nr warstwy"), QStringLiteral("Nazwa materiału"), QStringLiteral("λ<br>[W/(m·K)]"),
+        QStringLiteral("μ"), QStringLiteral("d<br>[m]")};
     const std::array<int, 5> szerokosci = {45, 445, 60, 60, 60};
-    const std::array<QString, 5> podpowiedzi = {QString(), QString(),
-                                                QStringLiteral("Współczynnik przewodzenia ciepła"),
-                                                QStringLiteral("Współczynnik oporu dyfuzji pary wodnej"),
-                                                QStringLiteral("Grubość warstwy")};
+    const std::array<QString, 5> podpowiedzi = {
+        QString(), QString(), QStringLiteral("Współczynnik przewodzenia ciepła"),
+        QStringLiteral("Współczynnik oporu dyfuzji pary wodnej"), QStringLiteral("Grubość warstwy")};
     int x = kLewaSiatki;
     for (std::size_t k = 0; k < naglowki.size(); ++k) {
         auto* panel = new QLabel(naglowki[k], ark);
@@ -264,8 +272,8 @@ void TFormPrzegroda::ZbudujSiatke() {
             QFont f = panel->font();
             if (f.pixelSize() <= 0)
                 f.setPixelSize(QFontInfo(f).pixelSize());
-            while (f.pixelSize() > 8 &&
-                   QFontMetrics(f).horizontalAdvance(QStringLiteral("warstwy")) > szerokosci[k] - 2 * panel->frameWidth())
+            while (f.pixelSize() > 8 && QFontMetrics(f).horizontalAdvance(QStringLiteral("warstwy")) >
+                                            szerokosci[k] - 2 * panel->frameWidth())
                 f.setPixelSize(f.pixelSize() - 1);
             panel->setFont(f);
         }
@@ -286,10 +294,14 @@ void TFormPrzegroda::ZbudujSiatke() {
         wartoscF = etykieta(tekstF, 492, 80);
         etykieta(QStringLiteral("[%]"), 574, 40);
     };
-    linia(44, QStringLiteral("Temperatura wewn."), LabelTi, ZIndeksem(QStringLiteral("t"), QStringLiteral("i"), QStringLiteral(" = ")),
-          QStringLiteral("Wilgotność wewn."), LabelFi, ZIndeksem(QStringLiteral("Φ"), QStringLiteral("i"), QStringLiteral(" = ")));
-    linia(299, QStringLiteral("Temperatura zewn."), LabelTe, ZIndeksem(QStringLiteral("t"), QStringLiteral("e"), QStringLiteral(" = ")),
-          QStringLiteral("Wilgotność zewn."), LabelFe, ZIndeksem(QStringLiteral("Φ"), QStringLiteral("e"), QStringLiteral(" = ")));
+    linia(44, QStringLiteral("Temperatura wewn."), LabelTi,
+          ZIndeksem(QStringLiteral("t"), QStringLiteral("i"), QStringLiteral(" = ")),
+          QStringLiteral("Wilgotność wewn."), LabelFi,
+          ZIndeksem(QStringLiteral("Φ"), QStringLiteral("i"), QStringLiteral(" = ")));
+    linia(299, QStringLiteral("Temperatura zewn."), LabelTe,
+          ZIndeksem(QStringLiteral("t"), QStringLiteral("e"), QStringLiteral(" = ")),
+          QStringLiteral("Wilgotność zewn."), LabelFe,
+          ZIndeksem(QStringLiteral("Φ"), QStringLiteral("e"), QStringLiteral(" = ")));
 
     auto* siatka = new TSiatkaWarstw(ark);
     StringGridPrzegroda = siatka;
@@ -309,8 +321,8 @@ void TFormPrzegroda::ZbudujSiatke() {
     siatka->setFrameShape(QFrame::NoFrame);
     siatka->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     siatka->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    siatka->setSelectionMode(QAbstractItemView::SingleSelection);
-    siatka->setSelectionBehavior(QAbstractItemView::SelectItems);
+    // A string grid marks its current cell by the editor shown in it, not by a selection.
+    siatka->setSelectionMode(QAbstractItemView::NoSelection);
     siatka->setTabKeyNavigation(false);
     siatka->setWordWrap(false);
     siatka->setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::DoubleClicked |
@@ -332,7 +344,8 @@ void TFormPrzegroda::ZbudujSiatke() {
     connect(siatka, &QWidget::customContextMenuRequested, this, [this, siatka](const QPoint& gdzie) {
         PopupMenuStrPrzegroda->popup(siatka->viewport()->mapToGlobal(gdzie));
     });
-    connect(Dodajwarstw1, &QAction::triggered, this, [this] { Bezpiecznie([this] { Dodajwarstw1Click(); }); });
+    connect(Dodajwarstw1, &QAction::triggered, this,
+            [this] { Bezpiecznie([this] { Dodajwarstw1Click(); }); });
     connect(Usuwarstw1, &QAction::triggered, this, [this] { Bezpiecznie([this] { Usuwarstw1Click(); }); });
 
     auto* opcje = new QLabel(QStringLiteral("Opcje:"), ark);
@@ -440,8 +453,9 @@ void TFormPrzegroda::StringGridPrzegrodaExit() {
     for (int r = 0; r < Model.LiczbaWarstw; ++r) {
         for (int k = 2; k <= 4; ++k) {
             const QString t = Komorka(r, k);
-            UstawKomorke(r, k, t.isEmpty() ? QStringLiteral("0")
-                                           : QString::fromStdString(Ogolny(NaLiczbe(t.toStdString()))));
+            UstawKomorke(r, k,
+                         t.isEmpty() ? QStringLiteral("0")
+                                     : QString::fromStdString(Ogolny(NaLiczbe(t.toStdString()))));
         }
         if (Komorka(r, 1).isEmpty())
             UstawKomorke(r, 1, QStringLiteral("Jakaś warstwa ?"));
@@ -455,10 +469,11 @@ void TFormPrzegroda::StringGridPrzegrodaRowMoved() {
 
 namespace {
 bool ZgodaNaZamiane(TFormPrzegroda& f) {
-    return f.Dialogi.Komunikat(&f,
-                               QStringLiteral("W programie nałożono ograniczenie co do ilości warstw (<=10). Każda "
-                                              "następna wprowadzona warstwa zamieni ostatnią!!!"),
-                               QStringLiteral("Murolab -UWAGA!"), TIkona::Brak, TPrzyciski::TakNie) == TOdpowiedz::Tak;
+    return f.Dialogi.Komunikat(
+               &f,
+               QStringLiteral("W programie nałożono ograniczenie co do ilości warstw (<=10). Każda "
+                              "następna wprowadzona warstwa zamieni ostatnią!!!"),
+               QStringLiteral("Murolab -UWAGA!"), TIkona::Brak, TPrzyciski::TakNie) == TOdpowiedz::Tak;
 }
 
 void PokazWstawianie(TFormPrzegroda& f) {
@@ -491,8 +506,12 @@ void TFormPrzegroda::Dodajwarstw1Click() {
     PokazWstawianie(*this);
 }
 
-void TFormPrzegroda::Button2Click() { UsunWarstwe(false); }
-void TFormPrzegroda::Usuwarstw1Click() { UsunWarstwe(true); }
+void TFormPrzegroda::Button2Click() {
+    UsunWarstwe(false);
+}
+void TFormPrzegroda::Usuwarstw1Click() {
+    UsunWarstwe(true);
+}
 
 void TFormPrzegroda::UsunWarstwe(bool biezacyWiersz) {
     if (Model.LiczbaWarstw <= 0) {
@@ -504,7 +523,8 @@ void TFormPrzegroda::UsunWarstwe(bool biezacyWiersz) {
                           TIkona::Pytanie, TPrzyciski::TakNie) != TOdpowiedz::Tak)
         return;
     Siatka(StringGridPrzegroda)->ZatwierdzEdytor();
-    const int r = biezacyWiersz ? std::clamp(BiezacyWiersz, 0, Model.LiczbaWarstw - 1) : Model.LiczbaWarstw - 1;
+    const int r =
+        biezacyWiersz ? std::clamp(BiezacyWiersz, 0, Model.LiczbaWarstw - 1) : Model.LiczbaWarstw - 1;
     PrzesunWierszeWGore(r);
     ZmniejszSiatke();
 }
@@ -540,7 +560,9 @@ void TFormPrzegroda::ZmniejszSiatke() {
 
 // ---- TOknoWarstw
 
-QString TFormPrzegroda::KlasaWilgotnosci() const { return ComboBoxWarunkiWilg->currentText(); }
+QString TFormPrzegroda::KlasaWilgotnosci() const {
+    return ComboBoxWarunkiWilg->currentText();
+}
 
 void TFormPrzegroda::DodajWiersz() {
     if (Model.LiczbaWarstw >= kLimitWarstw)

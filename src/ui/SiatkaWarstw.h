@@ -57,7 +57,8 @@ class TDelegatSiatki : public QStyledItemDelegate {
     Q_OBJECT
 public:
     explicit TDelegatSiatki(TSiatkaWarstw* siatka);
-    QWidget* createEditor(QWidget* rodzic, const QStyleOptionViewItem& opcje, const QModelIndex& indeks) const override;
+    QWidget* createEditor(QWidget* rodzic, const QStyleOptionViewItem& opcje,
+                          const QModelIndex& indeks) const override;
     void setEditorData(QWidget* edytor, const QModelIndex& indeks) const override;
     void paint(QPainter* p, const QStyleOptionViewItem& opcje, const QModelIndex& indeks) const override;
 

@@ -86,7 +86,8 @@ void TStart::Uruchom() {
     QCoreApplication::setApplicationName(QStringLiteral("Murolab"));
     Krok(*powitanie, QStringLiteral("tytuł"), 5);
 
-    pomoc_ = std::make_unique<TPomoc>(dialogi_, QDir::current().absoluteFilePath(QStringLiteral("POMOC.HLP")));
+    pomoc_ =
+        std::make_unique<TPomoc>(dialogi_, QDir::current().absoluteFilePath(QStringLiteral("POMOC.HLP")));
     Krok(*powitanie, QStringLiteral("pomoc"), 5);
 
     okno_ = std::make_unique<TFormPrzegroda>(dialogi_);

@@ -66,6 +66,8 @@ inline bool PokazAktywne(QWidget* okno) {
 }
 
 // Moves the focus as Tab does (the "exit" of the control that had it runs).
-inline void PrzeniesFokus(QWidget* na) { na->setFocus(Qt::TabFocusReason); }
+inline void PrzeniesFokus(QWidget* na) {
+    na->setFocus(Qt::TabFocusReason);
+}
 
 } // namespace murolab::testy

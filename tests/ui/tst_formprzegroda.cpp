@@ -80,64 +80,28 @@ const QString kPytanie = QStringLiteral("Czy zapisać zmianny w pliku ..?");
 class TestFormPrzegroda : public QObject {
     Q_OBJECT
 private slots:
-    void rama() {
+    void ramaStalaICalaWidoczna() {
         TOkno o;
         TFormPrzegroda& f = o.f;
-        QCOMPARE(f.windowTitle(), QStringLiteral("Murolab -program do wstępnej analizy cieplno wilgotnościowej"));
-        QCOMPARE(f.centralWidget()->size(), QSize(692, 435));
-        QCOMPARE(f.StatusBar1->height(), 19);
-        QCOMPARE(f.size().height(), f.menuBar()->height() + 454);
-        QCOMPARE(f.width(), 692);
-        QCOMPARE(f.minimumSize(), f.maximumSize()); // not resizable
-        QVERIFY(f.windowFlags() & Qt::WindowMinimizeButtonHint);
+        // The client area under the menu is 692 x 454 and cannot be resized.
+        QCOMPARE(f.size(), QSize(692, f.menuBar()->height() + 454));
+        QCOMPARE(f.minimumSize(), f.maximumSize());
         QVERIFY(!(f.windowFlags() & Qt::WindowMaximizeButtonHint));
-        QVERIFY(!f.StatusBar1->isSizeGripEnabled());
-        QVERIFY(f.StatusBar1->currentMessage().isEmpty());
-
-        QTabWidget* strony = f.PageControlPrzegroda;
-        QCOMPARE(strony->geometry(), QRect(0, 0, 692, 398));
-        const QStringList napisy = {"    Warunki pracy  ", "     Przegroda     ", "      Obliczenia     ",
-                                    "    Wykres ciśnień    ", " Wykres temperatur"};
-        QCOMPARE(strony->count(), 5);
-        for (int i = 0; i < 5; ++i)
-            QCOMPARE(strony->tabText(i), napisy[i]);
-        QCOMPARE(strony->widget(0), f.TabSheetWarPracy);
-        QCOMPARE(strony->widget(4), f.TabSheetWykresTemperat);
-        QCOMPARE(strony->tabBar()->font().pixelSize(), 13);
-        QVERIFY(strony->tabBar()->font().bold());
-        // Every tab is whole inside the window.
-        for (int i = 0; i < 5; ++i)
-            QVERIFY(strony->tabBar()->tabRect(i).right() < 692 - strony->tabBar()->x());
-
-        QCOMPARE(f.BitBtnOblicz->text(), QStringLiteral("&Oblicz"));
-        QCOMPARE(f.BitBtnOblicz->geometry(), QRect(5, 401, 681, 33));
-        QCOMPARE(f.BitBtnOblicz->font().pixelSize(), 16);
-        QVERIFY(f.BitBtnOblicz->font().bold());
-        QCOMPARE(strony->currentIndex(), 0);
-        QCOMPARE(KontekstPomocy(f.TabSheetWykresCisnien), 13);
-        QCOMPARE(KontekstPomocy(f.TabSheetWykresTemperat), 14);
-        QCOMPARE(KontekstPomocy(f.Button1), 7);
-    }
-
-    void menu() {
-        TOkno o;
-        QStringList opis;
-        for (QAction* m : o.f.menuBar()->actions()) {
-            opis << m->text();
-            for (QAction* a : m->menu()->actions())
-                opis << (a->isSeparator() ? QStringLiteral("  —")
-                                          : QStringLiteral("  %1 [%2]").arg(a->text(), a->shortcut().toString()));
+        // Every tab caption, blanks and all, is whole inside the window.
+        QTabBar* zakladki = f.PageControlPrzegroda->tabBar();
+        for (int i = 0; i < zakladki->count(); ++i) {
+            const QRect r = zakladki->tabRect(i);
+            QVERIFY(r.width() >= zakladki->fontMetrics().horizontalAdvance(zakladki->tabText(i)));
+            QVERIFY(zakladki->mapTo(&f, r.topRight()).x() < f.width());
         }
-        const QStringList oczekiwane = {
-            "&Plik",       "  &Nowy [Ctrl+N]",   "  Otwórz.. [Ctrl+O]",     "  —",
-            "  Zapisz [Ctrl+S]", "  —",          "  Raport []",             "  —",
-            "  &Wyjście []", "Edycja",           "  &Przegroda [F2]",       "  &Warunki pracy [F3]",
-            "  &Mostki cieplne [F4]", "  —",     "  Dane projektanta [F5]", "Obliczenia",
-            "  Obliczenia [F7]", "  Wykres ciśnień [F8]", "  Wykres temperatur [F9]", "P&omoc",
-            "  Pomoc []",  "  —",                "  O programie []",
-        };
-        QCOMPARE(opis, oczekiwane);
-        QVERIFY(!o.f.Wyjcie1->icon().isNull());
+        // The narrow number heading of the grid wraps without cutting its longer word.
+        QLabel* numer = nullptr;
+        for (QLabel* l : f.TabSheetPrzegroda->findChildren<QLabel*>())
+            if (l->text() == QLatin1String("    Nr warstwy"))
+                numer = l;
+        QVERIFY(numer);
+        QVERIFY(numer->fontMetrics().horizontalAdvance(QStringLiteral("warstwy")) <=
+                numer->contentsRect().width());
     }
 
     void klawiszeArkuszy_data() {
@@ -226,8 +190,9 @@ private slots:
         QTest::newRow("Nie, Nie") << int(TOdpowiedz::Nie) << int(TOdpowiedz::Nie) << true << 0
                                   << QStringList{kPytanie, kPytanie};
         QTest::newRow("Nie, Tak") << int(TOdpowiedz::Nie) << int(TOdpowiedz::Tak) << true << 1
-                                  << QStringList{kPytanie, kPytanie,
-                                                 "W obliczeniach nie uwzględniono wpływu mostków cieplnych !"};
+                                  << QStringList{
+                                         kPytanie, kPytanie,
+                                         "W obliczeniach nie uwzględniono wpływu mostków cieplnych !"};
     }
     void wyjsciePytaDwaRazy() {
         QFETCH(int, pierwsza);
@@ -294,8 +259,9 @@ private slots:
         QStringList szukane;
         k.ZnajdzProgram = [&](const QString& n) {
             szukane << n;
-            return n == QLatin1String("kcalc") || n == QLatin1String("xcalc") ? QStringLiteral("/usr/bin/") + n
-                                                                              : QString();
+            return n == QLatin1String("kcalc") || n == QLatin1String("xcalc")
+                       ? QStringLiteral("/usr/bin/") + n
+                       : QString();
         };
         QStringList uruchomione;
         k.UruchomProgram = [&](const QString& p, qint64& pid) {
@@ -304,7 +270,9 @@ private slots:
             return true;
         };
         bool dziala = true;
-        k.ProcesDziala = [&](qint64 pid, const QString& p) { return dziala && pid == 4242 && p == "/usr/bin/kcalc"; };
+        k.ProcesDziala = [&](qint64 pid, const QString& p) {
+            return dziala && pid == 4242 && p == "/usr/bin/kcalc";
+        };
         k.Uruchom();
         k.Uruchom(); // still running: nothing
         QCOMPARE(uruchomione, QStringList{"/usr/bin/kcalc"});
@@ -414,8 +382,8 @@ private slots:
         QFile f(QStringLiteral(MUROLAB_ZRODLA "/data/POMOC.HLP"));
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QString tekst = QString::fromUtf8(f.readAll());
-        for (const char* kotwica : {"spis", "kontekst7", "kontekst9", "kontekst10", "kontekst13", "kontekst14",
-                                    "kontekst18"})
+        for (const char* kotwica :
+             {"spis", "kontekst7", "kontekst9", "kontekst10", "kontekst13", "kontekst14", "kontekst18"})
             QVERIFY2(tekst.contains(QStringLiteral("<a name=\"%1\">").arg(QLatin1String(kotwica))), kotwica);
     }
 
@@ -423,7 +391,8 @@ private slots:
         QTemporaryDir katalog;
         TAboutBox about;
         QCOMPARE(about.size(), QSize(371, 255));
-        QCOMPARE(about.windowTitle(), QStringLiteral("Murolab -program do wstępnej analizy cieplno wilgotnościowej"));
+        QCOMPARE(about.windowTitle(),
+                 QStringLiteral("Murolab -program do wstępnej analizy cieplno wilgotnościowej"));
         QCOMPARE(about.Panel1->geometry(), QRect(12, 5, 345, 209));
         QCOMPARE(about.LabelAutorzy->geometry(), QRect(150, 152, 195, 49));
         QVERIFY(about.LabelAutorzy->font().bold());
@@ -463,10 +432,6 @@ private slots:
         TFormPowitanie p(2000);
         QList<int> pauzy;
         p.Uspij = [&](int ms) { pauzy << ms; };
-        QCOMPARE(p.size(), QSize(642, 493));
-        QCOMPARE(p.ProgressBar1->geometry(), QRect(48, 432, 537, 17));
-        QVERIFY(p.windowFlags() & Qt::FramelessWindowHint);
-        QVERIFY(p.windowFlags() & Qt::WindowStaysOnTopHint);
         p.Pokaz();
         QVERIFY(p.isVisible());
         QCOMPARE(pauzy, QList<int>{2000});

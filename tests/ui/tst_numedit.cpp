@@ -51,16 +51,26 @@ private slots:
         QTest::addColumn<QString>("wpisane");
         QTest::addColumn<QString>("wynik");
         QTest::addColumn<int>("sygnaly");
-        QTest::newRow("calkowita: minus na poczatku") << int(ntInteger) << "5" << 0 << "-" << "-5" << 0;
-        QTest::newRow("calkowita: drugi minus") << int(ntInteger) << "-5" << 0 << "-" << "-5" << 1;
-        QTest::newRow("calkowita: minus w srodku") << int(ntInteger) << "55" << 1 << "-" << "55" << 1;
-        QTest::newRow("calkowita: przecinek") << int(ntInteger) << "" << 0 << "1,5" << "15" << 1;
-        QTest::newRow("naturalna: minus") << int(ntNatural) << "" << 0 << "-7" << "7" << 1;
-        QTest::newRow("naturalna: litery") << int(ntNatural) << "" << 0 << "a1b" << "1" << 2;
-        QTest::newRow("rzeczywista: drugi przecinek") << int(ntReal) << "" << 0 << "1,2,3" << "1,23" << 1;
-        QTest::newRow("rzeczywista: kropka") << int(ntReal) << "" << 0 << "1.5" << "15" << 1;
-        QTest::newRow("rzeczywista: minus i przecinek") << int(ntReal) << "" << 0 << "-0,5" << "-0,5" << 0;
-        QTest::newRow("rzeczywista: przecinek na poczatku") << int(ntReal) << "" << 0 << ",5" << ",5" << 0;
+        QTest::newRow("calkowita: minus na poczatku") << int(ntInteger) << "5" << 0 << "-"
+                                                      << "-5" << 0;
+        QTest::newRow("calkowita: drugi minus") << int(ntInteger) << "-5" << 0 << "-"
+                                                << "-5" << 1;
+        QTest::newRow("calkowita: minus w srodku") << int(ntInteger) << "55" << 1 << "-"
+                                                   << "55" << 1;
+        QTest::newRow("calkowita: przecinek") << int(ntInteger) << "" << 0 << "1,5"
+                                              << "15" << 1;
+        QTest::newRow("naturalna: minus") << int(ntNatural) << "" << 0 << "-7"
+                                          << "7" << 1;
+        QTest::newRow("naturalna: litery") << int(ntNatural) << "" << 0 << "a1b"
+                                           << "1" << 2;
+        QTest::newRow("rzeczywista: drugi przecinek") << int(ntReal) << "" << 0 << "1,2,3"
+                                                      << "1,23" << 1;
+        QTest::newRow("rzeczywista: kropka") << int(ntReal) << "" << 0 << "1.5"
+                                             << "15" << 1;
+        QTest::newRow("rzeczywista: minus i przecinek") << int(ntReal) << "" << 0 << "-0,5"
+                                                        << "-0,5" << 0;
+        QTest::newRow("rzeczywista: przecinek na poczatku") << int(ntReal) << "" << 0 << ",5"
+                                                            << ",5" << 0;
     }
     void klawisze() {
         QFETCH(int, typ);
@@ -129,17 +139,33 @@ private slots:
         QTest::addColumn<QString>("wpisane");
         QTest::addColumn<QString>("wynik");
         QTest::addColumn<QString>("blad");
-        QTest::newRow("pusty") << int(ntReal) << "" << "0" << "";
-        QTest::newRow("rzeczywista 0,50") << int(ntReal) << "0,50" << "0,5" << "";
-        QTest::newRow("rzeczywista ,5") << int(ntReal) << ",5" << "0,5" << "";
-        QTest::newRow("rzeczywista 5,") << int(ntReal) << "5," << "5" << "";
-        QTest::newRow("calkowita 007") << int(ntInteger) << "007" << "7" << "";
-        QTest::newRow("calkowita -0") << int(ntInteger) << "-0" << "0" << "";
-        QTest::newRow("calkowita sam minus") << int(ntInteger) << "-" << "-" << "'-' is not a valid integer value";
-        QTest::newRow("rzeczywista sam minus")
-            << int(ntReal) << "-" << "-" << "'-' is not a valid floating point value";
-        QTest::newRow("naturalna wklejony tekst")
-            << int(ntNatural) << "1a" << "1a" << "'1a' is not a valid integer value";
+        QTest::newRow("pusty") << int(ntReal) << ""
+                               << "0"
+                               << "";
+        QTest::newRow("rzeczywista 0,50") << int(ntReal) << "0,50"
+                                          << "0,5"
+                                          << "";
+        QTest::newRow("rzeczywista ,5") << int(ntReal) << ",5"
+                                        << "0,5"
+                                        << "";
+        QTest::newRow("rzeczywista 5,") << int(ntReal) << "5,"
+                                        << "5"
+                                        << "";
+        QTest::newRow("calkowita 007") << int(ntInteger) << "007"
+                                       << "7"
+                                       << "";
+        QTest::newRow("calkowita -0") << int(ntInteger) << "-0"
+                                      << "0"
+                                      << "";
+        QTest::newRow("calkowita sam minus") << int(ntInteger) << "-"
+                                             << "-"
+                                             << "'-' is not a valid integer value";
+        QTest::newRow("rzeczywista sam minus") << int(ntReal) << "-"
+                                               << "-"
+                                               << "'-' is not a valid floating point value";
+        QTest::newRow("naturalna wklejony tekst") << int(ntNatural) << "1a"
+                                                  << "1a"
+                                                  << "'1a' is not a valid integer value";
     }
     void naprawa() {
         QFETCH(int, typ);

@@ -16,9 +16,9 @@
 #include <QFile>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QScopeGuard>
 #include <QtTest>
 
 using namespace murolab;
@@ -29,7 +29,8 @@ private slots:
     void kolejnoscStartu() {
         // The program starts in its data directory.
         QTemporaryDir dane;
-        QVERIFY(QFile::copy(QStringLiteral(MUROLAB_ZRODLA "/data/ula.dat"), dane.filePath(QStringLiteral("ula.dat"))));
+        QVERIFY(QFile::copy(QStringLiteral(MUROLAB_ZRODLA "/data/ula.dat"),
+                            dane.filePath(QStringLiteral("ula.dat"))));
         const QString poprzedni = QDir::currentPath();
         QDir::setCurrent(dane.path());
         auto powrot = qScopeGuard([&] { QDir::setCurrent(poprzedni); });
@@ -62,9 +63,16 @@ private slots:
         QCOMPARE(maksimum, 150);
 
         const QList<QPair<QString, int>> oczekiwane = {
-            {"tytuł", 5},           {"pomoc", 10},          {"TFormPrzegroda", 30},  {"TFormWstawWarstwe", 50},
-            {"TFormMostkiTerm", 70}, {"TFormDane", 90},     {"TPodgladWydruku", 110}, {"TPodgladWydruku", 130},
-            {"TAboutBox", 130},     {"okno główne", 0},
+            {"tytuł", 5},
+            {"pomoc", 10},
+            {"TFormPrzegroda", 30},
+            {"TFormWstawWarstwe", 50},
+            {"TFormMostkiTerm", 70},
+            {"TFormDane", 90},
+            {"TPodgladWydruku", 110},
+            {"TPodgladWydruku", 130},
+            {"TAboutBox", 130},
+            {"okno główne", 0},
         };
         QCOMPARE(kroki, oczekiwane);
         QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Murolab"));
@@ -73,7 +81,8 @@ private slots:
         QCOMPARE(d.Wywolania.size(), 1);
         QCOMPARE(d.Wywolania[0].Rodzaj, TWywolanie::Modalnie);
         // Creating the main window loaded the saturation table (20 degC is entry 44).
-        QVERIFY(start.Okno()->Model.TablicaNasycenia[44] > 23.0 && start.Okno()->Model.TablicaNasycenia[44] < 23.5);
+        QVERIFY(start.Okno()->Model.TablicaNasycenia[44] > 23.0 &&
+                start.Okno()->Model.TablicaNasycenia[44] < 23.5);
 
         // The forms were created after the main window, in their order, and belong to it.
         TFormPrzegroda* f = start.Okno();
@@ -103,9 +112,12 @@ private slots:
         QTest::newRow("opcja") << QStringList{"murolab", "--pauza", "0"} << QByteArray() << 0;
         QTest::newRow("opcja z równością") << QStringList{"murolab", "--pauza=250"} << QByteArray() << 250;
         QTest::newRow("zmienna") << QStringList{"murolab"} << QByteArray("150") << 150;
-        QTest::newRow("opcja ma pierwszeństwo") << QStringList{"murolab", "--pauza", "10"} << QByteArray("150") << 10;
-        QTest::newRow("zła opcja pominięta") << QStringList{"murolab", "--pauza", "x"} << QByteArray() << 2000;
-        QTest::newRow("ujemna pominięta") << QStringList{"murolab", "--pauza", "-5"} << QByteArray("40") << 40;
+        QTest::newRow("opcja ma pierwszeństwo")
+            << QStringList{"murolab", "--pauza", "10"} << QByteArray("150") << 10;
+        QTest::newRow("zła opcja pominięta")
+            << QStringList{"murolab", "--pauza", "x"} << QByteArray() << 2000;
+        QTest::newRow("ujemna pominięta")
+            << QStringList{"murolab", "--pauza", "-5"} << QByteArray("40") << 40;
         QTest::newRow("opcja bez wartości") << QStringList{"murolab", "--pauza"} << QByteArray() << 2000;
     }
     void pauzaPowitania() {
@@ -121,7 +133,8 @@ private slots:
         QVERIFY(ula.open(QIODevice::WriteOnly));
         ula.close();
         // Started in a directory without "ula.dat": the first candidate holding it.
-        QCOMPARE(WybierzKatalogRoboczy(bez.path(), {QString(), inne.path(), dane.path()}), QDir(dane.path()).absolutePath());
+        QCOMPARE(WybierzKatalogRoboczy(bez.path(), {QString(), inne.path(), dane.path()}),
+                 QDir(dane.path()).absolutePath());
         // Started in the data directory: stays there.
         QCOMPARE(WybierzKatalogRoboczy(dane.path(), {inne.path()}), dane.path());
         // Nowhere: stays where it is.
