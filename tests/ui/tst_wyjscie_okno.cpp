@@ -72,6 +72,10 @@ private slots:
         QCOMPARE(o.Raport->Raport().Temperatury.Nazwa.size(), std::size_t(3 + 3));
         QCOMPARE(o.Raport->Raport().Cisnienia.CisCzast.size(), std::size_t(1 + 4));
         QCOMPARE(o.Raport->Raport().Uk, o->LabelUk->text().toStdString());
+        o->PokazArkusz(3);
+        o.Zrzut(QStringLiteral("wykres_cisnien"));
+        o->PokazArkusz(4);
+        o.Zrzut(QStringLiteral("wykres_temperatur"));
     }
 
     void opisIRodzajPrzegrody() {
