@@ -1,12 +1,220 @@
 #include "output/PodgladWydruku.h"
 
+#include "files/PlikiDanych.h"
+#include "output/StronyRaportu.h"
+#include "output/Wykresy.h"
+#include "ui/Bezpiecznie.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
 namespace murolab {
 
-TPodgladWydruku::TPodgladWydruku(TModelProjektu& model, TDialogi& dialogi, QWidget* rodzic)
-    : QDialog(rodzic), model_(model), dialogi_(dialogi) {}
+namespace {
 
-void TPodgladWydruku::WypelnijRaport(const TArkuszWynikow&, const QString&) {}
-void TPodgladWydruku::WyczyscRaport() {}
-void TPodgladWydruku::PokazRaport(QWidget*, bool) {}
+QString PlikObrazu(const char* nazwa) {
+    return QString::fromStdString(ZnajdzPlikDanych(nazwa));
+}
+
+// The header's logo is loaded in one step with the pressure chart's background, as the report
+// always did: when the background picture is missing the logo is left out as well.
+QImage WczytajLogo(TWykresCisnien& wykres) {
+    QImage logo;
+    if (wykres.WczytajTlo(PlikObrazu("tlo.bmp")))
+        logo.load(PlikObrazu("logo1.bmp"));
+    return logo;
+}
+
+} // namespace
+
+TPodgladWydruku::TPodgladWydruku(TModelProjektu& model, TDialogi& dialogi, QWidget* rodzic)
+    : QDialog(rodzic), model_(model), dialogi_(dialogi) {
+    setWindowTitle(QString::fromUtf8(kTytulRaportu));
+    setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
+    // The report's charts are never shown on the screen: they are rendered into the pages.
+    QRChartTemp = new TWykresTemperatur(nullptr, TWykres::TWersja::Raport);
+    QRChartCisnienie = new TWykresCisnien(nullptr, TWykres::TWersja::Raport);
+
+    auto* uklad = new QVBoxLayout(this);
+    auto* pasek = new QHBoxLayout;
+    auto przycisk = [&](const QString& tekst, const QString& podpowiedz) {
+        auto* b = new QPushButton(tekst, this);
+        b->setToolTip(podpowiedz);
+        b->setAutoDefault(false);
+        pasek->addWidget(b);
+        return b;
+    };
+    QPushButton* pomniejsz = przycisk(QStringLiteral("−"), QStringLiteral("Pomniejsz"));
+    QPushButton* powieksz = przycisk(QStringLiteral("+"), QStringLiteral("Powiększ"));
+    QPushButton* szerokosc =
+        przycisk(QStringLiteral("Szerokość strony"), QStringLiteral("Dopasuj do szerokości"));
+    QPushButton* cala = przycisk(QStringLiteral("Cała strona"), QStringLiteral("Pokaż całą stronę"));
+    pasek->addSpacing(12);
+    PrzyciskUstawienia =
+        przycisk(QStringLiteral("&Ustawienia strony..."), QStringLiteral("Ustawienia strony"));
+    PrzyciskDrukuj = przycisk(QStringLiteral("&Drukuj..."), QStringLiteral("Drukuj raport"));
+    PrzyciskPdf = przycisk(QStringLiteral("&Zapisz PDF..."), QStringLiteral("Zapisz raport jako plik PDF"));
+    pasek->addStretch(1);
+    PrzyciskZamknij = przycisk(QStringLiteral("Za&mknij"), QStringLiteral("Zamknij podgląd"));
+    uklad->addLayout(pasek);
+
+    auto bezpiecznie = [this](auto f) { return [this, f] { Bezpiecznie(dialogi_, this, f); }; };
+    connect(pomniejsz, &QPushButton::clicked, this, bezpiecznie([this] {
+                if (Podglad)
+                    Podglad->zoomOut();
+            }));
+    connect(powieksz, &QPushButton::clicked, this, bezpiecznie([this] {
+                if (Podglad)
+                    Podglad->zoomIn();
+            }));
+    connect(szerokosc, &QPushButton::clicked, this, bezpiecznie([this] {
+                if (Podglad)
+                    Podglad->fitToWidth();
+            }));
+    connect(cala, &QPushButton::clicked, this, bezpiecznie([this] {
+                if (Podglad)
+                    Podglad->fitInView();
+            }));
+    connect(PrzyciskUstawienia, &QPushButton::clicked, this, bezpiecznie([this] { UstawieniaStrony(); }));
+    connect(PrzyciskDrukuj, &QPushButton::clicked, this, bezpiecznie([this] { Drukuj(); }));
+    connect(PrzyciskPdf, &QPushButton::clicked, this, bezpiecznie([this] { ZapiszPdf(); }));
+    connect(PrzyciskZamknij, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+TPodgladWydruku::~TPodgladWydruku() {
+    // The preview goes before the printer it draws on (a member, destroyed before the children).
+    delete Podglad;
+    delete QRChartTemp;
+    delete QRChartCisnienie;
+}
+
+QPrinter& TPodgladWydruku::Drukarka() {
+    // Made when first needed: asking the printing system for its printers is not for start-up.
+    if (!drukarka_) {
+        drukarka_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        drukarka_->setPageLayout(UkladStronyRaportu());
+        drukarka_->setDocName(QString::fromUtf8(kTytulRaportu));
+        drukarka_->setCreator(QStringLiteral("Murolab"));
+    }
+    return *drukarka_;
+}
+
+void TPodgladWydruku::WypelnijRaport(const TArkuszWynikow& arkusz, const QString& typPrzegrody) {
+    murolab::WypelnijRaport(raport_, model_, arkusz, typPrzegrody.toStdString());
+    if (Podglad && isVisible())
+        Podglad->updatePreview();
+}
+
+void TPodgladWydruku::WyczyscRaport() {
+    murolab::WyczyscRaport(raport_);
+    WyczyscWykres(*QRChartTemp);
+    WyczyscWykres(*QRChartCisnienie);
+    if (Podglad && isVisible())
+        Podglad->updatePreview();
+}
+
+void TPodgladWydruku::PrzygotujWykresy(bool cieplejWewnatrz) {
+    RysujWykresTemperatur(*QRChartTemp, model_, cieplejWewnatrz);
+    QRChartTemp->WczytajTlo(PlikObrazu("tlo.bmp"));
+    RysujWykresCisnien(*QRChartCisnienie, model_, cieplejWewnatrz);
+    if (QImage logo = WczytajLogo(*QRChartCisnienie); !logo.isNull())
+        logo_ = logo;
+}
+
+void TPodgladWydruku::PokazRaport(QWidget* rodzic, bool cieplejWewnatrz) {
+    PrzygotujWykresy(cieplejWewnatrz);
+    if (!Podglad) {
+        Podglad = new QPrintPreviewWidget(&Drukarka(), this);
+        Podglad->setZoomMode(QPrintPreviewWidget::FitToWidth);
+        connect(Podglad, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* drukarka) {
+            Bezpiecznie(dialogi_, this, [&] {
+                DrukujRaport(*drukarka, TTrescRaportu{raport_, *QRChartTemp, *QRChartCisnienie, logo_});
+            });
+        });
+        layout()->addWidget(Podglad);
+        QWidget* wzgledem = rodzic ? rodzic : parentWidget();
+        const QScreen* ekran = wzgledem ? wzgledem->screen() : QApplication::primaryScreen();
+        const QRect dostepne = ekran ? ekran->availableGeometry() : QRect(0, 0, 1024, 768);
+        resize(std::min(860, dostepne.width() - 40), std::min(1000, dostepne.height() - 60));
+    }
+    Podglad->updatePreview();
+    dialogi_.PokazModalnie(this);
+}
+
+bool TPodgladWydruku::ZapiszRaportPdf(const QString& plik, QString* blad) {
+    const QPageLayout uklad = drukarka_ ? drukarka_->pageLayout() : UkladStronyRaportu();
+    return murolab::ZapiszRaportPdf(plik, TTrescRaportu{raport_, *QRChartTemp, *QRChartCisnienie, logo_},
+                                    blad, uklad);
+}
+
+void TPodgladWydruku::Drukuj() {
+    QPrintDialog dialog(&Drukarka(), this);
+    dialog.setWindowTitle(QStringLiteral("Drukuj raport"));
+    if (dialogi_.PokazModalnie(&dialog) == QDialog::Accepted && Podglad)
+        Podglad->print();
+}
+
+void TPodgladWydruku::UstawieniaStrony() {
+    QPageSetupDialog dialog(&Drukarka(), this);
+    if (dialogi_.PokazModalnie(&dialog) == QDialog::Accepted && Podglad)
+        Podglad->updatePreview();
+}
+
+void TPodgladWydruku::ZapiszPdf() {
+    TParametryPliku parametry;
+    parametry.Tytul = QStringLiteral("Zapisz raport jako PDF");
+    parametry.Filtry = {{QStringLiteral("Dokument PDF (*.pdf)"), QStringLiteral("*.pdf")}};
+    parametry.DomyslneRozszerzenie = QStringLiteral("pdf");
+    parametry.NazwaPoczatkowa = ostatniPdf_;
+    const QString plik = dialogi_.PlikDoZapisu(this, parametry);
+    if (plik.isEmpty())
+        return;
+    ostatniPdf_ = plik;
+    QString blad;
+    if (!ZapiszRaportPdf(plik, &blad))
+        dialogi_.Blad(this, blad);
+}
+
+int ZapiszRaportZWierszaPolecen(const TModelProjektu& model, int ti, int te, const std::string& pdf,
+                                std::ostream& err) {
+    // The charts are widgets: a QApplication must exist. Made here, without a display, when the
+    // command line runs without one; destroyed last, after the charts below.
+    std::unique_ptr<QApplication> aplikacja;
+    if (!QCoreApplication::instance()) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char nazwa[] = "murolab";
+        static char* argv[] = {nazwa, nullptr};
+        aplikacja = std::make_unique<QApplication>(argc, argv);
+    } else if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        err << "Raport wymaga aplikacji okienkowej Qt (QApplication).\n";
+        return 2;
+    }
+
+    TRaport raport;
+    WypelnijRaport(raport, model, ArkuszWynikow(model, ti, te), model.WarunkiPracy.TypPrzegrody.Utf8());
+    TWykresTemperatur temperatury(nullptr, TWykres::TWersja::Raport);
+    TWykresCisnien cisnienia(nullptr, TWykres::TWersja::Raport);
+    RysujWykresTemperatur(temperatury, model, ti > te);
+    RysujWykresCisnien(cisnienia, model, ti > te);
+    const QImage logo = WczytajLogo(cisnienia);
+
+    QString blad;
+    if (!ZapiszRaportPdf(QString::fromStdString(pdf), TTrescRaportu{raport, temperatury, cisnienia, logo},
+                         &blad)) {
+        err << blad.toStdString() << "\n";
+        return 2;
+    }
+    return 0;
+}
 
 } // namespace murolab

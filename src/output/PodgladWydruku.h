@@ -1,31 +1,86 @@
 #pragma once
-// The two-page A4 report of one calculation and its print preview.
+// The two-page A4 report of one calculation and its print preview: zoom, page set-up, printing and
+// saving as PDF. The texts are kept as plain data (RaportLinie.h), the two report charts are drawn
+// afresh from the model each time the report is shown.
 
 #include "core/Arkusz.h"
 #include "core/Model.h"
+#include "output/RaportLinie.h"
 #include "ui/Dialogi.h"
 
 #include <QDialog>
+#include <QImage>
 #include <QString>
 
+#include <memory>
+#include <ostream>
+#include <string>
+
+class QPrinter;
+class QPrintPreviewWidget;
+class QPushButton;
+class QLabel;
+
 namespace murolab {
+
+class TWykresTemperatur;
+class TWykresCisnien;
 
 class TPodgladWydruku : public QDialog {
     Q_OBJECT
 public:
     TPodgladWydruku(TModelProjektu& model, TDialogi& dialogi, QWidget* rodzic = nullptr);
+    ~TPodgladWydruku() override;
 
-    // Run at the end of every calculation: copies the tables, the result labels and the project
-    // description. typPrzegrody: the text shown in the partition-type list of sheet 0.
+    // Run at the end of every calculation: copies the tables, the result labels and the verdict of
+    // the results sheet and the project description. typPrzegrody: the text shown in the
+    // partition-type list of sheet 0 (printed only when the description names an object).
     void WypelnijRaport(const TArkuszWynikow& arkusz, const QString& typPrzegrody);
-    // Part of the results reset (calculation, New, Open).
+    // Part of the results reset (calculation, New, Open): empty tables, reset result labels, empty
+    // report charts. The description and the verdict stay.
     void WyczyscRaport();
-    // "Raport": draws both charts afresh and opens the print preview. cieplejWewnatrz as for the charts.
+    // "Raport": draws both report charts afresh and opens the print preview. cieplejWewnatrz: ti > te
+    // as the working-conditions sheet's fields show them.
     void PokazRaport(QWidget* rodzic, bool cieplejWewnatrz);
 
+    // Draws the report charts from the model and loads the pictures, as showing the report does.
+    void PrzygotujWykresy(bool cieplejWewnatrz);
+    // Writes what the preview shows to a PDF file; false with the reason in *blad on failure.
+    bool ZapiszRaportPdf(const QString& plik, QString* blad = nullptr);
+
+    const TRaport& Raport() const { return raport_; }
+    TWykresTemperatur* QRChartTemp = nullptr;
+    TWykresCisnien* QRChartCisnienie = nullptr;
+    QPrintPreviewWidget* Podglad = nullptr;
+    QPushButton* PrzyciskDrukuj = nullptr;
+    QPushButton* PrzyciskUstawienia = nullptr;
+    QPushButton* PrzyciskPdf = nullptr;
+    QPushButton* PrzyciskZamknij = nullptr;
+
+    // The toolbar's commands (public for the tests and the main window's shortcuts).
+    void Drukuj();
+    void UstawieniaStrony();
+    void ZapiszPdf();
+
 private:
+    QPrinter& Drukarka();
+
     TModelProjektu& model_;
     TDialogi& dialogi_;
+    TRaport raport_;
+    QImage logo_;
+    std::unique_ptr<QPrinter> drukarka_;
+    QLabel* powiekszenie_ = nullptr;
+    QString ostatniPdf_;
 };
+
+// The command line's report: `murolab --oblicz PLIK.pro --raport RAPORT.pdf`. Takes a calculated
+// model and the whole-degree ti and te that decide the verdict and the warmer side, fills the
+// report as a calculation does and writes it as PDF. Needs no display: when no QApplication
+// exists yet, it creates one on the "offscreen" platform for the time of the call (so main must
+// not create its own before calling it in the command-line mode). Returns 0, or 2 after writing
+// the reason to `err`.
+int ZapiszRaportZWierszaPolecen(const TModelProjektu& model, int ti, int te, const std::string& pdf,
+                                std::ostream& err);
 
 } // namespace murolab

@@ -1,10 +1,112 @@
 #include "ui/FormDane.h"
 
+#include "ui/Bezpiecznie.h"
+
+#include <QDateEdit>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
 namespace murolab {
+
+namespace {
+QFont Czcionka(int piksele, bool gruba = false) {
+    QFont f;
+    f.setPixelSize(piksele);
+    f.setBold(gruba);
+    return f;
+}
+} // namespace
 
 TFormDane::TFormDane(TModelProjektu& model, TDialogi& dialogi, QWidget* rodzic)
     : QDialog(rodzic), model_(model), dialogi_(dialogi) {
     setWindowTitle(QStringLiteral("Murolab -program do wstępnej analizy cieplno wilgotnościowej"));
+    // A fixed single border with the system menu, the minimise button and the close box.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(507, 376);
+
+    GroupBox1 = new QGroupBox(QStringLiteral("Dane projektu:"), this);
+    GroupBox1->setFont(Czcionka(16, true));
+    GroupBox1->setGeometry(12, 10, 483, 300);
+
+    auto* siatka = new QGridLayout(GroupBox1);
+    siatka->setContentsMargins(16, 22, 16, 16);
+    siatka->setHorizontalSpacing(12);
+    siatka->setVerticalSpacing(14);
+    const QFont etykiety = Czcionka(13);
+    auto pole = [&](int wiersz, const QString& podpis, QWidget* kontrolka) {
+        auto* etykieta = new QLabel(podpis, GroupBox1);
+        etykieta->setFont(etykiety);
+        etykieta->setBuddy(kontrolka);
+        kontrolka->setFont(etykiety);
+        siatka->addWidget(etykieta, wiersz, 0);
+        siatka->addWidget(kontrolka, wiersz, 1);
+    };
+    auto tekst = [&](const char* nazwa, int limit) {
+        auto* e = new QLineEdit(GroupBox1);
+        e->setObjectName(QString::fromLatin1(nazwa));
+        e->setMaxLength(limit);
+        return e;
+    };
+    EditInwestor = tekst("EditInwestor", 40);
+    EditObiekt = tekst("EditObiekt", 40);
+    EditAdres = tekst("EditAdres", 60);
+    EditRodzajPrze = tekst("EditRodzajPrze", 40);
+    EditProjektant = tekst("EditProjektant", 40);
+    DateTimePicker1 = new QDateEdit(QDate(2002, 4, 21), GroupBox1);
+    DateTimePicker1->setObjectName(QStringLiteral("DateTimePicker1"));
+    DateTimePicker1->setDisplayFormat(QString::fromLatin1(kFormatDaty));
+    DateTimePicker1->setCalendarPopup(true);
+    DateTimePicker1->setLocale(QLocale(QLocale::Polish, QLocale::Poland));
+    DateTimePicker1->setMaximumWidth(140);
+
+    pole(0, QStringLiteral("Inwestor:"), EditInwestor);
+    pole(1, QStringLiteral("Obiekt:"), EditObiekt);
+    pole(2, QStringLiteral("Adres:"), EditAdres);
+    pole(3, QStringLiteral("Rodzaj przegrody:"), EditRodzajPrze);
+    pole(4, QStringLiteral("Autor projektu:"), EditProjektant);
+    pole(5, QStringLiteral("Data obliczeń:"), DateTimePicker1);
+    siatka->setColumnStretch(1, 1);
+
+    Button1 = new QPushButton(QStringLiteral("&Wprowadz"), this);
+    Button1->setFont(Czcionka(13, true));
+    Button1->setGeometry(507 / 2 - 60, 326, 120, 30);
+    Button1->setDefault(true);
+    connect(Button1, &QPushButton::clicked, this,
+            [this] { Bezpiecznie(dialogi_, this, [this] { Button1Click(); }); });
+
+    setTabOrder(EditInwestor, EditObiekt);
+    setTabOrder(EditObiekt, EditAdres);
+    setTabOrder(EditAdres, EditRodzajPrze);
+    setTabOrder(EditRodzajPrze, EditProjektant);
+    setTabOrder(EditProjektant, DateTimePicker1);
+    setTabOrder(DateTimePicker1, Button1);
+}
+
+void TFormDane::Button1Click() {
+    TDaneProjektu& d = model_.DaneProjektu;
+    d.Obiekt.UstawUtf8(EditObiekt->text().toStdString());
+    d.Adres.UstawUtf8(EditAdres->text().toStdString());
+    d.Inwestor.UstawUtf8(EditInwestor->text().toStdString());
+    d.Projektant.UstawUtf8(EditProjektant->text().toStdString());
+    d.Data.UstawUtf8(DateTimePicker1->date().toString(QString::fromLatin1(kFormatDaty)).toStdString());
+    accept();
+}
+
+void TFormDane::FormActivate() {
+    EditInwestor->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+// Each showing starts in the first field; switching to another program and back does not move
+// the caret.
+void TFormDane::showEvent(QShowEvent* zdarzenie) {
+    QDialog::showEvent(zdarzenie);
+    FormActivate();
 }
 
 } // namespace murolab

@@ -1,0 +1,47 @@
+#pragma once
+// The two A4 pages of the report, drawn with QPainter on a printer, the print preview or a PDF.
+// Positions and sizes are in millimetres from the top-left corner of the page's printable area
+// (inside the margins), fonts in pixels at 96 per inch, as the report was laid out.
+
+#include "output/RaportLinie.h"
+
+#include <QImage>
+#include <QPageLayout>
+#include <QString>
+
+class QPagedPaintDevice;
+
+namespace murolab {
+
+class TWykresTemperatur;
+class TWykresCisnien;
+
+// The report's title: the name of the print job, of the preview and of the PDF document.
+inline constexpr const char* kTytulRaportu = "Analiza cieplo-wilgotnościowa";
+
+// A4 portrait, margins 10 mm top and bottom, 20 mm left and right.
+QPageLayout UkladStronyRaportu();
+
+// What the pages show: the texts, the two report charts (already drawn) and the header's logo
+// (a null image is not drawn).
+struct TTrescRaportu {
+    const TRaport& Raport;
+    TWykresTemperatur& WykresTemperatur;
+    TWykresCisnien& WykresCisnien;
+    QImage Logo;
+};
+
+// Paints both pages on a device whose page layout is set (a QPrinter of the preview or of the
+// print dialog, a QPdfWriter). Returns false when the device cannot be painted on.
+bool DrukujRaport(QPagedPaintDevice& urzadzenie, const TTrescRaportu& tresc);
+
+// The whole report as the bytes of a PDF document.
+QByteArray RaportPdf(const TTrescRaportu& tresc, const QPageLayout& uklad = UkladStronyRaportu());
+
+// Writes the report to a PDF file through a temporary file renamed over the target, so that a
+// failure never leaves a half-written file in place of an earlier one. On failure returns false
+// and puts the reason into *blad.
+bool ZapiszRaportPdf(const QString& plik, const TTrescRaportu& tresc, QString* blad = nullptr,
+                     const QPageLayout& uklad = UkladStronyRaportu());
+
+} // namespace murolab

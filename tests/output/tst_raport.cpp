@@ -1,0 +1,253 @@
+// The report: the PDF's pages and text (read back with poppler's pdfinfo and pdftotext), the
+// preview shown through the seam, saving as PDF from the preview and from the command line, and a
+// failed save that leaves the earlier file as it was.
+#include "ModelTestowy.h"
+#include "core/Arkusz.h"
+#include "output/PodgladWydruku.h"
+#include "output/StronyRaportu.h"
+#include "output/Wykresy.h"
+#include "ui/DialogiTestowe.h"
+
+#include <QFile>
+#include <QLineSeries>
+#include <QPrintPreviewWidget>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <sstream>
+#include <sys/resource.h>
+
+using namespace murolab;
+
+namespace {
+
+// Runs a poppler tool on a file; the test is skipped where the tool is missing.
+QString Popler(const QString& narzedzie, const QStringList& argumenty) {
+    if (QStandardPaths::findExecutable(narzedzie).isEmpty())
+        return {};
+    QProcess p;
+    p.start(narzedzie, argumenty);
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return QStringLiteral("<błąd %1>").arg(narzedzie);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QString TekstPdf(const QString& plik) {
+    return Popler(QStringLiteral("pdftotext"), {plik, QStringLiteral("-")});
+}
+
+// The model with a description, calculated and filled into the report as a calculation does.
+struct TObliczony {
+    TModelProjektu Model = ModelTestowy(20, -20, {0.015, 0.24, 0.12, 0.005});
+    TDialogiTestowe Dialogi;
+    TPodgladWydruku Podglad{Model, Dialogi};
+
+    TObliczony() {
+        TDaneProjektu& d = Model.DaneProjektu;
+        d.Inwestor.UstawUtf8("Gmina Żółkiewka");
+        d.Obiekt.UstawUtf8("Szkoła podstawowa nr 3");
+        d.Adres.UstawUtf8("ul. Ogrodowa 12, Żółkiewka");
+        d.Projektant.UstawUtf8("Anna Kowalczyk");
+        d.Data.UstawUtf8("21.04.2002");
+        Podglad.WyczyscRaport();
+        Podglad.WypelnijRaport(ArkuszWynikow(Model, 20, -20), QStringLiteral("Ściana zewnętrzna"));
+    }
+};
+
+} // namespace
+
+class TestRaport : public QObject {
+    Q_OBJECT
+private slots:
+    void pdfPoObliczeniu() {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+            QSKIP("poppler-utils (pdfinfo, pdftotext) not installed");
+        TObliczony o;
+        o.Podglad.PrzygotujWykresy(true);
+        QTemporaryDir katalog;
+        const QString plik = katalog.filePath(QStringLiteral("raport.pdf"));
+        QString blad;
+        QVERIFY2(o.Podglad.ZapiszRaportPdf(plik, &blad), qPrintable(blad));
+
+        const QString info = Popler(QStringLiteral("pdfinfo"), {plik});
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))), qPrintable(info));
+        QVERIFY2(info.contains(QStringLiteral("595 x 842 pts (A4)")), qPrintable(info));
+        QVERIFY2(info.contains(QStringLiteral("Analiza cieplo-wilgotnościowa")), qPrintable(info));
+
+        const QString tekst = TekstPdf(plik);
+        const QStringList strony = tekst.split(u'\f');
+        QVERIFY(strony.size() >= 2);
+        for (const QString& strona : {strony[0], strony[1]}) {
+            // The page header on both pages.
+            for (const char* s :
+                 {"Murolab", "wstępna analiza cieplno-wilgotnościowa", "21.04.2002",
+                  "Inwestor:", "Gmina Żółkiewka", "Szkoła podstawowa nr 3", "ul. Ogrodowa 12, Żółkiewka",
+                  "Rodzaj przegrody:", "Ściana zewnętrzna", "Autor projektu:", "Anna Kowalczyk",
+                  "Nazwa materiału:", "Wewnętrzna strona przegrody", "suma:"})
+                QVERIFY2(strona.contains(QString::fromUtf8(s)), s);
+            QVERIFY(!strona.contains(QStringLiteral(".....")));
+            QVERIFY(!strona.contains(QStringLiteral("Data:")));
+        }
+        // Page 1: temperature chart and table, the summary; page 2: pressure chart and table.
+        for (const char* s :
+             {"Rozkład temperatury w przegrodzie", "Spadek t.", "t[°C]", "Przkrój przez przegrodę [m]",
+              "i = 0,", "p = 1198,0", "[Pa]", "kondensacja pary", "Tynk cementowo-wapienny", "0,3800"})
+            QVERIFY2(strony[0].contains(QString::fromUtf8(s)), s);
+        QVERIFY2(
+            strony[0].contains(QRegularExpression(QStringLiteral("U\\s*k\\s*= \\d,\\d{3} \\[W/m2 K\\]"))),
+            qPrintable(strony[0]));
+        for (const char* s : {"Rozkład ciśnień w przegrodzie", "Ciśnienie", "nasycenia", "cząstkowe",
+                              "14775000", "2337,0", "1285,0", "wewnątrz", "zewnątrz"})
+            QVERIFY2(strony[1].contains(QString::fromUtf8(s)), s);
+        QVERIFY(!strony[1].contains(QStringLiteral("Spadek t.")));
+    }
+
+    // Before any calculation: placeholders, "Data:" and empty tables, charts from zeroed results.
+    void pdfPrzedObliczeniem() {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("poppler-utils not installed");
+        TModelProjektu model;
+        TDialogiTestowe dialogi;
+        TPodgladWydruku podglad(model, dialogi);
+        podglad.PrzygotujWykresy(false);
+        QTemporaryDir katalog;
+        const QString plik = katalog.filePath(QStringLiteral("pusty.pdf"));
+        QVERIFY(podglad.ZapiszRaportPdf(plik));
+        const QString tekst = TekstPdf(plik);
+        QCOMPARE(tekst.count(QStringLiteral(".................................")), 2 * 5);
+        QCOMPARE(tekst.count(QStringLiteral("Data:")), 2);
+        QVERIFY(tekst.contains(QStringLiteral("p = 0000,0")));
+        QVERIFY(!tekst.contains(QStringLiteral("Wewnętrzna strona")));
+    }
+
+    void podgladPrzezSeam() {
+        TObliczony o;
+        int strony = -1;
+        o.Dialogi.Modalnie = [&](QDialog*) { strony = o.Podglad.Podglad->pageCount(); };
+        o.Podglad.PokazRaport(nullptr, true);
+        o.Podglad.PokazRaport(nullptr, true);
+        const QList<TWywolanie> w = o.Dialogi.Wywolania;
+        QCOMPARE(w.size(), 2);
+        QCOMPARE(w[0].Rodzaj, TWywolanie::Modalnie);
+        QCOMPARE(w[0].Okno, static_cast<QDialog*>(&o.Podglad));
+        QCOMPARE(w[0].Tekst, QStringLiteral("Analiza cieplo-wilgotnościowa"));
+        QCOMPARE(strony, 2);
+        // Showing twice gives the same charts: one set of boundary lines each.
+        QCOMPARE(int(o.Podglad.QRChartTemp->LinieGranic.size()), 11);
+        QCOMPARE(o.Podglad.QRChartTemp->Wykres->series().size(), 2 + 11);
+        QCOMPARE(o.Podglad.QRChartCisnienie->Wykres->series().size(), 2 + 11);
+        QCOMPARE(o.Podglad.QRChartTemp->Series3->count(), 7);
+
+        // The reset of a new calculation empties the report's charts too.
+        o.Podglad.WyczyscRaport();
+        QVERIFY(o.Podglad.QRChartTemp->LinieGranic.empty());
+        QCOMPARE(o.Podglad.QRChartCisnienie->Series2->count(), 0);
+        QVERIFY(o.Podglad.Raport().Temperatury.Nazwa.empty());
+        QCOMPARE(o.Podglad.Raport().Obiekt, std::string("Szkoła podstawowa nr 3"));
+    }
+
+    void zapisPdfZPodgladu() {
+        TObliczony o;
+        o.Podglad.PrzygotujWykresy(true);
+        QTemporaryDir katalog;
+        const QString plik = katalog.filePath(QStringLiteral("z podglądu.pdf"));
+        o.Dialogi.PlikiDoZapisu = {plik};
+        o.Podglad.ZapiszPdf();
+        QVERIFY(QFile::exists(plik));
+        QCOMPARE(o.Dialogi.Wywolania.first().Rodzaj, TWywolanie::Zapis);
+        QCOMPARE(o.Dialogi.Wywolania.first().Plik.DomyslneRozszerzenie, QStringLiteral("pdf"));
+        QVERIFY(o.Dialogi.Bledy().isEmpty());
+
+        // Cancelled: nothing written, no message. The next dialog starts with the last name.
+        QFile::remove(plik);
+        o.Dialogi.Wyczysc();
+        o.Podglad.ZapiszPdf();
+        QVERIFY(!QFile::exists(plik));
+        QVERIFY(o.Dialogi.Bledy().isEmpty());
+        QCOMPARE(o.Dialogi.Wywolania.first().Plik.NazwaPoczatkowa, plik);
+
+        // A folder that does not exist: the standard error box with the reason.
+        o.Dialogi.Wyczysc();
+        o.Dialogi.PlikiDoZapisu = {katalog.filePath(QStringLiteral("brak/raport.pdf"))};
+        o.Podglad.ZapiszPdf();
+        QCOMPARE(o.Dialogi.Bledy().size(), 1);
+        QVERIFY(o.Dialogi.Bledy().first().startsWith(QStringLiteral("Nie można zapisać raportu")));
+    }
+
+    // A write cut short (here by a file-size limit) reports the failure and leaves the earlier
+    // report as it was, with no temporary file behind.
+    void nieudanyZapisZostawiaPoprzedni() {
+        TObliczony o;
+        o.Podglad.PrzygotujWykresy(true);
+        QTemporaryDir katalog;
+        const QString plik = katalog.filePath(QStringLiteral("raport.pdf"));
+        QVERIFY(o.Podglad.ZapiszRaportPdf(plik));
+        QFile f(plik);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray poprzedni = f.readAll();
+        f.close();
+        QVERIFY(poprzedni.size() > 2000);
+
+        rlimit stary{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &stary), 0);
+        auto staryUchwyt = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit maly = stary;
+        maly.rlim_cur = static_cast<rlim_t>(poprzedni.size() / 2);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &maly), 0);
+        QString blad;
+        const bool udany = o.Podglad.ZapiszRaportPdf(plik, &blad);
+        setrlimit(RLIMIT_FSIZE, &stary);
+        std::signal(SIGXFSZ, staryUchwyt);
+
+        QVERIFY(!udany);
+        QVERIFY(blad.startsWith(QStringLiteral("Nie można zapisać raportu")));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), poprzedni);
+        QCOMPARE(QDir(katalog.path()).entryList(QDir::Files), QStringList{QStringLiteral("raport.pdf")});
+    }
+
+    void wierszPolecen() {
+        const TModelProjektu model = ModelTestowy(20, -20, {0.015, 0.24, 0.12, 0.005});
+        QTemporaryDir katalog;
+        const QString plik = katalog.filePath(QStringLiteral("wiersz.pdf"));
+        std::ostringstream err;
+        QCOMPARE(ZapiszRaportZWierszaPolecen(model, 20, -20, plik.toStdString(), err), 0);
+        QVERIFY(err.str().empty());
+        QVERIFY(QFile::exists(plik));
+        const QString tekst = TekstPdf(plik);
+        if (!tekst.isEmpty()) {
+            QCOMPARE(tekst.count(u'\f') >= 2, true);
+            QVERIFY(tekst.contains(QStringLiteral("Rozkład ciśnień w przegrodzie")));
+            QVERIFY(tekst.contains(QStringLiteral("Dla zadanych warunków brzegowych")));
+        }
+
+        std::ostringstream err2;
+        QCOMPARE(ZapiszRaportZWierszaPolecen(
+                     model, 20, -20, katalog.filePath(QStringLiteral("brak/x.pdf")).toStdString(), err2),
+                 2);
+        QVERIFY(err2.str().find("Nie można zapisać raportu") != std::string::npos);
+    }
+
+    // A project loaded with 15 layers: both tables and the summary stay above the footer.
+    void pietnascieWarstwMiesciSie() {
+        TModelProjektu model = ModelTestowy(
+            20, -20,
+            {0.01, 0.02, 0.03, 0.04, 0.05, 0.01, 0.02, 0.03, 0.04, 0.05, 0.01, 0.02, 0.03, 0.04, 0.05});
+        TDialogiTestowe dialogi;
+        TPodgladWydruku podglad(model, dialogi);
+        podglad.WypelnijRaport(ArkuszWynikow(model, 20, -20), QStringLiteral("Strop"));
+        podglad.PrzygotujWykresy(true);
+        QTemporaryDir katalog;
+        const QString plik = katalog.filePath(QStringLiteral("15.pdf"));
+        QVERIFY(podglad.ZapiszRaportPdf(plik));
+        const QString info = Popler(QStringLiteral("pdfinfo"), {plik});
+        if (!info.isEmpty())
+            QVERIFY(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))));
+    }
+};
+
+QTEST_MAIN(TestRaport)
+#include "tst_raport.moc"

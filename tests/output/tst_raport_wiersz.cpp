@@ -1,0 +1,41 @@
+// The command line's report in a process without any Qt application: the function makes its own
+// (offscreen) for the time of the call, writes a two-page PDF and leaves no application behind.
+#include "ModelTestowy.h"
+#include "output/PodgladWydruku.h"
+
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+using namespace murolab;
+
+TEST(RaportWiersz, BezAplikacjiQt) {
+    ASSERT_EQ(QCoreApplication::instance(), nullptr);
+    const TModelProjektu model = ModelTestowy(20, -20, {0.015, 0.24, 0.12, 0.005});
+    const std::filesystem::path plik =
+        std::filesystem::temp_directory_path() / "murolab_tst_raport_wiersz.pdf";
+    std::filesystem::remove(plik);
+    std::ostringstream err;
+    EXPECT_EQ(ZapiszRaportZWierszaPolecen(model, 20, -20, plik.string(), err), 0) << err.str();
+    EXPECT_EQ(QCoreApplication::instance(), nullptr);
+
+    std::ifstream f(plik, std::ios::binary);
+    const std::string pdf((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
+    // Two page objects, each A4 (595 x 842 points).
+    auto ile = [&](const std::string& wzor) {
+        std::size_t n = 0;
+        for (std::size_t i = pdf.find(wzor); i != std::string::npos; i = pdf.find(wzor, i + 1))
+            ++n;
+        return n;
+    };
+    EXPECT_EQ(ile("/Type /Page\n"), 2u);
+    EXPECT_EQ(ile("/MediaBox [0 0 595.000000 842.000000]"), 2u);
+    std::filesystem::remove(plik);
+}

@@ -1,0 +1,138 @@
+// The project description dialog: what "&Wprowadz" stores and how it cuts, the close box storing
+// nothing, the date, the focus on opening, the tab order and the fixed size.
+#include "DialogiTestowe.h"
+#include "ui/FormDane.h"
+
+#include <QApplication>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace murolab;
+
+class TestFormDane : public QObject {
+    Q_OBJECT
+private slots:
+    void poczatek() {
+        TModelProjektu m;
+        TDialogiTestowe d;
+        TFormDane f(m, d);
+        QCOMPARE(f.size(), QSize(507, 376));
+        QCOMPARE(f.minimumSize(), f.maximumSize());
+        QCOMPARE(f.windowTitle(),
+                 QStringLiteral("Murolab -program do wstępnej analizy cieplno wilgotnościowej"));
+        QCOMPARE(f.GroupBox1->title(), QStringLiteral("Dane projektu:"));
+        QCOMPARE(f.DateTimePicker1->date(), QDate(2002, 4, 21));
+        QVERIFY(f.DateTimePicker1->calendarPopup());
+        QCOMPARE(f.DateTimePicker1->text(), QStringLiteral("21.04.2002"));
+        for (QLineEdit* e : {f.EditInwestor, f.EditObiekt, f.EditAdres, f.EditRodzajPrze, f.EditProjektant})
+            QVERIFY(e->text().isEmpty());
+        QCOMPARE(f.Button1->text(), QStringLiteral("&Wprowadz"));
+    }
+
+    void wprowadzZapisuje() {
+        TModelProjektu m;
+        TDialogiTestowe d;
+        TFormDane f(m, d);
+        d.Modalnie = [&](QDialog*) {
+            f.EditInwestor->setText(QStringLiteral("Gmina Żółkiewka"));
+            f.EditObiekt->setText(QStringLiteral("Szkoła podstawowa nr 3"));
+            f.EditAdres->setText(QStringLiteral("ul. Ogrodowa 12, 22-335 Żółkiewka"));
+            f.EditRodzajPrze->setText(QStringLiteral("Ściana szczytowa"));
+            f.EditProjektant->setText(QStringLiteral("mgr inż. Anna Kowalczyk"));
+            f.DateTimePicker1->setDate(QDate(2003, 1, 5));
+            QTest::mouseClick(f.Button1, Qt::LeftButton);
+        };
+        QCOMPARE(d.PokazModalnie(&f), int(QDialog::Accepted));
+        const TDaneProjektu& dp = m.DaneProjektu;
+        QCOMPARE(dp.Inwestor.Utf8(), std::string("Gmina Żółkiewka"));
+        QCOMPARE(dp.Obiekt.Utf8(), std::string("Szkoła podstawowa nr 3"));
+        QCOMPARE(dp.Adres.Utf8(), std::string("ul. Ogrodowa 12, 22-335 Żółkiewka"));
+        QCOMPARE(dp.Projektant.Utf8(), std::string("mgr inż. Anna Kowalczyk"));
+        QCOMPARE(dp.Data.Utf8(), std::string("05.01.2003"));
+        QVERIFY(!f.isVisible());
+    }
+
+    // Each field holds at most its width, and the store keeps exactly that many characters
+    // (Polish letters count as one, as in the project's code page).
+    void tekstyPrzycinane_data() {
+        QTest::addColumn<int>("pole");
+        QTest::addColumn<int>("szerokosc");
+        QTest::newRow("Inwestor 40") << 0 << 40;
+        QTest::newRow("Obiekt 40") << 1 << 40;
+        QTest::newRow("Adres 60") << 2 << 60;
+        QTest::newRow("Projektant 40") << 3 << 40;
+    }
+    void tekstyPrzycinane() {
+        QFETCH(int, pole);
+        QFETCH(int, szerokosc);
+        TModelProjektu m;
+        TDialogiTestowe d;
+        TFormDane f(m, d);
+        QLineEdit* pola[] = {f.EditInwestor, f.EditObiekt, f.EditAdres, f.EditProjektant};
+        const QString dlugi = QString(u'ż').repeated(70);
+        pola[pole]->setText(dlugi);
+        QCOMPARE(pola[pole]->text().size(), szerokosc);
+        f.Button1Click();
+        const std::string wyniki[] = {m.DaneProjektu.Inwestor.Utf8(), m.DaneProjektu.Obiekt.Utf8(),
+                                      m.DaneProjektu.Adres.Utf8(), m.DaneProjektu.Projektant.Utf8()};
+        QCOMPARE(QString::fromStdString(wyniki[pole]), QString(u'ż').repeated(szerokosc));
+        QCOMPARE(m.DaneProjektu.Data.Utf8(), std::string("21.04.2002"));
+    }
+
+    // The close box stores nothing; the typed texts stay in the fields for the next showing.
+    void zamkniecieNicNieZapisuje() {
+        TModelProjektu m;
+        m.DaneProjektu.Obiekt.UstawUtf8("Hala");
+        TDialogiTestowe d;
+        TFormDane f(m, d);
+        d.Modalnie = [&](QDialog*) {
+            f.EditObiekt->setText(QStringLiteral("Magazyn"));
+            f.EditInwestor->setText(QStringLiteral("Spółka"));
+            f.close();
+        };
+        QCOMPARE(d.PokazModalnie(&f), int(QDialog::Rejected));
+        QCOMPARE(m.DaneProjektu.Obiekt.Utf8(), std::string("Hala"));
+        QVERIFY(m.DaneProjektu.Inwestor.Pusty());
+        QVERIFY(m.DaneProjektu.Data.Pusty());
+        QCOMPARE(f.EditObiekt->text(), QStringLiteral("Magazyn"));
+    }
+
+    void fokusIKolejnosc() {
+        TModelProjektu m;
+        TDialogiTestowe d;
+        TFormDane f(m, d);
+        QWidget* fokus = nullptr;
+        QList<QWidget*> kolejnosc;
+        d.Modalnie = [&](QDialog*) {
+            fokus = f.focusWidget();
+            // Walk the tab chain from the first field, keeping the dialog's own controls.
+            const QList<QWidget*> nasze = {f.EditInwestor,   f.EditObiekt,      f.EditAdres, f.EditRodzajPrze,
+                                           f.EditProjektant, f.DateTimePicker1, f.Button1};
+            QWidget* w = f.EditInwestor;
+            for (int i = 0; i < 40 && kolejnosc.size() < nasze.size(); ++i) {
+                QWidget* wlasciciel = w;
+                while (wlasciciel && !nasze.contains(wlasciciel))
+                    wlasciciel = wlasciciel->parentWidget();
+                if (wlasciciel && (w->focusPolicy() & Qt::TabFocus) && !kolejnosc.contains(wlasciciel))
+                    kolejnosc << wlasciciel;
+                w = w->nextInFocusChain();
+            }
+            f.close();
+        };
+        // Opened twice: each showing starts in the first field.
+        d.PokazModalnie(&f);
+        f.EditAdres->setFocus();
+        d.PokazModalnie(&f);
+        QCOMPARE(fokus, static_cast<QWidget*>(f.EditInwestor));
+        const QList<QWidget*> oczekiwana = {f.EditInwestor,   f.EditObiekt,     f.EditAdres,
+                                            f.EditRodzajPrze, f.EditProjektant, f.DateTimePicker1,
+                                            f.Button1};
+        QCOMPARE(kolejnosc, oczekiwana);
+    }
+};
+
+QTEST_MAIN(TestFormDane)
+#include "tst_formdane.moc"
