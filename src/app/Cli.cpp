@@ -188,9 +188,10 @@ std::string OpisPunktu(int j, int n) {
 } // namespace
 
 std::string SposobUzycia() {
-    return "Użycie: murolab --oblicz PLIK.pro [--json]\n"
-           "  --oblicz PLIK.pro  oblicza projekt z pliku i wypisuje arkusz wyników\n"
-           "  --json             wypisuje wyniki jako jeden obiekt JSON\n"
+    return "Użycie: murolab --oblicz PLIK.pro [--json] [--raport RAPORT.pdf]\n"
+           "  --oblicz PLIK.pro     oblicza projekt z pliku i wypisuje arkusz wyników\n"
+           "  --json                wypisuje wyniki jako jeden obiekt JSON\n"
+           "  --raport RAPORT.pdf   zapisuje też dwustronicowy raport w pliku PDF\n"
            "Kody wyjścia: 0 – obliczono, 1 – dane projektu nie przeszły sprawdzenia,\n"
            "2 – pliku nie da się odczytać lub błędne wywołanie.\n";
 }
@@ -209,6 +210,12 @@ std::variant<TOpcjeWiersza, std::string> CzytajOpcje(const std::vector<std::stri
             jestOblicz = true;
         } else if (a == "--json") {
             opcje.Json = true;
+        } else if (a == "--raport") {
+            if (!opcje.PlikRaportu.empty())
+                return std::string("Opcja --raport podana dwa razy.");
+            if (i + 1 >= argumenty.size() || argumenty[i + 1].empty())
+                return std::string("Po --raport brakuje nazwy pliku raportu.");
+            opcje.PlikRaportu = argumenty[++i];
         } else {
             return "Nieznana opcja: " + a;
         }
@@ -390,7 +397,8 @@ std::string ObiektJson(const TModelProjektu& model, const TArkuszWynikow& a) {
     return j.Wynik() + "\n";
 }
 
-int UruchomWierszPolecen(const std::vector<std::string>& argumenty, std::ostream& out, std::ostream& err) {
+int UruchomWierszPolecen(const std::vector<std::string>& argumenty, std::ostream& out, std::ostream& err,
+                         const TZapisRaportu& zapiszRaport) {
     const auto opcje = CzytajOpcje(argumenty);
     if (const auto* blad = std::get_if<std::string>(&opcje)) {
         err << *blad << "\n" << SposobUzycia();
@@ -453,6 +461,13 @@ int UruchomWierszPolecen(const std::vector<std::string>& argumenty, std::ostream
     else
         out << "Projekt: " << o.PlikProjektu << "\n" << TabelaTekstowa(model, arkusz);
     out.flush();
+    if (!o.PlikRaportu.empty()) {
+        if (!zapiszRaport) {
+            err << "Raportu nie można zapisać w tym trybie programu.\n";
+            return kKodBladPliku;
+        }
+        return zapiszRaport(model, model.WarunkiPracy.TempWew, model.WarunkiPracy.TempZewn, o.PlikRaportu);
+    }
     return kKodOk;
 }
 

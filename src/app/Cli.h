@@ -1,11 +1,12 @@
 #pragma once
-// The command-line calculation: `murolab --oblicz PLIK.pro [--json]` loads a project file, runs the
+// The command-line calculation: `murolab --oblicz PLIK.pro [--json] [--raport RAPORT.pdf]` loads a project file, runs the
 // checks of the calculate command on it, computes it and prints the results sheet (a Polish table, or
 // one JSON object for scripts). Needs no display; plain C++, so it is tested without a window.
 
 #include "core/Arkusz.h"
 #include "core/Model.h"
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <variant>
@@ -21,7 +22,12 @@ inline constexpr int kKodBladPliku = 2;       // unreadable or invalid file, or 
 struct TOpcjeWiersza {
     std::string PlikProjektu; // --oblicz PLIK.pro
     bool Json = false;        // --json
+    std::string PlikRaportu;  // --raport RAPORT.pdf
 };
+
+// Writes the report of a calculated model as PDF (ti, te decide the verdict and the warmer side);
+// returns an exit status. The report needs Qt, so the program passes it in and this library stays plain.
+using TZapisRaportu = std::function<int(const TModelProjektu& model, int ti, int te, const std::string& pdf)>;
 
 // The options after the program's name; a wrong command line gives its message instead.
 // New options (such as a report to write) are added here and to TOpcjeWiersza.
@@ -31,7 +37,9 @@ std::variant<TOpcjeWiersza, std::string> CzytajOpcje(const std::vector<std::stri
 bool CzyWierszPolecen(const std::vector<std::string>& argumenty);
 
 // Runs the mode; `argumenty` are the arguments after the program's name. Returns the exit status.
-int UruchomWierszPolecen(const std::vector<std::string>& argumenty, std::ostream& out, std::ostream& err);
+// `zapiszRaport` is called after the results are printed when --raport is given.
+int UruchomWierszPolecen(const std::vector<std::string>& argumenty, std::ostream& out, std::ostream& err,
+                         const TZapisRaportu& zapiszRaport = {});
 
 // The two outputs, from a calculated model and its sheet.
 std::string TabelaTekstowa(const TModelProjektu& model, const TArkuszWynikow& arkusz);

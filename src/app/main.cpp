@@ -1,4 +1,5 @@
 #include "app/Cli.h"
+#include "output/PodgladWydruku.h"
 #include "ui/Start.h"
 
 #include <iostream>
@@ -7,7 +8,13 @@
 
 int main(int argc, char** argv) {
     const std::vector<std::string> argumenty(argv + 1, argv + argc);
-    if (murolab::CzyWierszPolecen(argumenty))
-        return murolab::UruchomWierszPolecen(argumenty, std::cout, std::cerr);
+    if (murolab::CzyWierszPolecen(argumenty)) {
+        // No QApplication here: the report creates its own offscreen one when asked for.
+        return murolab::UruchomWierszPolecen(
+            argumenty, std::cout, std::cerr,
+            [](const murolab::TModelProjektu& model, int ti, int te, const std::string& pdf) {
+                return murolab::ZapiszRaportZWierszaPolecen(model, ti, te, pdf, std::cerr);
+            });
+    }
     return murolab::UruchomOkno(argc, argv);
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 using namespace murolab;
 using namespace test;
 
@@ -232,6 +234,59 @@ TEST(WierszPolecen, OpcjeWKazdejKolejnosci) {
     EXPECT_TRUE(CzyWierszPolecen({"--json", "--oblicz", "x.pro"}));
     EXPECT_FALSE(CzyWierszPolecen({}));
     EXPECT_FALSE(CzyWierszPolecen({"plik.pro"}));
+}
+
+TEST(WierszPolecen, RaportPoWynikach) {
+    TKatalogTymczasowy k("murolab_cli_raport");
+    const std::string projekt = k.Projekt("sciana.pro", Sciana());
+
+    // The writer gets the calculated model, ti and te of the file and the name; its status is the exit status.
+    std::ostringstream out, err;
+    int wywolania = 0;
+    double u0 = 0;
+    int ti = 0, te = 0;
+    std::string nazwa;
+    const int kod = UruchomWierszPolecen({"--oblicz", projekt, "--raport", "r.pdf"}, out, err,
+                                         [&](const TModelProjektu& m, int i, int e, const std::string& pdf) {
+                                             ++wywolania;
+                                             u0 = m.Wyniki.U0;
+                                             ti = i;
+                                             te = e;
+                                             nazwa = pdf;
+                                             return 7;
+                                         });
+    EXPECT_EQ(kod, 7);
+    EXPECT_EQ(wywolania, 1);
+    EXPECT_GT(u0, 0.0);
+    EXPECT_EQ(ti, 20);
+    EXPECT_EQ(te, -20);
+    EXPECT_EQ(nazwa, "r.pdf");
+    EXPECT_NE(out.str().find("U  = "), std::string::npos); // the results are printed first
+
+    // Without a writer (a plain library run) the report cannot be made: that is said, not ignored.
+    const auto bez = Uruchom({"--oblicz", projekt, "--raport", "r.pdf"});
+    EXPECT_EQ(bez.Kod, 2);
+    EXPECT_NE(bez.Bledy.find("Raportu"), std::string::npos);
+
+    // A failed check writes no report.
+    TModelProjektu bezWarunkow = Sciana();
+    bezWarunkow.WarunkiPracy.Rsi = 0;
+    wywolania = 0;
+    std::ostringstream o2, e2;
+    EXPECT_EQ(UruchomWierszPolecen({"--oblicz", k.Projekt("zle.pro", bezWarunkow), "--raport", "r.pdf"}, o2, e2,
+                                   [&](const TModelProjektu&, int, int, const std::string&) {
+                                       ++wywolania;
+                                       return 0;
+                                   }),
+              1);
+    EXPECT_EQ(wywolania, 0);
+
+    for (const auto& zle : std::vector<std::vector<std::string>>{
+             {"--oblicz", projekt, "--raport"}, {"--oblicz", projekt, "--raport", "a.pdf", "--raport", "b.pdf"}}) {
+        const auto u = Uruchom(zle);
+        EXPECT_EQ(u.Kod, 2);
+        EXPECT_NE(u.Bledy.find("--raport"), std::string::npos) << u.Bledy;
+    }
 }
 
 } // namespace
