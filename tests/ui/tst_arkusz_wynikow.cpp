@@ -67,11 +67,8 @@ class TestArkuszWynikow : public QObject {
 private slots:
     void przedObliczeniem() {
         TOkno o;
-        for (QTextEdit* k : Kolumny(*o.Okno)) {
+        for (QTextEdit* k : Kolumny(*o.Okno))
             QVERIFY(k->document()->isEmpty());
-            QVERIFY(k->isReadOnly());
-            QVERIFY(!k->isEnabled());
-        }
         QCOMPARE(o->LabelUk->text(), QStringLiteral("U  = 0,000"));
         QCOMPARE(o->LabelI->text(), QStringLiteral("i = 0,000"));
         QCOMPARE(o->LabelP->text(), QStringLiteral("p = 0000,0"));
@@ -125,7 +122,6 @@ private slots:
                                 "wodnej  na wewnętrznej powierzchni nie występuje."));
         QCOMPARE(KolorTekstu(o->LabeLKomunikat), o->palette().color(QPalette::WindowText));
         QVERIFY(WerdyktMiesciSie(o->LabeLKomunikat));
-        QVERIFY(KolorTekstu(o->LabeLKomunikat) != QColor(Qt::red));
         QVERIFY(o->LabelKomunikat3->isHidden());
         QVERIFY(o->LabelKomunikat4->isHidden());
         o.Zrzut("przyklad");

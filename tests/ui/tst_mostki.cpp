@@ -3,6 +3,7 @@
 // corrections back into the controls.
 
 #include "DialogiTestowe.h"
+#include "NarzedziaTestow.h"
 #include "ui/FormMostkiTerm.h"
 #include "ui/KontekstPomocy.h"
 #include "ui/NumEdit.h"
@@ -17,6 +18,7 @@
 #include <QtTest>
 
 using namespace murolab;
+using murolab::testy::Klawisz;
 
 namespace {
 
@@ -36,28 +38,6 @@ const QString kMsgPole =
 const QString kMsgWlasny =
     QStringLiteral("Podana wartść dodatku własnego jest niepoprawna ! Jeżeli nadal będze "
                    "pojawial się taki komunikat zajżyj do pomocy programu");
-
-void Klawisz(QWidget* w, Qt::Key k, const QString& tekst, Qt::KeyboardModifiers mod = Qt::NoModifier) {
-    QKeyEvent z(QEvent::KeyPress, k, mod, tekst);
-    QApplication::sendEvent(w, &z);
-}
-
-void Wpisz(QWidget* w, const QString& znaki) {
-    for (QChar c : znaki) {
-        Qt::Key k = Qt::Key_unknown;
-        if (c.isDigit())
-            k = Qt::Key(Qt::Key_0 + c.digitValue());
-        else if (c == u',')
-            k = Qt::Key_Comma;
-        else if (c == u'.')
-            k = Qt::Key_Period;
-        else if (c == u'-')
-            k = Qt::Key_Minus;
-        else if (c.isLetter())
-            k = Qt::Key(Qt::Key_A + (c.toUpper().unicode() - u'A'));
-        Klawisz(w, k, QString(c));
-    }
-}
 
 // A dialog with its own fake seam, model and stand-in main window.
 struct TStanowisko {
@@ -178,50 +158,29 @@ private slots:
         QTest::addColumn<QString>("wartosc");
         QTest::addColumn<QString>("komunikat"); // empty: passes
 
-        QTest::newRow("3 warstwy, nr 3 przechodzi") << 3 << "Nr"
-                                                    << "3"
-                                                    << "";
-        QTest::newRow("3 warstwy, nr 4 odrzucony") << 3 << "Nr"
-                                                   << "4" << kMsgWarstwa;
-        QTest::newRow("nr 0 odrzucony") << 3 << "Nr"
-                                        << "0" << kMsgWarstwa;
-        QTest::newRow("bez warstw nr 1 odrzucony") << 0 << "Nr"
-                                                   << "1" << kMsgWarstwa;
-        QTest::newRow("12 warstw z pliku, nr 10 przechodzi") << 12 << "Nr"
-                                                             << "10"
-                                                             << "";
-        QTest::newRow("12 warstw z pliku, nr 11 odrzucony") << 12 << "Nr"
-                                                            << "11" << kMsgWarstwa;
-        QTest::newRow("lambda f 1000 przechodzi") << 3 << "LambdaF"
-                                                  << "1000"
-                                                  << "";
-        QTest::newRow("lambda f 1000,001 odrzucona") << 3 << "LambdaF"
-                                                     << "1000,001" << kMsgLambda;
-        QTest::newRow("lambda f 0 odrzucona") << 3 << "LambdaF"
-                                              << "0" << kMsgLambda;
-        QTest::newRow("lambda f ujemna odrzucona") << 3 << "LambdaF"
-                                                   << "-1" << kMsgLambda;
-        QTest::newRow("nf 99 przechodzi") << 3 << "LiczbaF"
-                                          << "99"
-                                          << "";
-        QTest::newRow("nf 0 odrzucona") << 3 << "LiczbaF"
-                                        << "0" << kMsgLiczba;
-        QTest::newRow("nf 100 z programu odrzucona") << 3 << "LiczbaF"
-                                                     << "100" << kMsgLiczba;
-        QTest::newRow("Af 99,99 przechodzi") << 3 << "PoleF"
-                                             << "99,99"
-                                             << "";
-        QTest::newRow("Af 100 odrzucone") << 3 << "PoleF"
-                                          << "100" << kMsgPole;
-        QTest::newRow("Af 0 odrzucone") << 3 << "PoleF"
-                                        << "0" << kMsgPole;
-        QTest::newRow("wlasny 10 przechodzi") << 3 << "Wlasny"
-                                              << "10"
-                                              << "";
-        QTest::newRow("wlasny 10,1 odrzucony") << 3 << "Wlasny"
-                                               << "10,1" << kMsgWlasny;
-        QTest::newRow("wlasny 0 odrzucony") << 3 << "Wlasny"
-                                            << "0" << kMsgWlasny;
+        const auto wiersz = [](const char* nazwa, int liczbaWarstw, const char* pole, const char* wartosc,
+                               const QString& komunikat) {
+            QTest::newRow(nazwa) << liczbaWarstw << QString(pole) << QString(wartosc) << komunikat;
+        };
+        wiersz("3 warstwy, nr 3 przechodzi", 3, "Nr", "3", {});
+        wiersz("3 warstwy, nr 4 odrzucony", 3, "Nr", "4", kMsgWarstwa);
+        wiersz("nr 0 odrzucony", 3, "Nr", "0", kMsgWarstwa);
+        wiersz("bez warstw nr 1 odrzucony", 0, "Nr", "1", kMsgWarstwa);
+        wiersz("12 warstw z pliku, nr 10 przechodzi", 12, "Nr", "10", {});
+        wiersz("12 warstw z pliku, nr 11 odrzucony", 12, "Nr", "11", kMsgWarstwa);
+        wiersz("lambda f 1000 przechodzi", 3, "LambdaF", "1000", {});
+        wiersz("lambda f 1000,001 odrzucona", 3, "LambdaF", "1000,001", kMsgLambda);
+        wiersz("lambda f 0 odrzucona", 3, "LambdaF", "0", kMsgLambda);
+        wiersz("lambda f ujemna odrzucona", 3, "LambdaF", "-1", kMsgLambda);
+        wiersz("nf 99 przechodzi", 3, "LiczbaF", "99", {});
+        wiersz("nf 0 odrzucona", 3, "LiczbaF", "0", kMsgLiczba);
+        wiersz("nf 100 z programu odrzucona", 3, "LiczbaF", "100", kMsgLiczba);
+        wiersz("Af 99,99 przechodzi", 3, "PoleF", "99,99", {});
+        wiersz("Af 100 odrzucone", 3, "PoleF", "100", kMsgPole);
+        wiersz("Af 0 odrzucone", 3, "PoleF", "0", kMsgPole);
+        wiersz("wlasny 10 przechodzi", 3, "Wlasny", "10", {});
+        wiersz("wlasny 10,1 odrzucony", 3, "Wlasny", "10,1", kMsgWlasny);
+        wiersz("wlasny 0 odrzucony", 3, "Wlasny", "0", kMsgWlasny);
     }
     void sprawdzenia() {
         QFETCH(int, liczbaWarstw);
@@ -416,14 +375,13 @@ private slots:
         QTest::addColumn<QString>("wpisane");
         QTest::addColumn<QString>("wynik");
         QTest::addColumn<int>("sygnaly");
-        QTest::newRow("drugi przecinek po cichu") << "0,0,4"
-                                                  << "0,04" << 0;
-        QTest::newRow("kropka piszczy") << "0.5"
-                                        << "05" << 1;
-        QTest::newRow("litera i minus pisza") << "a-1"
-                                              << "1" << 2;
-        QTest::newRow("najwyzej 7 znakow") << "0,123456789"
-                                           << "0,12345" << 0;
+        const auto wiersz = [](const char* nazwa, const char* wpisane, const char* wynik, int sygnaly) {
+            QTest::newRow(nazwa) << QString(wpisane) << QString(wynik) << sygnaly;
+        };
+        wiersz("drugi przecinek po cichu", "0,0,4", "0,04", 0);
+        wiersz("kropka piszczy", "0.5", "05", 1);
+        wiersz("litera i minus pisza", "a-1", "1", 2);
+        wiersz("najwyzej 7 znakow", "0,123456789", "0,12345", 0);
     }
     void filtr_delta_u() {
         QFETCH(QString, wpisane);
@@ -438,58 +396,50 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&s.form));
         c->setFocus();
         c->setEditText("");
-        Wpisz(c, wpisane);
+        testy::Pisz(c, wpisane);
         QCOMPARE(c->currentText(), wynik);
         QCOMPARE(s.d.Sygnaly, sygnaly);
         QCOMPARE(c->count(), 3); // Enter or typing never adds items
     }
 
-    void filtr_delta_u_backspace_i_enter() {
-        TStanowisko s;
-        QComboBox* c = s.form.ComboBoxDeltaU;
-        c->setEnabled(true);
-        c->setEditText("0,04");
-        c->lineEdit()->setCursorPosition(4);
-        Klawisz(c, Qt::Key_Backspace, "\b");
-        Klawisz(c, Qt::Key_Return, "\r");
-        QCOMPARE(c->currentText(), QStringLiteral("0,0"));
-        QCOMPARE(s.d.Sygnaly, 0);
-        QCOMPARE(c->count(), 3);
-    }
-
-    void filtr_alfa_data() {
+    // One key at the end of a list's text.
+    void filtr_klawisza_data() {
+        QTest::addColumn<bool>("deltaU");
         QTest::addColumn<QString>("poczatek");
         QTest::addColumn<int>("klawisz");
         QTest::addColumn<QString>("znak");
         QTest::addColumn<QString>("wynik");
         QTest::addColumn<int>("sygnaly");
-        QTest::newRow("cyfra") << "6" << int(Qt::Key_5) << "5"
-                               << "65" << 0;
-        QTest::newRow("przecinek piszczy") << "6" << int(Qt::Key_Comma) << ","
-                                           << "6" << 1;
-        QTest::newRow("backspace piszczy") << "6" << int(Qt::Key_Backspace) << "\b"
-                                           << "6" << 1;
-        QTest::newRow("kropka piszczy") << "6" << int(Qt::Key_Period) << "."
-                                        << "6" << 1;
-        QTest::newRow("enter przechodzi") << "6" << int(Qt::Key_Return) << "\r"
-                                          << "6" << 0;
-        QTest::newRow("osmy znak nie wchodzi") << "1234567" << int(Qt::Key_8) << "8"
-                                               << "1234567" << 0;
+        const auto wiersz = [](const char* nazwa, bool deltaU, const char* poczatek, Qt::Key klawisz,
+                               const char* znak, const char* wynik, int sygnaly) {
+            QTest::newRow(nazwa) << deltaU << QString(poczatek) << int(klawisz) << QString(znak)
+                                 << QString(wynik) << sygnaly;
+        };
+        wiersz("delta U backspace", true, "0,04", Qt::Key_Backspace, "\b", "0,0", 0);
+        wiersz("delta U enter", true, "0,04", Qt::Key_Return, "\r", "0,04", 0);
+        wiersz("alfa cyfra", false, "6", Qt::Key_5, "5", "65", 0);
+        wiersz("alfa przecinek piszczy", false, "6", Qt::Key_Comma, ",", "6", 1);
+        wiersz("alfa backspace piszczy", false, "6", Qt::Key_Backspace, "\b", "6", 1);
+        wiersz("alfa kropka piszczy", false, "6", Qt::Key_Period, ".", "6", 1);
+        wiersz("alfa enter przechodzi", false, "6", Qt::Key_Return, "\r", "6", 0);
+        wiersz("alfa osmy znak nie wchodzi", false, "1234567", Qt::Key_8, "8", "1234567", 0);
     }
-    void filtr_alfa() {
+    void filtr_klawisza() {
+        QFETCH(bool, deltaU);
         QFETCH(QString, poczatek);
         QFETCH(int, klawisz);
         QFETCH(QString, znak);
         QFETCH(QString, wynik);
         QFETCH(int, sygnaly);
         TStanowisko s;
-        QComboBox* c = s.form.ComboBoxAlfa;
+        QComboBox* c = deltaU ? s.form.ComboBoxDeltaU : s.form.ComboBoxAlfa;
         c->setEnabled(true);
         c->setEditText(poczatek);
         c->lineEdit()->setCursorPosition(poczatek.size());
         Klawisz(c, Qt::Key(klawisz), znak);
         QCOMPARE(c->currentText(), wynik);
         QCOMPARE(s.d.Sygnaly, sygnaly);
+        QCOMPARE(c->count(), deltaU ? 3 : 2); // Enter never adds an item
     }
 
     // Leaving a list tidies its text; a programmatic text is not cut to the typing limit.
@@ -498,27 +448,17 @@ private slots:
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<QString>("wynik");
         QTest::addColumn<QString>("blad");
-        QTest::newRow("delta U 0,010") << true << "0,010"
-                                       << "0,01"
-                                       << "";
-        QTest::newRow("delta U pusta") << true << ""
-                                       << "0,00"
-                                       << "";
-        QTest::newRow("delta U 0,00 z listy") << true << "0,00"
-                                              << "0"
-                                              << "";
-        QTest::newRow("delta U ,5") << true << ",5"
-                                    << "0,5"
-                                    << "";
-        QTest::newRow("delta U sam przecinek") << true << ","
-                                               << ","
-                                               << "',' is not a valid floating point value";
-        QTest::newRow("alfa pusta") << false << ""
-                                    << "6"
-                                    << "";
-        QTest::newRow("alfa 007") << false << "007"
-                                  << "7"
-                                  << "";
+        const auto wiersz = [](const char* nazwa, bool deltaU, const char* tekst, const char* wynik,
+                               const char* blad) {
+            QTest::newRow(nazwa) << deltaU << QString(tekst) << QString(wynik) << QString(blad);
+        };
+        wiersz("delta U 0,010", true, "0,010", "0,01", "");
+        wiersz("delta U pusta", true, "", "0,00", "");
+        wiersz("delta U 0,00 z listy", true, "0,00", "0", "");
+        wiersz("delta U ,5", true, ",5", "0,5", "");
+        wiersz("delta U sam przecinek", true, ",", ",", "',' is not a valid floating point value");
+        wiersz("alfa pusta", false, "", "6", "");
+        wiersz("alfa 007", false, "007", "7", "");
     }
     void opuszczenie_listy() {
         QFETCH(bool, deltaU);

@@ -2,7 +2,7 @@
 // compared byte for byte with a record encoded here, independently of the program's encoder, from
 // the offsets of the file layout; broken files and failing disks must leave the user's work as it was.
 
-#include "DialogiTestowe.h"
+#include "OknoObliczen.h"
 #include "core/Obliczenia.h"
 #include "files/RekordProjektu.h"
 #include "ui/FormMostkiTerm.h"
@@ -112,93 +112,92 @@ QString RoznicaRekordow(const QByteArray& a, const QByteArray& b) {
     return {};
 }
 
+// A file dialog as the user meets it: title, each filter's description and pattern, the default
+// extension, the name it starts with.
+QStringList DialogPliku(const TParametryPliku& p) {
+    QStringList opis{p.Tytul};
+    for (const TFiltrPliku& f : p.Filtry)
+        opis << f.Opis << f.Wzorzec;
+    return opis << p.DomyslneRozszerzenie << p.NazwaPoczatkowa;
+}
+
 const QString kTypDlugi =
     QStringLiteral("Strop nad ostantnią kondygnacją przy przepływie ciepła z dołu do góry");
 
 // ---- the main window with the corrections dialog, as start-up builds them
 
-struct TStanowisko {
-    TDialogiTestowe d;
-    std::unique_ptr<TFormPrzegroda> okno;
+struct TStanowisko : test::TOkno {
+    TDialogiTestowe& d = Dialogi;
     TFormMostkiTerm* mostki = nullptr;
     QTemporaryDir katalog;
 
-    TStanowisko() : okno(std::make_unique<TFormPrzegroda>(d)) {
-        // The window looks for ula.dat in the working directory; the tests take the source tree's.
-        if (WczytajTabliceNasycenia(MUROLAB_ULA_DAT, okno->Model.TablicaNasycenia))
-            qFatal("ula.dat");
+    TStanowisko() {
         // Parent and owner as at start-up: the dialog must stay on screen while it hides its parent.
-        mostki = new TFormMostkiTerm(okno->Model, d, okno.get(), okno.get());
-        okno->UstawFormy(nullptr, mostki, nullptr, nullptr, nullptr);
+        mostki = new TFormMostkiTerm(Okno->Model, d, Okno.get(), Okno.get());
+        Okno->UstawFormy(nullptr, mostki, nullptr, nullptr, nullptr);
         d.Wyczysc();
     }
 
     QString Plik(const QString& nazwa) const { return katalog.filePath(nazwa); }
-    TFormPrzegroda* operator->() { return okno.get(); }
 
-    // Rows appended as the layer insertion dialog appends them.
-    void Dodaj(const QString& nazwa, const QString& lambda, const QString& mi, const QString& d_) {
-        okno->DodajWiersz();
-        okno->WpiszWiersz(okno->Model.LiczbaWarstw - 1, nazwa, lambda, mi, d_);
-    }
     // The sheet filled by the user and confirmed with "&Wprowadź".
     void Wprowadz(const QString& typ, const QString& ti, const QString& te, const QString& fi,
                   const QString& fe) {
-        okno->ComboBoxTypPrzegrody->setCurrentText(typ);
-        okno->ComboBoxTypPrzegrodyChange();
-        okno->NumEditTempWew->setText(ti);
-        okno->NumEditTempZewn->setText(te);
-        okno->NumEditWilgotWewn->setText(fi);
-        okno->NumEditWilgotZewn->setText(fe);
-        okno->Button6->click();
+        Okno->ComboBoxTypPrzegrody->setCurrentText(typ);
+        Okno->ComboBoxTypPrzegrodyChange();
+        Okno->NumEditTempWew->setText(ti);
+        Okno->NumEditTempZewn->setText(te);
+        Okno->NumEditWilgotWewn->setText(fi);
+        Okno->NumEditWilgotZewn->setText(fe);
+        Okno->Button6->click();
     }
     // "&Mostki cieplne": the dialog is shown modally, the script works on it.
     void Mostki(const std::function<void(TFormMostkiTerm&)>& skrypt) {
         d.Modalnie = [this, skrypt](QDialog*) { skrypt(*mostki); };
-        okno->Button3->click();
+        Okno->Button3->click();
         d.Modalnie = nullptr;
     }
     void Zapisz(const QString& sciezka) {
         d.PlikiDoZapisu << sciezka;
-        okno->Zapisz1->trigger();
+        Okno->Zapisz1->trigger();
     }
     void Otworz(const QString& sciezka) {
         d.PlikiDoOtwarcia << sciezka;
-        okno->Otwrz1->trigger();
+        Okno->Otwrz1->trigger();
     }
 
     QStringList Wiersz(int r) const {
         QStringList w;
         for (int k = 0; k < 5; ++k)
-            w << okno->Komorka(r, k);
+            w << Okno->Komorka(r, k);
         return w;
     }
     QStringList Arkusz0() const {
-        return {okno->NumEditTempWew->text(),
-                okno->NumEditTempZewn->text(),
-                okno->NumEditWilgotWewn->text(),
-                okno->NumEditWilgotZewn->text(),
-                okno->ComboBoxTypPrzegrody->currentText(),
-                okno->ComboBoxStrefaKl->currentText(),
-                okno->ComboBoxWarunkiWilg->currentText(),
-                okno->ComboBoxRsi->currentText(),
-                okno->ComboBoxRse->currentText()};
+        return {Okno->NumEditTempWew->text(),
+                Okno->NumEditTempZewn->text(),
+                Okno->NumEditWilgotWewn->text(),
+                Okno->NumEditWilgotZewn->text(),
+                Okno->ComboBoxTypPrzegrody->currentText(),
+                Okno->ComboBoxStrefaKl->currentText(),
+                Okno->ComboBoxWarunkiWilg->currentText(),
+                Okno->ComboBoxRsi->currentText(),
+                Okno->ComboBoxRse->currentText()};
     }
     // Everything the user could lose: the stored model, the grid, the sheets, the dialog's controls.
     QStringList Stan() const {
         QStringList s;
-        const TRekordProjektu r = KodujRekord(okno->Model);
+        const TRekordProjektu r = KodujRekord(Okno->Model);
         s << QString::fromLatin1(QByteArray(reinterpret_cast<const char*>(r.data()), int(r.size())).toHex());
-        s << QString::number(okno->Model.Wyniki.U0, 'g', 17)
-          << QString::number(okno->Model.Wyniki.Ts, 'g', 17);
-        s << QString::number(okno->StringGridPrzegroda->rowCount())
-          << QString::number(okno->StringGridPrzegroda->isEnabled());
-        for (int r = 0; r < okno->StringGridPrzegroda->rowCount(); ++r)
+        s << QString::number(Okno->Model.Wyniki.U0, 'g', 17)
+          << QString::number(Okno->Model.Wyniki.Ts, 'g', 17);
+        s << QString::number(Okno->StringGridPrzegroda->rowCount())
+          << QString::number(Okno->StringGridPrzegroda->isEnabled());
+        for (int r = 0; r < Okno->StringGridPrzegroda->rowCount(); ++r)
             s << Wiersz(r);
         s << Arkusz0();
-        for (QTextEdit* t : {okno->RichEditNr, okno->RichEditR, okno->RichEditTemp, okno->RichEditCisCzast})
+        for (QTextEdit* t : {Okno->RichEditNr, Okno->RichEditR, Okno->RichEditTemp, Okno->RichEditCisCzast})
             s << t->toPlainText();
-        s << okno->LabelUk->text() << okno->LabeLKomunikat->text();
+        s << Okno->LabelUk->text() << Okno->LabeLKomunikat->text();
         s << QString::number(mostki->CheckBoxDeltaUg->isChecked()) << mostki->NumEditNrNieszczelnosci->text()
           << QString::number(mostki->CheckBoxMostekWlasny->isChecked()) << mostki->NumEditMostekWlasny->text()
           << QString::number(mostki->RadioButtonUk005->isChecked());
@@ -208,9 +207,9 @@ struct TStanowisko {
 
 // A small project of three layers with confirmed conditions and every kind of correction.
 void TrzyWarstwy(TStanowisko& s) {
-    s.Dodaj(QStringLiteral("Tynk cementowo-wapienny"), "0,82", "19", "0,015");
-    s.Dodaj(QStringLiteral("Mur z cegły pełnej"), "0,77", "16", "0,38");
-    s.Dodaj(QStringLiteral("Styropian EPS – żółć ąę ŁŚŹ"), "0,04", "60", "0,1");
+    s.Dodaj({{QStringLiteral("Tynk cementowo-wapienny"), "0,82", "19", "0,015"},
+             {QStringLiteral("Mur z cegły pełnej"), "0,77", "16", "0,38"},
+             {QStringLiteral("Styropian EPS – żółć ąę ŁŚŹ"), "0,04", "60", "0,1"}});
     s.Wprowadz(QStringLiteral("Ściany wewnętrzne"), "20", "-20", "60", "85");
     s.Mostki([](TFormMostkiTerm& f) {
         f.CheckBoxDeltaUg->setChecked(true);
@@ -271,13 +270,9 @@ private slots:
         QVERIFY2(s.d.Bledy().isEmpty(), qPrintable(s.d.Bledy().join('\n')));
         QVERIFY(s.d.Komunikaty().isEmpty());
         // The save dialog as designed.
-        const TWywolanie zapis = s.d.Wywolania.last();
-        QCOMPARE(zapis.Rodzaj, TWywolanie::Zapis);
-        QCOMPARE(zapis.Plik.Tytul, QStringLiteral("Zapisz plik projektu"));
-        QCOMPARE(zapis.Plik.Filtry.size(), 1);
-        QCOMPARE(zapis.Plik.Filtry[0].Opis, QStringLiteral("Pliki projektu(*.pro)"));
-        QCOMPARE(zapis.Plik.Filtry[0].Wzorzec, QStringLiteral("*.pro"));
-        QCOMPARE(zapis.Plik.DomyslneRozszerzenie, QStringLiteral("pro"));
+        QCOMPARE(s.d.Wywolania.last().Rodzaj, TWywolanie::Zapis);
+        QCOMPARE(DialogPliku(s.d.Wywolania.last().Plik),
+                 (QStringList{"Zapisz plik projektu", "Pliki projektu(*.pro)", "*.pro", "pro", ""}));
 
         const QByteArray zapisany = CzytajBajty(plik);
         const QByteArray oczekiwany = RekordTrzechWarstw().b;
@@ -292,16 +287,10 @@ private slots:
         s.d.Wyczysc();
         s.Otworz(plik);
         QVERIFY2(s.d.Bledy().isEmpty(), qPrintable(s.d.Bledy().join('\n')));
-        const TWywolanie otwarcie = s.d.Wywolania.first();
-        QCOMPARE(otwarcie.Rodzaj, TWywolanie::Otwarcie);
-        QCOMPARE(otwarcie.Plik.Tytul, QStringLiteral("Otwórz plik projektu"));
-        QCOMPARE(otwarcie.Plik.Filtry.size(), 2);
-        QCOMPARE(otwarcie.Plik.Filtry[0].Opis, QStringLiteral("Pliki projektu (-.pro)"));
-        QCOMPARE(otwarcie.Plik.Filtry[0].Wzorzec, QStringLiteral("*.pro"));
-        QCOMPARE(otwarcie.Plik.Filtry[1].Opis, QStringLiteral("Wszystkie pliki"));
-        QCOMPARE(otwarcie.Plik.Filtry[1].Wzorzec, QStringLiteral("*.*"));
-        QCOMPARE(otwarcie.Plik.DomyslneRozszerzenie, QStringLiteral("pro"));
-        QVERIFY(otwarcie.Plik.NazwaPoczatkowa.isEmpty());
+        QCOMPARE(s.d.Wywolania.first().Rodzaj, TWywolanie::Otwarcie);
+        QCOMPARE(DialogPliku(s.d.Wywolania.first().Plik),
+                 (QStringList{QStringLiteral("Otwórz plik projektu"), "Pliki projektu (-.pro)", "*.pro",
+                              "Wszystkie pliki", "*.*", "pro", ""}));
 
         QCOMPARE(s->Model.LiczbaWarstw, 3);
         QCOMPARE(s->StringGridPrzegroda->rowCount(), 3);
@@ -374,7 +363,7 @@ private slots:
         QCOMPARE(f.NumEditLiczbaF->text(), QStringLiteral("4"));
 
         // The conditions shown are not stored: "Oblicz" asks for them.
-        s.Dodaj("Cegła", "0,77", "16", "0,38");
+        s.Dodaj({{"Cegła", "0,77", "16", "0,38"}});
         s->BitBtnOblicz->click();
         QCOMPARE(s.d.TekstyKomunikatow(), QStringList{QStringLiteral("Nie określono warunków pracy !!")});
     }
@@ -382,7 +371,7 @@ private slots:
     void poprawki_wchodza_do_uk_przy_nastepnym_obliczeniu() {
         TStanowisko s;
         // One layer of R = 1: U0 = 1 / (0,13 + 1 + 0,04).
-        s.Dodaj("Warstwa", "1", "1", "1");
+        s.Dodaj({{"Warstwa", "1", "1", "1"}});
         s.Wprowadz(QStringLiteral("Ściana zewnętrzna"), "20", "-20", "55", "85");
         s->BitBtnOblicz->click();
         const double u0 = 1.0 / 1.17;
@@ -454,14 +443,14 @@ private slots:
         QVERIFY(!s.mostki->CheckBoxDeltaUg->isChecked());
 
         // With a layer added, "Oblicz" reports the missing conditions.
-        s.Dodaj("Cegła", "0,77", "16", "0,38");
+        s.Dodaj({{"Cegła", "0,77", "16", "0,38"}});
         s->BitBtnOblicz->click();
         QCOMPARE(s.d.TekstyKomunikatow(), QStringList{QStringLiteral("Nie określono warunków pracy !!")});
     }
 
     void dlugi_typ_przegrody_obciety_a_opory_zachowane() {
         TStanowisko s;
-        s.Dodaj("Strop", "1,2", "30", "0,2");
+        s.Dodaj({{"Strop", "1,2", "30", "0,2"}});
         s.Wprowadz(kTypDlugi, "20", "-20", "55", "85");
         QCOMPARE(s->ComboBoxRsi->currentText(), QStringLiteral("0,10"));
         s.Mostki([](TFormMostkiTerm& f) {
@@ -551,33 +540,41 @@ private slots:
         QVERIFY2(CzytajBajty(drugi) == r.b, qPrintable(RoznicaRekordow(CzytajBajty(drugi), r.b)));
     }
 
+    // Files that cannot be shown, and a cancelled dialog: the project on screen stays as it was.
     void uszkodzony_plik_nie_rusza_projektu_data() {
-        QTest::addColumn<QByteArray>("bajty");
-        QTest::addColumn<QString>("fragment"); // of the message
+        QTest::addColumn<QString>("nazwa");    // empty: the dialog is cancelled
+        QTest::addColumn<QByteArray>("bajty"); // written under that name unless null
+        QTest::addColumn<QString>("fragment"); // of the message; empty: no message at all
         TRekordTestowy dobry;
         dobry.Warstwa(1, QStringLiteral("Beton"), 0.2, 1.7, 70);
         dobry.Warunki(-20, 20, 85, 55, 0.13, 0.04, QStringLiteral("Ściana zewnętrzna"),
                       QStringLiteral("Strefa III"), QStringLiteral("Warunki średniowilgotne"));
         dobry.Liczba(1);
+        const auto plik = [](const char* wiersz, const QByteArray& bajty, const char* fragment) {
+            QTest::newRow(wiersz) << QStringLiteral("zly.pro") << bajty << QString::fromUtf8(fragment);
+        };
 
-        QTest::newRow("pusty") << QByteArray() << "0 bajtów";
-        QTest::newRow("krotszy o bajt") << dobry.b.left(1295) << "1295 bajtów";
+        plik("pusty", QByteArray(""), "0 bajtów");
+        plik("krotszy o bajt", dobry.b.left(1295), "1295 bajtów");
         TRekordTestowy r = dobry;
         r.Liczba(16);
-        QTest::newRow("liczba warstw 16") << r.b << "16";
+        plik("liczba warstw 16", r.b, "16");
         r.Liczba(-1);
-        QTest::newRow("liczba warstw -1") << r.b << "-1";
+        plik("liczba warstw -1", r.b, "-1");
         r = dobry;
         r.F64(1096, std::numeric_limits<double>::quiet_NaN());
-        QTest::newRow("Rsi NaN") << r.b << "Rsi";
+        plik("Rsi NaN", r.b, "Rsi");
         r = dobry;
         r.F64(72 + 56, std::numeric_limits<double>::infinity());
-        QTest::newRow("lambda warstwy 2 nieskonczona") << r.b << "warstwy 2";
+        plik("lambda warstwy 2 nieskonczona", r.b, "warstwy 2");
         r = dobry;
         r.F64(1272, -std::numeric_limits<double>::infinity());
-        QTest::newRow("DeltaUk nieskonczone") << r.b << "DeltaUk";
+        plik("DeltaUk nieskonczone", r.b, "DeltaUk");
+        plik("pliku nie ma", QByteArray(), "Nie można otworzyć");
+        QTest::newRow("dialog anulowany") << QString() << QByteArray() << QString();
     }
     void uszkodzony_plik_nie_rusza_projektu() {
+        QFETCH(QString, nazwa);
         QFETCH(QByteArray, bajty);
         QFETCH(QString, fragment);
         TStanowisko s;
@@ -587,29 +584,18 @@ private slots:
         s.d.Wyczysc();
         const QStringList przed = s.Stan();
 
-        const QString plik = s.Plik("zly.pro");
-        QVERIFY(ZapiszBajty(plik, bajty));
+        const QString plik = nazwa.isEmpty() ? QString() : s.Plik(nazwa);
+        if (!bajty.isNull())
+            QVERIFY(ZapiszBajty(plik, bajty));
         s.Otworz(plik);
 
-        const QStringList bledy = s.d.Bledy();
-        QCOMPARE(bledy.size(), 1);
-        QVERIFY2(bledy[0].contains(fragment) && bledy[0].contains(plik), qPrintable(bledy[0]));
-        QCOMPARE(s.Stan(), przed);
-    }
-
-    void plik_ktorego_nie_ma_nie_rusza_projektu() {
-        TStanowisko s;
-        TrzyWarstwy(s);
-        s.d.Wyczysc();
-        const QStringList przed = s.Stan();
-        s.Otworz(s.Plik("nie_ma.pro"));
-        QCOMPARE(s.d.Bledy().size(), 1);
-        QVERIFY2(s.d.Bledy()[0].contains(QStringLiteral("Nie można otworzyć")), qPrintable(s.d.Bledy()[0]));
-        QCOMPARE(s.Stan(), przed);
-        // Cancelling the dialog changes nothing and shows nothing.
-        s.d.Wyczysc();
-        s->Otwrz1->trigger();
-        QCOMPARE(s.d.Wywolania.size(), 1);
+        if (fragment.isEmpty()) {
+            QCOMPARE(s.d.Wywolania.size(), 1); // the file dialog only
+        } else {
+            const QStringList bledy = s.d.Bledy();
+            QCOMPARE(bledy.size(), 1);
+            QVERIFY2(bledy[0].contains(fragment) && bledy[0].contains(plik), qPrintable(bledy[0]));
+        }
         QCOMPARE(s.Stan(), przed);
     }
 
@@ -654,8 +640,7 @@ private slots:
 
     void zapisz_sprawdza_warstwy_i_warunki() {
         TStanowisko s;
-        s.Dodaj("Cegła", "0,77", "16", "0,38");
-        s.Dodaj("Zła", "0,005", "16", "0,38");
+        s.Dodaj({{"Cegła", "0,77", "16", "0,38"}, {"Zła", "0,005", "16", "0,38"}});
         s.Wprowadz(QStringLiteral("Ściana zewnętrzna"), "20", "-20", "55", "85");
         s.d.Wyczysc();
         s.Zapisz(s.Plik("x.pro"));
