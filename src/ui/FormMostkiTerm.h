@@ -23,8 +23,8 @@ class TNumEdit;
 class TFormMostkiTerm : public QDialog {
     Q_OBJECT
 public:
-    // okno: the main window, hidden while the dialog is open. The dialog is a window of its own
-    // (no parent), so hiding the main window cannot take it along.
+    // okno: the main window, hidden while the dialog is open. A dialog is a window of its own even
+    // when the main window is its parent, so hiding the main window does not take it along.
     TFormMostkiTerm(TModelProjektu& model, TDialogi& dialogi, QWidget* okno, QWidget* rodzic = nullptr);
 
     // Lower left group: air voids in the insulation layer.

@@ -93,6 +93,14 @@ struct TOkno {
     }
 };
 
+// Exactly one message box was shown: this text, caption and icon, with an OK button.
+inline bool JedenKomunikat(const TDialogiTestowe& d, const QString& tekst, const QString& tytul,
+                           TIkona ikona) {
+    const QList<TWywolanie> k = d.Komunikaty();
+    return k.size() == 1 && k[0].Tekst == tekst && k[0].Tytul == tytul && k[0].Ikona == ikona &&
+           k[0].Przyciski == TPrzyciski::Ok;
+}
+
 // The lines of a column as the user reads them; an empty column has none.
 inline QStringList Linie(const QTextEdit* kolumna) {
     const QString t = kolumna->toPlainText();

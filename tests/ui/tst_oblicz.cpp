@@ -123,11 +123,8 @@ private slots:
             o.Model().WarunkiPracy.Resetuj();
         o.Oblicz();
 
-        const QList<TWywolanie> k = o.Dialogi.Komunikaty();
-        QCOMPARE(k.size(), 1);
-        QCOMPARE(k[0].Tekst, Q(komunikaty::BrakWarunkow));
-        QCOMPARE(k[0].Tytul, Q(komunikaty::Uwaga));
-        QCOMPARE(k[0].Ikona, TIkona::Stop);
+        QVERIFY2(JedenKomunikat(o.Dialogi, Q(komunikaty::BrakWarunkow), Q(komunikaty::Uwaga), TIkona::Stop),
+                 qPrintable(o.Dialogi.TekstyKomunikatow().join(u'|')));
         QVERIFY(o.Dialogi.Bledy().isEmpty());
         QCOMPARE(o->PageControlPrzegroda->currentWidget(), o->TabSheetWarPracy);
         NicNieObliczono(o);
@@ -153,16 +150,12 @@ private slots:
         o.Model().WarunkiPracy.DeltaU = deltaU;
         o.Oblicz();
 
-        const QList<TWywolanie> k = o.Dialogi.Komunikaty();
-        if (przypomina) {
-            QCOMPARE(k.size(), 1);
-            QCOMPARE(k[0].Tekst, Q(komunikaty::BrakMostkow));
-            QCOMPARE(k[0].Tytul, Q(komunikaty::Przypomnienie));
-            QCOMPARE(k[0].Ikona, TIkona::Wykrzyknik);
-            QCOMPARE(k[0].Przyciski, TPrzyciski::Ok);
-        } else {
-            QVERIFY2(k.isEmpty(), qPrintable(o.Dialogi.TekstyKomunikatow().join(u'|')));
-        }
+        if (przypomina)
+            QVERIFY2(JedenKomunikat(o.Dialogi, Q(komunikaty::BrakMostkow), Q(komunikaty::Przypomnienie),
+                                    TIkona::Wykrzyknik),
+                     qPrintable(o.Dialogi.TekstyKomunikatow().join(u'|')));
+        else
+            QVERIFY2(o.Dialogi.Komunikaty().isEmpty(), qPrintable(o.Dialogi.TekstyKomunikatow().join(u'|')));
         // The reminder never stops the command.
         QVERIFY(o.Dialogi.Bledy().isEmpty());
         QCOMPARE(o.Arkusz(), 2);
@@ -196,11 +189,8 @@ private slots:
         o.Dodaj({kCegla, Warstwa("0,04", "1", "x"), kWelna});
         o->PobierzWarstwy();
 
-        const QList<TWywolanie> k = o.Dialogi.Komunikaty();
-        QCOMPARE(k.size(), 1);
-        QCOMPARE(k[0].Tekst, Q(komunikaty::BledneDane));
-        QCOMPARE(k[0].Tytul, Q(komunikaty::Murolab));
-        QCOMPARE(k[0].Ikona, TIkona::Wykrzyknik);
+        QVERIFY(
+            JedenKomunikat(o.Dialogi, Q(komunikaty::BledneDane), Q(komunikaty::Murolab), TIkona::Wykrzyknik));
         QCOMPARE(o.Model().Warstwy[1].Lambda, 0.77);
         // The copying ended at the bad row.
         QCOMPARE(o.Model().Warstwy[2].Lambda, 0.0);
