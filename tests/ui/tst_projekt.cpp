@@ -87,6 +87,17 @@ struct TRekordTestowy {
     void Liczba(qint32 n) { I32(1288, n); }
 };
 
+// A project with nothing set: no layers, the "not set" working conditions, no corrections.
+TRekordTestowy PustyProjekt() {
+    TRekordTestowy r;
+    r.Warunki(-50, 50, 0, 0, 0, 0, {}, {}, {});
+    return r;
+}
+
+QByteArray Bajty(const TRekordProjektu& r) {
+    return QByteArray(reinterpret_cast<const char*>(r.data()), int(r.size()));
+}
+
 bool ZapiszBajty(const QString& sciezka, const QByteArray& bajty) {
     QFile f(sciezka);
     return f.open(QIODevice::WriteOnly) && f.write(bajty) == bajty.size();
@@ -187,7 +198,7 @@ struct TStanowisko : test::TOkno {
     QStringList Stan() const {
         QStringList s;
         const TRekordProjektu r = KodujRekord(Okno->Model);
-        s << QString::fromLatin1(QByteArray(reinterpret_cast<const char*>(r.data()), int(r.size())).toHex());
+        s << QString::fromLatin1(Bajty(r).toHex());
         s << QString::number(Okno->Model.Wyniki.U0, 'g', 17)
           << QString::number(Okno->Model.Wyniki.Ts, 'g', 17);
         s << QString::number(Okno->StringGridPrzegroda->rowCount())
@@ -338,14 +349,9 @@ private slots:
 
         s->Nowy1->trigger();
         QVERIFY(s.d.Wywolania.isEmpty()); // no question asked
-        const TWarunkiPracy& w = s->Model.WarunkiPracy;
-        QCOMPARE(w.TempZewn, -50);
-        QCOMPARE(w.TempWew, 50);
-        QCOMPARE(w.Rsi, 0.0);
-        QCOMPARE(w.DeltaUk, 0.0);
-        QCOMPARE(w.NrNieszczelnosci, 0);
-        QCOMPARE(s->Model.LiczbaWarstw, 0);
-        QVERIFY(s->Model.Warstwy[1].Nazwa.Pusty());
+        // Every stored field reset: layers, working conditions, corrections, the count.
+        const QByteArray model = Bajty(KodujRekord(s->Model));
+        QVERIFY2(model == PustyProjekt().b, qPrintable(RoznicaRekordow(model, PustyProjekt().b)));
         QCOMPARE(s->StringGridPrzegroda->rowCount(), 1);
         QVERIFY(!s->StringGridPrzegroda->isEnabled());
         QCOMPARE(s.Wiersz(0), (QStringList{"", "", "", "", ""}));
@@ -426,9 +432,8 @@ private slots:
         s.d.Wyczysc();
         s->ZapiszProjekt();
         const QString plik = s.Plik("pusty.pro");
-        TRekordTestowy r;
-        r.Warunki(-50, 50, 0, 0, 0, 0, {}, {}, {});
-        QVERIFY2(CzytajBajty(plik) == r.b, qPrintable(RoznicaRekordow(CzytajBajty(plik), r.b)));
+        QVERIFY2(CzytajBajty(plik) == PustyProjekt().b,
+                 qPrintable(RoznicaRekordow(CzytajBajty(plik), PustyProjekt().b)));
 
         // Another project on screen, then the empty one.
         TrzyWarstwy(s);
