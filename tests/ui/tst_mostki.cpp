@@ -74,28 +74,59 @@ bool RowneWarunki(const TWarunkiPracy& a, const TWarunkiPracy& b) {
            a.MostekWlasny == b.MostekWlasny && a.TempZewn == b.TempZewn && a.Rsi == b.Rsi;
 }
 
+// What the dialog shows: the texts of Nr, λf, nf, Af, the own addition, ΔU″ and αf; then, as 0/1,
+// which of those seven fields are enabled (Nr, ΔU″, λf, αf, nf, Af, own) and which of the three boxes
+// are ticked; last the chosen ΔUk button.
+QStringList Kontrolki(const TFormMostkiTerm& f) {
+    QStringList k;
+    for (const TNumEdit* e : {f.NumEditNrNieszczelnosci, f.NumEditLambdaF, f.NumEditLiczbaF, f.NumEditPoleF,
+                              f.NumEditMostekWlasny})
+        k << e->text();
+    k << f.ComboBoxDeltaU->currentText() << f.ComboBoxAlfa->currentText();
+    QString wlaczone;
+    for (const QWidget* w : std::initializer_list<const QWidget*>{
+             f.NumEditNrNieszczelnosci, f.ComboBoxDeltaU, f.NumEditLambdaF, f.ComboBoxAlfa, f.NumEditLiczbaF,
+             f.NumEditPoleF, f.NumEditMostekWlasny})
+        wlaczone += w->isEnabled() ? u'1' : u'0';
+    QString zaznaczone;
+    for (const QCheckBox* c : {f.CheckBoxDeltaUg, f.CheckBoxDeltaUf, f.CheckBoxMostekWlasny})
+        zaznaczone += c->isChecked() ? u'1' : u'0';
+    QString uk;
+    for (const QRadioButton* r : {f.RadioButtonUk000, f.RadioButtonUk005, f.RadioButtonUk015})
+        if (r->isChecked())
+            uk += r->text();
+    return k << wlaczone << zaznaczone << uk;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(murolab::TWarunkiPracy)
 
 class TestMostki : public QObject {
     Q_OBJECT
 private slots:
-    void poczatek() {
+    // At start-up and after New; New keeps the texts of nf and Af.
+    void domyslne_data() {
+        QTest::addColumn<bool>("poNowym");
+        QTest::addColumn<QStringList>("kontrolki");
+        QTest::newRow("na poczatku") << false << QStringList{"0",    "0", "0",       "0",   "0",
+                                                             "0,00", "6", "0000000", "000", "0,00"};
+        QTest::newRow("po poleceniu Nowy")
+            << true << QStringList{"0", "0", "4", "0,5", "0", "0,00", "6", "0000000", "000", "0,00"};
+    }
+    void domyslne() {
+        QFETCH(bool, poNowym);
+        QFETCH(QStringList, kontrolki);
         TStanowisko s;
         TFormMostkiTerm& f = s.form;
+        if (poNowym) {
+            s.WszystkoPoprawne();
+            f.RadioButtonUk015->setChecked(true);
+            f.UstawDomyslnePoprawki();
+        }
+        QCOMPARE(Kontrolki(f), kontrolki);
         QCOMPARE(f.size(), QSize(692, 473));
         QCOMPARE(f.minimumSize(), f.maximumSize());
-        for (TNumEdit* e : {f.NumEditNrNieszczelnosci, f.NumEditLambdaF, f.NumEditLiczbaF, f.NumEditPoleF,
-                            f.NumEditMostekWlasny}) {
-            QCOMPARE(e->text(), QStringLiteral("0"));
-            QVERIFY(!e->isEnabled());
-        }
-        QCOMPARE(f.ComboBoxDeltaU->currentText(), QStringLiteral("0,00"));
-        QCOMPARE(f.ComboBoxAlfa->currentText(), QStringLiteral("6"));
-        QVERIFY(!f.ComboBoxDeltaU->isEnabled());
-        QVERIFY(!f.ComboBoxAlfa->isEnabled());
-        QVERIFY(!f.CheckBoxDeltaUg->isChecked() && !f.CheckBoxDeltaUf->isChecked() &&
-                !f.CheckBoxMostekWlasny->isChecked());
-        QVERIFY(f.RadioButtonUk000->isChecked());
     }
 
     void kolejnosc_tab_i_pomoc() {
@@ -498,87 +529,44 @@ private slots:
         QVERIFY(s.d.Bledy().isEmpty());
     }
 
-    void ustaw_domyslne() {
-        TStanowisko s;
-        TFormMostkiTerm& f = s.form;
-        s.WszystkoPoprawne();
-        f.RadioButtonUk015->setChecked(true);
-        f.UstawDomyslnePoprawki();
-        QVERIFY(!f.CheckBoxDeltaUg->isChecked() && !f.CheckBoxDeltaUf->isChecked() &&
-                !f.CheckBoxMostekWlasny->isChecked());
-        QVERIFY(!f.NumEditLambdaF->isEnabled() && !f.ComboBoxDeltaU->isEnabled() &&
-                !f.NumEditMostekWlasny->isEnabled());
-        QCOMPARE(f.NumEditNrNieszczelnosci->text(), QStringLiteral("0"));
-        QCOMPARE(f.NumEditLambdaF->text(), QStringLiteral("0"));
-        QCOMPARE(f.NumEditMostekWlasny->text(), QStringLiteral("0"));
-        QCOMPARE(f.ComboBoxDeltaU->currentText(), QStringLiteral("0,00"));
-        QCOMPARE(f.ComboBoxAlfa->currentText(), QStringLiteral("6"));
-        QVERIFY(f.RadioButtonUk000->isChecked());
-        // nf and Af keep their texts.
-        QCOMPARE(f.NumEditLiczbaF->text(), QStringLiteral("4"));
-        QCOMPARE(f.NumEditPoleF->text(), QStringLiteral("0,5"));
+    // A loaded project's corrections in the controls; the "0,05" button was chosen before.
+    void pokaz_poprawki_data() {
+        QTest::addColumn<TWarunkiPracy>("w");
+        QTest::addColumn<QStringList>("kontrolki");
+        const auto wiersz = [](const char* nazwa, int nr, double deltaU, double lambdaF, int alfa,
+                               int liczbaF, double poleF, double deltaUk, double wlasny,
+                               const QStringList& kontrolki) {
+            TWarunkiPracy w;
+            w.NrNieszczelnosci = nr;
+            w.DeltaU = deltaU;
+            w.LambdaF = lambdaF;
+            w.Alfa = alfa;
+            w.LiczbaF = liczbaF;
+            w.PoleF = poleF;
+            w.DeltaUk = deltaUk;
+            w.MostekWlasny = wlasny;
+            QTest::newRow(nazwa) << w << kontrolki;
+        };
+        // Written by the program: ΔU″ is not cut to the 7 characters a user may type.
+        wiersz("wszystkie grupy", 12, 0.0123456789, 58, 5, 6, 0.0000125, 0, 0.1,
+               {"12", "58", "6", "0,0000125", "0,1", "0,0123456789", "5", "1111111", "111", "0,00"});
+        wiersz("lacznik bez alfa nie zaznacza", 0, 0, 58, 0, 6, 0, 0, 0,
+               {"0", "0", "0", "0", "0", "0,00", "6", "0000000", "000", "0,00"});
+        wiersz("delta Uk 0,05", 0, 0, 0, 0, 0, 0, 0.05, 0,
+               {"0", "0", "0", "0", "0", "0,00", "6", "0000000", "000", "0,05"});
+        wiersz("delta Uk 0,15", 0, 0, 0, 0, 0, 0, 0.15, 0,
+               {"0", "0", "0", "0", "0", "0,00", "6", "0000000", "000", "0,15"});
+        wiersz("delta Uk 0,2 zostawia wybor", 0, 0, 0, 0, 0, 0, 0.2, 0,
+               {"0", "0", "0", "0", "0", "0,00", "6", "0000000", "000", "0,05"});
     }
-
-    void pokaz_poprawki_przycisk_uk_data() {
-        QTest::addColumn<double>("deltaUk");
-        QTest::addColumn<QString>("wybrany");
-        QTest::newRow("0 -> 0,00") << 0.0 << "0,00";
-        QTest::newRow("0,05 -> 0,05") << 0.05 << "0,05";
-        QTest::newRow("0,15 -> 0,15") << 0.15 << "0,15";
-        QTest::newRow("0,2 zostawia wybor") << 0.2 << "0,05";
-    }
-    void pokaz_poprawki_przycisk_uk() {
-        QFETCH(double, deltaUk);
-        QFETCH(QString, wybrany);
+    void pokaz_poprawki() {
+        QFETCH(TWarunkiPracy, w);
+        QFETCH(QStringList, kontrolki);
         TStanowisko s;
-        // The previous selection, for the value that changes nothing.
         s.form.RadioButtonUk005->setChecked(true);
-        s.model.WarunkiPracy.DeltaUk = deltaUk;
+        s.model.WarunkiPracy = w;
         s.form.PokazPoprawki();
-        int zaznaczone = 0;
-        for (QRadioButton* r : {s.form.RadioButtonUk000, s.form.RadioButtonUk005, s.form.RadioButtonUk015})
-            if (r->isChecked()) {
-                ++zaznaczone;
-                QCOMPARE(r->text(), wybrany);
-            }
-        QCOMPARE(zaznaczone, 1);
-    }
-
-    void pokaz_poprawki_grupy() {
-        TStanowisko s(12);
-        TFormMostkiTerm& f = s.form;
-        TWarunkiPracy& w = s.model.WarunkiPracy;
-        w.NrNieszczelnosci = 12;
-        w.DeltaU = 0.0123456789;
-        w.LambdaF = 58;
-        w.Alfa = 5;
-        w.LiczbaF = 6;
-        w.PoleF = 0.0000125;
-        w.MostekWlasny = 0.1;
-        f.PokazPoprawki();
-        QVERIFY(f.CheckBoxDeltaUg->isChecked() && f.NumEditNrNieszczelnosci->isEnabled());
-        QCOMPARE(f.NumEditNrNieszczelnosci->text(), QStringLiteral("12"));
-        // Written by the program: not cut to the 7 characters a user may type.
-        QCOMPARE(f.ComboBoxDeltaU->currentText(), QStringLiteral("0,0123456789"));
-        QVERIFY(f.CheckBoxDeltaUf->isChecked() && f.NumEditPoleF->isEnabled());
-        QCOMPARE(f.NumEditLambdaF->text(), QStringLiteral("58"));
-        QCOMPARE(f.ComboBoxAlfa->currentText(), QStringLiteral("5"));
-        QCOMPARE(f.NumEditLiczbaF->text(), QStringLiteral("6"));
-        QCOMPARE(f.NumEditPoleF->text(), QStringLiteral("0,0000125"));
-        QVERIFY(f.CheckBoxMostekWlasny->isChecked());
-        QCOMPARE(f.NumEditMostekWlasny->text(), QStringLiteral("0,1"));
-    }
-
-    void pokaz_poprawki_lacznik_bez_alfa_nie_zaznacza() {
-        TStanowisko s;
-        TFormMostkiTerm& f = s.form;
-        s.model.WarunkiPracy.LambdaF = 58;
-        s.model.WarunkiPracy.LiczbaF = 6;
-        f.PokazPoprawki();
-        QVERIFY(!f.CheckBoxDeltaUf->isChecked());
-        QCOMPARE(f.NumEditLambdaF->text(), QStringLiteral("0"));
-        QVERIFY(!f.CheckBoxDeltaUg->isChecked());
-        QVERIFY(!f.CheckBoxMostekWlasny->isChecked());
+        QCOMPARE(Kontrolki(s.form), kontrolki);
     }
 };
 
