@@ -107,16 +107,8 @@ TEST(WierszPolecen, JsonMaDokladnieUzgodnioneKlucze) {
     EXPECT_EQ(j["WarunkiPracy"]["TypPrzegrody"].Tekst, "Ściana zewnętrzna");
     EXPECT_EQ(j["WarunkiPracy"]["TempZewn"].Liczba, -20);
     EXPECT_EQ(j["WarunkiPracy"]["DeltaUk"].Liczba, 0.05);
-    // Sizes by layers (3), planes (0..3) and points (0..5).
-    EXPECT_EQ(j["R"].Elementy.size(), 3u);
-    EXPECT_EQ(j["NarastR"].Elementy.size(), 4u);
-    EXPECT_EQ(j["Temp"].Elementy.size(), 6u);
-    EXPECT_EQ(j["NarastGrubosc"].Elementy.size(), 3u);
-    EXPECT_EQ(j["Delta"].Elementy.size(), 3u);
-    EXPECT_EQ(j["NarastDelta"].Elementy.size(), 3u);
-    EXPECT_EQ(j["CisCzast"].Elementy.size(), 4u);
-    EXPECT_EQ(j["CisNasy"].Elementy.size(), 6u);
-    EXPECT_EQ(j["Arkusz"]["RichEditMaterial"].Teksty().size(), 6u);
+    // (The sizes of the arrays and of the sheet's columns are checked against the independent
+    // computation in tst_CliLosowe.cpp.)
     EXPECT_EQ(j["Arkusz"]["LabeLKomunikat"].Tekst.rfind("Dla zadanych", 0), 0u);
     // Every number reads back as the very double computed.
     EXPECT_EQ(j["Delta"][1].Liczba, 1500000 * 0.25 * 10);
