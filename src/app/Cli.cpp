@@ -69,6 +69,19 @@ public:
     void Liczba(double v) { Wartosc(JsonLiczba(v)); }
     void Calkowita(std::int64_t v) { Wartosc(std::to_string(v)); }
     void Tekst(std::string_view t) { Wartosc(JsonTekst(t)); }
+    // A key with its value, the common case.
+    void Liczba(std::string_view k, double v) {
+        Klucz(k);
+        Liczba(v);
+    }
+    void Calkowita(std::string_view k, std::int64_t v) {
+        Klucz(k);
+        Calkowita(v);
+    }
+    void Tekst(std::string_view k, std::string_view t) {
+        Klucz(k);
+        Tekst(t);
+    }
     void PoczatekObiektu() { Otworz('{'); }
     void KoniecObiektu() { Zamknij('}'); }
     void PoczatekTablicy() { Otworz('['); }
@@ -189,11 +202,12 @@ std::string OpisPunktu(int j, int n) {
 
 std::string SposobUzycia() {
     return "Użycie: murolab --oblicz PLIK.pro [--json] [--raport RAPORT.pdf]\n"
+           "       murolab [--pauza MS]   otwiera okno programu\n"
            "  --oblicz PLIK.pro     oblicza projekt z pliku i wypisuje arkusz wyników\n"
            "  --json                wypisuje wyniki jako jeden obiekt JSON\n"
            "  --raport RAPORT.pdf   zapisuje też dwustronicowy raport w pliku PDF\n"
            "Kody wyjścia: 0 – obliczono, 1 – dane projektu nie przeszły sprawdzenia,\n"
-           "2 – pliku nie da się odczytać lub błędne wywołanie.\n";
+           "2 – pliku nie da się odczytać, wyników nie da się wypisać lub błędne wywołanie.\n";
 }
 
 std::variant<TOpcjeWiersza, std::string> CzytajOpcje(const std::vector<std::string>& argumenty) {
@@ -226,7 +240,11 @@ std::variant<TOpcjeWiersza, std::string> CzytajOpcje(const std::vector<std::stri
 }
 
 bool CzyWierszPolecen(const std::vector<std::string>& argumenty) {
-    return std::find(argumenty.begin(), argumenty.end(), "--oblicz") != argumenty.end();
+    // Any option of this mode counts: an incomplete command line gets its message here instead of
+    // silently opening the window (or failing for want of a display).
+    return std::any_of(argumenty.begin(), argumenty.end(), [](const std::string& a) {
+        return a == "--oblicz" || a == "--json" || a == "--raport" || a == "--help" || a == "-h";
+    });
 }
 
 std::string TabelaTekstowa(const TModelProjektu& model, const TArkuszWynikow& a) {
@@ -280,95 +298,61 @@ std::string ObiektJson(const TModelProjektu& model, const TArkuszWynikow& a) {
     const TWyniki& r = model.Wyniki;
     TPiszJson j;
     j.PoczatekObiektu();
-    j.Klucz("LiczbaWarstw");
-    j.Calkowita(n);
+    j.Calkowita("LiczbaWarstw", n);
     j.Klucz("Warstwy");
     j.PoczatekTablicy();
     for (int k = 1; k <= n; ++k) {
         const TWarstwa& warstwa = model.Warstwy[k];
         j.PoczatekObiektu();
-        j.Klucz("Nazwa");
-        j.Tekst(warstwa.Nazwa.Utf8());
-        j.Klucz("Grubosc");
-        j.Liczba(warstwa.Grubosc);
-        j.Klucz("Lambda");
-        j.Liczba(warstwa.Lambda);
-        j.Klucz("Mi");
-        j.Liczba(warstwa.Mi);
+        j.Tekst("Nazwa", warstwa.Nazwa.Utf8());
+        j.Liczba("Grubosc", warstwa.Grubosc);
+        j.Liczba("Lambda", warstwa.Lambda);
+        j.Liczba("Mi", warstwa.Mi);
         j.KoniecObiektu();
     }
     j.KoniecTablicy();
 
     j.Klucz("WarunkiPracy");
     j.PoczatekObiektu();
-    j.Klucz("TempZewn");
-    j.Calkowita(w.TempZewn);
-    j.Klucz("TempWew");
-    j.Calkowita(w.TempWew);
-    j.Klucz("WilgotZewn");
-    j.Calkowita(w.WilgotZewn);
-    j.Klucz("WilgotWewn");
-    j.Calkowita(w.WilgotWewn);
-    j.Klucz("Rsi");
-    j.Liczba(w.Rsi);
-    j.Klucz("Rse");
-    j.Liczba(w.Rse);
-    j.Klucz("TypPrzegrody");
-    j.Tekst(w.TypPrzegrody.Utf8());
-    j.Klucz("StrefaKl");
-    j.Tekst(w.StrefaKl.Utf8());
-    j.Klucz("WarunkiWilg");
-    j.Tekst(w.WarunkiWilg.Utf8());
-    j.Klucz("NrNieszczelnosci");
-    j.Calkowita(w.NrNieszczelnosci);
-    j.Klucz("DeltaU");
-    j.Liczba(w.DeltaU);
-    j.Klucz("LambdaF");
-    j.Liczba(w.LambdaF);
-    j.Klucz("Alfa");
-    j.Calkowita(w.Alfa);
-    j.Klucz("LiczbaF");
-    j.Calkowita(w.LiczbaF);
-    j.Klucz("PoleF");
-    j.Liczba(w.PoleF);
-    j.Klucz("DeltaUk");
-    j.Liczba(w.DeltaUk);
-    j.Klucz("MostekWlasny");
-    j.Liczba(w.MostekWlasny);
+    j.Calkowita("TempZewn", w.TempZewn);
+    j.Calkowita("TempWew", w.TempWew);
+    j.Calkowita("WilgotZewn", w.WilgotZewn);
+    j.Calkowita("WilgotWewn", w.WilgotWewn);
+    j.Liczba("Rsi", w.Rsi);
+    j.Liczba("Rse", w.Rse);
+    j.Tekst("TypPrzegrody", w.TypPrzegrody.Utf8());
+    j.Tekst("StrefaKl", w.StrefaKl.Utf8());
+    j.Tekst("WarunkiWilg", w.WarunkiWilg.Utf8());
+    j.Calkowita("NrNieszczelnosci", w.NrNieszczelnosci);
+    j.Liczba("DeltaU", w.DeltaU);
+    j.Liczba("LambdaF", w.LambdaF);
+    j.Calkowita("Alfa", w.Alfa);
+    j.Calkowita("LiczbaF", w.LiczbaF);
+    j.Liczba("PoleF", w.PoleF);
+    j.Liczba("DeltaUk", w.DeltaUk);
+    j.Liczba("MostekWlasny", w.MostekWlasny);
     j.KoniecObiektu();
 
     TablicaLiczb(j, "R", r.R, 1, n);
-    j.Klucz("SumaR");
-    j.Liczba(r.SumaR);
+    j.Liczba("SumaR", r.SumaR);
     TablicaLiczb(j, "NarastR", r.NarastR, 0, n);
-    j.Klucz("U0");
-    j.Liczba(r.U0);
-    j.Klucz("DeltaUg");
-    j.Liczba(DeltaUg(model));
-    j.Klucz("DeltaUf");
-    j.Liczba(DeltaUf(model));
-    j.Klucz("Uk");
-    j.Liczba(Uk(model));
+    j.Liczba("U0", r.U0);
+    j.Liczba("DeltaUg", DeltaUg(model));
+    j.Liczba("DeltaUf", DeltaUf(model));
+    j.Liczba("Uk", Uk(model));
     TablicaLiczb(j, "Temp", r.Temp, 0, n + 2);
-    j.Klucz("SumaGrubosc");
-    j.Liczba(r.SumaGrubosc);
+    j.Liczba("SumaGrubosc", r.SumaGrubosc);
     TablicaLiczb(j, "NarastGrubosc", r.NarastGrubosc, 1, n);
     TablicaLiczb(j, "Delta", r.Delta, 1, n);
-    j.Klucz("SumaDelta");
-    j.Liczba(r.SumaDelta);
+    j.Liczba("SumaDelta", r.SumaDelta);
     TablicaLiczb(j, "NarastDelta", r.NarastDelta, 1, n);
-    j.Klucz("CisCzastWewn");
-    j.Liczba(r.CisCzastWewn);
-    j.Klucz("CisCzastZewn");
-    j.Liczba(r.CisCzastZewn);
-    j.Klucz("P");
-    j.Liczba(r.P);
+    j.Liczba("CisCzastWewn", r.CisCzastWewn);
+    j.Liczba("CisCzastZewn", r.CisCzastZewn);
+    j.Liczba("P", r.P);
     TablicaLiczb(j, "CisCzast", r.CisCzast, 0, n);
     TablicaLiczb(j, "CisNasy", r.CisNasy, 0, n + 2);
-    j.Klucz("I");
-    j.Liczba(r.I);
-    j.Klucz("Ts");
-    j.Liczba(r.Ts);
+    j.Liczba("I", r.I);
+    j.Liczba("Ts", r.Ts);
 
     j.Klucz("Arkusz");
     j.PoczatekObiektu();
@@ -383,14 +367,10 @@ std::string ObiektJson(const TModelProjektu& model, const TArkuszWynikow& a) {
     TablicaTekstow(j, "RichEditTemp", a.RichEditTemp);
     TablicaTekstow(j, "RichEditCisNasy", a.RichEditCisNasy);
     TablicaTekstow(j, "RichEditCisCzast", a.RichEditCisCzast);
-    j.Klucz("LabelUk");
-    j.Tekst(a.LabelUk);
-    j.Klucz("LabelI");
-    j.Tekst(a.LabelI);
-    j.Klucz("LabelP");
-    j.Tekst(a.LabelP);
-    j.Klucz("LabeLKomunikat");
-    j.Tekst(a.LabeLKomunikat);
+    j.Tekst("LabelUk", a.LabelUk);
+    j.Tekst("LabelI", a.LabelI);
+    j.Tekst("LabelP", a.LabelP);
+    j.Tekst("LabeLKomunikat", a.LabeLKomunikat);
     j.KoniecObiektu();
 
     j.KoniecObiektu();
@@ -399,6 +379,11 @@ std::string ObiektJson(const TModelProjektu& model, const TArkuszWynikow& a) {
 
 int UruchomWierszPolecen(const std::vector<std::string>& argumenty, std::ostream& out, std::ostream& err,
                          const TZapisRaportu& zapiszRaport) {
+    if (std::find(argumenty.begin(), argumenty.end(), "--help") != argumenty.end() ||
+        std::find(argumenty.begin(), argumenty.end(), "-h") != argumenty.end()) {
+        out << SposobUzycia();
+        return out.flush() ? kKodOk : kKodBladPliku;
+    }
     const auto opcje = CzytajOpcje(argumenty);
     if (const auto* blad = std::get_if<std::string>(&opcje)) {
         err << *blad << "\n" << SposobUzycia();
@@ -460,7 +445,11 @@ int UruchomWierszPolecen(const std::vector<std::string>& argumenty, std::ostream
         out << ObiektJson(model, arkusz);
     else
         out << "Projekt: " << o.PlikProjektu << "\n" << TabelaTekstowa(model, arkusz);
-    out.flush();
+    // Results that never reached their reader (a full disk, a closed pipe) are no success.
+    if (!out.flush()) {
+        err << "Nie można wypisać wyników (błąd zapisu na standardowe wyjście).\n";
+        return kKodBladPliku;
+    }
     if (!o.PlikRaportu.empty()) {
         if (!zapiszRaport) {
             err << "Raportu nie można zapisać w tym trybie programu.\n";

@@ -1,7 +1,7 @@
 #pragma once
-// The command-line calculation: `murolab --oblicz PLIK.pro [--json] [--raport RAPORT.pdf]` loads a project file, runs the
-// checks of the calculate command on it, computes it and prints the results sheet (a Polish table, or
-// one JSON object for scripts). Needs no display; plain C++, so it is tested without a window.
+// The command-line calculation: `murolab --oblicz PLIK.pro [--json] [--raport RAPORT.pdf]` loads a project
+// file, runs the checks of the calculate command on it, computes it and prints the results sheet (a Polish
+// table, or one JSON object for scripts). Needs no display; plain C++, so it is tested without a window.
 
 #include "core/Arkusz.h"
 #include "core/Model.h"
@@ -17,7 +17,7 @@ namespace murolab {
 // Exit statuses of the command-line mode.
 inline constexpr int kKodOk = 0;
 inline constexpr int kKodBladSprawdzenia = 1; // a check of the calculate command failed
-inline constexpr int kKodBladPliku = 2;       // unreadable or invalid file, or a wrong command line
+inline constexpr int kKodBladPliku = 2; // unreadable or invalid file, unwritable output, wrong command line
 
 struct TOpcjeWiersza {
     std::string PlikProjektu; // --oblicz PLIK.pro
@@ -33,11 +33,13 @@ using TZapisRaportu = std::function<int(const TModelProjektu& model, int ti, int
 // New options (such as a report to write) are added here and to TOpcjeWiersza.
 std::variant<TOpcjeWiersza, std::string> CzytajOpcje(const std::vector<std::string>& argumenty);
 
-// True when the command line asks for the command-line mode (main decides with it, before any window).
+// True when the command line asks for the command-line mode (main decides with it, before any window):
+// any of --oblicz, --json, --raport, --help (-h).
 bool CzyWierszPolecen(const std::vector<std::string>& argumenty);
 
 // Runs the mode; `argumenty` are the arguments after the program's name. Returns the exit status.
-// `zapiszRaport` is called after the results are printed when --raport is given.
+// `zapiszRaport` is called after the results are printed when --raport is given. --help prints the
+// usage and ends with 0; results that cannot be written to `out` end with kKodBladPliku.
 int UruchomWierszPolecen(const std::vector<std::string>& argumenty, std::ostream& out, std::ostream& err,
                          const TZapisRaportu& zapiszRaport = {});
 

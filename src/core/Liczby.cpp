@@ -111,6 +111,15 @@ bool Cyfra(char c) {
     return c >= '0' && c <= '9';
 }
 
+// Leading blanks and an optional sign, from tekst[i] on; true for a minus.
+bool CzytajPoczatek(std::string_view tekst, std::size_t& i) {
+    while (i < tekst.size() && tekst[i] == ' ')
+        ++i;
+    if (i < tekst.size() && (tekst[i] == '+' || tekst[i] == '-'))
+        return tekst[i++] == '-';
+    return false;
+}
+
 } // namespace
 
 std::string Ogolny(double wartosc) {
@@ -179,13 +188,7 @@ std::string Staly(double wartosc, int p, int d) {
 bool ProbujNaLiczbe(std::string_view tekst, double& wynik) {
     std::size_t i = 0;
     const std::size_t n = tekst.size();
-    while (i < n && tekst[i] == ' ')
-        ++i;
-    bool ujemna = false;
-    if (i < n && (tekst[i] == '+' || tekst[i] == '-')) {
-        ujemna = tekst[i] == '-';
-        ++i;
-    }
+    const bool ujemna = CzytajPoczatek(tekst, i);
     const std::size_t poczCalk = i;
     while (i < n && Cyfra(tekst[i]))
         ++i;
@@ -252,13 +255,7 @@ double NaLiczbe(std::string_view tekst) {
 bool ProbujNaCalkowita(std::string_view tekst, std::int32_t& wynik) {
     std::size_t i = 0;
     const std::size_t n = tekst.size();
-    while (i < n && tekst[i] == ' ')
-        ++i;
-    bool ujemna = false;
-    if (i < n && (tekst[i] == '+' || tekst[i] == '-')) {
-        ujemna = tekst[i] == '-';
-        ++i;
-    }
+    const bool ujemna = CzytajPoczatek(tekst, i);
     if (i == n)
         return false;
     std::int64_t w = 0;

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <fcntl.h>
+#include <filesystem>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -176,8 +177,23 @@ std::variant<TZawartoscProjektu, std::string> CzytajPlikProjektu(const std::stri
     return wynik;
 }
 
-std::string ZapiszPlikProjektu(const std::string& sciezka, const TRekordProjektu& rekord) {
-    const std::string poczatekBledu = "Nie można zapisać pliku „" + sciezka + "”: ";
+std::string ZapiszPlikProjektu(const std::string& sciezkaPodana, const TRekordProjektu& rekord) {
+    const std::string poczatekBledu = "Nie można zapisać pliku „" + sciezkaPodana + "”: ";
+
+    // Through a link the save writes the file it points to, and the link stays a link.
+    std::string sciezka = sciezkaPodana;
+    std::error_code bladSciezki;
+    if (std::filesystem::is_symlink(sciezkaPodana, bladSciezki)) {
+        const auto cel = std::filesystem::canonical(sciezkaPodana, bladSciezki);
+        if (!bladSciezki)
+            sciezka = cel.string();
+    }
+    // The rename would replace even a file the user may not write: such a file is refused, as
+    // writing into it would be. A file that is replaced keeps its permissions.
+    struct stat stary {};
+    const bool istnieje = ::stat(sciezka.c_str(), &stary) == 0 && S_ISREG(stary.st_mode);
+    if (istnieje && ::access(sciezka.c_str(), W_OK) != 0)
+        return poczatekBledu + OpisBleduSystemu(errno) + ".";
 
     // The temporary file sits beside the target, so that the final rename stays on one file system
     // and replaces the old file in one step. O_EXCL guards against a stale file of the same name.
@@ -192,6 +208,9 @@ std::string ZapiszPlikProjektu(const std::string& sciezka, const TRekordProjektu
     }
     if (fd < 0)
         return poczatekBledu + OpisBleduSystemu(EEXIST) + ".";
+
+    if (istnieje)
+        ::fchmod(fd, stary.st_mode & 07777);
 
     auto porzuc = [&](int kod) {
         if (fd >= 0)

@@ -35,7 +35,8 @@ std::variant<TZawartoscProjektu, std::string> DekodujRekord(std::span<const std:
 std::variant<TZawartoscProjektu, std::string> CzytajPlikProjektu(const std::string& sciezka);
 
 // Writes the record to a temporary file beside the target, flushes it and renames it over the
-// target only when everything was written; on failure the old file stays as it was.
+// target only when everything was written; on failure the old file stays as it was. A target the
+// user may not write is refused; a replaced file keeps its permissions; a link is written through.
 // Returns the error message on failure, an empty string on success.
 std::string ZapiszPlikProjektu(const std::string& sciezka, const TRekordProjektu& rekord);
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-namespace test {
+namespace murolab::test {
 
 struct TJson {
     enum class Typ { Null, Logiczna, Liczba, Tekst, Tablica, Obiekt } Rodzaj = Typ::Null;
@@ -271,4 +271,4 @@ inline TJson CzytajJson(std::string_view s) {
     return TCzytnikJson(s).Calosc();
 }
 
-} // namespace test
+} // namespace murolab::test

@@ -2,16 +2,14 @@
 // Shared by the command-line tests: a temporary directory, a project written to it, one run.
 
 #include "app/Cli.h"
+#include "core/Przygotowanie.h"
 #include "files/RekordProjektu.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <sstream>
-#include <unistd.h>
 
-namespace test {
+namespace murolab::test {
 
 struct TUruchomienie {
     int Kod = -1;
@@ -22,30 +20,20 @@ struct TUruchomienie {
 inline TUruchomienie Uruchom(const std::vector<std::string>& argumenty) {
     std::ostringstream out, err;
     TUruchomienie u;
-    u.Kod = murolab::UruchomWierszPolecen(argumenty, out, err);
+    u.Kod = UruchomWierszPolecen(argumenty, out, err);
     u.Wyjscie = out.str();
     u.Bledy = err.str();
     return u;
 }
 
-class TKatalogTymczasowy {
+// A temporary directory that also takes projects written with the program's own encoder.
+class TKatalogProjektow : public TKatalogTymczasowy {
 public:
-    explicit TKatalogTymczasowy(const std::string& nazwa)
-        : sciezka_(std::filesystem::temp_directory_path() / (nazwa + "_" + std::to_string(::getpid()))) {
-        std::filesystem::remove_all(sciezka_);
-        std::filesystem::create_directories(sciezka_);
-    }
-    ~TKatalogTymczasowy() { std::filesystem::remove_all(sciezka_); }
-    std::string Plik(const std::string& nazwa) const { return (sciezka_ / nazwa).string(); }
-
-    std::string Projekt(const std::string& nazwa, const murolab::TModelProjektu& m) const {
+    std::string Projekt(const std::string& nazwa, const TModelProjektu& m) const {
         const std::string p = Plik(nazwa);
-        EXPECT_EQ(murolab::ZapiszPlikProjektu(p, murolab::KodujRekord(m)), "");
+        EXPECT_EQ(ZapiszPlikProjektu(p, KodujRekord(m)), "");
         return p;
     }
-
-private:
-    std::filesystem::path sciezka_;
 };
 
-} // namespace test
+} // namespace murolab::test

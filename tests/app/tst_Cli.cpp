@@ -4,33 +4,20 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
 
 using namespace murolab;
-using namespace test;
+using namespace murolab::test;
 
 namespace {
 
 TModelProjektu Sciana() {
-    TModelProjektu m;
-    m.Resetuj();
-    auto dodaj = [&](const char* nazwa, double d, double l, double mi) {
-        TWarstwa& w = m.Warstwy[++m.LiczbaWarstw];
-        w.Nazwa.UstawUtf8(nazwa);
-        w.Grubosc = d;
-        w.Lambda = l;
-        w.Mi = mi;
-    };
-    dodaj("Tynk \"gładki\" \\ wapienny", 0.015, 0.82, 10);
-    dodaj("Cegła pełna", 0.25, 0.77, 10);
-    dodaj("Styropian", 0.12, 0.04, 60);
+    TModelProjektu m = Warunki(20, 55, -20, 85);
+    DodajWarstwe(m, "Tynk \"gładki\" \\ wapienny", 0.015, 0.82, 10);
+    DodajWarstwe(m, "Cegła pełna", 0.25, 0.77, 10);
+    DodajWarstwe(m, "Styropian", 0.12, 0.04, 60);
     TWarunkiPracy& w = m.WarunkiPracy;
-    w.TempWew = 20;
-    w.TempZewn = -20;
-    w.WilgotWewn = 55;
-    w.WilgotZewn = 85;
-    w.Rsi = 0.13;
-    w.Rse = 0.04;
     w.TypPrzegrody.UstawUtf8("Ściana zewnętrzna");
     w.StrefaKl.UstawUtf8("Strefa III");
     w.WarunkiWilg.UstawUtf8("Warunki średniowilgotne");
@@ -52,7 +39,7 @@ TEST(WierszPolecen, PrzykladowyProjektDajeTabeleIWerdykt) {
 }
 
 TEST(WierszPolecen, TabelaMaWyrownaneKolumny) {
-    TKatalogTymczasowy k("murolab_cli_tabela");
+    TKatalogProjektow k;
     const auto u = Uruchom({"--oblicz", k.Projekt("sciana.pro", Sciana())});
     ASSERT_EQ(u.Kod, 0) << u.Bledy;
     // In the profile table every value line ends in the same column as its header line.
@@ -74,7 +61,7 @@ TEST(WierszPolecen, TabelaMaWyrownaneKolumny) {
 }
 
 TEST(WierszPolecen, JsonMaDokladnieUzgodnioneKlucze) {
-    TKatalogTymczasowy k("murolab_cli_json");
+    TKatalogProjektow k;
     const TModelProjektu m = Sciana();
     const auto u = Uruchom({"--oblicz", k.Projekt("sciana.pro", m), "--json"});
     ASSERT_EQ(u.Kod, 0) << u.Bledy;
@@ -120,16 +107,8 @@ TEST(WierszPolecen, JsonMaDokladnieUzgodnioneKlucze) {
     EXPECT_EQ(j["WarunkiPracy"]["TypPrzegrody"].Tekst, "Ściana zewnętrzna");
     EXPECT_EQ(j["WarunkiPracy"]["TempZewn"].Liczba, -20);
     EXPECT_EQ(j["WarunkiPracy"]["DeltaUk"].Liczba, 0.05);
-    // Sizes by layers (3), planes (0..3) and points (0..5).
-    EXPECT_EQ(j["R"].Elementy.size(), 3u);
-    EXPECT_EQ(j["NarastR"].Elementy.size(), 4u);
-    EXPECT_EQ(j["Temp"].Elementy.size(), 6u);
-    EXPECT_EQ(j["NarastGrubosc"].Elementy.size(), 3u);
-    EXPECT_EQ(j["Delta"].Elementy.size(), 3u);
-    EXPECT_EQ(j["NarastDelta"].Elementy.size(), 3u);
-    EXPECT_EQ(j["CisCzast"].Elementy.size(), 4u);
-    EXPECT_EQ(j["CisNasy"].Elementy.size(), 6u);
-    EXPECT_EQ(j["Arkusz"]["RichEditMaterial"].Teksty().size(), 6u);
+    // (The sizes of the arrays and of the sheet's columns are checked against the independent
+    // computation in tst_CliLosowe.cpp.)
     EXPECT_EQ(j["Arkusz"]["LabeLKomunikat"].Tekst.rfind("Dla zadanych", 0), 0u);
     // Every number reads back as the very double computed.
     EXPECT_EQ(j["Delta"][1].Liczba, 1500000 * 0.25 * 10);
@@ -176,7 +155,7 @@ TEST(WierszPolecen, SprawdzeniaKonczaSieKodem1) {
          },
          0, ""},
     };
-    TKatalogTymczasowy k("murolab_cli_kody");
+    TKatalogProjektow k;
     for (const auto& p : przypadki) {
         SCOPED_TRACE(p.Nazwa);
         TModelProjektu m = Sciana();
@@ -199,7 +178,7 @@ TEST(WierszPolecen, SprawdzeniaKonczaSieKodem1) {
 }
 
 TEST(WierszPolecen, ZlyPlikIZleWywolanieKonczaSieKodem2) {
-    TKatalogTymczasowy k("murolab_cli_pliki");
+    TKatalogProjektow k;
     const std::string krotki = k.Plik("krotki.pro");
     std::ofstream(krotki, std::ios::binary) << std::string(1000, '\0');
     TModelProjektu zaDuzo = Sciana();
@@ -231,16 +210,61 @@ TEST(WierszPolecen, OpcjeWKazdejKolejnosci) {
     ASSERT_TRUE(std::holds_alternative<TOpcjeWiersza>(a));
     EXPECT_TRUE(std::get<TOpcjeWiersza>(a).Json);
     EXPECT_EQ(std::get<TOpcjeWiersza>(a).PlikProjektu, "x.pro");
-    EXPECT_TRUE(CzyWierszPolecen({"--json", "--oblicz", "x.pro"}));
-    EXPECT_FALSE(CzyWierszPolecen({}));
-    EXPECT_FALSE(CzyWierszPolecen({"plik.pro"}));
+}
+
+TEST(WierszPolecen, KazdaOpcjaTegoTrybuOmijaOkno) {
+    // An incomplete command line must reach its message, not a window (or a missing display).
+    struct {
+        std::vector<std::string> Argumenty;
+        bool WierszPolecen;
+    } const przypadki[] = {
+        {{"--json", "--oblicz", "x.pro"}, true},
+        {{"--json"}, true},
+        {{"--raport", "r.pdf"}, true},
+        {{"--help"}, true},
+        {{"-h"}, true},
+        {{}, false},
+        {{"--pauza", "0"}, false},
+        {{"plik.pro"}, false},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.Argumenty.empty() ? std::string("(nic)") : p.Argumenty.front());
+        EXPECT_EQ(CzyWierszPolecen(p.Argumenty), p.WierszPolecen);
+    }
+    const auto pomoc = Uruchom({"--help"});
+    EXPECT_EQ(pomoc.Kod, 0);
+    EXPECT_EQ(pomoc.Wyjscie, SposobUzycia());
+}
+
+// A stream whose every write fails, as standard output on a full disk or a closed pipe.
+class TPelnyDysk : public std::streambuf {
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+TEST(WierszPolecen, NieudaneWypisanieWynikowToNiePowodzenie) {
+    TKatalogProjektow k;
+    const std::string projekt = k.Projekt("sciana.pro", Sciana());
+    for (bool json : {false, true}) {
+        SCOPED_TRACE(json ? "json" : "tabela");
+        TPelnyDysk bufor;
+        std::ostream out(&bufor);
+        std::ostringstream err;
+        std::vector<std::string> argumenty{"--oblicz", projekt};
+        if (json)
+            argumenty.push_back("--json");
+        EXPECT_EQ(UruchomWierszPolecen(argumenty, out, err), kKodBladPliku);
+        EXPECT_NE(err.str().find("Nie można wypisać wyników"), std::string::npos) << err.str();
+    }
 }
 
 TEST(WierszPolecen, RaportPoWynikach) {
-    TKatalogTymczasowy k("murolab_cli_raport");
+    TKatalogProjektow k;
     const std::string projekt = k.Projekt("sciana.pro", Sciana());
 
-    // The writer gets the calculated model, ti and te of the file and the name; its status is the exit status.
+    // The writer gets the calculated model, ti and te of the file and the name; its status is the exit
+    // status.
     std::ostringstream out, err;
     int wywolania = 0;
     double u0 = 0;
@@ -273,7 +297,8 @@ TEST(WierszPolecen, RaportPoWynikach) {
     bezWarunkow.WarunkiPracy.Rsi = 0;
     wywolania = 0;
     std::ostringstream o2, e2;
-    EXPECT_EQ(UruchomWierszPolecen({"--oblicz", k.Projekt("zle.pro", bezWarunkow), "--raport", "r.pdf"}, o2, e2,
+    EXPECT_EQ(UruchomWierszPolecen({"--oblicz", k.Projekt("zle.pro", bezWarunkow), "--raport", "r.pdf"}, o2,
+                                   e2,
                                    [&](const TModelProjektu&, int, int, const std::string&) {
                                        ++wywolania;
                                        return 0;
@@ -282,7 +307,8 @@ TEST(WierszPolecen, RaportPoWynikach) {
     EXPECT_EQ(wywolania, 0);
 
     for (const auto& zle : std::vector<std::vector<std::string>>{
-             {"--oblicz", projekt, "--raport"}, {"--oblicz", projekt, "--raport", "a.pdf", "--raport", "b.pdf"}}) {
+             {"--oblicz", projekt, "--raport"},
+             {"--oblicz", projekt, "--raport", "a.pdf", "--raport", "b.pdf"}}) {
         const auto u = Uruchom(zle);
         EXPECT_EQ(u.Kod, 2);
         EXPECT_NE(u.Bledy.find("--raport"), std::string::npos) << u.Bledy;

@@ -17,7 +17,7 @@
 #include <random>
 
 using namespace murolab;
-using namespace test;
+using namespace murolab::test;
 
 namespace {
 
@@ -326,7 +326,7 @@ void Porownaj(const char* klucz, const TJson& j, const std::vector<double>& ocze
 TEST(WierszPolecenLosowo, JsonZgodnyZNiezaleznymObliczeniem) {
     const std::vector<double> tablica = TablicaUla();
     ASSERT_EQ(tablica.size(), 55u);
-    TKatalogTymczasowy katalog("murolab_cli_losowe");
+    TKatalogProjektow katalog;
     std::mt19937 g(20240611);
     int kondensacje = 0, konsultacje = 0, bezKondensacji = 0;
     for (int projekt = 0; projekt < 300; ++projekt) {

@@ -1,55 +1,25 @@
 // The texts of the results sheet, line by line, for the worked examples (expected texts written
 // from the published values and the notations, not produced by the code).
 #include "core/Arkusz.h"
+#include "core/Przygotowanie.h"
 
 #include <gtest/gtest.h>
 
 using namespace murolab;
+using namespace murolab::test;
 using Linie = std::vector<std::string>;
 
 namespace {
-
-TTablicaNasycenia TablicaZPliku() {
-    TTablicaNasycenia t{};
-    EXPECT_FALSE(WczytajTabliceNasycenia(MUROLAB_DANE_ZRODLOWE "/ula.dat", t).has_value());
-    return t;
-}
-
-void DodajWarstwe(TModelProjektu& m, const char* nazwa, double d, double lambda, double mi) {
-    TWarstwa& w = m.Warstwy[++m.LiczbaWarstw];
-    w.Nazwa.UstawUtf8(nazwa);
-    w.Grubosc = d;
-    w.Lambda = lambda;
-    w.Mi = mi;
-}
-
-TModelProjektu Model(int ti, int fi, int te, int fe) {
-    TModelProjektu m;
-    m.TablicaNasycenia = TablicaZPliku();
-    m.WarunkiPracy.TempWew = ti;
-    m.WarunkiPracy.WilgotWewn = fi;
-    m.WarunkiPracy.TempZewn = te;
-    m.WarunkiPracy.WilgotZewn = fe;
-    m.WarunkiPracy.Rsi = 0.13;
-    m.WarunkiPracy.Rse = 0.04;
-    return m;
-}
 
 const char* kWew = "      Wewnętrzna strona przegrody";
 const char* kZew = "      Zewnętrzna strona przegrody";
 
 TEST(Arkusz, PrzykladTrzechWarstw) {
-    TModelProjektu m = Model(20, 55, -20, 85);
+    TModelProjektu m = Warunki(20, 55, -20, 85);
     DodajWarstwe(m, "Beton", 0.12, 0.77, 70);
     DodajWarstwe(m, "Wełna mineralna", 0.10, 0.04, 1);
     DodajWarstwe(m, "Tynk", 0.02, 0.82, 10);
-    m.WarunkiPracy.NrNieszczelnosci = 2;
-    m.WarunkiPracy.DeltaU = 0.01;
-    m.WarunkiPracy.Alfa = 6;
-    m.WarunkiPracy.LambdaF = 50;
-    m.WarunkiPracy.LiczbaF = 4;
-    m.WarunkiPracy.PoleF = 0.000013;
-    m.WarunkiPracy.DeltaUk = 0.05;
+    PoprawkiPrzykladu(m.WarunkiPracy);
     ObliczPrzegrode(m);
     const TArkuszWynikow a = ArkuszWynikow(m, 20, -20);
 
@@ -76,7 +46,7 @@ TEST(Arkusz, PrzykladTrzechWarstw) {
 }
 
 TEST(Arkusz, PrzykladDyfuzjiJednejWarstwy) {
-    TModelProjektu m = Model(20, 55, -5, 85);
+    TModelProjektu m = Warunki(20, 55, -5, 85);
     DodajWarstwe(m, "Mur", 0.24, 0.77, 10);
     ObliczPrzegrode(m);
     const TArkuszWynikow a = ArkuszWynikow(m, 20, -5);
@@ -99,7 +69,7 @@ TEST(Arkusz, PrzykladDyfuzjiJednejWarstwy) {
 }
 
 TEST(Arkusz, WerdyktIKryterium) {
-    TModelProjektu m = Model(20, 55, -20, 85);
+    TModelProjektu m = Warunki(20, 55, -20, 85);
     DodajWarstwe(m, "Cienka blacha", 0.001, 50, 9999999);
     ObliczPrzegrode(m);
     // A single metal sheet: the inner surface is far below the dew point.
@@ -109,7 +79,7 @@ TEST(Arkusz, WerdyktIKryterium) {
     EXPECT_TRUE(a.KomunikatCzerwony);
     EXPECT_TRUE(a.PokazKryterium);
 
-    TModelProjektu cieplo = Model(20, 55, -20, 85);
+    TModelProjektu cieplo = Warunki(20, 55, -20, 85);
     DodajWarstwe(cieplo, "Styropian", 0.2, 0.04, 60);
     ObliczPrzegrode(cieplo);
     a = ArkuszWynikow(cieplo, 20, -20);
@@ -127,7 +97,7 @@ TEST(Arkusz, WerdyktIKryterium) {
 }
 
 TEST(Arkusz, RowneTemperaturyDajaZeroweSpadki) {
-    TModelProjektu m = Model(15, 70, 15, 70);
+    TModelProjektu m = Warunki(15, 70, 15, 70);
     DodajWarstwe(m, "A", 0.2, 0.5, 10);
     DodajWarstwe(m, "B", 0.05, 0.04, 60);
     ObliczPrzegrode(m);

@@ -1,10 +1,12 @@
 // The reset of the command New.
 #include "core/Model.h"
+#include "core/Przygotowanie.h"
 #include "core/Sprawdzenia.h"
 
 #include <gtest/gtest.h>
 
 using namespace murolab;
+using namespace murolab::test;
 
 namespace {
 
@@ -34,13 +36,7 @@ TEST(Model, ResetCzysciWarstwyIWarunkiAZostawiaResztę) {
     w.TypPrzegrody.UstawUtf8("Ściana zewnętrzna");
     w.StrefaKl.UstawUtf8("Strefa III");
     w.WarunkiWilg.UstawUtf8("Warunki średniowilgotne");
-    w.NrNieszczelnosci = 2;
-    w.DeltaU = 0.01;
-    w.LambdaF = 50;
-    w.Alfa = 6;
-    w.LiczbaF = 4;
-    w.PoleF = 0.000013;
-    w.DeltaUk = 0.05;
+    PoprawkiPrzykladu(w);
     w.MostekWlasny = 0.02;
     m.DaneProjektu.Obiekt.UstawUtf8("Dom");
     m.TablicaNasycenia[44] = 23.37;

@@ -1,41 +1,16 @@
 // The calculation pass against the worked examples and the edge cases of the thermal and vapour
 // calculation; expected numbers are the published ones (six decimals), not recomputed here.
 #include "core/Obliczenia.h"
+#include "core/Przygotowanie.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 using namespace murolab;
+using namespace murolab::test;
 
 namespace {
-
-TTablicaNasycenia TablicaZPliku() {
-    TTablicaNasycenia t{};
-    const auto blad = WczytajTabliceNasycenia(MUROLAB_DANE_ZRODLOWE "/ula.dat", t);
-    EXPECT_FALSE(blad.has_value()) << blad.value_or("");
-    return t;
-}
-
-void DodajWarstwe(TModelProjektu& m, const char* nazwa, double d, double lambda, double mi) {
-    TWarstwa& w = m.Warstwy[++m.LiczbaWarstw];
-    w.Nazwa.UstawUtf8(nazwa);
-    w.Grubosc = d;
-    w.Lambda = lambda;
-    w.Mi = mi;
-}
-
-TModelProjektu Warunki(int ti, int fi, int te, int fe, double rsi = 0.13, double rse = 0.04) {
-    TModelProjektu m;
-    m.TablicaNasycenia = TablicaZPliku();
-    m.WarunkiPracy.TempWew = ti;
-    m.WarunkiPracy.WilgotWewn = fi;
-    m.WarunkiPracy.TempZewn = te;
-    m.WarunkiPracy.WilgotZewn = fe;
-    m.WarunkiPracy.Rsi = rsi;
-    m.WarunkiPracy.Rse = rse;
-    return m;
-}
 
 // A table whose entry k is k squared: interpolation is visible and exact in binary.
 TTablicaNasycenia TablicaKwadratow() {
@@ -71,15 +46,8 @@ TEST(Cieplne, PrzykladTrzechWarstwZPoprawkami) {
     EXPECT_NEAR(r.NarastGrubosc[1], 0.12, 1e-15);
     EXPECT_NEAR(r.NarastGrubosc[2], 0.22, 1e-15);
 
-    TWarunkiPracy& w = m.WarunkiPracy;
     EXPECT_EQ(Uk(m), r.U0) << "all corrections 0";
-    w.NrNieszczelnosci = 2;
-    w.DeltaU = 0.01;
-    w.Alfa = 6;
-    w.LambdaF = 50;
-    w.LiczbaF = 4;
-    w.PoleF = 0.000013;
-    w.DeltaUk = 0.05;
+    PoprawkiPrzykladu(m.WarunkiPracy);
     EXPECT_NEAR(DeltaUg(m), 0.008700, kSzesc);
     EXPECT_NEAR(DeltaUf(m), 0.0156, 1e-12);
     EXPECT_NEAR(Uk(m), 0.425149, kSzesc);
@@ -104,8 +72,7 @@ TEST(Cieplne, JednaWarstwa) {
     TModelProjektu m = Warunki(20, 55, -20, 85);
     DodajWarstwe(m, "Styropian", 0.1, 0.04, 60);
     ObliczPrzegrode(m);
-    EXPECT_NEAR(m.Wyniki.U0, 1 / 2.67, 1e-15);
-    EXPECT_NEAR(m.Wyniki.U0, 0.374532, kSzesc);
+    EXPECT_NEAR(m.Wyniki.U0, 0.374532, kSzesc) << "1 / 2.67";
 }
 
 TEST(Cieplne, SpadkiSumujaSieDoRoznicyTemperatur) {
@@ -178,7 +145,7 @@ TEST(Dyfuzja, PunktRosyPowietrza20i55) {
 }
 
 TEST(Dyfuzja, PunktRosyNigdyPonizejZeraINigdyPonad30) {
-    const TTablicaNasycenia zPliku = TablicaZPliku();
+    const TTablicaNasycenia zPliku = TablicaUla();
     const TTablicaNasycenia pusta{};
     struct {
         const char* Nazwa;
@@ -228,7 +195,7 @@ TEST(CisnienieNasycenia, InterpolacjaMiedzyPelnymiStopniami) {
         SCOPED_TRACE(p.Nazwa);
         EXPECT_NEAR(CisnienieNasycenia(t, p.Temp), p.Oczekiwane, 1e-9);
     }
-    EXPECT_EQ(CisnienieNasycenia(TablicaZPliku(), 12), TablicaZPliku()[36]);
+    EXPECT_EQ(CisnienieNasycenia(TablicaUla(), 12), TablicaUla()[36]);
 }
 
 TEST(Obliczenie, CzysciWynikiPoprzedniegoObliczenia) {
@@ -306,6 +273,8 @@ TEST(Werdykt, TrzyWerdyktyZKryterium) {
     };
     for (const auto& p : przypadki) {
         SCOPED_TRACE(p.Nazwa);
+        // The model's own temperatures are 0 and 0 (a consultation if they were read): the rows
+        // with other verdicts show that the sheet's ti and te decide.
         TModelProjektu m;
         m.Wyniki.Ts = p.Ts;
         m.Wyniki.Temp[1] = p.TempPowierzchni;
@@ -314,22 +283,6 @@ TEST(Werdykt, TrzyWerdyktyZKryterium) {
         EXPECT_EQ(w.Czerwony, p.Czerwony);
         EXPECT_EQ(w.PokazKryterium(), p.Kryterium);
     }
-}
-
-TEST(Werdykt, SucheSkrajnePowietrzeDajePunktRosyZero) {
-    TModelProjektu m = Warunki(20, 1, -20, 85);
-    DodajWarstwe(m, "A", 0.3, 0.8, 10);
-    ObliczPrzegrode(m);
-    EXPECT_EQ(m.Wyniki.Ts, 0);
-    EXPECT_EQ(WerdyktKondensacji(20, -20, m).Rodzaj, TRodzajWerdyktu::BrakKondensacji);
-}
-
-TEST(Werdykt, TemperaturyZArkuszaNieZModelu) {
-    TModelProjektu m = Warunki(20, 55, -20, 85);
-    DodajWarstwe(m, "A", 0.3, 0.8, 10);
-    ObliczPrzegrode(m);
-    EXPECT_EQ(WerdyktKondensacji(20, 20, m).Rodzaj, TRodzajWerdyktu::Konsultacja)
-        << "the calculation ran all the same";
 }
 
 } // namespace

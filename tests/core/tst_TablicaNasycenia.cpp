@@ -1,5 +1,6 @@
 // ula.dat and its loading: the bundled table against the EN ISO 13788 formula, and damaged files.
 #include "core/Obliczenia.h"
+#include "core/Przygotowanie.h"
 
 #include <gtest/gtest.h>
 
@@ -11,35 +12,24 @@
 #include <vector>
 
 using namespace murolab;
-namespace fs = std::filesystem;
+using namespace murolab::test;
 
 namespace {
 
-class TablicaNasycenia : public ::testing::Test {
-protected:
-    void SetUp() override {
-        katalog_ = fs::temp_directory_path() /
-                   ("murolab_ula_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(katalog_);
+// A table file of the given records, and `dodatkoweBajty` bytes of a partial record after them.
+std::string PlikTablicy(const TKatalogTymczasowy& katalog, const std::string& nazwa,
+                        const std::vector<double>& wartosci, std::size_t dodatkoweBajty = 0) {
+    const std::string sciezka = katalog.Plik(nazwa);
+    std::ofstream f(sciezka, std::ios::binary);
+    for (double v : wartosci) {
+        const auto u = std::bit_cast<std::uint64_t>(v);
+        for (int b = 0; b < 8; ++b)
+            f.put(static_cast<char>(u >> (8 * b)));
     }
-    void TearDown() override { fs::remove_all(katalog_); }
-
-    std::string Plik(const std::vector<double>& wartosci, std::size_t dodatkoweBajty = 0) {
-        const std::string sciezka = (katalog_ / "ula.dat").string();
-        std::ofstream f(sciezka, std::ios::binary);
-        for (double v : wartosci) {
-            const auto u = std::bit_cast<std::uint64_t>(v);
-            for (int b = 0; b < 8; ++b)
-                f.put(static_cast<char>(u >> (8 * b)));
-        }
-        for (std::size_t i = 0; i < dodatkoweBajty; ++i)
-            f.put('\x01');
-        return sciezka;
-    }
-
-    fs::path katalog_;
-};
+    for (std::size_t i = 0; i < dodatkoweBajty; ++i)
+        f.put('\x01');
+    return sciezka;
+}
 
 std::vector<double> Kolejne(int ile) {
     std::vector<double> v;
@@ -48,7 +38,7 @@ std::vector<double> Kolejne(int ile) {
     return v;
 }
 
-TEST_F(TablicaNasycenia, DolaczonyPlikZgodnyZeWzoremNormy) {
+TEST(TablicaNasycenia, DolaczonyPlikZgodnyZeWzoremNormy) {
     std::ifstream f(MUROLAB_DANE_ZRODLOWE "/ula.dat", std::ios::binary);
     std::vector<char> bajty((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
     ASSERT_EQ(bajty.size(), 440u) << "55 records of 8 bytes, no header";
@@ -71,47 +61,40 @@ TEST_F(TablicaNasycenia, DolaczonyPlikZgodnyZeWzoremNormy) {
     EXPECT_EQ(t[0 + 24], 6.11);
 }
 
-TEST_F(TablicaNasycenia, BrakPlikuToKomunikatIZeraZostaja) {
+TEST(TablicaNasycenia, BrakujaceKrotkieIUszkodzonePliki) {
+    TKatalogTymczasowy katalog;
+    struct {
+        const char* Nazwa;
+        std::string Plik;
+        bool Komunikat; // the loading reports an input-output error
+        int Wczytane;   // entries read, from the first
+        double Ostatni; // the last entry read (entry Wczytane - 1)
+    } const przypadki[] = {
+        {"brak pliku", katalog.Plik("brak.dat"), true, 0, 0},
+        {"katalog zamiast pliku", katalog.Sciezka().string(), true, 0, 0},
+        {"10 rekordow bez komunikatu", PlikTablicy(katalog, "10.dat", Kolejne(10)), false, 10, 9.5},
+        {"60 rekordow: nadmiarowe pominiete", PlikTablicy(katalog, "60.dat", Kolejne(60)), false, 55, 54.5},
+        {"niepelny rekord: wczesniejsze zostaja", PlikTablicy(katalog, "niepelny.dat", Kolejne(10), 3), true,
+         10, 9.5},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.Nazwa);
+        TTablicaNasycenia t{};
+        int wczytane = -1;
+        const auto blad = WczytajTabliceNasycenia(p.Plik, t, &wczytane);
+        EXPECT_EQ(blad.has_value(), p.Komunikat) << blad.value_or("");
+        EXPECT_EQ(wczytane, p.Wczytane);
+        if (p.Wczytane > 0) {
+            EXPECT_EQ(t[static_cast<std::size_t>(p.Wczytane - 1)], p.Ostatni);
+        }
+        for (std::size_t k = static_cast<std::size_t>(p.Wczytane); k < t.size(); ++k)
+            EXPECT_EQ(t[k], 0) << "entry " << k << " not read stays 0";
+    }
+    // The message of a missing file names it and says why, in Polish.
     TTablicaNasycenia t{};
-    int wczytane = -1;
-    const auto blad = WczytajTabliceNasycenia((katalog_ / "brak.dat").string(), t, &wczytane);
-    ASSERT_TRUE(blad.has_value());
-    EXPECT_NE(blad->find("brak.dat"), std::string::npos);
-    EXPECT_NE(blad->find("nie ma takiego pliku"), std::string::npos) << *blad;
-    EXPECT_EQ(wczytane, 0);
-    EXPECT_EQ(t[44], 0);
-}
-
-TEST_F(TablicaNasycenia, KrotkiPlikZostawiaBrakujaceWpisyBezKomunikatu) {
-    TTablicaNasycenia t{};
-    int wczytane = -1;
-    EXPECT_FALSE(WczytajTabliceNasycenia(Plik(Kolejne(10)), t, &wczytane).has_value());
-    EXPECT_EQ(wczytane, 10);
-    EXPECT_EQ(t[9], 9.5);
-    EXPECT_EQ(t[10], 0);
-    EXPECT_EQ(t[54], 0);
-}
-
-TEST_F(TablicaNasycenia, NadmiaroweRekordyPomijane) {
-    TTablicaNasycenia t{};
-    int wczytane = -1;
-    EXPECT_FALSE(WczytajTabliceNasycenia(Plik(Kolejne(60)), t, &wczytane).has_value());
-    EXPECT_EQ(wczytane, 55);
-    EXPECT_EQ(t[54], 54.5);
-}
-
-TEST_F(TablicaNasycenia, NiepelnyRekordToKomunikatAWczesniejszeZostaja) {
-    TTablicaNasycenia t{};
-    int wczytane = -1;
-    const auto blad = WczytajTabliceNasycenia(Plik(Kolejne(10), 3), t, &wczytane);
-    ASSERT_TRUE(blad.has_value());
-    EXPECT_EQ(wczytane, 10);
-    EXPECT_EQ(t[9], 9.5);
-}
-
-TEST_F(TablicaNasycenia, KatalogZamiastPlikuToKomunikat) {
-    TTablicaNasycenia t{};
-    EXPECT_TRUE(WczytajTabliceNasycenia(katalog_.string(), t).has_value());
+    const auto blad = WczytajTabliceNasycenia(katalog.Plik("brak.dat"), t);
+    EXPECT_NE(blad.value_or("").find("brak.dat”: nie ma takiego pliku"), std::string::npos)
+        << blad.value_or("");
 }
 
 } // namespace

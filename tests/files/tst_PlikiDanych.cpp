@@ -1,4 +1,5 @@
 // Where the data files are found: the working directory first, then the data directory.
+#include "core/Przygotowanie.h"
 #include "files/PlikiDanych.h"
 #include "files/RekordProjektu.h"
 
@@ -9,24 +10,21 @@
 #include <unistd.h>
 
 using namespace murolab;
+using namespace murolab::test;
 namespace fs = std::filesystem;
 
 namespace {
 
+// Each test runs in an empty working directory of its own.
 class PlikiDanych : public ::testing::Test {
 protected:
     void SetUp() override {
         poprzedni_ = fs::current_path();
-        katalog_ = fs::temp_directory_path() / ("murolab_dane_" + std::to_string(::getpid()));
-        fs::remove_all(katalog_);
-        fs::create_directories(katalog_);
-        fs::current_path(katalog_);
+        fs::current_path(katalog_.Sciezka());
     }
-    void TearDown() override {
-        fs::current_path(poprzedni_);
-        fs::remove_all(katalog_);
-    }
-    fs::path poprzedni_, katalog_;
+    void TearDown() override { fs::current_path(poprzedni_); }
+    TKatalogTymczasowy katalog_;
+    fs::path poprzedni_;
 };
 
 TEST_F(PlikiDanych, KatalogRoboczyMaPierwszenstwo) {

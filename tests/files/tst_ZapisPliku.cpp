@@ -1,4 +1,5 @@
 // Reading and the atomic save of project files: a failed save never costs the old file.
+#include "core/Przygotowanie.h"
 #include "files/RekordProjektu.h"
 
 #include <gtest/gtest.h>
@@ -11,22 +12,14 @@
 #include <unistd.h>
 
 using namespace murolab;
+using namespace murolab::test;
 namespace fs = std::filesystem;
 
 namespace {
 
 class ZapisPliku : public ::testing::Test {
 protected:
-    void SetUp() override {
-        katalog_ =
-            fs::temp_directory_path() / ("murolab_zapis_" + std::to_string(::getpid()) + "_" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(katalog_);
-        fs::create_directories(katalog_);
-    }
-    void TearDown() override { fs::remove_all(katalog_); }
-
-    std::string Sciezka(const std::string& nazwa) const { return (katalog_ / nazwa).string(); }
+    std::string Sciezka(const std::string& nazwa) const { return katalog_.Plik(nazwa); }
 
     static std::string Zawartosc(const std::string& sciezka) {
         std::ifstream f(sciezka, std::ios::binary);
@@ -38,7 +31,7 @@ protected:
     // Every file left in the directory, so that a forgotten temporary file is seen.
     std::vector<std::string> Pliki() const {
         std::vector<std::string> nazwy;
-        for (const auto& e : fs::directory_iterator(katalog_))
+        for (const auto& e : fs::directory_iterator(katalog_.Sciezka()))
             nazwy.push_back(e.path().filename().string());
         std::sort(nazwy.begin(), nazwy.end());
         return nazwy;
@@ -55,7 +48,7 @@ protected:
         return KodujRekord(m);
     }
 
-    fs::path katalog_;
+    TKatalogTymczasowy katalog_;
 };
 
 TEST_F(ZapisPliku, ZapisujeRekordIWczytujeGoZPowrotem) {
@@ -103,6 +96,33 @@ TEST_F(ZapisPliku, PrzekroczonyRozmiarPlikuZostawiaStaryPlik) {
     EXPECT_EQ(Pliki(), std::vector<std::string>{"sciana.pro"}) << "the temporary file is removed";
 }
 
+TEST_F(ZapisPliku, ZastepowanyPlikZachowujeUprawnieniaAOdnosnikZostaje) {
+    const std::string plik = Sciezka("sciana.pro");
+    Zapisz(plik, "stary");
+    fs::permissions(plik, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const std::string odnosnik = Sciezka("skrot.pro");
+    fs::create_symlink(plik, odnosnik);
+
+    ASSERT_EQ(ZapiszPlikProjektu(odnosnik, Rekord()), "");
+    const TRekordProjektu r = Rekord();
+    EXPECT_TRUE(fs::is_symlink(odnosnik)) << "the link is written through, not replaced";
+    EXPECT_EQ(Zawartosc(plik), std::string(r.begin(), r.end()));
+    EXPECT_EQ(fs::status(plik).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(Pliki(), (std::vector<std::string>{"sciana.pro", "skrot.pro"}));
+}
+
+TEST_F(ZapisPliku, PlikTylkoDoOdczytuZostajeNietkniety) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root may write any file";
+    const std::string plik = Sciezka("sciana.pro");
+    Zapisz(plik, "chroniony");
+    fs::permissions(plik, fs::perms::owner_read);
+    const std::string blad = ZapiszPlikProjektu(plik, Rekord());
+    EXPECT_NE(blad.find("brak uprawnień"), std::string::npos) << blad;
+    EXPECT_EQ(Zawartosc(plik), "chroniony");
+}
+
 TEST_F(ZapisPliku, NieistniejacyKatalogToKomunikat) {
     const std::string plik = Sciezka("brak/sciana.pro");
     const std::string blad = ZapiszPlikProjektu(plik, Rekord());
@@ -129,7 +149,7 @@ TEST_F(ZapisPliku, OdczytBrakujacegoKatalogowegoIKrotkiegoPliku) {
         const char* Fragment;
     } const przypadki[] = {
         {"brak pliku", Sciezka("nie_ma.pro"), "Nie można otworzyć"},
-        {"katalog", katalog_.string(), "katalog"},
+        {"katalog", katalog_.Sciezka().string(), "katalog"},
         {"100 bajtow", krotki, "100 bajtów"},
     };
     for (const auto& p : przypadki) {
