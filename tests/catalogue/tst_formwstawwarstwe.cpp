@@ -513,23 +513,14 @@ private slots:
         QTest::addColumn<QString>("lsw");
         QTest::addColumn<QString>("lw");
         QTest::addColumn<QString>("lambda");
-        QTest::newRow("sredniowilgotne") << kSredniowilgotne << "0,77"
-                                         << "0,91"
-                                         << "0,77";
-        QTest::newRow("wilgotne") << kWilgotne << "0,77"
-                                  << "0,91"
-                                  << "0,91";
-        QTest::newRow("inny_tekst_bierze_srednio") << "warunki wilgotne"
-                                                   << "0,77"
-                                                   << "0,91"
-                                                   << "0,77";
+        auto wiersz = [](const char* nazwa, const QString& klasa, const QString& lsw, const QString& lw,
+                         const QString& lambda) { QTest::newRow(nazwa) << klasa << lsw << lw << lambda; };
+        wiersz("sredniowilgotne", kSredniowilgotne, "0,77", "0,91", "0,77");
+        wiersz("wilgotne", kWilgotne, "0,77", "0,91", "0,91");
+        wiersz("inny_tekst_bierze_srednio", "warunki wilgotne", "0,77", "0,91", "0,77");
         // λ humid lets the layer through, yet the class decides what is written.
-        QTest::newRow("zla_sw_dobra_w_klasa_srednio") << kSredniowilgotne << "0"
-                                                      << "0,5"
-                                                      << "0";
-        QTest::newRow("dobra_sw_zla_w_klasa_wilgotne") << kWilgotne << "0,5"
-                                                       << "2000"
-                                                       << "2000";
+        wiersz("zla_sw_dobra_w_klasa_srednio", kSredniowilgotne, "0", "0,5", "0");
+        wiersz("dobra_sw_zla_w_klasa_wilgotne", kWilgotne, "0,5", "2000", "2000");
     }
     void lambda_wg_klasy_wilgotnosci() {
         QFETCH(QString, klasa);
@@ -856,10 +847,9 @@ private slots:
     void zapis_istniejacej_nazwy_odmowiony_data() {
         QTest::addColumn<QString>("nowy");
         QTest::addColumn<QString>("lambdaPo"); // what the λ field shows afterwards
-        QTest::newRow("inna_wielkosc_liter_a_z_zostaja_wpisane") << "cEGLA"
-                                                                 << "0,5";
-        QTest::newRow("ta_sama_nazwa_pokazuje_zapisana") << "Cegla"
-                                                         << "0,8";
+        QTest::newRow("inna_wielkosc_liter_a_z_zostaja_wpisane")
+            << QStringLiteral("cEGLA") << QStringLiteral("0,5");
+        QTest::newRow("ta_sama_nazwa_pokazuje_zapisana") << QStringLiteral("Cegla") << QStringLiteral("0,8");
     }
     void zapis_istniejacej_nazwy_odmowiony() {
         QFETCH(QString, nowy);
