@@ -283,6 +283,10 @@ void TFormWstawWarstwe::FormActivate() {
     EditMaterial->setText(kWybierzMaterial);
     for (TNumEdit* pole : {NumEditLambdaSW, NumEditLambdaW, NumEditMi, NumEditGestosc, NumEditCieplo})
         pole->setText(QStringLiteral("0"));
+    PolaTrybuKatalogu();
+}
+
+void TFormWstawWarstwe::PolaTrybuKatalogu() {
     ComboBoxPliki->setEnabled(true);
     SG2->setEnabled(true);
     for (QLineEdit* pole : {static_cast<QLineEdit*>(NumEditLambdaSW), static_cast<QLineEdit*>(NumEditLambdaW),
@@ -349,17 +353,7 @@ void TFormWstawWarstwe::CheckBoxWyborClick() {
         EditMaterial->setText(kWybierzMaterial);
         for (TNumEdit* pole : {NumEditLambdaSW, NumEditLambdaW, NumEditMi})
             pole->setText(QStringLiteral("0"));
-        ComboBoxPliki->setEnabled(true);
-        SG2->setEnabled(true);
-        for (QLineEdit* pole :
-             {static_cast<QLineEdit*>(NumEditLambdaSW), static_cast<QLineEdit*>(NumEditLambdaW), EditMaterial,
-              static_cast<QLineEdit*>(NumEditMi)})
-            pole->setReadOnly(true);
-        EditMaterial->setEnabled(false);
-        for (TNumEdit* pole : wartosci)
-            pole->setEnabled(false);
-        for (TNumEdit* pole : {NumEditLambdaSW, NumEditLambdaW, NumEditGestosc, NumEditCieplo})
-            UstawTlo(pole, QPalette::Base);
+        PolaTrybuKatalogu();
     }
 }
 
@@ -396,6 +390,9 @@ void TFormWstawWarstwe::WczytajGrupe(const std::string& plik) {
     for (int wiersz = n; wiersz < SG2->rowCount() && (wiersz < kWierszeListy || !tekst(wiersz).isEmpty());
          ++wiersz)
         ustaw(wiersz, QString());
+    // A highlight left from the previous group or opening would mark a material the fields do not show.
+    SG2->clearSelection();
+    SG2->scrollToTop();
 }
 
 void TFormWstawWarstwe::SG2SelectCell(int wiersz) {
@@ -550,6 +547,9 @@ void TFormWstawWarstwe::ButtonDodajClick() {
         PrzebudujGrupe(plik, nowy, pozycja.Pozycja);
         WczytajGrupe(plik);
         CheckBoxWybor->setChecked(false);
+        // The list shows where the new material went, without highlighting it.
+        if (QTableWidgetItem* komorka = SG2->item(static_cast<int>(pozycja.Pozycja), 0))
+            SG2->scrollToItem(komorka);
     }
     PokazMaterial(plik, std::string(nowy.Material.Cp1250()));
 }

@@ -93,6 +93,8 @@ protected:
 
 private:
     void Zbuduj();
+    // What opening and leaving own-material mode share: group and list usable, the values locked.
+    void PolaTrybuKatalogu();
     // Steps of the λ and μ check shared by a new layer and a material for the catalogue.
     bool SprawdzLambdeIMi(double granicaMi, bool granicaWlacznie);
     TNumEdit* PoleLambdyKlasy() const; // the λ field of the humidity class set on the main window

@@ -68,7 +68,7 @@ TEST(KatalogDane, ZnaneWierszeZWartosciamiZeZrodel) {
     ASSERT_TRUE(wapienny);
     EXPECT_EQ(wapienny->Mi, 12.0); // lime/sand plaster, "dry cup"
 
-    const auto eps = Znajdz(WczytajMaterialy(kDane / "MTermo.ath"), "Styropian EPS 100 20 kg/m3");
+    const auto eps = Znajdz(WczytajMaterialy(kDane / "MTermo.ath"), "Styropian EPS 100-038 20 kg/m3");
     ASSERT_TRUE(eps);
     EXPECT_EQ(eps->LambdaSW, 0.038);
 

@@ -69,23 +69,6 @@ TEST(RekordMaterialu, NazwaZ60ZnakamiWypelniaPoleALiczbyZaczynajaSieOd64) {
     EXPECT_EQ(r[71], 0x3F);
 }
 
-TEST(RekordMaterialu, BajtDlugosciPonad60CzytaSieJako60) {
-    TRekordMaterialu r = RekordReczny();
-    r[0] = 200;
-    for (std::size_t i = 1; i <= 60; ++i)
-        r[i] = static_cast<std::uint8_t>('a' + (i % 26));
-    TMaterial m = DekodujMaterial(r);
-    ASSERT_EQ(m.Material.Dlugosc(), 60u);
-    EXPECT_EQ(m.Material.Cp1250(), std::string(r.begin() + 1, r.begin() + 61));
-    EXPECT_EQ(m.LambdaSW, 1.5); // the padding did not join the name
-}
-
-TEST(RekordMaterialu, BajtDlugosciZeroToPustaNazwa) {
-    TRekordMaterialu r = RekordReczny();
-    r[0] = 0;
-    EXPECT_TRUE(DekodujMaterial(r).Material.Pusty());
-}
-
 TEST(RekordMaterialu, PolskieLiteryZostajaBajtamiWindows1250) {
     TRekordMaterialu r = RekordReczny();
     const std::uint8_t zelbet[] = {0xAF, 'e', 'l', 'b', 'e', 't'}; // "Żelbet"

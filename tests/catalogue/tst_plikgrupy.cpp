@@ -108,6 +108,7 @@ TEST(CzytanieGrupy, DlugaNazwaWPlikuCzytaSieJako60Znakow) {
     TKatalogTymczasowy kat;
     auto bajty = Bajty({Mat(std::string(60, 'N'), 2.5)});
     bajty[0] = 255;
+    bajty[61] = bajty[62] = bajty[63] = 'P'; // the padding must not join the name
     ZapiszBajty(kat / "g.ath", bajty);
     auto materialy = WczytajMaterialy(kat / "g.ath");
     ASSERT_EQ(materialy.size(), 1u);
