@@ -79,13 +79,6 @@ QList<qreal> Linie(const QList<TSlowo>& slowa, qreal x0, qreal x1, qreal y0) {
     return srodki;
 }
 
-std::vector<double> Grubosci(int warstw) {
-    std::vector<double> grubosci;
-    for (int k = 0; k < warstw; ++k)
-        grubosci.push_back(std::vector{0.015, 0.12, 0.05, 0.005}[k % 4]);
-    return grubosci;
-}
-
 // The model with a description, calculated and filled into the report as a calculation does.
 struct TObliczony {
     TModelProjektu Model;
@@ -104,6 +97,24 @@ struct TObliczony {
         Podglad.WypelnijRaport(ArkuszWynikow(Model, 20, -20), QStringLiteral("Ściana zewnętrzna"));
     }
 };
+
+// The words of the report of a calculated wall of so many layers, printed on the given page.
+QList<QList<TSlowo>> SlowaRaportu(int warstw, const QPageLayout& uklad = UkladStronyRaportu()) {
+    std::vector<double> grubosci;
+    for (int k = 0; k < warstw; ++k)
+        grubosci.push_back(std::vector{0.015, 0.12, 0.05, 0.005}[k % 4]);
+    TObliczony o(grubosci);
+    o.Podglad.PrzygotujWykresy(true);
+    QTemporaryDir katalog;
+    const QString plik = katalog.filePath(QStringLiteral("raport.pdf"));
+    QString blad;
+    if (!murolab::ZapiszRaportPdf(plik,
+                                  TTrescRaportu{o.Podglad.Raport(), *o.Podglad.QRChartTemp,
+                                                *o.Podglad.QRChartCisnienie, QImage()},
+                                  &blad, uklad))
+        qWarning("%s", qPrintable(blad));
+    return SlowaStron(plik);
+}
 
 } // namespace
 
@@ -305,18 +316,8 @@ private slots:
         QFETCH(int, warstw);
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("poppler-utils not installed");
-        TObliczony o(Grubosci(warstw));
-        o.Podglad.PrzygotujWykresy(true);
-        QTemporaryDir katalog;
-        const QString plik = katalog.filePath(QStringLiteral("uklad.pdf"));
-        QString blad;
-        QVERIFY2(murolab::ZapiszRaportPdf(plik,
-                                          TTrescRaportu{o.Podglad.Raport(), *o.Podglad.QRChartTemp,
-                                                        *o.Podglad.QRChartCisnienie, QImage()},
-                                          &blad, uklad),
-                 qPrintable(blad));
         const QRectF obszar = uklad.paintRectPoints();
-        const QList<QList<TSlowo>> strony = SlowaStron(plik);
+        const QList<QList<TSlowo>> strony = SlowaRaportu(warstw, uklad);
         QCOMPARE(strony.size(), 2);
         for (int nr = 1; nr <= 2; ++nr) {
             QRectF numer;
@@ -346,12 +347,7 @@ private slots:
         QFETCH(int, warstw);
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("poppler-utils not installed");
-        TObliczony o(Grubosci(warstw));
-        o.Podglad.PrzygotujWykresy(true);
-        QTemporaryDir katalog;
-        const QString plik = katalog.filePath(QStringLiteral("tabele.pdf"));
-        QVERIFY(o.Podglad.ZapiszRaportPdf(plik));
-        const QList<QList<TSlowo>> strony = SlowaStron(plik);
+        const QList<QList<TSlowo>> strony = SlowaRaportu(warstw);
         QCOMPARE(strony.size(), 2);
         const qsizetype wierszy = warstw + 3;
         const struct {
