@@ -29,6 +29,9 @@ qreal naMm(qreal piksele) {
     return piksele / kPikseliNaMm;
 }
 
+// The printable area of A4 portrait inside the report's margins.
+constexpr qreal kSzerokoscObszaru = 210.0 - 2 * 20.0;
+constexpr qreal kWysokoscObszaru = 297.0 - 2 * 10.0;
 constexpr qreal kWysokoscNaglowka = 60.1;
 constexpr qreal kWysokoscStopki = 13.0;
 constexpr qreal kWierszTabeli = 16; // pixels: the base font's line spacing
@@ -296,9 +299,14 @@ bool DrukujRaport(QPagedPaintDevice& urzadzenie, const TTrescRaportu& tresc) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    const qreal skala = urzadzenie.logicalDpiX() / 96.0;
-    const qreal wysokosc = urzadzenie.pageLayout().paintRect(QPageLayout::Millimeter).height();
-    TRysowanie rysowanie(p, tresc, wysokosc);
+    // The pages are laid out for the printable area of A4 portrait. Another paper, orientation or
+    // margins chosen in the page set-up shrink the whole page to fit, so that nothing runs past the
+    // footer or off the sheet; a larger area leaves it at its own size.
+    const QSizeF obszar = urzadzenie.pageLayout().paintRect(QPageLayout::Millimeter).size();
+    const qreal dopasowanie =
+        std::min({1.0, obszar.width() / kSzerokoscObszaru, obszar.height() / kWysokoscObszaru});
+    const qreal skala = urzadzenie.logicalDpiX() / 96.0 * dopasowanie;
+    TRysowanie rysowanie(p, tresc, obszar.height() / dopasowanie);
     for (int numer = 1; numer <= 2; ++numer) {
         if (numer > 1 && !urzadzenie.newPage())
             return false;

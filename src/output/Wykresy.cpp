@@ -518,6 +518,17 @@ QLineSeries* TWykres::NowaSeria(const QString& tytul, const QColor& kolor, bool 
     return s;
 }
 
+void TWykres::UbierzNaEkran(const QColor& gora, const QColor& dol, const QColor& cien, int krokiPowiekszenia) {
+    QLinearGradient g(0, 0, 0, 1);
+    g.setCoordinateMode(QGradient::ObjectBoundingMode);
+    g.setColorAt(0, gora);
+    g.setColorAt(1, dol);
+    Wykres->setBackgroundBrush(g);
+    szerokoscPolaLegendy_ = 20;
+    cienLegendy_ = cien;
+    krokiPowiekszenia_ = krokiPowiekszenia;
+}
+
 void TWykres::UsunLinieGranic() {
     for (QLineSeries* s : LinieGranic) {
         Wykres->removeSeries(s);
@@ -559,14 +570,7 @@ static void NaWierzch(QChart* wykres, std::initializer_list<QLineSeries*> serie,
 TWykresCisnien::TWykresCisnien(QWidget* rodzic, TWersja wersja) : TWykres(wersja, rodzic) {
     if (wersja == TWersja::Ekran) {
         UstawTytul(QStringLiteral("Diagram przebiegu dyfuzji"), Czcionka({}, 19, true));
-        QLinearGradient g(0, 0, 0, 1);
-        g.setCoordinateMode(QGradient::ObjectBoundingMode);
-        g.setColorAt(0, QColor(128, 128, 64));
-        g.setColorAt(1, QColor(207, 214, 210));
-        Wykres->setBackgroundBrush(g);
-        szerokoscPolaLegendy_ = 20;
-        cienLegendy_ = QColor(0, 0, 160);
-        krokiPowiekszenia_ = 4;
+        UbierzNaEkran(QColor(128, 128, 64), QColor(207, 214, 210), QColor(0, 0, 160), 4);
         Series1 = NowaSeria(QStringLiteral("Ciśnienie cząst. Po"), kCzerwony, false, 5);
         Series2 = NowaSeria(QStringLiteral("Ciśnienie nasyc. Ps"), kNiebieskiJasny, true, 7);
         UstawOpisy(QStringLiteral("[Pa]"), {}, QStringLiteral("Przekrój przez przegrodę. [m]"),
@@ -622,14 +626,7 @@ TWykresTemperatur::TWykresTemperatur(QWidget* rodzic, TWersja wersja) : TWykres(
     if (wersja == TWersja::Ekran) {
         UstawTytul(QStringLiteral("Rozkład temperatur w przegrodzie"),
                    Czcionka(QStringLiteral("Arial"), 19, true));
-        QLinearGradient g(0, 0, 0, 1);
-        g.setCoordinateMode(QGradient::ObjectBoundingMode);
-        g.setColorAt(0, QColor(176, 88, 0));
-        g.setColorAt(1, QColor(255, 234, 213));
-        Wykres->setBackgroundBrush(g);
-        szerokoscPolaLegendy_ = 20;
-        cienLegendy_ = QColor(136, 68, 0);
-        krokiPowiekszenia_ = 2;
+        UbierzNaEkran(QColor(176, 88, 0), QColor(255, 234, 213), QColor(136, 68, 0), 2);
         Series3 = NowaSeria(QStringLiteral("     Temperatura      "), kZielony, true, 7);
         Series4 = NowaSeria(QStringLiteral("Punkt_Rosy"), kCzerwony, false, 5);
         UstawOpisy(QStringLiteral("ti[°C]"), QStringLiteral("te[°C]"),

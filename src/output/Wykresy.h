@@ -93,6 +93,8 @@ protected:
     void UtworzLinieGranic(const std::vector<TLinia>& linie, int liczbaSerii);
     void UsunLinieGranic();
     QLineSeries* NowaSeria(const QString& tytul, const QColor& kolor, bool romb, qreal rozmiarZnacznika);
+    // The sheet's dress: the background's vertical gradient, the legend's shadow, the zoom's steps.
+    void UbierzNaEkran(const QColor& gora, const QColor& dol, const QColor& cien, int krokiPowiekszenia);
 
     int szerokoscPolaLegendy_ = 20;
     QColor cienLegendy_;

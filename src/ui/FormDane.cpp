@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace murolab {
@@ -102,9 +103,15 @@ void TFormDane::FormActivate() {
     EditInwestor->setFocus(Qt::ActiveWindowFocusReason);
 }
 
-// Each showing starts in the first field; switching to another program and back does not move
-// the caret.
+// Each showing stands in the middle of the screen (at start-up the main window, its parent, is not
+// shown yet, so Qt's placement over the parent would put it in a corner) and starts in the first
+// field; switching to another program and back does not move the caret.
 void TFormDane::showEvent(QShowEvent* zdarzenie) {
+    if (const QScreen* ekran = screen()) {
+        QRect ramka = frameGeometry();
+        ramka.moveCenter(ekran->availableGeometry().center());
+        move(ramka.topLeft());
+    }
     QDialog::showEvent(zdarzenie);
     FormActivate();
 }

@@ -1,17 +1,18 @@
 #pragma once
-// Calculated models for the chart and report tests, from the bundled saturation table.
+// Calculated models for the chart and report tests, from the bundled saturation table: an outer
+// wall whose layers (plaster, brick, EPS, render, repeated) have the given thicknesses.
 
 #include "core/Obliczenia.h"
 
-#include <QtGlobal>
-
-#include <initializer_list>
+#include <stdexcept>
+#include <vector>
 
 namespace murolab {
 
-inline TModelProjektu ModelTestowy(int ti, int te, std::initializer_list<double> grubosci) {
+inline TModelProjektu ModelTestowy(int ti, int te, const std::vector<double>& grubosci) {
     TModelProjektu m;
-    WczytajTabliceNasycenia(MUROLAB_DANE_ZRODLOWE "/ula.dat", m.TablicaNasycenia);
+    if (const auto blad = WczytajTabliceNasycenia(MUROLAB_DANE_ZRODLOWE "/ula.dat", m.TablicaNasycenia))
+        throw std::runtime_error(*blad);
     m.WarunkiPracy.TempWew = ti;
     m.WarunkiPracy.WilgotWewn = 55;
     m.WarunkiPracy.TempZewn = te;

@@ -1,7 +1,7 @@
 // The points, boundary lines and axis ranges of both charts. Positions and ranges are written from
 // the geometry (air points 2 % and 5 % of the thickness outside the surfaces, axes 3 degrees
 // beyond the air temperatures) and from the saturation table (23,37 hPa at 20 °C, 4,01 at -5 °C).
-#include "core/Obliczenia.h"
+#include "ModelTestowy.h"
 #include "output/DaneWykresow.h"
 
 #include <gtest/gtest.h>
@@ -11,26 +11,6 @@
 using namespace murolab;
 
 namespace {
-
-TModelProjektu Model(int ti, int te, std::initializer_list<double> grubosci) {
-    TModelProjektu m;
-    EXPECT_FALSE(WczytajTabliceNasycenia(MUROLAB_DANE_ZRODLOWE "/ula.dat", m.TablicaNasycenia).has_value());
-    m.WarunkiPracy.TempWew = ti;
-    m.WarunkiPracy.WilgotWewn = 55;
-    m.WarunkiPracy.TempZewn = te;
-    m.WarunkiPracy.WilgotZewn = 85;
-    m.WarunkiPracy.Rsi = 0.13;
-    m.WarunkiPracy.Rse = 0.04;
-    for (double d : grubosci) {
-        TWarstwa& w = m.Warstwy[++m.LiczbaWarstw];
-        w.Nazwa.UstawUtf8("Warstwa");
-        w.Grubosc = d;
-        w.Lambda = 0.5;
-        w.Mi = 10;
-    }
-    ObliczPrzegrode(m);
-    return m;
-}
 
 std::vector<double> Xy(const std::vector<TPunkt>& punkty) {
     std::vector<double> x;
@@ -55,7 +35,7 @@ bool PoKolei(const std::vector<TPunkt>& punkty) {
 } // namespace
 
 TEST(WykresTemperatur, JednaWarstwaZima) {
-    const TModelProjektu m = Model(20, -5, {0.2});
+    const TModelProjektu m = ModelTestowy(20, -5, {0.2});
     const TDaneWykresuTemperatur d = DaneWykresuTemperatur(m, true);
     OczekujX(d.Temperatura, {-0.01, 0, 0.2, 0.21});
     EXPECT_EQ(d.Temperatura.front().Y, 20) << "indoor air";
@@ -77,7 +57,7 @@ TEST(WykresTemperatur, JednaWarstwaZima) {
 }
 
 TEST(WykresCisnien, JednaWarstwaZima) {
-    const TModelProjektu m = Model(20, -5, {0.2});
+    const TModelProjektu m = ModelTestowy(20, -5, {0.2});
     const TDaneWykresuCisnien d = DaneWykresuCisnien(m, true);
     OczekujX(d.CisCzast, {0, 0.2});
     OczekujX(d.CisNasy, {-0.004, 0, 0.2, 0.204});
@@ -115,7 +95,7 @@ TEST(Wykresy, StronaCieplejsza) {
     };
     for (const auto& p : przypadki) {
         SCOPED_TRACE(p.Nazwa);
-        const TModelProjektu m = Model(p.Ti, p.Te, {0.1, 0.05});
+        const TModelProjektu m = ModelTestowy(p.Ti, p.Te, {0.1, 0.05});
         const TDaneWykresuTemperatur t = DaneWykresuTemperatur(m, p.Cieplej);
         EXPECT_EQ(t.OsY.Min, p.Min);
         EXPECT_EQ(t.OsY.Max, p.Max);
@@ -131,7 +111,7 @@ TEST(Wykresy, StronaCieplejsza) {
 }
 
 TEST(Wykresy, PunktyPoKoleiIJednaLiniaNaPlaszczyzne) {
-    const TModelProjektu m = Model(20, -20, {0.015, 0.24, 0.12, 0.005});
+    const TModelProjektu m = ModelTestowy(20, -20, {0.015, 0.24, 0.12, 0.005});
     const TDaneWykresuTemperatur t = DaneWykresuTemperatur(m, true);
     const TDaneWykresuCisnien c = DaneWykresuCisnien(m, true);
     EXPECT_TRUE(PoKolei(t.Temperatura));
@@ -148,7 +128,7 @@ TEST(Wykresy, PunktyPoKoleiIJednaLiniaNaPlaszczyzne) {
 // A loaded project may hold up to 15 layers: one line per joint, never an index past the end;
 // a damaged count is held to the model's 15 slots.
 TEST(Wykresy, PietnascieWarstw) {
-    TModelProjektu m = Model(
+    TModelProjektu m = ModelTestowy(
         20, -5, {0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01});
     ASSERT_EQ(m.LiczbaWarstw, 15);
     TDaneWykresuTemperatur t = DaneWykresuTemperatur(m, true);

@@ -74,7 +74,7 @@ TModelProjektu Warstw(int n) {
 
 } // namespace
 
-TEST(RaportLinie, TrzyWarstwyTabelaTemperatur) {
+TEST(RaportLinie, TrzyWarstwy) {
     TRaport r;
     WypelnijRaport(r, TrzyWarstwy(), Arkusz(false), "Ściana zewnętrzna");
     const TTabelaTemperatur& t = r.Temperatury;
@@ -89,11 +89,7 @@ TEST(RaportLinie, TrzyWarstwyTabelaTemperatur) {
     EXPECT_EQ(t.Spadek, (Linie{"1,8", "2,2", "35,1", "0,3", "0,6"}));
     // Six temperatures standing on the row borders, indoor air first.
     EXPECT_EQ(t.Temp, (Linie{"20,0", "18,2", "16,0", "-19,1", "-19,4", "-20,0"}));
-}
 
-TEST(RaportLinie, TrzyWarstwyTabelaCisnien) {
-    TRaport r;
-    WypelnijRaport(r, TrzyWarstwy(), Arkusz(false), "Ściana zewnętrzna");
     const TTabelaCisnien& c = r.Cisnienia;
     EXPECT_EQ(c.Nr, (Linie{"", "1", "2", "3"}));
     EXPECT_EQ(c.Nazwa, (Linie{kWew, "  Beton", "  Wełna mineralna", "  Tynk", kZew, " suma:"}));

@@ -39,13 +39,54 @@ QString TekstPdf(const QString& plik) {
     return Popler(QStringLiteral("pdftotext"), {plik, QStringLiteral("-")});
 }
 
+// The words of each page with their boxes in points, as pdftotext -bbox finds them.
+struct TSlowo {
+    QRectF Ramka;
+    QString Tekst;
+};
+QList<QList<TSlowo>> SlowaStron(const QString& plik) {
+    const QString html = Popler(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), plik, QStringLiteral("-")});
+    static const QRegularExpression slowo(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    QList<QList<TSlowo>> strony;
+    for (const QString& strona : html.split(QStringLiteral("<page "), Qt::SkipEmptyParts).mid(1)) {
+        QList<TSlowo> slowa;
+        for (auto it = slowo.globalMatch(strona); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            slowa.append({QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                 QPointF(m.captured(3).toDouble(), m.captured(4).toDouble())),
+                          m.captured(5)});
+        }
+        strony.append(slowa);
+    }
+    return strony;
+}
+
+// The middles of the text lines in one column of a report table: words between x0 and x1 and
+// below y0 (millimetres within the section under the page header, margins of A4 portrait), in
+// order from the top; words of one line count once.
+QList<qreal> Linie(const QList<TSlowo>& slowa, qreal x0, qreal x1, qreal y0) {
+    const qreal pt = 72 / 25.4;
+    QList<qreal> srodki;
+    for (const TSlowo& s : slowa) {
+        const qreal y = s.Ramka.center().y();
+        if (s.Ramka.left() >= (20 + x0) * pt && s.Ramka.right() <= (20 + x1) * pt && y > (10 + 60.1 + y0) * pt)
+            srodki.append(y);
+    }
+    std::sort(srodki.begin(), srodki.end());
+    srodki.erase(std::unique(srodki.begin(), srodki.end(), [](qreal a, qreal b) { return b - a < 1; }),
+                 srodki.end());
+    return srodki;
+}
+
 // The model with a description, calculated and filled into the report as a calculation does.
 struct TObliczony {
-    TModelProjektu Model = ModelTestowy(20, -20, {0.015, 0.24, 0.12, 0.005});
+    TModelProjektu Model;
     TDialogiTestowe Dialogi;
     TPodgladWydruku Podglad{Model, Dialogi};
 
-    TObliczony() {
+    explicit TObliczony(const std::vector<double>& grubosci = {0.015, 0.24, 0.12, 0.005})
+        : Model(ModelTestowy(20, -20, grubosci)) {
         TDaneProjektu& d = Model.DaneProjektu;
         d.Inwestor.UstawUtf8("Gmina Żółkiewka");
         d.Obiekt.UstawUtf8("Szkoła podstawowa nr 3");
@@ -56,6 +97,24 @@ struct TObliczony {
         Podglad.WypelnijRaport(ArkuszWynikow(Model, 20, -20), QStringLiteral("Ściana zewnętrzna"));
     }
 };
+
+// The words of the report of a calculated wall of so many layers, printed on the given page.
+QList<QList<TSlowo>> SlowaRaportu(int warstw, const QPageLayout& uklad = UkladStronyRaportu()) {
+    std::vector<double> grubosci;
+    for (int k = 0; k < warstw; ++k)
+        grubosci.push_back(std::vector{0.015, 0.12, 0.05, 0.005}[k % 4]);
+    TObliczony o(grubosci);
+    o.Podglad.PrzygotujWykresy(true);
+    QTemporaryDir katalog;
+    const QString plik = katalog.filePath(QStringLiteral("raport.pdf"));
+    QString blad;
+    if (!murolab::ZapiszRaportPdf(plik,
+                                  TTrescRaportu{o.Podglad.Raport(), *o.Podglad.QRChartTemp,
+                                                *o.Podglad.QRChartCisnienie, QImage()},
+                                  &blad, uklad))
+        qWarning("%s", qPrintable(blad));
+    return SlowaStron(plik);
+}
 
 } // namespace
 
@@ -231,21 +290,90 @@ private slots:
         QVERIFY(err2.str().find("Nie można zapisać raportu") != std::string::npos);
     }
 
-    // A project loaded with 15 layers: both tables and the summary stay above the footer.
-    void pietnascieWarstwMiesciSie() {
-        TModelProjektu model = ModelTestowy(
-            20, -20,
-            {0.01, 0.02, 0.03, 0.04, 0.05, 0.01, 0.02, 0.03, 0.04, 0.05, 0.01, 0.02, 0.03, 0.04, 0.05});
-        TDialogiTestowe dialogi;
-        TPodgladWydruku podglad(model, dialogi);
-        podglad.WypelnijRaport(ArkuszWynikow(model, 20, -20), QStringLiteral("Strop"));
-        podglad.PrzygotujWykresy(true);
-        QTemporaryDir katalog;
-        const QString plik = katalog.filePath(QStringLiteral("15.pdf"));
-        QVERIFY(podglad.ZapiszRaportPdf(plik));
-        const QString info = Popler(QStringLiteral("pdfinfo"), {plik});
-        if (!info.isEmpty())
-            QVERIFY(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))));
+    // Whatever paper, orientation or margins the page set-up gives, and however many layers a
+    // loaded project holds, every word stays inside the printable area and the page number stays
+    // the lowest line of its page.
+    void innyUkladStrony_data() {
+        QTest::addColumn<QPageLayout>("uklad");
+        QTest::addColumn<int>("warstw");
+        const QMarginsF marginesy(20, 10, 20, 10);
+        const QPageLayout a4 = UkladStronyRaportu();
+        QTest::newRow("A4 pionowo, 10 warstw") << a4 << 10;
+        QTest::newRow("A4 pionowo, 15 warstw") << a4 << 15;
+        QTest::newRow("A4 poziomo") << QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                                   marginesy, QPageLayout::Millimeter)
+                                    << 10;
+        QTest::newRow("Letter") << QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                                               marginesy, QPageLayout::Millimeter)
+                                << 10;
+        QTest::newRow("szerokie marginesy")
+            << QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(35, 30, 35, 30),
+                           QPageLayout::Millimeter)
+            << 10;
+    }
+    void innyUkladStrony() {
+        QFETCH(QPageLayout, uklad);
+        QFETCH(int, warstw);
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("poppler-utils not installed");
+        const QRectF obszar = uklad.paintRectPoints();
+        const QList<QList<TSlowo>> strony = SlowaRaportu(warstw, uklad);
+        QCOMPARE(strony.size(), 2);
+        for (int nr = 1; nr <= 2; ++nr) {
+            QRectF numer;
+            qreal dolReszty = 0;
+            for (const TSlowo& s : strony[nr - 1]) {
+                QVERIFY2(obszar.adjusted(-1, -1, 1, 1).contains(s.Ramka),
+                         qPrintable(QStringLiteral("strona %1: „%2” poza obszarem").arg(nr).arg(s.Tekst)));
+                if (s.Tekst == QString::number(nr) && s.Ramka.top() > numer.top())
+                    numer = s.Ramka;
+                else
+                    dolReszty = std::max(dolReszty, s.Ramka.bottom());
+            }
+            QVERIFY(strony[nr - 1].size() > 100);
+            QVERIFY2(numer.top() > dolReszty, qPrintable(QStringLiteral("strona %1").arg(nr)));
+        }
+    }
+
+    // The temperatures and the pressures stand on the borders between the rows of their tables,
+    // the first at the top of the first row, however many rows there are: no column's lines run
+    // wider or narrower than the rows.
+    void kolumnyNaGranicachWierszy_data() {
+        QTest::addColumn<int>("warstw");
+        QTest::newRow("4 warstwy") << 4;
+        QTest::newRow("10 warstw") << 10;
+    }
+    void kolumnyNaGranicachWierszy() {
+        QFETCH(int, warstw);
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("poppler-utils not installed");
+        const QList<QList<TSlowo>> strony = SlowaRaportu(warstw);
+        QCOMPARE(strony.size(), 2);
+        const qsizetype wierszy = warstw + 3;
+        const struct {
+            const char* Nazwa;
+            int Strona;
+            qreal NazwyOd, NazwyDo, KolumnaOd, KolumnaDo;
+            qsizetype PierwszaGranica, Wartosci;
+        } kolumny[] = {
+            {"t[°C]", 0, 7.7, 86.8, 151.1, 168.6, 0, wierszy},
+            {"Ciśnienie nasycenia", 1, 6.9, 86.0, 134.1, 150.3, 0, wierszy},
+            {"Ciśnienie cząstkowe", 1, 6.9, 86.0, 150.3, 167.8, 1, wierszy - 2},
+        };
+        for (const auto& k : kolumny) {
+            const QList<qreal> wiersze = Linie(strony[k.Strona], k.NazwyOd, k.NazwyDo, 119);
+            const QList<qreal> wartosci = Linie(strony[k.Strona], k.KolumnaOd, k.KolumnaDo, 119);
+            QVERIFY2(wiersze.size() >= wierszy && wartosci.size() == k.Wartosci, k.Nazwa);
+            const qreal skok = (wiersze[wierszy - 1] - wiersze[0]) / (wierszy - 1);
+            for (qsizetype j = 0; j < k.Wartosci; ++j) {
+                const qreal granica = wiersze[k.PierwszaGranica + j] - skok / 2;
+                QVERIFY2(std::abs(wartosci[j] - granica) < skok / 4,
+                         qPrintable(QStringLiteral("%1, linia %2: %3 pt od granicy")
+                                        .arg(QString::fromUtf8(k.Nazwa))
+                                        .arg(j)
+                                        .arg(wartosci[j] - granica)));
+            }
+        }
     }
 };
 

@@ -145,16 +145,6 @@ private slots:
         QVERIFY(std::abs(t.LinieGranic.back()->at(0).x() - 0.15) < 1e-9);
     }
 
-    void latoBezPunktuRosy() {
-        const TModelProjektu m = ModelTestowy(18, 25, {0.2});
-        TWykresTemperatur t;
-        RysujWykresTemperatur(t, m, false);
-        QCOMPARE(t.Series4->count(), 0);
-        QCOMPARE(t.OsLewa->min(), 15.0);
-        QCOMPARE(t.OsLewa->max(), 28.0);
-        QVERIFY(t.Znaczniki().isEmpty());
-    }
-
     void legenda() {
         const TModelProjektu m = ModelTestowy(20, -5, {0.2});
         TWykresTemperatur t;

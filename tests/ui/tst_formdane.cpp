@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 
 using namespace murolab;
@@ -131,6 +132,22 @@ private slots:
                                             f.EditRodzajPrze, f.EditProjektant, f.DateTimePicker1,
                                             f.Button1};
         QCOMPARE(kolejnosc, oczekiwana);
+    }
+
+    // In the middle of the screen, also at start-up when its parent, the main window, is not
+    // shown yet and still stands in a corner.
+    void naSrodkuEkranu() {
+        TModelProjektu m;
+        TDialogiTestowe d;
+        QWidget rodzic;
+        rodzic.setGeometry(0, 0, 200, 150);
+        TFormDane f(m, d, &rodzic);
+        QPoint srodek;
+        d.Modalnie = [&](QDialog*) { srodek = f.frameGeometry().center(); };
+        d.PokazModalnie(&f);
+        const QPoint ekran = f.screen()->availableGeometry().center();
+        QVERIFY2((srodek - ekran).manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("%1,%2").arg(srodek.x()).arg(srodek.y())));
     }
 };
 
