@@ -85,20 +85,15 @@ public:
                 w << x;
         return w;
     }
-    QStringList TekstyKomunikatow() const {
+    QStringList Teksty(TWywolanie::TRodzaj rodzaj) const {
         QStringList t;
         for (const TWywolanie& x : Wywolania)
-            if (x.Rodzaj == TWywolanie::Komunikat)
+            if (x.Rodzaj == rodzaj)
                 t << x.Tekst;
         return t;
     }
-    QStringList Bledy() const {
-        QStringList t;
-        for (const TWywolanie& x : Wywolania)
-            if (x.Rodzaj == TWywolanie::Blad)
-                t << x.Tekst;
-        return t;
-    }
+    QStringList TekstyKomunikatow() const { return Teksty(TWywolanie::Komunikat); }
+    QStringList Bledy() const { return Teksty(TWywolanie::Blad); }
     void Wyczysc() {
         Wywolania.clear();
         Sygnaly = 0;

@@ -1,38 +1,17 @@
 // The numeric field: key rules per number kind, the beep, the repair on leaving, the length limit.
 
 #include "DialogiTestowe.h"
+#include "NarzedziaTestow.h"
 #include "ui/NumEdit.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <QtTest>
 
 using namespace murolab;
-
-namespace {
-// Types one key into the field as the keyboard would.
-void Wpisz(QWidget* w, Qt::Key klawisz, const QString& tekst, Qt::KeyboardModifiers mod = Qt::NoModifier) {
-    QKeyEvent z(QEvent::KeyPress, klawisz, mod, tekst);
-    QApplication::sendEvent(w, &z);
-}
-void WpiszZnaki(QWidget* w, const QString& znaki) {
-    for (QChar c : znaki) {
-        Qt::Key k = Qt::Key_unknown;
-        if (c.isDigit())
-            k = Qt::Key(Qt::Key_0 + c.digitValue());
-        else if (c == u'-')
-            k = Qt::Key_Minus;
-        else if (c == u',')
-            k = Qt::Key_Comma;
-        else if (c == u'.')
-            k = Qt::Key_Period;
-        Wpisz(w, k, QString(c));
-    }
-}
-} // namespace
+using namespace murolab::testy;
 
 class TestNumEdit : public QObject {
     Q_OBJECT
@@ -84,7 +63,7 @@ private slots:
         e.SetNumType(TNumType(typ));
         e.setText(poczatkowy);
         e.setCursorPosition(kursor);
-        WpiszZnaki(&e, wpisane);
+        Pisz(&e, wpisane);
         QCOMPARE(e.text(), wynik);
         QCOMPARE(d.Sygnaly, sygnaly);
     }
@@ -94,19 +73,19 @@ private slots:
         TNumEdit e(d);
         e.setText(QStringLiteral("12"));
         e.setCursorPosition(2);
-        Wpisz(&e, Qt::Key_Backspace, QString());
+        Klawisz(&e, Qt::Key_Backspace, QString());
         QCOMPARE(e.text(), QStringLiteral("1"));
-        Wpisz(&e, Qt::Key_Return, QStringLiteral("\r"));
+        Klawisz(&e, Qt::Key_Return, QStringLiteral("\r"));
         QCOMPARE(d.Sygnaly, 0);
         // Escape and the clipboard shortcuts are refused with a beep.
-        Wpisz(&e, Qt::Key_Escape, QStringLiteral("\x1b"));
-        Wpisz(&e, Qt::Key_V, QStringLiteral("\x16"), Qt::ControlModifier);
-        Wpisz(&e, Qt::Key_C, QStringLiteral("\x03"), Qt::ControlModifier);
-        Wpisz(&e, Qt::Key_Insert, QString(), Qt::ShiftModifier);
+        Klawisz(&e, Qt::Key_Escape, QStringLiteral("\x1b"));
+        Klawisz(&e, Qt::Key_V, QStringLiteral("\x16"), Qt::ControlModifier);
+        Klawisz(&e, Qt::Key_C, QStringLiteral("\x03"), Qt::ControlModifier);
+        Klawisz(&e, Qt::Key_Insert, QString(), Qt::ShiftModifier);
         QCOMPARE(d.Sygnaly, 4);
         QCOMPARE(e.text(), QStringLiteral("1"));
         // Keys that type nothing move the caret as usual.
-        Wpisz(&e, Qt::Key_Home, QString());
+        Klawisz(&e, Qt::Key_Home, QString());
         QCOMPARE(e.cursorPosition(), 0);
         QCOMPARE(d.Sygnaly, 4);
     }
@@ -117,7 +96,7 @@ private slots:
         TNumEdit e(d);
         e.setText(QStringLiteral("-5"));
         e.selectAll();
-        WpiszZnaki(&e, QStringLiteral("-"));
+        Pisz(&e, QStringLiteral("-"));
         QCOMPARE(e.text(), QStringLiteral("-5"));
         QCOMPARE(d.Sygnaly, 1);
     }
@@ -127,7 +106,7 @@ private slots:
         TNumEdit e(d);
         e.SetMaxLength(3);
         e.setText(QString());
-        WpiszZnaki(&e, QStringLiteral("12345"));
+        Pisz(&e, QStringLiteral("12345"));
         QCOMPARE(e.text(), QStringLiteral("123"));
         // Text written by the program is not cut.
         e.setText(QStringLiteral("-1234"));

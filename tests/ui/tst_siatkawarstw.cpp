@@ -2,9 +2,7 @@
 // columns, the tidying on leaving the grid, removing with its questions, the 10-layer question,
 // dragging rows by their number cell, and the current cell kept across commands.
 
-#include "DialogiTestowe.h"
 #include "NarzedziaTestow.h"
-#include "ui/FormPrzegroda.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -21,14 +19,8 @@ using namespace murolab;
 using namespace murolab::testy;
 
 namespace {
-struct TOkno {
-    TDialogiTestowe d;
-    TFormPrzegroda f{d};
-    TOkno() {
-        PokazAktywne(&f);
-        f.PokazArkusz(1);
-        d.Wyczysc();
-    }
+struct TOkno : TOknoGlowne {
+    TOkno() { f.PokazArkusz(1); }
     // Rows as the insertion dialog writes them: name, lambda, mu, d.
     void Warstwy(const QList<QStringList>& w) {
         for (const QStringList& r : w) {
@@ -73,21 +65,20 @@ const QList<QStringList> kTrzy = {
 class TestSiatkaWarstw : public QObject {
     Q_OBJECT
 private slots:
-    void siatkaNaStarcie() {
+    void dodawanieWierszy() {
         TOkno o;
         QTableWidget* s = o.f.StringGridPrzegroda;
+        // At start: one empty, disabled row and the current cell at column 1, row 0.
         QCOMPARE(o.f.Model.LiczbaWarstw, 0);
         QCOMPARE(s->rowCount(), 1);
         QCOMPARE(s->height(), 23);
         QVERIFY(!s->isEnabled());
         QCOMPARE(o.f.BiezacaKolumna, 1);
         QCOMPARE(o.f.BiezacyWiersz, 0);
-    }
-
-    void dodawanieWierszy() {
-        TOkno o;
+        // A layer written into the grid brings its sheet to the front.
+        o.f.PokazArkusz(0);
         o.Warstwy(kTrzy);
-        QTableWidget* s = o.f.StringGridPrzegroda;
+        QCOMPARE(o.f.PageControlPrzegroda->currentIndex(), 1);
         QCOMPARE(o.f.Model.LiczbaWarstw, 3);
         QCOMPARE(s->rowCount(), 3);
         QCOMPARE(s->height(), 69);
@@ -102,13 +93,6 @@ private slots:
         QCOMPARE(o.f.Komorka(9, 0), QStringLiteral("  10."));
         // The outdoor summary line stays below the full grid.
         QVERIFY(s->geometry().bottom() < o.f.LabelTe->y());
-    }
-
-    void wpisanieWarstwyPokazujeArkusz() {
-        TOkno o;
-        o.f.PokazArkusz(0);
-        o.Warstwy({{"Tynk", "0,82", "10", "0,015"}});
-        QCOMPARE(o.f.PageControlPrzegroda->currentIndex(), 1);
     }
 
     void wstawianieWSrodek() {
@@ -348,6 +332,7 @@ private slots:
         QTest::newRow("trzeci na górę") << 2 << 0 << QStringList{"Styropian", "Tynk", "Cegła"};
         QTest::newRow("pierwszy na dół") << 0 << 2 << QStringList{"Cegła", "Styropian", "Tynk"};
         QTest::newRow("drugi poniżej ostatniego") << 1 << 9 << QStringList{"Tynk", "Styropian", "Cegła"};
+        QTest::newRow("drugi na górę") << 1 << 0 << QStringList{"Cegła", "Tynk", "Styropian"};
         QTest::newRow("na to samo miejsce") << 1 << 1 << QStringList{"Tynk", "Cegła", "Styropian"};
     }
     void przeciaganieWierszy() {
@@ -356,6 +341,7 @@ private slots:
         QFETCH(QStringList, nazwy);
         TOkno o;
         o.Warstwy(kTrzy);
+        o.f.StringGridPrzegroda->setCurrentCell(1, 3); // "Cegła", the layer "Usuń warstwę" would take
         QWidget* obszar = o.f.StringGridPrzegroda->viewport();
         const QPoint start = o.Srodek(z, 0);
         const QPoint cel = na < 3 ? o.Srodek(na, 0) : QPoint(start.x(), obszar->height() + 40);
@@ -369,6 +355,10 @@ private slots:
         // The whole row moved: the dragged layer keeps its numbers.
         const int gdzie = nazwy.indexOf(kTrzy[z][0]);
         QCOMPARE(o.Wiersz(gdzie).mid(1), kTrzy[z]);
+        // The current cell, and the stored one, stay on the layer they were on.
+        QCOMPARE(o.f.StringGridPrzegroda->currentRow(), nazwy.indexOf(QStringLiteral("Cegła")));
+        QCOMPARE(o.f.BiezacyWiersz, nazwy.indexOf(QStringLiteral("Cegła")));
+        QCOMPARE(o.f.BiezacaKolumna, 3);
     }
 
     void prawyPrzyciskNieZmieniaBiezacejKomorki() {
@@ -405,13 +395,6 @@ private slots:
         o.d.Odpowiedzi = {TOdpowiedz::Tak};
         o.f.Button2->click();
         QCOMPARE(QApplication::focusWidget(), o.f.Button2);
-    }
-
-    void klasaWilgotnosciDlaDialogu() {
-        TOkno o;
-        QCOMPARE(o.f.KlasaWilgotnosci(), QStringLiteral("Warunki średniowilgotne"));
-        TFormPrzegroda::UstawTekstListy(o.f.ComboBoxWarunkiWilg, QStringLiteral("Warunki wilgotne"));
-        QCOMPARE(o.f.KlasaWilgotnosci(), QStringLiteral("Warunki wilgotne"));
     }
 };
 

@@ -97,8 +97,9 @@ private slots:
         QCOMPARE(QByteArray(klasy[3]), QByteArray("murolab::TPodgladWydruku"));
         QCOMPARE(QByteArray(klasy[4]), QByteArray("murolab::TAboutBox"));
 
-        // The main window opens on the working conditions, "&Oblicz" focused.
+        // The main window opens in the middle of the screen on the working conditions, "&Oblicz" focused.
         QVERIFY(f->isVisible());
+        QVERIFY(testy::NaSrodkuEkranu(*f));
         QCOMPARE(f->PageControlPrzegroda->currentIndex(), 0);
         QApplication::setActiveWindow(f);
         QVERIFY(QTest::qWaitForWindowActive(f));
