@@ -45,6 +45,10 @@ public:
     virtual void Sygnal() = 0;
 };
 
+// A message as a message box shows it: the marks that close it ("!!", " ?") keep to the last word
+// when the box wraps the text (the characters are the same, the blank before them does not break).
+QString TekstOkna(const QString& tekst);
+
 // The real one, with Qt's own dialogs.
 class TDialogiQt : public TDialogi {
 public:

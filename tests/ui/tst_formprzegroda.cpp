@@ -413,6 +413,29 @@ private slots:
         QCOMPARE(about.result(), int(QDialog::Accepted));
     }
 
+    void tekstOkna_data() {
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<QString>("pokazany");
+        const QChar nbsp(0x00A0);
+        QTest::newRow("wykrzykniki przy ostatnim słowie")
+            << "Nie poprawna wartość temperatury po wewnętrznej stronie przegrody !!"
+            << QString("Nie poprawna wartość temperatury po wewnętrznej stronie przegrody") + nbsp + "!!";
+        QTest::newRow("pytajnik") << "Usunąc warstwę ?" << QString("Usunąc warstwę") + nbsp + "?";
+        QTest::newRow("dwa odstępy zostają dwoma")
+            << "Przesłanie  !" << QString("Przesłanie") + nbsp + nbsp + "!";
+        QTest::newRow("kropki i pytajnik") << "Czy zapisać zmianny w pliku ..?"
+                                           << QString("Czy zapisać zmianny w pliku") + nbsp + "..?";
+        QTest::newRow("bez odstępu bez zmian") << "Brak kalkulatora systemowego!"
+                                               << "Brak kalkulatora systemowego!";
+        QTest::newRow("odstępy w środku zostają") << "Nie wprowadzono warstw." << "Nie wprowadzono warstw.";
+    }
+    void tekstOkna() {
+        // The message boxes wrap long texts; their closing marks must not stand alone on a line.
+        QFETCH(QString, tekst);
+        QFETCH(QString, pokazany);
+        QCOMPARE(TekstOkna(tekst), pokazany);
+    }
+
     void powitanie() {
         QTemporaryDir katalog;
         TKatalogRoboczy tu(katalog.path());
