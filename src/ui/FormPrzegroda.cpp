@@ -116,6 +116,8 @@ TFormPrzegroda::TFormPrzegroda(TDialogi& dialogi, QWidget* rodzic) : QMainWindow
     ZbudujSiatke();
     ZbudujArkuszWynikow();
     ZbudujWykresy();
+    // "&Oblicz" closes the round of Tab through a sheet's controls, as it stands below the sheets.
+    setTabOrder(ChartTemperatura, BitBtnOblicz);
 
     Kalkulator = new TKalkulator(Dialogi, this);
 

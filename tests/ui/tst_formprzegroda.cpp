@@ -132,6 +132,21 @@ private slots:
         QVERIFY(o.d.Wywolania.isEmpty());
     }
 
+    void tabulatorPrzechodziNaObliczPoArkuszu_data() {
+        QTest::addColumn<int>("arkusz");
+        QTest::newRow("warunki pracy: po Wprowadź") << 0;
+        QTest::newRow("przegroda: po Kalkulator") << 1;
+    }
+    void tabulatorPrzechodziNaObliczPoArkuszu() {
+        QFETCH(int, arkusz);
+        TOkno o;
+        o.f.PokazArkusz(arkusz);
+        QWidget* ostatni = arkusz == 0 ? static_cast<QWidget*>(o.f.Button6) : o.f.Button5;
+        ostatni->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(ostatni, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(o.f.BitBtnOblicz));
+    }
+
     void formyPokazywaneModalnie() {
         TOkno o;
         TFormMostkiTerm mostki(o.f.Model, o.d, &o.f);
