@@ -165,74 +165,55 @@ private slots:
         QCOMPARE(pokazane, (QList<QDialog*>{&mostki, &mostki, &dane, &about}));
     }
 
-    void zamykanieOknaPytaRaz_data() {
-        QTest::addColumn<int>("odpowiedz");
+    void zamykanie_data() {
+        QTest::addColumn<bool>("wyjscie"); // "&Wyjście" (else the window's close box)
+        QTest::addColumn<QList<int>>("odpowiedzi");
         QTest::addColumn<bool>("kompletny");
-        QTest::addColumn<QStringList>("komunikaty");
         QTest::addColumn<int>("zapisy");
-        QTest::newRow("Nie: nic więcej") << int(TOdpowiedz::Nie) << true << QStringList{kPytanie} << 0;
-        QTest::newRow("Tak bez warstw: sprawdzenie zatrzymuje zapis")
-            << int(TOdpowiedz::Tak) << false << QStringList{kPytanie, "Nie wprowadzono warstw !!"} << 0;
-        QTest::newRow("Tak: sprawdzenia, przypomnienie, zapis")
-            << int(TOdpowiedz::Tak) << true
-            << QStringList{kPytanie, "W obliczeniach nie uwzględniono wpływu mostków cieplnych !"} << 1;
+        QTest::addColumn<QStringList>("komunikaty");
+        const int tak = int(TOdpowiedz::Tak), nie = int(TOdpowiedz::Nie);
+        const QString brakWarstw = QStringLiteral("Nie wprowadzono warstw !!");
+        const QString przypomnienie = QStringLiteral("W obliczeniach nie uwzględniono wpływu mostków cieplnych !");
+        QTest::newRow("zamknięcie, Nie: nic więcej")
+            << false << QList<int>{nie} << true << 0 << QStringList{kPytanie};
+        QTest::newRow("zamknięcie, Tak bez warstw: sprawdzenie zatrzymuje zapis")
+            << false << QList<int>{tak} << false << 0 << QStringList{kPytanie, brakWarstw};
+        QTest::newRow("zamknięcie, Tak: sprawdzenia, przypomnienie, zapis")
+            << false << QList<int>{tak} << true << 1 << QStringList{kPytanie, przypomnienie};
+        QTest::newRow("Wyjście, Tak, Tak: zapis dwa razy")
+            << true << QList<int>{tak, tak} << true << 2 << QStringList{kPytanie, kPytanie, przypomnienie};
+        QTest::newRow("Wyjście, Tak bez warstw: pierwszy zapis bez sprawdzeń, drugi zatrzymany")
+            << true << QList<int>{tak, tak} << false << 1 << QStringList{kPytanie, kPytanie, brakWarstw};
+        QTest::newRow("Wyjście, Nie, Nie") << true << QList<int>{nie, nie} << true << 0
+                                           << QStringList{kPytanie, kPytanie};
+        QTest::newRow("Wyjście, Nie, Tak")
+            << true << QList<int>{nie, tak} << true << 1 << QStringList{kPytanie, kPytanie, przypomnienie};
     }
-    void zamykanieOknaPytaRaz() {
-        QFETCH(int, odpowiedz);
+    void zamykanie() {
+        QFETCH(bool, wyjscie);
+        QFETCH(QList<int>, odpowiedzi);
         QFETCH(bool, kompletny);
-        QFETCH(QStringList, komunikaty);
         QFETCH(int, zapisy);
+        QFETCH(QStringList, komunikaty);
         TOkno o;
         if (kompletny)
             o.KompletnyProjekt();
-        o.d.Odpowiedzi = {TOdpowiedz(odpowiedz)};
-        QVERIFY(o.f.close());
+        for (int odp : odpowiedzi)
+            o.d.Odpowiedzi << TOdpowiedz(odp);
+        if (wyjscie)
+            o.f.Wyjcie1->trigger();
+        else
+            QVERIFY(o.f.close());
+        QVERIFY(!o.f.isVisible());
         QCOMPARE(o.d.TekstyKomunikatow(), komunikaty);
         QCOMPARE(o.DialogiZapisu(), zapisy);
         QCOMPARE(o.d.Komunikaty()[0].Tytul, QStringLiteral("Murolab"));
         QCOMPARE(o.d.Komunikaty()[0].Ikona, TIkona::Pytanie);
-        QVERIFY(!o.f.isVisible());
         // Closing again asks nothing more.
         o.f.show();
         o.f.close();
-        QCOMPARE(o.Pytania(), 1);
+        QCOMPARE(o.Pytania(), odpowiedzi.size());
         QCOMPARE(o.d.BezOdpowiedzi, 0);
-    }
-
-    void wyjsciePytaDwaRazy_data() {
-        QTest::addColumn<int>("pierwsza");
-        QTest::addColumn<int>("druga");
-        QTest::addColumn<bool>("kompletny");
-        QTest::addColumn<int>("zapisy");
-        QTest::addColumn<QStringList>("komunikaty");
-        QTest::newRow("Tak, Tak: zapis dwa razy")
-            << int(TOdpowiedz::Tak) << int(TOdpowiedz::Tak) << true << 2
-            << QStringList{kPytanie, kPytanie, "W obliczeniach nie uwzględniono wpływu mostków cieplnych !"};
-        QTest::newRow("Tak bez warstw: pierwszy zapis bez sprawdzeń, drugi zatrzymany")
-            << int(TOdpowiedz::Tak) << int(TOdpowiedz::Tak) << false << 1
-            << QStringList{kPytanie, kPytanie, "Nie wprowadzono warstw !!"};
-        QTest::newRow("Nie, Nie") << int(TOdpowiedz::Nie) << int(TOdpowiedz::Nie) << true << 0
-                                  << QStringList{kPytanie, kPytanie};
-        QTest::newRow("Nie, Tak") << int(TOdpowiedz::Nie) << int(TOdpowiedz::Tak) << true << 1
-                                  << QStringList{
-                                         kPytanie, kPytanie,
-                                         "W obliczeniach nie uwzględniono wpływu mostków cieplnych !"};
-    }
-    void wyjsciePytaDwaRazy() {
-        QFETCH(int, pierwsza);
-        QFETCH(int, druga);
-        QFETCH(bool, kompletny);
-        QFETCH(int, zapisy);
-        QFETCH(QStringList, komunikaty);
-        TOkno o;
-        if (kompletny)
-            o.KompletnyProjekt();
-        o.d.Odpowiedzi = {TOdpowiedz(pierwsza), TOdpowiedz(druga)};
-        o.f.Wyjcie1->trigger();
-        QCOMPARE(o.d.TekstyKomunikatow(), komunikaty);
-        QCOMPARE(o.DialogiZapisu(), zapisy);
-        QCOMPARE(o.Pytania(), 2);
-        QVERIFY(!o.f.isVisible());
     }
 
     void zapiszSprawdzaPrzedZapisem() {

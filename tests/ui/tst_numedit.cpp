@@ -26,46 +26,49 @@ private slots:
     void klawisze_data() {
         QTest::addColumn<int>("typ");
         QTest::addColumn<QString>("poczatkowy");
-        QTest::addColumn<int>("kursor");
+        QTest::addColumn<int>("kursor"); // -1: the whole text selected
+        QTest::addColumn<int>("maks");   // MaxLength, 0 = none
         QTest::addColumn<QString>("wpisane");
         QTest::addColumn<QString>("wynik");
         QTest::addColumn<int>("sygnaly");
-        QTest::newRow("calkowita: minus na poczatku") << int(ntInteger) << "5" << 0 << "-"
-                                                      << "-5" << 0;
-        QTest::newRow("calkowita: drugi minus") << int(ntInteger) << "-5" << 0 << "-"
-                                                << "-5" << 1;
-        QTest::newRow("calkowita: minus w srodku") << int(ntInteger) << "55" << 1 << "-"
-                                                   << "55" << 1;
-        QTest::newRow("calkowita: przecinek") << int(ntInteger) << "" << 0 << "1,5"
-                                              << "15" << 1;
-        QTest::newRow("naturalna: minus") << int(ntNatural) << "" << 0 << "-7"
-                                          << "7" << 1;
-        QTest::newRow("naturalna: litery") << int(ntNatural) << "" << 0 << "a1b"
-                                           << "1" << 2;
-        QTest::newRow("rzeczywista: drugi przecinek") << int(ntReal) << "" << 0 << "1,2,3"
-                                                      << "1,23" << 1;
-        QTest::newRow("rzeczywista: kropka") << int(ntReal) << "" << 0 << "1.5"
-                                             << "15" << 1;
-        QTest::newRow("rzeczywista: minus i przecinek") << int(ntReal) << "" << 0 << "-0,5"
-                                                        << "-0,5" << 0;
-        QTest::newRow("rzeczywista: przecinek na poczatku") << int(ntReal) << "" << 0 << ",5"
-                                                            << ",5" << 0;
+        const int c = ntInteger, n = ntNatural, r = ntReal;
+        QTest::newRow("calkowita: minus na poczatku") << c << "5" << 0 << 0 << "-" << "-5" << 0;
+        QTest::newRow("calkowita: drugi minus") << c << "-5" << 0 << 0 << "-" << "-5" << 1;
+        QTest::newRow("calkowita: minus w srodku") << c << "55" << 1 << 0 << "-" << "55" << 1;
+        // The rule looks at the whole text, the selected part included.
+        QTest::newRow("calkowita: minus nad zaznaczonym minusem") << c << "-5" << -1 << 0 << "-" << "-5" << 1;
+        QTest::newRow("calkowita: przecinek") << c << "" << 0 << 0 << "1,5" << "15" << 1;
+        QTest::newRow("naturalna: minus") << n << "" << 0 << 0 << "-7" << "7" << 1;
+        QTest::newRow("naturalna: litery") << n << "" << 0 << 0 << "a1b" << "1" << 2;
+        QTest::newRow("rzeczywista: drugi przecinek") << r << "" << 0 << 0 << "1,2,3" << "1,23" << 1;
+        QTest::newRow("rzeczywista: kropka") << r << "" << 0 << 0 << "1.5" << "15" << 1;
+        QTest::newRow("rzeczywista: minus i przecinek") << r << "" << 0 << 0 << "-0,5" << "-0,5" << 0;
+        QTest::newRow("rzeczywista: przecinek na poczatku") << r << "" << 0 << 0 << ",5" << ",5" << 0;
+        QTest::newRow("najwyzej 3 znaki") << c << "" << 0 << 3 << "12345" << "123" << 0;
     }
     void klawisze() {
         QFETCH(int, typ);
         QFETCH(QString, poczatkowy);
         QFETCH(int, kursor);
+        QFETCH(int, maks);
         QFETCH(QString, wpisane);
         QFETCH(QString, wynik);
         QFETCH(int, sygnaly);
         TDialogiTestowe d;
         TNumEdit e(d);
         e.SetNumType(TNumType(typ));
+        e.SetMaxLength(maks);
         e.setText(poczatkowy);
-        e.setCursorPosition(kursor);
+        if (kursor < 0)
+            e.selectAll();
+        else
+            e.setCursorPosition(kursor);
         Pisz(&e, wpisane);
         QCOMPARE(e.text(), wynik);
         QCOMPARE(d.Sygnaly, sygnaly);
+        // Text written by the program is never cut.
+        e.setText(QStringLiteral("-1234"));
+        QCOMPARE(e.text(), QStringLiteral("-1234"));
     }
 
     void klawiszeSterujace() {
@@ -88,29 +91,6 @@ private slots:
         Klawisz(&e, Qt::Key_Home, QString());
         QCOMPARE(e.cursorPosition(), 0);
         QCOMPARE(d.Sygnaly, 4);
-    }
-
-    void minusNadZaznaczeniem() {
-        // The rule looks at the whole text, the selected part included.
-        TDialogiTestowe d;
-        TNumEdit e(d);
-        e.setText(QStringLiteral("-5"));
-        e.selectAll();
-        Pisz(&e, QStringLiteral("-"));
-        QCOMPARE(e.text(), QStringLiteral("-5"));
-        QCOMPARE(d.Sygnaly, 1);
-    }
-
-    void limitDlugosci() {
-        TDialogiTestowe d;
-        TNumEdit e(d);
-        e.SetMaxLength(3);
-        e.setText(QString());
-        Pisz(&e, QStringLiteral("12345"));
-        QCOMPARE(e.text(), QStringLiteral("123"));
-        // Text written by the program is not cut.
-        e.setText(QStringLiteral("-1234"));
-        QCOMPARE(e.text(), QStringLiteral("-1234"));
     }
 
     void naprawa_data() {

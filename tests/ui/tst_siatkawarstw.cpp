@@ -194,72 +194,75 @@ private slots:
         QCOMPARE(o.f.Komorka(0, 1), QString());
     }
 
-    void usuniecieWierszaBiezacego() {
+    void usuwanie_data() {
+        QTest::addColumn<int>("warstwy");       // the first n of kTrzy
+        QTest::addColumn<QPoint>("biezaca");    // (column, row) selected before the command
+        QTest::addColumn<bool>("zMenu");        // "Usuń warstwę" (else "&Usuń")
+        QTest::addColumn<int>("odpowiedz");     // to the question, -1 = none asked
+        QTest::addColumn<QString>("komunikat"); // the one message shown
+        QTest::addColumn<QStringList>("nazwy");
+        QTest::addColumn<QPoint>("biezacaPo");
+        const QString pytanie = QStringLiteral("Usunąc warstwę ?");
+        const QString brak = QStringLiteral("Nie wprowadzono warstw.");
+        const int tak = int(TOdpowiedz::Tak);
+        QTest::newRow("Usuń warstwę: wiersz 0 z trzech")
+            << 3 << QPoint(1, 0) << true << tak << pytanie << QStringList{"Cegła", "Styropian"} << QPoint(1, 0);
+        // The current cell was below the last row: it moves up, and the stored one follows.
+        QTest::newRow("Usuń: ostatnia, bieżąca w niej")
+            << 3 << QPoint(3, 2) << false << tak << pytanie << QStringList{"Tynk", "Cegła"} << QPoint(3, 1);
+        QTest::newRow("Usuń: jedyna warstwa")
+            << 1 << QPoint(1, 0) << false << tak << pytanie << QStringList{""} << QPoint(1, 0);
+        QTest::newRow("Usuń: odpowiedź Nie") << 3 << QPoint(2, 1) << false << int(TOdpowiedz::Nie) << pytanie
+                                             << QStringList{"Tynk", "Cegła", "Styropian"} << QPoint(2, 1);
+        QTest::newRow("Usuń bez warstw: bez pytania")
+            << 0 << QPoint(1, 0) << false << -1 << brak << QStringList{""} << QPoint(1, 0);
+        QTest::newRow("Usuń warstwę bez warstw: bez pytania")
+            << 0 << QPoint(1, 0) << true << -1 << brak << QStringList{""} << QPoint(1, 0);
+    }
+    void usuwanie() {
+        QFETCH(int, warstwy);
+        QFETCH(QPoint, biezaca);
+        QFETCH(bool, zMenu);
+        QFETCH(int, odpowiedz);
+        QFETCH(QString, komunikat);
+        QFETCH(QStringList, nazwy);
+        QFETCH(QPoint, biezacaPo);
         TOkno o;
-        o.Warstwy(kTrzy);
-        o.f.StringGridPrzegroda->setCurrentCell(0, 1);
-        o.d.Odpowiedzi = {TOdpowiedz::Tak};
-        o.f.Usuwarstw1->trigger();
+        o.Warstwy(kTrzy.mid(0, warstwy));
+        o.f.StringGridPrzegroda->setCurrentCell(biezaca.y(), biezaca.x());
+        if (odpowiedz >= 0)
+            o.d.Odpowiedzi = {TOdpowiedz(odpowiedz)};
+        if (zMenu)
+            o.f.Usuwarstw1->trigger();
+        else
+            o.f.Button2->click();
+
         const QList<TWywolanie> k = o.d.Komunikaty();
         QCOMPARE(k.size(), 1);
-        QCOMPARE(k[0].Tekst, QStringLiteral("Usunąc warstwę ?"));
-        QCOMPARE(k[0].Tytul, QStringLiteral("Murolab -Potwierdź"));
-        QCOMPARE(k[0].Ikona, TIkona::Pytanie);
-        QCOMPARE(k[0].Przyciski, TPrzyciski::TakNie);
-        QCOMPARE(o.f.Model.LiczbaWarstw, 2);
-        QCOMPARE(o.Wiersz(0), (QStringList{"  1.", "Cegła", "0,77", "10", "0,25"}));
-        QCOMPARE(o.Wiersz(1), (QStringList{"  2.", "Styropian", "0,04", "60", "0,12"}));
-        QCOMPARE(o.f.StringGridPrzegroda->height(), 46);
-    }
+        QCOMPARE(k[0].Tekst, komunikat);
+        const bool pyta = odpowiedz >= 0;
+        QCOMPARE(k[0].Tytul, pyta ? QStringLiteral("Murolab -Potwierdź") : QStringLiteral("Murolab -Uwaga!"));
+        QCOMPARE(k[0].Ikona, pyta ? TIkona::Pytanie : TIkona::Informacja);
+        QCOMPARE(k[0].Przyciski, pyta ? TPrzyciski::TakNie : TPrzyciski::Ok);
 
-    void usuniecieOstatniegoPrzyciskiem() {
-        TOkno o;
-        o.Warstwy(kTrzy);
-        o.f.StringGridPrzegroda->setCurrentCell(2, 3);
-        QCOMPARE(o.f.BiezacyWiersz, 2);
-        o.d.Odpowiedzi = {TOdpowiedz::Tak};
-        o.f.Button2->click();
-        QCOMPARE(o.Nazwy(), (QStringList{"Tynk", "Cegła"}));
-        // The current cell was below the last row: it moves up, and the stored one follows.
-        QCOMPARE(o.f.StringGridPrzegroda->currentRow(), 1);
-        QCOMPARE(o.f.BiezacyWiersz, 1);
-        QCOMPARE(o.f.BiezacaKolumna, 3);
-    }
-
-    void usuniecieJedynejWarstwy() {
-        TOkno o;
-        o.Warstwy({{"Tynk", "0,82", "10", "0,015"}});
-        o.d.Odpowiedzi = {TOdpowiedz::Tak};
-        o.f.Button2Click();
-        QTableWidget* s = o.f.StringGridPrzegroda;
-        QCOMPARE(o.f.Model.LiczbaWarstw, 0);
-        QCOMPARE(s->rowCount(), 1);
-        QCOMPARE(o.Wiersz(0), (QStringList{"", "", "", "", ""}));
-        QCOMPARE(s->height(), 23);
-        QVERIFY(!s->isEnabled());
-    }
-
-    void usuwanieBezWarstw() {
-        TOkno o;
-        o.f.Button2Click();
-        o.f.Usuwarstw1Click();
-        const QList<TWywolanie> k = o.d.Komunikaty();
-        QCOMPARE(k.size(), 2);
-        for (const TWywolanie& w : k) {
-            QCOMPARE(w.Tekst, QStringLiteral("Nie wprowadzono warstw."));
-            QCOMPARE(w.Tytul, QStringLiteral("Murolab -Uwaga!"));
-            QCOMPARE(w.Ikona, TIkona::Informacja);
-            QCOMPARE(w.Przyciski, TPrzyciski::Ok);
+        // The layers left close up under numbers that stayed in place; an empty grid keeps one
+        // empty, disabled row 23 pixels high.
+        const bool pusta = nazwy == QStringList{""};
+        QCOMPARE(o.f.Model.LiczbaWarstw, pusta ? 0 : nazwy.size());
+        QCOMPARE(o.f.StringGridPrzegroda->height(), 23 * nazwy.size());
+        QCOMPARE(o.f.StringGridPrzegroda->isEnabled(), !pusta);
+        for (int r = 0; r < nazwy.size(); ++r) {
+            QStringList wiersz{pusta ? QString() : QStringLiteral("  %1.").arg(r + 1)};
+            for (const QStringList& w : kTrzy)
+                if (w[0] == nazwy[r])
+                    wiersz << w;
+            if (pusta)
+                wiersz << "" << "" << "" << "";
+            QCOMPARE(o.Wiersz(r), wiersz);
         }
-    }
-
-    void usuwanieOdrzucone() {
-        TOkno o;
-        o.Warstwy(kTrzy);
-        o.d.Odpowiedzi = {TOdpowiedz::Nie};
-        o.f.Button2Click();
-        QCOMPARE(o.f.Model.LiczbaWarstw, 3);
-        QCOMPARE(o.Nazwy(), (QStringList{"Tynk", "Cegła", "Styropian"}));
+        QCOMPARE(QPoint(o.f.BiezacaKolumna, o.f.BiezacyWiersz), biezacaPo);
+        QCOMPARE(QPoint(o.f.StringGridPrzegroda->currentColumn(), o.f.StringGridPrzegroda->currentRow()),
+                 biezacaPo);
     }
 
     void limitWarstw_data() {
