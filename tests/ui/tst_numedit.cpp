@@ -93,6 +93,19 @@ private slots:
         QCOMPARE(d.Sygnaly, 4);
     }
 
+    void tylkoDoOdczytu() {
+        // A read-only field still filters and beeps, and nothing typed reaches its text.
+        TDialogiTestowe d;
+        TNumEdit e(d);
+        e.SetNumType(ntReal);
+        e.setText(QStringLiteral("1,5"));
+        e.setReadOnly(true);
+        e.end(false);
+        Pisz(&e, QStringLiteral("7a,") + QChar(8));
+        QCOMPARE(e.text(), QStringLiteral("1,5"));
+        QCOMPARE(d.Sygnaly, 2);
+    }
+
     void naprawa_data() {
         QTest::addColumn<int>("typ");
         QTest::addColumn<QString>("wpisane");
