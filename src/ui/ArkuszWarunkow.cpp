@@ -170,12 +170,12 @@ void TFormPrzegroda::ZbudujArkuszWarunkow() {
     const QString stopnie = QStringLiteral("[°C]"), procent = QStringLiteral("[%]");
     NumEditTempWew = pole(QStringLiteral("Tempetratura wewn."), t, QStringLiteral("i"), stopnie, ntInteger, 3,
                           QStringLiteral("20"), QStringLiteral("Podaj temperaturę wewnętrzną"), 14, 26);
-    NumEditTempZewn = pole(QStringLiteral("Tempetratura zewn."), t, QStringLiteral("e"), stopnie, ntInteger, 3,
-                           QStringLiteral("-5"), QStringLiteral("Podaj temperaturę zewnętrzną"), 196, 26);
-    NumEditWilgotWewn = pole(QStringLiteral("Wilgotność wewn."), fi, QStringLiteral("i"), procent, ntNatural, 2,
-                             QStringLiteral("55"), QStringLiteral("Podaj wilgotność wewnętrzną"), 14, 88);
-    NumEditWilgotZewn = pole(QStringLiteral("Wilgotność zewn."), fi, QStringLiteral("e"), procent, ntNatural, 2,
-                             QStringLiteral("85"), QStringLiteral("Podaj wilgotność zewnętrzną"), 196, 88);
+    NumEditTempZewn = pole(QStringLiteral("Tempetratura zewn."), t, QStringLiteral("e"), stopnie, ntInteger,
+                           3, QStringLiteral("-5"), QStringLiteral("Podaj temperaturę zewnętrzną"), 196, 26);
+    NumEditWilgotWewn = pole(QStringLiteral("Wilgotność wewn."), fi, QStringLiteral("i"), procent, ntNatural,
+                             2, QStringLiteral("55"), QStringLiteral("Podaj wilgotność wewnętrzną"), 14, 88);
+    NumEditWilgotZewn = pole(QStringLiteral("Wilgotność zewn."), fi, QStringLiteral("e"), procent, ntNatural,
+                             2, QStringLiteral("85"), QStringLiteral("Podaj wilgotność zewnętrzną"), 196, 88);
     Button6 = new QPushButton(QStringLiteral("&Wprowadź"), ramkaWarunkow);
     Button6->setGeometry(80, 154, 217, 30);
     QFont gruba = Button6->font();

@@ -62,7 +62,8 @@ QString TekstOkna(const QString& tekst) {
 TOdpowiedz TDialogiQt::Komunikat(QWidget* rodzic, const QString& tekst, const QString& tytul, TIkona ikona,
                                  TPrzyciski przyciski) {
     QMessageBox pole(IkonaQt(ikona), tytul, TekstOkna(tekst),
-                     przyciski == TPrzyciski::TakNie ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, rodzic);
+                     przyciski == TPrzyciski::TakNie ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok,
+                     rodzic);
     const int wynik = pole.exec();
     if (przyciski == TPrzyciski::Ok)
         return TOdpowiedz::Ok;
@@ -70,7 +71,8 @@ TOdpowiedz TDialogiQt::Komunikat(QWidget* rodzic, const QString& tekst, const QS
 }
 
 void TDialogiQt::Blad(QWidget* rodzic, const QString& tekst) {
-    QMessageBox pole(QMessageBox::Critical, QStringLiteral("Murolab"), TekstOkna(tekst), QMessageBox::Ok, rodzic);
+    QMessageBox pole(QMessageBox::Critical, QStringLiteral("Murolab"), TekstOkna(tekst), QMessageBox::Ok,
+                     rodzic);
     pole.exec();
 }
 
@@ -82,8 +84,12 @@ QString TDialogiQt::PlikDoZapisu(QWidget* rodzic, const TParametryPliku& paramet
     return PokazDialogPliku(rodzic, parametry, QFileDialog::AcceptSave);
 }
 
-int TDialogiQt::PokazModalnie(QDialog* okno) { return okno->exec(); }
+int TDialogiQt::PokazModalnie(QDialog* okno) {
+    return okno->exec();
+}
 
-void TDialogiQt::Sygnal() { QApplication::beep(); }
+void TDialogiQt::Sygnal() {
+    QApplication::beep();
+}
 
 } // namespace murolab

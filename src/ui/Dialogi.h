@@ -16,7 +16,7 @@ enum class TPrzyciski { Ok, TakNie };
 enum class TOdpowiedz { Ok, Tak, Nie };
 
 struct TFiltrPliku {
-    QString Opis;   // "Pliki projektu (-.pro)"
+    QString Opis;    // "Pliki projektu (-.pro)"
     QString Wzorzec; // "*.pro"
 };
 

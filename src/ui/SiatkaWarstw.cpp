@@ -22,7 +22,6 @@
 #include <QPainter>
 #include <QPushButton>
 
-
 #include <algorithm>
 #include <array>
 

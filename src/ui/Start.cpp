@@ -80,8 +80,8 @@ private:
 };
 } // namespace
 
-TOdpowiedz TDialogiStartu::Komunikat(QWidget* rodzic, const QString& tekst, const QString& tytul, TIkona ikona,
-                                     TPrzyciski przyciski) {
+TOdpowiedz TDialogiStartu::Komunikat(QWidget* rodzic, const QString& tekst, const QString& tytul,
+                                     TIkona ikona, TPrzyciski przyciski) {
     TNaBok naBok(Powitanie);
     return dialogi_.Komunikat(rodzic, tekst, tytul, ikona, przyciski);
 }

@@ -83,6 +83,7 @@ private slots:
         QTest::addColumn<int>("lista");
         QTest::addColumn<QString>("wpisane");
         QTest::addColumn<QString>("wynik");
+        // clang-format off
         QTest::newRow("typ: litery i cyfry") << 0 << "ab1" << kTypy[0];
         QTest::newRow("typ: backspace") << 0 << QString(QChar(8)) << kTypy[0];
         QTest::newRow("strefa: litera") << 1 << "x" << "nieokreślona";
@@ -93,6 +94,7 @@ private slots:
         QTest::newRow("Rsi: backspace") << 3 << QString("0,2") + QChar(8) + "3" << "0,3";
         QTest::newRow("Rse: cyfry i przecinek") << 4 << "0,08" << "0,08";
         QTest::newRow("Rse: drugi przecinek") << 4 << ",0," << ",0";
+        // clang-format on
     }
     void klawiszeList() {
         QFETCH(int, lista);
@@ -167,12 +169,14 @@ private slots:
     void strefaWpisujeTemperature_data() {
         QTest::addColumn<QString>("strefa");
         QTest::addColumn<QString>("te");
+        // clang-format off
         QTest::newRow("I") << "Strefa I" << "-16";
         QTest::newRow("II") << "Strefa II" << "-18";
         QTest::newRow("III") << "Strefa III" << "-20";
         QTest::newRow("IV") << "Strefa IV" << "-22";
         QTest::newRow("V") << "Strefa V" << "-24";
         QTest::newRow("nieokreślona") << "nieokreślona" << "-5";
+        // clang-format on
     }
     void strefaWpisujeTemperature() {
         QFETCH(QString, strefa);
@@ -188,6 +192,7 @@ private slots:
     void temperaturaWybieraStrefe_data() {
         QTest::addColumn<QString>("te");
         QTest::addColumn<QString>("strefa");
+        // clang-format off
         QTest::newRow("-16") << "-16" << "Strefa I";
         QTest::newRow("-18") << "-18" << "Strefa II";
         QTest::newRow("-20") << "-20" << "Strefa III";
@@ -197,6 +202,7 @@ private slots:
         QTest::newRow("-21") << "-21" << "nieokreślona";
         QTest::newRow("16 bez minusa") << "16" << "nieokreślona";
         QTest::newRow("sam minus nic nie zmienia") << "-" << "Strefa III";
+        // clang-format on
     }
     void temperaturaWybieraStrefe() {
         QFETCH(QString, te);
@@ -239,10 +245,12 @@ private slots:
     void wilgotnoscWybieraKlase_data() {
         QTest::addColumn<QString>("fi");
         QTest::addColumn<QString>("klasa");
+        // clang-format off
         QTest::newRow("80") << "80" << "Warunki wilgotne";
         QTest::newRow("75") << "75" << "Warunki wilgotne";
         QTest::newRow("74") << "74" << "Warunki średniowilgotne";
         QTest::newRow("5") << "5" << "Warunki średniowilgotne";
+        // clang-format on
     }
     void wilgotnoscWybieraKlase() {
         QFETCH(QString, fi);
@@ -287,6 +295,7 @@ private slots:
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<QString>("wynik");
         QTest::addColumn<QString>("blad");
+        // clang-format off
         QTest::newRow("Rsi 0,130") << 3 << "0,130" << "0,13" << "";
         QTest::newRow("Rsi 0 i przecinek") << 3 << "0," << "0" << "";
         QTest::newRow("Rsi ,2") << 3 << ",2" << "0,2" << "";
@@ -294,6 +303,7 @@ private slots:
         QTest::newRow("Rse pusty") << 4 << "" << "0,04" << "";
         QTest::newRow("Rse 0,040") << 4 << "0,040" << "0,04" << "";
         QTest::newRow("Rsi sam przecinek") << 3 << "," << "," << "',' is not a valid floating point value";
+        // clang-format on
     }
     void wyjscieOporow() {
         QFETCH(int, lista);
@@ -329,6 +339,7 @@ private slots:
             p[i] = QString::fromUtf8(t);
             return p;
         };
+        // clang-format off
         QTest::newRow("wszystkie dobre") << dobre << -1;
         QTest::newRow("Rsi 0,01 odrzucony") << z(0, "0,01") << 0;
         QTest::newRow("Rsi 0,3 odrzucony") << z(0, "0,3") << 0;
@@ -348,6 +359,7 @@ private slots:
         QTest::newRow("fi 1 przyjęta") << z(4, "1") << -1;
         QTest::newRow("fi 99 przyjęta") << z(4, "99") << -1;
         QTest::newRow("fe 0 odrzucona") << z(5, "0") << 5;
+        // clang-format on
         QStringList dwa = z(0, "0,3");
         dwa[3] = QStringLiteral("30");
         QTest::newRow("Rsi i te błędne: tylko Rsi") << dwa << 0;

@@ -69,8 +69,7 @@ struct TKatalogRoboczy {
 const QString kPytanie = QStringLiteral("Czy zapisać zmianny w pliku ..?");
 
 // What a form's paint handler leaves on a white canvas of the given size.
-template <typename F>
-QImage Namalowane(QSize rozmiar, F maluj) {
+template <typename F> QImage Namalowane(QSize rozmiar, F maluj) {
     QImage plotno(rozmiar, QImage::Format_RGB32);
     plotno.fill(Qt::white);
     QPainter p(&plotno);
@@ -116,11 +115,13 @@ private slots:
     void klawiszeArkuszy_data() {
         QTest::addColumn<int>("klawisz");
         QTest::addColumn<int>("arkusz");
+        // clang-format off
         QTest::newRow("F2 przegroda") << int(Qt::Key_F2) << 1;
         QTest::newRow("F7 obliczenia") << int(Qt::Key_F7) << 2;
         QTest::newRow("F8 wykres ciśnień") << int(Qt::Key_F8) << 3;
         QTest::newRow("F9 wykres temperatur") << int(Qt::Key_F9) << 4;
         QTest::newRow("F3 warunki pracy") << int(Qt::Key_F3) << 0;
+        // clang-format on
     }
     void klawiszeArkuszy() {
         QFETCH(int, klawisz);
@@ -134,8 +135,10 @@ private slots:
 
     void tabulatorPrzechodziNaObliczPoArkuszu_data() {
         QTest::addColumn<int>("arkusz");
+        // clang-format off
         QTest::newRow("warunki pracy: po Wprowadź") << 0;
         QTest::newRow("przegroda: po Kalkulator") << 1;
+        // clang-format on
     }
     void tabulatorPrzechodziNaObliczPoArkuszu() {
         QFETCH(int, arkusz);
@@ -173,7 +176,8 @@ private slots:
         QTest::addColumn<QStringList>("komunikaty");
         const int tak = int(TOdpowiedz::Tak), nie = int(TOdpowiedz::Nie);
         const QString brakWarstw = QStringLiteral("Nie wprowadzono warstw !!");
-        const QString przypomnienie = QStringLiteral("W obliczeniach nie uwzględniono wpływu mostków cieplnych !");
+        const QString przypomnienie =
+            QStringLiteral("W obliczeniach nie uwzględniono wpływu mostków cieplnych !");
         QTest::newRow("zamknięcie, Nie: nic więcej")
             << false << QList<int>{nie} << true << 0 << QStringList{kPytanie};
         QTest::newRow("zamknięcie, Tak bez warstw: sprawdzenie zatrzymuje zapis")
@@ -184,8 +188,8 @@ private slots:
             << true << QList<int>{tak, tak} << true << 2 << QStringList{kPytanie, kPytanie, przypomnienie};
         QTest::newRow("Wyjście, Tak bez warstw: pierwszy zapis bez sprawdzeń, drugi zatrzymany")
             << true << QList<int>{tak, tak} << false << 1 << QStringList{kPytanie, kPytanie, brakWarstw};
-        QTest::newRow("Wyjście, Nie, Nie") << true << QList<int>{nie, nie} << true << 0
-                                           << QStringList{kPytanie, kPytanie};
+        QTest::newRow("Wyjście, Nie, Nie")
+            << true << QList<int>{nie, nie} << true << 0 << QStringList{kPytanie, kPytanie};
         QTest::newRow("Wyjście, Nie, Tak")
             << true << QList<int>{nie, tak} << true << 1 << QStringList{kPytanie, kPytanie, przypomnienie};
     }
@@ -419,11 +423,12 @@ private slots:
         QTest::newRow("pytajnik") << "Usunąc warstwę ?" << QString("Usunąc warstwę") + nbsp + "?";
         QTest::newRow("dwa odstępy zostają dwoma")
             << "Przesłanie  !" << QString("Przesłanie") + nbsp + nbsp + "!";
-        QTest::newRow("kropki i pytajnik") << "Czy zapisać zmianny w pliku ..?"
-                                           << QString("Czy zapisać zmianny w pliku") + nbsp + "..?";
+        QTest::newRow("kropki i pytajnik")
+            << "Czy zapisać zmianny w pliku ..?" << QString("Czy zapisać zmianny w pliku") + nbsp + "..?";
         QTest::newRow("bez odstępu bez zmian") << "Brak kalkulatora systemowego!"
                                                << "Brak kalkulatora systemowego!";
-        QTest::newRow("odstępy w środku zostają") << "Nie wprowadzono warstw." << "Nie wprowadzono warstw.";
+        QTest::newRow("odstępy w środku zostają") << "Nie wprowadzono warstw."
+                                                  << "Nie wprowadzono warstw.";
     }
     void tekstOkna() {
         // The message boxes wrap long texts; their closing marks must not stand alone on a line.

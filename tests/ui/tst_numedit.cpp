@@ -32,6 +32,7 @@ private slots:
         QTest::addColumn<QString>("wynik");
         QTest::addColumn<int>("sygnaly");
         const int c = ntInteger, n = ntNatural, r = ntReal;
+        // clang-format off
         QTest::newRow("calkowita: minus na poczatku") << c << "5" << 0 << 0 << "-" << "-5" << 0;
         QTest::newRow("calkowita: drugi minus") << c << "-5" << 0 << 0 << "-" << "-5" << 1;
         QTest::newRow("calkowita: minus w srodku") << c << "55" << 1 << 0 << "-" << "55" << 1;
@@ -45,6 +46,7 @@ private slots:
         QTest::newRow("rzeczywista: minus i przecinek") << r << "" << 0 << 0 << "-0,5" << "-0,5" << 0;
         QTest::newRow("rzeczywista: przecinek na poczatku") << r << "" << 0 << 0 << ",5" << ",5" << 0;
         QTest::newRow("najwyzej 3 znaki") << c << "" << 0 << 3 << "12345" << "123" << 0;
+        // clang-format on
     }
     void klawisze() {
         QFETCH(int, typ);

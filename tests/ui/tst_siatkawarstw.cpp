@@ -205,8 +205,8 @@ private slots:
         const QString pytanie = QStringLiteral("Usunąc warstwę ?");
         const QString brak = QStringLiteral("Nie wprowadzono warstw.");
         const int tak = int(TOdpowiedz::Tak);
-        QTest::newRow("Usuń warstwę: wiersz 0 z trzech")
-            << 3 << QPoint(1, 0) << true << tak << pytanie << QStringList{"Cegła", "Styropian"} << QPoint(1, 0);
+        QTest::newRow("Usuń warstwę: wiersz 0 z trzech") << 3 << QPoint(1, 0) << true << tak << pytanie
+                                                         << QStringList{"Cegła", "Styropian"} << QPoint(1, 0);
         // The current cell was below the last row: it moves up, and the stored one follows.
         QTest::newRow("Usuń: ostatnia, bieżąca w niej")
             << 3 << QPoint(3, 2) << false << tak << pytanie << QStringList{"Tynk", "Cegła"} << QPoint(3, 1);
@@ -257,7 +257,7 @@ private slots:
                 if (w[0] == nazwy[r])
                     wiersz << w;
             if (pusta)
-                wiersz << "" << "" << "" << "";
+                wiersz << QStringList(4, QString());
             QCOMPARE(o.Wiersz(r), wiersz);
         }
         QCOMPARE(QPoint(o.f.BiezacaKolumna, o.f.BiezacyWiersz), biezacaPo);
@@ -271,6 +271,7 @@ private slots:
         QTest::addColumn<int>("odpowiedz");   // -1 = no question expected
         QTest::addColumn<int>("tryb");        // 0 = nothing set
         QTest::addColumn<int>("cel");
+        // clang-format off
         QTest::newRow("9 warstw: bez pytania") << 9 << false << -1 << 1 << 9;
         QTest::newRow("9 warstw, wstawianie w wiersz 2") << 9 << true << -1 << 2 << 2;
         QTest::newRow("10 warstw, Nie") << 10 << false << int(TOdpowiedz::Nie) << 0 << 0;
@@ -278,6 +279,7 @@ private slots:
         QTest::newRow("10 warstw, wstawianie, Tak") << 10 << true << int(TOdpowiedz::Tak) << 2 << 2;
         QTest::newRow("10 warstw, wstawianie, Nie") << 10 << true << int(TOdpowiedz::Nie) << 0 << 0;
         QTest::newRow("15 warstw z pliku, Tak") << 15 << false << int(TOdpowiedz::Tak) << 1 << 15;
+        // clang-format on
     }
     void limitWarstw() {
         QFETCH(int, warstwy);
@@ -332,11 +334,13 @@ private slots:
         QTest::addColumn<int>("z");
         QTest::addColumn<int>("na");
         QTest::addColumn<QStringList>("nazwy");
+        // clang-format off
         QTest::newRow("trzeci na górę") << 2 << 0 << QStringList{"Styropian", "Tynk", "Cegła"};
         QTest::newRow("pierwszy na dół") << 0 << 2 << QStringList{"Cegła", "Styropian", "Tynk"};
         QTest::newRow("drugi poniżej ostatniego") << 1 << 9 << QStringList{"Tynk", "Styropian", "Cegła"};
         QTest::newRow("drugi na górę") << 1 << 0 << QStringList{"Cegła", "Tynk", "Styropian"};
         QTest::newRow("na to samo miejsce") << 1 << 1 << QStringList{"Tynk", "Cegła", "Styropian"};
+        // clang-format on
     }
     void przeciaganieWierszy() {
         QFETCH(int, z);
