@@ -426,30 +426,36 @@ private slots:
         QCOMPARE(f.PageControlPrzegroda->currentIndex(), 1);
     }
 
+    void nieudaneWprowadzNicNieZapisuje_data() {
+        QTest::addColumn<QString>("ti");
+        QTest::addColumn<QString>("te");
+        QTest::addColumn<QStringList>("komunikaty");
+        QTest::addColumn<QStringList>("bledy");
+        QTest::newRow("te 30: komunikat")
+            << "20"
+            << "30" << QStringList{"Nie poprawna wartość temperatury po zewnętrznej stronie przegrody !!"}
+            << QStringList();
+        QTest::newRow("ti sam minus: błąd konwersji")
+            << "-"
+            << "-5" << QStringList() << QStringList{"'-' is not a valid integer value"};
+    }
     void nieudaneWprowadzNicNieZapisuje() {
+        QFETCH(QString, ti);
+        QFETCH(QString, te);
+        QFETCH(QStringList, komunikaty);
+        QFETCH(QStringList, bledy);
         TOkno o;
         TFormPrzegroda& f = o.f;
-        const QString ti = f.LabelTi->text();
-        o.Ustaw(QStringLiteral("0,13"), QStringLiteral("0,04"), QStringLiteral("20"), QStringLiteral("30"),
-                QStringLiteral("55"), QStringLiteral("85"));
+        const QString podsumowanie = f.LabelTi->text();
+        o.Ustaw(QStringLiteral("0,13"), QStringLiteral("0,04"), ti, te, QStringLiteral("55"),
+                QStringLiteral("85"));
         f.Button6->click();
-        QCOMPARE(o.d.TekstyKomunikatow(),
-                 QStringList{"Nie poprawna wartość temperatury po zewnętrznej stronie przegrody !!"});
+        QCOMPARE(o.d.TekstyKomunikatow(), komunikaty);
+        QCOMPARE(o.d.Bledy(), bledy);
         QCOMPARE(f.Model.WarunkiPracy.TempWew, 0);
         QCOMPARE(f.Model.WarunkiPracy.Rsi, 0.0);
-        QCOMPARE(f.LabelTi->text(), ti);
+        QCOMPARE(f.LabelTi->text(), podsumowanie);
         QCOMPARE(f.PageControlPrzegroda->currentIndex(), 0);
-    }
-
-    void nieliczbaWPoluKonczyWprowadz() {
-        TOkno o;
-        o.Ustaw(QStringLiteral("0,13"), QStringLiteral("0,04"), QStringLiteral("-"), QStringLiteral("-5"),
-                QStringLiteral("55"), QStringLiteral("85"));
-        o.f.Button6->click();
-        QCOMPARE(o.d.Bledy(), QStringList{"'-' is not a valid integer value"});
-        QVERIFY(o.d.Komunikaty().isEmpty());
-        QCOMPARE(o.f.Model.WarunkiPracy.Rsi, 0.0);
-        QCOMPARE(o.f.PageControlPrzegroda->currentIndex(), 0);
     }
 
     void klasaZablokowanaGdySaWarstwy() {
