@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QStringList>
 
 #include <cstdio>
 
@@ -69,23 +70,32 @@ QImage Powitanie() {
     return obraz;
 }
 
+// The program's mark: the wall in section in its frame, the name beside it and lines under the name.
+void Znak(QPainter& p, const QRectF& przekroj, QPointF nazwa, int wielkoscNazwy, QPointF pierwszaLinia,
+          int wielkoscLinii, double odstep, const QStringList& linie) {
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    murolab::RysujPrzekroj(p, przekroj, false);
+    p.setPen(QColor(150, 165, 180));
+    p.drawRect(przekroj);
+    p.setPen(kGranat);
+    p.setFont(Czcionka(wielkoscNazwy, true));
+    p.drawText(nazwa, QStringLiteral("Murolab"));
+    p.setPen(kSzaroniebieski);
+    p.setFont(Czcionka(wielkoscLinii, false));
+    for (const QString& linia : linie) {
+        p.drawText(pierwszaLinia, linia);
+        pierwszaLinia.ry() += odstep;
+    }
+}
+
 QImage Autorzy() {
     // The credit label of the about box lies over the lower right part: that part stays plain.
     QImage obraz = NowyObraz(325, 195, QColor(248, 250, 252), QColor(229, 236, 242));
     QPainter p(&obraz);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    murolab::RysujPrzekroj(p, QRectF(6, 8, 114, 178), false);
-    p.setPen(QColor(150, 165, 180));
-    p.drawRect(QRectF(6, 8, 114, 178));
-    p.setPen(kGranat);
-    p.setFont(Czcionka(32, true));
-    p.drawText(QPointF(132, 46), QStringLiteral("Murolab"));
-    p.setPen(kSzaroniebieski);
-    p.setFont(Czcionka(12, false));
-    p.drawText(QPointF(133, 70), QStringLiteral("program do wstępnej analizy"));
-    p.drawText(QPointF(133, 86), QStringLiteral("cieplno-wilgotnościowej"));
-    p.drawText(QPointF(133, 102), QStringLiteral("przegród budowlanych"));
+    Znak(p, QRectF(6, 8, 114, 178), QPointF(132, 46), 32, QPointF(133, 70), 12, 16,
+         {QStringLiteral("program do wstępnej analizy"), QStringLiteral("cieplno-wilgotnościowej"),
+          QStringLiteral("przegród budowlanych")});
     p.setPen(QPen(kCzerwony, 2));
     p.drawLine(QPointF(133, 118), QPointF(240, 118));
     return obraz;
@@ -106,18 +116,8 @@ QImage Tlo() {
 QImage Logo() {
     QImage obraz = NowyObraz(201, 73, Qt::white, Qt::white);
     QPainter p(&obraz);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    murolab::RysujPrzekroj(p, QRectF(3, 5, 60, 63), false);
-    p.setPen(QColor(150, 165, 180));
-    p.drawRect(QRectF(3, 5, 60, 63));
-    p.setPen(kGranat);
-    p.setFont(Czcionka(27, true));
-    p.drawText(QPointF(70, 36), QStringLiteral("Murolab"));
-    p.setPen(kSzaroniebieski);
-    p.setFont(Czcionka(11, false));
-    p.drawText(QPointF(71, 53), QStringLiteral("analiza cieplno-"));
-    p.drawText(QPointF(71, 66), QStringLiteral("-wilgotnościowa"));
+    Znak(p, QRectF(3, 5, 60, 63), QPointF(70, 36), 27, QPointF(71, 53), 11, 13,
+         {QStringLiteral("analiza cieplno-"), QStringLiteral("-wilgotnościowa")});
     return obraz;
 }
 

@@ -6,7 +6,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 
 namespace murolab {
@@ -35,6 +34,8 @@ TAboutBox::TAboutBox(QWidget* rodzic) : QDialog(rodzic) {
     OKButton->setFont(gruba);
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
+    // Centred on the screen, not over the main window (a placed dialog is not moved by Qt).
+    WysrodkujNaEkranie(this);
 }
 
 void TAboutBox::OKButtonClick() {
@@ -42,11 +43,7 @@ void TAboutBox::OKButtonClick() {
 }
 
 bool TAboutBox::FormPaint(QPainter& p) {
-    const QPixmap obraz(QStringLiteral("Auto.bmp"));
-    if (obraz.isNull())
-        return false;
-    p.drawPixmap(20, 10, obraz);
-    return true;
+    return RysujObrazZPliku(p, QStringLiteral("Auto.bmp"), QPoint(20, 10));
 }
 
 void TAboutBox::paintEvent(QPaintEvent* zdarzenie) {

@@ -149,37 +149,33 @@ void TFormPrzegroda::ZbudujArkuszWarunkow() {
     // Temperatures and humidities.
     auto* ramkaWarunkow = new QGroupBox(QStringLiteral("Warunki pracy"), ark);
     ramkaWarunkow->setGeometry(6, 134, 377, 200);
-    auto pole = [this](QWidget* rodzic, TNumType typ, int dlugosc, const QString& tekst,
-                       const QString& podpowiedz, int x, int y) {
-        auto* e = new TNumEdit(Dialogi, rodzic);
+    // One field with its heading above, its symbol before and its unit after it; (x, y) is the
+    // heading's place in the frame.
+    auto pole = [this, ramkaWarunkow](const QString& naglowek, const QString& symbol, const QString& indeks,
+                                      const QString& jednostka, TNumType typ, int dlugosc,
+                                      const QString& tekst, const QString& podpowiedz, int x, int y) {
+        Etykieta(ramkaWarunkow, naglowek, x, y);
+        Etykieta(ramkaWarunkow, ZIndeksem(symbol, indeks), x + 4, y + 26);
+        auto* e = new TNumEdit(Dialogi, ramkaWarunkow);
         e->SetNumType(typ);
         e->SetMaxLength(dlugosc);
         e->setText(tekst);
         e->setToolTip(podpowiedz);
-        e->setGeometry(x, y, 48, 22);
+        e->setGeometry(x + 26, y + 22, 48, 22);
         UstawKontekstPomocy(e, 18);
+        Etykieta(ramkaWarunkow, jednostka, x + 80, y + 26);
         return e;
     };
-    Etykieta(ramkaWarunkow, QStringLiteral("Tempetratura wewn."), 14, 26);
-    Etykieta(ramkaWarunkow, ZIndeksem(QStringLiteral("t"), QStringLiteral("i")), 18, 52);
-    NumEditTempWew = pole(ramkaWarunkow, ntInteger, 3, QStringLiteral("20"),
-                          QStringLiteral("Podaj temperaturę wewnętrzną"), 40, 48);
-    Etykieta(ramkaWarunkow, QStringLiteral("[°C]"), 94, 52);
-    Etykieta(ramkaWarunkow, QStringLiteral("Tempetratura zewn."), 196, 26);
-    Etykieta(ramkaWarunkow, ZIndeksem(QStringLiteral("t"), QStringLiteral("e")), 200, 52);
-    NumEditTempZewn = pole(ramkaWarunkow, ntInteger, 3, QStringLiteral("-5"),
-                           QStringLiteral("Podaj temperaturę zewnętrzną"), 222, 48);
-    Etykieta(ramkaWarunkow, QStringLiteral("[°C]"), 276, 52);
-    Etykieta(ramkaWarunkow, QStringLiteral("Wilgotność wewn."), 14, 88);
-    Etykieta(ramkaWarunkow, ZIndeksem(QStringLiteral("Φ"), QStringLiteral("i")), 18, 114);
-    NumEditWilgotWewn = pole(ramkaWarunkow, ntNatural, 2, QStringLiteral("55"),
-                             QStringLiteral("Podaj wilgotność wewnętrzną"), 40, 110);
-    Etykieta(ramkaWarunkow, QStringLiteral("[%]"), 94, 114);
-    Etykieta(ramkaWarunkow, QStringLiteral("Wilgotność zewn."), 196, 88);
-    Etykieta(ramkaWarunkow, ZIndeksem(QStringLiteral("Φ"), QStringLiteral("e")), 200, 114);
-    NumEditWilgotZewn = pole(ramkaWarunkow, ntNatural, 2, QStringLiteral("85"),
-                             QStringLiteral("Podaj wilgotność zewnętrzną"), 222, 110);
-    Etykieta(ramkaWarunkow, QStringLiteral("[%]"), 276, 114);
+    const QString t = QStringLiteral("t"), fi = QStringLiteral("Φ");
+    const QString stopnie = QStringLiteral("[°C]"), procent = QStringLiteral("[%]");
+    NumEditTempWew = pole(QStringLiteral("Tempetratura wewn."), t, QStringLiteral("i"), stopnie, ntInteger, 3,
+                          QStringLiteral("20"), QStringLiteral("Podaj temperaturę wewnętrzną"), 14, 26);
+    NumEditTempZewn = pole(QStringLiteral("Tempetratura zewn."), t, QStringLiteral("e"), stopnie, ntInteger,
+                           3, QStringLiteral("-5"), QStringLiteral("Podaj temperaturę zewnętrzną"), 196, 26);
+    NumEditWilgotWewn = pole(QStringLiteral("Wilgotność wewn."), fi, QStringLiteral("i"), procent, ntNatural,
+                             2, QStringLiteral("55"), QStringLiteral("Podaj wilgotność wewnętrzną"), 14, 88);
+    NumEditWilgotZewn = pole(QStringLiteral("Wilgotność zewn."), fi, QStringLiteral("e"), procent, ntNatural,
+                             2, QStringLiteral("85"), QStringLiteral("Podaj wilgotność zewnętrzną"), 196, 88);
     Button6 = new QPushButton(QStringLiteral("&Wprowadź"), ramkaWarunkow);
     Button6->setGeometry(80, 154, 217, 30);
     QFont gruba = Button6->font();

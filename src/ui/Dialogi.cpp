@@ -47,10 +47,23 @@ QString PokazDialogPliku(QWidget* rodzic, const TParametryPliku& p, QFileDialog:
 }
 } // namespace
 
+QString TekstOkna(const QString& tekst) {
+    QString t = tekst;
+    qsizetype koniec = t.size();
+    while (koniec > 0 && QStringView(u"!?.").contains(t.at(koniec - 1)))
+        --koniec;
+    if (koniec == t.size())
+        return t;
+    for (qsizetype i = koniec - 1; i >= 0 && t.at(i) == u' '; --i)
+        t[i] = QChar(0x00A0);
+    return t;
+}
+
 TOdpowiedz TDialogiQt::Komunikat(QWidget* rodzic, const QString& tekst, const QString& tytul, TIkona ikona,
                                  TPrzyciski przyciski) {
-    QMessageBox pole(IkonaQt(ikona), tytul, tekst,
-                     przyciski == TPrzyciski::TakNie ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, rodzic);
+    QMessageBox pole(IkonaQt(ikona), tytul, TekstOkna(tekst),
+                     przyciski == TPrzyciski::TakNie ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok,
+                     rodzic);
     const int wynik = pole.exec();
     if (przyciski == TPrzyciski::Ok)
         return TOdpowiedz::Ok;
@@ -58,7 +71,8 @@ TOdpowiedz TDialogiQt::Komunikat(QWidget* rodzic, const QString& tekst, const QS
 }
 
 void TDialogiQt::Blad(QWidget* rodzic, const QString& tekst) {
-    QMessageBox pole(QMessageBox::Critical, QStringLiteral("Murolab"), tekst, QMessageBox::Ok, rodzic);
+    QMessageBox pole(QMessageBox::Critical, QStringLiteral("Murolab"), TekstOkna(tekst), QMessageBox::Ok,
+                     rodzic);
     pole.exec();
 }
 
@@ -70,8 +84,12 @@ QString TDialogiQt::PlikDoZapisu(QWidget* rodzic, const TParametryPliku& paramet
     return PokazDialogPliku(rodzic, parametry, QFileDialog::AcceptSave);
 }
 
-int TDialogiQt::PokazModalnie(QDialog* okno) { return okno->exec(); }
+int TDialogiQt::PokazModalnie(QDialog* okno) {
+    return okno->exec();
+}
 
-void TDialogiQt::Sygnal() { QApplication::beep(); }
+void TDialogiQt::Sygnal() {
+    QApplication::beep();
+}
 
 } // namespace murolab

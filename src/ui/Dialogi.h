@@ -16,7 +16,7 @@ enum class TPrzyciski { Ok, TakNie };
 enum class TOdpowiedz { Ok, Tak, Nie };
 
 struct TFiltrPliku {
-    QString Opis;   // "Pliki projektu (-.pro)"
+    QString Opis;    // "Pliki projektu (-.pro)"
     QString Wzorzec; // "*.pro"
 };
 
@@ -44,6 +44,10 @@ public:
     // The system beep.
     virtual void Sygnal() = 0;
 };
+
+// A message as a message box shows it: the marks that close it ("!!", " ?") keep to the last word
+// when the box wraps the text (the characters are the same, the blank before them does not break).
+QString TekstOkna(const QString& tekst);
 
 // The real one, with Qt's own dialogs.
 class TDialogiQt : public TDialogi {

@@ -50,6 +50,17 @@ public:
 bool WOknie(const QWidget* w, const QWidget* pojemnik) {
     return w && pojemnik && (w == pojemnik || pojemnik->isAncestorOf(w));
 }
+
+bool ZapisacZmiany(TFormPrzegroda& f) {
+    return f.Dialogi.Komunikat(&f, kPytanieZapis, QStringLiteral("Murolab"), TIkona::Pytanie,
+                               TPrzyciski::TakNie) == TOdpowiedz::Tak;
+}
+
+// Which side is warmer is read from the sheet's fields: the charts' and the report's captions need it.
+bool CieplejWewnatrz(const TFormPrzegroda& f) {
+    return NaCalkowita(f.NumEditTempWew->text().toStdString()) >
+           NaCalkowita(f.NumEditTempZewn->text().toStdString());
+}
 } // namespace
 
 TFormPrzegroda::TFormPrzegroda(TDialogi& dialogi, QWidget* rodzic) : QMainWindow(rodzic), Dialogi(dialogi) {
@@ -105,6 +116,8 @@ TFormPrzegroda::TFormPrzegroda(TDialogi& dialogi, QWidget* rodzic) : QMainWindow
     ZbudujSiatke();
     ZbudujArkuszWynikow();
     ZbudujWykresy();
+    // "&Oblicz" closes the round of Tab through a sheet's controls, as it stands below the sheets.
+    setTabOrder(ChartTemperatura, BitBtnOblicz);
 
     Kalkulator = new TKalkulator(Dialogi, this);
 
@@ -231,11 +244,8 @@ void TFormPrzegroda::BitBtnObliczClick() {
 // Nowy1Click, Otwrz1Click and Zapisz1Click live with the project commands (Projekt.cpp).
 
 void TFormPrzegroda::Podgldwydruku1Click() {
-    if (!PodgladWydruku)
-        return;
-    const bool cieplejWewnatrz = NaCalkowita(NumEditTempWew->text().toStdString()) >
-                                 NaCalkowita(NumEditTempZewn->text().toStdString());
-    PodgladWydruku->PokazRaport(this, cieplejWewnatrz);
+    if (PodgladWydruku)
+        PodgladWydruku->PokazRaport(this, CieplejWewnatrz(*this));
 }
 
 void TFormPrzegroda::Edycjaprzegrody1Click() {
@@ -283,8 +293,7 @@ void TFormPrzegroda::Button5Click() {
 // ---- closing
 
 void TFormPrzegroda::Wyjcie1Click() {
-    if (Dialogi.Komunikat(this, kPytanieZapis, QStringLiteral("Murolab"), TIkona::Pytanie,
-                          TPrzyciski::TakNie) == TOdpowiedz::Tak)
+    if (ZapisacZmiany(*this))
         ZapiszProjekt();
     // Closing the window ends the program, and asks once more (FormDestroy).
     close();
@@ -294,10 +303,7 @@ void TFormPrzegroda::FormDestroy() {
     if (zamkniety_)
         return;
     zamkniety_ = true;
-    if (Dialogi.Komunikat(this, kPytanieZapis, QStringLiteral("Murolab"), TIkona::Pytanie,
-                          TPrzyciski::TakNie) != TOdpowiedz::Tak)
-        return;
-    if (SprawdzWarstwy() && SprawdzWarunki())
+    if (ZapisacZmiany(*this) && SprawdzWarstwy() && SprawdzWarunki())
         ZapiszProjekt();
 }
 
@@ -331,9 +337,7 @@ void TFormPrzegroda::WyczyscWykresy() {
 }
 
 void TFormPrzegroda::RysujWykresy() {
-    // Which side is warmer is read from the sheet's fields, as the charts' captions need it.
-    const bool cieplejWewnatrz = NaCalkowita(NumEditTempWew->text().toStdString()) >
-                                 NaCalkowita(NumEditTempZewn->text().toStdString());
+    const bool cieplejWewnatrz = CieplejWewnatrz(*this);
     RysujWykresCisnien(*ChartCisnienie, Model, cieplejWewnatrz);
     RysujWykresTemperatur(*ChartTemperatura, Model, cieplejWewnatrz);
 }

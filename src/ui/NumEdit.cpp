@@ -108,7 +108,8 @@ void TNumEdit::keyPressEvent(QKeyEvent* z) {
         return;
     }
     const char16_t c = znak.unicode();
-    if (c == kBackspace || c == kEnter) {
+    // A read-only field filters (and beeps) as any other, but what passes changes nothing.
+    if (c == kBackspace || c == kEnter || isReadOnly()) {
         QLineEdit::keyPressEvent(z);
         return;
     }

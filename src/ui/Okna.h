@@ -3,6 +3,9 @@
 
 #include <QFont>
 #include <QGuiApplication>
+#include <QLayout>
+#include <QPainter>
+#include <QPixmap>
 #include <QScreen>
 #include <QString>
 #include <QWidget>
@@ -14,8 +17,22 @@ inline void WysrodkujNaEkranie(QWidget* okno) {
     QScreen* ekran = okno->screen() ? okno->screen() : QGuiApplication::primaryScreen();
     if (!ekran)
         return;
+    // A window that is not shown yet has its final size only once its layout has run.
+    okno->ensurePolished();
+    if (QLayout* uklad = okno->layout())
+        uklad->activate();
     const QRect obszar = ekran->availableGeometry();
     okno->move(obszar.center() - QPoint(okno->width() / 2, okno->height() / 2));
+}
+
+// Draws a picture file of the working directory with its top left corner at the point; a file
+// that is missing or cannot be read draws nothing and says nothing. Returns whether it drew.
+inline bool RysujObrazZPliku(QPainter& p, const QString& plik, const QPoint& gdzie) {
+    const QPixmap obraz(plik);
+    if (obraz.isNull())
+        return false;
+    p.drawPixmap(gdzie, obraz);
+    return true;
 }
 
 // A font of the system's family at a pixel size, optionally bold (the designed "bold 13 px").

@@ -13,6 +13,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -61,6 +62,7 @@ bool TPomoc::Wczytaj() {
         return false;
     }
     przegladarka_->setHtml(QString::fromUtf8(plik.readAll()));
+    przegladarka_->document()->setDocumentMargin(12);
     return true;
 }
 

@@ -6,7 +6,6 @@
 #include <QElapsedTimer>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPixmap>
 #include <QProgressBar>
 #include <QRegion>
 #include <QThread>
@@ -32,11 +31,7 @@ TFormPowitanie::TFormPowitanie(int pauzaMs, QWidget* rodzic)
 }
 
 bool TFormPowitanie::FormPaint(QPainter& p) {
-    const QPixmap obraz(QStringLiteral("Splash.bmp"));
-    if (obraz.isNull())
-        return false;
-    p.drawPixmap(0, 0, obraz);
-    return true;
+    return RysujObrazZPliku(p, QStringLiteral("Splash.bmp"), QPoint(0, 0));
 }
 
 void TFormPowitanie::Pokaz() {

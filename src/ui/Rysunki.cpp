@@ -153,10 +153,20 @@ void RysujPrzekroj(QPainter& p, const QRectF& r, bool podpisy) {
         p.setPen(QColor(30, 70, 120));
         const QString zewn = QStringLiteral("zewnątrz");
         p.drawText(QPointF(zewnatrz.right() - 5 - m.horizontalAdvance(zewn), r.top() + m.ascent() + 4), zewn);
+        // The outdoor temperature stays inside the outdoor air: on a small picture in a smaller type.
         const QString te = QStringLiteral(" = −5 °C");
-        const double szerTe = m.horizontalAdvance(QStringLiteral("t")) + m.horizontalAdvance(te) + 8;
-        TekstZIndeksem(p, QPointF(zewnatrz.right() - 5 - szerTe, dol + m.ascent() + 4), QStringLiteral("t"),
-                       QStringLiteral("e"), te);
+        auto szerokosc = [&te](const QFont& czcionka) {
+            QFont mala = czcionka;
+            mala.setPixelSize(std::max(6, czcionka.pixelSize() * 7 / 10));
+            return QFontMetricsF(czcionka).horizontalAdvance(QStringLiteral("t") + te) +
+                   QFontMetricsF(mala).horizontalAdvance(QStringLiteral("e")) + 1;
+        };
+        QFont fe = f;
+        while (fe.pixelSize() > 7 && szerokosc(fe) > zewnatrz.width() - 8)
+            fe.setPixelSize(fe.pixelSize() - 1);
+        p.setFont(fe);
+        TekstZIndeksem(p, QPointF(zewnatrz.right() - 4 - szerokosc(fe), dol + m.ascent() + 4),
+                       QStringLiteral("t"), QStringLiteral("e"), te);
     }
     p.restore();
 }

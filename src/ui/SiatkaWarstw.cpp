@@ -22,7 +22,6 @@
 #include <QPainter>
 #include <QPushButton>
 
-
 #include <algorithm>
 #include <array>
 
@@ -157,8 +156,14 @@ void TSiatkaWarstw::PrzesunWiersz(int z, int doWiersza) {
             wpisz(r, k, tekst(r + krok, k));
     for (int k = 0; k < columnCount(); ++k)
         wpisz(doWiersza, k, przenoszony.at(k));
-    // The current cell goes with the dragged layer.
-    setCurrentCell(doWiersza, std::max(1, currentColumn()));
+    // The current cell stays on the layer it was on: with the dragged layer, or one row further
+    // for a layer between the two places.
+    int biezacy = currentRow();
+    if (biezacy == z || biezacy < 0)
+        biezacy = doWiersza;
+    else if (biezacy >= std::min(z, doWiersza) && biezacy <= std::max(z, doWiersza))
+        biezacy -= krok;
+    setCurrentCell(biezacy, std::max(1, currentColumn()));
 }
 
 void TSiatkaWarstw::ZatwierdzEdytor() {

@@ -60,6 +60,37 @@ QString WybierzKatalogRoboczy(const QString& biezacy, const QStringList& kandyda
     return {};
 }
 
+namespace {
+// Hides a shown window for the life of the object.
+class TNaBok {
+public:
+    explicit TNaBok(QWidget* okno) : okno_(okno && okno->isVisible() ? okno : nullptr) {
+        if (okno_)
+            okno_->hide();
+    }
+    ~TNaBok() {
+        if (okno_)
+            okno_->show();
+    }
+    TNaBok(const TNaBok&) = delete;
+    TNaBok& operator=(const TNaBok&) = delete;
+
+private:
+    QWidget* okno_;
+};
+} // namespace
+
+TOdpowiedz TDialogiStartu::Komunikat(QWidget* rodzic, const QString& tekst, const QString& tytul,
+                                     TIkona ikona, TPrzyciski przyciski) {
+    TNaBok naBok(Powitanie);
+    return dialogi_.Komunikat(rodzic, tekst, tytul, ikona, przyciski);
+}
+
+void TDialogiStartu::Blad(QWidget* rodzic, const QString& tekst) {
+    TNaBok naBok(Powitanie);
+    dialogi_.Blad(rodzic, tekst);
+}
+
 TStart::TStart(TDialogi& dialogi, int pauzaMs) : dialogi_(dialogi), pauzaMs_(pauzaMs) {}
 
 TStart::~TStart() {
@@ -83,6 +114,7 @@ void TStart::Uruchom() {
         PoUtworzeniuPowitania(*powitanie);
     powitanie->ProgressBar1->setMaximum(150);
     powitanie->Pokaz();
+    dialogi_.Powitanie = powitanie.get();
 
     QCoreApplication::setApplicationName(QStringLiteral("Murolab"));
     Krok(*powitanie, QStringLiteral("tytuł"), 5);
@@ -116,6 +148,7 @@ void TStart::Uruchom() {
 
     // The splash goes; as it goes it asks for the project description.
     powitanie->PrzyZamknieciu = [this, dane] { dialogi_.PokazModalnie(dane); };
+    dialogi_.Powitanie = nullptr;
     powitanie->FormDestroy();
     powitanie.reset();
 

@@ -3,6 +3,8 @@
 // fixed order and handed the one project model, the project description dialog, then the main
 // window with the working-conditions sheet in front and "&Oblicz" focused.
 
+#include "ui/Dialogi.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -12,7 +14,6 @@
 
 namespace murolab {
 
-class TDialogi;
 class TFormPrzegroda;
 class TFormPowitanie;
 class TPomoc;
@@ -27,6 +28,30 @@ int PauzaPowitania(const QStringList& argumenty, const QByteArray& zmiennaSrodow
 // The directory the program should work in: the current one when it holds "ula.dat", else the
 // first of the candidates that does; empty when none does (the program then stays where it is).
 QString WybierzKatalogRoboczy(const QString& biezacy, const QStringList& kandydaci);
+
+// The seam as the windows made at start-up use it: it passes everything on, but while the splash
+// stands on top of every window a message box would open behind it (a missing "ula.dat" reported
+// while the main window is made), so the splash steps aside for the box and comes back after it.
+class TDialogiStartu : public TDialogi {
+public:
+    explicit TDialogiStartu(TDialogi& dialogi) : dialogi_(dialogi) {}
+    QWidget* Powitanie = nullptr; // the splash while it is shown
+
+    TOdpowiedz Komunikat(QWidget* rodzic, const QString& tekst, const QString& tytul, TIkona ikona,
+                         TPrzyciski przyciski) override;
+    void Blad(QWidget* rodzic, const QString& tekst) override;
+    QString PlikDoOtwarcia(QWidget* rodzic, const TParametryPliku& p) override {
+        return dialogi_.PlikDoOtwarcia(rodzic, p);
+    }
+    QString PlikDoZapisu(QWidget* rodzic, const TParametryPliku& p) override {
+        return dialogi_.PlikDoZapisu(rodzic, p);
+    }
+    int PokazModalnie(QDialog* okno) override { return dialogi_.PokazModalnie(okno); }
+    void Sygnal() override { dialogi_.Sygnal(); }
+
+private:
+    TDialogi& dialogi_;
+};
 
 class TStart {
 public:
@@ -47,7 +72,7 @@ public:
 private:
     void Krok(TFormPowitanie& powitanie, const QString& nazwa, int przyrost);
 
-    TDialogi& dialogi_;
+    TDialogiStartu dialogi_; // declared first: the windows below use it to the end
     int pauzaMs_;
     std::unique_ptr<TPomoc> pomoc_; // declared first: it outlives the main window
     std::unique_ptr<TFormPrzegroda> okno_;

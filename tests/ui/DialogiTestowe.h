@@ -16,8 +16,8 @@ namespace murolab {
 
 struct TWywolanie {
     enum TRodzaj { Komunikat, Blad, Otwarcie, Zapis, Modalnie } Rodzaj;
-    QString Tekst;  // message text, error text, or the file dialog's title
-    QString Tytul;  // caption of a message box
+    QString Tekst; // message text, error text, or the file dialog's title
+    QString Tytul; // caption of a message box
     TIkona Ikona = TIkona::Brak;
     TPrzyciski Przyciski = TPrzyciski::Ok;
     TParametryPliku Plik;
@@ -52,8 +52,8 @@ public:
         return Odpowiedzi.takeFirst();
     }
     void Blad(QWidget*, const QString& tekst) override {
-        Wywolania << TWywolanie{TWywolanie::Blad, tekst, QStringLiteral("Murolab"), TIkona::Stop, TPrzyciski::Ok,
-                                {}, nullptr};
+        Wywolania << TWywolanie{
+            TWywolanie::Blad, tekst, QStringLiteral("Murolab"), TIkona::Stop, TPrzyciski::Ok, {}, nullptr};
     }
     QString PlikDoOtwarcia(QWidget*, const TParametryPliku& p) override {
         Wywolania << TWywolanie{TWywolanie::Otwarcie, p.Tytul, {}, TIkona::Brak, TPrzyciski::Ok, p, nullptr};
@@ -64,7 +64,8 @@ public:
         return PlikiDoZapisu.isEmpty() ? QString() : PlikiDoZapisu.takeFirst();
     }
     int PokazModalnie(QDialog* okno) override {
-        Wywolania << TWywolanie{TWywolanie::Modalnie, okno->windowTitle(), {}, TIkona::Brak, TPrzyciski::Ok, {}, okno};
+        Wywolania << TWywolanie{
+            TWywolanie::Modalnie, okno->windowTitle(), {}, TIkona::Brak, TPrzyciski::Ok, {}, okno};
         okno->setResult(QDialog::Rejected);
         okno->show();
         QCoreApplication::processEvents();
@@ -85,20 +86,15 @@ public:
                 w << x;
         return w;
     }
-    QStringList TekstyKomunikatow() const {
+    QStringList Teksty(TWywolanie::TRodzaj rodzaj) const {
         QStringList t;
         for (const TWywolanie& x : Wywolania)
-            if (x.Rodzaj == TWywolanie::Komunikat)
+            if (x.Rodzaj == rodzaj)
                 t << x.Tekst;
         return t;
     }
-    QStringList Bledy() const {
-        QStringList t;
-        for (const TWywolanie& x : Wywolania)
-            if (x.Rodzaj == TWywolanie::Blad)
-                t << x.Tekst;
-        return t;
-    }
+    QStringList TekstyKomunikatow() const { return Teksty(TWywolanie::Komunikat); }
+    QStringList Bledy() const { return Teksty(TWywolanie::Blad); }
     void Wyczysc() {
         Wywolania.clear();
         Sygnaly = 0;

@@ -2,9 +2,13 @@
 // Small helpers of the window tests: typing as the keyboard does, picking from a list as the user
 // does, and a shown, active main window to move the focus in.
 
+#include "DialogiTestowe.h"
+#include "ui/FormPrzegroda.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QTextDocument>
 #include <QWidget>
 #include <QtTest>
@@ -63,6 +67,23 @@ inline bool PokazAktywne(QWidget* okno) {
     QApplication::setActiveWindow(okno);
     okno->activateWindow();
     return QTest::qWaitForWindowActive(okno);
+}
+
+// The main window on the recording seam, shown and active; what its creation said is forgotten.
+struct TOknoGlowne {
+    TDialogiTestowe d;
+    TFormPrzegroda f{d};
+    TOknoGlowne() {
+        PokazAktywne(&f);
+        d.Wyczysc();
+    }
+};
+
+// Whether a window stands in the middle of the screen (to the rounding and the frame's few pixels).
+inline bool NaSrodkuEkranu(const QWidget& okno) {
+    const QPoint roznica =
+        okno.geometry().center() - QGuiApplication::primaryScreen()->availableGeometry().center();
+    return roznica.manhattanLength() <= 4;
 }
 
 // Moves the focus as Tab does (the "exit" of the control that had it runs).

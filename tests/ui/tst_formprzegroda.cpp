@@ -1,12 +1,10 @@
 // The main window's frame: caption, size, sheets, menu and shortcut keys, the closing questions,
 // the calculator, the help window and F1, the about box and the splash window.
 
-#include "DialogiTestowe.h"
 #include "NarzedziaTestow.h"
 #include "ui/AboutBox.h"
 #include "ui/FormDane.h"
 #include "ui/FormMostkiTerm.h"
-#include "ui/FormPrzegroda.h"
 #include "ui/Kalkulator.h"
 #include "ui/KontekstPomocy.h"
 #include "ui/NumEdit.h"
@@ -38,13 +36,7 @@ using namespace murolab;
 using namespace murolab::testy;
 
 namespace {
-struct TOkno {
-    TDialogiTestowe d;
-    TFormPrzegroda f{d};
-    TOkno() {
-        PokazAktywne(&f);
-        d.Wyczysc();
-    }
+struct TOkno : TOknoGlowne {
     // Layers and confirmed working conditions: everything a save needs to pass its checks.
     void KompletnyProjekt() {
         f.DodajWiersz();
@@ -75,6 +67,22 @@ struct TKatalogRoboczy {
 };
 
 const QString kPytanie = QStringLiteral("Czy zapisać zmianny w pliku ..?");
+
+// What a form's paint handler leaves on a white canvas of the given size.
+template <typename F> QImage Namalowane(QSize rozmiar, F maluj) {
+    QImage plotno(rozmiar, QImage::Format_RGB32);
+    plotno.fill(Qt::white);
+    QPainter p(&plotno);
+    maluj(p);
+    return plotno;
+}
+
+// A picture file of one colour in the working directory.
+bool ZapiszObraz(const QString& plik, QSize rozmiar, const QColor& kolor) {
+    QImage obraz(rozmiar, QImage::Format_RGB32);
+    obraz.fill(kolor);
+    return obraz.save(plik);
+}
 } // namespace
 
 class TestFormPrzegroda : public QObject {
@@ -107,11 +115,13 @@ private slots:
     void klawiszeArkuszy_data() {
         QTest::addColumn<int>("klawisz");
         QTest::addColumn<int>("arkusz");
+        // clang-format off
         QTest::newRow("F2 przegroda") << int(Qt::Key_F2) << 1;
         QTest::newRow("F7 obliczenia") << int(Qt::Key_F7) << 2;
         QTest::newRow("F8 wykres ciśnień") << int(Qt::Key_F8) << 3;
         QTest::newRow("F9 wykres temperatur") << int(Qt::Key_F9) << 4;
         QTest::newRow("F3 warunki pracy") << int(Qt::Key_F3) << 0;
+        // clang-format on
     }
     void klawiszeArkuszy() {
         QFETCH(int, klawisz);
@@ -121,6 +131,23 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(klawisz));
         QCOMPARE(o.f.PageControlPrzegroda->currentIndex(), arkusz);
         QVERIFY(o.d.Wywolania.isEmpty());
+    }
+
+    void tabulatorPrzechodziNaObliczPoArkuszu_data() {
+        QTest::addColumn<int>("arkusz");
+        // clang-format off
+        QTest::newRow("warunki pracy: po Wprowadź") << 0;
+        QTest::newRow("przegroda: po Kalkulator") << 1;
+        // clang-format on
+    }
+    void tabulatorPrzechodziNaObliczPoArkuszu() {
+        QFETCH(int, arkusz);
+        TOkno o;
+        o.f.PokazArkusz(arkusz);
+        QWidget* ostatni = arkusz == 0 ? static_cast<QWidget*>(o.f.Button6) : o.f.Button5;
+        ostatni->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(ostatni, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(o.f.BitBtnOblicz));
     }
 
     void formyPokazywaneModalnie() {
@@ -141,74 +168,56 @@ private slots:
         QCOMPARE(pokazane, (QList<QDialog*>{&mostki, &mostki, &dane, &about}));
     }
 
-    void zamykanieOknaPytaRaz_data() {
-        QTest::addColumn<int>("odpowiedz");
+    void zamykanie_data() {
+        QTest::addColumn<bool>("wyjscie"); // "&Wyjście" (else the window's close box)
+        QTest::addColumn<QList<int>>("odpowiedzi");
         QTest::addColumn<bool>("kompletny");
-        QTest::addColumn<QStringList>("komunikaty");
         QTest::addColumn<int>("zapisy");
-        QTest::newRow("Nie: nic więcej") << int(TOdpowiedz::Nie) << true << QStringList{kPytanie} << 0;
-        QTest::newRow("Tak bez warstw: sprawdzenie zatrzymuje zapis")
-            << int(TOdpowiedz::Tak) << false << QStringList{kPytanie, "Nie wprowadzono warstw !!"} << 0;
-        QTest::newRow("Tak: sprawdzenia, przypomnienie, zapis")
-            << int(TOdpowiedz::Tak) << true
-            << QStringList{kPytanie, "W obliczeniach nie uwzględniono wpływu mostków cieplnych !"} << 1;
+        QTest::addColumn<QStringList>("komunikaty");
+        const int tak = int(TOdpowiedz::Tak), nie = int(TOdpowiedz::Nie);
+        const QString brakWarstw = QStringLiteral("Nie wprowadzono warstw !!");
+        const QString przypomnienie =
+            QStringLiteral("W obliczeniach nie uwzględniono wpływu mostków cieplnych !");
+        QTest::newRow("zamknięcie, Nie: nic więcej")
+            << false << QList<int>{nie} << true << 0 << QStringList{kPytanie};
+        QTest::newRow("zamknięcie, Tak bez warstw: sprawdzenie zatrzymuje zapis")
+            << false << QList<int>{tak} << false << 0 << QStringList{kPytanie, brakWarstw};
+        QTest::newRow("zamknięcie, Tak: sprawdzenia, przypomnienie, zapis")
+            << false << QList<int>{tak} << true << 1 << QStringList{kPytanie, przypomnienie};
+        QTest::newRow("Wyjście, Tak, Tak: zapis dwa razy")
+            << true << QList<int>{tak, tak} << true << 2 << QStringList{kPytanie, kPytanie, przypomnienie};
+        QTest::newRow("Wyjście, Tak bez warstw: pierwszy zapis bez sprawdzeń, drugi zatrzymany")
+            << true << QList<int>{tak, tak} << false << 1 << QStringList{kPytanie, kPytanie, brakWarstw};
+        QTest::newRow("Wyjście, Nie, Nie")
+            << true << QList<int>{nie, nie} << true << 0 << QStringList{kPytanie, kPytanie};
+        QTest::newRow("Wyjście, Nie, Tak")
+            << true << QList<int>{nie, tak} << true << 1 << QStringList{kPytanie, kPytanie, przypomnienie};
     }
-    void zamykanieOknaPytaRaz() {
-        QFETCH(int, odpowiedz);
+    void zamykanie() {
+        QFETCH(bool, wyjscie);
+        QFETCH(QList<int>, odpowiedzi);
         QFETCH(bool, kompletny);
-        QFETCH(QStringList, komunikaty);
         QFETCH(int, zapisy);
+        QFETCH(QStringList, komunikaty);
         TOkno o;
         if (kompletny)
             o.KompletnyProjekt();
-        o.d.Odpowiedzi = {TOdpowiedz(odpowiedz)};
-        QVERIFY(o.f.close());
+        for (int odp : odpowiedzi)
+            o.d.Odpowiedzi << TOdpowiedz(odp);
+        if (wyjscie)
+            o.f.Wyjcie1->trigger();
+        else
+            QVERIFY(o.f.close());
+        QVERIFY(!o.f.isVisible());
         QCOMPARE(o.d.TekstyKomunikatow(), komunikaty);
         QCOMPARE(o.DialogiZapisu(), zapisy);
         QCOMPARE(o.d.Komunikaty()[0].Tytul, QStringLiteral("Murolab"));
         QCOMPARE(o.d.Komunikaty()[0].Ikona, TIkona::Pytanie);
-        QVERIFY(!o.f.isVisible());
         // Closing again asks nothing more.
         o.f.show();
         o.f.close();
-        QCOMPARE(o.Pytania(), 1);
+        QCOMPARE(o.Pytania(), odpowiedzi.size());
         QCOMPARE(o.d.BezOdpowiedzi, 0);
-    }
-
-    void wyjsciePytaDwaRazy_data() {
-        QTest::addColumn<int>("pierwsza");
-        QTest::addColumn<int>("druga");
-        QTest::addColumn<bool>("kompletny");
-        QTest::addColumn<int>("zapisy");
-        QTest::addColumn<QStringList>("komunikaty");
-        QTest::newRow("Tak, Tak: zapis dwa razy")
-            << int(TOdpowiedz::Tak) << int(TOdpowiedz::Tak) << true << 2
-            << QStringList{kPytanie, kPytanie, "W obliczeniach nie uwzględniono wpływu mostków cieplnych !"};
-        QTest::newRow("Tak bez warstw: pierwszy zapis bez sprawdzeń, drugi zatrzymany")
-            << int(TOdpowiedz::Tak) << int(TOdpowiedz::Tak) << false << 1
-            << QStringList{kPytanie, kPytanie, "Nie wprowadzono warstw !!"};
-        QTest::newRow("Nie, Nie") << int(TOdpowiedz::Nie) << int(TOdpowiedz::Nie) << true << 0
-                                  << QStringList{kPytanie, kPytanie};
-        QTest::newRow("Nie, Tak") << int(TOdpowiedz::Nie) << int(TOdpowiedz::Tak) << true << 1
-                                  << QStringList{
-                                         kPytanie, kPytanie,
-                                         "W obliczeniach nie uwzględniono wpływu mostków cieplnych !"};
-    }
-    void wyjsciePytaDwaRazy() {
-        QFETCH(int, pierwsza);
-        QFETCH(int, druga);
-        QFETCH(bool, kompletny);
-        QFETCH(int, zapisy);
-        QFETCH(QStringList, komunikaty);
-        TOkno o;
-        if (kompletny)
-            o.KompletnyProjekt();
-        o.d.Odpowiedzi = {TOdpowiedz(pierwsza), TOdpowiedz(druga)};
-        o.f.Wyjcie1->trigger();
-        QCOMPARE(o.d.TekstyKomunikatow(), komunikaty);
-        QCOMPARE(o.DialogiZapisu(), zapisy);
-        QCOMPARE(o.Pytania(), 2);
-        QVERIFY(!o.f.isVisible());
     }
 
     void zapiszSprawdzaPrzedZapisem() {
@@ -221,17 +230,9 @@ private slots:
         QCOMPARE(o.DialogiZapisu(), 1);
     }
 
-    void aktywacjaPokazujeSiatke() {
-        TOkno o;
-        o.f.StringGridPrzegroda->setVisible(false);
-        o.f.FormActivate();
-        o.f.PokazArkusz(1);
-        QVERIFY(o.f.StringGridPrzegroda->isVisible());
-    }
-
     void kalkulatorNieznaleziony() {
-        TOkno o;
-        TKalkulator k(o.d, &o.f);
+        TDialogiTestowe d;
+        TKalkulator k(d, nullptr);
         QStringList sprawdzone;
         k.PlikIstnieje = [&](const QString& s) {
             sprawdzone << s;
@@ -242,7 +243,7 @@ private slots:
         k.UruchomProgram = [&](const QString&, qint64&) { return ++uruchomienia, true; };
         k.Uruchom();
         QCOMPARE(uruchomienia, 0);
-        const QList<TWywolanie> w = o.d.Komunikaty();
+        const QList<TWywolanie> w = d.Komunikaty();
         QCOMPARE(w.size(), 1);
         QCOMPARE(w[0].Tekst, QStringLiteral("Brak kalkulatora systemowego!"));
         QCOMPARE(w[0].Tytul, QStringLiteral("Murolab - kalkulator"));
@@ -254,8 +255,8 @@ private slots:
     }
 
     void kalkulatorUruchamianyRaz() {
-        TOkno o;
-        TKalkulator k(o.d, &o.f);
+        TDialogiTestowe d;
+        TKalkulator k(d, nullptr);
         QStringList szukane;
         k.ZnajdzProgram = [&](const QString& n) {
             szukane << n;
@@ -280,12 +281,12 @@ private slots:
         dziala = false; // the user closed it
         k.Uruchom();
         QCOMPARE(uruchomione.size(), 2);
-        QVERIFY(o.d.Wywolania.isEmpty());
+        QVERIFY(d.Wywolania.isEmpty());
     }
 
     void kalkulatorNastepnyGdyPierwszySieNieUruchomi() {
-        TOkno o;
-        TKalkulator k(o.d, &o.f);
+        TDialogiTestowe d;
+        TKalkulator k(d, nullptr);
         k.ZnajdzProgram = [](const QString& n) { return QStringLiteral("/usr/bin/") + n; };
         QStringList proby;
         k.UruchomProgram = [&](const QString& p, qint64& pid) {
@@ -390,40 +391,50 @@ private slots:
     void oProgramie() {
         QTemporaryDir katalog;
         TAboutBox about;
-        QCOMPARE(about.size(), QSize(371, 255));
-        QCOMPARE(about.windowTitle(),
-                 QStringLiteral("Murolab -program do wstępnej analizy cieplno wilgotnościowej"));
-        QCOMPARE(about.Panel1->geometry(), QRect(12, 5, 345, 209));
-        QCOMPARE(about.LabelAutorzy->geometry(), QRect(150, 152, 195, 49));
-        QVERIFY(about.LabelAutorzy->font().bold());
-        QCOMPARE(about.LabelAutorzy->font().pixelSize(), 13);
+        QVERIFY(NaSrodkuEkranu(about));
         QVERIFY(about.LabelAutorzy->text().contains(QStringLiteral("Murolab")));
-        QCOMPARE(about.OKButton->geometry(), QRect(118, 220, 135, 30));
-        QVERIFY(about.OKButton->isDefault());
 
         TKatalogRoboczy tu(katalog.path());
-        QImage plotno(about.size(), QImage::Format_RGB32);
-        plotno.fill(Qt::white);
-        {
-            QPainter p(&plotno);
-            QVERIFY(!about.FormPaint(p)); // no "Auto.bmp": nothing drawn, nothing said
-        }
+        // No "Auto.bmp": nothing drawn, nothing said.
+        bool narysowany = true;
+        QImage plotno = Namalowane(about.size(), [&](QPainter& p) { narysowany = about.FormPaint(p); });
+        QVERIFY(!narysowany);
         QCOMPARE(plotno.pixel(30, 20), QColor(Qt::white).rgb());
-        QImage obraz(40, 30, QImage::Format_RGB32);
-        obraz.fill(QColor(10, 200, 30));
-        QVERIFY(obraz.save(QStringLiteral("Auto.bmp")));
-        {
-            QPainter p(&plotno);
-            QVERIFY(about.FormPaint(p));
-        }
+        // The picture's corner at (20, 10).
+        QVERIFY(ZapiszObraz(QStringLiteral("Auto.bmp"), QSize(40, 30), QColor(10, 200, 30)));
+        plotno = Namalowane(about.size(), [&](QPainter& p) { narysowany = about.FormPaint(p); });
+        QVERIFY(narysowany);
         QCOMPARE(QColor(plotno.pixel(20, 10)), QColor(10, 200, 30));
         QCOMPARE(plotno.pixel(19, 10), QColor(Qt::white).rgb());
 
         about.show();
-        QVERIFY(about.isVisible());
         about.OKButton->click();
         QVERIFY(!about.isVisible());
         QCOMPARE(about.result(), int(QDialog::Accepted));
+    }
+
+    void tekstOkna_data() {
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<QString>("pokazany");
+        const QChar nbsp(0x00A0);
+        QTest::newRow("wykrzykniki przy ostatnim słowie")
+            << "Nie poprawna wartość temperatury po wewnętrznej stronie przegrody !!"
+            << QString("Nie poprawna wartość temperatury po wewnętrznej stronie przegrody") + nbsp + "!!";
+        QTest::newRow("pytajnik") << "Usunąc warstwę ?" << QString("Usunąc warstwę") + nbsp + "?";
+        QTest::newRow("dwa odstępy zostają dwoma")
+            << "Przesłanie  !" << QString("Przesłanie") + nbsp + nbsp + "!";
+        QTest::newRow("kropki i pytajnik")
+            << "Czy zapisać zmianny w pliku ..?" << QString("Czy zapisać zmianny w pliku") + nbsp + "..?";
+        QTest::newRow("bez odstępu bez zmian") << "Brak kalkulatora systemowego!"
+                                               << "Brak kalkulatora systemowego!";
+        QTest::newRow("odstępy w środku zostają") << "Nie wprowadzono warstw."
+                                                  << "Nie wprowadzono warstw.";
+    }
+    void tekstOkna() {
+        // The message boxes wrap long texts; their closing marks must not stand alone on a line.
+        QFETCH(QString, tekst);
+        QFETCH(QString, pokazany);
+        QCOMPARE(TekstOkna(tekst), pokazany);
     }
 
     void powitanie() {
@@ -434,6 +445,7 @@ private slots:
         p.Uspij = [&](int ms) { pauzy << ms; };
         p.Pokaz();
         QVERIFY(p.isVisible());
+        QVERIFY(NaSrodkuEkranu(p));
         QCOMPARE(pauzy, QList<int>{2000});
         // The progress bar repainting itself does not stop the start-up again.
         p.ProgressBar1->setValue(50);
@@ -445,19 +457,12 @@ private slots:
         p.PauzaPoMalowaniu();
         QCOMPARE(pauzy, (QList<int>{2000, 2000}));
 
-        QImage plotno(p.size(), QImage::Format_RGB32);
-        plotno.fill(Qt::black);
-        {
-            QPainter m(&plotno);
-            QVERIFY(!p.FormPaint(m));
-        }
-        QImage obraz(642, 493, QImage::Format_RGB32);
-        obraz.fill(QColor(200, 10, 10));
-        QVERIFY(obraz.save(QStringLiteral("Splash.bmp")));
-        {
-            QPainter m(&plotno);
-            QVERIFY(p.FormPaint(m));
-        }
+        bool narysowany = true;
+        Namalowane(p.size(), [&](QPainter& m) { narysowany = p.FormPaint(m); });
+        QVERIFY(!narysowany);
+        QVERIFY(ZapiszObraz(QStringLiteral("Splash.bmp"), QSize(642, 493), QColor(200, 10, 10)));
+        const QImage plotno = Namalowane(p.size(), [&](QPainter& m) { narysowany = p.FormPaint(m); });
+        QVERIFY(narysowany);
         QCOMPARE(QColor(plotno.pixel(0, 0)), QColor(200, 10, 10));
     }
 };

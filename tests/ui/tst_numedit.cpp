@@ -1,38 +1,17 @@
 // The numeric field: key rules per number kind, the beep, the repair on leaving, the length limit.
 
 #include "DialogiTestowe.h"
+#include "NarzedziaTestow.h"
 #include "ui/NumEdit.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <QtTest>
 
 using namespace murolab;
-
-namespace {
-// Types one key into the field as the keyboard would.
-void Wpisz(QWidget* w, Qt::Key klawisz, const QString& tekst, Qt::KeyboardModifiers mod = Qt::NoModifier) {
-    QKeyEvent z(QEvent::KeyPress, klawisz, mod, tekst);
-    QApplication::sendEvent(w, &z);
-}
-void WpiszZnaki(QWidget* w, const QString& znaki) {
-    for (QChar c : znaki) {
-        Qt::Key k = Qt::Key_unknown;
-        if (c.isDigit())
-            k = Qt::Key(Qt::Key_0 + c.digitValue());
-        else if (c == u'-')
-            k = Qt::Key_Minus;
-        else if (c == u',')
-            k = Qt::Key_Comma;
-        else if (c == u'.')
-            k = Qt::Key_Period;
-        Wpisz(w, k, QString(c));
-    }
-}
-} // namespace
+using namespace murolab::testy;
 
 class TestNumEdit : public QObject {
     Q_OBJECT
@@ -47,46 +26,51 @@ private slots:
     void klawisze_data() {
         QTest::addColumn<int>("typ");
         QTest::addColumn<QString>("poczatkowy");
-        QTest::addColumn<int>("kursor");
+        QTest::addColumn<int>("kursor"); // -1: the whole text selected
+        QTest::addColumn<int>("maks");   // MaxLength, 0 = none
         QTest::addColumn<QString>("wpisane");
         QTest::addColumn<QString>("wynik");
         QTest::addColumn<int>("sygnaly");
-        QTest::newRow("calkowita: minus na poczatku") << int(ntInteger) << "5" << 0 << "-"
-                                                      << "-5" << 0;
-        QTest::newRow("calkowita: drugi minus") << int(ntInteger) << "-5" << 0 << "-"
-                                                << "-5" << 1;
-        QTest::newRow("calkowita: minus w srodku") << int(ntInteger) << "55" << 1 << "-"
-                                                   << "55" << 1;
-        QTest::newRow("calkowita: przecinek") << int(ntInteger) << "" << 0 << "1,5"
-                                              << "15" << 1;
-        QTest::newRow("naturalna: minus") << int(ntNatural) << "" << 0 << "-7"
-                                          << "7" << 1;
-        QTest::newRow("naturalna: litery") << int(ntNatural) << "" << 0 << "a1b"
-                                           << "1" << 2;
-        QTest::newRow("rzeczywista: drugi przecinek") << int(ntReal) << "" << 0 << "1,2,3"
-                                                      << "1,23" << 1;
-        QTest::newRow("rzeczywista: kropka") << int(ntReal) << "" << 0 << "1.5"
-                                             << "15" << 1;
-        QTest::newRow("rzeczywista: minus i przecinek") << int(ntReal) << "" << 0 << "-0,5"
-                                                        << "-0,5" << 0;
-        QTest::newRow("rzeczywista: przecinek na poczatku") << int(ntReal) << "" << 0 << ",5"
-                                                            << ",5" << 0;
+        const int c = ntInteger, n = ntNatural, r = ntReal;
+        // clang-format off
+        QTest::newRow("calkowita: minus na poczatku") << c << "5" << 0 << 0 << "-" << "-5" << 0;
+        QTest::newRow("calkowita: drugi minus") << c << "-5" << 0 << 0 << "-" << "-5" << 1;
+        QTest::newRow("calkowita: minus w srodku") << c << "55" << 1 << 0 << "-" << "55" << 1;
+        // The rule looks at the whole text, the selected part included.
+        QTest::newRow("calkowita: minus nad zaznaczonym minusem") << c << "-5" << -1 << 0 << "-" << "-5" << 1;
+        QTest::newRow("calkowita: przecinek") << c << "" << 0 << 0 << "1,5" << "15" << 1;
+        QTest::newRow("naturalna: minus") << n << "" << 0 << 0 << "-7" << "7" << 1;
+        QTest::newRow("naturalna: litery") << n << "" << 0 << 0 << "a1b" << "1" << 2;
+        QTest::newRow("rzeczywista: drugi przecinek") << r << "" << 0 << 0 << "1,2,3" << "1,23" << 1;
+        QTest::newRow("rzeczywista: kropka") << r << "" << 0 << 0 << "1.5" << "15" << 1;
+        QTest::newRow("rzeczywista: minus i przecinek") << r << "" << 0 << 0 << "-0,5" << "-0,5" << 0;
+        QTest::newRow("rzeczywista: przecinek na poczatku") << r << "" << 0 << 0 << ",5" << ",5" << 0;
+        QTest::newRow("najwyzej 3 znaki") << c << "" << 0 << 3 << "12345" << "123" << 0;
+        // clang-format on
     }
     void klawisze() {
         QFETCH(int, typ);
         QFETCH(QString, poczatkowy);
         QFETCH(int, kursor);
+        QFETCH(int, maks);
         QFETCH(QString, wpisane);
         QFETCH(QString, wynik);
         QFETCH(int, sygnaly);
         TDialogiTestowe d;
         TNumEdit e(d);
         e.SetNumType(TNumType(typ));
+        e.SetMaxLength(maks);
         e.setText(poczatkowy);
-        e.setCursorPosition(kursor);
-        WpiszZnaki(&e, wpisane);
+        if (kursor < 0)
+            e.selectAll();
+        else
+            e.setCursorPosition(kursor);
+        Pisz(&e, wpisane);
         QCOMPARE(e.text(), wynik);
         QCOMPARE(d.Sygnaly, sygnaly);
+        // Text written by the program is never cut.
+        e.setText(QStringLiteral("-1234"));
+        QCOMPARE(e.text(), QStringLiteral("-1234"));
     }
 
     void klawiszeSterujace() {
@@ -94,44 +78,34 @@ private slots:
         TNumEdit e(d);
         e.setText(QStringLiteral("12"));
         e.setCursorPosition(2);
-        Wpisz(&e, Qt::Key_Backspace, QString());
+        Klawisz(&e, Qt::Key_Backspace, QString());
         QCOMPARE(e.text(), QStringLiteral("1"));
-        Wpisz(&e, Qt::Key_Return, QStringLiteral("\r"));
+        Klawisz(&e, Qt::Key_Return, QStringLiteral("\r"));
         QCOMPARE(d.Sygnaly, 0);
         // Escape and the clipboard shortcuts are refused with a beep.
-        Wpisz(&e, Qt::Key_Escape, QStringLiteral("\x1b"));
-        Wpisz(&e, Qt::Key_V, QStringLiteral("\x16"), Qt::ControlModifier);
-        Wpisz(&e, Qt::Key_C, QStringLiteral("\x03"), Qt::ControlModifier);
-        Wpisz(&e, Qt::Key_Insert, QString(), Qt::ShiftModifier);
+        Klawisz(&e, Qt::Key_Escape, QStringLiteral("\x1b"));
+        Klawisz(&e, Qt::Key_V, QStringLiteral("\x16"), Qt::ControlModifier);
+        Klawisz(&e, Qt::Key_C, QStringLiteral("\x03"), Qt::ControlModifier);
+        Klawisz(&e, Qt::Key_Insert, QString(), Qt::ShiftModifier);
         QCOMPARE(d.Sygnaly, 4);
         QCOMPARE(e.text(), QStringLiteral("1"));
         // Keys that type nothing move the caret as usual.
-        Wpisz(&e, Qt::Key_Home, QString());
+        Klawisz(&e, Qt::Key_Home, QString());
         QCOMPARE(e.cursorPosition(), 0);
         QCOMPARE(d.Sygnaly, 4);
     }
 
-    void minusNadZaznaczeniem() {
-        // The rule looks at the whole text, the selected part included.
+    void tylkoDoOdczytu() {
+        // A read-only field still filters and beeps, and nothing typed reaches its text.
         TDialogiTestowe d;
         TNumEdit e(d);
-        e.setText(QStringLiteral("-5"));
-        e.selectAll();
-        WpiszZnaki(&e, QStringLiteral("-"));
-        QCOMPARE(e.text(), QStringLiteral("-5"));
-        QCOMPARE(d.Sygnaly, 1);
-    }
-
-    void limitDlugosci() {
-        TDialogiTestowe d;
-        TNumEdit e(d);
-        e.SetMaxLength(3);
-        e.setText(QString());
-        WpiszZnaki(&e, QStringLiteral("12345"));
-        QCOMPARE(e.text(), QStringLiteral("123"));
-        // Text written by the program is not cut.
-        e.setText(QStringLiteral("-1234"));
-        QCOMPARE(e.text(), QStringLiteral("-1234"));
+        e.SetNumType(ntReal);
+        e.setText(QStringLiteral("1,5"));
+        e.setReadOnly(true);
+        e.end(false);
+        Pisz(&e, QStringLiteral("7a,") + QChar(8));
+        QCOMPARE(e.text(), QStringLiteral("1,5"));
+        QCOMPARE(d.Sygnaly, 2);
     }
 
     void naprawa_data() {

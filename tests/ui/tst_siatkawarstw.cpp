@@ -2,9 +2,7 @@
 // columns, the tidying on leaving the grid, removing with its questions, the 10-layer question,
 // dragging rows by their number cell, and the current cell kept across commands.
 
-#include "DialogiTestowe.h"
 #include "NarzedziaTestow.h"
-#include "ui/FormPrzegroda.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -21,14 +19,8 @@ using namespace murolab;
 using namespace murolab::testy;
 
 namespace {
-struct TOkno {
-    TDialogiTestowe d;
-    TFormPrzegroda f{d};
-    TOkno() {
-        PokazAktywne(&f);
-        f.PokazArkusz(1);
-        d.Wyczysc();
-    }
+struct TOkno : TOknoGlowne {
+    TOkno() { f.PokazArkusz(1); }
     // Rows as the insertion dialog writes them: name, lambda, mu, d.
     void Warstwy(const QList<QStringList>& w) {
         for (const QStringList& r : w) {
@@ -73,21 +65,20 @@ const QList<QStringList> kTrzy = {
 class TestSiatkaWarstw : public QObject {
     Q_OBJECT
 private slots:
-    void siatkaNaStarcie() {
+    void dodawanieWierszy() {
         TOkno o;
         QTableWidget* s = o.f.StringGridPrzegroda;
+        // At start: one empty, disabled row and the current cell at column 1, row 0.
         QCOMPARE(o.f.Model.LiczbaWarstw, 0);
         QCOMPARE(s->rowCount(), 1);
         QCOMPARE(s->height(), 23);
         QVERIFY(!s->isEnabled());
         QCOMPARE(o.f.BiezacaKolumna, 1);
         QCOMPARE(o.f.BiezacyWiersz, 0);
-    }
-
-    void dodawanieWierszy() {
-        TOkno o;
+        // A layer written into the grid brings its sheet to the front.
+        o.f.PokazArkusz(0);
         o.Warstwy(kTrzy);
-        QTableWidget* s = o.f.StringGridPrzegroda;
+        QCOMPARE(o.f.PageControlPrzegroda->currentIndex(), 1);
         QCOMPARE(o.f.Model.LiczbaWarstw, 3);
         QCOMPARE(s->rowCount(), 3);
         QCOMPARE(s->height(), 69);
@@ -102,13 +93,6 @@ private slots:
         QCOMPARE(o.f.Komorka(9, 0), QStringLiteral("  10."));
         // The outdoor summary line stays below the full grid.
         QVERIFY(s->geometry().bottom() < o.f.LabelTe->y());
-    }
-
-    void wpisanieWarstwyPokazujeArkusz() {
-        TOkno o;
-        o.f.PokazArkusz(0);
-        o.Warstwy({{"Tynk", "0,82", "10", "0,015"}});
-        QCOMPARE(o.f.PageControlPrzegroda->currentIndex(), 1);
     }
 
     void wstawianieWSrodek() {
@@ -210,72 +194,75 @@ private slots:
         QCOMPARE(o.f.Komorka(0, 1), QString());
     }
 
-    void usuniecieWierszaBiezacego() {
+    void usuwanie_data() {
+        QTest::addColumn<int>("warstwy");       // the first n of kTrzy
+        QTest::addColumn<QPoint>("biezaca");    // (column, row) selected before the command
+        QTest::addColumn<bool>("zMenu");        // "Usuń warstwę" (else "&Usuń")
+        QTest::addColumn<int>("odpowiedz");     // to the question, -1 = none asked
+        QTest::addColumn<QString>("komunikat"); // the one message shown
+        QTest::addColumn<QStringList>("nazwy");
+        QTest::addColumn<QPoint>("biezacaPo");
+        const QString pytanie = QStringLiteral("Usunąc warstwę ?");
+        const QString brak = QStringLiteral("Nie wprowadzono warstw.");
+        const int tak = int(TOdpowiedz::Tak);
+        QTest::newRow("Usuń warstwę: wiersz 0 z trzech") << 3 << QPoint(1, 0) << true << tak << pytanie
+                                                         << QStringList{"Cegła", "Styropian"} << QPoint(1, 0);
+        // The current cell was below the last row: it moves up, and the stored one follows.
+        QTest::newRow("Usuń: ostatnia, bieżąca w niej")
+            << 3 << QPoint(3, 2) << false << tak << pytanie << QStringList{"Tynk", "Cegła"} << QPoint(3, 1);
+        QTest::newRow("Usuń: jedyna warstwa")
+            << 1 << QPoint(1, 0) << false << tak << pytanie << QStringList{""} << QPoint(1, 0);
+        QTest::newRow("Usuń: odpowiedź Nie") << 3 << QPoint(2, 1) << false << int(TOdpowiedz::Nie) << pytanie
+                                             << QStringList{"Tynk", "Cegła", "Styropian"} << QPoint(2, 1);
+        QTest::newRow("Usuń bez warstw: bez pytania")
+            << 0 << QPoint(1, 0) << false << -1 << brak << QStringList{""} << QPoint(1, 0);
+        QTest::newRow("Usuń warstwę bez warstw: bez pytania")
+            << 0 << QPoint(1, 0) << true << -1 << brak << QStringList{""} << QPoint(1, 0);
+    }
+    void usuwanie() {
+        QFETCH(int, warstwy);
+        QFETCH(QPoint, biezaca);
+        QFETCH(bool, zMenu);
+        QFETCH(int, odpowiedz);
+        QFETCH(QString, komunikat);
+        QFETCH(QStringList, nazwy);
+        QFETCH(QPoint, biezacaPo);
         TOkno o;
-        o.Warstwy(kTrzy);
-        o.f.StringGridPrzegroda->setCurrentCell(0, 1);
-        o.d.Odpowiedzi = {TOdpowiedz::Tak};
-        o.f.Usuwarstw1->trigger();
+        o.Warstwy(kTrzy.mid(0, warstwy));
+        o.f.StringGridPrzegroda->setCurrentCell(biezaca.y(), biezaca.x());
+        if (odpowiedz >= 0)
+            o.d.Odpowiedzi = {TOdpowiedz(odpowiedz)};
+        if (zMenu)
+            o.f.Usuwarstw1->trigger();
+        else
+            o.f.Button2->click();
+
         const QList<TWywolanie> k = o.d.Komunikaty();
         QCOMPARE(k.size(), 1);
-        QCOMPARE(k[0].Tekst, QStringLiteral("Usunąc warstwę ?"));
-        QCOMPARE(k[0].Tytul, QStringLiteral("Murolab -Potwierdź"));
-        QCOMPARE(k[0].Ikona, TIkona::Pytanie);
-        QCOMPARE(k[0].Przyciski, TPrzyciski::TakNie);
-        QCOMPARE(o.f.Model.LiczbaWarstw, 2);
-        QCOMPARE(o.Wiersz(0), (QStringList{"  1.", "Cegła", "0,77", "10", "0,25"}));
-        QCOMPARE(o.Wiersz(1), (QStringList{"  2.", "Styropian", "0,04", "60", "0,12"}));
-        QCOMPARE(o.f.StringGridPrzegroda->height(), 46);
-    }
+        QCOMPARE(k[0].Tekst, komunikat);
+        const bool pyta = odpowiedz >= 0;
+        QCOMPARE(k[0].Tytul, pyta ? QStringLiteral("Murolab -Potwierdź") : QStringLiteral("Murolab -Uwaga!"));
+        QCOMPARE(k[0].Ikona, pyta ? TIkona::Pytanie : TIkona::Informacja);
+        QCOMPARE(k[0].Przyciski, pyta ? TPrzyciski::TakNie : TPrzyciski::Ok);
 
-    void usuniecieOstatniegoPrzyciskiem() {
-        TOkno o;
-        o.Warstwy(kTrzy);
-        o.f.StringGridPrzegroda->setCurrentCell(2, 3);
-        QCOMPARE(o.f.BiezacyWiersz, 2);
-        o.d.Odpowiedzi = {TOdpowiedz::Tak};
-        o.f.Button2->click();
-        QCOMPARE(o.Nazwy(), (QStringList{"Tynk", "Cegła"}));
-        // The current cell was below the last row: it moves up, and the stored one follows.
-        QCOMPARE(o.f.StringGridPrzegroda->currentRow(), 1);
-        QCOMPARE(o.f.BiezacyWiersz, 1);
-        QCOMPARE(o.f.BiezacaKolumna, 3);
-    }
-
-    void usuniecieJedynejWarstwy() {
-        TOkno o;
-        o.Warstwy({{"Tynk", "0,82", "10", "0,015"}});
-        o.d.Odpowiedzi = {TOdpowiedz::Tak};
-        o.f.Button2Click();
-        QTableWidget* s = o.f.StringGridPrzegroda;
-        QCOMPARE(o.f.Model.LiczbaWarstw, 0);
-        QCOMPARE(s->rowCount(), 1);
-        QCOMPARE(o.Wiersz(0), (QStringList{"", "", "", "", ""}));
-        QCOMPARE(s->height(), 23);
-        QVERIFY(!s->isEnabled());
-    }
-
-    void usuwanieBezWarstw() {
-        TOkno o;
-        o.f.Button2Click();
-        o.f.Usuwarstw1Click();
-        const QList<TWywolanie> k = o.d.Komunikaty();
-        QCOMPARE(k.size(), 2);
-        for (const TWywolanie& w : k) {
-            QCOMPARE(w.Tekst, QStringLiteral("Nie wprowadzono warstw."));
-            QCOMPARE(w.Tytul, QStringLiteral("Murolab -Uwaga!"));
-            QCOMPARE(w.Ikona, TIkona::Informacja);
-            QCOMPARE(w.Przyciski, TPrzyciski::Ok);
+        // The layers left close up under numbers that stayed in place; an empty grid keeps one
+        // empty, disabled row 23 pixels high.
+        const bool pusta = nazwy == QStringList{""};
+        QCOMPARE(o.f.Model.LiczbaWarstw, pusta ? 0 : nazwy.size());
+        QCOMPARE(o.f.StringGridPrzegroda->height(), 23 * nazwy.size());
+        QCOMPARE(o.f.StringGridPrzegroda->isEnabled(), !pusta);
+        for (int r = 0; r < nazwy.size(); ++r) {
+            QStringList wiersz{pusta ? QString() : QStringLiteral("  %1.").arg(r + 1)};
+            for (const QStringList& w : kTrzy)
+                if (w[0] == nazwy[r])
+                    wiersz << w;
+            if (pusta)
+                wiersz << QStringList(4, QString());
+            QCOMPARE(o.Wiersz(r), wiersz);
         }
-    }
-
-    void usuwanieOdrzucone() {
-        TOkno o;
-        o.Warstwy(kTrzy);
-        o.d.Odpowiedzi = {TOdpowiedz::Nie};
-        o.f.Button2Click();
-        QCOMPARE(o.f.Model.LiczbaWarstw, 3);
-        QCOMPARE(o.Nazwy(), (QStringList{"Tynk", "Cegła", "Styropian"}));
+        QCOMPARE(QPoint(o.f.BiezacaKolumna, o.f.BiezacyWiersz), biezacaPo);
+        QCOMPARE(QPoint(o.f.StringGridPrzegroda->currentColumn(), o.f.StringGridPrzegroda->currentRow()),
+                 biezacaPo);
     }
 
     void limitWarstw_data() {
@@ -284,6 +271,7 @@ private slots:
         QTest::addColumn<int>("odpowiedz");   // -1 = no question expected
         QTest::addColumn<int>("tryb");        // 0 = nothing set
         QTest::addColumn<int>("cel");
+        // clang-format off
         QTest::newRow("9 warstw: bez pytania") << 9 << false << -1 << 1 << 9;
         QTest::newRow("9 warstw, wstawianie w wiersz 2") << 9 << true << -1 << 2 << 2;
         QTest::newRow("10 warstw, Nie") << 10 << false << int(TOdpowiedz::Nie) << 0 << 0;
@@ -291,6 +279,7 @@ private slots:
         QTest::newRow("10 warstw, wstawianie, Tak") << 10 << true << int(TOdpowiedz::Tak) << 2 << 2;
         QTest::newRow("10 warstw, wstawianie, Nie") << 10 << true << int(TOdpowiedz::Nie) << 0 << 0;
         QTest::newRow("15 warstw z pliku, Tak") << 15 << false << int(TOdpowiedz::Tak) << 1 << 15;
+        // clang-format on
     }
     void limitWarstw() {
         QFETCH(int, warstwy);
@@ -345,10 +334,13 @@ private slots:
         QTest::addColumn<int>("z");
         QTest::addColumn<int>("na");
         QTest::addColumn<QStringList>("nazwy");
+        // clang-format off
         QTest::newRow("trzeci na górę") << 2 << 0 << QStringList{"Styropian", "Tynk", "Cegła"};
         QTest::newRow("pierwszy na dół") << 0 << 2 << QStringList{"Cegła", "Styropian", "Tynk"};
         QTest::newRow("drugi poniżej ostatniego") << 1 << 9 << QStringList{"Tynk", "Styropian", "Cegła"};
+        QTest::newRow("drugi na górę") << 1 << 0 << QStringList{"Cegła", "Tynk", "Styropian"};
         QTest::newRow("na to samo miejsce") << 1 << 1 << QStringList{"Tynk", "Cegła", "Styropian"};
+        // clang-format on
     }
     void przeciaganieWierszy() {
         QFETCH(int, z);
@@ -356,6 +348,7 @@ private slots:
         QFETCH(QStringList, nazwy);
         TOkno o;
         o.Warstwy(kTrzy);
+        o.f.StringGridPrzegroda->setCurrentCell(1, 3); // "Cegła", the layer "Usuń warstwę" would take
         QWidget* obszar = o.f.StringGridPrzegroda->viewport();
         const QPoint start = o.Srodek(z, 0);
         const QPoint cel = na < 3 ? o.Srodek(na, 0) : QPoint(start.x(), obszar->height() + 40);
@@ -369,6 +362,10 @@ private slots:
         // The whole row moved: the dragged layer keeps its numbers.
         const int gdzie = nazwy.indexOf(kTrzy[z][0]);
         QCOMPARE(o.Wiersz(gdzie).mid(1), kTrzy[z]);
+        // The current cell, and the stored one, stay on the layer they were on.
+        QCOMPARE(o.f.StringGridPrzegroda->currentRow(), nazwy.indexOf(QStringLiteral("Cegła")));
+        QCOMPARE(o.f.BiezacyWiersz, nazwy.indexOf(QStringLiteral("Cegła")));
+        QCOMPARE(o.f.BiezacaKolumna, 3);
     }
 
     void prawyPrzyciskNieZmieniaBiezacejKomorki() {
@@ -405,13 +402,6 @@ private slots:
         o.d.Odpowiedzi = {TOdpowiedz::Tak};
         o.f.Button2->click();
         QCOMPARE(QApplication::focusWidget(), o.f.Button2);
-    }
-
-    void klasaWilgotnosciDlaDialogu() {
-        TOkno o;
-        QCOMPARE(o.f.KlasaWilgotnosci(), QStringLiteral("Warunki średniowilgotne"));
-        TFormPrzegroda::UstawTekstListy(o.f.ComboBoxWarunkiWilg, QStringLiteral("Warunki wilgotne"));
-        QCOMPARE(o.f.KlasaWilgotnosci(), QStringLiteral("Warunki wilgotne"));
     }
 };
 

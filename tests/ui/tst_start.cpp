@@ -21,6 +21,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
+
 using namespace murolab;
 
 class TestStart : public QObject {
@@ -97,12 +99,47 @@ private slots:
         QCOMPARE(QByteArray(klasy[3]), QByteArray("murolab::TPodgladWydruku"));
         QCOMPARE(QByteArray(klasy[4]), QByteArray("murolab::TAboutBox"));
 
-        // The main window opens on the working conditions, "&Oblicz" focused.
+        // The main window opens in the middle of the screen on the working conditions, "&Oblicz" focused.
         QVERIFY(f->isVisible());
+        QVERIFY(testy::NaSrodkuEkranu(*f));
         QCOMPARE(f->PageControlPrzegroda->currentIndex(), 0);
         QApplication::setActiveWindow(f);
         QVERIFY(QTest::qWaitForWindowActive(f));
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f->BitBtnOblicz));
+    }
+
+    void komunikatStartuNadPowitaniem() {
+        // Started where there is no "ula.dat": the failure is said while the main window is made,
+        // and the splash, which stands on top of every window, steps aside for the box.
+        QTemporaryDir pusty;
+        const QString poprzedni = QDir::currentPath();
+        QDir::setCurrent(pusty.path());
+        auto powrot = qScopeGuard([&] { QDir::setCurrent(poprzedni); });
+        struct TDialogiZPowitaniem : TDialogiTestowe {
+            std::function<void()> PrzyBledzie;
+            void Blad(QWidget* rodzic, const QString& tekst) override {
+                PrzyBledzie();
+                TDialogiTestowe::Blad(rodzic, tekst);
+            }
+        } d;
+        TStart start(d, 0);
+        TFormPowitanie* powitanie = nullptr;
+        start.PoUtworzeniuPowitania = [&](TFormPowitanie& p) {
+            powitanie = &p;
+            p.Uspij = [](int) {};
+        };
+        QList<bool> widocznePrzyBledzie;
+        d.PrzyBledzie = [&] { widocznePrzyBledzie << (powitanie && powitanie->isVisible()); };
+        bool widocznePotem = false;
+        start.PoKroku = [&](const QString& krok, int) {
+            if (krok == QLatin1String("TFormPrzegroda"))
+                widocznePotem = powitanie->isVisible();
+        };
+        start.Uruchom();
+        QCOMPARE(d.Bledy().size(), 1);
+        QVERIFY(d.Bledy()[0].contains(QStringLiteral("ula.dat")));
+        QCOMPARE(widocznePrzyBledzie, QList<bool>{false});
+        QVERIFY(widocznePotem);
     }
 
     void pauzaPowitania_data() {
