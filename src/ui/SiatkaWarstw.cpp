@@ -216,6 +216,13 @@ QWidget* TDelegatSiatki::createEditor(QWidget* rodzic, const QStyleOptionViewIte
         if (komorka.isValid())
             model->setData(komorka, t, Qt::EditRole);
     });
+    // A right-click on the cell being edited opens the grid's own menu ("Dodaj warstwę",
+    // "Usuń warstwę"), not the editor's clipboard menu: the editor always stands in the current cell.
+    e->setContextMenuPolicy(Qt::CustomContextMenu);
+    TSiatkaWarstw* siatka = siatka_;
+    connect(e, &QWidget::customContextMenuRequested, siatka, [siatka, e](const QPoint& gdzie) {
+        emit siatka->customContextMenuRequested(siatka->viewport()->mapFromGlobal(e->mapToGlobal(gdzie)));
+    });
     siatka_->UstawEdytor(e);
     return e;
 }

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QContextMenuEvent>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -378,6 +379,18 @@ private slots:
         QCOMPARE(o.f.BiezacyWiersz, 1);
         QCOMPARE(o.f.BiezacaKolumna, 1);
         QCOMPARE(o.f.StringGridPrzegroda->currentRow(), 1);
+    }
+
+    void prawyPrzyciskWEdytowanejKomorceDajeMenuSiatki() {
+        TOkno o;
+        o.Warstwy(kTrzy);
+        QLineEdit* e = o.Edytuj(1, 1);
+        QVERIFY(e);
+        QContextMenuEvent z(QContextMenuEvent::Mouse, QPoint(5, 5), e->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(e, &z);
+        QVERIFY(o.f.PopupMenuStrPrzegroda->isVisible());
+        o.f.PopupMenuStrPrzegroda->close();
+        QCOMPARE(o.f.BiezacyWiersz, 1);
     }
 
     void kolumnaNumeruNigdyNieJestBiezaca() {
