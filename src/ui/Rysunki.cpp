@@ -148,13 +148,15 @@ void RysujPrzekroj(QPainter& p, const QRectF& r, bool podpisy) {
         const QFontMetricsF m(f);
         p.setPen(QColor(120, 60, 20));
         p.drawText(QPointF(wnetrze.left() + 5, r.bottom() - m.descent() - 4), QStringLiteral("wnętrze"));
+        // Symbols only: the picture is decoration, and fixed numbers beside the sheet's own fields
+        // would contradict whatever temperatures the user sets.
         TekstZIndeksem(p, QPointF(wnetrze.left() + 5, gora - m.descent() - 4), QStringLiteral("t"),
-                       QStringLiteral("i"), QStringLiteral(" = 20 °C"));
+                       QStringLiteral("i"), QString());
         p.setPen(QColor(30, 70, 120));
         const QString zewn = QStringLiteral("zewnątrz");
         p.drawText(QPointF(zewnatrz.right() - 5 - m.horizontalAdvance(zewn), r.top() + m.ascent() + 4), zewn);
-        // The outdoor temperature stays inside the outdoor air: on a small picture in a smaller type.
-        const QString te = QStringLiteral(" = −5 °C");
+        // The outdoor symbol stays inside the outdoor air: on a small picture in a smaller type.
+        const QString te;
         auto szerokosc = [&te](const QFont& czcionka) {
             QFont mala = czcionka;
             mala.setPixelSize(std::max(6, czcionka.pixelSize() * 7 / 10));
