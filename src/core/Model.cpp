@@ -12,6 +12,7 @@ void TModelProjektu::Resetuj() {
     LiczbaWarstw = 0;
     Warstwy.Wyzeruj();
     WarunkiPracy.Resetuj();
+    Iso13788 = TUstawieniaIso13788{};
 }
 
 } // namespace murolab

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -50,6 +51,10 @@ struct TWarstwa {
     double Grubosc = 0; // d, m
     double Lambda = 0;  // W/(m K)
     double Mi = 0;      // water-vapour diffusion resistance factor
+    // For the summer figures: density (kg/m3) and specific heat (kJ/(kg K), as the catalogue keeps
+    // it); empty when unknown. Not part of the 1296-byte record: stored in the file's extension block.
+    std::optional<double> Gestosc;
+    std::optional<double> Cieplo;
 };
 
 struct TWarunkiPracy {
@@ -74,6 +79,13 @@ struct TWarunkiPracy {
 
     // The reset values of the command New: temperatures at their "not set" markers, the rest empty.
     void Resetuj();
+};
+
+// Choices of the condensation check over the year, stored in the file's extension block.
+struct TUstawieniaIso13788 {
+    std::string Klimat;            // a climate file's name without ".csv", or a path; empty = no climate
+    std::string Wnetrze = "stale"; // "stale" (ti and phi_i of the working conditions) or "klasa1".."klasa4"
+    std::string WierszWT;          // row of the WT 2021 table of maximum U; empty = from the partition type
 };
 
 struct TDaneProjektu {
@@ -117,9 +129,13 @@ struct TModelProjektu {
     TDaneProjektu DaneProjektu;
     TTablicaNasycenia TablicaNasycenia{};
     TWyniki Wyniki;
+    TUstawieniaIso13788 Iso13788;
+    // Set by every edit of the stored part (grid, working conditions after "&Wprowadź", corrections,
+    // description, the yearly-check choices); cleared by New, Open and a successful Save.
+    bool Zmieniony = false;
 
-    // The model reset of the command New: layers and working conditions only; the description,
-    // the saturation table and the results stay.
+    // The model reset of the command New: layers, working conditions and the yearly-check choices;
+    // the description, the saturation table and the results stay.
     void Resetuj();
 };
 
