@@ -1,0 +1,31 @@
+#pragma once
+// A climate for the twelve-month condensation check: the monthly means of the outdoor air
+// temperature and relative humidity of one station, read from a small semicolon-separated text.
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace murolab {
+
+inline constexpr int kLiczbaMiesiecy = 12;
+
+struct TMiesiacKlimatu {
+    double Temp = 0;   // monthly mean of the outdoor air, degC
+    double Wilgot = 0; // relative humidity, %
+};
+
+struct TKlimat {
+    std::string Nazwa;                                       // the station, from the first comment line
+    std::array<TMiesiacKlimatu, kLiczbaMiesiecy> Miesiace{}; // index 0 = January
+};
+
+// Parses a climate text: UTF-8, lines starting with "#" are comments (the first one names the
+// station), then one header line and twelve lines "month;temp;humidity" (further columns ignored),
+// decimal comma or point. Blank lines are skipped. A missing or repeated month, a value that is no
+// number, a temperature outside -50..+50 or a humidity outside 1..100 is refused with a Polish
+// message naming `zrodlo` and the line. The result holds the climate or the message.
+std::variant<TKlimat, std::string> CzytajKlimat(std::string_view tekst, std::string_view zrodlo);
+
+} // namespace murolab

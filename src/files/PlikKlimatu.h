@@ -1,0 +1,33 @@
+#pragma once
+// Climate files on disk: reading one and finding one by its name.
+
+#include "core/Klimat.h"
+
+#include <optional>
+#include <string>
+#include <variant>
+
+namespace murolab {
+
+// The whole text of a regular file, or the Polish message why it cannot be read. The one place
+// where a climate file is read, so that the reading can be changed without touching the rest.
+std::variant<std::string, std::string> CzytajTekstKlimatu(const std::string& sciezka);
+
+// The user's climate folder: $XDG_DATA_HOME/murolab/klimat, else $HOME/.local/share/murolab/klimat;
+// empty when neither variable is set (or holds a relative path).
+std::string KatalogKlimatuUzytkownika();
+// The "klimat" folder of the installed data (the first data directory that has one); empty if none.
+std::string KatalogKlimatuZainstalowany();
+
+// True when `nazwa` is a file name or path ("...csv" or a name with a "/"), not a climate name.
+bool CzySciezkaKlimatu(const std::string& nazwa);
+
+// NAZWA.csv in the user's folder, then in the installed one; empty when neither has it. Names that
+// could leave the folder ("..", "/", empty) are never looked up.
+std::string ZnajdzKlimat(const std::string& nazwa, const std::string& katalogUzytkownika,
+                         const std::string& katalogZainstalowany);
+
+// A climate given as a name or a path, found, read and parsed; or the message.
+std::variant<TKlimat, std::string> WczytajKlimat(const std::string& nazwaLubSciezka);
+
+} // namespace murolab
