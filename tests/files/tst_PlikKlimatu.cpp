@@ -1,0 +1,97 @@
+// Climate files on disk: the name lookup (the user's folder first, then the installed one), names that
+// could leave the folder, and files that are no regular files.
+#include "core/Przygotowanie.h"
+#include "files/PlikKlimatu.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+using namespace murolab;
+using namespace murolab::test;
+
+namespace {
+
+void Zapisz(const std::string& sciezka, const std::string& tekst) {
+    std::filesystem::create_directories(std::filesystem::path(sciezka).parent_path());
+    std::ofstream(sciezka) << tekst;
+}
+
+std::string Klimat(double temp) {
+    std::string s = "# Stacja\nmiesiąc;temp;wilgotnosc\n";
+    for (int m = 1; m <= 12; ++m)
+        s += std::to_string(m) + ";" + std::to_string(temp) + ";80\n";
+    return s;
+}
+
+TEST(PlikKlimatu, NazwaNajpierwUUzytkownikaPotemWDanych) {
+    TKatalogTymczasowy k;
+    const std::string uzytkownik = k.Plik("dom/klimat"), dane = k.Plik("dane/klimat");
+    Zapisz(dane + "/Wspolny.csv", Klimat(1));
+    Zapisz(dane + "/Tylko.csv", Klimat(2));
+    Zapisz(uzytkownik + "/Wspolny.csv", Klimat(3));
+    struct Wiersz {
+        const char* nazwa;
+        std::string oczekiwana;
+    };
+    for (const Wiersz& w :
+         {Wiersz{"Wspolny", uzytkownik + "/Wspolny.csv"}, Wiersz{"Tylko", dane + "/Tylko.csv"},
+          Wiersz{"Brak", ""}, Wiersz{"../dane/klimat/Tylko", ""}, Wiersz{"..", ""}, Wiersz{"", ""}})
+        EXPECT_EQ(ZnajdzKlimat(w.nazwa, uzytkownik, dane), w.oczekiwana) << w.nazwa;
+    EXPECT_EQ(ZnajdzKlimat("Tylko", "", dane), dane + "/Tylko.csv") << "no user folder";
+}
+
+TEST(PlikKlimatu, SciezkaCzyNazwa) {
+    for (const char* s : {"a.csv", "katalog/Opole", "./Opole", "/tmp/x.CSV"})
+        EXPECT_TRUE(CzySciezkaKlimatu(s)) << s;
+    for (const char* s : {"Opole", "Warszawa-Okecie", ".csv"})
+        EXPECT_FALSE(CzySciezkaKlimatu(s)) << s;
+}
+
+TEST(PlikKlimatu, KatalogUzytkownikaZeZmiennychSrodowiska) {
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    const char* dom = std::getenv("HOME");
+    const std::string xdgBylo = xdg ? xdg : "", domBylo = dom ? dom : "";
+    ::setenv("XDG_DATA_HOME", "/x/dane", 1);
+    ::setenv("HOME", "/home/u", 1);
+    EXPECT_EQ(KatalogKlimatuUzytkownika(), "/x/dane/murolab/klimat");
+    ::setenv("XDG_DATA_HOME", "wzgledny", 1); // a relative XDG_DATA_HOME is ignored
+    EXPECT_EQ(KatalogKlimatuUzytkownika(), "/home/u/.local/share/murolab/klimat");
+    ::unsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(KatalogKlimatuUzytkownika(), "/home/u/.local/share/murolab/klimat");
+    ::unsetenv("HOME");
+    EXPECT_EQ(KatalogKlimatuUzytkownika(), "");
+    xdg ? (void)::setenv("XDG_DATA_HOME", xdgBylo.c_str(), 1) : (void)::unsetenv("XDG_DATA_HOME");
+    dom ? (void)::setenv("HOME", domBylo.c_str(), 1) : (void)::unsetenv("HOME");
+}
+
+TEST(PlikKlimatu, CzytaTylkoZwyklePliki) {
+    TKatalogTymczasowy k;
+    const std::string fifo = k.Plik("kolejka.csv");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    struct Wiersz {
+        const char* nazwa;
+        std::string sciezka;
+        const char* fragment;
+    };
+    for (const Wiersz& w : {Wiersz{"katalog", k.Sciezka().string(), "nie jest zwykłym plikiem"},
+                            Wiersz{"fifo", fifo, "nie jest zwykłym plikiem"},
+                            Wiersz{"brak", k.Plik("brak.csv"), "Nie można otworzyć pliku klimatu"}}) {
+        const auto w2 = WczytajKlimat(w.sciezka);
+        ASSERT_EQ(w2.index(), 1u) << w.nazwa;
+        EXPECT_NE(std::get<1>(w2).find(w.fragment), std::string::npos) << std::get<1>(w2);
+    }
+    Zapisz(k.Plik("dobry.csv"), Klimat(-2));
+    const auto dobry = WczytajKlimat(k.Plik("dobry.csv"));
+    ASSERT_EQ(dobry.index(), 0u) << std::get<1>(dobry);
+    EXPECT_EQ(std::get<0>(dobry).Miesiace[5].Temp, -2);
+    const auto nieznany = WczytajKlimat("NieMaTakiegoKlimatu");
+    ASSERT_EQ(nieznany.index(), 1u);
+    EXPECT_NE(std::get<1>(nieznany).find("Nie znaleziono klimatu „NieMaTakiegoKlimatu”"), std::string::npos);
+}
+
+} // namespace
