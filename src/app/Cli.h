@@ -4,6 +4,7 @@
 // table, or one JSON object for scripts). Needs no display; plain C++, so it is tested without a window.
 
 #include "core/Arkusz.h"
+#include "core/Json.h"
 #include "core/Model.h"
 
 #include <functional>
@@ -43,9 +44,11 @@ bool CzyWierszPolecen(const std::vector<std::string>& argumenty);
 int UruchomWierszPolecen(const std::vector<std::string>& argumenty, std::ostream& out, std::ostream& err,
                          const TZapisRaportu& zapiszRaport = {});
 
-// The two outputs, from a calculated model and its sheet.
+// The two outputs, from a calculated model and its sheet. The JSON carries the project file's
+// extension block under "Rozszerzenie" when one is given.
 std::string TabelaTekstowa(const TModelProjektu& model, const TArkuszWynikow& arkusz);
-std::string ObiektJson(const TModelProjektu& model, const TArkuszWynikow& arkusz);
+std::string ObiektJson(const TModelProjektu& model, const TArkuszWynikow& arkusz,
+                       const TWartoscJson* rozszerzenie = nullptr);
 
 // Usage text printed with a wrong command line.
 std::string SposobUzycia();

@@ -8,7 +8,7 @@
 
 namespace murolab {
 
-const TJson* TJson::Znajdz(std::string_view klucz) const {
+const TWartoscJson* TWartoscJson::Znajdz(std::string_view klucz) const {
     if (!CzyObiekt())
         return nullptr;
     for (const auto& [k, w] : Pola())
@@ -17,7 +17,7 @@ const TJson* TJson::Znajdz(std::string_view klucz) const {
     return nullptr;
 }
 
-void TJson::Ustaw(std::string_view klucz, TJson wartosc) {
+void TWartoscJson::Ustaw(std::string_view klucz, TWartoscJson wartosc) {
     for (auto& [k, w] : Pola())
         if (k == klucz) {
             w = std::move(wartosc);
@@ -26,7 +26,7 @@ void TJson::Ustaw(std::string_view klucz, TJson wartosc) {
     Pola().emplace_back(std::string(klucz), std::move(wartosc));
 }
 
-void TJson::Usun(std::string_view klucz) {
+void TWartoscJson::Usun(std::string_view klucz) {
     auto& pola = Pola();
     pola.erase(std::remove_if(pola.begin(), pola.end(), [&](const auto& p) { return p.first == klucz; }),
                pola.end());
@@ -80,24 +80,24 @@ std::string TekstJson(std::string_view utf8) {
 
 namespace {
 
-void Zapisz(const TJson& w, std::string& s) {
+void Zapisz(const TWartoscJson& w, std::string& s) {
     switch (w.Rodzaj()) {
-    case TJson::TRodzaj::Null:
+    case TWartoscJson::TRodzaj::Null:
         s += "null";
         break;
-    case TJson::TRodzaj::Logiczna:
+    case TWartoscJson::TRodzaj::Logiczna:
         s += w.Logiczna() ? "true" : "false";
         break;
-    case TJson::TRodzaj::Liczba:
+    case TWartoscJson::TRodzaj::Liczba:
         s += LiczbaJson(w.Liczba());
         break;
-    case TJson::TRodzaj::Tekst:
+    case TWartoscJson::TRodzaj::Tekst:
         s += TekstJson(w.Tekst());
         break;
-    case TJson::TRodzaj::Tablica: {
+    case TWartoscJson::TRodzaj::Tablica: {
         s += '[';
         bool pierwszy = true;
-        for (const TJson& e : w.Elementy()) {
+        for (const TWartoscJson& e : w.Elementy()) {
             if (!pierwszy)
                 s += ',';
             pierwszy = false;
@@ -106,7 +106,7 @@ void Zapisz(const TJson& w, std::string& s) {
         s += ']';
         break;
     }
-    case TJson::TRodzaj::Obiekt: {
+    case TWartoscJson::TRodzaj::Obiekt: {
         s += '{';
         bool pierwszy = true;
         for (const auto& [k, e] : w.Pola()) {
@@ -129,9 +129,9 @@ class TParser {
 public:
     explicit TParser(std::string_view t) : t_(t) {}
 
-    std::variant<TJson, std::string> Czytaj() {
+    std::variant<TWartoscJson, std::string> Czytaj() {
         PominBiale();
-        TJson w;
+        TWartoscJson w;
         if (!Wartosc(w, 0))
             return blad_;
         PominBiale();
@@ -186,7 +186,7 @@ private:
         return true;
     }
 
-    bool Wartosc(TJson& w, int glebokosc) {
+    bool Wartosc(TWartoscJson& w, int glebokosc) {
         if (i_ >= t_.size())
             return Blad("oczekiwano wartości, a tekst się skończył");
         switch (t_[i_]) {
@@ -198,17 +198,17 @@ private:
             std::string s;
             if (!Tekst(s))
                 return false;
-            w = TJson(std::move(s));
+            w = TWartoscJson(std::move(s));
             return true;
         }
         case 't':
-            w = TJson(true);
+            w = TWartoscJson(true);
             return Slowo("true");
         case 'f':
-            w = TJson(false);
+            w = TWartoscJson(false);
             return Slowo("false");
         case 'n':
-            w = TJson();
+            w = TWartoscJson();
             return Slowo("null");
         default:
             if (t_[i_] == '-' || (t_[i_] >= '0' && t_[i_] <= '9'))
@@ -217,10 +217,10 @@ private:
         }
     }
 
-    bool Obiekt(TJson& w, int glebokosc) {
+    bool Obiekt(TWartoscJson& w, int glebokosc) {
         if (glebokosc > kMaksGlebokoscJson)
             return Blad("zagnieżdżenie głębsze niż " + std::to_string(kMaksGlebokoscJson) + " poziomy");
-        w = TJson::Obiekt();
+        w = TWartoscJson::Obiekt();
         ++i_;
         PominBiale();
         if (i_ < t_.size() && t_[i_] == '}') {
@@ -244,7 +244,7 @@ private:
                 return Blad("oczekiwano „:”, a jest " + Znak());
             ++i_;
             PominBiale();
-            TJson wartosc;
+            TWartoscJson wartosc;
             if (!Wartosc(wartosc, glebokosc))
                 return false;
             w.Pola().emplace_back(std::move(klucz), std::move(wartosc));
@@ -261,10 +261,10 @@ private:
         }
     }
 
-    bool Tablica(TJson& w, int glebokosc) {
+    bool Tablica(TWartoscJson& w, int glebokosc) {
         if (glebokosc > kMaksGlebokoscJson)
             return Blad("zagnieżdżenie głębsze niż " + std::to_string(kMaksGlebokoscJson) + " poziomy");
-        w = TJson::Tablica();
+        w = TWartoscJson::Tablica();
         ++i_;
         PominBiale();
         if (i_ < t_.size() && t_[i_] == ']') {
@@ -273,7 +273,7 @@ private:
         }
         for (;;) {
             PominBiale();
-            TJson e;
+            TWartoscJson e;
             if (!Wartosc(e, glebokosc))
                 return false;
             w.Dodaj(std::move(e));
@@ -437,7 +437,7 @@ private:
         }
     }
 
-    bool Liczba(TJson& w) {
+    bool Liczba(TWartoscJson& w) {
         const std::size_t poczatek = i_;
         auto cyfry = [&] {
             const std::size_t p = i_;
@@ -481,7 +481,7 @@ private:
             i_ = poczatek;
             return Blad("niepoprawna liczba " + std::string(zapis));
         }
-        w = TJson(x);
+        w = TWartoscJson(x);
         return true;
     }
 
@@ -529,13 +529,13 @@ private:
 
 } // namespace
 
-std::string ZapiszJson(const TJson& wartosc) {
+std::string ZapiszJson(const TWartoscJson& wartosc) {
     std::string s;
     Zapisz(wartosc, s);
     return s;
 }
 
-std::variant<TJson, std::string> CzytajJson(std::string_view tekst) {
+std::variant<TWartoscJson, std::string> ParsujJson(std::string_view tekst) {
     return TParser(tekst).Czytaj();
 }
 

@@ -14,21 +14,21 @@
 
 namespace murolab {
 
-class TJson {
+class TWartoscJson {
 public:
     enum class TRodzaj { Null, Logiczna, Liczba, Tekst, Tablica, Obiekt };
-    using TElementy = std::vector<TJson>;
-    using TPola = std::vector<std::pair<std::string, TJson>>;
+    using TElementy = std::vector<TWartoscJson>;
+    using TPola = std::vector<std::pair<std::string, TWartoscJson>>;
 
-    TJson() = default; // null
-    TJson(std::nullptr_t) {}
-    TJson(bool b) : v_(b) {}
-    TJson(double x) : v_(x) {}
-    TJson(int x) : v_(static_cast<double>(x)) {}
-    TJson(std::string s) : v_(std::move(s)) {}
-    TJson(const char* s) : v_(std::string(s)) {}
-    static TJson Tablica() { return TJson(TElementy{}); }
-    static TJson Obiekt() { return TJson(TPola{}); }
+    TWartoscJson() = default; // null
+    TWartoscJson(std::nullptr_t) {}
+    TWartoscJson(bool b) : v_(b) {}
+    TWartoscJson(double x) : v_(x) {}
+    TWartoscJson(int x) : v_(static_cast<double>(x)) {}
+    TWartoscJson(std::string s) : v_(std::move(s)) {}
+    TWartoscJson(const char* s) : v_(std::string(s)) {}
+    static TWartoscJson Tablica() { return TWartoscJson(TElementy{}); }
+    static TWartoscJson Obiekt() { return TWartoscJson(TPola{}); }
 
     TRodzaj Rodzaj() const { return static_cast<TRodzaj>(v_.index()); }
     bool CzyNull() const { return Rodzaj() == TRodzaj::Null; }
@@ -48,26 +48,26 @@ public:
     TPola& Pola() { return std::get<TPola>(v_); }
 
     // Objects: the member of that key, or nullptr (also for a value that is not an object).
-    const TJson* Znajdz(std::string_view klucz) const;
+    const TWartoscJson* Znajdz(std::string_view klucz) const;
     // Objects: replaces the member of that key in its place, or appends it.
-    void Ustaw(std::string_view klucz, TJson wartosc);
+    void Ustaw(std::string_view klucz, TWartoscJson wartosc);
     // Objects: removes the member of that key, if any.
     void Usun(std::string_view klucz);
     // Arrays: appends (built in place from whatever makes a value).
     template <typename T> void Dodaj(T&& wartosc) { Elementy().emplace_back(std::forward<T>(wartosc)); }
 
-    friend bool operator==(const TJson& a, const TJson& b) { return a.v_ == b.v_; }
+    friend bool operator==(const TWartoscJson& a, const TWartoscJson& b) { return a.v_ == b.v_; }
 
 private:
-    explicit TJson(TElementy e) : v_(std::move(e)) {}
-    explicit TJson(TPola p) : v_(std::move(p)) {}
+    explicit TWartoscJson(TElementy e) : v_(std::move(e)) {}
+    explicit TWartoscJson(TPola p) : v_(std::move(p)) {}
     std::variant<std::nullptr_t, bool, double, std::string, TElementy, TPola> v_;
 };
 
 // The compact text of a value. Numbers are the shortest text that reads back as the same double,
 // with a full stop; a number that is not finite has no JSON form and is written as null. Texts are
 // written as UTF-8 with ", \ and the control characters escaped.
-std::string ZapiszJson(const TJson& wartosc);
+std::string ZapiszJson(const TWartoscJson& wartosc);
 
 // The text of a number as ZapiszJson writes it ("0.13", "3", "1e-06"); "null" when not finite.
 std::string LiczbaJson(double x);
@@ -79,6 +79,6 @@ std::string TekstJson(std::string_view utf8);
 // a refusal says what is wrong and where: "... (wiersz 2, kolumna 7)". Nesting deeper than
 // kMaksGlebokoscJson is refused, so a hostile file cannot exhaust the stack.
 inline constexpr int kMaksGlebokoscJson = 64;
-std::variant<TJson, std::string> CzytajJson(std::string_view tekst);
+std::variant<TWartoscJson, std::string> ParsujJson(std::string_view tekst);
 
 } // namespace murolab

@@ -12,13 +12,13 @@ using namespace murolab;
 
 namespace {
 
-TJson Czytaj(std::string_view tekst) {
-    auto w = CzytajJson(tekst);
+TWartoscJson Czytaj(std::string_view tekst) {
+    auto w = ParsujJson(tekst);
     if (auto* blad = std::get_if<std::string>(&w)) {
         ADD_FAILURE() << "refused: " << *blad;
         return {};
     }
-    return std::get<TJson>(w);
+    return std::get<TWartoscJson>(w);
 }
 
 TEST(Json, PrzyjeteTekstyIIchZapis) {
@@ -95,8 +95,8 @@ TEST(Json, OdmowaZMiejscem) {
     };
     for (const auto& p : przypadki) {
         SCOPED_TRACE(p.Nazwa);
-        const auto w = CzytajJson(p.Wejscie);
-        ASSERT_TRUE(std::holds_alternative<std::string>(w)) << ZapiszJson(std::get<TJson>(w));
+        const auto w = ParsujJson(p.Wejscie);
+        ASSERT_TRUE(std::holds_alternative<std::string>(w)) << ZapiszJson(std::get<TWartoscJson>(w));
         const std::string& blad = std::get<std::string>(w);
         EXPECT_EQ(blad.rfind("Błędny JSON: ", 0), 0u) << blad;
         EXPECT_NE(blad.find(p.Fragment), std::string::npos) << blad;
@@ -121,7 +121,7 @@ TEST(Json, LiczbyWracajaTeSame) {
         SCOPED_TRACE(x);
         const std::string tekst = LiczbaJson(x);
         EXPECT_EQ(tekst.find(','), std::string::npos);
-        const TJson w = Czytaj(tekst);
+        const TWartoscJson w = Czytaj(tekst);
         ASSERT_TRUE(w.CzyLiczba());
         EXPECT_EQ(w.Liczba(), x);
         EXPECT_EQ(std::signbit(w.Liczba()), std::signbit(x));
@@ -132,7 +132,7 @@ TEST(Json, LiczbyWracajaTeSame) {
 }
 
 TEST(Json, WartoscNieskonczonaToNull) {
-    TJson t = TJson::Tablica();
+    TWartoscJson t = TWartoscJson::Tablica();
     t.Dodaj(std::numeric_limits<double>::quiet_NaN());
     t.Dodaj(std::numeric_limits<double>::infinity());
     t.Dodaj(-std::numeric_limits<double>::infinity());
@@ -140,7 +140,7 @@ TEST(Json, WartoscNieskonczonaToNull) {
 }
 
 TEST(Json, ObiektUstawUsunZnajdz) {
-    TJson o = TJson::Obiekt();
+    TWartoscJson o = TWartoscJson::Obiekt();
     o.Ustaw("b", 1);
     o.Ustaw("a", "x");
     o.Ustaw("b", true); // replaced where it stands, not moved to the end
@@ -148,7 +148,7 @@ TEST(Json, ObiektUstawUsunZnajdz) {
     ASSERT_NE(o.Znajdz("a"), nullptr);
     EXPECT_EQ(o.Znajdz("a")->Tekst(), "x");
     EXPECT_EQ(o.Znajdz("c"), nullptr);
-    EXPECT_EQ(TJson(1).Znajdz("a"), nullptr) << "a number has no members";
+    EXPECT_EQ(TWartoscJson(1).Znajdz("a"), nullptr) << "a number has no members";
     o.Usun("b");
     EXPECT_EQ(ZapiszJson(o), R"({"a":"x"})");
 }
@@ -160,9 +160,9 @@ TEST(Json, TekstyZKazdymZnakiemWracajaTeSame) {
         wszystkie += static_cast<char>(b);
     wszystkie += "ąęłńóśźżĄĘŁŃÓŚŹŻ€„”\xF0\x9F\x98\x80";
     wszystkie += std::string(1, '\0');
-    const std::string zapis = ZapiszJson(TJson(wszystkie));
+    const std::string zapis = ZapiszJson(TWartoscJson(wszystkie));
     EXPECT_EQ(zapis.find('\n'), std::string::npos);
-    EXPECT_EQ(Czytaj(zapis), TJson(wszystkie));
+    EXPECT_EQ(Czytaj(zapis), TWartoscJson(wszystkie));
 }
 
 } // namespace
