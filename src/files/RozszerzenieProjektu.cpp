@@ -59,19 +59,11 @@ std::string Blad(const std::string& opis) {
     return "Blok rozszerzenia pliku projektu: " + opis;
 }
 
-bool ZnakSterujacy(std::string_view utf8) {
-    return std::any_of(utf8.begin(), utf8.end(), [](char c) {
-        const auto b = static_cast<unsigned char>(c);
-        return b < 0x20 || b == 0x7F;
-    });
-}
-
 // A text bound for one of the model's short strings must fit it whole: cutting or replacing
-// characters would change the project silently, and the next save would keep the damage.
+// characters would change the project silently, and the next save would keep the damage. (Any
+// character the code page holds is taken: the description is free text, typed or pasted.)
 std::optional<std::string> BladTekstuKrotkiego(const std::string& nazwa, const std::string& utf8,
                                                std::size_t pojemnosc) {
-    if (ZnakSterujacy(utf8))
-        return Blad("„" + nazwa + "” zawiera znak sterujący.");
     if (Cp1250NaUtf8(Utf8NaCp1250(utf8)) != utf8)
         return Blad("„" + nazwa +
                     "” zawiera znak spoza strony kodowej Windows-1250, której używa plik projektu.");
@@ -122,8 +114,6 @@ std::optional<std::string> CzytajIso(const TWartoscJson& iso, TUstawieniaIso1378
         const std::string nazwa = "ISO13788." + klucz;
         if (!wartosc.CzyTekst())
             return Blad("„" + nazwa + "” musi być tekstem.");
-        if (ZnakSterujacy(wartosc.Tekst()))
-            return Blad("„" + nazwa + "” zawiera znak sterujący.");
         if (pole->Klucz == "Wnetrze" &&
             std::find(kWnetrza.begin(), kWnetrza.end(), wartosc.Tekst()) == kWnetrza.end())
             return Blad("„ISO13788.Wnetrze” = „" + wartosc.Tekst() +
