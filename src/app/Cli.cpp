@@ -5,6 +5,7 @@
 #include "core/Sprawdzenia.h"
 #include "files/PlikKlimatu.h"
 #include "files/PlikiDanych.h"
+#include "files/PolaRekordu.h"
 #include "files/RekordProjektu.h"
 
 #include <algorithm>
@@ -19,46 +20,13 @@ namespace {
 
 // ---- JSON ---------------------------------------------------------------------------------------
 
+// One notation for every JSON the program writes: the core's (the project file's block uses it too).
 std::string JsonTekst(std::string_view utf8) {
-    std::string s = "\"";
-    for (char c : utf8) {
-        const auto b = static_cast<unsigned char>(c);
-        switch (c) {
-        case '"':
-            s += "\\\"";
-            break;
-        case '\\':
-            s += "\\\\";
-            break;
-        case '\n':
-            s += "\\n";
-            break;
-        case '\r':
-            s += "\\r";
-            break;
-        case '\t':
-            s += "\\t";
-            break;
-        default:
-            if (b < 0x20) {
-                char bufor[8];
-                std::snprintf(bufor, sizeof bufor, "\\u%04x", b);
-                s += bufor;
-            } else {
-                s += c;
-            }
-        }
-    }
-    return s + "\"";
+    return TekstJson(utf8);
 }
 
-// The shortest text that reads back as the same double, with a full stop whatever the locale.
 std::string JsonLiczba(double v) {
-    if (!std::isfinite(v))
-        return "null";
-    char bufor[64];
-    const auto wynik = std::to_chars(bufor, bufor + sizeof bufor, v);
-    return std::string(bufor, wynik.ptr);
+    return LiczbaJson(v);
 }
 
 class TPiszJson {
@@ -73,6 +41,11 @@ public:
     void Tekst(std::string_view t) { Wartosc(JsonTekst(t)); }
     void Null() { Wartosc("null"); }
     void Logiczna(bool b) { Wartosc(b ? "true" : "false"); }
+    void Json(const TWartoscJson& w) { Wartosc(ZapiszJson(w)); }
+    void Json(std::string_view k, const TWartoscJson& w) {
+        Klucz(k);
+        Json(w);
+    }
     // A key with its value, the common case.
     void Liczba(std::string_view k, double v) {
         Klucz(k);
@@ -642,7 +615,8 @@ std::string TabelaTekstowa(const TModelProjektu& model, const TArkuszWynikow& a)
     return s;
 }
 
-std::string ObiektJson(const TModelProjektu& model, const TArkuszWynikow& a) {
+std::string ObiektJson(const TModelProjektu& model, const TArkuszWynikow& a,
+                       const TWartoscJson* rozszerzenie) {
     const int n = model.LiczbaWarstw;
     const TWarunkiPracy& w = model.WarunkiPracy;
     const TWyniki& r = model.Wyniki;
@@ -651,36 +625,19 @@ std::string ObiektJson(const TModelProjektu& model, const TArkuszWynikow& a) {
     j.Calkowita("LiczbaWarstw", n);
     j.Klucz("Warstwy");
     j.PoczatekTablicy();
+    // The inputs follow the project record's field lists, in the record's order.
     for (int k = 1; k <= n; ++k) {
-        const TWarstwa& warstwa = model.Warstwy[k];
         j.PoczatekObiektu();
-        j.Tekst("Nazwa", warstwa.Nazwa.Utf8());
-        j.Liczba("Grubosc", warstwa.Grubosc);
-        j.Liczba("Lambda", warstwa.Lambda);
-        j.Liczba("Mi", warstwa.Mi);
+        for (const TPoleWarstwy& pole : kPolaWarstwy)
+            j.Json(pole.Nazwa, WartoscJson(pole, model.Warstwy[k]));
         j.KoniecObiektu();
     }
     j.KoniecTablicy();
 
     j.Klucz("WarunkiPracy");
     j.PoczatekObiektu();
-    j.Calkowita("TempZewn", w.TempZewn);
-    j.Calkowita("TempWew", w.TempWew);
-    j.Calkowita("WilgotZewn", w.WilgotZewn);
-    j.Calkowita("WilgotWewn", w.WilgotWewn);
-    j.Liczba("Rsi", w.Rsi);
-    j.Liczba("Rse", w.Rse);
-    j.Tekst("TypPrzegrody", w.TypPrzegrody.Utf8());
-    j.Tekst("StrefaKl", w.StrefaKl.Utf8());
-    j.Tekst("WarunkiWilg", w.WarunkiWilg.Utf8());
-    j.Calkowita("NrNieszczelnosci", w.NrNieszczelnosci);
-    j.Liczba("DeltaU", w.DeltaU);
-    j.Liczba("LambdaF", w.LambdaF);
-    j.Calkowita("Alfa", w.Alfa);
-    j.Calkowita("LiczbaF", w.LiczbaF);
-    j.Liczba("PoleF", w.PoleF);
-    j.Liczba("DeltaUk", w.DeltaUk);
-    j.Liczba("MostekWlasny", w.MostekWlasny);
+    for (const TPoleWarunkow& pole : kPolaWarunkow)
+        j.Json(pole.Nazwa, WartoscJson(pole, w));
     j.KoniecObiektu();
 
     TablicaLiczb(j, "R", r.R, 1, n);
@@ -722,6 +679,9 @@ std::string ObiektJson(const TModelProjektu& model, const TArkuszWynikow& a) {
     j.Tekst("LabelP", a.LabelP);
     j.Tekst("LabeLKomunikat", a.LabeLKomunikat);
     j.KoniecObiektu();
+
+    if (rozszerzenie)
+        j.Json("Rozszerzenie", *rozszerzenie);
 
     j.KoniecObiektu();
     return j.Wynik() + "\n";
@@ -820,9 +780,7 @@ int ObliczProjekt(const TOpcjeWiersza& o, std::ostream& out, std::ostream& err,
     const TZawartoscProjektu& zawartosc = std::get<TZawartoscProjektu>(plik);
 
     TModelProjektu model;
-    model.Warstwy = zawartosc.Warstwy;
-    model.WarunkiPracy = zawartosc.WarunkiPracy;
-    model.LiczbaWarstw = zawartosc.LiczbaWarstw;
+    PrzeniesDoModelu(zawartosc, model);
 
     // Without the saturation table every pressure would be 0 and the verdict meaningless: a missing
     // or damaged table ends the run; a short one (still a valid table file) only warns.
@@ -868,7 +826,9 @@ int ObliczProjekt(const TOpcjeWiersza& o, std::ostream& out, std::ostream& err,
     const std::optional<TLato> lato = LatoPrzegrody(model);
     wypisano = true;
     if (o.Json)
-        out << DopiszJsonWilgotnosciowy(ObiektJson(model, arkusz), o.PlikProjektu, *analiza, lato);
+        out << DopiszJsonWilgotnosciowy(
+            ObiektJson(model, arkusz, zawartosc.Rozszerzenie ? &*zawartosc.Rozszerzenie : nullptr), o.PlikProjektu,
+            *analiza, lato);
     else
         out << "Projekt: " << o.PlikProjektu << "\n"
             << TabelaTekstowa(model, arkusz) << "\n"

@@ -6,6 +6,7 @@
 #include "core/Arkusz.h"
 #include "core/Iso13788.h"
 #include "core/Lato.h"
+#include "core/Json.h"
 #include "core/Model.h"
 
 #include <functional>
@@ -52,9 +53,11 @@ bool CzyWierszPolecen(const std::vector<std::string>& argumenty);
 int UruchomWierszPolecen(const std::vector<std::string>& argumenty, std::ostream& out, std::ostream& err,
                          const TZapisRaportu& zapiszRaport = {});
 
-// The two outputs, from a calculated model and its sheet.
+// The two outputs, from a calculated model and its sheet. The JSON carries the project file's
+// extension block under "Rozszerzenie" when one is given.
 std::string TabelaTekstowa(const TModelProjektu& model, const TArkuszWynikow& arkusz);
-std::string ObiektJson(const TModelProjektu& model, const TArkuszWynikow& arkusz);
+std::string ObiektJson(const TModelProjektu& model, const TArkuszWynikow& arkusz,
+                       const TWartoscJson* rozszerzenie = nullptr);
 
 // The moisture check and the summer figures after the classic results: the text sections, and the
 // classic JSON object `klasyczny` (as ObiektJson writes it) with "Plik", "Kondensacja", "Roczny",

@@ -4,6 +4,7 @@
 #include "catalogue/PlikGrupy.h"
 #include "core/KrotkiTekst.h"
 #include "core/Liczby.h"
+#include "core/TabeleWarunkow.h"
 #include "ui/Bezpiecznie.h"
 #include "ui/NumEdit.h"
 
@@ -28,8 +29,6 @@ namespace murolab {
 namespace {
 
 const QString kUwaga = QStringLiteral("Murolab -UWAGA !!!");
-const QString kWarunkiWilgotne = QStringLiteral("Warunki wilgotne");
-const QString kWarunkiSredniowilgotne = QStringLiteral("Warunki średniowilgotne");
 const QString kWybierzMaterial = QStringLiteral("Wybierz materiał:");
 const QString kWprowadzMaterial = QStringLiteral("Wprowadz materiał:");
 const QString kPodajLambde = QStringLiteral("Podaj wsp. przewodzenia ciepła:");
@@ -343,7 +342,7 @@ void TFormWstawWarstwe::CheckBoxWyborClick() {
             pole->setReadOnly(false);
         }
         // Only the λ of the main window's humidity class enters the calculation.
-        TNumEdit* lambda = okno_.KlasaWilgotnosci() == kWarunkiWilgotne ? NumEditLambdaW : NumEditLambdaSW;
+        TNumEdit* lambda = PoleLambdyKlasy();
         TNumEdit* drugaLambda = lambda == NumEditLambdaW ? NumEditLambdaSW : NumEditLambdaW;
         UstawTlo(lambda, QPalette::Base);
         for (TNumEdit* pole : {drugaLambda, NumEditGestosc, NumEditCieplo})
@@ -425,7 +424,8 @@ void TFormWstawWarstwe::Ostrzez(const QString& tekst, const QString& tytul, QWid
 }
 
 TNumEdit* TFormWstawWarstwe::PoleLambdyKlasy() const {
-    return okno_.KlasaWilgotnosci() == kWarunkiSredniowilgotne ? NumEditLambdaSW : NumEditLambdaW;
+    // The humid lambda for "Warunki wilgotne" only; any other text takes the medium-humid one.
+    return CzyWarunkiWilgotne(okno_.KlasaWilgotnosci().toStdString()) ? NumEditLambdaW : NumEditLambdaSW;
 }
 
 bool TFormWstawWarstwe::SprawdzNowaWarstwe() {
@@ -513,7 +513,7 @@ void TFormWstawWarstwe::WstawWiersz(int liczba, int wiersz) {
 }
 
 void TFormWstawWarstwe::WpiszWarstwe(int wiersz) {
-    const TNumEdit* lambda = okno_.KlasaWilgotnosci() == kWarunkiWilgotne ? NumEditLambdaW : NumEditLambdaSW;
+    const TNumEdit* lambda = PoleLambdyKlasy();
     okno_.WpiszWiersz(wiersz, EditMaterial->text(), lambda->text(), NumEditMi->text(),
                       NumEditGrubosc->text());
 }

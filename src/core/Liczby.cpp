@@ -40,6 +40,38 @@ TPostacDziesietna Rozloz(double wartosc) {
     return p;
 }
 
+// The first `cyfry` significant digits of a finite non-zero value, cut (not rounded): never larger
+// in magnitude than the value itself.
+TPostacDziesietna RozlozObcinajac(double wartosc, int cyfry) {
+    TPostacDziesietna p;
+    p.Ujemna = std::signbit(wartosc);
+    // 40 digits after the first are more than a double's exact expansion needs to be cut right.
+    char bufor[128];
+    const auto wynik =
+        std::to_chars(bufor, bufor + sizeof bufor, std::fabs(wartosc), std::chars_format::scientific, 40);
+    const std::string_view tekst(bufor, static_cast<std::size_t>(wynik.ptr - bufor));
+    const auto e = tekst.find('e');
+    p.Cyfry += tekst[0];
+    p.Cyfry += tekst.substr(2, static_cast<std::size_t>(std::max(cyfry - 1, 0)));
+    int wykladnik = 0;
+    std::from_chars(tekst.data() + e + 1 + (tekst[e + 1] == '+' ? 1 : 0), tekst.data() + tekst.size(),
+                    wykladnik);
+    p.Wykladnik = wykladnik + 1;
+    return p;
+}
+
+// Rounding to nearest can carry the value past the largest double ("1,79769313486232E308" from
+// the largest itself); such a text would not read back. Near the top of the range the notations
+// therefore cut toward zero.
+bool PozaZakresem(const TPostacDziesietna& p) {
+    if (p.Cyfry.empty())
+        return false;
+    const std::string zapis = "0." + p.Cyfry + "e" + std::to_string(p.Wykladnik);
+    double x = 0;
+    const auto wynik = std::from_chars(zapis.data(), zapis.data() + zapis.size(), x);
+    return wynik.ec == std::errc::result_out_of_range && p.Wykladnik > 0;
+}
+
 void UsunZeraKoncowe(TPostacDziesietna& p) {
     while (!p.Cyfry.empty() && p.Cyfry.back() == '0')
         p.Cyfry.pop_back();
@@ -126,6 +158,8 @@ std::string Ogolny(double wartosc) {
     if (!std::isfinite(wartosc))
         return NieSkonczona(wartosc);
     TPostacDziesietna p = Rozloz(wartosc);
+    if (PozaZakresem(p))
+        p = RozlozObcinajac(wartosc, kCyfryZnaczace);
     UsunZeraKoncowe(p);
     if (p.Cyfry.empty())
         return "0";
@@ -157,7 +191,12 @@ std::string Staly(double wartosc, int p, int d) {
     TPostacDziesietna postac = Rozloz(wartosc);
     if (!postac.Cyfry.empty()) {
         // Round where the digit budget runs out first: p significant digits or d decimals.
-        Zaokraglij(postac, std::min(p, postac.Wykladnik + d));
+        const int zostaw = std::min(p, postac.Wykladnik + d);
+        Zaokraglij(postac, zostaw);
+        if (PozaZakresem(postac)) {
+            postac = RozlozObcinajac(wartosc, std::min(zostaw, kCyfryZnaczace));
+            UsunZeraKoncowe(postac);
+        }
     }
     if (postac.Cyfry.empty()) {
         // Rounded to nothing: written as an unsigned zero ("0,0", never "-0,0").

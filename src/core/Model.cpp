@@ -13,6 +13,7 @@ void TModelProjektu::Resetuj() {
     Warstwy.Wyzeruj();
     WarunkiPracy.Resetuj();
     Iso13788 = TUstawieniaIso13788{};
+    RozszerzenieNieznane = TWartoscJson::Obiekt();
 }
 
 } // namespace murolab

@@ -2,6 +2,7 @@
 // The project model: the one partition the program works on. One instance lives for the whole
 // run, owned by the main window and handed to every form; the calculation reads and writes it.
 
+#include "core/Json.h"
 #include "core/KrotkiTekst.h"
 
 #include <array>
@@ -13,16 +14,15 @@
 
 namespace murolab {
 
-inline constexpr int kLiczbaSlotow = 15;      // layer slots of the model and of the project file
-inline constexpr int kLimitWarstw = 10;       // the editing commands never grow the grid past this
+inline constexpr int kLiczbaSlotow = 15;          // layer slots of the model and of the project file
+inline constexpr int kLimitWarstw = 10;           // the editing commands never grow the grid past this
 inline constexpr int kWpisyTablicyNasycenia = 55; // -24 .. +30 degC, one entry per whole degree
 inline constexpr int kTempNieustalonaZewn = -50;  // "not set" markers of the working conditions
 inline constexpr int kTempNieustalonaWewn = 50;
 
 // A fixed array indexed Od..Do inclusive (the layers are numbered from 1, planes and points from 0).
 // Every access is checked: an index outside the range throws instead of reading a neighbour.
-template <typename T, int Od, int Do>
-class TTablica {
+template <typename T, int Od, int Do> class TTablica {
 public:
     static constexpr int Pierwszy = Od;
     static constexpr int Ostatni = Do;
@@ -130,6 +130,10 @@ struct TModelProjektu {
     TTablicaNasycenia TablicaNasycenia{};
     TWyniki Wyniki;
     TUstawieniaIso13788 Iso13788;
+    // What the project file's extension block held that this version does not know: its unknown
+    // keys, and under "Opis" and "ISO13788" the unknown members of those. Written back as read, so
+    // that a newer program's data survive a save by this one. An object.
+    TWartoscJson RozszerzenieNieznane = TWartoscJson::Obiekt();
     // Set by every edit of the stored part (grid, working conditions after "&Wprowadź", corrections,
     // description, the yearly-check choices); cleared by New, Open and a successful Save.
     bool Zmieniony = false;

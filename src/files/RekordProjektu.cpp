@@ -1,6 +1,8 @@
 #include "files/RekordProjektu.h"
 
 #include "core/Bledy.h"
+#include "files/PolaRekordu.h"
+#include "files/RozszerzenieProjektu.h"
 
 #include <atomic>
 #include <bit>
@@ -17,57 +19,6 @@ namespace murolab {
 
 namespace {
 
-// Offsets of the record (little-endian throughout).
-constexpr std::size_t kRozmiarWarstwy = 72;
-constexpr std::size_t kWarstwaNazwa = 0;
-constexpr std::size_t kWarstwaGrubosc = 48;
-constexpr std::size_t kWarstwaLambda = 56;
-constexpr std::size_t kWarstwaMi = 64;
-constexpr std::size_t kTempZewn = 1080;
-constexpr std::size_t kTempWew = 1084;
-constexpr std::size_t kWilgotZewn = 1088;
-constexpr std::size_t kWilgotWewn = 1092;
-constexpr std::size_t kRsi = 1096;
-constexpr std::size_t kRse = 1104;
-constexpr std::size_t kTypPrzegrody = 1112;
-constexpr std::size_t kStrefaKl = 1153;
-constexpr std::size_t kWarunkiWilg = 1194;
-constexpr std::size_t kNrNieszczelnosci = 1236;
-constexpr std::size_t kDeltaU = 1240;
-constexpr std::size_t kLambdaF = 1248;
-constexpr std::size_t kAlfa = 1256;
-constexpr std::size_t kLiczbaF = 1260;
-constexpr std::size_t kPoleF = 1264;
-constexpr std::size_t kDeltaUk = 1272;
-constexpr std::size_t kMostekWlasny = 1280;
-constexpr std::size_t kLiczbaWarstw = 1288;
-
-void ZapiszI32(std::uint8_t* p, std::int32_t v) {
-    const auto u = static_cast<std::uint32_t>(v);
-    for (int b = 0; b < 4; ++b)
-        p[b] = static_cast<std::uint8_t>(u >> (8 * b));
-}
-
-void ZapiszF64(std::uint8_t* p, double v) {
-    const auto u = std::bit_cast<std::uint64_t>(v);
-    for (int b = 0; b < 8; ++b)
-        p[b] = static_cast<std::uint8_t>(u >> (8 * b));
-}
-
-std::int32_t CzytajI32(const std::uint8_t* p) {
-    std::uint32_t u = 0;
-    for (int b = 3; b >= 0; --b)
-        u = (u << 8) | p[b];
-    return static_cast<std::int32_t>(u);
-}
-
-double CzytajF64(const std::uint8_t* p) {
-    std::uint64_t u = 0;
-    for (int b = 7; b >= 0; --b)
-        u = (u << 8) | p[b];
-    return std::bit_cast<double>(u);
-}
-
 struct TZamykaczPliku {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
@@ -77,34 +28,25 @@ struct TZamykaczPliku {
 TRekordProjektu KodujRekord(const TModelProjektu& model) {
     TRekordProjektu r{};
     for (int k = 1; k <= kLiczbaSlotow; ++k) {
-        const TWarstwa& w = model.Warstwy[k];
-        std::uint8_t* p = r.data() + kRozmiarWarstwy * static_cast<std::size_t>(k - 1);
-        w.Nazwa.ZapiszObraz(p + kWarstwaNazwa);
-        ZapiszF64(p + kWarstwaGrubosc, w.Grubosc);
-        ZapiszF64(p + kWarstwaLambda, w.Lambda);
-        ZapiszF64(p + kWarstwaMi, w.Mi);
+        std::uint8_t* warstwa = r.data() + kRozmiarWarstwyRekordu * static_cast<std::size_t>(k - 1);
+        for (const TPoleWarstwy& p : kPolaWarstwy)
+            ZapiszPole(p, model.Warstwy[k], warstwa);
     }
-    const TWarunkiPracy& w = model.WarunkiPracy;
-    std::uint8_t* p = r.data();
-    ZapiszI32(p + kTempZewn, w.TempZewn);
-    ZapiszI32(p + kTempWew, w.TempWew);
-    ZapiszI32(p + kWilgotZewn, w.WilgotZewn);
-    ZapiszI32(p + kWilgotWewn, w.WilgotWewn);
-    ZapiszF64(p + kRsi, w.Rsi);
-    ZapiszF64(p + kRse, w.Rse);
-    w.TypPrzegrody.ZapiszObraz(p + kTypPrzegrody);
-    w.StrefaKl.ZapiszObraz(p + kStrefaKl);
-    w.WarunkiWilg.ZapiszObraz(p + kWarunkiWilg);
-    ZapiszI32(p + kNrNieszczelnosci, w.NrNieszczelnosci);
-    ZapiszF64(p + kDeltaU, w.DeltaU);
-    ZapiszF64(p + kLambdaF, w.LambdaF);
-    ZapiszI32(p + kAlfa, w.Alfa);
-    ZapiszI32(p + kLiczbaF, w.LiczbaF);
-    ZapiszF64(p + kPoleF, w.PoleF);
-    ZapiszF64(p + kDeltaUk, w.DeltaUk);
-    ZapiszF64(p + kMostekWlasny, w.MostekWlasny);
-    ZapiszI32(p + kLiczbaWarstw, model.LiczbaWarstw);
+    for (const TPoleWarunkow& p : kPolaWarunkow)
+        ZapiszPole(p, model.WarunkiPracy, r.data());
+    const auto liczba = static_cast<std::uint32_t>(model.LiczbaWarstw);
+    for (int b = 0; b < 4; ++b)
+        r[kPrzesuniecieLiczbyWarstw + static_cast<std::size_t>(b)] =
+            static_cast<std::uint8_t>(liczba >> (8 * b));
     return r;
+}
+
+std::vector<std::uint8_t> KodujProjekt(const TModelProjektu& model) {
+    const TRekordProjektu rekord = KodujRekord(model);
+    std::vector<std::uint8_t> bajty(rekord.begin(), rekord.end());
+    const std::string blok = BlokRozszerzenia(model);
+    bajty.insert(bajty.end(), blok.begin(), blok.end());
+    return bajty;
 }
 
 std::variant<TZawartoscProjektu, std::string> DekodujRekord(std::span<const std::uint8_t> bajty) {
@@ -113,51 +55,65 @@ std::variant<TZawartoscProjektu, std::string> DekodujRekord(std::span<const std:
                " bajtów, a plik projektu ma " + std::to_string(kRozmiarRekordu) + ".";
     const std::uint8_t* p = bajty.data();
 
-    const std::int32_t liczba = CzytajI32(p + kLiczbaWarstw);
-    if (liczba < 0 || liczba > kLiczbaSlotow)
+    std::int32_t liczba = 0;
+    for (int b = 3; b >= 0; --b)
+        liczba = static_cast<std::int32_t>((static_cast<std::uint32_t>(liczba) << 8) |
+                                           p[kPrzesuniecieLiczbyWarstw + static_cast<std::size_t>(b)]);
+    if (!Dopuszczalna(kDopuszczalnaLiczbaWarstw, liczba))
         return "Plik projektu jest uszkodzony: liczba warstw " + std::to_string(liczba) +
                " (dozwolone od 0 do " + std::to_string(kLiczbaSlotow) + ").";
 
-    std::string blad;
-    auto liczbaF64 = [&](std::size_t przesuniecie, const std::string& pole) {
-        const double v = CzytajF64(p + przesuniecie);
-        if (!std::isfinite(v) && blad.empty())
-            blad = "Plik projektu jest uszkodzony: pole " + pole + " nie zawiera poprawnej liczby.";
-        return v;
-    };
-
     TZawartoscProjektu z;
+    z.LiczbaWarstw = liczba;
+    // Every number of every slot must be a number; the values of the layers in use must also be
+    // possible ones.
     for (int k = 1; k <= kLiczbaSlotow; ++k) {
         TWarstwa& w = z.Warstwy[k];
-        const std::size_t poczatek = kRozmiarWarstwy * static_cast<std::size_t>(k - 1);
+        const std::uint8_t* warstwa = p + kRozmiarWarstwyRekordu * static_cast<std::size_t>(k - 1);
         const std::string ktora = " warstwy " + std::to_string(k);
-        w.Nazwa.UstawObraz(p + poczatek + kWarstwaNazwa);
-        w.Grubosc = liczbaF64(poczatek + kWarstwaGrubosc, "Grubosc" + ktora);
-        w.Lambda = liczbaF64(poczatek + kWarstwaLambda, "Lambda" + ktora);
-        w.Mi = liczbaF64(poczatek + kWarstwaMi, "Mi" + ktora);
+        for (const TPoleWarstwy& pole : kPolaWarstwy) {
+            CzytajPole(pole, w, warstwa);
+            if (auto blad = BladLiczby(pole, w, ktora))
+                return *blad;
+        }
     }
-    TWarunkiPracy& w = z.WarunkiPracy;
-    w.TempZewn = CzytajI32(p + kTempZewn);
-    w.TempWew = CzytajI32(p + kTempWew);
-    w.WilgotZewn = CzytajI32(p + kWilgotZewn);
-    w.WilgotWewn = CzytajI32(p + kWilgotWewn);
-    w.Rsi = liczbaF64(kRsi, "Rsi");
-    w.Rse = liczbaF64(kRse, "Rse");
-    w.TypPrzegrody.UstawObraz(p + kTypPrzegrody);
-    w.StrefaKl.UstawObraz(p + kStrefaKl);
-    w.WarunkiWilg.UstawObraz(p + kWarunkiWilg);
-    w.NrNieszczelnosci = CzytajI32(p + kNrNieszczelnosci);
-    w.DeltaU = liczbaF64(kDeltaU, "DeltaU");
-    w.LambdaF = liczbaF64(kLambdaF, "LambdaF");
-    w.Alfa = CzytajI32(p + kAlfa);
-    w.LiczbaF = CzytajI32(p + kLiczbaF);
-    w.PoleF = liczbaF64(kPoleF, "PoleF");
-    w.DeltaUk = liczbaF64(kDeltaUk, "DeltaUk");
-    w.MostekWlasny = liczbaF64(kMostekWlasny, "MostekWlasny");
-    z.LiczbaWarstw = liczba;
-    if (!blad.empty())
-        return blad;
+    for (const TPoleWarunkow& pole : kPolaWarunkow) {
+        CzytajPole(pole, z.WarunkiPracy, p);
+        if (auto blad = BladLiczby(pole, z.WarunkiPracy, ""))
+            return *blad;
+    }
+    for (int k = 1; k <= liczba; ++k)
+        for (const TPoleWarstwy& pole : kPolaWarstwy)
+            if (auto blad = BladWartosci(pole, z.Warstwy[k], " warstwy " + std::to_string(k)))
+                return *blad;
+    for (const TPoleWarunkow& pole : kPolaWarunkow)
+        if (auto blad = BladWartosci(pole, z.WarunkiPracy, ""))
+            return *blad;
+
+    auto rozszerzenie = DekodujRozszerzenie(bajty.subspan(kRozmiarRekordu), liczba);
+    if (auto* blad = std::get_if<std::string>(&rozszerzenie))
+        return *blad;
+    if (auto& r = std::get<std::optional<TRozszerzenie>>(rozszerzenie)) {
+        z.DaneProjektu = r->DaneProjektu;
+        z.Iso13788 = r->Iso13788;
+        for (int k = 1; k <= kLiczbaSlotow; ++k) {
+            z.Warstwy[k].Gestosc = r->Gestosc[static_cast<std::size_t>(k - 1)];
+            z.Warstwy[k].Cieplo = r->Cieplo[static_cast<std::size_t>(k - 1)];
+        }
+        z.RozszerzenieNieznane = std::move(r->Nieznane);
+        z.Rozszerzenie = std::move(r->Calosc);
+    }
     return z;
+}
+
+void PrzeniesDoModelu(const TZawartoscProjektu& z, TModelProjektu& model) {
+    model.Warstwy = z.Warstwy;
+    model.WarunkiPracy = z.WarunkiPracy;
+    model.LiczbaWarstw = z.LiczbaWarstw;
+    if (z.DaneProjektu)
+        model.DaneProjektu = *z.DaneProjektu;
+    model.Iso13788 = z.Iso13788;
+    model.RozszerzenieNieznane = z.RozszerzenieNieznane;
 }
 
 std::variant<TZawartoscProjektu, std::string> CzytajPlikProjektu(const std::string& sciezka) {
@@ -165,8 +121,8 @@ std::variant<TZawartoscProjektu, std::string> CzytajPlikProjektu(const std::stri
     std::unique_ptr<std::FILE, TZamykaczPliku> f(std::fopen(sciezka.c_str(), "rb"));
     if (!f)
         return "Nie można otworzyć pliku „" + sciezka + "”: " + OpisBleduSystemu(errno) + ".";
-    // Only the first record matters; anything after it is not read.
-    std::array<std::uint8_t, kRozmiarRekordu> bufor{};
+    // The record and at most the longest extension block; anything after that is not read.
+    std::vector<std::uint8_t> bufor(kRozmiarRekordu + kMaksRozmiarRozszerzenia);
     errno = 0;
     const std::size_t ile = std::fread(bufor.data(), 1, bufor.size(), f.get());
     if (ile < bufor.size() && std::ferror(f.get()))
@@ -177,7 +133,7 @@ std::variant<TZawartoscProjektu, std::string> CzytajPlikProjektu(const std::stri
     return wynik;
 }
 
-std::string ZapiszPlikProjektu(const std::string& sciezkaPodana, const TRekordProjektu& rekord) {
+std::string ZapiszPlikProjektu(const std::string& sciezkaPodana, std::span<const std::uint8_t> rekord) {
     const std::string poczatekBledu = "Nie można zapisać pliku „" + sciezkaPodana + "”: ";
 
     // Through a link the save writes the file it points to, and the link stays a link.

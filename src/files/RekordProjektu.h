@@ -1,11 +1,15 @@
 #pragma once
 // The project file: one 1296-byte record, the memory image of the model's stored part
-// (15 layer records, the working conditions with the corrections, the layer count).
+// (15 layer records, the working conditions with the corrections, the layer count), and when the
+// project holds more (its description, the yearly-check choices, the layers' density and specific
+// heat) the extension block after it (files/RozszerzenieProjektu.h).
 
+#include "core/Json.h"
 #include "core/Model.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <variant>
@@ -16,20 +20,39 @@ namespace murolab {
 inline constexpr std::size_t kRozmiarRekordu = 1296;
 using TRekordProjektu = std::array<std::uint8_t, kRozmiarRekordu>;
 
-// What a project file holds, decoded: all 15 layer slots, the working conditions and the count.
+// What a project file holds, decoded: all 15 layer slots (with the density and specific heat of
+// the layers in use), the working conditions, the count, and what the extension block adds.
 struct TZawartoscProjektu {
     TTablica<TWarstwa, 1, kLiczbaSlotow> Warstwy;
     TWarunkiPracy WarunkiPracy;
     std::int32_t LiczbaWarstw = 0;
+    std::optional<TDaneProjektu> DaneProjektu; // only when the file carries a description
+    TUstawieniaIso13788 Iso13788;
+    TWartoscJson RozszerzenieNieznane = TWartoscJson::Obiekt();
+    std::optional<TWartoscJson> Rozszerzenie; // the extension block as read, when there is one
 };
 
 // Encodes the stored part of the model; padding and unused text bytes are zeros.
 TRekordProjektu KodujRekord(const TModelProjektu& model);
 
-// Decodes a file's bytes (bytes after the first 1296 are ignored). Refuses, with a Polish message
-// and without touching anything, a file shorter than 1296 bytes, a count outside 0..15 and any
-// number that is not finite. The result holds either the content or the message.
+// The whole file for the model: the record, and the extension block when there is something to
+// put in it (a project with nothing more is exactly the 1296-byte record).
+std::vector<std::uint8_t> KodujProjekt(const TModelProjektu& model);
+
+// Decodes a file's bytes: the record, then the extension block if the bytes after the record
+// start with its header line (any other bytes there are ignored). Refuses, with a Polish message
+// naming the field and its value, and without touching anything: a file shorter than 1296 bytes,
+// a count outside 0..15, a number that is not finite, a working condition or correction that is
+// neither its "not set" value nor within the limits the window enforces, a layer in use with a
+// negative value or a control character in its name, and a damaged extension block.
 std::variant<TZawartoscProjektu, std::string> DekodujRekord(std::span<const std::uint8_t> bajty);
+
+// Puts a decoded file into the model as a whole: layers, conditions, count, the description (when
+// the file has one), the yearly-check choices and the unknown part of the block.
+void PrzeniesDoModelu(const TZawartoscProjektu& zawartosc, TModelProjektu& model);
+
+// The longest extension block a project file is read with.
+inline constexpr std::size_t kMaksRozmiarRozszerzenia = 1024 * 1024;
 
 // Reads a project file whole. Failure to read gives a message (std::string alternative).
 std::variant<TZawartoscProjektu, std::string> CzytajPlikProjektu(const std::string& sciezka);
@@ -38,6 +61,6 @@ std::variant<TZawartoscProjektu, std::string> CzytajPlikProjektu(const std::stri
 // target only when everything was written; on failure the old file stays as it was. A target the
 // user may not write is refused; a replaced file keeps its permissions; a link is written through.
 // Returns the error message on failure, an empty string on success.
-std::string ZapiszPlikProjektu(const std::string& sciezka, const TRekordProjektu& rekord);
+std::string ZapiszPlikProjektu(const std::string& sciezka, std::span<const std::uint8_t> rekord);
 
 } // namespace murolab

@@ -4,6 +4,8 @@
 #include "ui/FormPrzegroda.h"
 
 #include "core/Liczby.h"
+#include "core/TabeleWarunkow.h"
+#include "files/PolaRekordu.h"
 #include "ui/KontekstPomocy.h"
 #include "ui/NumEdit.h"
 #include "ui/Okna.h"
@@ -27,38 +29,18 @@ namespace murolab {
 
 namespace {
 
-struct TTypPrzegrody {
-    const char* Nazwa;
-    const char* Rsi;
-    const char* Rse;
-};
-const std::array<TTypPrzegrody, 6> kTypy = {{
-    {"Ściana zewnętrzna", "0,13", "0,04"},
-    {"Dachy, stropodachy, tarasy przy przepływie ciepła z dołu do góry", "0,10", "0,04"},
-    {"Dachy, stropodachy, tarasy przy przepływie ciepła z góry do dołu", "0,17", "0,04"},
-    {"Ściany wewnętrzne", "0,13", "0,08"},
-    {"Strop nad piwnicą przy przepływie ciepła z góry do dołu", "0,17", "0,04"},
-    {"Strop nad ostantnią kondygnacją przy przepływie ciepła z dołu do góry", "0,10", "0,04"},
-}};
+QString Q(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
 
-struct TStrefa {
-    const char* Nazwa;
-    const char* Te;
-};
-// "nieokreślona" comes first in the list; its -5 never selects it back (any other te does that).
-const std::array<TStrefa, 6> kStrefy = {{
-    {"nieokreślona", "-5"},
-    {"Strefa I", "-16"},
-    {"Strefa II", "-18"},
-    {"Strefa III", "-20"},
-    {"Strefa IV", "-22"},
-    {"Strefa V", "-24"},
-}};
+// Rsi and Rse as the lists write them: "0,10", "0,13".
+QString Opor(double r) {
+    return QString::fromStdString(Staly(r, 3, 2));
+}
 
-const QString kNieokreslona = QStringLiteral("nieokreślona");
-const QString kSrednio = QStringLiteral("Warunki średniowilgotne");
-const QString kWilgotne = QStringLiteral("Warunki wilgotne");
-const QString kScianaZewn = QStringLiteral("Ściana zewnętrzna");
+const QString kNieokreslona = Q(kStrefyKlimatyczne[0].Nazwa);
+const QString kSrednio = Q(kKlasyWilgotnosci[0].Nazwa);
+const QString kScianaZewn = Q(kTypyPrzegrod[0].Nazwa);
 const QString kUwaga = QStringLiteral("Murolab -UWAGA !!!");
 
 constexpr char16_t kBackspace = 8;
@@ -126,7 +108,7 @@ void TFormPrzegroda::ZbudujArkuszWarunkow() {
     ramkaTypu->setGeometry(6, 4, 377, 124);
     Etykieta(ramkaTypu, QStringLiteral("Typ przegrody"), 12, 10);
     QStringList typy;
-    for (const TTypPrzegrody& t : kTypy)
+    for (const TTypPrzegrody& t : kTypyPrzegrod)
         typy << Q(t.Nazwa);
     ComboBoxTypPrzegrody = NowaLista(ramkaTypu, typy, kScianaZewn, QStringLiteral("Określ typ przegrody:"));
     ComboBoxTypPrzegrody->setGeometry(12, 28, 333, 24);
@@ -187,14 +169,17 @@ void TFormPrzegroda::ZbudujArkuszWarunkow() {
     ramkaOtoczenia->setGeometry(391, 4, 289, 124);
     Etykieta(ramkaOtoczenia, QStringLiteral("Strefa klimatyczna"), 12, 22);
     QStringList strefy;
-    for (const TStrefa& s : kStrefy)
+    for (const TStrefaKlimatyczna& s : kStrefyKlimatyczne)
         strefy << Q(s.Nazwa);
     ComboBoxStrefaKl =
         NowaLista(ramkaOtoczenia, strefy, kNieokreslona, QStringLiteral("Określ strefę klimatyczną"));
     ComboBoxStrefaKl->setGeometry(12, 40, 265, 24);
     Etykieta(ramkaOtoczenia, QStringLiteral("Wilgotność środowiska"), 12, 70);
-    ComboBoxWarunkiWilg = NowaLista(ramkaOtoczenia, {kSrednio, kWilgotne}, kSrednio,
-                                    QStringLiteral("Określ warunki wilgotnościowe"));
+    QStringList klasy;
+    for (const TKlasaWilgotnosci& k : kKlasyWilgotnosci)
+        klasy << Q(k.Nazwa);
+    ComboBoxWarunkiWilg =
+        NowaLista(ramkaOtoczenia, klasy, kSrednio, QStringLiteral("Określ warunki wilgotnościowe"));
     ComboBoxWarunkiWilg->setGeometry(12, 88, 265, 24);
     auto* obrazek = new TObrazekPrzegrody(ark);
     obrazek->setGeometry(391, 134, 289, 200);
@@ -298,13 +283,10 @@ bool TFormPrzegroda::FiltrArkuszaWarunkow(QObject* obiekt, QEvent* zdarzenie) {
 }
 
 void TFormPrzegroda::ComboBoxTypPrzegrodyChange() {
-    const QString tekst = ComboBoxTypPrzegrody->currentText();
-    for (const TTypPrzegrody& t : kTypy)
-        if (tekst == Q(t.Nazwa)) {
-            UstawTekstListy(ComboBoxRsi, Q(t.Rsi));
-            UstawTekstListy(ComboBoxRse, Q(t.Rse));
-            return;
-        }
+    if (const TTypPrzegrody* t = ZnajdzTypPrzegrody(S(ComboBoxTypPrzegrody->currentText()))) {
+        UstawTekstListy(ComboBoxRsi, Opor(t->Rsi));
+        UstawTekstListy(ComboBoxRse, Opor(t->Rse));
+    }
 }
 
 void TFormPrzegroda::ComboBoxTypPrzegrodyExit() {
@@ -333,45 +315,36 @@ void TFormPrzegroda::NumEditTempZewnChange() {
     const QString te = NumEditTempZewn->text();
     if (te == QLatin1String("-"))
         return;
-    for (const TStrefa& s : kStrefy)
-        if (te == Q(s.Te) && te != QLatin1String("-5")) {
-            UstawTekstListy(ComboBoxStrefaKl, Q(s.Nazwa));
-            return;
-        }
-    UstawTekstListy(ComboBoxStrefaKl, kNieokreslona);
+    // Only a te written as the zone list writes it selects its zone ("-016" does not).
+    std::int32_t wartosc = 0;
+    const TStrefaKlimatyczna* strefa = &kStrefyKlimatyczne[0];
+    if (ProbujNaCalkowita(S(te), wartosc) && te == QString::fromStdString(Calkowita(wartosc)))
+        strefa = &StrefaDlaTe(wartosc);
+    UstawTekstListy(ComboBoxStrefaKl, Q(strefa->Nazwa));
 }
 
 void TFormPrzegroda::ComboBoxStrefaKlChange() {
-    const QString strefa = ComboBoxStrefaKl->currentText();
-    for (const TStrefa& s : kStrefy)
-        if (strefa == Q(s.Nazwa)) {
-            NumEditTempZewn->setText(Q(s.Te));
-            return;
-        }
+    if (const TStrefaKlimatyczna* s = ZnajdzStrefe(S(ComboBoxStrefaKl->currentText())))
+        NumEditTempZewn->setText(QString::fromStdString(Calkowita(s->Te)));
 }
 
 void TFormPrzegroda::ComboBoxStrefaKlExit() {
-    const QString strefa = ComboBoxStrefaKl->currentText();
-    for (const TStrefa& s : kStrefy)
-        if (strefa == Q(s.Nazwa))
-            return;
-    UstawTekstListy(ComboBoxStrefaKl, kNieokreslona);
+    if (!ZnajdzStrefe(S(ComboBoxStrefaKl->currentText())))
+        UstawTekstListy(ComboBoxStrefaKl, kNieokreslona);
 }
 
 void TFormPrzegroda::NumEditWilgotWewnExit() {
     const int fi = NaCalkowita(S(NumEditWilgotWewn->text()));
-    UstawTekstListy(ComboBoxWarunkiWilg, fi >= 75 ? kWilgotne : kSrednio);
+    UstawTekstListy(ComboBoxWarunkiWilg, Q(KlasaDlaFi(fi).Nazwa));
 }
 
 void TFormPrzegroda::ComboBoxWarunkiWilgChange() {
-    const QString klasa = ComboBoxWarunkiWilg->currentText();
-    if (klasa == kWilgotne) {
-        NumEditWilgotWewn->setText(QStringLiteral("75"));
-        return;
+    const TKlasaWilgotnosci* klasa = ZnajdzKlase(S(ComboBoxWarunkiWilg->currentText()));
+    if (!klasa) {
+        klasa = &kKlasyWilgotnosci[0];
+        UstawTekstListy(ComboBoxWarunkiWilg, Q(klasa->Nazwa));
     }
-    if (klasa != kSrednio)
-        UstawTekstListy(ComboBoxWarunkiWilg, kSrednio);
-    NumEditWilgotWewn->setText(QStringLiteral("55"));
+    NumEditWilgotWewn->setText(QString::fromStdString(Calkowita(klasa->FiI)));
 }
 
 void TFormPrzegroda::TabSheetWarPracyEnter() {
@@ -387,29 +360,29 @@ bool TFormPrzegroda::SprawdzPolaWarunkow() {
         return false;
     };
     // Each value is converted just before its test, so an unconvertible field reports only after
-    // the fields before it have passed.
+    // the fields before it have passed. The limits are those a project file is held to when opened.
     const double rsi = NaLiczbe(S(ComboBoxRsi->currentText()));
-    if (!(rsi > 0.01 && rsi < 0.3))
+    if (!WZakresie(PoleWarunkow("Rsi").Dopuszczalne, rsi))
         return odrzuc(
             ComboBoxRsi,
             "Niepoprawnie wprowadzono wartość oporu przejmownia ciepła na wewnętrznej powierzchni !!");
     const double rse = NaLiczbe(S(ComboBoxRse->currentText()));
-    if (!(rse > 0.01 && rse < 0.3))
+    if (!WZakresie(PoleWarunkow("Rse").Dopuszczalne, rse))
         return odrzuc(
             ComboBoxRse,
             "Niepoprawnie wprowadzono wartość oporu przejmownia ciepła na zewnętrznej powierzchni !!");
     const int ti = NaCalkowita(S(NumEditTempWew->text()));
-    if (!(ti > -24 && ti <= 30))
+    if (!WZakresie(PoleWarunkow("TempWew").Dopuszczalne, ti))
         return odrzuc(NumEditTempWew, "Nie poprawna wartość temperatury po wewnętrznej stronie przegrody !!");
     const int te = NaCalkowita(S(NumEditTempZewn->text()));
-    if (!(te >= -24 && te < 30))
+    if (!WZakresie(PoleWarunkow("TempZewn").Dopuszczalne, te))
         return odrzuc(NumEditTempZewn,
                       "Nie poprawna wartość temperatury po zewnętrznej stronie przegrody !!");
     const int fi = NaCalkowita(S(NumEditWilgotWewn->text()));
-    if (!(fi > 0 && fi < 100))
+    if (!WZakresie(PoleWarunkow("WilgotWewn").Dopuszczalne, fi))
         return odrzuc(NumEditWilgotWewn, "Nie poprawnia wilgotność po wewnętrznej stronie przegrody !!");
     const int fe = NaCalkowita(S(NumEditWilgotZewn->text()));
-    if (!(fe > 0 && fe < 100))
+    if (!WZakresie(PoleWarunkow("WilgotZewn").Dopuszczalne, fe))
         return odrzuc(NumEditWilgotZewn, "Nie poprawnia wilgotność po zewnętrznej stronie przegrody !!");
     return true;
 }

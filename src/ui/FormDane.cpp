@@ -99,6 +99,18 @@ void TFormDane::Button1Click() {
     accept();
 }
 
+void TFormDane::PokazDane() {
+    const TDaneProjektu& d = model_.DaneProjektu;
+    EditObiekt->setText(QString::fromStdString(d.Obiekt.Utf8()));
+    EditAdres->setText(QString::fromStdString(d.Adres.Utf8()));
+    EditInwestor->setText(QString::fromStdString(d.Inwestor.Utf8()));
+    EditProjektant->setText(QString::fromStdString(d.Projektant.Utf8()));
+    const QDate data =
+        QDate::fromString(QString::fromStdString(d.Data.Utf8()), QString::fromLatin1(kFormatDaty));
+    if (data.isValid())
+        DateTimePicker1->setDate(data);
+}
+
 void TFormDane::FormActivate() {
     EditInwestor->setFocus(Qt::ActiveWindowFocusReason);
 }
@@ -112,6 +124,7 @@ void TFormDane::showEvent(QShowEvent* zdarzenie) {
         ramka.moveCenter(ekran->availableGeometry().center());
         move(ramka.topLeft());
     }
+    PokazDane();
     QDialog::showEvent(zdarzenie);
     FormActivate();
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The project description dialog: investor, object, address, designer and the date of the
 // calculation, for the report's header. Shown at start-up and by F5; "&Wprowadz" stores the texts
-// into the model's description, the close box stores nothing. The typed texts stay in the fields
-// between showings.
+// into the model's description, the close box stores nothing. Each showing starts from the model's
+// description, so it shows what an opened project brought and what is stored, not what was typed
+// and then dropped.
 
 #include "core/Model.h"
 #include "ui/Dialogi.h"
@@ -32,6 +33,9 @@ public:
 
     void FormActivate();
     void Button1Click();
+    // Fills the fields from the model's description (an opened project brings its own); a date
+    // the model does not hold leaves the picker as it is.
+    void PokazDane();
 
     // The picker's date as stored: the short Polish date.
     static constexpr const char* kFormatDaty = "dd.MM.yyyy";

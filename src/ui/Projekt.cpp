@@ -98,6 +98,17 @@ void TFormPrzegroda::PokazProjekt(const TZawartoscProjektu& zawartosc) {
     Model.WarunkiPracy = zawartosc.WarunkiPracy;
     Model.LiczbaWarstw = zawartosc.LiczbaWarstw;
     const TWarunkiPracy& w = Model.WarunkiPracy;
+    // What the extension block adds goes straight into the model: the grid has no place for a
+    // layer's density and specific heat, and the calculation copies only names, d, lambda and mu.
+    for (int k = 1; k <= kLiczbaSlotow; ++k) {
+        Model.Warstwy[k].Gestosc = zawartosc.Warstwy[k].Gestosc;
+        Model.Warstwy[k].Cieplo = zawartosc.Warstwy[k].Cieplo;
+    }
+    // A file without a description leaves the one entered before, as files of older versions do.
+    if (zawartosc.DaneProjektu)
+        Model.DaneProjektu = *zawartosc.DaneProjektu;
+    Model.Iso13788 = zawartosc.Iso13788;
+    Model.RozszerzenieNieznane = zawartosc.RozszerzenieNieznane;
 
     UstawLiczbeWierszy(Model.LiczbaWarstw);
     for (int k = 1; k <= Model.LiczbaWarstw; ++k) {
@@ -130,14 +141,14 @@ void TFormPrzegroda::ZapiszProjekt() {
     // The file holds the layers shown in the grid, so they are taken first (even if the user then
     // cancels the dialog).
     PobierzWarstwy();
-    const TRekordProjektu rekord = KodujRekord(Model);
+    const std::vector<std::uint8_t> bajty = KodujProjekt(Model);
     const QString nazwa = Dialogi.PlikDoZapisu(this, ParametryZapisu(OstatniPlikZapisany));
     if (nazwa.isEmpty())
         return;
     OstatniPlikZapisany = nazwa;
     // Written beside the target and renamed over it only when complete: a failed save leaves any
     // previous file as it was.
-    const std::string blad = ZapiszPlikProjektu(NazwaSystemowa(nazwa), rekord);
+    const std::string blad = ZapiszPlikProjektu(NazwaSystemowa(nazwa), bajty);
     if (!blad.empty())
         Dialogi.Blad(this, QString::fromUtf8(blad.c_str()));
 }

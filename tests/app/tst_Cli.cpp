@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -190,6 +191,13 @@ TEST(WierszPolecen, ZlyPlikIZleWywolanieKonczaSieKodem2) {
     TModelProjektu zaDuzo = Sciana();
     zaDuzo.LiczbaWarstw = 16;
     const std::string pietnascie = k.Projekt("16.pro", zaDuzo);
+    TModelProjektu wilgotne = Sciana();
+    wilgotne.WarunkiPracy.WilgotZewn = 250;
+    const std::string fi250 = k.Projekt("fi250.pro", wilgotne);
+    const std::string zlyBlok = k.Plik("blok.pro");
+    const TRekordProjektu rekord = KodujRekord(Sciana());
+    std::ofstream(zlyBlok, std::ios::binary)
+        << std::string(rekord.begin(), rekord.end()) << "MUROLAB-ROZSZERZENIE 1\n{\"Opis\":[]}";
     struct {
         const char* Nazwa;
         std::vector<std::string> Argumenty;
@@ -198,6 +206,8 @@ TEST(WierszPolecen, ZlyPlikIZleWywolanieKonczaSieKodem2) {
         {"brak pliku", {"--oblicz", k.Plik("brak.pro")}, "brak.pro"},
         {"krotki plik", {"--oblicz", krotki}, "1000 bajtów"},
         {"liczba warstw 16", {"--oblicz", pietnascie}, "liczba warstw 16"},
+        {"wilgotnosc zewnetrzna 250", {"--oblicz", fi250, "--json"}, "(pole WilgotZewn) = 250"},
+        {"uszkodzony blok rozszerzenia", {"--oblicz", zlyBlok}, "„Opis” musi być obiektem"},
         {"brak nazwy pliku", {"--oblicz"}, "Po --oblicz brakuje nazwy pliku"},
         {"nieznana opcja", {"--oblicz", krotki, "--xml"}, "Nieznana opcja: --xml"},
         {"bez --oblicz", {"--json"}, "Brak opcji --oblicz"},
@@ -209,6 +219,31 @@ TEST(WierszPolecen, ZlyPlikIZleWywolanieKonczaSieKodem2) {
         EXPECT_NE(u.Bledy.find(p.Komunikat), std::string::npos) << u.Bledy;
         EXPECT_EQ(u.Wyjscie, "");
     }
+}
+
+TEST(WierszPolecen, RozszerzenieWJsonTylkoGdyPlikJeMa) {
+    TKatalogProjektow k;
+    TModelProjektu m = Sciana();
+    const auto bez = Uruchom({"--oblicz", k.Projekt("bez.pro", m), "--json"});
+    ASSERT_EQ(bez.Kod, 0) << bez.Bledy;
+    const auto klucze = CzytajJson(bez.Wyjscie).Klucze();
+    EXPECT_EQ(std::count(klucze.begin(), klucze.end(), "Rozszerzenie"), 0);
+
+    m.DaneProjektu.Obiekt.UstawUtf8("Szkoła");
+    m.Warstwy[2].Gestosc = 1800;
+    m.RozszerzenieNieznane.Ustaw("Nowe", 7);
+    const std::string plik = k.Plik("z.pro");
+    ASSERT_EQ(ZapiszPlikProjektu(plik, KodujProjekt(m)), "");
+    const auto z = Uruchom({"--oblicz", plik, "--json"});
+    ASSERT_EQ(z.Kod, 0) << z.Bledy;
+    const TJson j = CzytajJson(z.Wyjscie);
+    EXPECT_EQ(j.Klucze().back(), "Rozszerzenie");
+    const TJson& r = j["Rozszerzenie"];
+    EXPECT_EQ(r.Klucze(), (std::vector<std::string>{"Opis", "Warstwy", "Nowe"}));
+    EXPECT_EQ(r["Opis"]["Obiekt"].Tekst, "Szkoła");
+    EXPECT_EQ(r["Warstwy"][1]["Gestosc"].Liczba, 1800);
+    EXPECT_EQ(r["Warstwy"][0]["Gestosc"].Rodzaj, TJson::Typ::Null);
+    EXPECT_EQ(r["Nowe"].Liczba, 7);
 }
 
 TEST(WierszPolecen, OpcjeWKazdejKolejnosci) {

@@ -261,9 +261,9 @@ TDane Losuj(std::mt19937& g) {
         x.mi.push_back(calk(0, 3) == 0 ? calk(10, 5000) / 10.0 : calk(1, 200));
     }
     x.ti = calk(12, 25);
-    x.te = calk(0, 19) == 0 ? calk(x.ti, 30) : calk(-24, 12); // now and then the consultation case
+    x.te = calk(0, 19) == 0 ? calk(x.ti, 29) : calk(-24, 12); // now and then the consultation case
     x.fi = calk(20, 90);
-    x.fe = calk(40, 100);
+    x.fe = calk(40, 99); // what the sheet accepts, as a file that opens must hold
     x.Rsi = jeden({0.10, 0.13, 0.17, 0.25});
     x.Rse = jeden({0.04, 0.08, 0.13, 0.17});
     if (calk(0, 1)) {

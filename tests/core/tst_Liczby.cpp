@@ -178,4 +178,46 @@ TEST(Notacje, ZapisOdczytanyWracaDoTejSamejWartosci) {
     }
 }
 
+TEST(Notacje, KazdyZapisLiczbySkonczonejWracaPrzezParser) {
+    // Whatever finite value a file or a calculation brings, the text the program shows for it must
+    // convert back: at the top of the range the notations cut toward zero rather than round past the
+    // largest double.
+    const double maks = std::numeric_limits<double>::max();
+    struct {
+        const char* Nazwa;
+        double Wartosc;
+    } const przypadki[] = {
+        {"najwieksza", maks},
+        {"najwieksza ujemna", -maks},
+        {"tuz pod najwieksza", std::nextafter(maks, 0.0)},
+        {"1,7976931348623E308", 1.7976931348623e308},
+        {"1E308", 1e308},
+        {"9,99999999999999E307", 9.999999999999999e307},
+        {"najmniejsza normalna", std::numeric_limits<double>::min()},
+        {"najmniejsza podnormalna", std::numeric_limits<double>::denorm_min()},
+        {"ujemna podnormalna", -std::numeric_limits<double>::denorm_min()},
+        {"prawie jeden", std::nextafter(1.0, 0.0)},
+        {"999999999999999,5", 999999999999999.5},
+        {"0,99995", 0.99995},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.Nazwa);
+        double x = 0;
+        const std::string ogolny = Ogolny(p.Wartosc);
+        ASSERT_TRUE(ProbujNaLiczbe(ogolny, x)) << ogolny;
+        EXPECT_LE(std::fabs(x - p.Wartosc), std::fabs(p.Wartosc) * 1e-14) << ogolny;
+        for (int cyfry = 1; cyfry <= 15; ++cyfry)
+            for (int miejsca = 0; miejsca <= 4; ++miejsca) {
+                const std::string staly = Staly(p.Wartosc, cyfry, miejsca);
+                EXPECT_TRUE(ProbujNaLiczbe(staly, x)) << staly << " (" << cyfry << ", " << miejsca << ")";
+            }
+    }
+    // The cut happens only where rounding would leave the range.
+    EXPECT_EQ(Ogolny(maks), "1,79769313486231E308");
+    EXPECT_EQ(Staly(maks, 4, 1), "1,797E308");
+    EXPECT_EQ(Staly(-maks, 4, 1), "-1,797E308");
+    EXPECT_EQ(Ogolny(1.7976931348623e308), "1,7976931348623E308");
+    EXPECT_EQ(Staly(9.9996e307, 4, 1), "1E308");
+}
+
 } // namespace

@@ -83,7 +83,7 @@ private slots:
         QCOMPARE(m.DaneProjektu.Data.Utf8(), std::string("21.04.2002"));
     }
 
-    // The close box stores nothing; the typed texts stay in the fields for the next showing.
+    // The close box stores nothing; the next showing starts again from the stored description.
     void zamkniecieNicNieZapisuje() {
         TModelProjektu m;
         m.DaneProjektu.Obiekt.UstawUtf8("Hala");
@@ -99,6 +99,34 @@ private slots:
         QVERIFY(m.DaneProjektu.Inwestor.Pusty());
         QVERIFY(m.DaneProjektu.Data.Pusty());
         QCOMPARE(f.EditObiekt->text(), QStringLiteral("Magazyn"));
+        d.Modalnie = [&](QDialog*) { f.close(); };
+        d.PokazModalnie(&f);
+        QCOMPARE(f.EditObiekt->text(), QStringLiteral("Hala"));
+        QVERIFY(f.EditInwestor->text().isEmpty());
+    }
+
+    // An opened project brings its description into the model; the dialog shows it, the date
+    // included, and keeps the picker's date when the model holds none.
+    void pokazujeOpisModelu() {
+        TModelProjektu m;
+        TDialogiTestowe d;
+        TFormDane f(m, d);
+        const QDate przed = f.DateTimePicker1->date();
+        d.Modalnie = [&](QDialog*) { f.close(); };
+        d.PokazModalnie(&f);
+        QCOMPARE(f.DateTimePicker1->date(), przed);
+
+        m.DaneProjektu.Obiekt.UstawUtf8("Szkoła");
+        m.DaneProjektu.Adres.UstawUtf8("ul. Długa 1");
+        m.DaneProjektu.Inwestor.UstawUtf8("Gmina");
+        m.DaneProjektu.Projektant.UstawUtf8("Jan Żuk");
+        m.DaneProjektu.Data.UstawUtf8("29.02.2024");
+        d.PokazModalnie(&f);
+        QCOMPARE(f.EditObiekt->text(), QStringLiteral("Szkoła"));
+        QCOMPARE(f.EditAdres->text(), QStringLiteral("ul. Długa 1"));
+        QCOMPARE(f.EditInwestor->text(), QStringLiteral("Gmina"));
+        QCOMPARE(f.EditProjektant->text(), QStringLiteral("Jan Żuk"));
+        QCOMPARE(f.DateTimePicker1->date(), QDate(2024, 2, 29));
     }
 
     void fokusIKolejnosc() {

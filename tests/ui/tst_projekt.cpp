@@ -575,6 +575,14 @@ private slots:
         r = dobry;
         r.F64(1272, -std::numeric_limits<double>::infinity());
         plik("DeltaUk nieskonczone", r.b, "DeltaUk");
+        r = dobry;
+        r.I32(1088, 250);
+        plik("wilgotnosc zewnetrzna 250", r.b, "(pole WilgotZewn) = 250");
+        r = dobry;
+        r.F64(48, -0.2);
+        plik("grubosc ujemna", r.b, "grubość d warstwy 1");
+        plik("blok rozszerzenia nie JSON", dobry.b + QByteArray("MUROLAB-ROZSZERZENIE 1\n{\"Opis\":"),
+             "Blok rozszerzenia pliku projektu");
         plik("pliku nie ma", QByteArray(), "Nie można otworzyć");
         QTest::newRow("dialog anulowany") << QString() << QByteArray() << QString();
     }
@@ -602,6 +610,51 @@ private slots:
             QVERIFY2(bledy[0].contains(fragment) && bledy[0].contains(plik), qPrintable(bledy[0]));
         }
         QCOMPARE(s.Stan(), przed);
+    }
+
+    // What the record has no room for travels in the extension block: the description, the yearly
+    // check's choices, the layers' density and specific heat come back after "Otwórz..", survive a
+    // calculation, and are saved again as they were read.
+    void rozszerzenie_wraca_z_pliku() {
+        TStanowisko s;
+        TrzyWarstwy(s);
+        s->Model.DaneProjektu.Obiekt.UstawUtf8("Szkoła");
+        s->Model.DaneProjektu.Data.UstawUtf8("05.01.2026");
+        s->Model.Iso13788.Klimat = "Warszawa";
+        s->Model.Warstwy[2].Gestosc = 1800;
+        s->Model.Warstwy[3].Cieplo = 1.45;
+        const QString plik = s.Plik("opis.pro");
+        s.Zapisz(plik);
+        QVERIFY2(s.d.Bledy().isEmpty(), qPrintable(s.d.Bledy().join('\n')));
+        const QByteArray zapisany = CzytajBajty(plik);
+        QVERIFY(zapisany.startsWith(RekordTrzechWarstw().b));
+        QVERIFY(zapisany.mid(1296).startsWith("MUROLAB-ROZSZERZENIE 1\n{\"Opis\":{\"Obiekt\":\"Szkoła\""));
+
+        s->Nowy1->trigger();
+        QVERIFY(!s->Model.Warstwy[2].Gestosc);
+        QCOMPARE(s->Model.Iso13788.Klimat, std::string());
+        s->Model.DaneProjektu.Obiekt.UstawUtf8("Inny obiekt");
+        s.Otworz(plik);
+        QVERIFY2(s.d.Bledy().isEmpty(), qPrintable(s.d.Bledy().join('\n')));
+        QCOMPARE(s->Model.DaneProjektu.Obiekt.Utf8(), std::string("Szkoła"));
+        QCOMPARE(s->Model.DaneProjektu.Data.Utf8(), std::string("05.01.2026"));
+        QCOMPARE(s->Model.Iso13788.Klimat, std::string("Warszawa"));
+        QCOMPARE(s->Model.Warstwy[2].Gestosc, std::optional<double>(1800));
+        QCOMPARE(s->Model.Warstwy[3].Cieplo, std::optional<double>(1.45));
+
+        // The calculation copies the grid into the layer table and leaves them be.
+        s->BitBtnOblicz->click();
+        QCOMPARE(s->Model.Warstwy[2].Lambda, 0.77);
+        QCOMPARE(s->Model.Warstwy[2].Gestosc, std::optional<double>(1800));
+        const QString drugi = s.Plik("opis2.pro");
+        s.Zapisz(drugi);
+        QVERIFY2(CzytajBajty(drugi) == zapisany, CzytajBajty(drugi).mid(1296).constData());
+
+        // A file without a description leaves the one entered before.
+        QVERIFY(ZapiszBajty(plik, RekordTrzechWarstw().b));
+        s.Otworz(plik);
+        QCOMPARE(s->Model.DaneProjektu.Obiekt.Utf8(), std::string("Szkoła"));
+        QVERIFY(!s->Model.Warstwy[2].Gestosc);
     }
 
     void nieudany_zapis_zostawia_stary_plik() {

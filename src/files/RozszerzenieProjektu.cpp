@@ -1,0 +1,284 @@
+#include "files/RozszerzenieProjektu.h"
+
+#include "core/KrotkiTekst.h"
+#include "core/Liczby.h"
+
+#include <algorithm>
+
+namespace murolab {
+
+namespace {
+
+constexpr std::string_view kPrefiksNaglowka = "MUROLAB-ROZSZERZENIE ";
+constexpr std::string_view kOpis = "Opis";
+constexpr std::string_view kIso = "ISO13788";
+constexpr std::string_view kWarstwy = "Warstwy";
+
+// The description's members in the order they are written, with the model's field of each.
+struct TPoleOpisu {
+    std::string_view Klucz;
+    std::size_t Pojemnosc;
+    std::string (*Czytaj)(const TDaneProjektu&);
+    void (*Ustaw)(TDaneProjektu&, std::string_view utf8);
+};
+const std::array<TPoleOpisu, 5> kPolaOpisu = {{
+    {"Obiekt", 40, [](const TDaneProjektu& d) { return d.Obiekt.Utf8(); },
+     [](TDaneProjektu& d, std::string_view t) { d.Obiekt.UstawUtf8(t); }},
+    {"Adres", 60, [](const TDaneProjektu& d) { return d.Adres.Utf8(); },
+     [](TDaneProjektu& d, std::string_view t) { d.Adres.UstawUtf8(t); }},
+    {"Inwestor", 40, [](const TDaneProjektu& d) { return d.Inwestor.Utf8(); },
+     [](TDaneProjektu& d, std::string_view t) { d.Inwestor.UstawUtf8(t); }},
+    {"Projektant", 40, [](const TDaneProjektu& d) { return d.Projektant.Utf8(); },
+     [](TDaneProjektu& d, std::string_view t) { d.Projektant.UstawUtf8(t); }},
+    {"Data", 10, [](const TDaneProjektu& d) { return d.Data.Utf8(); },
+     [](TDaneProjektu& d, std::string_view t) { d.Data.UstawUtf8(t); }},
+}};
+
+struct TPoleIso {
+    std::string_view Klucz;
+    std::string TUstawieniaIso13788::*Pole;
+};
+const std::array<TPoleIso, 3> kPolaIso = {{
+    {"Klimat", &TUstawieniaIso13788::Klimat},
+    {"Wnetrze", &TUstawieniaIso13788::Wnetrze},
+    {"WierszWT", &TUstawieniaIso13788::WierszWT},
+}};
+
+constexpr std::array<std::string_view, 5> kWnetrza = {"stale", "klasa1", "klasa2", "klasa3", "klasa4"};
+
+bool DomyslneIso(const TUstawieniaIso13788& u) {
+    const TUstawieniaIso13788 domyslne;
+    return u.Klimat == domyslne.Klimat && u.Wnetrze == domyslne.Wnetrze && u.WierszWT == domyslne.WierszWT;
+}
+
+bool NiepustyObiekt(const TWartoscJson* w) {
+    return w && w->CzyObiekt() && !w->Pola().empty();
+}
+
+std::string Blad(const std::string& opis) {
+    return "Blok rozszerzenia pliku projektu: " + opis;
+}
+
+// A text bound for one of the model's short strings must fit it whole: cutting or replacing
+// characters would change the project silently, and the next save would keep the damage. (Any
+// character the code page holds is taken: the description is free text, typed or pasted.)
+std::optional<std::string> BladTekstuKrotkiego(const std::string& nazwa, const std::string& utf8,
+                                               std::size_t pojemnosc) {
+    if (Cp1250NaUtf8(Utf8NaCp1250(utf8)) != utf8)
+        return Blad("„" + nazwa +
+                    "” zawiera znak spoza strony kodowej Windows-1250, której używa plik projektu.");
+    const std::size_t znaki = LiczbaZnakow(utf8);
+    if (znaki > pojemnosc)
+        return Blad("„" + nazwa + "” ma " + std::to_string(znaki) + " znaków, a mieści najwyżej " +
+                    std::to_string(pojemnosc) + ".");
+    return std::nullopt;
+}
+
+std::optional<std::string> CzytajOpis(const TWartoscJson& opis, TDaneProjektu& d, TWartoscJson& nieznane) {
+    if (!opis.CzyObiekt())
+        return Blad("„Opis” musi być obiektem.");
+    TWartoscJson inne = TWartoscJson::Obiekt();
+    for (const auto& [klucz, wartosc] : opis.Pola()) {
+        const auto pole = std::find_if(kPolaOpisu.begin(), kPolaOpisu.end(),
+                                       [&](const TPoleOpisu& p) { return p.Klucz == klucz; });
+        if (pole == kPolaOpisu.end()) {
+            inne.Ustaw(klucz, wartosc);
+            continue;
+        }
+        const std::string nazwa = "Opis." + klucz;
+        if (!wartosc.CzyTekst())
+            return Blad("„" + nazwa + "” musi być tekstem.");
+        if (auto b = BladTekstuKrotkiego(nazwa, wartosc.Tekst(), pole->Pojemnosc))
+            return b;
+        if (pole->Klucz == "Data" && !wartosc.Tekst().empty() && !PoprawnaData(wartosc.Tekst()))
+            return Blad("„Opis.Data” = „" + wartosc.Tekst() + "” nie jest datą w postaci dd.MM.rrrr.");
+        pole->Ustaw(d, wartosc.Tekst());
+    }
+    if (!inne.Pola().empty())
+        nieznane.Ustaw(kOpis, std::move(inne));
+    return std::nullopt;
+}
+
+std::optional<std::string> CzytajIso(const TWartoscJson& iso, TUstawieniaIso13788& u,
+                                     TWartoscJson& nieznane) {
+    if (!iso.CzyObiekt())
+        return Blad("„ISO13788” musi być obiektem.");
+    TWartoscJson inne = TWartoscJson::Obiekt();
+    for (const auto& [klucz, wartosc] : iso.Pola()) {
+        const auto pole = std::find_if(kPolaIso.begin(), kPolaIso.end(),
+                                       [&](const TPoleIso& p) { return p.Klucz == klucz; });
+        if (pole == kPolaIso.end()) {
+            inne.Ustaw(klucz, wartosc);
+            continue;
+        }
+        const std::string nazwa = "ISO13788." + klucz;
+        if (!wartosc.CzyTekst())
+            return Blad("„" + nazwa + "” musi być tekstem.");
+        if (pole->Klucz == "Wnetrze" &&
+            std::find(kWnetrza.begin(), kWnetrza.end(), wartosc.Tekst()) == kWnetrza.end())
+            return Blad("„ISO13788.Wnetrze” = „" + wartosc.Tekst() +
+                        "”; dozwolone: „stale”, „klasa1”, „klasa2”, „klasa3” albo „klasa4”.");
+        u.*(pole->Pole) = wartosc.Tekst();
+    }
+    if (!inne.Pola().empty())
+        nieznane.Ustaw(kIso, std::move(inne));
+    return std::nullopt;
+}
+
+std::optional<std::string> CzytajWarstwy(const TWartoscJson& warstwy, int liczbaWarstw, TRozszerzenie& r) {
+    if (!warstwy.CzyTablica())
+        return Blad("„Warstwy” musi być tablicą.");
+    int k = 0;
+    for (const TWartoscJson& w : warstwy.Elementy()) {
+        ++k;
+        const std::string ktora = "Warstwy[" + std::to_string(k) + "]";
+        if (!w.CzyObiekt())
+            return Blad("„" + ktora + "” musi być obiektem.");
+        for (const auto& [klucz, tablica] : {std::pair{std::string_view("Gestosc"), &r.Gestosc},
+                                             std::pair{std::string_view("Cieplo"), &r.Cieplo}}) {
+            const TWartoscJson* wartosc = w.Znajdz(klucz);
+            if (!wartosc || wartosc->CzyNull())
+                continue;
+            const std::string nazwa = ktora + "." + std::string(klucz);
+            if (!wartosc->CzyLiczba())
+                return Blad("„" + nazwa + "” musi być liczbą albo null.");
+            if (wartosc->Liczba() < 0)
+                return Blad("„" + nazwa + "” = " + Ogolny(wartosc->Liczba()) +
+                            "; dozwolone: liczba nieujemna.");
+            if (k <= liczbaWarstw && k <= kLiczbaSlotow)
+                (*tablica)[static_cast<std::size_t>(k - 1)] = wartosc->Liczba();
+        }
+    }
+    return std::nullopt;
+}
+
+TWartoscJson LiczbaLubNull(const std::optional<double>& x) {
+    return x ? TWartoscJson(*x) : TWartoscJson();
+}
+
+} // namespace
+
+bool PoprawnaData(std::string_view t) {
+    if (t.size() != 10 || t[2] != '.' || t[5] != '.')
+        return false;
+    for (std::size_t i : {0, 1, 3, 4, 6, 7, 8, 9})
+        if (t[i] < '0' || t[i] > '9')
+            return false;
+    auto liczba = [&](std::size_t od, std::size_t ile) {
+        int n = 0;
+        for (std::size_t i = od; i < od + ile; ++i)
+            n = n * 10 + (t[i] - '0');
+        return n;
+    };
+    const int dzien = liczba(0, 2), miesiac = liczba(3, 2), rok = liczba(6, 4);
+    if (rok < 1 || miesiac < 1 || miesiac > 12 || dzien < 1)
+        return false;
+    static constexpr int kDni[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool przestepny = (rok % 4 == 0 && rok % 100 != 0) || rok % 400 == 0;
+    return dzien <= kDni[miesiac - 1] + (miesiac == 2 && przestepny ? 1 : 0);
+}
+
+std::optional<TWartoscJson> RozszerzenieModelu(const TModelProjektu& model) {
+    TWartoscJson blok = TWartoscJson::Obiekt();
+    const TWartoscJson& nieznane = model.RozszerzenieNieznane;
+
+    const TDaneProjektu& d = model.DaneProjektu;
+    const TWartoscJson* inneOpisu = nieznane.Znajdz(kOpis);
+    if (!d.Obiekt.Pusty() || !d.Adres.Pusty() || !d.Inwestor.Pusty() || !d.Projektant.Pusty() ||
+        NiepustyObiekt(inneOpisu)) {
+        TWartoscJson opis = TWartoscJson::Obiekt();
+        for (const TPoleOpisu& p : kPolaOpisu)
+            opis.Ustaw(p.Klucz, p.Czytaj(d));
+        if (NiepustyObiekt(inneOpisu))
+            for (const auto& [k, w] : inneOpisu->Pola())
+                opis.Ustaw(k, w);
+        blok.Ustaw(kOpis, std::move(opis));
+    }
+
+    const TWartoscJson* inneIso = nieznane.Znajdz(kIso);
+    if (!DomyslneIso(model.Iso13788) || NiepustyObiekt(inneIso)) {
+        TWartoscJson iso = TWartoscJson::Obiekt();
+        for (const TPoleIso& p : kPolaIso)
+            iso.Ustaw(p.Klucz, model.Iso13788.*(p.Pole));
+        if (NiepustyObiekt(inneIso))
+            for (const auto& [k, w] : inneIso->Pola())
+                iso.Ustaw(k, w);
+        blok.Ustaw(kIso, std::move(iso));
+    }
+
+    const int n = std::clamp(model.LiczbaWarstw, 0, kLiczbaSlotow);
+    bool saDaneWarstw = false;
+    for (int k = 1; k <= n; ++k)
+        saDaneWarstw = saDaneWarstw || model.Warstwy[k].Gestosc || model.Warstwy[k].Cieplo;
+    if (saDaneWarstw) {
+        TWartoscJson warstwy = TWartoscJson::Tablica();
+        for (int k = 1; k <= n; ++k) {
+            TWartoscJson w = TWartoscJson::Obiekt();
+            w.Ustaw("Gestosc", LiczbaLubNull(model.Warstwy[k].Gestosc));
+            w.Ustaw("Cieplo", LiczbaLubNull(model.Warstwy[k].Cieplo));
+            warstwy.Dodaj(std::move(w));
+        }
+        blok.Ustaw(kWarstwy, std::move(warstwy));
+    }
+
+    if (nieznane.CzyObiekt())
+        for (const auto& [k, w] : nieznane.Pola())
+            if (k != kOpis && k != kIso && k != kWarstwy)
+                blok.Ustaw(k, w);
+
+    if (blok.Pola().empty())
+        return std::nullopt;
+    return blok;
+}
+
+std::string BlokRozszerzenia(const TModelProjektu& model) {
+    const auto blok = RozszerzenieModelu(model);
+    if (!blok)
+        return {};
+    return std::string(kNaglowekRozszerzenia) + ZapiszJson(*blok) + "\n";
+}
+
+std::variant<std::optional<TRozszerzenie>, std::string>
+DekodujRozszerzenie(std::span<const std::uint8_t> poRekordzie, int liczbaWarstw) {
+    const std::string_view bajty(reinterpret_cast<const char*>(poRekordzie.data()), poRekordzie.size());
+    if (!bajty.starts_with(kNaglowekRozszerzenia)) {
+        // Another version of the block is not someone else's bytes: it would be lost on the next
+        // save, so it is refused rather than ignored.
+        if (bajty.starts_with(kPrefiksNaglowka)) {
+            const std::string_view reszta = bajty.substr(kPrefiksNaglowka.size());
+            const std::size_t koniec = reszta.find('\n');
+            const std::string_view wersja = reszta.substr(0, std::min<std::size_t>(koniec, 20));
+            if (koniec != std::string_view::npos && !wersja.empty() &&
+                std::all_of(wersja.begin(), wersja.end(), [](char c) { return c >= '0' && c <= '9'; }))
+                return Blad("wersja " + std::string(wersja) +
+                            " nie jest znana tej wersji programu (zna wersję 1).");
+        }
+        return std::optional<TRozszerzenie>{};
+    }
+    auto json = ParsujJson(bajty.substr(kNaglowekRozszerzenia.size()));
+    if (auto* blad = std::get_if<std::string>(&json))
+        return Blad(*blad);
+    TRozszerzenie r;
+    r.Calosc = std::move(std::get<TWartoscJson>(json));
+    if (!r.Calosc.CzyObiekt())
+        return Blad("musi być obiektem JSON.");
+    for (const auto& [klucz, wartosc] : r.Calosc.Pola()) {
+        std::optional<std::string> blad;
+        if (klucz == kOpis) {
+            TDaneProjektu d;
+            blad = CzytajOpis(wartosc, d, r.Nieznane);
+            r.DaneProjektu = d;
+        } else if (klucz == kIso) {
+            blad = CzytajIso(wartosc, r.Iso13788, r.Nieznane);
+        } else if (klucz == kWarstwy) {
+            blad = CzytajWarstwy(wartosc, liczbaWarstw, r);
+        } else {
+            r.Nieznane.Ustaw(klucz, wartosc);
+        }
+        if (blad)
+            return *blad;
+    }
+    return std::optional<TRozszerzenie>(std::move(r));
+}
+
+} // namespace murolab
