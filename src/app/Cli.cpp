@@ -3,13 +3,17 @@
 #include "core/Liczby.h"
 #include "core/Obliczenia.h"
 #include "core/Sprawdzenia.h"
+#include "files/PlikTablicyNasycenia.h"
 #include "files/PlikiDanych.h"
 #include "files/RekordProjektu.h"
+#include "files/ZapisAtomowy.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <exception>
+#include <new>
 
 namespace murolab {
 
@@ -206,8 +210,9 @@ std::string SposobUzycia() {
            "  --oblicz PLIK.pro     oblicza projekt z pliku i wypisuje arkusz wyników\n"
            "  --json                wypisuje wyniki jako jeden obiekt JSON\n"
            "  --raport RAPORT.pdf   zapisuje też dwustronicowy raport w pliku PDF\n"
-           "Kody wyjścia: 0 – obliczono, 1 – dane projektu nie przeszły sprawdzenia,\n"
-           "2 – pliku nie da się odczytać, wyników nie da się wypisać lub błędne wywołanie.\n";
+           "Kody wyjścia: 0 – obliczono, 1 – dane projektu nie przeszły sprawdzenia lub obliczenia\n"
+           "nie dały skończonego wyniku, 2 – pliku nie da się odczytać (albo jest odrzucony), wyników\n"
+           "lub raportu nie da się zapisać, lub błędne wywołanie.\n";
 }
 
 std::variant<TOpcjeWiersza, std::string> CzytajOpcje(const std::vector<std::string>& argumenty) {
@@ -377,8 +382,10 @@ std::string ObiektJson(const TModelProjektu& model, const TArkuszWynikow& a) {
     return j.Wynik() + "\n";
 }
 
-int UruchomWierszPolecen(const std::vector<std::string>& argumenty, std::ostream& out, std::ostream& err,
-                         const TZapisRaportu& zapiszRaport) {
+namespace {
+
+int UruchomBezOslony(const std::vector<std::string>& argumenty, std::ostream& out, std::ostream& err,
+                     const TZapisRaportu& zapiszRaport) {
     if (std::find(argumenty.begin(), argumenty.end(), "--help") != argumenty.end() ||
         std::find(argumenty.begin(), argumenty.end(), "-h") != argumenty.end()) {
         out << SposobUzycia();
@@ -390,6 +397,13 @@ int UruchomWierszPolecen(const std::vector<std::string>& argumenty, std::ostream
         return kKodBladPliku;
     }
     const TOpcjeWiersza& o = std::get<TOpcjeWiersza>(opcje);
+    // The report would replace the project it is made from.
+    if (!o.PlikRaportu.empty() &&
+        (o.PlikRaportu == o.PlikProjektu || TenSamPlik(o.PlikRaportu, o.PlikProjektu))) {
+        err << "Raport nie może zastąpić obliczanego pliku projektu „" << o.PlikProjektu
+            << "”: podaj inną nazwę pliku raportu.\n";
+        return kKodBladPliku;
+    }
 
     const auto plik = CzytajPlikProjektu(o.PlikProjektu);
     if (const auto* blad = std::get_if<std::string>(&plik)) {
@@ -403,17 +417,13 @@ int UruchomWierszPolecen(const std::vector<std::string>& argumenty, std::ostream
     model.WarunkiPracy = zawartosc.WarunkiPracy;
     model.LiczbaWarstw = zawartosc.LiczbaWarstw;
 
-    // Without the saturation table every pressure would be 0 and the verdict meaningless: a missing
-    // or damaged table ends the run; a short one (still a valid table file) only warns.
+    // Without a sound saturation table every pressure and the verdict would be wrong while looking
+    // right: a missing, short or damaged table ends the run.
     const std::string plikTablicy = ZnajdzPlikDanych("ula.dat");
-    int wpisy = 0;
-    if (const auto blad = WczytajTabliceNasycenia(plikTablicy, model.TablicaNasycenia, &wpisy)) {
+    if (const auto blad = WczytajTabliceNasycenia(plikTablicy, model.TablicaNasycenia)) {
         err << *blad << "\n";
         return kKodBladPliku;
     }
-    if (wpisy < kWpisyTablicyNasycenia)
-        err << "Ostrzeżenie: plik „" << plikTablicy << "” zawiera tylko " << wpisy << " z "
-            << kWpisyTablicyNasycenia << " ciśnień nasycenia; brakujące przyjęto jako 0.\n";
 
     // The checks of the calculate command, applied to the numbers stored in the file.
     if (model.LiczbaWarstw <= 0) {
@@ -439,6 +449,13 @@ int UruchomWierszPolecen(const std::vector<std::string>& argumenty, std::ostream
     }
 
     ObliczPrzegrode(model);
+    // Numbers the checks let through can still overflow (a huge surface resistance, say): such a
+    // result is no result.
+    if (const auto wynik = NieskonczonyWynik(model)) {
+        err << "Obliczenia nie dały skończonego wyniku (" << *wynik
+            << "): dane projektu wykraczają poza zakres, w którym obliczenie ma sens.\n";
+        return kKodBladSprawdzenia;
+    }
     const TArkuszWynikow arkusz =
         ArkuszWynikow(model, model.WarunkiPracy.TempWew, model.WarunkiPracy.TempZewn);
     if (o.Json)
@@ -458,6 +475,22 @@ int UruchomWierszPolecen(const std::vector<std::string>& argumenty, std::ostream
         return zapiszRaport(model, model.WarunkiPracy.TempWew, model.WarunkiPracy.TempZewn, o.PlikRaportu);
     }
     return kKodOk;
+}
+
+} // namespace
+
+int UruchomWierszPolecen(const std::vector<std::string>& argumenty, std::ostream& out, std::ostream& err,
+                         const TZapisRaportu& zapiszRaport) {
+    // Nothing escapes as the runtime's own English "terminate called after ...": a failure that no
+    // step reports by itself still ends with a Polish message and the file-error status.
+    try {
+        return UruchomBezOslony(argumenty, out, err, zapiszRaport);
+    } catch (const std::bad_alloc&) {
+        err << "Brak pamięci: obliczenia przerwano.\n";
+    } catch (const std::exception& e) {
+        err << "Nieoczekiwany błąd, obliczenia przerwano: " << e.what() << "\n";
+    }
+    return kKodBladPliku;
 }
 
 } // namespace murolab
