@@ -2,6 +2,7 @@
 #include "core/Arkusz.h"
 #include "core/Liczby.h"
 #include "core/Obliczenia.h"
+#include "files/PlikTablicyNasycenia.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,15 +4,19 @@
 #include "core/Obliczenia.h"
 #include "core/Sprawdzenia.h"
 #include "files/PlikKlimatu.h"
+#include "files/PlikTablicyNasycenia.h"
 #include "files/PlikiDanych.h"
 #include "files/PolaRekordu.h"
 #include "files/RekordProjektu.h"
+#include "files/ZapisAtomowy.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <sstream>
+#include <exception>
+#include <new>
 
 namespace murolab {
 
@@ -512,8 +516,9 @@ std::string SposobUzycia() {
            "klasa4\n"
            "  --wiersz-wt WIERSZ    wiersz tabeli Umax WT 2021 (domyślnie według typu przegrody)\n"
            "  Kilka plików: każdy obliczony osobno; z --json jeden obiekt JSON w wierszu.\n"
-           "Kody wyjścia: 0 – obliczono, 1 – dane projektu nie przeszły sprawdzenia,\n"
-           "2 – pliku nie da się odczytać, wyników nie da się wypisać lub błędne wywołanie.\n";
+           "Kody wyjścia: 0 – obliczono, 1 – dane projektu nie przeszły sprawdzenia lub obliczenia\n"
+           "nie dały skończonego wyniku, 2 – pliku nie da się odczytać (albo jest odrzucony), wyników\n"
+           "lub raportu nie da się zapisać, lub błędne wywołanie.\n";
 }
 
 std::variant<TOpcjeWiersza, std::string> CzytajOpcje(const std::vector<std::string>& argumenty) {
@@ -726,8 +731,10 @@ std::string ObiektJsonBledu(const std::string& plik, const std::string& blad, in
     return j.Wynik() + "\n";
 }
 
-int UruchomWierszPolecen(const std::vector<std::string>& argumenty, std::ostream& out, std::ostream& err,
-                         const TZapisRaportu& zapiszRaport) {
+namespace {
+
+int UruchomBezOslony(const std::vector<std::string>& argumenty, std::ostream& out, std::ostream& err,
+                     const TZapisRaportu& zapiszRaport) {
     if (std::find(argumenty.begin(), argumenty.end(), "--help") != argumenty.end() ||
         std::find(argumenty.begin(), argumenty.end(), "-h") != argumenty.end()) {
         out << SposobUzycia();
@@ -739,6 +746,15 @@ int UruchomWierszPolecen(const std::vector<std::string>& argumenty, std::ostream
         return kKodBladPliku;
     }
     const TOpcjeWiersza& wszystkie = std::get<TOpcjeWiersza>(opcje);
+    // The report would replace the project it is made from.
+    for (const std::string& projekt : wszystkie.PlikiProjektow) {
+        if (!wszystkie.PlikRaportu.empty() &&
+            (wszystkie.PlikRaportu == projekt || TenSamPlik(wszystkie.PlikRaportu, projekt))) {
+            err << "Raport nie może zastąpić obliczanego pliku projektu „" << projekt
+                << "”: podaj inną nazwę pliku raportu.\n";
+            return kKodBladPliku;
+        }
+    }
     if (const auto blad = BladOpcjiIso13788(wszystkie)) {
         err << *blad << "\n" << SposobUzycia();
         return kKodBladPliku;
@@ -782,17 +798,13 @@ int ObliczProjekt(const TOpcjeWiersza& o, std::ostream& out, std::ostream& err,
     TModelProjektu model;
     PrzeniesDoModelu(zawartosc, model);
 
-    // Without the saturation table every pressure would be 0 and the verdict meaningless: a missing
-    // or damaged table ends the run; a short one (still a valid table file) only warns.
+    // Without a sound saturation table every pressure and the verdict would be wrong while looking
+    // right: a missing, short or damaged table ends the run.
     const std::string plikTablicy = ZnajdzPlikDanych("ula.dat");
-    int wpisy = 0;
-    if (const auto blad = WczytajTabliceNasycenia(plikTablicy, model.TablicaNasycenia, &wpisy)) {
+    if (const auto blad = WczytajTabliceNasycenia(plikTablicy, model.TablicaNasycenia)) {
         err << *blad << "\n";
         return kKodBladPliku;
     }
-    if (wpisy < kWpisyTablicyNasycenia)
-        err << "Ostrzeżenie: plik „" << plikTablicy << "” zawiera tylko " << wpisy << " z "
-            << kWpisyTablicyNasycenia << " ciśnień nasycenia; brakujące przyjęto jako 0.\n";
 
     // The checks of the calculate command, applied to the numbers stored in the file.
     if (model.LiczbaWarstw <= 0) {
@@ -818,6 +830,13 @@ int ObliczProjekt(const TOpcjeWiersza& o, std::ostream& out, std::ostream& err,
     }
 
     ObliczPrzegrode(model);
+    // Numbers the checks let through can still overflow (a huge surface resistance, say): such a
+    // result is no result.
+    if (const auto wynik = NieskonczonyWynik(model)) {
+        err << "Obliczenia nie dały skończonego wyniku (" << *wynik
+            << "): dane projektu wykraczają poza zakres, w którym obliczenie ma sens.\n";
+        return kKodBladSprawdzenia;
+    }
     const TArkuszWynikow arkusz =
         ArkuszWynikow(model, model.WarunkiPracy.TempWew, model.WarunkiPracy.TempZewn);
     const auto analiza = AnalizaWierszaPolecen(o, model, err);
@@ -849,5 +868,19 @@ int ObliczProjekt(const TOpcjeWiersza& o, std::ostream& out, std::ostream& err,
 }
 
 } // namespace
+
+int UruchomWierszPolecen(const std::vector<std::string>& argumenty, std::ostream& out, std::ostream& err,
+                         const TZapisRaportu& zapiszRaport) {
+    // Nothing escapes as the runtime's own English "terminate called after ...": a failure that no
+    // step reports by itself still ends with a Polish message and the file-error status.
+    try {
+        return UruchomBezOslony(argumenty, out, err, zapiszRaport);
+    } catch (const std::bad_alloc&) {
+        err << "Brak pamięci: obliczenia przerwano.\n";
+    } catch (const std::exception& e) {
+        err << "Nieoczekiwany błąd, obliczenia przerwano: " << e.what() << "\n";
+    }
+    return kKodBladPliku;
+}
 
 } // namespace murolab

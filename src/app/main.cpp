@@ -2,11 +2,15 @@
 #include "output/PodgladWydruku.h"
 #include "ui/Start.h"
 
+#include <csignal>
 #include <iostream>
 #include <string>
 #include <vector>
 
 int main(int argc, char** argv) {
+    // A file-size limit (ulimit -f) would otherwise kill the program in the middle of a save; ignored,
+    // it makes the write fail with EFBIG, which the save reports while keeping the old file.
+    std::signal(SIGXFSZ, SIG_IGN);
     const std::vector<std::string> argumenty(argv + 1, argv + argc);
     if (murolab::CzyWierszPolecen(argumenty)) {
         // No QApplication here: the report creates its own offscreen one when asked for.

@@ -26,9 +26,6 @@ inline constexpr std::array<TGrupaMaterialow, 8> kGrupyMaterialow{{
     {"Tynki", "Tynki.ath", "Tynki.ath"},
 }};
 
-// Scratch file of a group rebuild; it exists only while a rebuild runs (or after a failed one).
-inline constexpr std::string_view kPlikTymczasowy = "Temp.ath";
-
 // nullptr when no group has that caption / marker.
 const TGrupaMaterialow* GrupaPoNazwie(std::string_view nazwa);
 const TGrupaMaterialow* GrupaPoZnaczniku(std::string_view znacznik);

@@ -2,9 +2,17 @@
 
 #include "catalogue/Grupy.h"
 
+#include "files/ZapisAtomowy.h"
+
+#include <algorithm>
 #include <cerrno>
+#include <fcntl.h>
+#include <optional>
 #include <string>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace murolab {
 
@@ -43,34 +51,31 @@ int KodBledu() {
 } // namespace
 
 TCzytnikGrupy::TCzytnikGrupy(const std::filesystem::path& plik) {
-    errno = 0;
-    plik_ = std::fopen(plik.c_str(), "rb");
-    if (plik_ == nullptr)
+    // A missing file or folder keeps the runtime's own words; a directory is refused as a file
+    // the user may not read, as it always was.
+    struct stat stan {};
+    if (::stat(plik.c_str(), &stan) != 0)
         ZglosBlad(KodBledu());
-    // A directory opens for reading on POSIX; its size is where it is refused.
-    std::error_code blad;
-    rozmiar_ = std::filesystem::file_size(plik, blad);
-    if (blad) {
-        std::fclose(plik_);
-        ZglosBlad(blad.value());
-    }
-}
-
-TCzytnikGrupy::~TCzytnikGrupy() {
-    if (plik_ != nullptr)
-        std::fclose(plik_);
+    if (S_ISDIR(stan.st_mode))
+        ZglosBlad(EISDIR);
+    // Only a regular file, opened without blocking, and never one larger than a catalogue group can
+    // sensibly be: a FIFO or a device put in a group's place neither hangs the dialog nor is read.
+    auto wynik = CzytajPlikRegularny(plik.string(), kNajwiekszyPlikGrupy);
+    if (auto* blad = std::get_if<std::string>(&wynik))
+        throw BladWeWy(*blad);
+    bajty_ = std::move(std::get<std::vector<std::uint8_t>>(wynik));
+    // A fragment of a record means the file is damaged: nothing of it is used.
+    if (bajty_.size() % kRozmiarRekorduMaterialu != 0)
+        throw BladWeWy("Plik grupy „" + plik.string() + "” jest uszkodzony: ma " +
+                       std::to_string(bajty_.size()) + " bajtów, a to nie jest wielokrotność " +
+                       std::to_string(kRozmiarRekorduMaterialu) + " (rozmiaru rekordu materiału).");
 }
 
 TMaterial TCzytnikGrupy::Czytaj() {
-    TRekordMaterialu rekord{};
-    errno = 0;
-    std::size_t przeczytane = std::fread(rekord.data(), 1, rekord.size(), plik_);
-    if (przeczytane != rekord.size()) {
-        if (std::ferror(plik_))
-            ZglosBlad(KodBledu());
-        pozycja_ = rozmiar_;
+    if (Koniec())
         throw BladWeWy("Read beyond end of file");
-    }
+    TRekordMaterialu rekord{};
+    std::copy_n(bajty_.begin() + static_cast<std::ptrdiff_t>(pozycja_), rekord.size(), rekord.begin());
     pozycja_ += rekord.size();
     return DekodujMaterial(rekord);
 }
@@ -122,44 +127,84 @@ TPozycjaWGrupie SzukajPozycji(const std::filesystem::path& plikGrupy, const TMat
     return wynik;
 }
 
-void PrzebudujGrupe(const std::filesystem::path& plikGrupy, const TMaterial& nowy, std::size_t p) {
-    PrzebudujGrupe(plikGrupy, nowy, p, plikGrupy.parent_path() / kPlikTymczasowy);
-}
+namespace {
 
-void PrzebudujGrupe(const std::filesystem::path& plikGrupy, const TMaterial& nowy, std::size_t p,
-                    const std::filesystem::path& plikTymczasowy, const TZapisMaterialu& zapis) {
-    bool pierwszy = true;
-    auto dopisz = [&](const TMaterial& material) {
-        zapis(plikTymczasowy, material, pierwszy);
-        pierwszy = false;
-    };
-
-    bool nowyZapisany = false;
-    if (p == 0) {
-        dopisz(nowy);
-        nowyZapisany = true;
-    }
-    {
-        TCzytnikGrupy czytnik(plikGrupy);
-        for (std::size_t i = 0; !czytnik.Koniec(); ++i) {
-            TMaterial material = czytnik.Czytaj();
-            if (!nowyZapisany && i == p) {
-                dopisz(nowy);
-                nowyZapisany = true;
+// An advisory lock on the folder that holds a group, for the time of one rebuild. The folder and
+// not the group file: the rename replaces the group's inode, so a lock on the file would be lost
+// with it, while the folder stays the same object; and unlike a lock file it leaves nothing behind.
+class TBlokadaKatalogu {
+public:
+    explicit TBlokadaKatalogu(const std::filesystem::path& katalog) {
+        fd_ = ::open(katalog.empty() ? "." : katalog.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd_ < 0)
+            ZglosBlad(KodBledu());
+        while (::flock(fd_, LOCK_EX) != 0) {
+            if (errno != EINTR) {
+                const int kod = KodBledu();
+                ::close(fd_);
+                ZglosBlad(kod);
             }
-            dopisz(material);
         }
     }
-    // A group that shrank since the search still gets the new material, at its end.
-    if (!nowyZapisany)
-        dopisz(nowy);
+    ~TBlokadaKatalogu() { ::close(fd_); } // closing releases the lock
+    TBlokadaKatalogu(const TBlokadaKatalogu&) = delete;
+    TBlokadaKatalogu& operator=(const TBlokadaKatalogu&) = delete;
 
-    // One rename replaces the old file; deleting it first would leave no group at all if the
-    // rename then failed.
-    std::error_code blad;
-    std::filesystem::rename(plikTymczasowy, plikGrupy, blad);
-    if (blad)
-        ZglosBlad(blad.value());
+private:
+    int fd_ = -1;
+};
+
+// Where the search of SzukajPozycji puts `nowy` among these records; nullopt when it finds the name.
+std::optional<std::size_t> MiejsceWedlugKolejnosci(const std::vector<TMaterial>& materialy,
+                                                   const TMaterial& nowy) {
+    std::size_t p = 0;
+    for (const TMaterial& m : materialy) {
+        const int porownanie = PorownajNazwy(nowy.Material.Cp1250(), m.Material.Cp1250());
+        if (porownanie == 0)
+            return std::nullopt;
+        if (porownanie < 0)
+            break;
+        ++p;
+    }
+    return p;
+}
+
+} // namespace
+
+void PrzebudujGrupe(const std::filesystem::path& plikGrupy, const TMaterial& nowy, std::size_t p) {
+    // The group as a link is rebuilt where it points; its folder is the one to lock.
+    std::error_code bladSciezki;
+    std::filesystem::path cel = std::filesystem::canonical(plikGrupy, bladSciezki);
+    if (bladSciezki)
+        cel = plikGrupy;
+    const TBlokadaKatalogu blokada(cel.parent_path());
+
+    // Read under the lock: another save that finished meanwhile is part of what is rebuilt.
+    std::vector<TMaterial> materialy = WczytajMaterialy(plikGrupy);
+    // The position comes from a search made before the lock. It still holds when the records
+    // around it enclose the new name; otherwise the group changed and the search is repeated.
+    auto przed = [&](const TMaterial& a, const TMaterial& b) {
+        return PorownajNazwy(a.Material.Cp1250(), b.Material.Cp1250()) < 0;
+    };
+    const bool aktualna = p <= materialy.size() && (p == 0 || przed(materialy[p - 1], nowy)) &&
+                          (p == materialy.size() || przed(nowy, materialy[p]));
+    if (!aktualna) {
+        const auto miejsce = MiejsceWedlugKolejnosci(materialy, nowy);
+        if (!miejsce)
+            throw BladWeWy("Podany materiał już istnieje w bazie!");
+        p = *miejsce;
+    }
+    materialy.insert(materialy.begin() + static_cast<std::ptrdiff_t>(p), nowy);
+
+    std::vector<std::uint8_t> bajty;
+    bajty.reserve(materialy.size() * kRozmiarRekorduMaterialu);
+    for (const TMaterial& m : materialy) {
+        const TRekordMaterialu rekord = KodujMaterial(m);
+        bajty.insert(bajty.end(), rekord.begin(), rekord.end());
+    }
+    // One atomic replacement: at every moment the old or the new group exists whole.
+    if (const std::string blad = ZapiszAtomowo(plikGrupy.string(), bajty); !blad.empty())
+        throw BladWeWy(blad);
 }
 
 } // namespace murolab

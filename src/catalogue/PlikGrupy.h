@@ -1,7 +1,7 @@
 #pragma once
 // Group files: a plain run of 104-byte material records, kept in catalogue order. Reading,
 // appending one record, finding where a new material belongs, and rebuilding a group with one
-// material more through the scratch file. The program passes bare names (the working directory);
+// material more through the atomic writer. The program passes bare names (the working directory);
 // every function takes the path so that tests can work in a directory of their own.
 
 #include "catalogue/Material.h"
@@ -24,23 +24,22 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// A group file open for reading, record by record. The end is reached when the read position is
-// at or past the size; a trailing fragment shorter than a record fails with
-// "Read beyond end of file" after the whole records before it.
+// The largest group file read: some 100 000 materials, far beyond any real catalogue.
+inline constexpr std::uint64_t kNajwiekszyPlikGrupy = std::uint64_t{10} << 20;
+
+// A group file read for its records, one by one. The whole file is read when it is opened, and
+// refused there (BladWeWy) when it is not a regular file, is larger than kNajwiekszyPlikGrupy or
+// is not a whole number of records: a damaged group delivers nothing.
 class TCzytnikGrupy {
 public:
     explicit TCzytnikGrupy(const std::filesystem::path& plik);
-    ~TCzytnikGrupy();
-    TCzytnikGrupy(const TCzytnikGrupy&) = delete;
-    TCzytnikGrupy& operator=(const TCzytnikGrupy&) = delete;
 
-    bool Koniec() const { return pozycja_ >= rozmiar_; }
+    bool Koniec() const { return pozycja_ >= bajty_.size(); }
     TMaterial Czytaj();
 
 private:
-    std::FILE* plik_ = nullptr;
-    std::uintmax_t rozmiar_ = 0;
-    std::uintmax_t pozycja_ = 0;
+    std::vector<std::uint8_t> bajty_;
+    std::size_t pozycja_ = 0;
 };
 
 // Hands every record to the receiver in file order. On a failure the records read so far have been
@@ -61,14 +60,16 @@ struct TPozycjaWGrupie {
 // Relies on the file being in catalogue order: stops at the first record that sorts after the name.
 TPozycjaWGrupie SzukajPozycji(const std::filesystem::path& plikGrupy, const TMaterial& nowy);
 
-// Writes the group's records with the new one at position p into the scratch file, one record at a
-// time, then renames the scratch file over the group file in one step: at every moment either the
-// old or the new group file exists whole. On a failure (BladWeWy) the group file is as it was; a
-// partial scratch file may stay behind and is overwritten by the next rebuild.
-using TZapisMaterialu = std::function<void(const std::filesystem::path&, const TMaterial&, bool utworz)>;
+// Puts the new material at position p of the group and writes the group anew through the atomic
+// writer (files/ZapisAtomowy.h): at every moment either the old or the new group file exists whole,
+// a replaced group keeps its permissions, a write-protected one is refused, a link is written
+// through, and no scratch file of a fixed name is used or left behind.
+// The whole rebuild (reading, merging, renaming) holds an advisory lock on the group's folder, so
+// that two programs adding materials at once both end with a group holding every material. p comes
+// from SzukajPozycji before the lock; when the group changed meanwhile so that p no longer encloses
+// the new name, the position is searched again, and a name that another save has just added is
+// refused with "Podany materiał już istnieje w bazie!". On a failure (BladWeWy) the group file is
+// as it was.
 void PrzebudujGrupe(const std::filesystem::path& plikGrupy, const TMaterial& nowy, std::size_t p);
-void PrzebudujGrupe(const std::filesystem::path& plikGrupy, const TMaterial& nowy, std::size_t p,
-                    const std::filesystem::path& plikTymczasowy,
-                    const TZapisMaterialu& zapis = DopiszMaterial);
 
 } // namespace murolab

@@ -2,12 +2,14 @@
 
 #include "core/Bledy.h"
 
+#include <algorithm>
 #include <bit>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <memory>
 #include <stdexcept>
+#include <string>
 
 namespace murolab {
 
@@ -16,11 +18,9 @@ namespace {
 constexpr double kStalaDyfuzji = 1500000; // the diffusion-resistance constant of the calculation
 constexpr int kNajnizszaTemp = -24;       // entry 0 of the saturation table
 constexpr int kNajwyzszaTemp = 30;        // entry 54
+// Water boils at 1013 hPa: no entry between -24 and +30 degC comes near this.
+constexpr double kNajwiekszeCisnienieTablicy = 1000;
 constexpr int kKrokiPunktuRosy = (kNajwyzszaTemp - 0) * 10; // 0.1-degree steps from 0 to +30 degC
-
-struct TZamykaczPliku {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
 
 const char* kTekstKonsultacja =
     "(temp. wewn.< temp. zewn.) Wskazana konsultacja z Działem Technicznym Velmar.";
@@ -32,36 +32,40 @@ const char* kTekstBrakKondensacji = "Dla zadanych warunków brzegowych kondensac
 
 } // namespace
 
-std::optional<std::string> WczytajTabliceNasycenia(const std::string& plik, TTablicaNasycenia& tablica,
-                                                   int* liczbaWczytanych) {
-    if (liczbaWczytanych)
-        *liczbaWczytanych = 0;
-    errno = 0;
-    std::unique_ptr<std::FILE, TZamykaczPliku> f(std::fopen(plik.c_str(), "rb"));
-    if (!f)
-        return "Nie można otworzyć pliku „" + plik + "”: " + OpisBleduSystemu(errno) + ".";
-    int wczytane = 0;
-    while (wczytane < kWpisyTablicyNasycenia) {
-        unsigned char rekord[8];
-        errno = 0;
-        const std::size_t ile = std::fread(rekord, 1, sizeof rekord, f.get());
-        if (ile == sizeof rekord) {
-            std::uint64_t bity = 0;
-            for (int b = 7; b >= 0; --b)
-                bity = (bity << 8) | rekord[b];
-            tablica[static_cast<std::size_t>(wczytane)] = std::bit_cast<double>(bity);
-            ++wczytane;
-            if (liczbaWczytanych)
-                *liczbaWczytanych = wczytane;
-            continue;
-        }
-        if (std::ferror(f.get()))
-            return "Błąd odczytu pliku „" + plik + "”: " + OpisBleduSystemu(errno) + ".";
-        if (ile != 0)
-            return "Plik „" + plik + "” kończy się niepełnym rekordem (" + std::to_string(ile) +
-                   " bajtów zamiast 8); wczytano " + std::to_string(wczytane) + " wpisów.";
-        break;
+std::optional<std::string> SprawdzTabliceNasycenia(const TTablicaNasycenia& tablica) {
+    for (std::size_t m = 0; m < tablica.size(); ++m) {
+        const double v = tablica[m];
+        const std::string gdzie = "wpis " + std::to_string(m) + " (" +
+                                  std::to_string(static_cast<int>(m) + kNajnizszaTemp) + " °C)";
+        // Saturation pressure grows with temperature: anything else is a damaged table, and any
+        // result computed from it would be wrong without looking wrong.
+        if (!std::isfinite(v) || v <= 0)
+            return gdzie + " nie jest dodatnią liczbą skończoną";
+        if (v > kNajwiekszeCisnienieTablicy)
+            return gdzie + " przekracza 1000 hPa";
+        if (m > 0 && !(v > tablica[m - 1]))
+            return gdzie + " nie jest większy od poprzedniego";
     }
+    return std::nullopt;
+}
+
+std::optional<std::string> DekodujTabliceNasycenia(std::span<const std::uint8_t> bajty,
+                                                   TTablicaNasycenia& tablica) {
+    constexpr std::size_t kRozmiar = kWpisyTablicyNasycenia * 8;
+    if (bajty.size() != kRozmiar)
+        return "ma " + std::to_string(bajty.size()) + " bajtów, a tablica ciśnień nasycenia to " +
+               std::to_string(kWpisyTablicyNasycenia) + " liczb po 8 bajtów (" + std::to_string(kRozmiar) +
+               " bajtów)";
+    TTablicaNasycenia nowa{};
+    for (std::size_t m = 0; m < nowa.size(); ++m) {
+        std::uint64_t bity = 0;
+        for (int b = 7; b >= 0; --b)
+            bity = (bity << 8) | bajty[m * 8 + static_cast<std::size_t>(b)];
+        nowa[m] = std::bit_cast<double>(bity);
+    }
+    if (auto blad = SprawdzTabliceNasycenia(nowa))
+        return blad;
+    tablica = nowa;
     return std::nullopt;
 }
 
@@ -163,6 +167,43 @@ TWerdykt WerdyktKondensacji(int ti, int te, const TModelProjektu& model) {
     if (model.Wyniki.Ts + 1 >= model.Wyniki.Temp[1])
         return {TRodzajWerdyktu::Kondensacja, kTekstKondensacja, true};
     return {TRodzajWerdyktu::BrakKondensacji, kTekstBrakKondensacji, false};
+}
+
+std::optional<std::string> NieskonczonyWynik(const TModelProjektu& model) {
+    const TWyniki& w = model.Wyniki;
+    const int n = std::clamp(model.LiczbaWarstw, 0, kLiczbaSlotow);
+    std::optional<std::string> pierwszy;
+    auto sprawdz = [&](const char* nazwa, double v) {
+        if (!pierwszy && !std::isfinite(v))
+            pierwszy = nazwa;
+    };
+    auto sprawdzTablice = [&](const char* nazwa, const auto& t, int od, int do_) {
+        for (int i = od; i <= do_ && !pierwszy; ++i)
+            if (!std::isfinite(t[i]))
+                pierwszy = std::string(nazwa) + "[" + std::to_string(i) + "]";
+    };
+    sprawdzTablice("R", w.R, 1, n);
+    sprawdz("SumaR", w.SumaR);
+    sprawdzTablice("NarastR", w.NarastR, 0, n);
+    sprawdz("U0", w.U0);
+    sprawdzTablice("Temp", w.Temp, 0, n + 2);
+    sprawdz("SumaGrubosc", w.SumaGrubosc);
+    sprawdzTablice("NarastGrubosc", w.NarastGrubosc, 1, n);
+    sprawdzTablice("Delta", w.Delta, 1, n);
+    sprawdz("SumaDelta", w.SumaDelta);
+    sprawdzTablice("NarastDelta", w.NarastDelta, 1, n);
+    sprawdz("CisCzastWewn", w.CisCzastWewn);
+    sprawdz("CisCzastZewn", w.CisCzastZewn);
+    sprawdz("P", w.P);
+    sprawdzTablice("CisCzast", w.CisCzast, 0, n);
+    sprawdzTablice("CisNasy", w.CisNasy, 0, n + 2);
+    sprawdz("I", w.I);
+    sprawdz("Ts", w.Ts);
+    // The corrected coefficient is shown beside them.
+    sprawdz("DeltaUg", DeltaUg(model));
+    sprawdz("DeltaUf", DeltaUf(model));
+    sprawdz("Uk", Uk(model));
+    return pierwszy;
 }
 
 } // namespace murolab

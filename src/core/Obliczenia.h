@@ -4,18 +4,28 @@
 
 #include "core/Model.h"
 
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace murolab {
 
-// Reads "ula.dat" (little-endian doubles, entry 0 = -24 degC) into the table, from the first entry
-// on, until the end of the file or the 55th entry (further records are ignored). Entries not read
-// stay as they were (0 at start). Returns the input-output error message when the file cannot be
-// opened or read, or ends in a partial record (the whole records before it are kept); else nothing.
-// A short file is no error; `liczbaWczytanych`, when given, receives the number of entries read.
-std::optional<std::string> WczytajTabliceNasycenia(const std::string& plik, TTablicaNasycenia& tablica,
-                                                   int* liczbaWczytanych = nullptr);
+// The bytes of "ula.dat" (55 little-endian doubles, entry 0 = -24 degC) into the table. Only a
+// table that can be a saturation-pressure table is accepted: exactly 55 values, each finite,
+// positive, at most 1000 hPa and greater than the one before. Otherwise the reason (Polish, without
+// the file's name) is returned and the table is left as it was. The file itself is read by
+// files/PlikTablicyNasycenia.h.
+std::optional<std::string> DekodujTabliceNasycenia(std::span<const std::uint8_t> bajty,
+                                                   TTablicaNasycenia& tablica);
+// The value checks of DekodujTabliceNasycenia on a table in memory: the reason, or nothing when the
+// table can be used. An empty table (all 0, never loaded) fails at its first entry.
+std::optional<std::string> SprawdzTabliceNasycenia(const TTablicaNasycenia& tablica);
+
+// The first result of the last calculation that is not a finite number, by its name ("U0",
+// "Temp[3]"), or nothing when all are finite. Checked after every calculation: such a result is
+// never shown as if it were one.
+std::optional<std::string> NieskonczonyWynik(const TModelProjektu& model);
 
 // Saturation pressure at t degC in the table's unit (hPa), linear between whole degrees.
 // Temperatures outside -24..30 are clamped to the table's ends; entry 55 is never read.

@@ -3,27 +3,13 @@
 #include "core/Bledy.h"
 #include "files/PolaRekordu.h"
 #include "files/RozszerzenieProjektu.h"
+#include "files/ZapisAtomowy.h"
 
-#include <atomic>
+#include <algorithm>
 #include <bit>
-#include <cerrno>
 #include <cmath>
-#include <cstdio>
-#include <fcntl.h>
-#include <filesystem>
-#include <memory>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace murolab {
-
-namespace {
-
-struct TZamykaczPliku {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
-} // namespace
 
 TRekordProjektu KodujRekord(const TModelProjektu& model) {
     TRekordProjektu r{};
@@ -117,96 +103,27 @@ void PrzeniesDoModelu(const TZawartoscProjektu& z, TModelProjektu& model) {
 }
 
 std::variant<TZawartoscProjektu, std::string> CzytajPlikProjektu(const std::string& sciezka) {
-    errno = 0;
-    std::unique_ptr<std::FILE, TZamykaczPliku> f(std::fopen(sciezka.c_str(), "rb"));
-    if (!f)
-        return "Nie można otworzyć pliku „" + sciezka + "”: " + OpisBleduSystemu(errno) + ".";
-    // The record and at most the longest extension block; anything after that is not read.
-    std::vector<std::uint8_t> bufor(kRozmiarRekordu + kMaksRozmiarRozszerzenia);
-    errno = 0;
-    const std::size_t ile = std::fread(bufor.data(), 1, bufor.size(), f.get());
-    if (ile < bufor.size() && std::ferror(f.get()))
-        return "Błąd odczytu pliku „" + sciezka + "”: " + OpisBleduSystemu(errno) + ".";
-    auto wynik = DekodujRekord(std::span<const std::uint8_t>(bufor.data(), ile));
+    // A regular file only, and not larger than the record with its extension block: a FIFO, a
+    // device or a huge sparse file is refused before anything is read.
+    auto plik = CzytajPlikRegularny(sciezka, kNajwiekszyPlikProjektu);
+    if (auto* blad = std::get_if<std::string>(&plik))
+        return *blad;
+    const auto& bajty = std::get<std::vector<std::uint8_t>>(plik);
+    // A record of nothing but zeros (an empty file grown by truncate, a zero-filled image) would
+    // decode as a valid empty project and hide the fault behind "no layers".
+    const std::size_t dlugoscRekordu = std::min(bajty.size(), kRozmiarRekordu);
+    if (dlugoscRekordu == kRozmiarRekordu &&
+        std::all_of(bajty.begin(), bajty.begin() + static_cast<std::ptrdiff_t>(dlugoscRekordu),
+                    [](std::uint8_t b) { return b == 0; }))
+        return "„" + sciezka + "”: Plik nie jest plikiem projektu: jego rekord zawiera same zera.";
+    auto wynik = DekodujRekord(bajty);
     if (auto* blad = std::get_if<std::string>(&wynik))
         return "„" + sciezka + "”: " + *blad;
     return wynik;
 }
 
-std::string ZapiszPlikProjektu(const std::string& sciezkaPodana, std::span<const std::uint8_t> rekord) {
-    const std::string poczatekBledu = "Nie można zapisać pliku „" + sciezkaPodana + "”: ";
-
-    // Through a link the save writes the file it points to, and the link stays a link.
-    std::string sciezka = sciezkaPodana;
-    std::error_code bladSciezki;
-    if (std::filesystem::is_symlink(sciezkaPodana, bladSciezki)) {
-        const auto cel = std::filesystem::canonical(sciezkaPodana, bladSciezki);
-        if (!bladSciezki)
-            sciezka = cel.string();
-    }
-    // The rename would replace even a file the user may not write: such a file is refused, as
-    // writing into it would be. A file that is replaced keeps its permissions.
-    struct stat stary {};
-    const bool istnieje = ::stat(sciezka.c_str(), &stary) == 0 && S_ISREG(stary.st_mode);
-    if (istnieje && ::access(sciezka.c_str(), W_OK) != 0)
-        return poczatekBledu + OpisBleduSystemu(errno) + ".";
-
-    // The temporary file sits beside the target, so that the final rename stays on one file system
-    // and replaces the old file in one step. O_EXCL guards against a stale file of the same name.
-    static std::atomic<unsigned> licznik{0};
-    std::string tymczasowy;
-    int fd = -1;
-    for (int proba = 0; proba < 100 && fd < 0; ++proba) {
-        tymczasowy = sciezka + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(licznik++);
-        fd = ::open(tymczasowy.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            return poczatekBledu + OpisBleduSystemu(errno) + ".";
-    }
-    if (fd < 0)
-        return poczatekBledu + OpisBleduSystemu(EEXIST) + ".";
-
-    if (istnieje)
-        ::fchmod(fd, stary.st_mode & 07777);
-
-    auto porzuc = [&](int kod) {
-        if (fd >= 0)
-            ::close(fd);
-        ::unlink(tymczasowy.c_str());
-        return poczatekBledu + OpisBleduSystemu(kod) + ".";
-    };
-
-    // A short write without an error is retried; one that makes no progress counts as a full disk.
-    std::size_t zapisane = 0;
-    while (zapisane < rekord.size()) {
-        const ssize_t w = ::write(fd, rekord.data() + zapisane, rekord.size() - zapisane);
-        if (w < 0) {
-            if (errno == EINTR)
-                continue;
-            return porzuc(errno);
-        }
-        if (w == 0)
-            return porzuc(ENOSPC);
-        zapisane += static_cast<std::size_t>(w);
-    }
-    if (::fsync(fd) != 0)
-        return porzuc(errno);
-    const int wynikZamkniecia = ::close(fd);
-    fd = -1;
-    if (wynikZamkniecia != 0)
-        return porzuc(errno);
-    if (::rename(tymczasowy.c_str(), sciezka.c_str()) != 0)
-        return porzuc(errno);
-
-    // Make the rename itself durable; a failure here no longer endangers either copy.
-    const auto ukosnik = sciezka.rfind('/');
-    const std::string katalog =
-        ukosnik == std::string::npos ? "." : (ukosnik == 0 ? "/" : sciezka.substr(0, ukosnik));
-    const int fdKatalogu = ::open(katalog.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fdKatalogu >= 0) {
-        ::fsync(fdKatalogu);
-        ::close(fdKatalogu);
-    }
-    return {};
+std::string ZapiszPlikProjektu(const std::string& sciezka, std::span<const std::uint8_t> bajty) {
+    return ZapiszAtomowo(sciezka, bajty);
 }
 
 } // namespace murolab

@@ -19,6 +19,8 @@ namespace murolab {
 
 inline constexpr std::size_t kRozmiarRekordu = 1296;
 using TRekordProjektu = std::array<std::uint8_t, kRozmiarRekordu>;
+// The longest project file read: the record and at most 1 MiB of extension block after it.
+inline constexpr std::size_t kNajwiekszyPlikProjektu = kRozmiarRekordu + (std::size_t{1} << 20);
 
 // What a project file holds, decoded: all 15 layer slots (with the density and specific heat of
 // the layers in use), the working conditions, the count, and what the extension block adds.
@@ -52,15 +54,17 @@ std::variant<TZawartoscProjektu, std::string> DekodujRekord(std::span<const std:
 void PrzeniesDoModelu(const TZawartoscProjektu& zawartosc, TModelProjektu& model);
 
 // The longest extension block a project file is read with.
-inline constexpr std::size_t kMaksRozmiarRozszerzenia = 1024 * 1024;
+inline constexpr std::size_t kMaksRozmiarRozszerzenia = kNajwiekszyPlikProjektu - kRozmiarRekordu;
 
-// Reads a project file whole. Failure to read gives a message (std::string alternative).
+// Reads a project file whole. Failure to read gives a message (std::string alternative): a file that
+// is not a regular file, one longer than kNajwiekszyPlikProjektu, and a record of nothing but zero
+// bytes are refused before decoding.
 std::variant<TZawartoscProjektu, std::string> CzytajPlikProjektu(const std::string& sciezka);
 
-// Writes the record to a temporary file beside the target, flushes it and renames it over the
-// target only when everything was written; on failure the old file stays as it was. A target the
-// user may not write is refused; a replaced file keeps its permissions; a link is written through.
-// Returns the error message on failure, an empty string on success.
-std::string ZapiszPlikProjektu(const std::string& sciezka, std::span<const std::uint8_t> rekord);
+// Writes the file's bytes (KodujProjekt) through the atomic writer (files/ZapisAtomowy.h): on failure
+// the old file stays as it was; a target that is not a regular file or that the user may not write is
+// refused; a replaced file keeps its permissions; a link is written through. Returns the error message
+// on failure, an empty string on success.
+std::string ZapiszPlikProjektu(const std::string& sciezka, std::span<const std::uint8_t> bajty);
 
 } // namespace murolab

@@ -1,15 +1,17 @@
 #include "output/StronyRaportu.h"
 
+#include "files/ZapisAtomowy.h"
+
 #include "output/Wykresy.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -342,19 +344,19 @@ bool ZapiszRaportPdf(const QString& plik, const TTrescRaportu& tresc, QString* b
     const QByteArray dane = RaportPdf(tresc, uklad);
     if (dane.isEmpty())
         return porazka(QStringLiteral("nie udało się utworzyć dokumentu PDF."));
-    QSaveFile f(plik);
-    if (!f.open(QIODevice::WriteOnly))
-        return porazka(f.errorString());
-    // A short write or a failed flush can go unreported by commit(): check both before it.
-    if (f.write(dane) != dane.size() || !f.flush() || f.error() != QFileDevice::NoError) {
-        const QString powod = f.errorString();
-        f.cancelWriting();
-        return porazka(powod);
+    // The document is made in memory and written in one step by the program's atomic writer: a
+    // device or a FIFO given as the report's name is refused, and a failed write keeps the old file.
+    const std::string powod = ZapiszAtomowo(QFile::encodeName(plik).toStdString(),
+                                            std::span(reinterpret_cast<const std::uint8_t*>(dane.constData()),
+                                                      static_cast<std::size_t>(dane.size())));
+    if (!powod.empty()) {
+        // The writer names the file; the report's message says what was being saved.
+        const std::string znacznik = "”: ";
+        const auto gdzie = powod.find(znacznik);
+        QString przyczyna = QString::fromStdString(
+            gdzie == std::string::npos ? powod : powod.substr(gdzie + znacznik.size()));
+        return porazka(przyczyna);
     }
-    if (!f.commit())
-        return porazka(f.errorString());
-    if (QFileInfo(plik).size() != dane.size())
-        return porazka(QStringLiteral("plik jest niekompletny."));
     return true;
 }
 

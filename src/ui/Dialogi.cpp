@@ -59,21 +59,28 @@ QString TekstOkna(const QString& tekst) {
     return t;
 }
 
+std::unique_ptr<QMessageBox> UtworzPoleKomunikatu(QWidget* rodzic, const QString& tekst, const QString& tytul,
+                                                  TIkona ikona, TPrzyciski przyciski) {
+    auto pole = std::make_unique<QMessageBox>(
+        IkonaQt(ikona), tytul, QString(),
+        przyciski == TPrzyciski::TakNie ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, rodzic);
+    // Set before the text, so that the text is never even looked at as markup.
+    pole->setTextFormat(Qt::PlainText);
+    pole->setText(TekstOkna(tekst));
+    return pole;
+}
+
 TOdpowiedz TDialogiQt::Komunikat(QWidget* rodzic, const QString& tekst, const QString& tytul, TIkona ikona,
                                  TPrzyciski przyciski) {
-    QMessageBox pole(IkonaQt(ikona), tytul, TekstOkna(tekst),
-                     przyciski == TPrzyciski::TakNie ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok,
-                     rodzic);
-    const int wynik = pole.exec();
+    const auto pole = UtworzPoleKomunikatu(rodzic, tekst, tytul, ikona, przyciski);
+    const int wynik = pole->exec();
     if (przyciski == TPrzyciski::Ok)
         return TOdpowiedz::Ok;
     return wynik == QMessageBox::Yes ? TOdpowiedz::Tak : TOdpowiedz::Nie;
 }
 
 void TDialogiQt::Blad(QWidget* rodzic, const QString& tekst) {
-    QMessageBox pole(QMessageBox::Critical, QStringLiteral("Murolab"), TekstOkna(tekst), QMessageBox::Ok,
-                     rodzic);
-    pole.exec();
+    UtworzPoleKomunikatu(rodzic, tekst, QStringLiteral("Murolab"), TIkona::Stop, TPrzyciski::Ok)->exec();
 }
 
 QString TDialogiQt::PlikDoOtwarcia(QWidget* rodzic, const TParametryPliku& parametry) {

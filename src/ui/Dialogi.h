@@ -6,7 +6,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 class QDialog;
+class QMessageBox;
 class QWidget;
 
 namespace murolab {
@@ -48,6 +51,11 @@ public:
 // A message as a message box shows it: the marks that close it ("!!", " ?") keep to the last word
 // when the box wraps the text (the characters are the same, the blank before them does not break).
 QString TekstOkna(const QString& tekst);
+
+// The message box that TDialogiQt shows. Always plain text: a message quotes file names and file
+// contents, and as rich text a name holding "<img src=...>" would make the box load that file.
+std::unique_ptr<QMessageBox> UtworzPoleKomunikatu(QWidget* rodzic, const QString& tekst, const QString& tytul,
+                                                  TIkona ikona, TPrzyciski przyciski);
 
 // The real one, with Qt's own dialogs.
 class TDialogiQt : public TDialogi {

@@ -4,6 +4,7 @@
 
 #include "core/Liczby.h"
 #include "core/Obliczenia.h"
+#include "files/PlikTablicyNasycenia.h"
 #include "output/PodgladWydruku.h"
 #include "output/Wykresy.h"
 #include "ui/AboutBox.h"
@@ -218,8 +219,12 @@ void TFormPrzegroda::Bezpiecznie(const std::function<void()>& f) {
 }
 
 void TFormPrzegroda::FormCreate() {
-    if (const auto blad = WczytajTabliceNasycenia("ula.dat", Model.TablicaNasycenia))
-        Dialogi.Blad(this, QString::fromStdString(*blad));
+    if (const auto blad = WczytajTabliceNasycenia("ula.dat", Model.TablicaNasycenia)) {
+        BladTablicyNasycenia = QString::fromStdString(*blad) +
+                               QStringLiteral("\n\nObliczenia nie są możliwe, dopóki program nie zostanie "
+                                              "uruchomiony ponownie z poprawnym plikiem ula.dat.");
+        Dialogi.Blad(this, BladTablicyNasycenia);
+    }
     // The grid starts with no layers: one empty row, disabled.
     WyczyscSiatke();
 }

@@ -89,6 +89,9 @@ public:
     QAction* Oprogramie2 = nullptr;
 
     void FormCreate();
+    // Why the saturation table was refused at start-up (shown then, and again by every "&Oblicz"
+    // until the program is started with a sound table); empty when it loaded.
+    QString BladTablicyNasycenia;
     void FormActivate();
     void FormPaint() {}
     void FormDestroy();

@@ -130,12 +130,33 @@ void WypelnijRaport(TFormPrzegroda& okno) {
 } // namespace
 
 void TFormPrzegroda::Oblicz() {
+    // Without a sound saturation table every pressure and the verdict would be wrong.
+    if (const auto blad = SprawdzTabliceNasycenia(Model.TablicaNasycenia)) {
+        const QString tekst = !BladTablicyNasycenia.isEmpty()
+                                  ? BladTablicyNasycenia
+                                  : QStringLiteral("Tablica ciśnień nasycenia jest nieprawidłowa: %1.")
+                                        .arg(QString::fromStdString(*blad));
+        Dialogi.Komunikat(this, tekst, Q(komunikaty::Uwaga), TIkona::Stop, TPrzyciski::Ok);
+        return;
+    }
     if (!SprawdzWarstwy())
         return;
     if (!SprawdzWarunki())
         return;
     PobierzWarstwy();
     ObliczPrzegrode(Model);
+    // A number that overflowed is no result: the sheet stays empty and says why.
+    if (const auto wynik = NieskonczonyWynik(Model)) {
+        Model.Wyniki.Wyzeruj();
+        WyczyscWyniki();
+        Dialogi.Komunikat(
+            this,
+            QStringLiteral("Obliczenia nie dały skończonego wyniku (%1): dane projektu wykraczają "
+                           "poza zakres, w którym obliczenie ma sens.")
+                .arg(QString::fromStdString(*wynik)),
+            Q(komunikaty::Uwaga), TIkona::Stop, TPrzyciski::Ok);
+        return;
+    }
     WyczyscWyniki();
     PokazWyniki();
     WypelnijRaport(*this);

@@ -1,5 +1,6 @@
 #include "ui/Pomoc.h"
 
+#include "files/ZapisAtomowy.h"
 #include "ui/Bezpiecznie.h"
 #include "ui/Dialogi.h"
 #include "ui/KontekstPomocy.h"
@@ -8,6 +9,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -19,20 +21,59 @@
 
 namespace murolab {
 
+TPrzegladarkaPomocy::TPrzegladarkaPomocy(const QString& katalog, QWidget* rodzic)
+    : QTextBrowser(rodzic), katalog_(QFileInfo(katalog).canonicalFilePath()) {
+    setOpenLinks(false);
+    setOpenExternalLinks(false);
+}
+
+QVariant TPrzegladarkaPomocy::loadResource(int typ, const QUrl& nazwa) {
+    Q_UNUSED(typ);
+    if (katalog_.isEmpty())
+        return {};
+    // Only a file name, relative to the help's folder, or a local file URL.
+    QString sciezka;
+    if (nazwa.isRelative() && nazwa.scheme().isEmpty())
+        sciezka = QDir(katalog_).filePath(nazwa.path());
+    else if (nazwa.isLocalFile())
+        sciezka = nazwa.toLocalFile();
+    else
+        return {};
+    const QFileInfo info(sciezka);
+    const QString kanoniczna = info.canonicalFilePath();
+    if (kanoniczna.isEmpty() || !kanoniczna.startsWith(katalog_ + QLatin1Char('/')))
+        return {};
+    const QFileInfo cel(kanoniczna);
+    if (!cel.isFile() || cel.size() > kNajwiekszyZasobPomocy)
+        return {};
+    const auto bajty = CzytajPlikRegularny(QFile::encodeName(kanoniczna).toStdString(),
+                                           static_cast<std::uint64_t>(kNajwiekszyZasobPomocy));
+    if (const auto* dane = std::get_if<std::vector<std::uint8_t>>(&bajty))
+        return QByteArray(reinterpret_cast<const char*>(dane->data()), static_cast<qsizetype>(dane->size()));
+    return {};
+}
+
+bool TPrzegladarkaPomocy::CzyLinkZewnetrzny(const QUrl& adres) {
+    const QString schemat = adres.scheme().toLower();
+    return adres.isValid() && (schemat == QLatin1String("http") || schemat == QLatin1String("https")) &&
+           !adres.host().isEmpty();
+}
+
 TPomoc::TPomoc(TDialogi& dialogi, const QString& plik, QWidget* rodzic)
-    : QWidget(rodzic, Qt::Window), dialogi_(dialogi), plik_(plik), przegladarka_(new QTextBrowser(this)) {
+    : QWidget(rodzic, Qt::Window), dialogi_(dialogi), plik_(plik),
+      przegladarka_(new TPrzegladarkaPomocy(QFileInfo(plik).absolutePath(), this)) {
     setWindowTitle(QStringLiteral("Murolab - pomoc"));
     resize(660, 540);
     auto* uklad = new QVBoxLayout(this);
     uklad->setContentsMargins(0, 0, 0, 0);
     uklad->addWidget(przegladarka_);
-    // Links inside the file only move within it; anything else goes to the desktop's browser.
-    przegladarka_->setOpenLinks(false);
+    // Links inside the file only move within it; web links go to the desktop's browser; nothing
+    // else is opened, so that the help can never start a program or open a local file.
     connect(przegladarka_, &QTextBrowser::anchorClicked, this, [this](const QUrl& adres) {
         if (adres.isRelative() && adres.path().isEmpty() && !adres.fragment().isEmpty()) {
             kotwica_ = adres.fragment();
             przegladarka_->scrollToAnchor(kotwica_);
-        } else {
+        } else if (TPrzegladarkaPomocy::CzyLinkZewnetrzny(adres)) {
             QDesktopServices::openUrl(adres);
         }
     });
@@ -53,15 +94,21 @@ void TPomoc::PokazTemat(int kontekst) {
 }
 
 bool TPomoc::Wczytaj() {
-    QFile plik(plik_);
-    if (!plik.open(QIODevice::ReadOnly)) {
+    // A regular file of reasonable size only: a FIFO or a device in its place must not hang or
+    // flood the window.
+    const auto bajty =
+        CzytajPlikRegularny(QFile::encodeName(plik_).toStdString(),
+                            static_cast<std::uint64_t>(TPrzegladarkaPomocy::kNajwiekszyZasobPomocy));
+    if (const auto* blad = std::get_if<std::string>(&bajty)) {
         dialogi_.Komunikat(QApplication::activeWindow(),
                            QStringLiteral("Nie można otworzyć pliku pomocy:\n%1\n\n%2")
-                               .arg(QDir::toNativeSeparators(plik_), plik.errorString()),
+                               .arg(QDir::toNativeSeparators(plik_), QString::fromStdString(*blad)),
                            QStringLiteral("Murolab - pomoc"), TIkona::Wykrzyknik, TPrzyciski::Ok);
         return false;
     }
-    przegladarka_->setHtml(QString::fromUtf8(plik.readAll()));
+    const auto& dane = std::get<std::vector<std::uint8_t>>(bajty);
+    przegladarka_->setHtml(
+        QString::fromUtf8(reinterpret_cast<const char*>(dane.data()), static_cast<qsizetype>(dane.size())));
     przegladarka_->document()->setDocumentMargin(12);
     return true;
 }

@@ -8,9 +8,30 @@
 #include <QString>
 #include <QWidget>
 
-class QTextBrowser;
+#include <QTextBrowser>
+#include <QUrl>
 
 namespace murolab {
+
+// The help window's browser: it loads only what belongs to the help, whatever the document names.
+// A picture or style sheet is read only from a regular file inside the help file's folder (links
+// resolved) and only up to kNajwiekszyZasobPomocy bytes; anything else is not loaded.
+class TPrzegladarkaPomocy : public QTextBrowser {
+    Q_OBJECT
+public:
+    static constexpr qint64 kNajwiekszyZasobPomocy = 4 << 20;
+
+    TPrzegladarkaPomocy(const QString& katalog, QWidget* rodzic = nullptr);
+    QVariant loadResource(int typ, const QUrl& nazwa) override;
+
+    // What a click on a link does: a link within the document moves to its anchor; an http(s)
+    // link goes to the desktop's browser; anything else (file:, a program, another scheme) does
+    // nothing. Returns true when the link was followed.
+    static bool CzyLinkZewnetrzny(const QUrl& adres);
+
+private:
+    QString katalog_; // canonical path of the help file's folder
+};
 
 class TDialogi;
 
@@ -28,7 +49,7 @@ public:
     void PokazTemat(int kontekst);
     // The anchor last shown ("spis", "kontekst18"); empty while nothing was shown.
     const QString& BiezacaKotwica() const { return kotwica_; }
-    QTextBrowser* Przegladarka() const { return przegladarka_; }
+    TPrzegladarkaPomocy* Przegladarka() const { return przegladarka_; }
 
     // The context F1 opens for a focused control: its own, else its parents'; on a page control
     // the page in front counts. 0 = none.
@@ -44,7 +65,7 @@ private:
     TDialogi& dialogi_;
     QString plik_;
     QString kotwica_;
-    QTextBrowser* przegladarka_;
+    TPrzegladarkaPomocy* przegladarka_;
 };
 
 } // namespace murolab

@@ -5,8 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
+#include <cmath>
+#include <filesystem>
 #include <fstream>
+#include <functional>
+#include <new>
 #include <sstream>
+#include <stdexcept>
+#include <sys/stat.h>
 
 using namespace murolab;
 using namespace murolab::test;
@@ -198,6 +205,15 @@ TEST(WierszPolecen, ZlyPlikIZleWywolanieKonczaSieKodem2) {
     const TRekordProjektu rekord = KodujRekord(Sciana());
     std::ofstream(zlyBlok, std::ios::binary)
         << std::string(rekord.begin(), rekord.end()) << "MUROLAB-ROZSZERZENIE 1\n{\"Opis\":[]}";
+    const std::string zera = k.Plik("zera.pro");
+    std::ofstream(zera, std::ios::binary) << std::string(1296, '\0');
+    const std::string rzadki = k.Plik("rzadki.pro");
+    std::ofstream(rzadki).close();
+    std::filesystem::resize_file(rzadki, std::uintmax_t{2} << 30);
+    const std::string kolejka = k.Plik("kolejka.pro");
+    EXPECT_EQ(::mkfifo(kolejka.c_str(), 0644), 0);
+    const std::string projekt = k.Projekt("sciana.pro", Sciana());
+    std::filesystem::create_symlink(projekt, k.Plik("skrot.pro"));
     struct {
         const char* Nazwa;
         std::vector<std::string> Argumenty;
@@ -211,6 +227,14 @@ TEST(WierszPolecen, ZlyPlikIZleWywolanieKonczaSieKodem2) {
         {"brak nazwy pliku", {"--oblicz"}, "Po --oblicz brakuje nazwy pliku"},
         {"nieznana opcja", {"--oblicz", krotki, "--xml"}, "Nieznana opcja: --xml"},
         {"bez --oblicz", {"--json"}, "Brak opcji --oblicz"},
+        {"same zera", {"--oblicz", zera}, "same zera"},
+        {"rzadki plik 2 GB", {"--oblicz", rzadki}, "jest za duży"},
+        {"FIFO jako projekt", {"--oblicz", kolejka}, "kolejka (FIFO)"},
+        {"/dev/zero jako projekt", {"--oblicz", "/dev/zero"}, "urządzenie"},
+        {"raport w miejsce projektu", {"--oblicz", projekt, "--raport", projekt}, "Raport nie może zastąpić"},
+        {"raport przez odnosnik do projektu",
+         {"--oblicz", projekt, "--raport", k.Plik("skrot.pro")},
+         "Raport nie może zastąpić"},
     };
     for (const auto& p : przypadki) {
         SCOPED_TRACE(p.Nazwa);
@@ -244,6 +268,115 @@ TEST(WierszPolecen, RozszerzenieWJsonTylkoGdyPlikJeMa) {
     EXPECT_EQ(r["Warstwy"][1]["Gestosc"].Liczba, 1800);
     EXPECT_EQ(r["Warstwy"][0]["Gestosc"].Rodzaj, TJson::Typ::Null);
     EXPECT_EQ(r["Nowe"].Liczba, 7);
+}
+
+TEST(WierszPolecen, ZlaTablicaNasyceniaKonczySieKodem2) {
+    // ula.dat is looked up in the working directory first: each case puts its own there.
+    TKatalogProjektow k;
+    const std::string projekt = k.Projekt("sciana.pro", Sciana());
+    auto tablica = [](double zmiana, int wpis) {
+        std::string bajty;
+        for (int i = 0; i < 55; ++i) {
+            const double v = i == wpis ? zmiana : 1.0 + i;
+            const auto u = std::bit_cast<std::uint64_t>(v);
+            for (int b = 0; b < 8; ++b)
+                bajty += static_cast<char>(u >> (8 * b));
+        }
+        return bajty;
+    };
+    struct {
+        const char* Nazwa;
+        std::string Zawartosc;
+        const char* Powod;
+    } const przypadki[] = {
+        {"pusty plik", "", "ma 0 bajtów"},
+        {"10 wpisow", tablica(0, -1).substr(0, 80), "ma 80 bajtów"},
+        {"NaN", tablica(std::nan(""), 7), "wpis 7 (-17 °C) nie jest dodatnią liczbą skończoną"},
+        {"1e308", tablica(1e308, 54), "przekracza 1000 hPa"},
+        {"zera", std::string(440, '\0'), "wpis 0 (-24 °C)"},
+        {"malejace", tablica(0.5, 30), "wpis 30 (6 °C) nie jest większy od poprzedniego"},
+    };
+    const auto poprzedni = std::filesystem::current_path();
+    std::filesystem::current_path(k.Sciezka());
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.Nazwa);
+        std::ofstream("ula.dat", std::ios::binary | std::ios::trunc) << p.Zawartosc;
+        for (bool json : {false, true}) {
+            std::vector<std::string> argumenty{"--oblicz", projekt};
+            if (json)
+                argumenty.push_back("--json");
+            const auto u = Uruchom(argumenty);
+            EXPECT_EQ(u.Kod, 2);
+            EXPECT_NE(u.Bledy.find("„ula.dat” nie jest poprawną tablicą ciśnień nasycenia"),
+                      std::string::npos)
+                << u.Bledy;
+            EXPECT_NE(u.Bledy.find(p.Powod), std::string::npos) << u.Bledy;
+            EXPECT_EQ(u.Wyjscie, "");
+        }
+    }
+    std::filesystem::current_path(poprzedni);
+}
+
+TEST(WierszPolecen, WynikNiebedacyLiczbaSkonczonaKonczySieKodem1) {
+    // Limits of the checks let these through; the calculation then overflows.
+    struct {
+        const char* Nazwa;
+        void (*Zmien)(TModelProjektu&);
+    } const przypadki[] = {
+        {"lacznik 1e308 razy liczba lacznikow",
+         [](TModelProjektu& m) {
+             m.WarunkiPracy.Alfa = 6;
+             m.WarunkiPracy.LambdaF = 1e308;
+             m.WarunkiPracy.LiczbaF = 4;
+             m.WarunkiPracy.PoleF = 1;
+         }},
+        {"DeltaUk i MostekWlasny 1e308",
+         [](TModelProjektu& m) {
+             m.WarunkiPracy.DeltaUk = 1e308;
+             m.WarunkiPracy.MostekWlasny = 1e308;
+         }},
+    };
+    TKatalogProjektow k;
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.Nazwa);
+        TModelProjektu m = Sciana();
+        p.Zmien(m);
+        for (bool json : {false, true}) {
+            std::vector<std::string> argumenty{"--oblicz", k.Projekt("p.pro", m)};
+            if (json)
+                argumenty.push_back("--json");
+            const auto u = Uruchom(argumenty);
+            EXPECT_EQ(u.Kod, 1);
+            EXPECT_NE(u.Bledy.find("Obliczenia nie dały skończonego wyniku"), std::string::npos) << u.Bledy;
+            EXPECT_EQ(u.Wyjscie, "");
+        }
+    }
+}
+
+TEST(WierszPolecen, WyjatekKonczySieKomunikatemPoPolsku) {
+    TKatalogProjektow k;
+    const std::string projekt = k.Projekt("sciana.pro", Sciana());
+    struct {
+        const char* Nazwa;
+        std::function<void()> Rzuc;
+        const char* Komunikat;
+    } const przypadki[] = {
+        {"brak pamieci", [] { throw std::bad_alloc(); }, "Brak pamięci: obliczenia przerwano."},
+        {"inny wyjatek", [] { throw std::runtime_error("x"); },
+         "Nieoczekiwany błąd, obliczenia przerwano: x"},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.Nazwa);
+        std::ostringstream out, err;
+        const int kod =
+            UruchomWierszPolecen({"--oblicz", projekt, "--json", "--raport", k.Plik("r.pdf")}, out, err,
+                                 [&](const TModelProjektu&, int, int, const std::string&) {
+                                     p.Rzuc();
+                                     return 0;
+                                 });
+        EXPECT_EQ(kod, 2);
+        EXPECT_NE(err.str().find(p.Komunikat), std::string::npos) << err.str();
+    }
 }
 
 TEST(WierszPolecen, OpcjeWKazdejKolejnosci) {

@@ -650,7 +650,8 @@ private slots:
         QCOMPARE(dialogi_->Bledy(), QStringList{QStringLiteral("File not found")});
         QCOMPARE(Lista().mid(0, 3), (QStringList{"Beton", "Cegła", "Dąb"}));
 
-        // Two whole records and a fragment: the two are listed, then the reading fails.
+        // Two whole records and a fragment: the damaged group is refused before anything of it is
+        // listed, and the rows already shown stay.
         ZapiszGrupe(QStringLiteral("Kamienie.ath"), {{"Granit", 2.8, 3.2}, {"Bazalt", 3.5, 4.0}});
         QFile f(QStringLiteral("Kamienie.ath"));
         QVERIFY(f.open(QIODevice::Append));
@@ -658,8 +659,11 @@ private slots:
         f.close();
         dialogi_->Wyczysc();
         WybierzGrupe(3);
-        QCOMPARE(dialogi_->Bledy(), QStringList{QStringLiteral("Read beyond end of file")});
-        QCOMPARE(Lista().mid(0, 3), (QStringList{"Granit", "Bazalt", "Dąb"})); // rows below not emptied
+        QCOMPARE(dialogi_->Bledy().size(), 1);
+        QVERIFY2(dialogi_->Bledy().constFirst().contains(
+                     QStringLiteral("„Kamienie.ath” jest uszkodzony: ma 238 bajtów")),
+                 qPrintable(dialogi_->Bledy().constFirst()));
+        QCOMPARE(Lista().mid(0, 3), (QStringList{"Beton", "Cegła", "Dąb"}));
     }
 
     void zmiana_grupy_i_otwarcie_nie_zostawiaja_podswietlenia() {
@@ -876,8 +880,31 @@ private slots:
     }
 
     void nieudana_przebudowa_zostawia_stara_grupe() {
+        // The group became damaged (a fragment of a record) since it was listed: the save is
+        // refused with the reason, the file stays as it was and the dialog stays in own-material mode.
         ZapiszGrupe(QStringLiteral("Tynki.ath"), {{"Beton", 1, 1.1}, {"Tynk", 0.8, 0.9}});
+        Pokaz();
+        WybierzGrupe(7);
+        Wlasny(true);
+        {
+            QFile plik(QStringLiteral("Tynki.ath"));
+            QVERIFY(plik.open(QIODevice::Append));
+            plik.write("ulamek");
+        }
         const QByteArray przed = Bajty(QStringLiteral("Tynki.ath"));
+        Wpisz(QStringLiteral("Cegła"), QStringLiteral("0,77"), QStringLiteral("0,91"), QStringLiteral("10"));
+        dialogi_->Odpowiedzi << TOdpowiedz::Tak;
+        Dlg().ButtonDodaj->click();
+        QCOMPARE(dialogi_->Bledy().size(), 1);
+        QVERIFY2(dialogi_->Bledy().constFirst().contains(QStringLiteral("jest uszkodzony")),
+                 qPrintable(dialogi_->Bledy().constFirst()));
+        QCOMPARE(Bajty(QStringLiteral("Tynki.ath")), przed);
+        QVERIFY(Dlg().CheckBoxWybor->isChecked());
+        QCOMPARE(Dlg().EditMaterial->text(), QStringLiteral("Cegła"));
+    }
+
+    void podrzucony_temp_ath_nie_przeszkadza_w_zapisie() {
+        ZapiszGrupe(QStringLiteral("Tynki.ath"), {{"Beton", 1, 1.1}, {"Tynk", 0.8, 0.9}});
         QVERIFY(QDir().mkdir(QStringLiteral("Temp.ath")));
         Pokaz();
         WybierzGrupe(7);
@@ -885,10 +912,10 @@ private slots:
         Wpisz(QStringLiteral("Cegła"), QStringLiteral("0,77"), QStringLiteral("0,91"), QStringLiteral("10"));
         dialogi_->Odpowiedzi << TOdpowiedz::Tak;
         Dlg().ButtonDodaj->click();
-        QCOMPARE(dialogi_->Bledy(), QStringList{QStringLiteral("File access denied")});
-        QCOMPARE(Bajty(QStringLiteral("Tynki.ath")), przed);
-        QVERIFY(Dlg().CheckBoxWybor->isChecked());
-        QCOMPARE(Dlg().EditMaterial->text(), QStringLiteral("Cegła"));
+        QCOMPARE(dialogi_->Bledy(), QStringList{});
+        QCOMPARE(WczytajMaterialy("Tynki.ath").size(), std::size_t{3});
+        QVERIFY(QFileInfo(QStringLiteral("Temp.ath")).isDir());
+        QVERIFY(!Dlg().CheckBoxWybor->isChecked());
     }
 };
 

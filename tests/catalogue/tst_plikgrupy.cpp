@@ -2,14 +2,19 @@
 // place of a new material, and rebuilding a group without ever losing the old file.
 
 #include "KatalogTymczasowy.h"
+#include "files/Potomek.h"
 
 #include "catalogue/Grupy.h"
 #include "catalogue/PlikGrupy.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <csignal>
 #include <string>
 #include <vector>
 
@@ -77,30 +82,41 @@ TEST(CzytanieGrupy, RekordyWKolejnosciPliku) {
     EXPECT_TRUE(materialy[2].Material.Pusty());
 }
 
-TEST(CzytanieGrupy, UlamekRekorduPoCalychRekordachToReadBeyondEndOfFile) {
-    struct {
-        const char* opis;
-        std::size_t calych;
-        std::size_t ulamek;
-    } przypadki[] = {
-        {"sam ulamek", 0, 50}, {"dwa rekordy i ulamek", 2, 103}, {"jeden bajt za rekordem", 1, 1}};
-    for (const auto& p : przypadki) {
-        SCOPED_TRACE(p.opis);
-        TKatalogTymczasowy kat;
+TEST(CzytanieGrupy, PlikNiebedacyCalymiRekordamiZwyklegoPlikuJestOdrzucanyPrzedCzytaniem) {
+    TKatalogTymczasowy kat;
+    auto zRekordami = [&](const char* nazwa, std::size_t calych, std::size_t ulamek) {
         std::vector<TMaterial> rekordy;
-        for (std::size_t i = 0; i < p.calych; ++i)
+        for (std::size_t i = 0; i < calych; ++i)
             rekordy.push_back(Mat("M" + std::to_string(i)));
         auto bajty = Bajty(rekordy);
-        bajty.resize(bajty.size() + p.ulamek, 0x55);
-        ZapiszBajty(kat / "g.ath", bajty);
-
-        std::vector<std::string> dostarczone;
-        std::string blad = KomunikatBledu([&] {
-            CzytajGrupe(kat / "g.ath",
-                        [&](const TMaterial& m) { dostarczone.emplace_back(m.Material.Cp1250()); });
-        });
-        EXPECT_EQ(blad, "Read beyond end of file");
-        EXPECT_EQ(dostarczone.size(), p.calych);
+        bajty.resize(bajty.size() + ulamek, 0x55);
+        ZapiszBajty(kat / nazwa, bajty);
+        return kat / nazwa;
+    };
+    ASSERT_EQ(::mkfifo((kat / "kolejka.ath").c_str(), 0644), 0);
+    std::filesystem::create_symlink("/dev/zero", kat / "zera.ath");
+    std::ofstream(kat / "rzadki.ath").close();
+    std::filesystem::resize_file(kat / "rzadki.ath", (std::uintmax_t{10} << 20) + 104);
+    struct {
+        const char* opis;
+        std::filesystem::path plik;
+        const char* powod;
+    } const przypadki[] = {
+        {"sam ulamek", zRekordami("u1.ath", 0, 50), "nie jest wielokrotność 104"},
+        {"dwa rekordy i ulamek", zRekordami("u2.ath", 2, 103), "ma 311 bajtów"},
+        {"jeden bajt za rekordem", zRekordami("u3.ath", 1, 1), "uszkodzony"},
+        {"FIFO zamiast grupy", kat / "kolejka.ath", "kolejka (FIFO)"},
+        {"odnosnik do /dev/zero", kat / "zera.ath", "urządzenie"},
+        {"ponad 10 MiB", kat / "rzadki.ath", "jest za duży"},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.opis);
+        std::size_t dostarczone = 0;
+        const std::string blad =
+            KomunikatBledu([&] { CzytajGrupe(p.plik, [&](const TMaterial&) { ++dostarczone; }); });
+        EXPECT_NE(blad.find(p.plik.string()), std::string::npos) << blad;
+        EXPECT_NE(blad.find(p.powod), std::string::npos) << blad;
+        EXPECT_EQ(dostarczone, 0u) << "a damaged group delivers nothing";
     }
 }
 
@@ -200,19 +216,28 @@ class PrzebudowaGrupy : public ::testing::Test {
 protected:
     TKatalogTymczasowy kat;
     std::filesystem::path grupa = kat / "Betony.ath";
-    std::filesystem::path tymczasowy = kat / "Temp.ath";
 
-    void Zapisz(const std::vector<std::string>& nazwy) {
+    void Zapisz(const std::vector<std::string>& nazwy, const std::filesystem::path& plik) {
         std::vector<TMaterial> m;
         for (const auto& n : nazwy)
             m.push_back(Mat(n));
-        ZapiszBajty(grupa, Bajty(m));
+        ZapiszBajty(plik, Bajty(m));
     }
+    void Zapisz(const std::vector<std::string>& nazwy) { Zapisz(nazwy, grupa); }
     // Adds as the program does: find the place, then rebuild.
-    void Dodaj(const std::string& nazwa) {
-        TPozycjaWGrupie p = SzukajPozycji(grupa, Mat(nazwa, 0.33));
+    void Dodaj(const std::string& nazwa, const std::filesystem::path& plik) {
+        TPozycjaWGrupie p = SzukajPozycji(plik, Mat(nazwa, 0.33));
         ASSERT_FALSE(p.Istnieje);
-        PrzebudujGrupe(grupa, Mat(nazwa, 0.33), p.Pozycja, tymczasowy);
+        PrzebudujGrupe(plik, Mat(nazwa, 0.33), p.Pozycja);
+    }
+    void Dodaj(const std::string& nazwa) { Dodaj(nazwa, grupa); }
+    // Every name in the folder, so that a scratch file left behind is seen.
+    std::vector<std::string> Pliki() const {
+        std::vector<std::string> nazwy;
+        for (const auto& e : std::filesystem::directory_iterator(kat.Sciezka()))
+            nazwy.push_back(e.path().filename().string());
+        std::sort(nazwy.begin(), nazwy.end());
+        return nazwy;
     }
 };
 
@@ -236,7 +261,7 @@ TEST_F(PrzebudowaGrupy, NowyMaterialTrafiaNaSwojeMiejsce) {
         Zapisz(kTrzy);
         Dodaj(p.nowy);
         EXPECT_EQ(Nazwy(grupa), p.wynik);
-        EXPECT_FALSE(std::filesystem::exists(tymczasowy));
+        EXPECT_EQ(Pliki(), std::vector<std::string>{"Betony.ath"}) << "no scratch file stays";
     }
 }
 
@@ -258,11 +283,155 @@ TEST_F(PrzebudowaGrupy, PustaGrupaDostajeTylkoNowyMaterial) {
     EXPECT_EQ(CzytajBajty(grupa), Bajty({Mat("Beton", 0.33)}));
 }
 
-TEST_F(PrzebudowaGrupy, PozostalyPlikTymczasowyZostajeZastapiony) {
+TEST_F(PrzebudowaGrupy, PozycjaNieaktualnaPoZmianieGrupyJestSzukanaOdNowa) {
+    struct {
+        const char* opis;
+        std::size_t p; // what a search before the change gave
+        std::string nowy;
+        std::vector<std::string> wynik; // empty: refused as existing
+    } const przypadki[] = {
+        {"grupa urosla przed miejscem", 1, "Drewno", {"Asfalt", "Beton", "Cegla", "Drewno", "Tynk"}},
+        {"pozycja za koncem skroconej grupy", 9, "Wapno", {"Asfalt", "Beton", "Cegla", "Tynk", "Wapno"}},
+        {"nazwe dodal tymczasem ktos inny", 0, "cegla", {}},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.opis);
+        Zapisz({"Asfalt", "Beton", "Cegla", "Tynk"});
+        const auto przed = CzytajBajty(grupa);
+        const std::string blad = KomunikatBledu([&] { PrzebudujGrupe(grupa, Mat(p.nowy), p.p); });
+        if (p.wynik.empty()) {
+            EXPECT_EQ(blad, "Podany materiał już istnieje w bazie!");
+            EXPECT_EQ(CzytajBajty(grupa), przed);
+        } else {
+            EXPECT_EQ(blad, "");
+            EXPECT_EQ(Nazwy(grupa), p.wynik);
+        }
+    }
+}
+
+TEST_F(PrzebudowaGrupy, PodrzuconyTempAthAniOdnosnikNieSaUzywane) {
+    // An older version used a scratch file of this fixed name; anything found under it, a file or
+    // a link planted to redirect the write, stays untouched.
     Zapisz(kTrzy);
-    ZapiszBajty(tymczasowy, Bajty({Mat("smiec"), Mat("smiec2")}));
+    Zapisz({"ofiara"}, kat / "ofiara.ath");
+    const auto ofiara = CzytajBajty(kat / "ofiara.ath");
+    std::filesystem::create_symlink("ofiara.ath", kat / "Temp.ath");
     Dodaj("Asfalt");
     EXPECT_EQ(Nazwy(grupa), (std::vector<std::string>{"Asfalt", "Beton", "Cegla", "Tynk"}));
+    EXPECT_TRUE(std::filesystem::is_symlink(kat / "Temp.ath"));
+    EXPECT_EQ(CzytajBajty(kat / "ofiara.ath"), ofiara);
+    EXPECT_EQ(Pliki(), (std::vector<std::string>{"Betony.ath", "Temp.ath", "ofiara.ath"}));
+}
+
+TEST_F(PrzebudowaGrupy, ZachowujeUprawnieniaIOdnosnik) {
+    namespace fs = std::filesystem;
+    fs::create_directory(kat / "dane");
+    Zapisz(kTrzy, kat / "dane" / "Tynki.ath");
+    fs::permissions(kat / "dane" / "Tynki.ath", fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("dane/Tynki.ath", kat / "Tynki.ath");
+    Dodaj("Asfalt", kat / "Tynki.ath");
+    EXPECT_TRUE(fs::is_symlink(kat / "Tynki.ath")) << "the link is written through";
+    EXPECT_EQ(Nazwy(kat / "dane" / "Tynki.ath"),
+              (std::vector<std::string>{"Asfalt", "Beton", "Cegla", "Tynk"}));
+    EXPECT_EQ(fs::status(kat / "dane" / "Tynki.ath").permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(std::distance(fs::directory_iterator(kat / "dane"), fs::directory_iterator()), 1);
+}
+
+TEST_F(PrzebudowaGrupy, NieudanyZapisZostawiaStaryPlikCaly) {
+    namespace fs = std::filesystem;
+    // The children run as "nobody" (where the suite runs as root), so that permissions apply.
+    fs::permissions(kat.Sciezka(), fs::perms::all);
+    struct {
+        const char* opis;
+        fs::perms grupa;
+        fs::perms katalog;
+        rlim_t limit; // file-size limit of the child
+        const char* powod;
+    } const przypadki[] = {
+        {"grupa tylko do odczytu", fs::perms::owner_read | fs::perms::others_read, fs::perms::all,
+         RLIM_INFINITY, "brak uprawnień"},
+        {"katalog bez prawa zapisu", fs::perms::all,
+         fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read | fs::perms::others_exec,
+         RLIM_INFINITY, "brak uprawnień"},
+        {"pelny dysk w polowie zapisu", fs::perms::all, fs::perms::all, 200, "dopuszczalny rozmiar"},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.opis);
+        fs::permissions(kat.Sciezka(), fs::perms::all);
+        Zapisz(kTrzy);
+        fs::permissions(grupa, p.grupa);
+        fs::permissions(kat.Sciezka(), p.katalog);
+        const auto przed = CzytajBajty(grupa);
+        const int wynik = test::WProcesiePotomnym([&] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{p.limit, p.limit};
+            if (!test::PorzucUprawnieniaRoota() || ::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+                return 3;
+            const std::string blad = KomunikatBledu([&] { PrzebudujGrupe(grupa, Mat("Drewno"), 2); });
+            return blad.empty() ? 1 : (blad.find(p.powod) != std::string::npos ? 0 : 2);
+        });
+        EXPECT_EQ(wynik, 0) << "1: success reported, 2: another message, 3: set-up failed";
+        fs::permissions(kat.Sciezka(), fs::perms::all);
+        EXPECT_EQ(CzytajBajty(grupa), przed);
+        EXPECT_EQ(Pliki(), std::vector<std::string>{"Betony.ath"});
+    }
+}
+
+TEST_F(PrzebudowaGrupy, DwaProgramyNaRazDodajaKazdyWszystkieSwoje) {
+    // Two processes add 15 materials each, to one group and to another group in the same folder, all
+    // at once: every save ends with its material in its group, and nothing of one group reaches the
+    // other (a shared scratch file once mixed them).
+    const auto druga = kat / "Tynki.ath";
+    Zapisz({"M"});
+    Zapisz({"M"}, druga);
+    int start[2];
+    ASSERT_EQ(::pipe(start), 0);
+    auto dodawaj = [&](const std::string& przedrostek, const std::filesystem::path& plik) {
+        return [&, przedrostek, plik] {
+            char c;
+            if (::read(start[0], &c, 1) != 1)
+                return 3;
+            for (int i = 0; i < 15; ++i) {
+                const TMaterial m = Mat(przedrostek + std::to_string(10 + i));
+                const TPozycjaWGrupie p = SzukajPozycji(plik, m);
+                if (p.Istnieje)
+                    return 2;
+                if (!KomunikatBledu([&] { PrzebudujGrupe(plik, m, p.Pozycja); }).empty())
+                    return 1;
+            }
+            return 0;
+        };
+    };
+    std::vector<pid_t> dzieci;
+    const std::pair<std::string, std::filesystem::path> zadania[] = {
+        {"A", grupa}, {"B", grupa}, {"C", druga}, {"D", druga}};
+    for (const auto& [przedrostek, plik] : zadania) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0)
+            ::_exit(dodawaj(przedrostek, plik)());
+        dzieci.push_back(pid);
+    }
+    ASSERT_EQ(::write(start[1], "xxxx", 4), 4);
+    for (const pid_t pid : dzieci) {
+        int stan = 0;
+        ASSERT_EQ(::waitpid(pid, &stan, 0), pid);
+        EXPECT_TRUE(WIFEXITED(stan) && WEXITSTATUS(stan) == 0) << "status " << stan;
+    }
+    ::close(start[0]);
+    ::close(start[1]);
+    auto oczekiwane = [](const char* a, const char* b) {
+        std::vector<std::string> n;
+        for (const char* p : {a, b})
+            for (int i = 0; i < 15; ++i)
+                n.push_back(p + std::to_string(10 + i));
+        n.push_back("M");
+        return n;
+    };
+    EXPECT_EQ(Nazwy(grupa), oczekiwane("A", "B"));
+    EXPECT_EQ(Nazwy(druga), oczekiwane("C", "D"));
+    EXPECT_EQ(Pliki(), (std::vector<std::string>{"Betony.ath", "Tynki.ath"}));
 }
 
 TEST_F(PrzebudowaGrupy, GoleNazwyPracujaWKataloguBiezacym) {
@@ -272,47 +441,20 @@ TEST_F(PrzebudowaGrupy, GoleNazwyPracujaWKataloguBiezacym) {
     PrzebudujGrupe("Betony.ath", Mat("Asfalt"), 0);
     std::filesystem::current_path(poprzedni);
     EXPECT_EQ(Nazwy(grupa).front(), "Asfalt");
-    EXPECT_FALSE(std::filesystem::exists(tymczasowy));
-}
-
-TEST_F(PrzebudowaGrupy, NieudanyZapisZostawiaStaryPlikCaly) {
-    Zapisz(kTrzy);
-    const auto przed = CzytajBajty(grupa);
-
-    // The scratch file cannot be created: a directory has its name.
-    std::filesystem::create_directory(tymczasowy);
-    EXPECT_EQ(KomunikatBledu([&] { PrzebudujGrupe(grupa, Mat("Drewno"), 2, tymczasowy); }),
-              "File access denied");
-    EXPECT_EQ(CzytajBajty(grupa), przed);
-    std::filesystem::remove(tymczasowy);
-
-    // The disk fills up after two records of the scratch file.
-    for (std::size_t p : {0u, 2u, 3u}) {
-        SCOPED_TRACE(p);
-        int zapisane = 0;
-        auto zapis = [&](const std::filesystem::path& plik, const TMaterial& m, bool utworz) {
-            if (zapisane == 2)
-                throw BladWeWy("Disk full");
-            DopiszMaterial(plik, m, utworz);
-            ++zapisane;
-        };
-        EXPECT_EQ(KomunikatBledu([&] { PrzebudujGrupe(grupa, Mat("Drewno"), p, tymczasowy, zapis); }),
-                  "Disk full");
-        EXPECT_EQ(CzytajBajty(grupa), przed);
-    }
+    EXPECT_EQ(Pliki(), std::vector<std::string>{"Betony.ath"});
 }
 
 TEST_F(PrzebudowaGrupy, UszkodzonaGrupaNieJestZastepowana) {
     auto bajty = Bajty({Mat("Beton"), Mat("Tynk")});
     bajty.resize(bajty.size() + 30, 0x11);
     ZapiszBajty(grupa, bajty);
-    EXPECT_EQ(KomunikatBledu([&] { PrzebudujGrupe(grupa, Mat("Cegla"), 1, tymczasowy); }),
-              "Read beyond end of file");
+    EXPECT_NE(KomunikatBledu([&] { PrzebudujGrupe(grupa, Mat("Cegla"), 1); }).find("jest uszkodzony"),
+              std::string::npos);
     EXPECT_EQ(CzytajBajty(grupa), bajty);
 }
 
 TEST_F(PrzebudowaGrupy, BrakujacaGrupaNiePowstaje) {
-    EXPECT_EQ(KomunikatBledu([&] { PrzebudujGrupe(grupa, Mat("Beton"), 0, tymczasowy); }), "File not found");
+    EXPECT_EQ(KomunikatBledu([&] { PrzebudujGrupe(grupa, Mat("Beton"), 0); }), "File not found");
     EXPECT_FALSE(std::filesystem::exists(grupa));
 }
 

@@ -10,14 +10,20 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace murolab::test {
 
 inline TTablicaNasycenia TablicaUla() {
+    std::ifstream f(MUROLAB_DANE_ZRODLOWE "/ula.dat", std::ios::binary);
+    const std::vector<std::uint8_t> bajty((std::istreambuf_iterator<char>(f)),
+                                          std::istreambuf_iterator<char>());
     TTablicaNasycenia t{};
-    const auto blad = WczytajTabliceNasycenia(MUROLAB_DANE_ZRODLOWE "/ula.dat", t);
+    const auto blad = DekodujTabliceNasycenia(bajty, t);
     EXPECT_FALSE(blad.has_value()) << blad.value_or("");
     return t;
 }

@@ -7,8 +7,9 @@
 #include <bit>
 #include <cmath>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
+#include <limits>
+#include <span>
 #include <vector>
 
 using namespace murolab;
@@ -16,25 +17,24 @@ using namespace murolab::test;
 
 namespace {
 
-// A table file of the given records, and `dodatkoweBajty` bytes of a partial record after them.
-std::string PlikTablicy(const TKatalogTymczasowy& katalog, const std::string& nazwa,
-                        const std::vector<double>& wartosci, std::size_t dodatkoweBajty = 0) {
-    const std::string sciezka = katalog.Plik(nazwa);
-    std::ofstream f(sciezka, std::ios::binary);
+// The bytes of a table file of the given values.
+std::vector<std::uint8_t> Obraz(const std::vector<double>& wartosci) {
+    std::vector<std::uint8_t> bajty;
     for (double v : wartosci) {
         const auto u = std::bit_cast<std::uint64_t>(v);
         for (int b = 0; b < 8; ++b)
-            f.put(static_cast<char>(u >> (8 * b)));
+            bajty.push_back(static_cast<std::uint8_t>(u >> (8 * b)));
     }
-    for (std::size_t i = 0; i < dodatkoweBajty; ++i)
-        f.put('\x01');
-    return sciezka;
+    return bajty;
 }
 
-std::vector<double> Kolejne(int ile) {
+// 55 increasing values like a real table, with one entry changed.
+std::vector<double> Tablica(int zmieniony = -1, double wartosc = 0) {
     std::vector<double> v;
-    for (int i = 0; i < ile; ++i)
-        v.push_back(i + 0.5);
+    for (int i = 0; i < 55; ++i)
+        v.push_back(0.5 + 0.75 * i);
+    if (zmieniony >= 0)
+        v[static_cast<std::size_t>(zmieniony)] = wartosc;
     return v;
 }
 
@@ -55,46 +55,65 @@ TEST(TablicaNasycenia, DolaczonyPlikZgodnyZeWzoremNormy) {
         EXPECT_NEAR(hpa * 100, std::round(hpa * 100), 1e-9) << "two decimals";
     }
     TTablicaNasycenia t{};
-    ASSERT_FALSE(WczytajTabliceNasycenia(MUROLAB_DANE_ZRODLOWE "/ula.dat", t).has_value());
+    ASSERT_FALSE(DekodujTabliceNasycenia(
+                     std::span(reinterpret_cast<const std::uint8_t*>(bajty.data()), bajty.size()), t)
+                     .has_value());
     EXPECT_EQ(t[20 + 24], 23.37);
     EXPECT_EQ(t[-5 + 24], 4.01);
     EXPECT_EQ(t[0 + 24], 6.11);
 }
 
-TEST(TablicaNasycenia, BrakujaceKrotkieIUszkodzonePliki) {
-    TKatalogTymczasowy katalog;
+TEST(TablicaNasycenia, PrzyjmujeTylko55SkonczonychDodatnichRosnacychWartosci) {
+    const double inf = std::numeric_limits<double>::infinity();
     struct {
         const char* Nazwa;
-        std::string Plik;
-        bool Komunikat; // the loading reports an input-output error
-        int Wczytane;   // entries read, from the first
-        double Ostatni; // the last entry read (entry Wczytane - 1)
+        std::vector<std::uint8_t> Bajty;
+        const char* Powod; // nullptr: accepted
     } const przypadki[] = {
-        {"brak pliku", katalog.Plik("brak.dat"), true, 0, 0},
-        {"katalog zamiast pliku", katalog.Sciezka().string(), true, 0, 0},
-        {"10 rekordow bez komunikatu", PlikTablicy(katalog, "10.dat", Kolejne(10)), false, 10, 9.5},
-        {"60 rekordow: nadmiarowe pominiete", PlikTablicy(katalog, "60.dat", Kolejne(60)), false, 55, 54.5},
-        {"niepelny rekord: wczesniejsze zostaja", PlikTablicy(katalog, "niepelny.dat", Kolejne(10), 3), true,
-         10, 9.5},
+        {"poprawna tablica", Obraz(Tablica()), nullptr},
+        {"pusty plik", {}, "ma 0 bajtów"},
+        {"10 wpisow", Obraz([] {
+             auto v = Tablica();
+             v.resize(10);
+             return v;
+         }()),
+         "ma 80 bajtów"},
+        {"56 wpisow", Obraz([] {
+             auto v = Tablica();
+             v.push_back(99);
+             return v;
+         }()),
+         "ma 448 bajtów"},
+        {"niepelny rekord",
+         [] {
+             auto b = Obraz(Tablica());
+             b.pop_back();
+             return b;
+         }(),
+         "ma 439 bajtów"},
+        {"NaN", Obraz(Tablica(3, std::nan(""))), "wpis 3 (-21 °C) nie jest dodatnią liczbą skończoną"},
+        {"nieskonczonosc", Obraz(Tablica(54, inf)), "wpis 54 (30 °C) nie jest dodatnią"},
+        {"1e308", Obraz(Tablica(54, 1e308)), "wpis 54 (30 °C) przekracza 1000 hPa"},
+        {"zero", Obraz(Tablica(0, 0)), "wpis 0 (-24 °C) nie jest dodatnią"},
+        {"ujemna", Obraz(Tablica(0, -1)), "wpis 0 (-24 °C) nie jest dodatnią"},
+        {"malejaca", Obraz(Tablica(30, 1)), "wpis 30 (6 °C) nie jest większy od poprzedniego"},
+        {"rowna poprzedniej", Obraz(Tablica(30, Tablica()[29])), "wpis 30 (6 °C) nie jest większy"},
+        {"same zera", std::vector<std::uint8_t>(440, 0), "wpis 0 (-24 °C)"},
     };
     for (const auto& p : przypadki) {
         SCOPED_TRACE(p.Nazwa);
         TTablicaNasycenia t{};
-        int wczytane = -1;
-        const auto blad = WczytajTabliceNasycenia(p.Plik, t, &wczytane);
-        EXPECT_EQ(blad.has_value(), p.Komunikat) << blad.value_or("");
-        EXPECT_EQ(wczytane, p.Wczytane);
-        if (p.Wczytane > 0) {
-            EXPECT_EQ(t[static_cast<std::size_t>(p.Wczytane - 1)], p.Ostatni);
+        t.fill(7);
+        const auto blad = DekodujTabliceNasycenia(p.Bajty, t);
+        if (!p.Powod) {
+            EXPECT_FALSE(blad.has_value()) << *blad;
+            EXPECT_EQ(t[54], Tablica()[54]);
+            continue;
         }
-        for (std::size_t k = static_cast<std::size_t>(p.Wczytane); k < t.size(); ++k)
-            EXPECT_EQ(t[k], 0) << "entry " << k << " not read stays 0";
+        ASSERT_TRUE(blad.has_value());
+        EXPECT_NE(blad->find(p.Powod), std::string::npos) << *blad;
+        EXPECT_EQ(t[0], 7) << "a refused table changes nothing";
     }
-    // The message of a missing file names it and says why, in Polish.
-    TTablicaNasycenia t{};
-    const auto blad = WczytajTabliceNasycenia(katalog.Plik("brak.dat"), t);
-    EXPECT_NE(blad.value_or("").find("brak.dat”: nie ma takiego pliku"), std::string::npos)
-        << blad.value_or("");
 }
 
 } // namespace

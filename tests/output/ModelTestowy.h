@@ -3,6 +3,7 @@
 // wall whose layers (plaster, brick, EPS, render, repeated) have the given thicknesses.
 
 #include "core/Obliczenia.h"
+#include "files/PlikTablicyNasycenia.h"
 
 #include <stdexcept>
 #include <vector>

@@ -19,6 +19,7 @@
 #include <csignal>
 #include <sstream>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace murolab;
 
@@ -266,6 +267,43 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), poprzedni);
         QCOMPARE(QDir(katalog.path()).entryList(QDir::Files), QStringList{QStringLiteral("raport.pdf")});
+    }
+
+    // A report onto something that is not a regular file is refused, in Polish, and that thing
+    // stays as it was; so is a report into a folder that does not exist.
+    void zapisOdrzucaCelNiebedacyZwyklymPlikiem_data() {
+        QTest::addColumn<QString>("nazwa");
+        QTest::addColumn<QString>("powod");
+        QTest::newRow("FIFO") << QStringLiteral("kolejka.pdf") << QStringLiteral("kolejka (FIFO)");
+        QTest::newRow("odnosnik do FIFO") << QStringLiteral("odnosnik.pdf") << QStringLiteral("kolejka (FIFO)");
+        QTest::newRow("katalog") << QStringLiteral("katalog.pdf") << QStringLiteral("katalog");
+        QTest::newRow("brak katalogu") << QStringLiteral("brak/raport.pdf")
+                                       << QStringLiteral("nie ma takiego pliku ani katalogu");
+    }
+    void zapisOdrzucaCelNiebedacyZwyklymPlikiem() {
+        QFETCH(QString, nazwa);
+        QFETCH(QString, powod);
+        TObliczony o;
+        o.Podglad.PrzygotujWykresy(true);
+        QTemporaryDir katalog;
+        const QByteArray kolejka = QFile::encodeName(katalog.filePath(QStringLiteral("kolejka.pdf")));
+        QCOMPARE(::mkfifo(kolejka.constData(), 0644), 0);
+        QVERIFY(QFile::link(QStringLiteral("kolejka.pdf"), katalog.filePath(QStringLiteral("odnosnik.pdf"))));
+        QVERIFY(QDir(katalog.path()).mkdir(QStringLiteral("katalog.pdf")));
+        const auto wpisy = [&] {
+            return QDir(katalog.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+        };
+        const QStringList przed = wpisy();
+        const QString plik = katalog.filePath(nazwa);
+        QString blad;
+        QVERIFY(!o.Podglad.ZapiszRaportPdf(plik, &blad));
+        QVERIFY2(blad.startsWith(QStringLiteral("Nie można zapisać raportu do pliku „%1”").arg(plik)),
+                 qPrintable(blad));
+        QVERIFY2(blad.contains(powod), qPrintable(blad));
+        QCOMPARE(wpisy(), przed);
+        struct stat stan {};
+        QCOMPARE(::lstat(kolejka.constData(), &stan), 0);
+        QVERIFY(S_ISFIFO(stan.st_mode));
     }
 
     void wierszPolecen() {

@@ -6,6 +6,7 @@
 #include "DialogiTestowe.h"
 #include "core/Liczby.h"
 #include "core/Obliczenia.h"
+#include "files/PlikTablicyNasycenia.h"
 #include "ui/FormPrzegroda.h"
 #include "ui/NumEdit.h"
 

@@ -5,7 +5,13 @@
 #include "core/Sprawdzenia.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <memory>
 
 using namespace murolab;
 using namespace murolab::test;
@@ -231,6 +237,83 @@ private slots:
         QCOMPARE(o.Dialogi.Bledy(), QStringList{QStringLiteral("'-' is not a valid integer value")});
         QCOMPARE(o->RichEditMaterial->toPlainText(), QString());
         QCOMPARE(o->LabeLKomunikat->text(), QString());
+    }
+
+    // A saturation table refused at start-up is reported then, and every "&Oblicz" repeats the
+    // message and computes nothing: results from such a table would look right and be wrong.
+    void zlaTablicaNasyceniaBlokujeObliczenia_data() {
+        QTest::addColumn<QByteArray>("zawartosc");
+        QTest::addColumn<bool>("jestPlik");
+        QTest::addColumn<QString>("powod");
+        QByteArray malejaca;
+        for (int i = 0; i < 55; ++i) {
+            const double v = i == 30 ? 0.5 : 1.0 + i;
+            malejaca.append(reinterpret_cast<const char*>(&v), 8); // little-endian machine
+        }
+        QTest::newRow("brak pliku") << QByteArray() << false << QStringLiteral("nie ma takiego pliku");
+        QTest::newRow("pusty plik") << QByteArray() << true << QStringLiteral("ma 0 bajtów");
+        QTest::newRow("10 wpisow") << malejaca.left(80) << true << QStringLiteral("ma 80 bajtów");
+        QTest::newRow("malejaca") << malejaca << true << QStringLiteral("wpis 30 (6 °C) nie jest większy");
+    }
+    void zlaTablicaNasyceniaBlokujeObliczenia() {
+        QFETCH(QByteArray, zawartosc);
+        QFETCH(bool, jestPlik);
+        QFETCH(QString, powod);
+        QTemporaryDir katalog;
+        if (jestPlik) {
+            QFile f(katalog.filePath(QStringLiteral("ula.dat")));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(zawartosc);
+        }
+        const QString poprzedni = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(katalog.path()));
+        TDialogiTestowe dialogi;
+        auto okno = std::make_unique<TFormPrzegroda>(dialogi);
+        QVERIFY(QDir::setCurrent(poprzedni));
+
+        QCOMPARE(dialogi.Bledy().size(), 1);
+        const QString komunikat = dialogi.Bledy().first();
+        QVERIFY2(komunikat.contains(powod), qPrintable(komunikat));
+        QVERIFY2(komunikat.contains(QStringLiteral("Obliczenia nie są możliwe")), qPrintable(komunikat));
+
+        okno->DodajWiersz();
+        okno->WpiszWiersz(0, kCegla.Nazwa, kCegla.Lambda, kCegla.Mi, kCegla.Grubosc);
+        okno->Model.WarunkiPracy = TWarunkiPracy{};
+        okno->Model.WarunkiPracy.TempWew = 20;
+        okno->Model.WarunkiPracy.TempZewn = -20;
+        okno->Model.WarunkiPracy.WilgotWewn = 55;
+        okno->Model.WarunkiPracy.WilgotZewn = 85;
+        okno->Model.WarunkiPracy.Rsi = 0.13;
+        okno->Model.WarunkiPracy.Rse = 0.04;
+        okno->Model.WarunkiPracy.DeltaUk = 0.05;
+        dialogi.Wyczysc();
+        okno->BitBtnOblicz->click();
+        QVERIFY(JedenKomunikat(dialogi, komunikat, Q(komunikaty::Uwaga), TIkona::Stop));
+        QCOMPARE(okno->Model.Wyniki.U0, 0.0);
+        QCOMPARE(okno->RichEditMaterial->toPlainText(), QString());
+    }
+
+    // A result that overflowed is never shown: the sheet is emptied and a message says why, also
+    // where an earlier calculation had filled it.
+    void wynikNieskonczonyToKomunikatZamiastArkusza() {
+        TOkno o;
+        o.Dodaj({kCegla});
+        o.Warunki({});
+        o.ZMostkami();
+        o.Oblicz();
+        QVERIFY(!o->RichEditMaterial->toPlainText().isEmpty());
+
+        o.Model().WarunkiPracy.DeltaUk = 1e308;
+        o.Model().WarunkiPracy.MostekWlasny = 1e308;
+        o.Dialogi.Wyczysc();
+        o.Oblicz();
+        QVERIFY(JedenKomunikat(o.Dialogi,
+                               Q("Obliczenia nie dały skończonego wyniku (Uk): dane projektu wykraczają poza "
+                                 "zakres, w którym obliczenie ma sens."),
+                               Q(komunikaty::Uwaga), TIkona::Stop));
+        QCOMPARE(o.Model().Wyniki.U0, 0.0);
+        QCOMPARE(o->RichEditMaterial->toPlainText(), QString());
+        QCOMPARE(o->LabelUk->text(), QStringLiteral("U  = 0,000"));
     }
 };
 

@@ -1,0 +1,18 @@
+#include "files/PlikTablicyNasycenia.h"
+
+#include "core/Obliczenia.h"
+#include "files/ZapisAtomowy.h"
+
+namespace murolab {
+
+std::optional<std::string> WczytajTabliceNasycenia(const std::string& plik, TTablicaNasycenia& tablica) {
+    // A little more than the table, so that a longer file is refused for its size, not cut.
+    auto bajty = CzytajPlikRegularny(plik, kWpisyTablicyNasycenia * 8 + 8);
+    if (auto* blad = std::get_if<std::string>(&bajty))
+        return *blad;
+    if (auto blad = DekodujTabliceNasycenia(std::get<std::vector<std::uint8_t>>(bajty), tablica))
+        return "Plik „" + plik + "” nie jest poprawną tablicą ciśnień nasycenia: " + *blad + ".";
+    return std::nullopt;
+}
+
+} // namespace murolab

@@ -1,0 +1,238 @@
+#include "files/ZapisAtomowy.h"
+
+#include "core/Bledy.h"
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace murolab {
+
+namespace {
+
+// The kernel's own limit of links followed in one path.
+constexpr int kNajwiecejOdnosnikow = 40;
+
+std::string Katalog(const std::string& sciezka) {
+    const auto ukosnik = sciezka.rfind('/');
+    if (ukosnik == std::string::npos)
+        return ".";
+    return ukosnik == 0 ? "/" : sciezka.substr(0, ukosnik);
+}
+
+std::string OpisRodzaju(mode_t tryb) {
+    if (S_ISDIR(tryb))
+        return "to jest katalog, a nie plik";
+    if (S_ISFIFO(tryb))
+        return "to jest kolejka (FIFO), a nie zwykły plik";
+    if (S_ISCHR(tryb) || S_ISBLK(tryb))
+        return "to jest urządzenie, a nie zwykły plik";
+    if (S_ISSOCK(tryb))
+        return "to jest gniazdo, a nie zwykły plik";
+    return "to nie jest zwykły plik";
+}
+
+// The file a path finally names: links are followed one by one (a link relative to its own
+// folder), so that a link to a file that does not exist yet still names where it is to be created.
+// Fills `stan` when that file exists; returns errno of the failure, 0 on success.
+int RozwiazOdnosniki(std::string& sciezka, struct stat& stan, bool& istnieje) {
+    for (int krok = 0; krok <= kNajwiecejOdnosnikow; ++krok) {
+        if (::lstat(sciezka.c_str(), &stan) != 0) {
+            if (errno != ENOENT)
+                return errno;
+            istnieje = false;
+            return 0;
+        }
+        if (!S_ISLNK(stan.st_mode)) {
+            istnieje = true;
+            return 0;
+        }
+        std::string cel(static_cast<std::size_t>(stan.st_size > 0 ? stan.st_size : 255) + 1, '\0');
+        const ssize_t dlugosc = ::readlink(sciezka.c_str(), cel.data(), cel.size());
+        if (dlugosc < 0)
+            return errno;
+        cel.resize(static_cast<std::size_t>(dlugosc));
+        if (cel.empty())
+            return ENOENT;
+        sciezka = cel.front() == '/' ? cel : Katalog(sciezka) + "/" + cel;
+    }
+    return ELOOP;
+}
+
+// A short name that no other save of this or another process picks at the same moment; O_EXCL
+// makes sure of it, the randomness only makes a clash unlikely.
+std::string NazwaTymczasowa() {
+    static std::atomic<std::uint64_t> licznik{0};
+    static const std::uint64_t ziarno = [] {
+        std::random_device los;
+        return (static_cast<std::uint64_t>(los()) << 32) ^ los();
+    }();
+    std::uint64_t x = ziarno ^ (static_cast<std::uint64_t>(::getpid()) << 20) ^
+                      (licznik.fetch_add(1) * 0x9E3779B97F4A7C15ULL);
+    x ^= x >> 31;
+    x *= 0xBF58476D1CE4E5B9ULL;
+    x ^= x >> 29;
+    char nazwa[16];
+    std::snprintf(nazwa, sizeof nazwa, ".ml%08x", static_cast<unsigned>(x & 0xFFFFFFFFu));
+    return nazwa;
+}
+
+void SynchronizujKatalog(const std::string& katalog) {
+    const int fd = ::open(katalog.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+std::string ZapiszAtomowo(const std::string& sciezkaPodana, std::span<const std::uint8_t> bajty) {
+    const std::string poczatekBledu = "Nie można zapisać pliku „" + sciezkaPodana + "”: ";
+    auto blad = [&](const std::string& powod) { return poczatekBledu + powod + "."; };
+
+    std::string sciezka = sciezkaPodana;
+    struct stat stary {};
+    bool istnieje = false;
+    if (const int kod = RozwiazOdnosniki(sciezka, stary, istnieje))
+        return blad(OpisBleduSystemu(kod));
+    // A device or a FIFO is never replaced by a file, nor a directory by anything.
+    if (istnieje && !S_ISREG(stary.st_mode))
+        return blad(OpisRodzaju(stary.st_mode));
+    // The rename would replace even a file the user may not write: such a file is refused, as
+    // writing into it would be.
+    if (istnieje && ::faccessat(AT_FDCWD, sciezka.c_str(), W_OK, AT_EACCESS) != 0)
+        return blad(OpisBleduSystemu(errno));
+
+    // Beside the target, so that the final rename stays on one file system and replaces the old
+    // file in one step.
+    const std::string katalog = Katalog(sciezka);
+    std::string tymczasowy;
+    int fd = -1;
+    for (int proba = 0; proba < 100 && fd < 0; ++proba) {
+        tymczasowy = katalog + "/" + NazwaTymczasowa();
+        fd = ::open(tymczasowy.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return blad(OpisBleduSystemu(errno));
+    }
+    if (fd < 0)
+        return blad(OpisBleduSystemu(EEXIST));
+
+    auto porzuc = [&](int kod) {
+        if (fd >= 0)
+            ::close(fd);
+        ::unlink(tymczasowy.c_str());
+        return blad(OpisBleduSystemu(kod));
+    };
+
+    if (istnieje) {
+        // Best effort for the owner (only a privileged process may give a file away); the
+        // permission bits are set after it, since a change of owner may clear set-id bits.
+        if (stary.st_uid != ::geteuid() || stary.st_gid != ::getegid()) {
+            [[maybe_unused]] const int zmieniony = ::fchown(fd, stary.st_uid, stary.st_gid);
+        }
+        if (::fchmod(fd, stary.st_mode & 07777) != 0)
+            return porzuc(errno);
+    }
+
+    // A short write is continued; one that makes no progress counts as a full disk.
+    std::size_t zapisane = 0;
+    while (zapisane < bajty.size()) {
+        const ssize_t w = ::write(fd, bajty.data() + zapisane, bajty.size() - zapisane);
+        if (w < 0) {
+            if (errno == EINTR)
+                continue;
+            return porzuc(errno);
+        }
+        if (w == 0)
+            return porzuc(ENOSPC);
+        zapisane += static_cast<std::size_t>(w);
+    }
+    if (::fsync(fd) != 0)
+        return porzuc(errno);
+    const int wynikZamkniecia = ::close(fd);
+    fd = -1;
+    if (wynikZamkniecia != 0)
+        return porzuc(errno);
+    if (::rename(tymczasowy.c_str(), sciezka.c_str()) != 0)
+        return porzuc(errno);
+
+    // Make the rename itself durable; a failure here no longer endangers either copy.
+    SynchronizujKatalog(katalog);
+    return {};
+}
+
+std::variant<std::vector<std::uint8_t>, std::string> CzytajPlikRegularny(const std::string& sciezka,
+                                                                         std::uint64_t maksimum) {
+    auto nieOtwarty = [&](const std::string& powod) -> std::string {
+        return "Nie można otworzyć pliku „" + sciezka + "”: " + powod + ".";
+    };
+    auto zaDuzy = [&](std::uint64_t rozmiar) -> std::string {
+        return "Plik „" + sciezka + "” jest za duży: ma " + std::to_string(rozmiar) +
+               " bajtów, a dopuszczalne jest " + std::to_string(maksimum) + ".";
+    };
+    auto sprawdz = [&](const struct stat& s) -> std::string {
+        if (!S_ISREG(s.st_mode))
+            return nieOtwarty(OpisRodzaju(s.st_mode));
+        if (static_cast<std::uint64_t>(s.st_size) > maksimum)
+            return zaDuzy(static_cast<std::uint64_t>(s.st_size));
+        return {};
+    };
+
+    struct stat stan {};
+    if (::stat(sciezka.c_str(), &stan) != 0)
+        return nieOtwarty(OpisBleduSystemu(errno));
+    if (std::string powod = sprawdz(stan); !powod.empty())
+        return powod;
+
+    // O_NONBLOCK: should a FIFO take the file's place after the check, the open does not wait for
+    // a writer; fstat below then refuses it.
+    const int fd = ::open(sciezka.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return nieOtwarty(OpisBleduSystemu(errno));
+    struct TZamknij {
+        int fd;
+        ~TZamknij() { ::close(fd); }
+    } zamknij{fd};
+    if (::fstat(fd, &stan) != 0)
+        return nieOtwarty(OpisBleduSystemu(errno));
+    if (std::string powod = sprawdz(stan); !powod.empty())
+        return powod;
+
+    // The size is read again from the file itself: one that grew since fstat is still refused.
+    std::vector<std::uint8_t> bajty(static_cast<std::size_t>(stan.st_size));
+    std::size_t przeczytane = 0;
+    for (;;) {
+        if (przeczytane == bajty.size()) {
+            if (bajty.size() > maksimum)
+                return zaDuzy(bajty.size());
+            bajty.resize(bajty.size() + 4096);
+        }
+        const ssize_t r = ::read(fd, bajty.data() + przeczytane, bajty.size() - przeczytane);
+        if (r < 0) {
+            if (errno == EINTR)
+                continue;
+            return "Błąd odczytu pliku „" + sciezka + "”: " + OpisBleduSystemu(errno) + ".";
+        }
+        if (r == 0)
+            break;
+        przeczytane += static_cast<std::size_t>(r);
+    }
+    if (przeczytane > maksimum)
+        return zaDuzy(przeczytane);
+    bajty.resize(przeczytane);
+    return bajty;
+}
+
+bool TenSamPlik(const std::string& a, const std::string& b) {
+    struct stat sa {};
+    struct stat sb {};
+    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
+}
+
+} // namespace murolab
