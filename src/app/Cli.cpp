@@ -784,8 +784,6 @@ int UruchomBezOslony(const std::vector<std::string>& argumenty, std::ostream& ou
     return najgorszy;
 }
 
-namespace {
-
 int ObliczProjekt(const TOpcjeWiersza& o, std::ostream& out, std::ostream& err,
                   const TZapisRaportu& zapiszRaport, bool& wypisano) {
     const auto plik = CzytajPlikProjektu(o.PlikProjektu);
