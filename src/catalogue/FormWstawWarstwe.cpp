@@ -342,7 +342,8 @@ void TFormWstawWarstwe::CheckBoxWyborClick() {
             pole->setReadOnly(false);
         }
         // Only the λ of the main window's humidity class enters the calculation.
-        TNumEdit* lambda = PoleLambdyKlasy();
+        TNumEdit* lambda =
+            CzyWarunkiWilgotne(okno_.KlasaWilgotnosci().toStdString()) ? NumEditLambdaW : NumEditLambdaSW;
         TNumEdit* drugaLambda = lambda == NumEditLambdaW ? NumEditLambdaSW : NumEditLambdaW;
         UstawTlo(lambda, QPalette::Base);
         for (TNumEdit* pole : {drugaLambda, NumEditGestosc, NumEditCieplo})
@@ -424,8 +425,10 @@ void TFormWstawWarstwe::Ostrzez(const QString& tekst, const QString& tytul, QWid
 }
 
 TNumEdit* TFormWstawWarstwe::PoleLambdyKlasy() const {
-    // The humid lambda for "Warunki wilgotne" only; any other text takes the medium-humid one.
-    return CzyWarunkiWilgotne(okno_.KlasaWilgotnosci().toStdString()) ? NumEditLambdaW : NumEditLambdaSW;
+    // The check's message points at the medium-humid field only for that class; any other text
+    // (an unknown one included) points at the humid field.
+    const TKlasaWilgotnosci* klasa = ZnajdzKlase(okno_.KlasaWilgotnosci().toStdString());
+    return klasa && !klasa->Wilgotna ? NumEditLambdaSW : NumEditLambdaW;
 }
 
 bool TFormWstawWarstwe::SprawdzNowaWarstwe() {
@@ -513,7 +516,9 @@ void TFormWstawWarstwe::WstawWiersz(int liczba, int wiersz) {
 }
 
 void TFormWstawWarstwe::WpiszWarstwe(int wiersz) {
-    const TNumEdit* lambda = PoleLambdyKlasy();
+    // The layer takes the humid lambda for "Warunki wilgotne" only.
+    const TNumEdit* lambda =
+        CzyWarunkiWilgotne(okno_.KlasaWilgotnosci().toStdString()) ? NumEditLambdaW : NumEditLambdaSW;
     okno_.WpiszWiersz(wiersz, EditMaterial->text(), lambda->text(), NumEditMi->text(),
                       NumEditGrubosc->text());
 }
