@@ -377,7 +377,8 @@ std::string ObiektJson(const TModelProjektu& model, const TArkuszWynikow& a) {
     return j.Wynik() + "\n";
 }
 
-int UruchomWierszPolecen(const std::vector<std::string>& argumenty, std::ostream& out, std::ostream& err,
+int UruchomWierszPolecen(const std::vector<std::string>& argumenty,
+                         const std::filesystem::path& katalogDanych, std::ostream& out, std::ostream& err,
                          const TZapisRaportu& zapiszRaport) {
     if (std::find(argumenty.begin(), argumenty.end(), "--help") != argumenty.end() ||
         std::find(argumenty.begin(), argumenty.end(), "-h") != argumenty.end()) {
@@ -405,7 +406,7 @@ int UruchomWierszPolecen(const std::vector<std::string>& argumenty, std::ostream
 
     // Without the saturation table every pressure would be 0 and the verdict meaningless: a missing
     // or damaged table ends the run; a short one (still a valid table file) only warns.
-    const std::string plikTablicy = ZnajdzPlikDanych("ula.dat");
+    const std::string plikTablicy = (katalogDanych / "ula.dat").string();
     int wpisy = 0;
     if (const auto blad = WczytajTabliceNasycenia(plikTablicy, model.TablicaNasycenia, &wpisy)) {
         err << *blad << "\n";

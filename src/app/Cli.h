@@ -6,6 +6,7 @@
 #include "core/Arkusz.h"
 #include "core/Model.h"
 
+#include <filesystem>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -37,10 +38,12 @@ std::variant<TOpcjeWiersza, std::string> CzytajOpcje(const std::vector<std::stri
 // any of --oblicz, --json, --raport, --help (-h).
 bool CzyWierszPolecen(const std::vector<std::string>& argumenty);
 
-// Runs the mode; `argumenty` are the arguments after the program's name. Returns the exit status.
+// Runs the mode; `argumenty` are the arguments after the program's name, `katalogDanych` the program's
+// data directory (the saturation table "ula.dat"). Returns the exit status.
 // `zapiszRaport` is called after the results are printed when --raport is given. --help prints the
 // usage and ends with 0; results that cannot be written to `out` end with kKodBladPliku.
-int UruchomWierszPolecen(const std::vector<std::string>& argumenty, std::ostream& out, std::ostream& err,
+int UruchomWierszPolecen(const std::vector<std::string>& argumenty,
+                         const std::filesystem::path& katalogDanych, std::ostream& out, std::ostream& err,
                          const TZapisRaportu& zapiszRaport = {});
 
 // The two outputs, from a calculated model and its sheet.

@@ -63,7 +63,8 @@ bool CieplejWewnatrz(const TFormPrzegroda& f) {
 }
 } // namespace
 
-TFormPrzegroda::TFormPrzegroda(TDialogi& dialogi, QWidget* rodzic) : QMainWindow(rodzic), Dialogi(dialogi) {
+TFormPrzegroda::TFormPrzegroda(TDialogi& dialogi, const std::filesystem::path& katalogDanych, QWidget* rodzic)
+    : QMainWindow(rodzic), Dialogi(dialogi), KatalogDanych(katalogDanych) {
     setWindowTitle(kTytulOkna);
     // A fixed single border: the system menu, minimise and close, no maximise.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -218,7 +219,8 @@ void TFormPrzegroda::Bezpiecznie(const std::function<void()>& f) {
 }
 
 void TFormPrzegroda::FormCreate() {
-    if (const auto blad = WczytajTabliceNasycenia("ula.dat", Model.TablicaNasycenia))
+    if (const auto blad =
+            WczytajTabliceNasycenia((KatalogDanych / "ula.dat").string(), Model.TablicaNasycenia))
         Dialogi.Blad(this, QString::fromStdString(*blad));
     // The grid starts with no layers: one empty row, disabled.
     WyczyscSiatke();
@@ -325,6 +327,9 @@ void TFormPrzegroda::ZbudujWykresy() {
     };
     ChartCisnienie = new TWykresCisnien(TabSheetWykresCisnien);
     ChartTemperatura = new TWykresTemperatur(TabSheetWykresTemperat);
+    const QString tlo = QString::fromStdString((KatalogDanych / "tlo.bmp").string());
+    ChartCisnienie->WczytajTlo(tlo);
+    ChartTemperatura->WczytajTlo(tlo);
     strona(TabSheetWykresCisnien, ChartCisnienie);
     strona(TabSheetWykresTemperat, ChartTemperatura);
     UstawKontekstPomocy(ChartCisnienie, 13);

@@ -205,6 +205,25 @@ TEST(WierszPolecen, ZlyPlikIZleWywolanieKonczaSieKodem2) {
     }
 }
 
+TEST(WierszPolecen, TablicaNasyceniaZPodanegoKataloguDanych) {
+    // The table is read from the data directory handed in, never from the working directory.
+    TKatalogProjektow k;
+    const std::string projekt = k.Projekt("sciana.pro", Sciana());
+    const std::filesystem::path pusty = k.Plik("pusty");
+    std::filesystem::create_directory(pusty);
+    const auto bez = Uruchom({"--oblicz", projekt}, pusty);
+    EXPECT_EQ(bez.Kod, 2);
+    EXPECT_NE(bez.Bledy.find((pusty / "ula.dat").string()), std::string::npos) << bez.Bledy;
+    EXPECT_EQ(bez.Wyjscie, "");
+
+    const std::filesystem::path wlasny = k.Plik("dane");
+    std::filesystem::create_directory(wlasny);
+    std::filesystem::copy_file(kKatalogDanych / "ula.dat", wlasny / "ula.dat");
+    const auto z = Uruchom({"--oblicz", projekt, "--json"}, wlasny);
+    EXPECT_EQ(z.Kod, 0) << z.Bledy;
+    EXPECT_EQ(z.Wyjscie, Uruchom({"--oblicz", projekt, "--json"}).Wyjscie);
+}
+
 TEST(WierszPolecen, OpcjeWKazdejKolejnosci) {
     const auto a = CzytajOpcje({"--json", "--oblicz", "x.pro"});
     ASSERT_TRUE(std::holds_alternative<TOpcjeWiersza>(a));
@@ -254,7 +273,7 @@ TEST(WierszPolecen, NieudaneWypisanieWynikowToNiePowodzenie) {
         std::vector<std::string> argumenty{"--oblicz", projekt};
         if (json)
             argumenty.push_back("--json");
-        EXPECT_EQ(UruchomWierszPolecen(argumenty, out, err), kKodBladPliku);
+        EXPECT_EQ(UruchomWierszPolecen(argumenty, kKatalogDanych, out, err), kKodBladPliku);
         EXPECT_NE(err.str().find("Nie można wypisać wyników"), std::string::npos) << err.str();
     }
 }
@@ -270,7 +289,7 @@ TEST(WierszPolecen, RaportPoWynikach) {
     double u0 = 0;
     int ti = 0, te = 0;
     std::string nazwa;
-    const int kod = UruchomWierszPolecen({"--oblicz", projekt, "--raport", "r.pdf"}, out, err,
+    const int kod = UruchomWierszPolecen({"--oblicz", projekt, "--raport", "r.pdf"}, kKatalogDanych, out, err,
                                          [&](const TModelProjektu& m, int i, int e, const std::string& pdf) {
                                              ++wywolania;
                                              u0 = m.Wyniki.U0;
@@ -297,8 +316,8 @@ TEST(WierszPolecen, RaportPoWynikach) {
     bezWarunkow.WarunkiPracy.Rsi = 0;
     wywolania = 0;
     std::ostringstream o2, e2;
-    EXPECT_EQ(UruchomWierszPolecen({"--oblicz", k.Projekt("zle.pro", bezWarunkow), "--raport", "r.pdf"}, o2,
-                                   e2,
+    EXPECT_EQ(UruchomWierszPolecen({"--oblicz", k.Projekt("zle.pro", bezWarunkow), "--raport", "r.pdf"},
+                                   kKatalogDanych, o2, e2,
                                    [&](const TModelProjektu&, int, int, const std::string&) {
                                        ++wywolania;
                                        return 0;

@@ -265,16 +265,6 @@ TEST_F(PrzebudowaGrupy, PozostalyPlikTymczasowyZostajeZastapiony) {
     EXPECT_EQ(Nazwy(grupa), (std::vector<std::string>{"Asfalt", "Beton", "Cegla", "Tynk"}));
 }
 
-TEST_F(PrzebudowaGrupy, GoleNazwyPracujaWKataloguBiezacym) {
-    Zapisz(kTrzy);
-    const auto poprzedni = std::filesystem::current_path();
-    std::filesystem::current_path(kat.Sciezka());
-    PrzebudujGrupe("Betony.ath", Mat("Asfalt"), 0);
-    std::filesystem::current_path(poprzedni);
-    EXPECT_EQ(Nazwy(grupa).front(), "Asfalt");
-    EXPECT_FALSE(std::filesystem::exists(tymczasowy));
-}
-
 TEST_F(PrzebudowaGrupy, NieudanyZapisZostawiaStaryPlikCaly) {
     Zapisz(kTrzy);
     const auto przed = CzytajBajty(grupa);
