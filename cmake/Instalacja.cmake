@@ -56,9 +56,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-dejavu-core, fonts-liberation")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "wstępna analiza cieplno-wilgotnościowa przegród budowlanych")
+# The summary above is the package's one-line synopsis; this is the long description below it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "wstępna analiza cieplno-wilgotnościowa przegród budowlanych
-Murolab opisuje przegrodę budowlaną (ścianę zewnętrzną, stropodach, strop nad
+    "Murolab opisuje przegrodę budowlaną (ścianę zewnętrzną, stropodach, strop nad
 piwnicą i inne) warstwa po warstwie, z katalogu materiałów lub z danych
 własnych, i oblicza współczynnik przenikania ciepła U z poprawkami, rozkład
 temperatur, ciśnienia pary wodnej metodą Glasera, punkt rosy oraz ocenę

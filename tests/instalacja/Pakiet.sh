@@ -31,6 +31,7 @@ for z in libqt6widgets6 libqt6charts6 libqt6printsupport6 libc6 qt6-qpa-plugins;
 done
 opis=$(dpkg-deb -f "$deb" Description)
 [ "$(wc -l <<<"$opis")" -ge 5 ] || blad "the description is a single line: $opis"
+[ "$(sed -n 2p <<<"$opis" | sed 's/^ //')" != "$(sed -n 1p <<<"$opis")" ] || blad "the synopsis is repeated: $opis"
 
 # -- file list: everything under /usr, and what a desktop program needs
 dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|/$||' >"$tmp/lista"
