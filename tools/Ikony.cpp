@@ -17,8 +17,8 @@ namespace {
 
 constexpr double kBok = 256; // the drawing's own size; every size is this one scaled
 
-// The tile's section is drawn into a rectangle clipped by hand (the SVG writer keeps no clipping):
-// the section exactly fills its rectangle, and the tile's frame is drawn over its edges.
+// The SVG writer keeps no clipping, so whatever the section draws past its rectangle is covered by
+// hand, and the frames are drawn over the edges.
 void RysujIkone(QPainter& p) {
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF kafel(8, 8, kBok - 16, kBok - 16);
@@ -30,6 +30,8 @@ void RysujIkone(QPainter& p) {
     p.drawRoundedRect(kafel, 36, 36);
     const QRectF przekroj(30, 48, kBok - 60, kBok - 96);
     murolab::RysujPrzekroj(p, przekroj, false);
+    // The joints of the masonry run past the section's lower edge: the tile covers them again.
+    p.fillRect(QRectF(przekroj.left() - 2, przekroj.bottom() + 2, przekroj.width() + 4, 30), tlo);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(150, 165, 180), 4));
     p.drawRect(przekroj);
