@@ -202,7 +202,7 @@ std::string OpisPunktu(int j, int n) {
 
 std::string SposobUzycia() {
     return "Użycie: murolab --oblicz PLIK.pro [--json] [--raport RAPORT.pdf]\n"
-           "       murolab [--pauza MS]   otwiera okno programu\n"
+           "       murolab [--pauza MS] [PLIK.pro]   otwiera okno programu (i projekt)\n"
            "  --oblicz PLIK.pro     oblicza projekt z pliku i wypisuje arkusz wyników\n"
            "  --json                wypisuje wyniki jako jeden obiekt JSON\n"
            "  --raport RAPORT.pdf   zapisuje też dwustronicowy raport w pliku PDF\n"
