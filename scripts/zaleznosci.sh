@@ -5,7 +5,8 @@ set -euo pipefail
 pakiety=(cmake ninja-build g++ make pkg-config
          qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-translations-l10n qt6-qpa-plugins
          libgtest-dev libgmock-dev libbenchmark-dev
-         xvfb xauth imagemagick poppler-utils fonts-liberation fonts-dejavu-core python3)
+         xvfb xauth imagemagick poppler-utils fonts-liberation fonts-dejavu-core python3
+         dpkg-dev desktop-file-utils appstream)
 
 brakujace=()
 for p in "${pakiety[@]}"; do

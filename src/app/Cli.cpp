@@ -485,7 +485,7 @@ std::optional<TAnalizaIso13788> AnalizaWierszaPolecen(const TOpcjeWiersza& o, co
     const TWyborIso13788 w = WyborIso13788(o, model, err);
     std::optional<TKlimat> klimat;
     if (!w.Klimat.empty()) {
-        auto wynik = WczytajKlimat(w.Klimat);
+        auto wynik = WczytajKlimat(w.Klimat, o.KatalogDanych);
         if (const auto* blad = std::get_if<std::string>(&wynik)) {
             err << *blad << "\n";
             return std::nullopt;
@@ -506,7 +506,7 @@ std::string SposobUzycia() {
            "       murolab --oblicz A.pro [B.pro …] [--klimat NAZWA|PLIK.csv] [--wnetrze "
            "stale|klasa1..klasa4]\n"
            "               [--wiersz-wt WIERSZ] [--json]\n"
-           "       murolab [--pauza MS]   otwiera okno programu\n"
+           "       murolab [--pauza MS] [PLIK.pro]   otwiera okno programu (i projekt)\n"
            "  --oblicz PLIK.pro     oblicza projekt z pliku i wypisuje arkusz wyników\n"
            "  --json                wypisuje wyniki jako jeden obiekt JSON\n"
            "  --raport RAPORT.pdf   zapisuje też dwustronicowy raport w pliku PDF\n"
@@ -733,8 +733,8 @@ std::string ObiektJsonBledu(const std::string& plik, const std::string& blad, in
 
 namespace {
 
-int UruchomBezOslony(const std::vector<std::string>& argumenty, std::ostream& out, std::ostream& err,
-                     const TZapisRaportu& zapiszRaport) {
+int UruchomBezOslony(const std::vector<std::string>& argumenty, const std::filesystem::path& katalogDanych,
+                     std::ostream& out, std::ostream& err, const TZapisRaportu& zapiszRaport) {
     if (std::find(argumenty.begin(), argumenty.end(), "--help") != argumenty.end() ||
         std::find(argumenty.begin(), argumenty.end(), "-h") != argumenty.end()) {
         out << SposobUzycia();
@@ -764,6 +764,7 @@ int UruchomBezOslony(const std::vector<std::string>& argumenty, std::ostream& ou
     for (std::size_t i = 0; i < wszystkie.PlikiProjektow.size(); ++i) {
         TOpcjeWiersza o = wszystkie;
         o.PlikProjektu = wszystkie.PlikiProjektow[i];
+        o.KatalogDanych = katalogDanych;
         std::ostringstream bledy;
         bool wypisano = false;
         const int kod = ObliczProjekt(o, out, bledy, zapiszRaport, wypisano);
@@ -798,7 +799,7 @@ int ObliczProjekt(const TOpcjeWiersza& o, std::ostream& out, std::ostream& err,
 
     // Without a sound saturation table every pressure and the verdict would be wrong while looking
     // right: a missing, short or damaged table ends the run.
-    const std::string plikTablicy = ZnajdzPlikDanych("ula.dat");
+    const std::string plikTablicy = (o.KatalogDanych / "ula.dat").string();
     if (const auto blad = WczytajTabliceNasycenia(plikTablicy, model.TablicaNasycenia)) {
         err << *blad << "\n";
         return kKodBladPliku;
@@ -867,12 +868,12 @@ int ObliczProjekt(const TOpcjeWiersza& o, std::ostream& out, std::ostream& err,
 
 } // namespace
 
-int UruchomWierszPolecen(const std::vector<std::string>& argumenty, std::ostream& out, std::ostream& err,
-                         const TZapisRaportu& zapiszRaport) {
+int UruchomWierszPolecen(const std::vector<std::string>& argumenty, const std::filesystem::path& katalogDanych,
+                         std::ostream& out, std::ostream& err, const TZapisRaportu& zapiszRaport) {
     // Nothing escapes as the runtime's own English "terminate called after ...": a failure that no
     // step reports by itself still ends with a Polish message and the file-error status.
     try {
-        return UruchomBezOslony(argumenty, out, err, zapiszRaport);
+        return UruchomBezOslony(argumenty, katalogDanych, out, err, zapiszRaport);
     } catch (const std::bad_alloc&) {
         err << "Brak pamięci: obliczenia przerwano.\n";
     } catch (const std::exception& e) {

@@ -9,6 +9,7 @@
 #include "core/Json.h"
 #include "core/Model.h"
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <ostream>
@@ -33,6 +34,8 @@ struct TOpcjeWiersza {
     std::string Klimat;   // --klimat NAZWA|PLIK.csv
     std::string Wnetrze;  // --wnetrze stale|klasa1..klasa4
     std::string WierszWT; // --wiersz-wt ID
+    // Not an option: the program's data directory (ula.dat, the installed climates), found by main.
+    std::filesystem::path KatalogDanych;
 };
 
 // Writes the report of a calculated model as PDF (ti, te decide the verdict and the warmer side);
@@ -47,10 +50,12 @@ std::variant<TOpcjeWiersza, std::string> CzytajOpcje(const std::vector<std::stri
 // any of --oblicz, --json, --raport, --help (-h).
 bool CzyWierszPolecen(const std::vector<std::string>& argumenty);
 
-// Runs the mode; `argumenty` are the arguments after the program's name. Returns the exit status.
+// Runs the mode; `argumenty` are the arguments after the program's name, `katalogDanych` the program's
+// data directory (the saturation table "ula.dat"). Returns the exit status.
 // `zapiszRaport` is called after the results are printed when --raport is given. --help prints the
 // usage and ends with 0; results that cannot be written to `out` end with kKodBladPliku.
-int UruchomWierszPolecen(const std::vector<std::string>& argumenty, std::ostream& out, std::ostream& err,
+int UruchomWierszPolecen(const std::vector<std::string>& argumenty,
+                         const std::filesystem::path& katalogDanych, std::ostream& out, std::ostream& err,
                          const TZapisRaportu& zapiszRaport = {});
 
 // The two outputs, from a calculated model and its sheet. The JSON carries the project file's

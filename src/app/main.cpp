@@ -1,4 +1,5 @@
 #include "app/Cli.h"
+#include "files/PlikiDanych.h"
 #include "output/PodgladWydruku.h"
 #include "ui/Start.h"
 
@@ -12,13 +13,15 @@ int main(int argc, char** argv) {
     // it makes the write fail with EFBIG, which the save reports while keeping the old file.
     std::signal(SIGXFSZ, SIG_IGN);
     const std::vector<std::string> argumenty(argv + 1, argv + argc);
+    // Found once, here, and handed to everything that reads the program's files.
+    const std::filesystem::path katalogDanych = murolab::KatalogDanych();
     if (murolab::CzyWierszPolecen(argumenty)) {
         // No QApplication here: the report creates its own offscreen one when asked for.
         return murolab::UruchomWierszPolecen(
-            argumenty, std::cout, std::cerr,
-            [](const murolab::TModelProjektu& model, int ti, int te, const std::string& pdf) {
-                return murolab::ZapiszRaportZWierszaPolecen(model, ti, te, pdf, std::cerr);
+            argumenty, katalogDanych, std::cout, std::cerr,
+            [&](const murolab::TModelProjektu& model, int ti, int te, const std::string& pdf) {
+                return murolab::ZapiszRaportZWierszaPolecen(model, ti, te, pdf, katalogDanych, std::cerr);
             });
     }
-    return murolab::UruchomOkno(argc, argv);
+    return murolab::UruchomOkno(argc, argv, katalogDanych, murolab::KatalogUzytkownika());
 }

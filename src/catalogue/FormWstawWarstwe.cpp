@@ -1,6 +1,7 @@
 #include "catalogue/FormWstawWarstwe.h"
 
 #include "catalogue/Grupy.h"
+#include "catalogue/GrupyWlasne.h"
 #include "catalogue/PlikGrupy.h"
 #include "core/KrotkiTekst.h"
 #include "core/Liczby.h"
@@ -240,8 +241,8 @@ void TFormWstawWarstwe::Zbuduj() {
         setTabOrder(kolejnosc[i - 1], kolejnosc[i]);
 }
 
-std::string TFormWstawWarstwe::Plik(std::string_view nazwa) const {
-    return (KatalogDanych / nazwa).string();
+std::string TFormWstawWarstwe::PlikDoOdczytu(std::string_view grupa) const {
+    return PlikGrupyDoOdczytu({KatalogDanych, KatalogUzytkownika}, grupa).string();
 }
 
 void TFormWstawWarstwe::Bezpiecznie(const std::function<void()>& f) {
@@ -276,7 +277,7 @@ void TFormWstawWarstwe::FormActivate() {
     CheckBoxWybor->setChecked(false);
     NumEditGrubosc->setText(QStringLiteral("0"));
     ComboBoxPliki->setCurrentIndex(0);
-    WczytajGrupe(Plik(kGrupyMaterialow[0].Plik));
+    WczytajGrupe(PlikDoOdczytu(kGrupyMaterialow[0].Plik));
     LabelWiersz->setText(QString::fromUtf8(kGrupyMaterialow[0].Znacznik.data(),
                                            static_cast<qsizetype>(kGrupyMaterialow[0].Znacznik.size())));
     EditMaterial->setText(kWybierzMaterial);
@@ -302,7 +303,7 @@ void TFormWstawWarstwe::PolaTrybuKatalogu() {
 void TFormWstawWarstwe::paintEvent(QPaintEvent* zdarzenie) {
     QDialog::paintEvent(zdarzenie);
     // Read on every paint; without the file nothing is drawn and nothing said.
-    const QPixmap logo(QString::fromStdString(Plik("logo.bmp")));
+    const QPixmap logo(QString::fromStdString((KatalogDanych / "logo.bmp").string()));
     if (!logo.isNull()) {
         QPainter malarz(this);
         malarz.drawPixmap(QPoint(435, 25), logo, QRect(0, 0, 250, 100));
@@ -363,7 +364,7 @@ void TFormWstawWarstwe::ComboBoxPlikiChange() {
     if (grupa == nullptr)
         return;
     LabelWiersz->setText(ComboBoxPliki->currentText() + QStringLiteral(".ath"));
-    WczytajGrupe(Plik(grupa->Plik));
+    WczytajGrupe(PlikDoOdczytu(grupa->Plik));
 }
 
 void TFormWstawWarstwe::WczytajGrupe(const std::string& plik) {
@@ -398,7 +399,8 @@ void TFormWstawWarstwe::WczytajGrupe(const std::string& plik) {
 void TFormWstawWarstwe::SG2SelectCell(int wiersz) {
     const QTableWidgetItem* komorka = SG2->item(wiersz, 0);
     const QString nazwa = komorka != nullptr ? komorka->text() : QString();
-    PokazMaterial(Plik(PlikGrupy(LabelWiersz->text().toStdString())), Utf8NaCp1250(nazwa.toStdString()));
+    PokazMaterial(PlikDoOdczytu(PlikGrupy(LabelWiersz->text().toStdString())),
+                  Utf8NaCp1250(nazwa.toStdString()));
     SG2->selectionModel()->select(SG2->model()->index(wiersz, 0), QItemSelectionModel::ClearAndSelect);
 }
 
@@ -543,13 +545,16 @@ void TFormWstawWarstwe::ButtonDodajClick() {
                            QStringLiteral("Murolab"), TIkona::Pytanie, TPrzyciski::TakNie) != TOdpowiedz::Tak)
         return;
     const TMaterial nowy = PobierzMaterial();
-    const std::string plik = Plik(PlikGrupy(LabelWiersz->text().toStdString()));
+    const std::string grupa = PlikGrupy(LabelWiersz->text().toStdString());
+    std::string plik = PlikDoOdczytu(grupa);
     const TPozycjaWGrupie pozycja = SzukajPozycji(plik, nowy);
     if (pozycja.Istnieje) {
         dialogi_.Komunikat(this, QStringLiteral("Podany materiał już istnieje w bazie!"),
                            QStringLiteral("Murolab"), TIkona::Wykrzyknik, TPrzyciski::Ok);
     } else {
-        PrzebudujGrupe(plik, nowy, pozycja.Pozycja);
+        // Never into the shipped catalogue: into the user's copy of the group, made now if needed.
+        plik =
+            DodajWlasnyMaterial({KatalogDanych, KatalogUzytkownika}, grupa, nowy, pozycja.Pozycja).string();
         WczytajGrupe(plik);
         CheckBoxWybor->setChecked(false);
         // The list shows where the new material went, without highlighting it.

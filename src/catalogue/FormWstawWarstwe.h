@@ -39,9 +39,11 @@ public:
     static constexpr int kWstaw = 2;  // insert at WierszDocelowy
     int TrybWstawiania = kDopisz;
     int WierszDocelowy = 0; // 0-based row of the layer grid
-    // Where the group files and "logo.bmp" are; empty: the working directory, where the program has
-    // always kept them. Rebuilding a group writes its scratch file there too.
+    // The program's data directory, with the shipped group files and "logo.bmp" (only read), and the
+    // user's data directory, where own materials go: a group is read from the user's copy when
+    // there is one, and the first own material of a group makes that copy. Set at start-up.
     std::filesystem::path KatalogDanych;
+    std::filesystem::path KatalogUzytkownika;
 
     QLineEdit* EditMaterial = nullptr;
     TNumEdit* NumEditLambdaSW = nullptr;
@@ -98,7 +100,7 @@ private:
     // Steps of the λ and μ check shared by a new layer and a material for the catalogue.
     bool SprawdzLambdeIMi(double granicaMi, bool granicaWlacznie);
     TNumEdit* PoleLambdyKlasy() const; // the λ field of the humidity class set on the main window
-    std::string Plik(std::string_view nazwa) const; // a file's name in KatalogDanych
+    std::string PlikDoOdczytu(std::string_view grupa) const; // the user's copy, else the shipped group
     void Ostrzez(const QString& tekst, const QString& tytul, QWidget* pole);
     void Bezpiecznie(const std::function<void()>& f);
 

@@ -2,6 +2,7 @@
 
 #include "core/Bledy.h"
 #include "files/PlikiDanych.h"
+#include "files/ZapisAtomowy.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -18,11 +19,6 @@ namespace {
 
 constexpr std::uintmax_t kNajwiekszyPlikKlimatu = 1 << 20; // twelve lines and a header; more is no climate
 
-std::string ZmiennaSrodowiska(const char* nazwa) {
-    const char* w = std::getenv(nazwa);
-    return w ? std::string(w) : std::string();
-}
-
 bool CzyKatalog(const std::string& sciezka) {
     std::error_code blad;
     return !sciezka.empty() && fs::is_directory(sciezka, blad);
@@ -31,51 +27,23 @@ bool CzyKatalog(const std::string& sciezka) {
 } // namespace
 
 std::variant<std::string, std::string> CzytajTekstKlimatu(const std::string& sciezka) {
-    std::error_code blad;
-    const auto stan = fs::status(sciezka, blad);
-    if (blad)
+    // Through the one reader of outside files: a regular file of sane size, never a FIFO or a device.
+    auto plik = CzytajPlikRegularny(sciezka, kNajwiekszyPlikKlimatu);
+    if (auto* blad = std::get_if<std::string>(&plik))
         return std::variant<std::string, std::string>(std::in_place_index<1>,
-                                                      "Nie można otworzyć pliku klimatu „" + sciezka +
-                                                          "”: " + OpisBleduSystemu(blad.value()) + ".");
-    if (!fs::is_regular_file(stan))
-        return std::variant<std::string, std::string>(std::in_place_index<1>,
-                                                      "„" + sciezka + "” nie jest zwykłym plikiem klimatu.");
-    const auto rozmiar = fs::file_size(sciezka, blad);
-    if (!blad && rozmiar > kNajwiekszyPlikKlimatu)
-        return std::variant<std::string, std::string>(std::in_place_index<1>,
-                                                      "Plik klimatu „" + sciezka + "” jest za duży.");
-    errno = 0;
-    std::ifstream plik(sciezka, std::ios::binary);
-    if (!plik)
-        return std::variant<std::string, std::string>(std::in_place_index<1>,
-                                                      "Nie można otworzyć pliku klimatu „" + sciezka +
-                                                          "”: " + OpisBleduSystemu(errno) + ".");
-    std::string tekst((std::istreambuf_iterator<char>(plik)), std::istreambuf_iterator<char>());
-    if (plik.bad())
-        return std::variant<std::string, std::string>(std::in_place_index<1>,
-                                                      "Błąd odczytu pliku klimatu „" + sciezka + "”.");
-    return std::variant<std::string, std::string>(std::in_place_index<0>, std::move(tekst));
+                                                      "Plik klimatu: " + *blad);
+    const auto& bajty = std::get<std::vector<std::uint8_t>>(plik);
+    return std::variant<std::string, std::string>(std::in_place_index<0>, std::string(bajty.begin(), bajty.end()));
 }
 
 std::string KatalogKlimatuUzytkownika() {
-    const std::string xdg = ZmiennaSrodowiska("XDG_DATA_HOME");
-    if (!xdg.empty() && xdg.front() == '/')
-        return xdg + "/murolab/klimat";
-    const std::string dom = ZmiennaSrodowiska("HOME");
-    if (!dom.empty() && dom.front() == '/')
-        return dom + "/.local/share/murolab/klimat";
-    return {};
+    const fs::path katalog = KatalogUzytkownika();
+    return katalog.empty() ? std::string() : (katalog / "klimat").string();
 }
 
-std::string KatalogKlimatuZainstalowany() {
-    for (const std::string& katalog : KatalogiDanych()) {
-        if (katalog.empty())
-            continue; // the working directory: a "klimat" folder there is no installed data
-        const std::string k = katalog + "/klimat";
-        if (CzyKatalog(k))
-            return k;
-    }
-    return {};
+std::string KatalogKlimatuZainstalowany(const fs::path& katalogDanych) {
+    const std::string k = (katalogDanych / "klimat").string();
+    return CzyKatalog(k) ? k : std::string();
 }
 
 bool CzySciezkaKlimatu(const std::string& nazwa) {
@@ -100,10 +68,10 @@ std::string ZnajdzKlimat(const std::string& nazwa, const std::string& katalogUzy
     return {};
 }
 
-std::variant<TKlimat, std::string> WczytajKlimat(const std::string& nazwaLubSciezka) {
+std::variant<TKlimat, std::string> WczytajKlimat(const std::string& nazwaLubSciezka, const fs::path& katalogDanych) {
     std::string sciezka = nazwaLubSciezka;
     if (!CzySciezkaKlimatu(nazwaLubSciezka)) {
-        sciezka = ZnajdzKlimat(nazwaLubSciezka, KatalogKlimatuUzytkownika(), KatalogKlimatuZainstalowany());
+        sciezka = ZnajdzKlimat(nazwaLubSciezka, KatalogKlimatuUzytkownika(), KatalogKlimatuZainstalowany(katalogDanych));
         if (sciezka.empty())
             return "Nie znaleziono klimatu „" + nazwaLubSciezka +
                    "” (ani w katalogu klimatów użytkownika, ani w danych programu).";

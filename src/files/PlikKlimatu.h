@@ -3,6 +3,7 @@
 
 #include "core/Klimat.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <variant>
@@ -13,11 +14,10 @@ namespace murolab {
 // where a climate file is read, so that the reading can be changed without touching the rest.
 std::variant<std::string, std::string> CzytajTekstKlimatu(const std::string& sciezka);
 
-// The user's climate folder: $XDG_DATA_HOME/murolab/klimat, else $HOME/.local/share/murolab/klimat;
-// empty when neither variable is set (or holds a relative path).
+// The user's climate folder: "klimat" in the user's data directory; empty when there is none.
 std::string KatalogKlimatuUzytkownika();
-// The "klimat" folder of the installed data (the first data directory that has one); empty if none.
-std::string KatalogKlimatuZainstalowany();
+// The "klimat" folder of the program's data directory; empty when it has none.
+std::string KatalogKlimatuZainstalowany(const std::filesystem::path& katalogDanych);
 
 // True when `nazwa` is a file name or path ("...csv" or a name with a "/"), not a climate name.
 bool CzySciezkaKlimatu(const std::string& nazwa);
@@ -28,6 +28,7 @@ std::string ZnajdzKlimat(const std::string& nazwa, const std::string& katalogUzy
                          const std::string& katalogZainstalowany);
 
 // A climate given as a name or a path, found, read and parsed; or the message.
-std::variant<TKlimat, std::string> WczytajKlimat(const std::string& nazwaLubSciezka);
+std::variant<TKlimat, std::string> WczytajKlimat(const std::string& nazwaLubSciezka,
+                                                 const std::filesystem::path& katalogDanych);
 
 } // namespace murolab

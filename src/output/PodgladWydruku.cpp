@@ -1,6 +1,5 @@
 #include "output/PodgladWydruku.h"
 
-#include "files/PlikiDanych.h"
 #include "output/StronyRaportu.h"
 #include "output/Wykresy.h"
 #include "ui/Bezpiecznie.h"
@@ -20,23 +19,24 @@ namespace murolab {
 
 namespace {
 
-QString PlikObrazu(const char* nazwa) {
-    return QString::fromStdString(ZnajdzPlikDanych(nazwa));
+QString PlikObrazu(const std::filesystem::path& katalogDanych, const char* nazwa) {
+    return QString::fromStdString((katalogDanych / nazwa).string());
 }
 
 // The header's logo is loaded in one step with the pressure chart's background, as the report
 // always did: when the background picture is missing the logo is left out as well.
-QImage WczytajLogo(TWykresCisnien& wykres) {
+QImage WczytajLogo(TWykresCisnien& wykres, const std::filesystem::path& katalogDanych) {
     QImage logo;
-    if (wykres.WczytajTlo(PlikObrazu("tlo.bmp")))
-        logo.load(PlikObrazu("logo1.bmp"));
+    if (wykres.WczytajTlo(PlikObrazu(katalogDanych, "tlo.bmp")))
+        logo.load(PlikObrazu(katalogDanych, "logo1.bmp"));
     return logo;
 }
 
 } // namespace
 
-TPodgladWydruku::TPodgladWydruku(TModelProjektu& model, TDialogi& dialogi, QWidget* rodzic)
-    : QDialog(rodzic), model_(model), dialogi_(dialogi) {
+TPodgladWydruku::TPodgladWydruku(TModelProjektu& model, TDialogi& dialogi,
+                                 const std::filesystem::path& katalogDanych, QWidget* rodzic)
+    : QDialog(rodzic), model_(model), dialogi_(dialogi), katalogDanych_(katalogDanych) {
     setWindowTitle(QString::fromUtf8(kTytulRaportu));
     setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
     // The report's charts are never shown on the screen: they are rendered into the pages.
@@ -123,9 +123,9 @@ void TPodgladWydruku::WyczyscRaport() {
 
 void TPodgladWydruku::PrzygotujWykresy(bool cieplejWewnatrz) {
     RysujWykresTemperatur(*QRChartTemp, model_, cieplejWewnatrz);
-    QRChartTemp->WczytajTlo(PlikObrazu("tlo.bmp"));
+    QRChartTemp->WczytajTlo(PlikObrazu(katalogDanych_, "tlo.bmp"));
     RysujWykresCisnien(*QRChartCisnienie, model_, cieplejWewnatrz);
-    if (QImage logo = WczytajLogo(*QRChartCisnienie); !logo.isNull())
+    if (QImage logo = WczytajLogo(*QRChartCisnienie, katalogDanych_); !logo.isNull())
         logo_ = logo;
 }
 
@@ -184,7 +184,7 @@ void TPodgladWydruku::ZapiszPdf() {
 }
 
 int ZapiszRaportZWierszaPolecen(const TModelProjektu& model, int ti, int te, const std::string& pdf,
-                                std::ostream& err) {
+                                const std::filesystem::path& katalogDanych, std::ostream& err) {
     // The charts are widgets: a QApplication must exist. Made here, without a display, when the
     // command line runs without one; destroyed last, after the charts below.
     std::unique_ptr<QApplication> aplikacja;
@@ -206,7 +206,8 @@ int ZapiszRaportZWierszaPolecen(const TModelProjektu& model, int ti, int te, con
     TWykresCisnien cisnienia(nullptr, TWykres::TWersja::Raport);
     RysujWykresTemperatur(temperatury, model, ti > te);
     RysujWykresCisnien(cisnienia, model, ti > te);
-    const QImage logo = WczytajLogo(cisnienia);
+    temperatury.WczytajTlo(PlikObrazu(katalogDanych, "tlo.bmp"));
+    const QImage logo = WczytajLogo(cisnienia, katalogDanych);
 
     QString blad;
     if (!ZapiszRaportPdf(QString::fromStdString(pdf), TTrescRaportu{raport, temperatury, cisnienia, logo},

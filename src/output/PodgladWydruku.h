@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QString>
 
+#include <filesystem>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -29,7 +30,9 @@ class TWykresCisnien;
 class TPodgladWydruku : public QDialog {
     Q_OBJECT
 public:
-    TPodgladWydruku(TModelProjektu& model, TDialogi& dialogi, QWidget* rodzic = nullptr);
+    // katalogDanych: where the pictures are (the chart background "tlo.bmp", the logo "logo1.bmp").
+    TPodgladWydruku(TModelProjektu& model, TDialogi& dialogi, const std::filesystem::path& katalogDanych,
+                    QWidget* rodzic = nullptr);
     ~TPodgladWydruku() override;
 
     // Run at the end of every calculation: copies the tables, the result labels and the verdict of
@@ -67,6 +70,7 @@ private:
 
     TModelProjektu& model_;
     TDialogi& dialogi_;
+    std::filesystem::path katalogDanych_;
     TRaport raport_;
     QImage logo_;
     std::unique_ptr<QPrinter> drukarka_;
@@ -76,11 +80,11 @@ private:
 
 // The command line's report: `murolab --oblicz PLIK.pro --raport RAPORT.pdf`. Takes a calculated
 // model and the whole-degree ti and te that decide the verdict and the warmer side, fills the
-// report as a calculation does and writes it as PDF. Needs no display: when no QApplication
-// exists yet, it creates one on the "offscreen" platform for the time of the call (so main must
-// not create its own before calling it in the command-line mode). Returns 0, or 2 after writing
-// the reason to `err`.
+// report as a calculation does and writes it as PDF, with the pictures of katalogDanych. Needs no display:
+// when no QApplication exists yet, it creates one on the "offscreen" platform for the time of the call (so
+// main must not create its own before calling it in the command-line mode). Returns 0, or 2 after writing the
+// reason to `err`.
 int ZapiszRaportZWierszaPolecen(const TModelProjektu& model, int ti, int te, const std::string& pdf,
-                                std::ostream& err);
+                                const std::filesystem::path& katalogDanych, std::ostream& err);
 
 } // namespace murolab

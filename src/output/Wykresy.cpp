@@ -1,7 +1,5 @@
 #include "output/Wykresy.h"
 
-#include "files/PlikiDanych.h"
-
 #include <QApplication>
 #include <QChart>
 #include <QFontMetricsF>
@@ -591,7 +589,6 @@ TWykresCisnien::TWykresCisnien(QWidget* rodzic, TWersja wersja) : TWykres(wersja
     OsLewa->setGridLineVisible(true);
     OsDolna->setGridLineVisible(false);
     UstawOsY({0, 1});
-    WczytajTlo(QString::fromStdString(ZnajdzPlikDanych("tlo.bmp")));
 }
 
 QList<TWpisLegendy> TWykresCisnien::WpisyLegendy() const {
@@ -656,7 +653,6 @@ TWykresTemperatur::TWykresTemperatur(QWidget* rodzic, TWersja wersja) : TWykres(
         OsDolna->setGridLineVisible(false);
         UstawOsY({kZakresTemperaturRaportu.Min, kZakresTemperaturRaportu.Max});
     }
-    WczytajTlo(QString::fromStdString(ZnajdzPlikDanych("tlo.bmp")));
 }
 
 QList<TWpisLegendy> TWykresTemperatur::WpisyLegendy() const {

@@ -10,7 +10,8 @@
 
 namespace murolab {
 
-TAboutBox::TAboutBox(QWidget* rodzic) : QDialog(rodzic) {
+TAboutBox::TAboutBox(const std::filesystem::path& katalogDanych, QWidget* rodzic)
+    : QDialog(rodzic), obraz_(QString::fromStdString((katalogDanych / "Auto.bmp").string())) {
     setWindowTitle(QStringLiteral("Murolab -program do wstępnej analizy cieplno wilgotnościowej"));
     setFixedSize(371, 255);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -43,7 +44,7 @@ void TAboutBox::OKButtonClick() {
 }
 
 bool TAboutBox::FormPaint(QPainter& p) {
-    return RysujObrazZPliku(p, QStringLiteral("Auto.bmp"), QPoint(20, 10));
+    return RysujObrazZPliku(p, obraz_, QPoint(20, 10));
 }
 
 void TAboutBox::paintEvent(QPaintEvent* zdarzenie) {

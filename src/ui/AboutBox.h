@@ -2,6 +2,9 @@
 // "O programie": the program's picture "Auto.bmp" and the credit.
 
 #include <QDialog>
+#include <QString>
+
+#include <filesystem>
 
 class QFrame;
 class QLabel;
@@ -12,7 +15,8 @@ namespace murolab {
 class TAboutBox : public QDialog {
     Q_OBJECT
 public:
-    explicit TAboutBox(QWidget* rodzic = nullptr);
+    // katalogDanych: where "Auto.bmp" is.
+    explicit TAboutBox(const std::filesystem::path& katalogDanych, QWidget* rodzic = nullptr);
 
     QFrame* Panel1 = nullptr;
     QLabel* LabelAutorzy = nullptr;
@@ -20,13 +24,16 @@ public:
 
     void OKButtonClick();
     void FormClose() {}
-    // Draws "Auto.bmp" from the working directory at (20, 10); a missing file draws nothing.
+    // Draws "Auto.bmp" of the data directory at (20, 10); a missing file draws nothing.
     // Returns whether the picture was drawn.
     bool FormPaint(QPainter& p);
 
 protected:
     void paintEvent(QPaintEvent* zdarzenie) override;
     void closeEvent(QCloseEvent* zdarzenie) override;
+
+private:
+    QString obraz_;
 };
 
 } // namespace murolab

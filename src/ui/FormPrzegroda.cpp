@@ -64,7 +64,8 @@ bool CieplejWewnatrz(const TFormPrzegroda& f) {
 }
 } // namespace
 
-TFormPrzegroda::TFormPrzegroda(TDialogi& dialogi, QWidget* rodzic) : QMainWindow(rodzic), Dialogi(dialogi) {
+TFormPrzegroda::TFormPrzegroda(TDialogi& dialogi, const std::filesystem::path& katalogDanych, QWidget* rodzic)
+    : QMainWindow(rodzic), Dialogi(dialogi), KatalogDanych(katalogDanych) {
     setWindowTitle(kTytulOkna);
     // A fixed single border: the system menu, minimise and close, no maximise.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -219,7 +220,7 @@ void TFormPrzegroda::Bezpiecznie(const std::function<void()>& f) {
 }
 
 void TFormPrzegroda::FormCreate() {
-    if (const auto blad = WczytajTabliceNasycenia("ula.dat", Model.TablicaNasycenia)) {
+    if (const auto blad = WczytajTabliceNasycenia((KatalogDanych / "ula.dat").string(), Model.TablicaNasycenia)) {
         BladTablicyNasycenia = QString::fromStdString(*blad) +
                                QStringLiteral("\n\nObliczenia nie są możliwe, dopóki program nie zostanie "
                                               "uruchomiony ponownie z poprawnym plikiem ula.dat.");
@@ -330,6 +331,9 @@ void TFormPrzegroda::ZbudujWykresy() {
     };
     ChartCisnienie = new TWykresCisnien(TabSheetWykresCisnien);
     ChartTemperatura = new TWykresTemperatur(TabSheetWykresTemperat);
+    const QString tlo = QString::fromStdString((KatalogDanych / "tlo.bmp").string());
+    ChartCisnienie->WczytajTlo(tlo);
+    ChartTemperatura->WczytajTlo(tlo);
     strona(TabSheetWykresCisnien, ChartCisnienie);
     strona(TabSheetWykresTemperat, ChartTemperatura);
     UstawKontekstPomocy(ChartCisnienie, 13);

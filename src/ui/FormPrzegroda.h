@@ -14,6 +14,7 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <filesystem>
 #include <functional>
 
 class QAction;
@@ -43,12 +44,15 @@ class TKalkulator;
 class TFormPrzegroda : public QMainWindow, public TOknoWarstw {
     Q_OBJECT
 public:
-    TFormPrzegroda(TDialogi& dialogi, QWidget* rodzic = nullptr);
+    // katalogDanych: the program's data directory, where the window reads the saturation table
+    // "ula.dat" and the charts' background "tlo.bmp" as it is made.
+    TFormPrzegroda(TDialogi& dialogi, const std::filesystem::path& katalogDanych, QWidget* rodzic = nullptr);
     ~TFormPrzegroda() override;
 
     // The one project model of the process.
     TModelProjektu Model;
     TDialogi& Dialogi;
+    const std::filesystem::path KatalogDanych;
 
     // Forms created after the main window (start-up order); the main window shows them.
     void UstawFormy(TFormWstawWarstwe* wstaw, TFormMostkiTerm* mostki, TFormDane* dane, TPodgladWydruku* raport,
@@ -226,6 +230,8 @@ public:
     void NowyProjekt();
     void UstawDomyslneKontrolki();
     void OtworzProjekt();
+    // Opens the named project as "Otwórz" does once the name is chosen (the command line names it).
+    void OtworzPlikProjektu(const QString& nazwa);
     void PokazProjekt(const TZawartoscProjektu& zawartosc);
     void ZapiszProjekt();
     QString OstatniPlikOtwarty; // each file dialog starts with the name last chosen in it

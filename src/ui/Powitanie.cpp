@@ -13,9 +13,9 @@
 
 namespace murolab {
 
-TFormPowitanie::TFormPowitanie(int pauzaMs, QWidget* rodzic)
+TFormPowitanie::TFormPowitanie(int pauzaMs, const std::filesystem::path& katalogDanych, QWidget* rodzic)
     : QWidget(rodzic, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      pauzaMs_(pauzaMs) {
+      pauzaMs_(pauzaMs), obraz_(QString::fromStdString((katalogDanych / "Splash.bmp").string())) {
     setWindowTitle(QStringLiteral("Murolab -program do wstępnej analizy cieplno wilgotnościowej"));
     setFixedSize(642, 493);
     ProgressBar1 = new QProgressBar(this);
@@ -31,7 +31,7 @@ TFormPowitanie::TFormPowitanie(int pauzaMs, QWidget* rodzic)
 }
 
 bool TFormPowitanie::FormPaint(QPainter& p) {
-    return RysujObrazZPliku(p, QStringLiteral("Splash.bmp"), QPoint(0, 0));
+    return RysujObrazZPliku(p, obraz_, QPoint(0, 0));
 }
 
 void TFormPowitanie::Pokaz() {

@@ -2,8 +2,10 @@
 // The splash window of the start-up: the picture "Splash.bmp" and the progress of creating the
 // windows. It pauses after painting itself, so that the picture can be seen.
 
+#include <QString>
 #include <QWidget>
 
+#include <filesystem>
 #include <functional>
 
 class QProgressBar;
@@ -13,14 +15,15 @@ namespace murolab {
 class TFormPowitanie : public QWidget {
     Q_OBJECT
 public:
-    // pauzaMs: the pause after a paint (2000 in the program, 0 in tests).
-    explicit TFormPowitanie(int pauzaMs, QWidget* rodzic = nullptr);
+    // pauzaMs: the pause after a paint (2000 in the program, 0 in tests); katalogDanych: where
+    // "Splash.bmp" is.
+    TFormPowitanie(int pauzaMs, const std::filesystem::path& katalogDanych, QWidget* rodzic = nullptr);
 
     QProgressBar* ProgressBar1 = nullptr;
 
     // Shows the window and paints it at once, then pauses (PauzaPoMalowaniu).
     void Pokaz();
-    // Draws "Splash.bmp" from the working directory at (0, 0); a missing file draws nothing and
+    // Draws "Splash.bmp" of the data directory at (0, 0); a missing file draws nothing and
     // says nothing. Returns whether the picture was drawn.
     bool FormPaint(QPainter& p);
     // The pause after a paint of the whole window, once that paint is on the screen; nothing when
@@ -40,6 +43,7 @@ protected:
 
 private:
     int pauzaMs_;
+    QString obraz_;
     bool pauzaNalezna_ = false;
 };
 

@@ -78,8 +78,11 @@ void TFormPrzegroda::UstawDomyslneKontrolki() {
 
 void TFormPrzegroda::OtworzProjekt() {
     const QString nazwa = Dialogi.PlikDoOtwarcia(this, ParametryOtwarcia(OstatniPlikOtwarty));
-    if (nazwa.isEmpty())
-        return;
+    if (!nazwa.isEmpty())
+        OtworzPlikProjektu(nazwa);
+}
+
+void TFormPrzegroda::OtworzPlikProjektu(const QString& nazwa) {
     OstatniPlikOtwarty = nazwa;
     // The file is read and checked whole before anything is reset: a file that cannot be shown
     // costs the user nothing of the project on screen.

@@ -1,7 +1,6 @@
 #include "ui/Start.h"
 
 #include "catalogue/FormWstawWarstwe.h"
-#include "files/PlikiDanych.h"
 #include "output/PodgladWydruku.h"
 #include "ui/AboutBox.h"
 #include "ui/Dialogi.h"
@@ -22,6 +21,7 @@
 #include <QTranslator>
 
 #include <algorithm>
+#include <utility>
 
 namespace murolab {
 
@@ -51,12 +51,22 @@ int PauzaPowitania(const QStringList& argumenty, const QByteArray& zmiennaSrodow
     return pauza;
 }
 
-QString WybierzKatalogRoboczy(const QString& biezacy, const QStringList& kandydaci) {
-    if (QFileInfo::exists(QDir(biezacy).filePath(QStringLiteral("ula.dat"))))
-        return biezacy;
-    for (const QString& k : kandydaci)
-        if (!k.isEmpty() && QFileInfo::exists(QDir(k).filePath(QStringLiteral("ula.dat"))))
-            return QDir(k).absolutePath();
+void UstawNazwyProgramu() {
+    QCoreApplication::setApplicationName(QStringLiteral("murolab"));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Murolab"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("murolab"));
+}
+
+QString PlikProjektuZArgumentow(const QStringList& argumenty) {
+    for (int i = 1; i < argumenty.size(); ++i) {
+        const QString& a = argumenty.at(i);
+        if (a == QLatin1String("--"))
+            return i + 1 < argumenty.size() ? argumenty.at(i + 1) : QString();
+        if (a == QLatin1String("--pauza"))
+            ++i;
+        else if (!a.startsWith(QLatin1Char('-')) && !a.isEmpty())
+            return a;
+    }
     return {};
 }
 
@@ -91,7 +101,10 @@ void TDialogiStartu::Blad(QWidget* rodzic, const QString& tekst) {
     dialogi_.Blad(rodzic, tekst);
 }
 
-TStart::TStart(TDialogi& dialogi, int pauzaMs) : dialogi_(dialogi), pauzaMs_(pauzaMs) {}
+TStart::TStart(TDialogi& dialogi, int pauzaMs, std::filesystem::path katalogDanych,
+               std::filesystem::path katalogUzytkownika)
+    : dialogi_(dialogi), pauzaMs_(pauzaMs), katalogDanych_(std::move(katalogDanych)),
+      katalogUzytkownika_(std::move(katalogUzytkownika)) {}
 
 TStart::~TStart() {
     // The forms refer to the model that the main window owns: the window deletes them first.
@@ -109,25 +122,28 @@ void TStart::Krok(TFormPowitanie& powitanie, const QString& nazwa, int przyrost)
 
 void TStart::Uruchom() {
     // The splash belongs to no window and is not one of the program's forms.
-    auto powitanie = std::make_unique<TFormPowitanie>(pauzaMs_);
+    auto powitanie = std::make_unique<TFormPowitanie>(pauzaMs_, katalogDanych_);
     if (PoUtworzeniuPowitania)
         PoUtworzeniuPowitania(*powitanie);
     powitanie->ProgressBar1->setMaximum(150);
     powitanie->Pokaz();
     dialogi_.Powitanie = powitanie.get();
 
-    QCoreApplication::setApplicationName(QStringLiteral("Murolab"));
+    UstawNazwyProgramu();
     Krok(*powitanie, QStringLiteral("tytuł"), 5);
 
-    pomoc_ =
-        std::make_unique<TPomoc>(dialogi_, QDir::current().absoluteFilePath(QStringLiteral("POMOC.HLP")));
+    pomoc_ = std::make_unique<TPomoc>(
+        dialogi_,
+        QDir(QString::fromStdString(katalogDanych_.string())).absoluteFilePath(QStringLiteral("POMOC.HLP")));
     Krok(*powitanie, QStringLiteral("pomoc"), 5);
 
-    okno_ = std::make_unique<TFormPrzegroda>(dialogi_);
+    okno_ = std::make_unique<TFormPrzegroda>(dialogi_, katalogDanych_);
     TFormPrzegroda& okno = *okno_;
     Krok(*powitanie, QStringLiteral("TFormPrzegroda"), 20);
 
     auto* wstaw = new TFormWstawWarstwe(okno, dialogi_, &okno);
+    wstaw->KatalogDanych = katalogDanych_;
+    wstaw->KatalogUzytkownika = katalogUzytkownika_;
     Krok(*powitanie, QStringLiteral("TFormWstawWarstwe"), 20);
 
     auto* mostki = new TFormMostkiTerm(okno.Model, dialogi_, &okno, &okno);
@@ -136,11 +152,11 @@ void TStart::Uruchom() {
     auto* dane = new TFormDane(okno.Model, dialogi_, &okno);
     Krok(*powitanie, QStringLiteral("TFormDane"), 20);
 
-    auto* raport = new TPodgladWydruku(okno.Model, dialogi_, &okno);
+    auto* raport = new TPodgladWydruku(okno.Model, dialogi_, katalogDanych_, &okno);
     Krok(*powitanie, QStringLiteral("TPodgladWydruku"), 20);
     Krok(*powitanie, QStringLiteral("TPodgladWydruku"), 20);
 
-    auto* about = new TAboutBox(&okno);
+    auto* about = new TAboutBox(katalogDanych_, &okno);
     okno.UstawFormy(wstaw, mostki, dane, raport, about);
     okno.UstawPomoc(pomoc_.get());
     if (PoKroku)
@@ -158,9 +174,13 @@ void TStart::Uruchom() {
     okno.BitBtnOblicz->setFocus(Qt::OtherFocusReason);
     if (PoKroku)
         PoKroku(QStringLiteral("okno główne"), 0);
+
+    if (!PlikProjektu.isEmpty())
+        okno.Bezpiecznie([&] { okno.OtworzPlikProjektu(PlikProjektu); });
 }
 
-int UruchomOkno(int argc, char** argv) {
+int UruchomOkno(int argc, char** argv, const std::filesystem::path& katalogDanych,
+                const std::filesystem::path& katalogUzytkownika) {
     QApplication aplikacja(argc, argv);
 
     // Qt's own dialogs and buttons in Polish ("Tak", "Nie", "Anuluj").
@@ -170,17 +190,10 @@ int UruchomOkno(int argc, char** argv) {
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&tlumaczenie);
 
-    // The program reads its files by bare names from the working directory; started elsewhere,
-    // it moves into its data directory first.
-    QStringList kandydaci;
-    for (const std::string& k : KatalogiDanych())
-        kandydaci << QString::fromStdString(k);
-    const QString katalog = WybierzKatalogRoboczy(QDir::currentPath(), kandydaci);
-    if (!katalog.isEmpty())
-        QDir::setCurrent(katalog);
-
     TDialogiQt dialogi;
-    TStart start(dialogi, PauzaPowitania(QApplication::arguments(), qgetenv("MUROLAB_PAUZA")));
+    TStart start(dialogi, PauzaPowitania(QApplication::arguments(), qgetenv("MUROLAB_PAUZA")), katalogDanych,
+                 katalogUzytkownika);
+    start.PlikProjektu = PlikProjektuZArgumentow(QApplication::arguments());
     start.Uruchom();
     return QApplication::exec();
 }

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -18,16 +19,23 @@ class TFormPrzegroda;
 class TFormPowitanie;
 class TPomoc;
 
-// The program with its window; src/app/main.cpp calls it. Returns the exit code.
-int UruchomOkno(int argc, char** argv);
+// The program with its window; src/app/main.cpp calls it with the data directory and the user's
+// data directory it found. Returns the exit code.
+int UruchomOkno(int argc, char** argv, const std::filesystem::path& katalogDanych,
+                const std::filesystem::path& katalogUzytkownika);
 
 // The splash pause in milliseconds: "--pauza MS" among the arguments, else the environment
 // variable MUROLAB_PAUZA, else 2000. A value that is not a whole number >= 0 is ignored.
 int PauzaPowitania(const QStringList& argumenty, const QByteArray& zmiennaSrodowiska);
 
-// The directory the program should work in: the current one when it holds "ula.dat", else the
-// first of the candidates that does; empty when none does (the program then stays where it is).
-QString WybierzKatalogRoboczy(const QString& biezacy, const QStringList& kandydaci);
+// The program's names: "Murolab" as its title; "murolab" as the name of its executable, its desktop
+// entry and its user data directory (~/.local/share/murolab, as QStandardPaths::AppDataLocation).
+void UstawNazwyProgramu();
+
+// The project named on the command line (`murolab PLIK.pro`, as a desktop entry or a file manager
+// starts it): the first argument after the program's name that is not an option or the value of
+// "--pauza"; after "--" the next argument whatever it is. Empty when none is named.
+QString PlikProjektuZArgumentow(const QStringList& argumenty);
 
 // The seam as the windows made at start-up use it: it passes everything on, but while the splash
 // stands on top of every window a message box would open behind it (a missing "ula.dat" reported
@@ -55,11 +63,15 @@ private:
 
 class TStart {
 public:
-    TStart(TDialogi& dialogi, int pauzaMs);
+    TStart(TDialogi& dialogi, int pauzaMs, std::filesystem::path katalogDanych,
+           std::filesystem::path katalogUzytkownika);
     ~TStart();
 
-    // Everything up to the shown main window; the caller then runs the message loop.
+    // Everything up to the shown main window, then the project PlikProjektu when one is named (a file
+    // that cannot be opened gives the usual message and leaves the project empty); the caller then
+    // runs the message loop.
     void Uruchom();
+    QString PlikProjektu;
 
     TFormPrzegroda* Okno() const { return okno_.get(); }
     TPomoc* Pomoc() const { return pomoc_.get(); }
@@ -74,6 +86,8 @@ private:
 
     TDialogiStartu dialogi_; // declared first: the windows below use it to the end
     int pauzaMs_;
+    std::filesystem::path katalogDanych_;
+    std::filesystem::path katalogUzytkownika_;
     std::unique_ptr<TPomoc> pomoc_; // declared first: it outlives the main window
     std::unique_ptr<TFormPrzegroda> okno_;
 };

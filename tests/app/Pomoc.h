@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 namespace murolab::test {
@@ -17,10 +18,14 @@ struct TUruchomienie {
     std::string Bledy;
 };
 
-inline TUruchomienie Uruchom(const std::vector<std::string>& argumenty) {
+// The build's data directory, where the program finds "ula.dat".
+inline const std::filesystem::path kKatalogDanych = MUROLAB_KATALOG_DANYCH;
+
+inline TUruchomienie Uruchom(const std::vector<std::string>& argumenty,
+                             const std::filesystem::path& katalogDanych = kKatalogDanych) {
     std::ostringstream out, err;
     TUruchomienie u;
-    u.Kod = UruchomWierszPolecen(argumenty, out, err);
+    u.Kod = UruchomWierszPolecen(argumenty, katalogDanych, out, err);
     u.Wyjscie = out.str();
     u.Bledy = err.str();
     return u;

@@ -272,7 +272,7 @@ TEST(WierszPolecen, RozszerzenieWJsonTylkoGdyPlikJeMa) {
 }
 
 TEST(WierszPolecen, ZlaTablicaNasyceniaKonczySieKodem2) {
-    // ula.dat is looked up in the working directory first: each case puts its own there.
+    // Each case puts its own ula.dat into a data directory of its own.
     TKatalogProjektow k;
     const std::string projekt = k.Projekt("sciana.pro", Sciana());
     auto tablica = [](double zmiana, int wpis) {
@@ -297,25 +297,22 @@ TEST(WierszPolecen, ZlaTablicaNasyceniaKonczySieKodem2) {
         {"zera", std::string(440, '\0'), "wpis 0 (-24 °C)"},
         {"malejace", tablica(0.5, 30), "wpis 30 (6 °C) nie jest większy od poprzedniego"},
     };
-    const auto poprzedni = std::filesystem::current_path();
-    std::filesystem::current_path(k.Sciezka());
     for (const auto& p : przypadki) {
         SCOPED_TRACE(p.Nazwa);
-        std::ofstream("ula.dat", std::ios::binary | std::ios::trunc) << p.Zawartosc;
+        std::ofstream(k.Plik("ula.dat"), std::ios::binary | std::ios::trunc) << p.Zawartosc;
         for (bool json : {false, true}) {
             std::vector<std::string> argumenty{"--oblicz", projekt};
             if (json)
                 argumenty.push_back("--json");
-            const auto u = Uruchom(argumenty);
+            const auto u = Uruchom(argumenty, k.Sciezka());
             EXPECT_EQ(u.Kod, 2);
-            EXPECT_NE(u.Bledy.find("„ula.dat” nie jest poprawną tablicą ciśnień nasycenia"),
+            EXPECT_NE(u.Bledy.find("ula.dat” nie jest poprawną tablicą ciśnień nasycenia"),
                       std::string::npos)
                 << u.Bledy;
             EXPECT_NE(u.Bledy.find(p.Powod), std::string::npos) << u.Bledy;
             EXPECT_EQ(u.Wyjscie, "");
         }
     }
-    std::filesystem::current_path(poprzedni);
 }
 
 TEST(WierszPolecen, WartosciPrzepelniajaceObliczenieNieDajaWyniku) {
@@ -374,7 +371,7 @@ TEST(WierszPolecen, WyjatekKonczySieKomunikatemPoPolsku) {
         SCOPED_TRACE(p.Nazwa);
         std::ostringstream out, err;
         const int kod =
-            UruchomWierszPolecen({"--oblicz", projekt, "--json", "--raport", k.Plik("r.pdf")}, out, err,
+            UruchomWierszPolecen({"--oblicz", projekt, "--json", "--raport", k.Plik("r.pdf")}, kKatalogDanych, out, err,
                                  [&](const TModelProjektu&, int, int, const std::string&) {
                                      p.Rzuc();
                                      return 0;
@@ -382,6 +379,25 @@ TEST(WierszPolecen, WyjatekKonczySieKomunikatemPoPolsku) {
         EXPECT_EQ(kod, 2);
         EXPECT_NE(err.str().find(p.Komunikat), std::string::npos) << err.str();
     }
+}
+
+TEST(WierszPolecen, TablicaNasyceniaZPodanegoKataloguDanych) {
+    // The table is read from the data directory handed in, never from the working directory.
+    TKatalogProjektow k;
+    const std::string projekt = k.Projekt("sciana.pro", Sciana());
+    const std::filesystem::path pusty = k.Plik("pusty");
+    std::filesystem::create_directory(pusty);
+    const auto bez = Uruchom({"--oblicz", projekt}, pusty);
+    EXPECT_EQ(bez.Kod, 2);
+    EXPECT_NE(bez.Bledy.find((pusty / "ula.dat").string()), std::string::npos) << bez.Bledy;
+    EXPECT_EQ(bez.Wyjscie, "");
+
+    const std::filesystem::path wlasny = k.Plik("dane");
+    std::filesystem::create_directory(wlasny);
+    std::filesystem::copy_file(kKatalogDanych / "ula.dat", wlasny / "ula.dat");
+    const auto z = Uruchom({"--oblicz", projekt, "--json"}, wlasny);
+    EXPECT_EQ(z.Kod, 0) << z.Bledy;
+    EXPECT_EQ(z.Wyjscie, Uruchom({"--oblicz", projekt, "--json"}).Wyjscie);
 }
 
 TEST(WierszPolecen, OpcjeWKazdejKolejnosci) {
@@ -433,7 +449,7 @@ TEST(WierszPolecen, NieudaneWypisanieWynikowToNiePowodzenie) {
         std::vector<std::string> argumenty{"--oblicz", projekt};
         if (json)
             argumenty.push_back("--json");
-        EXPECT_EQ(UruchomWierszPolecen(argumenty, out, err), kKodBladPliku);
+        EXPECT_EQ(UruchomWierszPolecen(argumenty, kKatalogDanych, out, err), kKodBladPliku);
         EXPECT_NE(err.str().find("Nie można wypisać wyników"), std::string::npos) << err.str();
     }
 }
@@ -449,7 +465,7 @@ TEST(WierszPolecen, RaportPoWynikach) {
     double u0 = 0;
     int ti = 0, te = 0;
     std::string nazwa;
-    const int kod = UruchomWierszPolecen({"--oblicz", projekt, "--raport", "r.pdf"}, out, err,
+    const int kod = UruchomWierszPolecen({"--oblicz", projekt, "--raport", "r.pdf"}, kKatalogDanych, out, err,
                                          [&](const TModelProjektu& m, int i, int e, const std::string& pdf) {
                                              ++wywolania;
                                              u0 = m.Wyniki.U0;
@@ -476,8 +492,8 @@ TEST(WierszPolecen, RaportPoWynikach) {
     bezWarunkow.WarunkiPracy.Rsi = 0;
     wywolania = 0;
     std::ostringstream o2, e2;
-    EXPECT_EQ(UruchomWierszPolecen({"--oblicz", k.Projekt("zle.pro", bezWarunkow), "--raport", "r.pdf"}, o2,
-                                   e2,
+    EXPECT_EQ(UruchomWierszPolecen({"--oblicz", k.Projekt("zle.pro", bezWarunkow), "--raport", "r.pdf"},
+                                   kKatalogDanych, o2, e2,
                                    [&](const TModelProjektu&, int, int, const std::string&) {
                                        ++wywolania;
                                        return 0;

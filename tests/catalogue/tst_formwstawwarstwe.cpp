@@ -1,6 +1,7 @@
-// The layer insertion dialog and catalogue maintenance, offscreen. Each test works in a fresh
-// working directory holding a copy of the shipped group files (the dialog opens them by bare
-// names); tests that need a particular group write it there themselves.
+// The layer insertion dialog and catalogue maintenance, offscreen. Each test hands the dialog a
+// fresh data directory holding a copy of the shipped group files (K: only ever read) and a user's
+// data directory that does not exist yet (W: where own materials go); tests that need a particular
+// group write it into the data directory themselves.
 
 #include "OknoWarstwTestowe.h"
 #include "ui/DialogiTestowe.h"
@@ -46,7 +47,16 @@ TMaterial Material(const TWpis& w) {
     return m;
 }
 
-// Writes a group file in the working directory, records in the given order.
+// The test's data directory and user's data directory, set by init().
+QString gKatalog, gWlasne;
+QString K(const QString& plik) {
+    return gKatalog + QLatin1Char('/') + plik;
+}
+QString W(const QString& plik) {
+    return gWlasne + QLatin1Char('/') + plik;
+}
+
+// Writes a group file, records in the given order.
 void ZapiszGrupe(const QString& plik, const QList<TWpis>& wpisy) {
     std::ofstream(plik.toStdString(), std::ios::binary | std::ios::trunc).close();
     for (const TWpis& w : wpisy)
@@ -85,7 +95,7 @@ class TestFormWstawWarstwe : public QObject {
     Q_OBJECT
 
     QTemporaryDir katalog_;
-    QString poprzedni_;
+    QTemporaryDir uzytkownik_;
     std::unique_ptr<TDialogiTestowe> dialogi_;
     std::unique_ptr<TOknoWarstwTestowe> okno_;
     std::unique_ptr<TFormWstawWarstwe> dlg_;
@@ -143,26 +153,28 @@ class TestFormWstawWarstwe : public QObject {
 
 private slots:
     void init() {
-        QVERIFY(katalog_.isValid());
-        poprzedni_ = QDir::currentPath();
+        QVERIFY(katalog_.isValid() && uzytkownik_.isValid());
+        gKatalog = katalog_.path();
+        gWlasne = uzytkownik_.filePath(QStringLiteral("murolab"));
         const QDir dane(QStringLiteral(MUROLAB_KATALOG_DANYCH));
         for (const QString& plik : dane.entryList({QStringLiteral("*.ath")}, QDir::Files)) {
             QFile::remove(katalog_.filePath(plik));
             QVERIFY(QFile::copy(dane.filePath(plik), katalog_.filePath(plik)));
         }
-        QVERIFY(QDir::setCurrent(katalog_.path()));
         dialogi_ = std::make_unique<TDialogiTestowe>();
         okno_ = std::make_unique<TOknoWarstwTestowe>();
         dlg_ = std::make_unique<TFormWstawWarstwe>(*okno_, *dialogi_);
+        dlg_->KatalogDanych = gKatalog.toStdString();
+        dlg_->KatalogUzytkownika = gWlasne.toStdString();
         okno_->Glowne.show();
     }
     void cleanup() {
         dlg_.reset();
         okno_.reset();
         dialogi_.reset();
-        QDir::setCurrent(poprzedni_);
         QDir(katalog_.path()).removeRecursively();
         QDir().mkpath(katalog_.path());
+        QDir(gWlasne).removeRecursively();
     }
 
     // ------------------------------------------------------------ opening and closing
@@ -231,11 +243,11 @@ private slots:
     }
 
     void otwarcie_bez_pliku_grupy_pokazuje_blad_i_zostaje_otwarte() {
-        ZapiszGrupe(QStringLiteral("Tynki.ath"), {{"Tynk A", 0.8, 0.9}});
+        ZapiszGrupe(K("Tynki.ath"), {{"Tynk A", 0.8, 0.9}});
         Pokaz();
         WybierzGrupe(7);
         Dlg().reject();
-        QVERIFY(QFile::remove(QStringLiteral("Betony.ath")));
+        QVERIFY(QFile::remove(K("Betony.ath")));
         Pokaz();
         QCOMPARE(dialogi_->Bledy(), QStringList{QStringLiteral("File not found")});
         QVERIFY(Dlg().isVisible());
@@ -274,37 +286,66 @@ private slots:
         Pokaz();
         const QRect obszar(435, 25, 250, 100);
         const QImage bez = Dlg().grab(obszar).toImage();
-        QVERIFY(QFile::copy(QStringLiteral(MUROLAB_ZRODLA "/data/logo.bmp"), QStringLiteral("logo.bmp")));
+        QVERIFY(QFile::copy(QStringLiteral(MUROLAB_ZRODLA "/data/logo.bmp"), K("logo.bmp")));
         Dlg().update();
         const QImage z = Dlg().grab(obszar).toImage();
         QVERIFY(bez != z);
-        QCOMPARE(QImage(QStringLiteral("logo.bmp")).size(), QSize(250, 100));
+        QCOMPARE(QImage(K("logo.bmp")).size(), QSize(250, 100));
         QVERIFY(dialogi_->Wywolania.isEmpty());
     }
 
-    void katalog_danych_poza_katalogiem_roboczym() {
-        QVERIFY(QDir().mkdir(QStringLiteral("dane")));
-        ZapiszGrupe(QStringLiteral("dane/Betony.ath"), {{"Inny beton", 1.5, 1.6}});
-        const QByteArray wRoboczym = Bajty(QStringLiteral("Betony.ath"));
-        Dlg().KatalogDanych = QDir(QStringLiteral("dane")).absolutePath().toStdString();
+    void wlasne_materialy_w_katalogu_uzytkownika() {
+        ZapiszGrupe(K("Betony.ath"), {{"Inny beton", 1.5, 1.6}});
+        const QStringList zainstalowane = QDir(gKatalog).entryList(QDir::Files);
+        const QByteArray betony = Bajty(K("Betony.ath"));
         Pokaz();
-        const QRect obszar(435, 25, 250, 100);
-        const QImage bezLogo = Dlg().grab(obszar).toImage();
         QCOMPARE(Lista().first(), QStringLiteral("Inny beton"));
 
+        // The first own material of the group: the user's directory is made and holds the group
+        // with it; the shipped catalogue is as it was, no scratch file left anywhere.
         Wlasny(true);
         Wpisz(QStringLiteral("Beton nowy"), QStringLiteral("1"), QStringLiteral("1,1"), QStringLiteral("10"));
         dialogi_->Odpowiedzi << TOdpowiedz::Tak;
         Dlg().ButtonDodaj->click();
         QVERIFY(dialogi_->Bledy().isEmpty());
-        QCOMPARE(NazwyWPliku(QStringLiteral("dane/Betony.ath")), (QStringList{"Beton nowy", "Inny beton"}));
-        QCOMPARE(Bajty(QStringLiteral("Betony.ath")), wRoboczym);
-        QVERIFY(!QFile::exists(QStringLiteral("dane/Temp.ath")));
-        QVERIFY(!QFile::exists(QStringLiteral("Temp.ath")));
+        QCOMPARE(NazwyWPliku(W("Betony.ath")), (QStringList{"Beton nowy", "Inny beton"}));
+        QCOMPARE(Lista().mid(0, 2), (QStringList{"Beton nowy", "Inny beton"}));
+        QCOMPARE(Bajty(K("Betony.ath")), betony);
+        QCOMPARE(QDir(gKatalog).entryList(QDir::Files), zainstalowane);
+        QCOMPARE(QDir(gWlasne).entryList(QDir::Files), QStringList{QStringLiteral("Betony.ath")});
 
-        QVERIFY(
-            QFile::copy(QStringLiteral(MUROLAB_ZRODLA "/data/logo.bmp"), QStringLiteral("dane/logo.bmp")));
-        QVERIFY(Dlg().grab(obszar).toImage() != bezLogo);
+        // An update of the shipped group does not hide the user's: the group is read from the copy,
+        // and the next own material goes there too.
+        ZapiszGrupe(K("Betony.ath"), {{"Beton z aktualizacji", 1.5, 1.6}});
+        Dlg().reject();
+        Pokaz();
+        QCOMPARE(Lista().mid(0, 2), (QStringList{"Beton nowy", "Inny beton"}));
+        Wlasny(true);
+        Wpisz(QStringLiteral("Asfalt"), QStringLiteral("0,7"), QStringLiteral("0,7"), QStringLiteral("2000"));
+        dialogi_->Odpowiedzi << TOdpowiedz::Tak;
+        Dlg().ButtonDodaj->click();
+        QCOMPARE(NazwyWPliku(W("Betony.ath")), (QStringList{"Asfalt", "Beton nowy", "Inny beton"}));
+        QCOMPARE(NazwyWPliku(K("Betony.ath")), QStringList{"Beton z aktualizacji"});
+
+        // A group without an own material is still the shipped one.
+        WybierzGrupe(1);
+        QCOMPARE(Lista().first(), NazwyWPliku(K("Ceramika.ath")).first());
+        QVERIFY(dialogi_->Bledy().isEmpty());
+    }
+
+    void brak_grupy_w_katalogu_nie_zostawia_kopii() {
+        // With no shipped group to copy, an own material cannot start one: the usual "File not
+        // found", and nothing is left in the user's directory.
+        ZapiszGrupe(K("Tynki.ath"), {{"Tynk", 0.8, 0.9}});
+        Pokaz();
+        WybierzGrupe(7);
+        QVERIFY(QFile::remove(K("Tynki.ath")));
+        Wlasny(true);
+        Wpisz(QStringLiteral("Cegła"), QStringLiteral("0,77"), QStringLiteral("0,91"), QStringLiteral("10"));
+        dialogi_->Odpowiedzi << TOdpowiedz::Tak;
+        Dlg().ButtonDodaj->click();
+        QCOMPARE(dialogi_->Bledy(), QStringList{QStringLiteral("File not found")});
+        QVERIFY(QDir(gWlasne).entryList(QDir::Files).isEmpty());
     }
 
     // ------------------------------------------------------------ checks of a new layer
@@ -560,7 +601,7 @@ private slots:
     // ------------------------------------------------------------ groups and the list
 
     void wybor_materialu_pokazuje_ostatni_dokladnie_rowny() {
-        ZapiszGrupe(QStringLiteral("Betony.ath"),
+        ZapiszGrupe(K("Betony.ath"),
                     {{"Beton", 1.1, 1.2}, {"beton", 2.2, 2.3}, {"Beton", 3.3, 3.4}, {"Cegła", 0.77, 0.91}});
         Pokaz();
         QCOMPARE(Lista().mid(0, 5), (QStringList{"Beton", "beton", "Beton", "Cegła", ""}));
@@ -597,8 +638,8 @@ private slots:
         QList<TWpis> tynki;
         for (int i = 0; i < 12; ++i)
             tynki << TWpis{QStringLiteral("Tynk %1").arg(QChar('A' + i)), 0.8, 0.9};
-        ZapiszGrupe(QStringLiteral("Tynki.ath"), tynki);
-        ZapiszGrupe(QStringLiteral("Betony.ath"), {{"Beton", 1.0, 1.1}, {"Cegła", 0.77, 0.91}});
+        ZapiszGrupe(K("Tynki.ath"), tynki);
+        ZapiszGrupe(K("Betony.ath"), {{"Beton", 1.0, 1.1}, {"Cegła", 0.77, 0.91}});
         Pokaz();
         QCOMPARE(Dlg().SG2->rowCount(), 10);
         Wybierz(1);
@@ -623,7 +664,7 @@ private slots:
     }
 
     void znacznik_grupy_tlumaczony_na_plik() {
-        ZapiszGrupe(QStringLiteral("Drewno.ath"), {{"Sosna", 0.16, 0.2}});
+        ZapiszGrupe(K("Drewno.ath"), {{"Sosna", 0.16, 0.2}});
         Pokaz();
         WybierzGrupe(2);
         QCOMPARE(Dlg().LabelWiersz->text(), QStringLiteral("Drewno i mat. drewnopochodne.ath"));
@@ -637,23 +678,23 @@ private slots:
         Wpisz(QStringLiteral("Modrzew"), QStringLiteral("0,16"), QStringLiteral("0,2"), QStringLiteral("50"));
         dialogi_->Odpowiedzi << TOdpowiedz::Tak;
         Dlg().ButtonDodaj->click();
-        QCOMPARE(NazwyWPliku(QStringLiteral("Drewno.ath")), (QStringList{"Modrzew", "Sosna"}));
-        QVERIFY(!QFile::exists(QStringLiteral("Drewno i mat. drewnopochodne.ath")));
+        QCOMPARE(NazwyWPliku(W("Drewno.ath")), (QStringList{"Modrzew", "Sosna"}));
+        QVERIFY(!QFile::exists(W("Drewno i mat. drewnopochodne.ath")));
+        QVERIFY(!QFile::exists(K("Drewno i mat. drewnopochodne.ath")));
     }
 
     void bledy_pliku_grupy() {
-        ZapiszGrupe(QStringLiteral("Betony.ath"),
-                    {{"Beton", 1.0, 1.1}, {"Cegła", 0.77, 0.91}, {"Dąb", 0.2, 0.3}});
+        ZapiszGrupe(K("Betony.ath"), {{"Beton", 1.0, 1.1}, {"Cegła", 0.77, 0.91}, {"Dąb", 0.2, 0.3}});
         Pokaz();
-        QVERIFY(QFile::remove(QStringLiteral("Ceramika.ath")));
+        QVERIFY(QFile::remove(K("Ceramika.ath")));
         WybierzGrupe(1);
         QCOMPARE(dialogi_->Bledy(), QStringList{QStringLiteral("File not found")});
         QCOMPARE(Lista().mid(0, 3), (QStringList{"Beton", "Cegła", "Dąb"}));
 
         // Two whole records and a fragment: the damaged group is refused before anything of it is
         // listed, and the rows already shown stay.
-        ZapiszGrupe(QStringLiteral("Kamienie.ath"), {{"Granit", 2.8, 3.2}, {"Bazalt", 3.5, 4.0}});
-        QFile f(QStringLiteral("Kamienie.ath"));
+        ZapiszGrupe(K("Kamienie.ath"), {{"Granit", 2.8, 3.2}, {"Bazalt", 3.5, 4.0}});
+        QFile f(K("Kamienie.ath"));
         QVERIFY(f.open(QIODevice::Append));
         f.write(QByteArray(30, '\x7f'));
         f.close();
@@ -759,8 +800,9 @@ private slots:
         QFETCH(QList<TWpis>, grupa);
         QFETCH(QString, nowy);
         QFETCH(QStringList, po);
-        ZapiszGrupe(QStringLiteral("Tynki.ath"), grupa);
-        const QByteArray betony = Bajty(QStringLiteral("Betony.ath"));
+        ZapiszGrupe(K("Tynki.ath"), grupa);
+        const QByteArray betony = Bajty(K("Betony.ath"));
+        const QByteArray tynki = Bajty(K("Tynki.ath"));
         Pokaz();
         WybierzGrupe(7);
         Wlasny(true);
@@ -778,16 +820,19 @@ private slots:
         QCOMPARE(pytanie.Przyciski, TPrzyciski::TakNie);
         QVERIFY(dialogi_->Bledy().isEmpty());
 
-        QCOMPARE(NazwyWPliku(QStringLiteral("Tynki.ath")), po);
-        const auto zapisane = WczytajMaterialy("Tynki.ath");
+        // The first own material of the group: the user's copy of it holds the new one, the
+        // shipped group stays as it was.
+        QCOMPARE(NazwyWPliku(W("Tynki.ath")), po);
+        QCOMPARE(Bajty(K("Tynki.ath")), tynki);
+        const auto zapisane = WczytajMaterialy(W("Tynki.ath").toStdString());
         const TMaterial& m = zapisane[static_cast<std::size_t>(po.indexOf(nowy))];
         QCOMPARE(m.LambdaSW, 0.5);
         QCOMPARE(m.LambdaW, 0.6);
         QCOMPARE(m.Mi, 999999.0);
         QCOMPARE(m.Gestosc, 700.0);
         QCOMPARE(m.Cieplo, 1.6);
-        QVERIFY(!QFile::exists(QStringLiteral("Temp.ath")));
-        QCOMPARE(Bajty(QStringLiteral("Betony.ath")), betony);
+        QCOMPARE(QDir(gWlasne).entryList(QDir::Files), QStringList{QStringLiteral("Tynki.ath")});
+        QCOMPARE(Bajty(K("Betony.ath")), betony);
 
         // Back in catalogue mode, the list showing the group, the fields the stored material.
         QVERIFY(!Dlg().CheckBoxWybor->isChecked());
@@ -818,8 +863,8 @@ private slots:
     }
 
     void zapis_odrzucony_przez_sprawdzenie_lub_odpowiedz() {
-        ZapiszGrupe(QStringLiteral("Tynki.ath"), {{"Tynk", 0.8, 0.9}});
-        const QByteArray przed = Bajty(QStringLiteral("Tynki.ath"));
+        ZapiszGrupe(K("Tynki.ath"), {{"Tynk", 0.8, 0.9}});
+        const QByteArray przed = Bajty(K("Tynki.ath"));
         Pokaz();
         WybierzGrupe(7);
         Wlasny(true);
@@ -844,7 +889,8 @@ private slots:
         Dlg().ButtonDodaj->click();
         QCOMPARE(dialogi_->Komunikaty().size(), 1);
 
-        QCOMPARE(Bajty(QStringLiteral("Tynki.ath")), przed);
+        QCOMPARE(Bajty(K("Tynki.ath")), przed);
+        QVERIFY(!QFile::exists(W("Tynki.ath")));
         QVERIFY(Dlg().CheckBoxWybor->isChecked());
     }
 
@@ -858,9 +904,8 @@ private slots:
     void zapis_istniejacej_nazwy_odmowiony() {
         QFETCH(QString, nowy);
         QFETCH(QString, lambdaPo);
-        ZapiszGrupe(QStringLiteral("Tynki.ath"),
-                    {{"Beton", 1, 1.1}, {"Cegla", 0.8, 0.9}, {"Tynk", 0.8, 0.9}});
-        const QByteArray przed = Bajty(QStringLiteral("Tynki.ath"));
+        ZapiszGrupe(K("Tynki.ath"), {{"Beton", 1, 1.1}, {"Cegla", 0.8, 0.9}, {"Tynk", 0.8, 0.9}});
+        const QByteArray przed = Bajty(K("Tynki.ath"));
         Pokaz();
         WybierzGrupe(7);
         Wlasny(true);
@@ -874,7 +919,8 @@ private slots:
         QCOMPARE(k.Tytul, QStringLiteral("Murolab"));
         QCOMPARE(k.Ikona, TIkona::Wykrzyknik);
         QCOMPARE(k.Przyciski, TPrzyciski::Ok);
-        QCOMPARE(Bajty(QStringLiteral("Tynki.ath")), przed);
+        QCOMPARE(Bajty(K("Tynki.ath")), przed);
+        QVERIFY(!QFile::exists(W("Tynki.ath")));
         QVERIFY(Dlg().CheckBoxWybor->isChecked());
         QCOMPARE(Dlg().NumEditLambdaSW->text(), lambdaPo);
     }
@@ -882,30 +928,31 @@ private slots:
     void nieudana_przebudowa_zostawia_stara_grupe() {
         // The group became damaged (a fragment of a record) since it was listed: the save is
         // refused with the reason, the file stays as it was and the dialog stays in own-material mode.
-        ZapiszGrupe(QStringLiteral("Tynki.ath"), {{"Beton", 1, 1.1}, {"Tynk", 0.8, 0.9}});
+        ZapiszGrupe(K("Tynki.ath"), {{"Beton", 1, 1.1}, {"Tynk", 0.8, 0.9}});
         Pokaz();
         WybierzGrupe(7);
         Wlasny(true);
         {
-            QFile plik(QStringLiteral("Tynki.ath"));
+            QFile plik(K("Tynki.ath"));
             QVERIFY(plik.open(QIODevice::Append));
             plik.write("ulamek");
         }
-        const QByteArray przed = Bajty(QStringLiteral("Tynki.ath"));
+        const QByteArray przed = Bajty(K("Tynki.ath"));
         Wpisz(QStringLiteral("Cegła"), QStringLiteral("0,77"), QStringLiteral("0,91"), QStringLiteral("10"));
         dialogi_->Odpowiedzi << TOdpowiedz::Tak;
         Dlg().ButtonDodaj->click();
         QCOMPARE(dialogi_->Bledy().size(), 1);
         QVERIFY2(dialogi_->Bledy().constFirst().contains(QStringLiteral("jest uszkodzony")),
                  qPrintable(dialogi_->Bledy().constFirst()));
-        QCOMPARE(Bajty(QStringLiteral("Tynki.ath")), przed);
+        QCOMPARE(Bajty(K("Tynki.ath")), przed);
+        QVERIFY(!QFile::exists(W("Tynki.ath")));
         QVERIFY(Dlg().CheckBoxWybor->isChecked());
         QCOMPARE(Dlg().EditMaterial->text(), QStringLiteral("Cegła"));
     }
 
     void podrzucony_temp_ath_nie_przeszkadza_w_zapisie() {
-        ZapiszGrupe(QStringLiteral("Tynki.ath"), {{"Beton", 1, 1.1}, {"Tynk", 0.8, 0.9}});
-        QVERIFY(QDir().mkdir(QStringLiteral("Temp.ath")));
+        ZapiszGrupe(K("Tynki.ath"), {{"Beton", 1, 1.1}, {"Tynk", 0.8, 0.9}});
+        QVERIFY(QDir().mkpath(W("Temp.ath")));
         Pokaz();
         WybierzGrupe(7);
         Wlasny(true);
@@ -913,8 +960,8 @@ private slots:
         dialogi_->Odpowiedzi << TOdpowiedz::Tak;
         Dlg().ButtonDodaj->click();
         QCOMPARE(dialogi_->Bledy(), QStringList{});
-        QCOMPARE(WczytajMaterialy("Tynki.ath").size(), std::size_t{3});
-        QVERIFY(QFileInfo(QStringLiteral("Temp.ath")).isDir());
+        QCOMPARE(WczytajMaterialy(W("Tynki.ath").toStdString()).size(), std::size_t{3});
+        QVERIFY(QFileInfo(W("Temp.ath")).isDir());
         QVERIFY(!Dlg().CheckBoxWybor->isChecked());
     }
 };

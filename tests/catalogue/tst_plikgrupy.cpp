@@ -434,16 +434,6 @@ TEST_F(PrzebudowaGrupy, DwaProgramyNaRazDodajaKazdyWszystkieSwoje) {
     EXPECT_EQ(Pliki(), (std::vector<std::string>{"Betony.ath", "Tynki.ath"}));
 }
 
-TEST_F(PrzebudowaGrupy, GoleNazwyPracujaWKataloguBiezacym) {
-    Zapisz(kTrzy);
-    const auto poprzedni = std::filesystem::current_path();
-    std::filesystem::current_path(kat.Sciezka());
-    PrzebudujGrupe("Betony.ath", Mat("Asfalt"), 0);
-    std::filesystem::current_path(poprzedni);
-    EXPECT_EQ(Nazwy(grupa).front(), "Asfalt");
-    EXPECT_EQ(Pliki(), std::vector<std::string>{"Betony.ath"});
-}
-
 TEST_F(PrzebudowaGrupy, UszkodzonaGrupaNieJestZastepowana) {
     auto bajty = Bajty({Mat("Beton"), Mat("Tynk")});
     bajty.resize(bajty.size() + 30, 0x11);

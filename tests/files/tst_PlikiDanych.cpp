@@ -1,4 +1,4 @@
-// Where the data files are found: the working directory first, then the data directory.
+// Where the program's data directory and the user's data directory are found.
 #include "core/Przygotowanie.h"
 #include "files/PlikiDanych.h"
 #include "files/RekordProjektu.h"
@@ -7,7 +7,8 @@
 
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
+#include <optional>
+#include <stdlib.h>
 
 using namespace murolab;
 using namespace murolab::test;
@@ -15,43 +16,82 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Each test runs in an empty working directory of its own.
-class PlikiDanych : public ::testing::Test {
+// A build tree (bin/dane/ula.dat), an installed tree (usr/bin, usr/share/murolab) and a directory
+// named by the environment, side by side in one temporary directory.
+class UkladKatalogow : public ::testing::Test {
 protected:
     void SetUp() override {
-        poprzedni_ = fs::current_path();
-        fs::current_path(katalog_.Sciezka());
+        fs::create_directories(Korzen() / "budowa" / "dane");
+        std::ofstream(Korzen() / "budowa" / "dane" / "ula.dat") << "x";
+        fs::create_directories(Korzen() / "usr" / "bin");
+        fs::create_directories(Korzen() / "usr" / "share" / "murolab");
+        fs::create_directories(Korzen() / "bez_ula" / "dane");
+        fs::create_directories(Korzen() / "wlasne");
     }
-    void TearDown() override { fs::current_path(poprzedni_); }
+    fs::path Korzen() const { return katalog_.Sciezka(); }
     TKatalogTymczasowy katalog_;
-    fs::path poprzedni_;
 };
 
-TEST_F(PlikiDanych, KatalogRoboczyMaPierwszenstwo) {
-    std::ofstream("ula.dat") << "x";
-    EXPECT_EQ(ZnajdzPlikDanych("ula.dat"), "ula.dat");
+TEST_F(UkladKatalogow, WybierzKatalogDanych) {
+    const fs::path k = Korzen();
+    const std::string zmienna = (k / "wlasne").string();
+    const struct {
+        const char* Nazwa;
+        std::optional<std::string> Zmienna;
+        fs::path Program;
+        fs::path Oczekiwany;
+    } przypadki[] = {
+        {"drzewo budowy: dane obok programu", std::nullopt, k / "budowa", k / "budowa" / "dane"},
+        {"zainstalowany: share/murolab obok bin", std::nullopt, k / "usr" / "bin",
+         k / "usr" / "share" / "murolab"},
+        {"dane bez ula.dat to nie drzewo budowy", std::nullopt, k / "bez_ula", k / "share" / "murolab"},
+        {"MUROLAB_DANE ma pierwszeństwo", zmienna, k / "budowa", k / "wlasne"},
+        {"MUROLAB_DANE nawet gdy katalogu brak", (k / "nie_ma").string(), k / "budowa", k / "nie_ma"},
+        {"puste MUROLAB_DANE się pomija", std::string(), k / "budowa", k / "budowa" / "dane"},
+        {"zainstalowany bez danych: wskazuje share/murolab", std::nullopt, k / "opt" / "bin",
+         k / "opt" / "share" / "murolab"},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.Nazwa);
+        EXPECT_EQ(WybierzKatalogDanych(p.Zmienna ? p.Zmienna->c_str() : nullptr, p.Program), p.Oczekiwany);
+    }
 }
 
-TEST_F(PlikiDanych, PotemKatalogDanychProgramu) {
-    const std::string znaleziony = ZnajdzPlikDanych("ula.dat");
-    EXPECT_EQ(fs::path(znaleziony), fs::path(MUROLAB_KATALOG_DANYCH) / "ula.dat");
-    EXPECT_TRUE(fs::is_regular_file(znaleziony));
+TEST(KatalogUzytkownika, WybierzKatalogUzytkownika) {
+    const struct {
+        const char* Nazwa;
+        const char* Xdg;
+        const char* Home;
+        fs::path Oczekiwany;
+    } przypadki[] = {
+        {"HOME", nullptr, "/home/ja", "/home/ja/.local/share/murolab"},
+        {"XDG_DATA_HOME ma pierwszeństwo", "/srv/xdg", "/home/ja", "/srv/xdg/murolab"},
+        {"puste XDG_DATA_HOME się pomija", "", "/home/ja", "/home/ja/.local/share/murolab"},
+        {"względne XDG_DATA_HOME się pomija", "dane", "/home/ja", "/home/ja/.local/share/murolab"},
+        {"XDG_DATA_HOME bez HOME", "/srv/xdg", nullptr, "/srv/xdg/murolab"},
+        {"ani jednego", nullptr, nullptr, fs::path()},
+        {"względny HOME", nullptr, "ja", fs::path()},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.Nazwa);
+        EXPECT_EQ(WybierzKatalogUzytkownika(p.Xdg, p.Home), p.Oczekiwany);
+    }
 }
 
-TEST_F(PlikiDanych, NieznalezionyZostajeGolaNazwa) {
-    EXPECT_EQ(ZnajdzPlikDanych("nie_ma_takiego.ath"), "nie_ma_takiego.ath");
-}
-
-TEST_F(PlikiDanych, KatalogONazwiePlikuSiePomija) {
-    fs::create_directory("ula.dat");
-    EXPECT_NE(ZnajdzPlikDanych("ula.dat"), "ula.dat");
-}
-
-TEST_F(PlikiDanych, KolejnoscKatalogow) {
-    const auto katalogi = KatalogiDanych();
-    ASSERT_GE(katalogi.size(), 2u);
-    EXPECT_EQ(katalogi.front(), "");
-    EXPECT_EQ(katalogi.back(), MUROLAB_KATALOG_DANYCH);
+TEST(KatalogDanychProcesu, ZmiennaAlboUkladInstalacjiWzgledemProgramu) {
+    // This test's executable has no build data beside it: without MUROLAB_DANE the process looks in
+    // share/murolab relative to itself, as an installed program does.
+    const char* byla = std::getenv(kZmiennaKataloguDanych);
+    const std::string poprzednia = byla ? byla : "";
+    ::unsetenv(kZmiennaKataloguDanych);
+    const fs::path program = fs::read_symlink("/proc/self/exe").parent_path();
+    EXPECT_EQ(KatalogDanych(), (program.parent_path() / "share" / "murolab").lexically_normal());
+    ::setenv(kZmiennaKataloguDanych, "/srv/murolab-dane", 1);
+    EXPECT_EQ(KatalogDanych(), fs::path("/srv/murolab-dane"));
+    if (byla)
+        ::setenv(kZmiennaKataloguDanych, poprzednia.c_str(), 1);
+    else
+        ::unsetenv(kZmiennaKataloguDanych);
 }
 
 TEST(PrzykladowyProjekt, KopiaWRepozytoriumToPlikZGeneratora) {

@@ -84,7 +84,7 @@ QList<qreal> Linie(const QList<TSlowo>& slowa, qreal x0, qreal x1, qreal y0) {
 struct TObliczony {
     TModelProjektu Model;
     TDialogiTestowe Dialogi;
-    TPodgladWydruku Podglad{Model, Dialogi};
+    TPodgladWydruku Podglad{Model, Dialogi, MUROLAB_DANE_ZRODLOWE};
 
     explicit TObliczony(const std::vector<double>& grubosci = {0.015, 0.24, 0.12, 0.005})
         : Model(ModelTestowy(20, -20, grubosci)) {
@@ -171,7 +171,7 @@ private slots:
             QSKIP("poppler-utils not installed");
         TModelProjektu model;
         TDialogiTestowe dialogi;
-        TPodgladWydruku podglad(model, dialogi);
+        TPodgladWydruku podglad(model, dialogi, MUROLAB_DANE_ZRODLOWE);
         podglad.PrzygotujWykresy(false);
         QTemporaryDir katalog;
         const QString plik = katalog.filePath(QStringLiteral("pusty.pdf"));
@@ -311,7 +311,8 @@ private slots:
         QTemporaryDir katalog;
         const QString plik = katalog.filePath(QStringLiteral("wiersz.pdf"));
         std::ostringstream err;
-        QCOMPARE(ZapiszRaportZWierszaPolecen(model, 20, -20, plik.toStdString(), err), 0);
+        QCOMPARE(ZapiszRaportZWierszaPolecen(model, 20, -20, plik.toStdString(), MUROLAB_DANE_ZRODLOWE, err),
+                 0);
         QVERIFY(err.str().empty());
         QVERIFY(QFile::exists(plik));
         const QString tekst = TekstPdf(plik);
@@ -322,8 +323,9 @@ private slots:
         }
 
         std::ostringstream err2;
-        QCOMPARE(ZapiszRaportZWierszaPolecen(
-                     model, 20, -20, katalog.filePath(QStringLiteral("brak/x.pdf")).toStdString(), err2),
+        QCOMPARE(ZapiszRaportZWierszaPolecen(model, 20, -20,
+                                             katalog.filePath(QStringLiteral("brak/x.pdf")).toStdString(),
+                                             MUROLAB_DANE_ZRODLOWE, err2),
                  2);
         QVERIFY(err2.str().find("Nie można zapisać raportu") != std::string::npos);
     }

@@ -22,7 +22,8 @@ TEST(RaportWiersz, BezAplikacjiQt) {
         std::filesystem::temp_directory_path() / "murolab_tst_raport_wiersz.pdf";
     std::filesystem::remove(plik);
     std::ostringstream err;
-    EXPECT_EQ(ZapiszRaportZWierszaPolecen(model, 20, -20, plik.string(), err), 0) << err.str();
+    EXPECT_EQ(ZapiszRaportZWierszaPolecen(model, 20, -20, plik.string(), MUROLAB_DANE_ZRODLOWE, err), 0)
+        << err.str();
     EXPECT_EQ(QCoreApplication::instance(), nullptr);
 
     std::ifstream f(plik, std::ios::binary);

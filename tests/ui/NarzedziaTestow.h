@@ -72,7 +72,7 @@ inline bool PokazAktywne(QWidget* okno) {
 // The main window on the recording seam, shown and active; what its creation said is forgotten.
 struct TOknoGlowne {
     TDialogiTestowe d;
-    TFormPrzegroda f{d};
+    TFormPrzegroda f{d, MUROLAB_DANE_ZRODLOWE};
     TOknoGlowne() {
         PokazAktywne(&f);
         d.Wyczysc();

@@ -36,13 +36,10 @@ struct TOkno {
     TDialogiTestowe Dialogi;
     std::unique_ptr<TFormPrzegroda> Okno;
 
-    TOkno() : Okno(std::make_unique<TFormPrzegroda>(Dialogi)) {
-        // The window loads ula.dat from its working directory; the tests take the source tree's copy.
-        const auto blad = WczytajTabliceNasycenia(MUROLAB_ULA_DAT, Okno->Model.TablicaNasycenia);
-        if (blad)
-            qFatal("ula.dat: %s", blad->c_str());
-        // Whatever the start-up reported (no ula.dat in the tests' working directory) is not the subject.
-        Dialogi.Wyczysc();
+    // The window reads ula.dat from the data directory it is given: the source tree's data/.
+    TOkno() : Okno(std::make_unique<TFormPrzegroda>(Dialogi, MUROLAB_DANE_ZRODLOWE)) {
+        if (!Dialogi.Wywolania.isEmpty())
+            qFatal("the window's creation said: %s", qPrintable(Dialogi.Wywolania.first().Tekst));
     }
     TFormPrzegroda* operator->() { return Okno.get(); }
     TModelProjektu& Model() { return Okno->Model; }

@@ -59,13 +59,6 @@ struct TOkno : TOknoGlowne {
     }
 };
 
-// Changes into a directory for the life of the object (the program reads its files by bare names).
-struct TKatalogRoboczy {
-    QString poprzedni = QDir::currentPath();
-    explicit TKatalogRoboczy(const QString& k) { QDir::setCurrent(k); }
-    ~TKatalogRoboczy() { QDir::setCurrent(poprzedni); }
-};
-
 const QString kPytanie = QStringLiteral("Czy zapisać zmianny w pliku ..?");
 
 // What a form's paint handler leaves on a white canvas of the given size.
@@ -154,7 +147,7 @@ private slots:
         TOkno o;
         TFormMostkiTerm mostki(o.f.Model, o.d, &o.f);
         TFormDane dane(o.f.Model, o.d);
-        TAboutBox about;
+        TAboutBox about(MUROLAB_DANE_ZRODLOWE);
         o.f.UstawFormy(nullptr, &mostki, &dane, nullptr, &about);
         o.f.Mostkicieplne1->trigger();
         o.f.Button3->click();
@@ -390,18 +383,18 @@ private slots:
 
     void oProgramie() {
         QTemporaryDir katalog;
-        TAboutBox about;
+        TAboutBox about(katalog.path().toStdString());
         QVERIFY(NaSrodkuEkranu(about));
         QVERIFY(about.LabelAutorzy->text().contains(QStringLiteral("Murolab")));
 
-        TKatalogRoboczy tu(katalog.path());
         // No "Auto.bmp": nothing drawn, nothing said.
         bool narysowany = true;
         QImage plotno = Namalowane(about.size(), [&](QPainter& p) { narysowany = about.FormPaint(p); });
         QVERIFY(!narysowany);
         QCOMPARE(plotno.pixel(30, 20), QColor(Qt::white).rgb());
         // The picture's corner at (20, 10).
-        QVERIFY(ZapiszObraz(QStringLiteral("Auto.bmp"), QSize(40, 30), QColor(10, 200, 30)));
+        QVERIFY(
+            ZapiszObraz(katalog.filePath(QStringLiteral("Auto.bmp")), QSize(40, 30), QColor(10, 200, 30)));
         plotno = Namalowane(about.size(), [&](QPainter& p) { narysowany = about.FormPaint(p); });
         QVERIFY(narysowany);
         QCOMPARE(QColor(plotno.pixel(20, 10)), QColor(10, 200, 30));
@@ -439,8 +432,7 @@ private slots:
 
     void powitanie() {
         QTemporaryDir katalog;
-        TKatalogRoboczy tu(katalog.path());
-        TFormPowitanie p(2000);
+        TFormPowitanie p(2000, katalog.path().toStdString());
         QList<int> pauzy;
         p.Uspij = [&](int ms) { pauzy << ms; };
         p.Pokaz();
@@ -460,7 +452,8 @@ private slots:
         bool narysowany = true;
         Namalowane(p.size(), [&](QPainter& m) { narysowany = p.FormPaint(m); });
         QVERIFY(!narysowany);
-        QVERIFY(ZapiszObraz(QStringLiteral("Splash.bmp"), QSize(642, 493), QColor(200, 10, 10)));
+        QVERIFY(ZapiszObraz(katalog.filePath(QStringLiteral("Splash.bmp")), QSize(642, 493),
+                            QColor(200, 10, 10)));
         const QImage plotno = Namalowane(p.size(), [&](QPainter& m) { narysowany = p.FormPaint(m); });
         QVERIFY(narysowany);
         QCOMPARE(QColor(plotno.pixel(0, 0)), QColor(200, 10, 10));

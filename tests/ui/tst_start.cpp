@@ -3,11 +3,14 @@
 
 #include "DialogiTestowe.h"
 #include "NarzedziaTestow.h"
+#include "catalogue/FormWstawWarstwe.h"
+#include "files/PlikiDanych.h"
 #include "output/PodgladWydruku.h"
 #include "ui/AboutBox.h"
 #include "ui/FormDane.h"
 #include "ui/FormMostkiTerm.h"
 #include "ui/FormPrzegroda.h"
+#include "ui/Pomoc.h"
 #include "ui/Powitanie.h"
 #include "ui/Start.h"
 
@@ -17,10 +20,13 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <filesystem>
 #include <functional>
 
 using namespace murolab;
@@ -29,15 +35,13 @@ class TestStart : public QObject {
     Q_OBJECT
 private slots:
     void kolejnoscStartu() {
-        // The program starts in its data directory.
-        QTemporaryDir dane;
+        // The program is handed its data directory and the user's; it stays where it was started.
+        QTemporaryDir dane, uzytkownika;
         QVERIFY(QFile::copy(QStringLiteral(MUROLAB_ZRODLA "/data/ula.dat"),
                             dane.filePath(QStringLiteral("ula.dat"))));
-        const QString poprzedni = QDir::currentPath();
-        QDir::setCurrent(dane.path());
-        auto powrot = qScopeGuard([&] { QDir::setCurrent(poprzedni); });
+        const QString biezacy = QDir::currentPath();
         TDialogiTestowe d;
-        TStart start(d, 0);
+        TStart start(d, 0, dane.path().toStdString(), uzytkownika.path().toStdString());
         QList<QPair<QString, int>> kroki;
         start.PoKroku = [&](const QString& krok, int postep) { kroki << qMakePair(krok, postep); };
         TFormPowitanie* powitanie = nullptr;
@@ -77,7 +81,9 @@ private slots:
             {"okno główne", 0},
         };
         QCOMPARE(kroki, oczekiwane);
-        QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Murolab"));
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Murolab"));
+        QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("murolab"));
+        QCOMPARE(QDir::currentPath(), biezacy);
 
         // The description dialog was the only modal window, shown once; nothing else was said.
         QCOMPARE(d.Wywolania.size(), 1);
@@ -99,6 +105,13 @@ private slots:
         QCOMPARE(QByteArray(klasy[3]), QByteArray("murolab::TPodgladWydruku"));
         QCOMPARE(QByteArray(klasy[4]), QByteArray("murolab::TAboutBox"));
 
+        // Every reader was handed the directories: the help file, the catalogue and own materials.
+        QCOMPARE(start.Pomoc()->Plik(), QDir(dane.path()).absoluteFilePath(QStringLiteral("POMOC.HLP")));
+        QCOMPARE(f->FormWstawWarstwe->KatalogDanych, std::filesystem::path(dane.path().toStdString()));
+        QCOMPARE(f->FormWstawWarstwe->KatalogUzytkownika,
+                 std::filesystem::path(uzytkownika.path().toStdString()));
+        QCOMPARE(f->KatalogDanych, std::filesystem::path(dane.path().toStdString()));
+
         // The main window opens in the middle of the screen on the working conditions, "&Oblicz" focused.
         QVERIFY(f->isVisible());
         QVERIFY(testy::NaSrodkuEkranu(*f));
@@ -112,9 +125,6 @@ private slots:
         // Started where there is no "ula.dat": the failure is said while the main window is made,
         // and the splash, which stands on top of every window, steps aside for the box.
         QTemporaryDir pusty;
-        const QString poprzedni = QDir::currentPath();
-        QDir::setCurrent(pusty.path());
-        auto powrot = qScopeGuard([&] { QDir::setCurrent(poprzedni); });
         struct TDialogiZPowitaniem : TDialogiTestowe {
             std::function<void()> PrzyBledzie;
             void Blad(QWidget* rodzic, const QString& tekst) override {
@@ -122,7 +132,7 @@ private slots:
                 TDialogiTestowe::Blad(rodzic, tekst);
             }
         } d;
-        TStart start(d, 0);
+        TStart start(d, 0, pusty.path().toStdString(), pusty.path().toStdString());
         TFormPowitanie* powitanie = nullptr;
         start.PoUtworzeniuPowitania = [&](TFormPowitanie& p) {
             powitanie = &p;
@@ -165,18 +175,93 @@ private slots:
         QCOMPARE(PauzaPowitania(argumenty, zmienna), pauza);
     }
 
-    void katalogRoboczy() {
-        QTemporaryDir bez, dane, inne;
-        QFile ula(dane.filePath(QStringLiteral("ula.dat")));
-        QVERIFY(ula.open(QIODevice::WriteOnly));
-        ula.close();
-        // Started in a directory without "ula.dat": the first candidate holding it.
-        QCOMPARE(WybierzKatalogRoboczy(bez.path(), {QString(), inne.path(), dane.path()}),
-                 QDir(dane.path()).absolutePath());
-        // Started in the data directory: stays there.
-        QCOMPARE(WybierzKatalogRoboczy(dane.path(), {inne.path()}), dane.path());
-        // Nowhere: stays where it is.
-        QCOMPARE(WybierzKatalogRoboczy(bez.path(), {inne.path()}), QString());
+    void plikProjektuZArgumentow_data() {
+        QTest::addColumn<QStringList>("argumenty");
+        QTest::addColumn<QString>("plik");
+        QTest::newRow("bez argumentów") << QStringList{"murolab"} << QString();
+        QTest::newRow("sam plik") << QStringList{"murolab", "sciana.pro"} << "sciana.pro";
+        QTest::newRow("po pauzie") << QStringList{"murolab", "--pauza", "0", "a.pro"} << "a.pro";
+        QTest::newRow("wartość pauzy to nie plik") << QStringList{"murolab", "--pauza", "x.pro"} << QString();
+        QTest::newRow("pauza z równością") << QStringList{"murolab", "--pauza=5", "b.pro"} << "b.pro";
+        QTest::newRow("pierwszy z dwóch") << QStringList{"murolab", "a.pro", "b.pro"} << "a.pro";
+        QTest::newRow("po -- nawet z minusem") << QStringList{"murolab", "--", "-x.pro"} << "-x.pro";
+        QTest::newRow("ścieżka ze spacją")
+            << QStringList{"murolab", "/home/ja/Moje projekty/ś.pro"} << "/home/ja/Moje projekty/ś.pro";
+    }
+    void plikProjektuZArgumentow() {
+        QFETCH(QStringList, argumenty);
+        QFETCH(QString, plik);
+        QCOMPARE(PlikProjektuZArgumentow(argumenty), plik);
+    }
+
+    void projektZWierszaPolecen_data() {
+        QTest::addColumn<QString>("plik");
+        QTest::addColumn<int>("warstwy");
+        QTest::addColumn<QString>("blad"); // a fragment of the one error shown; empty: none
+        QTest::newRow("przykład") << QStringLiteral(MUROLAB_ZRODLA "/data/przyklad.pro") << 4 << QString();
+        QTest::newRow("brak pliku") << QStringLiteral(MUROLAB_ZRODLA "/data/nie-ma-takiego.pro") << 0
+                                    << QStringLiteral("nie-ma-takiego.pro");
+        QTest::newRow("nie projekt") << QStringLiteral(MUROLAB_ZRODLA "/data/ula.dat") << 0
+                                     << QStringLiteral("ula.dat");
+    }
+    void projektZWierszaPolecen() {
+        // `murolab PLIK.pro`: the usual start-up, then the project as "Otwórz" opens it; a file that
+        // cannot be opened gives the usual message and leaves the project empty.
+        QFETCH(QString, plik);
+        QFETCH(int, warstwy);
+        QFETCH(QString, blad);
+        QTemporaryDir uzytkownika;
+        TDialogiTestowe d;
+        TStart start(d, 0, MUROLAB_ZRODLA "/data", uzytkownika.path().toStdString());
+        start.PoUtworzeniuPowitania = [](TFormPowitanie& p) { p.Uspij = [](int) {}; };
+        start.PlikProjektu = plik;
+        // Opened once the main window is up: the description dialog still saw the empty project.
+        int warstwyPrzyOpisie = -1;
+        d.Modalnie = [&](QDialog*) { warstwyPrzyOpisie = start.Okno()->Model.LiczbaWarstw; };
+        start.Uruchom();
+        QCOMPARE(warstwyPrzyOpisie, 0);
+        TFormPrzegroda* f = start.Okno();
+        QVERIFY(f->isVisible());
+        QCOMPARE(f->Model.LiczbaWarstw, warstwy);
+        QCOMPARE(f->OstatniPlikOtwarty, plik);
+        if (blad.isEmpty()) {
+            QVERIFY(d.Bledy().isEmpty());
+            QCOMPARE(f->StringGridPrzegroda->item(2, 1)->text(), QStringLiteral("Styropian EPS 040"));
+        } else {
+            QCOMPARE(d.Bledy().size(), 1);
+            QVERIFY2(d.Bledy()[0].contains(blad), qPrintable(d.Bledy()[0]));
+        }
+    }
+
+    void katalogUzytkownikaJakWQt_data() {
+        QTest::addColumn<QByteArray>("xdg");
+        QTest::addColumn<QByteArray>("home");
+        QTest::newRow("bez XDG_DATA_HOME") << QByteArray() << QByteArray("/home/projektant");
+        QTest::newRow("XDG_DATA_HOME") << QByteArray("/srv/dane/ja") << QByteArray("/home/projektant");
+        QTest::newRow("puste XDG_DATA_HOME") << QByteArray("") << QByteArray("/home/projektant");
+    }
+    void katalogUzytkownikaJakWQt() {
+        // Own materials live where Qt puts this program's data (QStandardPaths::AppDataLocation),
+        // with the names the start-up gives the program.
+        QFETCH(QByteArray, xdg);
+        QFETCH(QByteArray, home);
+        const QByteArray staryXdg = qgetenv("XDG_DATA_HOME"), staryHome = qgetenv("HOME");
+        const bool byloXdg = qEnvironmentVariableIsSet("XDG_DATA_HOME");
+        auto powrot = qScopeGuard([&] {
+            if (byloXdg)
+                qputenv("XDG_DATA_HOME", staryXdg);
+            else
+                qunsetenv("XDG_DATA_HOME");
+            qputenv("HOME", staryHome);
+        });
+        if (xdg.isNull())
+            qunsetenv("XDG_DATA_HOME");
+        else
+            qputenv("XDG_DATA_HOME", xdg);
+        qputenv("HOME", home);
+        UstawNazwyProgramu();
+        QCOMPARE(QString::fromStdString(KatalogUzytkownika().string()),
+                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     }
 };
 

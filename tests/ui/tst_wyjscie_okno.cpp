@@ -28,7 +28,7 @@ const QList<TWiersz> kSciana = {{QStringLiteral("Tynk cementowo-wapienny"), QStr
 
 struct TOknoZRaportem : TOkno {
     TFormDane* Dane = new TFormDane(Okno->Model, Dialogi, Okno.get());
-    TPodgladWydruku* Raport = new TPodgladWydruku(Okno->Model, Dialogi, Okno.get());
+    TPodgladWydruku* Raport = new TPodgladWydruku(Okno->Model, Dialogi, MUROLAB_DANE_ZRODLOWE, Okno.get());
     TOknoZRaportem() {
         Okno->UstawFormy(nullptr, nullptr, Dane, Raport, nullptr);
         Dodaj(kSciana);
