@@ -23,7 +23,7 @@ struct TZamykaczPliku {
 };
 
 const char* kTekstKonsultacja =
-    "(temp. wewn.< temp. zewn.) Wskazana konsultacja z Działem Technicznym Velmar.";
+    "(temp. wewn.< temp. zewn.) Wskazana konsultacja ze specjalistą z zakresu fizyki budowli.";
 const char* kTekstKondensacja =
     "UWAGA -Dla zadanych warunków brzegowych występuje kondensacja pary wodnej na "
     "wewnętrznej powierzchni.";
