@@ -24,7 +24,6 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QProxyStyle>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStyle>
@@ -39,15 +38,6 @@ namespace {
 const QString kTytulOkna = QStringLiteral("Murolab -program do wstępnej analizy cieplno wilgotnościowej");
 const QString kPytanieZapis = QStringLiteral("Czy zapisać zmianny w pliku ..?");
 constexpr int kSzerokoscOkna = 692; // the designed client width, the window's smallest
-
-class TStylZakladek : public QProxyStyle {
-public:
-    int pixelMetric(PixelMetric metryka, const QStyleOption* opcja, const QWidget* w) const override {
-        if (metryka == PM_TabBarTabHSpace)
-            return 2;
-        return QProxyStyle::pixelMetric(metryka, opcja, w);
-    }
-};
 
 bool WOknie(const QWidget* w, const QWidget* pojemnik) {
     return w && pojemnik && (w == pojemnik || pojemnik->isAncestorOf(w));
@@ -79,11 +69,8 @@ TFormPrzegroda::TFormPrzegroda(TDialogi& dialogi, QWidget* rodzic) : QMainWindow
     srodek->setMinimumSize(kSzerokoscOkna, 435);
     PageControlPrzegroda = new QTabWidget(srodek);
     PageControlPrzegroda->tabBar()->setFont(CzcionkaPikseli(font(), 13, true));
-    // The captions keep their designed runs of blanks; with the style's usual margin around each
-    // caption the five tabs would not fit the window's width in the system's (wide) UI font.
-    auto* stylZakladek = new TStylZakladek;
-    stylZakladek->setParent(PageControlPrzegroda);
-    PageControlPrzegroda->tabBar()->setStyle(stylZakladek);
+    // The captions without the runs of blanks that once placed them: the tabs pad their captions
+    // themselves, and with the blanks the last tab ran past the window's edge.
     PageControlPrzegroda->tabBar()->setElideMode(Qt::ElideNone);
     PageControlPrzegroda->tabBar()->setExpanding(false);
     PageControlPrzegroda->setUsesScrollButtons(false);
@@ -92,11 +79,11 @@ TFormPrzegroda::TFormPrzegroda(TDialogi& dialogi, QWidget* rodzic) : QMainWindow
     TabSheetObliczenia = new QWidget;
     TabSheetWykresCisnien = new QWidget;
     TabSheetWykresTemperat = new QWidget;
-    PageControlPrzegroda->addTab(TabSheetWarPracy, QStringLiteral("    Warunki pracy  "));
-    PageControlPrzegroda->addTab(TabSheetPrzegroda, QStringLiteral("     Przegroda     "));
-    PageControlPrzegroda->addTab(TabSheetObliczenia, QStringLiteral("      Obliczenia     "));
-    PageControlPrzegroda->addTab(TabSheetWykresCisnien, QStringLiteral("    Wykres ciśnień    "));
-    PageControlPrzegroda->addTab(TabSheetWykresTemperat, QStringLiteral(" Wykres temperatur"));
+    PageControlPrzegroda->addTab(TabSheetWarPracy, QStringLiteral("Warunki pracy"));
+    PageControlPrzegroda->addTab(TabSheetPrzegroda, QStringLiteral("Przegroda"));
+    PageControlPrzegroda->addTab(TabSheetObliczenia, QStringLiteral("Obliczenia"));
+    PageControlPrzegroda->addTab(TabSheetWykresCisnien, QStringLiteral("Wykres ciśnień"));
+    PageControlPrzegroda->addTab(TabSheetWykresTemperat, QStringLiteral("Wykres temperatur"));
     UstawKontekstPomocy(TabSheetWykresCisnien, 13);
     UstawKontekstPomocy(TabSheetWykresTemperat, 14);
 

@@ -98,12 +98,17 @@ private slots:
         QVERIFY(f.windowFlags() & Qt::WindowMaximizeButtonHint);
         QCOMPARE(f.PageControlPrzegroda->geometry(), QRect(0, 0, 692, 398));
         QCOMPARE(f.BitBtnOblicz->geometry(), QRect(5, 401, 681, 33));
-        // Every tab caption, blanks and all, is whole inside the window.
+        // Every tab, the last one ("Wykres temperatur") included, is whole inside the window with
+        // room to spare for its frame, whichever tab is in front.
         QTabBar* zakladki = f.PageControlPrzegroda->tabBar();
-        for (int i = 0; i < zakladki->count(); ++i) {
-            const QRect r = zakladki->tabRect(i);
-            QVERIFY(r.width() >= zakladki->fontMetrics().horizontalAdvance(zakladki->tabText(i)));
-            QVERIFY(zakladki->mapTo(&f, r.topRight()).x() < f.width());
+        QCOMPARE(zakladki->tabText(4), QStringLiteral("Wykres temperatur"));
+        for (int przod = 0; przod < zakladki->count(); ++przod) {
+            f.PokazArkusz(przod);
+            for (int i = 0; i < zakladki->count(); ++i) {
+                const QRect r = zakladki->tabRect(i);
+                QVERIFY(r.width() >= zakladki->fontMetrics().horizontalAdvance(zakladki->tabText(i)) + 8);
+                QVERIFY(zakladki->mapTo(&f, r.topRight()).x() < f.width() - 8);
+            }
         }
         // The narrow number heading of the grid wraps without cutting its longer word.
         QLabel* numer = nullptr;
