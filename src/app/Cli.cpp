@@ -612,6 +612,8 @@ std::string TabelaTekstowa(const TModelProjektu& model, const TArkuszWynikow& a)
     });
 
     s += "\n" + a.LabelUk + " W/(m²·K)\n";
+    for (const std::string& skladnik : a.SkladnikiUk)
+        s += "  " + skladnik + " W/(m²·K)\n";
     s += a.LabelI + " g/(m²·h)\n";
     s += a.LabelP + " Pa\n\n";
     s += a.LabeLKomunikat + "\n";
@@ -680,6 +682,7 @@ std::string ObiektJson(const TModelProjektu& model, const TArkuszWynikow& a,
     TablicaTekstow(j, "RichEditCisNasy", a.RichEditCisNasy);
     TablicaTekstow(j, "RichEditCisCzast", a.RichEditCisCzast);
     j.Tekst("LabelUk", a.LabelUk);
+    TablicaTekstow(j, "SkladnikiUk", a.SkladnikiUk);
     j.Tekst("LabelI", a.LabelI);
     j.Tekst("LabelP", a.LabelP);
     j.Tekst("LabeLKomunikat", a.LabeLKomunikat);

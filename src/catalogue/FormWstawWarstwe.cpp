@@ -37,6 +37,9 @@ const QString kPodajOpor = QStringLiteral("Podaj wsp. oporu dyfuzji:");
 const QColor kTloListy(216, 222, 220);
 constexpr int kWierszeListy = 10;
 constexpr int kKontekstPomocy = 10;
+// A layer's name holds 40 characters (the model and the project file), a group file's 60.
+constexpr int kSzerokoscNazwyWarstwy = 40;
+constexpr int kSzerokoscNazwyMaterialu = 60;
 
 // A limit on what the user types, not on what the program writes: a name shown from the catalogue
 // may be longer than the limit and stays whole; typing only never makes a text longer than it.
@@ -137,7 +140,9 @@ void TFormWstawWarstwe::Zbuduj() {
     Etykieta(this, QStringLiteral("Wybrany materiał:"), 16, 80);
     EditMaterial = new QLineEdit(this);
     EditMaterial->setGeometry(16, 98, 405, 24);
-    EditMaterial->setValidator(new TLimitPisania(EditMaterial, 40));
+    // Typing may go past the layer's width, so that a long name is refused with a message
+    // (SprawdzNazweWlasna) rather than cut without a word; the group file's width is the hard limit.
+    EditMaterial->setValidator(new TLimitPisania(EditMaterial, kSzerokoscNazwyMaterialu));
     EditMaterial->setToolTip(QStringLiteral("Podaj nazwę materiału:"));
     EditMaterial->setProperty("kontekstPomocy", kKontekstPomocy);
     EditMaterial->setEnabled(false);
@@ -208,6 +213,14 @@ void TFormWstawWarstwe::Zbuduj() {
     for (TNumEdit* pole : {NumEditLambdaSW, NumEditLambdaW, NumEditMi, NumEditGestosc, NumEditCieplo}) {
         pole->setEnabled(false);
         pole->setReadOnly(true);
+    }
+    // In catalogue mode the fields are locked but show the chosen material: its name and values
+    // are read like any text, not greyed out.
+    for (QLineEdit* pole : std::initializer_list<QLineEdit*>{EditMaterial, NumEditLambdaSW, NumEditLambdaW,
+                                                             NumEditMi, NumEditGestosc, NumEditCieplo}) {
+        QPalette paleta = pole->palette();
+        paleta.setColor(QPalette::Disabled, QPalette::Text, paleta.color(QPalette::Active, QPalette::Text));
+        pole->setPalette(paleta);
     }
     // Kept for the catalogue, reachable by the mouse only.
     NumEditGestosc->setFocusPolicy(Qt::ClickFocus);
@@ -433,7 +446,20 @@ TNumEdit* TFormWstawWarstwe::PoleLambdyKlasy() const {
     return klasa && !klasa->Wilgotna ? NumEditLambdaSW : NumEditLambdaW;
 }
 
+bool TFormWstawWarstwe::SprawdzNazweWlasna() {
+    const qsizetype dlugosc = EditMaterial->text().size();
+    if (!CheckBoxWybor->isChecked() || dlugosc <= kSzerokoscNazwyWarstwy)
+        return true;
+    Ostrzez(QStringLiteral("Nazwa materiału może mieć najwyżej %1 znaków (wpisano %2). Skróć nazwę.")
+                .arg(kSzerokoscNazwyWarstwy)
+                .arg(dlugosc),
+            kUwaga, EditMaterial);
+    return false;
+}
+
 bool TFormWstawWarstwe::SprawdzNowaWarstwe() {
+    if (!SprawdzNazweWlasna())
+        return false;
     const double d = Liczba(NumEditGrubosc);
     if (d < 0.001 || d > 10) {
         // Between 0.0001 and 0.001 the layer is refused too, and the user is told why.
@@ -455,7 +481,7 @@ bool TFormWstawWarstwe::SprawdzNowaWarstwe() {
 }
 
 bool TFormWstawWarstwe::SprawdzMaterial() {
-    return SprawdzLambdeIMi(1000000, false);
+    return SprawdzNazweWlasna() && SprawdzLambdeIMi(1000000, false);
 }
 
 bool TFormWstawWarstwe::SprawdzLambdeIMi(double granicaMi, bool granicaWlacznie) {

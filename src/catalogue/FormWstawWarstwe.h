@@ -69,6 +69,8 @@ public:
     void PokazMaterial(const std::string& plik, const std::string& nazwaCp1250);
 
     // ---- sending a layer to the grid
+    // Own-material mode: a name longer than a layer holds (40) is refused with a message.
+    bool SprawdzNazweWlasna();
     bool SprawdzNowaWarstwe();
     void DodajWiersz();
     void WstawWiersz(int liczba, int wiersz);

@@ -8,13 +8,27 @@ namespace {
 const char* kStronaWewnetrzna = "      Wewnętrzna strona przegrody";
 const char* kStronaZewnetrzna = "      Zewnętrzna strona przegrody";
 const char* kSuma = "suma:";
+
+std::vector<std::string> SkladnikiUk(double u0, double deltaUg, double deltaUf, double deltaUk) {
+    return {"U0 = " + Staly(u0, 4, 3), "ΔUg = " + Staly(deltaUg, 4, 3), "ΔUf = " + Staly(deltaUf, 4, 3),
+            "ΔUk + dodatek własny = " + Staly(deltaUk, 4, 3)};
+}
 } // namespace
+
+TLinieWarunkow LinieWarunkow(const TWarunkiPracy& w) {
+    auto tekst = [](std::int32_t wartosc, bool ustalona) {
+        return ustalona ? Calkowita(wartosc) : std::string();
+    };
+    return {tekst(w.TempWew, w.TempWew != kTempNieustalonaWewn), tekst(w.WilgotWewn, w.WilgotWewn != 0),
+            tekst(w.TempZewn, w.TempZewn != kTempNieustalonaZewn), tekst(w.WilgotZewn, w.WilgotZewn != 0)};
+}
 
 TArkuszWynikow ArkuszPusty() {
     TArkuszWynikow a;
     a.LabelUk = LabelUkPusty;
     a.LabelI = LabelIPusty;
     a.LabelP = LabelPPusty;
+    a.SkladnikiUk = SkladnikiUk(0, 0, 0, 0);
     return a;
 }
 
@@ -68,6 +82,7 @@ TArkuszWynikow ArkuszWynikow(const TModelProjektu& model, int ti, int te) {
         a.RichEditCisCzast.push_back(Staly(r.CisCzast[i], 4, 1));
 
     a.LabelUk = "U  = " + Staly(Uk(model), 4, 3);
+    a.SkladnikiUk = SkladnikiUk(r.U0, DeltaUg(model), DeltaUf(model), w.DeltaUk + w.MostekWlasny);
     a.LabelI = "i = " + Staly(r.I, 4, 3);
     a.LabelP = "p = " + Staly(r.P, 4, 1);
     return a;

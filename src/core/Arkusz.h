@@ -24,6 +24,10 @@ struct TArkuszWynikow {
     std::vector<std::string> RichEditCisNasy;
     std::vector<std::string> RichEditCisCzast;
     std::string LabelUk; // "U  = 0,425": the small k under the gap is drawn by the window
+    // What Uk is made of, shown under it so that the effect of each correction can be seen:
+    // "U0 = 0,254", "ΔUg = 0,000", "ΔUf = 0,012", "ΔUk + dodatek własny = 0,050", all in
+    // kJednostkaU, written like Uk.
+    std::vector<std::string> SkladnikiUk;
     std::string LabelI;
     std::string LabelP;
     std::string LabeLKomunikat; // the verdict's text; empty after a reset
@@ -38,9 +42,19 @@ TArkuszWynikow ArkuszPusty();
 // temperatures of the working-conditions sheet, which decide the verdict.
 TArkuszWynikow ArkuszWynikow(const TModelProjektu& model, int ti, int te);
 
+// The working conditions as the summary lines of the layer sheet show them: ti, φi, te, φe as
+// whole numbers, each empty while the model holds its "not set" value (after New, or from a file
+// saved before the conditions were entered).
+struct TLinieWarunkow {
+    std::string TempWew, WilgotWewn, TempZewn, WilgotZewn;
+};
+TLinieWarunkow LinieWarunkow(const TWarunkiPracy& warunki);
+
 // Reset texts of the result labels.
 inline constexpr const char* LabelUkPusty = "U  = 0,000";
 inline constexpr const char* LabelIPusty = "i = 0,000";
 inline constexpr const char* LabelPPusty = "p = 0000,0";
+// The unit of Uk and of its parts.
+inline constexpr const char* kJednostkaU = "[W/m²·K]";
 
 } // namespace murolab

@@ -23,7 +23,7 @@ constexpr double kNajwiekszeCisnienieTablicy = 1000;
 constexpr int kKrokiPunktuRosy = (kNajwyzszaTemp - 0) * 10; // 0.1-degree steps from 0 to +30 degC
 
 const char* kTekstKonsultacja =
-    "(temp. wewn.< temp. zewn.) Wskazana konsultacja z Działem Technicznym Velmar.";
+    "(temp. wewn.< temp. zewn.) Wskazana konsultacja ze specjalistą z zakresu fizyki budowli.";
 const char* kTekstKondensacja =
     "UWAGA -Dla zadanych warunków brzegowych występuje kondensacja pary wodnej na "
     "wewnętrznej powierzchni.";

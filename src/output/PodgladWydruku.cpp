@@ -133,7 +133,6 @@ void TPodgladWydruku::PokazRaport(QWidget* rodzic, bool cieplejWewnatrz) {
     PrzygotujWykresy(cieplejWewnatrz);
     if (!Podglad) {
         Podglad = new QPrintPreviewWidget(&Drukarka(), this);
-        Podglad->setZoomMode(QPrintPreviewWidget::FitToWidth);
         connect(Podglad, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* drukarka) {
             Bezpiecznie(dialogi_, this, [&] {
                 DrukujRaport(*drukarka, TTrescRaportu{raport_, *QRChartTemp, *QRChartCisnienie, logo_});
@@ -146,6 +145,9 @@ void TPodgladWydruku::PokazRaport(QWidget* rodzic, bool cieplejWewnatrz) {
         resize(std::min(860, dostepne.width() - 40), std::min(1000, dostepne.height() - 60));
     }
     Podglad->updatePreview();
+    // Each showing starts at the first page, the whole page in the window.
+    Podglad->setZoomMode(QPrintPreviewWidget::FitInView);
+    Podglad->setCurrentPage(1);
     dialogi_.PokazModalnie(this);
 }
 

@@ -82,6 +82,31 @@ void WypelnijTabeleCisnien(TTabelaCisnien& t, const TModelProjektu& model, int n
 
 } // namespace
 
+std::string SkladnikUkHtml(std::string_view skladnik) {
+    std::string html;
+    for (char c : skladnik) {
+        switch (c) {
+        case '<':
+            html += "&lt;";
+            break;
+        case '>':
+            html += "&gt;";
+            break;
+        case '&':
+            html += "&amp;";
+            break;
+        default:
+            html += c;
+        }
+    }
+    for (std::string_view symbol : {"U0", "ΔUg", "ΔUf", "ΔUk"}) {
+        const std::size_t gdzie = html.find(symbol);
+        if (gdzie != std::string::npos)
+            html.replace(gdzie + symbol.size() - 1, 1, "<sub>" + std::string(1, symbol.back()) + "</sub>");
+    }
+    return html;
+}
+
 int WysokoscKolumnyRaportu(int liczbaWarstw) {
     return 18 * liczbaWarstw + 42;
 }
@@ -96,6 +121,7 @@ void WyczyscRaport(TRaport& raport) {
     raport.Temperatury = {};
     raport.Cisnienia = {};
     raport.Uk = kRaportUkPusty;
+    raport.SkladnikiUk = ArkuszPusty().SkladnikiUk;
     raport.I = kRaportIPusty;
     raport.P = kRaportPPusty;
 }
@@ -119,6 +145,7 @@ void WypelnijRaport(TRaport& raport, const TModelProjektu& model, const TArkuszW
     WypelnijTabeleCisnien(raport.Cisnienia, model, n);
 
     raport.Uk = arkusz.LabelUk;
+    raport.SkladnikiUk = arkusz.SkladnikiUk;
     raport.I = arkusz.LabelI;
     raport.P = arkusz.LabelP;
 

@@ -54,6 +54,8 @@ struct TRaport {
     std::string Kondensacja1; // kKryterium1 after a condensation verdict, else empty
     std::string Kondensacja2; // kKryterium2 after a condensation verdict, else empty
     std::string Uk = kRaportUkPusty;
+    // The parts of Uk as the results sheet shows them, printed under the result line.
+    std::vector<std::string> SkladnikiUk = ArkuszPusty().SkladnikiUk;
     std::string I = kRaportIPusty;
     std::string P = kRaportPPusty;
     TTabelaTemperatur Temperatury;
@@ -64,6 +66,10 @@ struct TRaport {
     int WysokoscKolumnyTemp = 50;
     int DlugoscLinii = 64;
 };
+
+// One part of Uk ("U0 = 0,351", "ΔUg = 0,009", ...) as rich text with its letter set as a
+// subscript (U<sub>0</sub>), for the results sheet and the report alike.
+std::string SkladnikUkHtml(std::string_view skladnik);
 
 // Heights for n layers.
 int WysokoscKolumnyRaportu(int liczbaWarstw);

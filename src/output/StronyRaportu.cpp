@@ -12,6 +12,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QStringList>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -199,7 +200,7 @@ private:
         const qreal koniecLinii = 119.9 + naMm(r_.DlugoscLinii);
         // The summary stands at its place under the table, or just below a longer table.
         const qreal yKondensacji = std::max(178.9, koniecLinii + 1.5);
-        const qreal s = Skurcz(y0, yKondensacji + (194.5 - 178.9) + 5.5);
+        const qreal s = Skurcz(y0, yKondensacji + (194.5 - 178.9) + 5.5 + kWysokoscSkladnikow);
 
         Wykres(t_.WykresTemperatur, y0 + 2.1, 100.5 - s);
         const TTabelaTemperatur& tt = r_.Temperatury;
@@ -237,7 +238,16 @@ private:
              Q(r_.I).toHtmlEscaped() + QStringLiteral("&nbsp;[g/(m<sup>2</sup>·h)]"), gruba);
         Html(p_, QRectF(mm(123.8), mm(yWynikow), mm(46), mm(6)),
              Q(r_.P).toHtmlEscaped() + QStringLiteral("&nbsp;[Pa]"), gruba);
+        // What Uk is made of, in one line under it.
+        QStringList skladniki;
+        for (const std::string& skladnik : r_.SkladnikiUk)
+            skladniki << Q(SkladnikUkHtml(skladnik)) + QStringLiteral("&nbsp;[W/m<sup>2</sup> K]");
+        Html(p_, QRectF(mm(11.6), mm(yWynikow + 5.5), mm(158), mm(kWysokoscSkladnikow)),
+             skladniki.join(QStringLiteral("&nbsp;&nbsp;&nbsp; ")), Arial(10));
     }
+
+    // The line of the parts of Uk, in the report's small type.
+    static constexpr qreal kWysokoscSkladnikow = 4.5;
 
     // "U  = 0,425" of the results sheet (whose small k the sheet draws apart) and "Uk = 0,000" of
     // the reset both print as U with the subscript k.

@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRubberBand>
 #include <QTimer>
 #include <QValueAxis>
 
@@ -456,6 +457,12 @@ void TWykres::CofnijPowiekszenie() {
     Wykres->zoomReset();
 }
 
+void TWykres::mousePressEvent(QMouseEvent* zdarzenie) {
+    if (zdarzenie->button() == Qt::LeftButton)
+        poczatekPrzeciagania_ = zdarzenie->position();
+    QChartView::mousePressEvent(zdarzenie);
+}
+
 void TWykres::mouseReleaseEvent(QMouseEvent* zdarzenie) {
     if (wersja_ != TWersja::Ekran) {
         QChartView::mouseReleaseEvent(zdarzenie);
@@ -464,8 +471,14 @@ void TWykres::mouseReleaseEvent(QMouseEvent* zdarzenie) {
     // Only zooming is animated: a new drawing shows its result at once.
     Wykres->setAnimationDuration(krokiPowiekszenia_ * 60);
     Wykres->setAnimationOptions(QChart::SeriesAnimations | QChart::GridAxisAnimations);
-    if (zdarzenie->button() == Qt::RightButton) {
-        // The right button undoes every zoom at once, instead of Qt's single step back.
+    const bool wstecz = zdarzenie->button() == Qt::LeftButton && poczatekPrzeciagania_ &&
+                        zdarzenie->position().x() < poczatekPrzeciagania_->x() - kPrzeciaganieWstecz;
+    poczatekPrzeciagania_.reset();
+    if (zdarzenie->button() == Qt::RightButton || wstecz) {
+        // The right button, or a drag from right to left, undoes every zoom at once (instead of
+        // Qt's single step back, or a zoom into the dragged band).
+        for (QRubberBand* pasmo : findChildren<QRubberBand*>())
+            pasmo->hide();
         CofnijPowiekszenie();
         zdarzenie->accept();
     } else {
@@ -516,7 +529,8 @@ QLineSeries* TWykres::NowaSeria(const QString& tytul, const QColor& kolor, bool 
     return s;
 }
 
-void TWykres::UbierzNaEkran(const QColor& gora, const QColor& dol, const QColor& cien, int krokiPowiekszenia) {
+void TWykres::UbierzNaEkran(const QColor& gora, const QColor& dol, const QColor& cien,
+                            int krokiPowiekszenia) {
     QLinearGradient g(0, 0, 0, 1);
     g.setCoordinateMode(QGradient::ObjectBoundingMode);
     g.setColorAt(0, gora);

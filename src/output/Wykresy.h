@@ -14,6 +14,7 @@
 #include <QString>
 
 #include <initializer_list>
+#include <optional>
 #include <vector>
 
 class QChart;
@@ -84,6 +85,7 @@ public:
 
 protected:
     TWykres(TWersja wersja, QWidget* rodzic);
+    void mousePressEvent(QMouseEvent* zdarzenie) override;
     void mouseReleaseEvent(QMouseEvent* zdarzenie) override;
 
     // The common parts of a drawing: ranges with tick steps, and the boundary lines.
@@ -109,6 +111,9 @@ private:
     QFont czcionkaTytulu_;
     QString goraLewy_, goraPrawy_, dolny_, prawy_;
     bool przekladanie_ = false;
+    // Where the left button went down: a drag that ends this many pixels further left undoes the zoom.
+    std::optional<QPointF> poczatekPrzeciagania_;
+    static constexpr qreal kPrzeciaganieWstecz = 4;
 };
 
 // The diffusion diagram: Series1 the partial pressure, Series2 the saturation pressure.

@@ -84,6 +84,26 @@ QComboBox* NowaLista(QWidget* rodzic, const QStringList& pozycje, const QString&
     return lista;
 }
 
+// A list whose texts are longer than its field: the field shows a text from its beginning (an edit
+// part otherwise scrolls to its end), and a text that does not fit is its tooltip in full.
+void PokazPoczatekTekstu(QComboBox* lista) {
+    const QString podpowiedz = lista->toolTip();
+    for (int i = 0; i < lista->count(); ++i)
+        lista->setItemData(i, lista->itemText(i), Qt::ToolTipRole);
+    auto pokaz = [lista, podpowiedz](const QString& tekst) {
+        QLineEdit* pole = lista->lineEdit();
+        if (!pole->hasFocus())
+            pole->setCursorPosition(0);
+        const bool miesciSie =
+            pole->fontMetrics().horizontalAdvance(tekst) <= pole->contentsRect().width() - 4;
+        lista->setToolTip(miesciSie ? podpowiedz : tekst);
+    };
+    QObject::connect(lista->lineEdit(), &QLineEdit::textChanged, lista, pokaz);
+    QObject::connect(lista->lineEdit(), &QLineEdit::editingFinished, lista,
+                     [lista, pokaz] { pokaz(lista->currentText()); });
+    pokaz(lista->currentText());
+}
+
 QLabel* Etykieta(QWidget* rodzic, const QString& tekst, int x, int y) {
     auto* e = new QLabel(tekst, rodzic);
     e->move(x, y);
@@ -96,8 +116,12 @@ void TFormPrzegroda::UstawTekstListy(QComboBox* lista, const QString& tekst) {
     // Neither activated nor textEdited is raised by these calls: no change handling runs.
     const int i = lista->findText(tekst, Qt::MatchExactly | Qt::MatchCaseSensitive);
     lista->setCurrentIndex(i);
-    if (lista->isEditable())
+    if (lista->isEditable()) {
         lista->setEditText(tekst);
+        // The field shows a text from its beginning, as after a pick from the list.
+        if (!lista->lineEdit()->hasFocus())
+            lista->lineEdit()->setCursorPosition(0);
+    }
 }
 
 void TFormPrzegroda::ZbudujArkuszWarunkow() {
@@ -114,6 +138,7 @@ void TFormPrzegroda::ZbudujArkuszWarunkow() {
     ComboBoxTypPrzegrody->setGeometry(12, 28, 333, 24);
     // The types are long: the open list is as wide as its longest entry.
     ComboBoxTypPrzegrody->view()->setMinimumWidth(ComboBoxTypPrzegrody->view()->sizeHintForColumn(0) + 24);
+    PokazPoczatekTekstu(ComboBoxTypPrzegrody);
 
     auto* naglowekOporow =
         new QLabel(QStringLiteral("Opory przejmownia ciepła [m<sup>2</sup>·K/W]"), ramkaTypu);
@@ -404,14 +429,7 @@ void TFormPrzegroda::Button6Click() {
     if (!SprawdzPolaWarunkow())
         return;
     ZapamietajWarunki();
-    const TWarunkiPracy& w = Model.WarunkiPracy;
-    auto wartosc = [](std::int32_t n) {
-        return QStringLiteral(" = %1").arg(QString::fromStdString(Calkowita(n)));
-    };
-    LabelTi->setText(ZIndeksem(QStringLiteral("t"), QStringLiteral("i"), wartosc(w.TempWew)));
-    LabelFi->setText(ZIndeksem(QStringLiteral("Φ"), QStringLiteral("i"), wartosc(w.WilgotWewn)));
-    LabelTe->setText(ZIndeksem(QStringLiteral("t"), QStringLiteral("e"), wartosc(w.TempZewn)));
-    LabelFe->setText(ZIndeksem(QStringLiteral("Φ"), QStringLiteral("e"), wartosc(w.WilgotZewn)));
+    PokazLinieWarunkow();
     PokazArkusz(1);
 }
 

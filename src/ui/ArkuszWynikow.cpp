@@ -7,12 +7,14 @@
 #include "core/Arkusz.h"
 #include "core/Liczby.h"
 #include "output/PodgladWydruku.h"
+#include "output/RaportLinie.h"
 #include "ui/NumEdit.h"
 
 #include <QFont>
 #include <QFontMetricsF>
 #include <QFrame>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPalette>
 #include <QScrollArea>
@@ -26,6 +28,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -54,9 +57,15 @@ constexpr int kWysokoscKolumnPrzedObliczeniem = 10; // the empty table at start:
 // A line wider than its column is condensed rather than cut, but never below this stretch (%).
 constexpr int kNajmniejszeZwezenie = 50;
 
+constexpr int kSzerokoscArkusza = 688; // the sheet at the window's designed (smallest) size
+constexpr int kSzerokoscNazwy = 196;   // the name column at that size
+constexpr int kNajszerszaNazwa = 320;  // how far it grows in a wider window
+constexpr int kNajwezszaNazwa = 176;   // and shrinks beside a vertical scroll bar
+
 constexpr int kOdstepPodTabela = 6;
 constexpr int kSzerokoscWerdyktu = 340;
 constexpr int kOdstepWynikow = 16;
+constexpr int kOdstepSkladnikow = 2;
 
 struct TKolumna {
     QTextEdit* TFormPrzegroda::*Pole;
@@ -74,8 +83,8 @@ struct TKolumna {
 // Left to right. The pressures are in Pa and the diffusion resistance in m²·h·Pa/kg, which is what
 // the calculation gives.
 const std::array<TKolumna, 11> kKolumny{{
-    {&TFormPrzegroda::RichEditNr, &TArkuszWynikow::RichEditNr, 16, Qt::AlignLeft, "Nr", false, "RichEditNr"},
-    {&TFormPrzegroda::RichEditMaterial, &TArkuszWynikow::RichEditMaterial, 200, Qt::AlignLeft,
+    {&TFormPrzegroda::RichEditNr, &TArkuszWynikow::RichEditNr, 20, Qt::AlignLeft, "Nr", false, "RichEditNr"},
+    {&TFormPrzegroda::RichEditMaterial, &TArkuszWynikow::RichEditMaterial, 196, Qt::AlignLeft,
      "Nazwa materiału", false, "RichEditMaterial"},
     {&TFormPrzegroda::RichEditLambda, &TArkuszWynikow::RichEditLambda, 45, Qt::AlignHCenter,
      DUZY("λ") "<br>[W/m·K]", false, "RichEditLambda"},
@@ -105,10 +114,6 @@ int GoraKolumn() {
 // 13 n + 42, and 8 px more for the profile columns, which start 8 px higher and end with the others.
 int WysokoscKolumny(const TKolumna& k, int liczbaWarstw) {
     return kWysokoscLinii * liczbaWarstw + 42 + (k.Profil ? kPrzesuniecieProfilu : 0);
-}
-
-int SzerokoscTekstu(const TKolumna& k) {
-    return k.Szerokosc - 2 * kRamkaKolumny - 2 * kMarginesBoczny;
 }
 
 QFont CzcionkaArkusza(int punkty) {
@@ -159,6 +164,7 @@ QTextEdit* NowaKolumna(QWidget* rodzic, const TKolumna& k) {
 
 QFrame* NowyNaglowek(QWidget* rodzic, const TKolumna& k, int x) {
     auto* panel = new QFrame(rodzic);
+    panel->setObjectName(QStringLiteral("Naglowek") + QString::fromLatin1(k.Nazwa));
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setLineWidth(1);
     // The profile columns overlap the last 8 px of the header row; their panels end there.
@@ -174,9 +180,42 @@ QFrame* NowyNaglowek(QWidget* rodzic, const TKolumna& k, int x) {
     return panel;
 }
 
-// Writes the lines of one column, each 13 px high. A line that is wider than the column (a long
-// material name, a huge diffusion resistance) is condensed horizontally until it fits, so that no
-// value is ever cut off.
+// The stretch (%) at which every line of a column fits its width: 100 when they all fit. One
+// stretch serves the whole column, so that its lines (the material names) share one font.
+int ZwezenieKolumny(const QFont& czcionka, qreal dostepne, const std::vector<std::string>& linie) {
+    QFont zwezona = czcionka;
+    int zwezenie = 100;
+    auto miesciSie = [&] {
+        const QFontMetricsF miara(zwezona);
+        for (const std::string& linia : linie)
+            if (miara.horizontalAdvance(QString::fromStdString(linia)) > dostepne)
+                return false;
+        return true;
+    };
+    while (zwezenie > kNajmniejszeZwezenie && !miesciSie()) {
+        zwezenie -= 2;
+        zwezona.setStretch(zwezenie);
+    }
+    return zwezenie;
+}
+
+// Condenses the font of a column horizontally, all its lines alike, until the widest fits.
+void DopasujZwezenie(QTextEdit* kolumna) {
+    std::vector<std::string> linie;
+    for (QTextBlock b = kolumna->document()->begin(); b.isValid(); b = b.next())
+        linie.push_back(b.text().toStdString());
+    const int zwezenie =
+        ZwezenieKolumny(kolumna->font(), kolumna->width() - 2 * kRamkaKolumny - 2 * kMarginesBoczny, linie);
+    QTextCursor kursor(kolumna->document());
+    kursor.select(QTextCursor::Document);
+    QTextCharFormat format;
+    format.setFontStretch(zwezenie);
+    kursor.mergeCharFormat(format);
+}
+
+// Writes the lines of one column, each 13 px high. Lines wider than the column (a huge diffusion
+// resistance, a long name in a narrow window) condense the column's font, so that no value is
+// ever cut off.
 void WpiszLinie(QTextEdit* kolumna, const TKolumna& k, const std::vector<std::string>& linie) {
     kolumna->clear();
     QTextDocument* dokument = kolumna->document();
@@ -188,29 +227,15 @@ void WpiszLinie(QTextEdit* kolumna, const TKolumna& k, const std::vector<std::st
     formatLinii.setLineHeight(kWysokoscLinii, QTextBlockFormat::FixedHeight);
     formatLinii.setTopMargin(0);
     formatLinii.setBottomMargin(0);
-
-    const QFont czcionka = kolumna->font();
-    const qreal dostepne = SzerokoscTekstu(k);
     QTextCursor kursor(dokument);
     for (std::size_t i = 0; i < linie.size(); ++i) {
         if (i == 0)
             kursor.setBlockFormat(formatLinii);
         else
             kursor.insertBlock(formatLinii);
-        const QString tekst = QString::fromStdString(linie[i]);
-        QTextCharFormat formatZnakow;
-        if (QFontMetricsF(czcionka).horizontalAdvance(tekst) > dostepne) {
-            QFont zwezona = czcionka;
-            int zwezenie = 100;
-            do {
-                zwezenie -= 2;
-                zwezona.setStretch(zwezenie);
-            } while (zwezenie > kNajmniejszeZwezenie &&
-                     QFontMetricsF(zwezona).horizontalAdvance(tekst) > dostepne);
-            formatZnakow.setFontStretch(zwezenie);
-        }
-        kursor.insertText(tekst, formatZnakow);
+        kursor.insertText(QString::fromStdString(linie[i]));
     }
+    DopasujZwezenie(kolumna);
 }
 
 // A subscript drawn as a small label of its own at x, under the baseline: the label's text stays
@@ -241,11 +266,8 @@ void UstawKolor(QLabel* etykieta, bool czerwony) {
     etykieta->setPalette(p);
 }
 
-int PrawyBrzegTabeli() {
-    int x = kLewyBrzeg;
-    for (const TKolumna& k : kKolumny)
-        x += k.Szerokosc;
-    return x;
+int PrawyBrzegTabeli(const TFormPrzegroda& okno) {
+    return okno.RichEditCisCzast->geometry().right() + 1;
 }
 
 // The verdict block and the result labels follow the bottom of the table, which grows with the
@@ -261,15 +283,56 @@ void UlozPodTabela(TFormPrzegroda& okno) {
     wyniki->adjustSize();
     // The results end flush with the table's right edge, never over the verdict.
     wyniki->move(
-        std::max(werdykt->geometry().right() + 1 + kOdstepWynikow, PrawyBrzegTabeli() - wyniki->width()), y);
+        std::max(werdykt->geometry().right() + 1 + kOdstepWynikow, PrawyBrzegTabeli(okno) - wyniki->width()),
+        y);
+    // The parts of Uk in one line under both, ending with the table.
+    QWidget* skladniki = okno.LabelSkladnikiUk[0]->parentWidget();
+    skladniki->adjustSize();
+    skladniki->move(std::max(kLewyBrzeg, PrawyBrzegTabeli(okno) - skladniki->width()),
+                    std::max(werdykt->geometry().bottom(), wyniki->geometry().bottom()) + 1 +
+                        kOdstepSkladnikow);
     QWidget* obszar = werdykt->parentWidget();
-    obszar->resize(std::max(PrawyBrzegTabeli(), wyniki->geometry().right() + 1) + kLewyBrzeg,
-                   std::max(werdykt->geometry().bottom(), wyniki->geometry().bottom()) + 1 + kDolnyBrzeg);
+    obszar->resize(std::max(PrawyBrzegTabeli(okno), wyniki->geometry().right() + 1) + kLewyBrzeg,
+                   skladniki->geometry().bottom() + 1 + kDolnyBrzeg);
+}
+
+// Places the columns and their headings side by side; the name column takes the width the sheet
+// has beyond the designed table, up to kNajszerszaNazwa.
+void UlozKolumny(TFormPrzegroda& okno, int szerokoscWidoku) {
+    // A vertical scroll bar (a loaded project of more layers than fit) takes its width from names.
+    const int naddatek = std::clamp(szerokoscWidoku - kSzerokoscArkusza, kNajwezszaNazwa - kSzerokoscNazwy,
+                                    kNajszerszaNazwa - kSzerokoscNazwy);
+    int x = kLewyBrzeg;
+    for (const TKolumna& k : kKolumny) {
+        const int szerokosc = k.Szerokosc + (k.Pole == &TFormPrzegroda::RichEditMaterial ? naddatek : 0);
+        QTextEdit* kolumna = okno.*(k.Pole);
+        const bool zmiana = kolumna->width() != szerokosc;
+        kolumna->setGeometry(x, kolumna->y(), szerokosc, kolumna->height());
+        if (auto* naglowek = kolumna->parentWidget()->findChild<QFrame*>(QStringLiteral("Naglowek") +
+                                                                         QString::fromLatin1(k.Nazwa))) {
+            naglowek->setGeometry(x, naglowek->y(), szerokosc, naglowek->height());
+            if (auto* opis = naglowek->findChild<QLabel*>())
+                opis->resize(szerokosc - 2, opis->height());
+        }
+        if (zmiana)
+            DopasujZwezenie(kolumna);
+        x += szerokosc;
+    }
 }
 
 void UstawWysokosci(TFormPrzegroda& okno, int liczbaWarstw) {
     for (const TKolumna& k : kKolumny)
-        (okno.*(k.Pole))->resize(k.Szerokosc, WysokoscKolumny(k, liczbaWarstw));
+        (okno.*(k.Pole))->resize((okno.*(k.Pole))->width(), WysokoscKolumny(k, liczbaWarstw));
+    UlozPodTabela(okno);
+}
+
+void UstawSkladnikiUk(TFormPrzegroda& okno, const TArkuszWynikow& arkusz) {
+    const QString jednostka = QStringLiteral("&nbsp;") + QString::fromUtf8(kJednostkaU).toHtmlEscaped();
+    for (std::size_t i = 0; i < okno.LabelSkladnikiUk.size(); ++i)
+        okno.LabelSkladnikiUk[i]->setText(
+            i < arkusz.SkladnikiUk.size()
+                ? QString::fromStdString(SkladnikUkHtml(arkusz.SkladnikiUk[i])) + jednostka
+                : QString());
     UlozPodTabela(okno);
 }
 
@@ -277,6 +340,26 @@ int TemperaturaZPola(const TNumEdit* pole) {
     return NaCalkowita(pole->text().toStdString());
 }
 
+} // namespace
+
+namespace {
+// Lays the table out again whenever the sheet's visible width changes.
+class TNaZmianeSzerokosci : public QObject {
+public:
+    TNaZmianeSzerokosci(QWidget* widok, std::function<void(int)> f) : QObject(widok), f_(std::move(f)) {
+        widok->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override {
+        if (zdarzenie->type() == QEvent::Resize)
+            f_(static_cast<QWidget*>(obiekt)->width());
+        return false;
+    }
+
+private:
+    std::function<void(int)> f_;
+};
 } // namespace
 
 void TFormPrzegroda::ZbudujArkuszWynikow() {
@@ -367,6 +450,20 @@ void TFormPrzegroda::ZbudujArkuszWynikow() {
     siatka->addWidget(LabelUk, 0, 0);
     siatka->addWidget(NowaEtykieta(wyniki, QStringLiteral("[W/m²·K]"), "LabelUkJednostka"), 0, 1,
                       Qt::AlignLeft | Qt::AlignTop);
+    // What Uk is made of, in one line under the results, each part with its unit.
+    auto* skladniki = new QWidget(obszar);
+    skladniki->setObjectName(QStringLiteral("BlokSkladnikow"));
+    auto* wiersz = new QHBoxLayout(skladniki);
+    wiersz->setContentsMargins(0, 0, 0, 0);
+    wiersz->setSpacing(14);
+    for (std::size_t i = 0; i < LabelSkladnikiUk.size(); ++i) {
+        QLabel* skladnik = NowaEtykieta(skladniki, QString(), "");
+        skladnik->setObjectName(QStringLiteral("LabelSkladnikUk%1").arg(i));
+        skladnik->setTextFormat(Qt::RichText);
+        LabelSkladnikiUk[i] = skladnik;
+        wiersz->addWidget(skladnik);
+    }
+    UstawSkladnikiUk(*this, pusty);
     siatka->addWidget(LabelI, 1, 0);
     siatka->addWidget(NowaEtykieta(wyniki, QStringLiteral("[g/(m²·h)]"), "LabelIJednostka"), 1, 1,
                       Qt::AlignLeft | Qt::AlignTop);
@@ -375,6 +472,10 @@ void TFormPrzegroda::ZbudujArkuszWynikow() {
                       Qt::AlignLeft | Qt::AlignTop);
 
     UlozPodTabela(*this);
+    new TNaZmianeSzerokosci(przewijanie->viewport(), [this](int szerokosc) {
+        UlozKolumny(*this, szerokosc);
+        UlozPodTabela(*this);
+    });
 }
 
 void TFormPrzegroda::WyczyscWyniki() {
@@ -387,6 +488,7 @@ void TFormPrzegroda::WyczyscWyniki() {
     LabelUk->setText(QString::fromUtf8(pusty.LabelUk));
     LabelI->setText(QString::fromUtf8(pusty.LabelI));
     LabelP->setText(QString::fromUtf8(pusty.LabelP));
+    UstawSkladnikiUk(*this, pusty);
     WyczyscWykresy();
     if (PodgladWydruku)
         PodgladWydruku->WyczyscRaport();
@@ -414,6 +516,7 @@ void TFormPrzegroda::PokazWyniki() {
     LabelUk->setText(QString::fromUtf8(arkusz.LabelUk));
     LabelI->setText(QString::fromUtf8(arkusz.LabelI));
     LabelP->setText(QString::fromUtf8(arkusz.LabelP));
+    UstawSkladnikiUk(*this, arkusz);
 
     PokazArkusz(2);
 }

@@ -59,7 +59,8 @@ TFormDane::TFormDane(TModelProjektu& model, TDialogi& dialogi, QWidget* rodzic)
     EditAdres = tekst("EditAdres", 60);
     EditRodzajPrze = tekst("EditRodzajPrze", 40);
     EditProjektant = tekst("EditProjektant", 40);
-    DateTimePicker1 = new QDateEdit(QDate(2002, 4, 21), GroupBox1);
+    // The calculation is dated today unless the user picks another day.
+    DateTimePicker1 = new QDateEdit(QDate::currentDate(), GroupBox1);
     DateTimePicker1->setObjectName(QStringLiteral("DateTimePicker1"));
     DateTimePicker1->setDisplayFormat(QString::fromLatin1(kFormatDaty));
     DateTimePicker1->setCalendarPopup(true);

@@ -21,10 +21,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QHBoxLayout>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QProxyStyle>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStyle>
@@ -38,15 +38,7 @@ namespace murolab {
 namespace {
 const QString kTytulOkna = QStringLiteral("Murolab -program do wstępnej analizy cieplno wilgotnościowej");
 const QString kPytanieZapis = QStringLiteral("Czy zapisać zmianny w pliku ..?");
-
-class TStylZakladek : public QProxyStyle {
-public:
-    int pixelMetric(PixelMetric metryka, const QStyleOption* opcja, const QWidget* w) const override {
-        if (metryka == PM_TabBarTabHSpace)
-            return 2;
-        return QProxyStyle::pixelMetric(metryka, opcja, w);
-    }
-};
+constexpr int kSzerokoscOkna = 692; // the designed client width, the window's smallest
 
 bool WOknie(const QWidget* w, const QWidget* pojemnik) {
     return w && pojemnik && (w == pojemnik || pojemnik->isAncestorOf(w));
@@ -67,24 +59,20 @@ bool CieplejWewnatrz(const TFormPrzegroda& f) {
 TFormPrzegroda::TFormPrzegroda(TDialogi& dialogi, const std::filesystem::path& katalogDanych, QWidget* rodzic)
     : QMainWindow(rodzic), Dialogi(dialogi), KatalogDanych(katalogDanych) {
     setWindowTitle(kTytulOkna);
-    // A fixed single border: the system menu, minimise and close, no maximise.
+    // A sizeable window: the designed 692 x 454 client area is its smallest size, and the sheets
+    // (charts, results) grow with it.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+                   Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
 
     ZbudujMenu();
 
-    // The client area under the menu: the page control, "&Oblicz" and the status bar, 692 x 454.
+    // The client area under the menu: the page control, "&Oblicz" and the status bar.
     auto* srodek = new QWidget(this);
-    srodek->setFixedSize(692, 435);
+    srodek->setMinimumSize(kSzerokoscOkna, 435);
     PageControlPrzegroda = new QTabWidget(srodek);
-    PageControlPrzegroda->setGeometry(0, 0, 692, 398);
     PageControlPrzegroda->tabBar()->setFont(CzcionkaPikseli(font(), 13, true));
-    // The captions keep their designed runs of blanks; with the style's usual margin around each
-    // caption the five tabs would not fit the window's width in the system's (wide) UI font.
-    auto* stylZakladek = new TStylZakladek;
-    stylZakladek->setParent(PageControlPrzegroda);
-    PageControlPrzegroda->tabBar()->setStyle(stylZakladek);
+    // The captions without the runs of blanks that once placed them: the tabs pad their captions
+    // themselves, and with the blanks the last tab ran past the window's edge.
     PageControlPrzegroda->tabBar()->setElideMode(Qt::ElideNone);
     PageControlPrzegroda->tabBar()->setExpanding(false);
     PageControlPrzegroda->setUsesScrollButtons(false);
@@ -93,17 +81,27 @@ TFormPrzegroda::TFormPrzegroda(TDialogi& dialogi, const std::filesystem::path& k
     TabSheetObliczenia = new QWidget;
     TabSheetWykresCisnien = new QWidget;
     TabSheetWykresTemperat = new QWidget;
-    PageControlPrzegroda->addTab(TabSheetWarPracy, QStringLiteral("    Warunki pracy  "));
-    PageControlPrzegroda->addTab(TabSheetPrzegroda, QStringLiteral("     Przegroda     "));
-    PageControlPrzegroda->addTab(TabSheetObliczenia, QStringLiteral("      Obliczenia     "));
-    PageControlPrzegroda->addTab(TabSheetWykresCisnien, QStringLiteral("    Wykres ciśnień    "));
-    PageControlPrzegroda->addTab(TabSheetWykresTemperat, QStringLiteral(" Wykres temperatur"));
+    PageControlPrzegroda->addTab(TabSheetWarPracy, QStringLiteral("Warunki pracy"));
+    PageControlPrzegroda->addTab(TabSheetPrzegroda, QStringLiteral("Przegroda"));
+    PageControlPrzegroda->addTab(TabSheetObliczenia, QStringLiteral("Obliczenia"));
+    PageControlPrzegroda->addTab(TabSheetWykresCisnien, QStringLiteral("Wykres ciśnień"));
+    PageControlPrzegroda->addTab(TabSheetWykresTemperat, QStringLiteral("Wykres temperatur"));
     UstawKontekstPomocy(TabSheetWykresCisnien, 13);
     UstawKontekstPomocy(TabSheetWykresTemperat, 14);
 
     BitBtnOblicz = new QPushButton(QStringLiteral("&Oblicz"), srodek);
-    BitBtnOblicz->setGeometry(5, 401, 681, 33);
+    BitBtnOblicz->setFixedHeight(33);
     BitBtnOblicz->setFont(CzcionkaPikseli(font(), 16, true));
+    // The page control takes what the window gives; "&Oblicz" stays under it, 5 px in from the sides.
+    auto* ukladSrodka = new QVBoxLayout(srodek);
+    ukladSrodka->setContentsMargins(0, 0, 0, 1);
+    ukladSrodka->setSpacing(0);
+    ukladSrodka->addWidget(PageControlPrzegroda, 1);
+    ukladSrodka->addSpacing(3);
+    auto* ukladPrzycisku = new QHBoxLayout;
+    ukladPrzycisku->setContentsMargins(5, 0, 6, 0);
+    ukladPrzycisku->addWidget(BitBtnOblicz);
+    ukladSrodka->addLayout(ukladPrzycisku);
     connect(BitBtnOblicz, &QPushButton::clicked, this,
             [this] { Bezpiecznie([this] { BitBtnObliczClick(); }); });
 
@@ -112,7 +110,6 @@ TFormPrzegroda::TFormPrzegroda(TDialogi& dialogi, const std::filesystem::path& k
     StatusBar1->setSizeGripEnabled(false);
     StatusBar1->setFixedHeight(19);
     setStatusBar(StatusBar1);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     ZbudujArkuszWarunkow();
     ZbudujSiatke();
@@ -134,6 +131,7 @@ TFormPrzegroda::TFormPrzegroda(TDialogi& dialogi, const std::filesystem::path& k
             Bezpiecznie([this] { TabSheetWarPracyEnter(); });
     });
 
+    resize(minimumSizeHint().expandedTo(QSize(kSzerokoscOkna, 0)));
     PokazArkusz(0);
     BitBtnOblicz->setFocus(Qt::OtherFocusReason);
     Bezpiecznie([this] { FormCreate(); });
@@ -338,6 +336,20 @@ void TFormPrzegroda::ZbudujWykresy() {
     strona(TabSheetWykresTemperat, ChartTemperatura);
     UstawKontekstPomocy(ChartCisnienie, 13);
     UstawKontekstPomocy(ChartTemperatura, 14);
+    // A chart sheet brought to the front takes the focus for its chart (the tabs do not take it
+    // on a click), so that F1 opens the sheet's topic wherever the user came from.
+    for (TWykres* wykres : std::initializer_list<TWykres*>{ChartCisnienie, ChartTemperatura})
+        wykres->setFocusPolicy(Qt::StrongFocus);
+    connect(PageControlPrzegroda, &QTabWidget::currentChanged, this, [this](int indeks) {
+        QWidget* arkusz = PageControlPrzegroda->widget(indeks);
+        if (arkusz != TabSheetWykresCisnien && arkusz != TabSheetWykresTemperat)
+            return;
+        QWidget* fokus = QApplication::focusWidget();
+        if (fokus && fokus->window() == this && fokus != PageControlPrzegroda->tabBar() &&
+            !arkusz->isAncestorOf(fokus))
+            (arkusz == TabSheetWykresCisnien ? static_cast<QWidget*>(ChartCisnienie) : ChartTemperatura)
+                ->setFocus(Qt::OtherFocusReason);
+    });
 }
 
 void TFormPrzegroda::WyczyscWykresy() {

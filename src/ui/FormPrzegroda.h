@@ -14,6 +14,7 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <array>
 #include <filesystem>
 #include <functional>
 
@@ -55,8 +56,8 @@ public:
     const std::filesystem::path KatalogDanych;
 
     // Forms created after the main window (start-up order); the main window shows them.
-    void UstawFormy(TFormWstawWarstwe* wstaw, TFormMostkiTerm* mostki, TFormDane* dane, TPodgladWydruku* raport,
-                    TAboutBox* about);
+    void UstawFormy(TFormWstawWarstwe* wstaw, TFormMostkiTerm* mostki, TFormDane* dane,
+                    TPodgladWydruku* raport, TAboutBox* about);
     void UstawPomoc(TPomoc* pomoc);
     TFormWstawWarstwe* FormWstawWarstwe = nullptr;
     TFormMostkiTerm* FormMostkiTerm = nullptr;
@@ -150,10 +151,12 @@ public:
 
     // ---- sheet 1, layer grid (SiatkaWarstw.cpp)
     QTableWidget* StringGridPrzegroda = nullptr;
-    QLabel* LabelTi = nullptr;  // "t  = 20" of the indoor summary line
+    QLabel* LabelTi = nullptr; // "t  = 20" of the indoor summary line
     QLabel* LabelTe = nullptr;
-    QLabel* LabelFi = nullptr;  // "Φ  = 55"
+    QLabel* LabelFi = nullptr; // "Φ  = 55"
     QLabel* LabelFe = nullptr;
+    // Writes the summary lines from the model's working conditions ("&Wprowadź", New, Open).
+    void PokazLinieWarunkow();
     QPushButton* Button1 = nullptr; // "&Dodaj"
     QPushButton* Button2 = nullptr; // "&Usuń"
     QPushButton* Button3 = nullptr; // "&Mostki cieplne"
@@ -212,6 +215,8 @@ public:
     QLabel* LabelUk = nullptr;
     QLabel* LabelI = nullptr;
     QLabel* LabelP = nullptr;
+    // Under Uk: U0, ΔUg, ΔUf and ΔUk with the own addition (TArkuszWynikow::SkladnikiUk).
+    std::array<QLabel*, 4> LabelSkladnikiUk{};
 
     void Oblicz();
     bool SprawdzWarstwy();

@@ -58,6 +58,7 @@ void TFormPrzegroda::NowyProjekt() {
     WyczyscWyniki();
     Model.Resetuj();
     UstawDomyslneKontrolki();
+    PokazLinieWarunkow();
 }
 
 void TFormPrzegroda::UstawDomyslneKontrolki() {
@@ -138,6 +139,7 @@ void TFormPrzegroda::PokazProjekt(const TZawartoscProjektu& zawartosc) {
 
     if (FormMostkiTerm)
         FormMostkiTerm->PokazPoprawki();
+    PokazLinieWarunkow();
 }
 
 void TFormPrzegroda::ZapiszProjekt() {

@@ -4,6 +4,7 @@
 
 #include "catalogue/FormWstawWarstwe.h"
 
+#include "core/Arkusz.h"
 #include "core/Liczby.h"
 #include "ui/FormPrzegroda.h"
 #include "ui/KontekstPomocy.h"
@@ -594,6 +595,17 @@ void TFormPrzegroda::WpiszWiersz(int wiersz, const QString& nazwa, const QString
     UstawKomorke(wiersz, 3, mi);
     UstawKomorke(wiersz, 4, grubosc);
     PokazArkusz(1);
+}
+
+void TFormPrzegroda::PokazLinieWarunkow() {
+    const TLinieWarunkow l = LinieWarunkow(Model.WarunkiPracy);
+    auto wartosc = [](const std::string& tekst) {
+        return QStringLiteral(" = %1").arg(QString::fromStdString(tekst));
+    };
+    LabelTi->setText(ZIndeksem(QStringLiteral("t"), QStringLiteral("i"), wartosc(l.TempWew)));
+    LabelFi->setText(ZIndeksem(QStringLiteral("Φ"), QStringLiteral("i"), wartosc(l.WilgotWewn)));
+    LabelTe->setText(ZIndeksem(QStringLiteral("t"), QStringLiteral("e"), wartosc(l.TempZewn)));
+    LabelFe->setText(ZIndeksem(QStringLiteral("Φ"), QStringLiteral("e"), wartosc(l.WilgotZewn)));
 }
 
 } // namespace murolab

@@ -37,11 +37,12 @@ TEST(WierszPolecen, PrzykladowyProjektDajeTabeleIWerdykt) {
     const auto u = Uruchom({"--oblicz", MUROLAB_KATALOG_DANYCH "/przyklad.pro"});
     EXPECT_EQ(u.Kod, 0) << u.Bledy;
     EXPECT_EQ(u.Bledy, "") << "the example has a thermal-bridge addition: no reminder";
-    for (const char* fragment : {"Tynk cementowo-wapienny", "Mur z cegły ceramicznej pełnej",
-                                 "Styropian EPS 040", "Tynk cienkowarstwowy", "Wewnętrzna strona przegrody",
-                                 "suma:", "U  = ", "i = ", "p = ", "Strefa III",
-                                 "Dla zadanych warunków brzegowych kondensacja pary        wodnej  na "
-                                 "wewnętrznej powierzchni nie występuje."}) {
+    for (const char* fragment :
+         {"Tynk cementowo-wapienny", "Mur z cegły ceramicznej pełnej", "Styropian EPS 040",
+          "Tynk cienkowarstwowy", "Wewnętrzna strona przegrody", "suma:", "U  = ", "U0 = ", "ΔUg = ",
+          "ΔUf = ", "ΔUk + dodatek własny = 0,050 W/(m²·K)", "i = ", "p = ", "Strefa III",
+          "Dla zadanych warunków brzegowych kondensacja pary        wodnej  na "
+          "wewnętrznej powierzchni nie występuje."}) {
         EXPECT_NE(u.Wyjscie.find(fragment), std::string::npos) << fragment;
     }
 }
@@ -113,7 +114,7 @@ TEST(WierszPolecen, JsonMaDokladnieUzgodnioneKlucze) {
               (std::vector<std::string>{"RichEditNr", "RichEditMaterial", "RichEditLambda", "RichEditMi",
                                         "RichEditGrubosc", "RichEditR", "RichEditDelta", "RichEditSpadek",
                                         "RichEditTemp", "RichEditCisNasy", "RichEditCisCzast", "LabelUk",
-                                        "LabelI", "LabelP", "LabeLKomunikat"}));
+                                        "SkladnikiUk", "LabelI", "LabelP", "LabeLKomunikat"}));
     ASSERT_EQ(j["Warstwy"].Elementy.size(), 3u);
     EXPECT_EQ(j["Warstwy"][0].Klucze(), (std::vector<std::string>{"Nazwa", "Grubosc", "Lambda", "Mi"}));
     EXPECT_EQ(j["Warstwy"][0]["Nazwa"].Tekst, "Tynk \"gładki\" \\ wapienny") << "escaped and read back";

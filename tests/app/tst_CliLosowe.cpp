@@ -221,7 +221,8 @@ TOczekiwane Oblicz(const TDane& x, const std::vector<double>& t) {
     o.LabelI = "i = " + StalyNiezalezny(o.I, 4, 3);
     o.LabelP = "p = " + StalyNiezalezny(o.P, 4, 1);
     if (x.ti <= x.te)
-        o.Komunikat = "(temp. wewn.< temp. zewn.) Wskazana konsultacja z Działem Technicznym Velmar.";
+        o.Komunikat =
+            "(temp. wewn.< temp. zewn.) Wskazana konsultacja ze specjalistą z zakresu fizyki budowli.";
     else if (o.Ts + 1 >= o.Temp[1])
         o.Komunikat =
             "UWAGA -Dla zadanych warunków brzegowych występuje kondensacja pary wodnej na wewnętrznej "

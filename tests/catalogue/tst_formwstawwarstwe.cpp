@@ -237,7 +237,7 @@ private slots:
         SprawdzPolaTrybuKatalogu();
         // The shipped Betony group: 28 materials, in catalogue order.
         QCOMPARE(Dlg().SG2->rowCount(), 28);
-        QCOMPARE(Lista().first(), QStringLiteral("Beton komórkowy – mur na zaprawie cem.-wap. 500 kg/m3"));
+        QCOMPARE(Lista().first(), QStringLiteral("Beton keramzytowy 1000 kg/m3"));
         QCOMPARE(Lista().last(), QStringLiteral("Żelbet 2500 kg/m3"));
         QVERIFY(dialogi_->Wywolania.isEmpty());
     }
@@ -596,6 +596,75 @@ private slots:
         dialogi_->Odpowiedzi << TOdpowiedz::Tak;
         Dlg().Button1->click();
         QCOMPARE(okno_->Wiersze.value(1), (QStringList{"  2.", "Wprowadz materiał:", "0,04", "1", "0,1"}));
+    }
+
+    // Own-material mode: a layer holds 40 characters of a name; a longer one is refused with a
+    // message, both for the layer and for the catalogue, and nothing is written or asked.
+    void wlasna_nazwa_dluzsza_niz_40_odrzucona_data() {
+        QTest::addColumn<int>("dlugosc");
+        QTest::addColumn<bool>("doBazy");
+        QTest::newRow("40 przechodzi") << 40 << false;
+        QTest::newRow("41 odrzucona") << 41 << false;
+        QTest::newRow("60 odrzucona") << 60 << false;
+        QTest::newRow("41 odrzucona przy zapisie do bazy") << 41 << true;
+    }
+    void wlasna_nazwa_dluzsza_niz_40_odrzucona() {
+        QFETCH(int, dlugosc);
+        QFETCH(bool, doBazy);
+        const QByteArray przed = Bajty(QStringLiteral("Betony.ath"));
+        Pokaz();
+        Wlasny(true);
+        // Typed, not set: the field itself must let the long name in for the check to see it.
+        Dlg().EditMaterial->clear();
+        Dlg().EditMaterial->setFocus();
+        for (int i = 0; i < dlugosc; ++i) {
+            QKeyEvent klawisz(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("ż"));
+            QCoreApplication::sendEvent(Dlg().EditMaterial, &klawisz);
+        }
+        QCOMPARE(Dlg().EditMaterial->text().size(), dlugosc);
+        Dlg().NumEditLambdaSW->setText(QStringLiteral("0,5"));
+        Dlg().NumEditMi->setText(QStringLiteral("10"));
+        Dlg().NumEditGrubosc->setText(QStringLiteral("0,1"));
+        Dlg().Button2->setFocus();
+        dialogi_->Odpowiedzi << TOdpowiedz::Nie;
+        (doBazy ? Dlg().ButtonDodaj : Dlg().Button1)->click();
+
+        const QStringList komunikaty = dialogi_->TekstyKomunikatow();
+        if (dlugosc <= 40) {
+            // The check passed: only the confirmation was asked.
+            QCOMPARE(komunikaty, QStringList{QStringLiteral("Przeslanie kompletnych danych")});
+            return;
+        }
+        QCOMPARE(komunikaty,
+                 QStringList{
+                     QStringLiteral("Nazwa materiału może mieć najwyżej 40 znaków (wpisano %1). Skróć nazwę.")
+                         .arg(dlugosc)});
+        QCOMPARE(dialogi_->Komunikaty().first().Tytul, QStringLiteral("Murolab -UWAGA !!!"));
+        QCOMPARE(dialogi_->Komunikaty().first().Ikona, TIkona::Stop);
+        QCOMPARE(Dlg().focusWidget(), Dlg().EditMaterial);
+        QVERIFY(okno_->Operacje.isEmpty());
+        QVERIFY(Dlg().isVisible());
+        QCOMPARE(Bajty(QStringLiteral("Betony.ath")), przed);
+    }
+
+    // In catalogue mode the chosen material's name and values are locked but drawn in the normal
+    // text colour, not greyed out.
+    void w_trybie_katalogu_wartosci_czytelne() {
+        Pokaz();
+        Wybierz(27); // "Żelbet 2500 kg/m3"
+        QCOMPARE(Dlg().NumEditGestosc->text(), QStringLiteral("2500"));
+        for (QLineEdit* pole : std::initializer_list<QLineEdit*>{Dlg().EditMaterial, Dlg().NumEditLambdaSW,
+                                                                 Dlg().NumEditLambdaW, Dlg().NumEditMi,
+                                                                 Dlg().NumEditGestosc, Dlg().NumEditCieplo}) {
+            QVERIFY(!pole->isEnabled());
+            QCOMPARE(pole->palette().color(QPalette::Disabled, QPalette::Text),
+                     QApplication::palette().color(QPalette::Active, QPalette::Text));
+        }
+        // So also after a round through own-material mode.
+        Wlasny(true);
+        Wlasny(false);
+        QCOMPARE(Dlg().NumEditMi->palette().color(QPalette::Disabled, QPalette::Text),
+                 QApplication::palette().color(QPalette::Active, QPalette::Text));
     }
 
     // ------------------------------------------------------------ groups and the list

@@ -91,7 +91,7 @@ TEST(Arkusz, WerdyktIKryterium) {
 
     a = ArkuszWynikow(cieplo, 20, 20);
     EXPECT_EQ(a.LabeLKomunikat,
-              "(temp. wewn.< temp. zewn.) Wskazana konsultacja z Działem Technicznym Velmar.");
+              "(temp. wewn.< temp. zewn.) Wskazana konsultacja ze specjalistą z zakresu fizyki budowli.");
     EXPECT_TRUE(a.KomunikatCzerwony);
     EXPECT_FALSE(a.PokazKryterium);
 }
@@ -105,6 +105,76 @@ TEST(Arkusz, RowneTemperaturyDajaZeroweSpadki) {
     EXPECT_EQ(a.RichEditSpadek, (Linie{"0,0", "0,0", "0,0", "0,0"}));
     EXPECT_EQ(a.LabelI, "i = 0,000");
     EXPECT_EQ(a.LabelP, "p = 0,0");
+}
+
+// The parts of Uk under it, by hand for the three-layer wall: R = 0.155844, 2.5, 0.024390,
+// U0 = 1 / 2.850234 = 0.350848; air voids in layer 2: (2.5 / 2.680234)² · 0.01 = 0.008700;
+// fasteners 6 · 50 · 4 · 0.000013 = 0.0156.
+TEST(Arkusz, SkladnikiUkPodUk) {
+    struct Wiersz {
+        const char* Nazwa;
+        bool Poprawki;
+        double Wlasny;
+        Linie Oczekiwane;
+        const char* LabelUk;
+    };
+    const Wiersz wiersze[] = {
+        {"bez poprawek",
+         false,
+         0,
+         {"U0 = 0,351", "ΔUg = 0,000", "ΔUf = 0,000", "ΔUk + dodatek własny = 0,000"},
+         "U  = 0,351"},
+        {"wszystkie poprawki",
+         true,
+         0,
+         {"U0 = 0,351", "ΔUg = 0,009", "ΔUf = 0,016", "ΔUk + dodatek własny = 0,050"},
+         "U  = 0,425"},
+        {"dodatek własny obok ΔUk",
+         true,
+         0.1,
+         {"U0 = 0,351", "ΔUg = 0,009", "ΔUf = 0,016", "ΔUk + dodatek własny = 0,150"},
+         "U  = 0,525"},
+    };
+    for (const Wiersz& w : wiersze) {
+        SCOPED_TRACE(w.Nazwa);
+        TModelProjektu m = Warunki(20, 55, -20, 85);
+        DodajWarstwe(m, "Beton", 0.12, 0.77, 70);
+        DodajWarstwe(m, "Wełna mineralna", 0.10, 0.04, 1);
+        DodajWarstwe(m, "Tynk", 0.02, 0.82, 10);
+        if (w.Poprawki)
+            PoprawkiPrzykladu(m.WarunkiPracy);
+        m.WarunkiPracy.MostekWlasny = w.Wlasny;
+        ObliczPrzegrode(m);
+        const TArkuszWynikow a = ArkuszWynikow(m, 20, -20);
+        EXPECT_EQ(a.SkladnikiUk, w.Oczekiwane);
+        EXPECT_EQ(a.LabelUk, w.LabelUk);
+    }
+    EXPECT_EQ(ArkuszPusty().SkladnikiUk,
+              (Linie{"U0 = 0,000", "ΔUg = 0,000", "ΔUf = 0,000", "ΔUk + dodatek własny = 0,000"}));
+}
+
+TEST(Arkusz, LinieWarunkowPokazujaTylkoUstaloneWartosci) {
+    struct Wiersz {
+        const char* Nazwa;
+        int Ti, Fi, Te, Fe;
+        std::vector<std::string> Oczekiwane; // ti, φi, te, φe
+    };
+    const Wiersz wiersze[] = {
+        {"zima", 20, 55, -20, 85, {"20", "55", "-20", "85"}},
+        {"lato", 22, 60, 28, 70, {"22", "60", "28", "70"}},
+        {"zero stopni to wartość", 0, 50, 0, 90, {"0", "50", "0", "90"}},
+        {"nieustalone po poleceniu Nowy", 50, 0, -50, 0, {"", "", "", ""}},
+    };
+    for (const Wiersz& w : wiersze) {
+        SCOPED_TRACE(w.Nazwa);
+        const TLinieWarunkow l = LinieWarunkow(Warunki(w.Ti, w.Fi, w.Te, w.Fe).WarunkiPracy);
+        EXPECT_EQ((std::vector<std::string>{l.TempWew, l.WilgotWewn, l.TempZewn, l.WilgotZewn}),
+                  w.Oczekiwane);
+    }
+    TWarunkiPracy nowy;
+    nowy.Resetuj();
+    const TLinieWarunkow l = LinieWarunkow(nowy);
+    EXPECT_EQ(l.TempWew + l.WilgotWewn + l.TempZewn + l.WilgotZewn, "");
 }
 
 TEST(Arkusz, PustyMaTekstyPoczatkowe) {

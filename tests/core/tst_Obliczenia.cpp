@@ -248,7 +248,8 @@ TEST(Obliczenie, PietnascieWarstwMiesciSieWTablicach) {
 
 // ---- The surface-condensation verdict ----------------------------------------------------------
 
-const char* kKonsultacja = "(temp. wewn.< temp. zewn.) Wskazana konsultacja z Działem Technicznym Velmar.";
+const char* kKonsultacja =
+    "(temp. wewn.< temp. zewn.) Wskazana konsultacja ze specjalistą z zakresu fizyki budowli.";
 const char* kKondensacja =
     "UWAGA -Dla zadanych warunków brzegowych występuje kondensacja pary wodnej na wewnętrznej powierzchni.";
 const char* kBrak =

@@ -54,6 +54,7 @@ TModelProjektu TrzyWarstwy() {
 TArkuszWynikow Arkusz(bool kondensacja) {
     TArkuszWynikow a = ArkuszPusty();
     a.LabelUk = "U  = 0,425";
+    a.SkladnikiUk = {"U0 = 0,351", "ΔUg = 0,009", "ΔUf = 0,016", "ΔUk + dodatek własny = 0,050"};
     a.LabelI = "i = 0,262";
     a.LabelP = "p = 944,5";
     a.LabeLKomunikat = kondensacja
@@ -167,6 +168,7 @@ TEST(RaportLinie, PrzedPierwszymWypelnieniem) {
         EXPECT_EQ(*pole, ".................................");
     EXPECT_EQ(r.Data, "Data:");
     EXPECT_EQ(r.Uk, "Uk = 0,000");
+    EXPECT_EQ(r.SkladnikiUk, ArkuszPusty().SkladnikiUk);
     EXPECT_EQ(r.I, "i = 0,000");
     EXPECT_EQ(r.P, "p = 0000,0");
     EXPECT_TRUE(r.Temperatury.Nazwa.empty());
@@ -177,6 +179,8 @@ TEST(RaportLinie, WynikiIKryterium) {
     TRaport r;
     WypelnijRaport(r, TrzyWarstwy(), Arkusz(true), "Strop");
     EXPECT_EQ(r.Uk, "U  = 0,425") << "copied exactly as the results sheet shows it";
+    EXPECT_EQ(r.SkladnikiUk, Arkusz(true).SkladnikiUk);
+    EXPECT_EQ(r.SkladnikiUk[0], "U0 = 0,351");
     EXPECT_EQ(r.I, "i = 0,262");
     EXPECT_EQ(r.P, "p = 944,5");
     EXPECT_EQ(r.Kondensacja, Arkusz(true).LabeLKomunikat);
@@ -191,6 +195,21 @@ TEST(RaportLinie, WynikiIKryterium) {
     EXPECT_EQ(r.Kondensacja2, "");
 }
 
+TEST(RaportLinie, SkladnikiUkZIndeksami) {
+    const struct {
+        const char* Tekst;
+        const char* Html;
+    } wiersze[] = {
+        {"U0 = 0,351", "U<sub>0</sub> = 0,351"},
+        {"ΔUg = 0,009", "ΔU<sub>g</sub> = 0,009"},
+        {"ΔUf = 0,016", "ΔU<sub>f</sub> = 0,016"},
+        {"ΔUk + dodatek własny = 0,050", "ΔU<sub>k</sub> + dodatek własny = 0,050"},
+        {"a < b & c", "a &lt; b &amp; c"},
+    };
+    for (const auto& w : wiersze)
+        EXPECT_EQ(SkladnikUkHtml(w.Tekst), w.Html) << w.Tekst;
+}
+
 TEST(RaportLinie, ResetZachowujeOpisIWerdykt) {
     TModelProjektu m = TrzyWarstwy();
     m.DaneProjektu.Obiekt.UstawUtf8("Hala");
@@ -203,6 +222,7 @@ TEST(RaportLinie, ResetZachowujeOpisIWerdykt) {
                                  &c.Nazwa, &c.Grubosc, &c.Mi, &c.Delta, &c.CisNasy, &c.CisCzast})
         EXPECT_TRUE(kolumna->empty());
     EXPECT_EQ(r.Uk, "Uk = 0,000");
+    EXPECT_EQ(r.SkladnikiUk, ArkuszPusty().SkladnikiUk);
     EXPECT_EQ(r.I, "i = 0,000");
     EXPECT_EQ(r.P, "p = 0000,0");
     EXPECT_EQ(r.Obiekt, "Hala");

@@ -46,7 +46,8 @@ struct TSlowo {
     QString Tekst;
 };
 QList<QList<TSlowo>> SlowaStron(const QString& plik) {
-    const QString html = Popler(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), plik, QStringLiteral("-")});
+    const QString html =
+        Popler(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), plik, QStringLiteral("-")});
     static const QRegularExpression slowo(QStringLiteral(
         R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
     QList<QList<TSlowo>> strony;
@@ -71,7 +72,8 @@ QList<qreal> Linie(const QList<TSlowo>& slowa, qreal x0, qreal x1, qreal y0) {
     QList<qreal> srodki;
     for (const TSlowo& s : slowa) {
         const qreal y = s.Ramka.center().y();
-        if (s.Ramka.left() >= (20 + x0) * pt && s.Ramka.right() <= (20 + x1) * pt && y > (10 + 60.1 + y0) * pt)
+        if (s.Ramka.left() >= (20 + x0) * pt && s.Ramka.right() <= (20 + x1) * pt &&
+            y > (10 + 60.1 + y0) * pt)
             srodki.append(y);
     }
     std::sort(srodki.begin(), srodki.end());
@@ -109,10 +111,10 @@ QList<QList<TSlowo>> SlowaRaportu(int warstw, const QPageLayout& uklad = UkladSt
     QTemporaryDir katalog;
     const QString plik = katalog.filePath(QStringLiteral("raport.pdf"));
     QString blad;
-    if (!murolab::ZapiszRaportPdf(plik,
-                                  TTrescRaportu{o.Podglad.Raport(), *o.Podglad.QRChartTemp,
-                                                *o.Podglad.QRChartCisnienie, QImage()},
-                                  &blad, uklad))
+    if (!murolab::ZapiszRaportPdf(
+            plik,
+            TTrescRaportu{o.Podglad.Raport(), *o.Podglad.QRChartTemp, *o.Podglad.QRChartCisnienie, QImage()},
+            &blad, uklad))
         qWarning("%s", qPrintable(blad));
     return SlowaStron(plik);
 }
@@ -189,6 +191,27 @@ private slots:
         o.Dialogi.Modalnie = [&](QDialog*) { strony = o.Podglad.Podglad->pageCount(); };
         o.Podglad.PokazRaport(nullptr, true);
         o.Podglad.PokazRaport(nullptr, true);
+        // Every showing opens at page 1 with the whole page in the window, however the last one
+        // was left (the user on page 2, zoomed in).
+        o.Dialogi.Wyczysc();
+        struct TWidok {
+            int Strona;
+            QPrintPreviewWidget::ZoomMode Tryb;
+        };
+        QList<TWidok> widoki;
+        o.Dialogi.Modalnie = [&](QDialog*) {
+            QPrintPreviewWidget* p = o.Podglad.Podglad;
+            widoki << TWidok{p->currentPage(), p->zoomMode()};
+            p->setCurrentPage(2);
+            p->zoomIn();
+        };
+        o.Podglad.PokazRaport(nullptr, true);
+        o.Podglad.PokazRaport(nullptr, true);
+        QCOMPARE(widoki.size(), 2);
+        for (const TWidok& widok : widoki) {
+            QCOMPARE(widok.Strona, 1);
+            QCOMPARE(widok.Tryb, QPrintPreviewWidget::FitInView);
+        }
         const QList<TWywolanie> w = o.Dialogi.Wywolania;
         QCOMPARE(w.size(), 2);
         QCOMPARE(w[0].Rodzaj, TWywolanie::Modalnie);
@@ -343,13 +366,12 @@ private slots:
         QTest::newRow("A4 poziomo") << QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
                                                    marginesy, QPageLayout::Millimeter)
                                     << 10;
-        QTest::newRow("Letter") << QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-                                               marginesy, QPageLayout::Millimeter)
+        QTest::newRow("Letter") << QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, marginesy,
+                                               QPageLayout::Millimeter)
                                 << 10;
-        QTest::newRow("szerokie marginesy")
-            << QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(35, 30, 35, 30),
-                           QPageLayout::Millimeter)
-            << 10;
+        QTest::newRow("szerokie marginesy") << QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                                           QMarginsF(35, 30, 35, 30), QPageLayout::Millimeter)
+                                            << 10;
     }
     void innyUkladStrony() {
         QFETCH(QPageLayout, uklad);

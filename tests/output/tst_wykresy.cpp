@@ -9,6 +9,7 @@
 #include <QLineSeries>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRubberBand>
 #include <QTemporaryDir>
 #include <QValueAxis>
 #include <QtTest>
@@ -207,6 +208,49 @@ private slots:
         RysujWykresCisnien(c, m, true);
         QVERIFY(!c.Wykres->isZoomed());
         QVERIFY(std::abs(c.OsDolna->min() + 0.004) < 1e-9);
+    }
+
+    // A drag zooms into the dragged band when it goes right, and undoes every zoom when it goes
+    // left; a right click undoes it too.
+    void przeciaganieMysza_data() {
+        QTest::addColumn<int>("odX");
+        QTest::addColumn<int>("doX");
+        QTest::addColumn<bool>("powiekszonyPrzed");
+        QTest::addColumn<bool>("powiekszonyPo");
+        QTest::newRow("w prawo powiększa") << 200 << 400 << false << true;
+        QTest::newRow("w prawo powiększa dalej") << 200 << 400 << true << true;
+        QTest::newRow("w lewo cofa powiększenie") << 400 << 200 << true << false;
+        QTest::newRow("w lewo bez powiększenia nic nie robi") << 400 << 200 << false << false;
+    }
+    void przeciaganieMysza() {
+        QFETCH(int, odX);
+        QFETCH(int, doX);
+        QFETCH(bool, powiekszonyPrzed);
+        QFETCH(bool, powiekszonyPo);
+        const TModelProjektu m = ModelTestowy(20, -5, {0.2});
+        TWykresTemperatur c;
+        c.resize(684, 367);
+        c.show();
+        RysujWykresTemperatur(c, m, true);
+        if (powiekszonyPrzed)
+            c.Wykres->zoomIn(c.Wykres->plotArea().adjusted(50, 20, -50, -20));
+        QCOMPARE(c.Wykres->isZoomed(), powiekszonyPrzed);
+        const auto mysz = [&c](QEvent::Type typ, QPoint gdzie, Qt::MouseButtons wcisniete) {
+            QMouseEvent z(typ, gdzie, c.viewport()->mapToGlobal(gdzie), Qt::LeftButton, wcisniete,
+                          Qt::NoModifier);
+            QCoreApplication::sendEvent(c.viewport(), &z);
+        };
+        mysz(QEvent::MouseButtonPress, QPoint(odX, 120), Qt::LeftButton);
+        mysz(QEvent::MouseMove, QPoint((odX + doX) / 2, 180), Qt::LeftButton);
+        mysz(QEvent::MouseMove, QPoint(doX, 240), Qt::LeftButton);
+        mysz(QEvent::MouseButtonRelease, QPoint(doX, 240), Qt::NoButton);
+        QCOMPARE(c.Wykres->isZoomed(), powiekszonyPo);
+        if (!powiekszonyPo) {
+            QCOMPARE(c.OsLewa->min(), -8.0);
+            QCOMPARE(c.OsLewa->max(), 23.0);
+        }
+        for (const QRubberBand* pasmo : c.findChildren<QRubberBand*>())
+            QVERIFY(!pasmo->isVisible());
     }
 
     void tlo() {

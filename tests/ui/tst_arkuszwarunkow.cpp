@@ -150,6 +150,34 @@ private slots:
         QCOMPARE(o.f.ComboBoxRse->currentText(), rse);
     }
 
+    // However a type reaches the field (the user's pick, the program's own write after Open), its
+    // beginning is what the field shows; a type that does not fit is the field's tooltip in full.
+    void typPrzegrodyOdPoczatku_data() {
+        QTest::addColumn<QString>("typ");
+        QTest::addColumn<bool>("zapisProgramu");
+        for (int i = 0; i < 6; ++i) {
+            QTest::newRow(qPrintable(QStringLiteral("wybór: ") + kTypy[i])) << kTypy[i] << false;
+            QTest::newRow(qPrintable(QStringLiteral("zapis programu: ") + kTypy[i])) << kTypy[i] << true;
+        }
+    }
+    void typPrzegrodyOdPoczatku() {
+        QFETCH(QString, typ);
+        QFETCH(bool, zapisProgramu);
+        TOkno o;
+        o.f.show();
+        QComboBox* lista = o.f.ComboBoxTypPrzegrody;
+        if (zapisProgramu)
+            TFormPrzegroda::UstawTekstListy(lista, typ);
+        else
+            Wybierz(lista, typ);
+        QCOMPARE(lista->currentText(), typ);
+        QCOMPARE(lista->lineEdit()->cursorPosition(), 0);
+        const bool dlugi = lista->lineEdit()->fontMetrics().horizontalAdvance(typ) >
+                           lista->lineEdit()->contentsRect().width() - 4;
+        QCOMPARE(lista->toolTip(), dlugi ? typ : QStringLiteral("Określ typ przegrody:"));
+        QCOMPARE(lista->itemData(lista->findText(typ), Qt::ToolTipRole).toString(), typ);
+    }
+
     void zapisyProgramuNieUruchamiajaZmian() {
         TOkno o;
         TFormPrzegroda& f = o.f;

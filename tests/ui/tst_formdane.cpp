@@ -19,15 +19,18 @@ private slots:
     void poczatek() {
         TModelProjektu m;
         TDialogiTestowe d;
+        const QDate przed = QDate::currentDate();
         TFormDane f(m, d);
+        const QDate po = QDate::currentDate();
         QCOMPARE(f.size(), QSize(507, 376));
         QCOMPARE(f.minimumSize(), f.maximumSize());
         QCOMPARE(f.windowTitle(),
                  QStringLiteral("Murolab -program do wstępnej analizy cieplno wilgotnościowej"));
         QCOMPARE(f.GroupBox1->title(), QStringLiteral("Dane projektu:"));
-        QCOMPARE(f.DateTimePicker1->date(), QDate(2002, 4, 21));
+        // Dated today (the two readings bracket the construction, so midnight cannot fail it).
+        QVERIFY(f.DateTimePicker1->date() == przed || f.DateTimePicker1->date() == po);
         QVERIFY(f.DateTimePicker1->calendarPopup());
-        QCOMPARE(f.DateTimePicker1->text(), QStringLiteral("21.04.2002"));
+        QCOMPARE(f.DateTimePicker1->text(), f.DateTimePicker1->date().toString(QStringLiteral("dd.MM.yyyy")));
         for (QLineEdit* e : {f.EditInwestor, f.EditObiekt, f.EditAdres, f.EditRodzajPrze, f.EditProjektant})
             QVERIFY(e->text().isEmpty());
         QCOMPARE(f.Button1->text(), QStringLiteral("&Wprowadz"));
@@ -80,7 +83,8 @@ private slots:
         const std::string wyniki[] = {m.DaneProjektu.Inwestor.Utf8(), m.DaneProjektu.Obiekt.Utf8(),
                                       m.DaneProjektu.Adres.Utf8(), m.DaneProjektu.Projektant.Utf8()};
         QCOMPARE(QString::fromStdString(wyniki[pole]), QString(u'ż').repeated(szerokosc));
-        QCOMPARE(m.DaneProjektu.Data.Utf8(), std::string("21.04.2002"));
+        QCOMPARE(QString::fromStdString(m.DaneProjektu.Data.Utf8()),
+                 f.DateTimePicker1->date().toString(QStringLiteral("dd.MM.yyyy")));
     }
 
     // The close box stores nothing; the next showing starts again from the stored description.

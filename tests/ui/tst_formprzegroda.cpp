@@ -2,6 +2,7 @@
 // the calculator, the help window and F1, the about box and the splash window.
 
 #include "NarzedziaTestow.h"
+#include "output/Wykresy.h"
 #include "ui/AboutBox.h"
 #include "ui/FormDane.h"
 #include "ui/FormMostkiTerm.h"
@@ -81,19 +82,26 @@ bool ZapiszObraz(const QString& plik, QSize rozmiar, const QColor& kolor) {
 class TestFormPrzegroda : public QObject {
     Q_OBJECT
 private slots:
-    void ramaStalaICalaWidoczna() {
+    void ramaICalaWidoczna() {
         TOkno o;
         TFormPrzegroda& f = o.f;
-        // The client area under the menu is 692 x 454 and cannot be resized.
+        // The client area under the menu opens at its designed 692 x 454, the smallest it gets.
         QCOMPARE(f.size(), QSize(692, f.menuBar()->height() + 454));
-        QCOMPARE(f.minimumSize(), f.maximumSize());
-        QVERIFY(!(f.windowFlags() & Qt::WindowMaximizeButtonHint));
-        // Every tab caption, blanks and all, is whole inside the window.
+        QCOMPARE(f.minimumSizeHint(), f.size());
+        QVERIFY(f.windowFlags() & Qt::WindowMaximizeButtonHint);
+        QCOMPARE(f.PageControlPrzegroda->geometry(), QRect(0, 0, 692, 398));
+        QCOMPARE(f.BitBtnOblicz->geometry(), QRect(5, 401, 681, 33));
+        // Every tab, the last one ("Wykres temperatur") included, is whole inside the window with
+        // room to spare for its frame, whichever tab is in front.
         QTabBar* zakladki = f.PageControlPrzegroda->tabBar();
-        for (int i = 0; i < zakladki->count(); ++i) {
-            const QRect r = zakladki->tabRect(i);
-            QVERIFY(r.width() >= zakladki->fontMetrics().horizontalAdvance(zakladki->tabText(i)));
-            QVERIFY(zakladki->mapTo(&f, r.topRight()).x() < f.width());
+        QCOMPARE(zakladki->tabText(4), QStringLiteral("Wykres temperatur"));
+        for (int przod = 0; przod < zakladki->count(); ++przod) {
+            f.PokazArkusz(przod);
+            for (int i = 0; i < zakladki->count(); ++i) {
+                const QRect r = zakladki->tabRect(i);
+                QVERIFY(r.width() >= zakladki->fontMetrics().horizontalAdvance(zakladki->tabText(i)) + 8);
+                QVERIFY(zakladki->mapTo(&f, r.topRight()).x() < f.width() - 8);
+            }
         }
         // The narrow number heading of the grid wraps without cutting its longer word.
         QLabel* numer = nullptr;
@@ -103,6 +111,36 @@ private slots:
         QVERIFY(numer);
         QVERIFY(numer->fontMetrics().horizontalAdvance(QStringLiteral("warstwy")) <=
                 numer->contentsRect().width());
+    }
+
+    // A larger window: the sheets take the room, "&Oblicz" stays under them across the width,
+    // the charts fill their sheets and the results' name column widens.
+    void oknoRosnieZUkladem() {
+        TOkno o;
+        TFormPrzegroda& f = o.f;
+        f.show();
+        const int szerokoscNazw = f.RichEditMaterial->width();
+        f.PokazArkusz(2);
+        f.resize(1000, 700);
+        QCoreApplication::processEvents();
+        const int wysokoscMenu = f.menuBar()->height();
+        QCOMPARE(f.PageControlPrzegroda->width(), 1000);
+        QCOMPARE(f.BitBtnOblicz->geometry().width(), 1000 - 11);
+        QCOMPARE(f.BitBtnOblicz->geometry().bottom() + 1 + 1 + f.StatusBar1->height() + wysokoscMenu, 700);
+        QVERIFY(f.PageControlPrzegroda->height() > 398 + 200);
+        f.PokazArkusz(3);
+        QCoreApplication::processEvents();
+        QVERIFY(f.ChartCisnienie->width() > 990);
+        QVERIFY(f.ChartCisnienie->height() > 500);
+        QVERIFY(f.RichEditMaterial->width() > szerokoscNazw);
+        // The name column grows, and the columns after it keep their widths side by side.
+        QCOMPARE(f.RichEditLambda->x(), f.RichEditMaterial->geometry().right() + 1);
+        QCOMPARE(f.RichEditLambda->width(), 45);
+        // Back to the smallest size, back to the designed table.
+        f.resize(692, wysokoscMenu + 454);
+        f.PokazArkusz(2);
+        QCoreApplication::processEvents();
+        QCOMPARE(f.RichEditMaterial->width(), szerokoscNazw);
     }
 
     void klawiszeArkuszy_data() {
@@ -357,6 +395,61 @@ private slots:
         QTest::keyClick(pole, Qt::Key_F1);
         QCOMPARE(pomoc.BiezacaKotwica(), QStringLiteral("kontekst9"));
         QCOMPARE(pomoc.windowModality(), Qt::ApplicationModal);
+    }
+
+    // F1 on a chart sheet opens its topic however the sheet came to the front: a click on its
+    // tab (the tabs take no focus on a click), the menu's F8 or F9, or a click into the chart.
+    void pomocF1NaWykresach_data() {
+        QTest::addColumn<int>("arkusz");
+        QTest::addColumn<QString>("droga");
+        QTest::addColumn<QString>("kotwica");
+        QTest::newRow("zakładka ciśnień po obliczeniu") << 3 << "zakladka"
+                                                        << "kontekst13";
+        QTest::newRow("zakładka temperatur po obliczeniu") << 4 << "zakladka"
+                                                           << "kontekst14";
+        QTest::newRow("F8 z siatki warstw") << 3 << "menu"
+                                            << "kontekst13";
+        QTest::newRow("F9 z siatki warstw") << 4 << "menu"
+                                            << "kontekst14";
+        QTest::newRow("kliknięcie w wykres temperatur") << 4 << "klik"
+                                                        << "kontekst14";
+    }
+    void pomocF1NaWykresach() {
+        QFETCH(int, arkusz);
+        QFETCH(QString, droga);
+        QFETCH(QString, kotwica);
+        QTemporaryDir katalog;
+        const QString plik = katalog.filePath(QStringLiteral("POMOC.HLP"));
+        QFile f(plik);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("<html><body><a name=\"spis\"></a><a name=\"kontekst13\"></a><p>Ciśnienia</p>"
+                "<a name=\"kontekst14\"></a><p>Temperatury</p></body></html>");
+        f.close();
+        TOkno o;
+        TPomoc pomoc(o.d, plik);
+        o.f.UstawPomoc(&pomoc);
+        QVERIFY(PokazAktywne(&o.f));
+        if (droga == QLatin1String("zakladka")) {
+            o.f.BitBtnOblicz->setFocus(Qt::OtherFocusReason); // where "&Oblicz" leaves it
+            o.f.PageControlPrzegroda->setCurrentIndex(arkusz);
+        } else if (droga == QLatin1String("menu")) {
+            o.f.PokazArkusz(1);
+            o.f.Button1->setFocus(Qt::OtherFocusReason);
+            (arkusz == 3 ? o.f.Wykresci1 : o.f.Wykrestemperatur1)->trigger();
+        } else {
+            o.f.BitBtnOblicz->setFocus(Qt::OtherFocusReason);
+            o.f.PokazArkusz(1);
+            o.f.PageControlPrzegroda->tabBar()->setFocus(Qt::OtherFocusReason);
+            o.f.PokazArkusz(arkusz);
+            QTest::mouseClick(o.f.ChartTemperatura->viewport(), Qt::LeftButton, {}, QPoint(200, 150));
+        }
+        QCOMPARE(o.f.PageControlPrzegroda->currentIndex(), arkusz);
+        QWidget* fokus = QApplication::focusWidget();
+        QVERIFY(fokus);
+        QTest::keyClick(fokus, Qt::Key_F1);
+        QCOMPARE(pomoc.BiezacaKotwica(), kotwica);
+        QVERIFY(pomoc.isVisible());
+        pomoc.close();
     }
 
     void brakPlikuPomocy() {

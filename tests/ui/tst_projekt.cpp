@@ -8,6 +8,7 @@
 #include "ui/FormMostkiTerm.h"
 #include "ui/FormPrzegroda.h"
 #include "ui/NumEdit.h"
+#include "ui/Okna.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -132,6 +133,15 @@ QStringList DialogPliku(const TParametryPliku& p) {
     return opis << p.DomyslneRozszerzenie << p.NazwaPoczatkowa;
 }
 
+// The summary lines as they read with these values (an empty value: not set).
+QStringList Linie(const QStringList& wartosci) {
+    const QString dalej = QStringLiteral(" = %1");
+    return {ZIndeksem(QStringLiteral("t"), QStringLiteral("i"), dalej.arg(wartosci[0])),
+            ZIndeksem(QStringLiteral("Φ"), QStringLiteral("i"), dalej.arg(wartosci[1])),
+            ZIndeksem(QStringLiteral("t"), QStringLiteral("e"), dalej.arg(wartosci[2])),
+            ZIndeksem(QStringLiteral("Φ"), QStringLiteral("e"), dalej.arg(wartosci[3]))};
+}
+
 const QString kTypDlugi =
     QStringLiteral("Strop nad ostantnią kondygnacją przy przepływie ciepła z dołu do góry");
 
@@ -175,6 +185,11 @@ struct TStanowisko : test::TOkno {
     void Otworz(const QString& sciezka) {
         d.PlikiDoOtwarcia << sciezka;
         Okno->Otwrz1->trigger();
+    }
+
+    // The summary lines of sheet 1: ti, φi, te, φe as shown.
+    QStringList LinieWarunkow() const {
+        return {Okno->LabelTi->text(), Okno->LabelFi->text(), Okno->LabelTe->text(), Okno->LabelFe->text()};
     }
 
     QStringList Wiersz(int r) const {
@@ -357,9 +372,11 @@ private slots:
         QCOMPARE(s.Wiersz(0), (QStringList{"", "", "", "", ""}));
         QCOMPARE(s.Arkusz0(), (QStringList{"20", "-5", "45", "85", "Ściana zewnętrzna", "nieokreślona",
                                            "Warunki średniowilgotne", "0,13", "0,04"}));
-        // The results are cleared from the sheet; the summary of sheet 1 is not touched.
+        // The results are cleared from the sheet; the summary of sheet 1 shows the reset conditions:
+        // none are set.
         QVERIFY(s->RichEditR->toPlainText().trimmed().isEmpty());
-        QCOMPARE(s->LabelTi->text(), podsumowanie);
+        QVERIFY(s->LabelTi->text() != podsumowanie);
+        QCOMPARE(s.LinieWarunkow(), Linie({"", "", "", ""}));
         // The corrections dialog is reset; nf and Af keep their texts.
         TFormMostkiTerm& f = *s.mostki;
         QVERIFY(!f.CheckBoxDeltaUg->isChecked() && !f.CheckBoxDeltaUf->isChecked() &&
@@ -419,6 +436,35 @@ private slots:
         QVERIFY(oknoUkryte);
         QVERIFY(dialogWidoczny);
         QVERIFY(s->isVisible());
+    }
+
+    // The summary lines of sheet 1 follow the model's conditions whichever command set them.
+    void linie_warunkow_pokazuja_model() {
+        TStanowisko s;
+        TrzyWarstwy(s);
+        QCOMPARE(s.LinieWarunkow(), Linie({"20", "60", "-20", "85"}));
+        const QString zima = s.Plik("zima.pro");
+        s.Zapisz(zima);
+        s.d.Wyczysc();
+
+        s->Nowy1->trigger();
+        QCOMPARE(s.LinieWarunkow(), Linie({"", "", "", ""}));
+        s.Wprowadz(QStringLiteral("Ściana zewnętrzna"), "21", "-5", "50", "80");
+        QCOMPARE(s.LinieWarunkow(), Linie({"21", "50", "-5", "80"}));
+
+        s.Otworz(zima);
+        QVERIFY2(s.d.Bledy().isEmpty(), qPrintable(s.d.Bledy().join('\n')));
+        QCOMPARE(s->Model.WarunkiPracy.TempZewn, -20);
+        QCOMPARE(s.LinieWarunkow(), Linie({"20", "60", "-20", "85"}));
+
+        // A project saved before its conditions were entered shows none.
+        s->Nowy1->trigger();
+        s.d.PlikiDoZapisu << s.Plik("bez_warunkow.pro");
+        s->ZapiszProjekt(); // the save of "&Wyjście" runs no checks
+        s.Wprowadz(QStringLiteral("Ściana zewnętrzna"), "21", "-5", "50", "80");
+        s.Otworz(s.Plik("bez_warunkow.pro"));
+        QVERIFY2(s.d.Bledy().isEmpty(), qPrintable(s.d.Bledy().join('\n')));
+        QCOMPARE(s.LinieWarunkow(), Linie({"", "", "", ""}));
     }
 
     void projekt_bez_warstw_i_bez_warunkow() {

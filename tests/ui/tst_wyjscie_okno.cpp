@@ -7,6 +7,7 @@
 #include "ui/FormDane.h"
 
 #include <QAction>
+#include <QDate>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
@@ -85,7 +86,7 @@ private slots:
         const TRaport& r = o.Raport->Raport();
         QCOMPARE(r.Obiekt, std::string("Szkoła nr 3"));
         QCOMPARE(r.Inwestor, std::string("Gmina Żółkiewka"));
-        QCOMPARE(r.Data, std::string("21.04.2002"));
+        QCOMPARE(r.Data, QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString());
         // The partition type of the working conditions, not the text typed into the dialog.
         QCOMPARE(QString::fromStdString(r.Przegroda), o->ComboBoxTypPrzegrody->currentText());
         QVERIFY(r.Przegroda != "Ściana szczytowa");
