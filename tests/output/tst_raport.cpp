@@ -24,7 +24,7 @@ using namespace murolab;
 
 namespace {
 
-// Runs a poppler tool on a file; the test is skipped where the tool is missing.
+// Runs a poppler tool on a file; a missing tool is a failure of the test that needs it.
 QString Popler(const QString& narzedzie, const QStringList& argumenty) {
     if (QStandardPaths::findExecutable(narzedzie).isEmpty())
         return {};
@@ -45,7 +45,8 @@ struct TSlowo {
     QString Tekst;
 };
 QList<QList<TSlowo>> SlowaStron(const QString& plik) {
-    const QString html = Popler(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), plik, QStringLiteral("-")});
+    const QString html =
+        Popler(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), plik, QStringLiteral("-")});
     static const QRegularExpression slowo(QStringLiteral(
         R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
     QList<QList<TSlowo>> strony;
@@ -70,7 +71,8 @@ QList<qreal> Linie(const QList<TSlowo>& slowa, qreal x0, qreal x1, qreal y0) {
     QList<qreal> srodki;
     for (const TSlowo& s : slowa) {
         const qreal y = s.Ramka.center().y();
-        if (s.Ramka.left() >= (20 + x0) * pt && s.Ramka.right() <= (20 + x1) * pt && y > (10 + 60.1 + y0) * pt)
+        if (s.Ramka.left() >= (20 + x0) * pt && s.Ramka.right() <= (20 + x1) * pt &&
+            y > (10 + 60.1 + y0) * pt)
             srodki.append(y);
     }
     std::sort(srodki.begin(), srodki.end());
@@ -108,10 +110,10 @@ QList<QList<TSlowo>> SlowaRaportu(int warstw, const QPageLayout& uklad = UkladSt
     QTemporaryDir katalog;
     const QString plik = katalog.filePath(QStringLiteral("raport.pdf"));
     QString blad;
-    if (!murolab::ZapiszRaportPdf(plik,
-                                  TTrescRaportu{o.Podglad.Raport(), *o.Podglad.QRChartTemp,
-                                                *o.Podglad.QRChartCisnienie, QImage()},
-                                  &blad, uklad))
+    if (!murolab::ZapiszRaportPdf(
+            plik,
+            TTrescRaportu{o.Podglad.Raport(), *o.Podglad.QRChartTemp, *o.Podglad.QRChartCisnienie, QImage()},
+            &blad, uklad))
         qWarning("%s", qPrintable(blad));
     return SlowaStron(plik);
 }
@@ -122,8 +124,8 @@ class TestRaport : public QObject {
     Q_OBJECT
 private slots:
     void pdfPoObliczeniu() {
-        if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
-            QSKIP("poppler-utils (pdfinfo, pdftotext) not installed");
+        QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty(),
+                 "pdfinfo (poppler-utils) is missing: scripts/zaleznosci.sh installs it");
         TObliczony o;
         o.Podglad.PrzygotujWykresy(true);
         QTemporaryDir katalog;
@@ -166,8 +168,8 @@ private slots:
 
     // Before any calculation: placeholders, "Data:" and empty tables, charts from zeroed results.
     void pdfPrzedObliczeniem() {
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-            QSKIP("poppler-utils not installed");
+        QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(),
+                 "pdftotext (poppler-utils) is missing: scripts/zaleznosci.sh installs it");
         TModelProjektu model;
         TDialogiTestowe dialogi;
         TPodgladWydruku podglad(model, dialogi);
@@ -303,19 +305,18 @@ private slots:
         QTest::newRow("A4 poziomo") << QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
                                                    marginesy, QPageLayout::Millimeter)
                                     << 10;
-        QTest::newRow("Letter") << QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-                                               marginesy, QPageLayout::Millimeter)
+        QTest::newRow("Letter") << QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, marginesy,
+                                               QPageLayout::Millimeter)
                                 << 10;
-        QTest::newRow("szerokie marginesy")
-            << QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(35, 30, 35, 30),
-                           QPageLayout::Millimeter)
-            << 10;
+        QTest::newRow("szerokie marginesy") << QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                                           QMarginsF(35, 30, 35, 30), QPageLayout::Millimeter)
+                                            << 10;
     }
     void innyUkladStrony() {
         QFETCH(QPageLayout, uklad);
         QFETCH(int, warstw);
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-            QSKIP("poppler-utils not installed");
+        QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(),
+                 "pdftotext (poppler-utils) is missing: scripts/zaleznosci.sh installs it");
         const QRectF obszar = uklad.paintRectPoints();
         const QList<QList<TSlowo>> strony = SlowaRaportu(warstw, uklad);
         QCOMPARE(strony.size(), 2);
@@ -345,8 +346,8 @@ private slots:
     }
     void kolumnyNaGranicachWierszy() {
         QFETCH(int, warstw);
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-            QSKIP("poppler-utils not installed");
+        QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(),
+                 "pdftotext (poppler-utils) is missing: scripts/zaleznosci.sh installs it");
         const QList<QList<TSlowo>> strony = SlowaRaportu(warstw);
         QCOMPARE(strony.size(), 2);
         const qsizetype wierszy = warstw + 3;
