@@ -13,16 +13,15 @@
 
 namespace murolab {
 
-inline constexpr int kLiczbaSlotow = 15;      // layer slots of the model and of the project file
-inline constexpr int kLimitWarstw = 10;       // the editing commands never grow the grid past this
+inline constexpr int kLiczbaSlotow = 15;          // layer slots of the model and of the project file
+inline constexpr int kLimitWarstw = 10;           // the editing commands never grow the grid past this
 inline constexpr int kWpisyTablicyNasycenia = 55; // -24 .. +30 degC, one entry per whole degree
 inline constexpr int kTempNieustalonaZewn = -50;  // "not set" markers of the working conditions
 inline constexpr int kTempNieustalonaWewn = 50;
 
 // A fixed array indexed Od..Do inclusive (the layers are numbered from 1, planes and points from 0).
 // Every access is checked: an index outside the range throws instead of reading a neighbour.
-template <typename T, int Od, int Do>
-class TTablica {
+template <typename T, int Od, int Do> class TTablica {
 public:
     static constexpr int Pierwszy = Od;
     static constexpr int Ostatni = Do;

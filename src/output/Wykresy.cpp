@@ -518,7 +518,8 @@ QLineSeries* TWykres::NowaSeria(const QString& tytul, const QColor& kolor, bool 
     return s;
 }
 
-void TWykres::UbierzNaEkran(const QColor& gora, const QColor& dol, const QColor& cien, int krokiPowiekszenia) {
+void TWykres::UbierzNaEkran(const QColor& gora, const QColor& dol, const QColor& cien,
+                            int krokiPowiekszenia) {
     QLinearGradient g(0, 0, 0, 1);
     g.setCoordinateMode(QGradient::ObjectBoundingMode);
     g.setColorAt(0, gora);

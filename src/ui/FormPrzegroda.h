@@ -51,8 +51,8 @@ public:
     TDialogi& Dialogi;
 
     // Forms created after the main window (start-up order); the main window shows them.
-    void UstawFormy(TFormWstawWarstwe* wstaw, TFormMostkiTerm* mostki, TFormDane* dane, TPodgladWydruku* raport,
-                    TAboutBox* about);
+    void UstawFormy(TFormWstawWarstwe* wstaw, TFormMostkiTerm* mostki, TFormDane* dane,
+                    TPodgladWydruku* raport, TAboutBox* about);
     void UstawPomoc(TPomoc* pomoc);
     TFormWstawWarstwe* FormWstawWarstwe = nullptr;
     TFormMostkiTerm* FormMostkiTerm = nullptr;
@@ -143,9 +143,9 @@ public:
 
     // ---- sheet 1, layer grid (SiatkaWarstw.cpp)
     QTableWidget* StringGridPrzegroda = nullptr;
-    QLabel* LabelTi = nullptr;  // "t  = 20" of the indoor summary line
+    QLabel* LabelTi = nullptr; // "t  = 20" of the indoor summary line
     QLabel* LabelTe = nullptr;
-    QLabel* LabelFi = nullptr;  // "Φ  = 55"
+    QLabel* LabelFi = nullptr; // "Φ  = 55"
     QLabel* LabelFe = nullptr;
     QPushButton* Button1 = nullptr; // "&Dodaj"
     QPushButton* Button2 = nullptr; // "&Usuń"
