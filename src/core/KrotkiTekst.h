@@ -19,8 +19,7 @@ std::string Utf8NaCp1250(std::string_view utf8);
 // Number of characters (not bytes) in a UTF-8 text; used to compare lengths the way the user counts.
 std::size_t LiczbaZnakow(std::string_view utf8);
 
-template <std::size_t N>
-class TKrotkiTekst {
+template <std::size_t N> class TKrotkiTekst {
 public:
     static constexpr std::size_t Pojemnosc = N;
 

@@ -14,12 +14,15 @@ inline constexpr const char* Przypomnienie = "Murolab -Przypomnienie !!!";
 inline constexpr const char* Murolab = "Murolab";
 
 inline constexpr const char* BrakWarstw = "Nie wprowadzono warstw !!";
-inline constexpr const char* ZlaLambda = "Podana wartość wspł. przwodzenia ciepła jest niepoprawna. Jeżeli nadal będze "
-                                         "pojawiał się taki komunikat zajżyj do pomocy programu.";
-inline constexpr const char* ZleMi = "Podana wartość wspł. oporu dyfuzji jest niepoprawna. Jeżeli nadal będze pojawiał "
-                                     "się taki komunikat zajżyj do pomocy programu.";
-inline constexpr const char* ZlaGrubosc = "Podana grubość warstwy jest niepoprawna. Jeżeli nadal będze pojawiał się "
-                                          "taki komunikat zajżyj do pomocy programu.";
+inline constexpr const char* ZlaLambda =
+    "Podana wartość wspł. przwodzenia ciepła jest niepoprawna. Jeżeli nadal będze "
+    "pojawiał się taki komunikat zajżyj do pomocy programu.";
+inline constexpr const char* ZleMi =
+    "Podana wartość wspł. oporu dyfuzji jest niepoprawna. Jeżeli nadal będze pojawiał "
+    "się taki komunikat zajżyj do pomocy programu.";
+inline constexpr const char* ZlaGrubosc =
+    "Podana grubość warstwy jest niepoprawna. Jeżeli nadal będze pojawiał się "
+    "taki komunikat zajżyj do pomocy programu.";
 inline constexpr const char* BrakWarunkow = "Nie określono warunków pracy !!";
 inline constexpr const char* BrakMostkow = "W obliczeniach nie uwzględniono wpływu mostków cieplnych !";
 inline constexpr const char* BledneDane = "Błędnie wporwadzone dane !!!";
@@ -32,8 +35,8 @@ namespace murolab {
 std::optional<std::string> BladWarstwy(double lambda, double mi, double grubosc);
 
 enum class TStanWarunkow {
-    Brak,          // "Nie określono warunków pracy !!": the calculation must not run
-    BezPoprawek,   // set, but no thermal-bridge correction of any kind: remind, then go on
+    Brak,        // "Nie określono warunków pracy !!": the calculation must not run
+    BezPoprawek, // set, but no thermal-bridge correction of any kind: remind, then go on
     Kompletne,
 };
 

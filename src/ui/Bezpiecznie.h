@@ -12,8 +12,7 @@
 
 namespace murolab {
 
-template <typename F>
-void Bezpiecznie(TDialogi& dialogi, QWidget* rodzic, F&& f) noexcept {
+template <typename F> void Bezpiecznie(TDialogi& dialogi, QWidget* rodzic, F&& f) noexcept {
     try {
         std::forward<F>(f)();
     } catch (const std::exception& e) {

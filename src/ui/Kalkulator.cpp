@@ -22,23 +22,31 @@ const QStringList TKalkulator::ProgramyLinuksa = {
     QStringLiteral("mate-calc"),        QStringLiteral("qalculate-gtk"), QStringLiteral("xcalc"),
 };
 
-bool ProcesUruchomiony(qint64 pid, const QString& program) {
+quint64 CzasStartuProcesu(qint64 pid) {
     if (pid <= 0)
-        return false;
-    QFile stan(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stan.open(QIODevice::ReadOnly))
-        return false;
-    // "pid (name) S ...": a zombie has ended already.
-    const QByteArray s = stan.readAll();
-    const int nawias = s.lastIndexOf(')');
-    if (nawias < 0 || nawias + 2 >= s.size() || s.at(nawias + 2) == 'Z')
-        return false;
-    // The number may have been given to another process since.
-    QFile polecenie(QStringLiteral("/proc/%1/cmdline").arg(pid));
-    if (!polecenie.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray argumenty = polecenie.readAll();
-    return argumenty.contains(QFileInfo(program).fileName().toLocal8Bit());
+        return 0;
+    QFile plik(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!plik.open(QIODevice::ReadOnly))
+        return 0;
+    // "pid (name) S ppid ... starttime ...": the name may hold spaces and parentheses, so the
+    // fields are counted from the last ')'. State is field 3, the start time field 22.
+    const QByteArray stan = plik.readAll();
+    const qsizetype nawias = stan.lastIndexOf(')');
+    if (nawias < 0)
+        return 0;
+    const QList<QByteArray> pola = stan.mid(nawias + 1).simplified().split(' ');
+    if (pola.size() < 20)
+        return 0;
+    const QByteArray& s = pola.at(0);
+    if (s == "Z" || s == "X" || s == "x") // ended, only its entry is left
+        return 0;
+    bool dobrze = false;
+    const quint64 start = pola.at(19).toULongLong(&dobrze);
+    return dobrze ? start : 0;
+}
+
+bool ProcesUruchomiony(qint64 pid, quint64 start) {
+    return start != 0 && CzasStartuProcesu(pid) == start;
 }
 
 TKalkulator::TKalkulator(TDialogi& dialogi, QWidget* okno) : QObject(okno), dialogi_(dialogi), okno_(okno) {
@@ -47,13 +55,15 @@ TKalkulator::TKalkulator(TDialogi& dialogi, QWidget* okno) : QObject(okno), dial
     UruchomProgram = [](const QString& program, qint64& pid) {
         return QProcess::startDetached(program, {}, QString(), &pid);
     };
+    CzasStartu = CzasStartuProcesu;
     ProcesDziala = ProcesUruchomiony;
 }
 
 void TKalkulator::Uruchom() {
-    if (Pid != 0 && ProcesDziala(Pid, Program))
+    if (Pid != 0 && ProcesDziala(Pid, Start))
         return;
     Pid = 0;
+    Start = 0;
     Program.clear();
 
     QStringList kandydaci;
@@ -68,7 +78,10 @@ void TKalkulator::Uruchom() {
     for (const QString& program : kandydaci) {
         qint64 pid = 0;
         if (UruchomProgram(program, pid)) {
+            // Read at once: a calculator that has already ended leaves 0, so the next press
+            // starts another.
             Pid = pid;
+            Start = CzasStartu(pid);
             Program = program;
             return;
         }

@@ -1,8 +1,10 @@
 #pragma once
-// "&Kalkulator": starts the system calculator, once. The classic program looked for a top-level
-// window titled "Kalkulator"; a portable Qt program cannot see other programs' windows (X11 would
-// need Xlib/XCB and the window manager's client list, Wayland does not allow it at all), so we
-// remember the process we started and do not start another while it runs.
+// "&Kalkulator": starts the system calculator, once. A portable Qt program cannot see other
+// programs' windows (X11 would need Xlib/XCB and the window manager's client list, Wayland does not
+// allow it at all), so Murolab remembers the process it started and does not start another while
+// that one runs. The process is known by its number and its start time, read at launch: the pair
+// names one process for the life of the machine, whatever it executes, so neither a number given to
+// another program later nor the moment the kernel fills in the command line can mislead the check.
 
 #include <QObject>
 #include <QString>
@@ -34,10 +36,12 @@ public:
     std::function<bool(const QString&)> PlikIstnieje;
     std::function<QString(const QString&)> ZnajdzProgram;
     std::function<bool(const QString&, qint64&)> UruchomProgram;
-    std::function<bool(qint64, const QString&)> ProcesDziala;
+    std::function<quint64(qint64)> CzasStartu;
+    std::function<bool(qint64, quint64)> ProcesDziala;
 
-    // The calculator we started last (0 = none) and its program.
+    // The calculator we started last (0 = none), its start time and its program.
     qint64 Pid = 0;
+    quint64 Start = 0;
     QString Program;
 
 private:
@@ -45,7 +49,11 @@ private:
     QWidget* okno_;
 };
 
-// True while process pid runs the program (its command line names it); reads /proc.
-bool ProcesUruchomiony(qint64 pid, const QString& program);
+// The start time of process pid in clock ticks since boot, 0 when there is no such process or it
+// has ended (a zombie); reads /proc/PID/stat. It is fixed at fork and kept across exec.
+quint64 CzasStartuProcesu(qint64 pid);
+
+// True while the process that had number pid and start time start runs.
+bool ProcesUruchomiony(qint64 pid, quint64 start);
 
 } // namespace murolab

@@ -129,6 +129,7 @@ TEST_F(ZapisPliku, PlikTylkoDoOdczytuZostajeNietkniety) {
     });
     EXPECT_EQ(wynik, 0) << "1: saved or another message, 3: could not drop root";
     EXPECT_EQ(Zawartosc(plik), "chroniony");
+    EXPECT_EQ(Pliki(), std::vector<std::string>{"sciana.pro"});
 }
 
 TEST_F(ZapisPliku, NieistniejacyKatalogToKomunikat) {

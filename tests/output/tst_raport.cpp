@@ -25,7 +25,7 @@ using namespace murolab;
 
 namespace {
 
-// Runs a poppler tool on a file; the test is skipped where the tool is missing.
+// Runs a poppler tool on a file; a missing tool is a failure of the test that needs it.
 QString Popler(const QString& narzedzie, const QStringList& argumenty) {
     if (QStandardPaths::findExecutable(narzedzie).isEmpty())
         return {};
@@ -125,8 +125,8 @@ class TestRaport : public QObject {
     Q_OBJECT
 private slots:
     void pdfPoObliczeniu() {
-        if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
-            QSKIP("poppler-utils (pdfinfo, pdftotext) not installed");
+        QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty(),
+                 "pdfinfo (poppler-utils) is missing: scripts/zaleznosci.sh installs it");
         TObliczony o;
         o.Podglad.PrzygotujWykresy(true);
         QTemporaryDir katalog;
@@ -169,8 +169,8 @@ private slots:
 
     // Before any calculation: placeholders, "Data:" and empty tables, charts from zeroed results.
     void pdfPrzedObliczeniem() {
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-            QSKIP("poppler-utils not installed");
+        QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(),
+                 "pdftotext (poppler-utils) is missing: scripts/zaleznosci.sh installs it");
         TModelProjektu model;
         TDialogiTestowe dialogi;
         TPodgladWydruku podglad(model, dialogi, MUROLAB_DANE_ZRODLOWE);
@@ -376,8 +376,8 @@ private slots:
     void innyUkladStrony() {
         QFETCH(QPageLayout, uklad);
         QFETCH(int, warstw);
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-            QSKIP("poppler-utils not installed");
+        QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(),
+                 "pdftotext (poppler-utils) is missing: scripts/zaleznosci.sh installs it");
         const QRectF obszar = uklad.paintRectPoints();
         const QList<QList<TSlowo>> strony = SlowaRaportu(warstw, uklad);
         QCOMPARE(strony.size(), 2);
@@ -407,8 +407,8 @@ private slots:
     }
     void kolumnyNaGranicachWierszy() {
         QFETCH(int, warstw);
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-            QSKIP("poppler-utils not installed");
+        QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(),
+                 "pdftotext (poppler-utils) is missing: scripts/zaleznosci.sh installs it");
         const QList<QList<TSlowo>> strony = SlowaRaportu(warstw);
         QCOMPARE(strony.size(), 2);
         const qsizetype wierszy = warstw + 3;

@@ -1,12 +1,11 @@
 // The main window's frame: caption, size, sheets, menu and shortcut keys, the closing questions,
-// the calculator, the help window and F1, the about box and the splash window.
+// the help window and F1, the about box and the splash window.
 
 #include "NarzedziaTestow.h"
 #include "output/Wykresy.h"
 #include "ui/AboutBox.h"
 #include "ui/FormDane.h"
 #include "ui/FormMostkiTerm.h"
-#include "ui/Kalkulator.h"
 #include "ui/KontekstPomocy.h"
 #include "ui/NumEdit.h"
 #include "ui/Pomoc.h"
@@ -22,7 +21,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
-#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
@@ -259,88 +257,6 @@ private slots:
         o.KompletnyProjekt();
         o.f.Zapisz1->trigger();
         QCOMPARE(o.DialogiZapisu(), 1);
-    }
-
-    void kalkulatorNieznaleziony() {
-        TDialogiTestowe d;
-        TKalkulator k(d, nullptr);
-        QStringList sprawdzone;
-        k.PlikIstnieje = [&](const QString& s) {
-            sprawdzone << s;
-            return true; // a file named like a Windows path in the working directory must not be run
-        };
-        k.ZnajdzProgram = [](const QString&) { return QString(); };
-        int uruchomienia = 0;
-        k.UruchomProgram = [&](const QString&, qint64&) { return ++uruchomienia, true; };
-        k.Uruchom();
-        QCOMPARE(uruchomienia, 0);
-        const QList<TWywolanie> w = d.Komunikaty();
-        QCOMPARE(w.size(), 1);
-        QCOMPARE(w[0].Tekst, QStringLiteral("Brak kalkulatora systemowego!"));
-        QCOMPARE(w[0].Tytul, QStringLiteral("Murolab - kalkulator"));
-        QCOMPARE(w[0].Ikona, TIkona::Wykrzyknik);
-        QCOMPARE(w[0].Przyciski, TPrzyciski::Ok);
-#ifndef Q_OS_WIN
-        QVERIFY(sprawdzone.isEmpty());
-#endif
-    }
-
-    void kalkulatorUruchamianyRaz() {
-        TDialogiTestowe d;
-        TKalkulator k(d, nullptr);
-        QStringList szukane;
-        k.ZnajdzProgram = [&](const QString& n) {
-            szukane << n;
-            return n == QLatin1String("kcalc") || n == QLatin1String("xcalc")
-                       ? QStringLiteral("/usr/bin/") + n
-                       : QString();
-        };
-        QStringList uruchomione;
-        k.UruchomProgram = [&](const QString& p, qint64& pid) {
-            uruchomione << p;
-            pid = 4242;
-            return true;
-        };
-        bool dziala = true;
-        k.ProcesDziala = [&](qint64 pid, const QString& p) {
-            return dziala && pid == 4242 && p == "/usr/bin/kcalc";
-        };
-        k.Uruchom();
-        k.Uruchom(); // still running: nothing
-        QCOMPARE(uruchomione, QStringList{"/usr/bin/kcalc"});
-        QCOMPARE(szukane, TKalkulator::ProgramyLinuksa);
-        dziala = false; // the user closed it
-        k.Uruchom();
-        QCOMPARE(uruchomione.size(), 2);
-        QVERIFY(d.Wywolania.isEmpty());
-    }
-
-    void kalkulatorNastepnyGdyPierwszySieNieUruchomi() {
-        TDialogiTestowe d;
-        TKalkulator k(d, nullptr);
-        k.ZnajdzProgram = [](const QString& n) { return QStringLiteral("/usr/bin/") + n; };
-        QStringList proby;
-        k.UruchomProgram = [&](const QString& p, qint64& pid) {
-            proby << p;
-            pid = 7;
-            return proby.size() == 2;
-        };
-        k.Uruchom();
-        QCOMPARE(proby, (QStringList{"/usr/bin/gnome-calculator", "/usr/bin/kcalc"}));
-        QCOMPARE(k.Program, QStringLiteral("/usr/bin/kcalc"));
-    }
-
-    void procesUruchomionyWidzianyWProc() {
-        QProcess p;
-        p.start(QStringLiteral("sleep"), {QStringLiteral("30")});
-        QVERIFY(p.waitForStarted());
-        const qint64 pid = p.processId();
-        QVERIFY(ProcesUruchomiony(pid, QStringLiteral("/bin/sleep")));
-        QVERIFY(!ProcesUruchomiony(pid, QStringLiteral("/usr/bin/kcalc"))); // the number, not the program
-        p.kill();
-        QVERIFY(p.waitForFinished());
-        QVERIFY(!ProcesUruchomiony(pid, QStringLiteral("/bin/sleep")));
-        QVERIFY(!ProcesUruchomiony(0, QStringLiteral("sleep")));
     }
 
     void pomocF1() {

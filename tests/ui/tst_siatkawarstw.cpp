@@ -6,13 +6,13 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QContextMenuEvent>
 #include <QTableWidget>
 #include <QtTest>
 
