@@ -430,7 +430,10 @@ void TFormPrzegroda::ZapamietajWarunki() {
 void TFormPrzegroda::Button6Click() {
     if (!SprawdzPolaWarunkow())
         return;
+    const TRekordProjektu przed = KodujRekord(Model);
     ZapamietajWarunki();
+    if (KodujRekord(Model) != przed)
+        ZaznaczZmiane();
     const TWarunkiPracy& w = Model.WarunkiPracy;
     auto wartosc = [](std::int32_t n) {
         return QStringLiteral(" = %1").arg(QString::fromStdString(Calkowita(n)));

@@ -6,14 +6,18 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 class QDialog;
+class QMessageBox;
 class QWidget;
 
 namespace murolab {
 
 enum class TIkona { Brak, Stop, Pytanie, Wykrzyknik, Informacja };
-enum class TPrzyciski { Ok, TakNie };
-enum class TOdpowiedz { Ok, Tak, Nie };
+// TakNieAnuluj: the closing question while there are unsaved changes; Anuluj goes back to the work.
+enum class TPrzyciski { Ok, TakNie, TakNieAnuluj };
+enum class TOdpowiedz { Ok, Tak, Nie, Anuluj };
 
 struct TFiltrPliku {
     QString Opis;    // "Pliki projektu (-.pro)"
@@ -48,6 +52,10 @@ public:
 // A message as a message box shows it: the marks that close it ("!!", " ?") keep to the last word
 // when the box wraps the text (the characters are the same, the blank before them does not break).
 QString TekstOkna(const QString& tekst);
+
+// The message box the real seam shows, built but not shown: wide enough for its whole caption.
+std::unique_ptr<QMessageBox> OknoKomunikatu(QWidget* rodzic, const QString& tekst, const QString& tytul,
+                                            TIkona ikona, TPrzyciski przyciski);
 
 // The real one, with Qt's own dialogs.
 class TDialogiQt : public TDialogi {
