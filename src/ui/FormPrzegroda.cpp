@@ -152,6 +152,9 @@ TFormPrzegroda::TFormPrzegroda(TDialogi& dialogi, QWidget* rodzic) : QMainWindow
         ZnacznikiNieaktualnych << znacznik;
     }
 
+    // A sheet has its final size only once it is in front: the mark is placed again then.
+    connect(PageControlPrzegroda, &QTabWidget::currentChanged, this, [this] { OdswiezStan(); });
+
     PokazArkusz(0);
     BitBtnOblicz->setFocus(Qt::OtherFocusReason);
     Bezpiecznie([this] { FormCreate(); });
@@ -380,10 +383,10 @@ void TFormPrzegroda::OdswiezStan() {
         znacznik->setVisible(wynikiNieaktualne_);
         if (!wynikiNieaktualne_)
             continue;
-        // Top right of its sheet, over whatever stands there.
+        // Bottom left of its sheet: free on the results sheet and beside the charts' axis title.
         znacznik->adjustSize();
         const QWidget* arkusz = znacznik->parentWidget();
-        znacznik->move(std::max(0, arkusz->width() - znacznik->width() - 4), 4);
+        znacznik->move(4, std::max(0, arkusz->height() - znacznik->height() - 4));
         znacznik->raise();
     }
     for (int k = 2; k <= 4; ++k)
