@@ -8,6 +8,7 @@
 #include "core/TabeleWarunkow.h"
 #include "ui/Bezpiecznie.h"
 #include "ui/NumEdit.h"
+#include "ui/Okna.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -268,8 +269,7 @@ void TFormWstawWarstwe::showEvent(QShowEvent* zdarzenie) {
     QDialog::showEvent(zdarzenie);
     if (zdarzenie->spontaneous()) // restored from the task bar: not a new showing
         return;
-    if (QScreen* ekran = screen())
-        move(ekran->availableGeometry().center() - rect().center());
+    WysrodkujWnetrze(this);
     Bezpiecznie([this] { FormActivate(); });
 }
 

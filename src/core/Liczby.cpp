@@ -132,11 +132,11 @@ char CyfraNa(const TPostacDziesietna& p, int pozycja) {
 }
 
 std::string BladLiczby(std::string_view tekst) {
-    return "'" + std::string(tekst) + "' is not a valid floating point value";
+    return "„" + std::string(tekst) + "” nie jest poprawną liczbą rzeczywistą";
 }
 
 std::string BladCalkowitej(std::string_view tekst) {
-    return "'" + std::string(tekst) + "' is not a valid integer value";
+    return "„" + std::string(tekst) + "” nie jest poprawną liczbą całkowitą";
 }
 
 bool Cyfra(char c) {

@@ -10,7 +10,7 @@
 namespace murolab {
 
 // A text that does not convert. what() is the message shown to the user, e.g.
-// "'abc' is not a valid floating point value".
+// "„abc” nie jest poprawną liczbą rzeczywistą".
 class BladKonwersji : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -27,12 +27,12 @@ std::string Staly(double wartosc, int p, int d);
 
 // Text to number as the program accepts it: optional blanks, an optional sign, digits with at most
 // one decimal comma (",5" and "5," included), an optional exponent. Nothing else: no full stop, no
-// grouping, no "nan"/"inf". Throws BladKonwersji with "'%s' is not a valid floating point value".
+// grouping, no "nan"/"inf". Throws BladKonwersji with "„%s” nie jest poprawną liczbą rzeczywistą".
 double NaLiczbe(std::string_view tekst);
 bool ProbujNaLiczbe(std::string_view tekst, double& wynik);
 
 // Text to a 32-bit integer: optional sign and decimal digits. Throws BladKonwersji with
-// "'%s' is not a valid integer value".
+// "„%s” nie jest poprawną liczbą całkowitą".
 std::int32_t NaCalkowita(std::string_view tekst);
 bool ProbujNaCalkowita(std::string_view tekst, std::int32_t& wynik);
 

@@ -428,7 +428,10 @@ void TFormPrzegroda::ZapamietajWarunki() {
 void TFormPrzegroda::Button6Click() {
     if (!SprawdzPolaWarunkow())
         return;
+    const TRekordProjektu przed = KodujRekord(Model);
     ZapamietajWarunki();
+    if (KodujRekord(Model) != przed)
+        ZaznaczZmiane();
     PokazLinieWarunkow();
     PokazArkusz(1);
 }

@@ -3,11 +3,16 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 
 namespace murolab {
 
 namespace {
+// The close, minimise and system-menu buttons of a title bar, and its margins.
+constexpr int kMiejsceNaPrzyciskiTytulu = 130;
+
 QMessageBox::Icon IkonaQt(TIkona ikona) {
     switch (ikona) {
     case TIkona::Stop:
@@ -59,28 +64,47 @@ QString TekstOkna(const QString& tekst) {
     return t;
 }
 
-std::unique_ptr<QMessageBox> UtworzPoleKomunikatu(QWidget* rodzic, const QString& tekst, const QString& tytul,
-                                                  TIkona ikona, TPrzyciski przyciski) {
-    auto pole = std::make_unique<QMessageBox>(
-        IkonaQt(ikona), tytul, QString(),
-        przyciski == TPrzyciski::TakNie ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, rodzic);
+std::unique_ptr<QMessageBox> OknoKomunikatu(QWidget* rodzic, const QString& tekst, const QString& tytul,
+                                            TIkona ikona, TPrzyciski przyciski) {
+    QMessageBox::StandardButtons przyciskiQt = QMessageBox::Ok;
+    if (przyciski == TPrzyciski::TakNie)
+        przyciskiQt = QMessageBox::Yes | QMessageBox::No;
+    else if (przyciski == TPrzyciski::TakNieAnuluj)
+        przyciskiQt = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    auto pole = std::make_unique<QMessageBox>(IkonaQt(ikona), tytul, QString(), przyciskiQt, rodzic);
     // Set before the text, so that the text is never even looked at as markup.
     pole->setTextFormat(Qt::PlainText);
     pole->setText(TekstOkna(tekst));
+    if (przyciski == TPrzyciski::TakNieAnuluj)
+        pole->setEscapeButton(QMessageBox::Cancel);
+    // A short question under a long caption ("Usunąc warstwę ?", "Murolab -Potwierdź") would cut the
+    // caption: the box is made as wide as the caption with the title bar's buttons beside it.
+    QFont czcionkaTytulu = QApplication::font("QMdiSubWindowTitleBar");
+    czcionkaTytulu.setBold(true);
+    const int szerokoscTytulu =
+        QFontMetrics(czcionkaTytulu).horizontalAdvance(tytul) + kMiejsceNaPrzyciskiTytulu;
+    if (auto* uklad = qobject_cast<QGridLayout*>(pole->layout()))
+        uklad->addItem(new QSpacerItem(szerokoscTytulu, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                       uklad->rowCount(), 0, 1, uklad->columnCount());
     return pole;
 }
 
 TOdpowiedz TDialogiQt::Komunikat(QWidget* rodzic, const QString& tekst, const QString& tytul, TIkona ikona,
                                  TPrzyciski przyciski) {
-    const auto pole = UtworzPoleKomunikatu(rodzic, tekst, tytul, ikona, przyciski);
+    const auto pole = OknoKomunikatu(rodzic, tekst, tytul, ikona, przyciski);
     const int wynik = pole->exec();
     if (przyciski == TPrzyciski::Ok)
         return TOdpowiedz::Ok;
-    return wynik == QMessageBox::Yes ? TOdpowiedz::Tak : TOdpowiedz::Nie;
+    if (wynik == QMessageBox::Yes)
+        return TOdpowiedz::Tak;
+    if (wynik == QMessageBox::No)
+        return TOdpowiedz::Nie;
+    // Cancel, Escape or the close box: with a Cancel button that is Anuluj, without one it is No.
+    return przyciski == TPrzyciski::TakNieAnuluj ? TOdpowiedz::Anuluj : TOdpowiedz::Nie;
 }
 
 void TDialogiQt::Blad(QWidget* rodzic, const QString& tekst) {
-    UtworzPoleKomunikatu(rodzic, tekst, QStringLiteral("Murolab"), TIkona::Stop, TPrzyciski::Ok)->exec();
+    OknoKomunikatu(rodzic, tekst, QStringLiteral("Murolab"), TIkona::Stop, TPrzyciski::Ok)->exec();
 }
 
 QString TDialogiQt::PlikDoOtwarcia(QWidget* rodzic, const TParametryPliku& parametry) {

@@ -15,8 +15,9 @@ class QWidget;
 namespace murolab {
 
 enum class TIkona { Brak, Stop, Pytanie, Wykrzyknik, Informacja };
-enum class TPrzyciski { Ok, TakNie };
-enum class TOdpowiedz { Ok, Tak, Nie };
+// TakNieAnuluj: the closing question while there are unsaved changes; Anuluj goes back to the work.
+enum class TPrzyciski { Ok, TakNie, TakNieAnuluj };
+enum class TOdpowiedz { Ok, Tak, Nie, Anuluj };
 
 struct TFiltrPliku {
     QString Opis;    // "Pliki projektu (-.pro)"
@@ -52,10 +53,11 @@ public:
 // when the box wraps the text (the characters are the same, the blank before them does not break).
 QString TekstOkna(const QString& tekst);
 
-// The message box that TDialogiQt shows. Always plain text: a message quotes file names and file
-// contents, and as rich text a name holding "<img src=...>" would make the box load that file.
-std::unique_ptr<QMessageBox> UtworzPoleKomunikatu(QWidget* rodzic, const QString& tekst, const QString& tytul,
-                                                  TIkona ikona, TPrzyciski przyciski);
+// The message box the real seam shows, built but not shown: wide enough for its whole caption, and
+// always plain text: a message quotes file names and file contents, and as rich text a name holding
+// "<img src=...>" would make the box load that file.
+std::unique_ptr<QMessageBox> OknoKomunikatu(QWidget* rodzic, const QString& tekst, const QString& tytul,
+                                            TIkona ikona, TPrzyciski przyciski);
 
 // The real one, with Qt's own dialogs.
 class TDialogiQt : public TDialogi {

@@ -12,6 +12,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <tuple>
+
 namespace murolab {
 
 namespace {
@@ -92,11 +94,18 @@ TFormDane::TFormDane(TModelProjektu& model, TDialogi& dialogi, QWidget* rodzic)
 
 void TFormDane::Button1Click() {
     TDaneProjektu& d = model_.DaneProjektu;
+    const auto opis = [](const TDaneProjektu& x) {
+        return std::make_tuple(x.Obiekt.Utf8(), x.Adres.Utf8(), x.Inwestor.Utf8(), x.Projektant.Utf8(),
+                               x.Data.Utf8());
+    };
+    const auto przed = opis(d);
     d.Obiekt.UstawUtf8(EditObiekt->text().toStdString());
     d.Adres.UstawUtf8(EditAdres->text().toStdString());
     d.Inwestor.UstawUtf8(EditInwestor->text().toStdString());
     d.Projektant.UstawUtf8(EditProjektant->text().toStdString());
     d.Data.UstawUtf8(DateTimePicker1->date().toString(QString::fromLatin1(kFormatDaty)).toStdString());
+    if (opis(d) != przed)
+        model_.Zmieniony = true;
     accept();
 }
 

@@ -4,6 +4,7 @@
 #include "ui/Bezpiecznie.h"
 #include "ui/KontekstPomocy.h"
 #include "ui/NumEdit.h"
+#include "ui/Okna.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -35,7 +36,10 @@ namespace {
 constexpr int kSzerokosc = 692;
 constexpr int kWysokosc = 473;
 constexpr int kKontekstPomocy = 9;
-constexpr int kLimitList = 7; // characters the user may type into ComboBoxDeltaU and ComboBoxAlfa
+constexpr int kLimitList = 7;
+constexpr int kDlugoscPolaF = 12;
+constexpr int kNajwiekszeAlfa = 10; // 1/m; a larger αf multiplies U far beyond any real fastener //
+                                    // characters the user may type into ComboBoxDeltaU and ComboBoxAlfa
 constexpr char16_t kBackspace = 8;
 constexpr char16_t kEnter = 13;
 
@@ -125,7 +129,8 @@ void TFormMostkiTerm::Zbuduj() {
 
     NumEditPoleF = new TNumEdit(dialogi_, grupaF);
     NumEditPoleF->SetNumType(ntReal);
-    NumEditPoleF->SetMaxLength(7);
+    // A small fastener's cross-section needs its digits: 4 mm across is 0,00001257 m².
+    NumEditPoleF->SetMaxLength(kDlugoscPolaF);
     NumEditPoleF->setToolTip(QStringLiteral("Podaj pole przekroju łącznika"));
 
     auto* siatkaF = new QGridLayout;
@@ -357,8 +362,7 @@ void TFormMostkiTerm::UstawKolejnoscTab() {
 
 void TFormMostkiTerm::showEvent(QShowEvent* zdarzenie) {
     QDialog::showEvent(zdarzenie);
-    if (QScreen* ekran = screen())
-        move(ekran->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    WysrodkujWnetrze(this);
     // FormActivate: the main window steps aside while the corrections are edited.
     if (okno_ && okno_ != this && okno_->isVisible()) {
         okno_->hide();
@@ -379,6 +383,10 @@ void TFormMostkiTerm::done(int wynik) {
     // FormClose: the main window comes back before the dialog goes, whichever way it is closed
     // ("&Wprowadź", "&Anuluj", the close box, Escape).
     PokazOknoGlowne();
+    // Whatever was typed and not confirmed goes: the next showing starts from what the calculation
+    // uses.
+    if (wynik != QDialog::Accepted)
+        PrzywrocZModelu();
     QDialog::done(wynik);
 }
 
@@ -480,6 +488,18 @@ bool TFormMostkiTerm::SprawdzPoprawki() {
                 NumEditLambdaF,
                 QStringLiteral("Podana wartść wspł. przewodzenia ciepła łącznika jest niepoprawna ! Jeżeli "
                                "nadal będze pojawial się taki komunikat zajżyj do pomocy programu"));
+        const std::int32_t alfa = NaCalkowita(Tekst(ComboBoxAlfa->currentText()));
+        if (!(alfa > 0 && alfa <= kNajwiekszeAlfa)) {
+            // The list's text stays for correcting; the focus goes where the fault is.
+            dialogi_.Komunikat(this,
+                               QStringLiteral("Podana wartość współczynnika αf jest niepoprawna (0 < αf ≤ 10 "
+                                              "m⁻¹) ! Jeżeli nadal będzie pojawiał się taki komunikat "
+                                              "zajrzyj do pomocy programu"),
+                               kTytulUwagi, TIkona::Stop, TPrzyciski::Ok);
+            ComboBoxAlfa->setFocus(Qt::OtherFocusReason);
+            ComboBoxAlfa->lineEdit()->selectAll();
+            return false;
+        }
         const std::int32_t liczba = NaCalkowita(Tekst(NumEditLiczbaF->text()));
         if (!(liczba > 0 && liczba < 100))
             return odrzuc(
@@ -540,6 +560,11 @@ void TFormMostkiTerm::UstawDomyslnePoprawki() {
     ComboBoxDeltaU->setEditText(kDomyslneDeltaU);
     ComboBoxAlfa->setEditText(kDomyslneAlfa);
     RadioButtonUk000->setChecked(true);
+}
+
+void TFormMostkiTerm::PrzywrocZModelu() {
+    UstawDomyslnePoprawki();
+    PokazPoprawki();
 }
 
 void TFormMostkiTerm::PokazPoprawki() {
@@ -603,9 +628,11 @@ bool TFormMostkiTerm::FiltrAlfa(QKeyEvent* z) {
         return false;
     if (znak.unicode() == kEnter)
         return false;
+    if (znak.unicode() == kBackspace)
+        return false;
     if (JestCyfra(znak))
         return !ListaMiesci(ComboBoxAlfa, 1);
-    // Backspace and the separator included: the fastener type is a whole number picked or typed anew.
+    // The separator included: the fastener type is a whole number.
     dialogi_.Sygnal();
     return true;
 }

@@ -69,6 +69,9 @@ public:
     void UstawDomyslnePoprawki();
     // After a project load: ticks and fills the groups that the model's corrections use.
     void PokazPoprawki();
+    // The controls as the model holds the corrections (after Anuluj, or when the model changed
+    // while the dialog was closed): unused groups cleared, used ones filled.
+    void PrzywrocZModelu();
 
 protected:
     void showEvent(QShowEvent* zdarzenie) override;

@@ -5,6 +5,7 @@
 #include "core/Liczby.h"
 #include "core/Obliczenia.h"
 #include "files/PlikTablicyNasycenia.h"
+#include "core/Sprawdzenia.h"
 #include "output/PodgladWydruku.h"
 #include "output/Wykresy.h"
 #include "ui/AboutBox.h"
@@ -22,6 +23,7 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -44,10 +46,14 @@ bool WOknie(const QWidget* w, const QWidget* pojemnik) {
     return w && pojemnik && (w == pojemnik || pojemnik->isAncestorOf(w));
 }
 
-bool ZapisacZmiany(TFormPrzegroda& f) {
-    return f.Dialogi.Komunikat(&f, kPytanieZapis, QStringLiteral("Murolab"), TIkona::Pytanie,
-                               TPrzyciski::TakNie) == TOdpowiedz::Tak;
-}
+const QString kKrokWarunki = QStringLiteral("Ustaw warunki pracy i naciśnij Wprowadź");
+// F2 brings the layer sheet, where "&Dodaj" opens the insertion dialog (F5 is the description).
+const QString kKrokWarstwy = QStringLiteral("Dodaj warstwy (F2, potem Dodaj)");
+// F7 only shows the results sheet; the calculation is the button under the sheets.
+const QString kKrokOblicz = QStringLiteral("Naciśnij Oblicz");
+const QString kKrokAktualne = QStringLiteral("Wyniki aktualne");
+const QString kKrokPrzelicz = QStringLiteral("Dane zmienione – przelicz");
+const QString kZnacznikNieaktualnych = QStringLiteral("Wyniki nieaktualne – dane zmieniono po obliczeniu");
 
 // Which side is warmer is read from the sheet's fields: the charts' and the report's captions need it.
 bool CieplejWewnatrz(const TFormPrzegroda& f) {
@@ -110,6 +116,9 @@ TFormPrzegroda::TFormPrzegroda(TDialogi& dialogi, const std::filesystem::path& k
     StatusBar1->setSizeGripEnabled(false);
     StatusBar1->setFixedHeight(19);
     setStatusBar(StatusBar1);
+    LabelStan = new QLabel(StatusBar1);
+    LabelStan->setContentsMargins(4, 0, 4, 0);
+    StatusBar1->addWidget(LabelStan, 1);
 
     ZbudujArkuszWarunkow();
     ZbudujSiatke();
@@ -131,10 +140,27 @@ TFormPrzegroda::TFormPrzegroda(TDialogi& dialogi, const std::filesystem::path& k
             Bezpiecznie([this] { TabSheetWarPracyEnter(); });
     });
 
+    // Results that no longer belong to the input are marked on each of their sheets.
+    for (QWidget* arkusz : {TabSheetObliczenia, TabSheetWykresCisnien, TabSheetWykresTemperat}) {
+        auto* znacznik = new QLabel(kZnacznikNieaktualnych, arkusz);
+        znacznik->setStyleSheet(QStringLiteral(
+            "QLabel { background: #fff3b0; color: #b00000; border: 1px solid #b00000; padding: 1px 6px; }"));
+        znacznik->setFont(CzcionkaPikseli(font(), 12, true));
+        znacznik->setToolTip(QStringLiteral("Naciśnij Oblicz, aby przeliczyć przegrodę"));
+        znacznik->hide();
+        ZnacznikiNieaktualnych << znacznik;
+    }
+
+    // A sheet has its final size only once it is in front: the mark is placed again then.
+    connect(PageControlPrzegroda, &QTabWidget::currentChanged, this, [this] { OdswiezStan(); });
+
     resize(minimumSizeHint().expandedTo(QSize(kSzerokoscOkna, 0)));
     PokazArkusz(0);
     BitBtnOblicz->setFocus(Qt::OtherFocusReason);
     Bezpiecznie([this] { FormCreate(); });
+    // Building the sheets is not an edit.
+    Model.Zmieniony = false;
+    OdswiezStan();
 }
 
 TFormPrzegroda::~TFormPrzegroda() {
@@ -248,8 +274,14 @@ void TFormPrzegroda::BitBtnObliczClick() {
 // Nowy1Click, Otwrz1Click and Zapisz1Click live with the project commands (Projekt.cpp).
 
 void TFormPrzegroda::Podgldwydruku1Click() {
-    if (PodgladWydruku)
-        PodgladWydruku->PokazRaport(this, CieplejWewnatrz(*this));
+    if (!PodgladWydruku)
+        return;
+    if (wynikiNieaktualne_)
+        Dialogi.Komunikat(this,
+                          QStringLiteral("Dane zmieniono po ostatnim obliczeniu: raport pokazuje wyniki "
+                                         "poprzednich danych. Naciśnij Oblicz, aby go odświeżyć."),
+                          QStringLiteral("Murolab -Uwaga!"), TIkona::Wykrzyknik, TPrzyciski::Ok);
+    PodgladWydruku->PokazRaport(this, CieplejWewnatrz(*this));
 }
 
 void TFormPrzegroda::Edycjaprzegrody1Click() {
@@ -261,13 +293,25 @@ void TFormPrzegroda::Warunkipracy1Click() {
 }
 
 void TFormPrzegroda::Button3Click() {
-    if (FormMostkiTerm)
-        Dialogi.PokazModalnie(FormMostkiTerm);
+    if (!FormMostkiTerm)
+        return;
+    const TRekordProjektu przed = KodujRekord(Model);
+    Dialogi.PokazModalnie(FormMostkiTerm);
+    if (KodujRekord(Model) != przed)
+        ZaznaczZmiane();
 }
 
 void TFormPrzegroda::Projektdane1Click() {
-    if (FormDane)
-        Dialogi.PokazModalnie(FormDane);
+    if (!FormDane)
+        return;
+    const bool zmienionyPrzed = Model.Zmieniony;
+    Model.Zmieniony = false;
+    Dialogi.PokazModalnie(FormDane);
+    // The dialog says whether the description changed; the report's header shows it.
+    if (Model.Zmieniony)
+        ZaznaczZmiane();
+    Model.Zmieniony = Model.Zmieniony || zmienionyPrzed;
+    OdswiezStan();
 }
 
 void TFormPrzegroda::Obliczenia2Click() {
@@ -294,26 +338,88 @@ void TFormPrzegroda::Button5Click() {
     Kalkulator->Uruchom();
 }
 
-// ---- closing
+// ---- closing, and what changed
+
+void TFormPrzegroda::ZaznaczZmiane() {
+    Model.Zmieniony = true;
+    if (saWyniki_)
+        wynikiNieaktualne_ = true;
+    OdswiezStan();
+}
+
+bool TFormPrzegroda::ZapytajOZapis() {
+    if (!Model.Zmieniony)
+        return true;
+    switch (Dialogi.Komunikat(this, kPytanieZapis, QStringLiteral("Murolab"), TIkona::Pytanie,
+                              TPrzyciski::TakNieAnuluj)) {
+    case TOdpowiedz::Nie:
+        return true;
+    case TOdpowiedz::Tak:
+        // A project that cannot be saved (a check fails, the dialog is cancelled, the write fails)
+        // stays on screen: the user sees why and decides again.
+        return SprawdzWarstwy() && SprawdzWarunki() && ZapiszProjekt();
+    case TOdpowiedz::Anuluj:
+    case TOdpowiedz::Ok:
+        break;
+    }
+    return false;
+}
+
+QString TFormPrzegroda::NastepnyKrok() const {
+    if (SprawdzWarunkiModelu(Model) == TStanWarunkow::Brak)
+        return kKrokWarunki;
+    if (Model.LiczbaWarstw <= 0)
+        return kKrokWarstwy;
+    if (!saWyniki_)
+        return kKrokOblicz;
+    return wynikiNieaktualne_ ? kKrokPrzelicz : kKrokAktualne;
+}
+
+void TFormPrzegroda::OdswiezStan() {
+    if (!LabelStan)
+        return;
+    LabelStan->setText(NastepnyKrok());
+    QFont f = LabelStan->font();
+    f.setBold(wynikiNieaktualne_);
+    LabelStan->setFont(f);
+    LabelStan->setStyleSheet(wynikiNieaktualne_ ? QStringLiteral("color: #b00000;") : QString());
+    for (QLabel* znacznik : std::as_const(ZnacznikiNieaktualnych)) {
+        znacznik->setVisible(wynikiNieaktualne_);
+        if (!wynikiNieaktualne_)
+            continue;
+        // Bottom left of its sheet: free on the results sheet and beside the charts' axis title.
+        znacznik->adjustSize();
+        const QWidget* arkusz = znacznik->parentWidget();
+        znacznik->move(4, std::max(0, arkusz->height() - znacznik->height() - 4));
+        znacznik->raise();
+    }
+    for (int k = 2; k <= 4; ++k)
+        PageControlPrzegroda->tabBar()->setTabTextColor(k,
+                                                        wynikiNieaktualne_ ? QColor(0xb0, 0, 0) : QColor());
+}
 
 void TFormPrzegroda::Wyjcie1Click() {
-    if (ZapisacZmiany(*this))
-        ZapiszProjekt();
-    // Closing the window ends the program, and asks once more (FormDestroy).
+    // Closing the window asks what is to be asked, once.
     close();
 }
 
-void TFormPrzegroda::FormDestroy() {
+bool TFormPrzegroda::FormCloseQuery() {
     if (zamkniety_)
-        return;
+        return true;
+    if (!ZapytajOZapis())
+        return false;
     zamkniety_ = true;
-    if (ZapisacZmiany(*this) && SprawdzWarstwy() && SprawdzWarunki())
-        ZapiszProjekt();
+    return true;
 }
 
 void TFormPrzegroda::closeEvent(QCloseEvent* zdarzenie) {
-    // The window cannot refuse to close: the question only decides about saving.
-    Bezpiecznie([this] { FormDestroy(); });
+    // A failure inside the question keeps the window open: nothing is lost by staying.
+    bool zamknij = false;
+    Bezpiecznie([this, &zamknij] { zamknij = FormCloseQuery(); });
+    if (!zamknij) {
+        zdarzenie->ignore();
+        return;
+    }
     if (Pomoc)
         Pomoc->close();
     zdarzenie->accept();

@@ -11,6 +11,7 @@
 #include "ui/Dialogi.h"
 #include "ui/OknoWarstw.h"
 
+#include <QList>
 #include <QMainWindow>
 #include <QString>
 
@@ -99,7 +100,8 @@ public:
     QString BladTablicyNasycenia;
     void FormActivate();
     void FormPaint() {}
-    void FormDestroy();
+    // The closing question; true when the window may close (saved, or saving not wanted).
+    bool FormCloseQuery();
     void BitBtnObliczClick();
     void Nowy1Click();
     void Otwrz1Click();
@@ -174,6 +176,10 @@ public:
     void StringGridPrzegrodaSelectCell(int kolumna, int wiersz);
     void StringGridPrzegrodaExit();
     void StringGridPrzegrodaRowMoved();
+    // Keeps the air-void correction on its layer when the layers move: nowyNumer gives each layer
+    // number its new one, 0 for a layer that is gone (the correction is then cleared, with a word
+    // to the user).
+    void PrzeniesPoprawke(const std::function<int(int)>& nowyNumer);
     void Button1Click();
     void Dodajwarstw1Click();
     void Button2Click();
@@ -238,8 +244,25 @@ public:
     // Opens the named project as "Otwórz" does once the name is chosen (the command line names it).
     void OtworzPlikProjektu(const QString& nazwa);
     void PokazProjekt(const TZawartoscProjektu& zawartosc);
-    void ZapiszProjekt();
-    QString OstatniPlikOtwarty; // each file dialog starts with the name last chosen in it
+    // True when the file was written; false when the dialog was cancelled or the write failed.
+    bool ZapiszProjekt();
+
+    // ---- what changed: since the last save, open or new (the closing question) and since the
+    // last "&Oblicz" (the stale mark on results, charts and report); the status bar's next step
+    // (FormPrzegroda.cpp)
+    // An edit of the project by the user.
+    void ZaznaczZmiane();
+    // Asked before the project is replaced or the window closes: true to go on (saved, or not
+    // wanted, or nothing changed), false to go back to the work untouched.
+    bool ZapytajOZapis();
+    // The step the status bar suggests for the model as it stands.
+    QString NastepnyKrok() const;
+    // The results on sheets 2-4 and in the report belong to input changed since.
+    bool WynikiNieaktualne() const { return wynikiNieaktualne_; }
+    void OdswiezStan();
+    QLabel* LabelStan = nullptr;           // the status bar's text
+    QList<QLabel*> ZnacznikiNieaktualnych; // one on each of sheets 2, 3 and 4
+    QString OstatniPlikOtwarty;            // each file dialog starts with the name last chosen in it
     QString OstatniPlikZapisany;
 
 protected:
@@ -256,7 +279,11 @@ private:
     bool FiltrSiatki(QObject* obiekt, QEvent* zdarzenie);
     void ZbudujArkuszWynikow();
     void ZbudujWykresy();
-    bool zamkniety_ = false; // the closing question was asked (FormDestroy runs once)
+    void ZaznaczKomorke(int wiersz, int kolumna);
+    bool zamkniety_ = false; // the window was let go; closing again asks nothing
+    bool saWyniki_ = false;  // sheets 2-4 and the report show a calculation
+    bool wynikiNieaktualne_ = false;
+    int wolnyWiersz_ = -1; // the grid row just added or emptied for a layer being sent
 };
 
 } // namespace murolab

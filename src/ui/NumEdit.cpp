@@ -31,6 +31,9 @@ QChar ZnakKlawisza(const QKeyEvent* z) {
         return QChar(22);
     if (z->key() == Qt::Key_Backspace)
         return QChar(kBackspace);
+    // Delete is an editing key: some platforms hand it over with the DEL character as its text.
+    if (z->key() == Qt::Key_Delete)
+        return QChar();
     if (z->key() == Qt::Key_Return || z->key() == Qt::Key_Enter)
         return QChar(kEnter);
     if (z->key() == Qt::Key_Escape)
@@ -64,8 +67,13 @@ void TNumEdit::CheckNaturalKey(QChar& znak) {
 
 void TNumEdit::CheckIntegerKey(QChar& znak) {
     if (znak == u'-') {
+        // The sign goes first, once; typed over a selection it replaces it, so "-" over the whole
+        // "-20" starts a new negative number.
         const int poczatek = hasSelectedText() ? selectionStart() : cursorPosition();
-        if (poczatek != 0 || text().contains(u'-'))
+        QString reszta = text();
+        if (hasSelectedText())
+            reszta.remove(selectionStart(), selectedText().size());
+        if (poczatek != 0 || reszta.contains(u'-'))
             Odrzuc(znak);
         return;
     }

@@ -12,6 +12,7 @@
 #include "ui/NumEdit.h"
 
 #include <QComboBox>
+#include <QTableWidget>
 
 #include <algorithm>
 #include <optional>
@@ -50,17 +51,25 @@ bool TFormPrzegroda::SprawdzWarstwy() {
                           TPrzyciski::Ok);
         return false;
     }
+    // The offending cell is made current before the message, so the user sees which layer it is.
+    int wiersz = 0;
+    int kolumna = kKolumnaLambdy;
     try {
-        for (int wiersz = 0; wiersz < LiczbaWierszyWarstw(Model); ++wiersz) {
+        for (; wiersz < LiczbaWierszyWarstw(Model); ++wiersz) {
+            kolumna = kKolumnaLambdy;
             const double lambda = NaLiczbe(Komorka(wiersz, kKolumnaLambdy).toStdString());
             std::optional<std::string> blad = BladWarstwy(lambda, kMiWGranicach, kGruboscWGranicach);
             if (!blad) {
+                kolumna = kKolumnaMi;
                 const double mi = NaLiczbe(Komorka(wiersz, kKolumnaMi).toStdString());
                 blad = BladWarstwy(lambda, mi, kGruboscWGranicach);
-                if (!blad)
+                if (!blad) {
+                    kolumna = kKolumnaGrubosci;
                     blad = BladWarstwy(lambda, mi, NaLiczbe(Komorka(wiersz, kKolumnaGrubosci).toStdString()));
+                }
             }
             if (blad) {
+                ZaznaczKomorke(wiersz, kolumna);
                 Dialogi.Komunikat(this, QString::fromStdString(*blad), Q(komunikaty::Uwaga), TIkona::Stop,
                                   TPrzyciski::Ok);
                 return false;
@@ -69,10 +78,18 @@ bool TFormPrzegroda::SprawdzWarstwy() {
     } catch (const BladKonwersji& e) {
         // A cell that is no number fails like a limit, with the parser's own message; the check is
         // also run by saving and closing, which must see a plain "no".
+        ZaznaczKomorke(wiersz, kolumna);
         Dialogi.Blad(this, QString::fromUtf8(e.what()));
         return false;
     }
     return true;
+}
+
+void TFormPrzegroda::ZaznaczKomorke(int wiersz, int kolumna) {
+    PokazArkusz(1);
+    StringGridPrzegroda->setCurrentCell(wiersz, kolumna);
+    // With the focus the grid shows its editor in that cell, the grid's way of marking it.
+    StringGridPrzegroda->setFocus(Qt::OtherFocusReason);
 }
 
 bool TFormPrzegroda::SprawdzWarunki() {
@@ -161,6 +178,9 @@ void TFormPrzegroda::Oblicz() {
     PokazWyniki();
     WypelnijRaport(*this);
     RysujWykresy();
+    saWyniki_ = true;
+    wynikiNieaktualne_ = false;
+    OdswiezStan();
 }
 
 } // namespace murolab

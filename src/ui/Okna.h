@@ -25,6 +25,18 @@ inline void WysrodkujNaEkranie(QWidget* okno) {
     okno->move(obszar.center() - QPoint(okno->width() / 2, okno->height() / 2));
 }
 
+// Puts a dialog's client area in the middle of its screen, the same place on every showing. The
+// client area, not the frame: the frame is known only once the window manager has drawn it, and a
+// position that counted it would move the dialog between its first and later showings.
+inline void WysrodkujWnetrze(QWidget* okno) {
+    QScreen* ekran = okno->screen() ? okno->screen() : QGuiApplication::primaryScreen();
+    if (!ekran)
+        return;
+    QRect r(QPoint(), okno->size());
+    r.moveCenter(ekran->availableGeometry().center());
+    okno->setGeometry(r);
+}
+
 // Draws a picture file of the working directory with its top left corner at the point; a file
 // that is missing or cannot be read draws nothing and says nothing. Returns whether it drew.
 inline bool RysujObrazZPliku(QPainter& p, const QString& plik, const QPoint& gdzie) {

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
@@ -18,6 +19,8 @@
 #include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace murolab {
 
@@ -63,6 +66,9 @@ TPomoc::TPomoc(TDialogi& dialogi, const QString& plik, QWidget* rodzic)
     : QWidget(rodzic, Qt::Window), dialogi_(dialogi), plik_(plik),
       przegladarka_(new TPrzegladarkaPomocy(QFileInfo(plik).absolutePath(), this)) {
     setWindowTitle(QStringLiteral("Murolab - pomoc"));
+    // Help is read beside the program's windows; closing it must never end the program, even while
+    // a dialog has hidden the main window and help is the only window left on screen.
+    setAttribute(Qt::WA_QuitOnClose, false);
     resize(660, 540);
     auto* uklad = new QVBoxLayout(this);
     uklad->setContentsMargins(0, 0, 0, 0);
@@ -126,10 +132,31 @@ void TPomoc::Pokaz(const QString& kotwica) {
         hide();
         setWindowModality(tryb);
     }
+    if (!isVisible())
+        UmiescNad(modalny && modalny != this ? modalny : QApplication::activeWindow());
     show();
     raise();
     activateWindow();
     przegladarka_->scrollToAnchor(kotwica_);
+}
+
+void TPomoc::UmiescNad(QWidget* pytajacy) {
+    if (pytajacy == this)
+        pytajacy = nullptr;
+    if (pytajacy)
+        pytajacy = pytajacy->window();
+    QScreen* ekran = pytajacy ? pytajacy->screen() : QGuiApplication::primaryScreen();
+    if (!ekran)
+        return;
+    // Centred over the window that asked, then pushed inside the screen whole.
+    const QRect obszar = ekran->availableGeometry();
+    QRect r(QPoint(), size().boundedTo(obszar.size()));
+    r.moveCenter(pytajacy && pytajacy->isVisible() ? pytajacy->geometry().center() : obszar.center());
+    r.moveRight(std::min(r.right(), obszar.right()));
+    r.moveBottom(std::min(r.bottom(), obszar.bottom()));
+    r.moveLeft(std::max(r.left(), obszar.left()));
+    r.moveTop(std::max(r.top(), obszar.top()));
+    setGeometry(r);
 }
 
 int TPomoc::KontekstDlaF1(QWidget* fokus) {

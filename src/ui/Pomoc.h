@@ -60,6 +60,8 @@ protected:
 
 private:
     void Pokaz(const QString& kotwica);
+    // Places the help window centred over the window that asked for it, fully on its screen.
+    void UmiescNad(QWidget* pytajacy);
     bool Wczytaj();
 
     TDialogi& dialogi_;

@@ -39,11 +39,14 @@ TParametryPliku ParametryZapisu(const QString& ostatni) {
 } // namespace
 
 // The menu connects these through Bezpiecznie: a failure ends the command in the standard error box.
+// Both replace the project on screen: a changed one is offered for saving first.
 void TFormPrzegroda::Nowy1Click() {
-    NowyProjekt();
+    if (ZapytajOZapis())
+        NowyProjekt();
 }
 void TFormPrzegroda::Otwrz1Click() {
-    OtworzProjekt();
+    if (ZapytajOZapis())
+        OtworzProjekt();
 }
 
 void TFormPrzegroda::Zapisz1Click() {
@@ -59,6 +62,10 @@ void TFormPrzegroda::NowyProjekt() {
     Model.Resetuj();
     UstawDomyslneKontrolki();
     PokazLinieWarunkow();
+    saWyniki_ = false;
+    wynikiNieaktualne_ = false;
+    Model.Zmieniony = false;
+    OdswiezStan();
 }
 
 void TFormPrzegroda::UstawDomyslneKontrolki() {
@@ -94,6 +101,8 @@ void TFormPrzegroda::OtworzPlikProjektu(const QString& nazwa) {
     }
     NowyProjekt();
     PokazProjekt(std::get<TZawartoscProjektu>(wynik));
+    Model.Zmieniony = false;
+    OdswiezStan();
 }
 
 void TFormPrzegroda::PokazProjekt(const TZawartoscProjektu& zawartosc) {
@@ -142,20 +151,25 @@ void TFormPrzegroda::PokazProjekt(const TZawartoscProjektu& zawartosc) {
     PokazLinieWarunkow();
 }
 
-void TFormPrzegroda::ZapiszProjekt() {
+bool TFormPrzegroda::ZapiszProjekt() {
     // The file holds the layers shown in the grid, so they are taken first (even if the user then
     // cancels the dialog).
     PobierzWarstwy();
     const std::vector<std::uint8_t> bajty = KodujProjekt(Model);
     const QString nazwa = Dialogi.PlikDoZapisu(this, ParametryZapisu(OstatniPlikZapisany));
     if (nazwa.isEmpty())
-        return;
+        return false;
     OstatniPlikZapisany = nazwa;
     // Written beside the target and renamed over it only when complete: a failed save leaves any
     // previous file as it was.
     const std::string blad = ZapiszPlikProjektu(NazwaSystemowa(nazwa), bajty);
-    if (!blad.empty())
+    if (!blad.empty()) {
         Dialogi.Blad(this, QString::fromUtf8(blad.c_str()));
+        return false;
+    }
+    Model.Zmieniony = false;
+    OdswiezStan();
+    return true;
 }
 
 } // namespace murolab

@@ -6,6 +6,7 @@
 
 #include "core/Arkusz.h"
 #include "core/Liczby.h"
+#include "ui/FormMostkiTerm.h"
 #include "ui/FormPrzegroda.h"
 #include "ui/KontekstPomocy.h"
 #include "ui/NumEdit.h"
@@ -341,7 +342,24 @@ void TFormPrzegroda::ZbudujSiatke() {
                             QAbstractItemView::AnyKeyPressed);
     siatka->viewport()->setCursor(Qt::ArrowCursor);
     siatka->FiltrEdytora = this;
-    siatka->PoPrzeciagnieciu = [this](int, int) { Bezpiecznie([this] { StringGridPrzegrodaRowMoved(); }); };
+    siatka->PoPrzeciagnieciu = [this](int skad, int dokad) {
+        Bezpiecznie([this, skad, dokad] {
+            StringGridPrzegrodaRowMoved();
+            // The dragged layer takes its number along; those it passed move by one the other way.
+            PrzeniesPoprawke([skad, dokad](int k) {
+                const int r = k - 1;
+                if (r == skad)
+                    return dokad + 1;
+                if (skad < dokad && r > skad && r <= dokad)
+                    return k - 1;
+                if (skad > dokad && r >= dokad && r < skad)
+                    return k + 1;
+                return k;
+            });
+        });
+    };
+    // Every change of a cell is an edit of the project: typed, inserted, deleted, dragged.
+    connect(siatka, &QTableWidget::itemChanged, this, [this] { ZaznaczZmiane(); });
     connect(siatka, &QTableWidget::currentCellChanged, this, [this](int wiersz, int kolumna, int, int) {
         if (wiersz >= 0 && kolumna >= 0)
             StringGridPrzegrodaSelectCell(kolumna, wiersz);
@@ -534,6 +552,32 @@ void TFormPrzegroda::UsunWarstwe(bool biezacyWiersz) {
         biezacyWiersz ? std::clamp(BiezacyWiersz, 0, Model.LiczbaWarstw - 1) : Model.LiczbaWarstw - 1;
     PrzesunWierszeWGore(r);
     ZmniejszSiatke();
+    PrzeniesPoprawke([r](int k) { return k == r + 1 ? 0 : (k > r + 1 ? k - 1 : k); });
+}
+
+void TFormPrzegroda::PrzeniesPoprawke(const std::function<int(int)>& nowyNumer) {
+    std::int32_t& nr = Model.WarunkiPracy.NrNieszczelnosci;
+    if (nr <= 0)
+        return;
+    const int nowy = nowyNumer(nr);
+    if (nowy == nr)
+        return;
+    const int stary = nr;
+    nr = nowy;
+    if (nowy <= 0) {
+        nr = 0;
+        Model.WarunkiPracy.DeltaU = 0;
+    }
+    ZaznaczZmiane();
+    if (FormMostkiTerm)
+        FormMostkiTerm->PrzywrocZModelu();
+    if (nowy <= 0)
+        Dialogi.Komunikat(this,
+                          QStringLiteral("Usunięto warstwę nr %1, dla której wprowadzono poprawkę z uwagi na "
+                                         "nieszczelności w warstwie izolacji. Poprawkę wyłączono – w razie "
+                                         "potrzeby wprowadź ją ponownie (Mostki cieplne).")
+                              .arg(stary),
+                          QStringLiteral("Murolab -Uwaga!"), TIkona::Informacja, TPrzyciski::Ok);
 }
 
 void TFormPrzegroda::PrzesunWierszeWGore(int wiersz) {
@@ -580,9 +624,18 @@ void TFormPrzegroda::DodajWiersz() {
     UstawWysokosc(StringGridPrzegroda, kWysokoscWiersza * n);
     StringGridPrzegroda->setRowCount(n);
     UstawKomorke(n - 1, 0, Numer(n - 1));
+    wolnyWiersz_ = n - 1;
 }
 
 void TFormPrzegroda::PrzesunWierszeWDol(int liczba, int wiersz) {
+    // Layers from the target row down move one place; the last row's layer, if any, is overwritten.
+    PrzeniesPoprawke([liczba, wiersz](int k) {
+        const int r = k - 1;
+        if (r >= wiersz && r <= liczba - 2)
+            return k + 1;
+        return r == liczba - 1 && r > wiersz ? 0 : k;
+    });
+    wolnyWiersz_ = wiersz;
     for (int r = std::min(liczba, StringGridPrzegroda->rowCount()) - 1; r > wiersz; --r)
         for (int k = 1; k <= 4; ++k)
             UstawKomorke(r, k, Komorka(r - 1, k));
@@ -590,6 +643,10 @@ void TFormPrzegroda::PrzesunWierszeWDol(int liczba, int wiersz) {
 
 void TFormPrzegroda::WpiszWiersz(int wiersz, const QString& nazwa, const QString& lambda, const QString& mi,
                                  const QString& grubosc) {
+    // A row that was not made free for it holds a layer, which the new one replaces (the full grid).
+    if (wiersz != wolnyWiersz_ && wiersz < Model.LiczbaWarstw)
+        PrzeniesPoprawke([wiersz](int k) { return k == wiersz + 1 ? 0 : k; });
+    wolnyWiersz_ = -1;
     UstawKomorke(wiersz, 1, nazwa);
     UstawKomorke(wiersz, 2, lambda);
     UstawKomorke(wiersz, 3, mi);

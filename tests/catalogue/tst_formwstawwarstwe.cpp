@@ -453,7 +453,7 @@ private slots:
         Wybierz(0);
         Dlg().NumEditGrubosc->setText(QStringLiteral(","));
         Dlg().Button1->click();
-        QCOMPARE(dialogi_->Bledy(), QStringList{QStringLiteral("',' is not a valid floating point value")});
+        QCOMPARE(dialogi_->Bledy(), QStringList{QStringLiteral("„,” nie jest poprawną liczbą rzeczywistą")});
         QVERIFY(Dlg().isVisible());
         QVERIFY(okno_->Operacje.isEmpty());
     }

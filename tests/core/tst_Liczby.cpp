@@ -99,7 +99,7 @@ template <typename Konwersja> void OczekujOdmowy(Konwersja konwersja, const char
         konwersja(tekst);
         ADD_FAILURE() << "no exception";
     } catch (const BladKonwersji& b) {
-        EXPECT_EQ(std::string(b.what()), "'" + std::string(tekst) + "'" + reszta);
+        EXPECT_EQ(std::string(b.what()), "„" + std::string(tekst) + "”" + reszta);
     }
 }
 
@@ -141,7 +141,7 @@ TEST(NaLiczbe, OdrzucaWszystkoInneZKomunikatem) {
         double w = 42;
         EXPECT_FALSE(ProbujNaLiczbe(t, w));
         EXPECT_EQ(w, 42) << "a refused text must not change the result";
-        OczekujOdmowy([](const char* x) { NaLiczbe(x); }, t, " is not a valid floating point value");
+        OczekujOdmowy([](const char* x) { NaLiczbe(x); }, t, " nie jest poprawną liczbą rzeczywistą");
     }
 }
 
@@ -166,7 +166,7 @@ TEST(NaCalkowita, ZnakICyfryWZakresie32Bitow) {
         std::int32_t w = 42;
         EXPECT_FALSE(ProbujNaCalkowita(t, w));
         EXPECT_EQ(w, 42);
-        OczekujOdmowy([](const char* x) { NaCalkowita(x); }, t, " is not a valid integer value");
+        OczekujOdmowy([](const char* x) { NaCalkowita(x); }, t, " nie jest poprawną liczbą całkowitą");
     }
 }
 

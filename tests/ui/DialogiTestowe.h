@@ -27,8 +27,8 @@ struct TWywolanie {
 class TDialogiTestowe : public TDialogi {
 public:
     QList<TWywolanie> Wywolania;
-    // Answers to Yes/No questions, taken in order. A question without a scripted answer gets "Nie"
-    // and is counted in BezOdpowiedzi, so a test can tell.
+    // Answers to Yes/No(/Cancel) questions, taken in order. A question without a scripted answer
+    // gets "Nie" and is counted in BezOdpowiedzi, so a test can tell.
     QList<TOdpowiedz> Odpowiedzi;
     int BezOdpowiedzi = 0;
     // Names returned by the file dialogs, taken in order; none left means "cancelled".
@@ -38,11 +38,15 @@ public:
     // then this script acts on it; a form still open afterwards is closed with reject().
     std::function<void(QDialog*)> Modalnie;
     int Sygnaly = 0;
+    // Runs as each message or error box is shown, to look at the windows as they stand behind it.
+    std::function<void(const TWywolanie&)> PrzyKomunikacie;
 
     TOdpowiedz Komunikat(QWidget*, const QString& tekst, const QString& tytul, TIkona ikona,
                          TPrzyciski przyciski) override {
         TWywolanie w{TWywolanie::Komunikat, tekst, tytul, ikona, przyciski, {}, nullptr};
         Wywolania << w;
+        if (PrzyKomunikacie)
+            PrzyKomunikacie(w);
         if (przyciski == TPrzyciski::Ok)
             return TOdpowiedz::Ok;
         if (Odpowiedzi.isEmpty()) {
@@ -54,6 +58,8 @@ public:
     void Blad(QWidget*, const QString& tekst) override {
         Wywolania << TWywolanie{
             TWywolanie::Blad, tekst, QStringLiteral("Murolab"), TIkona::Stop, TPrzyciski::Ok, {}, nullptr};
+        if (PrzyKomunikacie)
+            PrzyKomunikacie(Wywolania.constLast());
     }
     QString PlikDoOtwarcia(QWidget*, const TParametryPliku& p) override {
         Wywolania << TWywolanie{TWywolanie::Otwarcie, p.Tytul, {}, TIkona::Brak, TPrzyciski::Ok, p, nullptr};

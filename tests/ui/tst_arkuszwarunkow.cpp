@@ -299,7 +299,7 @@ private slots:
         o.f.NumEditWilgotWewn->setFocus(Qt::OtherFocusReason);
         o.f.NumEditWilgotWewn->clear();
         PrzeniesFokus(o.f.NumEditWilgotZewn);
-        QCOMPARE(o.d.Bledy(), QStringList{"'' is not a valid integer value"});
+        QCOMPARE(o.d.Bledy(), QStringList{"„” nie jest poprawną liczbą całkowitą"});
         QCOMPARE(o.f.ComboBoxWarunkiWilg->currentText(), QStringLiteral("Warunki wilgotne"));
         QCOMPARE(o.f.NumEditWilgotWewn->text(), QStringLiteral("0")); // the field's own repair
     }
@@ -330,7 +330,7 @@ private slots:
         QTest::newRow("Rsi pusty") << 3 << "" << "0,13" << "";
         QTest::newRow("Rse pusty") << 4 << "" << "0,04" << "";
         QTest::newRow("Rse 0,040") << 4 << "0,040" << "0,04" << "";
-        QTest::newRow("Rsi sam przecinek") << 3 << "," << "," << "',' is not a valid floating point value";
+        QTest::newRow("Rsi sam przecinek") << 3 << "," << "," << "„,” nie jest poprawną liczbą rzeczywistą";
         // clang-format on
     }
     void wyjscieOporow() {
@@ -465,7 +465,7 @@ private slots:
             << QStringList();
         QTest::newRow("ti sam minus: błąd konwersji")
             << "-"
-            << "-5" << QStringList() << QStringList{"'-' is not a valid integer value"};
+            << "-5" << QStringList() << QStringList{"„-” nie jest poprawną liczbą całkowitą"};
     }
     void nieudaneWprowadzNicNieZapisuje() {
         QFETCH(QString, ti);

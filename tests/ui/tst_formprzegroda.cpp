@@ -43,13 +43,6 @@ struct TOkno : TOknoGlowne {
         f.Button6Click();
         d.Wyczysc();
     }
-    int Pytania() const {
-        int n = 0;
-        for (const TWywolanie& w : d.Komunikaty())
-            if (w.Przyciski == TPrzyciski::TakNie)
-                ++n;
-        return n;
-    }
     int DialogiZapisu() const {
         int n = 0;
         for (const TWywolanie& w : d.Wywolania)
@@ -58,7 +51,6 @@ struct TOkno : TOknoGlowne {
     }
 };
 
-const QString kPytanie = QStringLiteral("Czy zapisać zmianny w pliku ..?");
 
 // What a form's paint handler leaves on a white canvas of the given size.
 template <typename F> QImage Namalowane(QSize rozmiar, F maluj) {
@@ -195,58 +187,6 @@ private slots:
             pokazane << w.Okno;
         }
         QCOMPARE(pokazane, (QList<QDialog*>{&mostki, &mostki, &dane, &about}));
-    }
-
-    void zamykanie_data() {
-        QTest::addColumn<bool>("wyjscie"); // "&Wyjście" (else the window's close box)
-        QTest::addColumn<QList<int>>("odpowiedzi");
-        QTest::addColumn<bool>("kompletny");
-        QTest::addColumn<int>("zapisy");
-        QTest::addColumn<QStringList>("komunikaty");
-        const int tak = int(TOdpowiedz::Tak), nie = int(TOdpowiedz::Nie);
-        const QString brakWarstw = QStringLiteral("Nie wprowadzono warstw !!");
-        const QString przypomnienie =
-            QStringLiteral("W obliczeniach nie uwzględniono wpływu mostków cieplnych !");
-        QTest::newRow("zamknięcie, Nie: nic więcej")
-            << false << QList<int>{nie} << true << 0 << QStringList{kPytanie};
-        QTest::newRow("zamknięcie, Tak bez warstw: sprawdzenie zatrzymuje zapis")
-            << false << QList<int>{tak} << false << 0 << QStringList{kPytanie, brakWarstw};
-        QTest::newRow("zamknięcie, Tak: sprawdzenia, przypomnienie, zapis")
-            << false << QList<int>{tak} << true << 1 << QStringList{kPytanie, przypomnienie};
-        QTest::newRow("Wyjście, Tak, Tak: zapis dwa razy")
-            << true << QList<int>{tak, tak} << true << 2 << QStringList{kPytanie, kPytanie, przypomnienie};
-        QTest::newRow("Wyjście, Tak bez warstw: pierwszy zapis bez sprawdzeń, drugi zatrzymany")
-            << true << QList<int>{tak, tak} << false << 1 << QStringList{kPytanie, kPytanie, brakWarstw};
-        QTest::newRow("Wyjście, Nie, Nie")
-            << true << QList<int>{nie, nie} << true << 0 << QStringList{kPytanie, kPytanie};
-        QTest::newRow("Wyjście, Nie, Tak")
-            << true << QList<int>{nie, tak} << true << 1 << QStringList{kPytanie, kPytanie, przypomnienie};
-    }
-    void zamykanie() {
-        QFETCH(bool, wyjscie);
-        QFETCH(QList<int>, odpowiedzi);
-        QFETCH(bool, kompletny);
-        QFETCH(int, zapisy);
-        QFETCH(QStringList, komunikaty);
-        TOkno o;
-        if (kompletny)
-            o.KompletnyProjekt();
-        for (int odp : odpowiedzi)
-            o.d.Odpowiedzi << TOdpowiedz(odp);
-        if (wyjscie)
-            o.f.Wyjcie1->trigger();
-        else
-            QVERIFY(o.f.close());
-        QVERIFY(!o.f.isVisible());
-        QCOMPARE(o.d.TekstyKomunikatow(), komunikaty);
-        QCOMPARE(o.DialogiZapisu(), zapisy);
-        QCOMPARE(o.d.Komunikaty()[0].Tytul, QStringLiteral("Murolab"));
-        QCOMPARE(o.d.Komunikaty()[0].Ikona, TIkona::Pytanie);
-        // Closing again asks nothing more.
-        o.f.show();
-        o.f.close();
-        QCOMPARE(o.Pytania(), odpowiedzi.size());
-        QCOMPARE(o.d.BezOdpowiedzi, 0);
     }
 
     void zapiszSprawdzaPrzedZapisem() {

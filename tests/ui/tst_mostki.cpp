@@ -283,27 +283,30 @@ private slots:
     void trzy_bledne_grupy_po_kolei() {
         TStanowisko s(3);
         TFormMostkiTerm& f = s.form;
-        s.WszystkoPoprawne();
-        f.NumEditNrNieszczelnosci->setText("7");
-        f.NumEditLambdaF->setText("1001");
-        f.NumEditMostekWlasny->setText("11");
-        int wynik = s.Pokaz([&] { f.Button1->click(); });
+        // All within one showing: closing the dialog brings back what the model holds.
+        const int wynik = s.Pokaz([&] {
+            s.WszystkoPoprawne();
+            f.NumEditNrNieszczelnosci->setText("7");
+            f.NumEditLambdaF->setText("1001");
+            f.NumEditMostekWlasny->setText("11");
+            f.Button1->click();
+            QCOMPARE(s.d.TekstyKomunikatow(), QStringList{kMsgWarstwa});
+            QCOMPARE(f.NumEditNrNieszczelnosci->text(), QStringLiteral("0"));
+            QCOMPARE(f.NumEditLambdaF->text(), QStringLiteral("1001"));
+
+            s.d.Wyczysc();
+            f.NumEditNrNieszczelnosci->setText("1");
+            f.Button1->click();
+            QCOMPARE(s.d.TekstyKomunikatow(), QStringList{kMsgLambda});
+            QCOMPARE(f.NumEditMostekWlasny->text(), QStringLiteral("11"));
+
+            s.d.Wyczysc();
+            f.NumEditLambdaF->setText("1000");
+            f.Button1->click();
+            QCOMPARE(s.d.TekstyKomunikatow(), QStringList{kMsgWlasny});
+        });
         QCOMPARE(wynik, int(QDialog::Rejected));
-        QCOMPARE(s.d.TekstyKomunikatow(), QStringList{kMsgWarstwa});
-        QCOMPARE(f.NumEditNrNieszczelnosci->text(), QStringLiteral("0"));
-        QCOMPARE(f.NumEditLambdaF->text(), QStringLiteral("1001"));
-
-        s.d.Wyczysc();
-        f.NumEditNrNieszczelnosci->setText("1");
-        f.Button1->click();
-        QCOMPARE(s.d.TekstyKomunikatow(), QStringList{kMsgLambda});
-        QCOMPARE(f.NumEditMostekWlasny->text(), QStringLiteral("11"));
-
-        s.d.Wyczysc();
-        f.NumEditLambdaF->setText("1000");
-        f.Button1->click();
-        QCOMPARE(s.d.TekstyKomunikatow(), QStringList{kMsgWlasny});
-        QCOMPARE(s.model.WarunkiPracy.NrNieszczelnosci, 0); // nothing stored yet
+        QCOMPARE(s.model.WarunkiPracy.NrNieszczelnosci, 0); // nothing stored
     }
 
     void wprowadz_zapisuje_wszystko() {
@@ -348,7 +351,7 @@ private slots:
         s.model.WarunkiPracy.LambdaF = 7;
         const int wynik = s.Pokaz([&] { f.Button1->click(); });
         QCOMPARE(wynik, int(QDialog::Rejected));
-        QCOMPARE(s.d.Bledy(), QStringList{QStringLiteral("',' is not a valid floating point value")});
+        QCOMPARE(s.d.Bledy(), QStringList{QStringLiteral("„,” nie jest poprawną liczbą rzeczywistą")});
         QCOMPARE(s.model.WarunkiPracy.LambdaF, 7.0);
         QCOMPARE(s.model.WarunkiPracy.NrNieszczelnosci, 0);
     }
@@ -372,10 +375,12 @@ private slots:
         QVERIFY(oknoUkryte);
         QVERIFY(s.okno.isVisible());
         QVERIFY(RowneWarunki(przed, s.model.WarunkiPracy));
-        // What was typed is there at the next opening.
-        QCOMPARE(f.NumEditLambdaF->text(), QStringLiteral("50"));
-        QVERIFY(f.RadioButtonUk005->isChecked());
+        // What was typed and not confirmed is gone: the controls show the model again.
+        QCOMPARE(f.NumEditLambdaF->text(), QStringLiteral("0"));
+        QVERIFY(!f.CheckBoxDeltaUf->isChecked());
+        QVERIFY(f.RadioButtonUk015->isChecked());
         QVERIFY(f.CheckBoxMostekWlasny->isChecked());
+        QCOMPARE(f.NumEditMostekWlasny->text(), QStringLiteral("0,2"));
 
         // The close box.
         oknoUkryte = false;
@@ -389,10 +394,14 @@ private slots:
         QVERIFY(s.okno.isVisible());
         QVERIFY(!f.isVisible());
         QVERIFY(RowneWarunki(przed, s.model.WarunkiPracy));
-        QCOMPARE(f.NumEditLambdaF->text(), QStringLiteral("60"));
+        QCOMPARE(f.NumEditLambdaF->text(), QStringLiteral("0"));
 
         // Confirming shows the main window again as well.
-        s.Pokaz([&] { f.Button1->click(); });
+        s.Pokaz([&] {
+            s.WszystkoPoprawne();
+            f.NumEditLambdaF->setText("60");
+            f.Button1->click();
+        });
         QVERIFY(s.okno.isVisible());
         QCOMPARE(s.model.WarunkiPracy.LambdaF, 60.0);
 
@@ -450,7 +459,7 @@ private slots:
         wiersz("delta U enter", true, "0,04", Qt::Key_Return, "\r", "0,04", 0);
         wiersz("alfa cyfra", false, "6", Qt::Key_5, "5", "65", 0);
         wiersz("alfa przecinek piszczy", false, "6", Qt::Key_Comma, ",", "6", 1);
-        wiersz("alfa backspace piszczy", false, "6", Qt::Key_Backspace, "\b", "6", 1);
+        wiersz("alfa backspace usuwa", false, "6", Qt::Key_Backspace, "\b", "", 0);
         wiersz("alfa kropka piszczy", false, "6", Qt::Key_Period, ".", "6", 1);
         wiersz("alfa enter przechodzi", false, "6", Qt::Key_Return, "\r", "6", 0);
         wiersz("alfa osmy znak nie wchodzi", false, "1234567", Qt::Key_8, "8", "1234567", 0);
@@ -487,7 +496,7 @@ private slots:
         wiersz("delta U pusta", true, "", "0,00", "");
         wiersz("delta U 0,00 z listy", true, "0,00", "0", "");
         wiersz("delta U ,5", true, ",5", "0,5", "");
-        wiersz("delta U sam przecinek", true, ",", ",", "',' is not a valid floating point value");
+        wiersz("delta U sam przecinek", true, ",", ",", "„,” nie jest poprawną liczbą rzeczywistą");
         wiersz("alfa pusta", false, "", "6", "");
         wiersz("alfa 007", false, "007", "7", "");
     }

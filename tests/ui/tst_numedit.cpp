@@ -36,8 +36,8 @@ private slots:
         QTest::newRow("calkowita: minus na poczatku") << c << "5" << 0 << 0 << "-" << "-5" << 0;
         QTest::newRow("calkowita: drugi minus") << c << "-5" << 0 << 0 << "-" << "-5" << 1;
         QTest::newRow("calkowita: minus w srodku") << c << "55" << 1 << 0 << "-" << "55" << 1;
-        // The rule looks at the whole text, the selected part included.
-        QTest::newRow("calkowita: minus nad zaznaczonym minusem") << c << "-5" << -1 << 0 << "-" << "-5" << 1;
+        // Typed over a selection, the sign replaces it: over the whole "-5" it starts a new number.
+        QTest::newRow("calkowita: minus nad zaznaczonym minusem") << c << "-5" << -1 << 0 << "-" << "-" << 0;
         QTest::newRow("calkowita: przecinek") << c << "" << 0 << 0 << "1,5" << "15" << 1;
         QTest::newRow("naturalna: minus") << n << "" << 0 << 0 << "-7" << "7" << 1;
         QTest::newRow("naturalna: litery") << n << "" << 0 << 0 << "a1b" << "1" << 2;
@@ -133,13 +133,13 @@ private slots:
                                       << "";
         QTest::newRow("calkowita sam minus") << int(ntInteger) << "-"
                                              << "-"
-                                             << "'-' is not a valid integer value";
+                                             << "„-” nie jest poprawną liczbą całkowitą";
         QTest::newRow("rzeczywista sam minus") << int(ntReal) << "-"
                                                << "-"
-                                               << "'-' is not a valid floating point value";
+                                               << "„-” nie jest poprawną liczbą rzeczywistą";
         QTest::newRow("naturalna wklejony tekst") << int(ntNatural) << "1a"
                                                   << "1a"
-                                                  << "'1a' is not a valid integer value";
+                                                  << "„1a” nie jest poprawną liczbą całkowitą";
     }
     void naprawa() {
         QFETCH(int, typ);

@@ -76,10 +76,10 @@ private slots:
             << QList<TWiersz>{kCegla, kWelna, Warstwa("1", "1", "0")} << d << brak << false;
         QTest::newRow("mi nie jest liczbą")
             << QList<TWiersz>{Warstwa("1", "abc", "0,1")} << brak
-            << QStringList{QStringLiteral("'abc' is not a valid floating point value")} << false;
+            << QStringList{QStringLiteral("„abc” nie jest poprawną liczbą rzeczywistą")} << false;
         QTest::newRow("pusta grubość")
             << QList<TWiersz>{Warstwa("1", "1", "")} << brak
-            << QStringList{QStringLiteral("'' is not a valid floating point value")} << false;
+            << QStringList{QStringLiteral("„” nie jest poprawną liczbą rzeczywistą")} << false;
         QTest::newRow("lambda poza granicą, zanim mi zostanie odczytane")
             << QList<TWiersz>{Warstwa("0,005", "abc", "0,1")} << lambda << brak << false;
     }
@@ -234,7 +234,7 @@ private slots:
         o.ZMostkami();
         o->NumEditTempZewn->setText(QStringLiteral("-"));
         o.Oblicz();
-        QCOMPARE(o.Dialogi.Bledy(), QStringList{QStringLiteral("'-' is not a valid integer value")});
+        QCOMPARE(o.Dialogi.Bledy(), QStringList{QStringLiteral("„-” nie jest poprawną liczbą całkowitą")});
         QCOMPARE(o->RichEditMaterial->toPlainText(), QString());
         QCOMPARE(o->LabeLKomunikat->text(), QString());
     }

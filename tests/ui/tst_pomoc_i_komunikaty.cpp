@@ -48,7 +48,7 @@ private slots:
         QFETCH(QString, tekst);
         for (const TPrzyciski przyciski : {TPrzyciski::Ok, TPrzyciski::TakNie}) {
             const auto pole =
-                UtworzPoleKomunikatu(nullptr, tekst, QStringLiteral("Murolab"), TIkona::Stop, przyciski);
+                OknoKomunikatu(nullptr, tekst, QStringLiteral("Murolab"), TIkona::Stop, przyciski);
             QCOMPARE(pole->textFormat(), Qt::PlainText);
             QCOMPARE(pole->text(), TekstOkna(tekst));
             // The label that shows it does not interpret it either.

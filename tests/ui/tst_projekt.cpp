@@ -183,6 +183,8 @@ struct TStanowisko : test::TOkno {
         Okno->Zapisz1->trigger();
     }
     void Otworz(const QString& sciezka) {
+        // The work on screen counts as saved: these tests are about the file, not the question.
+        Okno->Model.Zmieniony = false;
         d.PlikiDoOtwarcia << sciezka;
         Okno->Otwrz1->trigger();
     }
@@ -362,8 +364,11 @@ private slots:
         const QString podsumowanie = s->LabelTi->text();
         s.d.Wyczysc();
 
+        s.d.Odpowiedzi << TOdpowiedz::Nie;
         s->Nowy1->trigger();
-        QVERIFY(s.d.Wywolania.isEmpty()); // no question asked
+        // Only the question about the changed project, answered "Nie".
+        QCOMPARE(s.d.Wywolania.size(), 1);
+        QCOMPARE(s.d.Komunikaty()[0].Przyciski, TPrzyciski::TakNieAnuluj);
         // Every stored field reset: layers, working conditions, corrections, the count.
         const QByteArray model = Bajty(KodujRekord(s->Model));
         QVERIFY2(model == PustyProjekt().b, qPrintable(RoznicaRekordow(model, PustyProjekt().b)));
@@ -386,6 +391,7 @@ private slots:
         QCOMPARE(f.NumEditLiczbaF->text(), QStringLiteral("4"));
 
         // The conditions shown are not stored: "Oblicz" asks for them.
+        s.d.Wyczysc();
         s.Dodaj({{"Cegła", "0,77", "16", "0,38"}});
         s->BitBtnOblicz->click();
         QCOMPARE(s.d.TekstyKomunikatow(), QStringList{QStringLiteral("Nie określono warunków pracy !!")});

@@ -181,7 +181,7 @@ private slots:
         o.Warstwy({{"", ",", "", ""}, {"", "", "", "0,50"}});
         o.Edytuj(0, 1);
         PrzeniesFokus(o.f.Button1);
-        QCOMPARE(o.d.Bledy(), QStringList{"',' is not a valid floating point value"});
+        QCOMPARE(o.d.Bledy(), QStringList{"„,” nie jest poprawną liczbą rzeczywistą"});
         QCOMPARE(o.Wiersz(0), (QStringList{"  1.", "", ",", "", ""}));
         QCOMPARE(o.Wiersz(1), (QStringList{"  2.", "", "", "", "0,50"}));
     }
