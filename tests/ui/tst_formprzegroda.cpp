@@ -95,9 +95,11 @@ private slots:
         QCOMPARE(f.size(), QSize(692, f.menuBar()->height() + 454));
         QCOMPARE(f.minimumSize(), f.maximumSize());
         QVERIFY(!(f.windowFlags() & Qt::WindowMaximizeButtonHint));
-        // Every tab caption, blanks and all, is whole inside the window.
+        // Every caption of the five first sheets, blanks and all, is whole inside the window; the
+        // sixth is reached with the tab bar's arrows.
         QTabBar* zakladki = f.PageControlPrzegroda->tabBar();
-        for (int i = 0; i < zakladki->count(); ++i) {
+        QCOMPARE(zakladki->count(), 6);
+        for (int i = 0; i < 5; ++i) {
             const QRect r = zakladki->tabRect(i);
             QVERIFY(r.width() >= zakladki->fontMetrics().horizontalAdvance(zakladki->tabText(i)));
             QVERIFY(zakladki->mapTo(&f, r.topRight()).x() < f.width());
