@@ -42,11 +42,11 @@ TWykresMa::TWykresMa(QWidget* rodzic, TWersja wersja) : QChartView(new QChart, r
     c->legend()->hide();
 
     QFont tytul = font();
-    tytul.setPixelSize(wersja == TWersja::Ekran ? 13 : 16);
+    tytul.setPixelSize(12);
     tytul.setBold(true);
     c->setTitleFont(tytul);
     c->setTitleBrush(wersja == TWersja::Ekran ? QColor(0, 0, 128) : QColor(Qt::black));
-    c->setTitle(QStringLiteral("Zawilgocenie M<sub>a</sub> na koniec miesiąca [g/m²]"));
+    c->setTitle(QStringLiteral("M<sub>a</sub> na koniec miesiąca [g/m²]"));
     if (wersja == TWersja::Ekran) {
         QLinearGradient g(0, 0, 0, 1);
         g.setCoordinateMode(QGradient::ObjectBoundingMode);
@@ -68,7 +68,8 @@ TWykresMa::TWykresMa(QWidget* rodzic, TWersja wersja) : QChartView(new QChart, r
     c->addSeries(seria_);
 
     QFont opisy = font();
-    opisy.setPixelSize(11);
+    // Twelve month labels must fit under the bars of a small chart.
+    opisy.setPixelSize(9);
     osMiesiecy_ = new QBarCategoryAxis;
     osMiesiecy_->append(SkrotyMiesiecy());
     osMiesiecy_->setLabelsFont(opisy);
