@@ -4,9 +4,12 @@
 // table, or one JSON object for scripts). Needs no display; plain C++, so it is tested without a window.
 
 #include "core/Arkusz.h"
+#include "core/Iso13788.h"
+#include "core/Lato.h"
 #include "core/Model.h"
 
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <variant>
@@ -20,9 +23,15 @@ inline constexpr int kKodBladSprawdzenia = 1; // a check of the calculate comman
 inline constexpr int kKodBladPliku = 2; // unreadable or invalid file, unwritable output, wrong command line
 
 struct TOpcjeWiersza {
-    std::string PlikProjektu; // --oblicz PLIK.pro
+    std::string PlikProjektu; // --oblicz PLIK.pro (the first file; the one being computed)
     bool Json = false;        // --json
     std::string PlikRaportu;  // --raport RAPORT.pdf
+    // The moisture check: --oblicz A.pro B.pro ... computes every file in turn; the three choices
+    // below beat the ones stored with each project (empty = the stored one).
+    std::vector<std::string> PlikiProjektow;
+    std::string Klimat;   // --klimat NAZWA|PLIK.csv
+    std::string Wnetrze;  // --wnetrze stale|klasa1..klasa4
+    std::string WierszWT; // --wiersz-wt ID
 };
 
 // Writes the report of a calculated model as PDF (ti, te decide the verdict and the warmer side);
@@ -46,6 +55,16 @@ int UruchomWierszPolecen(const std::vector<std::string>& argumenty, std::ostream
 // The two outputs, from a calculated model and its sheet.
 std::string TabelaTekstowa(const TModelProjektu& model, const TArkuszWynikow& arkusz);
 std::string ObiektJson(const TModelProjektu& model, const TArkuszWynikow& arkusz);
+
+// The moisture check and the summer figures after the classic results: the text sections, and the
+// classic JSON object `klasyczny` (as ObiektJson writes it) with "Plik", "Kondensacja", "Roczny",
+// "fRsi", "WT2021" and "Letnie" added after its keys. `lato` is empty when a layer lacks its data.
+std::string TekstWilgotnosciowy(const TModelProjektu& model, const TAnalizaIso13788& analiza,
+                                const std::optional<TLato>& lato);
+std::string DopiszJsonWilgotnosciowy(const std::string& klasyczny, const std::string& plik,
+                                     const TAnalizaIso13788& analiza, const std::optional<TLato>& lato);
+// The object printed instead of the results for a file that fails with --json: {"Plik","Blad","Kod"}.
+std::string ObiektJsonBledu(const std::string& plik, const std::string& blad, int kod);
 
 // Usage text printed with a wrong command line.
 std::string SposobUzycia();

@@ -212,6 +212,13 @@ int DniMiesiaca(int miesiac) {
     return kDni.at(static_cast<std::size_t>(miesiac - 1));
 }
 
+std::string_view NazwaMiesiaca(int miesiac) {
+    static constexpr std::array<std::string_view, kLiczbaMiesiecy> kNazwy{
+        "styczeń", "luty",     "marzec",   "kwiecień",    "maj",      "czerwiec",
+        "lipiec",  "sierpień", "wrzesień", "październik", "listopad", "grudzień"};
+    return kNazwy.at(static_cast<std::size_t>(miesiac - 1));
+}
+
 TRokKondensacji RokKondensacji(const TPrzegrodaDyfuzji& p, const TKlimat& klimat, TWnetrze wnetrze, double ti,
                                double fiWewn) {
     TRokKondensacji rok;

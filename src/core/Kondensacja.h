@@ -111,7 +111,8 @@ struct TRokKondensacji {
     std::array<TMiesiacRoku, kLiczbaMiesiecy> Miesiace{}; // calendar order
 };
 
-int DniMiesiaca(int miesiac); // 1..12, a common year
+int DniMiesiaca(int miesiac);                // 1..12, a common year
+std::string_view NazwaMiesiaca(int miesiac); // "styczeń" .. "grudzień"
 
 TRokKondensacji RokKondensacji(const TPrzegrodaDyfuzji& p, const TKlimat& klimat, TWnetrze wnetrze, double ti,
                                double fiWewn);

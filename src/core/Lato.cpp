@@ -1,5 +1,7 @@
 #include "core/Lato.h"
 
+#include "core/Liczby.h"
+
 #include <array>
 #include <cmath>
 #include <complex>
@@ -65,6 +67,11 @@ TLato ObliczLato(const std::vector<TWarstwaLato>& warstwy, double rsi, double rs
     l.Kappa2 = t2pi * std::abs((z[3] - 1.0) / z[1]) / 1000;
     l.Y11 = std::abs(-z[0] / z[1]);
     return l;
+}
+
+std::string OpisLata(const TLato& lato) {
+    return "tłumienie " + Staly(1 / lato.Tlumienie, 4, 1) + "-krotne, opóźnienie " +
+           Staly(lato.Opoznienie, 4, 1) + " h";
 }
 
 std::vector<int> WarstwyBezDanychLata(const TModelProjektu& model) {

@@ -5,6 +5,7 @@
 #include "core/Model.h"
 
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace murolab {
@@ -33,6 +34,8 @@ TLato ObliczLato(const std::vector<TWarstwaLato>& warstwy, double rsi, double rs
 
 // From the model's layers 1..LiczbaWarstw; empty when a layer lacks its density or heat capacity.
 std::optional<TLato> LatoPrzegrody(const TModelProjektu& model);
+// One sentence of reading aid, e.g. "tłumienie 6,6-krotne, opóźnienie 8,2 h".
+std::string OpisLata(const TLato& lato);
 // Numbers (1-based) of the layers that lack a density or a heat capacity.
 std::vector<int> WarstwyBezDanychLata(const TModelProjektu& model);
 

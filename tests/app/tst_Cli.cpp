@@ -89,7 +89,13 @@ TEST(WierszPolecen, JsonMaDokladnieUzgodnioneKlucze) {
                                                     "CisNasy",
                                                     "I",
                                                     "Ts",
-                                                    "Arkusz"}));
+                                                    "Arkusz",
+                                                    "Plik",
+                                                    "Kondensacja",
+                                                    "Roczny",
+                                                    "fRsi",
+                                                    "WT2021",
+                                                    "Letnie"}));
     EXPECT_EQ(
         j["WarunkiPracy"].Klucze(),
         (std::vector<std::string>{"TempZewn", "TempWew", "WilgotZewn", "WilgotWewn", "Rsi", "Rse",

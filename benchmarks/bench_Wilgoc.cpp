@@ -1,0 +1,74 @@
+// The moisture check of a ten-layer project with a year of monthly means: the calculation pass,
+// the design condition, twelve months (the dry pass and the balance from the starting month), fRsi
+// and the WT verdict. Items per second = projects per second.
+#include "core/Iso13788.h"
+#include "core/Lato.h"
+#include "core/Obliczenia.h"
+
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace {
+
+murolab::TKlimat Warszawa() {
+    std::ifstream plik(MUROLAB_DANE_ZRODLOWE "/klimat/Warszawa-Okecie.csv");
+    std::stringstream s;
+    s << plik.rdbuf();
+    auto k = murolab::CzytajKlimat(s.str(), "Warszawa-Okecie.csv");
+    if (k.index() != 0)
+        throw std::runtime_error(std::get<1>(k));
+    return std::get<0>(k);
+}
+
+// Ten layers whose outer ones are tighter, so that planes form in winter and the balance runs.
+murolab::TModelProjektu DziesiecWarstw() {
+    murolab::TModelProjektu m;
+    murolab::WczytajTabliceNasycenia(MUROLAB_DANE_ZRODLOWE "/ula.dat", m.TablicaNasycenia);
+    for (int k = 1; k <= murolab::kLimitWarstw; ++k) {
+        murolab::TWarstwa& w = m.Warstwy[k];
+        w.Nazwa.UstawUtf8("Warstwa materiału");
+        w.Grubosc = 0.02 * k;
+        w.Lambda = k % 2 ? 0.04 : 0.5;
+        w.Mi = 2.0 * k * k;
+        w.Gestosc = k % 2 ? 30 : 1500;
+        w.Cieplo = k % 2 ? 1.45 : 0.9;
+    }
+    m.LiczbaWarstw = murolab::kLimitWarstw;
+    auto& wp = m.WarunkiPracy;
+    wp.TempWew = 20;
+    wp.TempZewn = -20;
+    wp.WilgotWewn = 60;
+    wp.WilgotZewn = 85;
+    wp.Rsi = 0.13;
+    wp.Rse = 0.04;
+    wp.DeltaUk = 0.05;
+    wp.TypPrzegrody.UstawUtf8("Ściana zewnętrzna");
+    return m;
+}
+
+void BM_RocznaKontrola10(benchmark::State& stan) {
+    const murolab::TKlimat klimat = Warszawa();
+    murolab::TModelProjektu m = DziesiecWarstw();
+    const auto& wiersz = murolab::DomyslnyWierszWT(m.WarunkiPracy.TypPrzegrody.Utf8());
+    for (auto _ : stan) {
+        murolab::ObliczPrzegrode(m);
+        auto a = murolab::AnalizujIso13788(m, &klimat, "Warszawa-Okecie", murolab::TWnetrze{0}, wiersz);
+        benchmark::DoNotOptimize(a);
+    }
+    stan.SetItemsProcessed(stan.iterations());
+}
+BENCHMARK(BM_RocznaKontrola10);
+
+void BM_Lato10(benchmark::State& stan) {
+    const murolab::TModelProjektu m = DziesiecWarstw();
+    for (auto _ : stan) {
+        auto l = murolab::LatoPrzegrody(m);
+        benchmark::DoNotOptimize(l);
+    }
+}
+BENCHMARK(BM_Lato10);
+
+} // namespace
