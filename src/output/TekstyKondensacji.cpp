@@ -46,6 +46,10 @@ std::string LiniaPlaszczyzny(const TPlaszczyzna& p, int n) {
            " °C, g = " + Strumien(p.Strumien) + " g/(m²·h)";
 }
 
+std::string Miesiac(int miesiac) {
+    return std::string(NazwaMiesiaca(miesiac));
+}
+
 // The station as a short name: the file's first comment line up to its parenthesis.
 std::string NazwaKlimatu(const TAnalizaIso13788& a) {
     if (a.Stacja.empty())
@@ -60,15 +64,6 @@ std::string TLiniaWyniku::Pelna() const {
     if (!Spelnia)
         return Tekst;
     return Tekst + ": " + std::string(TekstSpelnia(*Spelnia));
-}
-
-std::string NazwaMiesiaca(int miesiac) {
-    static const std::array<const char*, 12> kNazwy = {"styczeń",  "luty",        "marzec",   "kwiecień",
-                                                       "maj",      "czerwiec",    "lipiec",   "sierpień",
-                                                       "wrzesień", "październik", "listopad", "grudzień"};
-    if (miesiac < 1 || miesiac > 12)
-        return {};
-    return kNazwy[static_cast<std::size_t>(miesiac - 1)];
 }
 
 std::string OpisStyku(int styk, int liczbaWarstw) {
@@ -116,9 +111,8 @@ TTekstyKondensacji TekstyKondensacji(const TAnalizaIso13788& a, int n, const std
             t.NaglowekMiesiecy.push_back("Ma " + gdzie + " [g/m²]");
         }
         for (const TMiesiacRoku& m : r.Miesiace) {
-            std::vector<std::string> w = {NazwaMiesiaca(m.Miesiac), Temp(m.TempZewn),
-                                          Staly(m.WilgotZewn, 4, 1), Cisnienie(m.CisZewn),
-                                          Cisnienie(m.CisWewn)};
+            std::vector<std::string> w = {Miesiac(m.Miesiac), Temp(m.TempZewn), Staly(m.WilgotZewn, 4, 1),
+                                          Cisnienie(m.CisZewn), Cisnienie(m.CisWewn)};
             double suma = 0;
             for (int styk : styki) {
                 const auto p = std::find_if(m.Plaszczyzny.begin(), m.Plaszczyzny.end(),
@@ -139,11 +133,11 @@ TTekstyKondensacji TekstyKondensacji(const TAnalizaIso13788& a, int n, const std
             t.MiesiacPogrubiony = *r.MaMaxMiesiac - 1;
 
         if (r.MiesiacStartu)
-            t.Rok.push_back(Linia("Miesiąc początkowy: " + NazwaMiesiaca(*r.MiesiacStartu)));
+            t.Rok.push_back(Linia("Miesiąc początkowy: " + Miesiac(*r.MiesiacStartu)));
         if (r.MaMax > 0) {
             std::string tekst = "Ma,max = " + Gramy(r.MaMax) + " g/m²";
             if (r.MaMaxMiesiac) {
-                tekst += " (" + NazwaMiesiaca(*r.MaMaxMiesiac);
+                tekst += " (" + Miesiac(*r.MaMaxMiesiac);
                 if (r.MaMaxStyk)
                     tekst += ", " + OpisStyku(*r.MaMaxStyk, n);
                 tekst += ")";
@@ -163,7 +157,7 @@ TTekstyKondensacji TekstyKondensacji(const TAnalizaIso13788& a, int n, const std
                                Staly(f.Wymagane072, 2, 2) + " (WT 2021)",
                            f.Przegrody >= f.Wymagane072));
     if (f.FRsiMax && f.MiesiacKrytyczny)
-        t.FRsi.push_back(Ocena("fRsi,min miesiąca krytycznego (" + NazwaMiesiaca(*f.MiesiacKrytyczny) +
+        t.FRsi.push_back(Ocena("fRsi,min miesiąca krytycznego (" + Miesiac(*f.MiesiacKrytyczny) +
                                    ") = " + Wspolczynnik(*f.FRsiMax),
                                f.Przegrody >= *f.FRsiMax));
 

@@ -44,8 +44,6 @@ struct TTekstyKondensacji {
 inline constexpr double kNaGramyNaGodzine = 1000.0 * 3600.0;
 inline constexpr double kNaGramy = 1000.0;
 
-// Polish names of the months, 1..12 ("styczeń").
-std::string NazwaMiesiaca(int miesiac);
 // "styk warstw 2 i 3"; the surfaces by name. n: the number of layers.
 std::string OpisStyku(int styk, int liczbaWarstw);
 

@@ -64,7 +64,7 @@ TFormKlimat::TFormKlimat(TDialogi& dialogi, const QString& katalog, QWidget* rod
     siatka->addWidget(new QLabel(QStringLiteral("φe [%]"), this), 0, 2);
     for (int i = 0; i < kLiczbaMiesiecy; ++i) {
         const QString numer = QString::number(i + 1);
-        siatka->addWidget(new QLabel(Q(NazwaMiesiaca(i + 1)), this), i + 1, 0);
+        siatka->addWidget(new QLabel(Q(std::string(NazwaMiesiaca(i + 1))), this), i + 1, 0);
         temp_[i] = new TNumEdit(dialogi_, this);
         temp_[i]->SetNumType(ntReal);
         temp_[i]->SetMaxLength(8);
@@ -123,7 +123,7 @@ void TFormKlimat::Zapisz() {
     TKlimat klimat;
     klimat.Nazwa = nazwa.toStdString();
     for (int i = 0; i < kLiczbaMiesiecy; ++i) {
-        const QString miesiac = Q(NazwaMiesiaca(i + 1));
+        const QString miesiac = Q(std::string(NazwaMiesiaca(i + 1)));
         double t = 0;
         double fi = 0;
         if (!ProbujNaLiczbe(temp_[i]->text().toStdString(), t) || t < -50 || t > 50) {

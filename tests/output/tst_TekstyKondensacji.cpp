@@ -72,9 +72,6 @@ TEST(TekstyKondensacji, OpisStyku) {
                      {3, "powierzchnia zewnętrzna"}};
     for (const auto& p : przypadki)
         EXPECT_EQ(OpisStyku(p.Styk, 3), p.Oczekiwany) << p.Styk;
-    EXPECT_EQ(NazwaMiesiaca(1), "styczeń");
-    EXPECT_EQ(NazwaMiesiaca(12), "grudzień");
-    EXPECT_EQ(NazwaMiesiaca(13), "");
 }
 
 TEST(TekstyKondensacji, PlaszczyznaWarunkowObliczeniowychWGramachNaGodzine) {
