@@ -80,6 +80,20 @@ TDaneWykresuCisnien DaneWykresuCisnien(const TModelProjektu& model, bool cieplej
     return d;
 }
 
+TDaneKondensacji DaneLiniiKondensacji(const TModelProjektu& model, const TStanDyfuzji& stan) {
+    TDaneKondensacji d;
+    const int n = LiczbaWarstwWTablicach(model);
+    if (stan.Plaszczyzny.empty() || static_cast<int>(stan.CisCzast.size()) != n + 1)
+        return d;
+    auto x = [&](int styk) { return styk <= 0 ? 0.0 : model.Wyniki.NarastGrubosc[styk]; };
+    for (int j = 0; j <= n; ++j)
+        d.Linia.push_back({x(j), stan.CisCzast[static_cast<std::size_t>(j)]});
+    for (const TPlaszczyzna& p : stan.Plaszczyzny)
+        if (p.Styk >= 0 && p.Styk <= n)
+            d.Plaszczyzny.push_back({x(p.Styk), stan.CisCzast[static_cast<std::size_t>(p.Styk)]});
+    return d;
+}
+
 TDaneWykresuTemperatur DaneWykresuTemperatur(const TModelProjektu& model, bool cieplejWewnatrz) {
     const TWyniki& w = model.Wyniki;
     const TWarunkiPracy& wp = model.WarunkiPracy;

@@ -3,6 +3,7 @@
 // every series, the grey boundary lines and the axis ranges, computed from the results of the last
 // calculation and from which side is warmer. The chart widgets only copy these into Qt Charts.
 
+#include "core/Kondensacja.h"
 #include "core/Model.h"
 
 #include <string>
@@ -56,6 +57,15 @@ struct TDaneWykresuTemperatur {
 // values drawn come from the model. Points are in ascending order of x.
 TDaneWykresuCisnien DaneWykresuCisnien(const TModelProjektu& model, bool cieplejWewnatrz);
 TDaneWykresuTemperatur DaneWykresuTemperatur(const TModelProjektu& model, bool cieplejWewnatrz);
+
+// The vapour-pressure line of the design condition when vapour condenses inside the partition:
+// the line through the condensation planes (interfaces 0..n at their places across the partition)
+// and the planes themselves. Both empty when there is no plane: the chart then stays as it was.
+struct TDaneKondensacji {
+    std::vector<TPunkt> Linia;
+    std::vector<TPunkt> Plaszczyzny;
+};
+TDaneKondensacji DaneLiniiKondensacji(const TModelProjektu& model, const TStanDyfuzji& stan);
 
 // Number of boundary-line series a chart holds for n layers.
 int LiczbaLiniiGranic(int liczbaWarstw);

@@ -1,6 +1,7 @@
 #include "output/PodgladWydruku.h"
 
 #include "output/StronyRaportu.h"
+#include "output/WykresMa.h"
 #include "output/Wykresy.h"
 #include "ui/Bezpiecznie.h"
 
@@ -42,6 +43,7 @@ TPodgladWydruku::TPodgladWydruku(TModelProjektu& model, TDialogi& dialogi,
     // The report's charts are never shown on the screen: they are rendered into the pages.
     QRChartTemp = new TWykresTemperatur(nullptr, TWykres::TWersja::Raport);
     QRChartCisnienie = new TWykresCisnien(nullptr, TWykres::TWersja::Raport);
+    QRChartMa = new TWykresMa(nullptr, TWykresMa::TWersja::Raport);
 
     auto* uklad = new QVBoxLayout(this);
     auto* pasek = new QHBoxLayout;
@@ -94,6 +96,7 @@ TPodgladWydruku::~TPodgladWydruku() {
     delete Podglad;
     delete QRChartTemp;
     delete QRChartCisnienie;
+    delete QRChartMa;
 }
 
 QPrinter& TPodgladWydruku::Drukarka() {
@@ -113,8 +116,31 @@ void TPodgladWydruku::WypelnijRaport(const TArkuszWynikow& arkusz, const QString
         Podglad->updatePreview();
 }
 
+void TPodgladWydruku::WypelnijKondensacje(const std::optional<TAnalizaIso13788>& analiza,
+                                          const TTekstyKondensacji& teksty, const std::vector<TLiniaWyniku>& lato) {
+    analiza_ = analiza;
+    kondensacja_ = teksty;
+    lato_ = lato;
+    if (Podglad && isVisible())
+        Podglad->updatePreview();
+}
+
+TTrescRaportu TPodgladWydruku::Tresc() {
+    TTrescRaportu t{raport_, *QRChartTemp, *QRChartCisnienie, logo_};
+    if (kondensacja_) {
+        t.Kondensacja = &*kondensacja_;
+        t.Lato = &lato_;
+        t.WykresMa = QRChartMa;
+    }
+    return t;
+}
+
 void TPodgladWydruku::WyczyscRaport() {
     murolab::WyczyscRaport(raport_);
+    analiza_.reset();
+    kondensacja_.reset();
+    lato_.clear();
+    QRChartMa->Wyczysc();
     WyczyscWykres(*QRChartTemp);
     WyczyscWykres(*QRChartCisnienie);
     if (Podglad && isVisible())
@@ -124,7 +150,8 @@ void TPodgladWydruku::WyczyscRaport() {
 void TPodgladWydruku::PrzygotujWykresy(bool cieplejWewnatrz) {
     RysujWykresTemperatur(*QRChartTemp, model_, cieplejWewnatrz);
     QRChartTemp->WczytajTlo(PlikObrazu(katalogDanych_, "tlo.bmp"));
-    RysujWykresCisnien(*QRChartCisnienie, model_, cieplejWewnatrz);
+    RysujWykresCisnien(*QRChartCisnienie, model_, cieplejWewnatrz, analiza_ ? &analiza_->Projektowe : nullptr);
+    QRChartMa->Rysuj(kondensacja_ ? kondensacja_->MaMiesiecy : std::vector<double>{});
     if (QImage logo = WczytajLogo(*QRChartCisnienie, katalogDanych_); !logo.isNull())
         logo_ = logo;
 }
@@ -135,7 +162,7 @@ void TPodgladWydruku::PokazRaport(QWidget* rodzic, bool cieplejWewnatrz) {
         Podglad = new QPrintPreviewWidget(&Drukarka(), this);
         connect(Podglad, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* drukarka) {
             Bezpiecznie(dialogi_, this, [&] {
-                DrukujRaport(*drukarka, TTrescRaportu{raport_, *QRChartTemp, *QRChartCisnienie, logo_});
+                DrukujRaport(*drukarka, Tresc());
             });
         });
         layout()->addWidget(Podglad);
@@ -153,7 +180,7 @@ void TPodgladWydruku::PokazRaport(QWidget* rodzic, bool cieplejWewnatrz) {
 
 bool TPodgladWydruku::ZapiszRaportPdf(const QString& plik, QString* blad) {
     const QPageLayout uklad = drukarka_ ? drukarka_->pageLayout() : UkladStronyRaportu();
-    return murolab::ZapiszRaportPdf(plik, TTrescRaportu{raport_, *QRChartTemp, *QRChartCisnienie, logo_},
+    return murolab::ZapiszRaportPdf(plik, Tresc(),
                                     blad, uklad);
 }
 

@@ -6,6 +6,7 @@
 #include "core/Arkusz.h"
 #include "core/Model.h"
 #include "output/RaportLinie.h"
+#include "output/TekstyKondensacji.h"
 #include "ui/Dialogi.h"
 
 #include <QDialog>
@@ -14,6 +15,8 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
+#include <vector>
 #include <ostream>
 #include <string>
 
@@ -26,6 +29,8 @@ namespace murolab {
 
 class TWykresTemperatur;
 class TWykresCisnien;
+class TWykresMa;
+struct TTrescRaportu;
 
 class TPodgladWydruku : public QDialog {
     Q_OBJECT
@@ -39,6 +44,14 @@ public:
     // the results sheet and the project description. typPrzegrody: the text shown in the
     // partition-type list of sheet 0 (printed only when the description names an object).
     void WypelnijRaport(const TArkuszWynikow& arkusz, const QString& typPrzegrody);
+    // The moisture check of the same calculation, for the third page and the diffusion chart's
+    // condensation line.
+    void WypelnijKondensacje(const std::optional<TAnalizaIso13788>& analiza, const TTekstyKondensacji& teksty,
+                             const std::vector<TLiniaWyniku>& lato);
+    // The report's pages: 3 after a calculation, 2 before the first one and after a reset.
+    int LiczbaStron() const { return kondensacja_ ? 3 : 2; }
+    const TTekstyKondensacji* Kondensacja() const { return kondensacja_ ? &*kondensacja_ : nullptr; }
+    const std::vector<TLiniaWyniku>& Lato() const { return lato_; }
     // Part of the results reset (calculation, New, Open): empty tables, reset result labels, empty
     // report charts. The description and the verdict stay.
     void WyczyscRaport();
@@ -54,6 +67,7 @@ public:
     const TRaport& Raport() const { return raport_; }
     TWykresTemperatur* QRChartTemp = nullptr;
     TWykresCisnien* QRChartCisnienie = nullptr;
+    TWykresMa* QRChartMa = nullptr;
     QPrintPreviewWidget* Podglad = nullptr;
     QPushButton* PrzyciskDrukuj = nullptr;
     QPushButton* PrzyciskUstawienia = nullptr;
@@ -67,11 +81,15 @@ public:
 
 private:
     QPrinter& Drukarka();
+    TTrescRaportu Tresc();
 
     TModelProjektu& model_;
     TDialogi& dialogi_;
     std::filesystem::path katalogDanych_;
     TRaport raport_;
+    std::optional<TAnalizaIso13788> analiza_;
+    std::optional<TTekstyKondensacji> kondensacja_;
+    std::vector<TLiniaWyniku> lato_;
     QImage logo_;
     std::unique_ptr<QPrinter> drukarka_;
     QLabel* powiekszenie_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "files/ZapisAtomowy.h"
 
+#include "output/WykresMa.h"
 #include "output/Wykresy.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -152,8 +153,10 @@ public:
         Naglowek();
         if (numer == 1)
             SekcjaTemperatur(kWysokoscNaglowka);
-        else
+        else if (numer == 2)
             SekcjaCisnien(kWysokoscNaglowka);
+        else
+            SekcjaKondensacji(kWysokoscNaglowka);
         Stopka(numer);
     }
 
@@ -279,6 +282,128 @@ private:
         RysujTabele(p_, y0, t);
     }
 
+    // The third page. Laid out once to measure it: a page that would run past the footer (many
+    // planes, long lines) is drawn smaller as a whole.
+    void SekcjaKondensacji(qreal y0) {
+        const qreal dostepne = yStopki_ - y0 - 2;
+        const qreal potrzebne = UlozKondensacje(y0, false) - y0;
+        const qreal skala = potrzebne > dostepne ? dostepne / potrzebne : 1.0;
+        p_.save();
+        p_.translate(0, mm(y0));
+        p_.scale(skala, skala);
+        p_.translate(0, -mm(y0));
+        UlozKondensacje(y0, true);
+        p_.restore();
+    }
+
+    // Rich text of result lines at y (mm), width w (mm); returns the height taken (mm).
+    qreal Linie(qreal x, qreal y, qreal w, const std::vector<TLiniaWyniku>& linie, bool rysuj) {
+        if (linie.empty())
+            return 0;
+        QStringList html;
+        for (const TLiniaWyniku& l : linie) {
+            QString t = Q(l.Tekst).toHtmlEscaped();
+            if (l.Czerwony)
+                t = QStringLiteral("<span style=\"color:#ff0000\">%1</span>").arg(t);
+            if (l.Spelnia)
+                t += QStringLiteral(": <span style=\"color:%1\">%2</span>")
+                         .arg(*l.Spelnia ? QStringLiteral("#000000") : QStringLiteral("#ff0000"),
+                              Q(std::string(TekstSpelnia(*l.Spelnia))));
+            if (l.Pogrubiony)
+                t = QStringLiteral("<b>%1</b>").arg(t);
+            html << t;
+        }
+        QTextDocument d;
+        d.setDocumentMargin(0);
+        d.setDefaultFont(Arial(12));
+        d.setTextWidth(mm(w));
+        d.setHtml(html.join(QStringLiteral("<br>")));
+        if (rysuj) {
+            p_.save();
+            p_.translate(mm(x), mm(y));
+            d.drawContents(&p_);
+            p_.restore();
+        }
+        return naMm(d.size().height());
+    }
+
+    qreal Tytul(qreal y, const QString& tekst, bool rysuj) {
+        if (rysuj)
+            Etykieta(p_, 4.2, y, tekst, Arial(14, true));
+        return naMm(QFontMetricsF(Arial(14, true)).height()) + 1;
+    }
+
+    qreal UlozKondensacje(qreal y0, bool rysuj) {
+        const TTekstyKondensacji& k = *t_.Kondensacja;
+        p_.setPen(Qt::black);
+        qreal y = y0 + 2;
+        y += Tytul(y, QStringLiteral("Kondensacja międzywarstwowa (PN-EN ISO 13788) i wymagania WT 2021"), rysuj);
+        y += Tytul(y, QStringLiteral("Warunki obliczeniowe"), rysuj);
+        y += Linie(4.2, y, 165, k.Projektowe, rysuj) + 2;
+
+        y += Tytul(y, QStringLiteral("Bilans roczny"), rysuj);
+        if (!k.Miesiace.empty()) {
+            // The monthly table: the month's name wider, the numbers in equal columns.
+            const int kolumn = static_cast<int>(k.NaglowekMiesiecy.size());
+            const qreal pierwsza = 22;
+            const qreal szer = (166.0 - pierwsza) / std::max(1, kolumn - 1);
+            const qreal wiersz = 4.0;
+            const qreal naglowek = 8.0;
+            auto xKolumny = [&](int c) { return 2.0 + (c == 0 ? 0 : pierwsza + (c - 1) * szer); };
+            auto szerKolumny = [&](int c) { return c == 0 ? pierwsza : szer; };
+            if (rysuj) {
+                p_.setPen(QPen(Qt::black, 1));
+                for (int c = 0; c < kolumn; ++c) {
+                    const QRectF r(mm(xKolumny(c)), mm(y), mm(szerKolumny(c)), mm(naglowek));
+                    p_.drawRect(r);
+                    Html(p_, r.adjusted(2, 0, -2, 0),
+                         Wysrodkowany(Q(k.NaglowekMiesiecy[static_cast<std::size_t>(c)]).toHtmlEscaped()), Arial(10),
+                         true);
+                }
+                for (std::size_t r = 0; r < k.Miesiace.size(); ++r) {
+                    const qreal yw = y + naglowek + static_cast<qreal>(r) * wiersz;
+                    const bool gruba = static_cast<int>(r) == k.MiesiacPogrubiony;
+                    for (int c = 0; c < kolumn && c < static_cast<int>(k.Miesiace[r].size()); ++c)
+                        Tekst(p_, QRectF(mm(xKolumny(c) + 1), mm(yw), mm(szerKolumny(c) - 2), mm(wiersz)),
+                              Q(k.Miesiace[r][static_cast<std::size_t>(c)]), Arial(11, gruba),
+                              (c == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+                }
+                const qreal dol = y + naglowek + static_cast<qreal>(k.Miesiace.size()) * wiersz;
+                for (int c = 0; c <= kolumn; ++c) {
+                    const qreal x = c == kolumn ? xKolumny(kolumn - 1) + szerKolumny(kolumn - 1) : xKolumny(c);
+                    p_.drawLine(QPointF(mm(x), mm(y + naglowek)), QPointF(mm(x), mm(dol)));
+                }
+                p_.drawLine(QPointF(mm(2), mm(dol)), QPointF(mm(168), mm(dol)));
+            }
+            y += naglowek + static_cast<qreal>(k.Miesiace.size()) * wiersz + 2;
+        }
+        // The year's lines and fRsi on the left, the Ma chart on the right.
+        const bool wykres = t_.WykresMa && !k.MaMiesiecy.empty();
+        const qreal szerLinii = wykres ? 88 : 165;
+        qreal yl = y;
+        yl += Linie(4.2, yl, szerLinii, k.Rok, rysuj) + 2;
+        yl += Tytul(yl, QStringLiteral("Temperatura powierzchni wewnętrznej"), rysuj);
+        yl += Linie(4.2, yl, szerLinii, k.FRsi, rysuj) + 2;
+        qreal yp = y;
+        if (wykres) {
+            if (rysuj) {
+                const QRectF cel(mm(95), mm(y), mm(74), mm(52));
+                p_.save();
+                t_.WykresMa->Renderuj(p_, cel, cel.size());
+                p_.restore();
+            }
+            yp += 54;
+        }
+        y = std::max(yl, yp);
+        y += Tytul(y, QStringLiteral("WT 2021"), rysuj);
+        y += Linie(4.2, y, 165, k.WT, rysuj) + 2;
+        if (t_.Lato && !t_.Lato->empty()) {
+            y += Tytul(y, QStringLiteral("Lato (PN-EN ISO 13786)"), rysuj);
+            y += Linie(4.2, y, 165, *t_.Lato, rysuj);
+        }
+        return y;
+    }
+
     void Wykres(TWykres& wykres, qreal y, qreal wysokosc) {
         const QRectF cel(mm(0.3), mm(y), mm(169.3), mm(wysokosc));
         p_.save();
@@ -319,7 +444,8 @@ bool DrukujRaport(QPagedPaintDevice& urzadzenie, const TTrescRaportu& tresc) {
         std::min({1.0, obszar.width() / kSzerokoscObszaru, obszar.height() / kWysokoscObszaru});
     const qreal skala = urzadzenie.logicalDpiX() / 96.0 * dopasowanie;
     TRysowanie rysowanie(p, tresc, obszar.height() / dopasowanie);
-    for (int numer = 1; numer <= 2; ++numer) {
+    const int stron = tresc.Kondensacja ? 3 : 2;
+    for (int numer = 1; numer <= stron; ++numer) {
         if (numer > 1 && !urzadzenie.newPage())
             return false;
         p.save();

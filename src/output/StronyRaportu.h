@@ -4,6 +4,7 @@
 // (inside the margins), fonts in pixels at 96 per inch, as the report was laid out.
 
 #include "output/RaportLinie.h"
+#include "output/TekstyKondensacji.h"
 
 #include <QImage>
 #include <QPageLayout>
@@ -15,6 +16,7 @@ namespace murolab {
 
 class TWykresTemperatur;
 class TWykresCisnien;
+class TWykresMa;
 
 // The report's title: the name of the print job, of the preview and of the PDF document.
 inline constexpr const char* kTytulRaportu = "Analiza cieplo-wilgotnościowa";
@@ -23,12 +25,17 @@ inline constexpr const char* kTytulRaportu = "Analiza cieplo-wilgotnościowa";
 QPageLayout UkladStronyRaportu();
 
 // What the pages show: the texts, the two report charts (already drawn) and the header's logo
-// (a null image is not drawn).
+// (a null image is not drawn). With the moisture check's texts a third page follows: the climate
+// and indoor air, the monthly table, Ma,max and the verdict, fRsi, the WT 2021 checks, the Ma
+// chart (already drawn) and the summer figures.
 struct TTrescRaportu {
     const TRaport& Raport;
     TWykresTemperatur& WykresTemperatur;
     TWykresCisnien& WykresCisnien;
     QImage Logo;
+    const TTekstyKondensacji* Kondensacja = nullptr;
+    const std::vector<TLiniaWyniku>* Lato = nullptr;
+    TWykresMa* WykresMa = nullptr;
 };
 
 // Paints both pages on a device whose page layout is set (a QPrinter of the preview or of the

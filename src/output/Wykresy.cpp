@@ -9,6 +9,7 @@
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QScatterSeries>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
@@ -30,6 +31,7 @@ const QColor kCzerwony(255, 0, 0);
 const QColor kZielony(0, 128, 0);
 const QColor kNiebieskiJasny(0, 128, 255);
 const QColor kNiebieski(0, 0, 255);
+const QColor kFiolet(160, 0, 160);
 
 // How strongly the background picture shows through: enough to be seen, never enough to hide a
 // series or a grid line.
@@ -599,6 +601,18 @@ TWykresCisnien::TWykresCisnien(QWidget* rodzic, TWersja wersja) : TWykres(wersja
                    QStringLiteral("zewnątrz"));
         OsLewa->setGridLinePen(QPen(kSzary, 0.5, Qt::DotLine));
     }
+    SeriaKondensacji = NowaSeria(QStringLiteral("linia ciśnienia przy kondensacji"), kFiolet, false, 0);
+    SeriaKondensacji->setPen(QPen(kFiolet, wersja == TWersja::Ekran ? 2.0 : 1.5, Qt::DashLine));
+    SeriaKondensacji->setLightMarker(QImage());
+    SeriaPlaszczyzn = new QScatterSeries;
+    SeriaPlaszczyzn->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+    SeriaPlaszczyzn->setMarkerSize(9);
+    SeriaPlaszczyzn->setColor(kFiolet);
+    SeriaPlaszczyzn->setBorderColor(Qt::black);
+    Wykres->addSeries(SeriaPlaszczyzn);
+    for (QValueAxis* os : {OsDolna, OsLewa, OsPrawa})
+        SeriaPlaszczyzn->attachAxis(os);
+    UkryjWLegendzie(Wykres, SeriaPlaszczyzn);
     OsLewa->setTitleText(QStringLiteral("wewnątrz"));
     OsLewa->setGridLineVisible(true);
     OsDolna->setGridLineVisible(false);
@@ -608,10 +622,14 @@ TWykresCisnien::TWykresCisnien(QWidget* rodzic, TWersja wersja) : TWykres(wersja
 QList<TWpisLegendy> TWykresCisnien::WpisyLegendy() const {
     if (!Series1 || !Series2) // still being built
         return {};
-    return {{Series1->pen().color(), Series1->name()}, {Series2->pen().color(), Series2->name()}};
+    QList<TWpisLegendy> wpisy{{Series1->pen().color(), Series1->name()}, {Series2->pen().color(), Series2->name()}};
+    if (SeriaKondensacji && SeriaKondensacji->count() > 0)
+        wpisy.append({SeriaKondensacji->pen().color(), SeriaKondensacji->name()});
+    return wpisy;
 }
 
-void RysujWykresCisnien(TWykresCisnien& wykres, const TModelProjektu& model, bool cieplejWewnatrz) {
+void RysujWykresCisnien(TWykresCisnien& wykres, const TModelProjektu& model, bool cieplejWewnatrz,
+                        const TStanDyfuzji* kondensacja) {
     const TDaneWykresuCisnien d = DaneWykresuCisnien(model, cieplejWewnatrz);
     WyczyscWykres(wykres);
     wykres.CofnijPowiekszenie();
@@ -619,6 +637,20 @@ void RysujWykresCisnien(TWykresCisnien& wykres, const TModelProjektu& model, boo
     wykres.Series2->replace(NaPunktyQt(d.CisNasy));
     wykres.UtworzLinieGranic(d.LinieGranic, LiczbaLiniiGranic(model.LiczbaWarstw));
     NaWierzch(wykres.Wykres, {wykres.Series2, wykres.Series1}, wykres.OsDolna, wykres.OsLewa, wykres.OsPrawa);
+    if (kondensacja) {
+        const TDaneKondensacji k = DaneLiniiKondensacji(model, *kondensacja);
+        wykres.SeriaKondensacji->replace(NaPunktyQt(k.Linia));
+        wykres.SeriaPlaszczyzn->replace(NaPunktyQt(k.Plaszczyzny));
+        if (!k.Linia.empty()) {
+            NaWierzch(wykres.Wykres, {wykres.SeriaKondensacji}, wykres.OsDolna, wykres.OsLewa, wykres.OsPrawa);
+            // The marks of the planes stand over every line.
+            wykres.Wykres->removeSeries(wykres.SeriaPlaszczyzn);
+            wykres.Wykres->addSeries(wykres.SeriaPlaszczyzn);
+            for (QValueAxis* os : {wykres.OsDolna, wykres.OsLewa, wykres.OsPrawa})
+                wykres.SeriaPlaszczyzn->attachAxis(os);
+            UkryjWLegendzie(wykres.Wykres, wykres.SeriaPlaszczyzn);
+        }
+    }
     wykres.UstawOsX(d.OsX);
     wykres.UstawOsY(d.OsY);
     wykres.Przeloz();
@@ -627,6 +659,8 @@ void RysujWykresCisnien(TWykresCisnien& wykres, const TModelProjektu& model, boo
 void WyczyscWykres(TWykresCisnien& wykres) {
     wykres.Series1->clear();
     wykres.Series2->clear();
+    wykres.SeriaKondensacji->clear();
+    wykres.SeriaPlaszczyzn->clear();
     wykres.UsunLinieGranic();
     wykres.Przeloz();
 }

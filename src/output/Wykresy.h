@@ -3,6 +3,7 @@
 // report. One drawing procedure per chart serves both: it takes the chart to draw on. What the
 // charts show comes from DaneWykresow.h; this file only dresses it in Qt Charts.
 
+#include "core/Kondensacja.h"
 #include "core/Model.h"
 #include "output/DaneWykresow.h"
 
@@ -19,6 +20,7 @@
 
 class QChart;
 class QLineSeries;
+class QScatterSeries;
 class QValueAxis;
 class QPainter;
 
@@ -123,10 +125,14 @@ public:
     explicit TWykresCisnien(QWidget* rodzic = nullptr, TWersja wersja = TWersja::Ekran);
     QLineSeries* Series1 = nullptr;
     QLineSeries* Series2 = nullptr;
+    // The vapour-pressure line when vapour condenses inside the partition, and its planes marked;
+    // empty (and out of the legend) otherwise.
+    QLineSeries* SeriaKondensacji = nullptr;
+    QScatterSeries* SeriaPlaszczyzn = nullptr;
     QList<TWpisLegendy> WpisyLegendy() const override;
 
 private:
-    friend void RysujWykresCisnien(TWykresCisnien&, const TModelProjektu&, bool);
+    friend void RysujWykresCisnien(TWykresCisnien&, const TModelProjektu&, bool, const TStanDyfuzji*);
     friend void WyczyscWykres(TWykresCisnien&);
 };
 
@@ -148,7 +154,10 @@ private:
 
 // cieplejWewnatrz: ti > te as read from the working-conditions sheet's fields at drawing time.
 // A drawing replaces what the chart showed before, so it never leaves two sets of boundary lines.
-void RysujWykresCisnien(TWykresCisnien& wykres, const TModelProjektu& model, bool cieplejWewnatrz);
+// kondensacja: the design condition of the moisture check; its condensation line is drawn when it
+// has planes.
+void RysujWykresCisnien(TWykresCisnien& wykres, const TModelProjektu& model, bool cieplejWewnatrz,
+                        const TStanDyfuzji* kondensacja = nullptr);
 void RysujWykresTemperatur(TWykresTemperatur& wykres, const TModelProjektu& model, bool cieplejWewnatrz);
 // Empties the series and disposes of the boundary lines; the axes keep their last range.
 void WyczyscWykres(TWykresCisnien& wykres);

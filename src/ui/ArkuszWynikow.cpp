@@ -8,6 +8,8 @@
 #include "core/Liczby.h"
 #include "output/PodgladWydruku.h"
 #include "output/RaportLinie.h"
+#include "output/TekstyKondensacji.h"
+#include "ui/ArkuszKondensacji.h"
 #include "ui/NumEdit.h"
 
 #include <QFont>
@@ -424,6 +426,14 @@ void TFormPrzegroda::ZbudujArkuszWynikow() {
     }
     werdykt->resize(kSzerokoscWerdyktu,
                     yKryterium + std::max(LabelKomunikat3->height(), LabelKomunikat4->height()));
+    // Under the criterion: the planes of condensation inside the partition and the year's verdict
+    // (TArkuszKondensacji), shown only when there is something to say.
+    LabelKondensacjaWewnatrz = NowaEtykieta(werdykt, QString(), "LabelKondensacjaWewnatrz");
+    LabelKondensacjaWewnatrz->setTextFormat(Qt::RichText);
+    LabelKondensacjaWewnatrz->setWordWrap(true);
+    LabelKondensacjaWewnatrz->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    LabelKondensacjaWewnatrz->move(0, werdykt->height() + 2);
+    LabelKondensacjaWewnatrz->hide();
 
     // The three results with their units, one per line, the numbers in one column.
     auto* wyniki = new QWidget(obszar);
@@ -483,6 +493,9 @@ void TFormPrzegroda::WyczyscWyniki() {
     LabeLKomunikat->clear();
     LabelKomunikat3->hide();
     LabelKomunikat4->hide();
+    if (ArkuszKondensacji)
+        ArkuszKondensacji->WyczyscWyniki();
+    PokazLiniePodWerdyktem();
     for (const TKolumna& k : kKolumny)
         (this->*(k.Pole))->clear();
     LabelUk->setText(QString::fromUtf8(pusty.LabelUk));
@@ -492,6 +505,21 @@ void TFormPrzegroda::WyczyscWyniki() {
     WyczyscWykresy();
     if (PodgladWydruku)
         PodgladWydruku->WyczyscRaport();
+}
+
+void TFormPrzegroda::PokazLiniePodWerdyktem() {
+    QWidget* werdykt = LabeLKomunikat->parentWidget();
+    const int gora = LabelKondensacjaWewnatrz->y() - 2;
+    std::vector<TLiniaWyniku> linie;
+    if (ArkuszKondensacji && ArkuszKondensacji->Analiza())
+        linie = LiniePodWerdyktem(*ArkuszKondensacji->Analiza(), Model.LiczbaWarstw);
+    LabelKondensacjaWewnatrz->setText(HtmlLinii(linie));
+    LabelKondensacjaWewnatrz->setVisible(!linie.empty());
+    LabelKondensacjaWewnatrz->setFixedWidth(kSzerokoscWerdyktu);
+    LabelKondensacjaWewnatrz->adjustSize();
+    werdykt->resize(kSzerokoscWerdyktu,
+                    linie.empty() ? gora : LabelKondensacjaWewnatrz->geometry().bottom() + 1);
+    UlozPodTabela(*this);
 }
 
 void TFormPrzegroda::PokazWyniki() {

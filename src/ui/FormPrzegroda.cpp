@@ -9,6 +9,7 @@
 #include "output/PodgladWydruku.h"
 #include "output/Wykresy.h"
 #include "ui/AboutBox.h"
+#include "ui/ArkuszKondensacji.h"
 #include "ui/Bezpiecznie.h"
 #include "ui/FormDane.h"
 #include "ui/FormMostkiTerm.h"
@@ -81,7 +82,8 @@ TFormPrzegroda::TFormPrzegroda(TDialogi& dialogi, const std::filesystem::path& k
     // themselves, and with the blanks the last tab ran past the window's edge.
     PageControlPrzegroda->tabBar()->setElideMode(Qt::ElideNone);
     PageControlPrzegroda->tabBar()->setExpanding(false);
-    PageControlPrzegroda->setUsesScrollButtons(false);
+    // Six tabs are wider than the window: the arrows of the tab bar reach the last one.
+    PageControlPrzegroda->setUsesScrollButtons(true);
     TabSheetWarPracy = new QWidget;
     TabSheetPrzegroda = new QWidget;
     TabSheetObliczenia = new QWidget;
@@ -92,6 +94,9 @@ TFormPrzegroda::TFormPrzegroda(TDialogi& dialogi, const std::filesystem::path& k
     PageControlPrzegroda->addTab(TabSheetObliczenia, QStringLiteral("Obliczenia"));
     PageControlPrzegroda->addTab(TabSheetWykresCisnien, QStringLiteral("Wykres ciśnień"));
     PageControlPrzegroda->addTab(TabSheetWykresTemperat, QStringLiteral("Wykres temperatur"));
+    ArkuszKondensacji = new TArkuszKondensacji(Model, Dialogi);
+    TabSheetKondensacja = ArkuszKondensacji;
+    PageControlPrzegroda->addTab(TabSheetKondensacja, QStringLiteral("Kondensacja i WT 2021"));
     UstawKontekstPomocy(TabSheetWykresCisnien, 13);
     UstawKontekstPomocy(TabSheetWykresTemperat, 14);
 
@@ -204,6 +209,8 @@ void TFormPrzegroda::ZbudujMenu() {
     Obliczenia2 = pozycja(obliczenia, QStringLiteral("Obliczenia"), QKeySequence(Qt::Key_F7));
     Wykresci1 = pozycja(obliczenia, QStringLiteral("Wykres ciśnień"), QKeySequence(Qt::Key_F8));
     Wykrestemperatur1 = pozycja(obliczenia, QStringLiteral("Wykres temperatur"), QKeySequence(Qt::Key_F9));
+    Kondensacja1 = pozycja(obliczenia, QStringLiteral("Kondensacja i WT 2021"), QKeySequence(Qt::Key_F10));
+    connect(Kondensacja1, &QAction::triggered, this, [this] { PokazArkusz(5); });
 
     QMenu* pomoc = menuBar()->addMenu(QStringLiteral("P&omoc"));
     Pomoc1 = pozycja(pomoc, QStringLiteral("Pomoc"));
@@ -465,7 +472,8 @@ void TFormPrzegroda::WyczyscWykresy() {
 
 void TFormPrzegroda::RysujWykresy() {
     const bool cieplejWewnatrz = CieplejWewnatrz(*this);
-    RysujWykresCisnien(*ChartCisnienie, Model, cieplejWewnatrz);
+    const auto& analiza = ArkuszKondensacji->Analiza();
+    RysujWykresCisnien(*ChartCisnienie, Model, cieplejWewnatrz, analiza ? &analiza->Projektowe : nullptr);
     RysujWykresTemperatur(*ChartTemperatura, Model, cieplejWewnatrz);
 }
 

@@ -42,6 +42,7 @@ class TWykresCisnien;
 class TWykresTemperatur;
 class TPomoc;
 class TKalkulator;
+class TArkuszKondensacji;
 
 class TFormPrzegroda : public QMainWindow, public TOknoWarstw {
     Q_OBJECT
@@ -77,6 +78,7 @@ public:
     QWidget* TabSheetObliczenia = nullptr;
     QWidget* TabSheetWykresCisnien = nullptr;
     QWidget* TabSheetWykresTemperat = nullptr;
+    QWidget* TabSheetKondensacja = nullptr;
     QPushButton* BitBtnOblicz = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     QAction* Nowy1 = nullptr;
@@ -91,6 +93,7 @@ public:
     QAction* Obliczenia2 = nullptr;
     QAction* Wykresci1 = nullptr;
     QAction* Wykrestemperatur1 = nullptr;
+    QAction* Kondensacja1 = nullptr; // F10: the sheet "Kondensacja i WT 2021"
     QAction* Pomoc1 = nullptr;
     QAction* Oprogramie2 = nullptr;
 
@@ -236,6 +239,16 @@ public:
     TWykresTemperatur* ChartTemperatura = nullptr;
     void WyczyscWykresy();
     void RysujWykresy();
+
+    // ---- sheet 5, "Kondensacja i WT 2021" (its own widget); the lines it adds under the verdict
+    // of sheet 2
+    TArkuszKondensacji* ArkuszKondensacji = nullptr;
+    QLabel* LabelKondensacjaWewnatrz = nullptr;
+    void PokazLiniePodWerdyktem();
+    // "Dobierz grubość…" of the grid's menu: the least thickness of the current row's layer, in whole
+    // centimetres, at which Uk meets Umax of the sheet's WT 2021 row (DoborGrubosci.cpp).
+    QAction* Dobierzgrubosc1 = nullptr;
+    void Dobierzgrubosc1Click();
 
     // ---- project commands (Projekt.cpp)
     void NowyProjekt();

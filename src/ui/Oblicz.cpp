@@ -9,6 +9,7 @@
 #include "core/Obliczenia.h"
 #include "core/Sprawdzenia.h"
 #include "output/PodgladWydruku.h"
+#include "ui/ArkuszKondensacji.h"
 #include "ui/NumEdit.h"
 
 #include <QComboBox>
@@ -142,6 +143,8 @@ void WypelnijRaport(TFormPrzegroda& okno) {
     const int te = NaCalkowita(okno.NumEditTempZewn->text().toStdString());
     okno.PodgladWydruku->WypelnijRaport(ArkuszWynikow(okno.Model, ti, te),
                                         okno.ComboBoxTypPrzegrody->currentText());
+    const TArkuszKondensacji& k = *okno.ArkuszKondensacji;
+    okno.PodgladWydruku->WypelnijKondensacje(k.Analiza(), k.Teksty(), k.Lato());
 }
 
 } // namespace
@@ -176,6 +179,9 @@ void TFormPrzegroda::Oblicz() {
     }
     WyczyscWyniki();
     PokazWyniki();
+    // The moisture check of sheet 5 reads the same results; its lines join the verdict of sheet 2.
+    ArkuszKondensacji->Oblicz();
+    PokazLiniePodWerdyktem();
     WypelnijRaport(*this);
     RysujWykresy();
     saWyniki_ = true;

@@ -2,6 +2,7 @@
 #include "ui/FormPrzegroda.h"
 
 #include "core/Liczby.h"
+#include "ui/ArkuszKondensacji.h"
 #include "ui/FormMostkiTerm.h"
 #include "ui/NumEdit.h"
 
@@ -82,6 +83,8 @@ void TFormPrzegroda::UstawDomyslneKontrolki() {
     UstawTekstListy(ComboBoxWarunkiWilg, QStringLiteral("Warunki średniowilgotne"));
     UstawTekstListy(ComboBoxRsi, QStringLiteral("0,13"));
     UstawTekstListy(ComboBoxRse, QStringLiteral("0,04"));
+    // No climate, "Stałe", the WT row from the partition type: the model's reset values.
+    ArkuszKondensacji->PokazUstawienia();
 }
 
 void TFormPrzegroda::OtworzProjekt() {
@@ -149,6 +152,7 @@ void TFormPrzegroda::PokazProjekt(const TZawartoscProjektu& zawartosc) {
     if (FormMostkiTerm)
         FormMostkiTerm->PokazPoprawki();
     PokazLinieWarunkow();
+    ArkuszKondensacji->PokazUstawienia();
 }
 
 bool TFormPrzegroda::ZapiszProjekt() {

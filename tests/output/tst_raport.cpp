@@ -6,6 +6,9 @@
 #include "output/PodgladWydruku.h"
 #include "output/StronyRaportu.h"
 #include "output/Wykresy.h"
+#include "core/Iso13788.h"
+#include "files/PlikKlimatu.h"
+#include "output/WykresMa.h"
 #include "ui/DialogiTestowe.h"
 
 #include <QFile>
@@ -119,11 +122,83 @@ QList<QList<TSlowo>> SlowaRaportu(int warstw, const QPageLayout& uklad = UkladSt
     return SlowaStron(plik);
 }
 
+
+// The moisture check of a calculated model with a shipped climate, as the sheet fills the report.
+void WypelnijKondensacje(TObliczony& o, bool zKlimatem) {
+    std::optional<TKlimat> klimat;
+    if (zKlimatem) {
+        const auto tekst = CzytajTekstKlimatu(MUROLAB_DANE_ZRODLOWE "/klimat/Opole.csv");
+        const auto wynik = CzytajKlimat(std::get<0>(tekst), "Opole.csv");
+        klimat = std::get<TKlimat>(wynik);
+    }
+    const TAnalizaIso13788 a = AnalizujIso13788(o.Model, klimat ? &*klimat : nullptr, zKlimatem ? "Opole" : "",
+                                                TWnetrze{}, DomyslnyWierszWT("Ściana zewnętrzna"));
+    o.Podglad.WypelnijKondensacje(a, TekstyKondensacji(a, o.Model.LiczbaWarstw),
+                                  TekstyLata(LatoPrzegrody(o.Model), WarstwyBezDanychLata(o.Model)));
+}
+
 } // namespace
 
 class TestRaport : public QObject {
     Q_OBJECT
 private slots:
+    // The third page: with a climate the monthly table and the year; without one the design
+    // condition, U and fRsi only. On A4 portrait and on a smaller landscape page alike, everything
+    // stays above the footer.
+    void trzeciaStrona_data() {
+        QTest::addColumn<bool>("zKlimatem");
+        QTest::addColumn<QPageLayout>("uklad");
+        const QPageLayout a5(QPageSize(QPageSize::A5), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
+                             QPageLayout::Millimeter);
+        QTest::newRow("klimat, A4") << true << UkladStronyRaportu();
+        QTest::newRow("klimat, A5 poziomo") << true << a5;
+        QTest::newRow("bez klimatu, A4") << false << UkladStronyRaportu();
+    }
+    void trzeciaStrona() {
+        QFETCH(bool, zKlimatem);
+        QFETCH(QPageLayout, uklad);
+        TObliczony o;
+        QCOMPARE(o.Podglad.LiczbaStron(), 2);
+        WypelnijKondensacje(o, zKlimatem);
+        QCOMPARE(o.Podglad.LiczbaStron(), 3);
+        o.Podglad.PrzygotujWykresy(true);
+        QTemporaryDir katalog;
+        const QString plik = katalog.filePath(QStringLiteral("raport.pdf"));
+        TTrescRaportu tresc{o.Podglad.Raport(), *o.Podglad.QRChartTemp, *o.Podglad.QRChartCisnienie, QImage()};
+        tresc.Kondensacja = o.Podglad.Kondensacja();
+        tresc.Lato = &o.Podglad.Lato();
+        tresc.WykresMa = o.Podglad.QRChartMa;
+        QString blad;
+        QVERIFY2(murolab::ZapiszRaportPdf(plik, tresc, &blad, uklad), qPrintable(blad));
+        const QList<QList<TSlowo>> strony = SlowaStron(plik);
+        QCOMPARE(strony.size(), 3);
+        QStringList slowa;
+        for (const TSlowo& s : strony[2])
+            slowa << s.Tekst;
+        const QString tekst = slowa.join(u' ');
+        QVERIFY(tekst.contains(QStringLiteral("Gmina Żółkiewka")));
+        QVERIFY(tekst.contains(QStringLiteral("Wymagania WT 2021")));
+        QCOMPARE(tekst.contains(QStringLiteral("styczeń")), zKlimatem);
+        QCOMPARE(tekst.contains(QStringLiteral("wymaga klimatu")), !zKlimatem);
+        // The page number stands lowest: nothing of the page runs into the footer.
+        qreal numer = 0, tresci = 0;
+        for (const TSlowo& s : strony[2]) {
+            if (s.Tekst == QStringLiteral("3"))
+                numer = std::max(numer, s.Ramka.top());
+        }
+        for (const TSlowo& s : strony[2])
+            if (s.Ramka.top() < numer)
+                tresci = std::max(tresci, s.Ramka.bottom());
+        QVERIFY(numer > 0);
+        QVERIFY2(tresci < numer, qPrintable(QStringLiteral("%1 >= %2").arg(tresci).arg(numer)));
+        if (const QString k = qEnvironmentVariable("MUROLAB_ZRZUTY"); !k.isEmpty())
+            QFile::copy(plik, k + QStringLiteral("/raport-") + QString::fromUtf8(QTest::currentDataTag()) +
+                                  QStringLiteral(".pdf"));
+        // A reset (calculation, New, Open) takes the page away until the next calculation.
+        o.Podglad.WyczyscRaport();
+        QCOMPARE(o.Podglad.LiczbaStron(), 2);
+    }
+
     void pdfPoObliczeniu() {
         QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty(),
                  "pdfinfo (poppler-utils) is missing: scripts/zaleznosci.sh installs it");
@@ -221,7 +296,8 @@ private slots:
         // Showing twice gives the same charts: one set of boundary lines each.
         QCOMPARE(int(o.Podglad.QRChartTemp->LinieGranic.size()), 11);
         QCOMPARE(o.Podglad.QRChartTemp->Wykres->series().size(), 2 + 11);
-        QCOMPARE(o.Podglad.QRChartCisnienie->Wykres->series().size(), 2 + 11);
+        // Two series of the pressures, the condensation line and its planes (empty here), 11 lines.
+        QCOMPARE(o.Podglad.QRChartCisnienie->Wykres->series().size(), 4 + 11);
         QCOMPARE(o.Podglad.QRChartTemp->Series3->count(), 7);
 
         // The reset of a new calculation empties the report's charts too.

@@ -114,7 +114,8 @@ private slots:
         }
         QCOMPARE(int(c.LinieGranic.size()), 11);
         QCOMPARE(int(t.LinieGranic.size()), 11);
-        QCOMPARE(c.Wykres->series().size(), 2 + 11);
+        // The pressures, the condensation line and its planes (both empty here), the 11 lines.
+        QCOMPARE(c.Wykres->series().size(), 4 + 11);
         QCOMPARE(t.Wykres->series().size(), 2 + 11);
         // A drawing without the reset before it replaces the lines as well.
         RysujWykresTemperatur(t, m, true);

@@ -1,0 +1,512 @@
+#include "ui/ArkuszKondensacji.h"
+
+#include "output/WykresMa.h"
+#include "ui/Bezpiecznie.h"
+#include "ui/Dialogi.h"
+#include "ui/FormKlimat.h"
+#include "ui/KontekstPomocy.h"
+
+#include "files/PlikKlimatu.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <variant>
+
+namespace murolab {
+
+namespace {
+
+constexpr int kKontekstPomocy = 20;
+const QString kRozszerzenie = QStringLiteral(".csv");
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// The indoor choices: the key stored with the project, the list's text and who lives there.
+struct TWyborWnetrza {
+    const char* Klucz;
+    const char* Tekst;
+    const char* Opis;
+};
+const TWyborWnetrza kWnetrza[] = {
+    {"stale", "Stałe: ti i φi z warunków pracy", "ti i φi z arkusza „Warunki pracy” w każdym miesiącu"},
+    {"klasa1", "Klasa wilgotności 1", "Magazyny"},
+    {"klasa2", "Klasa wilgotności 2", "Biura, sklepy"},
+    {"klasa3", "Klasa wilgotności 3", "Mieszkania o małym zaludnieniu"},
+    {"klasa4", "Klasa wilgotności 4", "Mieszkania o dużym zaludnieniu, hale sportowe, kuchnie, stołówki"},
+};
+
+// A climate's key: the path when it is not a plain name.
+bool JestSciezka(const QString& klucz) {
+    return klucz.contains(u'/') || klucz.endsWith(kRozszerzenie, Qt::CaseInsensitive);
+}
+
+QTableWidgetItem* Komorka(const QString& tekst, bool pogrubiona = false) {
+    auto* k = new QTableWidgetItem(tekst);
+    k->setFlags(Qt::ItemIsEnabled);
+    k->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    if (pogrubiona) {
+        QFont f = k->font();
+        f.setBold(true);
+        k->setFont(f);
+    }
+    return k;
+}
+
+QLabel* EtykietaWynikow(QWidget* rodzic, const char* nazwa) {
+    auto* e = new QLabel(rodzic);
+    e->setObjectName(QString::fromLatin1(nazwa));
+    e->setTextFormat(Qt::RichText);
+    e->setWordWrap(true);
+    e->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    e->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return e;
+}
+
+// A table sized to its rows: the sheet scrolls as a whole, the table itself never does.
+void DopasujWysokosc(QTableWidget* t) {
+    int h = t->horizontalHeader()->isHidden() ? 0 : t->horizontalHeader()->sizeHint().height();
+    for (int r = 0; r < t->rowCount(); ++r)
+        h += t->verticalHeader()->sectionSize(r);
+    t->setFixedHeight(h + 2 * t->frameWidth() + 2);
+}
+
+} // namespace
+
+QString HtmlLinii(const std::vector<TLiniaWyniku>& linie) {
+    QStringList html;
+    for (const TLiniaWyniku& l : linie) {
+        QString tekst = Q(l.Tekst).toHtmlEscaped();
+        if (l.Czerwony)
+            tekst = QStringLiteral("<span style=\"color:#ff0000\">%1</span>").arg(tekst);
+        if (l.Spelnia)
+            tekst += QStringLiteral(": <span style=\"color:%1\">%2</span>")
+                         .arg(*l.Spelnia ? QStringLiteral("#000000") : QStringLiteral("#ff0000"),
+                              Q(TekstSpelnia(*l.Spelnia)));
+        if (l.Pogrubiony)
+            tekst = QStringLiteral("<b>%1</b>").arg(tekst);
+        html << tekst;
+    }
+    return html.join(QStringLiteral("<br>"));
+}
+
+TArkuszKondensacji::TArkuszKondensacji(TModelProjektu& model, TDialogi& dialogi, QWidget* rodzic)
+    : QWidget(rodzic), model_(model), dialogi_(dialogi) {
+    setObjectName(QStringLiteral("ArkuszKondensacji"));
+    katalogWbudowany_ = QString::fromStdString(KatalogKlimatuZainstalowany());
+    katalogWlasny_ = DomyslnyKatalogWlasny();
+    ZbudujKontrolki();
+    UstawKontekstPomocy(this, kKontekstPomocy);
+    PokazUstawienia();
+    WyczyscWyniki();
+}
+
+TArkuszKondensacji::~TArkuszKondensacji() = default;
+
+QString TArkuszKondensacji::DomyslnyKatalogWlasny() {
+    return QString::fromStdString(KatalogKlimatuUzytkownika());
+}
+
+void TArkuszKondensacji::UstawKatalogiKlimatow(const QString& wbudowany, const QString& wlasny) {
+    katalogWbudowany_ = wbudowany;
+    katalogWlasny_ = wlasny;
+    PokazUstawienia();
+}
+
+QList<TKlimatNaLiscie> TArkuszKondensacji::Klimaty() const {
+    // The user's own climate hides an installed one of the same name, as on the command line.
+    QList<TKlimatNaLiscie> lista;
+    QStringList nazwy;
+    auto dodaj = [&](const QString& katalog, bool wlasny) {
+        if (katalog.isEmpty())
+            return;
+        const QFileInfoList pliki =
+            QDir(katalog).entryInfoList({QStringLiteral("*.csv")}, QDir::Files | QDir::Readable, QDir::Name);
+        for (const QFileInfo& p : pliki) {
+            if (nazwy.contains(p.completeBaseName()))
+                continue;
+            nazwy << p.completeBaseName();
+            lista << TKlimatNaLiscie{p.completeBaseName(), p.filePath(), wlasny};
+        }
+    };
+    dodaj(katalogWlasny_, true);
+    dodaj(katalogWbudowany_, false);
+    std::sort(lista.begin(), lista.end(), [](const TKlimatNaLiscie& a, const TKlimatNaLiscie& b) {
+        return a.Wlasny != b.Wlasny ? !a.Wlasny : QString::localeAwareCompare(a.Nazwa, b.Nazwa) < 0;
+    });
+    return lista;
+}
+
+void TArkuszKondensacji::ZbudujKontrolki() {
+    auto* przewijanie = new QScrollArea(this);
+    przewijanie->setObjectName(QStringLiteral("PrzewijanieKondensacji"));
+    przewijanie->setFrameShape(QFrame::NoFrame);
+    przewijanie->setWidgetResizable(true);
+    auto* obszar = new QWidget;
+    przewijanie->setWidget(obszar);
+    auto* zewn = new QVBoxLayout(this);
+    zewn->setContentsMargins(0, 0, 0, 0);
+    zewn->addWidget(przewijanie);
+
+    auto* uklad = new QVBoxLayout(obszar);
+    uklad->setContentsMargins(6, 6, 6, 6);
+    uklad->setSpacing(6);
+
+    // -- the choices
+    auto* wybory = new QGridLayout;
+    wybory->setHorizontalSpacing(6);
+    wybory->addWidget(new QLabel(QStringLiteral("Klimat:"), obszar), 0, 0);
+    klimaty_ = new QComboBox(obszar);
+    klimaty_->setObjectName(QStringLiteral("ComboBoxKlimat"));
+    klimaty_->setMinimumWidth(220);
+    wybory->addWidget(klimaty_, 0, 1);
+    wlasny_ = new QPushButton(QStringLiteral("Własny…"), obszar);
+    wlasny_->setObjectName(QStringLiteral("ButtonKlimatWlasny"));
+    wlasny_->setToolTip(QStringLiteral("Tabela 12 miesięcy (θe, φe) zapisywana jako klimat własny"));
+    wybory->addWidget(wlasny_, 0, 2);
+    wybory->addWidget(new QLabel(QStringLiteral("Wnętrze:"), obszar), 1, 0);
+    wnetrze_ = new QComboBox(obszar);
+    wnetrze_->setObjectName(QStringLiteral("ComboBoxWnetrze"));
+    for (const TWyborWnetrza& w : kWnetrza) {
+        wnetrze_->addItem(QString::fromUtf8(w.Tekst), QString::fromLatin1(w.Klucz));
+        wnetrze_->setItemData(wnetrze_->count() - 1, QString::fromUtf8(w.Opis), Qt::ToolTipRole);
+    }
+    wybory->addWidget(wnetrze_, 1, 1, 1, 2);
+    wybory->addWidget(new QLabel(QStringLiteral("Wiersz WT 2021:"), obszar), 2, 0);
+    wiersze_ = new QComboBox(obszar);
+    wiersze_->setObjectName(QStringLiteral("ComboBoxWierszWT"));
+    wiersze_->addItem(QString(), QString()); // "według rodzaju przegrody", its text set later
+    for (const TWierszWT& w : WierszeWT())
+        wiersze_->addItem(Q(w.Etykieta), Q(w.Id));
+    wiersze_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    wiersze_->setMinimumContentsLength(50);
+    wybory->addWidget(wiersze_, 2, 1, 1, 2);
+    wybory->setColumnStretch(3, 1);
+    uklad->addLayout(wybory);
+
+    // -- the chosen climate's months
+    tabelaKlimatu_ = new QTableWidget(2, kLiczbaMiesiecy, obszar);
+    tabelaKlimatu_->setObjectName(QStringLiteral("TabelaKlimatu"));
+    tabelaKlimatu_->setHorizontalHeaderLabels(SkrotyMiesiecy());
+    tabelaKlimatu_->setVerticalHeaderLabels({QStringLiteral("θe [°C]"), QStringLiteral("φe [%]")});
+    tabelaKlimatu_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    tabelaKlimatu_->verticalHeader()->setMinimumSectionSize(18);
+    tabelaKlimatu_->verticalHeader()->setDefaultSectionSize(20);
+    tabelaKlimatu_->horizontalHeader()->setMinimumSectionSize(30);
+    tabelaKlimatu_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tabelaKlimatu_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tabelaKlimatu_->setFocusPolicy(Qt::NoFocus);
+    tabelaKlimatu_->setSelectionMode(QAbstractItemView::NoSelection);
+    DopasujWysokosc(tabelaKlimatu_);
+    uklad->addWidget(tabelaKlimatu_);
+
+    // -- the results
+    auto naglowek = [&](const QString& tekst) {
+        auto* e = new QLabel(QStringLiteral("<b>%1</b>").arg(tekst), obszar);
+        uklad->addWidget(e);
+        return e;
+    };
+    naglowek(QStringLiteral("Warunki obliczeniowe (ti, φi, te, φe z warunków pracy)"));
+    projektowe_ = EtykietaWynikow(obszar, "LabelProjektowe");
+    uklad->addWidget(projektowe_);
+
+    naglowek(QStringLiteral("Bilans roczny (PN-EN ISO 13788)"));
+    miesiace_ = new QTableWidget(obszar);
+    miesiace_->setObjectName(QStringLiteral("TabelaMiesiecy"));
+    miesiace_->verticalHeader()->hide();
+    miesiace_->verticalHeader()->setMinimumSectionSize(18);
+    miesiace_->verticalHeader()->setDefaultSectionSize(18);
+    miesiace_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    miesiace_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    miesiace_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    miesiace_->setSelectionMode(QAbstractItemView::NoSelection);
+    miesiace_->setFocusPolicy(Qt::NoFocus);
+    uklad->addWidget(miesiace_);
+    rok_ = EtykietaWynikow(obszar, "LabelRok");
+    auto* rokIWykres = new QHBoxLayout;
+    rokIWykres->addWidget(rok_, 1);
+    wykresMa_ = new TWykresMa(obszar);
+    wykresMa_->setObjectName(QStringLiteral("ChartMa"));
+    wykresMa_->setFixedSize(330, 190);
+    rokIWykres->addWidget(wykresMa_);
+    uklad->addLayout(rokIWykres);
+
+    naglowek(QStringLiteral("Temperatura powierzchni wewnętrznej"));
+    frsi_ = EtykietaWynikow(obszar, "LabelFRsi");
+    uklad->addWidget(frsi_);
+    naglowek(QStringLiteral("WT 2021"));
+    wt_ = EtykietaWynikow(obszar, "LabelWT");
+    uklad->addWidget(wt_);
+
+    grupaLato_ = new QGroupBox(QStringLiteral("Lato (PN-EN ISO 13786)"), obszar);
+    grupaLato_->setObjectName(QStringLiteral("GroupBoxLato"));
+    auto* ukladLata = new QVBoxLayout(grupaLato_);
+    lato_etykieta_ = EtykietaWynikow(grupaLato_, "LabelLato");
+    ukladLata->addWidget(lato_etykieta_);
+    uklad->addWidget(grupaLato_);
+    uklad->addStretch(1);
+
+    connect(klimaty_, &QComboBox::activated, this,
+            [this](int i) { Bezpiecznie(dialogi_, this, [this, i] { KlimatWybrany(i); }); });
+    connect(wlasny_, &QPushButton::clicked, this,
+            [this] { Bezpiecznie(dialogi_, this, [this] { OtworzEdytor(); }); });
+    connect(wnetrze_, &QComboBox::activated, this,
+            [this](int i) { Bezpiecznie(dialogi_, this, [this, i] { WnetrzeWybrane(i); }); });
+    connect(wiersze_, &QComboBox::activated, this,
+            [this](int i) { Bezpiecznie(dialogi_, this, [this, i] { WierszWybrany(i); }); });
+}
+
+void TArkuszKondensacji::WypelnijListeKlimatow() {
+    wypelnianie_ = true;
+    klimaty_->clear();
+    klimaty_->addItem(QStringLiteral("(brak – tylko warunki obliczeniowe)"), QString());
+    const QString wybrany = Q(model_.Iso13788.Klimat);
+    int indeks = 0;
+    for (const TKlimatNaLiscie& k : Klimaty()) {
+        klimaty_->addItem(k.Wlasny ? k.Nazwa + QStringLiteral(" (własny)") : k.Nazwa, k.Nazwa);
+        klimaty_->setItemData(klimaty_->count() - 1, k.Plik, Qt::ToolTipRole);
+        if (k.Nazwa == wybrany)
+            indeks = klimaty_->count() - 1;
+    }
+    if (!wybrany.isEmpty() && indeks == 0) {
+        // A stored climate that is no longer on offer (a path, or a file since removed) stays chosen.
+        klimaty_->addItem(JestSciezka(wybrany) ? wybrany : wybrany + QStringLiteral(" (brak pliku)"),
+                          wybrany);
+        indeks = klimaty_->count() - 1;
+    }
+    klimaty_->setCurrentIndex(indeks);
+    wypelnianie_ = false;
+}
+
+bool TArkuszKondensacji::WczytajKlimat(const QString& nazwa, QString* blad) {
+    QString plik;
+    if (JestSciezka(nazwa)) {
+        plik = nazwa;
+    } else {
+        for (const QString& katalog : {katalogWlasny_, katalogWbudowany_}) {
+            const QString p = QDir(katalog).filePath(nazwa + kRozszerzenie);
+            if (!katalog.isEmpty() && QFileInfo::exists(p)) {
+                plik = p;
+                break;
+            }
+        }
+    }
+    if (plik.isEmpty()) {
+        *blad = QStringLiteral("Nie znaleziono klimatu „%1”.").arg(nazwa);
+        return false;
+    }
+    const auto tekst = CzytajTekstKlimatu(QFile::encodeName(plik).toStdString());
+    if (tekst.index() == 1) {
+        *blad = Q(std::get<1>(tekst));
+        return false;
+    }
+    auto wynik = CzytajKlimat(std::get<0>(tekst), plik.toStdString());
+    if (auto* komunikat = std::get_if<std::string>(&wynik)) {
+        *blad = Q(*komunikat);
+        return false;
+    }
+    klimat_ = std::get<TKlimat>(std::move(wynik));
+    return true;
+}
+
+void TArkuszKondensacji::PokazUstawienia() {
+    klimat_.reset();
+    bladKlimatu_.clear();
+    if (!model_.Iso13788.Klimat.empty()) {
+        QString blad;
+        if (!WczytajKlimat(Q(model_.Iso13788.Klimat), &blad))
+            bladKlimatu_ = blad.toStdString();
+    }
+    WypelnijListeKlimatow();
+    PokazKlimat();
+
+    wypelnianie_ = true;
+    const int w = wnetrze_->findData(Q(model_.Iso13788.Wnetrze));
+    wnetrze_->setCurrentIndex(std::max(w, 0));
+    wnetrze_->setToolTip(wnetrze_->currentData(Qt::ToolTipRole).toString());
+    const int r = model_.Iso13788.WierszWT.empty() ? 0 : wiersze_->findData(Q(model_.Iso13788.WierszWT));
+    wiersze_->setCurrentIndex(std::max(r, 0));
+    wypelnianie_ = false;
+    OdswiezWierszDomyslny();
+}
+
+void TArkuszKondensacji::PokazKlimat() {
+    for (int i = 0; i < kLiczbaMiesiecy; ++i)
+        for (int r = 0; r < 2; ++r)
+            tabelaKlimatu_->setItem(r, i, Komorka(QString()));
+    if (!klimat_)
+        return;
+    const TWierszeKlimatu w = WierszeKlimatu(*klimat_);
+    for (int i = 0; i < kLiczbaMiesiecy; ++i) {
+        tabelaKlimatu_->setItem(0, i, Komorka(Q(w.Temp[static_cast<std::size_t>(i)])));
+        tabelaKlimatu_->setItem(1, i, Komorka(Q(w.Wilgot[static_cast<std::size_t>(i)])));
+    }
+}
+
+void TArkuszKondensacji::KlimatWybrany(int indeks) {
+    if (wypelnianie_)
+        return;
+    const QString nazwa = klimaty_->itemData(indeks).toString();
+    if (nazwa.isEmpty()) {
+        klimat_.reset();
+        bladKlimatu_.clear();
+    } else {
+        QString blad;
+        const std::optional<TKlimat> poprzedni = klimat_;
+        if (!WczytajKlimat(nazwa, &blad)) {
+            // A broken file is refused with its message; the previous choice stays.
+            dialogi_.Komunikat(this, blad, QStringLiteral("Murolab -UWAGA !!!"), TIkona::Stop,
+                               TPrzyciski::Ok);
+            klimat_ = poprzedni;
+            WypelnijListeKlimatow();
+            return;
+        }
+        bladKlimatu_.clear();
+    }
+    if (model_.Iso13788.Klimat != nazwa.toStdString()) {
+        model_.Iso13788.Klimat = nazwa.toStdString();
+        model_.Zmieniony = true;
+        emit Zmieniono();
+    }
+    PokazKlimat();
+}
+
+void TArkuszKondensacji::OtworzEdytor() {
+    TFormKlimat edytor(dialogi_, katalogWlasny_, this);
+    QString nazwa = klimat_ ? Q(klimat_->Nazwa) : QString();
+    TKlimat wzor;
+    if (klimat_) {
+        wzor = *klimat_;
+        // An installed station is the start of a new own climate, not overwritten under its name.
+        nazwa = Q(model_.Iso13788.Klimat);
+        const bool wlasny = QFileInfo::exists(QDir(katalogWlasny_).filePath(nazwa + kRozszerzenie));
+        if (!wlasny)
+            nazwa += QStringLiteral(" (własny)");
+    } else {
+        nazwa = QStringLiteral("Klimat własny");
+        for (TMiesiacKlimatu& m : wzor.Miesiace)
+            m = {0, 80};
+    }
+    edytor.Ustaw(wzor, nazwa);
+    if (dialogi_.PokazModalnie(&edytor) != QDialog::Accepted || edytor.ZapisanaNazwa().isEmpty())
+        return;
+    const QString zapisana = edytor.ZapisanaNazwa();
+    QString blad;
+    if (!WczytajKlimat(zapisana, &blad)) {
+        dialogi_.Blad(this, blad);
+        return;
+    }
+    bladKlimatu_.clear();
+    model_.Iso13788.Klimat = zapisana.toStdString();
+    model_.Zmieniony = true;
+    emit Zmieniono();
+    WypelnijListeKlimatow();
+    PokazKlimat();
+}
+
+void TArkuszKondensacji::WnetrzeWybrane(int indeks) {
+    if (wypelnianie_)
+        return;
+    const std::string klucz = wnetrze_->itemData(indeks).toString().toStdString();
+    wnetrze_->setToolTip(wnetrze_->itemData(indeks, Qt::ToolTipRole).toString());
+    if (model_.Iso13788.Wnetrze != klucz) {
+        model_.Iso13788.Wnetrze = klucz;
+        model_.Zmieniony = true;
+        emit Zmieniono();
+    }
+}
+
+void TArkuszKondensacji::WierszWybrany(int indeks) {
+    if (wypelnianie_)
+        return;
+    const std::string id = wiersze_->itemData(indeks).toString().toStdString();
+    if (model_.Iso13788.WierszWT != id) {
+        model_.Iso13788.WierszWT = id;
+        model_.Zmieniony = true;
+        emit Zmieniono();
+    }
+}
+
+const TWierszWT& TArkuszKondensacji::WierszWT() const {
+    if (const TWierszWT* w = ZnajdzWierszWT(model_.Iso13788.WierszWT))
+        return *w;
+    return DomyslnyWierszWT(model_.WarunkiPracy.TypPrzegrody.Utf8());
+}
+
+void TArkuszKondensacji::OdswiezWierszDomyslny() {
+    const TWierszWT& w = DomyslnyWierszWT(model_.WarunkiPracy.TypPrzegrody.Utf8());
+    wiersze_->setItemText(0, QStringLiteral("Według rodzaju przegrody: %1").arg(Q(w.Etykieta)));
+}
+
+void TArkuszKondensacji::Oblicz() {
+    OdswiezWierszDomyslny();
+    TWnetrze wnetrze;
+    if (const auto w = WnetrzeZTekstu(model_.Iso13788.Wnetrze))
+        wnetrze = *w;
+    analiza_ =
+        AnalizujIso13788(model_, klimat_ ? &*klimat_ : nullptr, model_.Iso13788.Klimat, wnetrze, WierszWT());
+    teksty_ = TekstyKondensacji(*analiza_, model_.LiczbaWarstw,
+                                model_.Iso13788.Klimat.empty() || klimat_ ? std::string() : bladKlimatu_);
+    lato_ = TekstyLata(LatoPrzegrody(model_), WarstwyBezDanychLata(model_));
+    PokazTeksty();
+}
+
+void TArkuszKondensacji::WyczyscWyniki() {
+    analiza_.reset();
+    teksty_ = {};
+    lato_.clear();
+    PokazTeksty();
+    projektowe_->setText(QStringLiteral("Wyniki pojawią się po poleceniu „Oblicz”."));
+}
+
+void TArkuszKondensacji::PokazTeksty() {
+    projektowe_->setText(HtmlLinii(teksty_.Projektowe));
+    rok_->setText(HtmlLinii(teksty_.Rok));
+    frsi_->setText(HtmlLinii(teksty_.FRsi));
+    wt_->setText(HtmlLinii(teksty_.WT));
+    lato_etykieta_->setText(HtmlLinii(lato_));
+
+    miesiace_->clear();
+    miesiace_->setColumnCount(static_cast<int>(teksty_.NaglowekMiesiecy.size()));
+    miesiace_->setRowCount(static_cast<int>(teksty_.Miesiace.size()));
+    QStringList naglowki;
+    for (const std::string& n : teksty_.NaglowekMiesiecy)
+        naglowki << Q(n);
+    miesiace_->setHorizontalHeaderLabels(naglowki);
+    for (int r = 0; r < miesiace_->rowCount(); ++r) {
+        const auto& wiersz = teksty_.Miesiace[static_cast<std::size_t>(r)];
+        for (int c = 0; c < static_cast<int>(wiersz.size()); ++c) {
+            QTableWidgetItem* k =
+                Komorka(Q(wiersz[static_cast<std::size_t>(c)]), r == teksty_.MiesiacPogrubiony);
+            if (c == 0)
+                k->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            miesiace_->setItem(r, c, k);
+        }
+    }
+    miesiace_->setVisible(!teksty_.Miesiace.empty());
+    miesiace_->resizeColumnsToContents();
+    DopasujWysokosc(miesiace_);
+    // Room for the horizontal scroll bar that many planes may need.
+    miesiace_->setFixedHeight(miesiace_->height() + miesiace_->horizontalScrollBar()->sizeHint().height());
+    wykresMa_->Rysuj(teksty_.MaMiesiecy);
+    wykresMa_->setVisible(!teksty_.MaMiesiecy.empty());
+}
+
+} // namespace murolab

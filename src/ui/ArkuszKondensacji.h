@@ -1,0 +1,108 @@
+#pragma once
+// The sheet "Kondensacja i WT 2021": the climate, the indoor air and the WT 2021 row chosen for the
+// project, and the results of the moisture check (the design-condition planes, the twelve months,
+// fRsi, Uk against Umax and the WT verdict, the Ma chart, the summer figures). It owns its controls;
+// the main window only hosts it, calls Oblicz after each calculation and resets it on New and Open.
+// Controls carry objectNames for the tests.
+
+#include "core/Iso13788.h"
+#include "core/Klimat.h"
+#include "core/Model.h"
+#include "output/TekstyKondensacji.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <optional>
+#include <string>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace murolab {
+
+class TDialogi;
+class TWykresMa;
+
+// One climate on offer: its name (the file's name without ".csv") and its file.
+struct TKlimatNaLiscie {
+    QString Nazwa;
+    QString Plik;
+    bool Wlasny = false; // from the user's own folder
+};
+
+class TArkuszKondensacji : public QWidget {
+    Q_OBJECT
+public:
+    TArkuszKondensacji(TModelProjektu& model, TDialogi& dialogi, QWidget* rodzic = nullptr);
+    ~TArkuszKondensacji() override;
+
+    // The folders of the climates: the installed ones and the user's own (where "Własny…" saves).
+    // By default the installed data's "klimat" and the user's ~/.local/share/murolab/klimat.
+    void UstawKatalogiKlimatow(const QString& wbudowany, const QString& wlasny);
+    static QString DomyslnyKatalogWlasny();
+    QList<TKlimatNaLiscie> Klimaty() const;
+
+    // Shows the model's stored choices (after New and Open); reads the chosen climate's file.
+    void PokazUstawienia();
+    // The moisture check on the calculated model, shown on the sheet.
+    void Oblicz();
+    void WyczyscWyniki();
+    // The last analysis (empty before the first calculation and after a reset).
+    const std::optional<TAnalizaIso13788>& Analiza() const { return analiza_; }
+    const TTekstyKondensacji& Teksty() const { return teksty_; }
+    std::vector<TLiniaWyniku> Lato() const { return lato_; }
+    // The chosen climate as read, if any.
+    const std::optional<TKlimat>& Klimat() const { return klimat_; }
+    // The WT row in force: the chosen one, or the one that follows the partition type.
+    const TWierszWT& WierszWT() const;
+
+signals:
+    // The user changed a stored choice (the project is then unsaved).
+    void Zmieniono();
+
+private:
+    void ZbudujKontrolki();
+    void WypelnijListeKlimatow();
+    void KlimatWybrany(int indeks);
+    void OtworzEdytor();
+    bool WczytajKlimat(const QString& nazwa, QString* blad);
+    void PokazKlimat();
+    void WnetrzeWybrane(int indeks);
+    void WierszWybrany(int indeks);
+    void OdswiezWierszDomyslny();
+    void PokazTeksty();
+
+    TModelProjektu& model_;
+    TDialogi& dialogi_;
+    QString katalogWbudowany_;
+    QString katalogWlasny_;
+    std::optional<TKlimat> klimat_;
+    std::string bladKlimatu_;
+    std::optional<TAnalizaIso13788> analiza_;
+    TTekstyKondensacji teksty_;
+    std::vector<TLiniaWyniku> lato_;
+    bool wypelnianie_ = false; // the program fills the lists: no change handling
+
+    QComboBox* klimaty_ = nullptr;
+    QPushButton* wlasny_ = nullptr;
+    QTableWidget* tabelaKlimatu_ = nullptr;
+    QComboBox* wnetrze_ = nullptr;
+    QComboBox* wiersze_ = nullptr;
+    QLabel* projektowe_ = nullptr;
+    QTableWidget* miesiace_ = nullptr;
+    QLabel* rok_ = nullptr;
+    QLabel* frsi_ = nullptr;
+    QLabel* wt_ = nullptr;
+    TWykresMa* wykresMa_ = nullptr;
+    QGroupBox* grupaLato_ = nullptr;
+    QLabel* lato_etykieta_ = nullptr;
+};
+
+// Rich text of result lines: "nie spełnia" and red lines in red, bold where marked.
+QString HtmlLinii(const std::vector<TLiniaWyniku>& linie);
+
+} // namespace murolab
