@@ -14,9 +14,9 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <sstream>
 #include <exception>
 #include <new>
+#include <sstream>
 
 namespace murolab {
 
@@ -710,7 +710,8 @@ std::string TekstWilgotnosciowy(const TModelProjektu& model, const TAnalizaIso13
 
 std::string DopiszJsonWilgotnosciowy(const std::string& klasyczny, const std::string& plik,
                                      const TAnalizaIso13788& analiza, const std::optional<TLato>& lato) {
-    // The new keys follow the classic ones inside the same object: the writer starts as if after "{".
+    // The new keys follow those of the results sheet inside the same object: the writer starts as if after
+    // "{".
     TPiszJson j;
     j.Tekst("Plik", plik);
     JsonKondensacji(j, analiza.Projektowe);
@@ -848,8 +849,8 @@ int ObliczProjekt(const TOpcjeWiersza& o, std::ostream& out, std::ostream& err,
     wypisano = true;
     if (o.Json)
         out << DopiszJsonWilgotnosciowy(
-            ObiektJson(model, arkusz, zawartosc.Rozszerzenie ? &*zawartosc.Rozszerzenie : nullptr), o.PlikProjektu,
-            *analiza, lato);
+            ObiektJson(model, arkusz, zawartosc.Rozszerzenie ? &*zawartosc.Rozszerzenie : nullptr),
+            o.PlikProjektu, *analiza, lato);
     else
         out << "Projekt: " << o.PlikProjektu << "\n"
             << TabelaTekstowa(model, arkusz) << "\n"
@@ -871,8 +872,9 @@ int ObliczProjekt(const TOpcjeWiersza& o, std::ostream& out, std::ostream& err,
 
 } // namespace
 
-int UruchomWierszPolecen(const std::vector<std::string>& argumenty, const std::filesystem::path& katalogDanych,
-                         std::ostream& out, std::ostream& err, const TZapisRaportu& zapiszRaport) {
+int UruchomWierszPolecen(const std::vector<std::string>& argumenty,
+                         const std::filesystem::path& katalogDanych, std::ostream& out, std::ostream& err,
+                         const TZapisRaportu& zapiszRaport) {
     // Nothing escapes as the runtime's own English "terminate called after ...": a failure that no
     // step reports by itself still ends with a Polish message and the file-error status.
     try {

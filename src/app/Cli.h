@@ -5,8 +5,8 @@
 
 #include "core/Arkusz.h"
 #include "core/Iso13788.h"
-#include "core/Lato.h"
 #include "core/Json.h"
+#include "core/Lato.h"
 #include "core/Model.h"
 
 #include <filesystem>
@@ -64,9 +64,9 @@ std::string TabelaTekstowa(const TModelProjektu& model, const TArkuszWynikow& ar
 std::string ObiektJson(const TModelProjektu& model, const TArkuszWynikow& arkusz,
                        const TWartoscJson* rozszerzenie = nullptr);
 
-// The moisture check and the summer figures after the classic results: the text sections, and the
-// classic JSON object `klasyczny` (as ObiektJson writes it) with "Plik", "Kondensacja", "Roczny",
-// "fRsi", "WT2021" and "Letnie" added after its keys. `lato` is empty when a layer lacks its data.
+// The moisture check and the summer figures after the results sheet: the text sections, and the
+// JSON object of the results sheet `klasyczny` (as ObiektJson writes it) with "Plik", "Kondensacja",
+// "Roczny", "fRsi", "WT2021" and "Letnie" added after its keys. `lato` is empty when a layer lacks its data.
 std::string TekstWilgotnosciowy(const TModelProjektu& model, const TAnalizaIso13788& analiza,
                                 const std::optional<TLato>& lato);
 std::string DopiszJsonWilgotnosciowy(const std::string& klasyczny, const std::string& plik,

@@ -2,11 +2,11 @@
 // Condensation inside the partition, at the design condition and over a year of monthly means, and
 // the surface factor fRsi (EN ISO 13788). These results use the standard's own constants: the
 // saturation pressure from its formula (no table, no rounding), the vapour permeability of still
-// air and the equivalent air thickness s_d = mu * d. The classic results of the calculation pass
+// air and the equivalent air thickness s_d = mu * d. The results of the calculation pass
 // (Obliczenia.h) are left as they are.
 //
-// Interfaces are numbered as the classic partial pressures (TWyniki::CisCzast): 0 = inner surface,
-// k = the joint behind layer k, n = outer surface. Pressures in Pa, temperatures in degC, vapour
+// Interfaces are numbered as the partial pressures of the results sheet (TWyniki::CisCzast): 0 = inner
+// surface, k = the joint behind layer k, n = outer surface. Pressures in Pa, temperatures in degC, vapour
 // rates in kg/(m2 s), amounts in kg/m2.
 
 #include "core/Klimat.h"

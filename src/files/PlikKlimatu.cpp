@@ -30,10 +30,10 @@ std::variant<std::string, std::string> CzytajTekstKlimatu(const std::string& sci
     // Through the one reader of outside files: a regular file of sane size, never a FIFO or a device.
     auto plik = CzytajPlikRegularny(sciezka, kNajwiekszyPlikKlimatu);
     if (auto* blad = std::get_if<std::string>(&plik))
-        return std::variant<std::string, std::string>(std::in_place_index<1>,
-                                                      "Plik klimatu: " + *blad);
+        return std::variant<std::string, std::string>(std::in_place_index<1>, "Plik klimatu: " + *blad);
     const auto& bajty = std::get<std::vector<std::uint8_t>>(plik);
-    return std::variant<std::string, std::string>(std::in_place_index<0>, std::string(bajty.begin(), bajty.end()));
+    return std::variant<std::string, std::string>(std::in_place_index<0>,
+                                                  std::string(bajty.begin(), bajty.end()));
 }
 
 std::string KatalogKlimatuUzytkownika() {
@@ -68,10 +68,12 @@ std::string ZnajdzKlimat(const std::string& nazwa, const std::string& katalogUzy
     return {};
 }
 
-std::variant<TKlimat, std::string> WczytajKlimat(const std::string& nazwaLubSciezka, const fs::path& katalogDanych) {
+std::variant<TKlimat, std::string> WczytajKlimat(const std::string& nazwaLubSciezka,
+                                                 const fs::path& katalogDanych) {
     std::string sciezka = nazwaLubSciezka;
     if (!CzySciezkaKlimatu(nazwaLubSciezka)) {
-        sciezka = ZnajdzKlimat(nazwaLubSciezka, KatalogKlimatuUzytkownika(), KatalogKlimatuZainstalowany(katalogDanych));
+        sciezka = ZnajdzKlimat(nazwaLubSciezka, KatalogKlimatuUzytkownika(),
+                               KatalogKlimatuZainstalowany(katalogDanych));
         if (sciezka.empty())
             return "Nie znaleziono klimatu „" + nazwaLubSciezka +
                    "” (ani w katalogu klimatów użytkownika, ani w danych programu).";

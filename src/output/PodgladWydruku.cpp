@@ -117,7 +117,8 @@ void TPodgladWydruku::WypelnijRaport(const TArkuszWynikow& arkusz, const QString
 }
 
 void TPodgladWydruku::WypelnijKondensacje(const std::optional<TAnalizaIso13788>& analiza,
-                                          const TTekstyKondensacji& teksty, const std::vector<TLiniaWyniku>& lato) {
+                                          const TTekstyKondensacji& teksty,
+                                          const std::vector<TLiniaWyniku>& lato) {
     analiza_ = analiza;
     kondensacja_ = teksty;
     lato_ = lato;
@@ -150,7 +151,8 @@ void TPodgladWydruku::WyczyscRaport() {
 void TPodgladWydruku::PrzygotujWykresy(bool cieplejWewnatrz) {
     RysujWykresTemperatur(*QRChartTemp, model_, cieplejWewnatrz);
     QRChartTemp->WczytajTlo(PlikObrazu(katalogDanych_, "tlo.bmp"));
-    RysujWykresCisnien(*QRChartCisnienie, model_, cieplejWewnatrz, analiza_ ? &analiza_->Projektowe : nullptr);
+    RysujWykresCisnien(*QRChartCisnienie, model_, cieplejWewnatrz,
+                       analiza_ ? &analiza_->Projektowe : nullptr);
     QRChartMa->Rysuj(kondensacja_ ? kondensacja_->MaMiesiecy : std::vector<double>{});
     if (QImage logo = WczytajLogo(*QRChartCisnienie, katalogDanych_); !logo.isNull())
         logo_ = logo;
@@ -161,9 +163,7 @@ void TPodgladWydruku::PokazRaport(QWidget* rodzic, bool cieplejWewnatrz) {
     if (!Podglad) {
         Podglad = new QPrintPreviewWidget(&Drukarka(), this);
         connect(Podglad, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* drukarka) {
-            Bezpiecznie(dialogi_, this, [&] {
-                DrukujRaport(*drukarka, Tresc());
-            });
+            Bezpiecznie(dialogi_, this, [&] { DrukujRaport(*drukarka, Tresc()); });
         });
         layout()->addWidget(Podglad);
         QWidget* wzgledem = rodzic ? rodzic : parentWidget();
@@ -180,8 +180,7 @@ void TPodgladWydruku::PokazRaport(QWidget* rodzic, bool cieplejWewnatrz) {
 
 bool TPodgladWydruku::ZapiszRaportPdf(const QString& plik, QString* blad) {
     const QPageLayout uklad = drukarka_ ? drukarka_->pageLayout() : UkladStronyRaportu();
-    return murolab::ZapiszRaportPdf(plik, Tresc(),
-                                    blad, uklad);
+    return murolab::ZapiszRaportPdf(plik, Tresc(), blad, uklad);
 }
 
 void TPodgladWydruku::Drukuj() {

@@ -16,9 +16,9 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
-#include <vector>
 #include <ostream>
 #include <string>
+#include <vector>
 
 class QPrinter;
 class QPrintPreviewWidget;

@@ -337,7 +337,8 @@ private:
         const TTekstyKondensacji& k = *t_.Kondensacja;
         p_.setPen(Qt::black);
         qreal y = y0 + 2;
-        y += Tytul(y, QStringLiteral("Kondensacja międzywarstwowa (PN-EN ISO 13788) i wymagania WT 2021"), rysuj);
+        y += Tytul(y, QStringLiteral("Kondensacja międzywarstwowa (PN-EN ISO 13788) i wymagania WT 2021"),
+                   rysuj);
         y += Tytul(y, QStringLiteral("Warunki obliczeniowe"), rysuj);
         y += Linie(4.2, y, 165, k.Projektowe, rysuj) + 2;
 
@@ -357,8 +358,8 @@ private:
                     const QRectF r(mm(xKolumny(c)), mm(y), mm(szerKolumny(c)), mm(naglowek));
                     p_.drawRect(r);
                     Html(p_, r.adjusted(2, 0, -2, 0),
-                         Wysrodkowany(Q(k.NaglowekMiesiecy[static_cast<std::size_t>(c)]).toHtmlEscaped()), Arial(10),
-                         true);
+                         Wysrodkowany(Q(k.NaglowekMiesiecy[static_cast<std::size_t>(c)]).toHtmlEscaped()),
+                         Arial(10), true);
                 }
                 for (std::size_t r = 0; r < k.Miesiace.size(); ++r) {
                     const qreal yw = y + naglowek + static_cast<qreal>(r) * wiersz;
@@ -370,7 +371,8 @@ private:
                 }
                 const qreal dol = y + naglowek + static_cast<qreal>(k.Miesiace.size()) * wiersz;
                 for (int c = 0; c <= kolumn; ++c) {
-                    const qreal x = c == kolumn ? xKolumny(kolumn - 1) + szerKolumny(kolumn - 1) : xKolumny(c);
+                    const qreal x =
+                        c == kolumn ? xKolumny(kolumn - 1) + szerKolumny(kolumn - 1) : xKolumny(c);
                     p_.drawLine(QPointF(mm(x), mm(y + naglowek)), QPointF(mm(x), mm(dol)));
                 }
                 p_.drawLine(QPointF(mm(2), mm(dol)), QPointF(mm(168), mm(dol)));

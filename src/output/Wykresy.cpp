@@ -9,12 +9,12 @@
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
-#include <QScatterSeries>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRubberBand>
+#include <QScatterSeries>
 #include <QTimer>
 #include <QValueAxis>
 
@@ -622,7 +622,8 @@ TWykresCisnien::TWykresCisnien(QWidget* rodzic, TWersja wersja) : TWykres(wersja
 QList<TWpisLegendy> TWykresCisnien::WpisyLegendy() const {
     if (!Series1 || !Series2) // still being built
         return {};
-    QList<TWpisLegendy> wpisy{{Series1->pen().color(), Series1->name()}, {Series2->pen().color(), Series2->name()}};
+    QList<TWpisLegendy> wpisy{{Series1->pen().color(), Series1->name()},
+                              {Series2->pen().color(), Series2->name()}};
     if (SeriaKondensacji && SeriaKondensacji->count() > 0)
         wpisy.append({SeriaKondensacji->pen().color(), SeriaKondensacji->name()});
     return wpisy;
@@ -642,7 +643,8 @@ void RysujWykresCisnien(TWykresCisnien& wykres, const TModelProjektu& model, boo
         wykres.SeriaKondensacji->replace(NaPunktyQt(k.Linia));
         wykres.SeriaPlaszczyzn->replace(NaPunktyQt(k.Plaszczyzny));
         if (!k.Linia.empty()) {
-            NaWierzch(wykres.Wykres, {wykres.SeriaKondensacji}, wykres.OsDolna, wykres.OsLewa, wykres.OsPrawa);
+            NaWierzch(wykres.Wykres, {wykres.SeriaKondensacji}, wykres.OsDolna, wykres.OsLewa,
+                      wykres.OsPrawa);
             // The marks of the planes stand over every line.
             wykres.Wykres->removeSeries(wykres.SeriaPlaszczyzn);
             wykres.Wykres->addSeries(wykres.SeriaPlaszczyzn);

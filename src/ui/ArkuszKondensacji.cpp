@@ -107,10 +107,11 @@ QString HtmlLinii(const std::vector<TLiniaWyniku>& linie) {
     return html.join(QStringLiteral("<br>"));
 }
 
-TArkuszKondensacji::TArkuszKondensacji(TModelProjektu& model, TDialogi& dialogi, QWidget* rodzic)
+TArkuszKondensacji::TArkuszKondensacji(TModelProjektu& model, TDialogi& dialogi,
+                                       const std::filesystem::path& katalogDanych, QWidget* rodzic)
     : QWidget(rodzic), model_(model), dialogi_(dialogi) {
     setObjectName(QStringLiteral("ArkuszKondensacji"));
-    katalogWbudowany_ = QString::fromStdString(KatalogKlimatuZainstalowany());
+    katalogWbudowany_ = QString::fromStdString(KatalogKlimatuZainstalowany(katalogDanych));
     katalogWlasny_ = DomyslnyKatalogWlasny();
     ZbudujKontrolki();
     UstawKontekstPomocy(this, kKontekstPomocy);

@@ -13,6 +13,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <filesystem>
+
 #include <optional>
 #include <string>
 
@@ -37,7 +39,9 @@ struct TKlimatNaLiscie {
 class TArkuszKondensacji : public QWidget {
     Q_OBJECT
 public:
-    TArkuszKondensacji(TModelProjektu& model, TDialogi& dialogi, QWidget* rodzic = nullptr);
+    // `katalogDanych`: the program's data directory, whose "klimat" folder holds the shipped climates.
+    TArkuszKondensacji(TModelProjektu& model, TDialogi& dialogi, const std::filesystem::path& katalogDanych,
+                       QWidget* rodzic = nullptr);
     ~TArkuszKondensacji() override;
 
     // The folders of the climates: the installed ones and the user's own (where "Własny…" saves).

@@ -1,5 +1,7 @@
 #include "ui/FormKlimat.h"
 
+#include "files/ZapisAtomowy.h"
+
 #include "core/Liczby.h"
 #include "output/TekstyKondensacji.h"
 #include "ui/Bezpiecznie.h"
@@ -27,18 +29,13 @@ QString Q(const std::string& s) {
 } // namespace
 
 QString ZapiszPlikAtomowo(const QString& plik, const QByteArray& dane) {
-    QSaveFile f(plik);
-    if (!f.open(QIODevice::WriteOnly))
-        return f.errorString();
-    // A short write or a failed flush can go unreported by commit(): check both first.
-    if (f.write(dane) != dane.size() || !f.flush() || f.error() != QFileDevice::NoError) {
-        const QString powod = f.errorString();
-        f.cancelWriting();
-        return powod;
-    }
-    if (!f.commit())
-        return f.errorString();
-    return {};
+    // Through the program's one atomic writer, as every other file it saves.
+    const QByteArray sciezka = QFile::encodeName(plik);
+    const std::string blad =
+        ZapiszAtomowo(std::string(sciezka.constData(), static_cast<std::size_t>(sciezka.size())),
+                      std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(dane.constData()),
+                                                    static_cast<std::size_t>(dane.size())));
+    return QString::fromStdString(blad);
 }
 
 TFormKlimat::TFormKlimat(TDialogi& dialogi, const QString& katalog, QWidget* rodzic)

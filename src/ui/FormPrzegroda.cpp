@@ -4,8 +4,8 @@
 
 #include "core/Liczby.h"
 #include "core/Obliczenia.h"
-#include "files/PlikTablicyNasycenia.h"
 #include "core/Sprawdzenia.h"
+#include "files/PlikTablicyNasycenia.h"
 #include "output/PodgladWydruku.h"
 #include "output/Wykresy.h"
 #include "ui/AboutBox.h"
@@ -94,7 +94,7 @@ TFormPrzegroda::TFormPrzegroda(TDialogi& dialogi, const std::filesystem::path& k
     PageControlPrzegroda->addTab(TabSheetObliczenia, QStringLiteral("Obliczenia"));
     PageControlPrzegroda->addTab(TabSheetWykresCisnien, QStringLiteral("Wykres ciśnień"));
     PageControlPrzegroda->addTab(TabSheetWykresTemperat, QStringLiteral("Wykres temperatur"));
-    ArkuszKondensacji = new TArkuszKondensacji(Model, Dialogi);
+    ArkuszKondensacji = new TArkuszKondensacji(Model, Dialogi, KatalogDanych);
     TabSheetKondensacja = ArkuszKondensacji;
     PageControlPrzegroda->addTab(TabSheetKondensacja, QStringLiteral("Kondensacja i WT 2021"));
     UstawKontekstPomocy(TabSheetWykresCisnien, 13);
@@ -251,7 +251,8 @@ void TFormPrzegroda::Bezpiecznie(const std::function<void()>& f) {
 }
 
 void TFormPrzegroda::FormCreate() {
-    if (const auto blad = WczytajTabliceNasycenia((KatalogDanych / "ula.dat").string(), Model.TablicaNasycenia)) {
+    if (const auto blad =
+            WczytajTabliceNasycenia((KatalogDanych / "ula.dat").string(), Model.TablicaNasycenia)) {
         BladTablicyNasycenia = QString::fromStdString(*blad) +
                                QStringLiteral("\n\nObliczenia nie są możliwe, dopóki program nie zostanie "
                                               "uruchomiony ponownie z poprawnym plikiem ula.dat.");

@@ -58,7 +58,7 @@ private:
 // The decimal separator of the program's number format.
 inline constexpr char16_t kSeparatorDziesietny = u',';
 
-// The character a key press delivers to a key filter, as a classic edit control sees it: control
+// The character a key press delivers to a key filter, as a plain single-line edit control sees it: control
 // keys give their control codes (Backspace 8, Enter 13, Escape 27, Ctrl+V 22), the clipboard
 // shortcuts (Shift+Insert too) give 22, the keypad's decimal key gives the program's separator,
 // and keys that type nothing or only edit (arrows, Delete, Tab, F1) give QChar(). Shared by every key filter.

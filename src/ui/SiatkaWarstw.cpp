@@ -378,7 +378,8 @@ void TFormPrzegroda::ZbudujSiatke() {
     connect(Usuwarstw1, &QAction::triggered, this, [this] { Bezpiecznie([this] { Usuwarstw1Click(); }); });
     PopupMenuStrPrzegroda->addSeparator();
     Dobierzgrubosc1 = PopupMenuStrPrzegroda->addAction(QStringLiteral("Dobierz grubość…"));
-    connect(Dobierzgrubosc1, &QAction::triggered, this, [this] { Bezpiecznie([this] { Dobierzgrubosc1Click(); }); });
+    connect(Dobierzgrubosc1, &QAction::triggered, this,
+            [this] { Bezpiecznie([this] { Dobierzgrubosc1Click(); }); });
 
     auto* opcje = new QLabel(QStringLiteral("Opcje:"), ark);
     QFont gruba = opcje->font();

@@ -307,8 +307,7 @@ TEST(WierszPolecen, ZlaTablicaNasyceniaKonczySieKodem2) {
                 argumenty.push_back("--json");
             const auto u = Uruchom(argumenty, k.Sciezka());
             EXPECT_EQ(u.Kod, 2);
-            EXPECT_NE(u.Bledy.find("ula.dat” nie jest poprawną tablicą ciśnień nasycenia"),
-                      std::string::npos)
+            EXPECT_NE(u.Bledy.find("ula.dat” nie jest poprawną tablicą ciśnień nasycenia"), std::string::npos)
                 << u.Bledy;
             EXPECT_NE(u.Bledy.find(p.Powod), std::string::npos) << u.Bledy;
             EXPECT_EQ(u.Wyjscie, "");
@@ -372,8 +371,8 @@ TEST(WierszPolecen, WyjatekKonczySieKomunikatemPoPolsku) {
         SCOPED_TRACE(p.Nazwa);
         std::ostringstream out, err;
         const int kod =
-            UruchomWierszPolecen({"--oblicz", projekt, "--json", "--raport", k.Plik("r.pdf")}, kKatalogDanych, out, err,
-                                 [&](const TModelProjektu&, int, int, const std::string&) {
+            UruchomWierszPolecen({"--oblicz", projekt, "--json", "--raport", k.Plik("r.pdf")}, kKatalogDanych,
+                                 out, err, [&](const TModelProjektu&, int, int, const std::string&) {
                                      p.Rzuc();
                                      return 0;
                                  });

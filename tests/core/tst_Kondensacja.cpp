@@ -23,7 +23,7 @@ TWarunkiDyfuzji Powietrze(double ti, double fi, double te, double fe) {
     return {ti, fi / 100 * CisnienieNasyceniaWzor(ti), te, fe / 100 * CisnienieNasyceniaWzor(te)};
 }
 
-// Plasterboard, mineral wool and an outer board of mu 200: the classic wall without a vapour barrier.
+// Plasterboard, mineral wool and an outer board of mu 200: the textbook wall without a vapour barrier.
 TPrzegrodaDyfuzji WelnaZPlyta() {
     return {{{0.0125, 0.25, 10}, {0.15, 0.04, 1}, {0.018, 0.13, 200}}, 0.13, 0.04};
 }

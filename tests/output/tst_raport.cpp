@@ -3,12 +3,12 @@
 // failed save that leaves the earlier file as it was.
 #include "ModelTestowy.h"
 #include "core/Arkusz.h"
-#include "output/PodgladWydruku.h"
-#include "output/StronyRaportu.h"
-#include "output/Wykresy.h"
 #include "core/Iso13788.h"
 #include "files/PlikKlimatu.h"
+#include "output/PodgladWydruku.h"
+#include "output/StronyRaportu.h"
 #include "output/WykresMa.h"
+#include "output/Wykresy.h"
 #include "ui/DialogiTestowe.h"
 
 #include <QFile>
@@ -122,7 +122,6 @@ QList<QList<TSlowo>> SlowaRaportu(int warstw, const QPageLayout& uklad = UkladSt
     return SlowaStron(plik);
 }
 
-
 // The moisture check of a calculated model with a shipped climate, as the sheet fills the report.
 void WypelnijKondensacje(TObliczony& o, bool zKlimatem) {
     std::optional<TKlimat> klimat;
@@ -131,8 +130,9 @@ void WypelnijKondensacje(TObliczony& o, bool zKlimatem) {
         const auto wynik = CzytajKlimat(std::get<0>(tekst), "Opole.csv");
         klimat = std::get<TKlimat>(wynik);
     }
-    const TAnalizaIso13788 a = AnalizujIso13788(o.Model, klimat ? &*klimat : nullptr, zKlimatem ? "Opole" : "",
-                                                TWnetrze{}, DomyslnyWierszWT("Ściana zewnętrzna"));
+    const TAnalizaIso13788 a =
+        AnalizujIso13788(o.Model, klimat ? &*klimat : nullptr, zKlimatem ? "Opole" : "", TWnetrze{},
+                         DomyslnyWierszWT("Ściana zewnętrzna"));
     o.Podglad.WypelnijKondensacje(a, TekstyKondensacji(a, o.Model.LiczbaWarstw),
                                   TekstyLata(LatoPrzegrody(o.Model), WarstwyBezDanychLata(o.Model)));
 }
@@ -164,7 +164,8 @@ private slots:
         o.Podglad.PrzygotujWykresy(true);
         QTemporaryDir katalog;
         const QString plik = katalog.filePath(QStringLiteral("raport.pdf"));
-        TTrescRaportu tresc{o.Podglad.Raport(), *o.Podglad.QRChartTemp, *o.Podglad.QRChartCisnienie, QImage()};
+        TTrescRaportu tresc{o.Podglad.Raport(), *o.Podglad.QRChartTemp, *o.Podglad.QRChartCisnienie,
+                            QImage()};
         tresc.Kondensacja = o.Podglad.Kondensacja();
         tresc.Lato = &o.Podglad.Lato();
         tresc.WykresMa = o.Podglad.QRChartMa;
@@ -374,10 +375,11 @@ private slots:
         QTest::addColumn<QString>("nazwa");
         QTest::addColumn<QString>("powod");
         QTest::newRow("FIFO") << QStringLiteral("kolejka.pdf") << QStringLiteral("kolejka (FIFO)");
-        QTest::newRow("odnosnik do FIFO") << QStringLiteral("odnosnik.pdf") << QStringLiteral("kolejka (FIFO)");
+        QTest::newRow("odnosnik do FIFO")
+            << QStringLiteral("odnosnik.pdf") << QStringLiteral("kolejka (FIFO)");
         QTest::newRow("katalog") << QStringLiteral("katalog.pdf") << QStringLiteral("katalog");
-        QTest::newRow("brak katalogu") << QStringLiteral("brak/raport.pdf")
-                                       << QStringLiteral("nie ma takiego pliku ani katalogu");
+        QTest::newRow("brak katalogu")
+            << QStringLiteral("brak/raport.pdf") << QStringLiteral("nie ma takiego pliku ani katalogu");
     }
     void zapisOdrzucaCelNiebedacyZwyklymPlikiem() {
         QFETCH(QString, nazwa);

@@ -51,7 +51,6 @@ struct TOkno : TOknoGlowne {
     }
 };
 
-
 // What a form's paint handler leaves on a white canvas of the given size.
 template <typename F> QImage Namalowane(QSize rozmiar, F maluj) {
     QImage plotno(rozmiar, QImage::Format_RGB32);
