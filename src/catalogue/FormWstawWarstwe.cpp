@@ -514,8 +514,10 @@ void TFormWstawWarstwe::WstawWiersz(int liczba, int wiersz) {
 
 void TFormWstawWarstwe::WpiszWarstwe(int wiersz) {
     const TNumEdit* lambda = PoleLambdyKlasy();
-    okno_.WpiszWiersz(wiersz, EditMaterial->text(), lambda->text(), NumEditMi->text(),
-                      NumEditGrubosc->text());
+    // Density and specific heat go with the layer: the catalogue's values, or what an own
+    // material's fields hold.
+    okno_.WpiszWiersz(wiersz, EditMaterial->text(), lambda->text(), NumEditMi->text(), NumEditGrubosc->text(),
+                      NumEditGestosc->text(), NumEditCieplo->text());
 }
 
 // ---------------------------------------------------------------- catalogue maintenance
