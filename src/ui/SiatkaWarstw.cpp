@@ -288,13 +288,15 @@ void TFormPrzegroda::ZbudujSiatke() {
         panel->setWordWrap(true);
         panel->setGeometry(x, 2, szerokosci[k], 40);
         panel->setToolTip(podpowiedzi[k]);
-        // The narrow number heading wraps into two lines; its longer word must fit the panel.
-        if (k == 0) {
+        // The narrow number heading wraps into two lines; its longer word must fit the panel. So
+        // must the unit of the specific heat, the widest of the units.
+        if (k == 0 || k == kKolumnaCiepla) {
+            const QString slowo = k == 0 ? QStringLiteral("warstwy") : QStringLiteral("[kJ/(kg·K)]");
             QFont f = panel->font();
             if (f.pixelSize() <= 0)
                 f.setPixelSize(QFontInfo(f).pixelSize());
-            while (f.pixelSize() > 8 && QFontMetrics(f).horizontalAdvance(QStringLiteral("warstwy")) >
-                                            szerokosci[k] - 2 * panel->frameWidth())
+            while (f.pixelSize() > 8 &&
+                   QFontMetrics(f).horizontalAdvance(slowo) > szerokosci[k] - 2 * panel->frameWidth())
                 f.setPixelSize(f.pixelSize() - 1);
             panel->setFont(f);
         }
