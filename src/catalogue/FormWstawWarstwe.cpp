@@ -547,8 +547,10 @@ void TFormWstawWarstwe::WpiszWarstwe(int wiersz) {
     // The layer takes the humid lambda for "Warunki wilgotne" only.
     const TNumEdit* lambda =
         CzyWarunkiWilgotne(okno_.KlasaWilgotnosci().toStdString()) ? NumEditLambdaW : NumEditLambdaSW;
-    okno_.WpiszWiersz(wiersz, EditMaterial->text(), lambda->text(), NumEditMi->text(),
-                      NumEditGrubosc->text());
+    // Density and specific heat go with the layer: the catalogue's values, or what an own
+    // material's fields hold.
+    okno_.WpiszWiersz(wiersz, EditMaterial->text(), lambda->text(), NumEditMi->text(), NumEditGrubosc->text(),
+                      NumEditGestosc->text(), NumEditCieplo->text());
 }
 
 // ---------------------------------------------------------------- catalogue maintenance

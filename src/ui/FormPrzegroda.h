@@ -204,7 +204,8 @@ public:
     void DodajWiersz() override;
     void PrzesunWierszeWDol(int liczba, int wiersz) override;
     void WpiszWiersz(int wiersz, const QString& nazwa, const QString& lambda, const QString& mi,
-                     const QString& grubosc) override;
+                     const QString& grubosc, const QString& gestosc = {},
+                     const QString& cieplo = {}) override;
 
     // ---- sheet 2, results, and the calculate command (ArkuszWynikow.cpp, Oblicz.cpp)
     QTextEdit* RichEditNr = nullptr;

@@ -16,6 +16,7 @@
 #include <QTableWidget>
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <string>
 
@@ -28,6 +29,9 @@ constexpr int kKolumnaNazwy = 1;
 constexpr int kKolumnaLambdy = 2;
 constexpr int kKolumnaMi = 3;
 constexpr int kKolumnaGrubosci = 4;
+// Density and specific heat: empty means unknown.
+constexpr int kKolumnaGestosci = 5;
+constexpr int kKolumnaCiepla = 6;
 
 // Values inside the limits, standing in for the numbers of a row not converted yet: a row is
 // converted and tested one cell at a time, so that the first failure (a limit or a text that is no
@@ -42,6 +46,20 @@ QString Q(const char* utf8) {
 // Rows the commands may read: never more than the model has slots for.
 int LiczbaWierszyWarstw(const TModelProjektu& model) {
     return std::clamp(model.LiczbaWarstw, 0, kLiczbaSlotow);
+}
+
+// A density or specific heat cell: empty is unknown (true, nothing); otherwise the number, false
+// when the text is no number.
+bool ProbujOpcjonalna(const QString& tekst, std::optional<double>& wartosc) {
+    if (tekst.isEmpty()) {
+        wartosc.reset();
+        return true;
+    }
+    double liczba = 0;
+    if (!ProbujNaLiczbe(tekst.toStdString(), liczba))
+        return false;
+    wartosc = liczba;
+    return true;
 }
 
 } // namespace
@@ -68,6 +86,21 @@ bool TFormPrzegroda::SprawdzWarstwy() {
                     kolumna = kKolumnaGrubosci;
                     blad = BladWarstwy(lambda, mi, NaLiczbe(Komorka(wiersz, kKolumnaGrubosci).toStdString()));
                 }
+            }
+            // Density and specific heat are not needed here; one that is given must be a number
+            // no less than zero.
+            const std::pair<int, const char*> opcjonalne[] = {
+                {kKolumnaGestosci, "Podana wartość gęstości warstwy nr %1 jest niepoprawna."},
+                {kKolumnaCiepla, "Podana wartość ciepła właściwego warstwy nr %1 jest niepoprawna."}};
+            for (const auto& [kolumna, komunikat] : opcjonalne) {
+                if (blad)
+                    break;
+                const QString t = Komorka(wiersz, kolumna);
+                if (t.isEmpty())
+                    continue;
+                const double v = NaLiczbe(t.toStdString());
+                if (!std::isfinite(v) || v < 0)
+                    blad = Q(komunikat).arg(wiersz + 1).toStdString();
             }
             if (blad) {
                 ZaznaczKomorke(wiersz, kolumna);
@@ -125,11 +158,21 @@ void TFormPrzegroda::PobierzWarstwy() {
                               TPrzyciski::Ok);
             return;
         }
+        std::optional<double> gestosc;
+        std::optional<double> cieplo;
+        if (!ProbujOpcjonalna(Komorka(wiersz, kKolumnaGestosci), gestosc) ||
+            !ProbujOpcjonalna(Komorka(wiersz, kKolumnaCiepla), cieplo)) {
+            Dialogi.Komunikat(this, Q(komunikaty::BledneDane), Q(komunikaty::Murolab), TIkona::Wykrzyknik,
+                              TPrzyciski::Ok);
+            return;
+        }
         TWarstwa& warstwa = Model.Warstwy[wiersz + 1];
         warstwa.Nazwa.UstawUtf8(Komorka(wiersz, kKolumnaNazwy).toStdString());
         warstwa.Lambda = lambda;
         warstwa.Mi = mi;
         warstwa.Grubosc = grubosc;
+        warstwa.Gestosc = gestosc;
+        warstwa.Cieplo = cieplo;
     }
 }
 

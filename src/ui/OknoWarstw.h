@@ -20,11 +20,13 @@ public:
     virtual int LiczbaWarstw() const = 0;
     // Grows the grid by one numbered row; at 10 layers or more nothing happens.
     virtual void DodajWiersz() = 0;
-    // Moves rows t .. count-2 one row down (columns 1 to 4; column 0 keeps its numbering).
+    // Moves rows t .. count-2 one row down (every column but 0, which keeps its numbering).
     virtual void PrzesunWierszeWDol(int liczba, int wiersz) = 0;
-    // Writes name, lambda, mu and d (texts as they stand) into grid row r and shows sheet 1.
+    // Writes name, lambda, mu, d, density and specific heat (texts as they stand; an empty density
+    // or specific heat means unknown) into grid row r and shows sheet 1.
     virtual void WpiszWiersz(int wiersz, const QString& nazwa, const QString& lambda, const QString& mi,
-                             const QString& grubosc) = 0;
+                             const QString& grubosc, const QString& gestosc = {},
+                             const QString& cieplo = {}) = 0;
 };
 
 } // namespace murolab

@@ -114,8 +114,8 @@ void TFormPrzegroda::PokazProjekt(const TZawartoscProjektu& zawartosc) {
     Model.WarunkiPracy = zawartosc.WarunkiPracy;
     Model.LiczbaWarstw = zawartosc.LiczbaWarstw;
     const TWarunkiPracy& w = Model.WarunkiPracy;
-    // What the extension block adds goes straight into the model: the grid has no place for a
-    // layer's density and specific heat, and the calculation copies only names, d, lambda and mu.
+    // The model keeps the density and specific heat of every slot as the file gave them; the grid
+    // shows those of the layers in use, and the next calculation or save takes them from there.
     for (int k = 1; k <= kLiczbaSlotow; ++k) {
         Model.Warstwy[k].Gestosc = zawartosc.Warstwy[k].Gestosc;
         Model.Warstwy[k].Cieplo = zawartosc.Warstwy[k].Cieplo;
@@ -135,6 +135,8 @@ void TFormPrzegroda::PokazProjekt(const TZawartoscProjektu& zawartosc) {
         UstawKomorke(wiersz, 2, Tekst(Ogolny(warstwa.Lambda)));
         UstawKomorke(wiersz, 3, Tekst(Ogolny(warstwa.Mi)));
         UstawKomorke(wiersz, 4, Tekst(Ogolny(warstwa.Grubosc)));
+        UstawKomorke(wiersz, 5, warstwa.Gestosc ? Tekst(Ogolny(*warstwa.Gestosc)) : QString());
+        UstawKomorke(wiersz, 6, warstwa.Cieplo ? Tekst(Ogolny(*warstwa.Cieplo)) : QString());
     }
 
     NumEditTempWew->setText(Tekst(Calkowita(w.TempWew)));

@@ -30,10 +30,14 @@
 namespace murolab {
 
 namespace {
-// The grid's columns as designed; each also takes the 1-pixel line that separates it from the
-// next, so the widths below are one more than the designed ones (44, 444, 59, 59, 58) and the
-// columns sit under the heading panels (45, 445, 60, 60, 60).
-constexpr std::array<int, 5> kSzerokosciKolumn = {45, 445, 60, 60, 59};
+// The grid's columns: number, name, lambda, mu, d, density, specific heat. Each also takes the
+// 1-pixel line that separates it from the next, so the widths below are one more than the drawn
+// ones and the columns sit under the heading panels (45, 325, 60, 60, 60, 60, 60); the last column
+// gives up the pixel of the grid's right edge.
+constexpr int kLiczbaKolumn = 7;
+constexpr int kKolumnaGestosci = 5;
+constexpr int kKolumnaCiepla = 6;
+constexpr std::array<int, kLiczbaKolumn> kSzerokosciKolumn = {45, 325, 60, 60, 60, 60, 59};
 constexpr int kSzerokoscSiatki = 669;
 // A row of 22 pixels and its line: 23 pixels per layer.
 constexpr int kWysokoscWiersza = 23;
@@ -264,13 +268,20 @@ void TFormPrzegroda::ZbudujSiatke() {
     QWidget* ark = TabSheetPrzegroda;
 
     // Headings above the grid (the grid itself has no heading row).
-    const std::array<QString, 5> naglowki = {
-        QStringLiteral("    Nr warstwy"), QStringLiteral("Nazwa materiału"), QStringLiteral("λ<br>[W/(m·K)]"),
-        QStringLiteral("μ"), QStringLiteral("d<br>[m]")};
-    const std::array<int, 5> szerokosci = {45, 445, 60, 60, 60};
-    const std::array<QString, 5> podpowiedzi = {
-        QString(), QString(), QStringLiteral("Współczynnik przewodzenia ciepła"),
-        QStringLiteral("Współczynnik oporu dyfuzji pary wodnej"), QStringLiteral("Grubość warstwy")};
+    const std::array<QString, kLiczbaKolumn> naglowki = {
+        QStringLiteral("    Nr warstwy"),  QStringLiteral("Nazwa materiału"),
+        QStringLiteral("λ<br>[W/(m·K)]"),  QStringLiteral("μ"),
+        QStringLiteral("d<br>[m]"),        QStringLiteral("ρ<br>[kg/m³]"),
+        QStringLiteral("c<br>[kJ/(kg·K)]")};
+    const std::array<int, kLiczbaKolumn> szerokosci = {45, 325, 60, 60, 60, 60, 60};
+    const std::array<QString, kLiczbaKolumn> podpowiedzi = {
+        QString(),
+        QString(),
+        QStringLiteral("Współczynnik przewodzenia ciepła"),
+        QStringLiteral("Współczynnik oporu dyfuzji pary wodnej"),
+        QStringLiteral("Grubość warstwy"),
+        QStringLiteral("Gęstość materiału (puste = nieznana)"),
+        QStringLiteral("Ciepło właściwe materiału (puste = nieznane)")};
     int x = kLewaSiatki;
     for (std::size_t k = 0; k < naglowki.size(); ++k) {
         auto* panel = new QLabel(naglowki[k], ark);
@@ -279,13 +290,15 @@ void TFormPrzegroda::ZbudujSiatke() {
         panel->setWordWrap(true);
         panel->setGeometry(x, 2, szerokosci[k], 40);
         panel->setToolTip(podpowiedzi[k]);
-        // The narrow number heading wraps into two lines; its longer word must fit the panel.
-        if (k == 0) {
+        // The narrow number heading wraps into two lines; its longer word must fit the panel. So
+        // must the unit of the specific heat, the widest of the units.
+        if (k == 0 || k == kKolumnaCiepla) {
+            const QString slowo = k == 0 ? QStringLiteral("warstwy") : QStringLiteral("[kJ/(kg·K)]");
             QFont f = panel->font();
             if (f.pixelSize() <= 0)
                 f.setPixelSize(QFontInfo(f).pixelSize());
-            while (f.pixelSize() > 8 && QFontMetrics(f).horizontalAdvance(QStringLiteral("warstwy")) >
-                                            szerokosci[k] - 2 * panel->frameWidth())
+            while (f.pixelSize() > 8 &&
+                   QFontMetrics(f).horizontalAdvance(slowo) > szerokosci[k] - 2 * panel->frameWidth())
                 f.setPixelSize(f.pixelSize() - 1);
             panel->setFont(f);
         }
@@ -318,7 +331,7 @@ void TFormPrzegroda::ZbudujSiatke() {
     auto* siatka = new TSiatkaWarstw(ark);
     StringGridPrzegroda = siatka;
     siatka->setGeometry(kLewaSiatki, kGoraSiatki, kSzerokoscSiatki, kWysokoscWiersza);
-    siatka->setColumnCount(5);
+    siatka->setColumnCount(kLiczbaKolumn);
     siatka->setRowCount(1);
     siatka->horizontalHeader()->hide();
     siatka->verticalHeader()->hide();
@@ -327,7 +340,7 @@ void TFormPrzegroda::ZbudujSiatke() {
     siatka->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     siatka->horizontalHeader()->setMinimumSectionSize(1);
     siatka->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    for (int k = 0; k < 5; ++k)
+    for (int k = 0; k < kLiczbaKolumn; ++k)
         siatka->setColumnWidth(k, kSzerokosciKolumn[static_cast<std::size_t>(k)]);
     siatka->setShowGrid(false);
     siatka->setFrameShape(QFrame::NoFrame);
@@ -412,7 +425,7 @@ QString TFormPrzegroda::Komorka(int wiersz, int kolumna) const {
 }
 
 void TFormPrzegroda::UstawKomorke(int wiersz, int kolumna, const QString& tekst) {
-    if (wiersz < 0 || wiersz >= StringGridPrzegroda->rowCount() || kolumna < 0 || kolumna >= 5)
+    if (wiersz < 0 || wiersz >= StringGridPrzegroda->rowCount() || kolumna < 0 || kolumna >= kLiczbaKolumn)
         return;
     QTableWidgetItem* e = StringGridPrzegroda->item(wiersz, kolumna);
     if (!e) {
@@ -427,10 +440,10 @@ void TFormPrzegroda::UstawKomorke(int wiersz, int kolumna, const QString& tekst)
 void TFormPrzegroda::WyczyscSiatke() {
     Siatka(StringGridPrzegroda)->ZatwierdzEdytor();
     for (int r = 0; r < StringGridPrzegroda->rowCount(); ++r)
-        for (int k = 0; k < 5; ++k)
+        for (int k = 0; k < kLiczbaKolumn; ++k)
             UstawKomorke(r, k, QString());
     StringGridPrzegroda->setRowCount(1);
-    for (int k = 0; k < 5; ++k)
+    for (int k = 0; k < kLiczbaKolumn; ++k)
         UstawKomorke(0, k, QString());
     UstawWysokosc(StringGridPrzegroda, kWysokoscWiersza);
     StringGridPrzegroda->setEnabled(false);
@@ -460,9 +473,10 @@ bool TFormPrzegroda::FiltrSiatki(QObject* obiekt, QEvent* zdarzenie) {
     auto* klawisz = static_cast<QKeyEvent*>(zdarzenie);
     const QChar znak = ZnakKlawisza(klawisz);
     const int kolumna = StringGridPrzegroda->currentColumn();
-    if (znak.isNull() || kolumna < 2 || kolumna > 4)
+    if (znak.isNull() || kolumna < 2 || kolumna >= kLiczbaKolumn)
         return false;
-    // Lambda, mu and d hold unsigned numbers with at most one decimal separator.
+    // Lambda, mu, d, density and specific heat hold unsigned numbers with at most one decimal
+    // separator.
     const char16_t c = znak.unicode();
     if (c == kSeparatorDziesietny) {
         if (siatka->Edytor()->text().contains(QChar(kSeparatorDziesietny))) {
@@ -484,8 +498,11 @@ bool TFormPrzegroda::FiltrSiatki(QObject* obiekt, QEvent* zdarzenie) {
 void TFormPrzegroda::StringGridPrzegrodaExit() {
     Siatka(StringGridPrzegroda)->ZatwierdzEdytor();
     for (int r = 0; r < Model.LiczbaWarstw; ++r) {
-        for (int k = 2; k <= 4; ++k) {
+        for (int k = 2; k < kLiczbaKolumn; ++k) {
             const QString t = Komorka(r, k);
+            // An empty density or specific heat means "unknown" and stays empty.
+            if (t.isEmpty() && (k == kKolumnaGestosci || k == kKolumnaCiepla))
+                continue;
             UstawKomorke(r, k,
                          t.isEmpty() ? QStringLiteral("0")
                                      : QString::fromStdString(Ogolny(NaLiczbe(t.toStdString()))));
@@ -587,9 +604,9 @@ void TFormPrzegroda::PrzeniesPoprawke(const std::function<int(int)>& nowyNumer) 
 void TFormPrzegroda::PrzesunWierszeWGore(int wiersz) {
     const int ostatni = Model.LiczbaWarstw - 1;
     for (int r = wiersz; r < ostatni; ++r)
-        for (int k = 1; k <= 4; ++k)
+        for (int k = 1; k < kLiczbaKolumn; ++k)
             UstawKomorke(r, k, Komorka(r + 1, k));
-    for (int k = 1; k <= 4; ++k)
+    for (int k = 1; k < kLiczbaKolumn; ++k)
         UstawKomorke(ostatni, k, QString());
 }
 
@@ -641,12 +658,12 @@ void TFormPrzegroda::PrzesunWierszeWDol(int liczba, int wiersz) {
     });
     wolnyWiersz_ = wiersz;
     for (int r = std::min(liczba, StringGridPrzegroda->rowCount()) - 1; r > wiersz; --r)
-        for (int k = 1; k <= 4; ++k)
+        for (int k = 1; k < kLiczbaKolumn; ++k)
             UstawKomorke(r, k, Komorka(r - 1, k));
 }
 
 void TFormPrzegroda::WpiszWiersz(int wiersz, const QString& nazwa, const QString& lambda, const QString& mi,
-                                 const QString& grubosc) {
+                                 const QString& grubosc, const QString& gestosc, const QString& cieplo) {
     // A row that was not made free for it holds a layer, which the new one replaces (the full grid).
     if (wiersz != wolnyWiersz_ && wiersz < Model.LiczbaWarstw)
         PrzeniesPoprawke([wiersz](int k) { return k == wiersz + 1 ? 0 : k; });
@@ -655,6 +672,8 @@ void TFormPrzegroda::WpiszWiersz(int wiersz, const QString& nazwa, const QString
     UstawKomorke(wiersz, 2, lambda);
     UstawKomorke(wiersz, 3, mi);
     UstawKomorke(wiersz, 4, grubosc);
+    UstawKomorke(wiersz, kKolumnaGestosci, gestosc);
+    UstawKomorke(wiersz, kKolumnaCiepla, cieplo);
     PokazArkusz(1);
 }
 

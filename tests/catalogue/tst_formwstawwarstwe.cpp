@@ -507,7 +507,8 @@ private slots:
         Dlg().WierszDocelowy = wiersz;
         Pokaz();
         Wlasny(true);
-        Wpisz(QStringLiteral("NOWA"), QStringLiteral("0,5"), QStringLiteral("0,6"), QStringLiteral("25"));
+        Wpisz(QStringLiteral("NOWA"), QStringLiteral("0,5"), QStringLiteral("0,6"), QStringLiteral("25"),
+              QStringLiteral("30"), QStringLiteral("1,45"));
         Dlg().NumEditGrubosc->setText(QStringLiteral("0,12"));
         dialogi_->Odpowiedzi << TOdpowiedz::Tak;
 
@@ -517,15 +518,17 @@ private slots:
         QCOMPARE(okno_->Nazwy(), nazwy);
         const int nowy = static_cast<int>(nazwy.indexOf(QStringLiteral("NOWA")));
         if (nowy >= 0) {
-            QCOMPARE(okno_->Wiersze[nowy].mid(1), (QStringList{"NOWA", "0,5", "25", "0,12"}));
+            QCOMPARE(okno_->Wiersze[nowy].mid(1), (QStringList{"NOWA", "0,5", "25", "0,12", "30", "1,45"}));
             QCOMPARE(okno_->Strona, 1);
         }
         for (int r = 0; r < okno_->Wiersze.size(); ++r) {
             QCOMPARE(okno_->Wiersze[r][0], TOknoWarstwTestowe::Numer(r + 1));
-            // Moved layers travel with all four values.
+            // Moved layers travel with all their values.
             if (okno_->Wiersze[r][1] != QLatin1String("NOWA")) {
                 const int k = okno_->Wiersze[r][1].mid(1).toInt();
                 QCOMPARE(okno_->Wiersze[r][4], QStringLiteral("0,0%1").arg(k));
+                QCOMPARE(okno_->Wiersze[r][5], QString::number(100 * k));
+                QCOMPARE(okno_->Wiersze[r][6], QStringLiteral("1,%1").arg(k));
             }
         }
         QVERIFY(!Dlg().isVisible());
@@ -586,7 +589,9 @@ private slots:
         Dlg().NumEditGrubosc->setText(QStringLiteral("0,2"));
         dialogi_->Odpowiedzi << TOdpowiedz::Tak;
         Dlg().Button1->click();
-        QCOMPARE(okno_->Wiersze.value(0), (QStringList{"  1.", "Żelbet 2500 kg/m3", "1,8", "130", "0,2"}));
+        // The catalogue's density and specific heat go with the layer.
+        QCOMPARE(okno_->Wiersze.value(0),
+                 (QStringList{"  1.", "Żelbet 2500 kg/m3", "1,8", "130", "0,2", "2500", "0,84"}));
 
         Pokaz();
         Wlasny(true);
@@ -595,7 +600,19 @@ private slots:
         Dlg().NumEditGrubosc->setText(QStringLiteral("0,1"));
         dialogi_->Odpowiedzi << TOdpowiedz::Tak;
         Dlg().Button1->click();
-        QCOMPARE(okno_->Wiersze.value(1), (QStringList{"  2.", "Wprowadz materiał:", "0,04", "1", "0,1"}));
+        // An own material carries what its fields hold: the zeros they start with...
+        QCOMPARE(okno_->Wiersze.value(1),
+                 (QStringList{"  2.", "Wprowadz materiał:", "0,04", "1", "0,1", "0", "0"}));
+
+        // ... or what was typed, an emptied field meaning unknown.
+        Pokaz();
+        Wlasny(true);
+        Wpisz(QStringLiteral("Wełna"), QStringLiteral("0,035"), QStringLiteral("0,04"), QStringLiteral("1"),
+              QStringLiteral("40"), QString());
+        Dlg().NumEditGrubosc->setText(QStringLiteral("0,15"));
+        dialogi_->Odpowiedzi << TOdpowiedz::Tak;
+        Dlg().Button1->click();
+        QCOMPARE(okno_->Wiersze.value(2), (QStringList{"  3.", "Wełna", "0,04", "1", "0,15", "40", ""}));
     }
 
     // Own-material mode: a layer holds 40 characters of a name; a longer one is refused with a

@@ -673,8 +673,9 @@ private slots:
         s->Model.DaneProjektu.Obiekt.UstawUtf8("Szkoła");
         s->Model.DaneProjektu.Data.UstawUtf8("05.01.2026");
         s->Model.Iso13788.Klimat = "Warszawa";
-        s->Model.Warstwy[2].Gestosc = 1800;
-        s->Model.Warstwy[3].Cieplo = 1.45;
+        // Density and specific heat are typed into the grid; the save takes them from there.
+        s->UstawKomorke(1, 5, QStringLiteral("1800"));
+        s->UstawKomorke(2, 6, QStringLiteral("1,45"));
         const QString plik = s.Plik("opis.pro");
         s.Zapisz(plik);
         QVERIFY2(s.d.Bledy().isEmpty(), qPrintable(s.d.Bledy().join('\n')));
@@ -682,8 +683,13 @@ private slots:
         QVERIFY(zapisany.startsWith(RekordTrzechWarstw().b));
         QVERIFY(zapisany.mid(1296).startsWith("MUROLAB-ROZSZERZENIE 1\n{\"Opis\":{\"Obiekt\":\"Szkoła\""));
 
+        QVERIFY(zapisany.contains(
+            R"("Warstwy":[{"Gestosc":null,"Cieplo":null},{"Gestosc":1800,"Cieplo":null},{"Gestosc":null,"Cieplo":1.45}])"));
+
         s->Nowy1->trigger();
         QVERIFY(!s->Model.Warstwy[2].Gestosc);
+        QCOMPARE(s->Komorka(0, 5), QString());
+        QCOMPARE(s->Komorka(0, 6), QString());
         QCOMPARE(s->Model.Iso13788.Klimat, std::string());
         s->Model.DaneProjektu.Obiekt.UstawUtf8("Inny obiekt");
         s.Otworz(plik);
@@ -693,6 +699,11 @@ private slots:
         QCOMPARE(s->Model.Iso13788.Klimat, std::string("Warszawa"));
         QCOMPARE(s->Model.Warstwy[2].Gestosc, std::optional<double>(1800));
         QCOMPARE(s->Model.Warstwy[3].Cieplo, std::optional<double>(1.45));
+        // The grid shows them with their layers; unknown ones stay empty.
+        QCOMPARE(s->Komorka(1, 5), QStringLiteral("1800"));
+        QCOMPARE(s->Komorka(1, 6), QString());
+        QCOMPARE(s->Komorka(2, 5), QString());
+        QCOMPARE(s->Komorka(2, 6), QStringLiteral("1,45"));
 
         // The calculation copies the grid into the layer table and leaves them be.
         s->BitBtnOblicz->click();
@@ -707,6 +718,56 @@ private slots:
         s.Otworz(plik);
         QCOMPARE(s->Model.DaneProjektu.Obiekt.Utf8(), std::string("Szkoła"));
         QVERIFY(!s->Model.Warstwy[2].Gestosc);
+        QCOMPARE(s->Komorka(1, 5), QString());
+    }
+
+    void gestosc_i_cieplo_z_siatki_przy_obliczeniu_data() {
+        QTest::addColumn<QStringList>("komorki"); // density, specific heat of layer 2
+        QTest::addColumn<QString>("komunikat");   // the one message, empty = none
+        QTest::addColumn<double>("gestosc");      // -1 = unknown
+        QTest::addColumn<double>("cieplo");
+        const QString zlaGestosc = QStringLiteral("Podana wartość gęstości warstwy nr 2 jest niepoprawna.");
+        const QString zleCieplo =
+            QStringLiteral("Podana wartość ciepła właściwego warstwy nr 2 jest niepoprawna.");
+        // clang-format off
+        QTest::newRow("obie podane") << QStringList{"1800", "0,88"} << QString() << 1800.0 << 0.88;
+        QTest::newRow("obie nieznane") << QStringList{"", ""} << QString() << -1.0 << -1.0;
+        QTest::newRow("tylko gęstość") << QStringList{"1800", ""} << QString() << 1800.0 << -1.0;
+        QTest::newRow("zero to bez masy, nie brak") << QStringList{"0", "0"} << QString() << 0.0 << 0.0;
+        QTest::newRow("gęstość ujemna") << QStringList{"-1800", "0,88"} << zlaGestosc << 7.0 << 7.0;
+        QTest::newRow("ciepło ujemne") << QStringList{"1800", "-0,5"} << zleCieplo << 7.0 << 7.0;
+        // clang-format on
+    }
+    void gestosc_i_cieplo_z_siatki_przy_obliczeniu() {
+        QFETCH(QStringList, komorki);
+        QFETCH(QString, komunikat);
+        QFETCH(double, gestosc);
+        QFETCH(double, cieplo);
+        TStanowisko s;
+        TrzyWarstwy(s);
+        // What the layer table held before: it stays when the check refuses the grid.
+        s->Model.Warstwy[2].Gestosc = 7.0;
+        s->Model.Warstwy[2].Cieplo = 7.0;
+        s->Model.Warstwy[1].Gestosc = 7.0;
+        s->UstawKomorke(1, 5, komorki[0]);
+        s->UstawKomorke(1, 6, komorki[1]);
+        s.d.Wyczysc();
+        s->Oblicz();
+        const QList<TWywolanie> k = s.d.Komunikaty();
+        auto wartosc = [](double v) { return v < 0 ? std::optional<double>() : std::optional<double>(v); };
+        QCOMPARE(s->Model.Warstwy[2].Gestosc, wartosc(gestosc));
+        QCOMPARE(s->Model.Warstwy[2].Cieplo, wartosc(cieplo));
+        if (komunikat.isEmpty()) {
+            QVERIFY2(k.isEmpty(), qPrintable(k.value(0).Tekst));
+            // Not needed by the calculation: it ran.
+            QVERIFY(s->Model.Wyniki.U0 > 0);
+        } else {
+            QCOMPARE(k.size(), 1);
+            QCOMPARE(k[0].Tekst, komunikat);
+            QCOMPARE(k[0].Ikona, TIkona::Stop);
+        }
+        // An empty cell of another layer reaches the table as unknown (not as zero), unless refused.
+        QCOMPARE(s->Model.Warstwy[1].Gestosc, komunikat.isEmpty() ? std::optional<double>() : 7.0);
     }
 
     void nieudany_zapis_zostawia_stary_plik() {

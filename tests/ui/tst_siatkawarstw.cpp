@@ -1,6 +1,7 @@
 // The layer grid: rows added as the insertion dialog adds them, the key filter of the number
 // columns, the tidying on leaving the grid, removing with its questions, the 10-layer question,
-// dragging rows by their number cell, and the current cell kept across commands.
+// dragging rows by their number cell, the current cell kept across commands, and the density and
+// specific heat that go with their layer.
 
 #include "NarzedziaTestow.h"
 
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QtTest>
@@ -22,12 +24,36 @@ using namespace murolab::testy;
 namespace {
 struct TOkno : TOknoGlowne {
     TOkno() { f.PokazArkusz(1); }
-    // Rows as the insertion dialog writes them: name, lambda, mu, d.
+    // Rows as the insertion dialog writes them: name, lambda, mu, d, and density and specific heat
+    // when given.
     void Warstwy(const QList<QStringList>& w) {
         for (const QStringList& r : w) {
             f.DodajWiersz();
-            f.WpiszWiersz(f.Model.LiczbaWarstw - 1, r.value(0), r.value(1), r.value(2), r.value(3));
+            f.WpiszWiersz(f.Model.LiczbaWarstw - 1, r.value(0), r.value(1), r.value(2), r.value(3),
+                          r.value(4), r.value(5));
         }
+    }
+    // Every layer's six values (name to specific heat), top to bottom.
+    QList<QStringList> Warstwy() const {
+        QList<QStringList> w;
+        for (int r = 0; r < f.Model.LiczbaWarstw; ++r) {
+            QStringList wiersz;
+            for (int k = 1; k <= 6; ++k)
+                wiersz << f.Komorka(r, k);
+            w << wiersz;
+        }
+        return w;
+    }
+    // Drags row z by its number cell and drops it on row na.
+    void Przeciagnij(int z, int na) {
+        QWidget* obszar = f.StringGridPrzegroda->viewport();
+        const QPoint start = Srodek(z, 0);
+        const QPoint cel = Srodek(na, 0);
+        QTest::mousePress(obszar, Qt::LeftButton, Qt::NoModifier, start);
+        QMouseEvent ruch(QEvent::MouseMove, cel, obszar->mapToGlobal(cel), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(obszar, &ruch);
+        QTest::mouseRelease(obszar, Qt::LeftButton, Qt::NoModifier, cel);
     }
     QStringList Wiersz(int r) const {
         QStringList w;
@@ -61,6 +87,13 @@ struct TOkno : TOknoGlowne {
 
 const QList<QStringList> kTrzy = {
     {"Tynk", "0,82", "10", "0,015"}, {"Cegła", "0,77", "10", "0,25"}, {"Styropian", "0,04", "60", "0,12"}};
+
+// Three layers with full, partial and no density and specific heat.
+const QStringList kTynk = {"Tynk", "0,82", "10", "0,015", "1600", "0,84"};
+const QStringList kCegla = {"Cegła", "0,77", "10", "0,25", "1800", ""};
+const QStringList kStyropian = {"Styropian", "0,04", "60", "0,12", "", ""};
+const QStringList kWelna = {"Wełna", "0,035", "1", "0,1", "40", "1,03"};
+const QStringList kNowa = {"Nowa", "1", "1", "0,1", "", ""};
 } // namespace
 
 class TestSiatkaWarstw : public QObject {
@@ -138,6 +171,12 @@ private slots:
                                       << "15" << 0;
         QTest::newRow("nazwa: wszystko przyjęte") << 1 << "a-b,c,d"
                                                   << "a-b,c,d" << 0;
+        QTest::newRow("ρ: minus, litera, drugi przecinek") << 5 << "-1a2,5,"
+                                                           << "12,5" << 3;
+        QTest::newRow("c: liczba z przecinkiem") << 6 << "0,84"
+                                                 << "0,84" << 0;
+        QTest::newRow("c: kropka") << 6 << "1.2"
+                                   << "12" << 1;
     }
     void klawiszeKomorek() {
         QFETCH(int, kolumna);
@@ -174,6 +213,56 @@ private slots:
         QCOMPARE(o.Wiersz(0), (QStringList{"  1.", "Jakaś warstwa ?", "0,04", "5", "0"}));
         QCOMPARE(o.Wiersz(1), (QStringList{"  2.", "Cegła", "0,77", "0", "0,25"}));
         QVERIFY(o.d.Wywolania.isEmpty());
+    }
+
+    void porzadkowanieGestosciICiepla() {
+        // A given density or specific heat is tidied as the other numbers; an empty one stays
+        // empty, since it means unknown and not zero.
+        TOkno o;
+        o.Warstwy(
+            {{"Tynk", "0,82", "10", "0,015", "1600,0", ""}, {"Cegła", "0,77", "10", "0,25", "", "0,880"}});
+        o.Edytuj(0, 5);
+        PrzeniesFokus(o.f.Button1);
+        QCOMPARE(o.Warstwy(), (QList<QStringList>{{"Tynk", "0,82", "10", "0,015", "1600", ""},
+                                                  {"Cegła", "0,77", "10", "0,25", "", "0,88"}}));
+        QVERIFY(o.d.Wywolania.isEmpty());
+    }
+
+    void gestoscICieploIdaZWarstwa_data() {
+        QTest::addColumn<QString>("polecenie");
+        QTest::addColumn<QList<QStringList>>("warstwy");
+        using W = QList<QStringList>;
+        QTest::newRow("wstawienie w wiersz 1") << "wstaw 1" << W{kTynk, kWelna, kCegla, kStyropian};
+        QTest::newRow("wstawienie na początek") << "wstaw 0" << W{kWelna, kTynk, kCegla, kStyropian};
+        QTest::newRow("usunięcie pierwszej") << "usuń 0" << W{kCegla, kStyropian};
+        QTest::newRow("usunięcie środkowej") << "usuń 1" << W{kTynk, kStyropian};
+        // The freed last row must not hand its old values to the next layer.
+        QTest::newRow("usunięcie pierwszej, potem nowa") << "usuń 0, dodaj" << W{kCegla, kStyropian, kNowa};
+        QTest::newRow("usunięcie ostatniej, potem nowa") << "usuń 2, dodaj" << W{kTynk, kCegla, kNowa};
+        QTest::newRow("przeciągnięcie trzeciej na górę") << "przeciągnij 2 0" << W{kStyropian, kTynk, kCegla};
+        QTest::newRow("przeciągnięcie pierwszej na dół") << "przeciągnij 0 2" << W{kCegla, kStyropian, kTynk};
+    }
+    void gestoscICieploIdaZWarstwa() {
+        QFETCH(QString, polecenie);
+        QFETCH(QList<QStringList>, warstwy);
+        TOkno o;
+        o.Warstwy({kTynk, kCegla, kStyropian});
+        const QStringList slowa = polecenie.split(QRegularExpression("[ ,]+"));
+        if (slowa[0] == QLatin1String("wstaw")) {
+            const int wiersz = slowa[1].toInt();
+            o.f.DodajWiersz();
+            o.f.PrzesunWierszeWDol(o.f.LiczbaWarstw(), wiersz);
+            o.f.WpiszWiersz(wiersz, kWelna[0], kWelna[1], kWelna[2], kWelna[3], kWelna[4], kWelna[5]);
+        } else if (slowa[0] == QStringLiteral("usuń")) {
+            o.f.StringGridPrzegroda->setCurrentCell(slowa[1].toInt(), 1);
+            o.d.Odpowiedzi = {TOdpowiedz::Tak};
+            o.f.Usuwarstw1->trigger();
+            if (slowa.value(2) == QLatin1String("dodaj"))
+                o.Warstwy({kNowa});
+        } else {
+            o.Przeciagnij(slowa[1].toInt(), slowa[2].toInt());
+        }
+        QCOMPARE(o.Warstwy(), warstwy);
     }
 
     void porzadkowanieKonczySieNaBledzie() {
