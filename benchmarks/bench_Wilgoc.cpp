@@ -4,6 +4,7 @@
 #include "core/Iso13788.h"
 #include "core/Lato.h"
 #include "core/Obliczenia.h"
+#include "files/PlikTablicyNasycenia.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,5 +1,5 @@
-// The project file: any bytes are either refused with a message or decoded into content that
-// encodes and decodes again to the same record.
+// The project file, its extension block included: any bytes are either refused with a message or
+// decoded into content that encodes and decodes again to the same file.
 
 #include "files/RekordProjektu.h"
 
@@ -7,15 +7,14 @@
 #include <cstdlib>
 #include <span>
 #include <variant>
+#include <vector>
 
 using namespace murolab;
 
 namespace {
 TModelProjektu Model(const TZawartoscProjektu& z) {
     TModelProjektu m;
-    m.Warstwy = z.Warstwy;
-    m.WarunkiPracy = z.WarunkiPracy;
-    m.LiczbaWarstw = z.LiczbaWarstw;
+    PrzeniesDoModelu(z, m);
     return m;
 }
 } // namespace
@@ -27,11 +26,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
             std::abort(); // a refusal always says why
         return 0;
     }
-    const TRekordProjektu pierwszy = KodujRekord(Model(std::get<TZawartoscProjektu>(wynik)));
+    const std::vector<std::uint8_t> pierwszy = KodujProjekt(Model(std::get<TZawartoscProjektu>(wynik)));
     const auto ponownie = DekodujRekord(pierwszy);
     if (!std::holds_alternative<TZawartoscProjektu>(ponownie))
         std::abort(); // what the program writes it must read
-    if (KodujRekord(Model(std::get<TZawartoscProjektu>(ponownie))) != pierwszy)
+    if (KodujProjekt(Model(std::get<TZawartoscProjektu>(ponownie))) != pierwszy)
         std::abort();
     return 0;
 }

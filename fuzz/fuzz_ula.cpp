@@ -1,28 +1,23 @@
-// The saturation table: any file is read (or refused with a message when it ends in a partial
-// record), then pressures and dew points are looked up over the whole range and beyond.
+// The saturation table: any bytes are decoded (accepted only as 55 finite, positive, increasing
+// values, otherwise refused with a message), then pressures and dew points are looked up over the
+// whole range and beyond in whatever table resulted.
 
-#include "PlikTymczasowy.h"
 #include "core/Obliczenia.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <span>
 
 using namespace murolab;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozmiar) {
-    static const fuzz::TPlikTymczasowy tymczasowy("ula.dat");
-    const std::string& plik = tymczasowy.Zapisz(dane, rozmiar);
     TTablicaNasycenia tablica{};
-    int wczytane = -1;
-    const auto blad = WczytajTabliceNasycenia(plik, tablica, &wczytane);
-    const std::size_t cale = rozmiar / sizeof(double);
-    const bool resztka =
-        rozmiar % sizeof(double) != 0 && cale < static_cast<std::size_t>(kWpisyTablicyNasycenia);
-    if (blad.has_value() != resztka)
+    const auto blad = DekodujTabliceNasycenia(std::span<const std::uint8_t>(dane, rozmiar), tablica);
+    // Only a table of exactly 55 entries can be accepted, and an accepted one passes the checks.
+    if (!blad && rozmiar != sizeof(double) * kWpisyTablicyNasycenia)
         std::abort();
-    if (!blad && wczytane != static_cast<int>(std::min<std::size_t>(cale, kWpisyTablicyNasycenia)))
+    if (!blad && SprawdzTabliceNasycenia(tablica))
         std::abort();
     for (double t : {-1e300, -40.0, -24.0, -0.5, 0.0, 12.3, 29.99, 30.0, 31.0, 1e300, std::nan("")})
         (void)CisnienieNasycenia(tablica, t);

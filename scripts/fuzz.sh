@@ -12,7 +12,7 @@ cmake -S fuzz -B "$katalog" -G Ninja -DCMAKE_CXX_COMPILER="${CLANGXX:-clang++}" 
 cmake --build "$katalog" -j "$(nproc)"
 
 # Each target with the folder of its corpus.
-cele=(rekord grupa ula liczby) # the climate files' reader joins as "klimat"
+cele=(rekord grupa ula liczby klimat json)
 mkdir -p "$katalog/awarie"
 for cel in "${cele[@]}"; do
     korpus="$katalog/korpus/$cel"

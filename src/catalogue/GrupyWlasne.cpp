@@ -42,6 +42,9 @@ namespace {
 }
 
 std::vector<std::uint8_t> CzytajGrupe(const fs::path& plik) {
+    std::error_code blad;
+    if (!fs::exists(plik, blad))
+        Zglos(blad ? blad : std::make_error_code(std::errc::no_such_file_or_directory));
     auto bajty = CzytajPlikRegularny(plik.string(), kNajwiekszyPlikGrupy);
     if (auto* blad = std::get_if<std::string>(&bajty))
         throw BladWeWy(*blad);

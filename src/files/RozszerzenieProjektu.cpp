@@ -80,7 +80,7 @@ std::optional<std::string> CzytajOpis(const TWartoscJson& opis, TDaneProjektu& d
     TWartoscJson inne = TWartoscJson::Obiekt();
     for (const auto& [klucz, wartosc] : opis.Pola()) {
         const auto pole = std::find_if(kPolaOpisu.begin(), kPolaOpisu.end(),
-                                       [&](const TPoleOpisu& p) { return p.Klucz == klucz; });
+                                       [&klucz = klucz](const TPoleOpisu& p) { return p.Klucz == klucz; });
         if (pole == kPolaOpisu.end()) {
             inne.Ustaw(klucz, wartosc);
             continue;
@@ -106,7 +106,7 @@ std::optional<std::string> CzytajIso(const TWartoscJson& iso, TUstawieniaIso1378
     TWartoscJson inne = TWartoscJson::Obiekt();
     for (const auto& [klucz, wartosc] : iso.Pola()) {
         const auto pole = std::find_if(kPolaIso.begin(), kPolaIso.end(),
-                                       [&](const TPoleIso& p) { return p.Klucz == klucz; });
+                                       [&klucz = klucz](const TPoleIso& p) { return p.Klucz == klucz; });
         if (pole == kPolaIso.end()) {
             inne.Ustaw(klucz, wartosc);
             continue;

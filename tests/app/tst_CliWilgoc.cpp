@@ -165,7 +165,7 @@ TEST(WierszPolecenWilgoc, ZleOpcjeKonczaSieKodem2) {
           Wiersz{"raport_z_dwoma", {"--oblicz", p, p, "--raport", "r.pdf"}, "tylko z jednym plikiem"},
           Wiersz{"zly_plik_klimatu",
                  {"--oblicz", p, "--klimat", k.Plik("zly.csv")},
-                 "Nie można otworzyć pliku klimatu"}}) {
+                 "Plik klimatu: Nie można otworzyć pliku"}}) {
         SCOPED_TRACE(w.nazwa);
         const auto u = Uruchom(w.argumenty);
         EXPECT_EQ(u.Kod, 2);

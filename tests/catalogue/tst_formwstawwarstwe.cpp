@@ -788,7 +788,7 @@ private slots:
         WybierzGrupe(3);
         QCOMPARE(dialogi_->Bledy().size(), 1);
         QVERIFY2(dialogi_->Bledy().constFirst().contains(
-                     QStringLiteral("„Kamienie.ath” jest uszkodzony: ma 238 bajtów")),
+                     QStringLiteral("Kamienie.ath” jest uszkodzony: ma 238 bajtów")),
                  qPrintable(dialogi_->Bledy().constFirst()));
         QCOMPARE(Lista().mid(0, 3), (QStringList{"Beton", "Cegła", "Dąb"}));
     }

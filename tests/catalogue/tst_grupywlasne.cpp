@@ -110,20 +110,21 @@ TEST_F(GrupyWlasne, NieudaneDodanieNieZostawiaKopii) {
     const struct {
         const char* Nazwa;
         const char* Grupa;
-        bool Przeszkoda; // the rebuild's scratch name taken by a directory
+        bool Uszkodzona; // the shipped group ends in a fragment of a record, so the rebuild refuses it
         const char* Komunikat;
     } przypadki[] = {
         {"brak grupy w katalogu", "Betony.ath", false, "File not found"},
-        {"przebudowa nieudana", "Tynki.ath", true, "File access denied"},
+        {"przebudowa nieudana", "Tynki.ath", true, "nie jest wielokrotność"},
     };
     for (const auto& p : przypadki) {
         SCOPED_TRACE(p.Nazwa);
         fs::remove_all(wlasne());
-        if (p.Przeszkoda)
-            fs::create_directories(wlasne() / kPlikTymczasowy);
+        if (p.Uszkodzona)
+            std::ofstream(katalog() / "Tynki.ath", std::ios::binary | std::ios::app) << "ulamek";
         const auto przed = CzytajBajty(katalog() / "Tynki.ath");
-        EXPECT_EQ(KomunikatBledu([&] { DodajWlasnyMaterial(Miejsca(), p.Grupa, Mat("Cegla"), 0); }),
-                  p.Komunikat);
+        const std::string blad =
+            KomunikatBledu([&] { DodajWlasnyMaterial(Miejsca(), p.Grupa, Mat("Cegla"), 0); });
+        EXPECT_NE(blad.find(p.Komunikat), std::string::npos) << blad;
         EXPECT_FALSE(fs::exists(wlasne() / p.Grupa));
         EXPECT_FALSE(fs::exists(wlasne() / (std::string(p.Grupa) + ".kopia")));
         EXPECT_EQ(CzytajBajty(katalog() / "Tynki.ath"), przed);
@@ -132,10 +133,9 @@ TEST_F(GrupyWlasne, NieudaneDodanieNieZostawiaKopii) {
 
 TEST_F(GrupyWlasne, NieudaneDodanieDoIstniejacejKopiiJejNieUsuwa) {
     ZapiszGrupe(wlasne() / "Tynki.ath", {"Moj"});
+    std::ofstream(wlasne() / "Tynki.ath", std::ios::binary | std::ios::app) << "ulamek";
     const auto przed = CzytajBajty(wlasne() / "Tynki.ath");
-    fs::create_directories(wlasne() / kPlikTymczasowy);
-    EXPECT_EQ(KomunikatBledu([&] { DodajWlasnyMaterial(Miejsca(), "Tynki.ath", Mat("Cegla"), 0); }),
-              "File access denied");
+    EXPECT_NE(KomunikatBledu([&] { DodajWlasnyMaterial(Miejsca(), "Tynki.ath", Mat("Cegla"), 0); }), "");
     EXPECT_EQ(CzytajBajty(wlasne() / "Tynki.ath"), przed);
 }
 

@@ -73,9 +73,13 @@ gzip -t "$korzen/usr/share/man/man1/murolab.1.gz" || blad "the manual page"
 dom="$tmp/dom"
 mkdir -p "$dom" "$tmp/gdzies"
 uruchom() { (cd "$tmp/gdzies" && env -u MUROLAB_DANE -u XDG_DATA_HOME HOME="$dom" "$@"); }
-uruchom "$korzen/usr/bin/murolab" --oblicz "$korzen/usr/share/murolab/przyklad.pro" --json >"$tmp/z_pakietu.json" ||
+# Both compute the same copy of the example under one relative name, so that the JSON (which names
+# the file) must be the same byte for byte.
+cp "$korzen/usr/share/murolab/przyklad.pro" "$tmp/gdzies/przyklad.pro"
+cmp -s "$tmp/gdzies/przyklad.pro" "$budowa/dane/przyklad.pro" || blad "the packaged example differs"
+uruchom "$korzen/usr/bin/murolab" --oblicz przyklad.pro --json >"$tmp/z_pakietu.json" ||
     blad "the installed program failed"
-env -u MUROLAB_DANE "$budowa/murolab" --oblicz "$budowa/dane/przyklad.pro" --json >"$tmp/z_budowy.json"
+(cd "$tmp/gdzies" && env -u MUROLAB_DANE "$budowa/murolab" --oblicz przyklad.pro --json) >"$tmp/z_budowy.json"
 cmp -s "$tmp/z_pakietu.json" "$tmp/z_budowy.json" || {
     diff "$tmp/z_budowy.json" "$tmp/z_pakietu.json" | head -20
     blad "the installed program's results differ from the build tree's"

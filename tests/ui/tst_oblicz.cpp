@@ -265,11 +265,8 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(zawartosc);
         }
-        const QString poprzedni = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(katalog.path()));
         TDialogiTestowe dialogi;
-        auto okno = std::make_unique<TFormPrzegroda>(dialogi);
-        QVERIFY(QDir::setCurrent(poprzedni));
+        auto okno = std::make_unique<TFormPrzegroda>(dialogi, katalog.path().toStdString());
 
         QCOMPARE(dialogi.Bledy().size(), 1);
         const QString komunikat = dialogi.Bledy().first();

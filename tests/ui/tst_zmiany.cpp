@@ -277,7 +277,7 @@ private slots:
     void pasekStanuINieaktualneWyniki() {
         test::TOkno o;
         auto* mostki = new TFormMostkiTerm(o.Model(), o.Dialogi, o.Okno.get(), o.Okno.get());
-        auto* raport = new TPodgladWydruku(o.Model(), o.Dialogi, o.Okno.get());
+        auto* raport = new TPodgladWydruku(o.Model(), o.Dialogi, MUROLAB_DANE_ZRODLOWE, o.Okno.get());
         o->UstawFormy(nullptr, mostki, nullptr, raport, nullptr);
         o->show();
         const auto krok = [&o] { return o->LabelStan->text(); };
