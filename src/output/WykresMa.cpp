@@ -71,7 +71,10 @@ TWykresMa::TWykresMa(QWidget* rodzic, TWersja wersja) : QChartView(new QChart, r
     // Twelve month labels must fit under the bars of a small chart.
     opisy.setPixelSize(9);
     osMiesiecy_ = new QBarCategoryAxis;
-    osMiesiecy_->append(SkrotyMiesiecy());
+    // The months by number, never cut to "…": two digits fit under a bar of even a small chart.
+    for (int m = 1; m <= 12; ++m)
+        osMiesiecy_->append(QString::number(m));
+    osMiesiecy_->setTruncateLabels(false);
     osMiesiecy_->setLabelsFont(opisy);
     osMiesiecy_->setGridLineVisible(false);
     osMa_ = new QValueAxis;
