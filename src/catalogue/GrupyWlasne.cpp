@@ -3,16 +3,11 @@
 #include "catalogue/PlikGrupy.h"
 #include "files/ZapisAtomowy.h"
 
-#include <cstdio>
-#include <fcntl.h>
-#include <optional>
-#include <random>
-#include <unistd.h>
-#include <vector>
-
 #include <cerrno>
+#include <optional>
 #include <string>
 #include <system_error>
+#include <vector>
 
 namespace murolab {
 
@@ -51,50 +46,18 @@ std::vector<std::uint8_t> CzytajGrupe(const fs::path& plik) {
     return std::get<std::vector<std::uint8_t>>(std::move(bajty));
 }
 
-// Makes the user's copy of a shipped group unless one exists: the copy is written whole under a
-// unique name and then linked into place, which fails when another instance got there first (then
-// that copy is used). Returns the copied bytes when this call made the copy.
+// Makes the user's copy of a shipped group unless one exists (another instance may have made it
+// meanwhile: then that copy is used). Returns the copied bytes when this call made the copy.
 std::optional<std::vector<std::uint8_t>> SkopiujGrupe(const fs::path& zrodlo, const fs::path& cel) {
     const std::vector<std::uint8_t> bajty = CzytajGrupe(zrodlo);
     std::error_code blad;
     fs::create_directories(cel.parent_path(), blad);
     if (blad)
         Zglos(blad);
-    std::random_device los;
-    int fd = -1;
-    fs::path roboczy;
-    for (int proba = 0; proba < 20 && fd < 0; ++proba) {
-        char nazwa[16];
-        std::snprintf(nazwa, sizeof nazwa, ".mlk%08x", static_cast<unsigned>(los()));
-        roboczy = cel.parent_path() / nazwa;
-        fd = ::open(roboczy.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
-        if (fd < 0 && errno != EEXIST)
-            Zglos(std::error_code(errno, std::generic_category()));
-    }
-    if (fd < 0)
-        Zglos(std::make_error_code(std::errc::file_exists));
-    std::size_t zapisane = 0;
-    int kod = 0;
-    while (kod == 0 && zapisane < bajty.size()) {
-        const ssize_t w = ::write(fd, bajty.data() + zapisane, bajty.size() - zapisane);
-        if (w < 0 && errno == EINTR)
-            continue;
-        if (w <= 0)
-            kod = w < 0 ? errno : ENOSPC;
-        else
-            zapisane += static_cast<std::size_t>(w);
-    }
-    if (kod == 0 && ::fsync(fd) != 0)
-        kod = errno;
-    if (::close(fd) != 0 && kod == 0)
-        kod = errno;
-    const bool polaczono = kod == 0 && ::link(roboczy.c_str(), cel.c_str()) == 0;
-    if (kod == 0 && !polaczono && errno != EEXIST)
-        kod = errno;
-    ::unlink(roboczy.c_str());
-    if (kod != 0)
-        Zglos(std::error_code(kod, std::generic_category()));
-    if (!polaczono)
+    bool juzByla = false;
+    if (const std::string komunikat = ZapiszAtomowo(cel.string(), bajty, &juzByla); !komunikat.empty())
+        throw BladWeWy(komunikat);
+    if (juzByla)
         return std::nullopt;
     return bajty;
 }

@@ -91,7 +91,8 @@ void SynchronizujKatalog(const std::string& katalog) {
 
 } // namespace
 
-std::string ZapiszAtomowo(const std::string& sciezkaPodana, std::span<const std::uint8_t> bajty) {
+std::string ZapiszAtomowo(const std::string& sciezkaPodana, std::span<const std::uint8_t> bajty,
+                          bool* juzIstnial) {
     const std::string poczatekBledu = "Nie można zapisać pliku „" + sciezkaPodana + "”: ";
     auto blad = [&](const std::string& powod) { return poczatekBledu + powod + "."; };
 
@@ -100,6 +101,11 @@ std::string ZapiszAtomowo(const std::string& sciezkaPodana, std::span<const std:
     bool istnieje = false;
     if (const int kod = RozwiazOdnosniki(sciezka, stary, istnieje))
         return blad(OpisBleduSystemu(kod));
+    if (juzIstnial) {
+        *juzIstnial = istnieje;
+        if (istnieje)
+            return {};
+    }
     // A device or a FIFO is never replaced by a file, nor a directory by anything.
     if (istnieje && !S_ISREG(stary.st_mode))
         return blad(OpisRodzaju(stary.st_mode));
@@ -158,8 +164,17 @@ std::string ZapiszAtomowo(const std::string& sciezkaPodana, std::span<const std:
     fd = -1;
     if (wynikZamkniecia != 0)
         return porzuc(errno);
-    if (::rename(tymczasowy.c_str(), sciezka.c_str()) != 0)
+    if (juzIstnial) {
+        // Linked into place only where nothing is yet: another writer that got there first wins.
+        const bool polaczony = ::link(tymczasowy.c_str(), sciezka.c_str()) == 0;
+        const int kod = polaczony ? 0 : errno;
+        ::unlink(tymczasowy.c_str());
+        if (!polaczony && kod != EEXIST)
+            return blad(OpisBleduSystemu(kod));
+        *juzIstnial = !polaczony;
+    } else if (::rename(tymczasowy.c_str(), sciezka.c_str()) != 0) {
         return porzuc(errno);
+    }
 
     // Make the rename itself durable; a failure here no longer endangers either copy.
     SynchronizujKatalog(katalog);

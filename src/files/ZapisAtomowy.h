@@ -26,7 +26,11 @@ namespace murolab {
 // - The temporary file has a short name of its own in the target's folder (so a target name of the
 //   full 255 bytes still works), is created exclusively and never through a link, and is removed on
 //   every path that fails. On failure the target is as it was.
-std::string ZapiszAtomowo(const std::string& sciezka, std::span<const std::uint8_t> bajty);
+// - With `juzIstnial` given, an existing target is never replaced: the new file is linked into place
+//   only where nothing is yet (also when another process creates one meanwhile), and *juzIstnial
+//   tells whether something was there, in which case nothing is written.
+std::string ZapiszAtomowo(const std::string& sciezka, std::span<const std::uint8_t> bajty,
+                          bool* juzIstnial = nullptr);
 
 // The bytes of the regular file `sciezka` (links followed), or the Polish message why not: missing,
 // unreadable, not a regular file (checked before opening and again on the open descriptor, which is

@@ -175,6 +175,18 @@ TEST_F(ZapisAtomowy, NajdluzszaNazwaPlikuDajeSieZapisac) {
     EXPECT_TRUE(Pliki().empty());
 }
 
+TEST_F(ZapisAtomowy, TylkoNowyNieZastepujeIstniejacego) {
+    // The first of two instances to make a file wins; the second leaves it as it is.
+    const std::string plik = Sciezka("Tynki.ath");
+    bool juzByl = true;
+    ASSERT_EQ(ZapiszAtomowo(plik, Bajty("pierwszy"), &juzByl), "");
+    EXPECT_FALSE(juzByl);
+    ASSERT_EQ(ZapiszAtomowo(plik, Bajty("drugi"), &juzByl), "");
+    EXPECT_TRUE(juzByl);
+    EXPECT_EQ(Zawartosc(plik), "pierwszy");
+    EXPECT_EQ(Pliki(), std::vector<std::string>{"Tynki.ath"});
+}
+
 TEST_F(ZapisAtomowy, NieudanyZapisZostawiaStaryPlikIUsuwaTymczasowy) {
     const std::string stary = "stara zawartość, której nie wolno stracić";
     struct {
