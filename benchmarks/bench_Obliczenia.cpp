@@ -4,6 +4,8 @@
 #include "core/Obliczenia.h"
 #include "files/PlikTablicyNasycenia.h"
 
+#include "WarunkiBenchmarku.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -19,14 +21,7 @@ murolab::TModelProjektu DziesiecWarstw() {
         w.Mi = 5.0 * k;
     }
     m.LiczbaWarstw = murolab::kLimitWarstw;
-    auto& wp = m.WarunkiPracy;
-    wp.TempWew = 20;
-    wp.TempZewn = -20;
-    wp.WilgotWewn = 55;
-    wp.WilgotZewn = 85;
-    wp.Rsi = 0.13;
-    wp.Rse = 0.04;
-    wp.DeltaUk = 0.05;
+    murolab::benchmarki::UstawWarunkiZimowe(m.WarunkiPracy, 55);
     return m;
 }
 

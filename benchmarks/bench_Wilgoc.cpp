@@ -6,6 +6,8 @@
 #include "core/Obliczenia.h"
 #include "files/PlikTablicyNasycenia.h"
 
+#include "WarunkiBenchmarku.h"
+
 #include <benchmark/benchmark.h>
 
 #include <fstream>
@@ -38,15 +40,8 @@ murolab::TModelProjektu DziesiecWarstw() {
         w.Cieplo = k % 2 ? 1.45 : 0.9;
     }
     m.LiczbaWarstw = murolab::kLimitWarstw;
-    auto& wp = m.WarunkiPracy;
-    wp.TempWew = 20;
-    wp.TempZewn = -20;
-    wp.WilgotWewn = 60;
-    wp.WilgotZewn = 85;
-    wp.Rsi = 0.13;
-    wp.Rse = 0.04;
-    wp.DeltaUk = 0.05;
-    wp.TypPrzegrody.UstawUtf8("Ściana zewnętrzna");
+    murolab::benchmarki::UstawWarunkiZimowe(m.WarunkiPracy, 60);
+    m.WarunkiPracy.TypPrzegrody.UstawUtf8("Ściana zewnętrzna");
     return m;
 }
 
