@@ -6,9 +6,9 @@
 #include "core/KrotkiTekst.h"
 #include "core/Liczby.h"
 #include "core/TabeleWarunkow.h"
-#include "ui/Bezpiecznie.h"
-#include "ui/NumEdit.h"
 #include "ui/Okna.h"
+#include "widgets/Bezpiecznie.h"
+#include "widgets/NumEdit.h"
 
 #include <QApplication>
 #include <QCheckBox>

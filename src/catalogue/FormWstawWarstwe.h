@@ -5,8 +5,8 @@
 // TDialogi; the main window sets TrybWstawiania and WierszDocelowy and shows it modally.
 
 #include "catalogue/Material.h"
-#include "ui/Dialogi.h"
-#include "ui/OknoWarstw.h"
+#include "widgets/Dialogi.h"
+#include "widgets/OknoWarstw.h"
 
 #include <QDialog>
 #include <QString>

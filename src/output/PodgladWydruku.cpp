@@ -3,7 +3,7 @@
 #include "output/StronyRaportu.h"
 #include "output/WykresMa.h"
 #include "output/Wykresy.h"
-#include "ui/Bezpiecznie.h"
+#include "widgets/Bezpiecznie.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

@@ -7,7 +7,7 @@
 #include "core/Model.h"
 #include "output/RaportLinie.h"
 #include "output/TekstyKondensacji.h"
-#include "ui/Dialogi.h"
+#include "widgets/Dialogi.h"
 
 #include <QDialog>
 #include <QImage>

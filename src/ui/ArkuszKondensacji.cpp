@@ -1,10 +1,10 @@
 #include "ui/ArkuszKondensacji.h"
 
 #include "output/WykresMa.h"
-#include "ui/Bezpiecznie.h"
-#include "ui/Dialogi.h"
 #include "ui/FormKlimat.h"
 #include "ui/KontekstPomocy.h"
+#include "widgets/Bezpiecznie.h"
+#include "widgets/Dialogi.h"
 
 #include "files/PlikKlimatu.h"
 

@@ -7,9 +7,9 @@
 #include "core/TabeleWarunkow.h"
 #include "files/PolaRekordu.h"
 #include "ui/KontekstPomocy.h"
-#include "ui/NumEdit.h"
 #include "ui/Okna.h"
 #include "ui/Rysunki.h"
+#include "widgets/NumEdit.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

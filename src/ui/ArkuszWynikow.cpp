@@ -10,7 +10,7 @@
 #include "output/RaportLinie.h"
 #include "output/TekstyKondensacji.h"
 #include "ui/ArkuszKondensacji.h"
-#include "ui/NumEdit.h"
+#include "widgets/NumEdit.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -1,6 +1,6 @@
 #include "ui/FormDane.h"
 
-#include "ui/Bezpiecznie.h"
+#include "widgets/Bezpiecznie.h"
 
 #include <QDateEdit>
 #include <QEvent>

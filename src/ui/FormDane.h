@@ -6,7 +6,7 @@
 // and then dropped.
 
 #include "core/Model.h"
-#include "ui/Dialogi.h"
+#include "widgets/Dialogi.h"
 
 #include <QDialog>
 

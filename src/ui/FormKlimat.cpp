@@ -4,9 +4,9 @@
 
 #include "core/Liczby.h"
 #include "output/TekstyKondensacji.h"
-#include "ui/Bezpiecznie.h"
-#include "ui/Dialogi.h"
-#include "ui/NumEdit.h"
+#include "widgets/Bezpiecznie.h"
+#include "widgets/Dialogi.h"
+#include "widgets/NumEdit.h"
 
 #include <QDir>
 #include <QFileInfo>

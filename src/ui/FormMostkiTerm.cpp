@@ -1,10 +1,10 @@
 #include "ui/FormMostkiTerm.h"
 
 #include "core/Liczby.h"
-#include "ui/Bezpiecznie.h"
 #include "ui/KontekstPomocy.h"
-#include "ui/NumEdit.h"
 #include "ui/Okna.h"
+#include "widgets/Bezpiecznie.h"
+#include "widgets/NumEdit.h"
 
 #include <QAbstractButton>
 #include <QAction>

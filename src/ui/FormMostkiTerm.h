@@ -4,7 +4,7 @@
 // the model changes only on "&Wprowadź" after every check has passed.
 
 #include "core/Model.h"
-#include "ui/Dialogi.h"
+#include "widgets/Dialogi.h"
 
 #include <QDialog>
 

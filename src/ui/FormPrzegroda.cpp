@@ -10,14 +10,14 @@
 #include "output/Wykresy.h"
 #include "ui/AboutBox.h"
 #include "ui/ArkuszKondensacji.h"
-#include "ui/Bezpiecznie.h"
 #include "ui/FormDane.h"
 #include "ui/FormMostkiTerm.h"
 #include "ui/Kalkulator.h"
 #include "ui/KontekstPomocy.h"
-#include "ui/NumEdit.h"
 #include "ui/Okna.h"
 #include "ui/Pomoc.h"
+#include "widgets/Bezpiecznie.h"
+#include "widgets/NumEdit.h"
 
 #include <QAction>
 #include <QApplication>

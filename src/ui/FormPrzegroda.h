@@ -8,8 +8,8 @@
 
 #include "core/Model.h"
 #include "files/RekordProjektu.h"
-#include "ui/Dialogi.h"
-#include "ui/OknoWarstw.h"
+#include "widgets/Dialogi.h"
+#include "widgets/OknoWarstw.h"
 
 #include <QList>
 #include <QMainWindow>

@@ -1,6 +1,6 @@
 #include "ui/Kalkulator.h"
 
-#include "ui/Dialogi.h"
+#include "widgets/Dialogi.h"
 
 #include <QDir>
 #include <QFile>

@@ -10,7 +10,7 @@
 #include "core/Sprawdzenia.h"
 #include "output/PodgladWydruku.h"
 #include "ui/ArkuszKondensacji.h"
-#include "ui/NumEdit.h"
+#include "widgets/NumEdit.h"
 
 #include <QComboBox>
 #include <QTableWidget>

@@ -1,9 +1,9 @@
 #include "ui/Pomoc.h"
 
 #include "files/ZapisAtomowy.h"
-#include "ui/Bezpiecznie.h"
-#include "ui/Dialogi.h"
 #include "ui/KontekstPomocy.h"
+#include "widgets/Bezpiecznie.h"
+#include "widgets/Dialogi.h"
 
 #include <QApplication>
 #include <QDesktopServices>

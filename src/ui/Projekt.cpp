@@ -4,7 +4,7 @@
 #include "core/Liczby.h"
 #include "ui/ArkuszKondensacji.h"
 #include "ui/FormMostkiTerm.h"
-#include "ui/NumEdit.h"
+#include "widgets/NumEdit.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -9,8 +9,8 @@
 #include "ui/FormMostkiTerm.h"
 #include "ui/FormPrzegroda.h"
 #include "ui/KontekstPomocy.h"
-#include "ui/NumEdit.h"
 #include "ui/Okna.h"
+#include "widgets/NumEdit.h"
 
 #include <QComboBox>
 #include <QFontInfo>

@@ -3,13 +3,13 @@
 #include "catalogue/FormWstawWarstwe.h"
 #include "output/PodgladWydruku.h"
 #include "ui/AboutBox.h"
-#include "ui/Dialogi.h"
 #include "ui/FormDane.h"
 #include "ui/FormMostkiTerm.h"
 #include "ui/FormPrzegroda.h"
 #include "ui/Okna.h"
 #include "ui/Pomoc.h"
 #include "ui/Powitanie.h"
+#include "widgets/Dialogi.h"
 
 #include <QApplication>
 #include <QDir>

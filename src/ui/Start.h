@@ -3,7 +3,7 @@
 // fixed order and handed the one project model, the project description dialog, then the main
 // window with the working-conditions sheet in front and "&Oblicz" focused.
 
-#include "ui/Dialogi.h"
+#include "widgets/Dialogi.h"
 
 #include <QByteArray>
 #include <QString>

@@ -3,7 +3,7 @@
 // (seven texts each, as the layer grid holds them), the humidity class, a window to hide and show,
 // and a record of the grid operations asked for.
 
-#include "ui/OknoWarstw.h"
+#include "widgets/OknoWarstw.h"
 
 #include <QList>
 #include <QString>

@@ -4,12 +4,12 @@
 // group write it into the data directory themselves.
 
 #include "OknoWarstwTestowe.h"
-#include "ui/DialogiTestowe.h"
+#include "widgets/DialogiTestowe.h"
 
 #include "catalogue/FormWstawWarstwe.h"
 #include "catalogue/PlikGrupy.h"
 #include "core/KrotkiTekst.h"
-#include "ui/NumEdit.h"
+#include "widgets/NumEdit.h"
 
 #include <QApplication>
 #include <QCheckBox>

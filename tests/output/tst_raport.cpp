@@ -9,7 +9,7 @@
 #include "output/StronyRaportu.h"
 #include "output/WykresMa.h"
 #include "output/Wykresy.h"
-#include "ui/DialogiTestowe.h"
+#include "widgets/DialogiTestowe.h"
 
 #include <QFile>
 #include <QLineSeries>

@@ -3,12 +3,12 @@
 // directly on the recording seam, with the real saturation table, a grid filled as the insertion
 // dialog fills it and working conditions stored as "&Wprowadź" stores them.
 
-#include "DialogiTestowe.h"
 #include "core/Liczby.h"
 #include "core/Obliczenia.h"
 #include "files/PlikTablicyNasycenia.h"
 #include "ui/FormPrzegroda.h"
-#include "ui/NumEdit.h"
+#include "widgets/DialogiTestowe.h"
+#include "widgets/NumEdit.h"
 
 #include <QComboBox>
 #include <QList>

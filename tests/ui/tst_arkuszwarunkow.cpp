@@ -2,7 +2,7 @@
 // repairs on leaving a control, the six checks of "&Wprowadź" and what it stores and shows.
 
 #include "NarzedziaTestow.h"
-#include "ui/NumEdit.h"
+#include "widgets/NumEdit.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,7 +1,7 @@
 // The project description dialog: what "&Wprowadz" stores and how it cuts, the close box storing
 // nothing, the date, the focus on opening, the tab order and the fixed size.
-#include "DialogiTestowe.h"
 #include "ui/FormDane.h"
+#include "widgets/DialogiTestowe.h"
 
 #include <QApplication>
 #include <QDateEdit>

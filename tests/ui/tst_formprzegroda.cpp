@@ -7,9 +7,9 @@
 #include "ui/FormDane.h"
 #include "ui/FormMostkiTerm.h"
 #include "ui/KontekstPomocy.h"
-#include "ui/NumEdit.h"
 #include "ui/Pomoc.h"
 #include "ui/Powitanie.h"
+#include "widgets/NumEdit.h"
 
 #include <QAction>
 #include <QComboBox>

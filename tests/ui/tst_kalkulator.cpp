@@ -1,8 +1,8 @@
 // "&Kalkulator": which calculator is started, that it is started once, and how the program tells
 // that the process it started still runs.
 
-#include "DialogiTestowe.h"
 #include "ui/Kalkulator.h"
+#include "widgets/DialogiTestowe.h"
 
 #include <QFile>
 #include <QProcess>

@@ -2,11 +2,11 @@
 // stored (and what is not), the key filters and tidying of the two lists, and the loading of stored
 // corrections back into the controls.
 
-#include "DialogiTestowe.h"
 #include "NarzedziaTestow.h"
 #include "ui/FormMostkiTerm.h"
 #include "ui/KontekstPomocy.h"
-#include "ui/NumEdit.h"
+#include "widgets/DialogiTestowe.h"
+#include "widgets/NumEdit.h"
 
 #include <QApplication>
 #include <QCheckBox>

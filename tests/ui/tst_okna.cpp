@@ -3,10 +3,10 @@
 // showing, and message boxes wide enough for their captions.
 
 #include "NarzedziaTestow.h"
-#include "ui/Dialogi.h"
 #include "ui/FormMostkiTerm.h"
 #include "ui/KontekstPomocy.h"
 #include "ui/Pomoc.h"
+#include "widgets/Dialogi.h"
 
 #include <QAbstractButton>
 #include <QDialog>

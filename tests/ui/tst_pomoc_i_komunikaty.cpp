@@ -1,7 +1,7 @@
 // What the help window and the message boxes do with hostile text: a message is shown as plain
 // text, the help loads only its own small files and opens only web links outside.
-#include "DialogiTestowe.h"
 #include "ui/Pomoc.h"
+#include "widgets/DialogiTestowe.h"
 
 #include <QDesktopServices>
 #include <QDir>

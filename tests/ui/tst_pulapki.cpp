@@ -5,8 +5,8 @@
 #include "NarzedziaTestow.h"
 #include "OknoObliczen.h"
 #include "ui/FormMostkiTerm.h"
-#include "ui/NumEdit.h"
 #include "ui/SiatkaWarstw.h"
+#include "widgets/NumEdit.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,6 @@
 // Start-up: the splash's progress, the windows created once in their order, the project
 // description dialog shown modally before the main window, and the main window as it opens.
 
-#include "DialogiTestowe.h"
 #include "NarzedziaTestow.h"
 #include "catalogue/FormWstawWarstwe.h"
 #include "files/PlikiDanych.h"
@@ -13,6 +12,7 @@
 #include "ui/Pomoc.h"
 #include "ui/Powitanie.h"
 #include "ui/Start.h"
+#include "widgets/DialogiTestowe.h"
 
 #include <QDialog>
 #include <QDir>

@@ -2,7 +2,7 @@
 // The seam's test double: records every message box, error box, file dialog, modal form and beep,
 // and answers from a script. Nothing blocks, so window tests run under the offscreen platform.
 
-#include "ui/Dialogi.h"
+#include "widgets/Dialogi.h"
 
 #include <QCoreApplication>
 #include <QDialog>

@@ -1,8 +1,8 @@
 // The numeric field: key rules per number kind, the beep, the repair on leaving, the length limit.
 
-#include "DialogiTestowe.h"
-#include "NarzedziaTestow.h"
-#include "ui/NumEdit.h"
+#include "widgets/DialogiTestowe.h"
+#include "widgets/Klawiatura.h"
+#include "widgets/NumEdit.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
-#include "ui/NumEdit.h"
+#include "widgets/NumEdit.h"
 
 #include "core/Liczby.h"
-#include "ui/Bezpiecznie.h"
-#include "ui/Dialogi.h"
+#include "widgets/Bezpiecznie.h"
+#include "widgets/Dialogi.h"
 
 #include <QAction>
 #include <QApplication>

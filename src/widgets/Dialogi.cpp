@@ -1,4 +1,4 @@
-#include "ui/Dialogi.h"
+#include "widgets/Dialogi.h"
 
 #include <QApplication>
 #include <QDialog>
