@@ -1,14 +1,15 @@
-// Part of TFormPrzegroda: sheet 0, the working conditions. The lists only propose values (a type
-// proposes Rsi and Rse, a zone te, a class phi_i, and backwards); the model takes them only on
-// "&Wprowadź", after the six checks.
-#include "ui/FormPrzegroda.h"
+// Sheet 0 of the main window: the working conditions (see ArkuszWarunkow.h).
+#include "ui/ArkuszWarunkow.h"
 
 #include "core/Liczby.h"
 #include "core/TabeleWarunkow.h"
 #include "files/PolaRekordu.h"
+#include "files/RekordProjektu.h"
 #include "ui/KontekstPomocy.h"
 #include "ui/Okna.h"
 #include "ui/Rysunki.h"
+#include "widgets/Bezpiecznie.h"
+#include "widgets/Dialogi.h"
 #include "widgets/NumEdit.h"
 
 #include <QAbstractItemView>
@@ -24,6 +25,8 @@
 #include <QTabWidget>
 
 #include <array>
+#include <string>
+#include <utility>
 
 namespace murolab {
 
@@ -78,7 +81,7 @@ QComboBox* NowaLista(QWidget* rodzic, const QStringList& pozycje, const QString&
     lista->setCompleter(nullptr);
     lista->addItems(pozycje);
     lista->setMaxVisibleItems(pozycje.size());
-    TFormPrzegroda::UstawTekstListy(lista, tekst);
+    TArkuszWarunkow::UstawTekstListy(lista, tekst);
     lista->setToolTip(podpowiedz);
     UstawKontekstPomocy(lista, 18);
     return lista;
@@ -112,7 +115,20 @@ QLabel* Etykieta(QWidget* rodzic, const QString& tekst, int x, int y) {
 }
 } // namespace
 
-void TFormPrzegroda::UstawTekstListy(QComboBox* lista, const QString& tekst) {
+TArkuszWarunkow::TArkuszWarunkow(TModelProjektu& model, TDialogi& dialogi, QWidget* rodzic)
+    : QWidget(rodzic), model_(model), dialogi_(dialogi) {
+    setObjectName(QStringLiteral("TabSheetWarPracy"));
+    Zbuduj();
+    // Entering the sheet (the focus moving into it from elsewhere in the window) counts as in the
+    // list's own "enter": the class list never shows a state that the layers no longer allow.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* stary, QWidget* nowy) {
+        if (stary && nowy && stary->window() == window() && nowy->window() == window() &&
+            !isAncestorOf(stary) && isAncestorOf(nowy))
+            Bezpiecznie(dialogi_, this, [this] { TabSheetWarPracyEnter(); });
+    });
+}
+
+void TArkuszWarunkow::UstawTekstListy(QComboBox* lista, const QString& tekst) {
     // Neither activated nor textEdited is raised by these calls: no change handling runs.
     const int i = lista->findText(tekst, Qt::MatchExactly | Qt::MatchCaseSensitive);
     lista->setCurrentIndex(i);
@@ -124,8 +140,8 @@ void TFormPrzegroda::UstawTekstListy(QComboBox* lista, const QString& tekst) {
     }
 }
 
-void TFormPrzegroda::ZbudujArkuszWarunkow() {
-    QWidget* ark = TabSheetWarPracy;
+void TArkuszWarunkow::Zbuduj() {
+    QWidget* ark = this;
 
     // Partition type and surface resistances.
     auto* ramkaTypu = new QGroupBox(ark);
@@ -134,24 +150,23 @@ void TFormPrzegroda::ZbudujArkuszWarunkow() {
     QStringList typy;
     for (const TTypPrzegrody& t : kTypyPrzegrod)
         typy << Q(t.Nazwa);
-    ComboBoxTypPrzegrody = NowaLista(ramkaTypu, typy, kScianaZewn, QStringLiteral("Określ typ przegrody:"));
-    ComboBoxTypPrzegrody->setGeometry(12, 28, 333, 24);
+    typPrzegrody_ = NowaLista(ramkaTypu, typy, kScianaZewn, QStringLiteral("Określ typ przegrody:"));
+    typPrzegrody_->setGeometry(12, 28, 333, 24);
     // The types are long: the open list is as wide as its longest entry.
-    ComboBoxTypPrzegrody->view()->setMinimumWidth(ComboBoxTypPrzegrody->view()->sizeHintForColumn(0) + 24);
-    PokazPoczatekTekstu(ComboBoxTypPrzegrody);
+    typPrzegrody_->view()->setMinimumWidth(typPrzegrody_->view()->sizeHintForColumn(0) + 24);
+    PokazPoczatekTekstu(typPrzegrody_);
 
     auto* naglowekOporow =
         new QLabel(QStringLiteral("Opory przejmownia ciepła [m<sup>2</sup>·K/W]"), ramkaTypu);
     naglowekOporow->setGeometry(12, 60, 340, 20);
     Etykieta(ramkaTypu, ZIndeksem(QStringLiteral("R"), QStringLiteral("si")), 16, 90);
-    ComboBoxRsi =
-        NowaLista(ramkaTypu, {QStringLiteral("0,10"), QStringLiteral("0,13"), QStringLiteral("0,17")},
-                  QStringLiteral("0,13"), QStringLiteral("Podaj opory przejmowania ciepła"));
-    ComboBoxRsi->setGeometry(44, 86, 60, 24);
+    rsi_ = NowaLista(ramkaTypu, {QStringLiteral("0,10"), QStringLiteral("0,13"), QStringLiteral("0,17")},
+                     QStringLiteral("0,13"), QStringLiteral("Podaj opory przejmowania ciepła"));
+    rsi_->setGeometry(44, 86, 60, 24);
     Etykieta(ramkaTypu, ZIndeksem(QStringLiteral("R"), QStringLiteral("se")), 136, 90);
-    ComboBoxRse = NowaLista(ramkaTypu, {QStringLiteral("0,04")}, QStringLiteral("0,04"),
-                            QStringLiteral("Podaj opory przejmowania ciepła"));
-    ComboBoxRse->setGeometry(164, 86, 60, 24);
+    rse_ = NowaLista(ramkaTypu, {QStringLiteral("0,04")}, QStringLiteral("0,04"),
+                     QStringLiteral("Podaj opory przejmowania ciepła"));
+    rse_->setGeometry(164, 86, 60, 24);
 
     // Temperatures and humidities.
     auto* ramkaWarunkow = new QGroupBox(QStringLiteral("Warunki pracy"), ark);
@@ -163,7 +178,7 @@ void TFormPrzegroda::ZbudujArkuszWarunkow() {
                                       const QString& tekst, const QString& podpowiedz, int x, int y) {
         Etykieta(ramkaWarunkow, naglowek, x, y);
         Etykieta(ramkaWarunkow, ZIndeksem(symbol, indeks), x + 4, y + 26);
-        auto* e = new TNumEdit(Dialogi, ramkaWarunkow);
+        auto* e = new TNumEdit(dialogi_, ramkaWarunkow);
         e->SetNumType(typ);
         e->SetMaxLength(dlugosc);
         e->setText(tekst);
@@ -175,19 +190,19 @@ void TFormPrzegroda::ZbudujArkuszWarunkow() {
     };
     const QString t = QStringLiteral("t"), fi = QStringLiteral("Φ");
     const QString stopnie = QStringLiteral("[°C]"), procent = QStringLiteral("[%]");
-    NumEditTempWew = pole(QStringLiteral("Tempetratura wewn."), t, QStringLiteral("i"), stopnie, ntInteger, 3,
-                          QStringLiteral("20"), QStringLiteral("Podaj temperaturę wewnętrzną"), 14, 26);
-    NumEditTempZewn = pole(QStringLiteral("Tempetratura zewn."), t, QStringLiteral("e"), stopnie, ntInteger,
-                           3, QStringLiteral("-5"), QStringLiteral("Podaj temperaturę zewnętrzną"), 196, 26);
-    NumEditWilgotWewn = pole(QStringLiteral("Wilgotność wewn."), fi, QStringLiteral("i"), procent, ntNatural,
-                             2, QStringLiteral("55"), QStringLiteral("Podaj wilgotność wewnętrzną"), 14, 88);
-    NumEditWilgotZewn = pole(QStringLiteral("Wilgotność zewn."), fi, QStringLiteral("e"), procent, ntNatural,
-                             2, QStringLiteral("85"), QStringLiteral("Podaj wilgotność zewnętrzną"), 196, 88);
-    Button6 = new QPushButton(QStringLiteral("&Wprowadź"), ramkaWarunkow);
-    Button6->setGeometry(80, 154, 217, 30);
-    QFont gruba = Button6->font();
+    tempWew_ = pole(QStringLiteral("Tempetratura wewn."), t, QStringLiteral("i"), stopnie, ntInteger, 3,
+                    QStringLiteral("20"), QStringLiteral("Podaj temperaturę wewnętrzną"), 14, 26);
+    tempZewn_ = pole(QStringLiteral("Tempetratura zewn."), t, QStringLiteral("e"), stopnie, ntInteger, 3,
+                     QStringLiteral("-5"), QStringLiteral("Podaj temperaturę zewnętrzną"), 196, 26);
+    wilgotWewn_ = pole(QStringLiteral("Wilgotność wewn."), fi, QStringLiteral("i"), procent, ntNatural, 2,
+                       QStringLiteral("55"), QStringLiteral("Podaj wilgotność wewnętrzną"), 14, 88);
+    wilgotZewn_ = pole(QStringLiteral("Wilgotność zewn."), fi, QStringLiteral("e"), procent, ntNatural, 2,
+                       QStringLiteral("85"), QStringLiteral("Podaj wilgotność zewnętrzną"), 196, 88);
+    wprowadz_ = new QPushButton(QStringLiteral("&Wprowadź"), ramkaWarunkow);
+    wprowadz_->setGeometry(80, 154, 217, 30);
+    QFont gruba = wprowadz_->font();
     gruba.setBold(true);
-    Button6->setFont(gruba);
+    wprowadz_->setFont(gruba);
 
     // Surroundings: climate zone and humidity class, and the picture.
     auto* ramkaOtoczenia = new QGroupBox(QStringLiteral("  Otoczenie  "), ark);
@@ -196,64 +211,69 @@ void TFormPrzegroda::ZbudujArkuszWarunkow() {
     QStringList strefy;
     for (const TStrefaKlimatyczna& s : kStrefyKlimatyczne)
         strefy << Q(s.Nazwa);
-    ComboBoxStrefaKl =
-        NowaLista(ramkaOtoczenia, strefy, kNieokreslona, QStringLiteral("Określ strefę klimatyczną"));
-    ComboBoxStrefaKl->setGeometry(12, 40, 265, 24);
+    strefaKl_ = NowaLista(ramkaOtoczenia, strefy, kNieokreslona, QStringLiteral("Określ strefę klimatyczną"));
+    strefaKl_->setGeometry(12, 40, 265, 24);
     Etykieta(ramkaOtoczenia, QStringLiteral("Wilgotność środowiska"), 12, 70);
     QStringList klasy;
     for (const TKlasaWilgotnosci& k : kKlasyWilgotnosci)
         klasy << Q(k.Nazwa);
-    ComboBoxWarunkiWilg =
+    warunkiWilg_ =
         NowaLista(ramkaOtoczenia, klasy, kSrednio, QStringLiteral("Określ warunki wilgotnościowe"));
-    ComboBoxWarunkiWilg->setGeometry(12, 88, 265, 24);
+    warunkiWilg_->setGeometry(12, 88, 265, 24);
     auto* obrazek = new TObrazekPrzegrody(ark);
     obrazek->setGeometry(391, 134, 289, 200);
 
-    setTabOrder(ComboBoxTypPrzegrody, ComboBoxStrefaKl);
-    setTabOrder(ComboBoxStrefaKl, ComboBoxWarunkiWilg);
-    setTabOrder(ComboBoxWarunkiWilg, ComboBoxRsi);
-    setTabOrder(ComboBoxRsi, ComboBoxRse);
-    setTabOrder(ComboBoxRse, NumEditTempWew);
-    setTabOrder(NumEditTempWew, NumEditTempZewn);
-    setTabOrder(NumEditTempZewn, NumEditWilgotWewn);
-    setTabOrder(NumEditWilgotWewn, NumEditWilgotZewn);
-    setTabOrder(NumEditWilgotZewn, Button6);
+    setTabOrder(typPrzegrody_, strefaKl_);
+    setTabOrder(strefaKl_, warunkiWilg_);
+    setTabOrder(warunkiWilg_, rsi_);
+    setTabOrder(rsi_, rse_);
+    setTabOrder(rse_, tempWew_);
+    setTabOrder(tempWew_, tempZewn_);
+    setTabOrder(tempZewn_, wilgotWewn_);
+    setTabOrder(wilgotWewn_, wilgotZewn_);
+    setTabOrder(wilgotZewn_, wprowadz_);
+
+    const std::pair<QWidget*, const char*> nazwy[] = {{typPrzegrody_, "ComboBoxTypPrzegrody"},
+                                                      {strefaKl_, "ComboBoxStrefaKl"},
+                                                      {warunkiWilg_, "ComboBoxWarunkiWilg"},
+                                                      {rsi_, "ComboBoxRsi"},
+                                                      {rse_, "ComboBoxRse"},
+                                                      {tempWew_, "NumEditTempWew"},
+                                                      {tempZewn_, "NumEditTempZewn"},
+                                                      {wilgotWewn_, "NumEditWilgotWewn"},
+                                                      {wilgotZewn_, "NumEditWilgotZewn"},
+                                                      {wprowadz_, "Button6"}};
+    for (const auto& [kontrolka, nazwa] : nazwy)
+        kontrolka->setObjectName(QLatin1String(nazwa));
 
     // Picking from a list (mouse, arrow keys) and editing its text are the user's changes; the
     // program's own writes (UstawTekstListy) raise neither.
-    auto zmiana = [this](QComboBox* lista, void (TFormPrzegroda::*obsluga)()) {
-        auto wywolaj = [this, obsluga] { Bezpiecznie([this, obsluga] { (this->*obsluga)(); }); };
-        connect(lista, &QComboBox::textActivated, this, wywolaj);
-        connect(lista->lineEdit(), &QLineEdit::textEdited, this, wywolaj);
+    auto zmiana = [this](QComboBox* lista, void (TArkuszWarunkow::*obsluga)()) {
+        PolaczBezpiecznie(dialogi_, this, lista, &QComboBox::textActivated,
+                          [this, obsluga] { (this->*obsluga)(); });
+        PolaczBezpiecznie(dialogi_, this, lista->lineEdit(), &QLineEdit::textEdited,
+                          [this, obsluga] { (this->*obsluga)(); });
     };
-    zmiana(ComboBoxTypPrzegrody, &TFormPrzegroda::ComboBoxTypPrzegrodyChange);
-    zmiana(ComboBoxStrefaKl, &TFormPrzegroda::ComboBoxStrefaKlChange);
-    zmiana(ComboBoxWarunkiWilg, &TFormPrzegroda::ComboBoxWarunkiWilgChange);
-    for (QComboBox* lista :
-         {ComboBoxTypPrzegrody, ComboBoxStrefaKl, ComboBoxWarunkiWilg, ComboBoxRsi, ComboBoxRse}) {
+    zmiana(typPrzegrody_, &TArkuszWarunkow::ComboBoxTypPrzegrodyChange);
+    zmiana(strefaKl_, &TArkuszWarunkow::ComboBoxStrefaKlChange);
+    zmiana(warunkiWilg_, &TArkuszWarunkow::ComboBoxWarunkiWilgChange);
+    for (QComboBox* lista : {typPrzegrody_, strefaKl_, warunkiWilg_, rsi_, rse_}) {
         lista->installEventFilter(this);
         lista->lineEdit()->installEventFilter(this);
     }
-    connect(NumEditTempZewn, &QLineEdit::textChanged, this,
-            [this] { Bezpiecznie([this] { NumEditTempZewnChange(); }); });
-    connect(NumEditWilgotWewn, &TNumEdit::Wyjscie, this,
-            [this] { Bezpiecznie([this] { NumEditWilgotWewnExit(); }); });
-    connect(Button6, &QPushButton::clicked, this, [this] { Bezpiecznie([this] { Button6Click(); }); });
-    // Bringing the sheet to the front counts as entering it, so the class list never shows a
-    // state that the layers no longer allow.
-    connect(PageControlPrzegroda, &QTabWidget::currentChanged, this, [this](int k) {
-        if (k == 0)
-            Bezpiecznie([this] { TabSheetWarPracyEnter(); });
-    });
+    PolaczBezpiecznie(dialogi_, this, tempZewn_, &QLineEdit::textChanged,
+                      [this] { NumEditTempZewnChange(); });
+    PolaczBezpiecznie(dialogi_, this, wilgotWewn_, &TNumEdit::Wyjscie, [this] { NumEditWilgotWewnExit(); });
+    PolaczBezpiecznie(dialogi_, this, wprowadz_, &QPushButton::clicked, [this] { Button6Click(); });
 }
 
-bool TFormPrzegroda::FiltrArkuszaWarunkow(QObject* obiekt, QEvent* zdarzenie) {
+bool TArkuszWarunkow::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
     QComboBox* lista = qobject_cast<QComboBox*>(obiekt);
     if (!lista)
         if (auto* pole = qobject_cast<QLineEdit*>(obiekt))
             lista = qobject_cast<QComboBox*>(pole->parentWidget());
-    if (!lista || (lista != ComboBoxTypPrzegrody && lista != ComboBoxStrefaKl &&
-                   lista != ComboBoxWarunkiWilg && lista != ComboBoxRsi && lista != ComboBoxRse))
+    if (!lista || (lista != typPrzegrody_ && lista != strefaKl_ && lista != warunkiWilg_ && lista != rsi_ &&
+                   lista != rse_))
         return false;
 
     if (zdarzenie->type() == QEvent::KeyPress) {
@@ -264,7 +284,7 @@ bool TFormPrzegroda::FiltrArkuszaWarunkow(QObject* obiekt, QEvent* zdarzenie) {
         // Enter does nothing in these lists (and must not make Qt pick the typed text).
         if (c == kEnter)
             return true;
-        if (lista == ComboBoxRsi || lista == ComboBoxRse) {
+        if (lista == rsi_ || lista == rse_) {
             const QLineEdit* pole = lista->lineEdit();
             bool przyjety = false;
             if (c == kSeparatorDziesietny)
@@ -295,28 +315,28 @@ bool TFormPrzegroda::FiltrArkuszaWarunkow(QObject* obiekt, QEvent* zdarzenie) {
         const QWidget* nowy = QApplication::focusWidget();
         if (nowy && (nowy == lista || lista->isAncestorOf(nowy)))
             return false;
-        if (lista == ComboBoxTypPrzegrody)
-            Bezpiecznie([this] { ComboBoxTypPrzegrodyExit(); });
-        else if (lista == ComboBoxRsi)
-            Bezpiecznie([this] { ComboBoxRsiExit(); });
-        else if (lista == ComboBoxRse)
-            Bezpiecznie([this] { ComboBoxRseExit(); });
-        else if (lista == ComboBoxStrefaKl)
-            Bezpiecznie([this] { ComboBoxStrefaKlExit(); });
+        if (lista == typPrzegrody_)
+            Bezpiecznie(dialogi_, this, [this] { ComboBoxTypPrzegrodyExit(); });
+        else if (lista == rsi_)
+            Bezpiecznie(dialogi_, this, [this] { ComboBoxRsiExit(); });
+        else if (lista == rse_)
+            Bezpiecznie(dialogi_, this, [this] { ComboBoxRseExit(); });
+        else if (lista == strefaKl_)
+            Bezpiecznie(dialogi_, this, [this] { ComboBoxStrefaKlExit(); });
     }
-    return false;
+    return QWidget::eventFilter(obiekt, zdarzenie);
 }
 
-void TFormPrzegroda::ComboBoxTypPrzegrodyChange() {
-    if (const TTypPrzegrody* t = ZnajdzTypPrzegrody(S(ComboBoxTypPrzegrody->currentText()))) {
-        UstawTekstListy(ComboBoxRsi, Opor(t->Rsi));
-        UstawTekstListy(ComboBoxRse, Opor(t->Rse));
+void TArkuszWarunkow::ComboBoxTypPrzegrodyChange() {
+    if (const TTypPrzegrody* t = ZnajdzTypPrzegrody(S(typPrzegrody_->currentText()))) {
+        UstawTekstListy(rsi_, Opor(t->Rsi));
+        UstawTekstListy(rse_, Opor(t->Rse));
     }
 }
 
-void TFormPrzegroda::ComboBoxTypPrzegrodyExit() {
-    if (ComboBoxTypPrzegrody->currentText().isEmpty())
-        UstawTekstListy(ComboBoxTypPrzegrody, kScianaZewn);
+void TArkuszWarunkow::ComboBoxTypPrzegrodyExit() {
+    if (typPrzegrody_->currentText().isEmpty())
+        UstawTekstListy(typPrzegrody_, kScianaZewn);
 }
 
 namespace {
@@ -328,16 +348,16 @@ QString UporzadkowanyOpor(const QString& tekst, const QString& domyslny) {
 }
 } // namespace
 
-void TFormPrzegroda::ComboBoxRsiExit() {
-    UstawTekstListy(ComboBoxRsi, UporzadkowanyOpor(ComboBoxRsi->currentText(), QStringLiteral("0,13")));
+void TArkuszWarunkow::ComboBoxRsiExit() {
+    UstawTekstListy(rsi_, UporzadkowanyOpor(rsi_->currentText(), QStringLiteral("0,13")));
 }
 
-void TFormPrzegroda::ComboBoxRseExit() {
-    UstawTekstListy(ComboBoxRse, UporzadkowanyOpor(ComboBoxRse->currentText(), QStringLiteral("0,04")));
+void TArkuszWarunkow::ComboBoxRseExit() {
+    UstawTekstListy(rse_, UporzadkowanyOpor(rse_->currentText(), QStringLiteral("0,04")));
 }
 
-void TFormPrzegroda::NumEditTempZewnChange() {
-    const QString te = NumEditTempZewn->text();
+void TArkuszWarunkow::NumEditTempZewnChange() {
+    const QString te = tempZewn_->text();
     if (te == QLatin1String("-"))
         return;
     // Only a te written as the zone list writes it selects its zone ("-016" does not).
@@ -345,95 +365,133 @@ void TFormPrzegroda::NumEditTempZewnChange() {
     const TStrefaKlimatyczna* strefa = &kStrefyKlimatyczne[0];
     if (ProbujNaCalkowita(S(te), wartosc) && te == QString::fromStdString(Calkowita(wartosc)))
         strefa = &StrefaDlaTe(wartosc);
-    UstawTekstListy(ComboBoxStrefaKl, Q(strefa->Nazwa));
+    UstawTekstListy(strefaKl_, Q(strefa->Nazwa));
 }
 
-void TFormPrzegroda::ComboBoxStrefaKlChange() {
-    if (const TStrefaKlimatyczna* s = ZnajdzStrefe(S(ComboBoxStrefaKl->currentText())))
-        NumEditTempZewn->setText(QString::fromStdString(Calkowita(s->Te)));
+void TArkuszWarunkow::ComboBoxStrefaKlChange() {
+    if (const TStrefaKlimatyczna* s = ZnajdzStrefe(S(strefaKl_->currentText())))
+        tempZewn_->setText(QString::fromStdString(Calkowita(s->Te)));
 }
 
-void TFormPrzegroda::ComboBoxStrefaKlExit() {
-    if (!ZnajdzStrefe(S(ComboBoxStrefaKl->currentText())))
-        UstawTekstListy(ComboBoxStrefaKl, kNieokreslona);
+void TArkuszWarunkow::ComboBoxStrefaKlExit() {
+    if (!ZnajdzStrefe(S(strefaKl_->currentText())))
+        UstawTekstListy(strefaKl_, kNieokreslona);
 }
 
-void TFormPrzegroda::NumEditWilgotWewnExit() {
-    const int fi = NaCalkowita(S(NumEditWilgotWewn->text()));
-    UstawTekstListy(ComboBoxWarunkiWilg, Q(KlasaDlaFi(fi).Nazwa));
+void TArkuszWarunkow::NumEditWilgotWewnExit() {
+    const int fi = NaCalkowita(S(wilgotWewn_->text()));
+    UstawTekstListy(warunkiWilg_, Q(KlasaDlaFi(fi).Nazwa));
 }
 
-void TFormPrzegroda::ComboBoxWarunkiWilgChange() {
-    const TKlasaWilgotnosci* klasa = ZnajdzKlase(S(ComboBoxWarunkiWilg->currentText()));
+void TArkuszWarunkow::ComboBoxWarunkiWilgChange() {
+    const TKlasaWilgotnosci* klasa = ZnajdzKlase(S(warunkiWilg_->currentText()));
     if (!klasa) {
         klasa = &kKlasyWilgotnosci[0];
-        UstawTekstListy(ComboBoxWarunkiWilg, Q(klasa->Nazwa));
+        UstawTekstListy(warunkiWilg_, Q(klasa->Nazwa));
     }
-    NumEditWilgotWewn->setText(QString::fromStdString(Calkowita(klasa->FiI)));
+    wilgotWewn_->setText(QString::fromStdString(Calkowita(klasa->FiI)));
 }
 
-void TFormPrzegroda::TabSheetWarPracyEnter() {
+void TArkuszWarunkow::TabSheetWarPracyEnter() {
     // The insertion dialog takes each layer's lambda for the class shown here; once layers exist,
     // changing the class would leave their lambdas behind.
-    ComboBoxWarunkiWilg->setEnabled(Model.LiczbaWarstw <= 0);
+    warunkiWilg_->setEnabled(model_.LiczbaWarstw <= 0);
 }
 
-bool TFormPrzegroda::SprawdzPolaWarunkow() {
+bool TArkuszWarunkow::SprawdzPolaWarunkow() {
     auto odrzuc = [this](QWidget* kontrolka, const char* komunikat) {
-        Dialogi.Komunikat(this, Q(komunikat), kUwaga, TIkona::Stop, TPrzyciski::Ok);
+        dialogi_.Komunikat(this, Q(komunikat), kUwaga, TIkona::Stop, TPrzyciski::Ok);
         kontrolka->setFocus(Qt::OtherFocusReason);
         return false;
     };
     // Each value is converted just before its test, so an unconvertible field reports only after
     // the fields before it have passed. The limits are those a project file is held to when opened.
-    const double rsi = NaLiczbe(S(ComboBoxRsi->currentText()));
+    const double rsi = NaLiczbe(S(rsi_->currentText()));
     if (!WZakresie(PoleWarunkow("Rsi").Dopuszczalne, rsi))
         return odrzuc(
-            ComboBoxRsi,
-            "Niepoprawnie wprowadzono wartość oporu przejmownia ciepła na wewnętrznej powierzchni !!");
-    const double rse = NaLiczbe(S(ComboBoxRse->currentText()));
+            rsi_, "Niepoprawnie wprowadzono wartość oporu przejmownia ciepła na wewnętrznej powierzchni !!");
+    const double rse = NaLiczbe(S(rse_->currentText()));
     if (!WZakresie(PoleWarunkow("Rse").Dopuszczalne, rse))
         return odrzuc(
-            ComboBoxRse,
-            "Niepoprawnie wprowadzono wartość oporu przejmownia ciepła na zewnętrznej powierzchni !!");
-    const int ti = NaCalkowita(S(NumEditTempWew->text()));
+            rse_, "Niepoprawnie wprowadzono wartość oporu przejmownia ciepła na zewnętrznej powierzchni !!");
+    const int ti = NaCalkowita(S(tempWew_->text()));
     if (!WZakresie(PoleWarunkow("TempWew").Dopuszczalne, ti))
-        return odrzuc(NumEditTempWew, "Nie poprawna wartość temperatury po wewnętrznej stronie przegrody !!");
-    const int te = NaCalkowita(S(NumEditTempZewn->text()));
+        return odrzuc(tempWew_, "Nie poprawna wartość temperatury po wewnętrznej stronie przegrody !!");
+    const int te = NaCalkowita(S(tempZewn_->text()));
     if (!WZakresie(PoleWarunkow("TempZewn").Dopuszczalne, te))
-        return odrzuc(NumEditTempZewn,
-                      "Nie poprawna wartość temperatury po zewnętrznej stronie przegrody !!");
-    const int fi = NaCalkowita(S(NumEditWilgotWewn->text()));
+        return odrzuc(tempZewn_, "Nie poprawna wartość temperatury po zewnętrznej stronie przegrody !!");
+    const int fi = NaCalkowita(S(wilgotWewn_->text()));
     if (!WZakresie(PoleWarunkow("WilgotWewn").Dopuszczalne, fi))
-        return odrzuc(NumEditWilgotWewn, "Nie poprawnia wilgotność po wewnętrznej stronie przegrody !!");
-    const int fe = NaCalkowita(S(NumEditWilgotZewn->text()));
+        return odrzuc(wilgotWewn_, "Nie poprawnia wilgotność po wewnętrznej stronie przegrody !!");
+    const int fe = NaCalkowita(S(wilgotZewn_->text()));
     if (!WZakresie(PoleWarunkow("WilgotZewn").Dopuszczalne, fe))
-        return odrzuc(NumEditWilgotZewn, "Nie poprawnia wilgotność po zewnętrznej stronie przegrody !!");
+        return odrzuc(wilgotZewn_, "Nie poprawnia wilgotność po zewnętrznej stronie przegrody !!");
     return true;
 }
 
-void TFormPrzegroda::ZapamietajWarunki() {
-    TWarunkiPracy& w = Model.WarunkiPracy;
-    w.TypPrzegrody.UstawUtf8(S(ComboBoxTypPrzegrody->currentText()));
-    w.Rsi = NaLiczbe(S(ComboBoxRsi->currentText()));
-    w.Rse = NaLiczbe(S(ComboBoxRse->currentText()));
-    w.TempWew = NaCalkowita(S(NumEditTempWew->text()));
-    w.TempZewn = NaCalkowita(S(NumEditTempZewn->text()));
-    w.WilgotWewn = NaCalkowita(S(NumEditWilgotWewn->text()));
-    w.WilgotZewn = NaCalkowita(S(NumEditWilgotZewn->text()));
-    w.WarunkiWilg.UstawUtf8(S(ComboBoxWarunkiWilg->currentText()));
-    w.StrefaKl.UstawUtf8(S(ComboBoxStrefaKl->currentText()));
+void TArkuszWarunkow::ZapamietajWarunki() {
+    TWarunkiPracy& w = model_.WarunkiPracy;
+    w.TypPrzegrody.UstawUtf8(S(typPrzegrody_->currentText()));
+    w.Rsi = NaLiczbe(S(rsi_->currentText()));
+    w.Rse = NaLiczbe(S(rse_->currentText()));
+    w.TempWew = NaCalkowita(S(tempWew_->text()));
+    w.TempZewn = NaCalkowita(S(tempZewn_->text()));
+    w.WilgotWewn = NaCalkowita(S(wilgotWewn_->text()));
+    w.WilgotZewn = NaCalkowita(S(wilgotZewn_->text()));
+    w.WarunkiWilg.UstawUtf8(S(warunkiWilg_->currentText()));
+    w.StrefaKl.UstawUtf8(S(strefaKl_->currentText()));
 }
 
-void TFormPrzegroda::Button6Click() {
+void TArkuszWarunkow::Button6Click() {
     if (!SprawdzPolaWarunkow())
         return;
-    const TRekordProjektu przed = KodujRekord(Model);
+    const TRekordProjektu przed = KodujRekord(model_);
     ZapamietajWarunki();
-    if (KodujRekord(Model) != przed)
-        ZaznaczZmiane();
-    PokazLinieWarunkow();
-    PokazArkusz(1);
+    emit Wprowadzono(KodujRekord(model_) != przed);
+}
+
+void TArkuszWarunkow::UstawDomyslne() {
+    tempWew_->setText(QStringLiteral("20"));
+    // Written as the program writes: the te change handling runs and shows "nieokreślona".
+    tempZewn_->setText(QStringLiteral("-5"));
+    wilgotWewn_->setText(QStringLiteral("45"));
+    wilgotZewn_->setText(QStringLiteral("85"));
+    UstawTekstListy(typPrzegrody_, kScianaZewn);
+    UstawTekstListy(strefaKl_, kNieokreslona);
+    UstawTekstListy(warunkiWilg_, QStringLiteral("Warunki średniowilgotne"));
+    UstawTekstListy(rsi_, QStringLiteral("0,13"));
+    UstawTekstListy(rse_, QStringLiteral("0,04"));
+}
+
+void TArkuszWarunkow::PokazWarunki(const TWarunkiPracy& w) {
+    auto tekst = [](const std::string& t) { return QString::fromStdString(t); };
+    tempWew_->setText(tekst(Calkowita(w.TempWew)));
+    // The te change handling picks a zone here; the stored zone replaces it two lines below.
+    tempZewn_->setText(tekst(Calkowita(w.TempZewn)));
+    wilgotWewn_->setText(tekst(Calkowita(w.WilgotWewn)));
+    wilgotZewn_->setText(tekst(Calkowita(w.WilgotZewn)));
+    // Written without change handling, so a cut partition type cannot overwrite the stored Rsi, Rse.
+    UstawTekstListy(typPrzegrody_, tekst(w.TypPrzegrody.Utf8()));
+    UstawTekstListy(strefaKl_, tekst(w.StrefaKl.Utf8()));
+    UstawTekstListy(warunkiWilg_, tekst(w.WarunkiWilg.Utf8()));
+    UstawTekstListy(rsi_, tekst(Ogolny(w.Rsi)));
+    UstawTekstListy(rse_, tekst(Ogolny(w.Rse)));
+}
+
+int TArkuszWarunkow::TempWewnetrzna() const {
+    return NaCalkowita(S(tempWew_->text()));
+}
+
+int TArkuszWarunkow::TempZewnetrzna() const {
+    return NaCalkowita(S(tempZewn_->text()));
+}
+
+QString TArkuszWarunkow::KlasaWilgotnosci() const {
+    return warunkiWilg_->currentText();
+}
+
+QString TArkuszWarunkow::TypPrzegrody() const {
+    return typPrzegrody_->currentText();
 }
 
 } // namespace murolab

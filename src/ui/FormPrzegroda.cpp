@@ -1,5 +1,5 @@
-// Part of TFormPrzegroda: the frame, the menu, the sheets' pages, the help and calculator
-// commands, the charts' pages and the closing questions.
+// The main window: the frame, the menu, the sheets' pages, the help and calculator commands and the
+// closing questions (see FormPrzegroda.h).
 #include "ui/FormPrzegroda.h"
 
 #include "core/Liczby.h"
@@ -7,9 +7,12 @@
 #include "core/Sprawdzenia.h"
 #include "files/PlikTablicyNasycenia.h"
 #include "output/PodgladWydruku.h"
-#include "output/Wykresy.h"
 #include "ui/AboutBox.h"
 #include "ui/ArkuszKondensacji.h"
+#include "ui/ArkuszObliczen.h"
+#include "ui/ArkuszPrzegrody.h"
+#include "ui/ArkuszWarunkow.h"
+#include "ui/ArkuszWykresu.h"
 #include "ui/FormDane.h"
 #include "ui/FormMostkiTerm.h"
 #include "ui/Kalkulator.h"
@@ -17,7 +20,7 @@
 #include "ui/Okna.h"
 #include "ui/Pomoc.h"
 #include "widgets/Bezpiecznie.h"
-#include "widgets/NumEdit.h"
+#include "widgets/Tytul.h"
 
 #include <QAction>
 #include <QApplication>
@@ -39,13 +42,8 @@
 namespace murolab {
 
 namespace {
-const QString kTytulOkna = QStringLiteral("Murolab -program do wstępnej analizy cieplno wilgotnościowej");
 const QString kPytanieZapis = QStringLiteral("Czy zapisać zmianny w pliku ..?");
 constexpr int kSzerokoscOkna = 692; // the designed client width, the window's smallest
-
-bool WOknie(const QWidget* w, const QWidget* pojemnik) {
-    return w && pojemnik && (w == pojemnik || pojemnik->isAncestorOf(w));
-}
 
 const QString kKrokWarunki = QStringLiteral("Ustaw warunki pracy i naciśnij Wprowadź");
 // F2 brings the layer sheet, where "&Dodaj" opens the insertion dialog (F5 is the description).
@@ -56,16 +54,11 @@ const QString kKrokAktualne = QStringLiteral("Wyniki aktualne");
 const QString kKrokPrzelicz = QStringLiteral("Dane zmienione – przelicz");
 const QString kZnacznikNieaktualnych = QStringLiteral("Wyniki nieaktualne – dane zmieniono po obliczeniu");
 
-// Which side is warmer is read from the sheet's fields: the charts' and the report's captions need it.
-bool CieplejWewnatrz(const TFormPrzegroda& f) {
-    return NaCalkowita(f.NumEditTempWew->text().toStdString()) >
-           NaCalkowita(f.NumEditTempZewn->text().toStdString());
-}
 } // namespace
 
 TFormPrzegroda::TFormPrzegroda(TDialogi& dialogi, const std::filesystem::path& katalogDanych, QWidget* rodzic)
     : QMainWindow(rodzic), Dialogi(dialogi), KatalogDanych(katalogDanych) {
-    setWindowTitle(kTytulOkna);
+    setWindowTitle(TytulProgramu());
     // A sizeable window: the designed 692 x 454 client area is its smallest size, and the sheets
     // (charts, results) grow with it.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -76,92 +69,67 @@ TFormPrzegroda::TFormPrzegroda(TDialogi& dialogi, const std::filesystem::path& k
     // The client area under the menu: the page control, "&Oblicz" and the status bar.
     auto* srodek = new QWidget(this);
     srodek->setMinimumSize(kSzerokoscOkna, 435);
-    PageControlPrzegroda = new QTabWidget(srodek);
-    PageControlPrzegroda->tabBar()->setFont(CzcionkaPikseli(font(), 13, true));
+    arkusze_ = new QTabWidget(srodek);
+    arkusze_->setObjectName(QStringLiteral("PageControlPrzegroda"));
+    arkusze_->tabBar()->setFont(CzcionkaPikseli(font(), 13, true));
     // The captions without the runs of blanks that once placed them: the tabs pad their captions
     // themselves, and with the blanks the last tab ran past the window's edge.
-    PageControlPrzegroda->tabBar()->setElideMode(Qt::ElideNone);
-    PageControlPrzegroda->tabBar()->setExpanding(false);
+    arkusze_->tabBar()->setElideMode(Qt::ElideNone);
+    arkusze_->tabBar()->setExpanding(false);
     // Six tabs are wider than the window: the arrows of the tab bar reach the last one.
-    PageControlPrzegroda->setUsesScrollButtons(true);
-    TabSheetWarPracy = new QWidget;
-    TabSheetPrzegroda = new QWidget;
-    TabSheetObliczenia = new QWidget;
-    TabSheetWykresCisnien = new QWidget;
-    TabSheetWykresTemperat = new QWidget;
-    PageControlPrzegroda->addTab(TabSheetWarPracy, QStringLiteral("Warunki pracy"));
-    PageControlPrzegroda->addTab(TabSheetPrzegroda, QStringLiteral("Przegroda"));
-    PageControlPrzegroda->addTab(TabSheetObliczenia, QStringLiteral("Obliczenia"));
-    PageControlPrzegroda->addTab(TabSheetWykresCisnien, QStringLiteral("Wykres ciśnień"));
-    PageControlPrzegroda->addTab(TabSheetWykresTemperat, QStringLiteral("Wykres temperatur"));
-    ArkuszKondensacji = new TArkuszKondensacji(Model, Dialogi, KatalogDanych);
-    TabSheetKondensacja = ArkuszKondensacji;
-    PageControlPrzegroda->addTab(TabSheetKondensacja, QStringLiteral("Kondensacja i WT 2021"));
-    UstawKontekstPomocy(TabSheetWykresCisnien, 13);
-    UstawKontekstPomocy(TabSheetWykresTemperat, 14);
+    arkusze_->setUsesScrollButtons(true);
+    ZbudujArkusze();
 
-    BitBtnOblicz = new QPushButton(QStringLiteral("&Oblicz"), srodek);
-    BitBtnOblicz->setFixedHeight(33);
-    BitBtnOblicz->setFont(CzcionkaPikseli(font(), 16, true));
+    oblicz_ = new QPushButton(QStringLiteral("&Oblicz"), srodek);
+    oblicz_->setObjectName(QStringLiteral("BitBtnOblicz"));
+    oblicz_->setFixedHeight(33);
+    oblicz_->setFont(CzcionkaPikseli(font(), 16, true));
     // The page control takes what the window gives; "&Oblicz" stays under it, 5 px in from the sides.
     auto* ukladSrodka = new QVBoxLayout(srodek);
     ukladSrodka->setContentsMargins(0, 0, 0, 1);
     ukladSrodka->setSpacing(0);
-    ukladSrodka->addWidget(PageControlPrzegroda, 1);
+    ukladSrodka->addWidget(arkusze_, 1);
     ukladSrodka->addSpacing(3);
     auto* ukladPrzycisku = new QHBoxLayout;
     ukladPrzycisku->setContentsMargins(5, 0, 6, 0);
-    ukladPrzycisku->addWidget(BitBtnOblicz);
+    ukladPrzycisku->addWidget(oblicz_);
     ukladSrodka->addLayout(ukladPrzycisku);
-    connect(BitBtnOblicz, &QPushButton::clicked, this,
-            [this] { Bezpiecznie([this] { BitBtnObliczClick(); }); });
+    PolaczBezpiecznie(Dialogi, this, oblicz_, &QPushButton::clicked, [this] { BitBtnObliczClick(); });
 
     setCentralWidget(srodek);
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setSizeGripEnabled(false);
-    StatusBar1->setFixedHeight(19);
-    setStatusBar(StatusBar1);
-    LabelStan = new QLabel(StatusBar1);
-    LabelStan->setContentsMargins(4, 0, 4, 0);
-    StatusBar1->addWidget(LabelStan, 1);
+    auto* pasek = new QStatusBar(this);
+    pasek->setObjectName(QStringLiteral("StatusBar1"));
+    pasek->setSizeGripEnabled(false);
+    pasek->setFixedHeight(19);
+    setStatusBar(pasek);
+    stan_ = new QLabel(pasek);
+    stan_->setObjectName(QStringLiteral("LabelStan"));
+    stan_->setContentsMargins(4, 0, 4, 0);
+    pasek->addWidget(stan_, 1);
 
-    ZbudujArkuszWarunkow();
-    ZbudujSiatke();
-    ZbudujArkuszWynikow();
-    ZbudujWykresy();
     // "&Oblicz" closes the round of Tab through a sheet's controls, as it stands below the sheets.
-    setTabOrder(ChartTemperatura, BitBtnOblicz);
+    setTabOrder(wykresTemperatur_, oblicz_);
 
     Kalkulator = new TKalkulator(Dialogi, this);
 
-    // "Exit" and "enter" of the sheets follow the focus moving inside this window; switching to
-    // another window (a message box, a dialog) is neither.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* stary, QWidget* nowy) {
-        if (!stary || !nowy || stary->window() != this || nowy->window() != this)
-            return;
-        if (WOknie(stary, StringGridPrzegroda) && !WOknie(nowy, StringGridPrzegroda))
-            Bezpiecznie([this] { StringGridPrzegrodaExit(); });
-        if (!WOknie(stary, TabSheetWarPracy) && WOknie(nowy, TabSheetWarPracy))
-            Bezpiecznie([this] { TabSheetWarPracyEnter(); });
-    });
-
     // Results that no longer belong to the input are marked on each of their sheets.
-    for (QWidget* arkusz : {TabSheetObliczenia, TabSheetWykresCisnien, TabSheetWykresTemperat}) {
+    for (QWidget* arkusz : std::initializer_list<QWidget*>{obliczenia_, wykresCisnien_, wykresTemperatur_}) {
         auto* znacznik = new QLabel(kZnacznikNieaktualnych, arkusz);
+        znacznik->setObjectName(QStringLiteral("ZnacznikNieaktualnych"));
         znacznik->setStyleSheet(QStringLiteral(
             "QLabel { background: #fff3b0; color: #b00000; border: 1px solid #b00000; padding: 1px 6px; }"));
         znacznik->setFont(CzcionkaPikseli(font(), 12, true));
         znacznik->setToolTip(QStringLiteral("Naciśnij Oblicz, aby przeliczyć przegrodę"));
         znacznik->hide();
-        ZnacznikiNieaktualnych << znacznik;
+        znacznikiNieaktualnych_ << znacznik;
     }
 
     // A sheet has its final size only once it is in front: the mark is placed again then.
-    connect(PageControlPrzegroda, &QTabWidget::currentChanged, this, [this] { OdswiezStan(); });
+    connect(arkusze_, &QTabWidget::currentChanged, this, [this] { OdswiezStan(); });
 
     resize(minimumSizeHint().expandedTo(QSize(kSzerokoscOkna, 0)));
     PokazArkusz(0);
-    BitBtnOblicz->setFocus(Qt::OtherFocusReason);
+    oblicz_->setFocus(Qt::OtherFocusReason);
     Bezpiecznie([this] { FormCreate(); });
     // Building the sheets is not an edit.
     Model.Zmieniony = false;
@@ -176,67 +144,63 @@ TFormPrzegroda::~TFormPrzegroda() {
 }
 
 void TFormPrzegroda::ZbudujMenu() {
-    auto polacz = [this](QAction* a, void (TFormPrzegroda::*obsluga)()) {
-        connect(a, &QAction::triggered, this,
-                [this, obsluga] { Bezpiecznie([this, obsluga] { (this->*obsluga)(); }); });
-    };
-    auto pozycja = [this](QMenu* menu, const QString& tekst, const QKeySequence& skrot = {}) {
+    // A menu item with its name, shortcut and handler.
+    auto pozycja = [this](QMenu* menu, const QString& tekst, const char* nazwa,
+                          void (TFormPrzegroda::*obsluga)(), const QKeySequence& skrot = {}) {
         QAction* a = menu->addAction(tekst);
+        a->setObjectName(QLatin1String(nazwa));
         a->setShortcut(skrot);
+        PolaczBezpiecznie(Dialogi, this, a, &QAction::triggered, [this, obsluga] { (this->*obsluga)(); });
         return a;
     };
 
     QMenu* plik = menuBar()->addMenu(QStringLiteral("&Plik"));
-    Nowy1 = pozycja(plik, QStringLiteral("&Nowy"), QKeySequence(Qt::CTRL | Qt::Key_N));
-    Otwrz1 = pozycja(plik, QStringLiteral("Otwórz.."), QKeySequence(Qt::CTRL | Qt::Key_O));
+    pozycja(plik, QStringLiteral("&Nowy"), "Nowy1", &TFormPrzegroda::Nowy1Click,
+            QKeySequence(Qt::CTRL | Qt::Key_N));
+    pozycja(plik, QStringLiteral("Otwórz.."), "Otwrz1", &TFormPrzegroda::Otwrz1Click,
+            QKeySequence(Qt::CTRL | Qt::Key_O));
     plik->addSeparator();
-    Zapisz1 = pozycja(plik, QStringLiteral("Zapisz"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    pozycja(plik, QStringLiteral("Zapisz"), "Zapisz1", &TFormPrzegroda::Zapisz1Click,
+            QKeySequence(Qt::CTRL | Qt::Key_S));
     plik->addSeparator();
-    Podgldwydruku1 = pozycja(plik, QStringLiteral("Raport"));
+    pozycja(plik, QStringLiteral("Raport"), "Podgldwydruku1", &TFormPrzegroda::Podgldwydruku1Click);
     plik->addSeparator();
-    Wyjcie1 = pozycja(plik, QStringLiteral("&Wyjście"));
-    Wyjcie1->setIcon(QIcon::fromTheme(QStringLiteral("application-exit"),
+    QAction* wyjscie = pozycja(plik, QStringLiteral("&Wyjście"), "Wyjcie1", &TFormPrzegroda::Wyjcie1Click);
+    wyjscie->setIcon(QIcon::fromTheme(QStringLiteral("application-exit"),
                                       style()->standardIcon(QStyle::SP_DialogCloseButton)));
 
     QMenu* edycja = menuBar()->addMenu(QStringLiteral("Edycja"));
-    Edycjaprzegrody1 = pozycja(edycja, QStringLiteral("&Przegroda"), QKeySequence(Qt::Key_F2));
-    Warunkipracy1 = pozycja(edycja, QStringLiteral("&Warunki pracy"), QKeySequence(Qt::Key_F3));
-    Mostkicieplne1 = pozycja(edycja, QStringLiteral("&Mostki cieplne"), QKeySequence(Qt::Key_F4));
+    pozycja(edycja, QStringLiteral("&Przegroda"), "Edycjaprzegrody1", &TFormPrzegroda::Edycjaprzegrody1Click,
+            QKeySequence(Qt::Key_F2));
+    pozycja(edycja, QStringLiteral("&Warunki pracy"), "Warunkipracy1", &TFormPrzegroda::Warunkipracy1Click,
+            QKeySequence(Qt::Key_F3));
+    pozycja(edycja, QStringLiteral("&Mostki cieplne"), "Mostkicieplne1", &TFormPrzegroda::Button3Click,
+            QKeySequence(Qt::Key_F4));
     edycja->addSeparator();
-    Projektdane1 = pozycja(edycja, QStringLiteral("Dane projektanta"), QKeySequence(Qt::Key_F5));
+    pozycja(edycja, QStringLiteral("Dane projektanta"), "Projektdane1", &TFormPrzegroda::Projektdane1Click,
+            QKeySequence(Qt::Key_F5));
 
     QMenu* obliczenia = menuBar()->addMenu(QStringLiteral("Obliczenia"));
-    Obliczenia2 = pozycja(obliczenia, QStringLiteral("Obliczenia"), QKeySequence(Qt::Key_F7));
-    Wykresci1 = pozycja(obliczenia, QStringLiteral("Wykres ciśnień"), QKeySequence(Qt::Key_F8));
-    Wykrestemperatur1 = pozycja(obliczenia, QStringLiteral("Wykres temperatur"), QKeySequence(Qt::Key_F9));
-    Kondensacja1 = pozycja(obliczenia, QStringLiteral("Kondensacja i WT 2021"), QKeySequence(Qt::Key_F10));
-    connect(Kondensacja1, &QAction::triggered, this, [this] { PokazArkusz(5); });
+    pozycja(obliczenia, QStringLiteral("Obliczenia"), "Obliczenia2", &TFormPrzegroda::Obliczenia2Click,
+            QKeySequence(Qt::Key_F7));
+    pozycja(obliczenia, QStringLiteral("Wykres ciśnień"), "Wykresci1", &TFormPrzegroda::Wykresci1Click,
+            QKeySequence(Qt::Key_F8));
+    pozycja(obliczenia, QStringLiteral("Wykres temperatur"), "Wykrestemperatur1",
+            &TFormPrzegroda::Wykrestemperatur1Click, QKeySequence(Qt::Key_F9));
+    pozycja(obliczenia, QStringLiteral("Kondensacja i WT 2021"), "Kondensacja1",
+            &TFormPrzegroda::Kondensacja1Click, QKeySequence(Qt::Key_F10));
 
     QMenu* pomoc = menuBar()->addMenu(QStringLiteral("P&omoc"));
-    Pomoc1 = pozycja(pomoc, QStringLiteral("Pomoc"));
+    pozycja(pomoc, QStringLiteral("Pomoc"), "Pomoc1", &TFormPrzegroda::Pomoc1Click);
     pomoc->addSeparator();
-    Oprogramie2 = pozycja(pomoc, QStringLiteral("O programie"));
-
-    polacz(Nowy1, &TFormPrzegroda::Nowy1Click);
-    polacz(Otwrz1, &TFormPrzegroda::Otwrz1Click);
-    polacz(Zapisz1, &TFormPrzegroda::Zapisz1Click);
-    polacz(Podgldwydruku1, &TFormPrzegroda::Podgldwydruku1Click);
-    polacz(Wyjcie1, &TFormPrzegroda::Wyjcie1Click);
-    polacz(Edycjaprzegrody1, &TFormPrzegroda::Edycjaprzegrody1Click);
-    polacz(Warunkipracy1, &TFormPrzegroda::Warunkipracy1Click);
-    polacz(Mostkicieplne1, &TFormPrzegroda::Button3Click);
-    polacz(Projektdane1, &TFormPrzegroda::Projektdane1Click);
-    polacz(Obliczenia2, &TFormPrzegroda::Obliczenia2Click);
-    polacz(Wykresci1, &TFormPrzegroda::Wykresci1Click);
-    polacz(Wykrestemperatur1, &TFormPrzegroda::Wykrestemperatur1Click);
-    polacz(Pomoc1, &TFormPrzegroda::Pomoc1Click);
-    polacz(Oprogramie2, &TFormPrzegroda::Oprogramie2Click);
+    pozycja(pomoc, QStringLiteral("O programie"), "Oprogramie2", &TFormPrzegroda::Oprogramie2Click);
 }
 
 void TFormPrzegroda::UstawFormy(TFormWstawWarstwe* wstaw, TFormMostkiTerm* mostki, TFormDane* dane,
                                 TPodgladWydruku* raport, TAboutBox* about) {
     FormWstawWarstwe = wstaw;
     FormMostkiTerm = mostki;
+    przegroda_->UstawFormy(wstaw, mostki);
     FormDane = dane;
     PodgladWydruku = raport;
     AboutBox = about;
@@ -259,11 +223,11 @@ void TFormPrzegroda::FormCreate() {
         Dialogi.Blad(this, BladTablicyNasycenia);
     }
     // The grid starts with no layers: one empty row, disabled.
-    WyczyscSiatke();
+    przegroda_->WyczyscSiatke();
 }
 
 void TFormPrzegroda::FormActivate() {
-    StringGridPrzegroda->setVisible(true);
+    przegroda_->PokazSiatke();
 }
 
 void TFormPrzegroda::changeEvent(QEvent* zdarzenie) {
@@ -273,7 +237,13 @@ void TFormPrzegroda::changeEvent(QEvent* zdarzenie) {
 }
 
 void TFormPrzegroda::PokazArkusz(int k) {
-    PageControlPrzegroda->setCurrentIndex(k);
+    arkusze_->setCurrentIndex(k);
+}
+
+void TFormPrzegroda::PokazNaStarcie() {
+    PokazArkusz(0);
+    show();
+    oblicz_->setFocus(Qt::OtherFocusReason);
 }
 
 void TFormPrzegroda::BitBtnObliczClick() {
@@ -289,7 +259,7 @@ void TFormPrzegroda::Podgldwydruku1Click() {
                           QStringLiteral("Dane zmieniono po ostatnim obliczeniu: raport pokazuje wyniki "
                                          "poprzednich danych. Naciśnij Oblicz, aby go odświeżyć."),
                           QStringLiteral("Murolab -Uwaga!"), TIkona::Wykrzyknik, TPrzyciski::Ok);
-    PodgladWydruku->PokazRaport(this, CieplejWewnatrz(*this));
+    PodgladWydruku->PokazRaport(this, CieplejWewnatrz());
 }
 
 void TFormPrzegroda::Edycjaprzegrody1Click() {
@@ -331,6 +301,9 @@ void TFormPrzegroda::Wykresci1Click() {
 void TFormPrzegroda::Wykrestemperatur1Click() {
     PokazArkusz(4);
 }
+void TFormPrzegroda::Kondensacja1Click() {
+    PokazArkusz(5);
+}
 
 void TFormPrzegroda::Pomoc1Click() {
     if (Pomoc)
@@ -365,7 +338,7 @@ bool TFormPrzegroda::ZapytajOZapis() {
     case TOdpowiedz::Tak:
         // A project that cannot be saved (a check fails, the dialog is cancelled, the write fails)
         // stays on screen: the user sees why and decides again.
-        return SprawdzWarstwy() && SprawdzWarunki() && ZapiszProjekt();
+        return przegroda_->SprawdzWarstwy() && SprawdzWarunki() && ZapiszProjekt();
     case TOdpowiedz::Anuluj:
     case TOdpowiedz::Ok:
         break;
@@ -384,14 +357,14 @@ QString TFormPrzegroda::NastepnyKrok() const {
 }
 
 void TFormPrzegroda::OdswiezStan() {
-    if (!LabelStan)
+    if (!stan_)
         return;
-    LabelStan->setText(NastepnyKrok());
-    QFont f = LabelStan->font();
+    stan_->setText(NastepnyKrok());
+    QFont f = stan_->font();
     f.setBold(wynikiNieaktualne_);
-    LabelStan->setFont(f);
-    LabelStan->setStyleSheet(wynikiNieaktualne_ ? QStringLiteral("color: #b00000;") : QString());
-    for (QLabel* znacznik : std::as_const(ZnacznikiNieaktualnych)) {
+    stan_->setFont(f);
+    stan_->setStyleSheet(wynikiNieaktualne_ ? QStringLiteral("color: #b00000;") : QString());
+    for (QLabel* znacznik : std::as_const(znacznikiNieaktualnych_)) {
         znacznik->setVisible(wynikiNieaktualne_);
         if (!wynikiNieaktualne_)
             continue;
@@ -402,8 +375,7 @@ void TFormPrzegroda::OdswiezStan() {
         znacznik->raise();
     }
     for (int k = 2; k <= 4; ++k)
-        PageControlPrzegroda->tabBar()->setTabTextColor(k,
-                                                        wynikiNieaktualne_ ? QColor(0xb0, 0, 0) : QColor());
+        arkusze_->tabBar()->setTabTextColor(k, wynikiNieaktualne_ ? QColor(0xb0, 0, 0) : QColor());
 }
 
 void TFormPrzegroda::Wyjcie1Click() {
@@ -433,55 +405,77 @@ void TFormPrzegroda::closeEvent(QCloseEvent* zdarzenie) {
     zdarzenie->accept();
 }
 
-// ---- sheets 3 and 4
+// ---- the sheets
 
-void TFormPrzegroda::ZbudujWykresy() {
-    auto strona = [](QWidget* arkusz, QWidget* wykres) {
-        auto* uklad = new QVBoxLayout(arkusz);
-        uklad->setContentsMargins(0, 0, 0, 0);
-        uklad->addWidget(wykres);
-    };
-    ChartCisnienie = new TWykresCisnien(TabSheetWykresCisnien);
-    ChartTemperatura = new TWykresTemperatur(TabSheetWykresTemperat);
-    const QString tlo = QString::fromStdString((KatalogDanych / "tlo.bmp").string());
-    ChartCisnienie->WczytajTlo(tlo);
-    ChartTemperatura->WczytajTlo(tlo);
-    strona(TabSheetWykresCisnien, ChartCisnienie);
-    strona(TabSheetWykresTemperat, ChartTemperatura);
-    UstawKontekstPomocy(ChartCisnienie, 13);
-    UstawKontekstPomocy(ChartTemperatura, 14);
-    // A chart sheet brought to the front takes the focus for its chart (the tabs do not take it
-    // on a click), so that F1 opens the sheet's topic wherever the user came from.
-    for (TWykres* wykres : std::initializer_list<TWykres*>{ChartCisnienie, ChartTemperatura})
-        wykres->setFocusPolicy(Qt::StrongFocus);
-    connect(PageControlPrzegroda, &QTabWidget::currentChanged, this, [this](int indeks) {
-        QWidget* arkusz = PageControlPrzegroda->widget(indeks);
-        if (arkusz != TabSheetWykresCisnien && arkusz != TabSheetWykresTemperat)
-            return;
-        QWidget* fokus = QApplication::focusWidget();
-        if (fokus && fokus->window() == this && fokus != PageControlPrzegroda->tabBar() &&
-            !arkusz->isAncestorOf(fokus))
-            (arkusz == TabSheetWykresCisnien ? static_cast<QWidget*>(ChartCisnienie) : ChartTemperatura)
-                ->setFocus(Qt::OtherFocusReason);
+void TFormPrzegroda::ZbudujArkusze() {
+    warunki_ = new TArkuszWarunkow(Model, Dialogi);
+    przegroda_ = new TArkuszPrzegrody(Model, Dialogi);
+    obliczenia_ = new TArkuszObliczen;
+    const std::filesystem::path tlo = KatalogDanych / "tlo.bmp";
+    wykresCisnien_ = new TArkuszWykresuCisnien(tlo);
+    wykresTemperatur_ = new TArkuszWykresuTemperatur(tlo);
+    kondensacja_ = new TArkuszKondensacji(Model, Dialogi, KatalogDanych);
+    przegroda_->UstawArkuszKondensacji(kondensacja_);
+    arkusze_->addTab(warunki_, QStringLiteral("Warunki pracy"));
+    arkusze_->addTab(przegroda_, QStringLiteral("Przegroda"));
+    arkusze_->addTab(obliczenia_, QStringLiteral("Obliczenia"));
+    arkusze_->addTab(wykresCisnien_, QStringLiteral("Wykres ciśnień"));
+    arkusze_->addTab(wykresTemperatur_, QStringLiteral("Wykres temperatur"));
+    arkusze_->addTab(kondensacja_, QStringLiteral("Kondensacja i WT 2021"));
+
+    // "&Wprowadź": the summary lines of the layer sheet follow the model, which the sheet then shows.
+    connect(warunki_, &TArkuszWarunkow::Wprowadzono, this, [this](bool zmiana) {
+        if (zmiana)
+            ZaznaczZmiane();
+        przegroda_->PokazLinieWarunkow();
+        PokazArkusz(1);
+    });
+    connect(przegroda_, &TArkuszPrzegrody::Zmieniono, this, &TFormPrzegroda::ZaznaczZmiane);
+    connect(przegroda_, &TArkuszPrzegrody::PokazMnie, this, [this] { PokazArkusz(1); });
+    PolaczBezpiecznie(Dialogi, this, przegroda_, &TArkuszPrzegrody::MostkiCieplne,
+                      [this] { Button3Click(); });
+    PolaczBezpiecznie(Dialogi, this, przegroda_, &TArkuszPrzegrody::Kalkulator, [this] { Button5Click(); });
+    // Bringing a sheet to the front counts as entering it.
+    PolaczBezpiecznie(Dialogi, this, arkusze_, &QTabWidget::currentChanged, [this](int indeks) {
+        QWidget* arkusz = arkusze_->widget(indeks);
+        if (arkusz == warunki_)
+            warunki_->TabSheetWarPracyEnter();
+        else if (auto* wykres = qobject_cast<TArkuszWykresu*>(arkusz))
+            wykres->Pokazany();
     });
 }
 
+bool TFormPrzegroda::CieplejWewnatrz() const {
+    return warunki_->TempWewnetrzna() > warunki_->TempZewnetrzna();
+}
+
+QString TFormPrzegroda::KlasaWilgotnosci() const {
+    return warunki_->KlasaWilgotnosci();
+}
+
+void TFormPrzegroda::DodajWiersz() {
+    przegroda_->DodajWiersz();
+}
+
+void TFormPrzegroda::PrzesunWierszeWDol(int liczba, int wiersz) {
+    przegroda_->PrzesunWierszeWDol(liczba, wiersz);
+}
+
+void TFormPrzegroda::WpiszWiersz(int wiersz, const QString& nazwa, const QString& lambda, const QString& mi,
+                                 const QString& grubosc, const QString& gestosc, const QString& cieplo) {
+    przegroda_->WpiszWiersz(wiersz, nazwa, lambda, mi, grubosc, gestosc, cieplo);
+}
+
 void TFormPrzegroda::WyczyscWykresy() {
-    WyczyscWykres(*ChartCisnienie);
-    WyczyscWykres(*ChartTemperatura);
+    wykresCisnien_->Wyczysc();
+    wykresTemperatur_->Wyczysc();
 }
 
 void TFormPrzegroda::RysujWykresy() {
-    const bool cieplejWewnatrz = CieplejWewnatrz(*this);
-    const auto& analiza = ArkuszKondensacji->Analiza();
-    RysujWykresCisnien(*ChartCisnienie, Model, cieplejWewnatrz, analiza ? &analiza->Projektowe : nullptr);
-    RysujWykresTemperatur(*ChartTemperatura, Model, cieplejWewnatrz);
-}
-
-bool TFormPrzegroda::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
-    if (FiltrArkuszaWarunkow(obiekt, zdarzenie) || FiltrSiatki(obiekt, zdarzenie))
-        return true;
-    return QMainWindow::eventFilter(obiekt, zdarzenie);
+    const bool cieplejWewnatrz = CieplejWewnatrz();
+    const auto& analiza = kondensacja_->Analiza();
+    wykresCisnien_->Rysuj(Model, cieplejWewnatrz, analiza ? &analiza->Projektowe : nullptr);
+    wykresTemperatur_->Rysuj(Model, cieplejWewnatrz);
 }
 
 } // namespace murolab

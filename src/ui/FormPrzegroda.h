@@ -1,10 +1,12 @@
 #pragma once
-// The main window: the five sheets (working conditions, layer grid, results, two charts), the menu,
-// "&Oblicz", and the project model that every form works on. Its handlers keep the names of the
-// program's design (ComboBoxStrefaKlChange, Button6Click, ...). The implementation is split by
-// sheet: FormPrzegroda.cpp (frame, menus, closing), ArkuszWarunkow.cpp (sheet 0),
-// SiatkaWarstw.cpp (sheet 1), ArkuszWynikow.cpp and Oblicz.cpp (sheet 2 and the calculate
-// command), Projekt.cpp (New, Open, Save).
+// The main window: the frame with its menu, the six sheets in a page control, "&Oblicz" under them
+// and the status bar; the project model that every form works on; the project commands (New, Open,
+// Save, Report) and the calculate command that runs over the sheets. Each sheet is a widget of its
+// own that owns its controls (ArkuszWarunkow.h, ArkuszPrzegrody.h, ArkuszObliczen.h,
+// ArkuszWykresu.h, ArkuszKondensacji.h); the window's own controls carry objectNames (the names
+// below) for the tests. Its handlers keep the names of the program's design (Nowy1Click, ...). The
+// implementation: FormPrzegroda.cpp (frame, menus, closing), Oblicz.cpp (the calculate command),
+// Projekt.cpp (New, Open, Save).
 
 #include "core/Model.h"
 #include "files/RekordProjektu.h"
@@ -15,33 +17,28 @@
 #include <QMainWindow>
 #include <QString>
 
-#include <array>
 #include <filesystem>
 #include <functional>
 
 class QAction;
-class QComboBox;
 class QLabel;
-class QMenu;
 class QPushButton;
-class QStatusBar;
 class QTabWidget;
-class QTableWidget;
-class QTextEdit;
-class QWidget;
 
 namespace murolab {
 
-class TNumEdit;
 class TFormWstawWarstwe;
 class TFormMostkiTerm;
 class TFormDane;
 class TPodgladWydruku;
 class TAboutBox;
-class TWykresCisnien;
-class TWykresTemperatur;
 class TPomoc;
 class TKalkulator;
+class TArkuszWarunkow;
+class TArkuszPrzegrody;
+class TArkuszObliczen;
+class TArkuszWykresuCisnien;
+class TArkuszWykresuTemperatur;
 class TArkuszKondensacji;
 
 class TFormPrzegroda : public QMainWindow, public TOknoWarstw {
@@ -67,42 +64,22 @@ public:
     TPodgladWydruku* PodgladWydruku = nullptr;
     TAboutBox* AboutBox = nullptr;
     TPomoc* Pomoc = nullptr;
+    // "&Kalkulator": the calculator we started, so that it is not started twice.
+    TKalkulator* Kalkulator = nullptr;
 
     // Runs a handler body so that no exception reaches Qt's event loop.
     void Bezpiecznie(const std::function<void()>& f);
 
-    // ---- frame, menu, closing (FormPrzegroda.cpp)
-    QTabWidget* PageControlPrzegroda = nullptr;
-    QWidget* TabSheetWarPracy = nullptr;
-    QWidget* TabSheetPrzegroda = nullptr;
-    QWidget* TabSheetObliczenia = nullptr;
-    QWidget* TabSheetWykresCisnien = nullptr;
-    QWidget* TabSheetWykresTemperat = nullptr;
-    QWidget* TabSheetKondensacja = nullptr;
-    QPushButton* BitBtnOblicz = nullptr;
-    QStatusBar* StatusBar1 = nullptr;
-    QAction* Nowy1 = nullptr;
-    QAction* Otwrz1 = nullptr;
-    QAction* Zapisz1 = nullptr;
-    QAction* Podgldwydruku1 = nullptr;
-    QAction* Wyjcie1 = nullptr;
-    QAction* Edycjaprzegrody1 = nullptr;
-    QAction* Warunkipracy1 = nullptr;
-    QAction* Mostkicieplne1 = nullptr;
-    QAction* Projektdane1 = nullptr;
-    QAction* Obliczenia2 = nullptr;
-    QAction* Wykresci1 = nullptr;
-    QAction* Wykrestemperatur1 = nullptr;
-    QAction* Kondensacja1 = nullptr; // F10: the sheet "Kondensacja i WT 2021"
-    QAction* Pomoc1 = nullptr;
-    QAction* Oprogramie2 = nullptr;
-
+    // ---- frame, menu, closing (FormPrzegroda.cpp). The controls: "PageControlPrzegroda",
+    // "BitBtnOblicz", "StatusBar1" with "LabelStan"; the menu items "Nowy1", "Otwrz1", "Zapisz1",
+    // "Podgldwydruku1", "Wyjcie1", "Edycjaprzegrody1", "Warunkipracy1", "Mostkicieplne1",
+    // "Projektdane1", "Obliczenia2", "Wykresci1", "Wykrestemperatur1", "Kondensacja1" (F10, the
+    // sheet "Kondensacja i WT 2021"), "Pomoc1", "Oprogramie2".
     void FormCreate();
     // Why the saturation table was refused at start-up (shown then, and again by every "&Oblicz"
     // until the program is started with a sound table); empty when it loaded.
     QString BladTablicyNasycenia;
     void FormActivate();
-    void FormPaint() {}
     // The closing question; true when the window may close (saved, or saving not wanted).
     bool FormCloseQuery();
     void BitBtnObliczClick();
@@ -118,138 +95,24 @@ public:
     void Obliczenia2Click();
     void Wykresci1Click();
     void Wykrestemperatur1Click();
+    void Kondensacja1Click();
     void Pomoc1Click();
     void Oprogramie2Click();
     void Button5Click();
     // Shows sheet k of the page control.
     void PokazArkusz(int k);
-    // "&Kalkulator": the calculator we started, so that it is not started twice.
-    TKalkulator* Kalkulator = nullptr;
+    // Shown for the first time: the working-conditions sheet in front and "&Oblicz" focused.
+    void PokazNaStarcie();
 
-    // ---- sheet 0, working conditions (ArkuszWarunkow.cpp)
-    QComboBox* ComboBoxTypPrzegrody = nullptr;
-    QComboBox* ComboBoxStrefaKl = nullptr;
-    QComboBox* ComboBoxWarunkiWilg = nullptr;
-    QComboBox* ComboBoxRsi = nullptr;
-    QComboBox* ComboBoxRse = nullptr;
-    TNumEdit* NumEditTempWew = nullptr;
-    TNumEdit* NumEditTempZewn = nullptr;
-    TNumEdit* NumEditWilgotWewn = nullptr;
-    TNumEdit* NumEditWilgotZewn = nullptr;
-    QPushButton* Button6 = nullptr;
-
-    void ComboBoxTypPrzegrodyChange();
-    void ComboBoxTypPrzegrodyExit();
-    void ComboBoxRsiExit();
-    void ComboBoxRseExit();
-    void NumEditTempZewnChange();
-    void ComboBoxStrefaKlChange();
-    void ComboBoxStrefaKlExit();
-    void NumEditWilgotWewnExit();
-    void ComboBoxWarunkiWilgChange();
-    void TabSheetWarPracyEnter();
-    void Button6Click();
-    bool SprawdzPolaWarunkow();
-    void ZapamietajWarunki();
-    // Writes a text into one of the lists as the program does: no change handling runs.
-    static void UstawTekstListy(QComboBox* lista, const QString& tekst);
-
-    // ---- sheet 1, layer grid (SiatkaWarstw.cpp)
-    QTableWidget* StringGridPrzegroda = nullptr;
-    QLabel* LabelTi = nullptr; // "t  = 20" of the indoor summary line
-    QLabel* LabelTe = nullptr;
-    QLabel* LabelFi = nullptr; // "Φ  = 55"
-    QLabel* LabelFe = nullptr;
-    // Writes the summary lines from the model's working conditions ("&Wprowadź", New, Open).
-    void PokazLinieWarunkow();
-    QPushButton* Button1 = nullptr; // "&Dodaj"
-    QPushButton* Button2 = nullptr; // "&Usuń"
-    QPushButton* Button3 = nullptr; // "&Mostki cieplne"
-    QPushButton* Button5 = nullptr; // "&Kalkulator"
-    QMenu* PopupMenuStrPrzegroda = nullptr;
-    QAction* Dodajwarstw1 = nullptr;
-    QAction* Usuwarstw1 = nullptr;
-    // The current cell (column, row), kept across commands; starts as column 1, row 0.
-    int BiezacaKolumna = 1;
-    int BiezacyWiersz = 0;
-    // Set before the layer insertion dialog is shown: 1 = append, 2 = insert at the target row.
-    int TrybWstawiania = 1;
-    int WierszDocelowy = 0;
-
-    void StringGridPrzegrodaSelectCell(int kolumna, int wiersz);
-    void StringGridPrzegrodaExit();
-    void StringGridPrzegrodaRowMoved();
-    // Keeps the air-void correction on its layer when the layers move: nowyNumer gives each layer
-    // number its new one, 0 for a layer that is gone (the correction is then cleared, with a word
-    // to the user).
-    void PrzeniesPoprawke(const std::function<int(int)>& nowyNumer);
-    void Button1Click();
-    void Dodajwarstw1Click();
-    void Button2Click();
-    void Usuwarstw1Click();
-    void UsunWarstwe(bool biezacyWiersz);
-    void PrzesunWierszeWGore(int wiersz);
-    void ZmniejszSiatke();
-    // Empties the grid: one empty row, 23 pixels high, disabled (the command New).
-    void WyczyscSiatke();
-    // Sets the grid to n rows (at least one), 23 pixels per row, enabled and visible.
-    void UstawLiczbeWierszy(int n);
-    QString Komorka(int wiersz, int kolumna) const;
-    void UstawKomorke(int wiersz, int kolumna, const QString& tekst);
-
-    // TOknoWarstw, for the layer insertion dialog.
-    QWidget* OknoGlowne() override { return this; }
-    QString KlasaWilgotnosci() const override;
-    int LiczbaWarstw() const override { return Model.LiczbaWarstw; }
-    void DodajWiersz() override;
-    void PrzesunWierszeWDol(int liczba, int wiersz) override;
-    void WpiszWiersz(int wiersz, const QString& nazwa, const QString& lambda, const QString& mi,
-                     const QString& grubosc, const QString& gestosc = {},
-                     const QString& cieplo = {}) override;
-
-    // ---- sheet 2, results, and the calculate command (ArkuszWynikow.cpp, Oblicz.cpp)
-    QTextEdit* RichEditNr = nullptr;
-    QTextEdit* RichEditMaterial = nullptr;
-    QTextEdit* RichEditLambda = nullptr;
-    QTextEdit* RichEditMi = nullptr;
-    QTextEdit* RichEditGrubosc = nullptr;
-    QTextEdit* RichEditR = nullptr;
-    QTextEdit* RichEditDelta = nullptr;
-    QTextEdit* RichEditSpadek = nullptr;
-    QTextEdit* RichEditTemp = nullptr;
-    QTextEdit* RichEditCisNasy = nullptr;
-    QTextEdit* RichEditCisCzast = nullptr;
-    QLabel* LabeLKomunikat = nullptr;
-    QLabel* LabelKomunikat3 = nullptr;
-    QLabel* LabelKomunikat4 = nullptr;
-    QLabel* LabelUk = nullptr;
-    QLabel* LabelI = nullptr;
-    QLabel* LabelP = nullptr;
-    // Under Uk: U0, ΔUg, ΔUf and ΔUk with the own addition (TArkuszWynikow::SkladnikiUk).
-    std::array<QLabel*, 4> LabelSkladnikiUk{};
-
+    // ---- the calculate command (Oblicz.cpp)
     void Oblicz();
-    bool SprawdzWarstwy();
     bool SprawdzWarunki();
-    void PobierzWarstwy();
     void WyczyscWyniki();
     void PokazWyniki();
-
-    // ---- sheets 3 and 4, the charts (drawn by the output module)
-    TWykresCisnien* ChartCisnienie = nullptr;
-    TWykresTemperatur* ChartTemperatura = nullptr;
     void WyczyscWykresy();
     void RysujWykresy();
-
-    // ---- sheet 5, "Kondensacja i WT 2021" (its own widget); the lines it adds under the verdict
-    // of sheet 2
-    TArkuszKondensacji* ArkuszKondensacji = nullptr;
-    QLabel* LabelKondensacjaWewnatrz = nullptr;
+    // The lines of the moisture check (sheet 5) under the verdict of sheet 2.
     void PokazLiniePodWerdyktem();
-    // "Dobierz grubość…" of the grid's menu: the least thickness of the current row's layer, in whole
-    // centimetres, at which Uk meets Umax of the sheet's WT 2021 row (DoborGrubosci.cpp).
-    QAction* Dobierzgrubosc1 = nullptr;
-    void Dobierzgrubosc1Click();
 
     // ---- project commands (Projekt.cpp)
     void NowyProjekt();
@@ -274,30 +137,43 @@ public:
     // The results on sheets 2-4 and in the report belong to input changed since.
     bool WynikiNieaktualne() const { return wynikiNieaktualne_; }
     void OdswiezStan();
-    QLabel* LabelStan = nullptr;           // the status bar's text
-    QList<QLabel*> ZnacznikiNieaktualnych; // one on each of sheets 2, 3 and 4
-    QString OstatniPlikOtwarty;            // each file dialog starts with the name last chosen in it
+    QString OstatniPlikOtwarty; // each file dialog starts with the name last chosen in it
     QString OstatniPlikZapisany;
+
+    // TOknoWarstw, for the layer insertion dialog: the layer sheet's grid and the working-conditions
+    // sheet's humidity class.
+    QWidget* OknoGlowne() override { return this; }
+    QString KlasaWilgotnosci() const override;
+    int LiczbaWarstw() const override { return Model.LiczbaWarstw; }
+    void DodajWiersz() override;
+    void PrzesunWierszeWDol(int liczba, int wiersz) override;
+    void WpiszWiersz(int wiersz, const QString& nazwa, const QString& lambda, const QString& mi,
+                     const QString& grubosc, const QString& gestosc = {},
+                     const QString& cieplo = {}) override;
 
 protected:
     void closeEvent(QCloseEvent* zdarzenie) override;
-    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
     void changeEvent(QEvent* zdarzenie) override;
 
 private:
     void ZbudujMenu();
-    void ZbudujArkuszWarunkow();
-    void ZbudujSiatke();
-    // The key filters and the "exit" handlers of sheet 0's lists and of the grid's cell editor.
-    bool FiltrArkuszaWarunkow(QObject* obiekt, QEvent* zdarzenie);
-    bool FiltrSiatki(QObject* obiekt, QEvent* zdarzenie);
-    void ZbudujArkuszWynikow();
-    void ZbudujWykresy();
-    void ZaznaczKomorke(int wiersz, int kolumna);
-    bool zamkniety_ = false; // the window was let go; closing again asks nothing
-    bool saWyniki_ = false;  // sheets 2-4 and the report show a calculation
+    void ZbudujArkusze();
+    // ti > te as the working-conditions sheet shows them: the charts' and the report's captions.
+    bool CieplejWewnatrz() const;
+
+    TArkuszWarunkow* warunki_ = nullptr;
+    TArkuszPrzegrody* przegroda_ = nullptr;
+    TArkuszObliczen* obliczenia_ = nullptr;
+    TArkuszWykresuCisnien* wykresCisnien_ = nullptr;
+    TArkuszWykresuTemperatur* wykresTemperatur_ = nullptr;
+    TArkuszKondensacji* kondensacja_ = nullptr;
+    QTabWidget* arkusze_ = nullptr;
+    QPushButton* oblicz_ = nullptr;
+    QLabel* stan_ = nullptr;                // the status bar's text
+    QList<QLabel*> znacznikiNieaktualnych_; // one on each of sheets 2, 3 and 4
+    bool zamkniety_ = false;                // the window was let go; closing again asks nothing
+    bool saWyniki_ = false;                 // sheets 2-4 and the report show a calculation
     bool wynikiNieaktualne_ = false;
-    int wolnyWiersz_ = -1; // the grid row just added or emptied for a layer being sent
 };
 
 } // namespace murolab

@@ -1,12 +1,12 @@
-// Part of TFormPrzegroda; see FormPrzegroda.h. The project commands: New, Open, Save.
+// The main window's project commands: New, Open, Save (see FormPrzegroda.h).
 #include "ui/FormPrzegroda.h"
 
 #include "core/Liczby.h"
 #include "ui/ArkuszKondensacji.h"
+#include "ui/ArkuszPrzegrody.h"
+#include "ui/ArkuszWarunkow.h"
 #include "ui/FormMostkiTerm.h"
-#include "widgets/NumEdit.h"
 
-#include <QComboBox>
 #include <QFile>
 
 #include <variant>
@@ -14,10 +14,6 @@
 namespace murolab {
 
 namespace {
-QString Tekst(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 // File names go to the file functions in the encoding of the file system, not as UTF-8 by chance.
 std::string NazwaSystemowa(const QString& nazwa) {
     return QFile::encodeName(nazwa).toStdString();
@@ -51,7 +47,7 @@ void TFormPrzegroda::Otwrz1Click() {
 }
 
 void TFormPrzegroda::Zapisz1Click() {
-    if (!SprawdzWarstwy())
+    if (!przegroda_->SprawdzWarstwy())
         return;
     if (!SprawdzWarunki())
         return;
@@ -62,7 +58,7 @@ void TFormPrzegroda::NowyProjekt() {
     WyczyscWyniki();
     Model.Resetuj();
     UstawDomyslneKontrolki();
-    PokazLinieWarunkow();
+    przegroda_->PokazLinieWarunkow();
     saWyniki_ = false;
     wynikiNieaktualne_ = false;
     Model.Zmieniony = false;
@@ -70,21 +66,12 @@ void TFormPrzegroda::NowyProjekt() {
 }
 
 void TFormPrzegroda::UstawDomyslneKontrolki() {
-    WyczyscSiatke();
+    przegroda_->WyczyscSiatke();
     if (FormMostkiTerm)
         FormMostkiTerm->UstawDomyslnePoprawki();
-    NumEditTempWew->setText(QStringLiteral("20"));
-    // Written as the program writes: the te change handling runs and shows "nieokreślona".
-    NumEditTempZewn->setText(QStringLiteral("-5"));
-    NumEditWilgotWewn->setText(QStringLiteral("45"));
-    NumEditWilgotZewn->setText(QStringLiteral("85"));
-    UstawTekstListy(ComboBoxTypPrzegrody, QStringLiteral("Ściana zewnętrzna"));
-    UstawTekstListy(ComboBoxStrefaKl, QStringLiteral("nieokreślona"));
-    UstawTekstListy(ComboBoxWarunkiWilg, QStringLiteral("Warunki średniowilgotne"));
-    UstawTekstListy(ComboBoxRsi, QStringLiteral("0,13"));
-    UstawTekstListy(ComboBoxRse, QStringLiteral("0,04"));
+    warunki_->UstawDomyslne();
     // No climate, "Stałe", the WT row from the partition type: the model's reset values.
-    ArkuszKondensacji->PokazUstawienia();
+    kondensacja_->PokazUstawienia();
 }
 
 void TFormPrzegroda::OtworzProjekt() {
@@ -113,7 +100,6 @@ void TFormPrzegroda::PokazProjekt(const TZawartoscProjektu& zawartosc) {
     // calculation or save.
     Model.WarunkiPracy = zawartosc.WarunkiPracy;
     Model.LiczbaWarstw = zawartosc.LiczbaWarstw;
-    const TWarunkiPracy& w = Model.WarunkiPracy;
     // The model keeps the density and specific heat of every slot as the file gave them; the grid
     // shows those of the layers in use, and the next calculation or save takes them from there.
     for (int k = 1; k <= kLiczbaSlotow; ++k) {
@@ -126,41 +112,19 @@ void TFormPrzegroda::PokazProjekt(const TZawartoscProjektu& zawartosc) {
     Model.Iso13788 = zawartosc.Iso13788;
     Model.RozszerzenieNieznane = zawartosc.RozszerzenieNieznane;
 
-    UstawLiczbeWierszy(Model.LiczbaWarstw);
-    for (int k = 1; k <= Model.LiczbaWarstw; ++k) {
-        const TWarstwa& warstwa = zawartosc.Warstwy[k];
-        const int wiersz = k - 1;
-        UstawKomorke(wiersz, 0, QStringLiteral("  %1.").arg(k));
-        UstawKomorke(wiersz, 1, Tekst(warstwa.Nazwa.Utf8()));
-        UstawKomorke(wiersz, 2, Tekst(Ogolny(warstwa.Lambda)));
-        UstawKomorke(wiersz, 3, Tekst(Ogolny(warstwa.Mi)));
-        UstawKomorke(wiersz, 4, Tekst(Ogolny(warstwa.Grubosc)));
-        UstawKomorke(wiersz, 5, warstwa.Gestosc ? Tekst(Ogolny(*warstwa.Gestosc)) : QString());
-        UstawKomorke(wiersz, 6, warstwa.Cieplo ? Tekst(Ogolny(*warstwa.Cieplo)) : QString());
-    }
-
-    NumEditTempWew->setText(Tekst(Calkowita(w.TempWew)));
-    // The te change handling picks a zone here; the stored zone replaces it two lines below.
-    NumEditTempZewn->setText(Tekst(Calkowita(w.TempZewn)));
-    NumEditWilgotWewn->setText(Tekst(Calkowita(w.WilgotWewn)));
-    NumEditWilgotZewn->setText(Tekst(Calkowita(w.WilgotZewn)));
-    // Written without change handling, so a cut partition type cannot overwrite the stored Rsi, Rse.
-    UstawTekstListy(ComboBoxTypPrzegrody, Tekst(w.TypPrzegrody.Utf8()));
-    UstawTekstListy(ComboBoxStrefaKl, Tekst(w.StrefaKl.Utf8()));
-    UstawTekstListy(ComboBoxWarunkiWilg, Tekst(w.WarunkiWilg.Utf8()));
-    UstawTekstListy(ComboBoxRsi, Tekst(Ogolny(w.Rsi)));
-    UstawTekstListy(ComboBoxRse, Tekst(Ogolny(w.Rse)));
+    przegroda_->PokazWarstwy(zawartosc);
+    warunki_->PokazWarunki(Model.WarunkiPracy);
 
     if (FormMostkiTerm)
         FormMostkiTerm->PokazPoprawki();
-    PokazLinieWarunkow();
-    ArkuszKondensacji->PokazUstawienia();
+    przegroda_->PokazLinieWarunkow();
+    kondensacja_->PokazUstawienia();
 }
 
 bool TFormPrzegroda::ZapiszProjekt() {
     // The file holds the layers shown in the grid, so they are taken first (even if the user then
     // cancels the dialog).
-    PobierzWarstwy();
+    przegroda_->PobierzWarstwy();
     const std::vector<std::uint8_t> bajty = KodujProjekt(Model);
     const QString nazwa = Dialogi.PlikDoZapisu(this, ParametryZapisu(OstatniPlikZapisany));
     if (nazwa.isEmpty())

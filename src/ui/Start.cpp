@@ -169,9 +169,7 @@ void TStart::Uruchom() {
     powitanie.reset();
 
     WysrodkujNaEkranie(&okno);
-    okno.PokazArkusz(0);
-    okno.show();
-    okno.BitBtnOblicz->setFocus(Qt::OtherFocusReason);
+    okno.PokazNaStarcie();
     if (PoKroku)
         PoKroku(QStringLiteral("okno główne"), 0);
 

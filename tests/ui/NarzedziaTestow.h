@@ -1,6 +1,7 @@
 #pragma once
 // The main window on the recording seam, shown and active, for the tests of its sheets.
 
+#include "Kontrolki.h"
 #include "ui/FormPrzegroda.h"
 #include "widgets/DialogiTestowe.h"
 #include "widgets/Klawiatura.h"

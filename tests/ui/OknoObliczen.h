@@ -3,6 +3,7 @@
 // directly on the recording seam, with the real saturation table, a grid filled as the insertion
 // dialog fills it and working conditions stored as "&Wprowadź" stores them.
 
+#include "Kontrolki.h"
 #include "core/Liczby.h"
 #include "core/Obliczenia.h"
 #include "files/PlikTablicyNasycenia.h"
@@ -60,25 +61,25 @@ struct TOkno {
         p.WilgotZewn = w.WilgotZewn;
         p.Rsi = w.Rsi;
         p.Rse = w.Rse;
-        Okno->NumEditTempWew->setText(QString::number(w.TempWew));
-        Okno->NumEditTempZewn->setText(QString::number(w.TempZewn));
+        Kontrolka<TNumEdit>(Okno, "NumEditTempWew")->setText(QString::number(w.TempWew));
+        Kontrolka<TNumEdit>(Okno, "NumEditTempZewn")->setText(QString::number(w.TempZewn));
     }
     // The same state reached as the user reaches it: the fields typed, then "&Wprowadź".
     void Wprowadz(const TWarunki& w) {
-        Okno->ComboBoxRsi->setCurrentText(QString::fromStdString(Ogolny(w.Rsi)));
-        Okno->ComboBoxRse->setCurrentText(QString::fromStdString(Ogolny(w.Rse)));
-        Okno->NumEditTempWew->setText(QString::number(w.TempWew));
-        Okno->NumEditTempZewn->setText(QString::number(w.TempZewn));
-        Okno->NumEditWilgotWewn->setText(QString::number(w.WilgotWewn));
-        Okno->NumEditWilgotZewn->setText(QString::number(w.WilgotZewn));
-        Okno->Button6->click();
+        Kontrolka<QComboBox>(Okno, "ComboBoxRsi")->setCurrentText(QString::fromStdString(Ogolny(w.Rsi)));
+        Kontrolka<QComboBox>(Okno, "ComboBoxRse")->setCurrentText(QString::fromStdString(Ogolny(w.Rse)));
+        Kontrolka<TNumEdit>(Okno, "NumEditTempWew")->setText(QString::number(w.TempWew));
+        Kontrolka<TNumEdit>(Okno, "NumEditTempZewn")->setText(QString::number(w.TempZewn));
+        Kontrolka<TNumEdit>(Okno, "NumEditWilgotWewn")->setText(QString::number(w.WilgotWewn));
+        Kontrolka<TNumEdit>(Okno, "NumEditWilgotZewn")->setText(QString::number(w.WilgotZewn));
+        Kontrolka<QPushButton>(Okno, "Button6")->click();
     }
     // "&Oblicz", through the button: a failure reaches the standard error box, not the test.
-    void Oblicz() { Okno->BitBtnOblicz->click(); }
+    void Oblicz() { Kontrolka<QPushButton>(Okno, "BitBtnOblicz")->click(); }
     // One correction, so that no reminder interrupts tests about something else.
     void ZMostkami() { Okno->Model.WarunkiPracy.DeltaUk = 0.05; }
 
-    int Arkusz() const { return Okno->PageControlPrzegroda->currentIndex(); }
+    int Arkusz() const { return Kontrolka<QTabWidget>(Okno, "PageControlPrzegroda")->currentIndex(); }
 
     // For a look at the window: with MUROLAB_ZRZUTY naming a directory, saves <nazwa>.png there.
     void Zrzut(const QString& nazwa) {
@@ -90,6 +91,11 @@ struct TOkno {
         Okno->grab().save(katalog + u'/' + nazwa + QStringLiteral(".png"));
     }
 };
+
+// The window under test, for the lookup of its controls by name (Kontrolki.h).
+inline const QObject* Obiekt(const TOkno& o) {
+    return o.Okno.get();
+}
 
 // Exactly one message box was shown: this text, caption and icon, with an OK button.
 inline bool JedenKomunikat(const TDialogiTestowe& d, const QString& tekst, const QString& tytul,
@@ -109,9 +115,20 @@ inline QStringList Linie(const QTextEdit* kolumna) {
 
 // The eleven columns, left to right.
 inline QList<QTextEdit*> Kolumny(TFormPrzegroda& o) {
-    return {o.RichEditNr,      o.RichEditMaterial, o.RichEditLambda,  o.RichEditMi,
-            o.RichEditGrubosc, o.RichEditR,        o.RichEditDelta,   o.RichEditSpadek,
-            o.RichEditTemp,    o.RichEditCisNasy,  o.RichEditCisCzast};
+    QList<QTextEdit*> kolumny;
+    for (const char* nazwa :
+         {"RichEditNr", "RichEditMaterial", "RichEditLambda", "RichEditMi", "RichEditGrubosc", "RichEditR",
+          "RichEditDelta", "RichEditSpadek", "RichEditTemp", "RichEditCisNasy", "RichEditCisCzast"})
+        kolumny << Kontrolka<QTextEdit>(o, nazwa);
+    return kolumny;
+}
+
+// The labels of the parts of Uk under the results, left to right.
+inline QList<QLabel*> SkladnikiUk(TFormPrzegroda& o) {
+    QList<QLabel*> etykiety;
+    for (int i = 0; i < 4; ++i)
+        etykiety << Kontrolka<QLabel>(o, qPrintable(QStringLiteral("LabelSkladnikUk%1").arg(i)));
+    return etykiety;
 }
 
 } // namespace murolab::test

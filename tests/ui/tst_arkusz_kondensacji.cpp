@@ -56,7 +56,7 @@ struct TArkusz {
     QComboBox* wiersz;
 
     explicit TArkusz(const QList<TWiersz>& warstwy = kScianaZKondensacja) {
-        a = o->ArkuszKondensacji;
+        a = murolab::Kontrolka<TArkuszKondensacji>(o, "ArkuszKondensacji");
         a->UstawKatalogiKlimatow(QStringLiteral(MUROLAB_KLIMATY), wlasne.path() + QStringLiteral("/klimat"));
         klimat = a->findChild<QComboBox*>(QStringLiteral("ComboBoxKlimat"));
         wnetrze = a->findChild<QComboBox*>(QStringLiteral("ComboBoxWnetrze"));
@@ -86,10 +86,11 @@ class TestArkuszKondensacji : public QObject {
 private slots:
     void szosteArkuszeIF10() {
         TArkusz t;
-        QCOMPARE(t.o->PageControlPrzegroda->count(), 6);
-        QCOMPARE(t.o->PageControlPrzegroda->tabText(5), QStringLiteral("Kondensacja i WT 2021"));
-        QCOMPARE(t.o->Kondensacja1->shortcut(), QKeySequence(Qt::Key_F10));
-        t.o->Kondensacja1->trigger();
+        QCOMPARE(Kontrolka<QTabWidget>(t.o, "PageControlPrzegroda")->count(), 6);
+        QCOMPARE(Kontrolka<QTabWidget>(t.o, "PageControlPrzegroda")->tabText(5),
+                 QStringLiteral("Kondensacja i WT 2021"));
+        QCOMPARE(Kontrolka<QAction>(t.o, "Kondensacja1")->shortcut(), QKeySequence(Qt::Key_F10));
+        Kontrolka<QAction>(t.o, "Kondensacja1")->trigger();
         QCOMPARE(t.o.Arkusz(), 5);
     }
 
@@ -241,7 +242,7 @@ private slots:
         QVERIFY(Tekst(t.Kontrolka<QLabel>("LabelRok")).contains(QStringLiteral("Nieistniejacy")));
         QVERIFY(!t.a->Analiza()->Rok);
 
-        t.o->Nowy1->trigger();
+        Kontrolka<QAction>(t.o, "Nowy1")->trigger();
         QCOMPARE(t.klimat->currentIndex(), 0);
         QCOMPARE(t.wnetrze->currentIndex(), 0);
         QCOMPARE(t.wiersz->currentIndex(), 0);
@@ -272,11 +273,11 @@ private slots:
         QFETCH(bool, kondensacja);
         TArkusz t(warstwy);
         t.o.Oblicz();
-        TWykresCisnien* w = t.o->ChartCisnienie;
+        TWykresCisnien* w = Kontrolka<TWykresCisnien>(t.o, "ChartCisnienie");
         QCOMPARE(w->SeriaKondensacji->count() > 0, kondensacja);
         QCOMPARE(w->SeriaPlaszczyzn->count() > 0, kondensacja);
         QCOMPARE(w->WpisyLegendy().size(), kondensacja ? 3 : 2);
-        QLabel* pod = t.o->LabelKondensacjaWewnatrz;
+        QLabel* pod = Kontrolka<QLabel>(t.o, "LabelKondensacjaWewnatrz");
         QCOMPARE(pod->isHidden(), !kondensacja);
         if (kondensacja) {
             QCOMPARE(w->WpisyLegendy().last().Tekst, QStringLiteral("linia ciśnienia przy kondensacji"));
@@ -327,14 +328,14 @@ private slots:
         TArkusz t;
         if (!wierszWT.isEmpty())
             WybierzZListy(t.wiersz, t.wiersz->itemText(t.wiersz->findData(wierszWT)));
-        t.o->BiezacyWiersz = wiersz;
+        ArkuszPrzegrody(t.o)->BiezacyWiersz = wiersz;
         t.o.Dialogi.Wyczysc();
         t.o.Dialogi.Odpowiedzi = {odpowiedz};
-        t.o->Dobierzgrubosc1->trigger();
+        Kontrolka<QAction>(t.o, "Dobierzgrubosc1")->trigger();
         QCOMPARE(t.o.Dialogi.Komunikaty().size(), 1);
         QVERIFY2(t.o.Dialogi.Komunikaty()[0].Tekst.startsWith(poczatekKomunikatu),
                  qPrintable(t.o.Dialogi.Komunikaty()[0].Tekst));
-        QCOMPARE(t.o->Komorka(wiersz, 4), grubosc);
+        QCOMPARE(ArkuszPrzegrody(t.o)->Komorka(wiersz, 4), grubosc);
     }
 
     void pomocF1NaArkuszu() {

@@ -26,24 +26,29 @@ const QString kTypy[] = {
 
 struct TOkno : TOknoGlowne {
     QComboBox* Lista(int i) const {
-        QComboBox* listy[] = {f.ComboBoxTypPrzegrody, f.ComboBoxStrefaKl, f.ComboBoxWarunkiWilg,
-                              f.ComboBoxRsi, f.ComboBoxRse};
+        QComboBox* listy[] = {Kontrolka<QComboBox>(f, "ComboBoxTypPrzegrody"),
+                              Kontrolka<QComboBox>(f, "ComboBoxStrefaKl"),
+                              Kontrolka<QComboBox>(f, "ComboBoxWarunkiWilg"),
+                              Kontrolka<QComboBox>(f, "ComboBoxRsi"), Kontrolka<QComboBox>(f, "ComboBoxRse")};
         return listy[i];
     }
-    QWidget* Kontrolka(int i) const {
-        QWidget* k[] = {f.ComboBoxRsi,       f.ComboBoxRse,       f.NumEditTempWew, f.NumEditTempZewn,
-                        f.NumEditWilgotWewn, f.NumEditWilgotZewn, f.Button6};
+    QWidget* Pole(int i) const {
+        QWidget* k[] = {
+            Kontrolka<QComboBox>(f, "ComboBoxRsi"),      Kontrolka<QComboBox>(f, "ComboBoxRse"),
+            Kontrolka<TNumEdit>(f, "NumEditTempWew"),    Kontrolka<TNumEdit>(f, "NumEditTempZewn"),
+            Kontrolka<TNumEdit>(f, "NumEditWilgotWewn"), Kontrolka<TNumEdit>(f, "NumEditWilgotZewn"),
+            Kontrolka<QPushButton>(f, "Button6")};
         return k[i];
     }
     // The sheet's fields as the user might leave them before "&Wprowadź".
     void Ustaw(const QString& rsi, const QString& rse, const QString& ti, const QString& te,
                const QString& fi, const QString& fe) {
-        TFormPrzegroda::UstawTekstListy(f.ComboBoxRsi, rsi);
-        TFormPrzegroda::UstawTekstListy(f.ComboBoxRse, rse);
-        f.NumEditTempWew->setText(ti);
-        f.NumEditTempZewn->setText(te);
-        f.NumEditWilgotWewn->setText(fi);
-        f.NumEditWilgotZewn->setText(fe);
+        TArkuszWarunkow::UstawTekstListy(Kontrolka<QComboBox>(f, "ComboBoxRsi"), rsi);
+        TArkuszWarunkow::UstawTekstListy(Kontrolka<QComboBox>(f, "ComboBoxRse"), rse);
+        Kontrolka<TNumEdit>(f, "NumEditTempWew")->setText(ti);
+        Kontrolka<TNumEdit>(f, "NumEditTempZewn")->setText(te);
+        Kontrolka<TNumEdit>(f, "NumEditWilgotWewn")->setText(fi);
+        Kontrolka<TNumEdit>(f, "NumEditWilgotZewn")->setText(fe);
     }
 };
 
@@ -58,9 +63,9 @@ class TestArkuszWarunkow : public QObject {
 private slots:
     void nicNieTrafiaDoModeluPrzedWprowadz() {
         TOkno o;
-        Wybierz(o.f.ComboBoxTypPrzegrody, kTypy[3]);
-        Wybierz(o.f.ComboBoxStrefaKl, QStringLiteral("Strefa II"));
-        PrzeniesFokus(o.f.NumEditTempWew);
+        Wybierz(Kontrolka<QComboBox>(o.f, "ComboBoxTypPrzegrody"), kTypy[3]);
+        Wybierz(Kontrolka<QComboBox>(o.f, "ComboBoxStrefaKl"), QStringLiteral("Strefa II"));
+        PrzeniesFokus(Kontrolka<TNumEdit>(o.f, "NumEditTempWew"));
         QCOMPARE(o.f.Model.WarunkiPracy.TempZewn, 0);
         QCOMPARE(o.f.Model.WarunkiPracy.Rse, 0.0);
         QVERIFY(o.f.Model.WarunkiPracy.TypPrzegrody.Pusty());
@@ -69,10 +74,13 @@ private slots:
     void kolejnoscTabulatora() {
         TOkno o;
         TFormPrzegroda& f = o.f;
-        f.ComboBoxTypPrzegrody->setFocus(Qt::OtherFocusReason);
-        const QList<QWidget*> oczekiwane = {f.ComboBoxStrefaKl,  f.ComboBoxWarunkiWilg, f.ComboBoxRsi,
-                                            f.ComboBoxRse,       f.NumEditTempWew,      f.NumEditTempZewn,
-                                            f.NumEditWilgotWewn, f.NumEditWilgotZewn,   f.Button6};
+        Kontrolka<QComboBox>(f, "ComboBoxTypPrzegrody")->setFocus(Qt::OtherFocusReason);
+        const QList<QWidget*> oczekiwane = {
+            Kontrolka<QComboBox>(f, "ComboBoxStrefaKl"), Kontrolka<QComboBox>(f, "ComboBoxWarunkiWilg"),
+            Kontrolka<QComboBox>(f, "ComboBoxRsi"),      Kontrolka<QComboBox>(f, "ComboBoxRse"),
+            Kontrolka<TNumEdit>(f, "NumEditTempWew"),    Kontrolka<TNumEdit>(f, "NumEditTempZewn"),
+            Kontrolka<TNumEdit>(f, "NumEditWilgotWewn"), Kontrolka<TNumEdit>(f, "NumEditWilgotZewn"),
+            Kontrolka<QPushButton>(f, "Button6")};
         for (QWidget* nastepny : oczekiwane) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QVERIFY2(MaFokus(nastepny), qPrintable(nastepny->metaObject()->className()));
@@ -114,19 +122,19 @@ private slots:
     void klawiszeStrzalkiWybierajaZListy() {
         // Picking with the arrow keys is the user's choice: the change handling runs.
         TOkno o;
-        o.f.ComboBoxTypPrzegrody->setFocus(Qt::OtherFocusReason);
-        QTest::keyClick(o.f.ComboBoxTypPrzegrody, Qt::Key_Down);
-        QCOMPARE(o.f.ComboBoxTypPrzegrody->currentText(), kTypy[1]);
-        QCOMPARE(o.f.ComboBoxRsi->currentText(), QStringLiteral("0,10"));
+        Kontrolka<QComboBox>(o.f, "ComboBoxTypPrzegrody")->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(Kontrolka<QComboBox>(o.f, "ComboBoxTypPrzegrody"), Qt::Key_Down);
+        QCOMPARE(Kontrolka<QComboBox>(o.f, "ComboBoxTypPrzegrody")->currentText(), kTypy[1]);
+        QCOMPARE(Kontrolka<QComboBox>(o.f, "ComboBoxRsi")->currentText(), QStringLiteral("0,10"));
     }
 
     void enterNiczegoNieWybiera() {
         TOkno o;
-        o.f.NumEditWilgotWewn->setText(QStringLiteral("60"));
-        o.f.ComboBoxWarunkiWilg->setFocus(Qt::OtherFocusReason);
-        QTest::keyClick(o.f.ComboBoxWarunkiWilg, Qt::Key_Return);
-        QCOMPARE(o.f.NumEditWilgotWewn->text(), QStringLiteral("60"));
-        QCOMPARE(o.f.ComboBoxWarunkiWilg->count(), 2);
+        Kontrolka<TNumEdit>(o.f, "NumEditWilgotWewn")->setText(QStringLiteral("60"));
+        Kontrolka<QComboBox>(o.f, "ComboBoxWarunkiWilg")->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(Kontrolka<QComboBox>(o.f, "ComboBoxWarunkiWilg"), Qt::Key_Return);
+        QCOMPARE(Kontrolka<TNumEdit>(o.f, "NumEditWilgotWewn")->text(), QStringLiteral("60"));
+        QCOMPARE(Kontrolka<QComboBox>(o.f, "ComboBoxWarunkiWilg")->count(), 2);
     }
 
     void typPrzegrody_data() {
@@ -143,11 +151,11 @@ private slots:
         QFETCH(QString, rsi);
         QFETCH(QString, rse);
         TOkno o;
-        TFormPrzegroda::UstawTekstListy(o.f.ComboBoxRsi, QStringLiteral("0,2"));
-        TFormPrzegroda::UstawTekstListy(o.f.ComboBoxRse, QStringLiteral("0,2"));
-        Wybierz(o.f.ComboBoxTypPrzegrody, typ);
-        QCOMPARE(o.f.ComboBoxRsi->currentText(), rsi);
-        QCOMPARE(o.f.ComboBoxRse->currentText(), rse);
+        TArkuszWarunkow::UstawTekstListy(Kontrolka<QComboBox>(o.f, "ComboBoxRsi"), QStringLiteral("0,2"));
+        TArkuszWarunkow::UstawTekstListy(Kontrolka<QComboBox>(o.f, "ComboBoxRse"), QStringLiteral("0,2"));
+        Wybierz(Kontrolka<QComboBox>(o.f, "ComboBoxTypPrzegrody"), typ);
+        QCOMPARE(Kontrolka<QComboBox>(o.f, "ComboBoxRsi")->currentText(), rsi);
+        QCOMPARE(Kontrolka<QComboBox>(o.f, "ComboBoxRse")->currentText(), rse);
     }
 
     // However a type reaches the field (the user's pick, the program's own write after Open), its
@@ -165,9 +173,9 @@ private slots:
         QFETCH(bool, zapisProgramu);
         TOkno o;
         o.f.show();
-        QComboBox* lista = o.f.ComboBoxTypPrzegrody;
+        QComboBox* lista = Kontrolka<QComboBox>(o.f, "ComboBoxTypPrzegrody");
         if (zapisProgramu)
-            TFormPrzegroda::UstawTekstListy(lista, typ);
+            TArkuszWarunkow::UstawTekstListy(lista, typ);
         else
             Wybierz(lista, typ);
         QCOMPARE(lista->currentText(), typ);
@@ -181,16 +189,18 @@ private slots:
     void zapisyProgramuNieUruchamiajaZmian() {
         TOkno o;
         TFormPrzegroda& f = o.f;
-        TFormPrzegroda::UstawTekstListy(f.ComboBoxTypPrzegrody, kTypy[3]);
-        TFormPrzegroda::UstawTekstListy(f.ComboBoxStrefaKl, QStringLiteral("Strefa III"));
-        TFormPrzegroda::UstawTekstListy(f.ComboBoxWarunkiWilg, QStringLiteral("Warunki wilgotne"));
-        QCOMPARE(f.ComboBoxRse->currentText(), QStringLiteral("0,04"));
-        QCOMPARE(f.NumEditTempZewn->text(), QStringLiteral("-5"));
-        QCOMPARE(f.NumEditWilgotWewn->text(), QStringLiteral("55"));
+        TArkuszWarunkow::UstawTekstListy(Kontrolka<QComboBox>(f, "ComboBoxTypPrzegrody"), kTypy[3]);
+        TArkuszWarunkow::UstawTekstListy(Kontrolka<QComboBox>(f, "ComboBoxStrefaKl"),
+                                         QStringLiteral("Strefa III"));
+        TArkuszWarunkow::UstawTekstListy(Kontrolka<QComboBox>(f, "ComboBoxWarunkiWilg"),
+                                         QStringLiteral("Warunki wilgotne"));
+        QCOMPARE(Kontrolka<QComboBox>(f, "ComboBoxRse")->currentText(), QStringLiteral("0,04"));
+        QCOMPARE(Kontrolka<TNumEdit>(f, "NumEditTempZewn")->text(), QStringLiteral("-5"));
+        QCOMPARE(Kontrolka<TNumEdit>(f, "NumEditWilgotWewn")->text(), QStringLiteral("55"));
         // A text that is not among the items is shown as it is (a loaded, cut partition type).
-        TFormPrzegroda::UstawTekstListy(f.ComboBoxTypPrzegrody,
-                                        QStringLiteral("Dachy, stropodachy, tarasy przy przepływ"));
-        QCOMPARE(f.ComboBoxTypPrzegrody->currentText(),
+        TArkuszWarunkow::UstawTekstListy(Kontrolka<QComboBox>(f, "ComboBoxTypPrzegrody"),
+                                         QStringLiteral("Dachy, stropodachy, tarasy przy przepływ"));
+        QCOMPARE(Kontrolka<QComboBox>(f, "ComboBoxTypPrzegrody")->currentText(),
                  QStringLiteral("Dachy, stropodachy, tarasy przy przepływ"));
     }
 
@@ -210,11 +220,11 @@ private slots:
         QFETCH(QString, strefa);
         QFETCH(QString, te);
         TOkno o;
-        o.f.NumEditTempZewn->setText(QStringLiteral("7"));
-        Wybierz(o.f.ComboBoxStrefaKl, strefa);
-        QCOMPARE(o.f.NumEditTempZewn->text(), te);
+        Kontrolka<TNumEdit>(o.f, "NumEditTempZewn")->setText(QStringLiteral("7"));
+        Wybierz(Kontrolka<QComboBox>(o.f, "ComboBoxStrefaKl"), strefa);
+        QCOMPARE(Kontrolka<TNumEdit>(o.f, "NumEditTempZewn")->text(), te);
         // te written back selects the same zone again ("-5" selects none, which shows "nieokreślona").
-        QCOMPARE(o.f.ComboBoxStrefaKl->currentText(), strefa);
+        QCOMPARE(Kontrolka<QComboBox>(o.f, "ComboBoxStrefaKl")->currentText(), strefa);
     }
 
     void temperaturaWybieraStrefe_data() {
@@ -236,38 +246,40 @@ private slots:
         QFETCH(QString, te);
         QFETCH(QString, strefa);
         TOkno o;
-        o.f.NumEditTempZewn->setText(QStringLiteral("-20"));
-        QCOMPARE(o.f.ComboBoxStrefaKl->currentText(), QStringLiteral("Strefa III"));
-        o.f.NumEditTempZewn->setText(te);
-        QCOMPARE(o.f.ComboBoxStrefaKl->currentText(), strefa);
+        Kontrolka<TNumEdit>(o.f, "NumEditTempZewn")->setText(QStringLiteral("-20"));
+        QCOMPARE(Kontrolka<QComboBox>(o.f, "ComboBoxStrefaKl")->currentText(), QStringLiteral("Strefa III"));
+        Kontrolka<TNumEdit>(o.f, "NumEditTempZewn")->setText(te);
+        QCOMPARE(Kontrolka<QComboBox>(o.f, "ComboBoxStrefaKl")->currentText(), strefa);
     }
 
     void wpisywanieTemperaturyZnakPoZnaku() {
         TOkno o;
-        TNumEdit* te = o.f.NumEditTempZewn;
+        TNumEdit* te = Kontrolka<TNumEdit>(o.f, "NumEditTempZewn");
         te->setFocus(Qt::OtherFocusReason);
         te->selectAll();
         Pisz(te, QString(QChar(8)) + QStringLiteral("-2"));
-        QCOMPARE(o.f.ComboBoxStrefaKl->currentText(), QStringLiteral("nieokreślona"));
+        QCOMPARE(Kontrolka<QComboBox>(o.f, "ComboBoxStrefaKl")->currentText(),
+                 QStringLiteral("nieokreślona"));
         Pisz(te, QStringLiteral("2"));
         QCOMPARE(te->text(), QStringLiteral("-22"));
-        QCOMPARE(o.f.ComboBoxStrefaKl->currentText(), QStringLiteral("Strefa IV"));
+        QCOMPARE(Kontrolka<QComboBox>(o.f, "ComboBoxStrefaKl")->currentText(), QStringLiteral("Strefa IV"));
     }
 
     void klasaWpisujeWilgotnosc() {
         TOkno o;
-        o.f.NumEditWilgotWewn->setText(QStringLiteral("80"));
-        Wybierz(o.f.ComboBoxWarunkiWilg, QStringLiteral("Warunki wilgotne"));
-        QCOMPARE(o.f.NumEditWilgotWewn->text(), QStringLiteral("75"));
-        Wybierz(o.f.ComboBoxWarunkiWilg, QStringLiteral("Warunki średniowilgotne"));
-        QCOMPARE(o.f.NumEditWilgotWewn->text(), QStringLiteral("55"));
+        Kontrolka<TNumEdit>(o.f, "NumEditWilgotWewn")->setText(QStringLiteral("80"));
+        Wybierz(Kontrolka<QComboBox>(o.f, "ComboBoxWarunkiWilg"), QStringLiteral("Warunki wilgotne"));
+        QCOMPARE(Kontrolka<TNumEdit>(o.f, "NumEditWilgotWewn")->text(), QStringLiteral("75"));
+        Wybierz(Kontrolka<QComboBox>(o.f, "ComboBoxWarunkiWilg"), QStringLiteral("Warunki średniowilgotne"));
+        QCOMPARE(Kontrolka<TNumEdit>(o.f, "NumEditWilgotWewn")->text(), QStringLiteral("55"));
         // Deleting the class text is a change the user made: the default class and 55 come back.
-        o.f.NumEditWilgotWewn->setText(QStringLiteral("40"));
-        o.f.ComboBoxWarunkiWilg->setFocus(Qt::OtherFocusReason);
-        o.f.ComboBoxWarunkiWilg->lineEdit()->selectAll();
-        QTest::keyClick(o.f.ComboBoxWarunkiWilg, Qt::Key_Delete);
-        QCOMPARE(o.f.ComboBoxWarunkiWilg->currentText(), QStringLiteral("Warunki średniowilgotne"));
-        QCOMPARE(o.f.NumEditWilgotWewn->text(), QStringLiteral("55"));
+        Kontrolka<TNumEdit>(o.f, "NumEditWilgotWewn")->setText(QStringLiteral("40"));
+        Kontrolka<QComboBox>(o.f, "ComboBoxWarunkiWilg")->setFocus(Qt::OtherFocusReason);
+        Kontrolka<QComboBox>(o.f, "ComboBoxWarunkiWilg")->lineEdit()->selectAll();
+        QTest::keyClick(Kontrolka<QComboBox>(o.f, "ComboBoxWarunkiWilg"), Qt::Key_Delete);
+        QCOMPARE(Kontrolka<QComboBox>(o.f, "ComboBoxWarunkiWilg")->currentText(),
+                 QStringLiteral("Warunki średniowilgotne"));
+        QCOMPARE(Kontrolka<TNumEdit>(o.f, "NumEditWilgotWewn")->text(), QStringLiteral("55"));
     }
 
     void wilgotnoscWybieraKlase_data() {
@@ -284,38 +296,41 @@ private slots:
         QFETCH(QString, fi);
         QFETCH(QString, klasa);
         TOkno o;
-        TNumEdit* pole = o.f.NumEditWilgotWewn;
+        TNumEdit* pole = Kontrolka<TNumEdit>(o.f, "NumEditWilgotWewn");
         pole->setFocus(Qt::OtherFocusReason);
         pole->selectAll();
         Pisz(pole, fi);
-        PrzeniesFokus(o.f.NumEditWilgotZewn);
-        QCOMPARE(o.f.ComboBoxWarunkiWilg->currentText(), klasa);
+        PrzeniesFokus(Kontrolka<TNumEdit>(o.f, "NumEditWilgotZewn"));
+        QCOMPARE(Kontrolka<QComboBox>(o.f, "ComboBoxWarunkiWilg")->currentText(), klasa);
         QCOMPARE(pole->text(), fi); // the typed value stays
     }
 
     void pustaWilgotnoscNieZmieniaKlasy() {
         TOkno o;
-        TFormPrzegroda::UstawTekstListy(o.f.ComboBoxWarunkiWilg, QStringLiteral("Warunki wilgotne"));
-        o.f.NumEditWilgotWewn->setFocus(Qt::OtherFocusReason);
-        o.f.NumEditWilgotWewn->clear();
-        PrzeniesFokus(o.f.NumEditWilgotZewn);
+        TArkuszWarunkow::UstawTekstListy(Kontrolka<QComboBox>(o.f, "ComboBoxWarunkiWilg"),
+                                         QStringLiteral("Warunki wilgotne"));
+        Kontrolka<TNumEdit>(o.f, "NumEditWilgotWewn")->setFocus(Qt::OtherFocusReason);
+        Kontrolka<TNumEdit>(o.f, "NumEditWilgotWewn")->clear();
+        PrzeniesFokus(Kontrolka<TNumEdit>(o.f, "NumEditWilgotZewn"));
         QCOMPARE(o.d.Bledy(), QStringList{"„” nie jest poprawną liczbą całkowitą"});
-        QCOMPARE(o.f.ComboBoxWarunkiWilg->currentText(), QStringLiteral("Warunki wilgotne"));
-        QCOMPARE(o.f.NumEditWilgotWewn->text(), QStringLiteral("0")); // the field's own repair
+        QCOMPARE(Kontrolka<QComboBox>(o.f, "ComboBoxWarunkiWilg")->currentText(),
+                 QStringLiteral("Warunki wilgotne"));
+        QCOMPARE(Kontrolka<TNumEdit>(o.f, "NumEditWilgotWewn")->text(),
+                 QStringLiteral("0")); // the field's own repair
     }
 
     void wyjscieTypu() {
         TOkno o;
         TFormPrzegroda& f = o.f;
-        Wybierz(f.ComboBoxTypPrzegrody, kTypy[3]);
-        QCOMPARE(f.ComboBoxRse->currentText(), QStringLiteral("0,08"));
-        f.ComboBoxTypPrzegrody->setFocus(Qt::OtherFocusReason);
-        f.ComboBoxTypPrzegrody->lineEdit()->selectAll();
-        QTest::keyClick(f.ComboBoxTypPrzegrody, Qt::Key_Delete);
-        QCOMPARE(f.ComboBoxTypPrzegrody->currentText(), QString());
-        PrzeniesFokus(f.NumEditTempWew);
-        QCOMPARE(f.ComboBoxTypPrzegrody->currentText(), kTypy[0]);
-        QCOMPARE(f.ComboBoxRse->currentText(), QStringLiteral("0,08"));
+        Wybierz(Kontrolka<QComboBox>(f, "ComboBoxTypPrzegrody"), kTypy[3]);
+        QCOMPARE(Kontrolka<QComboBox>(f, "ComboBoxRse")->currentText(), QStringLiteral("0,08"));
+        Kontrolka<QComboBox>(f, "ComboBoxTypPrzegrody")->setFocus(Qt::OtherFocusReason);
+        Kontrolka<QComboBox>(f, "ComboBoxTypPrzegrody")->lineEdit()->selectAll();
+        QTest::keyClick(Kontrolka<QComboBox>(f, "ComboBoxTypPrzegrody"), Qt::Key_Delete);
+        QCOMPARE(Kontrolka<QComboBox>(f, "ComboBoxTypPrzegrody")->currentText(), QString());
+        PrzeniesFokus(Kontrolka<TNumEdit>(f, "NumEditTempWew"));
+        QCOMPARE(Kontrolka<QComboBox>(f, "ComboBoxTypPrzegrody")->currentText(), kTypy[0]);
+        QCOMPARE(Kontrolka<QComboBox>(f, "ComboBoxRse")->currentText(), QStringLiteral("0,08"));
     }
 
     void wyjscieOporow_data() {
@@ -342,7 +357,7 @@ private slots:
         QComboBox* l = o.Lista(lista);
         l->setFocus(Qt::OtherFocusReason);
         l->setEditText(tekst);
-        PrzeniesFokus(o.f.NumEditTempWew);
+        PrzeniesFokus(Kontrolka<TNumEdit>(o.f, "NumEditTempWew"));
         QCOMPARE(l->currentText(), wynik);
         QCOMPARE(o.d.Bledy(), blad.isEmpty() ? QStringList() : QStringList{blad});
     }
@@ -350,12 +365,13 @@ private slots:
     void wyjscieStrefy() {
         TOkno o;
         TFormPrzegroda& f = o.f;
-        f.NumEditTempZewn->setText(QStringLiteral("-18"));
-        TFormPrzegroda::UstawTekstListy(f.ComboBoxStrefaKl, QStringLiteral("Strefa VI"));
-        f.ComboBoxStrefaKl->setFocus(Qt::OtherFocusReason);
-        PrzeniesFokus(f.NumEditTempWew);
-        QCOMPARE(f.ComboBoxStrefaKl->currentText(), QStringLiteral("nieokreślona"));
-        QCOMPARE(f.NumEditTempZewn->text(), QStringLiteral("-18"));
+        Kontrolka<TNumEdit>(f, "NumEditTempZewn")->setText(QStringLiteral("-18"));
+        TArkuszWarunkow::UstawTekstListy(Kontrolka<QComboBox>(f, "ComboBoxStrefaKl"),
+                                         QStringLiteral("Strefa VI"));
+        Kontrolka<QComboBox>(f, "ComboBoxStrefaKl")->setFocus(Qt::OtherFocusReason);
+        PrzeniesFokus(Kontrolka<TNumEdit>(f, "NumEditTempWew"));
+        QCOMPARE(Kontrolka<QComboBox>(f, "ComboBoxStrefaKl")->currentText(), QStringLiteral("nieokreślona"));
+        QCOMPARE(Kontrolka<TNumEdit>(f, "NumEditTempZewn")->text(), QStringLiteral("-18"));
     }
 
     void sprawdzenia_data() {
@@ -410,8 +426,8 @@ private slots:
         };
         TOkno o;
         o.Ustaw(pola[0], pola[1], pola[2], pola[3], pola[4], pola[5]);
-        o.f.Button6->setFocus(Qt::OtherFocusReason);
-        const bool wynik = o.f.SprawdzPolaWarunkow();
+        Kontrolka<QPushButton>(o.f, "Button6")->setFocus(Qt::OtherFocusReason);
+        const bool wynik = ArkuszWarunkow(o.f)->SprawdzPolaWarunkow();
         QCOMPARE(wynik, bledny < 0);
         if (bledny < 0) {
             QVERIFY(o.d.Komunikaty().isEmpty());
@@ -423,18 +439,19 @@ private slots:
         QCOMPARE(k[0].Tytul, QStringLiteral("Murolab -UWAGA !!!"));
         QCOMPARE(k[0].Ikona, TIkona::Stop);
         QCOMPARE(k[0].Przyciski, TPrzyciski::Ok);
-        QVERIFY(MaFokus(o.Kontrolka(bledny)));
+        QVERIFY(MaFokus(o.Pole(bledny)));
     }
 
     void wprowadzZapamietujeIPodsumowuje() {
         TOkno o;
         TFormPrzegroda& f = o.f;
-        Wybierz(f.ComboBoxTypPrzegrody, kTypy[1]);
-        Wybierz(f.ComboBoxStrefaKl, QStringLiteral("Strefa III"));
+        Wybierz(Kontrolka<QComboBox>(f, "ComboBoxTypPrzegrody"), kTypy[1]);
+        Wybierz(Kontrolka<QComboBox>(f, "ComboBoxStrefaKl"), QStringLiteral("Strefa III"));
         o.Ustaw(QStringLiteral("0,10"), QStringLiteral("0,04"), QStringLiteral("21"), QStringLiteral("-20"),
                 QStringLiteral("60"), QStringLiteral("90"));
-        TFormPrzegroda::UstawTekstListy(f.ComboBoxWarunkiWilg, QStringLiteral("Warunki wilgotne"));
-        f.Button6->click();
+        TArkuszWarunkow::UstawTekstListy(Kontrolka<QComboBox>(f, "ComboBoxWarunkiWilg"),
+                                         QStringLiteral("Warunki wilgotne"));
+        Kontrolka<QPushButton>(f, "Button6")->click();
         QVERIFY(o.d.Wywolania.isEmpty());
         const TWarunkiPracy& w = f.Model.WarunkiPracy;
         QCOMPARE(QString::fromStdString(w.TypPrzegrody.Utf8()),
@@ -447,11 +464,11 @@ private slots:
         QCOMPARE(w.WilgotZewn, 90);
         QCOMPARE(QString::fromStdString(w.WarunkiWilg.Utf8()), QStringLiteral("Warunki wilgotne"));
         QCOMPARE(QString::fromStdString(w.StrefaKl.Utf8()), QStringLiteral("Strefa III"));
-        QCOMPARE(TekstEtykiety(f.LabelTi->text()), QStringLiteral("ti = 21"));
-        QCOMPARE(TekstEtykiety(f.LabelFi->text()), QStringLiteral("Φi = 60"));
-        QCOMPARE(TekstEtykiety(f.LabelTe->text()), QStringLiteral("te = -20"));
-        QCOMPARE(TekstEtykiety(f.LabelFe->text()), QStringLiteral("Φe = 90"));
-        QCOMPARE(f.PageControlPrzegroda->currentIndex(), 1);
+        QCOMPARE(TekstEtykiety(Kontrolka<QLabel>(f, "LabelTi")->text()), QStringLiteral("ti = 21"));
+        QCOMPARE(TekstEtykiety(Kontrolka<QLabel>(f, "LabelFi")->text()), QStringLiteral("Φi = 60"));
+        QCOMPARE(TekstEtykiety(Kontrolka<QLabel>(f, "LabelTe")->text()), QStringLiteral("te = -20"));
+        QCOMPARE(TekstEtykiety(Kontrolka<QLabel>(f, "LabelFe")->text()), QStringLiteral("Φe = 90"));
+        QCOMPARE(Kontrolka<QTabWidget>(f, "PageControlPrzegroda")->currentIndex(), 1);
     }
 
     void nieudaneWprowadzNicNieZapisuje_data() {
@@ -474,16 +491,16 @@ private slots:
         QFETCH(QStringList, bledy);
         TOkno o;
         TFormPrzegroda& f = o.f;
-        const QString podsumowanie = f.LabelTi->text();
+        const QString podsumowanie = Kontrolka<QLabel>(f, "LabelTi")->text();
         o.Ustaw(QStringLiteral("0,13"), QStringLiteral("0,04"), ti, te, QStringLiteral("55"),
                 QStringLiteral("85"));
-        f.Button6->click();
+        Kontrolka<QPushButton>(f, "Button6")->click();
         QCOMPARE(o.d.TekstyKomunikatow(), komunikaty);
         QCOMPARE(o.d.Bledy(), bledy);
         QCOMPARE(f.Model.WarunkiPracy.TempWew, 0);
         QCOMPARE(f.Model.WarunkiPracy.Rsi, 0.0);
-        QCOMPARE(f.LabelTi->text(), podsumowanie);
-        QCOMPARE(f.PageControlPrzegroda->currentIndex(), 0);
+        QCOMPARE(Kontrolka<QLabel>(f, "LabelTi")->text(), podsumowanie);
+        QCOMPARE(Kontrolka<QTabWidget>(f, "PageControlPrzegroda")->currentIndex(), 0);
     }
 
     void klasaZablokowanaGdySaWarstwy() {
@@ -492,20 +509,20 @@ private slots:
         f.DodajWiersz();
         f.PokazArkusz(1);
         f.PokazArkusz(0);
-        QVERIFY(!f.ComboBoxWarunkiWilg->isEnabled());
+        QVERIFY(!Kontrolka<QComboBox>(f, "ComboBoxWarunkiWilg")->isEnabled());
         // Entering the sheet with the focus decides it as well.
-        f.ComboBoxWarunkiWilg->setEnabled(true);
-        f.BitBtnOblicz->setFocus(Qt::OtherFocusReason);
-        PrzeniesFokus(f.NumEditTempWew);
-        QVERIFY(!f.ComboBoxWarunkiWilg->isEnabled());
+        Kontrolka<QComboBox>(f, "ComboBoxWarunkiWilg")->setEnabled(true);
+        Kontrolka<QPushButton>(f, "BitBtnOblicz")->setFocus(Qt::OtherFocusReason);
+        PrzeniesFokus(Kontrolka<TNumEdit>(f, "NumEditTempWew"));
+        QVERIFY(!Kontrolka<QComboBox>(f, "ComboBoxWarunkiWilg")->isEnabled());
         // The last layer removed: the list is free again when the sheet is entered next.
         f.PokazArkusz(1);
         o.d.Odpowiedzi = {TOdpowiedz::Tak};
-        f.Button2Click();
+        ArkuszPrzegrody(f)->Button2Click();
         QCOMPARE(f.Model.LiczbaWarstw, 0);
-        QVERIFY(!f.ComboBoxWarunkiWilg->isEnabled());
+        QVERIFY(!Kontrolka<QComboBox>(f, "ComboBoxWarunkiWilg")->isEnabled());
         f.PokazArkusz(0);
-        QVERIFY(f.ComboBoxWarunkiWilg->isEnabled());
+        QVERIFY(Kontrolka<QComboBox>(f, "ComboBoxWarunkiWilg")->isEnabled());
     }
 };
 

@@ -40,7 +40,7 @@ struct TOkno : TOknoGlowne {
     void KompletnyProjekt() {
         f.DodajWiersz();
         f.WpiszWiersz(0, "Cegła", "0,77", "10", "0,25");
-        f.Button6Click();
+        ArkuszWarunkow(f)->Button6Click();
         d.Wyczysc();
     }
     int DialogiZapisu() const {
@@ -78,12 +78,12 @@ private slots:
         QCOMPARE(f.size(), QSize(692, f.menuBar()->height() + 454));
         QCOMPARE(f.minimumSizeHint(), f.size());
         QVERIFY(f.windowFlags() & Qt::WindowMaximizeButtonHint);
-        QCOMPARE(f.PageControlPrzegroda->geometry(), QRect(0, 0, 692, 398));
-        QCOMPARE(f.BitBtnOblicz->geometry(), QRect(5, 401, 681, 33));
+        QCOMPARE(Kontrolka<QTabWidget>(f, "PageControlPrzegroda")->geometry(), QRect(0, 0, 692, 398));
+        QCOMPARE(Kontrolka<QPushButton>(f, "BitBtnOblicz")->geometry(), QRect(5, 401, 681, 33));
         // Every tab of the five first sheets, "Wykres temperatur" included, is whole inside the window
         // with room to spare for its frame, whichever tab is in front; the sixth is reached with the
         // tab bar's arrows when the window is at its smallest.
-        QTabBar* zakladki = f.PageControlPrzegroda->tabBar();
+        QTabBar* zakladki = Kontrolka<QTabWidget>(f, "PageControlPrzegroda")->tabBar();
         QCOMPARE(zakladki->count(), 6);
         QCOMPARE(zakladki->tabText(4), QStringLiteral("Wykres temperatur"));
         for (int przod = 0; przod < 5; ++przod) {
@@ -96,7 +96,7 @@ private slots:
         }
         // The narrow number heading of the grid wraps without cutting its longer word.
         QLabel* numer = nullptr;
-        for (QLabel* l : f.TabSheetPrzegroda->findChildren<QLabel*>())
+        for (QLabel* l : Kontrolka<QWidget>(f, "TabSheetPrzegroda")->findChildren<QLabel*>())
             if (l->text() == QLatin1String("    Nr warstwy"))
                 numer = l;
         QVERIFY(numer);
@@ -110,28 +110,31 @@ private slots:
         TOkno o;
         TFormPrzegroda& f = o.f;
         f.show();
-        const int szerokoscNazw = f.RichEditMaterial->width();
+        const int szerokoscNazw = Kontrolka<QTextEdit>(f, "RichEditMaterial")->width();
         f.PokazArkusz(2);
         f.resize(1000, 700);
         QCoreApplication::processEvents();
         const int wysokoscMenu = f.menuBar()->height();
-        QCOMPARE(f.PageControlPrzegroda->width(), 1000);
-        QCOMPARE(f.BitBtnOblicz->geometry().width(), 1000 - 11);
-        QCOMPARE(f.BitBtnOblicz->geometry().bottom() + 1 + 1 + f.StatusBar1->height() + wysokoscMenu, 700);
-        QVERIFY(f.PageControlPrzegroda->height() > 398 + 200);
+        QCOMPARE(Kontrolka<QTabWidget>(f, "PageControlPrzegroda")->width(), 1000);
+        QCOMPARE(Kontrolka<QPushButton>(f, "BitBtnOblicz")->geometry().width(), 1000 - 11);
+        QCOMPARE(Kontrolka<QPushButton>(f, "BitBtnOblicz")->geometry().bottom() + 1 + 1 +
+                     Kontrolka<QStatusBar>(f, "StatusBar1")->height() + wysokoscMenu,
+                 700);
+        QVERIFY(Kontrolka<QTabWidget>(f, "PageControlPrzegroda")->height() > 398 + 200);
         f.PokazArkusz(3);
         QCoreApplication::processEvents();
-        QVERIFY(f.ChartCisnienie->width() > 990);
-        QVERIFY(f.ChartCisnienie->height() > 500);
-        QVERIFY(f.RichEditMaterial->width() > szerokoscNazw);
+        QVERIFY(Kontrolka<TWykresCisnien>(f, "ChartCisnienie")->width() > 990);
+        QVERIFY(Kontrolka<TWykresCisnien>(f, "ChartCisnienie")->height() > 500);
+        QVERIFY(Kontrolka<QTextEdit>(f, "RichEditMaterial")->width() > szerokoscNazw);
         // The name column grows, and the columns after it keep their widths side by side.
-        QCOMPARE(f.RichEditLambda->x(), f.RichEditMaterial->geometry().right() + 1);
-        QCOMPARE(f.RichEditLambda->width(), 45);
+        QCOMPARE(Kontrolka<QTextEdit>(f, "RichEditLambda")->x(),
+                 Kontrolka<QTextEdit>(f, "RichEditMaterial")->geometry().right() + 1);
+        QCOMPARE(Kontrolka<QTextEdit>(f, "RichEditLambda")->width(), 45);
         // Back to the smallest size, back to the designed table.
         f.resize(692, wysokoscMenu + 454);
         f.PokazArkusz(2);
         QCoreApplication::processEvents();
-        QCOMPARE(f.RichEditMaterial->width(), szerokoscNazw);
+        QCOMPARE(Kontrolka<QTextEdit>(f, "RichEditMaterial")->width(), szerokoscNazw);
     }
 
     void klawiszeArkuszy_data() {
@@ -151,7 +154,7 @@ private slots:
         TOkno o;
         o.f.PokazArkusz(arkusz == 0 ? 4 : 0);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(klawisz));
-        QCOMPARE(o.f.PageControlPrzegroda->currentIndex(), arkusz);
+        QCOMPARE(Kontrolka<QTabWidget>(o.f, "PageControlPrzegroda")->currentIndex(), arkusz);
         QVERIFY(o.d.Wywolania.isEmpty());
     }
 
@@ -166,10 +169,12 @@ private slots:
         QFETCH(int, arkusz);
         TOkno o;
         o.f.PokazArkusz(arkusz);
-        QWidget* ostatni = arkusz == 0 ? static_cast<QWidget*>(o.f.Button6) : o.f.Button5;
+        QWidget* ostatni = arkusz == 0 ? static_cast<QWidget*>(Kontrolka<QPushButton>(o.f, "Button6"))
+                                       : Kontrolka<QPushButton>(o.f, "Button5");
         ostatni->setFocus(Qt::OtherFocusReason);
         QTest::keyClick(ostatni, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(o.f.BitBtnOblicz));
+        QCOMPARE(QApplication::focusWidget(),
+                 static_cast<QWidget*>(Kontrolka<QPushButton>(o.f, "BitBtnOblicz")));
     }
 
     void formyPokazywaneModalnie() {
@@ -178,10 +183,10 @@ private slots:
         TFormDane dane(o.f.Model, o.d);
         TAboutBox about(MUROLAB_DANE_ZRODLOWE);
         o.f.UstawFormy(nullptr, &mostki, &dane, nullptr, &about);
-        o.f.Mostkicieplne1->trigger();
-        o.f.Button3->click();
-        o.f.Projektdane1->trigger();
-        o.f.Oprogramie2->trigger();
+        Kontrolka<QAction>(o.f, "Mostkicieplne1")->trigger();
+        Kontrolka<QPushButton>(o.f, "Button3")->click();
+        Kontrolka<QAction>(o.f, "Projektdane1")->trigger();
+        Kontrolka<QAction>(o.f, "Oprogramie2")->trigger();
         QList<QDialog*> pokazane;
         for (const TWywolanie& w : o.d.Wywolania) {
             QCOMPARE(w.Rodzaj, TWywolanie::Modalnie);
@@ -192,11 +197,11 @@ private slots:
 
     void zapiszSprawdzaPrzedZapisem() {
         TOkno o;
-        o.f.Zapisz1->trigger();
+        Kontrolka<QAction>(o.f, "Zapisz1")->trigger();
         QCOMPARE(o.d.TekstyKomunikatow(), QStringList{"Nie wprowadzono warstw !!"});
         QCOMPARE(o.DialogiZapisu(), 0);
         o.KompletnyProjekt();
-        o.f.Zapisz1->trigger();
+        Kontrolka<QAction>(o.f, "Zapisz1")->trigger();
         QCOMPARE(o.DialogiZapisu(), 1);
     }
 
@@ -213,7 +218,7 @@ private slots:
         TPomoc pomoc(o.d, plik);
         o.f.UstawPomoc(&pomoc);
 
-        o.f.ComboBoxRsi->setFocus(Qt::OtherFocusReason);
+        Kontrolka<QComboBox>(o.f, "ComboBoxRsi")->setFocus(Qt::OtherFocusReason);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
         QCOMPARE(pomoc.BiezacaKotwica(), QStringLiteral("kontekst18"));
         QVERIFY(pomoc.isVisible());
@@ -221,23 +226,23 @@ private slots:
 
         QApplication::setActiveWindow(&o.f);
         o.f.PokazArkusz(1);
-        o.f.Button1->setFocus(Qt::OtherFocusReason);
-        QTest::keyClick(o.f.Button1, Qt::Key_F1);
+        Kontrolka<QPushButton>(o.f, "Button1")->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(Kontrolka<QPushButton>(o.f, "Button1"), Qt::Key_F1);
         QCOMPARE(pomoc.BiezacaKotwica(), QStringLiteral("kontekst7"));
 
         // On the tabs, the page in front answers.
         o.f.PokazArkusz(3);
-        o.f.PageControlPrzegroda->tabBar()->setFocus(Qt::OtherFocusReason);
-        QTest::keyClick(o.f.PageControlPrzegroda->tabBar(), Qt::Key_F1);
+        Kontrolka<QTabWidget>(o.f, "PageControlPrzegroda")->tabBar()->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(Kontrolka<QTabWidget>(o.f, "PageControlPrzegroda")->tabBar(), Qt::Key_F1);
         QCOMPARE(pomoc.BiezacaKotwica(), QStringLiteral("kontekst13"));
 
         // A control without a context opens nothing.
         pomoc.hide();
-        o.f.BitBtnOblicz->setFocus(Qt::OtherFocusReason);
-        QTest::keyClick(o.f.BitBtnOblicz, Qt::Key_F1);
+        Kontrolka<QPushButton>(o.f, "BitBtnOblicz")->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(Kontrolka<QPushButton>(o.f, "BitBtnOblicz"), Qt::Key_F1);
         QVERIFY(!pomoc.isVisible());
 
-        o.f.Pomoc1->trigger();
+        Kontrolka<QAction>(o.f, "Pomoc1")->trigger();
         QCOMPARE(pomoc.BiezacaKotwica(), QStringLiteral("spis"));
         QCOMPARE(pomoc.windowModality(), Qt::NonModal);
         QVERIFY(o.d.Wywolania.isEmpty());
@@ -287,20 +292,24 @@ private slots:
         o.f.UstawPomoc(&pomoc);
         QVERIFY(PokazAktywne(&o.f));
         if (droga == QLatin1String("zakladka")) {
-            o.f.BitBtnOblicz->setFocus(Qt::OtherFocusReason); // where "&Oblicz" leaves it
-            o.f.PageControlPrzegroda->setCurrentIndex(arkusz);
+            Kontrolka<QPushButton>(o.f, "BitBtnOblicz")
+                ->setFocus(Qt::OtherFocusReason); // where "&Oblicz" leaves it
+            Kontrolka<QTabWidget>(o.f, "PageControlPrzegroda")->setCurrentIndex(arkusz);
         } else if (droga == QLatin1String("menu")) {
             o.f.PokazArkusz(1);
-            o.f.Button1->setFocus(Qt::OtherFocusReason);
-            (arkusz == 3 ? o.f.Wykresci1 : o.f.Wykrestemperatur1)->trigger();
+            Kontrolka<QPushButton>(o.f, "Button1")->setFocus(Qt::OtherFocusReason);
+            (arkusz == 3 ? Kontrolka<QAction>(o.f, "Wykresci1")
+                         : Kontrolka<QAction>(o.f, "Wykrestemperatur1"))
+                ->trigger();
         } else {
-            o.f.BitBtnOblicz->setFocus(Qt::OtherFocusReason);
+            Kontrolka<QPushButton>(o.f, "BitBtnOblicz")->setFocus(Qt::OtherFocusReason);
             o.f.PokazArkusz(1);
-            o.f.PageControlPrzegroda->tabBar()->setFocus(Qt::OtherFocusReason);
+            Kontrolka<QTabWidget>(o.f, "PageControlPrzegroda")->tabBar()->setFocus(Qt::OtherFocusReason);
             o.f.PokazArkusz(arkusz);
-            QTest::mouseClick(o.f.ChartTemperatura->viewport(), Qt::LeftButton, {}, QPoint(200, 150));
+            QTest::mouseClick(Kontrolka<TWykresTemperatur>(o.f, "ChartTemperatura")->viewport(),
+                              Qt::LeftButton, {}, QPoint(200, 150));
         }
-        QCOMPARE(o.f.PageControlPrzegroda->currentIndex(), arkusz);
+        QCOMPARE(Kontrolka<QTabWidget>(o.f, "PageControlPrzegroda")->currentIndex(), arkusz);
         QWidget* fokus = QApplication::focusWidget();
         QVERIFY(fokus);
         QTest::keyClick(fokus, Qt::Key_F1);
@@ -313,7 +322,7 @@ private slots:
         TOkno o;
         TPomoc pomoc(o.d, QDir::current().absoluteFilePath(QStringLiteral("nie-ma-takiego/POMOC.HLP")));
         o.f.UstawPomoc(&pomoc);
-        o.f.Pomoc1->trigger();
+        Kontrolka<QAction>(o.f, "Pomoc1")->trigger();
         QVERIFY(!pomoc.isVisible());
         const QList<TWywolanie> w = o.d.Komunikaty();
         QCOMPARE(w.size(), 1);

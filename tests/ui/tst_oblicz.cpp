@@ -36,8 +36,8 @@ QString Q(const char* utf8) {
 void NicNieObliczono(TOkno& o) {
     QCOMPARE(o.Model().Warstwy[1].Lambda, 0.0);
     QCOMPARE(o.Model().Wyniki.U0, 0.0);
-    QCOMPARE(o->RichEditMaterial->toPlainText(), QString());
-    QCOMPARE(o->LabelUk->text(), QStringLiteral("U  = 0,000"));
+    QCOMPARE(Kontrolka<QTextEdit>(o, "RichEditMaterial")->toPlainText(), QString());
+    QCOMPARE(Kontrolka<QLabel>(o, "LabelUk")->text(), QStringLiteral("U  = 0,000"));
 }
 } // namespace
 
@@ -132,7 +132,8 @@ private slots:
         QVERIFY2(JedenKomunikat(o.Dialogi, Q(komunikaty::BrakWarunkow), Q(komunikaty::Uwaga), TIkona::Stop),
                  qPrintable(o.Dialogi.TekstyKomunikatow().join(u'|')));
         QVERIFY(o.Dialogi.Bledy().isEmpty());
-        QCOMPARE(o->PageControlPrzegroda->currentWidget(), o->TabSheetWarPracy);
+        QCOMPARE(Kontrolka<QTabWidget>(o, "PageControlPrzegroda")->currentWidget(),
+                 Kontrolka<QWidget>(o, "TabSheetWarPracy"));
         NicNieObliczono(o);
     }
 
@@ -165,7 +166,7 @@ private slots:
         // The reminder never stops the command.
         QVERIFY(o.Dialogi.Bledy().isEmpty());
         QCOMPARE(o.Arkusz(), 2);
-        QCOMPARE(o->RichEditMaterial->document()->blockCount(), 5);
+        QCOMPARE(Kontrolka<QTextEdit>(o, "RichEditMaterial")->document()->blockCount(), 5);
     }
 
     // Copying the grid: names cut to 40 characters, the numbers as the grid shows them, and the
@@ -176,7 +177,7 @@ private slots:
         o.Dodaj({{dlugaNazwa, QStringLiteral("1,7"), QStringLiteral("60"), QStringLiteral("0,2")}, kWelna});
         o.Model().Warstwy[3].Nazwa.UstawUtf8("stara");
         o.Model().Warstwy[3].Lambda = 9;
-        o->PobierzWarstwy();
+        ArkuszPrzegrody(o)->PobierzWarstwy();
 
         QVERIFY(o.Dialogi.Wywolania.isEmpty());
         const TWarstwa& w1 = o.Model().Warstwy[1];
@@ -193,7 +194,7 @@ private slots:
     void pobierzWarstwyZBlednaKomorka() {
         TOkno o;
         o.Dodaj({kCegla, Warstwa("0,04", "1", "x"), kWelna});
-        o->PobierzWarstwy();
+        ArkuszPrzegrody(o)->PobierzWarstwy();
 
         QVERIFY(
             JedenKomunikat(o.Dialogi, Q(komunikaty::BledneDane), Q(komunikaty::Murolab), TIkona::Wykrzyknik));
@@ -210,16 +211,16 @@ private slots:
         o.Warunki({});
         o.ZMostkami();
         o.Oblicz();
-        const QString poprzednie = o->RichEditTemp->toPlainText();
+        const QString poprzednie = Kontrolka<QTextEdit>(o, "RichEditTemp")->toPlainText();
         const double u0 = o.Model().Wyniki.U0;
         QVERIFY(!poprzednie.isEmpty());
 
-        o->UstawKomorke(0, 4, QStringLiteral("12"));
+        ArkuszPrzegrody(o)->UstawKomorke(0, 4, QStringLiteral("12"));
         o->PokazArkusz(1);
         o.Dialogi.Wyczysc();
         o.Oblicz();
         QCOMPARE(o.Dialogi.TekstyKomunikatow(), QStringList{Q(komunikaty::ZlaGrubosc)});
-        QCOMPARE(o->RichEditTemp->toPlainText(), poprzednie);
+        QCOMPARE(Kontrolka<QTextEdit>(o, "RichEditTemp")->toPlainText(), poprzednie);
         QCOMPARE(o.Model().Wyniki.U0, u0);
         QCOMPARE(o.Model().Warstwy[1].Grubosc, 0.12);
         QCOMPARE(o.Arkusz(), 1);
@@ -232,11 +233,11 @@ private slots:
         o.Dodaj({kCegla});
         o.Warunki({});
         o.ZMostkami();
-        o->NumEditTempZewn->setText(QStringLiteral("-"));
+        Kontrolka<TNumEdit>(o, "NumEditTempZewn")->setText(QStringLiteral("-"));
         o.Oblicz();
         QCOMPARE(o.Dialogi.Bledy(), QStringList{QStringLiteral("„-” nie jest poprawną liczbą całkowitą")});
-        QCOMPARE(o->RichEditMaterial->toPlainText(), QString());
-        QCOMPARE(o->LabeLKomunikat->text(), QString());
+        QCOMPARE(Kontrolka<QTextEdit>(o, "RichEditMaterial")->toPlainText(), QString());
+        QCOMPARE(Kontrolka<QLabel>(o, "LabeLKomunikat")->text(), QString());
     }
 
     // A saturation table refused at start-up is reported then, and every "&Oblicz" repeats the
@@ -284,10 +285,10 @@ private slots:
         okno->Model.WarunkiPracy.Rse = 0.04;
         okno->Model.WarunkiPracy.DeltaUk = 0.05;
         dialogi.Wyczysc();
-        okno->BitBtnOblicz->click();
+        Kontrolka<QPushButton>(okno, "BitBtnOblicz")->click();
         QVERIFY(JedenKomunikat(dialogi, komunikat, Q(komunikaty::Uwaga), TIkona::Stop));
         QCOMPARE(okno->Model.Wyniki.U0, 0.0);
-        QCOMPARE(okno->RichEditMaterial->toPlainText(), QString());
+        QCOMPARE(Kontrolka<QTextEdit>(okno, "RichEditMaterial")->toPlainText(), QString());
     }
 
     // A result that overflowed is never shown: the sheet is emptied and a message says why, also
@@ -298,7 +299,7 @@ private slots:
         o.Warunki({});
         o.ZMostkami();
         o.Oblicz();
-        QVERIFY(!o->RichEditMaterial->toPlainText().isEmpty());
+        QVERIFY(!Kontrolka<QTextEdit>(o, "RichEditMaterial")->toPlainText().isEmpty());
 
         o.Model().WarunkiPracy.DeltaUk = 1e308;
         o.Model().WarunkiPracy.MostekWlasny = 1e308;
@@ -309,8 +310,8 @@ private slots:
                                  "zakres, w którym obliczenie ma sens."),
                                Q(komunikaty::Uwaga), TIkona::Stop));
         QCOMPARE(o.Model().Wyniki.U0, 0.0);
-        QCOMPARE(o->RichEditMaterial->toPlainText(), QString());
-        QCOMPARE(o->LabelUk->text(), QStringLiteral("U  = 0,000"));
+        QCOMPARE(Kontrolka<QTextEdit>(o, "RichEditMaterial")->toPlainText(), QString());
+        QCOMPARE(Kontrolka<QLabel>(o, "LabelUk")->text(), QStringLiteral("U  = 0,000"));
     }
 };
 

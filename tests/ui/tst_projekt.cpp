@@ -164,52 +164,53 @@ struct TStanowisko : test::TOkno {
     // The sheet filled by the user and confirmed with "&Wprowadź".
     void Wprowadz(const QString& typ, const QString& ti, const QString& te, const QString& fi,
                   const QString& fe) {
-        Okno->ComboBoxTypPrzegrody->setCurrentText(typ);
-        Okno->ComboBoxTypPrzegrodyChange();
-        Okno->NumEditTempWew->setText(ti);
-        Okno->NumEditTempZewn->setText(te);
-        Okno->NumEditWilgotWewn->setText(fi);
-        Okno->NumEditWilgotZewn->setText(fe);
-        Okno->Button6->click();
+        Kontrolka<QComboBox>(Okno, "ComboBoxTypPrzegrody")->setCurrentText(typ);
+        ArkuszWarunkow(Okno)->ComboBoxTypPrzegrodyChange();
+        Kontrolka<TNumEdit>(Okno, "NumEditTempWew")->setText(ti);
+        Kontrolka<TNumEdit>(Okno, "NumEditTempZewn")->setText(te);
+        Kontrolka<TNumEdit>(Okno, "NumEditWilgotWewn")->setText(fi);
+        Kontrolka<TNumEdit>(Okno, "NumEditWilgotZewn")->setText(fe);
+        Kontrolka<QPushButton>(Okno, "Button6")->click();
     }
     // "&Mostki cieplne": the dialog is shown modally, the script works on it.
     void Mostki(const std::function<void(TFormMostkiTerm&)>& skrypt) {
         d.Modalnie = [this, skrypt](QDialog*) { skrypt(*mostki); };
-        Okno->Button3->click();
+        Kontrolka<QPushButton>(Okno, "Button3")->click();
         d.Modalnie = nullptr;
     }
     void Zapisz(const QString& sciezka) {
         d.PlikiDoZapisu << sciezka;
-        Okno->Zapisz1->trigger();
+        Kontrolka<QAction>(Okno, "Zapisz1")->trigger();
     }
     void Otworz(const QString& sciezka) {
         // The work on screen counts as saved: these tests are about the file, not the question.
         Okno->Model.Zmieniony = false;
         d.PlikiDoOtwarcia << sciezka;
-        Okno->Otwrz1->trigger();
+        Kontrolka<QAction>(Okno, "Otwrz1")->trigger();
     }
 
     // The summary lines of sheet 1: ti, φi, te, φe as shown.
     QStringList LinieWarunkow() const {
-        return {Okno->LabelTi->text(), Okno->LabelFi->text(), Okno->LabelTe->text(), Okno->LabelFe->text()};
+        return {Kontrolka<QLabel>(Okno, "LabelTi")->text(), Kontrolka<QLabel>(Okno, "LabelFi")->text(),
+                Kontrolka<QLabel>(Okno, "LabelTe")->text(), Kontrolka<QLabel>(Okno, "LabelFe")->text()};
     }
 
     QStringList Wiersz(int r) const {
         QStringList w;
         for (int k = 0; k < 5; ++k)
-            w << Okno->Komorka(r, k);
+            w << ArkuszPrzegrody(Okno)->Komorka(r, k);
         return w;
     }
     QStringList Arkusz0() const {
-        return {Okno->NumEditTempWew->text(),
-                Okno->NumEditTempZewn->text(),
-                Okno->NumEditWilgotWewn->text(),
-                Okno->NumEditWilgotZewn->text(),
-                Okno->ComboBoxTypPrzegrody->currentText(),
-                Okno->ComboBoxStrefaKl->currentText(),
-                Okno->ComboBoxWarunkiWilg->currentText(),
-                Okno->ComboBoxRsi->currentText(),
-                Okno->ComboBoxRse->currentText()};
+        return {Kontrolka<TNumEdit>(Okno, "NumEditTempWew")->text(),
+                Kontrolka<TNumEdit>(Okno, "NumEditTempZewn")->text(),
+                Kontrolka<TNumEdit>(Okno, "NumEditWilgotWewn")->text(),
+                Kontrolka<TNumEdit>(Okno, "NumEditWilgotZewn")->text(),
+                Kontrolka<QComboBox>(Okno, "ComboBoxTypPrzegrody")->currentText(),
+                Kontrolka<QComboBox>(Okno, "ComboBoxStrefaKl")->currentText(),
+                Kontrolka<QComboBox>(Okno, "ComboBoxWarunkiWilg")->currentText(),
+                Kontrolka<QComboBox>(Okno, "ComboBoxRsi")->currentText(),
+                Kontrolka<QComboBox>(Okno, "ComboBoxRse")->currentText()};
     }
     // Everything the user could lose: the stored model, the grid, the sheets, the dialog's controls.
     QStringList Stan() const {
@@ -218,14 +219,16 @@ struct TStanowisko : test::TOkno {
         s << QString::fromLatin1(Bajty(r).toHex());
         s << QString::number(Okno->Model.Wyniki.U0, 'g', 17)
           << QString::number(Okno->Model.Wyniki.Ts, 'g', 17);
-        s << QString::number(Okno->StringGridPrzegroda->rowCount())
-          << QString::number(Okno->StringGridPrzegroda->isEnabled());
-        for (int r = 0; r < Okno->StringGridPrzegroda->rowCount(); ++r)
+        s << QString::number(Kontrolka<TSiatkaWarstw>(Okno, "StringGridPrzegroda")->rowCount())
+          << QString::number(Kontrolka<TSiatkaWarstw>(Okno, "StringGridPrzegroda")->isEnabled());
+        for (int r = 0; r < Kontrolka<TSiatkaWarstw>(Okno, "StringGridPrzegroda")->rowCount(); ++r)
             s << Wiersz(r);
         s << Arkusz0();
-        for (QTextEdit* t : {Okno->RichEditNr, Okno->RichEditR, Okno->RichEditTemp, Okno->RichEditCisCzast})
+        for (QTextEdit* t :
+             {Kontrolka<QTextEdit>(Okno, "RichEditNr"), Kontrolka<QTextEdit>(Okno, "RichEditR"),
+              Kontrolka<QTextEdit>(Okno, "RichEditTemp"), Kontrolka<QTextEdit>(Okno, "RichEditCisCzast")})
             s << t->toPlainText();
-        s << Okno->LabelUk->text() << Okno->LabeLKomunikat->text();
+        s << Kontrolka<QLabel>(Okno, "LabelUk")->text() << Kontrolka<QLabel>(Okno, "LabeLKomunikat")->text();
         s << QString::number(mostki->CheckBoxDeltaUg->isChecked()) << mostki->NumEditNrNieszczelnosci->text()
           << QString::number(mostki->CheckBoxMostekWlasny->isChecked()) << mostki->NumEditMostekWlasny->text()
           << QString::number(mostki->RadioButtonUk005->isChecked());
@@ -309,9 +312,9 @@ private slots:
         QCOMPARE(QDir(s.katalog.path()).entryList(QDir::Files), QStringList{"sciana.pro"});
 
         // A fresh start, then the file again.
-        s->Nowy1->trigger();
+        Kontrolka<QAction>(s, "Nowy1")->trigger();
         QCOMPARE(s->Model.LiczbaWarstw, 0);
-        QCOMPARE(s->StringGridPrzegroda->rowCount(), 1);
+        QCOMPARE(Kontrolka<TSiatkaWarstw>(s, "StringGridPrzegroda")->rowCount(), 1);
         s.d.Wyczysc();
         s.Otworz(plik);
         QVERIFY2(s.d.Bledy().isEmpty(), qPrintable(s.d.Bledy().join('\n')));
@@ -321,8 +324,8 @@ private slots:
                               "Wszystkie pliki", "*.*", "pro", ""}));
 
         QCOMPARE(s->Model.LiczbaWarstw, 3);
-        QCOMPARE(s->StringGridPrzegroda->rowCount(), 3);
-        QVERIFY(s->StringGridPrzegroda->isEnabled());
+        QCOMPARE(Kontrolka<TSiatkaWarstw>(s, "StringGridPrzegroda")->rowCount(), 3);
+        QVERIFY(Kontrolka<TSiatkaWarstw>(s, "StringGridPrzegroda")->isEnabled());
         QCOMPARE(s.Wiersz(0), (QStringList{"  1.", "Tynk cementowo-wapienny", "0,82", "19", "0,015"}));
         QCOMPARE(s.Wiersz(1), (QStringList{"  2.", "Mur z cegły pełnej", "0,77", "16", "0,38"}));
         QCOMPARE(s.Wiersz(2), (QStringList{"  3.", "Styropian EPS – żółć ąę ŁŚŹ", "0,04", "60", "0,1"}));
@@ -352,7 +355,7 @@ private slots:
         QCOMPARE(s.d.Wywolania.first().Plik.NazwaPoczatkowa, plik);
         s.d.Wyczysc();
         s.d.PlikiDoZapisu << QString(); // cancelled
-        s->Zapisz1->trigger();
+        Kontrolka<QAction>(s, "Zapisz1")->trigger();
         QCOMPARE(s.d.Wywolania.last().Plik.NazwaPoczatkowa, drugi);
     }
 
@@ -361,26 +364,26 @@ private slots:
         TrzyWarstwy(s);
         s->Oblicz();
         QVERIFY(s->Model.Wyniki.U0 > 0);
-        const QString podsumowanie = s->LabelTi->text();
+        const QString podsumowanie = Kontrolka<QLabel>(s, "LabelTi")->text();
         s.d.Wyczysc();
 
         s.d.Odpowiedzi << TOdpowiedz::Nie;
-        s->Nowy1->trigger();
+        Kontrolka<QAction>(s, "Nowy1")->trigger();
         // Only the question about the changed project, answered "Nie".
         QCOMPARE(s.d.Wywolania.size(), 1);
         QCOMPARE(s.d.Komunikaty()[0].Przyciski, TPrzyciski::TakNieAnuluj);
         // Every stored field reset: layers, working conditions, corrections, the count.
         const QByteArray model = Bajty(KodujRekord(s->Model));
         QVERIFY2(model == PustyProjekt().b, qPrintable(RoznicaRekordow(model, PustyProjekt().b)));
-        QCOMPARE(s->StringGridPrzegroda->rowCount(), 1);
-        QVERIFY(!s->StringGridPrzegroda->isEnabled());
+        QCOMPARE(Kontrolka<TSiatkaWarstw>(s, "StringGridPrzegroda")->rowCount(), 1);
+        QVERIFY(!Kontrolka<TSiatkaWarstw>(s, "StringGridPrzegroda")->isEnabled());
         QCOMPARE(s.Wiersz(0), (QStringList{"", "", "", "", ""}));
         QCOMPARE(s.Arkusz0(), (QStringList{"20", "-5", "45", "85", "Ściana zewnętrzna", "nieokreślona",
                                            "Warunki średniowilgotne", "0,13", "0,04"}));
         // The results are cleared from the sheet; the summary of sheet 1 shows the reset conditions:
         // none are set.
-        QVERIFY(s->RichEditR->toPlainText().trimmed().isEmpty());
-        QVERIFY(s->LabelTi->text() != podsumowanie);
+        QVERIFY(Kontrolka<QTextEdit>(s, "RichEditR")->toPlainText().trimmed().isEmpty());
+        QVERIFY(Kontrolka<QLabel>(s, "LabelTi")->text() != podsumowanie);
         QCOMPARE(s.LinieWarunkow(), Linie({"", "", "", ""}));
         // The corrections dialog is reset; nf and Af keep their texts.
         TFormMostkiTerm& f = *s.mostki;
@@ -393,7 +396,7 @@ private slots:
         // The conditions shown are not stored: "Oblicz" asks for them.
         s.d.Wyczysc();
         s.Dodaj({{"Cegła", "0,77", "16", "0,38"}});
-        s->BitBtnOblicz->click();
+        Kontrolka<QPushButton>(s, "BitBtnOblicz")->click();
         QCOMPARE(s.d.TekstyKomunikatow(), QStringList{QStringLiteral("Nie określono warunków pracy !!")});
     }
 
@@ -402,10 +405,10 @@ private slots:
         // One layer of R = 1: U0 = 1 / (0,13 + 1 + 0,04).
         s.Dodaj({{"Warstwa", "1", "1", "1"}});
         s.Wprowadz(QStringLiteral("Ściana zewnętrzna"), "20", "-20", "55", "85");
-        s->BitBtnOblicz->click();
+        Kontrolka<QPushButton>(s, "BitBtnOblicz")->click();
         const double u0 = 1.0 / 1.17;
         QVERIFY(qAbs(Uk(s->Model) - u0) < 1e-12);
-        QCOMPARE(s->LabelUk->text(), QStringLiteral("U  = 0,855"));
+        QCOMPARE(Kontrolka<QLabel>(s, "LabelUk")->text(), QStringLiteral("U  = 0,855"));
 
         // Air voids in layer 1 (R_N / ΣR = 1): +0,01; fasteners 6 · 50 · 4 · 0,0001 = 0,12;
         // linear bridges 0,05; own 0,1.
@@ -423,10 +426,10 @@ private slots:
             f.Button1->click();
         });
         // Stored, but not recalculated by themselves.
-        QCOMPARE(s->LabelUk->text(), QStringLiteral("U  = 0,855"));
-        s->BitBtnOblicz->click();
+        QCOMPARE(Kontrolka<QLabel>(s, "LabelUk")->text(), QStringLiteral("U  = 0,855"));
+        Kontrolka<QPushButton>(s, "BitBtnOblicz")->click();
         QVERIFY(qAbs(Uk(s->Model) - (u0 + 0.01 + 0.12 + 0.05 + 0.1)) < 1e-12);
-        QCOMPARE(s->LabelUk->text(), QStringLiteral("U  = 1,135"));
+        QCOMPARE(Kontrolka<QLabel>(s, "LabelUk")->text(), QStringLiteral("U  = 1,135"));
     }
 
     void okno_glowne_ukryte_podczas_poprawek() {
@@ -453,7 +456,7 @@ private slots:
         s.Zapisz(zima);
         s.d.Wyczysc();
 
-        s->Nowy1->trigger();
+        Kontrolka<QAction>(s, "Nowy1")->trigger();
         QCOMPARE(s.LinieWarunkow(), Linie({"", "", "", ""}));
         s.Wprowadz(QStringLiteral("Ściana zewnętrzna"), "21", "-5", "50", "80");
         QCOMPARE(s.LinieWarunkow(), Linie({"21", "50", "-5", "80"}));
@@ -464,7 +467,7 @@ private slots:
         QCOMPARE(s.LinieWarunkow(), Linie({"20", "60", "-20", "85"}));
 
         // A project saved before its conditions were entered shows none.
-        s->Nowy1->trigger();
+        Kontrolka<QAction>(s, "Nowy1")->trigger();
         s.d.PlikiDoZapisu << s.Plik("bez_warunkow.pro");
         s->ZapiszProjekt(); // the save of "&Wyjście" runs no checks
         s.Wprowadz(QStringLiteral("Ściana zewnętrzna"), "21", "-5", "50", "80");
@@ -475,7 +478,7 @@ private slots:
 
     void projekt_bez_warstw_i_bez_warunkow() {
         TStanowisko s;
-        s->Nowy1->trigger();
+        Kontrolka<QAction>(s, "Nowy1")->trigger();
         // "Zapisz" refuses a project without layers ...
         s.Zapisz(s.Plik("pusty.pro"));
         QCOMPARE(s.d.TekstyKomunikatow(), QStringList{QStringLiteral("Nie wprowadzono warstw !!")});
@@ -493,15 +496,15 @@ private slots:
         s.Otworz(plik);
         QVERIFY(s.d.Bledy().isEmpty());
         QCOMPARE(s->Model.LiczbaWarstw, 0);
-        QCOMPARE(s->StringGridPrzegroda->rowCount(), 1);
-        QVERIFY(s->StringGridPrzegroda->isEnabled());
+        QCOMPARE(Kontrolka<TSiatkaWarstw>(s, "StringGridPrzegroda")->rowCount(), 1);
+        QVERIFY(Kontrolka<TSiatkaWarstw>(s, "StringGridPrzegroda")->isEnabled());
         QCOMPARE(s.Wiersz(0), (QStringList{"", "", "", "", ""}));
         QCOMPARE(s.Arkusz0(), (QStringList{"50", "-50", "0", "0", "", "", "", "0", "0"}));
         QVERIFY(!s.mostki->CheckBoxDeltaUg->isChecked());
 
         // With a layer added, "Oblicz" reports the missing conditions.
         s.Dodaj({{"Cegła", "0,77", "16", "0,38"}});
-        s->BitBtnOblicz->click();
+        Kontrolka<QPushButton>(s, "BitBtnOblicz")->click();
         QCOMPARE(s.d.TekstyKomunikatow(), QStringList{QStringLiteral("Nie określono warunków pracy !!")});
     }
 
@@ -509,7 +512,7 @@ private slots:
         TStanowisko s;
         s.Dodaj({{"Strop", "1,2", "30", "0,2"}});
         s.Wprowadz(kTypDlugi, "20", "-20", "55", "85");
-        QCOMPARE(s->ComboBoxRsi->currentText(), QStringLiteral("0,10"));
+        QCOMPARE(Kontrolka<QComboBox>(s, "ComboBoxRsi")->currentText(), QStringLiteral("0,10"));
         s.Mostki([](TFormMostkiTerm& f) {
             f.RadioButtonUk015->click();
             f.Button1->click();
@@ -517,13 +520,13 @@ private slots:
         const QString plik = s.Plik("strop.pro");
         s.Zapisz(plik);
         QVERIFY(s.d.Bledy().isEmpty());
-        s->Nowy1->trigger();
+        Kontrolka<QAction>(s, "Nowy1")->trigger();
         s.Otworz(plik);
-        QCOMPARE(s->ComboBoxTypPrzegrody->currentText(), kTypDlugi.left(40));
-        QCOMPARE(s->ComboBoxTypPrzegrody->currentText(),
+        QCOMPARE(Kontrolka<QComboBox>(s, "ComboBoxTypPrzegrody")->currentText(), kTypDlugi.left(40));
+        QCOMPARE(Kontrolka<QComboBox>(s, "ComboBoxTypPrzegrody")->currentText(),
                  QStringLiteral("Strop nad ostantnią kondygnacją przy prz"));
-        QCOMPARE(s->ComboBoxRsi->currentText(), QStringLiteral("0,1"));
-        QCOMPARE(s->ComboBoxRse->currentText(), QStringLiteral("0,04"));
+        QCOMPARE(Kontrolka<QComboBox>(s, "ComboBoxRsi")->currentText(), QStringLiteral("0,1"));
+        QCOMPARE(Kontrolka<QComboBox>(s, "ComboBoxRse")->currentText(), QStringLiteral("0,04"));
         QCOMPARE(s->Model.WarunkiPracy.Rsi, 0.1);
         QCOMPARE(s->Model.WarunkiPracy.Rse, 0.04);
         QVERIFY(s.mostki->RadioButtonUk015->isChecked());
@@ -543,15 +546,15 @@ private slots:
         s.Otworz(plik);
         QVERIFY(s.d.Bledy().isEmpty());
         QCOMPARE(s->Model.LiczbaWarstw, 1);
-        QCOMPARE(s->StringGridPrzegroda->rowCount(), 1);
+        QCOMPARE(Kontrolka<TSiatkaWarstw>(s, "StringGridPrzegroda")->rowCount(), 1);
         QCOMPARE(s.Wiersz(0), (QStringList{"  1.", "Beton", "1,7", "70", "0,2"}));
         // The stored zone wins over the one that te selects.
-        QCOMPARE(s->NumEditTempZewn->text(), QStringLiteral("-20"));
-        QCOMPARE(s->ComboBoxStrefaKl->currentText(), QStringLiteral("Strefa II"));
-        QCOMPARE(s->NumEditTempWew->text(), QStringLiteral("21"));
+        QCOMPARE(Kontrolka<TNumEdit>(s, "NumEditTempZewn")->text(), QStringLiteral("-20"));
+        QCOMPARE(Kontrolka<QComboBox>(s, "ComboBoxStrefaKl")->currentText(), QStringLiteral("Strefa II"));
+        QCOMPARE(Kontrolka<TNumEdit>(s, "NumEditTempWew")->text(), QStringLiteral("21"));
         // The layer table is filled from the grid only by a calculation or a save.
         QVERIFY(s->Model.Warstwy[1].Nazwa.Pusty());
-        s->BitBtnOblicz->click();
+        Kontrolka<QPushButton>(s, "BitBtnOblicz")->click();
         QCOMPARE(s->Model.Warstwy[1].Lambda, 1.7);
     }
 
@@ -568,12 +571,12 @@ private slots:
         QVERIFY(ZapiszBajty(plik, r.b));
         s.Otworz(plik);
         QVERIFY(s.d.Bledy().isEmpty());
-        QCOMPARE(s->StringGridPrzegroda->rowCount(), 12);
+        QCOMPARE(Kontrolka<TSiatkaWarstw>(s, "StringGridPrzegroda")->rowCount(), 12);
         QCOMPARE(s.Wiersz(11), (QStringList{"  12.", "Warstwa 12", "1", "10", "0,12"}));
         QCOMPARE(s.mostki->NumEditNrNieszczelnosci->text(), QStringLiteral("12"));
 
         // Calculated in full: R = d / λ of all twelve layers.
-        s->BitBtnOblicz->click();
+        Kontrolka<QPushButton>(s, "BitBtnOblicz")->click();
         QVERIFY2(s.d.Bledy().isEmpty(), qPrintable(s.d.Bledy().join('\n')));
         double suma = 0;
         for (int k = 1; k <= 12; ++k)
@@ -582,12 +585,12 @@ private slots:
 
         // The grid counts as full: "&Dodaj" asks first, a row is never added past the slots.
         s.d.Wyczysc();
-        s->Button1->click();
+        Kontrolka<QPushButton>(s, "Button1")->click();
         QCOMPARE(s.d.Komunikaty().size(), 1);
         QCOMPARE(s.d.Komunikaty()[0].Tytul, QStringLiteral("Murolab -UWAGA!"));
         s->DodajWiersz();
         QCOMPARE(s->Model.LiczbaWarstw, 12);
-        QCOMPARE(s->StringGridPrzegroda->rowCount(), 12);
+        QCOMPARE(Kontrolka<TSiatkaWarstw>(s, "StringGridPrzegroda")->rowCount(), 12);
 
         // Saved again: the twelve layers and the air-void layer number come back.
         const QString drugi = s.Plik("dwanascie2.pro");
@@ -644,7 +647,7 @@ private slots:
         QFETCH(QString, fragment);
         TStanowisko s;
         TrzyWarstwy(s);
-        s->BitBtnOblicz->click();
+        Kontrolka<QPushButton>(s, "BitBtnOblicz")->click();
         QVERIFY(s->Model.Wyniki.U0 > 0);
         s.d.Wyczysc();
         const QStringList przed = s.Stan();
@@ -674,8 +677,8 @@ private slots:
         s->Model.DaneProjektu.Data.UstawUtf8("05.01.2026");
         s->Model.Iso13788.Klimat = "Warszawa";
         // Density and specific heat are typed into the grid; the save takes them from there.
-        s->UstawKomorke(1, 5, QStringLiteral("1800"));
-        s->UstawKomorke(2, 6, QStringLiteral("1,45"));
+        ArkuszPrzegrody(s)->UstawKomorke(1, 5, QStringLiteral("1800"));
+        ArkuszPrzegrody(s)->UstawKomorke(2, 6, QStringLiteral("1,45"));
         const QString plik = s.Plik("opis.pro");
         s.Zapisz(plik);
         QVERIFY2(s.d.Bledy().isEmpty(), qPrintable(s.d.Bledy().join('\n')));
@@ -686,10 +689,10 @@ private slots:
         QVERIFY(zapisany.contains(
             R"("Warstwy":[{"Gestosc":null,"Cieplo":null},{"Gestosc":1800,"Cieplo":null},{"Gestosc":null,"Cieplo":1.45}])"));
 
-        s->Nowy1->trigger();
+        Kontrolka<QAction>(s, "Nowy1")->trigger();
         QVERIFY(!s->Model.Warstwy[2].Gestosc);
-        QCOMPARE(s->Komorka(0, 5), QString());
-        QCOMPARE(s->Komorka(0, 6), QString());
+        QCOMPARE(ArkuszPrzegrody(s)->Komorka(0, 5), QString());
+        QCOMPARE(ArkuszPrzegrody(s)->Komorka(0, 6), QString());
         QCOMPARE(s->Model.Iso13788.Klimat, std::string());
         s->Model.DaneProjektu.Obiekt.UstawUtf8("Inny obiekt");
         s.Otworz(plik);
@@ -700,13 +703,13 @@ private slots:
         QCOMPARE(s->Model.Warstwy[2].Gestosc, std::optional<double>(1800));
         QCOMPARE(s->Model.Warstwy[3].Cieplo, std::optional<double>(1.45));
         // The grid shows them with their layers; unknown ones stay empty.
-        QCOMPARE(s->Komorka(1, 5), QStringLiteral("1800"));
-        QCOMPARE(s->Komorka(1, 6), QString());
-        QCOMPARE(s->Komorka(2, 5), QString());
-        QCOMPARE(s->Komorka(2, 6), QStringLiteral("1,45"));
+        QCOMPARE(ArkuszPrzegrody(s)->Komorka(1, 5), QStringLiteral("1800"));
+        QCOMPARE(ArkuszPrzegrody(s)->Komorka(1, 6), QString());
+        QCOMPARE(ArkuszPrzegrody(s)->Komorka(2, 5), QString());
+        QCOMPARE(ArkuszPrzegrody(s)->Komorka(2, 6), QStringLiteral("1,45"));
 
         // The calculation copies the grid into the layer table and leaves them be.
-        s->BitBtnOblicz->click();
+        Kontrolka<QPushButton>(s, "BitBtnOblicz")->click();
         QCOMPARE(s->Model.Warstwy[2].Lambda, 0.77);
         QCOMPARE(s->Model.Warstwy[2].Gestosc, std::optional<double>(1800));
         const QString drugi = s.Plik("opis2.pro");
@@ -718,7 +721,7 @@ private slots:
         s.Otworz(plik);
         QCOMPARE(s->Model.DaneProjektu.Obiekt.Utf8(), std::string("Szkoła"));
         QVERIFY(!s->Model.Warstwy[2].Gestosc);
-        QCOMPARE(s->Komorka(1, 5), QString());
+        QCOMPARE(ArkuszPrzegrody(s)->Komorka(1, 5), QString());
     }
 
     void gestosc_i_cieplo_z_siatki_przy_obliczeniu_data() {
@@ -749,8 +752,8 @@ private slots:
         s->Model.Warstwy[2].Gestosc = 7.0;
         s->Model.Warstwy[2].Cieplo = 7.0;
         s->Model.Warstwy[1].Gestosc = 7.0;
-        s->UstawKomorke(1, 5, komorki[0]);
-        s->UstawKomorke(1, 6, komorki[1]);
+        ArkuszPrzegrody(s)->UstawKomorke(1, 5, komorki[0]);
+        ArkuszPrzegrody(s)->UstawKomorke(1, 6, komorki[1]);
         s.d.Wyczysc();
         s->Oblicz();
         const QList<TWywolanie> k = s.d.Komunikaty();
@@ -779,7 +782,7 @@ private slots:
         QCOMPARE(stary.size(), 1296);
 
         // A changed project, then a disk that takes only 100 bytes of a file.
-        s->UstawKomorke(0, 1, QStringLiteral("Tynk gipsowy"));
+        ArkuszPrzegrody(s)->UstawKomorke(0, 1, QStringLiteral("Tynk gipsowy"));
         s.d.Wyczysc();
         {
             TLimitRozmiaruPliku limit(100);
@@ -821,7 +824,7 @@ private slots:
         QVERIFY(!QFile::exists(s.Plik("x.pro")));
 
         // Layers fixed, no correction: the reminder, then the save.
-        s->UstawKomorke(1, 2, "0,04");
+        ArkuszPrzegrody(s)->UstawKomorke(1, 2, "0,04");
         s.d.Wyczysc();
         s.d.PlikiDoZapisu.clear();
         s.Zapisz(s.Plik("x.pro"));

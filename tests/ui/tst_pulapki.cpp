@@ -50,7 +50,7 @@ struct TStanowisko : test::TOkno {
         Model().WarunkiPracy.DeltaU = 0.01;
         Mostki->PrzywrocZModelu();
     }
-    QString Nazwa(int warstwa) const { return Okno->Komorka(warstwa - 1, 1); }
+    QString Nazwa(int warstwa) const { return ArkuszPrzegrody(Okno)->Komorka(warstwa - 1, 1); }
 };
 
 } // namespace
@@ -93,9 +93,9 @@ private slots:
         QWidget* cel = nullptr;
         QLineEdit* edycja = nullptr;
         if (pole == "te")
-            cel = edycja = s->NumEditTempZewn;
+            cel = edycja = Kontrolka<TNumEdit>(s, "NumEditTempZewn");
         else if (pole == "fi")
-            cel = edycja = s->NumEditWilgotWewn;
+            cel = edycja = Kontrolka<TNumEdit>(s, "NumEditWilgotWewn");
         else if (pole == "lambdaF")
             cel = edycja = m.NumEditLambdaF;
         else if (pole == "alfa")
@@ -103,14 +103,15 @@ private slots:
         else if (pole == "deltaU")
             cel = m.ComboBoxDeltaU, edycja = m.ComboBoxDeltaU->lineEdit();
         else if (pole == "rsi")
-            cel = s->ComboBoxRsi, edycja = s->ComboBoxRsi->lineEdit();
+            cel = Kontrolka<QComboBox>(s, "ComboBoxRsi"),
+            edycja = Kontrolka<QComboBox>(s, "ComboBoxRsi")->lineEdit();
         else if (pole == "siatka") {
             s->PokazArkusz(1);
             QVERIFY(testy::PokazAktywne(s.Okno.get()));
-            s->StringGridPrzegroda->setCurrentCell(0, 2);
-            s->StringGridPrzegroda->setFocus(Qt::OtherFocusReason);
+            Kontrolka<TSiatkaWarstw>(s, "StringGridPrzegroda")->setCurrentCell(0, 2);
+            Kontrolka<TSiatkaWarstw>(s, "StringGridPrzegroda")->setFocus(Qt::OtherFocusReason);
             QCoreApplication::processEvents();
-            cel = edycja = static_cast<TSiatkaWarstw*>(s->StringGridPrzegroda)->Edytor();
+            cel = edycja = Kontrolka<TSiatkaWarstw>(s, "StringGridPrzegroda")->Edytor();
             QVERIFY(edycja);
         }
         QVERIFY(cel && edycja);
@@ -201,7 +202,7 @@ private slots:
             }
         };
         QVERIFY(testy::PokazAktywne(s.Okno.get()));
-        s->Button3->click();
+        Kontrolka<QPushButton>(s, "Button3")->click();
         const QList<TWywolanie> k = s.Dialogi.Komunikaty();
         if (przyjete) {
             QVERIFY(k.isEmpty());
@@ -252,7 +253,7 @@ private slots:
             else
                 m.close();
         };
-        s->Button3->click();
+        Kontrolka<QPushButton>(s, "Button3")->click();
         // The controls show the model again, so the next showing shows what the calculation uses.
         QVERIFY(m.CheckBoxDeltaUg->isChecked());
         QCOMPARE(m.NumEditNrNieszczelnosci->text(), QStringLiteral("2"));
@@ -264,7 +265,7 @@ private slots:
         // Confirming at once stores the same corrections again.
         const TWarunkiPracy przed = s.Model().WarunkiPracy;
         s.Dialogi.Modalnie = [&](QDialog*) { m.Button1->click(); };
-        s->Button3->click();
+        Kontrolka<QPushButton>(s, "Button3")->click();
         QCOMPARE(s.Model().WarunkiPracy.NrNieszczelnosci, przed.NrNieszczelnosci);
         QCOMPARE(s.Model().WarunkiPracy.DeltaU, przed.DeltaU);
         QCOMPARE(s.Model().WarunkiPracy.DeltaUk, przed.DeltaUk);
@@ -318,12 +319,12 @@ private slots:
                 f.WpiszWiersz(f.LiczbaWarstw() - 1, "Nowa", "0,5", "10", "0,1");
             }
         } else if (rodzaj == u'u') {
-            f.StringGridPrzegroda->setCurrentCell(operacja.mid(1).toInt(), 1);
+            Kontrolka<TSiatkaWarstw>(f, "StringGridPrzegroda")->setCurrentCell(operacja.mid(1).toInt(), 1);
             s.Dialogi.Odpowiedzi << TOdpowiedz::Tak;
-            f.Usuwarstw1Click();
+            ArkuszPrzegrody(f)->Usuwarstw1Click();
         } else {
             const QStringList wiersze = operacja.mid(1).split(u'-');
-            auto* siatka = static_cast<TSiatkaWarstw*>(f.StringGridPrzegroda);
+            auto* siatka = Kontrolka<TSiatkaWarstw>(f, "StringGridPrzegroda");
             const int z = wiersze[0].toInt(), na = wiersze[1].toInt();
             siatka->PrzesunWiersz(z, na);
             siatka->PoPrzeciagnieciu(z, na);
@@ -368,12 +369,12 @@ private slots:
         TStanowisko s;
         QVERIFY(testy::PokazAktywne(s.Okno.get()));
         s->PokazArkusz(0);
-        s->StringGridPrzegroda->setCurrentCell(0, 1);
-        s->UstawKomorke(wiersz, kolumna, tekst);
+        Kontrolka<TSiatkaWarstw>(s, "StringGridPrzegroda")->setCurrentCell(0, 1);
+        ArkuszPrzegrody(s)->UstawKomorke(wiersz, kolumna, tekst);
         int wierszPrzy = -1, kolumnaPrzy = -1, arkuszPrzy = -1;
         s.Dialogi.PrzyKomunikacie = [&](const TWywolanie&) {
-            wierszPrzy = s->StringGridPrzegroda->currentRow();
-            kolumnaPrzy = s->StringGridPrzegroda->currentColumn();
+            wierszPrzy = Kontrolka<TSiatkaWarstw>(s, "StringGridPrzegroda")->currentRow();
+            kolumnaPrzy = Kontrolka<TSiatkaWarstw>(s, "StringGridPrzegroda")->currentColumn();
             arkuszPrzy = s.Arkusz();
         };
         s.Oblicz();
@@ -382,7 +383,7 @@ private slots:
         QCOMPARE(arkuszPrzy, 1);
         QCOMPARE(wierszPrzy, wiersz);
         QCOMPARE(kolumnaPrzy, kolumna);
-        QCOMPARE(s->BiezacyWiersz, wiersz);
+        QCOMPARE(ArkuszPrzegrody(s)->BiezacyWiersz, wiersz);
     }
 };
 

@@ -39,14 +39,14 @@ struct TOkno : TOknoGlowne {
         for (int r = 0; r < f.Model.LiczbaWarstw; ++r) {
             QStringList wiersz;
             for (int k = 1; k <= 6; ++k)
-                wiersz << f.Komorka(r, k);
+                wiersz << ArkuszPrzegrody(f)->Komorka(r, k);
             w << wiersz;
         }
         return w;
     }
     // Drags row z by its number cell and drops it on row na.
     void Przeciagnij(int z, int na) {
-        QWidget* obszar = f.StringGridPrzegroda->viewport();
+        QWidget* obszar = Kontrolka<TSiatkaWarstw>(f, "StringGridPrzegroda")->viewport();
         const QPoint start = Srodek(z, 0);
         const QPoint cel = Srodek(na, 0);
         QTest::mousePress(obszar, Qt::LeftButton, Qt::NoModifier, start);
@@ -58,29 +58,30 @@ struct TOkno : TOknoGlowne {
     QStringList Wiersz(int r) const {
         QStringList w;
         for (int k = 0; k < 5; ++k)
-            w << f.Komorka(r, k);
+            w << ArkuszPrzegrody(f)->Komorka(r, k);
         return w;
     }
     QStringList Nazwy() const {
         QStringList n;
-        for (int r = 0; r < f.StringGridPrzegroda->rowCount(); ++r)
-            n << f.Komorka(r, 1);
+        for (int r = 0; r < Kontrolka<TSiatkaWarstw>(f, "StringGridPrzegroda")->rowCount(); ++r)
+            n << ArkuszPrzegrody(f)->Komorka(r, 1);
         return n;
     }
     QStringList Numery() const {
         QStringList n;
-        for (int r = 0; r < f.StringGridPrzegroda->rowCount(); ++r)
-            n << f.Komorka(r, 0);
+        for (int r = 0; r < Kontrolka<TSiatkaWarstw>(f, "StringGridPrzegroda")->rowCount(); ++r)
+            n << ArkuszPrzegrody(f)->Komorka(r, 0);
         return n;
     }
     // Puts the grid's editor into a cell, as a click there does.
     QLineEdit* Edytuj(int wiersz, int kolumna) {
-        f.StringGridPrzegroda->setFocus(Qt::MouseFocusReason);
-        f.StringGridPrzegroda->setCurrentCell(wiersz, kolumna);
+        Kontrolka<TSiatkaWarstw>(f, "StringGridPrzegroda")->setFocus(Qt::MouseFocusReason);
+        Kontrolka<TSiatkaWarstw>(f, "StringGridPrzegroda")->setCurrentCell(wiersz, kolumna);
         return qobject_cast<QLineEdit*>(QApplication::focusWidget());
     }
     QPoint Srodek(int wiersz, int kolumna) const {
-        return f.StringGridPrzegroda->visualRect(f.StringGridPrzegroda->model()->index(wiersz, kolumna))
+        return Kontrolka<TSiatkaWarstw>(f, "StringGridPrzegroda")
+            ->visualRect(Kontrolka<TSiatkaWarstw>(f, "StringGridPrzegroda")->model()->index(wiersz, kolumna))
             .center();
     }
 };
@@ -101,18 +102,18 @@ class TestSiatkaWarstw : public QObject {
 private slots:
     void dodawanieWierszy() {
         TOkno o;
-        QTableWidget* s = o.f.StringGridPrzegroda;
+        QTableWidget* s = Kontrolka<TSiatkaWarstw>(o.f, "StringGridPrzegroda");
         // At start: one empty, disabled row and the current cell at column 1, row 0.
         QCOMPARE(o.f.Model.LiczbaWarstw, 0);
         QCOMPARE(s->rowCount(), 1);
         QCOMPARE(s->height(), 23);
         QVERIFY(!s->isEnabled());
-        QCOMPARE(o.f.BiezacaKolumna, 1);
-        QCOMPARE(o.f.BiezacyWiersz, 0);
+        QCOMPARE(ArkuszPrzegrody(o.f)->BiezacaKolumna, 1);
+        QCOMPARE(ArkuszPrzegrody(o.f)->BiezacyWiersz, 0);
         // A layer written into the grid brings its sheet to the front.
         o.f.PokazArkusz(0);
         o.Warstwy(kTrzy);
-        QCOMPARE(o.f.PageControlPrzegroda->currentIndex(), 1);
+        QCOMPARE(Kontrolka<QTabWidget>(o.f, "PageControlPrzegroda")->currentIndex(), 1);
         QCOMPARE(o.f.Model.LiczbaWarstw, 3);
         QCOMPARE(s->rowCount(), 3);
         QCOMPARE(s->height(), 69);
@@ -124,9 +125,9 @@ private slots:
         QCOMPARE(o.f.Model.LiczbaWarstw, 10);
         QCOMPARE(s->rowCount(), 10);
         QCOMPARE(s->height(), 230);
-        QCOMPARE(o.f.Komorka(9, 0), QStringLiteral("  10."));
+        QCOMPARE(ArkuszPrzegrody(o.f)->Komorka(9, 0), QStringLiteral("  10."));
         // The outdoor summary line stays below the full grid.
-        QVERIFY(s->geometry().bottom() < o.f.LabelTe->y());
+        QVERIFY(s->geometry().bottom() < Kontrolka<QLabel>(o.f, "LabelTe")->y());
     }
 
     void wstawianieWSrodek() {
@@ -149,9 +150,9 @@ private slots:
         QCOMPARE(o.f.Model.LiczbaWarstw, 10);
         o.f.PrzesunWierszeWDol(o.f.LiczbaWarstw(), 0);
         o.f.WpiszWiersz(0, "Nowa", "1", "1", "0,1");
-        QCOMPARE(o.f.StringGridPrzegroda->rowCount(), 10);
-        QCOMPARE(o.f.Komorka(0, 1), QStringLiteral("Nowa"));
-        QCOMPARE(o.f.Komorka(9, 1), QStringLiteral("W9"));
+        QCOMPARE(Kontrolka<TSiatkaWarstw>(o.f, "StringGridPrzegroda")->rowCount(), 10);
+        QCOMPARE(ArkuszPrzegrody(o.f)->Komorka(0, 1), QStringLiteral("Nowa"));
+        QCOMPARE(ArkuszPrzegrody(o.f)->Komorka(9, 1), QStringLiteral("W9"));
     }
 
     void klawiszeKomorek_data() {
@@ -191,7 +192,7 @@ private slots:
         QCOMPARE(e->text(), wynik);
         QCOMPARE(o.d.Sygnaly, sygnaly);
         // The cell follows the editor at once, as a string grid's cell does.
-        QCOMPARE(o.f.Komorka(0, kolumna), wynik);
+        QCOMPARE(ArkuszPrzegrody(o.f)->Komorka(0, kolumna), wynik);
     }
 
     void schowekWKomorceLiczbowej() {
@@ -209,7 +210,7 @@ private slots:
         o.Warstwy({{"", "0,0400", "5,", ""}, {"Cegła", "0,770", "", "0,25"}});
         QLineEdit* e = o.Edytuj(1, 3);
         QVERIFY(e);
-        PrzeniesFokus(o.f.Button1);
+        PrzeniesFokus(Kontrolka<QPushButton>(o.f, "Button1"));
         QCOMPARE(o.Wiersz(0), (QStringList{"  1.", "Jakaś warstwa ?", "0,04", "5", "0"}));
         QCOMPARE(o.Wiersz(1), (QStringList{"  2.", "Cegła", "0,77", "0", "0,25"}));
         QVERIFY(o.d.Wywolania.isEmpty());
@@ -222,7 +223,7 @@ private slots:
         o.Warstwy(
             {{"Tynk", "0,82", "10", "0,015", "1600,0", ""}, {"Cegła", "0,77", "10", "0,25", "", "0,880"}});
         o.Edytuj(0, 5);
-        PrzeniesFokus(o.f.Button1);
+        PrzeniesFokus(Kontrolka<QPushButton>(o.f, "Button1"));
         QCOMPARE(o.Warstwy(), (QList<QStringList>{{"Tynk", "0,82", "10", "0,015", "1600", ""},
                                                   {"Cegła", "0,77", "10", "0,25", "", "0,88"}}));
         QVERIFY(o.d.Wywolania.isEmpty());
@@ -254,9 +255,9 @@ private slots:
             o.f.PrzesunWierszeWDol(o.f.LiczbaWarstw(), wiersz);
             o.f.WpiszWiersz(wiersz, kWelna[0], kWelna[1], kWelna[2], kWelna[3], kWelna[4], kWelna[5]);
         } else if (slowa[0] == QStringLiteral("usuń")) {
-            o.f.StringGridPrzegroda->setCurrentCell(slowa[1].toInt(), 1);
+            Kontrolka<TSiatkaWarstw>(o.f, "StringGridPrzegroda")->setCurrentCell(slowa[1].toInt(), 1);
             o.d.Odpowiedzi = {TOdpowiedz::Tak};
-            o.f.Usuwarstw1->trigger();
+            Kontrolka<QAction>(o.f, "Usuwarstw1")->trigger();
             if (slowa.value(2) == QLatin1String("dodaj"))
                 o.Warstwy({kNowa});
         } else {
@@ -269,7 +270,7 @@ private slots:
         TOkno o;
         o.Warstwy({{"", ",", "", ""}, {"", "", "", "0,50"}});
         o.Edytuj(0, 1);
-        PrzeniesFokus(o.f.Button1);
+        PrzeniesFokus(Kontrolka<QPushButton>(o.f, "Button1"));
         QCOMPARE(o.d.Bledy(), QStringList{"„,” nie jest poprawną liczbą rzeczywistą"});
         QCOMPARE(o.Wiersz(0), (QStringList{"  1.", "", ",", "", ""}));
         QCOMPARE(o.Wiersz(1), (QStringList{"  2.", "", "", "", "0,50"}));
@@ -280,8 +281,8 @@ private slots:
         o.Warstwy({{"", "", "", ""}, {"", "", "", ""}});
         o.Edytuj(0, 1);
         o.Edytuj(1, 2);
-        QCOMPARE(o.f.Komorka(0, 4), QString());
-        QCOMPARE(o.f.Komorka(0, 1), QString());
+        QCOMPARE(ArkuszPrzegrody(o.f)->Komorka(0, 4), QString());
+        QCOMPARE(ArkuszPrzegrody(o.f)->Komorka(0, 1), QString());
     }
 
     void usuwanie_data() {
@@ -319,13 +320,13 @@ private slots:
         QFETCH(QPoint, biezacaPo);
         TOkno o;
         o.Warstwy(kTrzy.mid(0, warstwy));
-        o.f.StringGridPrzegroda->setCurrentCell(biezaca.y(), biezaca.x());
+        Kontrolka<TSiatkaWarstw>(o.f, "StringGridPrzegroda")->setCurrentCell(biezaca.y(), biezaca.x());
         if (odpowiedz >= 0)
             o.d.Odpowiedzi = {TOdpowiedz(odpowiedz)};
         if (zMenu)
-            o.f.Usuwarstw1->trigger();
+            Kontrolka<QAction>(o.f, "Usuwarstw1")->trigger();
         else
-            o.f.Button2->click();
+            Kontrolka<QPushButton>(o.f, "Button2")->click();
 
         const QList<TWywolanie> k = o.d.Komunikaty();
         QCOMPARE(k.size(), 1);
@@ -339,8 +340,8 @@ private slots:
         // empty, disabled row 23 pixels high.
         const bool pusta = nazwy == QStringList{""};
         QCOMPARE(o.f.Model.LiczbaWarstw, pusta ? 0 : nazwy.size());
-        QCOMPARE(o.f.StringGridPrzegroda->height(), 23 * nazwy.size());
-        QCOMPARE(o.f.StringGridPrzegroda->isEnabled(), !pusta);
+        QCOMPARE(Kontrolka<TSiatkaWarstw>(o.f, "StringGridPrzegroda")->height(), 23 * nazwy.size());
+        QCOMPARE(Kontrolka<TSiatkaWarstw>(o.f, "StringGridPrzegroda")->isEnabled(), !pusta);
         for (int r = 0; r < nazwy.size(); ++r) {
             QStringList wiersz{pusta ? QString() : QStringLiteral("  %1.").arg(r + 1)};
             for (const QStringList& w : kTrzy)
@@ -350,8 +351,10 @@ private slots:
                 wiersz << QStringList(4, QString());
             QCOMPARE(o.Wiersz(r), wiersz);
         }
-        QCOMPARE(QPoint(o.f.BiezacaKolumna, o.f.BiezacyWiersz), biezacaPo);
-        QCOMPARE(QPoint(o.f.StringGridPrzegroda->currentColumn(), o.f.StringGridPrzegroda->currentRow()),
+        QCOMPARE(QPoint(ArkuszPrzegrody(o.f)->BiezacaKolumna, ArkuszPrzegrody(o.f)->BiezacyWiersz),
+                 biezacaPo);
+        QCOMPARE(QPoint(Kontrolka<TSiatkaWarstw>(o.f, "StringGridPrzegroda")->currentColumn(),
+                        Kontrolka<TSiatkaWarstw>(o.f, "StringGridPrzegroda")->currentRow()),
                  biezacaPo);
     }
 
@@ -380,16 +383,16 @@ private slots:
         TOkno o;
         // A loaded project may hold more layers than the commands allow.
         o.f.Model.LiczbaWarstw = warstwy;
-        o.f.UstawLiczbeWierszy(warstwy);
-        o.f.StringGridPrzegroda->setCurrentCell(2, 1);
-        o.f.TrybWstawiania = 0;
-        o.f.WierszDocelowy = 0;
+        ArkuszPrzegrody(o.f)->UstawLiczbeWierszy(warstwy);
+        Kontrolka<TSiatkaWarstw>(o.f, "StringGridPrzegroda")->setCurrentCell(2, 1);
+        ArkuszPrzegrody(o.f)->TrybWstawiania = 0;
+        ArkuszPrzegrody(o.f)->WierszDocelowy = 0;
         if (odpowiedz >= 0)
             o.d.Odpowiedzi = {TOdpowiedz(odpowiedz)};
         if (wstawianie)
-            o.f.Dodajwarstw1->trigger();
+            Kontrolka<QAction>(o.f, "Dodajwarstw1")->trigger();
         else
-            o.f.Button1->click();
+            Kontrolka<QPushButton>(o.f, "Button1")->click();
         const QList<TWywolanie> k = o.d.Komunikaty();
         if (odpowiedz < 0) {
             QVERIFY(k.isEmpty());
@@ -402,22 +405,23 @@ private slots:
             QCOMPARE(k[0].Ikona, TIkona::Brak);
             QCOMPARE(k[0].Przyciski, TPrzyciski::TakNie);
         }
-        QCOMPARE(o.f.TrybWstawiania, tryb);
-        QCOMPARE(o.f.WierszDocelowy, cel);
+        QCOMPARE(ArkuszPrzegrody(o.f)->TrybWstawiania, tryb);
+        QCOMPARE(ArkuszPrzegrody(o.f)->WierszDocelowy, cel);
     }
 
     void wysokoscPonadDziesiecWarstw() {
         // 15 layers from a file: the grid keeps the height of 10 and scrolls.
         TOkno o;
         o.f.Model.LiczbaWarstw = 15;
-        o.f.UstawLiczbeWierszy(15);
-        QCOMPARE(o.f.StringGridPrzegroda->rowCount(), 15);
-        QCOMPARE(o.f.StringGridPrzegroda->height(), 230);
-        QCOMPARE(o.f.StringGridPrzegroda->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
-        o.f.UstawLiczbeWierszy(0);
-        QCOMPARE(o.f.StringGridPrzegroda->rowCount(), 1);
-        QCOMPARE(o.f.StringGridPrzegroda->height(), 0);
-        QVERIFY(o.f.StringGridPrzegroda->isEnabled());
+        ArkuszPrzegrody(o.f)->UstawLiczbeWierszy(15);
+        QCOMPARE(Kontrolka<TSiatkaWarstw>(o.f, "StringGridPrzegroda")->rowCount(), 15);
+        QCOMPARE(Kontrolka<TSiatkaWarstw>(o.f, "StringGridPrzegroda")->height(), 230);
+        QCOMPARE(Kontrolka<TSiatkaWarstw>(o.f, "StringGridPrzegroda")->verticalScrollBarPolicy(),
+                 Qt::ScrollBarAsNeeded);
+        ArkuszPrzegrody(o.f)->UstawLiczbeWierszy(0);
+        QCOMPARE(Kontrolka<TSiatkaWarstw>(o.f, "StringGridPrzegroda")->rowCount(), 1);
+        QCOMPARE(Kontrolka<TSiatkaWarstw>(o.f, "StringGridPrzegroda")->height(), 0);
+        QVERIFY(Kontrolka<TSiatkaWarstw>(o.f, "StringGridPrzegroda")->isEnabled());
     }
 
     void przeciaganieWierszy_data() {
@@ -438,8 +442,9 @@ private slots:
         QFETCH(QStringList, nazwy);
         TOkno o;
         o.Warstwy(kTrzy);
-        o.f.StringGridPrzegroda->setCurrentCell(1, 3); // "Cegła", the layer "Usuń warstwę" would take
-        QWidget* obszar = o.f.StringGridPrzegroda->viewport();
+        Kontrolka<TSiatkaWarstw>(o.f, "StringGridPrzegroda")
+            ->setCurrentCell(1, 3); // "Cegła", the layer "Usuń warstwę" would take
+        QWidget* obszar = Kontrolka<TSiatkaWarstw>(o.f, "StringGridPrzegroda")->viewport();
         const QPoint start = o.Srodek(z, 0);
         const QPoint cel = na < 3 ? o.Srodek(na, 0) : QPoint(start.x(), obszar->height() + 40);
         QTest::mousePress(obszar, Qt::LeftButton, Qt::NoModifier, start);
@@ -453,21 +458,22 @@ private slots:
         const int gdzie = nazwy.indexOf(kTrzy[z][0]);
         QCOMPARE(o.Wiersz(gdzie).mid(1), kTrzy[z]);
         // The current cell, and the stored one, stay on the layer they were on.
-        QCOMPARE(o.f.StringGridPrzegroda->currentRow(), nazwy.indexOf(QStringLiteral("Cegła")));
-        QCOMPARE(o.f.BiezacyWiersz, nazwy.indexOf(QStringLiteral("Cegła")));
-        QCOMPARE(o.f.BiezacaKolumna, 3);
+        QCOMPARE(Kontrolka<TSiatkaWarstw>(o.f, "StringGridPrzegroda")->currentRow(),
+                 nazwy.indexOf(QStringLiteral("Cegła")));
+        QCOMPARE(ArkuszPrzegrody(o.f)->BiezacyWiersz, nazwy.indexOf(QStringLiteral("Cegła")));
+        QCOMPARE(ArkuszPrzegrody(o.f)->BiezacaKolumna, 3);
     }
 
     void prawyPrzyciskNieZmieniaBiezacejKomorki() {
         TOkno o;
         o.Warstwy(kTrzy);
-        o.f.StringGridPrzegroda->setCurrentCell(1, 1);
-        QTest::mouseClick(o.f.StringGridPrzegroda->viewport(), Qt::RightButton, Qt::NoModifier,
-                          o.Srodek(2, 3));
-        o.f.PopupMenuStrPrzegroda->close();
-        QCOMPARE(o.f.BiezacyWiersz, 1);
-        QCOMPARE(o.f.BiezacaKolumna, 1);
-        QCOMPARE(o.f.StringGridPrzegroda->currentRow(), 1);
+        Kontrolka<TSiatkaWarstw>(o.f, "StringGridPrzegroda")->setCurrentCell(1, 1);
+        QTest::mouseClick(Kontrolka<TSiatkaWarstw>(o.f, "StringGridPrzegroda")->viewport(), Qt::RightButton,
+                          Qt::NoModifier, o.Srodek(2, 3));
+        Kontrolka<QMenu>(o.f, "PopupMenuStrPrzegroda")->close();
+        QCOMPARE(ArkuszPrzegrody(o.f)->BiezacyWiersz, 1);
+        QCOMPARE(ArkuszPrzegrody(o.f)->BiezacaKolumna, 1);
+        QCOMPARE(Kontrolka<TSiatkaWarstw>(o.f, "StringGridPrzegroda")->currentRow(), 1);
     }
 
     void prawyPrzyciskWEdytowanejKomorceDajeMenuSiatki() {
@@ -477,33 +483,33 @@ private slots:
         QVERIFY(e);
         QContextMenuEvent z(QContextMenuEvent::Mouse, QPoint(5, 5), e->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(e, &z);
-        QVERIFY(o.f.PopupMenuStrPrzegroda->isVisible());
-        o.f.PopupMenuStrPrzegroda->close();
-        QCOMPARE(o.f.BiezacyWiersz, 1);
+        QVERIFY(Kontrolka<QMenu>(o.f, "PopupMenuStrPrzegroda")->isVisible());
+        Kontrolka<QMenu>(o.f, "PopupMenuStrPrzegroda")->close();
+        QCOMPARE(ArkuszPrzegrody(o.f)->BiezacyWiersz, 1);
     }
 
     void kolumnaNumeruNigdyNieJestBiezaca() {
         TOkno o;
         o.Warstwy(kTrzy);
-        o.f.StringGridPrzegroda->setFocus(Qt::OtherFocusReason);
-        o.f.StringGridPrzegroda->setCurrentCell(1, 3);
-        QTest::keyClick(o.f.StringGridPrzegroda, Qt::Key_Home);
-        QCOMPARE(o.f.StringGridPrzegroda->currentColumn(), 1);
-        QTest::mouseClick(o.f.StringGridPrzegroda->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          o.Srodek(2, 0));
-        QCOMPARE(o.f.BiezacaKolumna, 1);
-        QCOMPARE(o.f.BiezacyWiersz, 1);
+        Kontrolka<TSiatkaWarstw>(o.f, "StringGridPrzegroda")->setFocus(Qt::OtherFocusReason);
+        Kontrolka<TSiatkaWarstw>(o.f, "StringGridPrzegroda")->setCurrentCell(1, 3);
+        QTest::keyClick(Kontrolka<TSiatkaWarstw>(o.f, "StringGridPrzegroda"), Qt::Key_Home);
+        QCOMPARE(Kontrolka<TSiatkaWarstw>(o.f, "StringGridPrzegroda")->currentColumn(), 1);
+        QTest::mouseClick(Kontrolka<TSiatkaWarstw>(o.f, "StringGridPrzegroda")->viewport(), Qt::LeftButton,
+                          Qt::NoModifier, o.Srodek(2, 0));
+        QCOMPARE(ArkuszPrzegrody(o.f)->BiezacaKolumna, 1);
+        QCOMPARE(ArkuszPrzegrody(o.f)->BiezacyWiersz, 1);
     }
 
     void polecenieNieZabieraFokusu() {
         // Removing a row moves the current cell; the focus stays where the user had it.
         TOkno o;
         o.Warstwy(kTrzy);
-        o.f.StringGridPrzegroda->setCurrentCell(2, 1);
-        o.f.Button2->setFocus(Qt::OtherFocusReason);
+        Kontrolka<TSiatkaWarstw>(o.f, "StringGridPrzegroda")->setCurrentCell(2, 1);
+        Kontrolka<QPushButton>(o.f, "Button2")->setFocus(Qt::OtherFocusReason);
         o.d.Odpowiedzi = {TOdpowiedz::Tak};
-        o.f.Button2->click();
-        QCOMPARE(QApplication::focusWidget(), o.f.Button2);
+        Kontrolka<QPushButton>(o.f, "Button2")->click();
+        QCOMPARE(QApplication::focusWidget(), Kontrolka<QPushButton>(o.f, "Button2"));
     }
 };
 

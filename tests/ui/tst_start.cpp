@@ -115,10 +115,11 @@ private slots:
         // The main window opens in the middle of the screen on the working conditions, "&Oblicz" focused.
         QVERIFY(f->isVisible());
         QVERIFY(testy::NaSrodkuEkranu(*f));
-        QCOMPARE(f->PageControlPrzegroda->currentIndex(), 0);
+        QCOMPARE(Kontrolka<QTabWidget>(f, "PageControlPrzegroda")->currentIndex(), 0);
         QApplication::setActiveWindow(f);
         QVERIFY(QTest::qWaitForWindowActive(f));
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f->BitBtnOblicz));
+        QCOMPARE(QApplication::focusWidget(),
+                 static_cast<QWidget*>(Kontrolka<QPushButton>(f, "BitBtnOblicz")));
     }
 
     void komunikatStartuNadPowitaniem() {
@@ -226,7 +227,8 @@ private slots:
         QCOMPARE(f->OstatniPlikOtwarty, plik);
         if (blad.isEmpty()) {
             QVERIFY(d.Bledy().isEmpty());
-            QCOMPARE(f->StringGridPrzegroda->item(2, 1)->text(), QStringLiteral("Styropian EPS 040"));
+            QCOMPARE(Kontrolka<TSiatkaWarstw>(f, "StringGridPrzegroda")->item(2, 1)->text(),
+                     QStringLiteral("Styropian EPS 040"));
         } else {
             QCOMPARE(d.Bledy().size(), 1);
             QVERIFY2(d.Bledy()[0].contains(blad), qPrintable(d.Bledy()[0]));

@@ -63,18 +63,19 @@ private slots:
         QVERIFY2(o.Dialogi.Bledy().isEmpty(), qPrintable(o.Dialogi.Bledy().join(u'\n')));
         // The diffusion chart also carries the condensation line and its plane marks (empty when
         // there is no plane): two series more than the temperature chart.
-        for (TWykres* w :
-             {static_cast<TWykres*>(o->ChartCisnienie), static_cast<TWykres*>(o->ChartTemperatura)}) {
+        for (TWykres* w : {static_cast<TWykres*>(Kontrolka<TWykresCisnien>(o, "ChartCisnienie")),
+                           static_cast<TWykres*>(Kontrolka<TWykresTemperatur>(o, "ChartTemperatura"))}) {
             QCOMPARE(int(w->LinieGranic.size()), 11);
-            QCOMPARE(w->Wykres->series().size(), (w == o->ChartCisnienie ? 4 : 2) + 11);
+            QCOMPARE(w->Wykres->series().size(),
+                     (w == Kontrolka<TWykresCisnien>(o, "ChartCisnienie") ? 4 : 2) + 11);
         }
-        QCOMPARE(o->ChartTemperatura->Series3->count(), 3 + 3);
-        QCOMPARE(o->ChartTemperatura->OsLewa->min(), -23.0);
-        QCOMPARE(o->ChartTemperatura->OsLewa->max(), 23.0);
-        QCOMPARE(o->ChartCisnienie->Series1->count(), 4);
+        QCOMPARE(Kontrolka<TWykresTemperatur>(o, "ChartTemperatura")->Series3->count(), 3 + 3);
+        QCOMPARE(Kontrolka<TWykresTemperatur>(o, "ChartTemperatura")->OsLewa->min(), -23.0);
+        QCOMPARE(Kontrolka<TWykresTemperatur>(o, "ChartTemperatura")->OsLewa->max(), 23.0);
+        QCOMPARE(Kontrolka<TWykresCisnien>(o, "ChartCisnienie")->Series1->count(), 4);
         QCOMPARE(o.Raport->Raport().Temperatury.Nazwa.size(), std::size_t(3 + 3));
         QCOMPARE(o.Raport->Raport().Cisnienia.CisCzast.size(), std::size_t(1 + 4));
-        QCOMPARE(o.Raport->Raport().Uk, o->LabelUk->text().toStdString());
+        QCOMPARE(o.Raport->Raport().Uk, Kontrolka<QLabel>(o, "LabelUk")->text().toStdString());
         o->PokazArkusz(3);
         o.Zrzut(QStringLiteral("wykres_cisnien"));
         o->PokazArkusz(4);
@@ -90,7 +91,8 @@ private slots:
         QCOMPARE(r.Inwestor, std::string("Gmina Żółkiewka"));
         QCOMPARE(r.Data, QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString());
         // The partition type of the working conditions, not the text typed into the dialog.
-        QCOMPARE(QString::fromStdString(r.Przegroda), o->ComboBoxTypPrzegrody->currentText());
+        QCOMPARE(QString::fromStdString(r.Przegroda),
+                 Kontrolka<QComboBox>(o, "ComboBoxTypPrzegrody")->currentText());
         QVERIFY(r.Przegroda != "Ściana szczytowa");
 
         // A description entered after the calculation waits for the next one.
@@ -109,8 +111,8 @@ private slots:
         int strony = 0;
         o.Dialogi.Wyczysc();
         o.Dialogi.Modalnie = [&](QDialog*) { strony = o.Raport->Podglad->pageCount(); };
-        o->Podgldwydruku1->trigger();
-        o->Podgldwydruku1->trigger();
+        Kontrolka<QAction>(o, "Podgldwydruku1")->trigger();
+        Kontrolka<QAction>(o, "Podgldwydruku1")->trigger();
         QCOMPARE(o.Dialogi.Wywolania.size(), 2);
         QCOMPARE(o.Dialogi.Wywolania.first().Okno, static_cast<QDialog*>(o.Raport));
         QCOMPARE(strony,
@@ -118,8 +120,8 @@ private slots:
         QCOMPARE(int(o.Raport->QRChartTemp->LinieGranic.size()), 11);
         QCOMPARE(o.Raport->QRChartTemp->Series4->count(), 1);
 
-        o->NumEditTempWew->setText(QStringLiteral("-30")); // typed, not confirmed
-        o->Podgldwydruku1->trigger();
+        Kontrolka<TNumEdit>(o, "NumEditTempWew")->setText(QStringLiteral("-30")); // typed, not confirmed
+        Kontrolka<QAction>(o, "Podgldwydruku1")->trigger();
         QCOMPARE(o.Raport->QRChartTemp->Series4->count(), 0);
         QCOMPARE(o.Raport->QRChartTemp->Series3->at(0).y(), 20.0);
         QCOMPARE(o.Raport->QRChartTemp->OsLewa->min(), -23.0);

@@ -58,7 +58,8 @@ struct TStanowisko : test::TOkno {
     }
     // The project on screen is the one built above, as it was.
     bool ProjektNaMiejscu() const {
-        return Okno->Model.LiczbaWarstw == 2 && Okno->Komorka(1, 1) == QStringLiteral("Cegła pełna");
+        return Okno->Model.LiczbaWarstw == 2 &&
+               ArkuszPrzegrody(Okno)->Komorka(1, 1) == QStringLiteral("Cegła pełna");
     }
 };
 
@@ -82,11 +83,11 @@ void Wykonaj(TStanowisko& s, TCzynnosc c) {
     TFormPrzegroda& f = *s.Okno;
     switch (c) {
     case KomorkaSiatki:
-        f.StringGridPrzegroda->item(0, 4)->setText(QStringLiteral("0,02"));
+        Kontrolka<TSiatkaWarstw>(f, "StringGridPrzegroda")->item(0, 4)->setText(QStringLiteral("0,02"));
         break;
     case UsuniecieWarstwy:
         s.Dialogi.Odpowiedzi << TOdpowiedz::Tak;
-        f.Button2->click();
+        Kontrolka<QPushButton>(f, "Button2")->click();
         break;
     case WprowadzInneWarunki:
         s.Wprowadz(TWarunki{20, -18});
@@ -99,14 +100,14 @@ void Wykonaj(TStanowisko& s, TCzynnosc c) {
             s.Mostki->RadioButtonUk015->setChecked(true);
             s.Mostki->Button1->click();
         };
-        f.Button3->click();
+        Kontrolka<QPushButton>(f, "Button3")->click();
         break;
     case PoprawkiAnulowane:
         s.Dialogi.Modalnie = [&s](QDialog*) {
             s.Mostki->RadioButtonUk015->setChecked(true);
             s.Mostki->Button2->click();
         };
-        f.Button3->click();
+        Kontrolka<QPushButton>(f, "Button3")->click();
         break;
     case OpisZmieniony:
     case OpisBezZmian:
@@ -115,12 +116,12 @@ void Wykonaj(TStanowisko& s, TCzynnosc c) {
                 s.Dane->EditObiekt->setText(QStringLiteral("Dom jednorodzinny"));
             s.Dane->Button1Click();
         };
-        f.Projektdane1->trigger();
+        Kontrolka<QAction>(f, "Projektdane1")->trigger();
         break;
     case PrzejscieMiedzyArkuszami:
-        f.Edycjaprzegrody1->trigger();
-        f.Warunkipracy1->trigger();
-        f.Obliczenia2->trigger();
+        Kontrolka<QAction>(f, "Edycjaprzegrody1")->trigger();
+        Kontrolka<QAction>(f, "Warunkipracy1")->trigger();
+        Kontrolka<QAction>(f, "Obliczenia2")->trigger();
         break;
     case Obliczenie:
         s.Oblicz();
@@ -205,9 +206,9 @@ private slots:
         QFETCH(bool, zostaje);
         QFETCH(bool, bledna);
         TStanowisko s;
-        s->UstawKomorke(1, 1, QStringLiteral("Cegła pełna"));
+        ArkuszPrzegrody(s)->UstawKomorke(1, 1, QStringLiteral("Cegła pełna"));
         if (bledna)
-            s->UstawKomorke(0, 2, QStringLiteral("0"));
+            ArkuszPrzegrody(s)->UstawKomorke(0, 2, QStringLiteral("0"));
         if (!edycja)
             s.Model().Zmieniony = false;
         s->show();
@@ -218,11 +219,12 @@ private slots:
 
         switch (TPolecenie(polecenie)) {
         case Nowy:
-            s->Nowy1->trigger();
+            Kontrolka<QAction>(s, "Nowy1")->trigger();
             QCOMPARE(s.ProjektNaMiejscu(), zostaje);
             break;
         case Otworz:
-            s->Otwrz1->trigger(); // the open dialog is cancelled: the project stays either way
+            Kontrolka<QAction>(s, "Otwrz1")
+                ->trigger(); // the open dialog is cancelled: the project stays either way
             QCOMPARE(s.ProjektNaMiejscu(), zostaje);
             break;
         case Zamkniecie:
@@ -230,7 +232,7 @@ private slots:
             QCOMPARE(s->isVisible(), zostaje);
             break;
         case Wyjscie:
-            s->Wyjcie1->trigger();
+            Kontrolka<QAction>(s, "Wyjcie1")->trigger();
             QCOMPARE(s->isVisible(), zostaje);
             break;
         }
@@ -250,24 +252,24 @@ private slots:
 
     void udanyZapisIOtwarcieKasujaZmiane() {
         TStanowisko s;
-        s->UstawKomorke(1, 1, QStringLiteral("Cegła pełna"));
+        ArkuszPrzegrody(s)->UstawKomorke(1, 1, QStringLiteral("Cegła pełna"));
         QVERIFY(s.Model().Zmieniony);
         s.Dialogi.PlikiDoZapisu << s.Plik(QStringLiteral("a.pro"));
-        s->Zapisz1->trigger();
+        Kontrolka<QAction>(s, "Zapisz1")->trigger();
         QVERIFY(!s.Model().Zmieniony);
 
-        s->UstawKomorke(0, 1, QStringLiteral("Tynk cem.-wap."));
+        ArkuszPrzegrody(s)->UstawKomorke(0, 1, QStringLiteral("Tynk cem.-wap."));
         QVERIFY(s.Model().Zmieniony);
         // A save that fails keeps the state: the work is not on disk.
         s.Dialogi.PlikiDoZapisu << s.Plik(QStringLiteral("nie-ma-katalogu/b.pro"));
-        s->Zapisz1->trigger();
+        Kontrolka<QAction>(s, "Zapisz1")->trigger();
         QCOMPARE(s.Dialogi.Bledy().size(), 1);
         QVERIFY(s.Model().Zmieniony);
 
         s.Dialogi.Odpowiedzi << TOdpowiedz::Nie;
         s.Dialogi.PlikiDoOtwarcia << s.Plik(QStringLiteral("a.pro"));
-        s->Otwrz1->trigger();
-        QCOMPARE(s->Komorka(1, 1), QStringLiteral("Cegła pełna"));
+        Kontrolka<QAction>(s, "Otwrz1")->trigger();
+        QCOMPARE(ArkuszPrzegrody(s)->Komorka(1, 1), QStringLiteral("Cegła pełna"));
         QVERIFY(!s.Model().Zmieniony);
         s.Dialogi.Wyczysc();
         s->close();
@@ -280,10 +282,10 @@ private slots:
         auto* raport = new TPodgladWydruku(o.Model(), o.Dialogi, MUROLAB_DANE_ZRODLOWE, o.Okno.get());
         o->UstawFormy(nullptr, mostki, nullptr, raport, nullptr);
         o->show();
-        const auto krok = [&o] { return o->LabelStan->text(); };
+        const auto krok = [&o] { return Kontrolka<QLabel>(o, "LabelStan")->text(); };
         const auto znaczniki = [&o] {
             int n = 0;
-            for (QLabel* z : o->ZnacznikiNieaktualnych)
+            for (QLabel* z : o->findChildren<QLabel*>(QStringLiteral("ZnacznikNieaktualnych")))
                 n += z->isVisibleTo(z->parentWidget());
             return n;
         };
@@ -303,11 +305,12 @@ private slots:
         QCOMPARE(znaczniki(), 0);
 
         // Any edit after the calculation: results, both charts and the report are marked.
-        o->UstawKomorke(0, 4, QStringLiteral("0,38"));
+        ArkuszPrzegrody(o)->UstawKomorke(0, 4, QStringLiteral("0,38"));
         QCOMPARE(krok(), QStringLiteral("Dane zmienione – przelicz"));
         QVERIFY(o->WynikiNieaktualne());
         QCOMPARE(znaczniki(), 3);
-        QCOMPARE(o->PageControlPrzegroda->tabBar()->tabTextColor(2), QColor(0xb0, 0, 0));
+        QCOMPARE(Kontrolka<QTabWidget>(o, "PageControlPrzegroda")->tabBar()->tabTextColor(2),
+                 QColor(0xb0, 0, 0));
         o->PokazArkusz(2);
         o.Zrzut(QStringLiteral("nieaktualne-wyniki"));
         o->PokazArkusz(3);
@@ -321,12 +324,12 @@ private slots:
             mostki->RadioButtonUk015->setChecked(true);
             mostki->Button1->click();
         };
-        o->Button3->click();
+        Kontrolka<QPushButton>(o, "Button3")->click();
         QCOMPARE(krok(), QStringLiteral("Dane zmienione – przelicz"));
 
         // "Raport" of stale results says so before the preview opens.
         o.Dialogi.Wyczysc();
-        o->Podgldwydruku1->trigger();
+        Kontrolka<QAction>(o, "Podgldwydruku1")->trigger();
         QCOMPARE(o.Dialogi.Wywolania.size(), 2);
         QCOMPARE(o.Dialogi.Wywolania[0].Rodzaj, TWywolanie::Komunikat);
         QVERIFY(o.Dialogi.Wywolania[0].Tekst.contains(QStringLiteral("Naciśnij Oblicz")));
@@ -334,7 +337,7 @@ private slots:
 
         // New clears the results: nothing stale is left, the first step is asked again.
         o.Dialogi.Odpowiedzi << TOdpowiedz::Nie;
-        o->Nowy1->trigger();
+        Kontrolka<QAction>(o, "Nowy1")->trigger();
         QCOMPARE(krok(), QStringLiteral("Ustaw warunki pracy i naciśnij Wprowadź"));
         QVERIFY(!o->WynikiNieaktualne());
         QCOMPARE(znaczniki(), 0);

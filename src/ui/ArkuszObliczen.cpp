@@ -1,16 +1,12 @@
-// Part of TFormPrzegroda; see FormPrzegroda.h. Sheet 2: the results table, the verdict and the
-// three result labels. What the sheet shows comes from ArkuszWynikow (core/Arkusz.h), the same
-// texts that the command line prints; this file only lays them out.
+// Sheet 2 of the main window: the results (see ArkuszObliczen.h).
 
-#include "ui/FormPrzegroda.h"
+#include "ui/ArkuszObliczen.h"
 
 #include "core/Arkusz.h"
 #include "core/Liczby.h"
-#include "output/PodgladWydruku.h"
 #include "output/RaportLinie.h"
 #include "output/TekstyKondensacji.h"
 #include "ui/ArkuszKondensacji.h"
-#include "widgets/NumEdit.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -69,8 +65,9 @@ constexpr int kSzerokoscWerdyktu = 340;
 constexpr int kOdstepWynikow = 16;
 constexpr int kOdstepSkladnikow = 2;
 
+constexpr std::size_t kKolumnaNazwy = 1; // the column that takes a wider window's room
+
 struct TKolumna {
-    QTextEdit* TFormPrzegroda::*Pole;
     std::vector<std::string> TArkuszWynikow::*Linie;
     int Szerokosc;
     Qt::Alignment Wyrownanie;
@@ -85,26 +82,21 @@ struct TKolumna {
 // Left to right. The pressures are in Pa and the diffusion resistance in m²·h·Pa/kg, which is what
 // the calculation gives.
 const std::array<TKolumna, 11> kKolumny{{
-    {&TFormPrzegroda::RichEditNr, &TArkuszWynikow::RichEditNr, 20, Qt::AlignLeft, "Nr", false, "RichEditNr"},
-    {&TFormPrzegroda::RichEditMaterial, &TArkuszWynikow::RichEditMaterial, 196, Qt::AlignLeft,
-     "Nazwa materiału", false, "RichEditMaterial"},
-    {&TFormPrzegroda::RichEditLambda, &TArkuszWynikow::RichEditLambda, 45, Qt::AlignHCenter,
-     DUZY("λ") "<br>[W/m·K]", false, "RichEditLambda"},
-    {&TFormPrzegroda::RichEditMi, &TArkuszWynikow::RichEditMi, 46, Qt::AlignLeft, DUZY("μ"), false,
-     "RichEditMi"},
-    {&TFormPrzegroda::RichEditGrubosc, &TArkuszWynikow::RichEditGrubosc, 47, Qt::AlignHCenter,
-     DUZY("d") "<br>[m]", false, "RichEditGrubosc"},
-    {&TFormPrzegroda::RichEditR, &TArkuszWynikow::RichEditR, 59, Qt::AlignHCenter,
-     DUZY("R<sub>n</sub>") "<br>[m²·K/W]", false, "RichEditR"},
-    {&TFormPrzegroda::RichEditDelta, &TArkuszWynikow::RichEditDelta, 68, Qt::AlignRight,
-     DUZY("1/Δ<sub>n</sub>") "<br>[m²·h·Pa/kg]", false, "RichEditDelta"},
-    {&TFormPrzegroda::RichEditSpadek, &TArkuszWynikow::RichEditSpadek, 40, Qt::AlignRight,
-     "Spadek temp.<br>[°C]", false, "RichEditSpadek"},
-    {&TFormPrzegroda::RichEditTemp, &TArkuszWynikow::RichEditTemp, 42, Qt::AlignRight,
-     "Temp. szczelin<br>" DUZY("t") " [°C]", true, "RichEditTemp"},
-    {&TFormPrzegroda::RichEditCisNasy, &TArkuszWynikow::RichEditCisNasy, 54, Qt::AlignRight,
+    {&TArkuszWynikow::RichEditNr, 20, Qt::AlignLeft, "Nr", false, "RichEditNr"},
+    {&TArkuszWynikow::RichEditMaterial, 196, Qt::AlignLeft, "Nazwa materiału", false, "RichEditMaterial"},
+    {&TArkuszWynikow::RichEditLambda, 45, Qt::AlignHCenter, DUZY("λ") "<br>[W/m·K]", false, "RichEditLambda"},
+    {&TArkuszWynikow::RichEditMi, 46, Qt::AlignLeft, DUZY("μ"), false, "RichEditMi"},
+    {&TArkuszWynikow::RichEditGrubosc, 47, Qt::AlignHCenter, DUZY("d") "<br>[m]", false, "RichEditGrubosc"},
+    {&TArkuszWynikow::RichEditR, 59, Qt::AlignHCenter, DUZY("R<sub>n</sub>") "<br>[m²·K/W]", false,
+     "RichEditR"},
+    {&TArkuszWynikow::RichEditDelta, 68, Qt::AlignRight, DUZY("1/Δ<sub>n</sub>") "<br>[m²·h·Pa/kg]", false,
+     "RichEditDelta"},
+    {&TArkuszWynikow::RichEditSpadek, 40, Qt::AlignRight, "Spadek temp.<br>[°C]", false, "RichEditSpadek"},
+    {&TArkuszWynikow::RichEditTemp, 42, Qt::AlignRight, "Temp. szczelin<br>" DUZY("t") " [°C]", true,
+     "RichEditTemp"},
+    {&TArkuszWynikow::RichEditCisNasy, 54, Qt::AlignRight,
      "Ciśnienie nasycenia<br>" DUZY("p<sub>s</sub>") " [Pa]", true, "RichEditCisNasy"},
-    {&TFormPrzegroda::RichEditCisCzast, &TArkuszWynikow::RichEditCisCzast, 54, Qt::AlignRight,
+    {&TArkuszWynikow::RichEditCisCzast, 54, Qt::AlignRight,
      "Ciśnienie cząstkowe<br>" DUZY("p<sub>o</sub>") " [Pa]", true, "RichEditCisCzast"},
 }};
 #undef DUZY
@@ -268,80 +260,6 @@ void UstawKolor(QLabel* etykieta, bool czerwony) {
     etykieta->setPalette(p);
 }
 
-int PrawyBrzegTabeli(const TFormPrzegroda& okno) {
-    return okno.RichEditCisCzast->geometry().right() + 1;
-}
-
-// The verdict block and the result labels follow the bottom of the table, which grows with the
-// number of layers; the scrolled area grows with them.
-void UlozPodTabela(TFormPrzegroda& okno) {
-    int dol = 0;
-    for (const TKolumna& k : kKolumny)
-        dol = std::max(dol, (okno.*(k.Pole))->geometry().bottom() + 1);
-    QWidget* werdykt = okno.LabeLKomunikat->parentWidget();
-    QWidget* wyniki = okno.LabelUk->parentWidget();
-    const int y = dol + kOdstepPodTabela;
-    werdykt->move(kLewyBrzeg, y);
-    wyniki->adjustSize();
-    // The results end flush with the table's right edge, never over the verdict.
-    wyniki->move(
-        std::max(werdykt->geometry().right() + 1 + kOdstepWynikow, PrawyBrzegTabeli(okno) - wyniki->width()),
-        y);
-    // The parts of Uk in one line under both, ending with the table.
-    QWidget* skladniki = okno.LabelSkladnikiUk[0]->parentWidget();
-    skladniki->adjustSize();
-    skladniki->move(std::max(kLewyBrzeg, PrawyBrzegTabeli(okno) - skladniki->width()),
-                    std::max(werdykt->geometry().bottom(), wyniki->geometry().bottom()) + 1 +
-                        kOdstepSkladnikow);
-    QWidget* obszar = werdykt->parentWidget();
-    obszar->resize(std::max(PrawyBrzegTabeli(okno), wyniki->geometry().right() + 1) + kLewyBrzeg,
-                   skladniki->geometry().bottom() + 1 + kDolnyBrzeg);
-}
-
-// Places the columns and their headings side by side; the name column takes the width the sheet
-// has beyond the designed table, up to kNajszerszaNazwa.
-void UlozKolumny(TFormPrzegroda& okno, int szerokoscWidoku) {
-    // A vertical scroll bar (a loaded project of more layers than fit) takes its width from names.
-    const int naddatek = std::clamp(szerokoscWidoku - kSzerokoscArkusza, kNajwezszaNazwa - kSzerokoscNazwy,
-                                    kNajszerszaNazwa - kSzerokoscNazwy);
-    int x = kLewyBrzeg;
-    for (const TKolumna& k : kKolumny) {
-        const int szerokosc = k.Szerokosc + (k.Pole == &TFormPrzegroda::RichEditMaterial ? naddatek : 0);
-        QTextEdit* kolumna = okno.*(k.Pole);
-        const bool zmiana = kolumna->width() != szerokosc;
-        kolumna->setGeometry(x, kolumna->y(), szerokosc, kolumna->height());
-        if (auto* naglowek = kolumna->parentWidget()->findChild<QFrame*>(QStringLiteral("Naglowek") +
-                                                                         QString::fromLatin1(k.Nazwa))) {
-            naglowek->setGeometry(x, naglowek->y(), szerokosc, naglowek->height());
-            if (auto* opis = naglowek->findChild<QLabel*>())
-                opis->resize(szerokosc - 2, opis->height());
-        }
-        if (zmiana)
-            DopasujZwezenie(kolumna);
-        x += szerokosc;
-    }
-}
-
-void UstawWysokosci(TFormPrzegroda& okno, int liczbaWarstw) {
-    for (const TKolumna& k : kKolumny)
-        (okno.*(k.Pole))->resize((okno.*(k.Pole))->width(), WysokoscKolumny(k, liczbaWarstw));
-    UlozPodTabela(okno);
-}
-
-void UstawSkladnikiUk(TFormPrzegroda& okno, const TArkuszWynikow& arkusz) {
-    const QString jednostka = QStringLiteral("&nbsp;") + QString::fromUtf8(kJednostkaU).toHtmlEscaped();
-    for (std::size_t i = 0; i < okno.LabelSkladnikiUk.size(); ++i)
-        okno.LabelSkladnikiUk[i]->setText(
-            i < arkusz.SkladnikiUk.size()
-                ? QString::fromStdString(SkladnikUkHtml(arkusz.SkladnikiUk[i])) + jednostka
-                : QString());
-    UlozPodTabela(okno);
-}
-
-int TemperaturaZPola(const TNumEdit* pole) {
-    return NaCalkowita(pole->text().toStdString());
-}
-
 } // namespace
 
 namespace {
@@ -364,10 +282,85 @@ private:
 };
 } // namespace
 
-void TFormPrzegroda::ZbudujArkuszWynikow() {
+int TArkuszObliczen::PrawyBrzegTabeli() const {
+    return kolumny_.back()->geometry().right() + 1;
+}
+
+// The verdict block and the result labels follow the bottom of the table, which grows with the
+// number of layers; the scrolled area grows with them.
+void TArkuszObliczen::UlozPodTabela() {
+    int dol = 0;
+    for (const QTextEdit* kolumna : kolumny_)
+        dol = std::max(dol, kolumna->geometry().bottom() + 1);
+    QWidget* werdykt = komunikat_->parentWidget();
+    QWidget* wyniki = uk_->parentWidget();
+    const int y = dol + kOdstepPodTabela;
+    werdykt->move(kLewyBrzeg, y);
+    wyniki->adjustSize();
+    // The results end flush with the table's right edge, never over the verdict.
+    wyniki->move(
+        std::max(werdykt->geometry().right() + 1 + kOdstepWynikow, PrawyBrzegTabeli() - wyniki->width()), y);
+    // The parts of Uk in one line under both, ending with the table.
+    QWidget* skladniki = skladnikiUk_[0]->parentWidget();
+    skladniki->adjustSize();
+    skladniki->move(std::max(kLewyBrzeg, PrawyBrzegTabeli() - skladniki->width()),
+                    std::max(werdykt->geometry().bottom(), wyniki->geometry().bottom()) + 1 +
+                        kOdstepSkladnikow);
+    QWidget* obszar = werdykt->parentWidget();
+    obszar->resize(std::max(PrawyBrzegTabeli(), wyniki->geometry().right() + 1) + kLewyBrzeg,
+                   skladniki->geometry().bottom() + 1 + kDolnyBrzeg);
+}
+
+// Places the columns and their headings side by side; the name column takes the width the sheet
+// has beyond the designed table, up to kNajszerszaNazwa.
+void TArkuszObliczen::UlozKolumny(int szerokoscWidoku) {
+    // A vertical scroll bar (a loaded project of more layers than fit) takes its width from names.
+    const int naddatek = std::clamp(szerokoscWidoku - kSzerokoscArkusza, kNajwezszaNazwa - kSzerokoscNazwy,
+                                    kNajszerszaNazwa - kSzerokoscNazwy);
+    int x = kLewyBrzeg;
+    for (std::size_t i = 0; i < kKolumny.size(); ++i) {
+        const TKolumna& k = kKolumny[i];
+        const int szerokosc = k.Szerokosc + (i == kKolumnaNazwy ? naddatek : 0);
+        QTextEdit* kolumna = kolumny_[i];
+        const bool zmiana = kolumna->width() != szerokosc;
+        kolumna->setGeometry(x, kolumna->y(), szerokosc, kolumna->height());
+        if (auto* naglowek = kolumna->parentWidget()->findChild<QFrame*>(QStringLiteral("Naglowek") +
+                                                                         QString::fromLatin1(k.Nazwa))) {
+            naglowek->setGeometry(x, naglowek->y(), szerokosc, naglowek->height());
+            if (auto* opis = naglowek->findChild<QLabel*>())
+                opis->resize(szerokosc - 2, opis->height());
+        }
+        if (zmiana)
+            DopasujZwezenie(kolumna);
+        x += szerokosc;
+    }
+}
+
+void TArkuszObliczen::UstawWysokosci(int liczbaWarstw) {
+    for (std::size_t i = 0; i < kKolumny.size(); ++i)
+        kolumny_[i]->resize(kolumny_[i]->width(), WysokoscKolumny(kKolumny[i], liczbaWarstw));
+    UlozPodTabela();
+}
+
+void TArkuszObliczen::UstawSkladnikiUk(const TArkuszWynikow& arkusz) {
+    const QString jednostka = QStringLiteral("&nbsp;") + QString::fromUtf8(kJednostkaU).toHtmlEscaped();
+    for (std::size_t i = 0; i < skladnikiUk_.size(); ++i)
+        skladnikiUk_[i]->setText(i < arkusz.SkladnikiUk.size()
+                                     ? QString::fromStdString(SkladnikUkHtml(arkusz.SkladnikiUk[i])) +
+                                           jednostka
+                                     : QString());
+    UlozPodTabela();
+}
+
+TArkuszObliczen::TArkuszObliczen(QWidget* rodzic) : QWidget(rodzic) {
+    setObjectName(QStringLiteral("TabSheetObliczenia"));
+    Zbuduj();
+}
+
+void TArkuszObliczen::Zbuduj() {
     // Everything sits on one area inside a scroll area: a loaded project can hold fifteen layers,
     // and the table then grows past what a small window shows.
-    auto* przewijanie = new QScrollArea(TabSheetObliczenia);
+    auto* przewijanie = new QScrollArea(this);
     przewijanie->setObjectName(QStringLiteral("PrzewijanieWynikow"));
     przewijanie->setFrameShape(QFrame::NoFrame);
     przewijanie->setWidgetResizable(false);
@@ -376,20 +369,18 @@ void TFormPrzegroda::ZbudujArkuszWynikow() {
     obszar->setObjectName(QStringLiteral("ObszarWynikow"));
     obszar->setFont(CzcionkaArkusza(kPunktyKolumn));
     przewijanie->setWidget(obszar);
-    QLayout* uklad = TabSheetObliczenia->layout();
-    if (!uklad) {
-        uklad = new QVBoxLayout(TabSheetObliczenia);
-        uklad->setContentsMargins(0, 0, 0, 0);
-    }
+    auto* uklad = new QVBoxLayout(this);
+    uklad->setContentsMargins(0, 0, 0, 0);
     uklad->addWidget(przewijanie);
 
     int x = kLewyBrzeg;
-    for (const TKolumna& k : kKolumny) {
+    for (std::size_t i = 0; i < kKolumny.size(); ++i) {
+        const TKolumna& k = kKolumny[i];
         NowyNaglowek(obszar, k, x);
         QTextEdit* kolumna = NowaKolumna(obszar, k);
         kolumna->setGeometry(x, GoraKolumn() - (k.Profil ? kPrzesuniecieProfilu : 0), k.Szerokosc,
                              WysokoscKolumny(k, kWysokoscKolumnPrzedObliczeniem));
-        this->*(k.Pole) = kolumna;
+        kolumny_[i] = kolumna;
         x += k.Szerokosc;
     }
 
@@ -400,40 +391,39 @@ void TFormPrzegroda::ZbudujArkuszWynikow() {
     // verdicts also take two lines.
     auto* werdykt = new QWidget(obszar);
     werdykt->setObjectName(QStringLiteral("BlokWerdyktu"));
-    LabeLKomunikat = NowaEtykieta(werdykt, QString(), "LabeLKomunikat");
-    LabeLKomunikat->setWordWrap(true);
-    LabeLKomunikat->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    const int wysokoscWerdyktu = 2 * QFontMetrics(LabeLKomunikat->font()).lineSpacing() + 2;
-    LabeLKomunikat->setGeometry(0, 0, kSzerokoscWerdyktu, wysokoscWerdyktu);
+    komunikat_ = NowaEtykieta(werdykt, QString(), "LabeLKomunikat");
+    komunikat_->setWordWrap(true);
+    komunikat_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const int wysokoscWerdyktu = 2 * QFontMetrics(komunikat_->font()).lineSpacing() + 2;
+    komunikat_->setGeometry(0, 0, kSzerokoscWerdyktu, wysokoscWerdyktu);
     // The criterion "ts +1 > θi": shown in red only after a condensation verdict.
-    LabelKomunikat3 = NowaEtykieta(werdykt, QStringLiteral("ts +1 >"), "LabelKomunikat3");
-    LabelKomunikat4 = NowaEtykieta(werdykt, QStringLiteral("θ"), "LabelKomunikat4");
-    LabelKomunikat3->adjustSize();
-    LabelKomunikat4->adjustSize();
-    const int szerokoscTheta = QFontMetrics(LabelKomunikat4->font()).horizontalAdvance(u'θ');
+    komunikat3_ = NowaEtykieta(werdykt, QStringLiteral("ts +1 >"), "LabelKomunikat3");
+    komunikat4_ = NowaEtykieta(werdykt, QStringLiteral("θ"), "LabelKomunikat4");
+    komunikat3_->adjustSize();
+    komunikat4_->adjustSize();
+    const int szerokoscTheta = QFontMetrics(komunikat4_->font()).horizontalAdvance(u'θ');
     const QLabel* indeksI =
-        DodajIndeks(LabelKomunikat4, QStringLiteral("i"), szerokoscTheta, "LabelKomunikat4Indeks");
-    LabelKomunikat4->resize(indeksI->geometry().right() + 2,
-                            std::max(LabelKomunikat4->height(), indeksI->geometry().bottom() + 1));
+        DodajIndeks(komunikat4_, QStringLiteral("i"), szerokoscTheta, "LabelKomunikat4Indeks");
+    komunikat4_->resize(indeksI->geometry().right() + 2,
+                        std::max(komunikat4_->height(), indeksI->geometry().bottom() + 1));
     const int yKryterium = wysokoscWerdyktu + 4;
-    LabelKomunikat3->move(0, yKryterium);
-    LabelKomunikat4->move(
-        LabelKomunikat3->width() + QFontMetrics(LabelKomunikat3->font()).horizontalAdvance(u' '), yKryterium);
-    for (QLabel* e : {LabelKomunikat3, LabelKomunikat4}) {
+    komunikat3_->move(0, yKryterium);
+    komunikat4_->move(komunikat3_->width() + QFontMetrics(komunikat3_->font()).horizontalAdvance(u' '),
+                      yKryterium);
+    for (QLabel* e : {komunikat3_, komunikat4_}) {
         e->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         UstawKolor(e, true);
         e->hide();
     }
-    werdykt->resize(kSzerokoscWerdyktu,
-                    yKryterium + std::max(LabelKomunikat3->height(), LabelKomunikat4->height()));
+    werdykt->resize(kSzerokoscWerdyktu, yKryterium + std::max(komunikat3_->height(), komunikat4_->height()));
     // Under the criterion: the planes of condensation inside the partition and the year's verdict
     // (TArkuszKondensacji), shown only when there is something to say.
-    LabelKondensacjaWewnatrz = NowaEtykieta(werdykt, QString(), "LabelKondensacjaWewnatrz");
-    LabelKondensacjaWewnatrz->setTextFormat(Qt::RichText);
-    LabelKondensacjaWewnatrz->setWordWrap(true);
-    LabelKondensacjaWewnatrz->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    LabelKondensacjaWewnatrz->move(0, werdykt->height() + 2);
-    LabelKondensacjaWewnatrz->hide();
+    kondensacja_ = NowaEtykieta(werdykt, QString(), "LabelKondensacjaWewnatrz");
+    kondensacja_->setTextFormat(Qt::RichText);
+    kondensacja_->setWordWrap(true);
+    kondensacja_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    kondensacja_->move(0, werdykt->height() + 2);
+    kondensacja_->hide();
 
     // The three results with their units, one per line, the numbers in one column.
     auto* wyniki = new QWidget(obszar);
@@ -444,11 +434,11 @@ void TFormPrzegroda::ZbudujArkuszWynikow() {
     siatka->setVerticalSpacing(2);
     QFont pogrubiona = obszar->font();
     pogrubiona.setBold(true);
-    LabelUk = NowaEtykieta(wyniki, QString::fromUtf8(pusty.LabelUk), "LabelUk");
-    LabelI = NowaEtykieta(wyniki, QString::fromUtf8(pusty.LabelI), "LabelI");
-    LabelP = NowaEtykieta(wyniki, QString::fromUtf8(pusty.LabelP), "LabelP");
+    uk_ = NowaEtykieta(wyniki, QString::fromUtf8(pusty.LabelUk), "LabelUk");
+    i_ = NowaEtykieta(wyniki, QString::fromUtf8(pusty.LabelI), "LabelI");
+    p_ = NowaEtykieta(wyniki, QString::fromUtf8(pusty.LabelP), "LabelP");
     const QFontMetrics miaraWyniku(pogrubiona);
-    for (QLabel* e : {LabelUk, LabelI, LabelP}) {
+    for (QLabel* e : {uk_, i_, p_}) {
         e->setFont(pogrubiona);
         e->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         // Room for the widest value ("U  = 0,000" up to four digits before the comma) and, under
@@ -456,8 +446,8 @@ void TFormPrzegroda::ZbudujArkuszWynikow() {
         e->setMinimumWidth(miaraWyniku.horizontalAdvance(QStringLiteral("U  = 0000,000")));
         e->setMinimumHeight(miaraWyniku.height() + 4);
     }
-    DodajIndeks(LabelUk, QStringLiteral("k"), miaraWyniku.horizontalAdvance(u'U'), "LabelUkIndeks");
-    siatka->addWidget(LabelUk, 0, 0);
+    DodajIndeks(uk_, QStringLiteral("k"), miaraWyniku.horizontalAdvance(u'U'), "LabelUkIndeks");
+    siatka->addWidget(uk_, 0, 0);
     siatka->addWidget(NowaEtykieta(wyniki, QStringLiteral("[W/m²·K]"), "LabelUkJednostka"), 0, 1,
                       Qt::AlignLeft | Qt::AlignTop);
     // What Uk is made of, in one line under the results, each part with its unit.
@@ -466,87 +456,70 @@ void TFormPrzegroda::ZbudujArkuszWynikow() {
     auto* wiersz = new QHBoxLayout(skladniki);
     wiersz->setContentsMargins(0, 0, 0, 0);
     wiersz->setSpacing(14);
-    for (std::size_t i = 0; i < LabelSkladnikiUk.size(); ++i) {
+    for (std::size_t i = 0; i < skladnikiUk_.size(); ++i) {
         QLabel* skladnik = NowaEtykieta(skladniki, QString(), "");
         skladnik->setObjectName(QStringLiteral("LabelSkladnikUk%1").arg(i));
         skladnik->setTextFormat(Qt::RichText);
-        LabelSkladnikiUk[i] = skladnik;
+        skladnikiUk_[i] = skladnik;
         wiersz->addWidget(skladnik);
     }
-    UstawSkladnikiUk(*this, pusty);
-    siatka->addWidget(LabelI, 1, 0);
+    UstawSkladnikiUk(pusty);
+    siatka->addWidget(i_, 1, 0);
     siatka->addWidget(NowaEtykieta(wyniki, QStringLiteral("[g/(m²·h)]"), "LabelIJednostka"), 1, 1,
                       Qt::AlignLeft | Qt::AlignTop);
-    siatka->addWidget(LabelP, 2, 0);
+    siatka->addWidget(p_, 2, 0);
     siatka->addWidget(NowaEtykieta(wyniki, QStringLiteral("[Pa]"), "LabelPJednostka"), 2, 1,
                       Qt::AlignLeft | Qt::AlignTop);
 
-    UlozPodTabela(*this);
+    UlozPodTabela();
     new TNaZmianeSzerokosci(przewijanie->viewport(), [this](int szerokosc) {
-        UlozKolumny(*this, szerokosc);
-        UlozPodTabela(*this);
+        UlozKolumny(szerokosc);
+        UlozPodTabela();
     });
 }
 
-void TFormPrzegroda::WyczyscWyniki() {
+void TArkuszObliczen::WyczyscWyniki() {
     const TArkuszWynikow pusty = ArkuszPusty();
-    LabeLKomunikat->clear();
-    LabelKomunikat3->hide();
-    LabelKomunikat4->hide();
-    if (ArkuszKondensacji)
-        ArkuszKondensacji->WyczyscWyniki();
-    PokazLiniePodWerdyktem();
-    for (const TKolumna& k : kKolumny)
-        (this->*(k.Pole))->clear();
-    LabelUk->setText(QString::fromUtf8(pusty.LabelUk));
-    LabelI->setText(QString::fromUtf8(pusty.LabelI));
-    LabelP->setText(QString::fromUtf8(pusty.LabelP));
-    UstawSkladnikiUk(*this, pusty);
-    WyczyscWykresy();
-    if (PodgladWydruku)
-        PodgladWydruku->WyczyscRaport();
+    komunikat_->clear();
+    komunikat3_->hide();
+    komunikat4_->hide();
+    PokazLiniePodWerdyktem({});
+    for (QTextEdit* kolumna : kolumny_)
+        kolumna->clear();
+    uk_->setText(QString::fromUtf8(pusty.LabelUk));
+    i_->setText(QString::fromUtf8(pusty.LabelI));
+    p_->setText(QString::fromUtf8(pusty.LabelP));
+    UstawSkladnikiUk(pusty);
 }
 
-void TFormPrzegroda::PokazLiniePodWerdyktem() {
-    QWidget* werdykt = LabeLKomunikat->parentWidget();
-    const int gora = LabelKondensacjaWewnatrz->y() - 2;
-    std::vector<TLiniaWyniku> linie;
-    if (ArkuszKondensacji && ArkuszKondensacji->Analiza())
-        linie = LiniePodWerdyktem(*ArkuszKondensacji->Analiza(), Model.LiczbaWarstw);
-    LabelKondensacjaWewnatrz->setText(HtmlLinii(linie));
-    LabelKondensacjaWewnatrz->setVisible(!linie.empty());
-    LabelKondensacjaWewnatrz->setFixedWidth(kSzerokoscWerdyktu);
-    LabelKondensacjaWewnatrz->adjustSize();
-    werdykt->resize(kSzerokoscWerdyktu,
-                    linie.empty() ? gora : LabelKondensacjaWewnatrz->geometry().bottom() + 1);
-    UlozPodTabela(*this);
+void TArkuszObliczen::PokazLiniePodWerdyktem(const std::vector<TLiniaWyniku>& linie) {
+    QWidget* werdykt = komunikat_->parentWidget();
+    const int gora = kondensacja_->y() - 2;
+    kondensacja_->setText(HtmlLinii(linie));
+    kondensacja_->setVisible(!linie.empty());
+    kondensacja_->setFixedWidth(kSzerokoscWerdyktu);
+    kondensacja_->adjustSize();
+    werdykt->resize(kSzerokoscWerdyktu, linie.empty() ? gora : kondensacja_->geometry().bottom() + 1);
+    UlozPodTabela();
 }
 
-void TFormPrzegroda::PokazWyniki() {
-    // The verdict compares the temperatures that the working-conditions sheet shows, as whole
-    // numbers; a field that does not convert ends the command with the conversion's message.
-    const int ti = TemperaturaZPola(NumEditTempWew);
-    const int te = TemperaturaZPola(NumEditTempZewn);
-    const TArkuszWynikow arkusz = ArkuszWynikow(Model, ti, te);
-
-    LabeLKomunikat->setText(QString::fromUtf8(arkusz.LabeLKomunikat));
-    UstawKolor(LabeLKomunikat, arkusz.KomunikatCzerwony);
+void TArkuszObliczen::PokazWyniki(const TArkuszWynikow& arkusz, int liczbaWarstw) {
+    komunikat_->setText(QString::fromUtf8(arkusz.LabeLKomunikat));
+    UstawKolor(komunikat_, arkusz.KomunikatCzerwony);
     if (arkusz.PokazKryterium) {
-        LabelKomunikat3->show();
-        LabelKomunikat4->show();
+        komunikat3_->show();
+        komunikat4_->show();
     }
 
-    UstawWysokosci(*this, std::clamp(Model.LiczbaWarstw, 0, kLiczbaSlotow));
+    UstawWysokosci(std::clamp(liczbaWarstw, 0, kLiczbaSlotow));
 
-    for (const TKolumna& k : kKolumny)
-        WpiszLinie(this->*(k.Pole), k, arkusz.*(k.Linie));
+    for (std::size_t i = 0; i < kKolumny.size(); ++i)
+        WpiszLinie(kolumny_[i], kKolumny[i], arkusz.*(kKolumny[i].Linie));
 
-    LabelUk->setText(QString::fromUtf8(arkusz.LabelUk));
-    LabelI->setText(QString::fromUtf8(arkusz.LabelI));
-    LabelP->setText(QString::fromUtf8(arkusz.LabelP));
-    UstawSkladnikiUk(*this, arkusz);
-
-    PokazArkusz(2);
+    uk_->setText(QString::fromUtf8(arkusz.LabelUk));
+    i_->setText(QString::fromUtf8(arkusz.LabelI));
+    p_->setText(QString::fromUtf8(arkusz.LabelP));
+    UstawSkladnikiUk(arkusz);
 }
 
 } // namespace murolab
