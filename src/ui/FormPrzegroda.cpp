@@ -125,7 +125,7 @@ TFormPrzegroda::TFormPrzegroda(TDialogi& dialogi, const std::filesystem::path& k
     }
 
     // A sheet has its final size only once it is in front: the mark is placed again then.
-    connect(arkusze_, &QTabWidget::currentChanged, this, [this] { OdswiezStan(); });
+    PolaczBezpiecznie(Dialogi, this, arkusze_, &QTabWidget::currentChanged, [this] { OdswiezStan(); });
 
     resize(minimumSizeHint().expandedTo(QSize(kSzerokoscOkna, 0)));
     PokazArkusz(0);
@@ -424,14 +424,14 @@ void TFormPrzegroda::ZbudujArkusze() {
     arkusze_->addTab(kondensacja_, QStringLiteral("Kondensacja i WT 2021"));
 
     // "&Wprowadź": the summary lines of the layer sheet follow the model, which the sheet then shows.
-    connect(warunki_, &TArkuszWarunkow::Wprowadzono, this, [this](bool zmiana) {
+    PolaczBezpiecznie(Dialogi, this, warunki_, &TArkuszWarunkow::Wprowadzono, [this](bool zmiana) {
         if (zmiana)
             ZaznaczZmiane();
         przegroda_->PokazLinieWarunkow();
         PokazArkusz(1);
     });
-    connect(przegroda_, &TArkuszPrzegrody::Zmieniono, this, &TFormPrzegroda::ZaznaczZmiane);
-    connect(przegroda_, &TArkuszPrzegrody::PokazMnie, this, [this] { PokazArkusz(1); });
+    PolaczBezpiecznie(Dialogi, this, przegroda_, &TArkuszPrzegrody::Zmieniono, [this] { ZaznaczZmiane(); });
+    PolaczBezpiecznie(Dialogi, this, przegroda_, &TArkuszPrzegrody::PokazMnie, [this] { PokazArkusz(1); });
     PolaczBezpiecznie(Dialogi, this, przegroda_, &TArkuszPrzegrody::MostkiCieplne,
                       [this] { Button3Click(); });
     PolaczBezpiecznie(Dialogi, this, przegroda_, &TArkuszPrzegrody::Kalkulator, [this] { Button5Click(); });
