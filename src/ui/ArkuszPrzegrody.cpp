@@ -57,7 +57,6 @@ QString Numer(int wiersz) {
     return QStringLiteral("  %1.").arg(wiersz + 1);
 }
 
-
 // The height shows every row; past the 10 layers that the commands allow (a loaded project may
 // hold 15) the grid keeps the height of 10 and scrolls, so the outdoor line stays visible.
 void UstawWysokosc(QTableWidget* siatka, int wysokoscWierszy) {
@@ -192,8 +191,8 @@ void TArkuszPrzegrody::Zbuduj() {
           QStringLiteral("Wilgotność zewn."), fe_,
           ZIndeksem(QStringLiteral("Φ"), QStringLiteral("e"), QStringLiteral(" = ")));
 
-    for (auto [etykieta, nazwa] : {std::pair{ti_, "LabelTi"}, std::pair{te_, "LabelTe"}, std::pair{fi_, "LabelFi"},
-                                   std::pair{fe_, "LabelFe"}})
+    for (auto [etykieta, nazwa] : {std::pair{ti_, "LabelTi"}, std::pair{te_, "LabelTe"},
+                                   std::pair{fi_, "LabelFi"}, std::pair{fe_, "LabelFe"}})
         etykieta->setObjectName(QLatin1String(nazwa));
 
     auto* siatka = new TSiatkaWarstw(ark);
@@ -430,11 +429,11 @@ void TArkuszPrzegrody::Usuwarstw1Click() {
 void TArkuszPrzegrody::UsunWarstwe(bool biezacyWiersz) {
     if (model_.LiczbaWarstw <= 0) {
         dialogi_.Komunikat(this, QStringLiteral("Nie wprowadzono warstw."), QStringLiteral("Murolab -Uwaga!"),
-                          TIkona::Informacja, TPrzyciski::Ok);
+                           TIkona::Informacja, TPrzyciski::Ok);
         return;
     }
     if (dialogi_.Komunikat(this, QStringLiteral("Usunąc warstwę ?"), QStringLiteral("Murolab -Potwierdź"),
-                          TIkona::Pytanie, TPrzyciski::TakNie) != TOdpowiedz::Tak)
+                           TIkona::Pytanie, TPrzyciski::TakNie) != TOdpowiedz::Tak)
         return;
     siatka_->ZatwierdzEdytor();
     const int r =
@@ -461,12 +460,13 @@ void TArkuszPrzegrody::PrzeniesPoprawke(const std::function<int(int)>& nowyNumer
     if (mostki_)
         mostki_->PrzywrocZModelu();
     if (nowy <= 0)
-        dialogi_.Komunikat(this,
-                          QStringLiteral("Usunięto warstwę nr %1, dla której wprowadzono poprawkę z uwagi na "
-                                         "nieszczelności w warstwie izolacji. Poprawkę wyłączono – w razie "
-                                         "potrzeby wprowadź ją ponownie (Mostki cieplne).")
-                              .arg(stary),
-                          QStringLiteral("Murolab -Uwaga!"), TIkona::Informacja, TPrzyciski::Ok);
+        dialogi_.Komunikat(
+            this,
+            QStringLiteral("Usunięto warstwę nr %1, dla której wprowadzono poprawkę z uwagi na "
+                           "nieszczelności w warstwie izolacji. Poprawkę wyłączono – w razie "
+                           "potrzeby wprowadź ją ponownie (Mostki cieplne).")
+                .arg(stary),
+            QStringLiteral("Murolab -Uwaga!"), TIkona::Informacja, TPrzyciski::Ok);
 }
 
 void TArkuszPrzegrody::PrzesunWierszeWGore(int wiersz) {
@@ -527,7 +527,7 @@ void TArkuszPrzegrody::PrzesunWierszeWDol(int liczba, int wiersz) {
 }
 
 void TArkuszPrzegrody::WpiszWiersz(int wiersz, const QString& nazwa, const QString& lambda, const QString& mi,
-                                 const QString& grubosc, const QString& gestosc, const QString& cieplo) {
+                                   const QString& grubosc, const QString& gestosc, const QString& cieplo) {
     // A row that was not made free for it holds a layer, which the new one replaces (the full grid).
     if (wiersz != wolnyWiersz_ && wiersz < model_.LiczbaWarstw)
         PrzeniesPoprawke([wiersz](int k) { return k == wiersz + 1 ? 0 : k; });
@@ -571,7 +571,7 @@ void TArkuszPrzegrody::PokazWarstwy(const TZawartoscProjektu& zawartosc) {
 bool TArkuszPrzegrody::SprawdzWarstwy() {
     if (model_.LiczbaWarstw <= 0) {
         dialogi_.Komunikat(this, Q(komunikaty::BrakWarstw), Q(komunikaty::Uwaga), TIkona::Stop,
-                          TPrzyciski::Ok);
+                           TPrzyciski::Ok);
         return false;
     }
     // The offending cell is made current before the message, so the user sees which layer it is.
@@ -609,7 +609,7 @@ bool TArkuszPrzegrody::SprawdzWarstwy() {
             if (blad) {
                 ZaznaczKomorke(wiersz, kolumna);
                 dialogi_.Komunikat(this, QString::fromStdString(*blad), Q(komunikaty::Uwaga), TIkona::Stop,
-                                  TPrzyciski::Ok);
+                                   TPrzyciski::Ok);
                 return false;
             }
         }
@@ -640,7 +640,7 @@ void TArkuszPrzegrody::PobierzWarstwy() {
             !ProbujNaLiczbe(Komorka(wiersz, kKolumnaGrubosci).toStdString(), grubosc)) {
             // The rows before this one are copied; this one and those after it keep what they held.
             dialogi_.Komunikat(this, Q(komunikaty::BledneDane), Q(komunikaty::Murolab), TIkona::Wykrzyknik,
-                              TPrzyciski::Ok);
+                               TPrzyciski::Ok);
             return;
         }
         std::optional<double> gestosc;
@@ -648,7 +648,7 @@ void TArkuszPrzegrody::PobierzWarstwy() {
         if (!ProbujOpcjonalna(Komorka(wiersz, kKolumnaGestosci), gestosc) ||
             !ProbujOpcjonalna(Komorka(wiersz, kKolumnaCiepla), cieplo)) {
             dialogi_.Komunikat(this, Q(komunikaty::BledneDane), Q(komunikaty::Murolab), TIkona::Wykrzyknik,
-                              TPrzyciski::Ok);
+                               TPrzyciski::Ok);
             return;
         }
         TWarstwa& warstwa = model_.Warstwy[wiersz + 1];
@@ -666,7 +666,7 @@ void TArkuszPrzegrody::Dobierzgrubosc1Click() {
         return;
     if (SprawdzWarunkiModelu(model_) == TStanWarunkow::Brak) {
         dialogi_.Komunikat(this, QString::fromUtf8(komunikaty::BrakWarunkow),
-                          QString::fromUtf8(komunikaty::Uwaga), TIkona::Stop, TPrzyciski::Ok);
+                           QString::fromUtf8(komunikaty::Uwaga), TIkona::Stop, TPrzyciski::Ok);
         return;
     }
     const int wiersz = std::clamp(BiezacyWiersz, 0, model_.LiczbaWarstw - 1);
@@ -680,9 +680,9 @@ void TArkuszPrzegrody::Dobierzgrubosc1Click() {
     const QString nazwa = Komorka(wiersz, 1).trimmed();
     if (!umax) {
         dialogi_.Komunikat(this,
-                          QStringLiteral("Wiersz WT 2021 „%1” nie określa Umax przy ti = %2 °C.")
-                              .arg(Q(std::string(wt.Etykieta)), Q(Calkowita(model_.WarunkiPracy.TempWew))),
-                          QStringLiteral("Murolab"), TIkona::Informacja, TPrzyciski::Ok);
+                           QStringLiteral("Wiersz WT 2021 „%1” nie określa Umax przy ti = %2 °C.")
+                               .arg(Q(std::string(wt.Etykieta)), Q(Calkowita(model_.WarunkiPracy.TempWew))),
+                           QStringLiteral("Murolab"), TIkona::Informacja, TPrzyciski::Ok);
         return;
     }
     const std::optional<TDoborGrubosci> dobor = DobierzGrubosc(model_, warstwa, *umax);

@@ -10,8 +10,8 @@
 
 namespace murolab {
 
-TArkuszWykresu::TArkuszWykresu(TWykres* wykres, const char* nazwa, int kontekst, const std::filesystem::path& tlo,
-                               QWidget* rodzic)
+TArkuszWykresu::TArkuszWykresu(TWykres* wykres, const char* nazwa, int kontekst,
+                               const std::filesystem::path& tlo, QWidget* rodzic)
     : QWidget(rodzic), wykres_(wykres) {
     wykres_->setParent(this);
     wykres_->setObjectName(QLatin1String(nazwa));
