@@ -1,6 +1,7 @@
 #include "ui/AboutBox.h"
 
 #include "ui/Okna.h"
+#include "widgets/Tytul.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -12,7 +13,7 @@ namespace murolab {
 
 TAboutBox::TAboutBox(const std::filesystem::path& katalogDanych, QWidget* rodzic)
     : QDialog(rodzic), obraz_(QString::fromStdString((katalogDanych / "Auto.bmp").string())) {
-    setWindowTitle(QStringLiteral("Murolab -program do wstępnej analizy cieplno wilgotnościowej"));
+    setWindowTitle(TytulProgramu());
     setFixedSize(371, 255);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
