@@ -1,6 +1,7 @@
 #include "ui/AboutBox.h"
 
 #include "ui/Okna.h"
+#include "widgets/Bezpiecznie.h"
 #include "widgets/Tytul.h"
 
 #include <QCloseEvent>
@@ -11,7 +12,13 @@
 
 namespace murolab {
 
+TAboutBox::TAboutBox(TDialogi& dialogi, const std::filesystem::path& katalogDanych, QWidget* rodzic)
+    : TAboutBox(&dialogi, katalogDanych, rodzic) {}
+
 TAboutBox::TAboutBox(const std::filesystem::path& katalogDanych, QWidget* rodzic)
+    : TAboutBox(nullptr, katalogDanych, rodzic) {}
+
+TAboutBox::TAboutBox(TDialogi* dialogi, const std::filesystem::path& katalogDanych, QWidget* rodzic)
     : QDialog(rodzic), obraz_(QString::fromStdString((katalogDanych / "Auto.bmp").string())) {
     setWindowTitle(TytulProgramu());
     setFixedSize(371, 255);
@@ -35,7 +42,10 @@ TAboutBox::TAboutBox(const std::filesystem::path& katalogDanych, QWidget* rodzic
     gruba.setBold(true);
     OKButton->setFont(gruba);
     OKButton->setDefault(true);
-    connect(OKButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
+    if (dialogi)
+        PolaczBezpiecznie(*dialogi, this, OKButton, &QPushButton::clicked, [this] { OKButtonClick(); });
+    else
+        connect(OKButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
     // Centred on the screen, not over the main window (a placed dialog is not moved by Qt).
     WysrodkujNaEkranie(this);
 }
