@@ -21,9 +21,9 @@ murolab::TKlimat Warszawa() {
     std::stringstream s;
     s << plik.rdbuf();
     auto k = murolab::CzytajKlimat(s.str(), "Warszawa-Okecie.csv");
-    if (k.index() != 0)
-        throw std::runtime_error(std::get<1>(k));
-    return std::get<0>(k);
+    if (const std::string* blad = murolab::Niepowodzenie(k))
+        throw std::runtime_error(*blad);
+    return std::get<murolab::TKlimat>(k);
 }
 
 // Ten layers whose outer ones are tighter, so that planes form in winter and the balance runs.

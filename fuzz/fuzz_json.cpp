@@ -13,7 +13,7 @@ using namespace murolab;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozmiar) {
     const std::string_view tekst(reinterpret_cast<const char*>(dane), rozmiar);
     const auto wynik = ParsujJson(tekst);
-    if (const auto* blad = std::get_if<std::string>(&wynik)) {
+    if (const std::string* blad = Niepowodzenie(wynik)) {
         if (blad->empty())
             std::abort(); // a refusal always says why
         return 0;

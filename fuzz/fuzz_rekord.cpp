@@ -21,7 +21,7 @@ TModelProjektu Model(const TZawartoscProjektu& z) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozmiar) {
     const auto wynik = DekodujRekord(std::span<const std::uint8_t>(dane, rozmiar));
-    if (const auto* blad = std::get_if<std::string>(&wynik)) {
+    if (const std::string* blad = Niepowodzenie(wynik)) {
         if (blad->empty())
             std::abort(); // a refusal always says why
         return 0;

@@ -50,9 +50,9 @@ int main(int argc, char** argv) {
         std::cerr << "Użycie: murolab_generuj_przyklad PLIK.pro\n";
         return 2;
     }
-    const std::string blad = murolab::ZapiszPlikProjektu(argv[1], murolab::KodujRekord(PrzykladowaSciana()));
-    if (!blad.empty()) {
-        std::cerr << blad << "\n";
+    if (const murolab::TBlad blad =
+            murolab::ZapiszBajtyProjektu(argv[1], murolab::KodujRekord(PrzykladowaSciana()))) {
+        std::cerr << *blad << "\n";
         return 1;
     }
     return 0;

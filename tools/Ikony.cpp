@@ -1,7 +1,7 @@
 // Draws the program's icon, the wall in section of its mark on a rounded tile, as the scalable
 // murolab.svg and as murolab-N.png at the sizes of the icon theme, into the directory given.
 // Run: QT_QPA_PLATFORM=offscreen build/tools/murolab_ikony data/ikony
-#include "ui/Rysunki.h"
+#include "rysunki/Rysunki.h"
 
 #include <QDir>
 #include <QGuiApplication>

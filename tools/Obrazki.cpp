@@ -2,7 +2,7 @@
 // Splash.bmp (the splash window, 642 x 493), Auto.bmp (the about box), tlo.bmp (a quiet background
 // for the charts) and logo1.bmp (the report's header logo, 53.2 x 19.3 mm at 96 dpi).
 // Run: QT_QPA_PLATFORM=offscreen build/tools/murolab_obrazki data
-#include "ui/Rysunki.h"
+#include "rysunki/Rysunki.h"
 
 #include <QDir>
 #include <QFont>

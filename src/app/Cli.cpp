@@ -486,7 +486,7 @@ std::optional<TAnalizaIso13788> AnalizaWierszaPolecen(const TOpcjeWiersza& o, co
     std::optional<TKlimat> klimat;
     if (!w.Klimat.empty()) {
         auto wynik = WczytajKlimat(w.Klimat, o.KatalogDanych);
-        if (const auto* blad = std::get_if<std::string>(&wynik)) {
+        if (const std::string* blad = Niepowodzenie(wynik)) {
             err << *blad << "\n";
             return std::nullopt;
         }
@@ -521,16 +521,16 @@ std::string SposobUzycia() {
            "lub raportu nie da się zapisać, lub błędne wywołanie.\n";
 }
 
-std::variant<TOpcjeWiersza, std::string> CzytajOpcje(const std::vector<std::string>& argumenty) {
+TWynik<TOpcjeWiersza> CzytajOpcje(const std::vector<std::string>& argumenty) {
     TOpcjeWiersza opcje;
     bool jestOblicz = false;
     for (std::size_t i = 0; i < argumenty.size(); ++i) {
         const std::string& a = argumenty[i];
         if (a == "--oblicz") {
             if (jestOblicz)
-                return std::string("Opcja --oblicz podana dwa razy.");
+                return TBladWyniku{"Opcja --oblicz podana dwa razy."};
             if (i + 1 >= argumenty.size() || argumenty[i + 1].empty())
-                return std::string("Po --oblicz brakuje nazwy pliku projektu.");
+                return TBladWyniku{"Po --oblicz brakuje nazwy pliku projektu."};
             opcje.PlikProjektu = argumenty[++i];
             jestOblicz = true;
             opcje.PlikiProjektow.push_back(opcje.PlikProjektu);
@@ -542,27 +542,27 @@ std::variant<TOpcjeWiersza, std::string> CzytajOpcje(const std::vector<std::stri
             opcje.Json = true;
         } else if (a == "--raport") {
             if (!opcje.PlikRaportu.empty())
-                return std::string("Opcja --raport podana dwa razy.");
+                return TBladWyniku{"Opcja --raport podana dwa razy."};
             if (i + 1 >= argumenty.size() || argumenty[i + 1].empty())
-                return std::string("Po --raport brakuje nazwy pliku raportu.");
+                return TBladWyniku{"Po --raport brakuje nazwy pliku raportu."};
             opcje.PlikRaportu = argumenty[++i];
         } else if (a == "--klimat" || a == "--wnetrze" || a == "--wiersz-wt") {
             std::string& cel = a == "--klimat"    ? opcje.Klimat
                                : a == "--wnetrze" ? opcje.Wnetrze
                                                   : opcje.WierszWT;
             if (!cel.empty())
-                return "Opcja " + a + " podana dwa razy.";
+                return TBladWyniku{"Opcja " + a + " podana dwa razy."};
             if (i + 1 >= argumenty.size() || argumenty[i + 1].empty())
-                return "Po " + a + " brakuje wartości.";
+                return TBladWyniku{"Po " + a + " brakuje wartości."};
             cel = argumenty[++i];
         } else {
-            return "Nieznana opcja: " + a;
+            return TBladWyniku{"Nieznana opcja: " + a};
         }
     }
     if (!jestOblicz)
-        return std::string("Brak opcji --oblicz PLIK.pro.");
+        return TBladWyniku{"Brak opcji --oblicz PLIK.pro."};
     if (!opcje.PlikRaportu.empty() && opcje.PlikiProjektow.size() > 1)
-        return std::string("Opcja --raport działa tylko z jednym plikiem projektu.");
+        return TBladWyniku{"Opcja --raport działa tylko z jednym plikiem projektu."};
     return opcje;
 }
 
@@ -745,7 +745,7 @@ int UruchomBezOslony(const std::vector<std::string>& argumenty, const std::files
         return out.flush() ? kKodOk : kKodBladPliku;
     }
     const auto opcje = CzytajOpcje(argumenty);
-    if (const auto* blad = std::get_if<std::string>(&opcje)) {
+    if (const std::string* blad = Niepowodzenie(opcje)) {
         err << *blad << "\n" << SposobUzycia();
         return kKodBladPliku;
     }
@@ -791,8 +791,8 @@ int UruchomBezOslony(const std::vector<std::string>& argumenty, const std::files
 
 int ObliczProjekt(const TOpcjeWiersza& o, std::ostream& out, std::ostream& err,
                   const TZapisRaportu& zapiszRaport, bool& wypisano) {
-    const auto plik = CzytajPlikProjektu(o.PlikProjektu);
-    if (const auto* blad = std::get_if<std::string>(&plik)) {
+    const auto plik = WczytajPlikProjektu(o.PlikProjektu);
+    if (const std::string* blad = Niepowodzenie(plik)) {
         err << *blad << "\n";
         return kKodBladPliku;
     }

@@ -4,6 +4,7 @@
 // table, or one JSON object for scripts). Needs no display; plain C++, so it is tested without a window.
 
 #include "core/Arkusz.h"
+#include "core/Bledy.h"
 #include "core/Iso13788.h"
 #include "core/Json.h"
 #include "core/Lato.h"
@@ -44,7 +45,7 @@ using TZapisRaportu = std::function<int(const TModelProjektu& model, int ti, int
 
 // The options after the program's name; a wrong command line gives its message instead.
 // New options (such as a report to write) are added here and to TOpcjeWiersza.
-std::variant<TOpcjeWiersza, std::string> CzytajOpcje(const std::vector<std::string>& argumenty);
+TWynik<TOpcjeWiersza> CzytajOpcje(const std::vector<std::string>& argumenty);
 
 // True when the command line asks for the command-line mode (main decides with it, before any window):
 // any of --oblicz, --json, --raport, --help (-h).

@@ -1,6 +1,6 @@
 #include "app/Cli.h"
+#include "app/RaportZWierszaPolecen.h"
 #include "files/PlikiDanych.h"
-#include "output/PodgladWydruku.h"
 #include "ui/Start.h"
 
 #include <csignal>

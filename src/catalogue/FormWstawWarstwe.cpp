@@ -9,6 +9,7 @@
 #include "ui/Okna.h"
 #include "widgets/Bezpiecznie.h"
 #include "widgets/NumEdit.h"
+#include "widgets/Tytul.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -87,27 +88,26 @@ TFormWstawWarstwe::TFormWstawWarstwe(TOknoWarstw& okno, TDialogi& dialogi, QWidg
     : QDialog(rodzic), okno_(okno), dialogi_(dialogi) {
     Zbuduj();
 
-    connect(CheckBoxWybor, &QCheckBox::toggled, this,
-            [this] { Bezpiecznie([this] { CheckBoxWyborClick(); }); });
-    connect(ComboBoxPliki, &QComboBox::activated, this,
-            [this] { Bezpiecznie([this] { ComboBoxPlikiChange(); }); });
-    connect(SG2, &QTableWidget::currentCellChanged, this, [this](int wiersz, int, int, int) {
-        if (wiersz >= 0)
-            Bezpiecznie([this, wiersz] { SG2SelectCell(wiersz); });
-    });
+    PolaczBezpiecznie(dialogi_, this, CheckBoxWybor, &QCheckBox::toggled, [this] { CheckBoxWyborClick(); });
+    PolaczBezpiecznie(dialogi_, this, ComboBoxPliki, &QComboBox::activated,
+                      [this] { ComboBoxPlikiChange(); });
+    PolaczBezpiecznie(dialogi_, this, SG2, &QTableWidget::currentCellChanged,
+                      [this](int wiersz, int, int, int) {
+                          if (wiersz >= 0)
+                              SG2SelectCell(wiersz);
+                      });
     // A click on the cell that is already current moves nothing, yet it is a pick all the same.
-    connect(SG2, &QTableWidget::cellPressed, this, [this](int wiersz, int) {
+    PolaczBezpiecznie(dialogi_, this, SG2, &QTableWidget::cellPressed, [this](int wiersz, int) {
         if (wiersz == wierszPrzedKliknieciem_)
-            Bezpiecznie([this, wiersz] { SG2SelectCell(wiersz); });
+            SG2SelectCell(wiersz);
     });
-    connect(Button1, &QPushButton::clicked, this, [this] { Bezpiecznie([this] { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this] { Bezpiecznie([this] { Button2Click(); }); });
-    connect(ButtonDodaj, &QPushButton::clicked, this,
-            [this] { Bezpiecznie([this] { ButtonDodajClick(); }); });
+    PolaczBezpiecznie(dialogi_, this, Button1, &QPushButton::clicked, [this] { Button1Click(); });
+    PolaczBezpiecznie(dialogi_, this, Button2, &QPushButton::clicked, [this] { Button2Click(); });
+    PolaczBezpiecznie(dialogi_, this, ButtonDodaj, &QPushButton::clicked, [this] { ButtonDodajClick(); });
 }
 
 void TFormWstawWarstwe::Zbuduj() {
-    setWindowTitle(QStringLiteral("Murolab -program do wstępnej analizy cieplno wilgotnościowej"));
+    setWindowTitle(TytulProgramu());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(692, 473);

@@ -41,7 +41,7 @@ std::vector<std::uint8_t> CzytajGrupe(const fs::path& plik) {
     if (!fs::exists(plik, blad))
         Zglos(blad ? blad : std::make_error_code(std::errc::no_such_file_or_directory));
     auto bajty = CzytajPlikRegularny(plik.string(), kNajwiekszyPlikGrupy);
-    if (auto* blad = std::get_if<std::string>(&bajty))
+    if (const std::string* blad = Niepowodzenie(bajty))
         throw BladWeWy(*blad);
     return std::get<std::vector<std::uint8_t>>(std::move(bajty));
 }
@@ -55,8 +55,8 @@ std::optional<std::vector<std::uint8_t>> SkopiujGrupe(const fs::path& zrodlo, co
     if (blad)
         Zglos(blad);
     bool juzByla = false;
-    if (const std::string komunikat = ZapiszAtomowo(cel.string(), bajty, &juzByla); !komunikat.empty())
-        throw BladWeWy(komunikat);
+    if (const TBlad komunikat = ZapiszAtomowo(cel.string(), bajty, &juzByla))
+        throw BladWeWy(*komunikat);
     if (juzByla)
         return std::nullopt;
     return bajty;

@@ -61,7 +61,7 @@ TCzytnikGrupy::TCzytnikGrupy(const std::filesystem::path& plik) {
     // Only a regular file, opened without blocking, and never one larger than a catalogue group can
     // sensibly be: a FIFO or a device put in a group's place neither hangs the dialog nor is read.
     auto wynik = CzytajPlikRegularny(plik.string(), kNajwiekszyPlikGrupy);
-    if (auto* blad = std::get_if<std::string>(&wynik))
+    if (const std::string* blad = Niepowodzenie(wynik))
         throw BladWeWy(*blad);
     bajty_ = std::move(std::get<std::vector<std::uint8_t>>(wynik));
     // A fragment of a record means the file is damaged: nothing of it is used.
@@ -203,8 +203,8 @@ void PrzebudujGrupe(const std::filesystem::path& plikGrupy, const TMaterial& now
         bajty.insert(bajty.end(), rekord.begin(), rekord.end());
     }
     // One atomic replacement: at every moment the old or the new group exists whole.
-    if (const std::string blad = ZapiszAtomowo(plikGrupy.string(), bajty); !blad.empty())
-        throw BladWeWy(blad);
+    if (const TBlad blad = ZapiszAtomowo(plikGrupy.string(), bajty))
+        throw BladWeWy(*blad);
 }
 
 } // namespace murolab

@@ -129,15 +129,15 @@ class TParser {
 public:
     explicit TParser(std::string_view t) : t_(t) {}
 
-    std::variant<TWartoscJson, std::string> Czytaj() {
+    TWynik<TWartoscJson> Czytaj() {
         PominBiale();
         TWartoscJson w;
         if (!Wartosc(w, 0))
-            return blad_;
+            return TBladWyniku{blad_};
         PominBiale();
         if (i_ < t_.size()) {
             Blad("po wartości JSON są dalsze znaki");
-            return blad_;
+            return TBladWyniku{blad_};
         }
         return w;
     }
@@ -535,7 +535,7 @@ std::string ZapiszJson(const TWartoscJson& wartosc) {
     return s;
 }
 
-std::variant<TWartoscJson, std::string> ParsujJson(std::string_view tekst) {
+TWynik<TWartoscJson> ParsujJson(std::string_view tekst) {
     return TParser(tekst).Czytaj();
 }
 

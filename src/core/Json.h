@@ -5,6 +5,8 @@
 // keys, no numbers outside the range of a double) and reports in Polish with the line and column;
 // the writer gives compact text whose numbers read back as the same double.
 
+#include "core/Bledy.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -79,6 +81,6 @@ std::string TekstJson(std::string_view utf8);
 // a refusal says what is wrong and where: "... (wiersz 2, kolumna 7)". Nesting deeper than
 // kMaksGlebokoscJson is refused, so a hostile file cannot exhaust the stack.
 inline constexpr int kMaksGlebokoscJson = 64;
-std::variant<TWartoscJson, std::string> ParsujJson(std::string_view tekst);
+TWynik<TWartoscJson> ParsujJson(std::string_view tekst);
 
 } // namespace murolab

@@ -51,7 +51,7 @@ std::vector<std::string_view> Pola(std::string_view linia) {
 
 } // namespace
 
-std::variant<TKlimat, std::string> CzytajKlimat(std::string_view tekst, std::string_view zrodlo) {
+TWynik<TKlimat> CzytajKlimat(std::string_view tekst, std::string_view zrodlo) {
     TKlimat klimat;
     std::array<int, kLiczbaMiesiecy> wierszMiesiaca{};
     bool byloNaglowka = false;
@@ -80,32 +80,36 @@ std::variant<TKlimat, std::string> CzytajKlimat(std::string_view tekst, std::str
         }
         const auto pola = Pola(linia);
         if (pola.size() < 3)
-            return gdzie + "oczekiwano trzech pól „miesiąc;temp;wilgotnosc”.";
+            return TBladWyniku{gdzie + "oczekiwano trzech pól „miesiąc;temp;wilgotnosc”."};
         const auto miesiac = Liczba(pola[0]);
         if (!miesiac || *miesiac != std::floor(*miesiac) || *miesiac < 1 || *miesiac > kLiczbaMiesiecy)
-            return gdzie + "numer miesiąca „" + std::string(Przytnij(pola[0])) +
-                   "” nie jest liczbą od 1 do 12.";
+            return TBladWyniku{gdzie + "numer miesiąca „" + std::string(Przytnij(pola[0])) +
+                               "” nie jest liczbą od 1 do 12."};
         const auto m = static_cast<std::size_t>(*miesiac) - 1;
         if (wierszMiesiaca[m] != 0)
-            return gdzie + "miesiąc " + std::to_string(m + 1) + " powtórzony (był już w wierszu " +
-                   std::to_string(wierszMiesiaca[m]) + ").";
+            return TBladWyniku{gdzie + "miesiąc " + std::to_string(m + 1) +
+                               " powtórzony (był już w wierszu " + std::to_string(wierszMiesiaca[m]) + ")."};
         const auto temp = Liczba(pola[1]);
         if (!temp)
-            return gdzie + "temperatura „" + std::string(Przytnij(pola[1])) + "” nie jest liczbą.";
+            return TBladWyniku{gdzie + "temperatura „" + std::string(Przytnij(pola[1])) +
+                               "” nie jest liczbą."};
         if (*temp < -50 || *temp > 50)
-            return gdzie + "temperatura " + std::string(Przytnij(pola[1])) + " °C poza zakresem −50…+50 °C.";
+            return TBladWyniku{gdzie + "temperatura " + std::string(Przytnij(pola[1])) +
+                               " °C poza zakresem −50…+50 °C."};
         const auto wilgot = Liczba(pola[2]);
         if (!wilgot)
-            return gdzie + "wilgotność „" + std::string(Przytnij(pola[2])) + "” nie jest liczbą.";
+            return TBladWyniku{gdzie + "wilgotność „" + std::string(Przytnij(pola[2])) +
+                               "” nie jest liczbą."};
         if (*wilgot < 1 || *wilgot > 100)
-            return gdzie + "wilgotność " + std::string(Przytnij(pola[2])) + " % poza zakresem 1…100 %.";
+            return TBladWyniku{gdzie + "wilgotność " + std::string(Przytnij(pola[2])) +
+                               " % poza zakresem 1…100 %."};
         wierszMiesiaca[m] = nr;
         klimat.Miesiace[m] = {*temp, *wilgot};
     }
     for (std::size_t m = 0; m < kLiczbaMiesiecy; ++m)
         if (wierszMiesiaca[m] == 0)
-            return przedrostek + ": brak miesiąca " + std::to_string(m + 1) + " (plik ma " +
-                   std::to_string(nr) + " wierszy).";
+            return TBladWyniku{przedrostek + ": brak miesiąca " + std::to_string(m + 1) + " (plik ma " +
+                               std::to_string(nr) + " wierszy)."};
     return klimat;
 }
 

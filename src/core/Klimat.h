@@ -2,10 +2,11 @@
 // A climate for the twelve-month condensation check: the monthly means of the outdoor air
 // temperature and relative humidity of one station, read from a small semicolon-separated text.
 
+#include "core/Bledy.h"
+
 #include <array>
 #include <string>
 #include <string_view>
-#include <variant>
 
 namespace murolab {
 
@@ -25,7 +26,7 @@ struct TKlimat {
 // station), then one header line and twelve lines "month;temp;humidity" (further columns ignored),
 // decimal comma or point. Blank lines are skipped. A missing or repeated month, a value that is no
 // number, a temperature outside -50..+50 or a humidity outside 1..100 is refused with a Polish
-// message naming `zrodlo` and the line. The result holds the climate or the message.
-std::variant<TKlimat, std::string> CzytajKlimat(std::string_view tekst, std::string_view zrodlo);
+// message naming `zrodlo` and the line.
+TWynik<TKlimat> CzytajKlimat(std::string_view tekst, std::string_view zrodlo);
 
 } // namespace murolab

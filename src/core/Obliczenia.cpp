@@ -32,7 +32,7 @@ const char* kTekstBrakKondensacji = "Dla zadanych warunków brzegowych kondensac
 
 } // namespace
 
-std::optional<std::string> SprawdzTabliceNasycenia(const TTablicaNasycenia& tablica) {
+TBlad SprawdzTabliceNasycenia(const TTablicaNasycenia& tablica) {
     for (std::size_t m = 0; m < tablica.size(); ++m) {
         const double v = tablica[m];
         const std::string gdzie = "wpis " + std::to_string(m) + " (" +
@@ -49,8 +49,7 @@ std::optional<std::string> SprawdzTabliceNasycenia(const TTablicaNasycenia& tabl
     return std::nullopt;
 }
 
-std::optional<std::string> DekodujTabliceNasycenia(std::span<const std::uint8_t> bajty,
-                                                   TTablicaNasycenia& tablica) {
+TBlad DekodujTabliceNasycenia(std::span<const std::uint8_t> bajty, TTablicaNasycenia& tablica) {
     constexpr std::size_t kRozmiar = kWpisyTablicyNasycenia * 8;
     if (bajty.size() != kRozmiar)
         return "ma " + std::to_string(bajty.size()) + " bajtów, a tablica ciśnień nasycenia to " +
@@ -169,10 +168,10 @@ TWerdykt WerdyktKondensacji(int ti, int te, const TModelProjektu& model) {
     return {TRodzajWerdyktu::BrakKondensacji, kTekstBrakKondensacji, false};
 }
 
-std::optional<std::string> NieskonczonyWynik(const TModelProjektu& model) {
+TBlad NieskonczonyWynik(const TModelProjektu& model) {
     const TWyniki& w = model.Wyniki;
     const int n = std::clamp(model.LiczbaWarstw, 0, kLiczbaSlotow);
-    std::optional<std::string> pierwszy;
+    TBlad pierwszy;
     auto sprawdz = [&](const char* nazwa, double v) {
         if (!pierwszy && !std::isfinite(v))
             pierwszy = nazwa;

@@ -2,6 +2,7 @@
 // The calculation pass: thermal resistances, U0 and the temperature profile, interleaved with the
 // vapour diffusion (Glaser construction), the flux and the dew point. Nothing here shows anything.
 
+#include "core/Bledy.h"
 #include "core/Model.h"
 
 #include <cstdint>
@@ -16,16 +17,15 @@ namespace murolab {
 // positive, at most 1000 hPa and greater than the one before. Otherwise the reason (Polish, without
 // the file's name) is returned and the table is left as it was. The file itself is read by
 // files/PlikTablicyNasycenia.h.
-std::optional<std::string> DekodujTabliceNasycenia(std::span<const std::uint8_t> bajty,
-                                                   TTablicaNasycenia& tablica);
+TBlad DekodujTabliceNasycenia(std::span<const std::uint8_t> bajty, TTablicaNasycenia& tablica);
 // The value checks of DekodujTabliceNasycenia on a table in memory: the reason, or nothing when the
 // table can be used. An empty table (all 0, never loaded) fails at its first entry.
-std::optional<std::string> SprawdzTabliceNasycenia(const TTablicaNasycenia& tablica);
+TBlad SprawdzTabliceNasycenia(const TTablicaNasycenia& tablica);
 
 // The first result of the last calculation that is not a finite number, by its name ("U0",
 // "Temp[3]"), or nothing when all are finite. Checked after every calculation: such a result is
 // never shown as if it were one.
-std::optional<std::string> NieskonczonyWynik(const TModelProjektu& model);
+TBlad NieskonczonyWynik(const TModelProjektu& model);
 
 // Saturation pressure at t degC in the table's unit (hPa), linear between whole degrees.
 // Temperatures outside -24..30 are clamped to the table's ends; entry 55 is never read.

@@ -9,7 +9,7 @@ bool WGranicach(double x, double od, double do_) {
 }
 } // namespace
 
-std::optional<std::string> BladWarstwy(double lambda, double mi, double grubosc) {
+TBlad BladWarstwy(double lambda, double mi, double grubosc) {
     if (!WGranicach(lambda, 0.01, 1000))
         return std::string(komunikaty::ZlaLambda);
     if (!WGranicach(mi, 1, 9999999))

@@ -2,6 +2,7 @@
 // The checks of the calculate command that do not depend on a window: the layer limits and the
 // working conditions of the model. The window and the command line report their messages.
 
+#include "core/Bledy.h"
 #include "core/Model.h"
 
 #include <optional>
@@ -32,7 +33,7 @@ namespace murolab {
 
 // The limits of one layer, tested in the order lambda, mu, d (bounds inclusive). Returns the
 // message of the first failed test, or nothing when the layer passes.
-std::optional<std::string> BladWarstwy(double lambda, double mi, double grubosc);
+TBlad BladWarstwy(double lambda, double mi, double grubosc);
 
 enum class TStanWarunkow {
     Brak,        // "Nie określono warunków pracy !!": the calculation must not run

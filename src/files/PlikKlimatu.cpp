@@ -26,14 +26,13 @@ bool CzyKatalog(const std::string& sciezka) {
 
 } // namespace
 
-std::variant<std::string, std::string> CzytajTekstKlimatu(const std::string& sciezka) {
+TWynik<std::string> CzytajTekstKlimatu(const std::string& sciezka) {
     // Through the one reader of outside files: a regular file of sane size, never a FIFO or a device.
     auto plik = CzytajPlikRegularny(sciezka, kNajwiekszyPlikKlimatu);
-    if (auto* blad = std::get_if<std::string>(&plik))
-        return std::variant<std::string, std::string>(std::in_place_index<1>, "Plik klimatu: " + *blad);
+    if (const std::string* blad = Niepowodzenie(plik))
+        return TBladWyniku{"Plik klimatu: " + *blad};
     const auto& bajty = std::get<std::vector<std::uint8_t>>(plik);
-    return std::variant<std::string, std::string>(std::in_place_index<0>,
-                                                  std::string(bajty.begin(), bajty.end()));
+    return std::string(bajty.begin(), bajty.end());
 }
 
 std::string KatalogKlimatuUzytkownika() {
@@ -68,20 +67,19 @@ std::string ZnajdzKlimat(const std::string& nazwa, const std::string& katalogUzy
     return {};
 }
 
-std::variant<TKlimat, std::string> WczytajKlimat(const std::string& nazwaLubSciezka,
-                                                 const fs::path& katalogDanych) {
+TWynik<TKlimat> WczytajKlimat(const std::string& nazwaLubSciezka, const fs::path& katalogDanych) {
     std::string sciezka = nazwaLubSciezka;
     if (!CzySciezkaKlimatu(nazwaLubSciezka)) {
         sciezka = ZnajdzKlimat(nazwaLubSciezka, KatalogKlimatuUzytkownika(),
                                KatalogKlimatuZainstalowany(katalogDanych));
         if (sciezka.empty())
-            return "Nie znaleziono klimatu „" + nazwaLubSciezka +
-                   "” (ani w katalogu klimatów użytkownika, ani w danych programu).";
+            return TBladWyniku{"Nie znaleziono klimatu „" + nazwaLubSciezka +
+                               "” (ani w katalogu klimatów użytkownika, ani w danych programu)."};
     }
     auto tekst = CzytajTekstKlimatu(sciezka);
-    if (tekst.index() == 1)
-        return std::get<1>(tekst);
-    return CzytajKlimat(std::get<0>(tekst), sciezka);
+    if (auto* blad = std::get_if<TBladWyniku>(&tekst))
+        return *blad;
+    return CzytajKlimat(std::get<std::string>(tekst), sciezka);
 }
 
 } // namespace murolab

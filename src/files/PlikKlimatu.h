@@ -4,15 +4,13 @@
 #include "core/Klimat.h"
 
 #include <filesystem>
-#include <optional>
 #include <string>
-#include <variant>
 
 namespace murolab {
 
 // The whole text of a regular file, or the Polish message why it cannot be read. The one place
 // where a climate file is read, so that the reading can be changed without touching the rest.
-std::variant<std::string, std::string> CzytajTekstKlimatu(const std::string& sciezka);
+TWynik<std::string> CzytajTekstKlimatu(const std::string& sciezka);
 
 // The user's climate folder: "klimat" in the user's data directory; empty when there is none.
 std::string KatalogKlimatuUzytkownika();
@@ -28,7 +26,6 @@ std::string ZnajdzKlimat(const std::string& nazwa, const std::string& katalogUzy
                          const std::string& katalogZainstalowany);
 
 // A climate given as a name or a path, found, read and parsed; or the message.
-std::variant<TKlimat, std::string> WczytajKlimat(const std::string& nazwaLubSciezka,
-                                                 const std::filesystem::path& katalogDanych);
+TWynik<TKlimat> WczytajKlimat(const std::string& nazwaLubSciezka, const std::filesystem::path& katalogDanych);
 
 } // namespace murolab

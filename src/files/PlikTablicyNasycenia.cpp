@@ -5,10 +5,10 @@
 
 namespace murolab {
 
-std::optional<std::string> WczytajTabliceNasycenia(const std::string& plik, TTablicaNasycenia& tablica) {
+TBlad WczytajTabliceNasycenia(const std::string& plik, TTablicaNasycenia& tablica) {
     // A little more than the table, so that a longer file is refused for its size, not cut.
     auto bajty = CzytajPlikRegularny(plik, kWpisyTablicyNasycenia * 8 + 8);
-    if (auto* blad = std::get_if<std::string>(&bajty))
+    if (const std::string* blad = Niepowodzenie(bajty))
         return *blad;
     if (auto blad = DekodujTabliceNasycenia(std::get<std::vector<std::uint8_t>>(bajty), tablica))
         return "Plik „" + plik + "” nie jest poprawną tablicą ciśnień nasycenia: " + *blad + ".";

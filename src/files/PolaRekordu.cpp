@@ -66,8 +66,7 @@ template <typename W> void Czytaj(const TPoleRekordu<W>& p, W& w, const std::uin
         p.Miejsce);
 }
 
-template <typename W>
-std::optional<std::string> BladLiczbyPola(const TPoleRekordu<W>& p, const W& w, std::string_view ktora) {
+template <typename W> TBlad BladLiczbyPola(const TPoleRekordu<W>& p, const W& w, std::string_view ktora) {
     const auto* wskaznik = std::get_if<double W::*>(&p.Miejsce);
     if (!wskaznik || std::isfinite(w.**wskaznik))
         return std::nullopt;
@@ -89,8 +88,7 @@ std::string TekstDoKomunikatu(std::string_view utf8) {
     return s + "”";
 }
 
-template <typename W>
-std::optional<std::string> BladWartosciPola(const TPoleRekordu<W>& p, const W& w, std::string_view ktora) {
+template <typename W> TBlad BladWartosciPola(const TPoleRekordu<W>& p, const W& w, std::string_view ktora) {
     std::string wartosc;
     bool dobra = true;
     std::visit(
@@ -223,18 +221,16 @@ void CzytajPole(const TPoleWarstwy& p, TWarstwa& w, const std::uint8_t* obraz) {
 void CzytajPole(const TPoleWarunkow& p, TWarunkiPracy& w, const std::uint8_t* obraz) {
     Czytaj(p, w, obraz);
 }
-std::optional<std::string> BladLiczby(const TPoleWarstwy& p, const TWarstwa& w, std::string_view ktora) {
+TBlad BladLiczby(const TPoleWarstwy& p, const TWarstwa& w, std::string_view ktora) {
     return BladLiczbyPola(p, w, ktora);
 }
-std::optional<std::string> BladLiczby(const TPoleWarunkow& p, const TWarunkiPracy& w,
-                                      std::string_view ktora) {
+TBlad BladLiczby(const TPoleWarunkow& p, const TWarunkiPracy& w, std::string_view ktora) {
     return BladLiczbyPola(p, w, ktora);
 }
-std::optional<std::string> BladWartosci(const TPoleWarstwy& p, const TWarstwa& w, std::string_view ktora) {
+TBlad BladWartosci(const TPoleWarstwy& p, const TWarstwa& w, std::string_view ktora) {
     return BladWartosciPola(p, w, ktora);
 }
-std::optional<std::string> BladWartosci(const TPoleWarunkow& p, const TWarunkiPracy& w,
-                                        std::string_view ktora) {
+TBlad BladWartosci(const TPoleWarunkow& p, const TWarunkiPracy& w, std::string_view ktora) {
     return BladWartosciPola(p, w, ktora);
 }
 TWartoscJson WartoscJson(const TPoleWarstwy& p, const TWarstwa& w) {

@@ -4,6 +4,7 @@
 // The encoder, the decoder, the checks made when a file is opened and the command line's JSON all
 // walk these lists, so a field is added here and nowhere else.
 
+#include "core/Bledy.h"
 #include "core/Json.h"
 #include "core/Model.h"
 
@@ -164,12 +165,11 @@ void CzytajPole(const TPoleWarunkow& p, TWarunkiPracy& w, const std::uint8_t* ob
 
 // A number field that holds no number (NaN, an infinity); the message names the field.
 // `ktora` follows the name in the message, e.g. " warstwy 3".
-std::optional<std::string> BladLiczby(const TPoleWarstwy& p, const TWarstwa& w, std::string_view ktora);
-std::optional<std::string> BladLiczby(const TPoleWarunkow& p, const TWarunkiPracy& w, std::string_view ktora);
+TBlad BladLiczby(const TPoleWarstwy& p, const TWarstwa& w, std::string_view ktora);
+TBlad BladLiczby(const TPoleWarunkow& p, const TWarunkiPracy& w, std::string_view ktora);
 // A value outside what the field allows; the message names the field and the value.
-std::optional<std::string> BladWartosci(const TPoleWarstwy& p, const TWarstwa& w, std::string_view ktora);
-std::optional<std::string> BladWartosci(const TPoleWarunkow& p, const TWarunkiPracy& w,
-                                        std::string_view ktora);
+TBlad BladWartosci(const TPoleWarstwy& p, const TWarstwa& w, std::string_view ktora);
+TBlad BladWartosci(const TPoleWarunkow& p, const TWarunkiPracy& w, std::string_view ktora);
 
 // The field's value for the command line's JSON: numbers, or the text in UTF-8.
 TWartoscJson WartoscJson(const TPoleWarstwy& p, const TWarstwa& w);

@@ -35,10 +35,10 @@ std::vector<std::uint8_t> KodujProjekt(const TModelProjektu& model) {
     return bajty;
 }
 
-std::variant<TZawartoscProjektu, std::string> DekodujRekord(std::span<const std::uint8_t> bajty) {
+TWynik<TZawartoscProjektu> DekodujRekord(std::span<const std::uint8_t> bajty) {
     if (bajty.size() < kRozmiarRekordu)
-        return "Plik nie jest plikiem projektu: ma " + std::to_string(bajty.size()) +
-               " bajtów, a plik projektu ma " + std::to_string(kRozmiarRekordu) + ".";
+        return TBladWyniku{"Plik nie jest plikiem projektu: ma " + std::to_string(bajty.size()) +
+                           " bajtów, a plik projektu ma " + std::to_string(kRozmiarRekordu) + "."};
     const std::uint8_t* p = bajty.data();
 
     std::int32_t liczba = 0;
@@ -46,8 +46,8 @@ std::variant<TZawartoscProjektu, std::string> DekodujRekord(std::span<const std:
         liczba = static_cast<std::int32_t>((static_cast<std::uint32_t>(liczba) << 8) |
                                            p[kPrzesuniecieLiczbyWarstw + static_cast<std::size_t>(b)]);
     if (!Dopuszczalna(kDopuszczalnaLiczbaWarstw, liczba))
-        return "Plik projektu jest uszkodzony: liczba warstw " + std::to_string(liczba) +
-               " (dozwolone od 0 do " + std::to_string(kLiczbaSlotow) + ").";
+        return TBladWyniku{"Plik projektu jest uszkodzony: liczba warstw " + std::to_string(liczba) +
+                           " (dozwolone od 0 do " + std::to_string(kLiczbaSlotow) + ")."};
 
     TZawartoscProjektu z;
     z.LiczbaWarstw = liczba;
@@ -60,24 +60,24 @@ std::variant<TZawartoscProjektu, std::string> DekodujRekord(std::span<const std:
         for (const TPoleWarstwy& pole : kPolaWarstwy) {
             CzytajPole(pole, w, warstwa);
             if (auto blad = BladLiczby(pole, w, ktora))
-                return *blad;
+                return TBladWyniku{*blad};
         }
     }
     for (const TPoleWarunkow& pole : kPolaWarunkow) {
         CzytajPole(pole, z.WarunkiPracy, p);
         if (auto blad = BladLiczby(pole, z.WarunkiPracy, ""))
-            return *blad;
+            return TBladWyniku{*blad};
     }
     for (int k = 1; k <= liczba; ++k)
         for (const TPoleWarstwy& pole : kPolaWarstwy)
             if (auto blad = BladWartosci(pole, z.Warstwy[k], " warstwy " + std::to_string(k)))
-                return *blad;
+                return TBladWyniku{*blad};
     for (const TPoleWarunkow& pole : kPolaWarunkow)
         if (auto blad = BladWartosci(pole, z.WarunkiPracy, ""))
-            return *blad;
+            return TBladWyniku{*blad};
 
     auto rozszerzenie = DekodujRozszerzenie(bajty.subspan(kRozmiarRekordu), liczba);
-    if (auto* blad = std::get_if<std::string>(&rozszerzenie))
+    if (auto* blad = std::get_if<TBladWyniku>(&rozszerzenie))
         return *blad;
     if (auto& r = std::get<std::optional<TRozszerzenie>>(rozszerzenie)) {
         z.DaneProjektu = r->DaneProjektu;
@@ -102,11 +102,11 @@ void PrzeniesDoModelu(const TZawartoscProjektu& z, TModelProjektu& model) {
     model.RozszerzenieNieznane = z.RozszerzenieNieznane;
 }
 
-std::variant<TZawartoscProjektu, std::string> CzytajPlikProjektu(const std::string& sciezka) {
+TWynik<TZawartoscProjektu> WczytajPlikProjektu(const std::string& sciezka) {
     // A regular file only, and not larger than the record with its extension block: a FIFO, a
     // device or a huge sparse file is refused before anything is read.
     auto plik = CzytajPlikRegularny(sciezka, kNajwiekszyPlikProjektu);
-    if (auto* blad = std::get_if<std::string>(&plik))
+    if (auto* blad = std::get_if<TBladWyniku>(&plik))
         return *blad;
     const auto& bajty = std::get<std::vector<std::uint8_t>>(plik);
     // A record of nothing but zeros (an empty file grown by truncate, a zero-filled image) would
@@ -115,15 +115,27 @@ std::variant<TZawartoscProjektu, std::string> CzytajPlikProjektu(const std::stri
     if (dlugoscRekordu == kRozmiarRekordu &&
         std::all_of(bajty.begin(), bajty.begin() + static_cast<std::ptrdiff_t>(dlugoscRekordu),
                     [](std::uint8_t b) { return b == 0; }))
-        return "„" + sciezka + "”: Plik nie jest plikiem projektu: jego rekord zawiera same zera.";
+        return TBladWyniku{"„" + sciezka +
+                           "”: Plik nie jest plikiem projektu: jego rekord zawiera same zera."};
     auto wynik = DekodujRekord(bajty);
-    if (auto* blad = std::get_if<std::string>(&wynik))
-        return "„" + sciezka + "”: " + *blad;
+    if (auto* blad = std::get_if<TBladWyniku>(&wynik))
+        blad->Komunikat = "„" + sciezka + "”: " + blad->Komunikat;
     return wynik;
 }
 
-std::string ZapiszPlikProjektu(const std::string& sciezka, std::span<const std::uint8_t> bajty) {
+TBlad ZapiszBajtyProjektu(const std::string& sciezka, std::span<const std::uint8_t> bajty) {
     return ZapiszAtomowo(sciezka, bajty);
+}
+
+std::variant<TZawartoscProjektu, std::string> CzytajPlikProjektu(const std::string& sciezka) {
+    auto wynik = WczytajPlikProjektu(sciezka);
+    if (auto* blad = std::get_if<TBladWyniku>(&wynik))
+        return std::move(blad->Komunikat);
+    return std::get<TZawartoscProjektu>(std::move(wynik));
+}
+
+std::string ZapiszPlikProjektu(const std::string& sciezka, std::span<const std::uint8_t> bajty) {
+    return ZapiszBajtyProjektu(sciezka, bajty).value_or(std::string());
 }
 
 } // namespace murolab

@@ -4,6 +4,7 @@
 // project holds more (its description, the yearly-check choices, the layers' density and specific
 // heat) the extension block after it (files/RozszerzenieProjektu.h).
 
+#include "core/Bledy.h"
 #include "core/Json.h"
 #include "core/Model.h"
 
@@ -47,7 +48,7 @@ std::vector<std::uint8_t> KodujProjekt(const TModelProjektu& model);
 // a count outside 0..15, a number that is not finite, a working condition or correction that is
 // neither its "not set" value nor within the limits the window enforces, a layer in use with a
 // negative value or a control character in its name, and a damaged extension block.
-std::variant<TZawartoscProjektu, std::string> DekodujRekord(std::span<const std::uint8_t> bajty);
+TWynik<TZawartoscProjektu> DekodujRekord(std::span<const std::uint8_t> bajty);
 
 // Puts a decoded file into the model as a whole: layers, conditions, count, the description (when
 // the file has one), the yearly-check choices and the unknown part of the block.
@@ -56,15 +57,20 @@ void PrzeniesDoModelu(const TZawartoscProjektu& zawartosc, TModelProjektu& model
 // The longest extension block a project file is read with.
 inline constexpr std::size_t kMaksRozmiarRozszerzenia = kNajwiekszyPlikProjektu - kRozmiarRekordu;
 
-// Reads a project file whole. Failure to read gives a message (std::string alternative): a file that
-// is not a regular file, one longer than kNajwiekszyPlikProjektu, and a record of nothing but zero
-// bytes are refused before decoding.
-std::variant<TZawartoscProjektu, std::string> CzytajPlikProjektu(const std::string& sciezka);
+// Reads a project file whole, or gives the message (naming the file) why not: a file that is not a
+// regular file, one longer than kNajwiekszyPlikProjektu, and a record of nothing but zero bytes are
+// refused before decoding.
+TWynik<TZawartoscProjektu> WczytajPlikProjektu(const std::string& sciezka);
 
 // Writes the file's bytes (KodujProjekt) through the atomic writer (files/ZapisAtomowy.h): on failure
 // the old file stays as it was; a target that is not a regular file or that the user may not write is
-// refused; a replaced file keeps its permissions; a link is written through. Returns the error message
-// on failure, an empty string on success.
+// refused; a replaced file keeps its permissions; a link is written through. Nothing on success, else
+// the message.
+TBlad ZapiszBajtyProjektu(const std::string& sciezka, std::span<const std::uint8_t> bajty);
+
+// The two above in their former shapes (the message as the std::string alternative; an empty string
+// on success), kept only while the project commands of the main window still call them.
+std::variant<TZawartoscProjektu, std::string> CzytajPlikProjektu(const std::string& sciezka);
 std::string ZapiszPlikProjektu(const std::string& sciezka, std::span<const std::uint8_t> bajty);
 
 } // namespace murolab

@@ -62,8 +62,7 @@ std::string Blad(const std::string& opis) {
 // A text bound for one of the model's short strings must fit it whole: cutting or replacing
 // characters would change the project silently, and the next save would keep the damage. (Any
 // character the code page holds is taken: the description is free text, typed or pasted.)
-std::optional<std::string> BladTekstuKrotkiego(const std::string& nazwa, const std::string& utf8,
-                                               std::size_t pojemnosc) {
+TBlad BladTekstuKrotkiego(const std::string& nazwa, const std::string& utf8, std::size_t pojemnosc) {
     if (Cp1250NaUtf8(Utf8NaCp1250(utf8)) != utf8)
         return Blad("„" + nazwa +
                     "” zawiera znak spoza strony kodowej Windows-1250, której używa plik projektu.");
@@ -74,7 +73,7 @@ std::optional<std::string> BladTekstuKrotkiego(const std::string& nazwa, const s
     return std::nullopt;
 }
 
-std::optional<std::string> CzytajOpis(const TWartoscJson& opis, TDaneProjektu& d, TWartoscJson& nieznane) {
+TBlad CzytajOpis(const TWartoscJson& opis, TDaneProjektu& d, TWartoscJson& nieznane) {
     if (!opis.CzyObiekt())
         return Blad("„Opis” musi być obiektem.");
     TWartoscJson inne = TWartoscJson::Obiekt();
@@ -99,8 +98,7 @@ std::optional<std::string> CzytajOpis(const TWartoscJson& opis, TDaneProjektu& d
     return std::nullopt;
 }
 
-std::optional<std::string> CzytajIso(const TWartoscJson& iso, TUstawieniaIso13788& u,
-                                     TWartoscJson& nieznane) {
+TBlad CzytajIso(const TWartoscJson& iso, TUstawieniaIso13788& u, TWartoscJson& nieznane) {
     if (!iso.CzyObiekt())
         return Blad("„ISO13788” musi być obiektem.");
     TWartoscJson inne = TWartoscJson::Obiekt();
@@ -125,7 +123,7 @@ std::optional<std::string> CzytajIso(const TWartoscJson& iso, TUstawieniaIso1378
     return std::nullopt;
 }
 
-std::optional<std::string> CzytajWarstwy(const TWartoscJson& warstwy, int liczbaWarstw, TRozszerzenie& r) {
+TBlad CzytajWarstwy(const TWartoscJson& warstwy, int liczbaWarstw, TRozszerzenie& r) {
     if (!warstwy.CzyTablica())
         return Blad("„Warstwy” musi być tablicą.");
     int k = 0;
@@ -238,8 +236,8 @@ std::string BlokRozszerzenia(const TModelProjektu& model) {
     return std::string(kNaglowekRozszerzenia) + ZapiszJson(*blok) + "\n";
 }
 
-std::variant<std::optional<TRozszerzenie>, std::string>
-DekodujRozszerzenie(std::span<const std::uint8_t> poRekordzie, int liczbaWarstw) {
+TWynik<std::optional<TRozszerzenie>> DekodujRozszerzenie(std::span<const std::uint8_t> poRekordzie,
+                                                         int liczbaWarstw) {
     const std::string_view bajty(reinterpret_cast<const char*>(poRekordzie.data()), poRekordzie.size());
     if (!bajty.starts_with(kNaglowekRozszerzenia)) {
         // Another version of the block is not someone else's bytes: it would be lost on the next
@@ -250,20 +248,20 @@ DekodujRozszerzenie(std::span<const std::uint8_t> poRekordzie, int liczbaWarstw)
             const std::string_view wersja = reszta.substr(0, std::min<std::size_t>(koniec, 20));
             if (koniec != std::string_view::npos && !wersja.empty() &&
                 std::all_of(wersja.begin(), wersja.end(), [](char c) { return c >= '0' && c <= '9'; }))
-                return Blad("wersja " + std::string(wersja) +
-                            " nie jest znana tej wersji programu (zna wersję 1).");
+                return TBladWyniku{Blad("wersja " + std::string(wersja) +
+                                        " nie jest znana tej wersji programu (zna wersję 1).")};
         }
         return std::optional<TRozszerzenie>{};
     }
     auto json = ParsujJson(bajty.substr(kNaglowekRozszerzenia.size()));
-    if (auto* blad = std::get_if<std::string>(&json))
-        return Blad(*blad);
+    if (const std::string* blad = Niepowodzenie(json))
+        return TBladWyniku{Blad(*blad)};
     TRozszerzenie r;
     r.Calosc = std::move(std::get<TWartoscJson>(json));
     if (!r.Calosc.CzyObiekt())
-        return Blad("musi być obiektem JSON.");
+        return TBladWyniku{Blad("musi być obiektem JSON.")};
     for (const auto& [klucz, wartosc] : r.Calosc.Pola()) {
-        std::optional<std::string> blad;
+        TBlad blad;
         if (klucz == kOpis) {
             TDaneProjektu d;
             blad = CzytajOpis(wartosc, d, r.Nieznane);
@@ -276,7 +274,7 @@ DekodujRozszerzenie(std::span<const std::uint8_t> poRekordzie, int liczbaWarstw)
             r.Nieznane.Ustaw(klucz, wartosc);
         }
         if (blad)
-            return *blad;
+            return TBladWyniku{*blad};
     }
     return std::optional<TRozszerzenie>(std::move(r));
 }

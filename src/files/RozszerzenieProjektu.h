@@ -7,6 +7,7 @@
 //   "Warstwy":  [{"Gestosc": number|null, "Cieplo": number|null}, ...] one per layer in use
 // A project with none of these is saved without a block, as the bare record.
 
+#include "core/Bledy.h"
 #include "core/Json.h"
 #include "core/Model.h"
 
@@ -43,8 +44,8 @@ std::string BlokRozszerzenia(const TModelProjektu& model);
 // (files from elsewhere may carry anything there): no result. A block that is not valid JSON, not
 // an object, or has a known key of the wrong type or an impossible value is refused with a Polish
 // message. `liczbaWarstw` is the record's layer count: "Warstwy" entries behind it are ignored.
-std::variant<std::optional<TRozszerzenie>, std::string>
-DekodujRozszerzenie(std::span<const std::uint8_t> poRekordzie, int liczbaWarstw);
+TWynik<std::optional<TRozszerzenie>> DekodujRozszerzenie(std::span<const std::uint8_t> poRekordzie,
+                                                         int liczbaWarstw);
 
 // "dd.MM.yyyy" naming a real day.
 bool PoprawnaData(std::string_view tekst);

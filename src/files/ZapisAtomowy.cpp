@@ -91,8 +91,7 @@ void SynchronizujKatalog(const std::string& katalog) {
 
 } // namespace
 
-std::string ZapiszAtomowo(const std::string& sciezkaPodana, std::span<const std::uint8_t> bajty,
-                          bool* juzIstnial) {
+TBlad ZapiszAtomowo(const std::string& sciezkaPodana, std::span<const std::uint8_t> bajty, bool* juzIstnial) {
     const std::string poczatekBledu = "Nie można zapisać pliku „" + sciezkaPodana + "”: ";
     auto blad = [&](const std::string& powod) { return poczatekBledu + powod + "."; };
 
@@ -181,28 +180,27 @@ std::string ZapiszAtomowo(const std::string& sciezkaPodana, std::span<const std:
     return {};
 }
 
-std::variant<std::vector<std::uint8_t>, std::string> CzytajPlikRegularny(const std::string& sciezka,
-                                                                         std::uint64_t maksimum) {
-    auto nieOtwarty = [&](const std::string& powod) -> std::string {
-        return "Nie można otworzyć pliku „" + sciezka + "”: " + powod + ".";
+TWynik<std::vector<std::uint8_t>> CzytajPlikRegularny(const std::string& sciezka, std::uint64_t maksimum) {
+    auto nieOtwarty = [&](const std::string& powod) {
+        return TBladWyniku{"Nie można otworzyć pliku „" + sciezka + "”: " + powod + "."};
     };
-    auto zaDuzy = [&](std::uint64_t rozmiar) -> std::string {
-        return "Plik „" + sciezka + "” jest za duży: ma " + std::to_string(rozmiar) +
-               " bajtów, a dopuszczalne jest " + std::to_string(maksimum) + ".";
+    auto zaDuzy = [&](std::uint64_t rozmiar) {
+        return TBladWyniku{"Plik „" + sciezka + "” jest za duży: ma " + std::to_string(rozmiar) +
+                           " bajtów, a dopuszczalne jest " + std::to_string(maksimum) + "."};
     };
-    auto sprawdz = [&](const struct stat& s) -> std::string {
+    auto sprawdz = [&](const struct stat& s) -> std::optional<TBladWyniku> {
         if (!S_ISREG(s.st_mode))
             return nieOtwarty(OpisRodzaju(s.st_mode));
         if (static_cast<std::uint64_t>(s.st_size) > maksimum)
             return zaDuzy(static_cast<std::uint64_t>(s.st_size));
-        return {};
+        return std::nullopt;
     };
 
     struct stat stan {};
     if (::stat(sciezka.c_str(), &stan) != 0)
         return nieOtwarty(OpisBleduSystemu(errno));
-    if (std::string powod = sprawdz(stan); !powod.empty())
-        return powod;
+    if (auto powod = sprawdz(stan))
+        return *powod;
 
     // O_NONBLOCK: should a FIFO take the file's place after the check, the open does not wait for
     // a writer; fstat below then refuses it.
@@ -215,8 +213,8 @@ std::variant<std::vector<std::uint8_t>, std::string> CzytajPlikRegularny(const s
     } zamknij{fd};
     if (::fstat(fd, &stan) != 0)
         return nieOtwarty(OpisBleduSystemu(errno));
-    if (std::string powod = sprawdz(stan); !powod.empty())
-        return powod;
+    if (auto powod = sprawdz(stan))
+        return *powod;
 
     // The size is read again from the file itself: one that grew since fstat is still refused.
     std::vector<std::uint8_t> bajty(static_cast<std::size_t>(stan.st_size));
@@ -231,7 +229,7 @@ std::variant<std::vector<std::uint8_t>, std::string> CzytajPlikRegularny(const s
         if (r < 0) {
             if (errno == EINTR)
                 continue;
-            return "Błąd odczytu pliku „" + sciezka + "”: " + OpisBleduSystemu(errno) + ".";
+            return TBladWyniku{"Błąd odczytu pliku „" + sciezka + "”: " + OpisBleduSystemu(errno) + "."};
         }
         if (r == 0)
             break;

@@ -9,16 +9,16 @@
 // larger than the caller allows, so that a FIFO, a device or a huge sparse file given as a data file
 // neither hangs the program nor is mistaken for an empty file.
 
+#include "core/Bledy.h"
+
 #include <cstdint>
 #include <span>
 #include <string>
-#include <variant>
 #include <vector>
 
 namespace murolab {
 
-// Writes `bajty` as the file `sciezka`. Returns the Polish error message, or an empty string on
-// success.
+// Writes `bajty` as the file `sciezka`. Returns nothing on success, else the Polish message.
 // - A link is written through: the file it finally points to is replaced, and the link stays.
 // - A target that exists and is not a regular file (a device, a FIFO, a socket, a directory) is
 //   refused and left alone; so is a regular file the user may not write.
@@ -29,15 +29,14 @@ namespace murolab {
 // - With `juzIstnial` given, an existing target is never replaced: the new file is linked into place
 //   only where nothing is yet (also when another process creates one meanwhile), and *juzIstnial
 //   tells whether something was there, in which case nothing is written.
-std::string ZapiszAtomowo(const std::string& sciezka, std::span<const std::uint8_t> bajty,
-                          bool* juzIstnial = nullptr);
+TBlad ZapiszAtomowo(const std::string& sciezka, std::span<const std::uint8_t> bajty,
+                    bool* juzIstnial = nullptr);
 
 // The bytes of the regular file `sciezka` (links followed), or the Polish message why not: missing,
 // unreadable, not a regular file (checked before opening and again on the open descriptor, which is
 // opened with O_NONBLOCK so that a FIFO put in its place cannot block), or larger than `maksimum`
 // bytes (refused before anything is read).
-std::variant<std::vector<std::uint8_t>, std::string> CzytajPlikRegularny(const std::string& sciezka,
-                                                                         std::uint64_t maksimum);
+TWynik<std::vector<std::uint8_t>> CzytajPlikRegularny(const std::string& sciezka, std::uint64_t maksimum);
 
 // True when both paths name one existing file (links followed, the same device and inode), so
 // that an output never replaces the input it is made from.

@@ -18,23 +18,6 @@
 
 namespace murolab {
 
-namespace {
-
-QString PlikObrazu(const std::filesystem::path& katalogDanych, const char* nazwa) {
-    return QString::fromStdString((katalogDanych / nazwa).string());
-}
-
-// The header's logo is loaded in one step with the pressure chart's background, as the report
-// always did: when the background picture is missing the logo is left out as well.
-QImage WczytajLogo(TWykresCisnien& wykres, const std::filesystem::path& katalogDanych) {
-    QImage logo;
-    if (wykres.WczytajTlo(PlikObrazu(katalogDanych, "tlo.bmp")))
-        logo.load(PlikObrazu(katalogDanych, "logo1.bmp"));
-    return logo;
-}
-
-} // namespace
-
 TPodgladWydruku::TPodgladWydruku(TModelProjektu& model, TDialogi& dialogi,
                                  const std::filesystem::path& katalogDanych, QWidget* rodzic)
     : QDialog(rodzic), model_(model), dialogi_(dialogi), katalogDanych_(katalogDanych) {
@@ -68,26 +51,26 @@ TPodgladWydruku::TPodgladWydruku(TModelProjektu& model, TDialogi& dialogi,
     PrzyciskZamknij = przycisk(QStringLiteral("Za&mknij"), QStringLiteral("Zamknij podgląd"));
     uklad->addLayout(pasek);
 
-    auto bezpiecznie = [this](auto f) { return [this, f] { Bezpiecznie(dialogi_, this, f); }; };
-    connect(pomniejsz, &QPushButton::clicked, this, bezpiecznie([this] {
-                if (Podglad)
-                    Podglad->zoomOut();
-            }));
-    connect(powieksz, &QPushButton::clicked, this, bezpiecznie([this] {
-                if (Podglad)
-                    Podglad->zoomIn();
-            }));
-    connect(szerokosc, &QPushButton::clicked, this, bezpiecznie([this] {
-                if (Podglad)
-                    Podglad->fitToWidth();
-            }));
-    connect(cala, &QPushButton::clicked, this, bezpiecznie([this] {
-                if (Podglad)
-                    Podglad->fitInView();
-            }));
-    connect(PrzyciskUstawienia, &QPushButton::clicked, this, bezpiecznie([this] { UstawieniaStrony(); }));
-    connect(PrzyciskDrukuj, &QPushButton::clicked, this, bezpiecznie([this] { Drukuj(); }));
-    connect(PrzyciskPdf, &QPushButton::clicked, this, bezpiecznie([this] { ZapiszPdf(); }));
+    PolaczBezpiecznie(dialogi_, this, pomniejsz, &QPushButton::clicked, [this] {
+        if (Podglad)
+            Podglad->zoomOut();
+    });
+    PolaczBezpiecznie(dialogi_, this, powieksz, &QPushButton::clicked, [this] {
+        if (Podglad)
+            Podglad->zoomIn();
+    });
+    PolaczBezpiecznie(dialogi_, this, szerokosc, &QPushButton::clicked, [this] {
+        if (Podglad)
+            Podglad->fitToWidth();
+    });
+    PolaczBezpiecznie(dialogi_, this, cala, &QPushButton::clicked, [this] {
+        if (Podglad)
+            Podglad->fitInView();
+    });
+    PolaczBezpiecznie(dialogi_, this, PrzyciskUstawienia, &QPushButton::clicked,
+                      [this] { UstawieniaStrony(); });
+    PolaczBezpiecznie(dialogi_, this, PrzyciskDrukuj, &QPushButton::clicked, [this] { Drukuj(); });
+    PolaczBezpiecznie(dialogi_, this, PrzyciskPdf, &QPushButton::clicked, [this] { ZapiszPdf(); });
     connect(PrzyciskZamknij, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -150,11 +133,11 @@ void TPodgladWydruku::WyczyscRaport() {
 
 void TPodgladWydruku::PrzygotujWykresy(bool cieplejWewnatrz) {
     RysujWykresTemperatur(*QRChartTemp, model_, cieplejWewnatrz);
-    QRChartTemp->WczytajTlo(PlikObrazu(katalogDanych_, "tlo.bmp"));
+    QRChartTemp->WczytajTlo(PlikObrazuRaportu(katalogDanych_, "tlo.bmp"));
     RysujWykresCisnien(*QRChartCisnienie, model_, cieplejWewnatrz,
                        analiza_ ? &analiza_->Projektowe : nullptr);
     QRChartMa->Rysuj(kondensacja_ ? kondensacja_->MaMiesiecy : std::vector<double>{});
-    if (QImage logo = WczytajLogo(*QRChartCisnienie, katalogDanych_); !logo.isNull())
+    if (QImage logo = WczytajTloILogo(*QRChartCisnienie, katalogDanych_); !logo.isNull())
         logo_ = logo;
 }
 
@@ -162,9 +145,8 @@ void TPodgladWydruku::PokazRaport(QWidget* rodzic, bool cieplejWewnatrz) {
     PrzygotujWykresy(cieplejWewnatrz);
     if (!Podglad) {
         Podglad = new QPrintPreviewWidget(&Drukarka(), this);
-        connect(Podglad, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* drukarka) {
-            Bezpiecznie(dialogi_, this, [&] { DrukujRaport(*drukarka, Tresc()); });
-        });
+        PolaczBezpiecznie(dialogi_, this, Podglad, &QPrintPreviewWidget::paintRequested,
+                          [this](QPrinter* drukarka) { DrukujRaport(*drukarka, Tresc()); });
         layout()->addWidget(Podglad);
         QWidget* wzgledem = rodzic ? rodzic : parentWidget();
         const QScreen* ekran = wzgledem ? wzgledem->screen() : QApplication::primaryScreen();
@@ -209,41 +191,6 @@ void TPodgladWydruku::ZapiszPdf() {
     QString blad;
     if (!ZapiszRaportPdf(plik, &blad))
         dialogi_.Blad(this, blad);
-}
-
-int ZapiszRaportZWierszaPolecen(const TModelProjektu& model, int ti, int te, const std::string& pdf,
-                                const std::filesystem::path& katalogDanych, std::ostream& err) {
-    // The charts are widgets: a QApplication must exist. Made here, without a display, when the
-    // command line runs without one; destroyed last, after the charts below.
-    std::unique_ptr<QApplication> aplikacja;
-    if (!QCoreApplication::instance()) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char nazwa[] = "murolab";
-        static char* argv[] = {nazwa, nullptr};
-        aplikacja = std::make_unique<QApplication>(argc, argv);
-    } else if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
-        err << "Raport wymaga aplikacji okienkowej Qt (QApplication).\n";
-        return 2;
-    }
-
-    TRaport raport;
-    WypelnijRaport(raport, model, ArkuszWynikow(model, ti, te), model.WarunkiPracy.TypPrzegrody.Utf8());
-    TWykresTemperatur temperatury(nullptr, TWykres::TWersja::Raport);
-    TWykresCisnien cisnienia(nullptr, TWykres::TWersja::Raport);
-    RysujWykresTemperatur(temperatury, model, ti > te);
-    RysujWykresCisnien(cisnienia, model, ti > te);
-    temperatury.WczytajTlo(PlikObrazu(katalogDanych, "tlo.bmp"));
-    const QImage logo = WczytajLogo(cisnienia, katalogDanych);
-
-    QString blad;
-    if (!ZapiszRaportPdf(QString::fromStdString(pdf), TTrescRaportu{raport, temperatury, cisnienia, logo},
-                         &blad)) {
-        err << blad.toStdString() << "\n";
-        return 2;
-    }
-    return 0;
 }
 
 } // namespace murolab

@@ -16,7 +16,6 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -95,14 +94,5 @@ private:
     QLabel* powiekszenie_ = nullptr;
     QString ostatniPdf_;
 };
-
-// The command line's report: `murolab --oblicz PLIK.pro --raport RAPORT.pdf`. Takes a calculated
-// model and the whole-degree ti and te that decide the verdict and the warmer side, fills the
-// report as a calculation does and writes it as PDF, with the pictures of katalogDanych. Needs no display:
-// when no QApplication exists yet, it creates one on the "offscreen" platform for the time of the call (so
-// main must not create its own before calling it in the command-line mode). Returns 0, or 2 after writing the
-// reason to `err`.
-int ZapiszRaportZWierszaPolecen(const TModelProjektu& model, int ti, int te, const std::string& pdf,
-                                const std::filesystem::path& katalogDanych, std::ostream& err);
 
 } // namespace murolab

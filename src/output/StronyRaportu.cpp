@@ -426,6 +426,17 @@ private:
 
 } // namespace
 
+QString PlikObrazuRaportu(const std::filesystem::path& katalogDanych, const char* nazwa) {
+    return QString::fromStdString((katalogDanych / nazwa).string());
+}
+
+QImage WczytajTloILogo(TWykresCisnien& wykres, const std::filesystem::path& katalogDanych) {
+    QImage logo;
+    if (wykres.WczytajTlo(PlikObrazuRaportu(katalogDanych, "tlo.bmp")))
+        logo.load(PlikObrazuRaportu(katalogDanych, "logo1.bmp"));
+    return logo;
+}
+
 QPageLayout UkladStronyRaportu() {
     return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 10, 20, 10),
                        QPageLayout::Millimeter);
@@ -484,10 +495,11 @@ bool ZapiszRaportPdf(const QString& plik, const TTrescRaportu& tresc, QString* b
         return porazka(QStringLiteral("nie udało się utworzyć dokumentu PDF."));
     // The document is made in memory and written in one step by the program's atomic writer: a
     // device or a FIFO given as the report's name is refused, and a failed write keeps the old file.
-    const std::string powod = ZapiszAtomowo(QFile::encodeName(plik).toStdString(),
-                                            std::span(reinterpret_cast<const std::uint8_t*>(dane.constData()),
-                                                      static_cast<std::size_t>(dane.size())));
-    if (!powod.empty()) {
+    const TBlad odmowa = ZapiszAtomowo(QFile::encodeName(plik).toStdString(),
+                                       std::span(reinterpret_cast<const std::uint8_t*>(dane.constData()),
+                                                 static_cast<std::size_t>(dane.size())));
+    if (odmowa) {
+        const std::string& powod = *odmowa;
         // The writer names the file; the report's message says what was being saved.
         const std::string znacznik = "”: ";
         const auto gdzie = powod.find(znacznik);

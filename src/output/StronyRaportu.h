@@ -10,6 +10,8 @@
 #include <QPageLayout>
 #include <QString>
 
+#include <filesystem>
+
 class QPagedPaintDevice;
 
 namespace murolab {
@@ -20,6 +22,13 @@ class TWykresMa;
 
 // The report's title: the name of the print job, of the preview and of the PDF document.
 inline constexpr const char* kTytulRaportu = "Analiza cieplo-wilgotnościowa";
+
+// The picture `nazwa` of the data directory ("tlo.bmp", "logo1.bmp"), as a Qt file name.
+QString PlikObrazuRaportu(const std::filesystem::path& katalogDanych, const char* nazwa);
+
+// Loads the pressure chart's background ("tlo.bmp") and the header's logo ("logo1.bmp") in one step:
+// when the background picture is missing the logo is left out as well (a null image).
+QImage WczytajTloILogo(TWykresCisnien& wykres, const std::filesystem::path& katalogDanych);
 
 // A4 portrait, margins 10 mm top and bottom, 20 mm left and right.
 QPageLayout UkladStronyRaportu();

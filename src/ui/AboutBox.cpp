@@ -1,6 +1,8 @@
 #include "ui/AboutBox.h"
 
 #include "ui/Okna.h"
+#include "widgets/Bezpiecznie.h"
+#include "widgets/Tytul.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -10,9 +12,15 @@
 
 namespace murolab {
 
+TAboutBox::TAboutBox(TDialogi& dialogi, const std::filesystem::path& katalogDanych, QWidget* rodzic)
+    : TAboutBox(&dialogi, katalogDanych, rodzic) {}
+
 TAboutBox::TAboutBox(const std::filesystem::path& katalogDanych, QWidget* rodzic)
+    : TAboutBox(nullptr, katalogDanych, rodzic) {}
+
+TAboutBox::TAboutBox(TDialogi* dialogi, const std::filesystem::path& katalogDanych, QWidget* rodzic)
     : QDialog(rodzic), obraz_(QString::fromStdString((katalogDanych / "Auto.bmp").string())) {
-    setWindowTitle(QStringLiteral("Murolab -program do wstępnej analizy cieplno wilgotnościowej"));
+    setWindowTitle(TytulProgramu());
     setFixedSize(371, 255);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -34,7 +42,10 @@ TAboutBox::TAboutBox(const std::filesystem::path& katalogDanych, QWidget* rodzic
     gruba.setBold(true);
     OKButton->setFont(gruba);
     OKButton->setDefault(true);
-    connect(OKButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
+    if (dialogi)
+        PolaczBezpiecznie(*dialogi, this, OKButton, &QPushButton::clicked, [this] { OKButtonClick(); });
+    else
+        connect(OKButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
     // Centred on the screen, not over the main window (a placed dialog is not moved by Qt).
     WysrodkujNaEkranie(this);
 }

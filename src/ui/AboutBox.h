@@ -12,10 +12,15 @@ class QPushButton;
 
 namespace murolab {
 
+class TDialogi;
+
 class TAboutBox : public QDialog {
     Q_OBJECT
 public:
     // katalogDanych: where "Auto.bmp" is.
+    TAboutBox(TDialogi& dialogi, const std::filesystem::path& katalogDanych, QWidget* rodzic = nullptr);
+    // Without the seam the handler is connected directly; kept only for the start-up that still
+    // creates the box this way.
     explicit TAboutBox(const std::filesystem::path& katalogDanych, QWidget* rodzic = nullptr);
 
     QFrame* Panel1 = nullptr;
@@ -33,6 +38,8 @@ protected:
     void closeEvent(QCloseEvent* zdarzenie) override;
 
 private:
+    TAboutBox(TDialogi* dialogi, const std::filesystem::path& katalogDanych, QWidget* rodzic);
+
     QString obraz_;
 };
 

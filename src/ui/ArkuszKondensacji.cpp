@@ -264,14 +264,10 @@ void TArkuszKondensacji::ZbudujKontrolki() {
     uklad->addWidget(grupaLato_);
     uklad->addStretch(1);
 
-    connect(klimaty_, &QComboBox::activated, this,
-            [this](int i) { Bezpiecznie(dialogi_, this, [this, i] { KlimatWybrany(i); }); });
-    connect(wlasny_, &QPushButton::clicked, this,
-            [this] { Bezpiecznie(dialogi_, this, [this] { OtworzEdytor(); }); });
-    connect(wnetrze_, &QComboBox::activated, this,
-            [this](int i) { Bezpiecznie(dialogi_, this, [this, i] { WnetrzeWybrane(i); }); });
-    connect(wiersze_, &QComboBox::activated, this,
-            [this](int i) { Bezpiecznie(dialogi_, this, [this, i] { WierszWybrany(i); }); });
+    PolaczBezpiecznie(dialogi_, this, klimaty_, &QComboBox::activated, [this](int i) { KlimatWybrany(i); });
+    PolaczBezpiecznie(dialogi_, this, wlasny_, &QPushButton::clicked, [this] { OtworzEdytor(); });
+    PolaczBezpiecznie(dialogi_, this, wnetrze_, &QComboBox::activated, [this](int i) { WnetrzeWybrane(i); });
+    PolaczBezpiecznie(dialogi_, this, wiersze_, &QComboBox::activated, [this](int i) { WierszWybrany(i); });
 }
 
 void TArkuszKondensacji::WypelnijListeKlimatow() {
@@ -314,12 +310,12 @@ bool TArkuszKondensacji::WczytajKlimat(const QString& nazwa, QString* blad) {
         return false;
     }
     const auto tekst = CzytajTekstKlimatu(QFile::encodeName(plik).toStdString());
-    if (tekst.index() == 1) {
-        *blad = Q(std::get<1>(tekst));
+    if (const std::string* komunikat = Niepowodzenie(tekst)) {
+        *blad = Q(*komunikat);
         return false;
     }
-    auto wynik = CzytajKlimat(std::get<0>(tekst), plik.toStdString());
-    if (auto* komunikat = std::get_if<std::string>(&wynik)) {
+    auto wynik = CzytajKlimat(std::get<std::string>(tekst), plik.toStdString());
+    if (const std::string* komunikat = Niepowodzenie(wynik)) {
         *blad = Q(*komunikat);
         return false;
     }

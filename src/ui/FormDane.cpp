@@ -1,6 +1,7 @@
 #include "ui/FormDane.h"
 
 #include "widgets/Bezpiecznie.h"
+#include "widgets/Tytul.h"
 
 #include <QDateEdit>
 #include <QEvent>
@@ -27,7 +28,7 @@ QFont Czcionka(int piksele, bool gruba = false) {
 
 TFormDane::TFormDane(TModelProjektu& model, TDialogi& dialogi, QWidget* rodzic)
     : QDialog(rodzic), model_(model), dialogi_(dialogi) {
-    setWindowTitle(QStringLiteral("Murolab -program do wstępnej analizy cieplno wilgotnościowej"));
+    setWindowTitle(TytulProgramu());
     // A fixed single border with the system menu, the minimise button and the close box.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -81,8 +82,7 @@ TFormDane::TFormDane(TModelProjektu& model, TDialogi& dialogi, QWidget* rodzic)
     Button1->setFont(Czcionka(13, true));
     Button1->setGeometry(507 / 2 - 60, 326, 120, 30);
     Button1->setDefault(true);
-    connect(Button1, &QPushButton::clicked, this,
-            [this] { Bezpiecznie(dialogi_, this, [this] { Button1Click(); }); });
+    PolaczBezpiecznie(dialogi_, this, Button1, &QPushButton::clicked, [this] { Button1Click(); });
 
     setTabOrder(EditInwestor, EditObiekt);
     setTabOrder(EditObiekt, EditAdres);

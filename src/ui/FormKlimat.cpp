@@ -31,11 +31,11 @@ QString Q(const std::string& s) {
 QString ZapiszPlikAtomowo(const QString& plik, const QByteArray& dane) {
     // Through the program's one atomic writer, as every other file it saves.
     const QByteArray sciezka = QFile::encodeName(plik);
-    const std::string blad =
+    const TBlad blad =
         ZapiszAtomowo(std::string(sciezka.constData(), static_cast<std::size_t>(sciezka.size())),
                       std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(dane.constData()),
                                                     static_cast<std::size_t>(dane.size())));
-    return QString::fromStdString(blad);
+    return blad ? QString::fromStdString(*blad) : QString();
 }
 
 TFormKlimat::TFormKlimat(TDialogi& dialogi, const QString& katalog, QWidget* rodzic)
@@ -91,8 +91,7 @@ TFormKlimat::TFormKlimat(TDialogi& dialogi, const QString& katalog, QWidget* rod
     przyciski->addWidget(zapisz);
     przyciski->addWidget(anuluj);
     uklad->addLayout(przyciski);
-    connect(zapisz, &QPushButton::clicked, this,
-            [this] { Bezpiecznie(dialogi_, this, [this] { Zapisz(); }); });
+    PolaczBezpiecznie(dialogi_, this, zapisz, &QPushButton::clicked, [this] { Zapisz(); });
     connect(anuluj, &QPushButton::clicked, this, &QDialog::reject);
 }
 

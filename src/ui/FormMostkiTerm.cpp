@@ -5,6 +5,7 @@
 #include "ui/Okna.h"
 #include "widgets/Bezpiecznie.h"
 #include "widgets/NumEdit.h"
+#include "widgets/Tytul.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -85,7 +86,7 @@ TFormMostkiTerm::TFormMostkiTerm(TModelProjektu& model, TDialogi& dialogi, QWidg
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       model_(model), dialogi_(dialogi), okno_(okno) {
-    setWindowTitle(QStringLiteral("Murolab -program do wstępnej analizy cieplno wilgotnościowej"));
+    setWindowTitle(TytulProgramu());
     // While the dialog is open the main window is hidden; closing the dialog must never look like
     // closing the program's last window.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -326,14 +327,20 @@ void TFormMostkiTerm::Zbuduj() {
         lista->setFixedWidth(72);
 
     // toggled, not clicked: a box ticked by the program enables its fields as a click does.
-    connect(CheckBoxDeltaUg, &QCheckBox::toggled, this, [this] { CheckBoxDeltaUgClick(); });
-    connect(CheckBoxDeltaUf, &QCheckBox::toggled, this, [this] { CheckBoxDeltaUfClick(); });
-    connect(CheckBoxMostekWlasny, &QCheckBox::toggled, this, [this] { CheckBoxMostekWlasnyClick(); });
-    connect(RadioButtonUk000, &QRadioButton::clicked, this, [this] { RadioButtonUk000Click(); });
-    connect(RadioButtonUk005, &QRadioButton::clicked, this, [this] { RadioButtonUk005Click(); });
-    connect(RadioButtonUk015, &QRadioButton::clicked, this, [this] { RadioButtonUk015Click(); });
-    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    PolaczBezpiecznie(dialogi_, this, CheckBoxDeltaUg, &QCheckBox::toggled,
+                      [this] { CheckBoxDeltaUgClick(); });
+    PolaczBezpiecznie(dialogi_, this, CheckBoxDeltaUf, &QCheckBox::toggled,
+                      [this] { CheckBoxDeltaUfClick(); });
+    PolaczBezpiecznie(dialogi_, this, CheckBoxMostekWlasny, &QCheckBox::toggled,
+                      [this] { CheckBoxMostekWlasnyClick(); });
+    PolaczBezpiecznie(dialogi_, this, RadioButtonUk000, &QRadioButton::clicked,
+                      [this] { RadioButtonUk000Click(); });
+    PolaczBezpiecznie(dialogi_, this, RadioButtonUk005, &QRadioButton::clicked,
+                      [this] { RadioButtonUk005Click(); });
+    PolaczBezpiecznie(dialogi_, this, RadioButtonUk015, &QRadioButton::clicked,
+                      [this] { RadioButtonUk015Click(); });
+    PolaczBezpiecznie(dialogi_, this, Button1, &QPushButton::clicked, [this] { Button1Click(); });
+    PolaczBezpiecznie(dialogi_, this, Button2, &QPushButton::clicked, [this] { Button2Click(); });
 }
 
 void TFormMostkiTerm::UstawKolejnoscTab() {
@@ -688,7 +695,8 @@ bool TFormMostkiTerm::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
         for (QAction* a : menu->actions()) {
             if (a->objectName() == QLatin1String("edit-paste")) {
                 a->disconnect();
-                connect(a, &QAction::triggered, this, [this, lista] { WklejDoListy(lista); });
+                PolaczBezpiecznie(dialogi_, this, a, &QAction::triggered,
+                                  [this, lista] { WklejDoListy(lista); });
             }
         }
         menu->exec(static_cast<QContextMenuEvent*>(zdarzenie)->globalPos());

@@ -75,7 +75,7 @@ TPomoc::TPomoc(TDialogi& dialogi, const QString& plik, QWidget* rodzic)
     uklad->addWidget(przegladarka_);
     // Links inside the file only move within it; web links go to the desktop's browser; nothing
     // else is opened, so that the help can never start a program or open a local file.
-    connect(przegladarka_, &QTextBrowser::anchorClicked, this, [this](const QUrl& adres) {
+    PolaczBezpiecznie(dialogi_, this, przegladarka_, &QTextBrowser::anchorClicked, [this](const QUrl& adres) {
         if (adres.isRelative() && adres.path().isEmpty() && !adres.fragment().isEmpty()) {
             kotwica_ = adres.fragment();
             przegladarka_->scrollToAnchor(kotwica_);
@@ -105,7 +105,7 @@ bool TPomoc::Wczytaj() {
     const auto bajty =
         CzytajPlikRegularny(QFile::encodeName(plik_).toStdString(),
                             static_cast<std::uint64_t>(TPrzegladarkaPomocy::kNajwiekszyZasobPomocy));
-    if (const auto* blad = std::get_if<std::string>(&bajty)) {
+    if (const std::string* blad = Niepowodzenie(bajty)) {
         dialogi_.Komunikat(QApplication::activeWindow(),
                            QStringLiteral("Nie można otworzyć pliku pomocy:\n%1\n\n%2")
                                .arg(QDir::toNativeSeparators(plik_), QString::fromStdString(*blad)),

@@ -1,6 +1,7 @@
 #include "ui/Powitanie.h"
 
 #include "ui/Okna.h"
+#include "widgets/Tytul.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -16,7 +17,7 @@ namespace murolab {
 TFormPowitanie::TFormPowitanie(int pauzaMs, const std::filesystem::path& katalogDanych, QWidget* rodzic)
     : QWidget(rodzic, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       pauzaMs_(pauzaMs), obraz_(QString::fromStdString((katalogDanych / "Splash.bmp").string())) {
-    setWindowTitle(QStringLiteral("Murolab -program do wstępnej analizy cieplno wilgotnościowej"));
+    setWindowTitle(TytulProgramu());
     setFixedSize(642, 493);
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setGeometry(48, 432, 537, 17);

@@ -173,7 +173,7 @@ void TNumEdit::contextMenuEvent(QContextMenuEvent* z) {
     for (QAction* a : menu->actions()) {
         if (a->objectName() == QLatin1String("edit-paste")) {
             a->disconnect();
-            connect(a, &QAction::triggered, this, [this] { WklejZeSchowka(); });
+            PolaczBezpiecznie(dialogi_, this, a, &QAction::triggered, [this] { WklejZeSchowka(); });
         }
     }
     menu->exec(z->globalPos());

@@ -36,7 +36,7 @@ class TKatalogProjektow : public TKatalogTymczasowy {
 public:
     std::string Projekt(const std::string& nazwa, const TModelProjektu& m) const {
         const std::string p = Plik(nazwa);
-        EXPECT_EQ(ZapiszPlikProjektu(p, KodujRekord(m)), "");
+        EXPECT_EQ(ZapiszBajtyProjektu(p, KodujRekord(m)), std::nullopt);
         return p;
     }
 };

@@ -258,7 +258,7 @@ TEST(WierszPolecen, RozszerzenieWJsonTylkoGdyPlikJeMa) {
     m.Warstwy[2].Gestosc = 1800;
     m.RozszerzenieNieznane.Ustaw("Nowe", 7);
     const std::string plik = k.Plik("z.pro");
-    ASSERT_EQ(ZapiszPlikProjektu(plik, KodujProjekt(m)), "");
+    ASSERT_EQ(ZapiszBajtyProjektu(plik, KodujProjekt(m)), std::nullopt);
     const auto z = Uruchom({"--oblicz", plik, "--json"});
     ASSERT_EQ(z.Kod, 0) << z.Bledy;
     const TJson j = CzytajJson(z.Wyjscie);

@@ -14,7 +14,7 @@ namespace {
 
 TWartoscJson Czytaj(std::string_view tekst) {
     auto w = ParsujJson(tekst);
-    if (auto* blad = std::get_if<std::string>(&w)) {
+    if (auto* blad = Niepowodzenie(w)) {
         ADD_FAILURE() << "refused: " << *blad;
         return {};
     }
@@ -96,8 +96,8 @@ TEST(Json, OdmowaZMiejscem) {
     for (const auto& p : przypadki) {
         SCOPED_TRACE(p.Nazwa);
         const auto w = ParsujJson(p.Wejscie);
-        ASSERT_TRUE(std::holds_alternative<std::string>(w)) << ZapiszJson(std::get<TWartoscJson>(w));
-        const std::string& blad = std::get<std::string>(w);
+        ASSERT_TRUE(std::holds_alternative<TBladWyniku>(w)) << ZapiszJson(std::get<TWartoscJson>(w));
+        const std::string& blad = std::get<TBladWyniku>(w).Komunikat;
         EXPECT_EQ(blad.rfind("Błędny JSON: ", 0), 0u) << blad;
         EXPECT_NE(blad.find(p.Fragment), std::string::npos) << blad;
         EXPECT_NE(blad.find(p.Miejsce), std::string::npos) << blad;

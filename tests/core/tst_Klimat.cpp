@@ -33,7 +33,7 @@ TEST(Klimat, CzytaKomentarzeNaglowekPrzecinekIKropke) {
     for (int m = 12; m >= 1; --m) // any order
         t += std::to_string(m) + (m % 2 ? ";-3,25;" : "; -3.25 ;") + "88.5;77;x\r\n";
     const auto w = CzytajKlimat(t, "k.csv");
-    ASSERT_EQ(w.index(), 0u) << std::get<1>(w);
+    ASSERT_EQ(w.index(), 0u) << std::get<1>(w).Komunikat;
     const TKlimat& k = std::get<0>(w);
     EXPECT_EQ(k.Nazwa, "Kraków (stacja 1)");
     for (const auto& m : k.Miesiace) {
@@ -72,7 +72,7 @@ TEST(Klimat, OdmowyWskazujaWiersz) {
     for (const Wiersz& w : wiersze) {
         const auto wynik = CzytajKlimat(w.tekst, "zly.csv");
         ASSERT_EQ(wynik.index(), 1u) << w.nazwa;
-        const std::string& blad = std::get<1>(wynik);
+        const std::string& blad = std::get<1>(wynik).Komunikat;
         EXPECT_NE(blad.find(w.fragment), std::string::npos) << w.nazwa << ": " << blad;
         EXPECT_NE(blad.find("„zly.csv”"), std::string::npos) << w.nazwa << ": " << blad;
     }
@@ -95,7 +95,7 @@ TEST(Klimat, DolaczoneStacjeSaPoprawne) {
         std::stringstream s;
         s << plik.rdbuf();
         const auto k = CzytajKlimat(s.str(), w.plik);
-        ASSERT_EQ(k.index(), 0u) << std::get<1>(k);
+        ASSERT_EQ(k.index(), 0u) << std::get<1>(k).Komunikat;
         EXPECT_EQ(std::get<0>(k).Nazwa.rfind(w.stacja, 0), 0u) << std::get<0>(k).Nazwa;
         if (w.tempStycznia != 0) {
             EXPECT_EQ(std::get<0>(k).Miesiace[0].Temp, w.tempStycznia) << w.plik;

@@ -83,15 +83,50 @@ TEST(PlikKlimatu, CzytaTylkoZwyklePliki) {
                             Wiersz{"brak", k.Plik("brak.csv"), "Plik klimatu: Nie można otworzyć pliku"}}) {
         const auto w2 = WczytajKlimat(w.sciezka, k.Sciezka());
         ASSERT_EQ(w2.index(), 1u) << w.nazwa;
-        EXPECT_NE(std::get<1>(w2).find(w.fragment), std::string::npos) << std::get<1>(w2);
+        EXPECT_NE(std::get<1>(w2).Komunikat.find(w.fragment), std::string::npos) << std::get<1>(w2).Komunikat;
     }
     Zapisz(k.Plik("dobry.csv"), Klimat(-2));
     const auto dobry = WczytajKlimat(k.Plik("dobry.csv"), k.Sciezka());
-    ASSERT_EQ(dobry.index(), 0u) << std::get<1>(dobry);
+    ASSERT_EQ(dobry.index(), 0u) << std::get<1>(dobry).Komunikat;
     EXPECT_EQ(std::get<0>(dobry).Miesiace[5].Temp, -2);
     const auto nieznany = WczytajKlimat("NieMaTakiegoKlimatu", k.Sciezka());
     ASSERT_EQ(nieznany.index(), 1u);
-    EXPECT_NE(std::get<1>(nieznany).find("Nie znaleziono klimatu „NieMaTakiegoKlimatu”"), std::string::npos);
+    EXPECT_NE(std::get<1>(nieznany).Komunikat.find("Nie znaleziono klimatu „NieMaTakiegoKlimatu”"),
+              std::string::npos);
+}
+
+// The text of a climate file is itself a string: a file whose every byte reads like a refusal is
+// still a text read, never taken for a failure, and a failure is never taken for a text.
+TEST(PlikKlimatu, TekstPlikuNieJestMylonyZBledem) {
+    TKatalogTymczasowy k;
+    struct Wiersz {
+        const char* nazwa;
+        std::string tresc; // written to the file first; empty: no file
+        std::string sciezka;
+        bool czytany;
+        const char* fragment; // of the text read, or of the message
+    };
+    const std::string jakBlad = "Plik klimatu: Nie można otworzyć pliku „x”: brak uprawnień.";
+    const Wiersz wiersze[] = {
+        {"tekst podobny do komunikatu", jakBlad, k.Plik("jak_blad.csv"), true, "Plik klimatu: Nie można"},
+        {"zwykły klimat", Klimat(1), k.Plik("zwykly.csv"), true, "# Stacja\n"},
+        {"brak pliku", "", k.Plik("brak.csv"), false, "Plik klimatu: Nie można otworzyć pliku"},
+        {"katalog", "", k.Sciezka().string(), false, "to jest katalog"},
+    };
+    for (const Wiersz& w : wiersze) {
+        SCOPED_TRACE(w.nazwa);
+        if (!w.tresc.empty())
+            Zapisz(w.sciezka, w.tresc);
+        const auto wynik = CzytajTekstKlimatu(w.sciezka);
+        ASSERT_EQ(Niepowodzenie(wynik) == nullptr, w.czytany);
+        if (w.czytany) {
+            EXPECT_EQ(std::get<std::string>(wynik), w.tresc);
+        } else {
+            const std::string& blad = std::get<TBladWyniku>(wynik).Komunikat;
+            EXPECT_NE(blad.find(w.fragment), std::string::npos) << blad;
+            EXPECT_NE(blad.find(w.sciezka), std::string::npos) << "names the file: " << blad;
+        }
+    }
 }
 
 } // namespace

@@ -103,7 +103,7 @@ TEST(PrzykladowyProjekt, KopiaWRepozytoriumToPlikZGeneratora) {
     ASSERT_EQ(wygenerowany.size(), kRozmiarRekordu);
     EXPECT_TRUE(wygenerowany == bajty(MUROLAB_DANE_ZRODLOWE "/przyklad.pro"))
         << "regenerate data/przyklad.pro: build/tools/murolab_generuj_przyklad data/przyklad.pro";
-    const auto z = CzytajPlikProjektu(MUROLAB_KATALOG_DANYCH "/przyklad.pro");
+    const auto z = WczytajPlikProjektu(MUROLAB_KATALOG_DANYCH "/przyklad.pro");
     ASSERT_TRUE(std::holds_alternative<TZawartoscProjektu>(z));
     const TZawartoscProjektu& p = std::get<TZawartoscProjektu>(z);
     EXPECT_EQ(p.LiczbaWarstw, 4);

@@ -139,7 +139,7 @@ TEST(RekordProjektu, DekodowanieObrazuRecznego) {
     // its own: so a decoded content that encodes to the same image holds every field as it should.
     const TRekordProjektu obraz = ObrazReczny();
     const auto wynik = DekodujRekord(obraz);
-    ASSERT_TRUE(std::holds_alternative<TZawartoscProjektu>(wynik)) << std::get<std::string>(wynik);
+    ASSERT_TRUE(std::holds_alternative<TZawartoscProjektu>(wynik)) << std::get<TBladWyniku>(wynik).Komunikat;
     const TZawartoscProjektu& z = std::get<TZawartoscProjektu>(wynik);
     TModelProjektu ponownie;
     ponownie.Warstwy = z.Warstwy;
@@ -208,9 +208,9 @@ TEST(RekordProjektu, OdmowaUszkodzonegoRekordu) {
         o.b = ObrazReczny();
         p.Zepsuj(o);
         const auto wynik = DekodujRekord(std::span<const std::uint8_t>(o.b.data(), p.Dlugosc));
-        ASSERT_TRUE(std::holds_alternative<std::string>(wynik));
-        EXPECT_NE(std::get<std::string>(wynik).find(p.Fragment), std::string::npos)
-            << std::get<std::string>(wynik);
+        ASSERT_TRUE(std::holds_alternative<TBladWyniku>(wynik));
+        EXPECT_NE(std::get<TBladWyniku>(wynik).Komunikat.find(p.Fragment), std::string::npos)
+            << std::get<TBladWyniku>(wynik).Komunikat;
     }
 }
 

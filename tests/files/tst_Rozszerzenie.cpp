@@ -50,7 +50,7 @@ std::string Ogon(const std::vector<std::uint8_t>& bajty) {
 
 TZawartoscProjektu Dekoduj(const std::vector<std::uint8_t>& bajty) {
     auto wynik = DekodujRekord(bajty);
-    if (auto* blad = std::get_if<std::string>(&wynik)) {
+    if (auto* blad = Niepowodzenie(wynik)) {
         ADD_FAILURE() << "refused: " << *blad;
         return {};
     }
@@ -63,7 +63,7 @@ std::string Odmowa(const std::vector<std::uint8_t>& bajty) {
         ADD_FAILURE() << "accepted";
         return {};
     }
-    return std::get<std::string>(wynik);
+    return std::get<TBladWyniku>(wynik).Komunikat;
 }
 
 TEST(Rozszerzenie, BezNowychDanychPlikToSamRekord) {

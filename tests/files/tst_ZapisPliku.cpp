@@ -55,10 +55,10 @@ protected:
 
 TEST_F(ZapisPliku, ZapisujeRekordIWczytujeGoZPowrotem) {
     const std::string plik = Sciezka("sciana.pro");
-    ASSERT_EQ(ZapiszPlikProjektu(plik, Rekord()), "");
+    ASSERT_EQ(ZapiszBajtyProjektu(plik, Rekord()), std::nullopt);
     EXPECT_EQ(fs::file_size(plik), 1296u);
     EXPECT_EQ(Pliki(), std::vector<std::string>{"sciana.pro"});
-    const auto z = CzytajPlikProjektu(plik);
+    const auto z = WczytajPlikProjektu(plik);
     ASSERT_TRUE(std::holds_alternative<TZawartoscProjektu>(z));
     EXPECT_EQ(std::get<TZawartoscProjektu>(z).Warstwy[1].Nazwa.Utf8(), "Cegła");
 }
@@ -66,7 +66,7 @@ TEST_F(ZapisPliku, ZapisujeRekordIWczytujeGoZPowrotem) {
 TEST_F(ZapisPliku, ZastepujeIstniejacyPlik) {
     const std::string plik = Sciezka("sciana.pro");
     Zapisz(plik, std::string(5000, 'S'));
-    ASSERT_EQ(ZapiszPlikProjektu(plik, Rekord()), "");
+    ASSERT_EQ(ZapiszBajtyProjektu(plik, Rekord()), std::nullopt);
     const TRekordProjektu r = Rekord();
     EXPECT_EQ(Zawartosc(plik), std::string(r.begin(), r.end()));
     EXPECT_EQ(Pliki(), std::vector<std::string>{"sciana.pro"});
@@ -85,7 +85,7 @@ TEST_F(ZapisPliku, PrzekroczonyRozmiarPlikuZostawiaStaryPlik) {
         const rlimit limit{1000, 1000};
         if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
             ::_exit(3);
-        const std::string blad = ZapiszPlikProjektu(plik, Rekord());
+        const std::string blad = ZapiszBajtyProjektu(plik, Rekord()).value_or("");
         const bool opisany = blad.find("sciana.pro") != std::string::npos &&
                              blad.find("dopuszczalny rozmiar") != std::string::npos;
         ::_exit(blad.empty() ? 1 : (opisany ? 0 : 2));
@@ -105,7 +105,7 @@ TEST_F(ZapisPliku, ZastepowanyPlikZachowujeUprawnieniaAOdnosnikZostaje) {
     const std::string odnosnik = Sciezka("skrot.pro");
     fs::create_symlink(plik, odnosnik);
 
-    ASSERT_EQ(ZapiszPlikProjektu(odnosnik, Rekord()), "");
+    ASSERT_EQ(ZapiszBajtyProjektu(odnosnik, Rekord()), std::nullopt);
     const TRekordProjektu r = Rekord();
     EXPECT_TRUE(fs::is_symlink(odnosnik)) << "the link is written through, not replaced";
     EXPECT_EQ(Zawartosc(plik), std::string(r.begin(), r.end()));
@@ -124,7 +124,7 @@ TEST_F(ZapisPliku, PlikTylkoDoOdczytuZostajeNietkniety) {
     const int wynik = WProcesiePotomnym([&] {
         if (!PorzucUprawnieniaRoota())
             return 3;
-        const std::string blad = ZapiszPlikProjektu(plik, Rekord());
+        const std::string blad = ZapiszBajtyProjektu(plik, Rekord()).value_or("");
         return blad.find("brak uprawnień") != std::string::npos ? 0 : 1;
     });
     EXPECT_EQ(wynik, 0) << "1: saved or another message, 3: could not drop root";
@@ -134,7 +134,7 @@ TEST_F(ZapisPliku, PlikTylkoDoOdczytuZostajeNietkniety) {
 
 TEST_F(ZapisPliku, NieistniejacyKatalogToKomunikat) {
     const std::string plik = Sciezka("brak/sciana.pro");
-    const std::string blad = ZapiszPlikProjektu(plik, Rekord());
+    const std::string blad = ZapiszBajtyProjektu(plik, Rekord()).value_or("");
     EXPECT_NE(blad.find("nie ma takiego pliku"), std::string::npos) << blad;
     EXPECT_FALSE(fs::exists(plik));
 }
@@ -143,7 +143,7 @@ TEST_F(ZapisPliku, KatalogNaMiejscuPlikuZostajeNietkniety) {
     const std::string plik = Sciezka("projekt.pro");
     fs::create_directory(plik);
     Zapisz(plik + "/w_srodku", "x");
-    EXPECT_NE(ZapiszPlikProjektu(plik, Rekord()), "");
+    EXPECT_NE(ZapiszBajtyProjektu(plik, Rekord()), std::nullopt);
     EXPECT_TRUE(fs::is_directory(plik));
     EXPECT_EQ(Zawartosc(plik + "/w_srodku"), "x");
     EXPECT_EQ(Pliki(), std::vector<std::string>{"projekt.pro"});
@@ -181,9 +181,9 @@ TEST_F(ZapisPliku, OdczytBrakujacegoKatalogowegoIKrotkiegoPliku) {
     };
     for (const auto& p : przypadki) {
         SCOPED_TRACE(p.Nazwa);
-        const auto wynik = CzytajPlikProjektu(p.Sciezka);
-        ASSERT_TRUE(std::holds_alternative<std::string>(wynik));
-        const std::string& blad = std::get<std::string>(wynik);
+        const auto wynik = WczytajPlikProjektu(p.Sciezka);
+        ASSERT_TRUE(std::holds_alternative<TBladWyniku>(wynik));
+        const std::string& blad = std::get<TBladWyniku>(wynik).Komunikat;
         EXPECT_NE(blad.find(p.Fragment), std::string::npos) << blad;
         EXPECT_NE(blad.find(p.Sciezka), std::string::npos) << "names the file: " << blad;
     }

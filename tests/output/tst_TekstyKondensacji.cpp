@@ -198,7 +198,7 @@ TEST(TekstyKondensacji, KlimatZapisanyCzytaSieZPowrotem) {
     for (int i = 0; i < kLiczbaMiesiecy; ++i)
         k.Miesiace[static_cast<std::size_t>(i)] = {-12.5 + 2 * i, 60.25 + i};
     const auto wynik = CzytajKlimat(TekstKlimatu(k), "test.csv");
-    ASSERT_TRUE(std::holds_alternative<TKlimat>(wynik)) << std::get<std::string>(wynik);
+    ASSERT_TRUE(std::holds_alternative<TKlimat>(wynik)) << std::get<TBladWyniku>(wynik).Komunikat;
     const TKlimat& odczytany = std::get<TKlimat>(wynik);
     EXPECT_EQ(odczytany.Nazwa, "Mój dom");
     for (int i = 0; i < kLiczbaMiesiecy; ++i) {

@@ -20,7 +20,6 @@
 #include <QtTest>
 
 #include <csignal>
-#include <sstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -405,30 +404,6 @@ private slots:
         struct stat stan {};
         QCOMPARE(::lstat(kolejka.constData(), &stan), 0);
         QVERIFY(S_ISFIFO(stan.st_mode));
-    }
-
-    void wierszPolecen() {
-        const TModelProjektu model = ModelTestowy(20, -20, {0.015, 0.24, 0.12, 0.005});
-        QTemporaryDir katalog;
-        const QString plik = katalog.filePath(QStringLiteral("wiersz.pdf"));
-        std::ostringstream err;
-        QCOMPARE(ZapiszRaportZWierszaPolecen(model, 20, -20, plik.toStdString(), MUROLAB_DANE_ZRODLOWE, err),
-                 0);
-        QVERIFY(err.str().empty());
-        QVERIFY(QFile::exists(plik));
-        const QString tekst = TekstPdf(plik);
-        if (!tekst.isEmpty()) {
-            QCOMPARE(tekst.count(u'\f') >= 2, true);
-            QVERIFY(tekst.contains(QStringLiteral("Rozkład ciśnień w przegrodzie")));
-            QVERIFY(tekst.contains(QStringLiteral("Dla zadanych warunków brzegowych")));
-        }
-
-        std::ostringstream err2;
-        QCOMPARE(ZapiszRaportZWierszaPolecen(model, 20, -20,
-                                             katalog.filePath(QStringLiteral("brak/x.pdf")).toStdString(),
-                                             MUROLAB_DANE_ZRODLOWE, err2),
-                 2);
-        QVERIFY(err2.str().find("Nie można zapisać raportu") != std::string::npos);
     }
 
     // Whatever paper, orientation or margins the page set-up gives, and however many layers a

@@ -1,5 +1,6 @@
 // What the help window and the message boxes do with hostile text: a message is shown as plain
 // text, the help loads only its own small files and opens only web links outside.
+#include "ui/AboutBox.h"
 #include "ui/Pomoc.h"
 #include "widgets/DialogiTestowe.h"
 
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -37,6 +39,20 @@ void ZapiszPlik(const QString& sciezka, const QByteArray& dane) {
 class TestPomocIKomunikaty : public QObject {
     Q_OBJECT
 private slots:
+    // "O programie" made with the seam: its OK button reaches the handler (through the exception
+    // wrapper) and closes the box as accepted, and the box carries the program's title.
+    void oProgramieZamykaOK() {
+        TDialogiTestowe dialogi;
+        QTemporaryDir katalog;
+        TAboutBox about(dialogi, katalog.path().toStdString());
+        QCOMPARE(about.windowTitle(),
+                 QStringLiteral("Murolab -program do wstępnej analizy cieplno wilgotnościowej"));
+        QCOMPARE(about.result(), int(QDialog::Rejected));
+        about.OKButton->click();
+        QCOMPARE(about.result(), int(QDialog::Accepted));
+        QVERIFY(dialogi.Wywolania.isEmpty());
+    }
+
     void komunikatJestZwyklymTekstem_data() {
         QTest::addColumn<QString>("tekst");
         QTest::newRow("obraz urzadzenia")

@@ -1,4 +1,4 @@
-#include "ui/Rysunki.h"
+#include "rysunki/Rysunki.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -1,7 +1,8 @@
 // The command line's report in a process without any Qt application: the function makes its own
-// (offscreen) for the time of the call, writes a two-page PDF and leaves no application behind.
-#include "ModelTestowy.h"
-#include "output/PodgladWydruku.h"
+// (offscreen) for the time of the call, writes a two-page PDF and leaves no application behind; a
+// process whose application has no windows gets a message, not a crash.
+#include "app/RaportZWierszaPolecen.h"
+#include "output/ModelTestowy.h"
 
 #include <QCoreApplication>
 
@@ -39,4 +40,22 @@ TEST(RaportWiersz, BezAplikacjiQt) {
     EXPECT_EQ(ile("/Type /Page\n"), 2u);
     EXPECT_EQ(ile("/MediaBox [0 0 595.000000 842.000000]"), 2u);
     std::filesystem::remove(plik);
+}
+
+// Runs after the case above (one process, declaration order): a non-window application cannot host
+// the charts, and the call says so instead of failing inside Qt.
+TEST(RaportWiersz, AplikacjaBezOkienOdmawia) {
+    ASSERT_EQ(QCoreApplication::instance(), nullptr);
+    static int argc = 1;
+    static char nazwa[] = "tst_raport_wiersza";
+    static char* argv[] = {nazwa, nullptr};
+    QCoreApplication aplikacja(argc, argv);
+    const TModelProjektu model = ModelTestowy(20, -20, {0.015, 0.24, 0.12, 0.005});
+    const std::filesystem::path plik =
+        std::filesystem::temp_directory_path() / "murolab_tst_raport_wiersz_bez_okien.pdf";
+    std::filesystem::remove(plik);
+    std::ostringstream err;
+    EXPECT_EQ(ZapiszRaportZWierszaPolecen(model, 20, -20, plik.string(), MUROLAB_DANE_ZRODLOWE, err), 2);
+    EXPECT_NE(err.str().find("QApplication"), std::string::npos) << err.str();
+    EXPECT_FALSE(std::filesystem::exists(plik));
 }
