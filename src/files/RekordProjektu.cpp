@@ -127,15 +127,4 @@ TBlad ZapiszBajtyProjektu(const std::string& sciezka, std::span<const std::uint8
     return ZapiszAtomowo(sciezka, bajty);
 }
 
-std::variant<TZawartoscProjektu, std::string> CzytajPlikProjektu(const std::string& sciezka) {
-    auto wynik = WczytajPlikProjektu(sciezka);
-    if (auto* blad = std::get_if<TBladWyniku>(&wynik))
-        return std::move(blad->Komunikat);
-    return std::get<TZawartoscProjektu>(std::move(wynik));
-}
-
-std::string ZapiszPlikProjektu(const std::string& sciezka, std::span<const std::uint8_t> bajty) {
-    return ZapiszBajtyProjektu(sciezka, bajty).value_or(std::string());
-}
-
 } // namespace murolab

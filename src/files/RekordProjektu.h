@@ -13,7 +13,6 @@
 #include <optional>
 #include <span>
 #include <string>
-#include <variant>
 #include <vector>
 
 namespace murolab {
@@ -67,10 +66,5 @@ TWynik<TZawartoscProjektu> WczytajPlikProjektu(const std::string& sciezka);
 // refused; a replaced file keeps its permissions; a link is written through. Nothing on success, else
 // the message.
 TBlad ZapiszBajtyProjektu(const std::string& sciezka, std::span<const std::uint8_t> bajty);
-
-// The two above in their former shapes (the message as the std::string alternative; an empty string
-// on success), kept only while the project commands of the main window still call them.
-std::variant<TZawartoscProjektu, std::string> CzytajPlikProjektu(const std::string& sciezka);
-std::string ZapiszPlikProjektu(const std::string& sciezka, std::span<const std::uint8_t> bajty);
 
 } // namespace murolab

@@ -13,12 +13,6 @@
 namespace murolab {
 
 TAboutBox::TAboutBox(TDialogi& dialogi, const std::filesystem::path& katalogDanych, QWidget* rodzic)
-    : TAboutBox(&dialogi, katalogDanych, rodzic) {}
-
-TAboutBox::TAboutBox(const std::filesystem::path& katalogDanych, QWidget* rodzic)
-    : TAboutBox(nullptr, katalogDanych, rodzic) {}
-
-TAboutBox::TAboutBox(TDialogi* dialogi, const std::filesystem::path& katalogDanych, QWidget* rodzic)
     : QDialog(rodzic), obraz_(QString::fromStdString((katalogDanych / "Auto.bmp").string())) {
     setWindowTitle(TytulProgramu());
     setFixedSize(371, 255);
@@ -42,10 +36,7 @@ TAboutBox::TAboutBox(TDialogi* dialogi, const std::filesystem::path& katalogDany
     gruba.setBold(true);
     OKButton->setFont(gruba);
     OKButton->setDefault(true);
-    if (dialogi)
-        PolaczBezpiecznie(*dialogi, this, OKButton, &QPushButton::clicked, [this] { OKButtonClick(); });
-    else
-        connect(OKButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
+    PolaczBezpiecznie(dialogi, this, OKButton, &QPushButton::clicked, [this] { OKButtonClick(); });
     // Centred on the screen, not over the main window (a placed dialog is not moved by Qt).
     WysrodkujNaEkranie(this);
 }

@@ -19,9 +19,6 @@ class TAboutBox : public QDialog {
 public:
     // katalogDanych: where "Auto.bmp" is.
     TAboutBox(TDialogi& dialogi, const std::filesystem::path& katalogDanych, QWidget* rodzic = nullptr);
-    // Without the seam the handler is connected directly; kept only for the start-up that still
-    // creates the box this way.
-    explicit TAboutBox(const std::filesystem::path& katalogDanych, QWidget* rodzic = nullptr);
 
     QFrame* Panel1 = nullptr;
     QLabel* LabelAutorzy = nullptr;
@@ -38,8 +35,6 @@ protected:
     void closeEvent(QCloseEvent* zdarzenie) override;
 
 private:
-    TAboutBox(TDialogi* dialogi, const std::filesystem::path& katalogDanych, QWidget* rodzic);
-
     QString obraz_;
 };
 

@@ -581,7 +581,7 @@ bool TArkuszPrzegrody::SprawdzWarstwy() {
         for (; wiersz < LiczbaWierszyWarstw(model_); ++wiersz) {
             kolumna = kKolumnaLambdy;
             const double lambda = NaLiczbe(Komorka(wiersz, kKolumnaLambdy).toStdString());
-            std::optional<std::string> blad = BladWarstwy(lambda, kMiWGranicach, kGruboscWGranicach);
+            TBlad blad = BladWarstwy(lambda, kMiWGranicach, kGruboscWGranicach);
             if (!blad) {
                 kolumna = kKolumnaMi;
                 const double mi = NaLiczbe(Komorka(wiersz, kKolumnaMi).toStdString());

@@ -84,8 +84,8 @@ void TFormPrzegroda::OtworzPlikProjektu(const QString& nazwa) {
     OstatniPlikOtwarty = nazwa;
     // The file is read and checked whole before anything is reset: a file that cannot be shown
     // costs the user nothing of the project on screen.
-    auto wynik = CzytajPlikProjektu(NazwaSystemowa(nazwa));
-    if (const auto* blad = std::get_if<std::string>(&wynik)) {
+    auto wynik = WczytajPlikProjektu(NazwaSystemowa(nazwa));
+    if (const std::string* blad = Niepowodzenie(wynik)) {
         Dialogi.Blad(this, QString::fromUtf8(blad->c_str()));
         return;
     }
@@ -132,9 +132,8 @@ bool TFormPrzegroda::ZapiszProjekt() {
     OstatniPlikZapisany = nazwa;
     // Written beside the target and renamed over it only when complete: a failed save leaves any
     // previous file as it was.
-    const std::string blad = ZapiszPlikProjektu(NazwaSystemowa(nazwa), bajty);
-    if (!blad.empty()) {
-        Dialogi.Blad(this, QString::fromUtf8(blad.c_str()));
+    if (const TBlad blad = ZapiszBajtyProjektu(NazwaSystemowa(nazwa), bajty)) {
+        Dialogi.Blad(this, QString::fromUtf8(blad->c_str()));
         return false;
     }
     Model.Zmieniony = false;

@@ -156,7 +156,7 @@ void TStart::Uruchom() {
     Krok(*powitanie, QStringLiteral("TPodgladWydruku"), 20);
     Krok(*powitanie, QStringLiteral("TPodgladWydruku"), 20);
 
-    auto* about = new TAboutBox(katalogDanych_, &okno);
+    auto* about = new TAboutBox(dialogi_, katalogDanych_, &okno);
     okno.UstawFormy(wstaw, mostki, dane, raport, about);
     okno.UstawPomoc(pomoc_.get());
     if (PoKroku)

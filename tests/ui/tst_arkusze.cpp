@@ -19,7 +19,8 @@ using namespace murolab;
 namespace {
 
 // The sheet's fields as the user fills them before "&Wprowadź".
-void Wypelnij(TArkuszWarunkow& a, const QString& ti, const QString& te, const QString& fi, const QString& fe) {
+void Wypelnij(TArkuszWarunkow& a, const QString& ti, const QString& te, const QString& fi,
+              const QString& fe) {
     Kontrolka<TNumEdit>(a, "NumEditTempWew")->setText(ti);
     Kontrolka<TNumEdit>(a, "NumEditTempZewn")->setText(te);
     Kontrolka<TNumEdit>(a, "NumEditWilgotWewn")->setText(fi);
@@ -128,19 +129,74 @@ private slots:
         start.PoUtworzeniuPowitania = [](TFormPowitanie& p) { p.Uspij = [](int) {}; };
         start.Uruchom();
         const TFormPrzegroda& okno = *start.Okno();
-        const char* nazwy[] = {
-            "TabSheetWarPracy", "TabSheetPrzegroda", "TabSheetObliczenia", "TabSheetWykresCisnien",
-            "TabSheetWykresTemperat", "ArkuszKondensacji", "PageControlPrzegroda", "BitBtnOblicz", "StatusBar1",
-            "LabelStan", "ComboBoxTypPrzegrody", "ComboBoxStrefaKl", "ComboBoxWarunkiWilg", "ComboBoxRsi",
-            "ComboBoxRse", "NumEditTempWew", "NumEditTempZewn", "NumEditWilgotWewn", "NumEditWilgotZewn",
-            "Button6", "StringGridPrzegroda", "LabelTi", "LabelTe", "LabelFi", "LabelFe", "Button1", "Button2",
-            "Button3", "Button5", "PopupMenuStrPrzegroda", "Dodajwarstw1", "Usuwarstw1", "Dobierzgrubosc1",
-            "RichEditNr", "RichEditMaterial", "RichEditLambda", "RichEditMi", "RichEditGrubosc", "RichEditR",
-            "RichEditDelta", "RichEditSpadek", "RichEditTemp", "RichEditCisNasy", "RichEditCisCzast",
-            "LabeLKomunikat", "LabelKomunikat3", "LabelKomunikat4", "LabelUk", "LabelI", "LabelP",
-            "LabelKondensacjaWewnatrz", "ChartCisnienie", "ChartTemperatura", "Nowy1", "Otwrz1", "Zapisz1",
-            "Podgldwydruku1", "Wyjcie1", "Edycjaprzegrody1", "Warunkipracy1", "Mostkicieplne1", "Projektdane1",
-            "Obliczenia2", "Wykresci1", "Wykrestemperatur1", "Kondensacja1", "Pomoc1", "Oprogramie2"};
+        const char* nazwy[] = {"TabSheetWarPracy",
+                               "TabSheetPrzegroda",
+                               "TabSheetObliczenia",
+                               "TabSheetWykresCisnien",
+                               "TabSheetWykresTemperat",
+                               "ArkuszKondensacji",
+                               "PageControlPrzegroda",
+                               "BitBtnOblicz",
+                               "StatusBar1",
+                               "LabelStan",
+                               "ComboBoxTypPrzegrody",
+                               "ComboBoxStrefaKl",
+                               "ComboBoxWarunkiWilg",
+                               "ComboBoxRsi",
+                               "ComboBoxRse",
+                               "NumEditTempWew",
+                               "NumEditTempZewn",
+                               "NumEditWilgotWewn",
+                               "NumEditWilgotZewn",
+                               "Button6",
+                               "StringGridPrzegroda",
+                               "LabelTi",
+                               "LabelTe",
+                               "LabelFi",
+                               "LabelFe",
+                               "Button1",
+                               "Button2",
+                               "Button3",
+                               "Button5",
+                               "PopupMenuStrPrzegroda",
+                               "Dodajwarstw1",
+                               "Usuwarstw1",
+                               "Dobierzgrubosc1",
+                               "RichEditNr",
+                               "RichEditMaterial",
+                               "RichEditLambda",
+                               "RichEditMi",
+                               "RichEditGrubosc",
+                               "RichEditR",
+                               "RichEditDelta",
+                               "RichEditSpadek",
+                               "RichEditTemp",
+                               "RichEditCisNasy",
+                               "RichEditCisCzast",
+                               "LabeLKomunikat",
+                               "LabelKomunikat3",
+                               "LabelKomunikat4",
+                               "LabelUk",
+                               "LabelI",
+                               "LabelP",
+                               "LabelKondensacjaWewnatrz",
+                               "ChartCisnienie",
+                               "ChartTemperatura",
+                               "Nowy1",
+                               "Otwrz1",
+                               "Zapisz1",
+                               "Podgldwydruku1",
+                               "Wyjcie1",
+                               "Edycjaprzegrody1",
+                               "Warunkipracy1",
+                               "Mostkicieplne1",
+                               "Projektdane1",
+                               "Obliczenia2",
+                               "Wykresci1",
+                               "Wykrestemperatur1",
+                               "Kondensacja1",
+                               "Pomoc1",
+                               "Oprogramie2"};
         for (const char* nazwa : nazwy)
             QVERIFY2(okno.findChildren<QObject*>(QLatin1String(nazwa)).size() == 1, nazwa);
     }

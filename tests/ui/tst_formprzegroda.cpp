@@ -181,7 +181,7 @@ private slots:
         TOkno o;
         TFormMostkiTerm mostki(o.f.Model, o.d, &o.f);
         TFormDane dane(o.f.Model, o.d);
-        TAboutBox about(MUROLAB_DANE_ZRODLOWE);
+        TAboutBox about(o.d, MUROLAB_DANE_ZRODLOWE);
         o.f.UstawFormy(nullptr, &mostki, &dane, nullptr, &about);
         Kontrolka<QAction>(o.f, "Mostkicieplne1")->trigger();
         Kontrolka<QPushButton>(o.f, "Button3")->click();
@@ -342,7 +342,8 @@ private slots:
 
     void oProgramie() {
         QTemporaryDir katalog;
-        TAboutBox about(katalog.path().toStdString());
+        TDialogiTestowe d;
+        TAboutBox about(d, katalog.path().toStdString());
         QVERIFY(NaSrodkuEkranu(about));
         QVERIFY(about.LabelAutorzy->text().contains(QStringLiteral("Murolab")));
 
