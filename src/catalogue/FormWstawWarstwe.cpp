@@ -8,6 +8,7 @@
 #include "core/TabeleWarunkow.h"
 #include "ui/Okna.h"
 #include "widgets/Bezpiecznie.h"
+#include "widgets/Nazwy.h"
 #include "widgets/NumEdit.h"
 #include "widgets/Tytul.h"
 
@@ -104,6 +105,21 @@ TFormWstawWarstwe::TFormWstawWarstwe(TOknoWarstw& okno, TDialogi& dialogi, QWidg
     PolaczBezpiecznie(dialogi_, this, Button1, &QPushButton::clicked, [this] { Button1Click(); });
     PolaczBezpiecznie(dialogi_, this, Button2, &QPushButton::clicked, [this] { Button2Click(); });
     PolaczBezpiecznie(dialogi_, this, ButtonDodaj, &QPushButton::clicked, [this] { ButtonDodajClick(); });
+    NazwijKontrolki({{EditMaterial, "EditMaterial"},
+                     {NumEditLambdaSW, "NumEditLambdaSW"},
+                     {NumEditLambdaW, "NumEditLambdaW"},
+                     {NumEditMi, "NumEditMi"},
+                     {NumEditGestosc, "NumEditGestosc"},
+                     {NumEditCieplo, "NumEditCieplo"},
+                     {NumEditGrubosc, "NumEditGrubosc"},
+                     {ComboBoxPliki, "ComboBoxPliki"},
+                     {SG2, "SG2"},
+                     {CheckBoxWybor, "CheckBoxWybor"},
+                     {Button1, "Button1"},
+                     {Button2, "Button2"},
+                     {ButtonDodaj, "ButtonDodaj"},
+                     {StatusBar1, "StatusBar1"},
+                     {LabelWiersz, "LabelWiersz"}});
 }
 
 void TFormWstawWarstwe::Zbuduj() {

@@ -45,23 +45,6 @@ public:
     std::filesystem::path KatalogDanych;
     std::filesystem::path KatalogUzytkownika;
 
-    QLineEdit* EditMaterial = nullptr;
-    TNumEdit* NumEditLambdaSW = nullptr;
-    TNumEdit* NumEditLambdaW = nullptr;
-    TNumEdit* NumEditMi = nullptr;
-    TNumEdit* NumEditGestosc = nullptr;
-    TNumEdit* NumEditCieplo = nullptr;
-    TNumEdit* NumEditGrubosc = nullptr;
-    QComboBox* ComboBoxPliki = nullptr;
-    QTableWidget* SG2 = nullptr; // the material list of the current group
-    QCheckBox* CheckBoxWybor = nullptr;
-    QPushButton* Button1 = nullptr;     // "&Wprowadź"
-    QPushButton* Button2 = nullptr;     // "&Anuluj"
-    QPushButton* ButtonDodaj = nullptr; // "&Zapisz do bazy"
-    QStatusBar* StatusBar1 = nullptr;
-    // Hidden; holds the marker (caption + ".ath") of the current group, never used as a file name.
-    QLabel* LabelWiersz = nullptr;
-
     // ---- reading the catalogue
     // Fills the list from a group file; the list never gets fewer rows, blank rows follow the names.
     void WczytajGrupe(const std::string& plik);
@@ -96,6 +79,24 @@ protected:
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
 
 private:
+    // The controls; their objectNames are these names (the tests find them by name).
+    QLineEdit* EditMaterial = nullptr;
+    TNumEdit* NumEditLambdaSW = nullptr;
+    TNumEdit* NumEditLambdaW = nullptr;
+    TNumEdit* NumEditMi = nullptr;
+    TNumEdit* NumEditGestosc = nullptr;
+    TNumEdit* NumEditCieplo = nullptr;
+    TNumEdit* NumEditGrubosc = nullptr;
+    QComboBox* ComboBoxPliki = nullptr;
+    QTableWidget* SG2 = nullptr; // the material list of the current group
+    QCheckBox* CheckBoxWybor = nullptr;
+    QPushButton* Button1 = nullptr;     // "&Wprowadź"
+    QPushButton* Button2 = nullptr;     // "&Anuluj"
+    QPushButton* ButtonDodaj = nullptr; // "&Zapisz do bazy"
+    QStatusBar* StatusBar1 = nullptr;
+    // Hidden; holds the marker (caption + ".ath") of the current group, never used as a file name.
+    QLabel* LabelWiersz = nullptr;
+
     void Zbuduj();
     // What opening and leaving own-material mode share: group and list usable, the values locked.
     void PolaTrybuKatalogu();

@@ -4,6 +4,7 @@
 #include "output/WykresMa.h"
 #include "output/Wykresy.h"
 #include "widgets/Bezpiecznie.h"
+#include "widgets/Nazwy.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -72,6 +73,10 @@ TPodgladWydruku::TPodgladWydruku(TModelProjektu& model, TDialogi& dialogi,
     PolaczBezpiecznie(dialogi_, this, PrzyciskDrukuj, &QPushButton::clicked, [this] { Drukuj(); });
     PolaczBezpiecznie(dialogi_, this, PrzyciskPdf, &QPushButton::clicked, [this] { ZapiszPdf(); });
     connect(PrzyciskZamknij, &QPushButton::clicked, this, &QDialog::accept);
+    NazwijKontrolki({{PrzyciskDrukuj, "PrzyciskDrukuj"},
+                     {PrzyciskUstawienia, "PrzyciskUstawienia"},
+                     {PrzyciskPdf, "PrzyciskPdf"},
+                     {PrzyciskZamknij, "PrzyciskZamknij"}});
 }
 
 TPodgladWydruku::~TPodgladWydruku() {
@@ -145,6 +150,7 @@ void TPodgladWydruku::PokazRaport(QWidget* rodzic, bool cieplejWewnatrz) {
     PrzygotujWykresy(cieplejWewnatrz);
     if (!Podglad) {
         Podglad = new QPrintPreviewWidget(&Drukarka(), this);
+        Podglad->setObjectName(QStringLiteral("Podglad"));
         PolaczBezpiecznie(dialogi_, this, Podglad, &QPrintPreviewWidget::paintRequested,
                           [this](QPrinter* drukarka) { DrukujRaport(*drukarka, Tresc()); });
         layout()->addWidget(Podglad);

@@ -64,14 +64,11 @@ public:
     bool ZapiszRaportPdf(const QString& plik, QString* blad = nullptr);
 
     const TRaport& Raport() const { return raport_; }
+    // The report's charts: drawn into the pages, never shown on the screen, so no part of the
+    // dialog's widgets.
     TWykresTemperatur* QRChartTemp = nullptr;
     TWykresCisnien* QRChartCisnienie = nullptr;
     TWykresMa* QRChartMa = nullptr;
-    QPrintPreviewWidget* Podglad = nullptr;
-    QPushButton* PrzyciskDrukuj = nullptr;
-    QPushButton* PrzyciskUstawienia = nullptr;
-    QPushButton* PrzyciskPdf = nullptr;
-    QPushButton* PrzyciskZamknij = nullptr;
 
     // The toolbar's commands (public for the tests and the main window's shortcuts).
     void Drukuj();
@@ -79,6 +76,14 @@ public:
     void ZapiszPdf();
 
 private:
+    // The controls; their objectNames are these names (the tests find them by name). The preview is
+    // made when the report is first shown.
+    QPrintPreviewWidget* Podglad = nullptr;
+    QPushButton* PrzyciskDrukuj = nullptr;
+    QPushButton* PrzyciskUstawienia = nullptr;
+    QPushButton* PrzyciskPdf = nullptr;
+    QPushButton* PrzyciskZamknij = nullptr;
+
     QPrinter& Drukarka();
     TTrescRaportu Tresc();
 

@@ -2,6 +2,7 @@
 
 #include "ui/Okna.h"
 #include "widgets/Bezpiecznie.h"
+#include "widgets/Nazwy.h"
 #include "widgets/Tytul.h"
 
 #include <QCloseEvent>
@@ -39,6 +40,7 @@ TAboutBox::TAboutBox(TDialogi& dialogi, const std::filesystem::path& katalogDany
     PolaczBezpiecznie(dialogi, this, OKButton, &QPushButton::clicked, [this] { OKButtonClick(); });
     // Centred on the screen, not over the main window (a placed dialog is not moved by Qt).
     WysrodkujNaEkranie(this);
+    NazwijKontrolki({{Panel1, "Panel1"}, {LabelAutorzy, "LabelAutorzy"}, {OKButton, "OKButton"}});
 }
 
 void TAboutBox::OKButtonClick() {

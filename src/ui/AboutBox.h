@@ -20,10 +20,6 @@ public:
     // katalogDanych: where "Auto.bmp" is.
     TAboutBox(TDialogi& dialogi, const std::filesystem::path& katalogDanych, QWidget* rodzic = nullptr);
 
-    QFrame* Panel1 = nullptr;
-    QLabel* LabelAutorzy = nullptr;
-    QPushButton* OKButton = nullptr;
-
     void OKButtonClick();
     void FormClose() {}
     // Draws "Auto.bmp" of the data directory at (20, 10); a missing file draws nothing.
@@ -35,6 +31,11 @@ protected:
     void closeEvent(QCloseEvent* zdarzenie) override;
 
 private:
+    // The controls; their objectNames are these names (the tests find them by name).
+    QFrame* Panel1 = nullptr;
+    QLabel* LabelAutorzy = nullptr;
+    QPushButton* OKButton = nullptr;
+
     QString obraz_;
 };
 

@@ -1,6 +1,7 @@
 #include "ui/FormDane.h"
 
 #include "widgets/Bezpiecznie.h"
+#include "widgets/Nazwy.h"
 #include "widgets/Tytul.h"
 
 #include <QDateEdit>
@@ -90,6 +91,14 @@ TFormDane::TFormDane(TModelProjektu& model, TDialogi& dialogi, QWidget* rodzic)
     setTabOrder(EditRodzajPrze, EditProjektant);
     setTabOrder(EditProjektant, DateTimePicker1);
     setTabOrder(DateTimePicker1, Button1);
+    NazwijKontrolki({{GroupBox1, "GroupBox1"},
+                     {EditInwestor, "EditInwestor"},
+                     {EditObiekt, "EditObiekt"},
+                     {EditAdres, "EditAdres"},
+                     {EditRodzajPrze, "EditRodzajPrze"},
+                     {EditProjektant, "EditProjektant"},
+                     {DateTimePicker1, "DateTimePicker1"},
+                     {Button1, "Button1"}});
 }
 
 void TFormDane::Button1Click() {

@@ -22,15 +22,6 @@ class TFormDane : public QDialog {
 public:
     TFormDane(TModelProjektu& model, TDialogi& dialogi, QWidget* rodzic = nullptr);
 
-    QGroupBox* GroupBox1 = nullptr; // "Dane projektu:"
-    QLineEdit* EditInwestor = nullptr;
-    QLineEdit* EditObiekt = nullptr;
-    QLineEdit* EditAdres = nullptr;
-    QLineEdit* EditRodzajPrze = nullptr; // typed but never stored: the report prints sheet 0's type
-    QLineEdit* EditProjektant = nullptr;
-    QDateEdit* DateTimePicker1 = nullptr;
-    QPushButton* Button1 = nullptr; // "&Wprowadz"
-
     void FormActivate();
     void Button1Click();
     // Fills the fields from the model's description (an opened project brings its own); a date
@@ -44,6 +35,16 @@ protected:
     void showEvent(QShowEvent* zdarzenie) override;
 
 private:
+    // The controls; their objectNames are these names (the tests find them by name).
+    QGroupBox* GroupBox1 = nullptr; // "Dane projektu:"
+    QLineEdit* EditInwestor = nullptr;
+    QLineEdit* EditObiekt = nullptr;
+    QLineEdit* EditAdres = nullptr;
+    QLineEdit* EditRodzajPrze = nullptr; // typed but never stored: the report prints sheet 0's type
+    QLineEdit* EditProjektant = nullptr;
+    QDateEdit* DateTimePicker1 = nullptr;
+    QPushButton* Button1 = nullptr; // "&Wprowadz"
+
     TModelProjektu& model_;
     TDialogi& dialogi_;
 };

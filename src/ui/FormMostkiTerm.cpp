@@ -4,6 +4,7 @@
 #include "ui/KontekstPomocy.h"
 #include "ui/Okna.h"
 #include "widgets/Bezpiecznie.h"
+#include "widgets/Nazwy.h"
 #include "widgets/NumEdit.h"
 #include "widgets/Tytul.h"
 
@@ -93,6 +94,22 @@ TFormMostkiTerm::TFormMostkiTerm(TModelProjektu& model, TDialogi& dialogi, QWidg
     Zbuduj();
     UstawKolejnoscTab();
     setFixedSize(kSzerokosc, kWysokosc);
+    NazwijKontrolki({{CheckBoxDeltaUg, "CheckBoxDeltaUg"},
+                     {NumEditNrNieszczelnosci, "NumEditNrNieszczelnosci"},
+                     {ComboBoxDeltaU, "ComboBoxDeltaU"},
+                     {CheckBoxDeltaUf, "CheckBoxDeltaUf"},
+                     {NumEditLambdaF, "NumEditLambdaF"},
+                     {ComboBoxAlfa, "ComboBoxAlfa"},
+                     {NumEditLiczbaF, "NumEditLiczbaF"},
+                     {NumEditPoleF, "NumEditPoleF"},
+                     {RadioButtonUk000, "RadioButtonUk000"},
+                     {RadioButtonUk005, "RadioButtonUk005"},
+                     {RadioButtonUk015, "RadioButtonUk015"},
+                     {CheckBoxMostekWlasny, "CheckBoxMostekWlasny"},
+                     {NumEditMostekWlasny, "NumEditMostekWlasny"},
+                     {Button1, "Button1"},
+                     {Button2, "Button2"},
+                     {StatusBar1, "StatusBar1"}});
 }
 
 void TFormMostkiTerm::Zbuduj() {

@@ -27,27 +27,6 @@ public:
     // when the main window is its parent, so hiding the main window does not take it along.
     TFormMostkiTerm(TModelProjektu& model, TDialogi& dialogi, QWidget* okno, QWidget* rodzic = nullptr);
 
-    // Lower left group: air voids in the insulation layer.
-    QCheckBox* CheckBoxDeltaUg = nullptr;
-    TNumEdit* NumEditNrNieszczelnosci = nullptr;
-    QComboBox* ComboBoxDeltaU = nullptr;
-    // Upper left group: mechanical fasteners.
-    QCheckBox* CheckBoxDeltaUf = nullptr;
-    TNumEdit* NumEditLambdaF = nullptr;
-    QComboBox* ComboBoxAlfa = nullptr;
-    TNumEdit* NumEditLiczbaF = nullptr;
-    TNumEdit* NumEditPoleF = nullptr;
-    // Upper right group: linear thermal bridges.
-    QRadioButton* RadioButtonUk000 = nullptr;
-    QRadioButton* RadioButtonUk005 = nullptr;
-    QRadioButton* RadioButtonUk015 = nullptr;
-    // Lower right group: the user's own addition.
-    QCheckBox* CheckBoxMostekWlasny = nullptr;
-    TNumEdit* NumEditMostekWlasny = nullptr;
-    QPushButton* Button1 = nullptr; // "&Wprowadź"
-    QPushButton* Button2 = nullptr; // "&Anuluj"
-    QStatusBar* StatusBar1 = nullptr;
-
     void CheckBoxDeltaUgClick();
     void CheckBoxDeltaUfClick();
     void CheckBoxMostekWlasnyClick();
@@ -83,6 +62,28 @@ public slots:
     void done(int wynik) override;
 
 private:
+    // The controls; their objectNames are these names (the tests find them by name).
+    // Lower left group: air voids in the insulation layer.
+    QCheckBox* CheckBoxDeltaUg = nullptr;
+    TNumEdit* NumEditNrNieszczelnosci = nullptr;
+    QComboBox* ComboBoxDeltaU = nullptr;
+    // Upper left group: mechanical fasteners.
+    QCheckBox* CheckBoxDeltaUf = nullptr;
+    TNumEdit* NumEditLambdaF = nullptr;
+    QComboBox* ComboBoxAlfa = nullptr;
+    TNumEdit* NumEditLiczbaF = nullptr;
+    TNumEdit* NumEditPoleF = nullptr;
+    // Upper right group: linear thermal bridges.
+    QRadioButton* RadioButtonUk000 = nullptr;
+    QRadioButton* RadioButtonUk005 = nullptr;
+    QRadioButton* RadioButtonUk015 = nullptr;
+    // Lower right group: the user's own addition.
+    QCheckBox* CheckBoxMostekWlasny = nullptr;
+    TNumEdit* NumEditMostekWlasny = nullptr;
+    QPushButton* Button1 = nullptr; // "&Wprowadź"
+    QPushButton* Button2 = nullptr; // "&Anuluj"
+    QStatusBar* StatusBar1 = nullptr;
+
     void Zbuduj();
     void UstawKolejnoscTab();
     // The key filters of the two lists; true when the key is swallowed.

@@ -1,6 +1,7 @@
 #include "ui/Powitanie.h"
 
 #include "ui/Okna.h"
+#include "widgets/Nazwy.h"
 #include "widgets/Tytul.h"
 
 #include <QCoreApplication>
@@ -11,6 +12,8 @@
 #include <QRegion>
 #include <QThread>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace murolab {
 
@@ -29,6 +32,21 @@ TFormPowitanie::TFormPowitanie(int pauzaMs, const std::filesystem::path& katalog
             QThread::msleep(static_cast<unsigned long>(ms));
     };
     WysrodkujNaEkranie(this);
+    NazwijKontrolki({{ProgressBar1, "ProgressBar1"}});
+}
+
+void TFormPowitanie::UstawKoniecPostepu(int koniec) {
+    ProgressBar1->setMaximum(koniec);
+}
+
+int TFormPowitanie::PrzesunPostep(int przyrost) {
+    ProgressBar1->setValue(std::min(ProgressBar1->maximum(), ProgressBar1->value() + przyrost));
+    ProgressBar1->repaint();
+    return ProgressBar1->value();
+}
+
+int TFormPowitanie::Postep() const {
+    return ProgressBar1->value();
 }
 
 bool TFormPowitanie::FormPaint(QPainter& p) {

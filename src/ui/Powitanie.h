@@ -19,7 +19,11 @@ public:
     // "Splash.bmp" is.
     TFormPowitanie(int pauzaMs, const std::filesystem::path& katalogDanych, QWidget* rodzic = nullptr);
 
-    QProgressBar* ProgressBar1 = nullptr;
+    // The progress bar of the start-up: its end, and a step forward (never past the end) that is
+    // painted at once; the position reached.
+    void UstawKoniecPostepu(int koniec);
+    int PrzesunPostep(int przyrost);
+    int Postep() const;
 
     // Shows the window and paints it at once, then pauses (PauzaPoMalowaniu).
     void Pokaz();
@@ -42,6 +46,9 @@ protected:
     void paintEvent(QPaintEvent* zdarzenie) override;
 
 private:
+    // The controls; their objectNames are these names (the tests find them by name).
+    QProgressBar* ProgressBar1 = nullptr;
+
     int pauzaMs_;
     QString obraz_;
     bool pauzaNalezna_ = false;

@@ -16,7 +16,6 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QTranslator>
 
@@ -113,11 +112,9 @@ TStart::~TStart() {
 }
 
 void TStart::Krok(TFormPowitanie& powitanie, const QString& nazwa, int przyrost) {
-    QProgressBar* pasek = powitanie.ProgressBar1;
-    pasek->setValue(std::min(pasek->maximum(), pasek->value() + przyrost));
-    pasek->repaint();
+    const int postep = powitanie.PrzesunPostep(przyrost);
     if (PoKroku)
-        PoKroku(nazwa, pasek->value());
+        PoKroku(nazwa, postep);
 }
 
 void TStart::Uruchom() {
@@ -125,7 +122,7 @@ void TStart::Uruchom() {
     auto powitanie = std::make_unique<TFormPowitanie>(pauzaMs_, katalogDanych_);
     if (PoUtworzeniuPowitania)
         PoUtworzeniuPowitania(*powitanie);
-    powitanie->ProgressBar1->setMaximum(150);
+    powitanie->UstawKoniecPostepu(150);
     powitanie->Pokaz();
     dialogi_.Powitanie = powitanie.get();
 
@@ -160,7 +157,7 @@ void TStart::Uruchom() {
     okno.UstawFormy(wstaw, mostki, dane, raport, about);
     okno.UstawPomoc(pomoc_.get());
     if (PoKroku)
-        PoKroku(QStringLiteral("TAboutBox"), powitanie->ProgressBar1->value());
+        PoKroku(QStringLiteral("TAboutBox"), powitanie->Postep());
 
     // The splash goes; as it goes it asks for the project description.
     powitanie->PrzyZamknieciu = [this, dane] { dialogi_.PokazModalnie(dane); };

@@ -5,6 +5,7 @@
 
 #include "OknoWarstwTestowe.h"
 #include "widgets/DialogiTestowe.h"
+#include "widgets/Kontrolka.h"
 
 #include "catalogue/FormWstawWarstwe.h"
 #include "catalogue/PlikGrupy.h"
@@ -103,8 +104,10 @@ class TestFormWstawWarstwe : public QObject {
     TFormWstawWarstwe& Dlg() { return *dlg_; }
     QStringList Lista() const {
         QStringList wiersze;
-        for (int i = 0; i < dlg_->SG2->rowCount(); ++i)
-            wiersze << (dlg_->SG2->item(i, 0) ? dlg_->SG2->item(i, 0)->text() : QString());
+        for (int i = 0; i < Kontrolka<QTableWidget>(dlg_, "SG2")->rowCount(); ++i)
+            wiersze << (Kontrolka<QTableWidget>(dlg_, "SG2")->item(i, 0)
+                            ? Kontrolka<QTableWidget>(dlg_, "SG2")->item(i, 0)->text()
+                            : QString());
         return wiersze;
     }
     void Pokaz() {
@@ -112,25 +115,25 @@ class TestFormWstawWarstwe : public QObject {
         QCoreApplication::processEvents();
     }
     void WybierzGrupe(int indeks) {
-        dlg_->ComboBoxPliki->setCurrentIndex(indeks);
-        emit dlg_->ComboBoxPliki->activated(indeks);
+        Kontrolka<QComboBox>(dlg_, "ComboBoxPliki")->setCurrentIndex(indeks);
+        emit Kontrolka<QComboBox>(dlg_, "ComboBoxPliki")->activated(indeks);
     }
     // A pick as the user makes it: a click on the row.
     void Wybierz(int wiersz) {
-        QTableWidgetItem* komorka = dlg_->SG2->item(wiersz, 0);
-        dlg_->SG2->scrollToItem(komorka);
-        QTest::mouseClick(dlg_->SG2->viewport(), Qt::LeftButton, {},
-                          dlg_->SG2->visualItemRect(komorka).center());
+        QTableWidgetItem* komorka = Kontrolka<QTableWidget>(dlg_, "SG2")->item(wiersz, 0);
+        Kontrolka<QTableWidget>(dlg_, "SG2")->scrollToItem(komorka);
+        QTest::mouseClick(Kontrolka<QTableWidget>(dlg_, "SG2")->viewport(), Qt::LeftButton, {},
+                          Kontrolka<QTableWidget>(dlg_, "SG2")->visualItemRect(komorka).center());
     }
-    void Wlasny(bool wlaczony) { dlg_->CheckBoxWybor->setChecked(wlaczony); }
+    void Wlasny(bool wlaczony) { Kontrolka<QCheckBox>(dlg_, "CheckBoxWybor")->setChecked(wlaczony); }
     void Wpisz(const QString& nazwa, const QString& lsw, const QString& lw, const QString& mi,
                const QString& gestosc = QStringLiteral("0"), const QString& cieplo = QStringLiteral("0")) {
-        dlg_->EditMaterial->setText(nazwa);
-        dlg_->NumEditLambdaSW->setText(lsw);
-        dlg_->NumEditLambdaW->setText(lw);
-        dlg_->NumEditMi->setText(mi);
-        dlg_->NumEditGestosc->setText(gestosc);
-        dlg_->NumEditCieplo->setText(cieplo);
+        Kontrolka<QLineEdit>(dlg_, "EditMaterial")->setText(nazwa);
+        Kontrolka<TNumEdit>(dlg_, "NumEditLambdaSW")->setText(lsw);
+        Kontrolka<TNumEdit>(dlg_, "NumEditLambdaW")->setText(lw);
+        Kontrolka<TNumEdit>(dlg_, "NumEditMi")->setText(mi);
+        Kontrolka<TNumEdit>(dlg_, "NumEditGestosc")->setText(gestosc);
+        Kontrolka<TNumEdit>(dlg_, "NumEditCieplo")->setText(cieplo);
     }
     static QColor Tlo(const QWidget* w) { return w->palette().color(QPalette::Active, QPalette::Base); }
     static QColor Systemowy(QPalette::ColorRole rola) {
@@ -139,15 +142,22 @@ class TestFormWstawWarstwe : public QObject {
     // Catalogue mode, after opening as after leaving own-material mode: group and list usable, the
     // values locked, the four value fields in the system window colour.
     void SprawdzPolaTrybuKatalogu() {
-        QVERIFY(Dlg().ComboBoxPliki->isEnabled() && Dlg().SG2->isEnabled());
-        QVERIFY(!Dlg().EditMaterial->isEnabled() && Dlg().EditMaterial->isReadOnly());
-        for (TNumEdit* pole : {Dlg().NumEditLambdaSW, Dlg().NumEditLambdaW, Dlg().NumEditMi,
-                               Dlg().NumEditGestosc, Dlg().NumEditCieplo})
+        QVERIFY(Kontrolka<QComboBox>(Dlg(), "ComboBoxPliki")->isEnabled() &&
+                Kontrolka<QTableWidget>(Dlg(), "SG2")->isEnabled());
+        QVERIFY(!Kontrolka<QLineEdit>(Dlg(), "EditMaterial")->isEnabled() &&
+                Kontrolka<QLineEdit>(Dlg(), "EditMaterial")->isReadOnly());
+        for (TNumEdit* pole :
+             {Kontrolka<TNumEdit>(Dlg(), "NumEditLambdaSW"), Kontrolka<TNumEdit>(Dlg(), "NumEditLambdaW"),
+              Kontrolka<TNumEdit>(Dlg(), "NumEditMi"), Kontrolka<TNumEdit>(Dlg(), "NumEditGestosc"),
+              Kontrolka<TNumEdit>(Dlg(), "NumEditCieplo")})
             QVERIFY(!pole->isEnabled());
-        for (TNumEdit* pole : {Dlg().NumEditLambdaSW, Dlg().NumEditLambdaW, Dlg().NumEditMi})
+        for (TNumEdit* pole :
+             {Kontrolka<TNumEdit>(Dlg(), "NumEditLambdaSW"), Kontrolka<TNumEdit>(Dlg(), "NumEditLambdaW"),
+              Kontrolka<TNumEdit>(Dlg(), "NumEditMi")})
             QVERIFY(pole->isReadOnly());
         for (TNumEdit* pole :
-             {Dlg().NumEditLambdaSW, Dlg().NumEditLambdaW, Dlg().NumEditGestosc, Dlg().NumEditCieplo})
+             {Kontrolka<TNumEdit>(Dlg(), "NumEditLambdaSW"), Kontrolka<TNumEdit>(Dlg(), "NumEditLambdaW"),
+              Kontrolka<TNumEdit>(Dlg(), "NumEditGestosc"), Kontrolka<TNumEdit>(Dlg(), "NumEditCieplo")})
             QCOMPARE(Tlo(pole), Systemowy(QPalette::Base));
     }
 
@@ -194,10 +204,10 @@ private slots:
             ukryteGdyOtwarty = !okno_->Glowne.isVisible();
             if (sposob == QLatin1String("wprowadz")) {
                 Wybierz(0);
-                Dlg().NumEditGrubosc->setText(QStringLiteral("0,25"));
-                Dlg().Button1->click();
+                Kontrolka<TNumEdit>(Dlg(), "NumEditGrubosc")->setText(QStringLiteral("0,25"));
+                Kontrolka<QPushButton>(Dlg(), "Button1")->click();
             } else if (sposob == QLatin1String("anuluj")) {
-                Dlg().Button2->click();
+                Kontrolka<QPushButton>(Dlg(), "Button2")->click();
             } else if (sposob == QLatin1String("zamkniecie")) {
                 Dlg().close();
             } else {
@@ -218,25 +228,27 @@ private slots:
         Wlasny(true);
         Wpisz(QStringLiteral("Coś"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
               QStringLiteral("4"), QStringLiteral("5"));
-        Dlg().NumEditGrubosc->setText(QStringLiteral("0,3"));
+        Kontrolka<TNumEdit>(Dlg(), "NumEditGrubosc")->setText(QStringLiteral("0,3"));
         Dlg().reject();
         Pokaz();
 
         QVERIFY(!okno_->Glowne.isVisible());
-        QCOMPARE(Dlg().focusWidget(), Dlg().NumEditGrubosc);
-        QCOMPARE(Dlg().NumEditGrubosc->text(), QStringLiteral("0"));
-        QVERIFY(Dlg().NumEditGrubosc->isEnabled());
-        QVERIFY(!Dlg().CheckBoxWybor->isChecked());
-        QVERIFY(Dlg().ButtonDodaj->isHidden());
-        QCOMPARE(Dlg().ComboBoxPliki->currentText(), QStringLiteral("Betony"));
-        QCOMPARE(Dlg().LabelWiersz->text(), QStringLiteral("Betony.ath"));
-        QCOMPARE(Dlg().EditMaterial->text(), QStringLiteral("Wybierz materiał:"));
-        for (TNumEdit* pole : {Dlg().NumEditLambdaSW, Dlg().NumEditLambdaW, Dlg().NumEditMi,
-                               Dlg().NumEditGestosc, Dlg().NumEditCieplo})
+        QCOMPARE(Dlg().focusWidget(), Kontrolka<TNumEdit>(Dlg(), "NumEditGrubosc"));
+        QCOMPARE(Kontrolka<TNumEdit>(Dlg(), "NumEditGrubosc")->text(), QStringLiteral("0"));
+        QVERIFY(Kontrolka<TNumEdit>(Dlg(), "NumEditGrubosc")->isEnabled());
+        QVERIFY(!Kontrolka<QCheckBox>(Dlg(), "CheckBoxWybor")->isChecked());
+        QVERIFY(Kontrolka<QPushButton>(Dlg(), "ButtonDodaj")->isHidden());
+        QCOMPARE(Kontrolka<QComboBox>(Dlg(), "ComboBoxPliki")->currentText(), QStringLiteral("Betony"));
+        QCOMPARE(Kontrolka<QLabel>(Dlg(), "LabelWiersz")->text(), QStringLiteral("Betony.ath"));
+        QCOMPARE(Kontrolka<QLineEdit>(Dlg(), "EditMaterial")->text(), QStringLiteral("Wybierz materiał:"));
+        for (TNumEdit* pole :
+             {Kontrolka<TNumEdit>(Dlg(), "NumEditLambdaSW"), Kontrolka<TNumEdit>(Dlg(), "NumEditLambdaW"),
+              Kontrolka<TNumEdit>(Dlg(), "NumEditMi"), Kontrolka<TNumEdit>(Dlg(), "NumEditGestosc"),
+              Kontrolka<TNumEdit>(Dlg(), "NumEditCieplo")})
             QCOMPARE(pole->text(), QStringLiteral("0"));
         SprawdzPolaTrybuKatalogu();
         // The shipped Betony group: 28 materials, in catalogue order.
-        QCOMPARE(Dlg().SG2->rowCount(), 28);
+        QCOMPARE(Kontrolka<QTableWidget>(Dlg(), "SG2")->rowCount(), 28);
         QCOMPARE(Lista().first(), QStringLiteral("Beton keramzytowy 1000 kg/m3"));
         QCOMPARE(Lista().last(), QStringLiteral("Żelbet 2500 kg/m3"));
         QVERIFY(dialogi_->Wywolania.isEmpty());
@@ -258,11 +270,14 @@ private slots:
     void okno_ma_tytul_i_kolejnosc_tabulacji() {
         QCOMPARE(Dlg().windowTitle(),
                  QStringLiteral("Murolab -program do wstępnej analizy cieplno wilgotnościowej"));
-        const QList<QWidget*> kolejnosc = {Dlg().EditMaterial,  Dlg().NumEditLambdaSW, Dlg().NumEditLambdaW,
-                                           Dlg().NumEditMi,     Dlg().NumEditGrubosc,  Dlg().NumEditGestosc,
-                                           Dlg().NumEditCieplo, Dlg().ComboBoxPliki,   Dlg().SG2,
-                                           Dlg().Button1,       Dlg().Button2,         Dlg().CheckBoxWybor,
-                                           Dlg().ButtonDodaj};
+        const QList<QWidget*> kolejnosc = {
+            Kontrolka<QLineEdit>(Dlg(), "EditMaterial"),  Kontrolka<TNumEdit>(Dlg(), "NumEditLambdaSW"),
+            Kontrolka<TNumEdit>(Dlg(), "NumEditLambdaW"), Kontrolka<TNumEdit>(Dlg(), "NumEditMi"),
+            Kontrolka<TNumEdit>(Dlg(), "NumEditGrubosc"), Kontrolka<TNumEdit>(Dlg(), "NumEditGestosc"),
+            Kontrolka<TNumEdit>(Dlg(), "NumEditCieplo"),  Kontrolka<QComboBox>(Dlg(), "ComboBoxPliki"),
+            Kontrolka<QTableWidget>(Dlg(), "SG2"),        Kontrolka<QPushButton>(Dlg(), "Button1"),
+            Kontrolka<QPushButton>(Dlg(), "Button2"),     Kontrolka<QCheckBox>(Dlg(), "CheckBoxWybor"),
+            Kontrolka<QPushButton>(Dlg(), "ButtonDodaj")};
         // The order of these controls in the focus chain (other widgets, such as a list's scroll
         // bars, may lie between them).
         QList<QWidget*> lancuch;
@@ -277,9 +292,9 @@ private slots:
         // and list disabled) Tab goes from the thickness straight to "&Wprowadź".
         Pokaz();
         Wlasny(true);
-        Dlg().NumEditGrubosc->setFocus();
-        QTest::keyClick(Dlg().NumEditGrubosc, Qt::Key_Tab);
-        QCOMPARE(Dlg().focusWidget(), Dlg().Button1);
+        Kontrolka<TNumEdit>(Dlg(), "NumEditGrubosc")->setFocus();
+        QTest::keyClick(Kontrolka<TNumEdit>(Dlg(), "NumEditGrubosc"), Qt::Key_Tab);
+        QCOMPARE(Dlg().focusWidget(), Kontrolka<QPushButton>(Dlg(), "Button1"));
     }
 
     void logo_rysowane_gdy_plik_jest() {
@@ -306,7 +321,7 @@ private slots:
         Wlasny(true);
         Wpisz(QStringLiteral("Beton nowy"), QStringLiteral("1"), QStringLiteral("1,1"), QStringLiteral("10"));
         dialogi_->Odpowiedzi << TOdpowiedz::Tak;
-        Dlg().ButtonDodaj->click();
+        Kontrolka<QPushButton>(Dlg(), "ButtonDodaj")->click();
         QVERIFY(dialogi_->Bledy().isEmpty());
         QCOMPARE(NazwyWPliku(W("Betony.ath")), (QStringList{"Beton nowy", "Inny beton"}));
         QCOMPARE(Lista().mid(0, 2), (QStringList{"Beton nowy", "Inny beton"}));
@@ -323,7 +338,7 @@ private slots:
         Wlasny(true);
         Wpisz(QStringLiteral("Asfalt"), QStringLiteral("0,7"), QStringLiteral("0,7"), QStringLiteral("2000"));
         dialogi_->Odpowiedzi << TOdpowiedz::Tak;
-        Dlg().ButtonDodaj->click();
+        Kontrolka<QPushButton>(Dlg(), "ButtonDodaj")->click();
         QCOMPARE(NazwyWPliku(W("Betony.ath")), (QStringList{"Asfalt", "Beton nowy", "Inny beton"}));
         QCOMPARE(NazwyWPliku(K("Betony.ath")), QStringList{"Beton z aktualizacji"});
 
@@ -343,7 +358,7 @@ private slots:
         Wlasny(true);
         Wpisz(QStringLiteral("Cegła"), QStringLiteral("0,77"), QStringLiteral("0,91"), QStringLiteral("10"));
         dialogi_->Odpowiedzi << TOdpowiedz::Tak;
-        Dlg().ButtonDodaj->click();
+        Kontrolka<QPushButton>(Dlg(), "ButtonDodaj")->click();
         QCOMPARE(dialogi_->Bledy(), QStringList{QStringLiteral("File not found")});
         QVERIFY(QDir(gWlasne).entryList(QDir::Files).isEmpty());
     }
@@ -411,17 +426,17 @@ private slots:
         okno_->Klasa = klasa;
         Pokaz();
         Wlasny(true); // every field enabled, so that the focus rules show
-        Dlg().NumEditGrubosc->setText(d);
+        Kontrolka<TNumEdit>(Dlg(), "NumEditGrubosc")->setText(d);
         Wpisz(QStringLiteral("X"), lsw, lw, mi);
-        Dlg().Button2->setFocus();
+        Kontrolka<QPushButton>(Dlg(), "Button2")->setFocus();
 
         const bool wynik = Dlg().SprawdzNowaWarstwe();
 
         QCOMPARE(wynik, komunikat.isEmpty());
-        QCOMPARE(Dlg().NumEditGrubosc->text(), dPo);
+        QCOMPARE(Kontrolka<TNumEdit>(Dlg(), "NumEditGrubosc")->text(), dPo);
         if (komunikat.isEmpty()) {
             QVERIFY(dialogi_->Wywolania.isEmpty());
-            QCOMPARE(Dlg().focusWidget(), Dlg().Button2);
+            QCOMPARE(Dlg().focusWidget(), Kontrolka<QPushButton>(Dlg(), "Button2"));
             return;
         }
         QCOMPARE(dialogi_->Komunikaty().size(), 1);
@@ -430,20 +445,21 @@ private slots:
         QCOMPARE(k.Tytul, tytul);
         QCOMPARE(k.Ikona, TIkona::Stop);
         QCOMPARE(k.Przyciski, TPrzyciski::Ok);
-        const QHash<QString, QWidget*> pola = {{"grubosc", Dlg().NumEditGrubosc},
-                                               {"lambdaSW", Dlg().NumEditLambdaSW},
-                                               {"lambdaW", Dlg().NumEditLambdaW},
-                                               {"mi", Dlg().NumEditMi}};
+        const QHash<QString, QWidget*> pola = {{"grubosc", Kontrolka<TNumEdit>(Dlg(), "NumEditGrubosc")},
+                                               {"lambdaSW", Kontrolka<TNumEdit>(Dlg(), "NumEditLambdaSW")},
+                                               {"lambdaW", Kontrolka<TNumEdit>(Dlg(), "NumEditLambdaW")},
+                                               {"mi", Kontrolka<TNumEdit>(Dlg(), "NumEditMi")}};
         QCOMPARE(Dlg().focusWidget(), pola.value(fokus));
     }
 
     void w_trybie_katalogu_przed_wyborem_materialu_odrzucone() {
         Pokaz();
-        Dlg().NumEditGrubosc->setText(QStringLiteral("0,2"));
-        Dlg().Button2->setFocus();
-        Dlg().Button1->click();
+        Kontrolka<TNumEdit>(Dlg(), "NumEditGrubosc")->setText(QStringLiteral("0,2"));
+        Kontrolka<QPushButton>(Dlg(), "Button2")->setFocus();
+        Kontrolka<QPushButton>(Dlg(), "Button1")->click();
         QCOMPARE(dialogi_->TekstyKomunikatow(), QStringList{kZakresLambdy});
-        QCOMPARE(Dlg().focusWidget(), Dlg().Button2); // the λ fields are disabled: the focus stays
+        QCOMPARE(Dlg().focusWidget(),
+                 Kontrolka<QPushButton>(Dlg(), "Button2")); // the λ fields are disabled: the focus stays
         QVERIFY(Dlg().isVisible());
         QVERIFY(okno_->Operacje.isEmpty());
     }
@@ -451,8 +467,8 @@ private slots:
     void tekst_nie_bedacy_liczba_konczy_wprowadzanie_bledem() {
         Pokaz();
         Wybierz(0);
-        Dlg().NumEditGrubosc->setText(QStringLiteral(","));
-        Dlg().Button1->click();
+        Kontrolka<TNumEdit>(Dlg(), "NumEditGrubosc")->setText(QStringLiteral(","));
+        Kontrolka<QPushButton>(Dlg(), "Button1")->click();
         QCOMPARE(dialogi_->Bledy(), QStringList{QStringLiteral("„,” nie jest poprawną liczbą rzeczywistą")});
         QVERIFY(Dlg().isVisible());
         QVERIFY(okno_->Operacje.isEmpty());
@@ -509,10 +525,10 @@ private slots:
         Wlasny(true);
         Wpisz(QStringLiteral("NOWA"), QStringLiteral("0,5"), QStringLiteral("0,6"), QStringLiteral("25"),
               QStringLiteral("30"), QStringLiteral("1,45"));
-        Dlg().NumEditGrubosc->setText(QStringLiteral("0,12"));
+        Kontrolka<TNumEdit>(Dlg(), "NumEditGrubosc")->setText(QStringLiteral("0,12"));
         dialogi_->Odpowiedzi << TOdpowiedz::Tak;
 
-        Dlg().Button1->click();
+        Kontrolka<QPushButton>(Dlg(), "Button1")->click();
 
         QCOMPARE(okno_->Operacje, operacje);
         QCOMPARE(okno_->Nazwy(), nazwy);
@@ -543,9 +559,9 @@ private slots:
         okno_->Wypelnij(2);
         Pokaz();
         Wybierz(0);
-        Dlg().NumEditGrubosc->setText(QStringLiteral("0,2"));
+        Kontrolka<TNumEdit>(Dlg(), "NumEditGrubosc")->setText(QStringLiteral("0,2"));
         dialogi_->Odpowiedzi << TOdpowiedz::Nie;
-        Dlg().Button1->click();
+        Kontrolka<QPushButton>(Dlg(), "Button1")->click();
         QCOMPARE(dialogi_->Komunikaty().size(), 1);
         QVERIFY(okno_->Operacje.isEmpty());
         QCOMPARE(okno_->Nazwy(), (QStringList{"W1", "W2"}));
@@ -575,9 +591,9 @@ private slots:
         Pokaz();
         Wlasny(true);
         Wpisz(QStringLiteral("Cegła"), lsw, lw, QStringLiteral("10"));
-        Dlg().NumEditGrubosc->setText(QStringLiteral("0,25"));
+        Kontrolka<TNumEdit>(Dlg(), "NumEditGrubosc")->setText(QStringLiteral("0,25"));
         dialogi_->Odpowiedzi << TOdpowiedz::Tak;
-        Dlg().Button1->click();
+        Kontrolka<QPushButton>(Dlg(), "Button1")->click();
         QCOMPARE(okno_->Wiersze.size(), 1);
         QCOMPARE(okno_->Wiersze[0][2], lambda);
     }
@@ -586,20 +602,20 @@ private slots:
         okno_->Klasa = kWilgotne;
         Pokaz();
         Wybierz(27); // "Żelbet 2500 kg/m3": λ 1,7 / 1,8, μ 130
-        Dlg().NumEditGrubosc->setText(QStringLiteral("0,2"));
+        Kontrolka<TNumEdit>(Dlg(), "NumEditGrubosc")->setText(QStringLiteral("0,2"));
         dialogi_->Odpowiedzi << TOdpowiedz::Tak;
-        Dlg().Button1->click();
+        Kontrolka<QPushButton>(Dlg(), "Button1")->click();
         // The catalogue's density and specific heat go with the layer.
         QCOMPARE(okno_->Wiersze.value(0),
                  (QStringList{"  1.", "Żelbet 2500 kg/m3", "1,8", "130", "0,2", "2500", "0,84"}));
 
         Pokaz();
         Wlasny(true);
-        Dlg().NumEditLambdaW->setText(QStringLiteral("0,04"));
-        Dlg().NumEditMi->setText(QStringLiteral("1"));
-        Dlg().NumEditGrubosc->setText(QStringLiteral("0,1"));
+        Kontrolka<TNumEdit>(Dlg(), "NumEditLambdaW")->setText(QStringLiteral("0,04"));
+        Kontrolka<TNumEdit>(Dlg(), "NumEditMi")->setText(QStringLiteral("1"));
+        Kontrolka<TNumEdit>(Dlg(), "NumEditGrubosc")->setText(QStringLiteral("0,1"));
         dialogi_->Odpowiedzi << TOdpowiedz::Tak;
-        Dlg().Button1->click();
+        Kontrolka<QPushButton>(Dlg(), "Button1")->click();
         // An own material carries what its fields hold: the zeros they start with...
         QCOMPARE(okno_->Wiersze.value(1),
                  (QStringList{"  2.", "Wprowadz materiał:", "0,04", "1", "0,1", "0", "0"}));
@@ -609,9 +625,9 @@ private slots:
         Wlasny(true);
         Wpisz(QStringLiteral("Wełna"), QStringLiteral("0,035"), QStringLiteral("0,04"), QStringLiteral("1"),
               QStringLiteral("40"), QString());
-        Dlg().NumEditGrubosc->setText(QStringLiteral("0,15"));
+        Kontrolka<TNumEdit>(Dlg(), "NumEditGrubosc")->setText(QStringLiteral("0,15"));
         dialogi_->Odpowiedzi << TOdpowiedz::Tak;
-        Dlg().Button1->click();
+        Kontrolka<QPushButton>(Dlg(), "Button1")->click();
         QCOMPARE(okno_->Wiersze.value(2), (QStringList{"  3.", "Wełna", "0,04", "1", "0,15", "40", ""}));
     }
 
@@ -632,19 +648,20 @@ private slots:
         Pokaz();
         Wlasny(true);
         // Typed, not set: the field itself must let the long name in for the check to see it.
-        Dlg().EditMaterial->clear();
-        Dlg().EditMaterial->setFocus();
+        Kontrolka<QLineEdit>(Dlg(), "EditMaterial")->clear();
+        Kontrolka<QLineEdit>(Dlg(), "EditMaterial")->setFocus();
         for (int i = 0; i < dlugosc; ++i) {
             QKeyEvent klawisz(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("ż"));
-            QCoreApplication::sendEvent(Dlg().EditMaterial, &klawisz);
+            QCoreApplication::sendEvent(Kontrolka<QLineEdit>(Dlg(), "EditMaterial"), &klawisz);
         }
-        QCOMPARE(Dlg().EditMaterial->text().size(), dlugosc);
-        Dlg().NumEditLambdaSW->setText(QStringLiteral("0,5"));
-        Dlg().NumEditMi->setText(QStringLiteral("10"));
-        Dlg().NumEditGrubosc->setText(QStringLiteral("0,1"));
-        Dlg().Button2->setFocus();
+        QCOMPARE(Kontrolka<QLineEdit>(Dlg(), "EditMaterial")->text().size(), dlugosc);
+        Kontrolka<TNumEdit>(Dlg(), "NumEditLambdaSW")->setText(QStringLiteral("0,5"));
+        Kontrolka<TNumEdit>(Dlg(), "NumEditMi")->setText(QStringLiteral("10"));
+        Kontrolka<TNumEdit>(Dlg(), "NumEditGrubosc")->setText(QStringLiteral("0,1"));
+        Kontrolka<QPushButton>(Dlg(), "Button2")->setFocus();
         dialogi_->Odpowiedzi << TOdpowiedz::Nie;
-        (doBazy ? Dlg().ButtonDodaj : Dlg().Button1)->click();
+        (doBazy ? Kontrolka<QPushButton>(Dlg(), "ButtonDodaj") : Kontrolka<QPushButton>(Dlg(), "Button1"))
+            ->click();
 
         const QStringList komunikaty = dialogi_->TekstyKomunikatow();
         if (dlugosc <= 40) {
@@ -658,7 +675,7 @@ private slots:
                          .arg(dlugosc)});
         QCOMPARE(dialogi_->Komunikaty().first().Tytul, QStringLiteral("Murolab -UWAGA !!!"));
         QCOMPARE(dialogi_->Komunikaty().first().Ikona, TIkona::Stop);
-        QCOMPARE(Dlg().focusWidget(), Dlg().EditMaterial);
+        QCOMPARE(Dlg().focusWidget(), Kontrolka<QLineEdit>(Dlg(), "EditMaterial"));
         QVERIFY(okno_->Operacje.isEmpty());
         QVERIFY(Dlg().isVisible());
         QCOMPARE(Bajty(QStringLiteral("Betony.ath")), przed);
@@ -669,10 +686,11 @@ private slots:
     void w_trybie_katalogu_wartosci_czytelne() {
         Pokaz();
         Wybierz(27); // "Żelbet 2500 kg/m3"
-        QCOMPARE(Dlg().NumEditGestosc->text(), QStringLiteral("2500"));
-        for (QLineEdit* pole : std::initializer_list<QLineEdit*>{Dlg().EditMaterial, Dlg().NumEditLambdaSW,
-                                                                 Dlg().NumEditLambdaW, Dlg().NumEditMi,
-                                                                 Dlg().NumEditGestosc, Dlg().NumEditCieplo}) {
+        QCOMPARE(Kontrolka<TNumEdit>(Dlg(), "NumEditGestosc")->text(), QStringLiteral("2500"));
+        for (QLineEdit* pole : std::initializer_list<QLineEdit*>{
+                 Kontrolka<QLineEdit>(Dlg(), "EditMaterial"), Kontrolka<TNumEdit>(Dlg(), "NumEditLambdaSW"),
+                 Kontrolka<TNumEdit>(Dlg(), "NumEditLambdaW"), Kontrolka<TNumEdit>(Dlg(), "NumEditMi"),
+                 Kontrolka<TNumEdit>(Dlg(), "NumEditGestosc"), Kontrolka<TNumEdit>(Dlg(), "NumEditCieplo")}) {
             QVERIFY(!pole->isEnabled());
             QCOMPARE(pole->palette().color(QPalette::Disabled, QPalette::Text),
                      QApplication::palette().color(QPalette::Active, QPalette::Text));
@@ -680,7 +698,7 @@ private slots:
         // So also after a round through own-material mode.
         Wlasny(true);
         Wlasny(false);
-        QCOMPARE(Dlg().NumEditMi->palette().color(QPalette::Disabled, QPalette::Text),
+        QCOMPARE(Kontrolka<TNumEdit>(Dlg(), "NumEditMi")->palette().color(QPalette::Disabled, QPalette::Text),
                  QApplication::palette().color(QPalette::Active, QPalette::Text));
     }
 
@@ -693,31 +711,35 @@ private slots:
         QCOMPARE(Lista().mid(0, 5), (QStringList{"Beton", "beton", "Beton", "Cegła", ""}));
 
         Wybierz(0);
-        QCOMPARE(Dlg().EditMaterial->text(), QStringLiteral("Beton"));
-        QCOMPARE(Dlg().NumEditLambdaSW->text(), QStringLiteral("3,3"));
-        QCOMPARE(Dlg().NumEditLambdaW->text(), QStringLiteral("3,4"));
-        QCOMPARE(Dlg().NumEditMi->text(), QStringLiteral("10"));
-        QCOMPARE(Dlg().NumEditGestosc->text(), QStringLiteral("1000"));
-        QCOMPARE(Dlg().NumEditCieplo->text(), QStringLiteral("0,84"));
-        QCOMPARE(Dlg().SG2->selectedItems(), QList<QTableWidgetItem*>{Dlg().SG2->item(0, 0)});
+        QCOMPARE(Kontrolka<QLineEdit>(Dlg(), "EditMaterial")->text(), QStringLiteral("Beton"));
+        QCOMPARE(Kontrolka<TNumEdit>(Dlg(), "NumEditLambdaSW")->text(), QStringLiteral("3,3"));
+        QCOMPARE(Kontrolka<TNumEdit>(Dlg(), "NumEditLambdaW")->text(), QStringLiteral("3,4"));
+        QCOMPARE(Kontrolka<TNumEdit>(Dlg(), "NumEditMi")->text(), QStringLiteral("10"));
+        QCOMPARE(Kontrolka<TNumEdit>(Dlg(), "NumEditGestosc")->text(), QStringLiteral("1000"));
+        QCOMPARE(Kontrolka<TNumEdit>(Dlg(), "NumEditCieplo")->text(), QStringLiteral("0,84"));
+        QCOMPARE(Kontrolka<QTableWidget>(Dlg(), "SG2")->selectedItems(),
+                 QList<QTableWidgetItem*>{Kontrolka<QTableWidget>(Dlg(), "SG2")->item(0, 0)});
 
-        QTest::keyClick(Dlg().SG2, Qt::Key_Down);
-        QCOMPARE(Dlg().NumEditLambdaSW->text(), QStringLiteral("2,2"));
-        QCOMPARE(Dlg().SG2->selectedItems(), QList<QTableWidgetItem*>{Dlg().SG2->item(1, 0)});
+        QTest::keyClick(Kontrolka<QTableWidget>(Dlg(), "SG2"), Qt::Key_Down);
+        QCOMPARE(Kontrolka<TNumEdit>(Dlg(), "NumEditLambdaSW")->text(), QStringLiteral("2,2"));
+        QCOMPARE(Kontrolka<QTableWidget>(Dlg(), "SG2")->selectedItems(),
+                 QList<QTableWidgetItem*>{Kontrolka<QTableWidget>(Dlg(), "SG2")->item(1, 0)});
 
         Wybierz(6); // a blank row
-        QCOMPARE(Dlg().EditMaterial->text(), QStringLiteral("beton"));
-        QCOMPARE(Dlg().NumEditLambdaSW->text(), QStringLiteral("2,2"));
+        QCOMPARE(Kontrolka<QLineEdit>(Dlg(), "EditMaterial")->text(), QStringLiteral("beton"));
+        QCOMPARE(Kontrolka<TNumEdit>(Dlg(), "NumEditLambdaSW")->text(), QStringLiteral("2,2"));
 
         // A second click on the row already current picks it again.
         Wybierz(3);
         Wlasny(true);
         Wlasny(false);
-        QCOMPARE(Dlg().NumEditLambdaSW->text(), QStringLiteral("0"));
-        const QRect komorka = Dlg().SG2->visualItemRect(Dlg().SG2->item(3, 0));
-        QTest::mouseClick(Dlg().SG2->viewport(), Qt::LeftButton, {}, komorka.center());
-        QCOMPARE(Dlg().EditMaterial->text(), QStringLiteral("Cegła"));
-        QCOMPARE(Dlg().NumEditLambdaW->text(), QStringLiteral("0,91"));
+        QCOMPARE(Kontrolka<TNumEdit>(Dlg(), "NumEditLambdaSW")->text(), QStringLiteral("0"));
+        const QRect komorka = Kontrolka<QTableWidget>(Dlg(), "SG2")
+                                  ->visualItemRect(Kontrolka<QTableWidget>(Dlg(), "SG2")->item(3, 0));
+        QTest::mouseClick(Kontrolka<QTableWidget>(Dlg(), "SG2")->viewport(), Qt::LeftButton, {},
+                          komorka.center());
+        QCOMPARE(Kontrolka<QLineEdit>(Dlg(), "EditMaterial")->text(), QStringLiteral("Cegła"));
+        QCOMPARE(Kontrolka<TNumEdit>(Dlg(), "NumEditLambdaW")->text(), QStringLiteral("0,91"));
     }
 
     void lista_rosnie_i_nigdy_nie_maleje() {
@@ -727,17 +749,18 @@ private slots:
         ZapiszGrupe(K("Tynki.ath"), tynki);
         ZapiszGrupe(K("Betony.ath"), {{"Beton", 1.0, 1.1}, {"Cegła", 0.77, 0.91}});
         Pokaz();
-        QCOMPARE(Dlg().SG2->rowCount(), 10);
+        QCOMPARE(Kontrolka<QTableWidget>(Dlg(), "SG2")->rowCount(), 10);
         Wybierz(1);
 
         WybierzGrupe(7);
-        QCOMPARE(Dlg().LabelWiersz->text(), QStringLiteral("Tynki.ath"));
-        QCOMPARE(Dlg().SG2->rowCount(), 12);
+        QCOMPARE(Kontrolka<QLabel>(Dlg(), "LabelWiersz")->text(), QStringLiteral("Tynki.ath"));
+        QCOMPARE(Kontrolka<QTableWidget>(Dlg(), "SG2")->rowCount(), 12);
         QCOMPARE(Lista().last(), QStringLiteral("Tynk L"));
-        QCOMPARE(Dlg().EditMaterial->text(), QStringLiteral("Cegła")); // a group change clears nothing
+        QCOMPARE(Kontrolka<QLineEdit>(Dlg(), "EditMaterial")->text(),
+                 QStringLiteral("Cegła")); // a group change clears nothing
 
         WybierzGrupe(0);
-        QCOMPARE(Dlg().SG2->rowCount(), 12);
+        QCOMPARE(Kontrolka<QTableWidget>(Dlg(), "SG2")->rowCount(), 12);
         QStringList oczekiwana{"Beton", "Cegła"};
         for (int i = 2; i < 12; ++i)
             oczekiwana << QString();
@@ -746,24 +769,25 @@ private slots:
         // The row count survives closing and opening.
         Dlg().reject();
         Pokaz();
-        QCOMPARE(Dlg().SG2->rowCount(), 12);
+        QCOMPARE(Kontrolka<QTableWidget>(Dlg(), "SG2")->rowCount(), 12);
     }
 
     void znacznik_grupy_tlumaczony_na_plik() {
         ZapiszGrupe(K("Drewno.ath"), {{"Sosna", 0.16, 0.2}});
         Pokaz();
         WybierzGrupe(2);
-        QCOMPARE(Dlg().LabelWiersz->text(), QStringLiteral("Drewno i mat. drewnopochodne.ath"));
+        QCOMPARE(Kontrolka<QLabel>(Dlg(), "LabelWiersz")->text(),
+                 QStringLiteral("Drewno i mat. drewnopochodne.ath"));
         QCOMPARE(Lista().first(), QStringLiteral("Sosna"));
         Wybierz(0);
-        QCOMPARE(Dlg().NumEditLambdaSW->text(), QStringLiteral("0,16"));
+        QCOMPARE(Kontrolka<TNumEdit>(Dlg(), "NumEditLambdaSW")->text(), QStringLiteral("0,16"));
         QVERIFY(dialogi_->Wywolania.isEmpty());
 
         // Saving into the group writes its file, never one named after the marker.
         Wlasny(true);
         Wpisz(QStringLiteral("Modrzew"), QStringLiteral("0,16"), QStringLiteral("0,2"), QStringLiteral("50"));
         dialogi_->Odpowiedzi << TOdpowiedz::Tak;
-        Dlg().ButtonDodaj->click();
+        Kontrolka<QPushButton>(Dlg(), "ButtonDodaj")->click();
         QCOMPARE(NazwyWPliku(W("Drewno.ath")), (QStringList{"Modrzew", "Sosna"}));
         QVERIFY(!QFile::exists(W("Drewno i mat. drewnopochodne.ath")));
         QVERIFY(!QFile::exists(K("Drewno i mat. drewnopochodne.ath")));
@@ -796,27 +820,28 @@ private slots:
     void zmiana_grupy_i_otwarcie_nie_zostawiaja_podswietlenia() {
         Pokaz();
         Wybierz(12);
-        QCOMPARE(Dlg().SG2->selectedItems().size(), 1);
+        QCOMPARE(Kontrolka<QTableWidget>(Dlg(), "SG2")->selectedItems().size(), 1);
         WybierzGrupe(7);
-        QVERIFY(Dlg().SG2->selectedItems().isEmpty());
-        QCOMPARE(Dlg().SG2->rowAt(0), 0); // the new group is shown from its first name
+        QVERIFY(Kontrolka<QTableWidget>(Dlg(), "SG2")->selectedItems().isEmpty());
+        QCOMPARE(Kontrolka<QTableWidget>(Dlg(), "SG2")->rowAt(0),
+                 0); // the new group is shown from its first name
 
         WybierzGrupe(0);
         Wybierz(20);
         Dlg().reject();
         Pokaz();
-        QVERIFY(Dlg().SG2->selectedItems().isEmpty());
-        QCOMPARE(Dlg().SG2->rowAt(0), 0);
+        QVERIFY(Kontrolka<QTableWidget>(Dlg(), "SG2")->selectedItems().isEmpty());
+        QCOMPARE(Kontrolka<QTableWidget>(Dlg(), "SG2")->rowAt(0), 0);
     }
 
     void pisanie_w_liscie_grup_jest_odrzucane() {
         Pokaz();
-        Dlg().ComboBoxPliki->setFocus();
-        QTest::keyClick(Dlg().ComboBoxPliki, Qt::Key_T);
-        QTest::keyClick(Dlg().ComboBoxPliki, Qt::Key_K);
-        QCOMPARE(Dlg().ComboBoxPliki->currentText(), QStringLiteral("Betony"));
-        QCOMPARE(Dlg().LabelWiersz->text(), QStringLiteral("Betony.ath"));
-        QCOMPARE(Dlg().SG2->rowCount(), 28);
+        Kontrolka<QComboBox>(Dlg(), "ComboBoxPliki")->setFocus();
+        QTest::keyClick(Kontrolka<QComboBox>(Dlg(), "ComboBoxPliki"), Qt::Key_T);
+        QTest::keyClick(Kontrolka<QComboBox>(Dlg(), "ComboBoxPliki"), Qt::Key_K);
+        QCOMPARE(Kontrolka<QComboBox>(Dlg(), "ComboBoxPliki")->currentText(), QStringLiteral("Betony"));
+        QCOMPARE(Kontrolka<QLabel>(Dlg(), "LabelWiersz")->text(), QStringLiteral("Betony.ath"));
+        QCOMPARE(Kontrolka<QTableWidget>(Dlg(), "SG2")->rowCount(), 28);
     }
 
     // ------------------------------------------------------------ own-material mode
@@ -834,34 +859,37 @@ private slots:
         Pokaz();
         Wybierz(0);
         Wlasny(true);
-        QVERIFY(!Dlg().ButtonDodaj->isHidden());
-        QCOMPARE(Dlg().EditMaterial->text(), QStringLiteral("Wprowadz materiał:"));
-        QVERIFY(Dlg().EditMaterial->isEnabled() && !Dlg().EditMaterial->isReadOnly());
-        QVERIFY(!Dlg().ComboBoxPliki->isEnabled());
-        QVERIFY(!Dlg().SG2->isEnabled());
-        for (TNumEdit* pole : {Dlg().NumEditLambdaSW, Dlg().NumEditLambdaW, Dlg().NumEditMi,
-                               Dlg().NumEditGestosc, Dlg().NumEditCieplo}) {
+        QVERIFY(!Kontrolka<QPushButton>(Dlg(), "ButtonDodaj")->isHidden());
+        QCOMPARE(Kontrolka<QLineEdit>(Dlg(), "EditMaterial")->text(), QStringLiteral("Wprowadz materiał:"));
+        QVERIFY(Kontrolka<QLineEdit>(Dlg(), "EditMaterial")->isEnabled() &&
+                !Kontrolka<QLineEdit>(Dlg(), "EditMaterial")->isReadOnly());
+        QVERIFY(!Kontrolka<QComboBox>(Dlg(), "ComboBoxPliki")->isEnabled());
+        QVERIFY(!Kontrolka<QTableWidget>(Dlg(), "SG2")->isEnabled());
+        for (TNumEdit* pole :
+             {Kontrolka<TNumEdit>(Dlg(), "NumEditLambdaSW"), Kontrolka<TNumEdit>(Dlg(), "NumEditLambdaW"),
+              Kontrolka<TNumEdit>(Dlg(), "NumEditMi"), Kontrolka<TNumEdit>(Dlg(), "NumEditGestosc"),
+              Kontrolka<TNumEdit>(Dlg(), "NumEditCieplo")}) {
             QCOMPARE(pole->text(), QStringLiteral("0"));
             QVERIFY(pole->isEnabled() && !pole->isReadOnly());
         }
         const QColor okno = Systemowy(QPalette::Base);
         const QColor menu = Systemowy(QPalette::Window);
         QVERIFY(okno != menu);
-        QCOMPARE(Tlo(Dlg().NumEditLambdaW), wilgotne ? okno : menu);
-        QCOMPARE(Tlo(Dlg().NumEditLambdaSW), wilgotne ? menu : okno);
-        QCOMPARE(Tlo(Dlg().NumEditGestosc), menu);
-        QCOMPARE(Tlo(Dlg().NumEditCieplo), menu);
+        QCOMPARE(Tlo(Kontrolka<TNumEdit>(Dlg(), "NumEditLambdaW")), wilgotne ? okno : menu);
+        QCOMPARE(Tlo(Kontrolka<TNumEdit>(Dlg(), "NumEditLambdaSW")), wilgotne ? menu : okno);
+        QCOMPARE(Tlo(Kontrolka<TNumEdit>(Dlg(), "NumEditGestosc")), menu);
+        QCOMPARE(Tlo(Kontrolka<TNumEdit>(Dlg(), "NumEditCieplo")), menu);
 
         Wpisz(QStringLiteral("X"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
               QStringLiteral("500"), QStringLiteral("0,9"));
         Wlasny(false);
-        QVERIFY(Dlg().ButtonDodaj->isHidden());
-        QCOMPARE(Dlg().EditMaterial->text(), QStringLiteral("Wybierz materiał:"));
-        QCOMPARE(Dlg().NumEditLambdaSW->text(), QStringLiteral("0"));
-        QCOMPARE(Dlg().NumEditLambdaW->text(), QStringLiteral("0"));
-        QCOMPARE(Dlg().NumEditMi->text(), QStringLiteral("0"));
-        QCOMPARE(Dlg().NumEditGestosc->text(), QStringLiteral("500"));
-        QCOMPARE(Dlg().NumEditCieplo->text(), QStringLiteral("0,9"));
+        QVERIFY(Kontrolka<QPushButton>(Dlg(), "ButtonDodaj")->isHidden());
+        QCOMPARE(Kontrolka<QLineEdit>(Dlg(), "EditMaterial")->text(), QStringLiteral("Wybierz materiał:"));
+        QCOMPARE(Kontrolka<TNumEdit>(Dlg(), "NumEditLambdaSW")->text(), QStringLiteral("0"));
+        QCOMPARE(Kontrolka<TNumEdit>(Dlg(), "NumEditLambdaW")->text(), QStringLiteral("0"));
+        QCOMPARE(Kontrolka<TNumEdit>(Dlg(), "NumEditMi")->text(), QStringLiteral("0"));
+        QCOMPARE(Kontrolka<TNumEdit>(Dlg(), "NumEditGestosc")->text(), QStringLiteral("500"));
+        QCOMPARE(Kontrolka<TNumEdit>(Dlg(), "NumEditCieplo")->text(), QStringLiteral("0,9"));
         SprawdzPolaTrybuKatalogu();
     }
 
@@ -896,7 +924,7 @@ private slots:
               QStringLiteral("700"), QStringLiteral("1,6"));
         dialogi_->Odpowiedzi << TOdpowiedz::Tak;
 
-        Dlg().ButtonDodaj->click();
+        Kontrolka<QPushButton>(Dlg(), "ButtonDodaj")->click();
 
         QCOMPARE(dialogi_->Komunikaty().size(), 1);
         const TWywolanie pytanie = dialogi_->Komunikaty().first();
@@ -921,16 +949,16 @@ private slots:
         QCOMPARE(Bajty(K("Betony.ath")), betony);
 
         // Back in catalogue mode, the list showing the group, the fields the stored material.
-        QVERIFY(!Dlg().CheckBoxWybor->isChecked());
-        QVERIFY(Dlg().ButtonDodaj->isHidden());
+        QVERIFY(!Kontrolka<QCheckBox>(Dlg(), "CheckBoxWybor")->isChecked());
+        QVERIFY(Kontrolka<QPushButton>(Dlg(), "ButtonDodaj")->isHidden());
         QCOMPARE(Lista().mid(0, static_cast<int>(po.size())), po);
-        QCOMPARE(Dlg().EditMaterial->text(), nowy);
-        QCOMPARE(Dlg().NumEditLambdaSW->text(), QStringLiteral("0,5"));
-        QCOMPARE(Dlg().NumEditLambdaW->text(), QStringLiteral("0,6"));
-        QCOMPARE(Dlg().NumEditMi->text(), QStringLiteral("999999"));
-        QCOMPARE(Dlg().NumEditGestosc->text(), QStringLiteral("700"));
-        QCOMPARE(Dlg().NumEditCieplo->text(), QStringLiteral("1,6"));
-        QVERIFY(Dlg().SG2->selectedItems().isEmpty());
+        QCOMPARE(Kontrolka<QLineEdit>(Dlg(), "EditMaterial")->text(), nowy);
+        QCOMPARE(Kontrolka<TNumEdit>(Dlg(), "NumEditLambdaSW")->text(), QStringLiteral("0,5"));
+        QCOMPARE(Kontrolka<TNumEdit>(Dlg(), "NumEditLambdaW")->text(), QStringLiteral("0,6"));
+        QCOMPARE(Kontrolka<TNumEdit>(Dlg(), "NumEditMi")->text(), QStringLiteral("999999"));
+        QCOMPARE(Kontrolka<TNumEdit>(Dlg(), "NumEditGestosc")->text(), QStringLiteral("700"));
+        QCOMPARE(Kontrolka<TNumEdit>(Dlg(), "NumEditCieplo")->text(), QStringLiteral("1,6"));
+        QVERIFY(Kontrolka<QTableWidget>(Dlg(), "SG2")->selectedItems().isEmpty());
     }
 
     void zapis_pokazuje_nowy_material_na_liscie() {
@@ -940,12 +968,16 @@ private slots:
         Wpisz(QStringLiteral("Zaprawa wapienna 1600 kg/m3"), QStringLiteral("0,8"), QStringLiteral("0,9"),
               QStringLiteral("12"));
         dialogi_->Odpowiedzi << TOdpowiedz::Tak;
-        Dlg().ButtonDodaj->click();
+        Kontrolka<QPushButton>(Dlg(), "ButtonDodaj")->click();
         const QStringList lista = Lista();
         const int nowy = static_cast<int>(lista.indexOf(QStringLiteral("Zaprawa wapienna 1600 kg/m3")));
         QVERIFY(nowy >= 10);
-        QVERIFY(Dlg().SG2->viewport()->rect().contains(Dlg().SG2->visualItemRect(Dlg().SG2->item(nowy, 0))));
-        QVERIFY(Dlg().SG2->selectedItems().isEmpty());
+        QVERIFY(Kontrolka<QTableWidget>(Dlg(), "SG2")
+                    ->viewport()
+                    ->rect()
+                    .contains(Kontrolka<QTableWidget>(Dlg(), "SG2")
+                                  ->visualItemRect(Kontrolka<QTableWidget>(Dlg(), "SG2")->item(nowy, 0))));
+        QVERIFY(Kontrolka<QTableWidget>(Dlg(), "SG2")->selectedItems().isEmpty());
     }
 
     void zapis_odrzucony_przez_sprawdzenie_lub_odpowiedz() {
@@ -957,27 +989,27 @@ private slots:
 
         // μ of 1000000 is refused for the catalogue, before any question.
         Wpisz(QStringLiteral("Szkło"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1000000"));
-        Dlg().ButtonDodaj->click();
+        Kontrolka<QPushButton>(Dlg(), "ButtonDodaj")->click();
         QCOMPARE(dialogi_->TekstyKomunikatow(), QStringList{kZakresMi});
-        QCOMPARE(Dlg().focusWidget(), Dlg().NumEditMi);
+        QCOMPARE(Dlg().focusWidget(), Kontrolka<TNumEdit>(Dlg(), "NumEditMi"));
         // ... while a layer takes it.
         dialogi_->Wyczysc();
-        Dlg().NumEditGrubosc->setText(QStringLiteral("0,004"));
+        Kontrolka<TNumEdit>(Dlg(), "NumEditGrubosc")->setText(QStringLiteral("0,004"));
         QVERIFY(Dlg().SprawdzNowaWarstwe());
 
         Wpisz(QStringLiteral("Szkło"), QStringLiteral("0,01"), QStringLiteral("1000"), QStringLiteral("10"));
-        Dlg().ButtonDodaj->click();
+        Kontrolka<QPushButton>(Dlg(), "ButtonDodaj")->click();
         QCOMPARE(dialogi_->TekstyKomunikatow(), QStringList{kZakresLambdy});
 
         dialogi_->Wyczysc();
         Wpisz(QStringLiteral("Szkło"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("10"));
         dialogi_->Odpowiedzi << TOdpowiedz::Nie;
-        Dlg().ButtonDodaj->click();
+        Kontrolka<QPushButton>(Dlg(), "ButtonDodaj")->click();
         QCOMPARE(dialogi_->Komunikaty().size(), 1);
 
         QCOMPARE(Bajty(K("Tynki.ath")), przed);
         QVERIFY(!QFile::exists(W("Tynki.ath")));
-        QVERIFY(Dlg().CheckBoxWybor->isChecked());
+        QVERIFY(Kontrolka<QCheckBox>(Dlg(), "CheckBoxWybor")->isChecked());
     }
 
     void zapis_istniejacej_nazwy_odmowiony_data() {
@@ -997,7 +1029,7 @@ private slots:
         Wlasny(true);
         Wpisz(nowy, QStringLiteral("0,5"), QStringLiteral("0,6"), QStringLiteral("10"));
         dialogi_->Odpowiedzi << TOdpowiedz::Tak;
-        Dlg().ButtonDodaj->click();
+        Kontrolka<QPushButton>(Dlg(), "ButtonDodaj")->click();
 
         QCOMPARE(dialogi_->Komunikaty().size(), 2);
         const TWywolanie k = dialogi_->Komunikaty().at(1);
@@ -1007,8 +1039,8 @@ private slots:
         QCOMPARE(k.Przyciski, TPrzyciski::Ok);
         QCOMPARE(Bajty(K("Tynki.ath")), przed);
         QVERIFY(!QFile::exists(W("Tynki.ath")));
-        QVERIFY(Dlg().CheckBoxWybor->isChecked());
-        QCOMPARE(Dlg().NumEditLambdaSW->text(), lambdaPo);
+        QVERIFY(Kontrolka<QCheckBox>(Dlg(), "CheckBoxWybor")->isChecked());
+        QCOMPARE(Kontrolka<TNumEdit>(Dlg(), "NumEditLambdaSW")->text(), lambdaPo);
     }
 
     void nieudana_przebudowa_zostawia_stara_grupe() {
@@ -1026,14 +1058,14 @@ private slots:
         const QByteArray przed = Bajty(K("Tynki.ath"));
         Wpisz(QStringLiteral("Cegła"), QStringLiteral("0,77"), QStringLiteral("0,91"), QStringLiteral("10"));
         dialogi_->Odpowiedzi << TOdpowiedz::Tak;
-        Dlg().ButtonDodaj->click();
+        Kontrolka<QPushButton>(Dlg(), "ButtonDodaj")->click();
         QCOMPARE(dialogi_->Bledy().size(), 1);
         QVERIFY2(dialogi_->Bledy().constFirst().contains(QStringLiteral("jest uszkodzony")),
                  qPrintable(dialogi_->Bledy().constFirst()));
         QCOMPARE(Bajty(K("Tynki.ath")), przed);
         QVERIFY(!QFile::exists(W("Tynki.ath")));
-        QVERIFY(Dlg().CheckBoxWybor->isChecked());
-        QCOMPARE(Dlg().EditMaterial->text(), QStringLiteral("Cegła"));
+        QVERIFY(Kontrolka<QCheckBox>(Dlg(), "CheckBoxWybor")->isChecked());
+        QCOMPARE(Kontrolka<QLineEdit>(Dlg(), "EditMaterial")->text(), QStringLiteral("Cegła"));
     }
 
     void podrzucony_temp_ath_nie_przeszkadza_w_zapisie() {
@@ -1044,11 +1076,11 @@ private slots:
         Wlasny(true);
         Wpisz(QStringLiteral("Cegła"), QStringLiteral("0,77"), QStringLiteral("0,91"), QStringLiteral("10"));
         dialogi_->Odpowiedzi << TOdpowiedz::Tak;
-        Dlg().ButtonDodaj->click();
+        Kontrolka<QPushButton>(Dlg(), "ButtonDodaj")->click();
         QCOMPARE(dialogi_->Bledy(), QStringList{});
         QCOMPARE(WczytajMaterialy(W("Tynki.ath").toStdString()).size(), std::size_t{3});
         QVERIFY(QFileInfo(W("Temp.ath")).isDir());
-        QVERIFY(!Dlg().CheckBoxWybor->isChecked());
+        QVERIFY(!Kontrolka<QCheckBox>(Dlg(), "CheckBoxWybor")->isChecked());
     }
 };
 

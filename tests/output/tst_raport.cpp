@@ -10,6 +10,7 @@
 #include "output/WykresMa.h"
 #include "output/Wykresy.h"
 #include "widgets/DialogiTestowe.h"
+#include "widgets/Kontrolka.h"
 
 #include <QFile>
 #include <QLineSeries>
@@ -263,7 +264,9 @@ private slots:
     void podgladPrzezSeam() {
         TObliczony o;
         int strony = -1;
-        o.Dialogi.Modalnie = [&](QDialog*) { strony = o.Podglad.Podglad->pageCount(); };
+        o.Dialogi.Modalnie = [&](QDialog*) {
+            strony = Kontrolka<QPrintPreviewWidget>(o.Podglad, "Podglad")->pageCount();
+        };
         o.Podglad.PokazRaport(nullptr, true);
         o.Podglad.PokazRaport(nullptr, true);
         // Every showing opens at page 1 with the whole page in the window, however the last one
@@ -275,7 +278,7 @@ private slots:
         };
         QList<TWidok> widoki;
         o.Dialogi.Modalnie = [&](QDialog*) {
-            QPrintPreviewWidget* p = o.Podglad.Podglad;
+            QPrintPreviewWidget* p = Kontrolka<QPrintPreviewWidget>(o.Podglad, "Podglad");
             widoki << TWidok{p->currentPage(), p->zoomMode()};
             p->setCurrentPage(2);
             p->zoomIn();

@@ -2,6 +2,7 @@
 // nothing, the date, the focus on opening, the tab order and the fixed size.
 #include "ui/FormDane.h"
 #include "widgets/DialogiTestowe.h"
+#include "widgets/Kontrolka.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -26,14 +27,18 @@ private slots:
         QCOMPARE(f.minimumSize(), f.maximumSize());
         QCOMPARE(f.windowTitle(),
                  QStringLiteral("Murolab -program do wstępnej analizy cieplno wilgotnościowej"));
-        QCOMPARE(f.GroupBox1->title(), QStringLiteral("Dane projektu:"));
+        QCOMPARE(Kontrolka<QGroupBox>(f, "GroupBox1")->title(), QStringLiteral("Dane projektu:"));
         // Dated today (the two readings bracket the construction, so midnight cannot fail it).
-        QVERIFY(f.DateTimePicker1->date() == przed || f.DateTimePicker1->date() == po);
-        QVERIFY(f.DateTimePicker1->calendarPopup());
-        QCOMPARE(f.DateTimePicker1->text(), f.DateTimePicker1->date().toString(QStringLiteral("dd.MM.yyyy")));
-        for (QLineEdit* e : {f.EditInwestor, f.EditObiekt, f.EditAdres, f.EditRodzajPrze, f.EditProjektant})
+        QVERIFY(Kontrolka<QDateEdit>(f, "DateTimePicker1")->date() == przed ||
+                Kontrolka<QDateEdit>(f, "DateTimePicker1")->date() == po);
+        QVERIFY(Kontrolka<QDateEdit>(f, "DateTimePicker1")->calendarPopup());
+        QCOMPARE(Kontrolka<QDateEdit>(f, "DateTimePicker1")->text(),
+                 Kontrolka<QDateEdit>(f, "DateTimePicker1")->date().toString(QStringLiteral("dd.MM.yyyy")));
+        for (QLineEdit* e : {Kontrolka<QLineEdit>(f, "EditInwestor"), Kontrolka<QLineEdit>(f, "EditObiekt"),
+                             Kontrolka<QLineEdit>(f, "EditAdres"), Kontrolka<QLineEdit>(f, "EditRodzajPrze"),
+                             Kontrolka<QLineEdit>(f, "EditProjektant")})
             QVERIFY(e->text().isEmpty());
-        QCOMPARE(f.Button1->text(), QStringLiteral("&Wprowadz"));
+        QCOMPARE(Kontrolka<QPushButton>(f, "Button1")->text(), QStringLiteral("&Wprowadz"));
     }
 
     void wprowadzZapisuje() {
@@ -41,13 +46,14 @@ private slots:
         TDialogiTestowe d;
         TFormDane f(m, d);
         d.Modalnie = [&](QDialog*) {
-            f.EditInwestor->setText(QStringLiteral("Gmina Żółkiewka"));
-            f.EditObiekt->setText(QStringLiteral("Szkoła podstawowa nr 3"));
-            f.EditAdres->setText(QStringLiteral("ul. Ogrodowa 12, 22-335 Żółkiewka"));
-            f.EditRodzajPrze->setText(QStringLiteral("Ściana szczytowa"));
-            f.EditProjektant->setText(QStringLiteral("mgr inż. Anna Kowalczyk"));
-            f.DateTimePicker1->setDate(QDate(2003, 1, 5));
-            QTest::mouseClick(f.Button1, Qt::LeftButton);
+            Kontrolka<QLineEdit>(f, "EditInwestor")->setText(QStringLiteral("Gmina Żółkiewka"));
+            Kontrolka<QLineEdit>(f, "EditObiekt")->setText(QStringLiteral("Szkoła podstawowa nr 3"));
+            Kontrolka<QLineEdit>(f, "EditAdres")
+                ->setText(QStringLiteral("ul. Ogrodowa 12, 22-335 Żółkiewka"));
+            Kontrolka<QLineEdit>(f, "EditRodzajPrze")->setText(QStringLiteral("Ściana szczytowa"));
+            Kontrolka<QLineEdit>(f, "EditProjektant")->setText(QStringLiteral("mgr inż. Anna Kowalczyk"));
+            Kontrolka<QDateEdit>(f, "DateTimePicker1")->setDate(QDate(2003, 1, 5));
+            QTest::mouseClick(Kontrolka<QPushButton>(f, "Button1"), Qt::LeftButton);
         };
         QCOMPARE(d.PokazModalnie(&f), int(QDialog::Accepted));
         const TDaneProjektu& dp = m.DaneProjektu;
@@ -75,7 +81,8 @@ private slots:
         TModelProjektu m;
         TDialogiTestowe d;
         TFormDane f(m, d);
-        QLineEdit* pola[] = {f.EditInwestor, f.EditObiekt, f.EditAdres, f.EditProjektant};
+        QLineEdit* pola[] = {Kontrolka<QLineEdit>(f, "EditInwestor"), Kontrolka<QLineEdit>(f, "EditObiekt"),
+                             Kontrolka<QLineEdit>(f, "EditAdres"), Kontrolka<QLineEdit>(f, "EditProjektant")};
         const QString dlugi = QString(u'ż').repeated(70);
         pola[pole]->setText(dlugi);
         QCOMPARE(pola[pole]->text().size(), szerokosc);
@@ -84,7 +91,7 @@ private slots:
                                       m.DaneProjektu.Adres.Utf8(), m.DaneProjektu.Projektant.Utf8()};
         QCOMPARE(QString::fromStdString(wyniki[pole]), QString(u'ż').repeated(szerokosc));
         QCOMPARE(QString::fromStdString(m.DaneProjektu.Data.Utf8()),
-                 f.DateTimePicker1->date().toString(QStringLiteral("dd.MM.yyyy")));
+                 Kontrolka<QDateEdit>(f, "DateTimePicker1")->date().toString(QStringLiteral("dd.MM.yyyy")));
     }
 
     // The close box stores nothing; the next showing starts again from the stored description.
@@ -94,19 +101,19 @@ private slots:
         TDialogiTestowe d;
         TFormDane f(m, d);
         d.Modalnie = [&](QDialog*) {
-            f.EditObiekt->setText(QStringLiteral("Magazyn"));
-            f.EditInwestor->setText(QStringLiteral("Spółka"));
+            Kontrolka<QLineEdit>(f, "EditObiekt")->setText(QStringLiteral("Magazyn"));
+            Kontrolka<QLineEdit>(f, "EditInwestor")->setText(QStringLiteral("Spółka"));
             f.close();
         };
         QCOMPARE(d.PokazModalnie(&f), int(QDialog::Rejected));
         QCOMPARE(m.DaneProjektu.Obiekt.Utf8(), std::string("Hala"));
         QVERIFY(m.DaneProjektu.Inwestor.Pusty());
         QVERIFY(m.DaneProjektu.Data.Pusty());
-        QCOMPARE(f.EditObiekt->text(), QStringLiteral("Magazyn"));
+        QCOMPARE(Kontrolka<QLineEdit>(f, "EditObiekt")->text(), QStringLiteral("Magazyn"));
         d.Modalnie = [&](QDialog*) { f.close(); };
         d.PokazModalnie(&f);
-        QCOMPARE(f.EditObiekt->text(), QStringLiteral("Hala"));
-        QVERIFY(f.EditInwestor->text().isEmpty());
+        QCOMPARE(Kontrolka<QLineEdit>(f, "EditObiekt")->text(), QStringLiteral("Hala"));
+        QVERIFY(Kontrolka<QLineEdit>(f, "EditInwestor")->text().isEmpty());
     }
 
     // An opened project brings its description into the model; the dialog shows it, the date
@@ -115,10 +122,10 @@ private slots:
         TModelProjektu m;
         TDialogiTestowe d;
         TFormDane f(m, d);
-        const QDate przed = f.DateTimePicker1->date();
+        const QDate przed = Kontrolka<QDateEdit>(f, "DateTimePicker1")->date();
         d.Modalnie = [&](QDialog*) { f.close(); };
         d.PokazModalnie(&f);
-        QCOMPARE(f.DateTimePicker1->date(), przed);
+        QCOMPARE(Kontrolka<QDateEdit>(f, "DateTimePicker1")->date(), przed);
 
         m.DaneProjektu.Obiekt.UstawUtf8("Szkoła");
         m.DaneProjektu.Adres.UstawUtf8("ul. Długa 1");
@@ -126,11 +133,11 @@ private slots:
         m.DaneProjektu.Projektant.UstawUtf8("Jan Żuk");
         m.DaneProjektu.Data.UstawUtf8("29.02.2024");
         d.PokazModalnie(&f);
-        QCOMPARE(f.EditObiekt->text(), QStringLiteral("Szkoła"));
-        QCOMPARE(f.EditAdres->text(), QStringLiteral("ul. Długa 1"));
-        QCOMPARE(f.EditInwestor->text(), QStringLiteral("Gmina"));
-        QCOMPARE(f.EditProjektant->text(), QStringLiteral("Jan Żuk"));
-        QCOMPARE(f.DateTimePicker1->date(), QDate(2024, 2, 29));
+        QCOMPARE(Kontrolka<QLineEdit>(f, "EditObiekt")->text(), QStringLiteral("Szkoła"));
+        QCOMPARE(Kontrolka<QLineEdit>(f, "EditAdres")->text(), QStringLiteral("ul. Długa 1"));
+        QCOMPARE(Kontrolka<QLineEdit>(f, "EditInwestor")->text(), QStringLiteral("Gmina"));
+        QCOMPARE(Kontrolka<QLineEdit>(f, "EditProjektant")->text(), QStringLiteral("Jan Żuk"));
+        QCOMPARE(Kontrolka<QDateEdit>(f, "DateTimePicker1")->date(), QDate(2024, 2, 29));
     }
 
     void fokusIKolejnosc() {
@@ -142,9 +149,12 @@ private slots:
         d.Modalnie = [&](QDialog*) {
             fokus = f.focusWidget();
             // Walk the tab chain from the first field, keeping the dialog's own controls.
-            const QList<QWidget*> nasze = {f.EditInwestor,   f.EditObiekt,      f.EditAdres, f.EditRodzajPrze,
-                                           f.EditProjektant, f.DateTimePicker1, f.Button1};
-            QWidget* w = f.EditInwestor;
+            const QList<QWidget*> nasze = {
+                Kontrolka<QLineEdit>(f, "EditInwestor"),   Kontrolka<QLineEdit>(f, "EditObiekt"),
+                Kontrolka<QLineEdit>(f, "EditAdres"),      Kontrolka<QLineEdit>(f, "EditRodzajPrze"),
+                Kontrolka<QLineEdit>(f, "EditProjektant"), Kontrolka<QDateEdit>(f, "DateTimePicker1"),
+                Kontrolka<QPushButton>(f, "Button1")};
+            QWidget* w = Kontrolka<QLineEdit>(f, "EditInwestor");
             for (int i = 0; i < 40 && kolejnosc.size() < nasze.size(); ++i) {
                 QWidget* wlasciciel = w;
                 while (wlasciciel && !nasze.contains(wlasciciel))
@@ -157,12 +167,14 @@ private slots:
         };
         // Opened twice: each showing starts in the first field.
         d.PokazModalnie(&f);
-        f.EditAdres->setFocus();
+        Kontrolka<QLineEdit>(f, "EditAdres")->setFocus();
         d.PokazModalnie(&f);
-        QCOMPARE(fokus, static_cast<QWidget*>(f.EditInwestor));
-        const QList<QWidget*> oczekiwana = {f.EditInwestor,   f.EditObiekt,     f.EditAdres,
-                                            f.EditRodzajPrze, f.EditProjektant, f.DateTimePicker1,
-                                            f.Button1};
+        QCOMPARE(fokus, static_cast<QWidget*>(Kontrolka<QLineEdit>(f, "EditInwestor")));
+        const QList<QWidget*> oczekiwana = {
+            Kontrolka<QLineEdit>(f, "EditInwestor"),   Kontrolka<QLineEdit>(f, "EditObiekt"),
+            Kontrolka<QLineEdit>(f, "EditAdres"),      Kontrolka<QLineEdit>(f, "EditRodzajPrze"),
+            Kontrolka<QLineEdit>(f, "EditProjektant"), Kontrolka<QDateEdit>(f, "DateTimePicker1"),
+            Kontrolka<QPushButton>(f, "Button1")};
         QCOMPARE(kolejnosc, oczekiwana);
     }
 

@@ -345,7 +345,7 @@ private slots:
         TDialogiTestowe d;
         TAboutBox about(d, katalog.path().toStdString());
         QVERIFY(NaSrodkuEkranu(about));
-        QVERIFY(about.LabelAutorzy->text().contains(QStringLiteral("Murolab")));
+        QVERIFY(Kontrolka<QLabel>(about, "LabelAutorzy")->text().contains(QStringLiteral("Murolab")));
 
         // No "Auto.bmp": nothing drawn, nothing said.
         bool narysowany = true;
@@ -361,7 +361,7 @@ private slots:
         QCOMPARE(plotno.pixel(19, 10), QColor(Qt::white).rgb());
 
         about.show();
-        about.OKButton->click();
+        Kontrolka<QPushButton>(about, "OKButton")->click();
         QVERIFY(!about.isVisible());
         QCOMPARE(about.result(), int(QDialog::Accepted));
     }
@@ -400,8 +400,8 @@ private slots:
         QVERIFY(NaSrodkuEkranu(p));
         QCOMPARE(pauzy, QList<int>{2000});
         // The progress bar repainting itself does not stop the start-up again.
-        p.ProgressBar1->setValue(50);
-        p.ProgressBar1->repaint();
+        Kontrolka<QProgressBar>(p, "ProgressBar1")->setValue(50);
+        Kontrolka<QProgressBar>(p, "ProgressBar1")->repaint();
         p.PauzaPoMalowaniu();
         QCOMPARE(pauzy, QList<int>{2000});
         // Another paint of the whole window pauses again.

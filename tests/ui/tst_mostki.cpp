@@ -50,16 +50,16 @@ struct TStanowisko {
 
     // Fills every group with values that pass and ticks all three boxes.
     void WszystkoPoprawne() {
-        form.CheckBoxDeltaUg->setChecked(true);
-        form.NumEditNrNieszczelnosci->setText("2");
-        form.ComboBoxDeltaU->setEditText("0,01");
-        form.CheckBoxDeltaUf->setChecked(true);
-        form.NumEditLambdaF->setText("50");
-        form.ComboBoxAlfa->setEditText("5");
-        form.NumEditLiczbaF->setText("4");
-        form.NumEditPoleF->setText("0,5");
-        form.CheckBoxMostekWlasny->setChecked(true);
-        form.NumEditMostekWlasny->setText("0,1");
+        Kontrolka<QCheckBox>(form, "CheckBoxDeltaUg")->setChecked(true);
+        Kontrolka<TNumEdit>(form, "NumEditNrNieszczelnosci")->setText("2");
+        Kontrolka<QComboBox>(form, "ComboBoxDeltaU")->setEditText("0,01");
+        Kontrolka<QCheckBox>(form, "CheckBoxDeltaUf")->setChecked(true);
+        Kontrolka<TNumEdit>(form, "NumEditLambdaF")->setText("50");
+        Kontrolka<QComboBox>(form, "ComboBoxAlfa")->setEditText("5");
+        Kontrolka<TNumEdit>(form, "NumEditLiczbaF")->setText("4");
+        Kontrolka<TNumEdit>(form, "NumEditPoleF")->setText("0,5");
+        Kontrolka<QCheckBox>(form, "CheckBoxMostekWlasny")->setChecked(true);
+        Kontrolka<TNumEdit>(form, "NumEditMostekWlasny")->setText("0,1");
     }
     // Shows the dialog as the main window does, lets `akcja` work on it and returns the result.
     int Pokaz(const std::function<void()>& akcja) {
@@ -79,20 +79,29 @@ bool RowneWarunki(const TWarunkiPracy& a, const TWarunkiPracy& b) {
 // are ticked; last the chosen ΔUk button.
 QStringList Kontrolki(const TFormMostkiTerm& f) {
     QStringList k;
-    for (const TNumEdit* e : {f.NumEditNrNieszczelnosci, f.NumEditLambdaF, f.NumEditLiczbaF, f.NumEditPoleF,
-                              f.NumEditMostekWlasny})
+    for (const TNumEdit* e :
+         {Kontrolka<TNumEdit>(f, "NumEditNrNieszczelnosci"), Kontrolka<TNumEdit>(f, "NumEditLambdaF"),
+          Kontrolka<TNumEdit>(f, "NumEditLiczbaF"), Kontrolka<TNumEdit>(f, "NumEditPoleF"),
+          Kontrolka<TNumEdit>(f, "NumEditMostekWlasny")})
         k << e->text();
-    k << f.ComboBoxDeltaU->currentText() << f.ComboBoxAlfa->currentText();
+    k << Kontrolka<QComboBox>(f, "ComboBoxDeltaU")->currentText()
+      << Kontrolka<QComboBox>(f, "ComboBoxAlfa")->currentText();
     QString wlaczone;
     for (const QWidget* w : std::initializer_list<const QWidget*>{
-             f.NumEditNrNieszczelnosci, f.ComboBoxDeltaU, f.NumEditLambdaF, f.ComboBoxAlfa, f.NumEditLiczbaF,
-             f.NumEditPoleF, f.NumEditMostekWlasny})
+             Kontrolka<TNumEdit>(f, "NumEditNrNieszczelnosci"), Kontrolka<QComboBox>(f, "ComboBoxDeltaU"),
+             Kontrolka<TNumEdit>(f, "NumEditLambdaF"), Kontrolka<QComboBox>(f, "ComboBoxAlfa"),
+             Kontrolka<TNumEdit>(f, "NumEditLiczbaF"), Kontrolka<TNumEdit>(f, "NumEditPoleF"),
+             Kontrolka<TNumEdit>(f, "NumEditMostekWlasny")})
         wlaczone += w->isEnabled() ? u'1' : u'0';
     QString zaznaczone;
-    for (const QCheckBox* c : {f.CheckBoxDeltaUg, f.CheckBoxDeltaUf, f.CheckBoxMostekWlasny})
+    for (const QCheckBox* c :
+         {Kontrolka<QCheckBox>(f, "CheckBoxDeltaUg"), Kontrolka<QCheckBox>(f, "CheckBoxDeltaUf"),
+          Kontrolka<QCheckBox>(f, "CheckBoxMostekWlasny")})
         zaznaczone += c->isChecked() ? u'1' : u'0';
     QString uk;
-    for (const QRadioButton* r : {f.RadioButtonUk000, f.RadioButtonUk005, f.RadioButtonUk015})
+    for (const QRadioButton* r :
+         {Kontrolka<QRadioButton>(f, "RadioButtonUk000"), Kontrolka<QRadioButton>(f, "RadioButtonUk005"),
+          Kontrolka<QRadioButton>(f, "RadioButtonUk015")})
         if (r->isChecked())
             uk += r->text();
     return k << wlaczone << zaznaczone << uk;
@@ -121,7 +130,7 @@ private slots:
         TFormMostkiTerm& f = s.form;
         if (poNowym) {
             s.WszystkoPoprawne();
-            f.RadioButtonUk015->setChecked(true);
+            Kontrolka<QRadioButton>(f, "RadioButtonUk015")->setChecked(true);
             f.UstawDomyslnePoprawki();
         }
         QCOMPARE(Kontrolki(f), kontrolki);
@@ -132,21 +141,15 @@ private slots:
     void kolejnosc_tab_i_pomoc() {
         TStanowisko s;
         TFormMostkiTerm& f = s.form;
-        const QList<QWidget*> oczekiwana{f.CheckBoxDeltaUg,
-                                         f.NumEditNrNieszczelnosci,
-                                         f.ComboBoxDeltaU,
-                                         f.CheckBoxDeltaUf,
-                                         f.NumEditLambdaF,
-                                         f.ComboBoxAlfa,
-                                         f.NumEditLiczbaF,
-                                         f.NumEditPoleF,
-                                         f.RadioButtonUk000,
-                                         f.RadioButtonUk005,
-                                         f.RadioButtonUk015,
-                                         f.Button1,
-                                         f.Button2,
-                                         f.CheckBoxMostekWlasny,
-                                         f.NumEditMostekWlasny};
+        const QList<QWidget*> oczekiwana{
+            Kontrolka<QCheckBox>(f, "CheckBoxDeltaUg"),     Kontrolka<TNumEdit>(f, "NumEditNrNieszczelnosci"),
+            Kontrolka<QComboBox>(f, "ComboBoxDeltaU"),      Kontrolka<QCheckBox>(f, "CheckBoxDeltaUf"),
+            Kontrolka<TNumEdit>(f, "NumEditLambdaF"),       Kontrolka<QComboBox>(f, "ComboBoxAlfa"),
+            Kontrolka<TNumEdit>(f, "NumEditLiczbaF"),       Kontrolka<TNumEdit>(f, "NumEditPoleF"),
+            Kontrolka<QRadioButton>(f, "RadioButtonUk000"), Kontrolka<QRadioButton>(f, "RadioButtonUk005"),
+            Kontrolka<QRadioButton>(f, "RadioButtonUk015"), Kontrolka<QPushButton>(f, "Button1"),
+            Kontrolka<QPushButton>(f, "Button2"),           Kontrolka<QCheckBox>(f, "CheckBoxMostekWlasny"),
+            Kontrolka<TNumEdit>(f, "NumEditMostekWlasny")};
         for (qsizetype i = 1; i < oczekiwana.size(); ++i) {
             // The next focusable widget in the chain (a combo box's line edit is its proxy, skip it).
             QWidget* w = oczekiwana[i - 1]->nextInFocusChain();
@@ -162,24 +165,31 @@ private slots:
     void pola_wlaczane_przez_pola_wyboru() {
         TStanowisko s;
         TFormMostkiTerm& f = s.form;
-        f.NumEditLambdaF->setText("12");
+        Kontrolka<TNumEdit>(f, "NumEditLambdaF")->setText("12");
         // A click and a tick from code act alike; texts stay either way.
-        f.CheckBoxDeltaUf->click();
-        QVERIFY(f.NumEditLambdaF->isEnabled() && f.ComboBoxAlfa->isEnabled() &&
-                f.NumEditLiczbaF->isEnabled() && f.NumEditPoleF->isEnabled());
-        QVERIFY(!f.NumEditNrNieszczelnosci->isEnabled() && !f.NumEditMostekWlasny->isEnabled());
-        f.CheckBoxDeltaUf->setChecked(false);
-        QVERIFY(!f.NumEditLambdaF->isEnabled() && !f.NumEditPoleF->isEnabled());
-        QCOMPARE(f.NumEditLambdaF->text(), QStringLiteral("12"));
-        f.CheckBoxDeltaUg->setChecked(true);
-        QVERIFY(f.NumEditNrNieszczelnosci->isEnabled() && f.ComboBoxDeltaU->isEnabled());
-        f.CheckBoxMostekWlasny->click();
-        QVERIFY(f.NumEditMostekWlasny->isEnabled());
+        Kontrolka<QCheckBox>(f, "CheckBoxDeltaUf")->click();
+        QVERIFY(Kontrolka<TNumEdit>(f, "NumEditLambdaF")->isEnabled() &&
+                Kontrolka<QComboBox>(f, "ComboBoxAlfa")->isEnabled() &&
+                Kontrolka<TNumEdit>(f, "NumEditLiczbaF")->isEnabled() &&
+                Kontrolka<TNumEdit>(f, "NumEditPoleF")->isEnabled());
+        QVERIFY(!Kontrolka<TNumEdit>(f, "NumEditNrNieszczelnosci")->isEnabled() &&
+                !Kontrolka<TNumEdit>(f, "NumEditMostekWlasny")->isEnabled());
+        Kontrolka<QCheckBox>(f, "CheckBoxDeltaUf")->setChecked(false);
+        QVERIFY(!Kontrolka<TNumEdit>(f, "NumEditLambdaF")->isEnabled() &&
+                !Kontrolka<TNumEdit>(f, "NumEditPoleF")->isEnabled());
+        QCOMPARE(Kontrolka<TNumEdit>(f, "NumEditLambdaF")->text(), QStringLiteral("12"));
+        Kontrolka<QCheckBox>(f, "CheckBoxDeltaUg")->setChecked(true);
+        QVERIFY(Kontrolka<TNumEdit>(f, "NumEditNrNieszczelnosci")->isEnabled() &&
+                Kontrolka<QComboBox>(f, "ComboBoxDeltaU")->isEnabled());
+        Kontrolka<QCheckBox>(f, "CheckBoxMostekWlasny")->click();
+        QVERIFY(Kontrolka<TNumEdit>(f, "NumEditMostekWlasny")->isEnabled());
         // The three radio buttons are one choice.
-        f.RadioButtonUk015->click();
-        QVERIFY(f.RadioButtonUk015->isChecked() && !f.RadioButtonUk000->isChecked());
-        f.RadioButtonUk005->click();
-        QVERIFY(f.RadioButtonUk005->isChecked() && !f.RadioButtonUk015->isChecked());
+        Kontrolka<QRadioButton>(f, "RadioButtonUk015")->click();
+        QVERIFY(Kontrolka<QRadioButton>(f, "RadioButtonUk015")->isChecked() &&
+                !Kontrolka<QRadioButton>(f, "RadioButtonUk000")->isChecked());
+        Kontrolka<QRadioButton>(f, "RadioButtonUk005")->click();
+        QVERIFY(Kontrolka<QRadioButton>(f, "RadioButtonUk005")->isChecked() &&
+                !Kontrolka<QRadioButton>(f, "RadioButtonUk015")->isChecked());
     }
 
     // One group ticked at a time; the value typed into the field under test, everything else valid.
@@ -222,19 +232,19 @@ private slots:
         TFormMostkiTerm& f = s.form;
         TNumEdit* badane = nullptr;
         if (pole == "Nr") {
-            f.CheckBoxDeltaUg->setChecked(true);
-            badane = f.NumEditNrNieszczelnosci;
+            Kontrolka<QCheckBox>(f, "CheckBoxDeltaUg")->setChecked(true);
+            badane = Kontrolka<TNumEdit>(f, "NumEditNrNieszczelnosci");
         } else if (pole == "Wlasny") {
-            f.CheckBoxMostekWlasny->setChecked(true);
-            badane = f.NumEditMostekWlasny;
+            Kontrolka<QCheckBox>(f, "CheckBoxMostekWlasny")->setChecked(true);
+            badane = Kontrolka<TNumEdit>(f, "NumEditMostekWlasny");
         } else {
-            f.CheckBoxDeltaUf->setChecked(true);
-            f.NumEditLambdaF->setText("50");
-            f.NumEditLiczbaF->setText("4");
-            f.NumEditPoleF->setText("0,5");
-            badane = pole == "LambdaF"   ? f.NumEditLambdaF
-                     : pole == "LiczbaF" ? f.NumEditLiczbaF
-                                         : f.NumEditPoleF;
+            Kontrolka<QCheckBox>(f, "CheckBoxDeltaUf")->setChecked(true);
+            Kontrolka<TNumEdit>(f, "NumEditLambdaF")->setText("50");
+            Kontrolka<TNumEdit>(f, "NumEditLiczbaF")->setText("4");
+            Kontrolka<TNumEdit>(f, "NumEditPoleF")->setText("0,5");
+            badane = pole == "LambdaF"   ? Kontrolka<TNumEdit>(f, "NumEditLambdaF")
+                     : pole == "LiczbaF" ? Kontrolka<TNumEdit>(f, "NumEditLiczbaF")
+                                         : Kontrolka<TNumEdit>(f, "NumEditPoleF");
         }
         badane->setText(wartosc);
         const TWarunkiPracy przed = s.model.WarunkiPracy;
@@ -261,10 +271,10 @@ private slots:
         TStanowisko s(0);
         TFormMostkiTerm& f = s.form;
         // Stale values in disabled fields: neither checked nor stored.
-        f.NumEditNrNieszczelnosci->setText("99");
-        f.NumEditLambdaF->setText("5000");
-        f.NumEditMostekWlasny->setText("0");
-        f.ComboBoxAlfa->setEditText("9");
+        Kontrolka<TNumEdit>(f, "NumEditNrNieszczelnosci")->setText("99");
+        Kontrolka<TNumEdit>(f, "NumEditLambdaF")->setText("5000");
+        Kontrolka<TNumEdit>(f, "NumEditMostekWlasny")->setText("0");
+        Kontrolka<QComboBox>(f, "ComboBoxAlfa")->setEditText("9");
         s.model.WarunkiPracy.LambdaF = 3;
         s.model.WarunkiPracy.MostekWlasny = 0.1;
         QVERIFY(f.SprawdzPoprawki());
@@ -286,23 +296,23 @@ private slots:
         // All within one showing: closing the dialog brings back what the model holds.
         const int wynik = s.Pokaz([&] {
             s.WszystkoPoprawne();
-            f.NumEditNrNieszczelnosci->setText("7");
-            f.NumEditLambdaF->setText("1001");
-            f.NumEditMostekWlasny->setText("11");
-            f.Button1->click();
+            Kontrolka<TNumEdit>(f, "NumEditNrNieszczelnosci")->setText("7");
+            Kontrolka<TNumEdit>(f, "NumEditLambdaF")->setText("1001");
+            Kontrolka<TNumEdit>(f, "NumEditMostekWlasny")->setText("11");
+            Kontrolka<QPushButton>(f, "Button1")->click();
             QCOMPARE(s.d.TekstyKomunikatow(), QStringList{kMsgWarstwa});
-            QCOMPARE(f.NumEditNrNieszczelnosci->text(), QStringLiteral("0"));
-            QCOMPARE(f.NumEditLambdaF->text(), QStringLiteral("1001"));
+            QCOMPARE(Kontrolka<TNumEdit>(f, "NumEditNrNieszczelnosci")->text(), QStringLiteral("0"));
+            QCOMPARE(Kontrolka<TNumEdit>(f, "NumEditLambdaF")->text(), QStringLiteral("1001"));
 
             s.d.Wyczysc();
-            f.NumEditNrNieszczelnosci->setText("1");
-            f.Button1->click();
+            Kontrolka<TNumEdit>(f, "NumEditNrNieszczelnosci")->setText("1");
+            Kontrolka<QPushButton>(f, "Button1")->click();
             QCOMPARE(s.d.TekstyKomunikatow(), QStringList{kMsgLambda});
-            QCOMPARE(f.NumEditMostekWlasny->text(), QStringLiteral("11"));
+            QCOMPARE(Kontrolka<TNumEdit>(f, "NumEditMostekWlasny")->text(), QStringLiteral("11"));
 
             s.d.Wyczysc();
-            f.NumEditLambdaF->setText("1000");
-            f.Button1->click();
+            Kontrolka<TNumEdit>(f, "NumEditLambdaF")->setText("1000");
+            Kontrolka<QPushButton>(f, "Button1")->click();
             QCOMPARE(s.d.TekstyKomunikatow(), QStringList{kMsgWlasny});
         });
         QCOMPARE(wynik, int(QDialog::Rejected));
@@ -314,8 +324,8 @@ private slots:
         TFormMostkiTerm& f = s.form;
         s.WszystkoPoprawne();
         const int wynik = s.Pokaz([&] {
-            f.RadioButtonUk005->click();
-            f.Button1->click();
+            Kontrolka<QRadioButton>(f, "RadioButtonUk005")->click();
+            Kontrolka<QPushButton>(f, "Button1")->click();
         });
         QCOMPARE(wynik, int(QDialog::Accepted));
         QVERIFY(s.d.Komunikaty().isEmpty());
@@ -332,9 +342,9 @@ private slots:
 
         // Clearing the own addition and confirming again stores 0 for it, and keeps the rest.
         s.Pokaz([&] {
-            f.CheckBoxMostekWlasny->click();
-            f.RadioButtonUk015->click();
-            f.Button1->click();
+            Kontrolka<QCheckBox>(f, "CheckBoxMostekWlasny")->click();
+            Kontrolka<QRadioButton>(f, "RadioButtonUk015")->click();
+            Kontrolka<QPushButton>(f, "Button1")->click();
         });
         QCOMPARE(s.model.WarunkiPracy.MostekWlasny, 0.0);
         QCOMPARE(s.model.WarunkiPracy.DeltaUk, 0.15);
@@ -347,9 +357,9 @@ private slots:
         s.WszystkoPoprawne();
         // The air-void level is not checked, only converted: a lone separator must not leave the
         // fastener values stored and the air-void values not.
-        f.ComboBoxDeltaU->setEditText(",");
+        Kontrolka<QComboBox>(f, "ComboBoxDeltaU")->setEditText(",");
         s.model.WarunkiPracy.LambdaF = 7;
-        const int wynik = s.Pokaz([&] { f.Button1->click(); });
+        const int wynik = s.Pokaz([&] { Kontrolka<QPushButton>(f, "Button1")->click(); });
         QCOMPARE(wynik, int(QDialog::Rejected));
         QCOMPARE(s.d.Bledy(), QStringList{QStringLiteral("„,” nie jest poprawną liczbą rzeczywistą")});
         QCOMPARE(s.model.WarunkiPracy.LambdaF, 7.0);
@@ -368,25 +378,25 @@ private slots:
         int wynik = s.Pokaz([&] {
             oknoUkryte = !s.okno.isVisible();
             s.WszystkoPoprawne();
-            f.RadioButtonUk005->click();
-            f.Button2->click();
+            Kontrolka<QRadioButton>(f, "RadioButtonUk005")->click();
+            Kontrolka<QPushButton>(f, "Button2")->click();
         });
         QCOMPARE(wynik, int(QDialog::Rejected));
         QVERIFY(oknoUkryte);
         QVERIFY(s.okno.isVisible());
         QVERIFY(RowneWarunki(przed, s.model.WarunkiPracy));
         // What was typed and not confirmed is gone: the controls show the model again.
-        QCOMPARE(f.NumEditLambdaF->text(), QStringLiteral("0"));
-        QVERIFY(!f.CheckBoxDeltaUf->isChecked());
-        QVERIFY(f.RadioButtonUk015->isChecked());
-        QVERIFY(f.CheckBoxMostekWlasny->isChecked());
-        QCOMPARE(f.NumEditMostekWlasny->text(), QStringLiteral("0,2"));
+        QCOMPARE(Kontrolka<TNumEdit>(f, "NumEditLambdaF")->text(), QStringLiteral("0"));
+        QVERIFY(!Kontrolka<QCheckBox>(f, "CheckBoxDeltaUf")->isChecked());
+        QVERIFY(Kontrolka<QRadioButton>(f, "RadioButtonUk015")->isChecked());
+        QVERIFY(Kontrolka<QCheckBox>(f, "CheckBoxMostekWlasny")->isChecked());
+        QCOMPARE(Kontrolka<TNumEdit>(f, "NumEditMostekWlasny")->text(), QStringLiteral("0,2"));
 
         // The close box.
         oknoUkryte = false;
         wynik = s.Pokaz([&] {
             oknoUkryte = !s.okno.isVisible();
-            f.NumEditLambdaF->setText("60");
+            Kontrolka<TNumEdit>(f, "NumEditLambdaF")->setText("60");
             f.close();
         });
         QCOMPARE(wynik, int(QDialog::Rejected));
@@ -394,20 +404,20 @@ private slots:
         QVERIFY(s.okno.isVisible());
         QVERIFY(!f.isVisible());
         QVERIFY(RowneWarunki(przed, s.model.WarunkiPracy));
-        QCOMPARE(f.NumEditLambdaF->text(), QStringLiteral("0"));
+        QCOMPARE(Kontrolka<TNumEdit>(f, "NumEditLambdaF")->text(), QStringLiteral("0"));
 
         // Confirming shows the main window again as well.
         s.Pokaz([&] {
             s.WszystkoPoprawne();
-            f.NumEditLambdaF->setText("60");
-            f.Button1->click();
+            Kontrolka<TNumEdit>(f, "NumEditLambdaF")->setText("60");
+            Kontrolka<QPushButton>(f, "Button1")->click();
         });
         QVERIFY(s.okno.isVisible());
         QCOMPARE(s.model.WarunkiPracy.LambdaF, 60.0);
 
         // A main window that was not on screen is not brought up by the dialog.
         s.okno.hide();
-        s.Pokaz([&] { f.Button2->click(); });
+        s.Pokaz([&] { Kontrolka<QPushButton>(f, "Button2")->click(); });
         QVERIFY(!s.okno.isVisible());
     }
 
@@ -428,8 +438,8 @@ private slots:
         QFETCH(QString, wynik);
         QFETCH(int, sygnaly);
         TStanowisko s;
-        QComboBox* c = s.form.ComboBoxDeltaU;
-        s.form.CheckBoxDeltaUg->setChecked(true);
+        QComboBox* c = Kontrolka<QComboBox>(s.form, "ComboBoxDeltaU");
+        Kontrolka<QCheckBox>(s.form, "CheckBoxDeltaUg")->setChecked(true);
         // Typed with the focus in the list, as a user types (completion from the items would act).
         s.form.show();
         QApplication::setActiveWindow(&s.form);
@@ -472,7 +482,8 @@ private slots:
         QFETCH(QString, wynik);
         QFETCH(int, sygnaly);
         TStanowisko s;
-        QComboBox* c = deltaU ? s.form.ComboBoxDeltaU : s.form.ComboBoxAlfa;
+        QComboBox* c = deltaU ? Kontrolka<QComboBox>(s.form, "ComboBoxDeltaU")
+                              : Kontrolka<QComboBox>(s.form, "ComboBoxAlfa");
         c->setEnabled(true);
         c->setEditText(poczatek);
         c->lineEdit()->setCursorPosition(poczatek.size());
@@ -507,16 +518,17 @@ private slots:
         QFETCH(QString, blad);
         TStanowisko s;
         TFormMostkiTerm& f = s.form;
-        f.CheckBoxDeltaUg->setChecked(true);
-        f.CheckBoxDeltaUf->setChecked(true);
-        QComboBox* c = deltaU ? f.ComboBoxDeltaU : f.ComboBoxAlfa;
+        Kontrolka<QCheckBox>(f, "CheckBoxDeltaUg")->setChecked(true);
+        Kontrolka<QCheckBox>(f, "CheckBoxDeltaUf")->setChecked(true);
+        QComboBox* c =
+            deltaU ? Kontrolka<QComboBox>(f, "ComboBoxDeltaU") : Kontrolka<QComboBox>(f, "ComboBoxAlfa");
         f.show();
         QApplication::setActiveWindow(&f);
         QVERIFY(QTest::qWaitForWindowActive(&f));
         c->setFocus();
         QCOMPARE(QApplication::focusWidget(), c);
         c->setEditText(tekst);
-        f.NumEditLambdaF->setFocus();
+        Kontrolka<TNumEdit>(f, "NumEditLambdaF")->setFocus();
         QCOMPARE(c->currentText(), wynik);
         QCOMPARE(s.d.Bledy(), blad.isEmpty() ? QStringList{} : QStringList{blad});
         f.reject();
@@ -530,9 +542,9 @@ private slots:
         s.WszystkoPoprawne();
         s.Pokaz([&] {
             QApplication::setActiveWindow(&f);
-            f.NumEditLambdaF->setFocus();
-            f.NumEditLambdaF->clear();
-            f.Button1->click();
+            Kontrolka<TNumEdit>(f, "NumEditLambdaF")->setFocus();
+            Kontrolka<TNumEdit>(f, "NumEditLambdaF")->clear();
+            Kontrolka<QPushButton>(f, "Button1")->click();
         });
         QCOMPARE(s.d.TekstyKomunikatow(), QStringList{kMsgLambda});
         QVERIFY(s.d.Bledy().isEmpty());
@@ -572,7 +584,7 @@ private slots:
         QFETCH(TWarunkiPracy, w);
         QFETCH(QStringList, kontrolki);
         TStanowisko s;
-        s.form.RadioButtonUk005->setChecked(true);
+        Kontrolka<QRadioButton>(s.form, "RadioButtonUk005")->setChecked(true);
         s.model.WarunkiPracy = w;
         s.form.PokazPoprawki();
         QCOMPARE(Kontrolki(s.form), kontrolki);

@@ -3,6 +3,7 @@
 #include "ui/AboutBox.h"
 #include "ui/Pomoc.h"
 #include "widgets/DialogiTestowe.h"
+#include "widgets/Kontrolka.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -48,7 +49,7 @@ private slots:
         QCOMPARE(about.windowTitle(),
                  QStringLiteral("Murolab -program do wstępnej analizy cieplno wilgotnościowej"));
         QCOMPARE(about.result(), int(QDialog::Rejected));
-        about.OKButton->click();
+        Kontrolka<QPushButton>(about, "OKButton")->click();
         QCOMPARE(about.result(), int(QDialog::Accepted));
         QVERIFY(dialogi.Wywolania.isEmpty());
     }

@@ -229,9 +229,11 @@ struct TStanowisko : test::TOkno {
               Kontrolka<QTextEdit>(Okno, "RichEditTemp"), Kontrolka<QTextEdit>(Okno, "RichEditCisCzast")})
             s << t->toPlainText();
         s << Kontrolka<QLabel>(Okno, "LabelUk")->text() << Kontrolka<QLabel>(Okno, "LabeLKomunikat")->text();
-        s << QString::number(mostki->CheckBoxDeltaUg->isChecked()) << mostki->NumEditNrNieszczelnosci->text()
-          << QString::number(mostki->CheckBoxMostekWlasny->isChecked()) << mostki->NumEditMostekWlasny->text()
-          << QString::number(mostki->RadioButtonUk005->isChecked());
+        s << QString::number(Kontrolka<QCheckBox>(mostki, "CheckBoxDeltaUg")->isChecked())
+          << Kontrolka<TNumEdit>(mostki, "NumEditNrNieszczelnosci")->text()
+          << QString::number(Kontrolka<QCheckBox>(mostki, "CheckBoxMostekWlasny")->isChecked())
+          << Kontrolka<TNumEdit>(mostki, "NumEditMostekWlasny")->text()
+          << QString::number(Kontrolka<QRadioButton>(mostki, "RadioButtonUk005")->isChecked());
         return s;
     }
 };
@@ -243,18 +245,18 @@ void TrzyWarstwy(TStanowisko& s) {
              {QStringLiteral("Styropian EPS – żółć ąę ŁŚŹ"), "0,04", "60", "0,1"}});
     s.Wprowadz(QStringLiteral("Ściany wewnętrzne"), "20", "-20", "60", "85");
     s.Mostki([](TFormMostkiTerm& f) {
-        f.CheckBoxDeltaUg->setChecked(true);
-        f.NumEditNrNieszczelnosci->setText("3");
-        f.ComboBoxDeltaU->setEditText("0,01");
-        f.CheckBoxDeltaUf->setChecked(true);
-        f.NumEditLambdaF->setText("50");
-        f.ComboBoxAlfa->setEditText("5");
-        f.NumEditLiczbaF->setText("4");
-        f.NumEditPoleF->setText("0,0001");
-        f.RadioButtonUk005->click();
-        f.CheckBoxMostekWlasny->setChecked(true);
-        f.NumEditMostekWlasny->setText("0,1");
-        f.Button1->click();
+        Kontrolka<QCheckBox>(f, "CheckBoxDeltaUg")->setChecked(true);
+        Kontrolka<TNumEdit>(f, "NumEditNrNieszczelnosci")->setText("3");
+        Kontrolka<QComboBox>(f, "ComboBoxDeltaU")->setEditText("0,01");
+        Kontrolka<QCheckBox>(f, "CheckBoxDeltaUf")->setChecked(true);
+        Kontrolka<TNumEdit>(f, "NumEditLambdaF")->setText("50");
+        Kontrolka<QComboBox>(f, "ComboBoxAlfa")->setEditText("5");
+        Kontrolka<TNumEdit>(f, "NumEditLiczbaF")->setText("4");
+        Kontrolka<TNumEdit>(f, "NumEditPoleF")->setText("0,0001");
+        Kontrolka<QRadioButton>(f, "RadioButtonUk005")->click();
+        Kontrolka<QCheckBox>(f, "CheckBoxMostekWlasny")->setChecked(true);
+        Kontrolka<TNumEdit>(f, "NumEditMostekWlasny")->setText("0,1");
+        Kontrolka<QPushButton>(f, "Button1")->click();
     });
 }
 
@@ -332,16 +334,17 @@ private slots:
         QCOMPARE(s.Arkusz0(), (QStringList{"20", "-20", "60", "85", "Ściany wewnętrzne", "Strefa III",
                                            "Warunki średniowilgotne", "0,13", "0,08"}));
         TFormMostkiTerm& f = *s.mostki;
-        QVERIFY(f.CheckBoxDeltaUg->isChecked() && f.CheckBoxDeltaUf->isChecked() &&
-                f.CheckBoxMostekWlasny->isChecked());
-        QCOMPARE(f.NumEditNrNieszczelnosci->text(), QStringLiteral("3"));
-        QCOMPARE(f.ComboBoxDeltaU->currentText(), QStringLiteral("0,01"));
-        QCOMPARE(f.NumEditLambdaF->text(), QStringLiteral("50"));
-        QCOMPARE(f.ComboBoxAlfa->currentText(), QStringLiteral("5"));
-        QCOMPARE(f.NumEditLiczbaF->text(), QStringLiteral("4"));
-        QCOMPARE(f.NumEditPoleF->text(), QStringLiteral("0,0001"));
-        QVERIFY(f.RadioButtonUk005->isChecked());
-        QCOMPARE(f.NumEditMostekWlasny->text(), QStringLiteral("0,1"));
+        QVERIFY(Kontrolka<QCheckBox>(f, "CheckBoxDeltaUg")->isChecked() &&
+                Kontrolka<QCheckBox>(f, "CheckBoxDeltaUf")->isChecked() &&
+                Kontrolka<QCheckBox>(f, "CheckBoxMostekWlasny")->isChecked());
+        QCOMPARE(Kontrolka<TNumEdit>(f, "NumEditNrNieszczelnosci")->text(), QStringLiteral("3"));
+        QCOMPARE(Kontrolka<QComboBox>(f, "ComboBoxDeltaU")->currentText(), QStringLiteral("0,01"));
+        QCOMPARE(Kontrolka<TNumEdit>(f, "NumEditLambdaF")->text(), QStringLiteral("50"));
+        QCOMPARE(Kontrolka<QComboBox>(f, "ComboBoxAlfa")->currentText(), QStringLiteral("5"));
+        QCOMPARE(Kontrolka<TNumEdit>(f, "NumEditLiczbaF")->text(), QStringLiteral("4"));
+        QCOMPARE(Kontrolka<TNumEdit>(f, "NumEditPoleF")->text(), QStringLiteral("0,0001"));
+        QVERIFY(Kontrolka<QRadioButton>(f, "RadioButtonUk005")->isChecked());
+        QCOMPARE(Kontrolka<TNumEdit>(f, "NumEditMostekWlasny")->text(), QStringLiteral("0,1"));
 
         // Saved again, the same bytes; each dialog starts with the name last chosen in it.
         s.d.Wyczysc();
@@ -387,11 +390,12 @@ private slots:
         QCOMPARE(s.LinieWarunkow(), Linie({"", "", "", ""}));
         // The corrections dialog is reset; nf and Af keep their texts.
         TFormMostkiTerm& f = *s.mostki;
-        QVERIFY(!f.CheckBoxDeltaUg->isChecked() && !f.CheckBoxDeltaUf->isChecked() &&
-                !f.CheckBoxMostekWlasny->isChecked());
-        QVERIFY(f.RadioButtonUk000->isChecked());
-        QCOMPARE(f.NumEditLambdaF->text(), QStringLiteral("0"));
-        QCOMPARE(f.NumEditLiczbaF->text(), QStringLiteral("4"));
+        QVERIFY(!Kontrolka<QCheckBox>(f, "CheckBoxDeltaUg")->isChecked() &&
+                !Kontrolka<QCheckBox>(f, "CheckBoxDeltaUf")->isChecked() &&
+                !Kontrolka<QCheckBox>(f, "CheckBoxMostekWlasny")->isChecked());
+        QVERIFY(Kontrolka<QRadioButton>(f, "RadioButtonUk000")->isChecked());
+        QCOMPARE(Kontrolka<TNumEdit>(f, "NumEditLambdaF")->text(), QStringLiteral("0"));
+        QCOMPARE(Kontrolka<TNumEdit>(f, "NumEditLiczbaF")->text(), QStringLiteral("4"));
 
         // The conditions shown are not stored: "Oblicz" asks for them.
         s.d.Wyczysc();
@@ -413,17 +417,17 @@ private slots:
         // Air voids in layer 1 (R_N / ΣR = 1): +0,01; fasteners 6 · 50 · 4 · 0,0001 = 0,12;
         // linear bridges 0,05; own 0,1.
         s.Mostki([](TFormMostkiTerm& f) {
-            f.CheckBoxDeltaUg->setChecked(true);
-            f.NumEditNrNieszczelnosci->setText("1");
-            f.ComboBoxDeltaU->setEditText("0,01");
-            f.CheckBoxDeltaUf->setChecked(true);
-            f.NumEditLambdaF->setText("50");
-            f.NumEditLiczbaF->setText("4");
-            f.NumEditPoleF->setText("0,0001");
-            f.RadioButtonUk005->click();
-            f.CheckBoxMostekWlasny->setChecked(true);
-            f.NumEditMostekWlasny->setText("0,1");
-            f.Button1->click();
+            Kontrolka<QCheckBox>(f, "CheckBoxDeltaUg")->setChecked(true);
+            Kontrolka<TNumEdit>(f, "NumEditNrNieszczelnosci")->setText("1");
+            Kontrolka<QComboBox>(f, "ComboBoxDeltaU")->setEditText("0,01");
+            Kontrolka<QCheckBox>(f, "CheckBoxDeltaUf")->setChecked(true);
+            Kontrolka<TNumEdit>(f, "NumEditLambdaF")->setText("50");
+            Kontrolka<TNumEdit>(f, "NumEditLiczbaF")->setText("4");
+            Kontrolka<TNumEdit>(f, "NumEditPoleF")->setText("0,0001");
+            Kontrolka<QRadioButton>(f, "RadioButtonUk005")->click();
+            Kontrolka<QCheckBox>(f, "CheckBoxMostekWlasny")->setChecked(true);
+            Kontrolka<TNumEdit>(f, "NumEditMostekWlasny")->setText("0,1");
+            Kontrolka<QPushButton>(f, "Button1")->click();
         });
         // Stored, but not recalculated by themselves.
         QCOMPARE(Kontrolka<QLabel>(s, "LabelUk")->text(), QStringLiteral("U  = 0,855"));
@@ -440,7 +444,7 @@ private slots:
         s.Mostki([&](TFormMostkiTerm& f) {
             oknoUkryte = !s->isVisible();
             dialogWidoczny = f.isVisible();
-            f.Button2->click();
+            Kontrolka<QPushButton>(f, "Button2")->click();
         });
         QVERIFY(oknoUkryte);
         QVERIFY(dialogWidoczny);
@@ -500,7 +504,7 @@ private slots:
         QVERIFY(Kontrolka<TSiatkaWarstw>(s, "StringGridPrzegroda")->isEnabled());
         QCOMPARE(s.Wiersz(0), (QStringList{"", "", "", "", ""}));
         QCOMPARE(s.Arkusz0(), (QStringList{"50", "-50", "0", "0", "", "", "", "0", "0"}));
-        QVERIFY(!s.mostki->CheckBoxDeltaUg->isChecked());
+        QVERIFY(!Kontrolka<QCheckBox>(s.mostki, "CheckBoxDeltaUg")->isChecked());
 
         // With a layer added, "Oblicz" reports the missing conditions.
         s.Dodaj({{"Cegła", "0,77", "16", "0,38"}});
@@ -514,8 +518,8 @@ private slots:
         s.Wprowadz(kTypDlugi, "20", "-20", "55", "85");
         QCOMPARE(Kontrolka<QComboBox>(s, "ComboBoxRsi")->currentText(), QStringLiteral("0,10"));
         s.Mostki([](TFormMostkiTerm& f) {
-            f.RadioButtonUk015->click();
-            f.Button1->click();
+            Kontrolka<QRadioButton>(f, "RadioButtonUk015")->click();
+            Kontrolka<QPushButton>(f, "Button1")->click();
         });
         const QString plik = s.Plik("strop.pro");
         s.Zapisz(plik);
@@ -529,7 +533,7 @@ private slots:
         QCOMPARE(Kontrolka<QComboBox>(s, "ComboBoxRse")->currentText(), QStringLiteral("0,04"));
         QCOMPARE(s->Model.WarunkiPracy.Rsi, 0.1);
         QCOMPARE(s->Model.WarunkiPracy.Rse, 0.04);
-        QVERIFY(s.mostki->RadioButtonUk015->isChecked());
+        QVERIFY(Kontrolka<QRadioButton>(s.mostki, "RadioButtonUk015")->isChecked());
     }
 
     void plik_dluzszy_i_strefa_niezgodna_z_te() {
@@ -573,7 +577,7 @@ private slots:
         QVERIFY(s.d.Bledy().isEmpty());
         QCOMPARE(Kontrolka<TSiatkaWarstw>(s, "StringGridPrzegroda")->rowCount(), 12);
         QCOMPARE(s.Wiersz(11), (QStringList{"  12.", "Warstwa 12", "1", "10", "0,12"}));
-        QCOMPARE(s.mostki->NumEditNrNieszczelnosci->text(), QStringLiteral("12"));
+        QCOMPARE(Kontrolka<TNumEdit>(s.mostki, "NumEditNrNieszczelnosci")->text(), QStringLiteral("12"));
 
         // Calculated in full: R = d / λ of all twelve layers.
         Kontrolka<QPushButton>(s, "BitBtnOblicz")->click();

@@ -88,8 +88,8 @@ private slots:
         TStanowisko s;
         s->show();
         TFormMostkiTerm& m = *s.Mostki;
-        m.CheckBoxDeltaUf->setChecked(true);
-        m.CheckBoxDeltaUg->setChecked(true);
+        Kontrolka<QCheckBox>(m, "CheckBoxDeltaUf")->setChecked(true);
+        Kontrolka<QCheckBox>(m, "CheckBoxDeltaUg")->setChecked(true);
         QWidget* cel = nullptr;
         QLineEdit* edycja = nullptr;
         if (pole == "te")
@@ -97,11 +97,13 @@ private slots:
         else if (pole == "fi")
             cel = edycja = Kontrolka<TNumEdit>(s, "NumEditWilgotWewn");
         else if (pole == "lambdaF")
-            cel = edycja = m.NumEditLambdaF;
+            cel = edycja = Kontrolka<TNumEdit>(m, "NumEditLambdaF");
         else if (pole == "alfa")
-            cel = m.ComboBoxAlfa, edycja = m.ComboBoxAlfa->lineEdit();
+            cel = Kontrolka<QComboBox>(m, "ComboBoxAlfa"),
+            edycja = Kontrolka<QComboBox>(m, "ComboBoxAlfa")->lineEdit();
         else if (pole == "deltaU")
-            cel = m.ComboBoxDeltaU, edycja = m.ComboBoxDeltaU->lineEdit();
+            cel = Kontrolka<QComboBox>(m, "ComboBoxDeltaU"),
+            edycja = Kontrolka<QComboBox>(m, "ComboBoxDeltaU")->lineEdit();
         else if (pole == "rsi")
             cel = Kontrolka<QComboBox>(s, "ComboBoxRsi"),
             edycja = Kontrolka<QComboBox>(s, "ComboBoxRsi")->lineEdit();
@@ -188,15 +190,16 @@ private slots:
         TFormMostkiTerm& m = *s.Mostki;
         const TWarunkiPracy przed = s.Model().WarunkiPracy;
         s.Dialogi.Modalnie = [&](QDialog*) {
-            m.CheckBoxDeltaUf->setChecked(true);
-            m.NumEditLambdaF->setText("50");
-            m.ComboBoxAlfa->setEditText(alfa);
-            m.NumEditLiczbaF->setText("4");
-            m.NumEditPoleF->setText("0,00001257");
-            m.Button1->click();
+            Kontrolka<QCheckBox>(m, "CheckBoxDeltaUf")->setChecked(true);
+            Kontrolka<TNumEdit>(m, "NumEditLambdaF")->setText("50");
+            Kontrolka<QComboBox>(m, "ComboBoxAlfa")->setEditText(alfa);
+            Kontrolka<TNumEdit>(m, "NumEditLiczbaF")->setText("4");
+            Kontrolka<TNumEdit>(m, "NumEditPoleF")->setText("0,00001257");
+            Kontrolka<QPushButton>(m, "Button1")->click();
             if (!przyjete) {
-                QCOMPARE(QApplication::focusWidget() == m.ComboBoxAlfa ||
-                             QApplication::focusWidget() == m.ComboBoxAlfa->lineEdit(),
+                QCOMPARE(QApplication::focusWidget() == Kontrolka<QComboBox>(m, "ComboBoxAlfa") ||
+                             QApplication::focusWidget() ==
+                                 Kontrolka<QComboBox>(m, "ComboBoxAlfa")->lineEdit(),
                          true);
                 QVERIFY(m.isVisible());
             }
@@ -220,8 +223,8 @@ private slots:
 
     void polePrzekrojuLacznika() {
         TStanowisko s;
-        s.Mostki->CheckBoxDeltaUf->setChecked(true);
-        TNumEdit* pole = s.Mostki->NumEditPoleF;
+        Kontrolka<QCheckBox>(s.Mostki, "CheckBoxDeltaUf")->setChecked(true);
+        TNumEdit* pole = Kontrolka<TNumEdit>(s.Mostki, "NumEditPoleF");
         pole->clear();
         Pisz(pole, QStringLiteral("0,00001257"));
         QCOMPARE(pole->text(), QStringLiteral("0,00001257"));
@@ -240,14 +243,14 @@ private slots:
         s.Nieszczelnosc(2);
         TFormMostkiTerm& m = *s.Mostki;
         s.Dialogi.Modalnie = [&](QDialog*) {
-            m.NumEditNrNieszczelnosci->setText("3");
-            m.CheckBoxDeltaUf->setChecked(true);
-            m.NumEditLambdaF->setText("50");
-            m.RadioButtonUk015->setChecked(true);
-            m.CheckBoxMostekWlasny->setChecked(true);
-            m.NumEditMostekWlasny->setText("0,2");
+            Kontrolka<TNumEdit>(m, "NumEditNrNieszczelnosci")->setText("3");
+            Kontrolka<QCheckBox>(m, "CheckBoxDeltaUf")->setChecked(true);
+            Kontrolka<TNumEdit>(m, "NumEditLambdaF")->setText("50");
+            Kontrolka<QRadioButton>(m, "RadioButtonUk015")->setChecked(true);
+            Kontrolka<QCheckBox>(m, "CheckBoxMostekWlasny")->setChecked(true);
+            Kontrolka<TNumEdit>(m, "NumEditMostekWlasny")->setText("0,2");
             if (zamkniecie == 0)
-                m.Button2->click();
+                Kontrolka<QPushButton>(m, "Button2")->click();
             else if (zamkniecie == 1)
                 QTest::keyClick(&m, Qt::Key_Escape);
             else
@@ -255,16 +258,16 @@ private slots:
         };
         Kontrolka<QPushButton>(s, "Button3")->click();
         // The controls show the model again, so the next showing shows what the calculation uses.
-        QVERIFY(m.CheckBoxDeltaUg->isChecked());
-        QCOMPARE(m.NumEditNrNieszczelnosci->text(), QStringLiteral("2"));
-        QVERIFY(!m.CheckBoxDeltaUf->isChecked());
-        QVERIFY(m.RadioButtonUk005->isChecked());
-        QVERIFY(!m.CheckBoxMostekWlasny->isChecked());
+        QVERIFY(Kontrolka<QCheckBox>(m, "CheckBoxDeltaUg")->isChecked());
+        QCOMPARE(Kontrolka<TNumEdit>(m, "NumEditNrNieszczelnosci")->text(), QStringLiteral("2"));
+        QVERIFY(!Kontrolka<QCheckBox>(m, "CheckBoxDeltaUf")->isChecked());
+        QVERIFY(Kontrolka<QRadioButton>(m, "RadioButtonUk005")->isChecked());
+        QVERIFY(!Kontrolka<QCheckBox>(m, "CheckBoxMostekWlasny")->isChecked());
         QCOMPARE(s.Model().WarunkiPracy.NrNieszczelnosci, 2);
         QCOMPARE(s.Model().WarunkiPracy.MostekWlasny, 0.0);
         // Confirming at once stores the same corrections again.
         const TWarunkiPracy przed = s.Model().WarunkiPracy;
-        s.Dialogi.Modalnie = [&](QDialog*) { m.Button1->click(); };
+        s.Dialogi.Modalnie = [&](QDialog*) { Kontrolka<QPushButton>(m, "Button1")->click(); };
         Kontrolka<QPushButton>(s, "Button3")->click();
         QCOMPARE(s.Model().WarunkiPracy.NrNieszczelnosci, przed.NrNieszczelnosci);
         QCOMPARE(s.Model().WarunkiPracy.DeltaU, przed.DeltaU);
@@ -337,9 +340,10 @@ private slots:
             QCOMPARE(s.Model().WarunkiPracy.DeltaU, 0.0);
         }
         // The dialog shows what the model holds, so a later "&Wprowadź" stores the right layer.
-        QCOMPARE(s.Mostki->CheckBoxDeltaUg->isChecked(), nowyNr > 0);
+        QCOMPARE(Kontrolka<QCheckBox>(s.Mostki, "CheckBoxDeltaUg")->isChecked(), nowyNr > 0);
         if (nowyNr > 0)
-            QCOMPARE(s.Mostki->NumEditNrNieszczelnosci->text(), QString::number(nowyNr));
+            QCOMPARE(Kontrolka<TNumEdit>(s.Mostki, "NumEditNrNieszczelnosci")->text(),
+                     QString::number(nowyNr));
         QList<TWywolanie> informacje;
         for (const TWywolanie& w : s.Dialogi.Komunikaty())
             if (w.Ikona == TIkona::Informacja)

@@ -60,8 +60,8 @@ private slots:
             QVERIFY(!f->isVisible());
             QVERIFY(f->FormMostkiTerm && f->FormDane && f->PodgladWydruku && f->AboutBox && f->Pomoc);
             QVERIFY(powitanie && !powitanie->isVisible());
-            maksimum = powitanie->ProgressBar1->maximum();
-            QCOMPARE(powitanie->ProgressBar1->value(), 130);
+            maksimum = Kontrolka<QProgressBar>(powitanie, "ProgressBar1")->maximum();
+            QCOMPARE(Kontrolka<QProgressBar>(powitanie, "ProgressBar1")->value(), 130);
             sprawdzone = true;
         };
         start.Uruchom();

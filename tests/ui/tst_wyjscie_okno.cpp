@@ -39,12 +39,12 @@ struct TOknoZRaportem : TOkno {
     // The description typed and confirmed with "&Wprowadz" (F5 opens the dialog).
     void Opis(const QString& obiekt, const QString& rodzaj) {
         Dialogi.Modalnie = [&](QDialog*) {
-            Dane->EditInwestor->setText(QStringLiteral("Gmina Żółkiewka"));
-            Dane->EditObiekt->setText(obiekt);
-            Dane->EditAdres->setText(QStringLiteral("ul. Ogrodowa 12"));
-            Dane->EditRodzajPrze->setText(rodzaj);
-            Dane->EditProjektant->setText(QStringLiteral("Anna Kowalczyk"));
-            Dane->Button1->click();
+            Kontrolka<QLineEdit>(Dane, "EditInwestor")->setText(QStringLiteral("Gmina Żółkiewka"));
+            Kontrolka<QLineEdit>(Dane, "EditObiekt")->setText(obiekt);
+            Kontrolka<QLineEdit>(Dane, "EditAdres")->setText(QStringLiteral("ul. Ogrodowa 12"));
+            Kontrolka<QLineEdit>(Dane, "EditRodzajPrze")->setText(rodzaj);
+            Kontrolka<QLineEdit>(Dane, "EditProjektant")->setText(QStringLiteral("Anna Kowalczyk"));
+            Kontrolka<QPushButton>(Dane, "Button1")->click();
         };
         Okno->Projektdane1Click();
         Dialogi.Modalnie = nullptr;
@@ -110,7 +110,9 @@ private slots:
         o.Oblicz();
         int strony = 0;
         o.Dialogi.Wyczysc();
-        o.Dialogi.Modalnie = [&](QDialog*) { strony = o.Raport->Podglad->pageCount(); };
+        o.Dialogi.Modalnie = [&](QDialog*) {
+            strony = Kontrolka<QPrintPreviewWidget>(o.Raport, "Podglad")->pageCount();
+        };
         Kontrolka<QAction>(o, "Podgldwydruku1")->trigger();
         Kontrolka<QAction>(o, "Podgldwydruku1")->trigger();
         QCOMPARE(o.Dialogi.Wywolania.size(), 2);

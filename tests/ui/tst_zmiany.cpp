@@ -97,15 +97,15 @@ void Wykonaj(TStanowisko& s, TCzynnosc c) {
         break;
     case PoprawkiZatwierdzone:
         s.Dialogi.Modalnie = [&s](QDialog*) {
-            s.Mostki->RadioButtonUk015->setChecked(true);
-            s.Mostki->Button1->click();
+            Kontrolka<QRadioButton>(s.Mostki, "RadioButtonUk015")->setChecked(true);
+            Kontrolka<QPushButton>(s.Mostki, "Button1")->click();
         };
         Kontrolka<QPushButton>(f, "Button3")->click();
         break;
     case PoprawkiAnulowane:
         s.Dialogi.Modalnie = [&s](QDialog*) {
-            s.Mostki->RadioButtonUk015->setChecked(true);
-            s.Mostki->Button2->click();
+            Kontrolka<QRadioButton>(s.Mostki, "RadioButtonUk015")->setChecked(true);
+            Kontrolka<QPushButton>(s.Mostki, "Button2")->click();
         };
         Kontrolka<QPushButton>(f, "Button3")->click();
         break;
@@ -113,7 +113,7 @@ void Wykonaj(TStanowisko& s, TCzynnosc c) {
     case OpisBezZmian:
         s.Dialogi.Modalnie = [&s, c](QDialog*) {
             if (c == OpisZmieniony)
-                s.Dane->EditObiekt->setText(QStringLiteral("Dom jednorodzinny"));
+                Kontrolka<QLineEdit>(s.Dane, "EditObiekt")->setText(QStringLiteral("Dom jednorodzinny"));
             s.Dane->Button1Click();
         };
         Kontrolka<QAction>(f, "Projektdane1")->trigger();
@@ -321,8 +321,8 @@ private slots:
 
         // A correction confirmed after the calculation changes Uk: stale again.
         o.Dialogi.Modalnie = [mostki](QDialog*) {
-            mostki->RadioButtonUk015->setChecked(true);
-            mostki->Button1->click();
+            Kontrolka<QRadioButton>(mostki, "RadioButtonUk015")->setChecked(true);
+            Kontrolka<QPushButton>(mostki, "Button1")->click();
         };
         Kontrolka<QPushButton>(o, "Button3")->click();
         QCOMPARE(krok(), QStringLiteral("Dane zmienione – przelicz"));
