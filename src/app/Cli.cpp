@@ -509,7 +509,8 @@ std::string SposobUzycia() {
            "       murolab [--pauza MS] [PLIK.pro]   otwiera okno programu (i projekt)\n"
            "  --oblicz PLIK.pro     oblicza projekt z pliku i wypisuje arkusz wyników\n"
            "  --json                wypisuje wyniki jako jeden obiekt JSON\n"
-           "  --raport RAPORT.pdf   zapisuje też dwustronicowy raport w pliku PDF\n"
+           "  --raport RAPORT.pdf   zapisuje też trzystronicowy raport w pliku PDF (strona 3: kondensacja\n"
+           "                        i WT 2021 przy tych samych --klimat, --wnetrze i --wiersz-wt)\n"
            "  --klimat NAZWA        klimat bilansu rocznego kondensacji: nazwa pliku bez „.csv” z katalogu\n"
            "                        klimatów użytkownika lub programu, albo ścieżka pliku CSV\n"
            "  --wnetrze RODZAJ      wilgotność wnętrza w bilansie: stale (ti i φi projektu) lub klasa1 … "
@@ -865,7 +866,8 @@ int ObliczProjekt(const TOpcjeWiersza& o, std::ostream& out, std::ostream& err,
             err << "Raportu nie można zapisać w tym trybie programu.\n";
             return kKodBladPliku;
         }
-        return zapiszRaport(model, model.WarunkiPracy.TempWew, model.WarunkiPracy.TempZewn, o.PlikRaportu);
+        return zapiszRaport(model, model.WarunkiPracy.TempWew, model.WarunkiPracy.TempZewn, *analiza,
+                            o.PlikRaportu);
     }
     return kKodOk;
 }

@@ -39,9 +39,11 @@ struct TOpcjeWiersza {
     std::filesystem::path KatalogDanych;
 };
 
-// Writes the report of a calculated model as PDF (ti, te decide the verdict and the warmer side);
-// returns an exit status. The report needs Qt, so the program passes it in and this library stays plain.
-using TZapisRaportu = std::function<int(const TModelProjektu& model, int ti, int te, const std::string& pdf)>;
+// Writes the report of a calculated model as PDF (ti, te decide the verdict and the warmer side;
+// `analiza` is the moisture check the command line printed, for the third page); returns an exit
+// status. The report needs Qt, so the program passes it in and this library stays plain.
+using TZapisRaportu = std::function<int(const TModelProjektu& model, int ti, int te,
+                                        const TAnalizaIso13788& analiza, const std::string& pdf)>;
 
 // The options after the program's name; a wrong command line gives its message instead.
 // New options (such as a report to write) are added here and to TOpcjeWiersza.

@@ -3,6 +3,8 @@
 #include "core/Arkusz.h"
 #include "output/RaportLinie.h"
 #include "output/StronyRaportu.h"
+#include "output/TekstyKondensacji.h"
+#include "output/WykresMa.h"
 #include "output/Wykresy.h"
 
 #include <QApplication>
@@ -13,8 +15,9 @@
 
 namespace murolab {
 
-int ZapiszRaportZWierszaPolecen(const TModelProjektu& model, int ti, int te, const std::string& pdf,
-                                const std::filesystem::path& katalogDanych, std::ostream& err) {
+int ZapiszRaportZWierszaPolecen(const TModelProjektu& model, int ti, int te, const TAnalizaIso13788& analiza,
+                                const std::string& pdf, const std::filesystem::path& katalogDanych,
+                                std::ostream& err) {
     // The charts are widgets: a QApplication must exist. Made here, without a display, when the
     // command line runs without one; destroyed last, after the charts below.
     std::unique_ptr<QApplication> aplikacja;
@@ -30,18 +33,25 @@ int ZapiszRaportZWierszaPolecen(const TModelProjektu& model, int ti, int te, con
         return 2;
     }
 
+    // What a calculation in the window hands to its report: the results sheet and the texts of
+    // the moisture sheet. A climate that cannot be read never gets here (the command line stops
+    // before), so no "climate unavailable" line is needed.
     TRaport raport;
     WypelnijRaport(raport, model, ArkuszWynikow(model, ti, te), model.WarunkiPracy.TypPrzegrody.Utf8());
+    const TTekstyKondensacji kondensacja = TekstyKondensacji(analiza, model.LiczbaWarstw);
+    const std::vector<TLiniaWyniku> lato = TekstyLata(model);
     TWykresTemperatur temperatury(nullptr, TWykres::TWersja::Raport);
     TWykresCisnien cisnienia(nullptr, TWykres::TWersja::Raport);
-    RysujWykresTemperatur(temperatury, model, ti > te);
-    RysujWykresCisnien(cisnienia, model, ti > te);
-    temperatury.WczytajTlo(PlikObrazuRaportu(katalogDanych, "tlo.bmp"));
-    const QImage logo = WczytajTloILogo(cisnienia, katalogDanych);
+    TWykresMa ma(nullptr, TWykresMa::TWersja::Raport);
+    const QImage logo = PrzygotujWykresyRaportu(temperatury, cisnienia, ma, model, ti > te, &analiza,
+                                                &kondensacja, katalogDanych);
+    TTrescRaportu tresc{raport, temperatury, cisnienia, logo};
+    tresc.Kondensacja = &kondensacja;
+    tresc.Lato = &lato;
+    tresc.WykresMa = &ma;
 
     QString blad;
-    if (!ZapiszRaportPdf(QString::fromStdString(pdf), TTrescRaportu{raport, temperatury, cisnienia, logo},
-                         &blad)) {
+    if (!ZapiszRaportPdf(QString::fromStdString(pdf), tresc, &blad)) {
         err << blad.toStdString() << "\n";
         return 2;
     }

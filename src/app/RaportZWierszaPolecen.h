@@ -2,6 +2,7 @@
 // The command line's report: `murolab --oblicz PLIK.pro --raport RAPORT.pdf`, the same pages as the
 // window's print preview (output/StronyRaportu.h), written without a window.
 
+#include "core/Iso13788.h"
 #include "core/Model.h"
 
 #include <filesystem>
@@ -10,12 +11,14 @@
 
 namespace murolab {
 
-// Takes a calculated model and the whole-degree ti and te that decide the verdict and the warmer
-// side, fills the report as a calculation does and writes it as PDF, with the pictures of
-// katalogDanych. Needs no display: when no QApplication exists yet, it creates one on the
+// Takes a calculated model, the whole-degree ti and te that decide the verdict and the warmer side,
+// and the moisture check of the same calculation (the one the command line prints), fills the
+// report as a calculation in the window does and writes its three pages as PDF, with the pictures
+// of katalogDanych. Needs no display: when no QApplication exists yet, it creates one on the
 // "offscreen" platform for the time of the call (so main must not create its own before calling it
 // in the command-line mode). Returns 0, or 2 after writing the reason to `err`.
-int ZapiszRaportZWierszaPolecen(const TModelProjektu& model, int ti, int te, const std::string& pdf,
-                                const std::filesystem::path& katalogDanych, std::ostream& err);
+int ZapiszRaportZWierszaPolecen(const TModelProjektu& model, int ti, int te, const TAnalizaIso13788& analiza,
+                                const std::string& pdf, const std::filesystem::path& katalogDanych,
+                                std::ostream& err);
 
 } // namespace murolab

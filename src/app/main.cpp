@@ -19,8 +19,10 @@ int main(int argc, char** argv) {
         // No QApplication here: the report creates its own offscreen one when asked for.
         return murolab::UruchomWierszPolecen(
             argumenty, katalogDanych, std::cout, std::cerr,
-            [&](const murolab::TModelProjektu& model, int ti, int te, const std::string& pdf) {
-                return murolab::ZapiszRaportZWierszaPolecen(model, ti, te, pdf, katalogDanych, std::cerr);
+            [&](const murolab::TModelProjektu& model, int ti, int te,
+                const murolab::TAnalizaIso13788& analiza, const std::string& pdf) {
+                return murolab::ZapiszRaportZWierszaPolecen(model, ti, te, analiza, pdf, katalogDanych,
+                                                            std::cerr);
             });
     }
     return murolab::UruchomOkno(argc, argv, katalogDanych, murolab::KatalogUzytkownika());

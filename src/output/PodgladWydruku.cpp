@@ -137,12 +137,10 @@ void TPodgladWydruku::WyczyscRaport() {
 }
 
 void TPodgladWydruku::PrzygotujWykresy(bool cieplejWewnatrz) {
-    RysujWykresTemperatur(*QRChartTemp, model_, cieplejWewnatrz);
-    QRChartTemp->WczytajTlo(PlikObrazuRaportu(katalogDanych_, "tlo.bmp"));
-    RysujWykresCisnien(*QRChartCisnienie, model_, cieplejWewnatrz,
-                       analiza_ ? &analiza_->Projektowe : nullptr);
-    QRChartMa->Rysuj(kondensacja_ ? kondensacja_->MaMiesiecy : std::vector<double>{});
-    if (QImage logo = WczytajTloILogo(*QRChartCisnienie, katalogDanych_); !logo.isNull())
+    if (QImage logo = PrzygotujWykresyRaportu(*QRChartTemp, *QRChartCisnienie, *QRChartMa, model_,
+                                              cieplejWewnatrz, analiza_ ? &*analiza_ : nullptr,
+                                              kondensacja_ ? &*kondensacja_ : nullptr, katalogDanych_);
+        !logo.isNull())
         logo_ = logo;
 }
 

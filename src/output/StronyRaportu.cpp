@@ -437,6 +437,17 @@ QImage WczytajTloILogo(TWykresCisnien& wykres, const std::filesystem::path& kata
     return logo;
 }
 
+QImage PrzygotujWykresyRaportu(TWykresTemperatur& temperatury, TWykresCisnien& cisnienia, TWykresMa& ma,
+                               const TModelProjektu& model, bool cieplejWewnatrz,
+                               const TAnalizaIso13788* analiza, const TTekstyKondensacji* kondensacja,
+                               const std::filesystem::path& katalogDanych) {
+    RysujWykresTemperatur(temperatury, model, cieplejWewnatrz);
+    temperatury.WczytajTlo(PlikObrazuRaportu(katalogDanych, "tlo.bmp"));
+    RysujWykresCisnien(cisnienia, model, cieplejWewnatrz, analiza ? &analiza->Projektowe : nullptr);
+    ma.Rysuj(kondensacja ? kondensacja->MaMiesiecy : std::vector<double>{});
+    return WczytajTloILogo(cisnienia, katalogDanych);
+}
+
 QPageLayout UkladStronyRaportu() {
     return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 10, 20, 10),
                        QPageLayout::Millimeter);

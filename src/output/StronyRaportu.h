@@ -30,6 +30,14 @@ QString PlikObrazuRaportu(const std::filesystem::path& katalogDanych, const char
 // when the background picture is missing the logo is left out as well (a null image).
 QImage WczytajTloILogo(TWykresCisnien& wykres, const std::filesystem::path& katalogDanych);
 
+// The report's three charts of one calculation, drawn as the report shows them: the temperatures and
+// the pressures (with the condensation line of `analiza`, none without it) on their backgrounds, and
+// the Ma bars of `kondensacja` (empty without it). Returns the header's logo, as WczytajTloILogo.
+QImage PrzygotujWykresyRaportu(TWykresTemperatur& temperatury, TWykresCisnien& cisnienia, TWykresMa& ma,
+                               const TModelProjektu& model, bool cieplejWewnatrz,
+                               const TAnalizaIso13788* analiza, const TTekstyKondensacji* kondensacja,
+                               const std::filesystem::path& katalogDanych);
+
 // A4 portrait, margins 10 mm top and bottom, 20 mm left and right.
 QPageLayout UkladStronyRaportu();
 

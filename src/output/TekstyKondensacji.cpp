@@ -254,6 +254,10 @@ std::vector<TLiniaWyniku> TekstyLata(const std::optional<TLato>& lato, const std
     return linie;
 }
 
+std::vector<TLiniaWyniku> TekstyLata(const TModelProjektu& model) {
+    return TekstyLata(LatoPrzegrody(model), WarstwyBezDanychLata(model));
+}
+
 std::optional<TDoborGrubosci> DobierzGrubosc(const TModelProjektu& model, int warstwa, double umax) {
     if (warstwa < 1 || warstwa > model.LiczbaWarstw || warstwa > kLiczbaSlotow)
         return std::nullopt;

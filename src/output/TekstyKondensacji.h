@@ -66,6 +66,8 @@ std::vector<TLiniaWyniku> LiniePodWerdyktem(const TAnalizaIso13788& analiza, int
 // The summer group "Lato (PN-EN ISO 13786)": the five figures and a reading aid, or which layers lack
 // their density or specific heat.
 std::vector<TLiniaWyniku> TekstyLata(const std::optional<TLato>& lato, const std::vector<int>& brakujace);
+// The same group for a calculated model, as the sheet and the report show it.
+std::vector<TLiniaWyniku> TekstyLata(const TModelProjektu& model);
 
 // The least thickness of layer `warstwa` (1-based), in whole centimetres up to 1 m, at which Uk of
 // the partition (its corrections as they stand; the air-void and fastener terms follow the new

@@ -370,12 +370,12 @@ TEST(WierszPolecen, WyjatekKonczySieKomunikatemPoPolsku) {
     for (const auto& p : przypadki) {
         SCOPED_TRACE(p.Nazwa);
         std::ostringstream out, err;
-        const int kod =
-            UruchomWierszPolecen({"--oblicz", projekt, "--json", "--raport", k.Plik("r.pdf")}, kKatalogDanych,
-                                 out, err, [&](const TModelProjektu&, int, int, const std::string&) {
-                                     p.Rzuc();
-                                     return 0;
-                                 });
+        const int kod = UruchomWierszPolecen(
+            {"--oblicz", projekt, "--json", "--raport", k.Plik("r.pdf")}, kKatalogDanych, out, err,
+            [&](const TModelProjektu&, int, int, const TAnalizaIso13788&, const std::string&) {
+                p.Rzuc();
+                return 0;
+            });
         EXPECT_EQ(kod, 2);
         EXPECT_NE(err.str().find(p.Komunikat), std::string::npos) << err.str();
     }
@@ -458,27 +458,30 @@ TEST(WierszPolecen, RaportPoWynikach) {
     TKatalogProjektow k;
     const std::string projekt = k.Projekt("sciana.pro", Sciana());
 
-    // The writer gets the calculated model, ti and te of the file and the name; its status is the exit
-    // status.
+    // The writer gets the calculated model, ti and te of the file, the moisture check the options
+    // chose and the name; its status is the exit status.
     std::ostringstream out, err;
     int wywolania = 0;
     double u0 = 0;
     int ti = 0, te = 0;
-    std::string nazwa;
-    const int kod = UruchomWierszPolecen({"--oblicz", projekt, "--raport", "r.pdf"}, kKatalogDanych, out, err,
-                                         [&](const TModelProjektu& m, int i, int e, const std::string& pdf) {
-                                             ++wywolania;
-                                             u0 = m.Wyniki.U0;
-                                             ti = i;
-                                             te = e;
-                                             nazwa = pdf;
-                                             return 7;
-                                         });
+    std::string nazwa, wiersz;
+    const int kod = UruchomWierszPolecen(
+        {"--oblicz", projekt, "--raport", "r.pdf", "--wiersz-wt", "dach"}, kKatalogDanych, out, err,
+        [&](const TModelProjektu& m, int i, int e, const TAnalizaIso13788& a, const std::string& pdf) {
+            ++wywolania;
+            u0 = m.Wyniki.U0;
+            ti = i;
+            te = e;
+            wiersz = a.WT.Wiersz;
+            nazwa = pdf;
+            return 7;
+        });
     EXPECT_EQ(kod, 7);
     EXPECT_EQ(wywolania, 1);
     EXPECT_GT(u0, 0.0);
     EXPECT_EQ(ti, 20);
     EXPECT_EQ(te, -20);
+    EXPECT_EQ(wiersz, "dach") << "the report's third page uses the option, as the printed check does";
     EXPECT_EQ(nazwa, "r.pdf");
     EXPECT_NE(out.str().find("U  = "), std::string::npos); // the results are printed first
 
@@ -492,12 +495,13 @@ TEST(WierszPolecen, RaportPoWynikach) {
     bezWarunkow.WarunkiPracy.Rsi = 0;
     wywolania = 0;
     std::ostringstream o2, e2;
-    EXPECT_EQ(UruchomWierszPolecen({"--oblicz", k.Projekt("zle.pro", bezWarunkow), "--raport", "r.pdf"},
-                                   kKatalogDanych, o2, e2,
-                                   [&](const TModelProjektu&, int, int, const std::string&) {
-                                       ++wywolania;
-                                       return 0;
-                                   }),
+    EXPECT_EQ(UruchomWierszPolecen(
+                  {"--oblicz", k.Projekt("zle.pro", bezWarunkow), "--raport", "r.pdf"}, kKatalogDanych, o2,
+                  e2,
+                  [&](const TModelProjektu&, int, int, const TAnalizaIso13788&, const std::string&) {
+                      ++wywolania;
+                      return 0;
+                  }),
               1);
     EXPECT_EQ(wywolania, 0);
 

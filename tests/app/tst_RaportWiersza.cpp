@@ -1,7 +1,8 @@
 // The command line's report in a process without any Qt application: the function makes its own
-// (offscreen) for the time of the call, writes a two-page PDF and leaves no application behind; a
+// (offscreen) for the time of the call, writes the three-page PDF and leaves no application behind; a
 // process whose application has no windows gets a message, not a crash.
 #include "app/RaportZWierszaPolecen.h"
+#include "core/WT2021.h"
 #include "output/ModelTestowy.h"
 
 #include <QCoreApplication>
@@ -16,6 +17,14 @@
 
 using namespace murolab;
 
+namespace {
+// The moisture check without a climate, as a project with no stored choices gets it.
+TAnalizaIso13788 Analiza(const TModelProjektu& model) {
+    return AnalizujIso13788(model, nullptr, "", TWnetrze{},
+                            DomyslnyWierszWT(model.WarunkiPracy.TypPrzegrody.Utf8()));
+}
+} // namespace
+
 TEST(RaportWiersz, BezAplikacjiQt) {
     ASSERT_EQ(QCoreApplication::instance(), nullptr);
     const TModelProjektu model = ModelTestowy(20, -20, {0.015, 0.24, 0.12, 0.005});
@@ -23,22 +32,24 @@ TEST(RaportWiersz, BezAplikacjiQt) {
         std::filesystem::temp_directory_path() / "murolab_tst_raport_wiersz.pdf";
     std::filesystem::remove(plik);
     std::ostringstream err;
-    EXPECT_EQ(ZapiszRaportZWierszaPolecen(model, 20, -20, plik.string(), MUROLAB_DANE_ZRODLOWE, err), 0)
+    EXPECT_EQ(ZapiszRaportZWierszaPolecen(model, 20, -20, Analiza(model), plik.string(),
+                                          MUROLAB_DANE_ZRODLOWE, err),
+              0)
         << err.str();
     EXPECT_EQ(QCoreApplication::instance(), nullptr);
 
     std::ifstream f(plik, std::ios::binary);
     const std::string pdf((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
     EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
-    // Two page objects, each A4 (595 x 842 points).
+    // Three page objects (the moisture check is the third), each A4 (595 x 842 points).
     auto ile = [&](const std::string& wzor) {
         std::size_t n = 0;
         for (std::size_t i = pdf.find(wzor); i != std::string::npos; i = pdf.find(wzor, i + 1))
             ++n;
         return n;
     };
-    EXPECT_EQ(ile("/Type /Page\n"), 2u);
-    EXPECT_EQ(ile("/MediaBox [0 0 595.000000 842.000000]"), 2u);
+    EXPECT_EQ(ile("/Type /Page\n"), 3u);
+    EXPECT_EQ(ile("/MediaBox [0 0 595.000000 842.000000]"), 3u);
     std::filesystem::remove(plik);
 }
 
@@ -55,7 +66,9 @@ TEST(RaportWiersz, AplikacjaBezOkienOdmawia) {
         std::filesystem::temp_directory_path() / "murolab_tst_raport_wiersz_bez_okien.pdf";
     std::filesystem::remove(plik);
     std::ostringstream err;
-    EXPECT_EQ(ZapiszRaportZWierszaPolecen(model, 20, -20, plik.string(), MUROLAB_DANE_ZRODLOWE, err), 2);
+    EXPECT_EQ(ZapiszRaportZWierszaPolecen(model, 20, -20, Analiza(model), plik.string(),
+                                          MUROLAB_DANE_ZRODLOWE, err),
+              2);
     EXPECT_NE(err.str().find("QApplication"), std::string::npos) << err.str();
     EXPECT_FALSE(std::filesystem::exists(plik));
 }

@@ -1,0 +1,105 @@
+// The program itself, started as a user would: `--oblicz P.pro --raport R.pdf` writes the window's
+// three pages, and the third one holds the moisture check the command line prints, with the
+// options beating the choices stored in the project.
+#include "Pomoc.h"
+#include "files/RekordProjektu.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+using namespace murolab;
+using namespace murolab::test;
+
+namespace {
+
+// Plasterboard, mineral wool and an outer board of mu 200: it condenses in winter at joint 2.
+TModelProjektu Welna() {
+    TModelProjektu m = Warunki(20, 50, -5, 85);
+    DodajWarstwe(m, "Płyta g-k", 0.0125, 0.25, 10);
+    DodajWarstwe(m, "Wełna mineralna", 0.15, 0.04, 1);
+    DodajWarstwe(m, "Płyta OSB", 0.018, 0.13, 200);
+    m.WarunkiPracy.TypPrzegrody.UstawUtf8("Ściana zewnętrzna");
+    return m;
+}
+
+// Standard output of a shell command; the test fails when it does not end with status 0.
+std::string Wyjscie(const std::string& polecenie) {
+    std::string wynik;
+    FILE* potok = ::popen(polecenie.c_str(), "r");
+    if (!potok) {
+        ADD_FAILURE() << "popen: " << polecenie;
+        return wynik;
+    }
+    std::array<char, 4096> bufor{};
+    while (const std::size_t n = std::fread(bufor.data(), 1, bufor.size(), potok))
+        wynik.append(bufor.data(), n);
+    EXPECT_EQ(::pclose(potok), 0) << polecenie;
+    return wynik;
+}
+
+std::string Cytat(const std::string& s) {
+    return "'" + s + "'";
+}
+
+TEST(RaportWiersza, TrzeciaStronaTaSamaCoWydrukWilgotnosciowy) {
+    TKatalogProjektow k;
+    std::ofstream(k.Plik("mroz.csv")) << "# Stacja próbna\nmiesiąc;temp;wilgotnosc\n"
+                                         "1;-12;85\n2;-10;85\n3;-3;80\n4;5;75\n5;12;70\n6;16;70\n"
+                                         "7;18;70\n8;17;75\n9;12;80\n10;6;85\n11;0;85\n12;-6;85\n";
+    TModelProjektu zapisany = Welna();
+    zapisany.Iso13788.Klimat = "Opole";
+    zapisany.Iso13788.Wnetrze = "klasa3";
+    EXPECT_EQ(ZapiszBajtyProjektu(k.Plik("opole.pro"), KodujProjekt(zapisany)), std::nullopt);
+    const std::string bezWyboru = k.Projekt("welna.pro", Welna());
+
+    struct {
+        const char* Nazwa;
+        std::vector<std::string> Argumenty;
+        std::vector<std::string> Sa;    // on page 3
+        std::vector<std::string> NieMa; // nowhere on page 3
+    } const przypadki[] = {
+        {"bez klimatu: warunki obliczeniowe, U i fRsi",
+         {bezWyboru},
+         {"Kondensacja wewnątrz przegrody: styk warstw 2 i 3", "Ocena roczna (12 miesięcy) wymaga klimatu",
+          "fRsi przegrody = ", "Wiersz WT 2021: Ściany zewnętrzne",
+          "Kondensacja międzywarstwowa w ciągu roku: nie sprawdzono (brak klimatu)",
+          "Wymagania WT 2021: U i fRsi ocenione, rok nie został sprawdzony (brak klimatu)"},
+         {"styczeń", "Ma,max"}},
+        {"wybór zapisany w projekcie",
+         {k.Plik("opole.pro")},
+         {"Klimat: Opole; wnętrze: klasa wilgotności 3", "styczeń", "grudzień",
+          "Ma,max = ", "Ocena roczna: ", "Wiersz WT 2021: Ściany zewnętrzne", "Wymagania WT 2021: "},
+         {"wymaga klimatu", "brak klimatu"}},
+        {"opcje biją wybór zapisany",
+         {k.Plik("opole.pro"), "--klimat", k.Plik("mroz.csv"), "--wnetrze", "stale", "--wiersz-wt", "dach"},
+         {"Klimat: Stacja próbna; wnętrze: stałe", "styczeń", "-12,0", "Ma,max = ", "Wiersz WT 2021: Dachy",
+          "Kondensacja międzywarstwowa w ciągu roku: ", "Wymagania WT 2021: "},
+         {"Opole", "klasa wilgotności 3", "wymaga klimatu"}},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.Nazwa);
+        const std::string pdf = k.Plik("raport.pdf");
+        std::remove(pdf.c_str());
+        std::string argumenty;
+        for (const std::string& a : p.Argumenty)
+            argumenty += " " + Cytat(a);
+        // The program's own status is kept apart from the shell's: its text output goes nowhere.
+        const std::string wyjscie = Wyjscie(Cytat(MUROLAB_PROGRAM) + " --oblicz" + argumenty + " --raport " +
+                                            Cytat(pdf) + " >/dev/null");
+        EXPECT_EQ(wyjscie, "");
+        const std::string info = Wyjscie("pdfinfo " + Cytat(pdf));
+        EXPECT_NE(info.find("Pages:           3\n"), std::string::npos) << info;
+        const std::string strona3 = Wyjscie("pdftotext -f 3 -l 3 " + Cytat(pdf) + " -");
+        for (const std::string& s : p.Sa)
+            EXPECT_NE(strona3.find(s), std::string::npos) << "„" << s << "” missing in:\n" << strona3;
+        for (const std::string& s : p.NieMa)
+            EXPECT_EQ(strona3.find(s), std::string::npos) << "„" << s << "” in:\n" << strona3;
+    }
+}
+
+} // namespace
