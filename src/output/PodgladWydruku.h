@@ -1,7 +1,7 @@
 #pragma once
-// The two-page A4 report of one calculation and its print preview: zoom, page set-up, printing and
-// saving as PDF. The texts are kept as plain data (RaportLinie.h), the two report charts are drawn
-// afresh from the model each time the report is shown.
+// The A4 report of one calculation (three pages: the results, the charts, the moisture check) and
+// its print preview: zoom, page set-up, printing and saving as PDF. The texts are kept as plain data
+// (RaportLinie.h), the report charts are drawn afresh from the model each time the report is shown.
 
 #include "core/Arkusz.h"
 #include "core/Model.h"

@@ -461,7 +461,7 @@ void TArkuszKondensacji::Oblicz() {
         AnalizujIso13788(model_, klimat_ ? &*klimat_ : nullptr, model_.Iso13788.Klimat, wnetrze, WierszWT());
     teksty_ = TekstyKondensacji(*analiza_, model_.LiczbaWarstw,
                                 model_.Iso13788.Klimat.empty() || klimat_ ? std::string() : bladKlimatu_);
-    lato_ = TekstyLata(LatoPrzegrody(model_), WarstwyBezDanychLata(model_));
+    lato_ = TekstyLata(model_);
     PokazTeksty();
 }
 
