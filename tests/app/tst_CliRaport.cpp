@@ -17,16 +17,6 @@ using namespace murolab::test;
 
 namespace {
 
-// Plasterboard, mineral wool and an outer board of mu 200: it condenses in winter at joint 2.
-TModelProjektu Welna() {
-    TModelProjektu m = Warunki(20, 50, -5, 85);
-    DodajWarstwe(m, "Płyta g-k", 0.0125, 0.25, 10);
-    DodajWarstwe(m, "Wełna mineralna", 0.15, 0.04, 1);
-    DodajWarstwe(m, "Płyta OSB", 0.018, 0.13, 200);
-    m.WarunkiPracy.TypPrzegrody.UstawUtf8("Ściana zewnętrzna");
-    return m;
-}
-
 // Standard output of a shell command; the test fails when it does not end with status 0.
 std::string Wyjscie(const std::string& polecenie) {
     std::string wynik;
@@ -51,11 +41,11 @@ TEST(RaportWiersza, TrzeciaStronaTaSamaCoWydrukWilgotnosciowy) {
     std::ofstream(k.Plik("mroz.csv")) << "# Stacja próbna\nmiesiąc;temp;wilgotnosc\n"
                                          "1;-12;85\n2;-10;85\n3;-3;80\n4;5;75\n5;12;70\n6;16;70\n"
                                          "7;18;70\n8;17;75\n9;12;80\n10;6;85\n11;0;85\n12;-6;85\n";
-    TModelProjektu zapisany = Welna();
+    TModelProjektu zapisany = ScianaZWelna();
     zapisany.Iso13788.Klimat = "Opole";
     zapisany.Iso13788.Wnetrze = "klasa3";
     EXPECT_EQ(ZapiszBajtyProjektu(k.Plik("opole.pro"), KodujProjekt(zapisany)), std::nullopt);
-    const std::string bezWyboru = k.Projekt("welna.pro", Welna());
+    const std::string bezWyboru = k.Projekt("welna.pro", ScianaZWelna());
 
     struct {
         const char* Nazwa;

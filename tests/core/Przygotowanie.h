@@ -50,6 +50,17 @@ inline TModelProjektu Warunki(int ti, int fi, int te, int fe, double rsi = 0.13,
     return m;
 }
 
+// Plasterboard, mineral wool and an outer board of mu 200 at ti = 20 °C, φi = 50 %, te = -5 °C,
+// φe = 85 %: it condenses in winter at joint 2.
+inline TModelProjektu ScianaZWelna() {
+    TModelProjektu m = Warunki(20, 50, -5, 85);
+    DodajWarstwe(m, "Płyta g-k", 0.0125, 0.25, 10);
+    DodajWarstwe(m, "Wełna mineralna", 0.15, 0.04, 1);
+    DodajWarstwe(m, "Płyta OSB", 0.018, 0.13, 200);
+    m.WarunkiPracy.TypPrzegrody.UstawUtf8("Ściana zewnętrzna");
+    return m;
+}
+
 // The corrections of the worked example of the corrected coefficient (Uk = 0.425149 for its wall).
 inline void PoprawkiPrzykladu(TWarunkiPracy& w) {
     w.NrNieszczelnosci = 2;
