@@ -1,6 +1,9 @@
 #pragma once
 // A fresh directory under the system's temporary directory, removed with everything in it at the
-// end of the test; and small helpers for the bytes of a group file.
+// end of the test; small helpers for the bytes of a group file; the message of a failed group-file
+// operation.
+
+#include "catalogue/PlikGrupy.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -45,6 +48,16 @@ inline std::vector<std::uint8_t> CzytajBajty(const std::filesystem::path& plik) 
 inline void ZapiszBajty(const std::filesystem::path& plik, const std::vector<std::uint8_t>& bajty) {
     std::ofstream wyj(plik, std::ios::binary | std::ios::trunc);
     wyj.write(reinterpret_cast<const char*>(bajty.data()), static_cast<std::streamsize>(bajty.size()));
+}
+
+// Runs f and returns the message of the BladWeWy it throws ("" when nothing was thrown).
+template <typename F> std::string KomunikatBledu(F&& f) {
+    try {
+        f();
+    } catch (const BladWeWy& e) {
+        return e.what();
+    }
+    return {};
 }
 
 } // namespace murolab::test

@@ -20,6 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::CzytajBajty;
+using test::KomunikatBledu;
 using test::TKatalogTymczasowy;
 
 TMaterial Mat(const std::string& nazwa) {
@@ -52,15 +53,6 @@ std::vector<std::string> Pliki(const fs::path& katalog) {
         pliki.push_back(wpis.path().filename().string());
     std::sort(pliki.begin(), pliki.end());
     return pliki;
-}
-
-template <typename F> std::string KomunikatBledu(F&& f) {
-    try {
-        f();
-    } catch (const BladWeWy& e) {
-        return e.what();
-    }
-    return {};
 }
 
 class GrupyWlasne : public ::testing::Test {

@@ -22,6 +22,7 @@ namespace murolab {
 namespace {
 
 using test::CzytajBajty;
+using test::KomunikatBledu;
 using test::TKatalogTymczasowy;
 using test::ZapiszBajty;
 
@@ -50,16 +51,6 @@ std::vector<std::string> Nazwy(const std::filesystem::path& plik) {
     for (const auto& m : WczytajMaterialy(plik))
         nazwy.emplace_back(m.Material.Cp1250());
     return nazwy;
-}
-
-// Runs f and returns the message of the BladWeWy it throws ("" when nothing was thrown).
-template <typename F> std::string KomunikatBledu(F&& f) {
-    try {
-        f();
-    } catch (const BladWeWy& e) {
-        return e.what();
-    }
-    return {};
 }
 
 // ---- reading

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -50,6 +51,20 @@ inline TModelProjektu Warunki(int ti, int fi, int te, int fe, double rsi = 0.13,
     return m;
 }
 
+// Confirmed working conditions of an external wall in zone III: ti = 20 °C, φi = 55 %, te = -20 °C,
+// φe = 85 %, Rsi = 0,13, Rse = 0,04, with the lists' texts.
+inline void WarunkiScianyStrefyIII(TWarunkiPracy& w) {
+    w.TempZewn = -20;
+    w.TempWew = 20;
+    w.WilgotZewn = 85;
+    w.WilgotWewn = 55;
+    w.Rsi = 0.13;
+    w.Rse = 0.04;
+    w.TypPrzegrody.UstawUtf8("Ściana zewnętrzna");
+    w.StrefaKl.UstawUtf8("Strefa III");
+    w.WarunkiWilg.UstawUtf8("Warunki średniowilgotne");
+}
+
 // Plasterboard, mineral wool and an outer board of mu 200 at ti = 20 °C, φi = 50 %, te = -5 °C,
 // φe = 85 %: it condenses in winter at joint 2.
 inline TModelProjektu ScianaZWelna() {
@@ -90,6 +105,14 @@ public:
 
     const std::filesystem::path& Sciezka() const { return sciezka_; }
     std::string Plik(const std::string& nazwa) const { return (sciezka_ / nazwa).string(); }
+    // Every name in the directory, sorted, so that a file left behind (a temporary one) is seen.
+    std::vector<std::string> Pliki() const {
+        std::vector<std::string> nazwy;
+        for (const auto& e : std::filesystem::directory_iterator(sciezka_))
+            nazwy.push_back(e.path().filename().string());
+        std::sort(nazwy.begin(), nazwy.end());
+        return nazwy;
+    }
 
 private:
     std::filesystem::path sciezka_;

@@ -27,15 +27,7 @@ TEST(Model, ResetCzysciWarstwyIWarunkiAZostawiaResztę) {
         m.Warstwy[k].Mi = 10;
     }
     TWarunkiPracy& w = m.WarunkiPracy;
-    w.TempZewn = -20;
-    w.TempWew = 20;
-    w.WilgotZewn = 85;
-    w.WilgotWewn = 55;
-    w.Rsi = 0.13;
-    w.Rse = 0.04;
-    w.TypPrzegrody.UstawUtf8("Ściana zewnętrzna");
-    w.StrefaKl.UstawUtf8("Strefa III");
-    w.WarunkiWilg.UstawUtf8("Warunki średniowilgotne");
+    WarunkiScianyStrefyIII(w);
     PoprawkiPrzykladu(w);
     w.MostekWlasny = 0.02;
     m.DaneProjektu.Obiekt.UstawUtf8("Dom");

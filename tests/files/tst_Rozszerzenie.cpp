@@ -24,17 +24,8 @@ TModelProjektu Sciana() {
     DodajWarstwe(m, "Tynk cementowo-wapienny", 0.015, 0.82, 10);
     DodajWarstwe(m, "Cegła pełna", 0.25, 0.77, 10);
     DodajWarstwe(m, "Styropian EPS 040", 0.12, 0.04, 60);
-    TWarunkiPracy& w = m.WarunkiPracy;
-    w.TempZewn = -20;
-    w.TempWew = 20;
-    w.WilgotZewn = 85;
-    w.WilgotWewn = 55;
-    w.Rsi = 0.13;
-    w.Rse = 0.04;
-    w.TypPrzegrody.UstawUtf8("Ściana zewnętrzna");
-    w.StrefaKl.UstawUtf8("Strefa III");
-    w.WarunkiWilg.UstawUtf8("Warunki średniowilgotne");
-    w.DeltaUk = 0.05;
+    WarunkiScianyStrefyIII(m.WarunkiPracy);
+    m.WarunkiPracy.DeltaUk = 0.05;
     return m;
 }
 

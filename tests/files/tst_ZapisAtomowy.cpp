@@ -42,14 +42,7 @@ bool Zawiera(const std::string& tekst, const std::string& fragment) {
 class ZapisAtomowy : public ::testing::Test {
 protected:
     std::string Sciezka(const std::string& nazwa) const { return katalog_.Plik(nazwa); }
-    // Every name in the directory, so that a temporary file left behind is seen.
-    std::vector<std::string> Pliki() const {
-        std::vector<std::string> nazwy;
-        for (const auto& e : fs::directory_iterator(katalog_.Sciezka()))
-            nazwy.push_back(e.path().filename().string());
-        std::sort(nazwy.begin(), nazwy.end());
-        return nazwy;
-    }
+    std::vector<std::string> Pliki() const { return katalog_.Pliki(); }
     // A socket file, as a program listening on it would leave.
     void UtworzGniazdo(const std::string& sciezka) {
         const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);

@@ -30,14 +30,7 @@ protected:
     static void Zapisz(const std::string& sciezka, const std::string& tresc) {
         std::ofstream(sciezka, std::ios::binary) << tresc;
     }
-    // Every file left in the directory, so that a forgotten temporary file is seen.
-    std::vector<std::string> Pliki() const {
-        std::vector<std::string> nazwy;
-        for (const auto& e : fs::directory_iterator(katalog_.Sciezka()))
-            nazwy.push_back(e.path().filename().string());
-        std::sort(nazwy.begin(), nazwy.end());
-        return nazwy;
-    }
+    std::vector<std::string> Pliki() const { return katalog_.Pliki(); }
 
     static TRekordProjektu Rekord() {
         TModelProjektu m;

@@ -238,26 +238,32 @@ struct TStanowisko : test::TOkno {
     }
 };
 
+// Every kind of correction, typed into the dialog and confirmed: air voids of 0,01 in layer `warstwa`,
+// fasteners of λ 50 (4 per m², 0,0001 m² each; α as the dialog proposes it, or `alfa`), linear
+// bridges 0,05, an own addition of 0,1.
+void WszystkiePoprawki(TFormMostkiTerm& f, const char* warstwa, const char* alfa = nullptr) {
+    Kontrolka<QCheckBox>(f, "CheckBoxDeltaUg")->setChecked(true);
+    Kontrolka<TNumEdit>(f, "NumEditNrNieszczelnosci")->setText(warstwa);
+    Kontrolka<QComboBox>(f, "ComboBoxDeltaU")->setEditText("0,01");
+    Kontrolka<QCheckBox>(f, "CheckBoxDeltaUf")->setChecked(true);
+    Kontrolka<TNumEdit>(f, "NumEditLambdaF")->setText("50");
+    if (alfa)
+        Kontrolka<QComboBox>(f, "ComboBoxAlfa")->setEditText(alfa);
+    Kontrolka<TNumEdit>(f, "NumEditLiczbaF")->setText("4");
+    Kontrolka<TNumEdit>(f, "NumEditPoleF")->setText("0,0001");
+    Kontrolka<QRadioButton>(f, "RadioButtonUk005")->click();
+    Kontrolka<QCheckBox>(f, "CheckBoxMostekWlasny")->setChecked(true);
+    Kontrolka<TNumEdit>(f, "NumEditMostekWlasny")->setText("0,1");
+    Kontrolka<QPushButton>(f, "Button1")->click();
+}
+
 // A small project of three layers with confirmed conditions and every kind of correction.
 void TrzyWarstwy(TStanowisko& s) {
     s.Dodaj({{QStringLiteral("Tynk cementowo-wapienny"), "0,82", "19", "0,015"},
              {QStringLiteral("Mur z cegły pełnej"), "0,77", "16", "0,38"},
              {QStringLiteral("Styropian EPS – żółć ąę ŁŚŹ"), "0,04", "60", "0,1"}});
     s.Wprowadz(QStringLiteral("Ściany wewnętrzne"), "20", "-20", "60", "85");
-    s.Mostki([](TFormMostkiTerm& f) {
-        Kontrolka<QCheckBox>(f, "CheckBoxDeltaUg")->setChecked(true);
-        Kontrolka<TNumEdit>(f, "NumEditNrNieszczelnosci")->setText("3");
-        Kontrolka<QComboBox>(f, "ComboBoxDeltaU")->setEditText("0,01");
-        Kontrolka<QCheckBox>(f, "CheckBoxDeltaUf")->setChecked(true);
-        Kontrolka<TNumEdit>(f, "NumEditLambdaF")->setText("50");
-        Kontrolka<QComboBox>(f, "ComboBoxAlfa")->setEditText("5");
-        Kontrolka<TNumEdit>(f, "NumEditLiczbaF")->setText("4");
-        Kontrolka<TNumEdit>(f, "NumEditPoleF")->setText("0,0001");
-        Kontrolka<QRadioButton>(f, "RadioButtonUk005")->click();
-        Kontrolka<QCheckBox>(f, "CheckBoxMostekWlasny")->setChecked(true);
-        Kontrolka<TNumEdit>(f, "NumEditMostekWlasny")->setText("0,1");
-        Kontrolka<QPushButton>(f, "Button1")->click();
-    });
+    s.Mostki([](TFormMostkiTerm& f) { WszystkiePoprawki(f, "3", "5"); });
 }
 
 TRekordTestowy RekordTrzechWarstw() {
@@ -416,19 +422,7 @@ private slots:
 
         // Air voids in layer 1 (R_N / ΣR = 1): +0,01; fasteners 6 · 50 · 4 · 0,0001 = 0,12;
         // linear bridges 0,05; own 0,1.
-        s.Mostki([](TFormMostkiTerm& f) {
-            Kontrolka<QCheckBox>(f, "CheckBoxDeltaUg")->setChecked(true);
-            Kontrolka<TNumEdit>(f, "NumEditNrNieszczelnosci")->setText("1");
-            Kontrolka<QComboBox>(f, "ComboBoxDeltaU")->setEditText("0,01");
-            Kontrolka<QCheckBox>(f, "CheckBoxDeltaUf")->setChecked(true);
-            Kontrolka<TNumEdit>(f, "NumEditLambdaF")->setText("50");
-            Kontrolka<TNumEdit>(f, "NumEditLiczbaF")->setText("4");
-            Kontrolka<TNumEdit>(f, "NumEditPoleF")->setText("0,0001");
-            Kontrolka<QRadioButton>(f, "RadioButtonUk005")->click();
-            Kontrolka<QCheckBox>(f, "CheckBoxMostekWlasny")->setChecked(true);
-            Kontrolka<TNumEdit>(f, "NumEditMostekWlasny")->setText("0,1");
-            Kontrolka<QPushButton>(f, "Button1")->click();
-        });
+        s.Mostki([](TFormMostkiTerm& f) { WszystkiePoprawki(f, "1"); });
         // Stored, but not recalculated by themselves.
         QCOMPARE(Kontrolka<QLabel>(s, "LabelUk")->text(), QStringLiteral("U  = 0,855"));
         Kontrolka<QPushButton>(s, "BitBtnOblicz")->click();
