@@ -14,6 +14,7 @@
 #include "ui/SiatkaWarstw.h"
 #include "widgets/Bezpiecznie.h"
 #include "widgets/Dialogi.h"
+#include "widgets/Nazwy.h"
 #include "widgets/NumEdit.h"
 
 #include <QApplication>
@@ -191,9 +192,7 @@ void TArkuszPrzegrody::Zbuduj() {
           QStringLiteral("Wilgotność zewn."), fe_,
           ZIndeksem(QStringLiteral("Φ"), QStringLiteral("e"), QStringLiteral(" = ")));
 
-    for (auto [etykieta, nazwa] : {std::pair{ti_, "LabelTi"}, std::pair{te_, "LabelTe"},
-                                   std::pair{fi_, "LabelFi"}, std::pair{fe_, "LabelFe"}})
-        etykieta->setObjectName(QLatin1String(nazwa));
+    NazwijKontrolki({{ti_, "LabelTi"}, {te_, "LabelTe"}, {fi_, "LabelFi"}, {fe_, "LabelFe"}});
 
     auto* siatka = new TSiatkaWarstw(ark);
     siatka->setObjectName(QStringLiteral("StringGridPrzegroda"));

@@ -10,6 +10,7 @@
 #include "ui/Okna.h"
 #include "widgets/Bezpiecznie.h"
 #include "widgets/Dialogi.h"
+#include "widgets/Nazwy.h"
 #include "widgets/NumEdit.h"
 
 #include <QAbstractItemView>
@@ -233,18 +234,16 @@ void TArkuszWarunkow::Zbuduj() {
     setTabOrder(wilgotWewn_, wilgotZewn_);
     setTabOrder(wilgotZewn_, wprowadz_);
 
-    const std::pair<QWidget*, const char*> nazwy[] = {{typPrzegrody_, "ComboBoxTypPrzegrody"},
-                                                      {strefaKl_, "ComboBoxStrefaKl"},
-                                                      {warunkiWilg_, "ComboBoxWarunkiWilg"},
-                                                      {rsi_, "ComboBoxRsi"},
-                                                      {rse_, "ComboBoxRse"},
-                                                      {tempWew_, "NumEditTempWew"},
-                                                      {tempZewn_, "NumEditTempZewn"},
-                                                      {wilgotWewn_, "NumEditWilgotWewn"},
-                                                      {wilgotZewn_, "NumEditWilgotZewn"},
-                                                      {wprowadz_, "Button6"}};
-    for (const auto& [kontrolka, nazwa] : nazwy)
-        kontrolka->setObjectName(QLatin1String(nazwa));
+    NazwijKontrolki({{typPrzegrody_, "ComboBoxTypPrzegrody"},
+                     {strefaKl_, "ComboBoxStrefaKl"},
+                     {warunkiWilg_, "ComboBoxWarunkiWilg"},
+                     {rsi_, "ComboBoxRsi"},
+                     {rse_, "ComboBoxRse"},
+                     {tempWew_, "NumEditTempWew"},
+                     {tempZewn_, "NumEditTempZewn"},
+                     {wilgotWewn_, "NumEditWilgotWewn"},
+                     {wilgotZewn_, "NumEditWilgotZewn"},
+                     {wprowadz_, "Button6"}});
 
     // Picking from a list (mouse, arrow keys) and editing its text are the user's changes; the
     // program's own writes (UstawTekstListy) raise neither.
