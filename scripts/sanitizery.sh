@@ -6,8 +6,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 katalog=${1:-build-asan}
+# Only what those tests need (the target murolab_testy_zwykle): the window tests are not built.
 MUROLAB_CMAKE_ARGS="-DMUROLAB_SANITIZE=ON -DMUROLAB_BENCHMARKS=OFF ${MUROLAB_CMAKE_ARGS:-}" \
-    MUROLAB_BUILD_TYPE=${MUROLAB_BUILD_TYPE:-Debug} scripts/zbuduj.sh "$katalog"
+    MUROLAB_BUILD_TYPE=${MUROLAB_BUILD_TYPE:-Debug} scripts/zbuduj.sh "$katalog" murolab_testy_zwykle
 cd "$katalog"
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1:strict_string_checks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
