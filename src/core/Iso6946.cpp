@@ -461,4 +461,59 @@ double DeltaUf2017(const TModelProjektu& model) {
     return alfa * w.LambdaF * w.PoleF * w.LiczbaF / d1 * udzial * udzial;
 }
 
+double UdzialZRozstawu(double szerokosc, double rozstaw) {
+    return szerokosc / rozstaw;
+}
+
+std::vector<TLiniaOpisu> OpisNiejednorodnej(const TModelProjektu& model, const TMetodaLaczona& metoda) {
+    std::vector<TLiniaOpisu> linie;
+    for (int k = 1; k <= LiczbaWarstw(model); ++k) {
+        const TWarstwa& w = model.Warstwy[k];
+        if (w.Powietrze) {
+            static const char* const kWentylacje[] = {"niewentylowana", "słabo wentylowana",
+                                                      "dobrze wentylowana"};
+            static const char* const kKierunki[] = {"poziomy", "w górę", "w dół"};
+            std::string t = Warstwa(k) + ": warstwa powietrza " +
+                            kWentylacje[static_cast<int>(w.Powietrze->Wentylacja)] +
+                            ", d = " + Ogolny(w.Grubosc) + " m, przepływ ciepła " +
+                            kKierunki[static_cast<int>(w.Powietrze->Kierunek)] +
+                            ", Ra = " + Staly(OporWarstwy(w), 15, 3) + " m²·K/W";
+            if (w.Powietrze->Wentylacja != TWentylacja::Brak)
+                t += ", Av = " + Ogolny(w.Powietrze->Av) + " mm²";
+            linie.push_back({t});
+        }
+        if (w.Mostki.empty())
+            continue;
+        std::string t = Warstwa(k) + ": " + w.Nazwa.Utf8() + " " + Procent(UdzialGlowny(w));
+        for (const TMaterialMostka& b : w.Mostki)
+            t += ", " + b.Nazwa + " " + Procent(b.Udzial);
+        if (w.WOsi > 0)
+            t += " (w osi warstwy " + std::to_string(w.WOsi) + ")";
+        linie.push_back({t});
+    }
+    linie.push_back({"R'T = " + Staly(metoda.RTGorna, 15, 3) + "; R''T = " + Staly(metoda.RTDolna, 15, 3) +
+                     "; RT = " + Staly(metoda.RT, 15, 3) + " m²·K/W; e = " + Staly(metoda.Blad * 100, 15, 1) +
+                     " %"});
+    if (!metoda.Stosowalna)
+        linie.push_back({metoda.Komunikat, true});
+    return linie;
+}
+
+std::string OpisFormyLacznika(const TModelProjektu& model) {
+    const TWarunkiPracy& w = model.WarunkiPracy;
+    if (w.LambdaF == 0)
+        return {};
+    if (!w.Lacznik2017)
+        return "ΔUf w starszej postaci: α = " + std::to_string(w.Alfa) +
+               " 1/m; dostępna postać wg PN-EN ISO 6946:2017";
+    const TLacznik2017& l = *w.Lacznik2017;
+    std::string t = "ΔUf wg PN-EN ISO 6946:2017, warstwa " + std::to_string(l.Warstwa);
+    if (!l.D1)
+        return t + ", łącznik przechodzi przez całą warstwę: α = 0,8";
+    const int n = LiczbaWarstw(model);
+    const double d0 = l.Warstwa >= 1 && l.Warstwa <= n ? model.Warstwy[l.Warstwa].Grubosc : 0;
+    return t + ", łącznik wpuszczony: α = 0,8·d1/d0 = 0,8·" + Ogolny(*l.D1) + "/" + Ogolny(d0) + " = " +
+           Staly(0.8 * *l.D1 / d0, 15, 3);
+}
+
 } // namespace murolab

@@ -91,4 +91,19 @@ TModelProjektu ModelPrzekroju(const TModelProjektu& model, const TPrzekroj& prze
 // with a layer number outside the partition.
 double DeltaUf2017(const TModelProjektu& model);
 
+// The area fraction of members `szerokosc` wide every `rozstaw` (8 cm every 90 cm: 0,0889).
+double UdzialZRozstawu(double szerokosc, double rozstaw);
+
+// The lines that describe the method's result for the results and the report: each bridged and air
+// layer, then the limits; the message of a method that does not apply is red.
+struct TLiniaOpisu {
+    std::string Tekst; // UTF-8
+    bool Czerwona = false;
+};
+std::vector<TLiniaOpisu> OpisNiejednorodnej(const TModelProjektu& model, const TMetodaLaczona& metoda);
+
+// Which form of the fastener correction the project uses, for the corrections and the results:
+// empty without fasteners.
+std::string OpisFormyLacznika(const TModelProjektu& model);
+
 } // namespace murolab

@@ -1,5 +1,7 @@
 #include "core/Niejednorodna.h"
 
+#include "core/Liczby.h"
+
 #include <algorithm>
 
 namespace murolab {
@@ -174,6 +176,36 @@ TAnalizaNiejednorodna AnalizujNiejednorodna(const TModelProjektu& model, const T
         a.WT = wt;
     }
     return a;
+}
+
+std::string WerdyktyPrzekroju(const TAnalizaPrzekroju& p) {
+    std::string t = p.Przekroj.Nazwa + ": ";
+    switch (p.Powierzchnia.Rodzaj) {
+    case TRodzajWerdyktu::Konsultacja:
+        t += "temp. wewn. nie wyższa od zewn.";
+        break;
+    case TRodzajWerdyktu::Kondensacja:
+        t += "na powierzchni kondensacja";
+        break;
+    case TRodzajWerdyktu::BrakKondensacji:
+        t += "na powierzchni brak kondensacji";
+        break;
+    }
+    const auto& plaszczyzny = p.Iso13788.Projektowe.Plaszczyzny;
+    if (plaszczyzny.empty()) {
+        t += "; wewnątrz brak kondensacji";
+    } else {
+        t += "; wewnątrz kondensacja na styku";
+        for (std::size_t i = 0; i < plaszczyzny.size(); ++i)
+            t += (i == 0 ? " " : ", ") + std::to_string(plaszczyzny[i].Styk);
+    }
+    if (p.Iso13788.Rok)
+        t += "; w roku " + std::string(TekstWerdyktuRocznego(p.Iso13788.Rok->Werdykt));
+    return t + "; fRsi = " + Staly(p.Iso13788.FRsi.Przegrody, 15, 3);
+}
+
+std::string ZrodloWerdyktu(const TAnalizaNiejednorodna& a, std::size_t przekroj) {
+    return "przekrój „" + a.Przekroje.at(przekroj).Przekroj.Nazwa + "”";
 }
 
 TWartoscJson JsonNiejednorodnej(const TAnalizaNiejednorodna& analiza) {

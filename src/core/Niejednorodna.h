@@ -45,6 +45,13 @@ TAnalizaNiejednorodna AnalizujNiejednorodna(const TModelProjektu& model, const T
                                             const std::string& nazwaKlimatu, TWnetrze wnetrze,
                                             const TWierszWT& wiersz);
 
+// One line per section for the report: its name, then the surface, the design condition, the year
+// (with a climate) and fRsi, e.g. "przez Krokiew 12 %: na powierzchni brak kondensacji; wewnątrz brak
+// kondensacji; w roku brak kondensacji; fRsi = 0,912".
+std::string WerdyktyPrzekroju(const TAnalizaPrzekroju& przekroj);
+// What a worst verdict adds to name its section: "przekrój „przez Krokiew 12 %”".
+std::string ZrodloWerdyktu(const TAnalizaNiejednorodna& analiza, std::size_t przekroj);
+
 // The "Niejednorodna" object of the command line's JSON: "RTGorna", "RTDolna", "RT", "Blad" (e as a
 // fraction), "Stosowalna" and "Przekroje", each with "Udzial", "RT", "U", "Warstwy" (the names of its
 // layers), "Kondensacja", "Roczny", "fRsi" and "Letnie" shaped as the top-level keys of those names.

@@ -348,6 +348,47 @@ TEST(ModelPrzekroju, WarstwyMaterialuPrzekroju) {
     EXPECT_EQ(welna.Warstwy[2].Gestosc, 30);
 }
 
+TEST(Opisy, WarstwyGraniceIPostacLacznika) {
+    EXPECT_NEAR(UdzialZRozstawu(0.08, 0.9), 0.0888889, 1e-7);
+
+    TModelProjektu m = SzkieletowaSciana();
+    m.Warstwy[4].Powietrze = TPowietrze{TWentylacja::Slaba, 800, {0.9, 0.9}, TKierunekStrumienia::Poziomy};
+    m.Warstwy[4].Grubosc = 0.025;
+    UzgodnijWarstwePowietrza(m.Warstwy[4]);
+    auto linie = OpisNiejednorodnej(m, MetodaLaczona(m));
+    ASSERT_EQ(linie.size(), 3u);
+    EXPECT_EQ(linie[0].Tekst, "Warstwa 2: Izolacja 85 %, Słupek 15 %");
+    EXPECT_EQ(linie[1].Tekst, "Warstwa 4: warstwa powietrza słabo wentylowana, d = 0,025 m, przepływ ciepła "
+                              "poziomy, Ra = 0,183 m²·K/W, Av = 800 mm²");
+    EXPECT_FALSE(linie[1].Czerwona);
+
+    linie = OpisNiejednorodnej(SzkieletowaSciana(), MetodaLaczona(SzkieletowaSciana()));
+    ASSERT_EQ(linie.size(), 2u);
+    EXPECT_EQ(linie[1].Tekst, "R'T = 5,028; R''T = 4,621; RT = 4,825 m²·K/W; e = 4,2 %");
+
+    TModelProjektu stal = SzkieletowaSciana();
+    stal.Warstwy[2].Mostki[0] = {"Profil C", 50, 1e6, {}, {}, 0.02};
+    linie = OpisNiejednorodnej(stal, MetodaLaczona(stal));
+    ASSERT_EQ(linie.size(), 3u);
+    EXPECT_TRUE(linie[2].Czerwona);
+    EXPECT_EQ(linie[2].Tekst, MetodaLaczona(stal).Komunikat);
+
+    TWarunkiPracy& w = m.WarunkiPracy;
+    EXPECT_EQ(OpisFormyLacznika(m), "") << "no fasteners";
+    w.LambdaF = 50;
+    w.Alfa = 6;
+    EXPECT_EQ(OpisFormyLacznika(m),
+              "ΔUf w starszej postaci: α = 6 1/m; dostępna postać wg PN-EN ISO 6946:2017");
+    w.Lacznik2017 = TLacznik2017{2, {}};
+    EXPECT_EQ(OpisFormyLacznika(m),
+              "ΔUf wg PN-EN ISO 6946:2017, warstwa 2, łącznik przechodzi przez całą warstwę: "
+              "α = 0,8");
+    w.Lacznik2017->D1 = 0.05;
+    EXPECT_EQ(OpisFormyLacznika(m),
+              "ΔUf wg PN-EN ISO 6946:2017, warstwa 2, łącznik wpuszczony: α = 0,8·d1/d0 = "
+              "0,8·0,05/0,15 = 0,267");
+}
+
 struct TBlednaPrzegroda {
     const char* Nazwa;
     void (*Psuj)(TModelProjektu&);

@@ -72,6 +72,23 @@ TEST(Niejednorodna, DachKondensujeWWelnieNieWKrokwi) {
     EXPECT_EQ(a.WT->SpelniaKondensacja, welna.Iso13788.WT.SpelniaKondensacja);
 }
 
+TEST(Niejednorodna, LiniaWerdyktowPrzekroju) {
+    const TKlimat klimat = KlimatNizinny();
+    const TAnalizaNiejednorodna a = Analiza(DachNaKrokwiach(), &klimat);
+    // fRsi of the rafter section: 1 - 0,25 / (0,25 + 0,05 + 1,538462 + 0,44 + 0,04) = 0,892.
+    EXPECT_EQ(WerdyktyPrzekroju(a.Przekroje[1]),
+              "przez Krokiew 12 %: na powierzchni brak kondensacji; wewnątrz "
+              "brak kondensacji; w roku brak kondensacji; fRsi = 0,892");
+    const std::string welna = WerdyktyPrzekroju(a.Przekroje[0]);
+    EXPECT_EQ(
+        welna.rfind("przez Wełna mineralna 88 %: na powierzchni brak kondensacji; wewnątrz kondensacja na "
+                    "styku 2; w roku kondensacja",
+                    0),
+        0u)
+        << welna;
+    EXPECT_EQ(ZrodloWerdyktu(a, a.NajgorszeFRsi), "przekrój „przez Krokiew 12 %”");
+}
+
 TEST(Niejednorodna, NiestosowalnaBezOcenyWT) {
     TModelProjektu m = DachNaKrokwiach();
     m.Warstwy[2].Mostki[0] = {"Profil stalowy", 50, 1e6, 7850, 0.45, 0.01};
