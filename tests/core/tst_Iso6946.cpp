@@ -286,6 +286,28 @@ TEST(Powietrze, WentylacjaWPrzegrodzie) {
     EXPECT_EQ(przekroj.Warstwy[3].Grubosc, 0);
 }
 
+TEST(Powietrze, SzczelinaMiedzyLatami) {
+    // An unventilated gap between battens: the air is the layer's main material, the battens bridge it.
+    TModelProjektu m = Warunki(20, 50, -5, 85);
+    DodajWarstwe(m, "Mur", 0.24, 0.6, 10);
+    DodajPowietrze(m, 0.04, TWentylacja::Brak);
+    DodajMostek(m, "Łata", 0.13, 0.15, 50);
+    DodajWarstwe(m, "Okładzina", 0.02, 0.2, 50);
+    const double ra = OporPowietrza(0.04, TPowietrze{});
+    const double reszta = 0.13 + 0.4 + 0.1 + 0.04;
+    const TMetodaLaczona r = MetodaLaczona(m);
+    ASSERT_EQ(r.Przekroje.size(), 2u);
+    EXPECT_EQ(r.Przekroje[0].Nazwa, "przez Powietrze 85 %");
+    EXPECT_NEAR(r.Przekroje[0].RT, reszta + ra, 1e-12);
+    EXPECT_NEAR(r.RTGorna, 1 / (0.85 / (reszta + ra) + 0.15 / (reszta + 0.04 / 0.13)), 1e-12);
+    EXPECT_NEAR(r.RTDolna, reszta + 1 / (0.85 / ra + 0.15 / (0.04 / 0.13)), 1e-12);
+    const TModelProjektu powietrze = ModelPrzekroju(m, r.Przekroje[0]);
+    EXPECT_EQ(powietrze.Warstwy[2].Mi, 1);
+    EXPECT_NEAR(powietrze.Warstwy[2].Grubosc / powietrze.Warstwy[2].Lambda, ra, 1e-15);
+    EXPECT_FALSE(powietrze.Warstwy[2].Powietrze.has_value());
+    EXPECT_EQ(ModelPrzekroju(m, r.Przekroje[1]).Warstwy[2].Nazwa.Utf8(), "Łata");
+}
+
 TEST(PrzejscieObliczen, U0ZMetodyLaczonejIProfilPrzezMaterialGlowny) {
     TModelProjektu m = SzkieletowaSciana();
     ObliczPrzegrode(m);
