@@ -11,6 +11,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace murolab {
 
@@ -46,6 +47,31 @@ private:
     std::array<T, Rozmiar> dane_{};
 };
 
+inline constexpr int kMaksMostkow = 2; // bridging materials of one layer
+
+// A material that bridges a layer (studs, rafters, battens, mortar joints): it takes `Udzial` of
+// the layer's area and the layer's own material takes the rest.
+struct TMaterialMostka {
+    std::string Nazwa;             // UTF-8
+    double Lambda = 0;             // W/(m K)
+    double Mi = 0;                 // -
+    std::optional<double> Gestosc; // kg/m3
+    std::optional<double> Cieplo;  // kJ/(kg K)
+    double Udzial = 0;             // area fraction, 0 < Udzial, the layer's sum < 1
+};
+
+// How the air of an air layer moves, by the area of its openings Av: up to 500 mm2 (per m of
+// length for a vertical layer, per m2 of area for a horizontal one), up to 1500 mm2, or more.
+enum class TWentylacja { Brak, Slaba, Dobra };
+enum class TKierunekStrumienia { Poziomy, WGore, WDol }; // of the heat flow through the layer
+
+struct TPowietrze {
+    TWentylacja Wentylacja = TWentylacja::Brak;
+    double Av = 0;                              // mm2; it only matters for a slightly ventilated layer
+    std::array<double, 2> Emisyjnosc{0.9, 0.9}; // of the two faces
+    TKierunekStrumienia Kierunek = TKierunekStrumienia::Poziomy;
+};
+
 struct TWarstwa {
     TKrotkiTekst<40> Nazwa;
     double Grubosc = 0; // d, m
@@ -55,6 +81,22 @@ struct TWarstwa {
     // it); empty when unknown. Not part of the 1296-byte record: stored in the file's extension block.
     std::optional<double> Gestosc;
     std::optional<double> Cieplo;
+    // A bridged layer: the record's material above is its main material, these bridge it (at most
+    // kMaksMostkow). Not part of the record either.
+    std::vector<TMaterialMostka> Mostki;
+    // 1-based number of an earlier bridged layer whose members this layer's members lie on (the
+    // same fractions): their sections coincide. 0 = positions independent of every other layer.
+    int WOsi = 0;
+    // An air layer: the record holds its thickness and the equivalent lambda d / Ra, and mu = 1.
+    std::optional<TPowietrze> Powietrze;
+};
+
+// The mechanical-fastener correction in its 2017 form: the insulation layer the fasteners cross
+// (1-based) and, for a recessed fastener, the length d1 it reaches into that layer (m). Absent =
+// the older form with the record's alpha.
+struct TLacznik2017 {
+    int Warstwa = 0;
+    std::optional<double> D1;
 };
 
 struct TWarunkiPracy {
@@ -68,14 +110,15 @@ struct TWarunkiPracy {
     TKrotkiTekst<40> StrefaKl;
     TKrotkiTekst<40> WarunkiWilg;
     // Corrections to the heat-transfer coefficient.
-    std::int32_t NrNieszczelnosci = 0; // 1-based layer with air voids; 0 = no air-void correction
-    double DeltaU = 0;                 // W/(m2 K)
-    double LambdaF = 0;                // fastener conductivity, W/(m K); 0 = no fastener correction
-    std::int32_t Alfa = 0;             // 1/m
-    std::int32_t LiczbaF = 0;          // fasteners per m2
-    double PoleF = 0;                  // m2
-    double DeltaUk = 0;                // linear thermal bridges: 0, 0.05 or 0.15
-    double MostekWlasny = 0;           // the user's own addition
+    std::int32_t NrNieszczelnosci = 0;       // 1-based layer with air voids; 0 = no air-void correction
+    double DeltaU = 0;                       // W/(m2 K)
+    double LambdaF = 0;                      // fastener conductivity, W/(m K); 0 = no fastener correction
+    std::int32_t Alfa = 0;                   // 1/m
+    std::int32_t LiczbaF = 0;                // fasteners per m2
+    double PoleF = 0;                        // m2
+    double DeltaUk = 0;                      // linear thermal bridges: 0, 0.05 or 0.15
+    double MostekWlasny = 0;                 // the user's own addition
+    std::optional<TLacznik2017> Lacznik2017; // not in the record: the file's extension block
 
     // The reset values of the command New: temperatures at their "not set" markers, the rest empty.
     void Resetuj();

@@ -1,6 +1,7 @@
 #include "core/Obliczenia.h"
 
 #include "core/Bledy.h"
+#include "core/Iso6946.h"
 
 #include <algorithm>
 #include <bit>
@@ -106,7 +107,7 @@ void ObliczPrzegrode(TModelProjektu& model) {
 
     for (int k = 1; k <= n; ++k) {
         const TWarstwa& warstwa = model.Warstwy[k];
-        r.R[k] = warstwa.Grubosc / warstwa.Lambda;
+        r.R[k] = OporWarstwy(warstwa);
         r.SumaR = r.SumaR + r.R[k];
         r.NarastR[k] = r.SumaR;
         r.SumaGrubosc = r.SumaGrubosc + warstwa.Grubosc;
@@ -123,12 +124,15 @@ void ObliczPrzegrode(TModelProjektu& model) {
     r.P = r.CisCzastWewn - r.CisCzastZewn;
     r.I = r.P * 1000 / r.SumaDelta;
 
-    r.U0 = 1 / (r.SumaR + w.Rsi + w.Rse);
+    // The profile runs through the layers as the record holds them (a bridged layer as its main
+    // material); U0 of a bridged partition or one with an air layer is the combined method's.
+    const double uProfilu = 1 / (r.SumaR + w.Rsi + w.Rse);
+    r.U0 = CzyNiejednorodna(model) ? 1 / MetodaLaczona(model).RT : uProfilu;
     // The difference is taken in whole degrees first (64-bit, so no extreme stored value overflows).
     const double roznica = static_cast<double>(std::int64_t{ti} - te);
     r.Temp[0] = ti;
     for (int i = 0; i <= n; ++i)
-        r.Temp[i + 1] = ti - roznica * r.U0 * (w.Rsi + r.NarastR[i]);
+        r.Temp[i + 1] = ti - roznica * uProfilu * (w.Rsi + r.NarastR[i]);
     r.Temp[n + 2] = te;
 
     for (int j = 0; j <= n + 2; ++j)
@@ -146,12 +150,18 @@ double DeltaUg(const TModelProjektu& model) {
     // A layer number that names no layer of the partition (0 included) switches the term off.
     if (nr < 1 || nr > model.LiczbaWarstw || nr > kLiczbaSlotow)
         return 0;
-    const double udzial = model.Wyniki.R[nr] / model.Wyniki.SumaR;
+    // With bridging or an air layer the share is R1 / RT,h, the total of the partition without its
+    // bridges, as PN-EN ISO 6946:2017 has it; a homogeneous partition keeps the program's own
+    // share of the layers' sum.
+    const double udzial =
+        model.Wyniki.R[nr] / (CzyNiejednorodna(model) ? MetodaLaczona(model).RTh : model.Wyniki.SumaR);
     return udzial * udzial * model.WarunkiPracy.DeltaU;
 }
 
 double DeltaUf(const TModelProjektu& model) {
     const TWarunkiPracy& w = model.WarunkiPracy;
+    if (w.Lacznik2017)
+        return DeltaUf2017(model);
     return w.Alfa * w.LambdaF * w.LiczbaF * w.PoleF;
 }
 

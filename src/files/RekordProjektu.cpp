@@ -1,6 +1,7 @@
 #include "files/RekordProjektu.h"
 
 #include "core/Bledy.h"
+#include "core/Iso6946.h"
 #include "files/PolaRekordu.h"
 #include "files/RozszerzenieProjektu.h"
 #include "files/ZapisAtomowy.h"
@@ -83,9 +84,26 @@ TWynik<TZawartoscProjektu> DekodujRekord(std::span<const std::uint8_t> bajty) {
         z.DaneProjektu = r->DaneProjektu;
         z.Iso13788 = r->Iso13788;
         for (int k = 1; k <= kLiczbaSlotow; ++k) {
-            z.Warstwy[k].Gestosc = r->Gestosc[static_cast<std::size_t>(k - 1)];
-            z.Warstwy[k].Cieplo = r->Cieplo[static_cast<std::size_t>(k - 1)];
+            const auto i = static_cast<std::size_t>(k - 1);
+            TWarstwa& w = z.Warstwy[k];
+            w.Gestosc = r->Gestosc[i];
+            w.Cieplo = r->Cieplo[i];
+            w.Mostki = std::move(r->Mostki[i]);
+            w.WOsi = r->WOsi[i];
+            w.Powietrze = r->Powietrze[i];
         }
+        z.WarunkiPracy.Lacznik2017 = r->Lacznik2017;
+        // The bridges and air layers are checked against the record's layers they belong to.
+        TModelProjektu sprawdzany;
+        sprawdzany.Warstwy = z.Warstwy;
+        sprawdzany.LiczbaWarstw = z.LiczbaWarstw;
+        sprawdzany.WarunkiPracy = z.WarunkiPracy;
+        if (auto blad = SprawdzNiejednorodnosc(sprawdzany))
+            return TBladWyniku{"Blok rozszerzenia pliku projektu: " + *blad};
+        // The block describes an air layer; the record's lambda is only its equivalent for readers
+        // that know the record alone, and follows the block.
+        for (int k = 1; k <= z.LiczbaWarstw; ++k)
+            UzgodnijWarstwePowietrza(z.Warstwy[k]);
         z.RozszerzenieNieznane = std::move(r->Nieznane);
         z.Rozszerzenie = std::move(r->Calosc);
     }

@@ -4,6 +4,8 @@
 #include "core/Liczby.h"
 
 #include <algorithm>
+#include <cmath>
+#include <utility>
 
 namespace murolab {
 
@@ -13,6 +15,26 @@ constexpr std::string_view kPrefiksNaglowka = "MUROLAB-ROZSZERZENIE ";
 constexpr std::string_view kOpis = "Opis";
 constexpr std::string_view kIso = "ISO13788";
 constexpr std::string_view kWarstwy = "Warstwy";
+constexpr std::string_view kLacznik = "Lacznik2017";
+
+constexpr std::array<std::pair<std::string_view, TWentylacja>, 3> kWentylacje = {{
+    {"brak", TWentylacja::Brak},
+    {"slaba", TWentylacja::Slaba},
+    {"dobra", TWentylacja::Dobra},
+}};
+constexpr std::array<std::pair<std::string_view, TKierunekStrumienia>, 3> kKierunki = {{
+    {"poziomy", TKierunekStrumienia::Poziomy},
+    {"w_gore", TKierunekStrumienia::WGore},
+    {"w_dol", TKierunekStrumienia::WDol},
+}};
+
+template <typename T, std::size_t N>
+std::string_view KodWyliczenia(const std::array<std::pair<std::string_view, T>, N>& tabela, T wartosc) {
+    for (const auto& [kod, w] : tabela)
+        if (w == wartosc)
+            return kod;
+    return tabela[0].first;
+}
 
 // The description's members in the order they are written, with the model's field of each.
 struct TPoleOpisu {
@@ -123,6 +145,109 @@ TBlad CzytajIso(const TWartoscJson& iso, TUstawieniaIso13788& u, TWartoscJson& n
     return std::nullopt;
 }
 
+bool CalkowitaDodatnia(const TWartoscJson& w) {
+    return w.CzyLiczba() && w.Liczba() >= 1 && w.Liczba() <= kLiczbaSlotow &&
+           w.Liczba() == std::floor(w.Liczba());
+}
+
+// A number of the entry, required or not; `dodatnia` refuses 0 as well.
+TBlad CzytajLiczbe(const TWartoscJson& obiekt, std::string_view klucz, const std::string& gdzie,
+                   bool wymagana, bool dodatnia, std::optional<double>& wynik) {
+    const TWartoscJson* w = obiekt.Znajdz(klucz);
+    const std::string nazwa = gdzie + "." + std::string(klucz);
+    if (!w || w->CzyNull()) {
+        if (wymagana)
+            return Blad("„" + nazwa + "” musi być liczbą.");
+        return std::nullopt;
+    }
+    if (!w->CzyLiczba())
+        return Blad("„" + nazwa + "” musi być liczbą" + (wymagana ? "." : " albo null."));
+    if (dodatnia ? !(w->Liczba() > 0) : w->Liczba() < 0)
+        return Blad("„" + nazwa + "” = " + Ogolny(w->Liczba()) + "; dozwolone: liczba " +
+                    (dodatnia ? "dodatnia." : "nieujemna."));
+    wynik = w->Liczba();
+    return std::nullopt;
+}
+
+TBlad CzytajMostki(const TWartoscJson& mostki, const std::string& gdzie,
+                   std::vector<TMaterialMostka>& wynik) {
+    if (!mostki.CzyTablica())
+        return Blad("„" + gdzie + "” musi być tablicą.");
+    if (mostki.Elementy().size() > static_cast<std::size_t>(kMaksMostkow))
+        return Blad("„" + gdzie + "” ma " + std::to_string(mostki.Elementy().size()) +
+                    " materiały, a warstwa może mieć najwyżej " + std::to_string(kMaksMostkow) + ".");
+    int i = 0;
+    for (const TWartoscJson& m : mostki.Elementy()) {
+        const std::string ktory = gdzie + "[" + std::to_string(++i) + "]";
+        if (!m.CzyObiekt())
+            return Blad("„" + ktory + "” musi być obiektem.");
+        TMaterialMostka b;
+        const TWartoscJson* nazwa = m.Znajdz("Nazwa");
+        if (!nazwa || !nazwa->CzyTekst())
+            return Blad("„" + ktory + ".Nazwa” musi być tekstem.");
+        if (std::any_of(nazwa->Tekst().begin(), nazwa->Tekst().end(),
+                        [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; }))
+            return Blad("„" + ktory + ".Nazwa” zawiera znak sterujący.");
+        b.Nazwa = nazwa->Tekst();
+        std::optional<double> lambda, mi, udzial;
+        if (auto e = CzytajLiczbe(m, "Lambda", ktory, true, true, lambda))
+            return e;
+        if (auto e = CzytajLiczbe(m, "Mi", ktory, true, false, mi))
+            return e;
+        if (auto e = CzytajLiczbe(m, "Gestosc", ktory, false, false, b.Gestosc))
+            return e;
+        if (auto e = CzytajLiczbe(m, "Cieplo", ktory, false, false, b.Cieplo))
+            return e;
+        if (auto e = CzytajLiczbe(m, "Udzial", ktory, true, true, udzial))
+            return e;
+        b.Lambda = *lambda;
+        b.Mi = *mi;
+        b.Udzial = *udzial;
+        wynik.push_back(std::move(b));
+    }
+    return std::nullopt;
+}
+
+template <typename T, std::size_t N>
+TBlad CzytajWyliczenie(const TWartoscJson& obiekt, std::string_view klucz, const std::string& gdzie,
+                       const std::array<std::pair<std::string_view, T>, N>& tabela, T& wynik) {
+    const TWartoscJson* w = obiekt.Znajdz(klucz);
+    std::string dozwolone;
+    for (const auto& [kod, wartosc] : tabela) {
+        dozwolone += (dozwolone.empty() ? "„" : ", „") + std::string(kod) + "”";
+        if (w && w->CzyTekst() && w->Tekst() == kod) {
+            wynik = wartosc;
+            return std::nullopt;
+        }
+    }
+    return Blad("„" + gdzie + "." + std::string(klucz) + "” musi być jednym z tekstów " + dozwolone + ".");
+}
+
+TBlad CzytajPowietrze(const TWartoscJson& p, const std::string& gdzie, std::optional<TPowietrze>& wynik) {
+    if (!p.CzyObiekt())
+        return Blad("„" + gdzie + "” musi być obiektem.");
+    TPowietrze powietrze;
+    if (auto e = CzytajWyliczenie(p, "Wentylacja", gdzie, kWentylacje, powietrze.Wentylacja))
+        return e;
+    if (auto e = CzytajWyliczenie(p, "Kierunek", gdzie, kKierunki, powietrze.Kierunek))
+        return e;
+    std::optional<double> av;
+    if (auto e = CzytajLiczbe(p, "Av", gdzie, false, false, av))
+        return e;
+    powietrze.Av = av.value_or(0);
+    if (const TWartoscJson* e = p.Znajdz("Emisyjnosc")) {
+        const bool dobra = e->CzyTablica() && e->Elementy().size() == 2 &&
+                           std::all_of(e->Elementy().begin(), e->Elementy().end(), [](const TWartoscJson& x) {
+                               return x.CzyLiczba() && x.Liczba() > 0 && x.Liczba() <= 1;
+                           });
+        if (!dobra)
+            return Blad("„" + gdzie + ".Emisyjnosc” musi być parą liczb większych od 0 i najwyżej 1.");
+        powietrze.Emisyjnosc = {e->Elementy()[0].Liczba(), e->Elementy()[1].Liczba()};
+    }
+    wynik = powietrze;
+    return std::nullopt;
+}
+
 TBlad CzytajWarstwy(const TWartoscJson& warstwy, int liczbaWarstw, TRozszerzenie& r) {
     if (!warstwy.CzyTablica())
         return Blad("„Warstwy” musi być tablicą.");
@@ -146,12 +271,84 @@ TBlad CzytajWarstwy(const TWartoscJson& warstwy, int liczbaWarstw, TRozszerzenie
             if (k <= liczbaWarstw && k <= kLiczbaSlotow)
                 (*tablica)[static_cast<std::size_t>(k - 1)] = wartosc->Liczba();
         }
+        const bool wUzyciu = k <= liczbaWarstw && k <= kLiczbaSlotow;
+        std::vector<TMaterialMostka> mostki;
+        if (const TWartoscJson* m = w.Znajdz("Mostki"))
+            if (auto b = CzytajMostki(*m, ktora + ".Mostki", mostki))
+                return b;
+        int wOsi = 0;
+        if (const TWartoscJson* o = w.Znajdz("WOsi")) {
+            if (!CalkowitaDodatnia(*o))
+                return Blad("„" + ktora + ".WOsi” musi być numerem warstwy (liczbą całkowitą od 1).");
+            wOsi = static_cast<int>(o->Liczba());
+        }
+        std::optional<TPowietrze> powietrze;
+        if (const TWartoscJson* p = w.Znajdz("Powietrze"))
+            if (auto b = CzytajPowietrze(*p, ktora + ".Powietrze", powietrze))
+                return b;
+        if (wUzyciu) {
+            const auto i = static_cast<std::size_t>(k - 1);
+            r.Mostki[i] = std::move(mostki);
+            r.WOsi[i] = wOsi;
+            r.Powietrze[i] = powietrze;
+        }
     }
+    return std::nullopt;
+}
+
+TBlad CzytajLacznik(const TWartoscJson& l, TRozszerzenie& r) {
+    if (!l.CzyObiekt())
+        return Blad("„Lacznik2017” musi być obiektem.");
+    const TWartoscJson* warstwa = l.Znajdz("Warstwa");
+    if (!warstwa || !CalkowitaDodatnia(*warstwa))
+        return Blad("„Lacznik2017.Warstwa” musi być numerem warstwy (liczbą całkowitą od 1).");
+    TLacznik2017 lacznik;
+    lacznik.Warstwa = static_cast<int>(warstwa->Liczba());
+    if (const TWartoscJson* d1 = l.Znajdz("d1")) {
+        if (!d1->CzyLiczba() || !(d1->Liczba() > 0))
+            return Blad("„Lacznik2017.d1” musi być liczbą dodatnią (m).");
+        lacznik.D1 = d1->Liczba();
+    }
+    r.Lacznik2017 = lacznik;
     return std::nullopt;
 }
 
 TWartoscJson LiczbaLubNull(const std::optional<double>& x) {
     return x ? TWartoscJson(*x) : TWartoscJson();
+}
+
+TWartoscJson WpisWarstwy(const TWarstwa& warstwa) {
+    TWartoscJson w = TWartoscJson::Obiekt();
+    w.Ustaw("Gestosc", LiczbaLubNull(warstwa.Gestosc));
+    w.Ustaw("Cieplo", LiczbaLubNull(warstwa.Cieplo));
+    if (!warstwa.Mostki.empty()) {
+        TWartoscJson mostki = TWartoscJson::Tablica();
+        for (const TMaterialMostka& b : warstwa.Mostki) {
+            TWartoscJson m = TWartoscJson::Obiekt();
+            m.Ustaw("Nazwa", b.Nazwa);
+            m.Ustaw("Lambda", b.Lambda);
+            m.Ustaw("Mi", b.Mi);
+            m.Ustaw("Gestosc", LiczbaLubNull(b.Gestosc));
+            m.Ustaw("Cieplo", LiczbaLubNull(b.Cieplo));
+            m.Ustaw("Udzial", b.Udzial);
+            mostki.Dodaj(std::move(m));
+        }
+        w.Ustaw("Mostki", std::move(mostki));
+    }
+    if (warstwa.WOsi != 0)
+        w.Ustaw("WOsi", warstwa.WOsi);
+    if (const auto& p = warstwa.Powietrze) {
+        TWartoscJson powietrze = TWartoscJson::Obiekt();
+        powietrze.Ustaw("Wentylacja", std::string(KodWyliczenia(kWentylacje, p->Wentylacja)));
+        powietrze.Ustaw("Av", p->Av);
+        TWartoscJson emisyjnosc = TWartoscJson::Tablica();
+        emisyjnosc.Dodaj(p->Emisyjnosc[0]);
+        emisyjnosc.Dodaj(p->Emisyjnosc[1]);
+        powietrze.Ustaw("Emisyjnosc", std::move(emisyjnosc));
+        powietrze.Ustaw("Kierunek", std::string(KodWyliczenia(kKierunki, p->Kierunek)));
+        w.Ustaw("Powietrze", std::move(powietrze));
+    }
+    return w;
 }
 
 } // namespace
@@ -206,22 +403,29 @@ std::optional<TWartoscJson> RozszerzenieModelu(const TModelProjektu& model) {
 
     const int n = std::clamp(model.LiczbaWarstw, 0, kLiczbaSlotow);
     bool saDaneWarstw = false;
-    for (int k = 1; k <= n; ++k)
-        saDaneWarstw = saDaneWarstw || model.Warstwy[k].Gestosc || model.Warstwy[k].Cieplo;
+    for (int k = 1; k <= n; ++k) {
+        const TWarstwa& w = model.Warstwy[k];
+        saDaneWarstw =
+            saDaneWarstw || w.Gestosc || w.Cieplo || !w.Mostki.empty() || w.WOsi != 0 || w.Powietrze;
+    }
     if (saDaneWarstw) {
         TWartoscJson warstwy = TWartoscJson::Tablica();
-        for (int k = 1; k <= n; ++k) {
-            TWartoscJson w = TWartoscJson::Obiekt();
-            w.Ustaw("Gestosc", LiczbaLubNull(model.Warstwy[k].Gestosc));
-            w.Ustaw("Cieplo", LiczbaLubNull(model.Warstwy[k].Cieplo));
-            warstwy.Dodaj(std::move(w));
-        }
+        for (int k = 1; k <= n; ++k)
+            warstwy.Dodaj(WpisWarstwy(model.Warstwy[k]));
         blok.Ustaw(kWarstwy, std::move(warstwy));
+    }
+
+    if (const auto& l = model.WarunkiPracy.Lacznik2017) {
+        TWartoscJson lacznik = TWartoscJson::Obiekt();
+        lacznik.Ustaw("Warstwa", l->Warstwa);
+        if (l->D1)
+            lacznik.Ustaw("d1", *l->D1);
+        blok.Ustaw(kLacznik, std::move(lacznik));
     }
 
     if (nieznane.CzyObiekt())
         for (const auto& [k, w] : nieznane.Pola())
-            if (k != kOpis && k != kIso && k != kWarstwy)
+            if (k != kOpis && k != kIso && k != kWarstwy && k != kLacznik)
                 blok.Ustaw(k, w);
 
     if (blok.Pola().empty())
@@ -270,6 +474,8 @@ TWynik<std::optional<TRozszerzenie>> DekodujRozszerzenie(std::span<const std::ui
             blad = CzytajIso(wartosc, r.Iso13788, r.Nieznane);
         } else if (klucz == kWarstwy) {
             blad = CzytajWarstwy(wartosc, liczbaWarstw, r);
+        } else if (klucz == kLacznik) {
+            blad = CzytajLacznik(wartosc, r);
         } else {
             r.Nieznane.Ustaw(klucz, wartosc);
         }

@@ -4,7 +4,12 @@
 // record as the line "MUROLAB-ROZSZERZENIE 1" and one UTF-8 JSON object:
 //   "Opis":     {"Obiekt", "Adres", "Inwestor", "Projektant", "Data" ("dd.MM.yyyy")}
 //   "ISO13788": {"Klimat", "Wnetrze", "WierszWT"}
-//   "Warstwy":  [{"Gestosc": number|null, "Cieplo": number|null}, ...] one per layer in use
+//   "Warstwy":  [{"Gestosc": number|null, "Cieplo": number|null, ...}, ...] one per layer in use,
+//               a bridged layer adding "Mostki": [{"Nazwa", "Lambda", "Mi", "Gestosc", "Cieplo",
+//               "Udzial"}] and optionally "WOsi": k, an air layer "Powietrze": {"Wentylacja":
+//               "brak"|"slaba"|"dobra", "Av": mm2, "Emisyjnosc": [e1, e2], "Kierunek":
+//               "poziomy"|"w_gore"|"w_dol"}
+//   "Lacznik2017": {"Warstwa": k, "d1": m}  the 2017 fastener form (d1 only for a recessed one)
 // A project with none of these is saved without a block, as the bare record.
 
 #include "core/Bledy.h"
@@ -18,6 +23,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 namespace murolab {
 
@@ -29,6 +35,10 @@ struct TRozszerzenie {
     // Per layer slot (index k - 1): what "Warstwy" holds for the layers in use.
     std::array<std::optional<double>, kLiczbaSlotow> Gestosc{};
     std::array<std::optional<double>, kLiczbaSlotow> Cieplo{};
+    std::array<std::vector<TMaterialMostka>, kLiczbaSlotow> Mostki{};
+    std::array<int, kLiczbaSlotow> WOsi{};
+    std::array<std::optional<TPowietrze>, kLiczbaSlotow> Powietrze{};
+    std::optional<TLacznik2017> Lacznik2017;
     TWartoscJson Nieznane = TWartoscJson::Obiekt(); // see TModelProjektu::RozszerzenieNieznane
     TWartoscJson Calosc;                            // the block's object as read
 };
