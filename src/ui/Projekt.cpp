@@ -102,9 +102,16 @@ void TFormPrzegroda::PokazProjekt(const TZawartoscProjektu& zawartosc) {
     Model.LiczbaWarstw = zawartosc.LiczbaWarstw;
     // The model keeps the density and specific heat of every slot as the file gave them; the grid
     // shows those of the layers in use, and the next calculation or save takes them from there.
+    // What the grid does not show (the bridging materials, an air layer's ventilation) stays with
+    // its slot, so that a save writes it back.
     for (int k = 1; k <= kLiczbaSlotow; ++k) {
-        Model.Warstwy[k].Gestosc = zawartosc.Warstwy[k].Gestosc;
-        Model.Warstwy[k].Cieplo = zawartosc.Warstwy[k].Cieplo;
+        TWarstwa& warstwa = Model.Warstwy[k];
+        const TWarstwa& zPliku = zawartosc.Warstwy[k];
+        warstwa.Gestosc = zPliku.Gestosc;
+        warstwa.Cieplo = zPliku.Cieplo;
+        warstwa.Mostki = zPliku.Mostki;
+        warstwa.WOsi = zPliku.WOsi;
+        warstwa.Powietrze = zPliku.Powietrze;
     }
     // A file without a description leaves the one entered before, as files of older versions do.
     if (zawartosc.DaneProjektu)

@@ -722,6 +722,33 @@ private slots:
         QCOMPARE(ArkuszPrzegrody(s)->Komorka(1, 5), QString());
     }
 
+    // The grid does not show a layer's bridging materials or an air layer's ventilation; opening and
+    // saving such a project in the window keeps them, with the layer they belong to.
+    void mostki_i_powietrze_wracaja_do_pliku() {
+        TStanowisko s;
+        const QByteArray blok = QByteArrayLiteral(
+            "MUROLAB-ROZSZERZENIE 1\n"
+            R"({"Warstwy":[{"Gestosc":null,"Cieplo":null},)"
+            R"({"Gestosc":null,"Cieplo":null,"Mostki":[{"Nazwa":"Słup","Lambda":0.13,"Mi":50,)"
+            R"("Gestosc":500,"Cieplo":2.5,"Udzial":0.15}]},)"
+            R"({"Gestosc":null,"Cieplo":null,"Mostki":[{"Nazwa":"Łata","Lambda":0.13,"Mi":50,)"
+            R"("Gestosc":null,"Cieplo":null,"Udzial":0.15}],"WOsi":2}],)"
+            R"("Lacznik2017":{"Warstwa":3,"d1":0.08}})"
+            "\n");
+        const QString plik = s.Plik("mostki.pro");
+        QVERIFY(ZapiszBajty(plik, RekordTrzechWarstw().b + blok));
+        s.Otworz(plik);
+        QVERIFY2(s.d.Bledy().isEmpty(), qPrintable(s.d.Bledy().join('\n')));
+        QCOMPARE(s->Model.Warstwy[2].Mostki.size(), std::size_t{1});
+        QCOMPARE(s->Model.Warstwy[3].WOsi, 2);
+
+        const QString drugi = s.Plik("mostki2.pro");
+        s.Zapisz(drugi);
+        QVERIFY2(s.d.Bledy().isEmpty(), qPrintable(s.d.Bledy().join('\n')));
+        const QByteArray zapisany = CzytajBajty(drugi);
+        QVERIFY2(zapisany.mid(1296) == blok, zapisany.mid(1296).constData());
+    }
+
     void gestosc_i_cieplo_z_siatki_przy_obliczeniu_data() {
         QTest::addColumn<QStringList>("komorki"); // density, specific heat of layer 2
         QTest::addColumn<QString>("komunikat");   // the one message, empty = none
