@@ -394,6 +394,7 @@ private slots:
         TArkusz t;
         auto* raport = new TPodgladWydruku(t.o.Model(), t.o.Dialogi, MUROLAB_DANE_ZRODLOWE, t.o.Okno.get());
         t.o->UstawFormy(nullptr, nullptr, nullptr, raport, nullptr);
+        t.o->show();
         t.o.Oblicz();
         const double ukPrzed = t.a->Analiza()->WT.Uk;
         ArkuszPrzegrody(t.o)->UstawKomorke(1, 4, QStringLiteral("0,25"));
@@ -402,6 +403,8 @@ private slots:
                  QColor(0xb0, 0, 0));
         QLabel* znacznik = t.a->findChild<QLabel*>(QStringLiteral("ZnacznikNieaktualnych"));
         QVERIFY(znacznik && znacznik->isVisibleTo(t.a));
+        t.o->PokazArkusz(5);
+        t.o.Zrzut(QStringLiteral("kondensacja-nieaktualna"));
 
         WybierzZListy(t.klimat, QStringLiteral("Opole"));
         QVERIFY(t.o->WynikiNieaktualne());
