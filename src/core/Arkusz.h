@@ -55,6 +55,6 @@ inline constexpr const char* LabelUkPusty = "U  = 0,000";
 inline constexpr const char* LabelIPusty = "i = 0,000";
 inline constexpr const char* LabelPPusty = "p = 0000,0";
 // The unit of Uk and of its parts.
-inline constexpr const char* kJednostkaU = "[W/m²·K]";
+inline constexpr const char* kJednostkaU = "[W/(m²·K)]";
 
 } // namespace murolab

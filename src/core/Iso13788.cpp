@@ -44,12 +44,14 @@ TAnalizaIso13788 AnalizujIso13788(const TModelProjektu& model, const TKlimat* kl
     wt.Uk = Uk(model);
     // Uk and Umax are compared as the designer reads them: a rounding error is no failure.
     wt.SpelniaU = !wt.UMax || wt.Uk <= *wt.UMax + 1e-9;
-    wt.SpelniafRsi =
-        a.FRsi.Przegrody >= kFRsiWymagane && (!a.FRsi.FRsiMax || a.FRsi.Przegrody >= *a.FRsi.FRsiMax);
-    if (a.Rok) {
+    wt.SpelniafRsi = a.FRsi.Przegrody >= a.FRsi.Wymagane();
+    if (a.Rok)
         wt.SpelniaKondensacja = a.Rok->Werdykt != TWerdyktRoczny::Narasta;
-        wt.Spelnia = wt.SpelniaU && wt.SpelniafRsi && *wt.SpelniaKondensacja;
-    }
+    // A part that fails decides the whole even when the year is unknown.
+    if (!wt.SpelniaU || !wt.SpelniafRsi || (wt.SpelniaKondensacja && !*wt.SpelniaKondensacja))
+        wt.Spelnia = false;
+    else if (wt.SpelniaKondensacja)
+        wt.Spelnia = true;
     return a;
 }
 

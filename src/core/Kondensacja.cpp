@@ -219,6 +219,20 @@ std::string_view NazwaMiesiaca(int miesiac) {
     return kNazwy.at(static_cast<std::size_t>(miesiac - 1));
 }
 
+std::string_view WMiesiacu(int miesiac) {
+    static constexpr std::array<std::string_view, kLiczbaMiesiecy> kNazwy{
+        "w styczniu", "w lutym",    "w marcu",     "w kwietniu",     "w maju",        "w czerwcu",
+        "w lipcu",    "w sierpniu", "we wrześniu", "w październiku", "w listopadzie", "w grudniu"};
+    return kNazwy.at(static_cast<std::size_t>(miesiac - 1));
+}
+
+std::string_view MiesiacaDopelniacz(int miesiac) {
+    static constexpr std::array<std::string_view, kLiczbaMiesiecy> kNazwy{
+        "stycznia", "lutego",   "marca",    "kwietnia",     "maja",      "czerwca",
+        "lipca",    "sierpnia", "września", "października", "listopada", "grudnia"};
+    return kNazwy.at(static_cast<std::size_t>(miesiac - 1));
+}
+
 TRokKondensacji RokKondensacji(const TPrzegrodaDyfuzji& p, const TKlimat& klimat, TWnetrze wnetrze, double ti,
                                double fiWewn) {
     TRokKondensacji rok;
@@ -244,7 +258,7 @@ TRokKondensacji RokKondensacji(const TPrzegrodaDyfuzji& p, const TKlimat& klimat
         mr.CisZewn = w.CisZewn;
         mr.TempWewn = w.TempWewn;
         mr.CisWewn = w.CisWewn;
-        if (w.TempWewn > w.TempZewn)
+        if (w.TempWewn - w.TempZewn >= kRoznicaTempFRsi)
             mr.FRsiMin = (TemperaturaNasycenia(w.CisWewn / kWilgotnoscPowierzchni) - w.TempZewn) /
                          (w.TempWewn - w.TempZewn);
         skrapla[u] = !StanDyfuzji(p, w).Plaszczyzny.empty();

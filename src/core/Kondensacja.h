@@ -24,6 +24,11 @@ inline constexpr double kPrzepuszczalnoscPowietrza = 2e-10; // delta0, kg/(m s P
 inline constexpr double kRsiPowierzchni = 0.25;             // Rsi of the surface-factor check, m2 K/W
 inline constexpr double kFRsiWymagane = 0.72;               // WT 2021, rooms at 20 degC and 50 %
 inline constexpr double kWilgotnoscPowierzchni = 0.8;       // mould limit at the surface
+// A month's fRsi,min is given only when the outdoor air is at least this much colder than the indoor
+// air, K. Closer to ti the ratio loses its meaning: with ti - te = 2 K a tenth of a kelvin at the
+// surface moves it by 0,05, and summer months gave values such as -1,4 or 1,3 that no partition can be
+// judged by. Below 5 K the surface is not the mould risk the factor is meant to catch.
+inline constexpr double kRoznicaTempFRsi = 5.0;
 
 // Saturation pressure over water (t >= 0) or ice (t < 0), Pa, and its inverse (degC).
 double CisnienieNasyceniaWzor(double t);
@@ -93,7 +98,7 @@ struct TMiesiacRoku {
     int Miesiac = 0; // 1..12
     double TempZewn = 0, WilgotZewn = 0, CisZewn = 0;
     double TempWewn = 0, CisWewn = 0;
-    std::optional<double> FRsiMin; // empty when the month is not colder outdoors than indoors
+    std::optional<double> FRsiMin; // empty unless the month is kRoznicaTempFRsi colder outdoors
     std::vector<TPlaszczyznaMiesiaca> Plaszczyzny;
 };
 
@@ -111,8 +116,10 @@ struct TRokKondensacji {
     std::array<TMiesiacRoku, kLiczbaMiesiecy> Miesiace{}; // calendar order
 };
 
-int DniMiesiaca(int miesiac);                // 1..12, a common year
-std::string_view NazwaMiesiaca(int miesiac); // "styczeń" .. "grudzień"
+int DniMiesiaca(int miesiac);                     // 1..12, a common year
+std::string_view NazwaMiesiaca(int miesiac);      // "styczeń" .. "grudzień"
+std::string_view WMiesiacu(int miesiac);          // "w styczniu" .. "we wrześniu" .. "w grudniu"
+std::string_view MiesiacaDopelniacz(int miesiac); // "stycznia" .. "grudnia": "na koniec marca"
 
 TRokKondensacji RokKondensacji(const TPrzegrodaDyfuzji& p, const TKlimat& klimat, TWnetrze wnetrze, double ti,
                                double fiWewn);
@@ -123,6 +130,9 @@ struct TFRsi {
     double Wymagane072 = kFRsiWymagane;
     std::optional<int> MiesiacKrytyczny; // the month with the largest fRsi,min
     std::optional<double> FRsiMax;       // that largest fRsi,min
+    // What the partition must reach: max(0,72; fRsi,max). A humid room's year can ask for more than
+    // the flat 0,72 of WT 2021 (0,79 for a flat of class 3 in a cold climate).
+    double Wymagane() const { return FRsiMax && *FRsiMax > Wymagane072 ? *FRsiMax : Wymagane072; }
 };
 
 } // namespace murolab

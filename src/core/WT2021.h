@@ -34,7 +34,9 @@ struct TOcenaWT {
     bool SpelniaU = false; // also true where the row sets no requirement at this ti
     bool SpelniafRsi = false;
     std::optional<bool> SpelniaKondensacja; // empty when the year was not checked (no climate)
-    std::optional<bool> Spelnia;            // empty when the year was not checked
+    // The whole verdict: false as soon as one part that was checked fails, with or without a year;
+    // empty only when U and fRsi pass and the year was not checked.
+    std::optional<bool> Spelnia;
 };
 
 std::string_view TekstSpelnia(bool spelnia); // "spełnia" / "nie spełnia"

@@ -203,7 +203,14 @@ private:
         const qreal koniecLinii = 119.9 + naMm(r_.DlugoscLinii);
         // The summary stands at its place under the table, or just below a longer table.
         const qreal yKondensacji = std::max(178.9, koniecLinii + 1.5);
-        const qreal s = Skurcz(y0, yKondensacji + (194.5 - 178.9) + 5.5 + kWysokoscSkladnikow);
+        // The lines that the results sheet shows under its verdict (the interstitial planes, the
+        // year): the same on paper, between the verdict and the results.
+        static const std::vector<TLiniaWyniku> kBrakLinii;
+        const std::vector<TLiniaWyniku>& podWerdyktem =
+            t_.Kondensacja ? t_.Kondensacja->PodWerdyktem : kBrakLinii;
+        const qreal wysokoscLinii = podWerdyktem.empty() ? 0 : Linie(28.6, 0, 140, podWerdyktem, false) + 1;
+        const qreal s =
+            Skurcz(y0, yKondensacji + (194.5 - 178.9) + wysokoscLinii + 5.5 + kWysokoscSkladnikow);
 
         Wykres(t_.WykresTemperatur, y0 + 2.1, 100.5 - s);
         const TTabelaTemperatur& tt = r_.Temperatury;
@@ -214,7 +221,7 @@ private:
                   {{1.3, 6.6, QStringLiteral("Nr"), Qt::AlignHCenter, &tt.Nr, 0},
                    {7.7, 79.4, QStringLiteral("Nazwa materiału:"), Qt::AlignLeft, &tt.Nazwa, 0},
                    {86.8, 14.6, QStringLiteral("d [m]"), Qt::AlignHCenter, &tt.Grubosc, 0},
-                   {101.1, 14.6, QStringLiteral("λ<br>[W/m K]"), Qt::AlignHCenter, &tt.Lambda, 0},
+                   {101.1, 14.6, QStringLiteral("λ<br>[W/(m·K)]"), Qt::AlignHCenter, &tt.Lambda, 0},
                    {115.4, 19.8, QStringLiteral("R<sub>n</sub><br>[m<sup>2</sup> K/W]"), Qt::AlignHCenter,
                     &tt.R, 0},
                    {134.9, 16.4, QStringLiteral("Spadek t.<br>[°C]"), Qt::AlignRight, &tt.Spadek, 0},
@@ -234,9 +241,11 @@ private:
                  QStringLiteral("t<sub>s</sub> +1 &gt; %1<sub>i</sub>")
                      .arg(Q(r_.Kondensacja2).toHtmlEscaped()),
                  gruba);
-        const qreal yWynikow = yK + (194.5 - 178.9);
+        if (!podWerdyktem.empty())
+            Linie(28.6, yK + (194.5 - 178.9), 140, podWerdyktem, true);
+        const qreal yWynikow = yK + (194.5 - 178.9) + wysokoscLinii;
         Html(p_, QRectF(mm(11.6), mm(yWynikow), mm(58), mm(6)),
-             Indeksk(Q(r_.Uk)) + QStringLiteral("&nbsp;[W/m<sup>2</sup> K]"), gruba);
+             Indeksk(Q(r_.Uk)) + QStringLiteral("&nbsp;[W/(m²·K)]"), gruba);
         Html(p_, QRectF(mm(70.9), mm(yWynikow), mm(52), mm(6)),
              Q(r_.I).toHtmlEscaped() + QStringLiteral("&nbsp;[g/(m<sup>2</sup>·h)]"), gruba);
         Html(p_, QRectF(mm(123.8), mm(yWynikow), mm(46), mm(6)),
@@ -244,7 +253,7 @@ private:
         // What Uk is made of, in one line under it.
         QStringList skladniki;
         for (const std::string& skladnik : r_.SkladnikiUk)
-            skladniki << Q(SkladnikUkHtml(skladnik)) + QStringLiteral("&nbsp;[W/m<sup>2</sup> K]");
+            skladniki << Q(SkladnikUkHtml(skladnik)) + QStringLiteral("&nbsp;[W/(m²·K)]");
         Html(p_, QRectF(mm(11.6), mm(yWynikow + 5.5), mm(158), mm(kWysokoscSkladnikow)),
              skladniki.join(QStringLiteral("&nbsp;&nbsp;&nbsp; ")), Arial(10));
     }
@@ -300,24 +309,11 @@ private:
     qreal Linie(qreal x, qreal y, qreal w, const std::vector<TLiniaWyniku>& linie, bool rysuj) {
         if (linie.empty())
             return 0;
-        QStringList html;
-        for (const TLiniaWyniku& l : linie) {
-            QString t = Q(l.Tekst).toHtmlEscaped();
-            if (l.Czerwony)
-                t = QStringLiteral("<span style=\"color:#ff0000\">%1</span>").arg(t);
-            if (l.Spelnia)
-                t += QStringLiteral(": <span style=\"color:%1\">%2</span>")
-                         .arg(*l.Spelnia ? QStringLiteral("#000000") : QStringLiteral("#ff0000"),
-                              Q(std::string(TekstSpelnia(*l.Spelnia))));
-            if (l.Pogrubiony)
-                t = QStringLiteral("<b>%1</b>").arg(t);
-            html << t;
-        }
         QTextDocument d;
         d.setDocumentMargin(0);
         d.setDefaultFont(Arial(12));
         d.setTextWidth(mm(w));
-        d.setHtml(html.join(QStringLiteral("<br>")));
+        d.setHtml(Q(HtmlLinii(linie)));
         if (rysuj) {
             p_.save();
             p_.translate(mm(x), mm(y));

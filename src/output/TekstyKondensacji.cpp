@@ -60,6 +60,78 @@ std::string NazwaKlimatu(const TAnalizaIso13788& a) {
 
 } // namespace
 
+namespace {
+
+std::string Html(std::string_view tekst) {
+    std::string h;
+    for (char c : tekst) {
+        switch (c) {
+        case '<':
+            h += "&lt;";
+            break;
+        case '>':
+            h += "&gt;";
+            break;
+        case '&':
+            h += "&amp;";
+            break;
+        case '"':
+            h += "&quot;";
+            break;
+        default:
+            h += c;
+        }
+    }
+    return h;
+}
+
+// The spaces that must not break a line: around "=" and between a number and its unit.
+std::string BezPodzialuLiczb(const std::string& html) {
+    static constexpr std::string_view kJednostki[] = {"g/", "W/", "kJ/", "°C", "Pa", "h", "%", "K"};
+    std::string wynik;
+    for (std::size_t i = 0; i < html.size(); ++i) {
+        if (html[i] != ' ') {
+            wynik += html[i];
+            continue;
+        }
+        const std::string_view dalej = std::string_view(html).substr(i + 1);
+        const bool rowna = dalej.starts_with("= ") || (i > 0 && html[i - 1] == '=');
+        bool jednostka = false;
+        if (i > 0 && html[i - 1] >= '0' && html[i - 1] <= '9')
+            for (std::string_view j : kJednostki)
+                if (dalej.starts_with(j)) {
+                    const std::string_view po = dalej.substr(j.size());
+                    // "h" and "K" are units only as a whole word ("8,2 h", not "2 i ...").
+                    jednostka = j.size() > 1 || po.empty() || po[0] == ' ' || po[0] == ',' || po[0] == ')' ||
+                                po[0] == ';' || po[0] == '.';
+                    if (jednostka)
+                        break;
+                }
+        wynik += rowna || jednostka ? "&nbsp;" : " ";
+    }
+    return wynik;
+}
+
+} // namespace
+
+std::string HtmlLinii(const std::vector<TLiniaWyniku>& linie) {
+    std::string html;
+    for (const TLiniaWyniku& l : linie) {
+        std::string tekst = BezPodzialuLiczb(Html(l.Tekst));
+        if (l.Czerwony)
+            tekst = "<span style=\"color:#ff0000\">" + tekst + "</span>";
+        if (l.Spelnia)
+            tekst += ": <span style=\"color:" + std::string(*l.Spelnia ? "#000000" : "#ff0000") + "\">" +
+                     std::string(TekstSpelnia(*l.Spelnia)) + "</span>";
+        if (l.Pogrubiony)
+            tekst = "<b>" + tekst + "</b>";
+        if (!html.empty())
+            html += "<br>";
+        html += tekst;
+    }
+    return html;
+}
+
 std::string TLiniaWyniku::Pelna() const {
     if (!Spelnia)
         return Tekst;
@@ -72,6 +144,35 @@ std::string OpisStyku(int styk, int liczbaWarstw) {
     if (styk >= liczbaWarstw)
         return "powierzchnia zewnętrzna";
     return "styk warstw " + Calkowita(styk) + " i " + Calkowita(styk + 1);
+}
+
+std::string TekstMaMax(const TRokKondensacji& r, int n) {
+    if (r.MaMax <= 0)
+        return {};
+    std::string tekst = "Ma,max = " + Gramy(r.MaMax) + " g/m²";
+    if (!r.MaMaxMiesiac)
+        return tekst;
+    tekst += " na koniec " + std::string(MiesiacaDopelniacz(*r.MaMaxMiesiac));
+    // MaMax is the total over the planes of that month: with more than one it is said so, and the
+    // plane that holds the most is named with its own amount.
+    const TMiesiacRoku& m = r.Miesiace[static_cast<std::size_t>(*r.MaMaxMiesiac - 1)];
+    int mokre = 0;
+    double najwiecej = 0;
+    for (const TPlaszczyznaMiesiaca& p : m.Plaszczyzny) {
+        if (p.Ma > 0)
+            ++mokre;
+        if (r.MaMaxStyk && p.Styk == *r.MaMaxStyk)
+            najwiecej = p.Ma;
+    }
+    if (mokre > 1) {
+        tekst += " (suma w " + Calkowita(mokre) + " płaszczyznach";
+        if (r.MaMaxStyk)
+            tekst += "; najwięcej: " + OpisStyku(*r.MaMaxStyk, n) + ", " + Gramy(najwiecej) + " g/m²";
+        tekst += ")";
+    } else if (r.MaMaxStyk) {
+        tekst += " (" + OpisStyku(*r.MaMaxStyk, n) + ")";
+    }
+    return tekst;
 }
 
 TTekstyKondensacji TekstyKondensacji(const TAnalizaIso13788& a, int n, const std::string& klimatNiedostepny) {
@@ -92,8 +193,7 @@ TTekstyKondensacji TekstyKondensacji(const TAnalizaIso13788& a, int n, const std
     if (!a.Rok) {
         if (!klimatNiedostepny.empty())
             t.Rok.push_back(Linia(klimatNiedostepny, true));
-        t.Rok.push_back(
-            Linia("Ocena roczna (12 miesięcy) wymaga klimatu: wybierz stację lub własny klimat."));
+        t.Rok.push_back(Linia("Bilans roczny (12 miesięcy) nie został obliczony: nie wybrano klimatu."));
     } else {
         const TRokKondensacji& r = *a.Rok;
         t.Rok.push_back(Linia("Klimat: " + NazwaKlimatu(a) + "; wnętrze: " + OpisWnetrza(a.Wnetrze)));
@@ -103,7 +203,7 @@ TTekstyKondensacji TekstyKondensacji(const TAnalizaIso13788& a, int n, const std
         for (const TMiesiacRoku& m : r.Miesiace)
             for (const TPlaszczyznaMiesiaca& p : m.Plaszczyzny)
                 styki.insert(p.Styk);
-        t.NaglowekMiesiecy = {"Miesiąc", "θe [°C]", "φe [%]", "pe [Pa]", "pi [Pa]"};
+        t.NaglowekMiesiecy = {"Miesiąc", "θe [°C]", "φe [%]", "pe [Pa]", "pi [Pa]", "fRsi,min"};
         for (int styk : styki) {
             const std::string gdzie =
                 styk > 0 && styk < n ? Calkowita(styk) + "/" + Calkowita(styk + 1) : OpisStyku(styk, n);
@@ -111,8 +211,10 @@ TTekstyKondensacji TekstyKondensacji(const TAnalizaIso13788& a, int n, const std
             t.NaglowekMiesiecy.push_back("Ma " + gdzie + " [g/m²]");
         }
         for (const TMiesiacRoku& m : r.Miesiace) {
-            std::vector<std::string> w = {Miesiac(m.Miesiac), Temp(m.TempZewn), Staly(m.WilgotZewn, 4, 1),
-                                          Cisnienie(m.CisZewn), Cisnienie(m.CisWewn)};
+            std::vector<std::string> w = {
+                Miesiac(m.Miesiac),        Temp(m.TempZewn),
+                Staly(m.WilgotZewn, 4, 1), Cisnienie(m.CisZewn),
+                Cisnienie(m.CisWewn),      m.FRsiMin ? Wspolczynnik(*m.FRsiMin) : std::string("–")};
             double suma = 0;
             for (int styk : styki) {
                 const auto p = std::find_if(m.Plaszczyzny.begin(), m.Plaszczyzny.end(),
@@ -135,14 +237,7 @@ TTekstyKondensacji TekstyKondensacji(const TAnalizaIso13788& a, int n, const std
         if (r.MiesiacStartu)
             t.Rok.push_back(Linia("Miesiąc początkowy: " + Miesiac(*r.MiesiacStartu)));
         if (r.MaMax > 0) {
-            std::string tekst = "Ma,max = " + Gramy(r.MaMax) + " g/m²";
-            if (r.MaMaxMiesiac) {
-                tekst += " (" + Miesiac(*r.MaMaxMiesiac);
-                if (r.MaMaxStyk)
-                    tekst += ", " + OpisStyku(*r.MaMaxStyk, n);
-                tekst += ")";
-            }
-            t.Rok.push_back(Linia(tekst));
+            t.Rok.push_back(Linia(TekstMaMax(r, n)));
             t.Rok.push_back(Linia("Ma na koniec roku = " + Gramy(r.MaKoniec) + " g/m²"));
         }
         TLiniaWyniku werdykt = Linia("Ocena roczna: " + std::string(TekstWerdyktuRocznego(r.Werdykt)),
@@ -151,15 +246,25 @@ TTekstyKondensacji TekstyKondensacji(const TAnalizaIso13788& a, int n, const std
         t.Rok.push_back(werdykt);
     }
 
-    // -- the surface factor
+    // -- the surface factor: the partition's against max(0,72; fRsi,max of the critical month)
     const TFRsi& f = a.FRsi;
-    t.FRsi.push_back(Ocena("fRsi przegrody = " + Wspolczynnik(f.Przegrody) + ", wymagane " +
-                               Staly(f.Wymagane072, 2, 2) + " (WT 2021)",
-                           f.Przegrody >= f.Wymagane072));
-    if (f.FRsiMax && f.MiesiacKrytyczny)
-        t.FRsi.push_back(Ocena("fRsi,min miesiąca krytycznego (" + Miesiac(*f.MiesiacKrytyczny) +
-                                   ") = " + Wspolczynnik(*f.FRsiMax),
-                               f.Przegrody >= *f.FRsiMax));
+    const std::string wymagane072 = Staly(f.Wymagane072, 2, 2);
+    const bool zRoku = f.FRsiMax && f.MiesiacKrytyczny;
+    const std::string wymagane =
+        zRoku ? (*f.FRsiMax > f.Wymagane072 ? Wspolczynnik(*f.FRsiMax) : wymagane072) : wymagane072;
+    if (zRoku) {
+        t.FRsi.push_back(Ocena("fRsi przegrody = " + Wspolczynnik(f.Przegrody) + "; wymagane max(" +
+                                   wymagane072 + "; fRsi,max = " + Wspolczynnik(*f.FRsiMax) + " " +
+                                   std::string(WMiesiacu(*f.MiesiacKrytyczny)) + ") = " + wymagane,
+                               f.Przegrody >= f.Wymagane()));
+        if (*f.FRsiMax > f.Wymagane072)
+            t.FRsi.push_back(Linia("Wilgotność wnętrza " + std::string(WMiesiacu(*f.MiesiacKrytyczny)) +
+                                   " wymaga więcej niż " + wymagane072 + " z WT 2021."));
+    } else {
+        t.FRsi.push_back(Ocena("fRsi przegrody = " + Wspolczynnik(f.Przegrody) + "; wymagane " + wymagane072 +
+                                   " (WT 2021)",
+                               f.Przegrody >= f.Wymagane()));
+    }
 
     // -- WT 2021
     const TOcenaWT& wt = a.WT;
@@ -176,11 +281,12 @@ TTekstyKondensacji TekstyKondensacji(const TAnalizaIso13788& a, int n, const std
         t.WT.push_back(
             Ocena("Uk = " + Staly(wt.Uk, 4, 3) + " W/(m²·K), Umax: brak wymagania przy tej ti", wt.SpelniaU));
     }
-    t.WT.push_back(Ocena("Temperatura powierzchni wewnętrznej (fRsi)", wt.SpelniafRsi));
+    t.WT.push_back(Ocena("Temperatura powierzchni wewnętrznej (fRsi ≥ " + wymagane + ")", wt.SpelniafRsi));
     if (!wt.SpelniafRsi) {
         const bool za072 = f.Przegrody < f.Wymagane072;
         t.WT.push_back(Linia(za072 ? "  fRsi przegrody jest mniejszy niż 0,72: ryzyko pleśni na powierzchni."
-                                   : "  fRsi przegrody jest mniejszy niż fRsi,min miesiąca krytycznego.",
+                                   : "  fRsi przegrody jest mniejszy niż fRsi,max miesiąca krytycznego (" +
+                                         std::string(WMiesiacu(*f.MiesiacKrytyczny)) + ").",
                              true));
     }
     if (wt.SpelniaKondensacja) {
@@ -190,19 +296,53 @@ TTekstyKondensacji TekstyKondensacji(const TAnalizaIso13788& a, int n, const std
                                      (a.Rok ? Gramy(a.Rok->MaKoniec) : std::string("?")) + " g/m²).",
                                  true));
     } else {
-        t.WT.push_back(Linia("Kondensacja międzywarstwowa w ciągu roku: nie sprawdzono (brak klimatu)"));
+        t.WT.push_back(
+            Linia("Kondensacja międzywarstwowa w ciągu roku: nie sprawdzono (nie wybrano klimatu)"));
     }
     if (wt.Spelnia) {
         TLiniaWyniku calosc = Ocena("Wymagania WT 2021", *wt.Spelnia);
         calosc.Pogrubiony = true;
         t.WT.push_back(calosc);
+        if (!*wt.Spelnia) {
+            // Which parts fail, so that the reader need not look for the red lines above.
+            std::vector<std::string> czesci;
+            if (!wt.SpelniaU)
+                czesci.push_back("Uk ≤ Umax");
+            if (!wt.SpelniafRsi)
+                czesci.push_back("fRsi ≥ " + wymagane);
+            if (wt.SpelniaKondensacja && !*wt.SpelniaKondensacja)
+                czesci.push_back("brak narastania kondensacji w ciągu roku");
+            std::string tekst = "  Niespełnione: ";
+            for (std::size_t i = 0; i < czesci.size(); ++i)
+                tekst += (i == 0 ? "" : i + 1 == czesci.size() ? " i " : ", ") + czesci[i];
+            if (!wt.SpelniaKondensacja)
+                tekst += "; rok nie został sprawdzony (nie wybrano klimatu)";
+            t.WT.push_back(Linia(tekst + ".", true));
+        }
     } else {
-        TLiniaWyniku calosc =
-            Linia("Wymagania WT 2021: U i fRsi ocenione, rok nie został sprawdzony (brak klimatu)");
+        TLiniaWyniku calosc = Linia("Wymagania WT 2021: nie oceniono w całości – U i fRsi spełniają, rok nie "
+                                    "został sprawdzony (nie wybrano klimatu)");
         calosc.Pogrubiony = true;
         t.WT.push_back(calosc);
     }
+    t.PodWerdyktem = LiniePodWerdyktem(a, n);
     return t;
+}
+
+TTekstyAnalizy TekstyAnalizy(const TAnalizaProjektu& analiza, int liczbaWarstw,
+                             const std::string& klimatNiedostepny) {
+    TTekstyAnalizy t;
+    t.Wilgoc = TekstyKondensacji(analiza.Wilgoc, liczbaWarstw, klimatNiedostepny);
+    if (!analiza.NieskonczoneLato.empty())
+        t.Lato = {Linia(TekstNieskonczonegoLata(analiza.NieskonczoneLato), true)};
+    else
+        t.Lato = TekstyLata(analiza.Lato, analiza.WarstwyBezDanychLata);
+    return t;
+}
+
+std::string TekstNieskonczonegoLata(const std::string& wartosc) {
+    return "Parametry letnie nie dały skończonego wyniku (" + wartosc +
+           "): gęstość lub ciepło właściwe warstw wykraczają poza zakres, w którym obliczenie ma sens.";
 }
 
 TWierszeKlimatu WierszeKlimatu(const TKlimat& klimat) {
@@ -238,6 +378,10 @@ std::vector<TLiniaWyniku> TekstyLata(const std::optional<TLato>& lato, const std
         return linie;
     }
     const TLato& l = *lato;
+    if (const std::string zla = NieskonczonaWartoscLata(l); !zla.empty()) {
+        linie.push_back(Linia(TekstNieskonczonegoLata(zla), true));
+        return linie;
+    }
     linie.push_back(Linia("Okresowy współczynnik przenikania |Y12| = " + Staly(l.Y12, 4, 3) + " W/(m²·K)"));
     linie.push_back(Linia("Współczynnik tłumienia f = " + Staly(l.Tlumienie, 4, 3) +
                           " (U = " + Staly(l.U, 4, 3) + " W/(m²·K))"));

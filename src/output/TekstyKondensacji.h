@@ -4,6 +4,7 @@
 // fRsi, the WT 2021 checks and the summer figures. The sheet and the report only lay them out, so
 // every text is tested without a window.
 
+#include "core/AnalizaProjektu.h"
 #include "core/Iso13788.h"
 #include "core/Klimat.h"
 #include "core/Lato.h"
@@ -38,7 +39,15 @@ struct TTekstyKondensacji {
     std::vector<TLiniaWyniku> WT;   // Uk against Umax, each part and the whole verdict
     std::vector<double>
         MaMiesiecy; // g/m² at each month's end (all planes), January first; empty without a year
+    // What stands under the verdict of the results sheet and of the report's first page (see
+    // LiniePodWerdyktem).
+    std::vector<TLiniaWyniku> PodWerdyktem;
 };
+
+// Rich text (HTML) of result lines, one per line: red lines in red, "nie spełnia" in red, bold where
+// marked. A number is never parted from its "=" or its unit at a line break ("g = 0,037 g/(m²·h)"
+// stays together). The one markup of these lines for the sheet and the report alike.
+std::string HtmlLinii(const std::vector<TLiniaWyniku>& linie);
 
 // g in kg/(m²·s) as the sheet shows it, g/(m²·h); amounts in kg/m² as g/m².
 inline constexpr double kNaGramyNaGodzine = 1000.0 * 3600.0;
@@ -52,6 +61,23 @@ std::string OpisStyku(int styk, int liczbaWarstw);
 TTekstyKondensacji TekstyKondensacji(const TAnalizaIso13788& analiza, int liczbaWarstw,
                                      const std::string& klimatNiedostepny = {});
 
+// The texts of everything AnalizujProjekt computed: the moisture check and the summer group. The
+// sheet, the report and the command line's text output show these.
+struct TTekstyAnalizy {
+    TTekstyKondensacji Wilgoc;
+    std::vector<TLiniaWyniku> Lato;
+};
+TTekstyAnalizy TekstyAnalizy(const TAnalizaProjektu& analiza, int liczbaWarstw,
+                             const std::string& klimatNiedostepny = {});
+
+// "Ma,max = 4029,5 g/m² na koniec marca (suma w 2 płaszczyznach; najwięcej: styk warstw 2 i 3,
+// 3908,8 g/m²)", or with one plane "Ma,max = 3908,8 g/m² na koniec marca (styk warstw 2 i 3)".
+// Empty when nothing accumulates.
+std::string TekstMaMax(const TRokKondensacji& rok, int liczbaWarstw);
+
+// The message that stands in place of summer figures that are not finite.
+std::string TekstNieskonczonegoLata(const std::string& wartosc);
+
 // The chosen climate's twelve months as the sheet's compact table: θe and φe, January first.
 struct TWierszeKlimatu {
     std::vector<std::string> Temp;
@@ -64,7 +90,7 @@ TWierszeKlimatu WierszeKlimatu(const TKlimat& klimat);
 std::vector<TLiniaWyniku> LiniePodWerdyktem(const TAnalizaIso13788& analiza, int liczbaWarstw);
 
 // The summer group "Lato (PN-EN ISO 13786)": the five figures and a reading aid, or which layers lack
-// their density or specific heat.
+// their density or specific heat; figures that are not finite are never shown, a red message is.
 std::vector<TLiniaWyniku> TekstyLata(const std::optional<TLato>& lato, const std::vector<int>& brakujace);
 // The same group for a calculated model, as the sheet and the report show it.
 std::vector<TLiniaWyniku> TekstyLata(const TModelProjektu& model);

@@ -98,10 +98,13 @@ void TWykresMa::Rysuj(const std::vector<double>& ma) {
     // A round top with room above the highest bar; an empty or dry year keeps a small axis.
     const double krok = KrokPodzialki(std::max(najwieksza, 1.0) * 1.1, 5);
     const double gora = std::max(krok, std::ceil(std::max(najwieksza, 1.0) * 1.05 / krok) * krok);
+    // The old interval must not meet the new range: 0,2 g/m² steps over a range of 20 000 g/m² lay
+    // out 100 000 ticks (minutes of work). Fixed ticks while the range changes, then the new step.
+    osMa_->setTickType(QValueAxis::TicksFixed);
     osMa_->setRange(0, gora);
-    osMa_->setTickType(QValueAxis::TicksDynamic);
     osMa_->setTickAnchor(0);
     osMa_->setTickInterval(krok);
+    osMa_->setTickType(QValueAxis::TicksDynamic);
     const int miejsc = MiejscPoPrzecinku(krok);
     osMa_->setLabelFormat(QStringLiteral("%.%1f").arg(miejsc));
 }

@@ -55,7 +55,7 @@ const TWyborWnetrza kWnetrza[] = {
 
 // A climate's key: the path when it is not a plain name.
 bool JestSciezka(const QString& klucz) {
-    return klucz.contains(u'/') || klucz.endsWith(kRozszerzenie, Qt::CaseInsensitive);
+    return CzySciezkaKlimatu(klucz.toStdString());
 }
 
 QTableWidgetItem* Komorka(const QString& tekst, bool pogrubiona = false) {
@@ -88,24 +88,11 @@ void DopasujWysokosc(QTableWidget* t) {
     t->setFixedHeight(h + 2 * t->frameWidth() + 2);
 }
 
-} // namespace
-
-QString HtmlLinii(const std::vector<TLiniaWyniku>& linie) {
-    QStringList html;
-    for (const TLiniaWyniku& l : linie) {
-        QString tekst = Q(l.Tekst).toHtmlEscaped();
-        if (l.Czerwony)
-            tekst = QStringLiteral("<span style=\"color:#ff0000\">%1</span>").arg(tekst);
-        if (l.Spelnia)
-            tekst += QStringLiteral(": <span style=\"color:%1\">%2</span>")
-                         .arg(*l.Spelnia ? QStringLiteral("#000000") : QStringLiteral("#ff0000"),
-                              Q(TekstSpelnia(*l.Spelnia)));
-        if (l.Pogrubiony)
-            tekst = QStringLiteral("<b>%1</b>").arg(tekst);
-        html << tekst;
-    }
-    return html.join(QStringLiteral("<br>"));
+QString Html(const std::vector<TLiniaWyniku>& linie) {
+    return QString::fromStdString(HtmlLinii(linie));
 }
+
+} // namespace
 
 TArkuszKondensacji::TArkuszKondensacji(TModelProjektu& model, TDialogi& dialogi,
                                        const std::filesystem::path& katalogDanych, QWidget* rodzic)
@@ -144,15 +131,32 @@ QList<TKlimatNaLiscie> TArkuszKondensacji::Klimaty() const {
             if (nazwy.contains(p.completeBaseName()))
                 continue;
             nazwy << p.completeBaseName();
-            lista << TKlimatNaLiscie{p.completeBaseName(), p.filePath(), wlasny};
+            lista << TKlimatNaLiscie{p.completeBaseName(), NazwaStacji(p.filePath(), p.completeBaseName()),
+                                     p.filePath(), wlasny};
         }
     };
     dodaj(katalogWlasny_, true);
     dodaj(katalogWbudowany_, false);
     std::sort(lista.begin(), lista.end(), [](const TKlimatNaLiscie& a, const TKlimatNaLiscie& b) {
-        return a.Wlasny != b.Wlasny ? !a.Wlasny : QString::localeAwareCompare(a.Nazwa, b.Nazwa) < 0;
+        return a.Wlasny != b.Wlasny ? !a.Wlasny : QString::localeAwareCompare(a.Stacja, b.Stacja) < 0;
     });
     return lista;
+}
+
+QString TArkuszKondensacji::NazwaStacji(const QString& plik, const QString& nazwa) {
+    // The files keep ASCII names; the list shows the station as its file's first line names it
+    // ("Warszawa-Okęcie (stacja WMO 12375, ...)" up to the parenthesis). A file that does not read
+    // as a climate keeps its file name: choosing it then says what is wrong with it.
+    const auto tekst = CzytajTekstKlimatu(QFile::encodeName(plik).toStdString());
+    if (Niepowodzenie(tekst))
+        return nazwa;
+    const auto klimat = CzytajKlimat(std::get<std::string>(tekst), plik.toStdString());
+    if (Niepowodzenie(klimat))
+        return nazwa;
+    const std::string& stacja = std::get<TKlimat>(klimat).Nazwa;
+    const auto nawias = stacja.find(" (");
+    const QString krotka = Q(nawias == std::string::npos ? stacja : stacja.substr(0, nawias)).trimmed();
+    return krotka.isEmpty() ? nazwa : krotka;
 }
 
 void TArkuszKondensacji::ZbudujKontrolki() {
@@ -241,8 +245,18 @@ void TArkuszKondensacji::ZbudujKontrolki() {
     miesiace_->setFocusPolicy(Qt::NoFocus);
     uklad->addWidget(miesiace_);
     rok_ = EtykietaWynikow(obszar, "LabelRok");
+    podpowiedzKlimatu_ = new QLabel(QStringLiteral("Wybierz stację z listy „Klimat” albo własny klimat "
+                                                   "(przycisk „Własny…”) i naciśnij Oblicz."),
+                                    obszar);
+    podpowiedzKlimatu_->setObjectName(QStringLiteral("LabelPodpowiedzKlimatu"));
+    podpowiedzKlimatu_->setWordWrap(true);
+    podpowiedzKlimatu_->hide();
     auto* rokIWykres = new QHBoxLayout;
-    rokIWykres->addWidget(rok_, 1);
+    auto* rokIPodpowiedz = new QVBoxLayout;
+    rokIPodpowiedz->addWidget(rok_);
+    rokIPodpowiedz->addWidget(podpowiedzKlimatu_);
+    rokIPodpowiedz->addStretch(1);
+    rokIWykres->addLayout(rokIPodpowiedz, 1);
     wykresMa_ = new TWykresMa(obszar);
     wykresMa_->setObjectName(QStringLiteral("ChartMa"));
     wykresMa_->setFixedSize(330, 190);
@@ -277,7 +291,7 @@ void TArkuszKondensacji::WypelnijListeKlimatow() {
     const QString wybrany = Q(model_.Iso13788.Klimat);
     int indeks = 0;
     for (const TKlimatNaLiscie& k : Klimaty()) {
-        klimaty_->addItem(k.Wlasny ? k.Nazwa + QStringLiteral(" (własny)") : k.Nazwa, k.Nazwa);
+        klimaty_->addItem(k.Wlasny ? k.Stacja + QStringLiteral(" (własny)") : k.Stacja, k.Nazwa);
         klimaty_->setItemData(klimaty_->count() - 1, k.Plik, Qt::ToolTipRole);
         if (k.Nazwa == wybrany)
             indeks = klimaty_->count() - 1;
@@ -293,20 +307,16 @@ void TArkuszKondensacji::WypelnijListeKlimatow() {
 }
 
 bool TArkuszKondensacji::WczytajKlimat(const QString& nazwa, QString* blad) {
-    QString plik;
-    if (JestSciezka(nazwa)) {
-        plik = nazwa;
-    } else {
-        for (const QString& katalog : {katalogWlasny_, katalogWbudowany_}) {
-            const QString p = QDir(katalog).filePath(nazwa + kRozszerzenie);
-            if (!katalog.isEmpty() && QFileInfo::exists(p)) {
-                plik = p;
-                break;
-            }
-        }
-    }
+    // The one lookup of files/: the user's folder first, then the installed one.
+    const QString plik =
+        JestSciezka(nazwa)
+            ? nazwa
+            : QString::fromStdString(ZnajdzKlimat(nazwa.toStdString(), katalogWlasny_.toStdString(),
+                                                  katalogWbudowany_.toStdString()));
     if (plik.isEmpty()) {
-        *blad = QStringLiteral("Nie znaleziono klimatu „%1”.").arg(nazwa);
+        *blad = QStringLiteral("Nie znaleziono klimatu „%1” (ani w katalogu klimatów użytkownika, ani w "
+                               "danych programu).")
+                    .arg(nazwa);
         return false;
     }
     const auto tekst = CzytajTekstKlimatu(QFile::encodeName(plik).toStdString());
@@ -452,16 +462,20 @@ void TArkuszKondensacji::OdswiezWierszDomyslny() {
     wiersze_->setItemText(0, QStringLiteral("Według rodzaju przegrody: %1").arg(Q(w.Etykieta)));
 }
 
-void TArkuszKondensacji::Oblicz() {
+TWyborAnalizy TArkuszKondensacji::Wybor() const {
+    TWyborAnalizy w;
+    w.Klimat = klimat_ ? &*klimat_ : nullptr;
+    w.NazwaKlimatu = model_.Iso13788.Klimat;
+    w.Wnetrze = WnetrzeProjektu(model_);
+    w.Wiersz = &WierszWT();
+    return w;
+}
+
+void TArkuszKondensacji::Pokaz(const TAnalizaProjektu& analiza, const TTekstyAnalizy& teksty) {
     OdswiezWierszDomyslny();
-    TWnetrze wnetrze;
-    if (const auto w = WnetrzeZTekstu(model_.Iso13788.Wnetrze))
-        wnetrze = *w;
-    analiza_ =
-        AnalizujIso13788(model_, klimat_ ? &*klimat_ : nullptr, model_.Iso13788.Klimat, wnetrze, WierszWT());
-    teksty_ = TekstyKondensacji(*analiza_, model_.LiczbaWarstw,
-                                model_.Iso13788.Klimat.empty() || klimat_ ? std::string() : bladKlimatu_);
-    lato_ = TekstyLata(model_);
+    analiza_ = analiza.Wilgoc;
+    teksty_ = teksty.Wilgoc;
+    lato_ = teksty.Lato;
     PokazTeksty();
 }
 
@@ -474,11 +488,12 @@ void TArkuszKondensacji::WyczyscWyniki() {
 }
 
 void TArkuszKondensacji::PokazTeksty() {
-    projektowe_->setText(HtmlLinii(teksty_.Projektowe));
-    rok_->setText(HtmlLinii(teksty_.Rok));
-    frsi_->setText(HtmlLinii(teksty_.FRsi));
-    wt_->setText(HtmlLinii(teksty_.WT));
-    lato_etykieta_->setText(HtmlLinii(lato_));
+    projektowe_->setText(Html(teksty_.Projektowe));
+    rok_->setText(Html(teksty_.Rok));
+    podpowiedzKlimatu_->setVisible(analiza_ && !analiza_->Rok);
+    frsi_->setText(Html(teksty_.FRsi));
+    wt_->setText(Html(teksty_.WT));
+    lato_etykieta_->setText(Html(lato_));
 
     miesiace_->clear();
     miesiace_->setColumnCount(static_cast<int>(teksty_.NaglowekMiesiecy.size()));

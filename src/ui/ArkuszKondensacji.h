@@ -1,10 +1,12 @@
 #pragma once
 // The sheet "Kondensacja i WT 2021": the climate, the indoor air and the WT 2021 row chosen for the
 // project, and the results of the moisture check (the design-condition planes, the twelve months,
-// fRsi, Uk against Umax and the WT verdict, the Ma chart, the summer figures). It owns its controls;
-// the main window only hosts it, calls Oblicz after each calculation and resets it on New and Open.
-// Controls carry objectNames for the tests.
+// fRsi, Uk against Umax and the WT verdict, the Ma chart, the summer figures). It owns its controls
+// and computes nothing: the main window's calculate command runs AnalizujProjekt with the choices
+// made here and hands the result to Pokaz; a change of a choice is signalled (Zmieniono) and the
+// window decides whether to compute again. Controls carry objectNames for the tests.
 
+#include "core/AnalizaProjektu.h"
 #include "core/Iso13788.h"
 #include "core/Klimat.h"
 #include "core/Model.h"
@@ -29,9 +31,11 @@ namespace murolab {
 class TDialogi;
 class TWykresMa;
 
-// One climate on offer: its name (the file's name without ".csv") and its file.
+// One climate on offer: its key (the file's name without ".csv", stored with the project), the
+// station as the file names it (with Polish letters), and its file.
 struct TKlimatNaLiscie {
     QString Nazwa;
+    QString Stacja;
     QString Plik;
     bool Wlasny = false; // from the user's own folder
 };
@@ -52,8 +56,13 @@ public:
 
     // Shows the model's stored choices (after New and Open); reads the chosen climate's file.
     void PokazUstawienia();
-    // The moisture check on the calculated model, shown on the sheet.
-    void Oblicz();
+    // The choices as AnalizujProjekt takes them; the climate points into this sheet (valid until the
+    // next choice).
+    TWyborAnalizy Wybor() const;
+    // Why the chosen climate could not be read (empty when it was, or when none is chosen).
+    const std::string& BladKlimatu() const { return bladKlimatu_; }
+    // Shows an analysis computed by the calculate command with Wybor(), and its texts.
+    void Pokaz(const TAnalizaProjektu& analiza, const TTekstyAnalizy& teksty);
     void WyczyscWyniki();
     // The last analysis (empty before the first calculation and after a reset).
     const std::optional<TAnalizaIso13788>& Analiza() const { return analiza_; }
@@ -74,6 +83,7 @@ private:
     void KlimatWybrany(int indeks);
     void OtworzEdytor();
     bool WczytajKlimat(const QString& nazwa, QString* blad);
+    static QString NazwaStacji(const QString& plik, const QString& nazwa);
     void PokazKlimat();
     void WnetrzeWybrane(int indeks);
     void WierszWybrany(int indeks);
@@ -99,14 +109,12 @@ private:
     QLabel* projektowe_ = nullptr;
     QTableWidget* miesiace_ = nullptr;
     QLabel* rok_ = nullptr;
+    QLabel* podpowiedzKlimatu_ = nullptr;
     QLabel* frsi_ = nullptr;
     QLabel* wt_ = nullptr;
     TWykresMa* wykresMa_ = nullptr;
     QGroupBox* grupaLato_ = nullptr;
     QLabel* lato_etykieta_ = nullptr;
 };
-
-// Rich text of result lines: "nie spełnia" and red lines in red, bold where marked.
-QString HtmlLinii(const std::vector<TLiniaWyniku>& linie);
 
 } // namespace murolab

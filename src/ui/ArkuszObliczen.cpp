@@ -6,7 +6,6 @@
 #include "core/Liczby.h"
 #include "output/RaportLinie.h"
 #include "output/TekstyKondensacji.h"
-#include "ui/ArkuszKondensacji.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -84,7 +83,8 @@ struct TKolumna {
 const std::array<TKolumna, 11> kKolumny{{
     {&TArkuszWynikow::RichEditNr, 20, Qt::AlignLeft, "Nr", false, "RichEditNr"},
     {&TArkuszWynikow::RichEditMaterial, 196, Qt::AlignLeft, "Nazwa materiału", false, "RichEditMaterial"},
-    {&TArkuszWynikow::RichEditLambda, 45, Qt::AlignHCenter, DUZY("λ") "<br>[W/m·K]", false, "RichEditLambda"},
+    {&TArkuszWynikow::RichEditLambda, 45, Qt::AlignHCenter, DUZY("λ") "<br>[W/(m·K)]", false,
+     "RichEditLambda"},
     {&TArkuszWynikow::RichEditMi, 46, Qt::AlignLeft, DUZY("μ"), false, "RichEditMi"},
     {&TArkuszWynikow::RichEditGrubosc, 47, Qt::AlignHCenter, DUZY("d") "<br>[m]", false, "RichEditGrubosc"},
     {&TArkuszWynikow::RichEditR, 59, Qt::AlignHCenter, DUZY("R<sub>n</sub>") "<br>[m²·K/W]", false,
@@ -448,7 +448,7 @@ void TArkuszObliczen::Zbuduj() {
     }
     DodajIndeks(uk_, QStringLiteral("k"), miaraWyniku.horizontalAdvance(u'U'), "LabelUkIndeks");
     siatka->addWidget(uk_, 0, 0);
-    siatka->addWidget(NowaEtykieta(wyniki, QStringLiteral("[W/m²·K]"), "LabelUkJednostka"), 0, 1,
+    siatka->addWidget(NowaEtykieta(wyniki, QString::fromUtf8(kJednostkaU), "LabelUkJednostka"), 0, 1,
                       Qt::AlignLeft | Qt::AlignTop);
     // What Uk is made of, in one line under the results, each part with its unit.
     auto* skladniki = new QWidget(obszar);
@@ -495,7 +495,7 @@ void TArkuszObliczen::WyczyscWyniki() {
 void TArkuszObliczen::PokazLiniePodWerdyktem(const std::vector<TLiniaWyniku>& linie) {
     QWidget* werdykt = komunikat_->parentWidget();
     const int gora = kondensacja_->y() - 2;
-    kondensacja_->setText(HtmlLinii(linie));
+    kondensacja_->setText(QString::fromStdString(HtmlLinii(linie)));
     kondensacja_->setVisible(!linie.empty());
     kondensacja_->setFixedWidth(kSzerokoscWerdyktu);
     kondensacja_->adjustSize();

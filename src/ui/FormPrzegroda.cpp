@@ -113,7 +113,8 @@ TFormPrzegroda::TFormPrzegroda(TDialogi& dialogi, const std::filesystem::path& k
     Kalkulator = new TKalkulator(Dialogi, this);
 
     // Results that no longer belong to the input are marked on each of their sheets.
-    for (QWidget* arkusz : std::initializer_list<QWidget*>{obliczenia_, wykresCisnien_, wykresTemperatur_}) {
+    for (QWidget* arkusz :
+         std::initializer_list<QWidget*>{obliczenia_, wykresCisnien_, wykresTemperatur_, kondensacja_}) {
         auto* znacznik = new QLabel(kZnacznikNieaktualnych, arkusz);
         znacznik->setObjectName(QStringLiteral("ZnacznikNieaktualnych"));
         znacznik->setStyleSheet(QStringLiteral(
@@ -374,7 +375,7 @@ void TFormPrzegroda::OdswiezStan() {
         znacznik->move(4, std::max(0, arkusz->height() - znacznik->height() - 4));
         znacznik->raise();
     }
-    for (int k = 2; k <= 4; ++k)
+    for (int k = 2; k <= 5; ++k)
         arkusze_->tabBar()->setTabTextColor(k, wynikiNieaktualne_ ? QColor(0xb0, 0, 0) : QColor());
 }
 
@@ -432,6 +433,8 @@ void TFormPrzegroda::ZbudujArkusze() {
     });
     PolaczBezpiecznie(Dialogi, this, przegroda_, &TArkuszPrzegrody::Zmieniono, [this] { ZaznaczZmiane(); });
     PolaczBezpiecznie(Dialogi, this, przegroda_, &TArkuszPrzegrody::PokazMnie, [this] { PokazArkusz(1); });
+    PolaczBezpiecznie(Dialogi, this, kondensacja_, &TArkuszKondensacji::Zmieniono,
+                      [this] { WyborAnalizyZmieniony(); });
     PolaczBezpiecznie(Dialogi, this, przegroda_, &TArkuszPrzegrody::MostkiCieplne,
                       [this] { Button3Click(); });
     PolaczBezpiecznie(Dialogi, this, przegroda_, &TArkuszPrzegrody::Kalkulator, [this] { Button5Click(); });
@@ -473,8 +476,7 @@ void TFormPrzegroda::WyczyscWykresy() {
 
 void TFormPrzegroda::RysujWykresy() {
     const bool cieplejWewnatrz = CieplejWewnatrz();
-    const auto& analiza = kondensacja_->Analiza();
-    wykresCisnien_->Rysuj(Model, cieplejWewnatrz, analiza ? &analiza->Projektowe : nullptr);
+    wykresCisnien_->Rysuj(Model, cieplejWewnatrz, analiza_ ? &analiza_->Wilgoc.Projektowe : nullptr);
     wykresTemperatur_->Rysuj(Model, cieplejWewnatrz);
 }
 

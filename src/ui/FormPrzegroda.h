@@ -8,6 +8,7 @@
 // implementation: FormPrzegroda.cpp (frame, menus, closing), Oblicz.cpp (the calculate command),
 // Projekt.cpp (New, Open, Save).
 
+#include "core/AnalizaProjektu.h"
 #include "core/Model.h"
 #include "files/RekordProjektu.h"
 #include "widgets/Dialogi.h"
@@ -19,6 +20,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -111,8 +113,13 @@ public:
     void PokazWyniki();
     void WyczyscWykresy();
     void RysujWykresy();
-    // The lines of the moisture check (sheet 5) under the verdict of sheet 2.
-    void PokazLiniePodWerdyktem();
+    // Everything after the calculation pass (AnalizujProjekt with the choices of sheet 5: the
+    // moisture check, WT 2021, the summer figures), shown on sheet 5, under the verdict of sheet 2
+    // and in the report. Runs at every "&Oblicz", and again at once when a choice on sheet 5 changes
+    // while the results are current.
+    void ObliczAnalize();
+    // The last analysis; empty before the first calculation and after a reset.
+    const std::optional<TAnalizaProjektu>& Analiza() const { return analiza_; }
 
     // ---- project commands (Projekt.cpp)
     void NowyProjekt();
@@ -134,7 +141,7 @@ public:
     bool ZapytajOZapis();
     // The step the status bar suggests for the model as it stands.
     QString NastepnyKrok() const;
-    // The results on sheets 2-4 and in the report belong to input changed since.
+    // The results on sheets 2-5 and in the report belong to input changed since.
     bool WynikiNieaktualne() const { return wynikiNieaktualne_; }
     void OdswiezStan();
     QString OstatniPlikOtwarty; // each file dialog starts with the name last chosen in it
@@ -160,6 +167,8 @@ private:
     void ZbudujArkusze();
     // ti > te as the working-conditions sheet shows them: the charts' and the report's captions.
     bool CieplejWewnatrz() const;
+    // A choice of sheet 5 (climate, indoor air, WT row) changed.
+    void WyborAnalizyZmieniony();
 
     TArkuszWarunkow* warunki_ = nullptr;
     TArkuszPrzegrody* przegroda_ = nullptr;
@@ -170,10 +179,11 @@ private:
     QTabWidget* arkusze_ = nullptr;
     QPushButton* oblicz_ = nullptr;
     QLabel* stan_ = nullptr;                // the status bar's text
-    QList<QLabel*> znacznikiNieaktualnych_; // one on each of sheets 2, 3 and 4
+    QList<QLabel*> znacznikiNieaktualnych_; // one on each of sheets 2 to 5
     bool zamkniety_ = false;                // the window was let go; closing again asks nothing
-    bool saWyniki_ = false;                 // sheets 2-4 and the report show a calculation
+    bool saWyniki_ = false;                 // sheets 2-5 and the report show a calculation
     bool wynikiNieaktualne_ = false;
+    std::optional<TAnalizaProjektu> analiza_;
 };
 
 } // namespace murolab

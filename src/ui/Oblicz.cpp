@@ -1,6 +1,8 @@
 // The main window's calculate command: the checks of the grid and of the working conditions, the
 // copying of the grid into the layer table, the calculation pass and the display of its results
 // (sheet 2, the moisture check of sheet 5, the report, the charts).
+// Sheet 5 computes nothing itself: the analysis after the pass is AnalizujProjekt, the one the
+// command line calls, and the sheet, the results sheet and the report only show it.
 
 #include "ui/FormPrzegroda.h"
 
@@ -81,36 +83,52 @@ void TFormPrzegroda::Oblicz() {
     }
     WyczyscWyniki();
     PokazWyniki();
-    // The moisture check of sheet 5 reads the same results; its lines join the verdict of sheet 2.
-    kondensacja_->Oblicz();
-    PokazLiniePodWerdyktem();
     if (PodgladWydruku) {
         // PokazWyniki has just converted the same two fields.
         PodgladWydruku->WypelnijRaport(
             ArkuszWynikow(Model, warunki_->TempWewnetrzna(), warunki_->TempZewnetrzna()),
             warunki_->TypPrzegrody());
-        PodgladWydruku->WypelnijKondensacje(kondensacja_->Analiza(), kondensacja_->Teksty(),
-                                            kondensacja_->Lato());
     }
+    ObliczAnalize();
     RysujWykresy();
     saWyniki_ = true;
     wynikiNieaktualne_ = false;
     OdswiezStan();
+    // Summer figures that overflowed are shown as a message, never as numbers (the other results
+    // are sound and stay).
+    if (analiza_ && !analiza_->NieskonczoneLato.empty())
+        Dialogi.Komunikat(this, QString::fromStdString(TekstNieskonczonegoLata(analiza_->NieskonczoneLato)),
+                          Q(komunikaty::Uwaga), TIkona::Stop, TPrzyciski::Ok);
+}
+
+void TFormPrzegroda::ObliczAnalize() {
+    analiza_ = AnalizujProjekt(Model, kondensacja_->Wybor());
+    // A chosen climate that could not be read is said in place of the year.
+    const std::string klimatNiedostepny =
+        Model.Iso13788.Klimat.empty() || kondensacja_->Klimat() ? std::string() : kondensacja_->BladKlimatu();
+    const TTekstyAnalizy teksty = TekstyAnalizy(*analiza_, Model.LiczbaWarstw, klimatNiedostepny);
+    kondensacja_->Pokaz(*analiza_, teksty);
+    obliczenia_->PokazLiniePodWerdyktem(teksty.Wilgoc.PodWerdyktem);
+    if (PodgladWydruku)
+        PodgladWydruku->WypelnijKondensacje(analiza_->Wilgoc, teksty.Wilgoc, teksty.Lato);
+}
+
+void TFormPrzegroda::WyborAnalizyZmieniony() {
+    Model.Zmieniony = true;
+    // Current results are brought up to the new choice at once (microseconds); stale ones stay
+    // marked until "&Oblicz", and before the first calculation there is nothing to update.
+    if (saWyniki_ && !wynikiNieaktualne_ && analiza_)
+        ObliczAnalize();
+    OdswiezStan();
 }
 
 void TFormPrzegroda::WyczyscWyniki() {
+    analiza_.reset();
     obliczenia_->WyczyscWyniki();
     kondensacja_->WyczyscWyniki();
     WyczyscWykresy();
     if (PodgladWydruku)
         PodgladWydruku->WyczyscRaport();
-}
-
-void TFormPrzegroda::PokazLiniePodWerdyktem() {
-    std::vector<TLiniaWyniku> linie;
-    if (const auto& analiza = kondensacja_->Analiza())
-        linie = LiniePodWerdyktem(*analiza, Model.LiczbaWarstw);
-    obliczenia_->PokazLiniePodWerdyktem(linie);
 }
 
 void TFormPrzegroda::PokazWyniki() {

@@ -1,6 +1,7 @@
 // Condensation inside the partition, the year of monthly means, the surface factor and the WT 2021
 // verdict. The expected numbers were worked out by hand from the method (saturation formula, equivalent
 // air thicknesses, slopes of the vapour-pressure line), not taken from the engine.
+#include "core/AnalizaProjektu.h"
 #include "core/Iso13788.h"
 #include "core/Kondensacja.h"
 #include "core/Obliczenia.h"
@@ -365,7 +366,10 @@ TEST(WT2021, WerdyktCalosci) {
     const std::vector<int> osiem{1, 2, 3, 4, 9, 10, 11, 12};
     for (const Wiersz& w : {Wiersz{"bez_klimatu", 6, {}, true, std::nullopt, std::nullopt},
                             Wiersz{"gruba_sciana_narasta", 6, osiem, true, false, false},
-                            Wiersz{"cienka_sciana_bez_klimatu", 3, {}, false, std::nullopt, std::nullopt}}) {
+                            // A failed U decides the whole even when the year is unknown.
+                            Wiersz{"cienka_sciana_bez_klimatu", 3, {}, false, std::nullopt, false},
+                            Wiersz{"cienka_sciana_wysycha", 3, {1}, false, true, false},
+                            Wiersz{"gruba_sciana_wysycha", 6, {1}, true, true, true}}) {
         SCOPED_TRACE(w.nazwa);
         TModelProjektu m = JednaWarstwa(w.sumaR);
         // The wool wall's layers with a thicker wool layer carry the year's condensation.
@@ -386,6 +390,122 @@ TEST(WT2021, WerdyktCalosci) {
         EXPECT_EQ(a.WT.Spelnia, w.calosc);
         EXPECT_EQ(a.Rok.has_value(), !w.zimne.empty());
     }
+}
+
+TEST(WT2021, ZbytNiskieFRsiBezKlimatuRozstrzygaCalosc) {
+    // R = 0.30: fRsi = 0.576 < 0.72. At ti = 12 the row of walls to unheated rooms sets no Umax, so U
+    // passes and only the surface factor fails; the whole is "nie spełnia" without any climate.
+    const TModelProjektu m = JednaWarstwa(0.30, 12);
+    const TAnalizaIso13788 a =
+        AnalizujIso13788(m, nullptr, "", TWnetrze{0}, *ZnajdzWierszWT("sciana_wewn_nieogrzewane"));
+    EXPECT_TRUE(a.WT.SpelniaU);
+    EXPECT_FALSE(a.WT.SpelniafRsi);
+    EXPECT_FALSE(a.WT.SpelniaKondensacja.has_value());
+    EXPECT_EQ(a.WT.Spelnia, std::optional<bool>(false));
+}
+
+TEST(FRsi, WymaganieWilgotnegoWnetrzaPonad072) {
+    // Class 4 indoors at -10 degC outdoors asks fRsi,min well above 0.72 in that month; a wall of
+    // R = 0.9 (fRsi = 0.782) passes the flat 0.72 but not max(0.72; fRsi,max).
+    TKlimat k = DwaRodzajeMiesiecy({});
+    k.Miesiace[0] = {-10, 90};
+    const TModelProjektu m = JednaWarstwa(0.9);
+    const TAnalizaIso13788 a =
+        AnalizujIso13788(m, &k, "próbny", TWnetrze{4}, *ZnajdzWierszWT("sciana_wewn_nieogrzewane"));
+    ASSERT_TRUE(a.FRsi.FRsiMax.has_value());
+    EXPECT_EQ(a.FRsi.MiesiacKrytyczny, 1);
+    EXPECT_GT(*a.FRsi.FRsiMax, 0.8);
+    EXPECT_GT(a.FRsi.Przegrody, kFRsiWymagane);
+    EXPECT_LT(a.FRsi.Przegrody, *a.FRsi.FRsiMax);
+    EXPECT_EQ(a.FRsi.Wymagane(), *a.FRsi.FRsiMax);
+    EXPECT_FALSE(a.WT.SpelniafRsi);
+    EXPECT_EQ(a.WT.Spelnia, std::optional<bool>(false));
+}
+
+TEST(FRsi, MiesiacBliskiTiBezFRsiMin) {
+    // ti = 20: fRsi,min has a meaning only 5 K or more below it. At 16 degC (4 K) the ratio would
+    // be -0,4 or so; at 15 degC it is given.
+    TKlimat k = DwaRodzajeMiesiecy({});
+    k.Miesiace[5] = {16, 70};
+    k.Miesiace[6] = {15.5, 70};
+    k.Miesiace[7] = {15, 70};
+    const TModelProjektu m = JednaWarstwa(3.0);
+    const TAnalizaIso13788 a =
+        AnalizujIso13788(m, &k, "próbny", TWnetrze{0}, DomyslnyWierszWT("Ściana zewnętrzna"));
+    ASSERT_TRUE(a.Rok.has_value());
+    EXPECT_FALSE(a.Rok->Miesiace[5].FRsiMin.has_value());
+    EXPECT_FALSE(a.Rok->Miesiace[6].FRsiMin.has_value());
+    EXPECT_TRUE(a.Rok->Miesiace[7].FRsiMin.has_value());
+}
+
+TEST(Miesiace, OdmianaNazw) {
+    EXPECT_EQ(WMiesiacu(12), "w grudniu");
+    EXPECT_EQ(WMiesiacu(9), "we wrześniu");
+    EXPECT_EQ(WMiesiacu(2), "w lutym");
+    EXPECT_EQ(MiesiacaDopelniacz(3), "marca");
+    EXPECT_EQ(MiesiacaDopelniacz(10), "października");
+}
+
+TEST(AnalizaProjektu, JednoWywolanieLiczyWszystko) {
+    TModelProjektu m = ScianaZWelna();
+    for (int k = 1; k <= m.LiczbaWarstw; ++k) {
+        m.Warstwy[k].Gestosc = 600.0;
+        m.Warstwy[k].Cieplo = 1.0;
+    }
+    ObliczPrzegrode(m);
+    const TKlimat k = DwaRodzajeMiesiecy({1, 2, 12});
+    TWyborAnalizy w;
+    w.Klimat = &k;
+    w.NazwaKlimatu = "Próbny";
+    const TAnalizaProjektu a = AnalizujProjekt(m, w);
+    // The same as its parts called one by one, with the row of the partition type.
+    const TAnalizaIso13788 wilgoc =
+        AnalizujIso13788(m, &k, "Próbny", TWnetrze{0}, DomyslnyWierszWT("Ściana zewnętrzna"));
+    ASSERT_TRUE(a.Wilgoc.Rok.has_value());
+    EXPECT_EQ(a.Wilgoc.Rok->MaMax, wilgoc.Rok->MaMax);
+    EXPECT_EQ(a.Wilgoc.WT.Wiersz, "sciana_zewnetrzna");
+    EXPECT_EQ(a.Wilgoc.Klimat, "Próbny");
+    ASSERT_TRUE(a.Lato.has_value());
+    EXPECT_EQ(a.Lato->Y12, LatoPrzegrody(m)->Y12);
+    EXPECT_TRUE(a.NieskonczoneLato.empty());
+
+    // A layer without its heat capacity: no summer figures, and which layer says so.
+    m.Warstwy[2].Cieplo.reset();
+    const TAnalizaProjektu bez = AnalizujProjekt(m, {});
+    EXPECT_FALSE(bez.Lato.has_value());
+    EXPECT_EQ(bez.WarstwyBezDanychLata, std::vector<int>{2});
+    EXPECT_FALSE(bez.Wilgoc.Rok.has_value());
+}
+
+TEST(AnalizaProjektu, NieskonczoneLatoNieJestWynikiem) {
+    // rho and c of 1e300 overflow the layer's matrix: never a summer result, the figure is named.
+    TModelProjektu m = ScianaZWelna();
+    for (int k = 1; k <= m.LiczbaWarstw; ++k) {
+        m.Warstwy[k].Gestosc = 1e300;
+        m.Warstwy[k].Cieplo = 1e300;
+    }
+    ObliczPrzegrode(m);
+    const TAnalizaProjektu a = AnalizujProjekt(m, {});
+    EXPECT_FALSE(a.Lato.has_value());
+    EXPECT_FALSE(a.NieskonczoneLato.empty());
+    TLato l;
+    l.Kappa2 = std::nan("");
+    EXPECT_EQ(NieskonczonaWartoscLata(l), "κ2");
+    EXPECT_EQ(NieskonczonaWartoscLata(TLato{}), "");
+}
+
+TEST(AnalizaProjektu, WyboryZapisaneWProjekcie) {
+    TModelProjektu m = ScianaZWelna();
+    EXPECT_EQ(WierszWTProjektu(m).Id, "sciana_zewnetrzna");
+    EXPECT_EQ(WnetrzeProjektu(m).Klasa, 0);
+    m.Iso13788.WierszWT = "dach";
+    m.Iso13788.Wnetrze = "klasa3";
+    EXPECT_EQ(WierszWTProjektu(m).Id, "dach");
+    EXPECT_EQ(WnetrzeProjektu(m).Klasa, 3);
+    m.Iso13788.WierszWT = "nieznany";
+    m.Iso13788.Wnetrze = "klasa9";
+    EXPECT_EQ(WierszWTProjektu(m).Id, "sciana_zewnetrzna");
+    EXPECT_EQ(WnetrzeProjektu(m).Klasa, 0);
 }
 
 TEST(Projektowe, WarunkiPracyIOpisyWerdyktow) {

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <variant>
 
 using namespace murolab;
@@ -42,6 +44,8 @@ TAnalizaIso13788 ZRokiem(TWerdyktRoczny werdykt, double maKoniec) {
         mr.WilgotZewn = 80;
         mr.CisZewn = 450.4;
         mr.CisWewn = 1285;
+        if (m == 1)
+            mr.FRsiMin = 0.61;
         if (m <= 3)
             mr.Plaszczyzny = {{2, 0, m == 2 ? 0.1 : -0.05, m == 2 ? 0.25 : 0.1}};
     }
@@ -83,10 +87,46 @@ TEST(TekstyKondensacji, PlaszczyznaWarunkowObliczeniowychWGramachNaGodzine) {
     // Without a climate: no table, no chart, the year asked for, WT judged on U and fRsi only.
     EXPECT_TRUE(t.Miesiace.empty());
     EXPECT_TRUE(t.MaMiesiecy.empty());
-    EXPECT_NE(t.Rok.back().Tekst.find("wymaga klimatu"), std::string::npos);
+    // What the paper says: no climate was chosen (the sheet adds its own hint where to choose one).
+    EXPECT_EQ(t.Rok.back().Tekst, "Bilans roczny (12 miesięcy) nie został obliczony: nie wybrano klimatu.");
     const auto wt = Pelne(t.WT);
     EXPECT_EQ(wt[1], "Uk = 0,180 W/(m²·K), Umax = 0,20 W/(m²·K): spełnia");
-    EXPECT_EQ(wt.back(), "Wymagania WT 2021: U i fRsi ocenione, rok nie został sprawdzony (brak klimatu)");
+    EXPECT_EQ(wt.back(), "Wymagania WT 2021: nie oceniono w całości – U i fRsi spełniają, rok nie został "
+                         "sprawdzony (nie wybrano klimatu)");
+    EXPECT_FALSE(t.WT.back().Czerwony);
+    EXPECT_EQ(Pelne(t.FRsi),
+              std::vector<std::string>{"fRsi przegrody = 0,900; wymagane 0,72 (WT 2021): spełnia"});
+}
+
+// Without a climate a part that fails makes the whole "nie spełnia" in red, and the parts are named.
+TEST(TekstyKondensacji, BezKlimatuCzescNieSpelniaToCaloscNieSpelnia) {
+    struct TPrzypadek {
+        const char* Nazwa;
+        bool SpelniaU;
+        double FRsi;
+        const char* Niespelnione;
+    };
+    const TPrzypadek przypadki[] = {
+        {"U", false, 0.9, "  Niespełnione: Uk ≤ Umax; rok nie został sprawdzony (nie wybrano klimatu)."},
+        {"fRsi", true, 0.6, "  Niespełnione: fRsi ≥ 0,72; rok nie został sprawdzony (nie wybrano klimatu)."},
+        {"U i fRsi", false, 0.6,
+         "  Niespełnione: Uk ≤ Umax i fRsi ≥ 0,72; rok nie został sprawdzony (nie wybrano klimatu)."},
+    };
+    for (const TPrzypadek& p : przypadki) {
+        TAnalizaIso13788 a = ZPlaszczyzna();
+        a.WT.SpelniaU = p.SpelniaU;
+        a.WT.Uk = p.SpelniaU ? 0.18 : 0.22;
+        a.FRsi.Przegrody = p.FRsi;
+        a.WT.SpelniafRsi = p.FRsi >= 0.72;
+        a.WT.Spelnia = false;
+        const TTekstyKondensacji t = TekstyKondensacji(a, 3);
+        ASSERT_GE(t.WT.size(), 2u) << p.Nazwa;
+        const TLiniaWyniku& calosc = t.WT[t.WT.size() - 2];
+        EXPECT_EQ(calosc.Pelna(), "Wymagania WT 2021: nie spełnia") << p.Nazwa;
+        EXPECT_TRUE(calosc.CzerwonaOcena() && calosc.Pogrubiony) << p.Nazwa;
+        EXPECT_EQ(t.WT.back().Tekst, p.Niespelnione) << p.Nazwa;
+        EXPECT_TRUE(t.WT.back().Czerwony) << p.Nazwa;
+    }
 }
 
 TEST(TekstyKondensacji, BezPlaszczyznyStrumienPrzezPrzegrode) {
@@ -104,15 +144,17 @@ TEST(TekstyKondensacji, BezPlaszczyznyStrumienPrzezPrzegrode) {
 
 TEST(TekstyKondensacji, TabelaMiesiecyIMaMax) {
     const TTekstyKondensacji t = TekstyKondensacji(ZRokiem(TWerdyktRoczny::Wysycha, 0), 3);
-    const std::vector<std::string> naglowek{"Miesiąc", "θe [°C]",        "φe [%]",       "pe [Pa]",
-                                            "pi [Pa]", "g·t 2/3 [g/m²]", "Ma 2/3 [g/m²]"};
+    const std::vector<std::string> naglowek{"Miesiąc", "θe [°C]",  "φe [%]",         "pe [Pa]",
+                                            "pi [Pa]", "fRsi,min", "g·t 2/3 [g/m²]", "Ma 2/3 [g/m²]"};
     EXPECT_EQ(t.NaglowekMiesiecy, naglowek);
     ASSERT_EQ(t.Miesiace.size(), 12u);
-    EXPECT_EQ(t.Miesiace[0],
-              (std::vector<std::string>{"styczeń", "-1,3", "80,0", "450", "1285", "-50,0", "100,0"}));
-    EXPECT_EQ(t.Miesiace[1][5], "100,0");
-    EXPECT_EQ(t.Miesiace[1][6], "250,0");
-    // A month in which the plane is dry and none forms: dashes, not zeros.
+    EXPECT_EQ(t.Miesiace[0], (std::vector<std::string>{"styczeń", "-1,3", "80,0", "450", "1285", "0,610",
+                                                       "-50,0", "100,0"}));
+    EXPECT_EQ(t.Miesiace[1][6], "100,0");
+    EXPECT_EQ(t.Miesiace[1][7], "250,0");
+    // A month in which the plane is dry and none forms, and one without a meaningful fRsi,min
+    // (too warm outdoors): dashes, not zeros or numbers like -1,396.
+    EXPECT_EQ(t.Miesiace[6][6], "–");
     EXPECT_EQ(t.Miesiace[6][5], "–");
     EXPECT_EQ(t.MiesiacPogrubiony, 1);
     ASSERT_EQ(t.MaMiesiecy.size(), 12u);
@@ -122,7 +164,7 @@ TEST(TekstyKondensacji, TabelaMiesiecyIMaMax) {
     const auto rok = Pelne(t.Rok);
     const std::vector<std::string> oczekiwane{
         "Klimat: Opole; wnętrze: " + OpisWnetrza({}), "Miesiąc początkowy: listopad",
-        "Ma,max = 250,0 g/m² (luty, styk warstw 2 i 3)", "Ma na koniec roku = 0,0 g/m²",
+        "Ma,max = 250,0 g/m² na koniec lutego (styk warstw 2 i 3)", "Ma na koniec roku = 0,0 g/m²",
         "Ocena roczna: kondensacja wysycha w ciągu roku"};
     EXPECT_EQ(rok, oczekiwane);
     EXPECT_FALSE(t.Rok.back().Czerwony);
@@ -144,21 +186,21 @@ TEST(TekstyKondensacji, KazdaCzescWTSpelniaLubNieZPrzyczyna) {
          TWerdyktRoczny::Wysycha,
          {"Uk = 0,220 W/(m²·K), Umax = 0,20 W/(m²·K): nie spełnia",
           "  Uk przekracza Umax o 0,020 W/(m²·K): przegroda wymaga lepszej izolacji.",
-          "Wymagania WT 2021: nie spełnia"}},
+          "Wymagania WT 2021: nie spełnia", "  Niespełnione: Uk ≤ Umax."}},
         {"fRsi poniżej 0,72",
          true,
          0.7,
          TWerdyktRoczny::Wysycha,
-         {"Temperatura powierzchni wewnętrznej (fRsi): nie spełnia",
+         {"Temperatura powierzchni wewnętrznej (fRsi ≥ 0,72): nie spełnia",
           "  fRsi przegrody jest mniejszy niż 0,72: ryzyko pleśni na powierzchni.",
-          "Wymagania WT 2021: nie spełnia"}},
+          "Wymagania WT 2021: nie spełnia", "  Niespełnione: fRsi ≥ 0,72."}},
         {"narasta z roku na rok",
          true,
          0.9,
          TWerdyktRoczny::Narasta,
          {"Kondensacja międzywarstwowa w ciągu roku: nie spełnia",
           "  Zawilgocenie narasta z roku na rok (Ma na koniec roku = 40,0 g/m²).",
-          "Wymagania WT 2021: nie spełnia"}},
+          "Wymagania WT 2021: nie spełnia", "  Niespełnione: brak narastania kondensacji w ciągu roku."}},
     };
     for (const TPrzypadek& p : przypadki) {
         TAnalizaIso13788 a = ZRokiem(p.Werdykt, p.Werdykt == TWerdyktRoczny::Narasta ? 0.04 : 0);
@@ -175,11 +217,68 @@ TEST(TekstyKondensacji, KazdaCzescWTSpelniaLubNieZPrzyczyna) {
         EXPECT_EQ(czerwone, p.Czerwone) << p.Nazwa;
         EXPECT_EQ(Pelne(t.WT).back(), p.Czerwone.empty() ? "Wymagania WT 2021: spełnia" : p.Czerwone.back())
             << p.Nazwa;
-        // The surface factor against 0.72 and against the critical month (0,61), each judged.
-        EXPECT_EQ(Pelne(t.FRsi)[1], std::string("fRsi,min miesiąca krytycznego (styczeń) = 0,610: ") +
-                                        (p.FRsi >= 0.61 ? "spełnia" : "nie spełnia"))
+        // The surface factor against max(0,72; the critical month's 0,61), both numbers shown.
+        EXPECT_EQ(
+            Pelne(t.FRsi),
+            std::vector<std::string>{"fRsi przegrody = " + std::string(p.FRsi >= 0.72 ? "0,900" : "0,700") +
+                                     "; wymagane max(0,72; fRsi,max = 0,610 w styczniu) = 0,72: " +
+                                     (p.FRsi >= 0.72 ? "spełnia" : "nie spełnia")})
             << p.Nazwa;
     }
+}
+
+// A humid room: the critical month asks more than 0,72, and the texts say so beside the 0,72.
+TEST(TekstyKondensacji, FRsiWilgotnegoWnetrzaPowyzej072) {
+    TAnalizaIso13788 a = ZRokiem(TWerdyktRoczny::Wysycha, 0);
+    a.FRsi.Przegrody = 0.75;
+    a.FRsi.FRsiMax = 0.79;
+    a.FRsi.MiesiacKrytyczny = 12;
+    a.WT.SpelniafRsi = false;
+    a.WT.Spelnia = false;
+    const TTekstyKondensacji t = TekstyKondensacji(a, 3);
+    EXPECT_EQ(
+        Pelne(t.FRsi),
+        (std::vector<std::string>{
+            "fRsi przegrody = 0,750; wymagane max(0,72; fRsi,max = 0,790 w grudniu) = 0,790: nie spełnia",
+            "Wilgotność wnętrza w grudniu wymaga więcej niż 0,72 z WT 2021."}));
+    const auto wt = Pelne(t.WT);
+    EXPECT_NE(
+        std::find(wt.begin(), wt.end(), "Temperatura powierzchni wewnętrznej (fRsi ≥ 0,790): nie spełnia"),
+        wt.end());
+    EXPECT_NE(std::find(wt.begin(), wt.end(),
+                        "  fRsi przegrody jest mniejszy niż fRsi,max miesiąca krytycznego (w grudniu)."),
+              wt.end());
+    EXPECT_EQ(wt.back(), "  Niespełnione: fRsi ≥ 0,790.");
+}
+
+// Ma,max is the total over the planes: with two it says so and names the plane holding the most.
+TEST(TekstyKondensacji, MaMaxSumaPlaszczyzn) {
+    TRokKondensacji r = ZRokiem(TWerdyktRoczny::Wysycha, 0).Rok.value();
+    r.MaMaxMiesiac = 3;
+    r.MaMax = 4.0295;
+    r.MaMaxStyk = 2;
+    r.Miesiace[2].Plaszczyzny = {{2, 0, 0, 3.9088}, {4, 0, 0, 0.1207}};
+    EXPECT_EQ(TekstMaMax(r, 5), "Ma,max = 4029,5 g/m² na koniec marca (suma w 2 płaszczyznach; najwięcej: "
+                                "styk warstw 2 i 3, 3908,8 g/m²)");
+    // A second plane that is dry in that month does not count.
+    r.Miesiace[2].Plaszczyzny[1].Ma = 0;
+    r.MaMax = 3.9088;
+    EXPECT_EQ(TekstMaMax(r, 5), "Ma,max = 3908,8 g/m² na koniec marca (styk warstw 2 i 3)");
+    r.MaMax = 0;
+    EXPECT_EQ(TekstMaMax(r, 5), "");
+}
+
+// The markup of the sheet and the report: colours, bold, escaping, and no line break inside a number.
+TEST(TekstyKondensacji, HtmlLinii) {
+    TLiniaWyniku czerwona{"Kondensacja: g = 0,037 g/(m²·h) <a&b>", std::nullopt, true, false};
+    TLiniaWyniku ocena{"Uk = 0,180 W/(m²·K)", false, false, true};
+    TLiniaWyniku zwykla{"Przesunięcie fazowe Δt = 8,2 h, styk warstw 2 i 3", std::nullopt, false, false};
+    EXPECT_EQ(
+        HtmlLinii({czerwona, ocena, zwykla}),
+        "<span style=\"color:#ff0000\">Kondensacja: g&nbsp;=&nbsp;0,037&nbsp;g/(m²·h) &lt;a&amp;b&gt;</span>"
+        "<br><b>Uk&nbsp;=&nbsp;0,180&nbsp;W/(m²·K): <span style=\"color:#ff0000\">nie spełnia</span></b>"
+        "<br>Przesunięcie fazowe Δt&nbsp;=&nbsp;8,2&nbsp;h, styk warstw 2 i 3");
+    EXPECT_EQ(HtmlLinii({}), "");
 }
 
 TEST(TekstyKondensacji, LiniePodWerdyktemWynikow) {
@@ -222,6 +321,13 @@ TEST(TekstyKondensacji, Lato) {
     const auto linie = Pelne(TekstyLata(l, {}));
     EXPECT_EQ(linie.back(), "Tłumienie 6,7-krotne, opóźnienie 8,2 h");
     EXPECT_EQ(linie[0], "Okresowy współczynnik przenikania |Y12| = 0,038 W/(m²·K)");
+    // A figure that overflowed is never shown as a number.
+    l.Tlumienie = std::nan("");
+    const auto nieskonczone = TekstyLata(l, {});
+    ASSERT_EQ(nieskonczone.size(), 1u);
+    EXPECT_TRUE(nieskonczone[0].Czerwony);
+    EXPECT_EQ(nieskonczone[0].Tekst, "Parametry letnie nie dały skończonego wyniku (f): gęstość lub ciepło "
+                                     "właściwe warstw wykraczają poza zakres, w którym obliczenie ma sens.");
     EXPECT_EQ(
         Pelne(TekstyLata(std::nullopt, {2, 3})),
         (std::vector<std::string>{

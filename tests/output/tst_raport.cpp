@@ -180,7 +180,14 @@ private slots:
         QVERIFY(tekst.contains(QStringLiteral("Gmina Żółkiewka")));
         QVERIFY(tekst.contains(QStringLiteral("Wymagania WT 2021")));
         QCOMPARE(tekst.contains(QStringLiteral("styczeń")), zKlimatem);
-        QCOMPARE(tekst.contains(QStringLiteral("wymaga klimatu")), !zKlimatem);
+        // Paper without a climate says none was chosen; it does not ask the reader to pick a station.
+        QCOMPARE(tekst.contains(QStringLiteral("nie wybrano klimatu")), !zKlimatem);
+        QVERIFY(!tekst.contains(QStringLiteral("wybierz")));
+        // Page 1 prints under its verdict what the results sheet shows there: the year's verdict.
+        QStringList slowa1;
+        for (const TSlowo& s : strony[0])
+            slowa1 << s.Tekst;
+        QCOMPARE(slowa1.join(u' ').contains(QStringLiteral("W ciągu roku (Opole):")), zKlimatem);
         // The page number stands lowest: nothing of the page runs into the footer.
         qreal numer = 0, tresci = 0;
         for (const TSlowo& s : strony[2]) {
@@ -234,9 +241,14 @@ private slots:
              {"Rozkład temperatury w przegrodzie", "Spadek t.", "t[°C]", "Przkrój przez przegrodę [m]",
               "i = 0,", "p = 1198,0", "[Pa]", "kondensacja pary", "Tynk cementowo-wapienny", "0,3800"})
             QVERIFY2(strony[0].contains(QString::fromUtf8(s)), s);
-        QVERIFY2(
-            strony[0].contains(QRegularExpression(QStringLiteral("U\\s*k\\s*= \\d,\\d{3} \\[W/m2 K\\]"))),
-            qPrintable(strony[0]));
+        QVERIFY2(strony[0].contains(
+                     QRegularExpression(QStringLiteral("U\\s*k\\s*= \\d,\\d{3} \\[W/\\(m²·K\\)\\]"))),
+                 qPrintable(strony[0]));
+        // Every U-type value, Uk and its parts, in W/(m²·K); no "W/m K" or "W/m2 K" anywhere.
+        QCOMPARE(strony[0].count(QStringLiteral("[W/(m²·K)]")), 5);
+        for (const QString& strona : strony)
+            QVERIFY2(!strona.contains(QRegularExpression(QStringLiteral("W/m\\s*2?\\s*K"))),
+                     qPrintable(strona));
         for (const char* s : {"Rozkład ciśnień w przegrodzie", "Ciśnienie", "nasycenia", "cząstkowe",
                               "14775000", "2337,0", "1285,0", "wewnątrz", "zewnątrz"})
             QVERIFY2(strony[1].contains(QString::fromUtf8(s)), s);

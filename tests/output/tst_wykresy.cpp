@@ -1,6 +1,7 @@
 // The two charts as widgets: what a drawing leaves on them, the boundary lines after repeated
 // calculations, the legend, zoom, the background picture, and that a drawing really shows.
 #include "ModelTestowy.h"
+#include "output/WykresMa.h"
 #include "output/Wykresy.h"
 
 #include <QImage>
@@ -268,6 +269,21 @@ private slots:
         const QImage wynik = Obraz(t);
         QVERIFY(Piksele(wynik, QColor(255, 140, 255)) > 10000);
         QCOMPARE(Piksele(wynik, QColor(255, 0, 255)), 0);
+    }
+
+    // A dry year, then one holding 23 kg/m² at its worst: the axis takes the new range and step at
+    // once. (Changing the range under the old small step once laid out 100 000 ticks and took minutes.)
+    void osMaPoSuchymRoku() {
+        TWykresMa w;
+        w.Rysuj(std::vector<double>(12, 0.0));
+        const double sucha = w.GoraOsi();
+        QVERIFY(sucha >= 1.0 && sucha <= 2.0);
+        w.Rysuj({0, 0, 23000, 18000, 0, 0, 0, 0, 0, 0, 0, 500});
+        QVERIFY(w.GoraOsi() >= 23000 * 1.05);
+        QVERIFY(w.GoraOsi() <= 30000);
+        QCOMPARE(w.Wartosci().size(), std::size_t(12));
+        w.Rysuj({});
+        QCOMPARE(w.GoraOsi(), sucha);
     }
 };
 

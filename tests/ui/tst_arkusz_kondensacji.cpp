@@ -12,6 +12,8 @@
 #include "ui/FormKlimat.h"
 #include "ui/Pomoc.h"
 
+#include "output/PodgladWydruku.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
@@ -96,7 +98,8 @@ private slots:
 
     void wyborKlimatuDostarczonego() {
         TArkusz t;
-        WybierzZListy(t.klimat, QStringLiteral("Warszawa-Okecie"));
+        WybierzZListy(t.klimat, QStringLiteral("Warszawa-Okęcie"));
+        // The station's name with its Polish letters on the list; the project stores the file's.
         QCOMPARE(t.o.Model().Iso13788.Klimat, std::string("Warszawa-Okecie"));
         QVERIFY(t.o.Model().Zmieniony);
         // The chosen climate's months in the compact table: January -1,2 °C, 89,9 %.
@@ -197,7 +200,7 @@ private slots:
 
     void klasaWilgotnosci() {
         TArkusz t;
-        WybierzZListy(t.klimat, QStringLiteral("Warszawa-Okecie"));
+        WybierzZListy(t.klimat, QStringLiteral("Warszawa-Okęcie"));
         t.o.Oblicz();
         const double piStale = t.a->Analiza()->Rok->Miesiace[0].CisWewn;
         WybierzZListy(t.wnetrze, QStringLiteral("Klasa wilgotności 4"));
@@ -229,7 +232,7 @@ private slots:
         // What opening a project with stored choices leaves in the model, then shown.
         t.o.Model().Iso13788 = {"Kolobrzeg", "klasa2", std::string(WierszeWT().back().Id)};
         t.a->PokazUstawienia();
-        QCOMPARE(t.klimat->currentText(), QStringLiteral("Kolobrzeg"));
+        QCOMPARE(t.klimat->currentText(), QStringLiteral("Kołobrzeg"));
         QCOMPARE(t.wnetrze->currentText(), QStringLiteral("Klasa wilgotności 2"));
         QCOMPARE(t.wiersz->currentData().toString().toStdString(), std::string(WierszeWT().back().Id));
         QVERIFY(t.a->Klimat());
@@ -255,7 +258,7 @@ private slots:
         TArkusz t;
         t.o.Oblicz();
         QVERIFY(t.Miesiace()->isHidden());
-        QVERIFY(Tekst(t.Kontrolka<QLabel>("LabelRok")).contains(QStringLiteral("wymaga klimatu")));
+        QVERIFY(Tekst(t.Kontrolka<QLabel>("LabelRok")).contains(QStringLiteral("nie wybrano klimatu")));
         QVERIFY(Tekst(t.Kontrolka<QLabel>("LabelWT")).contains(QStringLiteral("nie sprawdzono")));
         QVERIFY(Tekst(t.Kontrolka<QLabel>("LabelProjektowe")).contains(QStringLiteral("styk warstw 2 i 3")));
     }
@@ -336,6 +339,121 @@ private slots:
         QVERIFY2(t.o.Dialogi.Komunikaty()[0].Tekst.startsWith(poczatekKomunikatu),
                  qPrintable(t.o.Dialogi.Komunikaty()[0].Tekst));
         QCOMPARE(ArkuszPrzegrody(t.o)->Komorka(wiersz, 4), grubosc);
+    }
+
+    // The shipped stations under their own names: "Kołobrzeg", "Białystok", "Elbląg".
+    void nazwyStacjiZPolskimiLiterami() {
+        TArkusz t;
+        QStringList pozycje;
+        for (int i = 0; i < t.klimat->count(); ++i)
+            pozycje << t.klimat->itemText(i);
+        for (const char* stacja : {"Białystok", "Elbląg", "Kołobrzeg", "Warszawa-Okęcie", "Opole"})
+            QVERIFY2(pozycje.contains(QString::fromUtf8(stacja)), stacja);
+        QVERIFY(!pozycje.contains(QStringLiteral("Kolobrzeg")));
+        QCOMPARE(t.klimat->itemData(pozycje.indexOf(QStringLiteral("Kołobrzeg"))).toString(),
+                 QStringLiteral("Kolobrzeg"));
+    }
+
+    // A choice on this sheet while the results are current computes the sheet again at once (and
+    // what the results sheet and the report show from it); the results stay current.
+    void zmianaWyboruPrzeliczaOdRazu() {
+        TArkusz t;
+        auto* raport = new TPodgladWydruku(t.o.Model(), t.o.Dialogi, MUROLAB_DANE_ZRODLOWE, t.o.Okno.get());
+        t.o->UstawFormy(nullptr, nullptr, nullptr, raport, nullptr);
+        const auto krok = [&t] { return Kontrolka<QLabel>(t.o, "LabelStan")->text(); };
+        auto* zakladki = Kontrolka<QTabWidget>(t.o, "PageControlPrzegroda")->tabBar();
+        t.o.Oblicz();
+        QVERIFY(!t.a->Analiza()->Rok);
+
+        WybierzZListy(t.klimat, QStringLiteral("Warszawa-Okęcie"));
+        QVERIFY(t.a->Analiza()->Rok);
+        QCOMPARE(t.Miesiace()->rowCount(), 12);
+        QVERIFY(Tekst(t.Kontrolka<QLabel>("LabelRok")).contains(QStringLiteral("Klimat: Warszawa-Okęcie")));
+        QVERIFY(Tekst(Kontrolka<QLabel>(t.o, "LabelKondensacjaWewnatrz"))
+                    .contains(QStringLiteral("W ciągu roku")));
+        QVERIFY(raport->Kondensacja() && !raport->Kondensacja()->Miesiace.empty());
+        QCOMPARE(krok(), QStringLiteral("Wyniki aktualne"));
+        QCOMPARE(zakladki->tabTextColor(5), QColor());
+        QVERIFY(t.o.Model().Zmieniony);
+
+        WybierzZListy(t.klimat, QStringLiteral("Kołobrzeg"));
+        QVERIFY(Tekst(t.Kontrolka<QLabel>("LabelRok")).contains(QStringLiteral("Klimat: Kołobrzeg")));
+        const double piStale = t.a->Analiza()->Rok->Miesiace[0].CisWewn;
+        WybierzZListy(t.wnetrze, QStringLiteral("Klasa wilgotności 4"));
+        QVERIFY(t.a->Analiza()->Rok->Miesiace[0].CisWewn > piStale);
+        WybierzZListy(t.wiersz, t.wiersz->itemText(t.wiersz->findData(QStringLiteral("dach"))));
+        QCOMPARE(t.a->Analiza()->WT.Wiersz, std::string("dach"));
+        QVERIFY(Tekst(t.Kontrolka<QLabel>("LabelWT")).contains(QStringLiteral("Umax = 0,15")));
+        QCOMPARE(krok(), QStringLiteral("Wyniki aktualne"));
+        QVERIFY(!t.o->WynikiNieaktualne());
+    }
+
+    // A layer edit marks this sheet stale as the other result sheets: red tab, the mark on the
+    // sheet, the status bar; a choice made then does not pretend to be current, and the report warns.
+    void edycjaWarstwyZaznaczaArkuszNieaktualny() {
+        TArkusz t;
+        auto* raport = new TPodgladWydruku(t.o.Model(), t.o.Dialogi, MUROLAB_DANE_ZRODLOWE, t.o.Okno.get());
+        t.o->UstawFormy(nullptr, nullptr, nullptr, raport, nullptr);
+        t.o->show();
+        t.o.Oblicz();
+        const double ukPrzed = t.a->Analiza()->WT.Uk;
+        ArkuszPrzegrody(t.o)->UstawKomorke(1, 4, QStringLiteral("0,25"));
+        QVERIFY(t.o->WynikiNieaktualne());
+        QCOMPARE(Kontrolka<QTabWidget>(t.o, "PageControlPrzegroda")->tabBar()->tabTextColor(5),
+                 QColor(0xb0, 0, 0));
+        QLabel* znacznik = t.a->findChild<QLabel*>(QStringLiteral("ZnacznikNieaktualnych"));
+        QVERIFY(znacznik && znacznik->isVisibleTo(t.a));
+        t.o->PokazArkusz(5);
+        t.o.Zrzut(QStringLiteral("kondensacja-nieaktualna"));
+
+        WybierzZListy(t.klimat, QStringLiteral("Opole"));
+        QVERIFY(t.o->WynikiNieaktualne());
+        QCOMPARE(Kontrolka<QLabel>(t.o, "LabelStan")->text(), QStringLiteral("Dane zmienione – przelicz"));
+        QVERIFY(!t.a->Analiza()->Rok);
+        QCOMPARE(t.a->Analiza()->WT.Uk, ukPrzed);
+
+        t.o.Dialogi.Wyczysc();
+        Kontrolka<QAction>(t.o, "Podgldwydruku1")->trigger();
+        QVERIFY(!t.o.Dialogi.Komunikaty().isEmpty());
+        QVERIFY(t.o.Dialogi.Komunikaty()[0].Tekst.contains(QStringLiteral("Naciśnij Oblicz")));
+
+        t.o.Oblicz();
+        QVERIFY(!t.o->WynikiNieaktualne());
+        QVERIFY(!znacznik->isVisibleTo(t.a));
+        QVERIFY(t.a->Analiza()->Rok);
+        QVERIFY(t.a->Analiza()->WT.Uk < ukPrzed);
+    }
+
+    // Summer figures that overflow: a message, never NaN on the sheet.
+    void nieskonczoneLatoToKomunikat() {
+        TArkusz t;
+        // ρ and c of 10³⁰⁰ in the grid, as the insertion dialog writes them.
+        const QString ogromna = QStringLiteral("1") + QString(300, u'0');
+        for (int w = 0; w < 3; ++w)
+            t.o->WpiszWiersz(w, ArkuszPrzegrody(t.o)->Komorka(w, 1), ArkuszPrzegrody(t.o)->Komorka(w, 2),
+                             ArkuszPrzegrody(t.o)->Komorka(w, 3), ArkuszPrzegrody(t.o)->Komorka(w, 4),
+                             ogromna, ogromna);
+        t.o.Dialogi.Wyczysc();
+        t.o.Oblicz();
+        if (!t.o->Analiza())
+            QSKIP("the layer checks refuse such a density and heat: no summer figures to judge");
+        QVERIFY(!t.o->Analiza()->Lato);
+        const QString lato = Tekst(t.Kontrolka<QLabel>("LabelLato"));
+        QVERIFY2(!lato.contains(QStringLiteral("nan"), Qt::CaseInsensitive), qPrintable(lato));
+        QVERIFY(lato.contains(QStringLiteral("nie dały skończonego wyniku")));
+        QCOMPARE(t.o.Dialogi.Komunikaty().size(), 1);
+        QCOMPARE(t.o.Dialogi.Komunikaty()[0].Ikona, TIkona::Stop);
+        QVERIFY(t.o.Dialogi.Komunikaty()[0].Tekst.contains(QStringLiteral("Parametry letnie")));
+    }
+
+    // Without a climate the sheet says where to choose one; the paper only says none was chosen.
+    void podpowiedzKlimatuTylkoNaEkranie() {
+        TArkusz t;
+        t.o.Oblicz();
+        QVERIFY(t.Kontrolka<QLabel>("LabelPodpowiedzKlimatu")->isVisibleTo(t.a));
+        QVERIFY(Tekst(t.Kontrolka<QLabel>("LabelRok")).contains(QStringLiteral("nie wybrano klimatu")));
+        WybierzZListy(t.klimat, QStringLiteral("Opole"));
+        QVERIFY(!t.Kontrolka<QLabel>("LabelPodpowiedzKlimatu")->isVisibleTo(t.a));
     }
 
     void pomocF1NaArkuszu() {

@@ -123,7 +123,7 @@ private slots:
         QStringList skladniki;
         for (const QLabel* l : SkladnikiUk(*o.Okno))
             skladniki << l->text();
-        const QString j = QStringLiteral("&nbsp;[W/m²·K]");
+        const QString j = QStringLiteral("&nbsp;[W/(m²·K)]");
         QCOMPARE(skladniki,
                  (QStringList{"U<sub>0</sub> = 0,351" + j, "ΔU<sub>g</sub> = 0,009" + j,
                               "ΔU<sub>f</sub> = 0,016" + j, "ΔU<sub>k</sub> + dodatek własny = 0,050" + j}));

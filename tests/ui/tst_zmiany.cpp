@@ -304,13 +304,15 @@ private slots:
         QVERIFY(!o->WynikiNieaktualne());
         QCOMPARE(znaczniki(), 0);
 
-        // Any edit after the calculation: results, both charts and the report are marked.
+        // Any edit after the calculation: results, both charts, the moisture check and the report
+        // are marked.
         ArkuszPrzegrody(o)->UstawKomorke(0, 4, QStringLiteral("0,38"));
         QCOMPARE(krok(), QStringLiteral("Dane zmienione – przelicz"));
         QVERIFY(o->WynikiNieaktualne());
-        QCOMPARE(znaczniki(), 3);
-        QCOMPARE(Kontrolka<QTabWidget>(o, "PageControlPrzegroda")->tabBar()->tabTextColor(2),
-                 QColor(0xb0, 0, 0));
+        QCOMPARE(znaczniki(), 4);
+        for (int k = 2; k <= 5; ++k)
+            QCOMPARE(Kontrolka<QTabWidget>(o, "PageControlPrzegroda")->tabBar()->tabTextColor(k),
+                     QColor(0xb0, 0, 0));
         o->PokazArkusz(2);
         o.Zrzut(QStringLiteral("nieaktualne-wyniki"));
         o->PokazArkusz(3);
