@@ -82,10 +82,9 @@ TWynik<TZawartoscProjektu> DekodujRekord(std::span<const std::uint8_t> bajty) {
     if (auto& r = std::get<std::optional<TRozszerzenie>>(rozszerzenie)) {
         z.DaneProjektu = r->DaneProjektu;
         z.Iso13788 = r->Iso13788;
-        for (int k = 1; k <= kLiczbaSlotow; ++k) {
-            z.Warstwy[k].Gestosc = r->Gestosc[static_cast<std::size_t>(k - 1)];
-            z.Warstwy[k].Cieplo = r->Cieplo[static_cast<std::size_t>(k - 1)];
-        }
+        for (int k = 1; k <= kLiczbaSlotow; ++k)
+            for (const TPoleWarstwyRozszerzenia& pole : kPolaWarstwyRozszerzenia)
+                z.Warstwy[k].*(pole.Miejsce) = r->Warstwy[static_cast<std::size_t>(k - 1)].*(pole.Miejsce);
         z.RozszerzenieNieznane = std::move(r->Nieznane);
         z.Rozszerzenie = std::move(r->Calosc);
     }
@@ -96,8 +95,7 @@ void PrzeniesDoModelu(const TZawartoscProjektu& z, TModelProjektu& model) {
     model.Warstwy = z.Warstwy;
     model.WarunkiPracy = z.WarunkiPracy;
     model.LiczbaWarstw = z.LiczbaWarstw;
-    if (z.DaneProjektu)
-        model.DaneProjektu = *z.DaneProjektu;
+    model.DaneProjektu = z.DaneProjektu.value_or(TDaneProjektu{});
     model.Iso13788 = z.Iso13788;
     model.RozszerzenieNieznane = z.RozszerzenieNieznane;
 }

@@ -3,8 +3,10 @@
 // description, the yearly-check choices, the layers' density and specific heat). It follows the
 // record as the line "MUROLAB-ROZSZERZENIE 1" and one UTF-8 JSON object:
 //   "Opis":     {"Obiekt", "Adres", "Inwestor", "Projektant", "Data" ("dd.MM.yyyy")}
-//   "ISO13788": {"Klimat", "Wnetrze", "WierszWT"}
-//   "Warstwy":  [{"Gestosc": number|null, "Cieplo": number|null}, ...] one per layer in use
+//   "ISO13788": {"Klimat", "Wnetrze", "WierszWT",
+//                "KlimatWlasny": {"Stacja", "Miesiace": [{"Temp", "Wilgot"} x 12]} for an own climate}
+//   "Warstwy":  [{"Gestosc": number|null, "Cieplo": number|null}, ...] one per layer in use (the
+//               keys of files/PolaRekordu.h, kPolaWarstwyRozszerzenia)
 // A project with none of these is saved without a block, as the bare record.
 
 #include "core/Bledy.h"
@@ -26,9 +28,9 @@ inline constexpr std::string_view kNaglowekRozszerzenia = "MUROLAB-ROZSZERZENIE 
 struct TRozszerzenie {
     std::optional<TDaneProjektu> DaneProjektu; // present when the block has "Opis"
     TUstawieniaIso13788 Iso13788;              // the defaults when the block has no "ISO13788"
-    // Per layer slot (index k - 1): what "Warstwy" holds for the layers in use.
-    std::array<std::optional<double>, kLiczbaSlotow> Gestosc{};
-    std::array<std::optional<double>, kLiczbaSlotow> Cieplo{};
+    // Per layer slot (index k - 1): what "Warstwy" holds for the layers in use, in the layer's members
+    // of files/PolaRekordu.h, kPolaWarstwyRozszerzenia (the rest of each TWarstwa stays empty).
+    std::array<TWarstwa, kLiczbaSlotow> Warstwy{};
     TWartoscJson Nieznane = TWartoscJson::Obiekt(); // see TModelProjektu::RozszerzenieNieznane
     TWartoscJson Calosc;                            // the block's object as read
 };
