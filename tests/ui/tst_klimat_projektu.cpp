@@ -97,6 +97,7 @@ private slots:
             QCOMPARE(
                 b.Lista().filter(QStringLiteral("Zakopane")),
                 (QStringList{QStringLiteral("Zakopane (własny)"), QStringLiteral("Zakopane (z projektu)")}));
+            b.o->PokazArkusz(5);
             b.o.Zrzut(QStringLiteral("klimat-z-projektu"));
             // The local file chosen instead: its year, stored from now on, and the project changed.
             b.Wybierz(QStringLiteral("Zakopane (własny)"));
