@@ -175,12 +175,21 @@ int UsunPorzuconeTymczasowe(const std::string& katalog) {
 TBlad ZapiszAtomowo(const std::string& sciezkaPodana, std::span<const std::uint8_t> bajty, bool* juzIstnial) {
     const std::string poczatekBledu = "Nie można zapisać pliku „" + sciezkaPodana + "”: ";
     auto blad = [&](const std::string& powod) { return poczatekBledu + powod + "."; };
+    // A full disk is said in so many words: it is the one failure a user can remedy at once.
+    auto bladKodu = [&](int kod) -> std::string {
+        const std::string brak = "Brak miejsca na dysku przy zapisie pliku „" + sciezkaPodana + "”";
+        if (kod == ENOSPC)
+            return brak + ".";
+        if (kod == EDQUOT || kod == EFBIG)
+            return brak + " (" + OpisBleduSystemu(kod) + ").";
+        return blad(OpisBleduSystemu(kod));
+    };
 
     std::string sciezka = sciezkaPodana;
     struct stat stary {};
     bool istnieje = false;
     if (const int kod = RozwiazOdnosniki(sciezka, stary, istnieje))
-        return blad(OpisBleduSystemu(kod));
+        return bladKodu(kod);
     if (juzIstnial) {
         *juzIstnial = istnieje;
         if (istnieje)
@@ -192,7 +201,7 @@ TBlad ZapiszAtomowo(const std::string& sciezkaPodana, std::span<const std::uint8
     // The rename would replace even a file the user may not write: such a file is refused, as
     // writing into it would be.
     if (istnieje && ::faccessat(AT_FDCWD, sciezka.c_str(), W_OK, AT_EACCESS) != 0)
-        return blad(OpisBleduSystemu(errno));
+        return bladKodu(errno);
 
     // Beside the target, so that the final rename stays on one file system and replaces the old
     // file in one step.
@@ -212,7 +221,7 @@ TBlad ZapiszAtomowo(const std::string& sciezkaPodana, std::span<const std::uint8
         // Held until the file has its final name, so that no other save takes it for abandoned.
         ::flock(fd, LOCK_EX | LOCK_NB);
         if (const int kod = ZapiszIZsynchronizuj(fd, bajty, wzor))
-            return blad(OpisBleduSystemu(kod));
+            return bladKodu(kod);
         const std::string zrodlo = SciezkaDeskryptora(fd);
         if (juzIstnial) {
             // Linked into place only where nothing is yet: another writer that got there first wins.
@@ -239,7 +248,7 @@ TBlad ZapiszAtomowo(const std::string& sciezkaPodana, std::span<const std::uint8
                 if (::rename(tymczasowy.c_str(), sciezka.c_str()) != 0) {
                     const int kod = errno;
                     ::unlink(tymczasowy.c_str());
-                    return blad(OpisBleduSystemu(kod));
+                    return bladKodu(kod);
                 }
                 SynchronizujKatalog(katalog);
                 return {};
@@ -247,7 +256,7 @@ TBlad ZapiszAtomowo(const std::string& sciezkaPodana, std::span<const std::uint8
         }
         // No /proc to link through: written again the classic way below.
     } else if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
-        return blad(OpisBleduSystemu(errno));
+        return bladKodu(errno);
     }
 
     // A file system without unnamed files: a named temporary file, removed on every path that fails
@@ -258,17 +267,17 @@ TBlad ZapiszAtomowo(const std::string& sciezkaPodana, std::span<const std::uint8
         tymczasowy = katalog + "/" + NazwaTymczasowa();
         fd = ::open(tymczasowy.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
-            return blad(OpisBleduSystemu(errno));
+            return bladKodu(errno);
     }
     if (fd < 0)
-        return blad(OpisBleduSystemu(EEXIST));
+        return bladKodu(EEXIST);
     ::flock(fd, LOCK_EX | LOCK_NB);
 
     auto porzuc = [&](int kod) {
         if (fd >= 0)
             ::close(fd);
         ::unlink(tymczasowy.c_str());
-        return blad(OpisBleduSystemu(kod));
+        return bladKodu(kod);
     };
 
     if (const int kod = ZapiszIZsynchronizuj(fd, bajty, wzor))
@@ -283,7 +292,7 @@ TBlad ZapiszAtomowo(const std::string& sciezkaPodana, std::span<const std::uint8
         const int kod = polaczony ? 0 : errno;
         ::unlink(tymczasowy.c_str());
         if (!polaczony && kod != EEXIST)
-            return blad(OpisBleduSystemu(kod));
+            return bladKodu(kod);
         *juzIstnial = !polaczony;
     } else if (::rename(tymczasowy.c_str(), sciezka.c_str()) != 0) {
         return porzuc(errno);

@@ -389,8 +389,9 @@ TEST_F(PrzebudowaGrupy, NieudanyZapisZostawiaStaryPlikCaly) {
         {"katalog bez prawa zapisu", fs::perms::all,
          fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read | fs::perms::others_exec,
          RLIM_INFINITY, "brak uprawnień"},
-        {"pelny dysk w polowie zapisu", fs::perms::all, fs::perms::all, 200, "dopuszczalny rozmiar"},
-        {"pelny dysk od poczatku", fs::perms::all, fs::perms::all, 0, "dopuszczalny rozmiar"},
+        {"pelny dysk w polowie zapisu", fs::perms::all, fs::perms::all, 200,
+         "Brak miejsca na dysku przy zapisie"},
+        {"pelny dysk od poczatku", fs::perms::all, fs::perms::all, 0, "Brak miejsca na dysku przy zapisie"},
     };
     for (const auto& p : przypadki) {
         SCOPED_TRACE(p.opis);

@@ -189,8 +189,9 @@ TEST_F(ZapisAtomowy, NieudanyZapisZostawiaStaryPlikIUsuwaTymczasowy) {
         rlim_t LimitRozmiaru; // RLIM_INFINITY: no limit
         const char* Powod;
     } const przypadki[] = {
-        {"limit rozmiaru pliku w polowie zapisu", Sciezka("duzy.pro"), 1000, "dopuszczalny rozmiar"},
-        {"limit zerowy", Sciezka("pusty.pro"), 0, "dopuszczalny rozmiar"},
+        {"limit rozmiaru pliku w polowie zapisu", Sciezka("duzy.pro"), 1000,
+         "Brak miejsca na dysku przy zapisie pliku"},
+        {"limit zerowy", Sciezka("pusty.pro"), 0, "(plik przekroczyłby dopuszczalny rozmiar)"},
         {"brak katalogu", Sciezka("nie_ma/plik.pro"), RLIM_INFINITY, "nie ma takiego pliku"},
     };
     for (const auto& p : przypadki) {
