@@ -1,4 +1,4 @@
-// A material group file: read whole or refused with an input-output error; every record read
+// A material group file: read whole or refused with its message; every record read
 // encodes and decodes to itself; looking up a name runs over any file.
 
 #include "PlikTymczasowy.h"
@@ -13,14 +13,10 @@ using namespace murolab;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozmiar) {
     static const fuzz::TPlikTymczasowy tymczasowy("grupa.ath");
     const std::string& plik = tymczasowy.Zapisz(dane, rozmiar);
-    std::vector<TMaterial> materialy;
-    try {
-        materialy = WczytajMaterialy(plik);
-    } catch (const BladWeWy&) {
-        if (rozmiar % kRozmiarRekorduMaterialu == 0)
-            std::abort(); // whole records never fail to read
-        return 0;
-    }
+    auto wczytane = WczytajMaterialy(plik);
+    if (Niepowodzenie(wczytane))
+        return 0; // a fragment of a record, or a record with a number no material has
+    const auto& materialy = std::get<std::vector<TMaterial>>(wczytane);
     if (materialy.size() != rozmiar / kRozmiarRekorduMaterialu)
         std::abort();
     for (const TMaterial& m : materialy) {
@@ -30,8 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
         (void)PorownajNazwy(m.Material.Cp1250(), materialy.front().Material.Cp1250());
     }
     if (!materialy.empty()) {
-        const TPozycjaWGrupie p = SzukajPozycji(plik, materialy.back());
-        if (p.Pozycja > materialy.size())
+        const auto p = SzukajPozycji(plik, materialy.back());
+        if (Niepowodzenie(p) || std::get<TPozycjaWGrupie>(p).Pozycja > materialy.size())
             std::abort();
     }
     return 0;

@@ -1,5 +1,8 @@
 // Writes the bundled example project: an external wall of zone III (plaster, solid brick, EPS,
-// thin-coat render). Built and run by the build, so the file is always in the program's own format.
+// thin-coat render) with the density and specific heat of every layer (the catalogue's values) and
+// the shipped climate Warszawa-Okęcie with constant indoor conditions, so that it shows everything
+// the program computes: the year, fRsi, WT 2021 and the summer figures. Built and run by the build,
+// so the file is always in the program's own format.
 //
 //   murolab_generuj_przyklad PLIK.pro
 
@@ -16,11 +19,13 @@ murolab::TModelProjektu PrzykladowaSciana() {
     struct {
         const char* Nazwa;
         double Grubosc, Lambda, Mi;
+        double Gestosc; // kg/m3
+        double Cieplo;  // kJ/(kg K)
     } const warstwy[] = {
-        {"Tynk cementowo-wapienny", 0.015, 0.82, 10},
-        {"Mur z cegły ceramicznej pełnej", 0.24, 0.77, 10},
-        {"Styropian EPS 040", 0.12, 0.04, 60},
-        {"Tynk cienkowarstwowy mineralny", 0.005, 0.70, 20},
+        {"Tynk cementowo-wapienny", 0.015, 0.82, 10, 1850, 1.00},
+        {"Mur z cegły ceramicznej pełnej", 0.24, 0.77, 10, 1800, 0.88},
+        {"Styropian EPS 040", 0.12, 0.04, 60, 15, 1.45},
+        {"Tynk cienkowarstwowy mineralny", 0.005, 0.70, 20, 1600, 1.00},
     };
     for (const auto& w : warstwy) {
         TWarstwa& slot = m.Warstwy[++m.LiczbaWarstw];
@@ -28,6 +33,8 @@ murolab::TModelProjektu PrzykladowaSciana() {
         slot.Grubosc = w.Grubosc;
         slot.Lambda = w.Lambda;
         slot.Mi = w.Mi;
+        slot.Gestosc = w.Gestosc;
+        slot.Cieplo = w.Cieplo;
     }
     TWarunkiPracy& wp = m.WarunkiPracy;
     wp.TempZewn = -20;
@@ -40,6 +47,9 @@ murolab::TModelProjektu PrzykladowaSciana() {
     wp.StrefaKl.UstawUtf8("Strefa III");
     wp.WarunkiWilg.UstawUtf8("Warunki średniowilgotne");
     wp.DeltaUk = 0.05;
+    // A shipped climate (its file's name): the same year on every machine, nothing to store.
+    m.Iso13788.Klimat = "Warszawa-Okecie";
+    m.Iso13788.Wnetrze = "stale";
     return m;
 }
 
@@ -51,7 +61,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (const murolab::TBlad blad =
-            murolab::ZapiszBajtyProjektu(argv[1], murolab::KodujRekord(PrzykladowaSciana()))) {
+            murolab::ZapiszBajtyProjektu(argv[1], murolab::KodujProjekt(PrzykladowaSciana()))) {
         std::cerr << *blad << "\n";
         return 1;
     }

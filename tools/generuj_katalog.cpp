@@ -7,6 +7,7 @@
 // that is not a plain decimal, a name the code page cannot hold, two names that the catalogue
 // counts as one. Each group file is written beside its target and renamed over it.
 
+#include "DopisywanieGrupy.h"
 #include "catalogue/Grupy.h"
 #include "catalogue/Material.h"
 #include "catalogue/PlikGrupy.h"
@@ -121,9 +122,13 @@ void ZapiszGrupe(const std::filesystem::path& cel, const std::vector<TMaterial>&
     tymczasowy += ".nowy";
     std::ofstream(tymczasowy, std::ios::binary | std::ios::trunc).close();
     for (const TMaterial& m : materialy)
-        DopiszMaterial(tymczasowy, m, false);
+        if (const TBlad blad = DopiszMaterial(tymczasowy, m, false))
+            throw std::runtime_error(*blad);
     // What the program will read must be what was meant to be written.
-    if (WczytajMaterialy(tymczasowy) != materialy)
+    const auto odczytane = WczytajMaterialy(tymczasowy);
+    if (const std::string* blad = Niepowodzenie(odczytane))
+        throw std::runtime_error(*blad);
+    if (std::get<std::vector<TMaterial>>(odczytane) != materialy)
         throw std::runtime_error(tymczasowy.string() + ": odczyt nie zgadza się z zapisem");
     std::filesystem::rename(tymczasowy, cel);
 }

@@ -28,9 +28,23 @@
 #include <QTableWidget>
 #include <QValidator>
 
+#include <stdexcept>
+
 namespace murolab {
 
 namespace {
+
+// A failure of the catalogue's files ends the handler, as every failure a handler does not catch:
+// the exception wrapper shows the message (which names the file) in the standard error box.
+void Przerwij(const TBlad& blad) {
+    if (blad)
+        throw std::runtime_error(*blad);
+}
+template <typename T> T Przerwij(TWynik<T> wynik) {
+    if (const std::string* blad = Niepowodzenie(wynik))
+        throw std::runtime_error(*blad);
+    return std::get<T>(std::move(wynik));
+}
 
 const QString kUwaga = QStringLiteral("Murolab -UWAGA !!!");
 const QString kWybierzMaterial = QStringLiteral("Wybierz materiał:");
@@ -411,12 +425,12 @@ void TFormWstawWarstwe::WczytajGrupe(const std::string& plik) {
     };
 
     int n = 0;
-    CzytajGrupe(plik, [&](const TMaterial& material) {
+    Przerwij(CzytajGrupe(plik, [&](const TMaterial& material) {
         if (n >= SG2->rowCount())
             SG2->setRowCount(n + 1);
         ustaw(n, QString::fromStdString(material.Material.Utf8()));
         ++n;
-    });
+    }));
     for (int wiersz = n; wiersz < SG2->rowCount() && (wiersz < kWierszeListy || !tekst(wiersz).isEmpty());
          ++wiersz)
         ustaw(wiersz, QString());
@@ -434,7 +448,7 @@ void TFormWstawWarstwe::SG2SelectCell(int wiersz) {
 }
 
 void TFormWstawWarstwe::PokazMaterial(const std::string& plik, const std::string& nazwaCp1250) {
-    CzytajGrupe(plik, [&](const TMaterial& material) {
+    Przerwij(CzytajGrupe(plik, [&](const TMaterial& material) {
         if (material.Material.Cp1250() != nazwaCp1250)
             return;
         EditMaterial->setText(QString::fromStdString(material.Material.Utf8()));
@@ -443,7 +457,7 @@ void TFormWstawWarstwe::PokazMaterial(const std::string& plik, const std::string
         NumEditMi->setText(Tekst(material.Mi));
         NumEditGestosc->setText(Tekst(material.Gestosc));
         NumEditCieplo->setText(Tekst(material.Cieplo));
-    });
+    }));
     SG2->clearSelection();
 }
 
@@ -591,14 +605,15 @@ void TFormWstawWarstwe::ButtonDodajClick() {
     const TMaterial nowy = PobierzMaterial();
     const std::string grupa = PlikGrupy(LabelWiersz->text().toStdString());
     std::string plik = PlikDoOdczytu(grupa);
-    const TPozycjaWGrupie pozycja = SzukajPozycji(plik, nowy);
+    const TPozycjaWGrupie pozycja = Przerwij(SzukajPozycji(plik, nowy));
     if (pozycja.Istnieje) {
         dialogi_.Komunikat(this, QStringLiteral("Podany materiał już istnieje w bazie!"),
                            QStringLiteral("Murolab"), TIkona::Wykrzyknik, TPrzyciski::Ok);
     } else {
         // Never into the shipped catalogue: into the user's copy of the group, made now if needed.
         plik =
-            DodajWlasnyMaterial({KatalogDanych, KatalogUzytkownika}, grupa, nowy, pozycja.Pozycja).string();
+            Przerwij(DodajWlasnyMaterial({KatalogDanych, KatalogUzytkownika}, grupa, nowy, pozycja.Pozycja))
+                .string();
         WczytajGrupe(plik);
         CheckBoxWybor->setChecked(false);
         // The list shows where the new material went, without highlighting it.

@@ -3,7 +3,6 @@
 #include "catalogue/PlikGrupy.h"
 #include "files/ZapisAtomowy.h"
 
-#include <cerrno>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -15,51 +14,41 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Worded as the group files' other failures are.
-[[noreturn]] void Zglos(const std::error_code& blad) {
-    switch (blad.value()) {
-    case ENOENT:
-        throw BladWeWy("File not found");
-    case ENOTDIR:
-        throw BladWeWy("Path not found");
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case EISDIR:
-        throw BladWeWy("File access denied");
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG:
-        throw BladWeWy("Disk full");
-    default:
-        throw BladWeWy("I/O error " + std::to_string(blad.value()));
-    }
+std::string Nazwa(const fs::path& p) {
+    return "„" + p.string() + "”";
 }
 
-std::vector<std::uint8_t> CzytajGrupe(const fs::path& plik) {
+TWynik<std::vector<std::uint8_t>> CzytajBajtyGrupy(const fs::path& plik) {
     std::error_code blad;
     if (!fs::exists(plik, blad))
-        Zglos(blad ? blad : std::make_error_code(std::errc::no_such_file_or_directory));
+        return TBladWyniku{"Nie znaleziono pliku " + Nazwa(plik) + "."};
     auto bajty = CzytajPlikRegularny(plik.string(), kNajwiekszyPlikGrupy);
-    if (const std::string* blad = Niepowodzenie(bajty))
-        throw BladWeWy(*blad);
-    return std::get<std::vector<std::uint8_t>>(std::move(bajty));
+    if (const std::string* komunikat = Niepowodzenie(bajty))
+        return TBladWyniku{*komunikat};
+    return bajty;
 }
 
 // Makes the user's copy of a shipped group unless one exists (another instance may have made it
-// meanwhile: then that copy is used). Returns the copied bytes when this call made the copy.
-std::optional<std::vector<std::uint8_t>> SkopiujGrupe(const fs::path& zrodlo, const fs::path& cel) {
-    const std::vector<std::uint8_t> bajty = CzytajGrupe(zrodlo);
+// meanwhile: then that copy is used). Gives the copied bytes when this call made the copy.
+TWynik<std::optional<std::vector<std::uint8_t>>> SkopiujGrupe(const fs::path& zrodlo, const fs::path& cel) {
+    // Read and checked as every group is: a damaged shipped group is not copied.
+    if (const TBlad blad = CzytajGrupe(zrodlo, [](const TMaterial&) {}))
+        return TBladWyniku{*blad};
+    auto wczytane = CzytajBajtyGrupy(zrodlo);
+    if (const std::string* blad = Niepowodzenie(wczytane))
+        return TBladWyniku{*blad};
+    const auto& bajty = std::get<std::vector<std::uint8_t>>(wczytane);
     std::error_code blad;
     fs::create_directories(cel.parent_path(), blad);
     if (blad)
-        Zglos(blad);
+        return TBladWyniku{"Nie można utworzyć katalogu " + Nazwa(cel.parent_path()) + ": " +
+                           OpisBleduSystemu(blad.value()) + "."};
     bool juzByla = false;
     if (const TBlad komunikat = ZapiszAtomowo(cel.string(), bajty, &juzByla))
-        throw BladWeWy(*komunikat);
+        return TBladWyniku{*komunikat};
     if (juzByla)
-        return std::nullopt;
-    return bajty;
+        return std::optional<std::vector<std::uint8_t>>{};
+    return std::optional<std::vector<std::uint8_t>>{bajty};
 }
 
 } // namespace
@@ -72,28 +61,29 @@ fs::path PlikGrupyDoOdczytu(const TMiejscaGrup& miejsca, std::string_view plik) 
     return miejsca.Katalog / plik;
 }
 
-fs::path DodajWlasnyMaterial(const TMiejscaGrup& miejsca, std::string_view plik, const TMaterial& nowy,
-                             std::size_t p) {
+TWynik<fs::path> DodajWlasnyMaterial(const TMiejscaGrup& miejsca, std::string_view plik,
+                                     const TMaterial& nowy, std::size_t p) {
     if (miejsca.Wlasne.empty())
-        throw BladWeWy("Path not found");
+        return TBladWyniku{"Nie znaleziono katalogu danych użytkownika (brak HOME i XDG_DATA_HOME): "
+                           "własnego materiału nie ma gdzie zapisać."};
     const fs::path wlasny = miejsca.Wlasne / plik;
     std::error_code blad;
     std::optional<std::vector<std::uint8_t>> kopia;
-    if (!fs::exists(wlasny, blad))
-        kopia = SkopiujGrupe(miejsca.Katalog / plik, wlasny);
-    try {
-        PrzebudujGrupe(wlasny, nowy, p);
-    } catch (...) {
+    if (!fs::exists(wlasny, blad)) {
+        auto skopiowana = SkopiujGrupe(miejsca.Katalog / plik, wlasny);
+        if (const std::string* komunikat = Niepowodzenie(skopiowana))
+            return TBladWyniku{*komunikat};
+        kopia = std::get<std::optional<std::vector<std::uint8_t>>>(std::move(skopiowana));
+    }
+    if (const TBlad komunikat = PrzebudujGrupe(wlasny, nowy, p)) {
         // A copy made for nothing would hide later updates of the shipped group; it goes, unless
         // another instance has added a material to it meanwhile.
         if (kopia) {
-            try {
-                if (CzytajGrupe(wlasny) == *kopia)
-                    fs::remove(wlasny, blad);
-            } catch (const BladWeWy&) {
-            }
+            const auto teraz = CzytajBajtyGrupy(wlasny);
+            if (const auto* bajty = std::get_if<std::vector<std::uint8_t>>(&teraz); bajty && *bajty == *kopia)
+                fs::remove(wlasny, blad);
         }
-        throw;
+        return TBladWyniku{*komunikat};
     }
     return wlasny;
 }

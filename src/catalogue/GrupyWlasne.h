@@ -4,6 +4,7 @@
 // the user's data directory, and from then on the group is read and extended there.
 
 #include "catalogue/Material.h"
+#include "core/Bledy.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -22,9 +23,9 @@ std::filesystem::path PlikGrupyDoOdczytu(const TMiejscaGrup& miejsca, std::strin
 // Inserts `nowy` at position p (SzukajPozycji) of the user's copy of the group and returns the
 // copy's path. When there is no copy yet, the directory is made and the shipped group is copied
 // there first, under a scratch name renamed into place, so that a copy cut short never hides the
-// shipped group; when the insertion then fails, that fresh copy is removed again. BladWeWy on a
-// failure (a missing shipped group gives "File not found").
-std::filesystem::path DodajWlasnyMaterial(const TMiejscaGrup& miejsca, std::string_view plik,
-                                          const TMaterial& nowy, std::size_t p);
+// shipped group; when the insertion then fails, that fresh copy is removed again. On a
+// failure the message, naming the file (a missing shipped group: "Nie znaleziono pliku „…”.").
+TWynik<std::filesystem::path> DodajWlasnyMaterial(const TMiejscaGrup& miejsca, std::string_view plik,
+                                                  const TMaterial& nowy, std::size_t p);
 
 } // namespace murolab

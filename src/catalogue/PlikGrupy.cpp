@@ -2,10 +2,12 @@
 
 #include "catalogue/Grupy.h"
 
+#include "core/Liczby.h"
 #include "files/ZapisAtomowy.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <fcntl.h>
 #include <optional>
 #include <string>
@@ -18,104 +20,90 @@ namespace murolab {
 
 namespace {
 
-std::string KomunikatBledu(int kod) {
-    switch (kod) {
-    case ENOENT:
-        return "File not found";
-    case ENOTDIR:
-        return "Path not found";
-    case EACCES:
-    case EPERM:
-    case EISDIR:
-    case EROFS:
-    case ETXTBSY:
-        return "File access denied";
-    case ENOSPC:
-    case EFBIG:
-    case EDQUOT:
-        return "Disk full";
-    default:
-        return "I/O error " + std::to_string(kod);
+std::string Nazwa(const std::filesystem::path& plik) {
+    return "„" + plik.string() + "”";
+}
+
+// A missing group (or folder) in the words a user looks for; every other failure of the reader
+// already names the file and its cause in Polish.
+TBlad BrakPliku(const std::filesystem::path& plik) {
+    struct stat stan {};
+    if (::stat(plik.c_str(), &stan) == 0)
+        return std::nullopt;
+    if (errno == ENOENT || errno == ENOTDIR)
+        return "Nie znaleziono pliku " + Nazwa(plik) + ".";
+    return std::nullopt;
+}
+
+struct TLiczbaMaterialu {
+    double TMaterial::*Pole;
+    const char* Opis;
+};
+constexpr TLiczbaMaterialu kLiczbyMaterialu[] = {
+    {&TMaterial::LambdaSW, "λ w warunkach średniowilgotnych"},
+    {&TMaterial::LambdaW, "λ w warunkach wilgotnych"},
+    {&TMaterial::Mi, "μ"},
+    {&TMaterial::Gestosc, "gęstość"},
+    {&TMaterial::Cieplo, "ciepło właściwe"},
+};
+
+// A number no material has: such a record would reach the grid and the calculation, and a rebuild
+// of the group would write it on.
+TBlad BladRekordu(const std::filesystem::path& plik, std::size_t numer, const TMaterial& m) {
+    for (const TLiczbaMaterialu& l : kLiczbyMaterialu) {
+        const double x = m.*(l.Pole);
+        if (std::isfinite(x) && x >= 0)
+            continue;
+        return "Plik grupy " + Nazwa(plik) + " jest uszkodzony: rekord " + std::to_string(numer) + " („" +
+               m.Material.Utf8() + "”) ma " + l.Opis + " = " + Ogolny(x) +
+               "; dozwolona jest skończona liczba nieujemna.";
     }
-}
-
-[[noreturn]] void ZglosBlad(int kod) {
-    throw BladWeWy(KomunikatBledu(kod));
-}
-
-// errno after a failed stdio call; 0 would hide the failure, so it becomes a generic error.
-int KodBledu() {
-    return errno != 0 ? errno : EIO;
+    return std::nullopt;
 }
 
 } // namespace
 
-TCzytnikGrupy::TCzytnikGrupy(const std::filesystem::path& plik) {
-    // A missing file or folder keeps the runtime's own words; a directory is refused as a file
-    // the user may not read, as it always was.
-    struct stat stan {};
-    if (::stat(plik.c_str(), &stan) != 0)
-        ZglosBlad(KodBledu());
-    if (S_ISDIR(stan.st_mode))
-        ZglosBlad(EISDIR);
+TWynik<std::vector<TMaterial>> WczytajMaterialy(const std::filesystem::path& plik) {
+    if (TBlad brak = BrakPliku(plik))
+        return TBladWyniku{*brak};
     // Only a regular file, opened without blocking, and never one larger than a catalogue group can
     // sensibly be: a FIFO or a device put in a group's place neither hangs the dialog nor is read.
     auto wynik = CzytajPlikRegularny(plik.string(), kNajwiekszyPlikGrupy);
     if (const std::string* blad = Niepowodzenie(wynik))
-        throw BladWeWy(*blad);
-    bajty_ = std::move(std::get<std::vector<std::uint8_t>>(wynik));
+        return TBladWyniku{*blad};
+    const auto& bajty = std::get<std::vector<std::uint8_t>>(wynik);
     // A fragment of a record means the file is damaged: nothing of it is used.
-    if (bajty_.size() % kRozmiarRekorduMaterialu != 0)
-        throw BladWeWy("Plik grupy „" + plik.string() + "” jest uszkodzony: ma " +
-                       std::to_string(bajty_.size()) + " bajtów, a to nie jest wielokrotność " +
-                       std::to_string(kRozmiarRekorduMaterialu) + " (rozmiaru rekordu materiału).");
-}
-
-TMaterial TCzytnikGrupy::Czytaj() {
-    if (Koniec())
-        throw BladWeWy("Read beyond end of file");
-    TRekordMaterialu rekord{};
-    std::copy_n(bajty_.begin() + static_cast<std::ptrdiff_t>(pozycja_), rekord.size(), rekord.begin());
-    pozycja_ += rekord.size();
-    return DekodujMaterial(rekord);
-}
-
-void CzytajGrupe(const std::filesystem::path& plik, const std::function<void(const TMaterial&)>& odbiorca) {
-    TCzytnikGrupy czytnik(plik);
-    while (!czytnik.Koniec())
-        odbiorca(czytnik.Czytaj());
-}
-
-std::vector<TMaterial> WczytajMaterialy(const std::filesystem::path& plik) {
+    if (bajty.size() % kRozmiarRekorduMaterialu != 0)
+        return TBladWyniku{"Plik grupy " + Nazwa(plik) + " jest uszkodzony: ma " +
+                           std::to_string(bajty.size()) + " bajtów, a to nie jest wielokrotność " +
+                           std::to_string(kRozmiarRekorduMaterialu) + " (rozmiaru rekordu materiału)."};
     std::vector<TMaterial> materialy;
-    CzytajGrupe(plik, [&](const TMaterial& m) { materialy.push_back(m); });
+    materialy.reserve(bajty.size() / kRozmiarRekorduMaterialu);
+    for (std::size_t poczatek = 0; poczatek < bajty.size(); poczatek += kRozmiarRekorduMaterialu) {
+        materialy.push_back(DekodujMaterial(std::span<const std::uint8_t, kRozmiarRekorduMaterialu>(
+            bajty.data() + poczatek, kRozmiarRekorduMaterialu)));
+        if (TBlad blad = BladRekordu(plik, materialy.size(), materialy.back()))
+            return TBladWyniku{*blad};
+    }
     return materialy;
 }
 
-void DopiszMaterial(const std::filesystem::path& plik, const TMaterial& material, bool utworz) {
-    errno = 0;
-    // "r+b" refuses a missing file, as appending to a file that is not there must.
-    std::FILE* f = std::fopen(plik.c_str(), utworz ? "wb" : "r+b");
-    if (f == nullptr)
-        ZglosBlad(KodBledu());
-    TRekordMaterialu rekord = KodujMaterial(material);
-    bool dobrze = std::fseek(f, 0, SEEK_END) == 0 &&
-                  std::fwrite(rekord.data(), 1, rekord.size(), f) == rekord.size() && std::fflush(f) == 0;
-    int kod = dobrze ? 0 : KodBledu();
-    if (std::fclose(f) != 0 && dobrze) {
-        dobrze = false;
-        kod = KodBledu();
-    }
-    if (!dobrze)
-        ZglosBlad(kod);
+TBlad CzytajGrupe(const std::filesystem::path& plik, const std::function<void(const TMaterial&)>& odbiorca) {
+    auto materialy = WczytajMaterialy(plik);
+    if (const std::string* blad = Niepowodzenie(materialy))
+        return *blad;
+    for (const TMaterial& m : std::get<std::vector<TMaterial>>(materialy))
+        odbiorca(m);
+    return std::nullopt;
 }
 
-TPozycjaWGrupie SzukajPozycji(const std::filesystem::path& plikGrupy, const TMaterial& nowy) {
+TWynik<TPozycjaWGrupie> SzukajPozycji(const std::filesystem::path& plikGrupy, const TMaterial& nowy) {
+    auto materialy = WczytajMaterialy(plikGrupy);
+    if (const std::string* blad = Niepowodzenie(materialy))
+        return TBladWyniku{*blad};
     TPozycjaWGrupie wynik;
-    TCzytnikGrupy czytnik(plikGrupy);
-    while (!czytnik.Koniec()) {
-        TMaterial material = czytnik.Czytaj();
-        int porownanie = PorownajNazwy(nowy.Material.Cp1250(), material.Material.Cp1250());
+    for (const TMaterial& material : std::get<std::vector<TMaterial>>(materialy)) {
+        const int porownanie = PorownajNazwy(nowy.Material.Cp1250(), material.Material.Cp1250());
         if (porownanie == 0) {
             wynik.Istnieje = true;
             return wynik;
@@ -135,18 +123,24 @@ namespace {
 class TBlokadaKatalogu {
 public:
     explicit TBlokadaKatalogu(const std::filesystem::path& katalog) {
-        fd_ = ::open(katalog.empty() ? "." : katalog.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fd_ < 0)
-            ZglosBlad(KodBledu());
+        const std::string nazwa = katalog.empty() ? std::string(".") : katalog.string();
+        fd_ = ::open(nazwa.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd_ < 0) {
+            Blad = "Nie można zablokować katalogu „" + nazwa + "”: " + OpisBleduSystemu(errno) + ".";
+            return;
+        }
         while (::flock(fd_, LOCK_EX) != 0) {
             if (errno != EINTR) {
-                const int kod = KodBledu();
-                ::close(fd_);
-                ZglosBlad(kod);
+                Blad = "Nie można zablokować katalogu „" + nazwa + "”: " + OpisBleduSystemu(errno) + ".";
+                return;
             }
         }
     }
-    ~TBlokadaKatalogu() { ::close(fd_); } // closing releases the lock
+    ~TBlokadaKatalogu() {
+        if (fd_ >= 0)
+            ::close(fd_); // closing releases the lock
+    }
+    TBlad Blad;
     TBlokadaKatalogu(const TBlokadaKatalogu&) = delete;
     TBlokadaKatalogu& operator=(const TBlokadaKatalogu&) = delete;
 
@@ -171,16 +165,21 @@ std::optional<std::size_t> MiejsceWedlugKolejnosci(const std::vector<TMaterial>&
 
 } // namespace
 
-void PrzebudujGrupe(const std::filesystem::path& plikGrupy, const TMaterial& nowy, std::size_t p) {
+TBlad PrzebudujGrupe(const std::filesystem::path& plikGrupy, const TMaterial& nowy, std::size_t p) {
     // The group as a link is rebuilt where it points; its folder is the one to lock.
     std::error_code bladSciezki;
     std::filesystem::path cel = std::filesystem::canonical(plikGrupy, bladSciezki);
     if (bladSciezki)
         cel = plikGrupy;
     const TBlokadaKatalogu blokada(cel.parent_path());
+    if (blokada.Blad)
+        return blokada.Blad;
 
     // Read under the lock: another save that finished meanwhile is part of what is rebuilt.
-    std::vector<TMaterial> materialy = WczytajMaterialy(plikGrupy);
+    auto wczytane = WczytajMaterialy(plikGrupy);
+    if (const std::string* blad = Niepowodzenie(wczytane))
+        return *blad;
+    std::vector<TMaterial> materialy = std::get<std::vector<TMaterial>>(std::move(wczytane));
     // The position comes from a search made before the lock. It still holds when the records
     // around it enclose the new name; otherwise the group changed and the search is repeated.
     auto przed = [&](const TMaterial& a, const TMaterial& b) {
@@ -191,7 +190,7 @@ void PrzebudujGrupe(const std::filesystem::path& plikGrupy, const TMaterial& now
     if (!aktualna) {
         const auto miejsce = MiejsceWedlugKolejnosci(materialy, nowy);
         if (!miejsce)
-            throw BladWeWy("Podany materiał już istnieje w bazie!");
+            return "Podany materiał już istnieje w bazie!";
         p = *miejsce;
     }
     materialy.insert(materialy.begin() + static_cast<std::ptrdiff_t>(p), nowy);
@@ -203,8 +202,7 @@ void PrzebudujGrupe(const std::filesystem::path& plikGrupy, const TMaterial& now
         bajty.insert(bajty.end(), rekord.begin(), rekord.end());
     }
     // One atomic replacement: at every moment the old or the new group exists whole.
-    if (const TBlad blad = ZapiszAtomowo(plikGrupy.string(), bajty))
-        throw BladWeWy(*blad);
+    return ZapiszAtomowo(plikGrupy.string(), bajty);
 }
 
 } // namespace murolab

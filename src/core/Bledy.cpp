@@ -1,7 +1,6 @@
 #include "core/Bledy.h"
 
 #include <cerrno>
-#include <cstring>
 
 namespace murolab {
 
@@ -35,8 +34,32 @@ std::string OpisBleduSystemu(int kod) {
         return "plik lub urządzenie jest zajęte";
     case EXDEV:
         return "plik tymczasowy i docelowy leżą na różnych systemach plików";
+    case ELOOP:
+        return "za dużo poziomów odnośników symbolicznych (odnośniki tworzą pętlę)";
+    case EEXIST:
+        return "plik już istnieje";
+    case ETXTBSY:
+        return "plik jest w użyciu jako program";
+    case EAGAIN:
+        return "plik jest chwilowo niedostępny (zablokowany)";
+    case ENXIO:
+    case ENODEV:
+        return "brak urządzenia";
+    case EMLINK:
+        return "za dużo dowiązań do pliku";
+    case ENOMEM:
+        return "brak pamięci";
+    case EINVAL:
+        return "system plików nie obsługuje tej operacji";
+    case EOPNOTSUPP:
+        return "operacja nieobsługiwana przez system plików";
+    case ESTALE:
+        return "nieaktualny uchwyt pliku sieciowego";
+    case ENOTEMPTY:
+        return "katalog nie jest pusty";
     default:
-        return std::strerror(kod);
+        // The C library's text would be English: the number lets the cause be looked up.
+        return "błąd systemu nr " + std::to_string(kod);
     }
 }
 

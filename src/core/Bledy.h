@@ -42,7 +42,8 @@ template <typename T> const std::string* Niepowodzenie(const TWynik<T>& wynik) {
     return blad ? &blad->Komunikat : nullptr;
 }
 
-// A Polish description of errno `kod`; the C library's text for numbers without one.
+// A Polish description of errno `kod`, never the C library's English text ("błąd systemu nr N" for
+// numbers without a description of their own).
 std::string OpisBleduSystemu(int kod);
 
 } // namespace murolab

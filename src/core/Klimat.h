@@ -15,11 +15,13 @@ inline constexpr int kLiczbaMiesiecy = 12;
 struct TMiesiacKlimatu {
     double Temp = 0;   // monthly mean of the outdoor air, degC
     double Wilgot = 0; // relative humidity, %
+    friend bool operator==(const TMiesiacKlimatu&, const TMiesiacKlimatu&) = default;
 };
 
 struct TKlimat {
     std::string Nazwa;                                       // the station, from the first comment line
     std::array<TMiesiacKlimatu, kLiczbaMiesiecy> Miesiace{}; // index 0 = January
+    friend bool operator==(const TKlimat&, const TKlimat&) = default;
 };
 
 // Parses a climate text: UTF-8, lines starting with "#" are comments (the first one names the

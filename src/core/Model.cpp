@@ -12,6 +12,7 @@ void TModelProjektu::Resetuj() {
     LiczbaWarstw = 0;
     Warstwy.Wyzeruj();
     WarunkiPracy.Resetuj();
+    DaneProjektu = TDaneProjektu{};
     Iso13788 = TUstawieniaIso13788{};
     RozszerzenieNieznane = TWartoscJson::Obiekt();
 }

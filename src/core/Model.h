@@ -3,6 +3,7 @@
 // run, owned by the main window and handed to every form; the calculation reads and writes it.
 
 #include "core/Json.h"
+#include "core/Klimat.h"
 #include "core/KrotkiTekst.h"
 
 #include <array>
@@ -122,6 +123,8 @@ struct TWarunkiPracy {
 
     // The reset values of the command New: temperatures at their "not set" markers, the rest empty.
     void Resetuj();
+    // False while either temperature holds its "not set" marker: the conditions were never entered.
+    bool Ustalone() const { return TempZewn != kTempNieustalonaZewn && TempWew != kTempNieustalonaWewn; }
 };
 
 // Choices of the condensation check over the year, stored in the file's extension block.
@@ -129,6 +132,10 @@ struct TUstawieniaIso13788 {
     std::string Klimat;            // a climate file's name without ".csv", or a path; empty = no climate
     std::string Wnetrze = "stale"; // "stale" (ti and phi_i of the working conditions) or "klasa1".."klasa4"
     std::string WierszWT;          // row of the WT 2021 table of maximum U; empty = from the partition type
+    // The months of an own climate (one not shipped with the program: from the user's folder or a
+    // path), stored with the project so that it gives the same year on every machine; empty for a
+    // shipped climate or none. files/PlikKlimatu.h, KlimatProjektu, decides which one is used.
+    std::optional<TKlimat> KlimatZapisany;
 };
 
 struct TDaneProjektu {
@@ -181,8 +188,9 @@ struct TModelProjektu {
     // description, the yearly-check choices); cleared by New, Open and a successful Save.
     bool Zmieniony = false;
 
-    // The model reset of the command New: layers, working conditions and the yearly-check choices;
-    // the description, the saturation table and the results stay.
+    // The model reset of the command New: layers, working conditions, the description and the
+    // yearly-check choices; the saturation table and the results stay. A new project starts with no
+    // investor, object or address of the one before, which would otherwise print on its report.
     void Resetuj();
 };
 

@@ -2,6 +2,7 @@
 
 #include "core/Bledy.h"
 #include "core/Iso6946.h"
+#include "core/Liczby.h"
 
 #include <algorithm>
 #include <bit>
@@ -21,6 +22,9 @@ constexpr int kNajnizszaTemp = -24;       // entry 0 of the saturation table
 constexpr int kNajwyzszaTemp = 30;        // entry 54
 // Water boils at 1013 hPa: no entry between -24 and +30 degC comes near this.
 constexpr double kNajwiekszeCisnienieTablicy = 1000;
+// At -24 degC the saturation pressure over ice is about 0,7 hPa; a first entry far below it (a
+// subnormal number, a table in kPa) is no table of this program.
+constexpr double kNajmniejszeCisnienieTablicy = 0.1;
 constexpr int kKrokiPunktuRosy = (kNajwyzszaTemp - 0) * 10; // 0.1-degree steps from 0 to +30 degC
 
 const char* kTekstKonsultacja =
@@ -44,6 +48,9 @@ TBlad SprawdzTabliceNasycenia(const TTablicaNasycenia& tablica) {
             return gdzie + " nie jest dodatnią liczbą skończoną";
         if (v > kNajwiekszeCisnienieTablicy)
             return gdzie + " przekracza 1000 hPa";
+        if (m == 0 && v < kNajmniejszeCisnienieTablicy)
+            return gdzie + " = " + Ogolny(v) +
+                   " hPa jest mniejszy niż 0,1 hPa (przy -24 °C ciśnienie nasycenia to około 0,7 hPa)";
         if (m > 0 && !(v > tablica[m - 1]))
             return gdzie + " nie jest większy od poprzedniego";
     }

@@ -9,7 +9,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string_view>
 #include <system_error>
+#include <utility>
 
 namespace murolab {
 
@@ -80,6 +82,88 @@ TWynik<TKlimat> WczytajKlimat(const std::string& nazwaLubSciezka, const fs::path
     if (auto* blad = std::get_if<TBladWyniku>(&tekst))
         return *blad;
     return CzytajKlimat(std::get<std::string>(tekst), sciezka);
+}
+
+namespace {
+
+// The file a climate name or path means here; empty when a name is found in neither folder.
+std::string PlikKlimatu(const std::string& nazwa, const TKatalogiKlimatow& k) {
+    return CzySciezkaKlimatu(nazwa) ? nazwa : ZnajdzKlimat(nazwa, k.Uzytkownika, k.Zainstalowany);
+}
+
+TWynik<TKlimat> WczytajPlikKlimatu(const std::string& sciezka) {
+    auto tekst = CzytajTekstKlimatu(sciezka);
+    if (auto* blad = std::get_if<TBladWyniku>(&tekst))
+        return *blad;
+    return CzytajKlimat(std::get<std::string>(tekst), sciezka);
+}
+
+// Lower case for the comparison of names: a-z and the Polish letters.
+std::string Male(std::string s) {
+    static constexpr std::pair<std::string_view, std::string_view> kPolskie[] = {
+        {"Ą", "ą"}, {"Ć", "ć"}, {"Ę", "ę"}, {"Ł", "ł"}, {"Ń", "ń"},
+        {"Ó", "ó"}, {"Ś", "ś"}, {"Ź", "ź"}, {"Ż", "ż"}};
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    for (const auto& [duza, mala] : kPolskie)
+        for (std::size_t i = s.find(duza); i != std::string::npos; i = s.find(duza, i + mala.size()))
+            s.replace(i, duza.size(), mala);
+    return s;
+}
+
+} // namespace
+
+TKatalogiKlimatow KatalogiKlimatow(const fs::path& katalogDanych) {
+    return {KatalogKlimatuUzytkownika(), KatalogKlimatuZainstalowany(katalogDanych)};
+}
+
+TWynik<std::optional<TKlimatProjektu>> KlimatProjektu(const TUstawieniaIso13788& u,
+                                                      const TKatalogiKlimatow& k) {
+    if (u.Klimat.empty())
+        return std::optional<TKlimatProjektu>{};
+    const std::string plik = PlikKlimatu(u.Klimat, k);
+    if (u.KlimatZapisany) {
+        // The stored year wins; a local file of the same name only decides how it is shown.
+        bool tenSam = false;
+        if (!plik.empty()) {
+            const auto lokalny = WczytajPlikKlimatu(plik);
+            const auto* klimat = std::get_if<TKlimat>(&lokalny);
+            tenSam = klimat && klimat->Miesiace == u.KlimatZapisany->Miesiace;
+        }
+        return std::optional<TKlimatProjektu>{TKlimatProjektu{*u.KlimatZapisany, !tenSam}};
+    }
+    if (plik.empty())
+        return TBladWyniku{"Nie znaleziono klimatu „" + u.Klimat +
+                           "” (ani w katalogu klimatów użytkownika, ani w danych programu)."};
+    auto klimat = WczytajPlikKlimatu(plik);
+    if (auto* blad = std::get_if<TBladWyniku>(&klimat))
+        return *blad;
+    return std::optional<TKlimatProjektu>{TKlimatProjektu{std::get<TKlimat>(std::move(klimat)), false}};
+}
+
+std::optional<TKlimat> KlimatDoZapisu(const std::string& nazwa, const TKlimat& klimat,
+                                      const TKatalogiKlimatow& k) {
+    if (nazwa.empty())
+        return std::nullopt;
+    if (CzySciezkaKlimatu(nazwa))
+        return klimat;
+    const std::string plik = ZnajdzKlimat(nazwa, k.Uzytkownika, k.Zainstalowany);
+    const bool wlasny = !plik.empty() && !k.Uzytkownika.empty() && plik.starts_with(k.Uzytkownika + "/");
+    return wlasny ? std::optional<TKlimat>(klimat) : std::nullopt;
+}
+
+bool NazwaKlimatuDostarczonego(const std::string& nazwa, const std::string& katalogZainstalowany) {
+    if (katalogZainstalowany.empty())
+        return false;
+    const std::string szukana = Male(nazwa);
+    std::error_code blad;
+    for (const auto& wpis : fs::directory_iterator(katalogZainstalowany, blad)) {
+        const fs::path p = wpis.path();
+        if (p.extension() == ".csv" && Male(p.stem().string()) == szukana)
+            return true;
+    }
+    return false;
 }
 
 } // namespace murolab

@@ -145,6 +145,13 @@ bool TekstBezZnakowSterujacych(std::string_view utf8) {
     return true;
 }
 
+const TPoleWarstwyRozszerzenia& PoleWarstwyRozszerzenia(std::string_view nazwa) {
+    for (const auto& p : kPolaWarstwyRozszerzenia)
+        if (p.Nazwa == nazwa)
+            return p;
+    throw std::out_of_range("Nieznana wartość warstwy: " + std::string(nazwa));
+}
+
 const TPoleWarunkow& PoleWarunkow(std::string_view nazwa) {
     for (const auto& p : kPolaWarunkow)
         if (p.Nazwa == nazwa)

@@ -142,6 +142,28 @@ inline const std::array<TPoleWarunkow, 17> kPolaWarunkow = {{
      pola_detail::Zakres(0, 0, false, 10, true)},
 }};
 
+// What the extension block keeps for each layer beyond the record: its key in a "Warstwy" entry, its
+// words for messages, the model's member, and the values a file and the layer grid may hold (the
+// physical bounds: no building material is denser than 25 000 kg/m3 or stores more than
+// 10 kJ/(kg K); larger values would only overflow the summer figures). The block's reader and writer
+// and the grid's check walk this list, so a value of a layer is added here.
+struct TPoleWarstwyRozszerzenia {
+    std::string_view Nazwa; // "Gestosc", the key in the block
+    std::string_view Opis;  // "gęstość ρ [kg/m³]"
+    std::optional<double> TWarstwa::*Miejsce;
+    TDopuszczalne Dopuszczalne;
+};
+inline const std::array<TPoleWarstwyRozszerzenia, 2> kPolaWarstwyRozszerzenia = {{
+    {"Gestosc", "gęstość ρ [kg/m³]", &TWarstwa::Gestosc,
+     pola_detail::Zakres(std::nullopt, 0, true, 25000, true)},
+    // In kJ/(kg K), as the catalogue and the grid keep it.
+    {"Cieplo", "ciepło właściwe c [kJ/(kg·K)]", &TWarstwa::Cieplo,
+     pola_detail::Zakres(std::nullopt, 0, true, 10, true)},
+}};
+
+// The extension block's layer value of that name; std::out_of_range for a name that is none.
+const TPoleWarstwyRozszerzenia& PoleWarstwyRozszerzenia(std::string_view nazwa);
+
 // The layer count, the one field outside both lists.
 inline constexpr TDopuszczalne kDopuszczalnaLiczbaWarstw =
     pola_detail::Zakres(std::nullopt, 0, true, kLiczbaSlotow, true);

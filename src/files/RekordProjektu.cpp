@@ -84,13 +84,13 @@ TWynik<TZawartoscProjektu> DekodujRekord(std::span<const std::uint8_t> bajty) {
         z.DaneProjektu = r->DaneProjektu;
         z.Iso13788 = r->Iso13788;
         for (int k = 1; k <= kLiczbaSlotow; ++k) {
-            const auto i = static_cast<std::size_t>(k - 1);
             TWarstwa& w = z.Warstwy[k];
-            w.Gestosc = r->Gestosc[i];
-            w.Cieplo = r->Cieplo[i];
-            w.Mostki = std::move(r->Mostki[i]);
-            w.WOsi = r->WOsi[i];
-            w.Powietrze = r->Powietrze[i];
+            TWarstwa& zBloku = r->Warstwy[static_cast<std::size_t>(k - 1)];
+            for (const TPoleWarstwyRozszerzenia& pole : kPolaWarstwyRozszerzenia)
+                w.*(pole.Miejsce) = zBloku.*(pole.Miejsce);
+            w.Mostki = std::move(zBloku.Mostki);
+            w.WOsi = zBloku.WOsi;
+            w.Powietrze = zBloku.Powietrze;
         }
         z.WarunkiPracy.Lacznik2017 = r->Lacznik2017;
         // The bridges and air layers are checked against the record's layers they belong to.
@@ -114,8 +114,7 @@ void PrzeniesDoModelu(const TZawartoscProjektu& z, TModelProjektu& model) {
     model.Warstwy = z.Warstwy;
     model.WarunkiPracy = z.WarunkiPracy;
     model.LiczbaWarstw = z.LiczbaWarstw;
-    if (z.DaneProjektu)
-        model.DaneProjektu = *z.DaneProjektu;
+    model.DaneProjektu = z.DaneProjektu.value_or(TDaneProjektu{});
     model.Iso13788 = z.Iso13788;
     model.RozszerzenieNieznane = z.RozszerzenieNieznane;
 }

@@ -49,8 +49,8 @@ std::vector<std::uint8_t> KodujProjekt(const TModelProjektu& model);
 // negative value or a control character in its name, and a damaged extension block.
 TWynik<TZawartoscProjektu> DekodujRekord(std::span<const std::uint8_t> bajty);
 
-// Puts a decoded file into the model as a whole: layers, conditions, count, the description (when
-// the file has one), the yearly-check choices and the unknown part of the block.
+// Puts a decoded file into the model as a whole: layers, conditions, count, the description (empty
+// when the file has none), the yearly-check choices and the unknown part of the block.
 void PrzeniesDoModelu(const TZawartoscProjektu& zawartosc, TModelProjektu& model);
 
 // The longest extension block a project file is read with.

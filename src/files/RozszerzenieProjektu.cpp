@@ -2,6 +2,7 @@
 
 #include "core/KrotkiTekst.h"
 #include "core/Liczby.h"
+#include "files/PolaRekordu.h"
 
 #include <algorithm>
 #include <cmath>
@@ -68,17 +69,65 @@ const std::array<TPoleIso, 3> kPolaIso = {{
 
 constexpr std::array<std::string_view, 5> kWnetrza = {"stale", "klasa1", "klasa2", "klasa3", "klasa4"};
 
+std::string Blad(const std::string& opis) {
+    return "Blok rozszerzenia pliku projektu: " + opis;
+}
+
+// The own climate's months under "ISO13788": {"Stacja": text, "Miesiace": [{"Temp", "Wilgot"} x 12]}.
+constexpr std::string_view kKlimatWlasny = "KlimatWlasny";
+
 bool DomyslneIso(const TUstawieniaIso13788& u) {
     const TUstawieniaIso13788 domyslne;
-    return u.Klimat == domyslne.Klimat && u.Wnetrze == domyslne.Wnetrze && u.WierszWT == domyslne.WierszWT;
+    return u.Klimat == domyslne.Klimat && u.Wnetrze == domyslne.Wnetrze && u.WierszWT == domyslne.WierszWT &&
+           !u.KlimatZapisany;
+}
+
+TWartoscJson JsonKlimatu(const TKlimat& k) {
+    TWartoscJson miesiace = TWartoscJson::Tablica();
+    for (const TMiesiacKlimatu& m : k.Miesiace) {
+        TWartoscJson w = TWartoscJson::Obiekt();
+        w.Ustaw("Temp", TWartoscJson(m.Temp));
+        w.Ustaw("Wilgot", TWartoscJson(m.Wilgot));
+        miesiace.Dodaj(std::move(w));
+    }
+    TWartoscJson klimat = TWartoscJson::Obiekt();
+    klimat.Ustaw("Stacja", TWartoscJson(k.Nazwa));
+    klimat.Ustaw("Miesiace", std::move(miesiace));
+    return klimat;
+}
+
+// The same limits as a climate file's (core/Klimat.h): the stored year must be one a file could give.
+TBlad CzytajKlimatWlasny(const TWartoscJson& w, TKlimat& k) {
+    const std::string nazwa = "ISO13788." + std::string(kKlimatWlasny);
+    if (!w.CzyObiekt())
+        return Blad("„" + nazwa + "” musi być obiektem.");
+    if (const TWartoscJson* stacja = w.Znajdz("Stacja")) {
+        if (!stacja->CzyTekst() || !TekstBezZnakowSterujacych(stacja->Tekst()))
+            return Blad("„" + nazwa + ".Stacja” musi być tekstem bez znaków sterujących.");
+        k.Nazwa = stacja->Tekst();
+    }
+    const TWartoscJson* miesiace = w.Znajdz("Miesiace");
+    if (!miesiace || !miesiace->CzyTablica() || miesiace->Elementy().size() != kLiczbaMiesiecy)
+        return Blad("„" + nazwa + ".Miesiace” musi być tablicą 12 miesięcy.");
+    for (std::size_t i = 0; i < kLiczbaMiesiecy; ++i) {
+        const TWartoscJson& m = miesiace->Elementy()[i];
+        const std::string ktory = nazwa + ".Miesiace[" + std::to_string(i + 1) + "]";
+        const TWartoscJson* temp = m.CzyObiekt() ? m.Znajdz("Temp") : nullptr;
+        const TWartoscJson* wilgot = m.CzyObiekt() ? m.Znajdz("Wilgot") : nullptr;
+        if (!temp || !wilgot || !temp->CzyLiczba() || !wilgot->CzyLiczba())
+            return Blad("„" + ktory + "” musi być obiektem z liczbami „Temp” i „Wilgot”.");
+        if (!(temp->Liczba() >= -50 && temp->Liczba() <= 50))
+            return Blad("„" + ktory + ".Temp” = " + Ogolny(temp->Liczba()) + "; dozwolone: -50 ≤ Temp ≤ 50.");
+        if (!(wilgot->Liczba() >= 1 && wilgot->Liczba() <= 100))
+            return Blad("„" + ktory + ".Wilgot” = " + Ogolny(wilgot->Liczba()) +
+                        "; dozwolone: 1 ≤ Wilgot ≤ 100.");
+        k.Miesiace[i] = {temp->Liczba(), wilgot->Liczba()};
+    }
+    return std::nullopt;
 }
 
 bool NiepustyObiekt(const TWartoscJson* w) {
     return w && w->CzyObiekt() && !w->Pola().empty();
-}
-
-std::string Blad(const std::string& opis) {
-    return "Blok rozszerzenia pliku projektu: " + opis;
 }
 
 // A text bound for one of the model's short strings must fit it whole: cutting or replacing
@@ -111,6 +160,12 @@ TBlad CzytajOpis(const TWartoscJson& opis, TDaneProjektu& d, TWartoscJson& niezn
             return Blad("„" + nazwa + "” musi być tekstem.");
         if (auto b = BladTekstuKrotkiego(nazwa, wartosc.Tekst(), pole->Pojemnosc))
             return b;
+        // As in the record's texts: a control character (a JSON escape such as \u0001, an ESC, a
+        // line break) has no place in a one-line field of the report's header.
+        if (!TekstBezZnakowSterujacych(wartosc.Tekst()))
+            return Blad("„" + nazwa +
+                        "” zawiera znak sterujący (np. nowy wiersz, tabulację, ESC); dozwolony jest "
+                        "tekst bez znaków sterujących.");
         if (pole->Klucz == "Data" && !wartosc.Tekst().empty() && !PoprawnaData(wartosc.Tekst()))
             return Blad("„Opis.Data” = „" + wartosc.Tekst() + "” nie jest datą w postaci dd.MM.rrrr.");
         pole->Ustaw(d, wartosc.Tekst());
@@ -125,6 +180,13 @@ TBlad CzytajIso(const TWartoscJson& iso, TUstawieniaIso13788& u, TWartoscJson& n
         return Blad("„ISO13788” musi być obiektem.");
     TWartoscJson inne = TWartoscJson::Obiekt();
     for (const auto& [klucz, wartosc] : iso.Pola()) {
+        if (klucz == kKlimatWlasny) {
+            TKlimat klimat;
+            if (auto b = CzytajKlimatWlasny(wartosc, klimat))
+                return b;
+            u.KlimatZapisany = std::move(klimat);
+            continue;
+        }
         const auto pole = std::find_if(kPolaIso.begin(), kPolaIso.end(),
                                        [&klucz = klucz](const TPoleIso& p) { return p.Klucz == klucz; });
         if (pole == kPolaIso.end()) {
@@ -257,19 +319,18 @@ TBlad CzytajWarstwy(const TWartoscJson& warstwy, int liczbaWarstw, TRozszerzenie
         const std::string ktora = "Warstwy[" + std::to_string(k) + "]";
         if (!w.CzyObiekt())
             return Blad("„" + ktora + "” musi być obiektem.");
-        for (const auto& [klucz, tablica] : {std::pair{std::string_view("Gestosc"), &r.Gestosc},
-                                             std::pair{std::string_view("Cieplo"), &r.Cieplo}}) {
-            const TWartoscJson* wartosc = w.Znajdz(klucz);
+        for (const TPoleWarstwyRozszerzenia& pole : kPolaWarstwyRozszerzenia) {
+            const TWartoscJson* wartosc = w.Znajdz(pole.Nazwa);
             if (!wartosc || wartosc->CzyNull())
                 continue;
-            const std::string nazwa = ktora + "." + std::string(klucz);
+            const std::string nazwa = ktora + "." + std::string(pole.Nazwa);
             if (!wartosc->CzyLiczba())
                 return Blad("„" + nazwa + "” musi być liczbą albo null.");
-            if (wartosc->Liczba() < 0)
-                return Blad("„" + nazwa + "” = " + Ogolny(wartosc->Liczba()) +
-                            "; dozwolone: liczba nieujemna.");
+            if (!WZakresie(pole.Dopuszczalne, wartosc->Liczba()))
+                return Blad("„" + nazwa + "” = " + Ogolny(wartosc->Liczba()) + " (" + std::string(pole.Opis) +
+                            "); dozwolone: " + OpisDopuszczalnych(pole.Nazwa, pole.Dopuszczalne) + ".");
             if (k <= liczbaWarstw && k <= kLiczbaSlotow)
-                (*tablica)[static_cast<std::size_t>(k - 1)] = wartosc->Liczba();
+                r.Warstwy[static_cast<std::size_t>(k - 1)].*(pole.Miejsce) = wartosc->Liczba();
         }
         const bool wUzyciu = k <= liczbaWarstw && k <= kLiczbaSlotow;
         std::vector<TMaterialMostka> mostki;
@@ -288,9 +349,9 @@ TBlad CzytajWarstwy(const TWartoscJson& warstwy, int liczbaWarstw, TRozszerzenie
                 return b;
         if (wUzyciu) {
             const auto i = static_cast<std::size_t>(k - 1);
-            r.Mostki[i] = std::move(mostki);
-            r.WOsi[i] = wOsi;
-            r.Powietrze[i] = powietrze;
+            r.Warstwy[i].Mostki = std::move(mostki);
+            r.Warstwy[i].WOsi = wOsi;
+            r.Warstwy[i].Powietrze = powietrze;
         }
     }
     return std::nullopt;
@@ -319,8 +380,8 @@ TWartoscJson LiczbaLubNull(const std::optional<double>& x) {
 
 TWartoscJson WpisWarstwy(const TWarstwa& warstwa) {
     TWartoscJson w = TWartoscJson::Obiekt();
-    w.Ustaw("Gestosc", LiczbaLubNull(warstwa.Gestosc));
-    w.Ustaw("Cieplo", LiczbaLubNull(warstwa.Cieplo));
+    for (const TPoleWarstwyRozszerzenia& pole : kPolaWarstwyRozszerzenia)
+        w.Ustaw(pole.Nazwa, LiczbaLubNull(warstwa.*(pole.Miejsce)));
     if (!warstwa.Mostki.empty()) {
         TWartoscJson mostki = TWartoscJson::Tablica();
         for (const TMaterialMostka& b : warstwa.Mostki) {
@@ -395,6 +456,8 @@ std::optional<TWartoscJson> RozszerzenieModelu(const TModelProjektu& model) {
         TWartoscJson iso = TWartoscJson::Obiekt();
         for (const TPoleIso& p : kPolaIso)
             iso.Ustaw(p.Klucz, model.Iso13788.*(p.Pole));
+        if (model.Iso13788.KlimatZapisany)
+            iso.Ustaw(kKlimatWlasny, JsonKlimatu(*model.Iso13788.KlimatZapisany));
         if (NiepustyObiekt(inneIso))
             for (const auto& [k, w] : inneIso->Pola())
                 iso.Ustaw(k, w);
@@ -405,8 +468,9 @@ std::optional<TWartoscJson> RozszerzenieModelu(const TModelProjektu& model) {
     bool saDaneWarstw = false;
     for (int k = 1; k <= n; ++k) {
         const TWarstwa& w = model.Warstwy[k];
-        saDaneWarstw =
-            saDaneWarstw || w.Gestosc || w.Cieplo || !w.Mostki.empty() || w.WOsi != 0 || w.Powietrze;
+        for (const TPoleWarstwyRozszerzenia& pole : kPolaWarstwyRozszerzenia)
+            saDaneWarstw = saDaneWarstw || (w.*(pole.Miejsce)).has_value();
+        saDaneWarstw = saDaneWarstw || !w.Mostki.empty() || w.WOsi != 0 || w.Powietrze;
     }
     if (saDaneWarstw) {
         TWartoscJson warstwy = TWartoscJson::Tablica();

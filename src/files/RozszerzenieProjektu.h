@@ -3,9 +3,11 @@
 // description, the yearly-check choices, the layers' density and specific heat). It follows the
 // record as the line "MUROLAB-ROZSZERZENIE 1" and one UTF-8 JSON object:
 //   "Opis":     {"Obiekt", "Adres", "Inwestor", "Projektant", "Data" ("dd.MM.yyyy")}
-//   "ISO13788": {"Klimat", "Wnetrze", "WierszWT"}
-//   "Warstwy":  [{"Gestosc": number|null, "Cieplo": number|null, ...}, ...] one per layer in use,
-//               a bridged layer adding "Mostki": [{"Nazwa", "Lambda", "Mi", "Gestosc", "Cieplo",
+//   "ISO13788": {"Klimat", "Wnetrze", "WierszWT",
+//                "KlimatWlasny": {"Stacja", "Miesiace": [{"Temp", "Wilgot"} x 12]} for an own climate}
+//   "Warstwy":  [{"Gestosc": number|null, "Cieplo": number|null, ...}, ...] one per layer in use
+//               (the numbers are the keys of files/PolaRekordu.h, kPolaWarstwyRozszerzenia), a
+//               bridged layer adding "Mostki": [{"Nazwa", "Lambda", "Mi", "Gestosc", "Cieplo",
 //               "Udzial"}] and optionally "WOsi": k, an air layer "Powietrze": {"Wentylacja":
 //               "brak"|"slaba"|"dobra", "Av": mm2, "Emisyjnosc": [e1, e2], "Kierunek":
 //               "poziomy"|"w_gore"|"w_dol"}
@@ -32,12 +34,10 @@ inline constexpr std::string_view kNaglowekRozszerzenia = "MUROLAB-ROZSZERZENIE 
 struct TRozszerzenie {
     std::optional<TDaneProjektu> DaneProjektu; // present when the block has "Opis"
     TUstawieniaIso13788 Iso13788;              // the defaults when the block has no "ISO13788"
-    // Per layer slot (index k - 1): what "Warstwy" holds for the layers in use.
-    std::array<std::optional<double>, kLiczbaSlotow> Gestosc{};
-    std::array<std::optional<double>, kLiczbaSlotow> Cieplo{};
-    std::array<std::vector<TMaterialMostka>, kLiczbaSlotow> Mostki{};
-    std::array<int, kLiczbaSlotow> WOsi{};
-    std::array<std::optional<TPowietrze>, kLiczbaSlotow> Powietrze{};
+    // Per layer slot (index k - 1): what "Warstwy" holds for the layers in use, in the layer's members
+    // of files/PolaRekordu.h, kPolaWarstwyRozszerzenia, and its bridging materials, "WOsi" and air
+    // layer (the rest of each TWarstwa stays empty).
+    std::array<TWarstwa, kLiczbaSlotow> Warstwy{};
     std::optional<TLacznik2017> Lacznik2017;
     TWartoscJson Nieznane = TWartoscJson::Obiekt(); // see TModelProjektu::RozszerzenieNieznane
     TWartoscJson Calosc;                            // the block's object as read

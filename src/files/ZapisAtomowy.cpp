@@ -2,11 +2,16 @@
 
 #include "core/Bledy.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <random>
+#include <string_view>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -63,8 +68,13 @@ int RozwiazOdnosniki(std::string& sciezka, struct stat& stan, bool& istnieje) {
     return ELOOP;
 }
 
+constexpr std::string_view kPrefiksTymczasowego = ".ml";
+constexpr std::size_t kCyfryTymczasowego = 8;
+// A temporary file this old is no save in progress: saves take milliseconds.
+constexpr int kWiekPorzuconegoSekundy = 60;
+
 // A short name that no other save of this or another process picks at the same moment; O_EXCL
-// makes sure of it, the randomness only makes a clash unlikely.
+// (or linkat, which never replaces) makes sure of it, the randomness only makes a clash unlikely.
 std::string NazwaTymczasowa() {
     static std::atomic<std::uint64_t> licznik{0};
     static const std::uint64_t ziarno = [] {
@@ -89,17 +99,97 @@ void SynchronizujKatalog(const std::string& katalog) {
     }
 }
 
+// The file behind a descriptor by the path the kernel gives it; linkat follows it even for a file
+// that has no name yet.
+std::string SciezkaDeskryptora(int fd) {
+    return "/proc/self/fd/" + std::to_string(fd);
+}
+
+// Writes everything, sets the old file's owner and permissions and flushes it to the disk.
+// errno of the failure, 0 on success.
+int ZapiszIZsynchronizuj(int fd, std::span<const std::uint8_t> bajty, const struct stat* stary) {
+    if (stary) {
+        // Best effort for the owner (only a privileged process may give a file away); the
+        // permission bits are set after it, since a change of owner may clear set-id bits.
+        if (stary->st_uid != ::geteuid() || stary->st_gid != ::getegid()) {
+            [[maybe_unused]] const int zmieniony = ::fchown(fd, stary->st_uid, stary->st_gid);
+        }
+        if (::fchmod(fd, stary->st_mode & 07777) != 0)
+            return errno;
+    }
+    // A short write is continued; one that makes no progress counts as a full disk.
+    std::size_t zapisane = 0;
+    while (zapisane < bajty.size()) {
+        const ssize_t w = ::write(fd, bajty.data() + zapisane, bajty.size() - zapisane);
+        if (w < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        if (w == 0)
+            return ENOSPC;
+        zapisane += static_cast<std::size_t>(w);
+    }
+    return ::fsync(fd) != 0 ? errno : 0;
+}
+
 } // namespace
+
+bool NazwaTymczasowegoPliku(std::string_view nazwa) {
+    if (nazwa.size() != kPrefiksTymczasowego.size() + kCyfryTymczasowego ||
+        !nazwa.starts_with(kPrefiksTymczasowego))
+        return false;
+    return std::all_of(nazwa.begin() + static_cast<std::ptrdiff_t>(kPrefiksTymczasowego.size()), nazwa.end(),
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+}
+
+int UsunPorzuconeTymczasowe(const std::string& katalog) {
+    DIR* d = ::opendir(katalog.c_str());
+    if (!d)
+        return 0;
+    const int fdKatalogu = ::dirfd(d);
+    const std::time_t granica = std::time(nullptr) - kWiekPorzuconegoSekundy;
+    int usuniete = 0;
+    while (const dirent* wpis = ::readdir(d)) {
+        const std::string_view nazwa = wpis->d_name;
+        if (!NazwaTymczasowegoPliku(nazwa))
+            continue;
+        // Never through a link, only this user's regular files, and only old ones: a save that is
+        // still writing its temporary file is young.
+        const int fd =
+            ::openat(fdKatalogu, wpis->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat stan {};
+        const bool porzucony = ::fstat(fd, &stan) == 0 && S_ISREG(stan.st_mode) &&
+                               stan.st_uid == ::geteuid() && stan.st_mtime < granica;
+        // A writer holds its lock until the file has its final name; a locked file is someone's save.
+        if (porzucony && ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::unlinkat(fdKatalogu, wpis->d_name, 0) == 0)
+            ++usuniete;
+        ::close(fd);
+    }
+    ::closedir(d);
+    return usuniete;
+}
 
 TBlad ZapiszAtomowo(const std::string& sciezkaPodana, std::span<const std::uint8_t> bajty, bool* juzIstnial) {
     const std::string poczatekBledu = "Nie można zapisać pliku „" + sciezkaPodana + "”: ";
     auto blad = [&](const std::string& powod) { return poczatekBledu + powod + "."; };
+    // A full disk is said in so many words: it is the one failure a user can remedy at once.
+    auto bladKodu = [&](int kod) -> std::string {
+        const std::string brak = "Brak miejsca na dysku przy zapisie pliku „" + sciezkaPodana + "”";
+        if (kod == ENOSPC)
+            return brak + ".";
+        if (kod == EDQUOT || kod == EFBIG)
+            return brak + " (" + OpisBleduSystemu(kod) + ").";
+        return blad(OpisBleduSystemu(kod));
+    };
 
     std::string sciezka = sciezkaPodana;
     struct stat stary {};
     bool istnieje = false;
     if (const int kod = RozwiazOdnosniki(sciezka, stary, istnieje))
-        return blad(OpisBleduSystemu(kod));
+        return bladKodu(kod);
     if (juzIstnial) {
         *juzIstnial = istnieje;
         if (istnieje)
@@ -111,54 +201,87 @@ TBlad ZapiszAtomowo(const std::string& sciezkaPodana, std::span<const std::uint8
     // The rename would replace even a file the user may not write: such a file is refused, as
     // writing into it would be.
     if (istnieje && ::faccessat(AT_FDCWD, sciezka.c_str(), W_OK, AT_EACCESS) != 0)
-        return blad(OpisBleduSystemu(errno));
+        return bladKodu(errno);
 
     // Beside the target, so that the final rename stays on one file system and replaces the old
     // file in one step.
     const std::string katalog = Katalog(sciezka);
+    // Temporaries that an earlier save left when it was killed in its write window.
+    UsunPorzuconeTymczasowe(katalog);
+    const struct stat* wzor = istnieje ? &stary : nullptr;
+
+    // First a file without a name: should the process be killed while writing, the kernel removes
+    // it, and nothing is left behind. It gets a name only when it is complete and on the disk.
+    int fd = ::open(katalog.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+        struct TZamknij {
+            int fd;
+            ~TZamknij() { ::close(fd); }
+        } zamknij{fd};
+        // Held until the file has its final name, so that no other save takes it for abandoned.
+        ::flock(fd, LOCK_EX | LOCK_NB);
+        if (const int kod = ZapiszIZsynchronizuj(fd, bajty, wzor))
+            return bladKodu(kod);
+        const std::string zrodlo = SciezkaDeskryptora(fd);
+        if (juzIstnial) {
+            // Linked into place only where nothing is yet: another writer that got there first wins.
+            if (::linkat(AT_FDCWD, zrodlo.c_str(), AT_FDCWD, sciezka.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+                *juzIstnial = false;
+                SynchronizujKatalog(katalog);
+                return {};
+            }
+            if (errno == EEXIST) {
+                *juzIstnial = true;
+                return {};
+            }
+        } else {
+            // linkat never replaces: the file gets a temporary name first, renamed over the target
+            // at once; only a kill between these two calls leaves it, for the next save to remove.
+            for (int proba = 0; proba < 100; ++proba) {
+                const std::string tymczasowy = katalog + "/" + NazwaTymczasowa();
+                if (::linkat(AT_FDCWD, zrodlo.c_str(), AT_FDCWD, tymczasowy.c_str(), AT_SYMLINK_FOLLOW) !=
+                    0) {
+                    if (errno == EEXIST)
+                        continue;
+                    break;
+                }
+                if (::rename(tymczasowy.c_str(), sciezka.c_str()) != 0) {
+                    const int kod = errno;
+                    ::unlink(tymczasowy.c_str());
+                    return bladKodu(kod);
+                }
+                SynchronizujKatalog(katalog);
+                return {};
+            }
+        }
+        // No /proc to link through: written again the classic way below.
+    } else if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
+        return bladKodu(errno);
+    }
+
+    // A file system without unnamed files: a named temporary file, removed on every path that fails
+    // (and by a later save when this process is killed before it could).
     std::string tymczasowy;
-    int fd = -1;
+    fd = -1;
     for (int proba = 0; proba < 100 && fd < 0; ++proba) {
         tymczasowy = katalog + "/" + NazwaTymczasowa();
         fd = ::open(tymczasowy.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
-            return blad(OpisBleduSystemu(errno));
+            return bladKodu(errno);
     }
     if (fd < 0)
-        return blad(OpisBleduSystemu(EEXIST));
+        return bladKodu(EEXIST);
+    ::flock(fd, LOCK_EX | LOCK_NB);
 
     auto porzuc = [&](int kod) {
         if (fd >= 0)
             ::close(fd);
         ::unlink(tymczasowy.c_str());
-        return blad(OpisBleduSystemu(kod));
+        return bladKodu(kod);
     };
 
-    if (istnieje) {
-        // Best effort for the owner (only a privileged process may give a file away); the
-        // permission bits are set after it, since a change of owner may clear set-id bits.
-        if (stary.st_uid != ::geteuid() || stary.st_gid != ::getegid()) {
-            [[maybe_unused]] const int zmieniony = ::fchown(fd, stary.st_uid, stary.st_gid);
-        }
-        if (::fchmod(fd, stary.st_mode & 07777) != 0)
-            return porzuc(errno);
-    }
-
-    // A short write is continued; one that makes no progress counts as a full disk.
-    std::size_t zapisane = 0;
-    while (zapisane < bajty.size()) {
-        const ssize_t w = ::write(fd, bajty.data() + zapisane, bajty.size() - zapisane);
-        if (w < 0) {
-            if (errno == EINTR)
-                continue;
-            return porzuc(errno);
-        }
-        if (w == 0)
-            return porzuc(ENOSPC);
-        zapisane += static_cast<std::size_t>(w);
-    }
-    if (::fsync(fd) != 0)
-        return porzuc(errno);
+    if (const int kod = ZapiszIZsynchronizuj(fd, bajty, wzor))
+        return porzuc(kod);
     const int wynikZamkniecia = ::close(fd);
     fd = -1;
     if (wynikZamkniecia != 0)
@@ -169,7 +292,7 @@ TBlad ZapiszAtomowo(const std::string& sciezkaPodana, std::span<const std::uint8
         const int kod = polaczony ? 0 : errno;
         ::unlink(tymczasowy.c_str());
         if (!polaczony && kod != EEXIST)
-            return blad(OpisBleduSystemu(kod));
+            return bladKodu(kod);
         *juzIstnial = !polaczony;
     } else if (::rename(tymczasowy.c_str(), sciezka.c_str()) != 0) {
         return porzuc(errno);

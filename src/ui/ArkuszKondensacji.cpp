@@ -31,6 +31,8 @@ namespace {
 
 constexpr int kKontekstPomocy = 20;
 const QString kRozszerzenie = QStringLiteral(".csv");
+// Marks the list entry of the climate stored with the project.
+constexpr int kRolaZProjektu = Qt::UserRole + 1;
 
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
@@ -293,10 +295,15 @@ void TArkuszKondensacji::WypelnijListeKlimatow() {
     for (const TKlimatNaLiscie& k : Klimaty()) {
         klimaty_->addItem(k.Wlasny ? k.Stacja + QStringLiteral(" (własny)") : k.Stacja, k.Nazwa);
         klimaty_->setItemData(klimaty_->count() - 1, k.Plik, Qt::ToolTipRole);
-        if (k.Nazwa == wybrany)
+        if (k.Nazwa == wybrany && !klimatZProjektu_)
             indeks = klimaty_->count() - 1;
     }
-    if (!wybrany.isEmpty() && indeks == 0) {
+    if (klimatZProjektu_) {
+        // The year stored with the project, which no local file of its name holds.
+        klimaty_->addItem(wybrany + QStringLiteral(" (z projektu)"), wybrany);
+        klimaty_->setItemData(klimaty_->count() - 1, true, kRolaZProjektu);
+        indeks = klimaty_->count() - 1;
+    } else if (!wybrany.isEmpty() && indeks == 0) {
         // A stored climate that is no longer on offer (a path, or a file since removed) stays chosen.
         klimaty_->addItem(JestSciezka(wybrany) ? wybrany : wybrany + QStringLiteral(" (brak pliku)"),
                           wybrany);
@@ -335,11 +342,19 @@ bool TArkuszKondensacji::WczytajKlimat(const QString& nazwa, QString* blad) {
 
 void TArkuszKondensacji::PokazUstawienia() {
     klimat_.reset();
+    klimatZProjektu_ = false;
     bladKlimatu_.clear();
-    if (!model_.Iso13788.Klimat.empty()) {
-        QString blad;
-        if (!WczytajKlimat(Q(model_.Iso13788.Klimat), &blad))
-            bladKlimatu_ = blad.toStdString();
+    const TKatalogiKlimatow katalogi{QFile::encodeName(katalogWlasny_).toStdString(),
+                                     QFile::encodeName(katalogWbudowany_).toStdString()};
+    const auto wynik = KlimatProjektu(model_.Iso13788, katalogi);
+    if (const std::string* blad = Niepowodzenie(wynik)) {
+        bladKlimatu_ = *blad;
+    } else if (const auto& k = std::get<std::optional<TKlimatProjektu>>(wynik)) {
+        klimat_ = k->Klimat;
+        klimatZProjektu_ = k->ZProjektu;
+        // A project saved before own climates travelled with it keeps its year from now on.
+        if (!model_.Iso13788.KlimatZapisany)
+            model_.Iso13788.KlimatZapisany = KlimatDoZapisu(model_.Iso13788.Klimat, k->Klimat, katalogi);
     }
     WypelnijListeKlimatow();
     PokazKlimat();
@@ -371,8 +386,15 @@ void TArkuszKondensacji::KlimatWybrany(int indeks) {
     if (wypelnianie_)
         return;
     const QString nazwa = klimaty_->itemData(indeks).toString();
+    const bool zProjektu = klimaty_->itemData(indeks, kRolaZProjektu).toBool();
+    const bool byloZProjektu = klimatZProjektu_;
+    std::optional<TKlimat> zapisany;
     if (nazwa.isEmpty()) {
         klimat_.reset();
+        bladKlimatu_.clear();
+    } else if (zProjektu) {
+        klimat_ = model_.Iso13788.KlimatZapisany;
+        zapisany = klimat_;
         bladKlimatu_.clear();
     } else {
         QString blad;
@@ -386,17 +408,25 @@ void TArkuszKondensacji::KlimatWybrany(int indeks) {
             return;
         }
         bladKlimatu_.clear();
+        // An own climate's year travels with the project; a shipped one's is the same everywhere.
+        zapisany = KlimatDoZapisu(nazwa.toStdString(), *klimat_,
+                                  {QFile::encodeName(katalogWlasny_).toStdString(),
+                                   QFile::encodeName(katalogWbudowany_).toStdString()});
     }
-    if (model_.Iso13788.Klimat != nazwa.toStdString()) {
+    klimatZProjektu_ = zProjektu;
+    if (model_.Iso13788.Klimat != nazwa.toStdString() || model_.Iso13788.KlimatZapisany != zapisany) {
         model_.Iso13788.Klimat = nazwa.toStdString();
+        model_.Iso13788.KlimatZapisany = zapisany;
         model_.Zmieniony = true;
         emit Zmieniono();
     }
+    if (byloZProjektu != klimatZProjektu_)
+        WypelnijListeKlimatow();
     PokazKlimat();
 }
 
 void TArkuszKondensacji::OtworzEdytor() {
-    TFormKlimat edytor(dialogi_, katalogWlasny_, this);
+    TFormKlimat edytor(dialogi_, katalogWlasny_, katalogWbudowany_, this);
     QString nazwa = klimat_ ? Q(klimat_->Nazwa) : QString();
     TKlimat wzor;
     if (klimat_) {
@@ -421,7 +451,9 @@ void TArkuszKondensacji::OtworzEdytor() {
         return;
     }
     bladKlimatu_.clear();
+    klimatZProjektu_ = false;
     model_.Iso13788.Klimat = zapisana.toStdString();
+    model_.Iso13788.KlimatZapisany = klimat_;
     model_.Zmieniony = true;
     emit Zmieniono();
     WypelnijListeKlimatow();

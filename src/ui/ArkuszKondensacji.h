@@ -95,6 +95,7 @@ private:
     QString katalogWbudowany_;
     QString katalogWlasny_;
     std::optional<TKlimat> klimat_;
+    bool klimatZProjektu_ = false; // klimat_ is the project's stored year, not the local file of that name
     std::string bladKlimatu_;
     std::optional<TAnalizaIso13788> analiza_;
     TTekstyKondensacji teksty_;

@@ -6,6 +6,7 @@
 #include "core/Liczby.h"
 #include "core/Sprawdzenia.h"
 #include "core/WT2021.h"
+#include "files/PolaRekordu.h"
 #include "output/TekstyKondensacji.h"
 #include "ui/ArkuszKondensacji.h"
 #include "ui/FormMostkiTerm.h"
@@ -32,6 +33,7 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 
 namespace murolab {
@@ -590,19 +592,20 @@ bool TArkuszPrzegrody::SprawdzWarstwy() {
                     blad = BladWarstwy(lambda, mi, NaLiczbe(Komorka(wiersz, kKolumnaGrubosci).toStdString()));
                 }
             }
-            // Density and specific heat are not needed here; one that is given must be a number
-            // no less than zero.
-            const std::pair<int, const char*> opcjonalne[] = {
-                {kKolumnaGestosci, "Podana wartość gęstości warstwy nr %1 jest niepoprawna."},
-                {kKolumnaCiepla, "Podana wartość ciepła właściwego warstwy nr %1 jest niepoprawna."}};
-            for (const auto& [kolumna, komunikat] : opcjonalne) {
+            // Density and specific heat are not needed here; one that is given must lie within the
+            // physical bounds that a project file is held to.
+            const std::tuple<int, const char*, const char*> opcjonalne[] = {
+                {kKolumnaGestosci, "Gestosc", "Podana wartość gęstości warstwy nr %1 jest niepoprawna."},
+                {kKolumnaCiepla, "Cieplo",
+                 "Podana wartość ciepła właściwego warstwy nr %1 jest niepoprawna."}};
+            for (const auto& [kolumna, pole, komunikat] : opcjonalne) {
                 if (blad)
                     break;
                 const QString t = Komorka(wiersz, kolumna);
                 if (t.isEmpty())
                     continue;
                 const double v = NaLiczbe(t.toStdString());
-                if (!std::isfinite(v) || v < 0)
+                if (!WZakresie(PoleWarstwyRozszerzenia(pole).Dopuszczalne, v))
                     blad = Q(komunikat).arg(wiersz + 1).toStdString();
             }
             if (blad) {

@@ -463,6 +463,12 @@ void TArkuszWarunkow::UstawDomyslne() {
 }
 
 void TArkuszWarunkow::PokazWarunki(const TWarunkiPracy& w) {
+    // A project saved before "&Wprowadź" holds the "not set" markers, not temperatures of 50 and
+    // -50 degC: it shows the sheet of a new project, and the model keeps its markers.
+    if (!w.Ustalone()) {
+        UstawDomyslne();
+        return;
+    }
     auto tekst = [](const std::string& t) { return QString::fromStdString(t); };
     tempWew_->setText(tekst(Calkowita(w.TempWew)));
     // The te change handling picks a zone here; the stored zone replaces it two lines below.

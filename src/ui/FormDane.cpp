@@ -101,6 +101,17 @@ TFormDane::TFormDane(TModelProjektu& model, TDialogi& dialogi, QWidget* rodzic)
                      {Button1, "Button1"}});
 }
 
+namespace {
+// A tab or a line break pasted into a field would make a description that no project file may
+// hold (it is refused on opening): it is stored as a space.
+std::string BezZnakowSterujacych(QString tekst) {
+    for (QChar& c : tekst)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            c = QLatin1Char(' ');
+    return tekst.toStdString();
+}
+} // namespace
+
 void TFormDane::Button1Click() {
     TDaneProjektu& d = model_.DaneProjektu;
     const auto opis = [](const TDaneProjektu& x) {
@@ -108,12 +119,19 @@ void TFormDane::Button1Click() {
                                x.Data.Utf8());
     };
     const auto przed = opis(d);
-    d.Obiekt.UstawUtf8(EditObiekt->text().toStdString());
-    d.Adres.UstawUtf8(EditAdres->text().toStdString());
-    d.Inwestor.UstawUtf8(EditInwestor->text().toStdString());
-    d.Projektant.UstawUtf8(EditProjektant->text().toStdString());
+    d.Obiekt.UstawUtf8(BezZnakowSterujacych(EditObiekt->text()));
+    d.Adres.UstawUtf8(BezZnakowSterujacych(EditAdres->text()));
+    d.Inwestor.UstawUtf8(BezZnakowSterujacych(EditInwestor->text()));
+    d.Projektant.UstawUtf8(BezZnakowSterujacych(EditProjektant->text()));
     d.Data.UstawUtf8(DateTimePicker1->date().toString(QString::fromLatin1(kFormatDaty)).toStdString());
-    if (opis(d) != przed)
+    // A date alone is not saved (the file keeps a description only with one of its texts): the date
+    // the picker puts into an empty description is no change, so an untouched program asks nothing.
+    const auto bezTekstow = [](const auto& o) {
+        return std::get<0>(o).empty() && std::get<1>(o).empty() && std::get<2>(o).empty() &&
+               std::get<3>(o).empty();
+    };
+    const auto po = opis(d);
+    if (po != przed && !(bezTekstow(po) && bezTekstow(przed)))
         model_.Zmieniony = true;
     accept();
 }

@@ -1,5 +1,6 @@
 #include "ui/FormKlimat.h"
 
+#include "files/PlikKlimatu.h"
 #include "files/ZapisAtomowy.h"
 
 #include "core/Liczby.h"
@@ -38,8 +39,9 @@ QString ZapiszPlikAtomowo(const QString& plik, const QByteArray& dane) {
     return blad ? QString::fromStdString(*blad) : QString();
 }
 
-TFormKlimat::TFormKlimat(TDialogi& dialogi, const QString& katalog, QWidget* rodzic)
-    : QDialog(rodzic), dialogi_(dialogi), katalog_(katalog) {
+TFormKlimat::TFormKlimat(TDialogi& dialogi, const QString& katalog, const QString& katalogDostarczony,
+                         QWidget* rodzic)
+    : QDialog(rodzic), dialogi_(dialogi), katalog_(katalog), katalogDostarczony_(katalogDostarczony) {
     setObjectName(QStringLiteral("FormKlimat"));
     setWindowTitle(QStringLiteral("Murolab - klimat własny"));
     setModal(true);
@@ -114,6 +116,14 @@ void TFormKlimat::Zapisz() {
     const QString nazwa = nazwa_->text().trimmed();
     if (nazwa.isEmpty() || nazwa.startsWith(u'.') || nazwa.contains(u'/') || nazwa.contains(u'\\')) {
         odmowa(QStringLiteral("Podaj nazwę klimatu (bez znaków / i \\, nie od kropki)."), nazwa_);
+        return;
+    }
+    if (NazwaKlimatuDostarczonego(nazwa.toStdString(),
+                                  QFile::encodeName(katalogDostarczony_).toStdString())) {
+        odmowa(QStringLiteral("„%1” to nazwa klimatu dostarczonego z programem. Klimat własny musi mieć inną "
+                              "nazwę, np. „%1 (własny)”.")
+                   .arg(nazwa),
+               nazwa_);
         return;
     }
     TKlimat klimat;

@@ -1,7 +1,8 @@
 #pragma once
 // "Własny…" climate: a table of the twelve monthly means (θe, φe) with the program's numeric
 // fields, and a name. "Zapisz" checks every value, writes the climate file into the user's climate
-// folder and closes the form; the sheet then offers and chooses it.
+// folder and closes the form; the sheet then offers and chooses it. The name of a shipped climate is
+// refused: the own file would hide the shipped one on this machine only.
 
 #include "core/Klimat.h"
 
@@ -21,7 +22,9 @@ class TNumEdit;
 class TFormKlimat : public QDialog {
     Q_OBJECT
 public:
-    TFormKlimat(TDialogi& dialogi, const QString& katalog, QWidget* rodzic = nullptr);
+    // `katalog`: the user's climate folder, where it saves; `katalogDostarczony`: the shipped climates'.
+    TFormKlimat(TDialogi& dialogi, const QString& katalog, const QString& katalogDostarczony,
+                QWidget* rodzic = nullptr);
 
     // Starts from a climate (the one chosen on the sheet, or an empty year) and a proposed name.
     void Ustaw(const TKlimat& klimat, const QString& nazwa);
@@ -34,6 +37,7 @@ public:
 private:
     TDialogi& dialogi_;
     QString katalog_;
+    QString katalogDostarczony_;
     QLineEdit* nazwa_ = nullptr;
     std::array<TNumEdit*, kLiczbaMiesiecy> temp_{};
     std::array<TNumEdit*, kLiczbaMiesiecy> wilgot_{};

@@ -113,9 +113,8 @@ void TFormPrzegroda::PokazProjekt(const TZawartoscProjektu& zawartosc) {
         warstwa.WOsi = zPliku.WOsi;
         warstwa.Powietrze = zPliku.Powietrze;
     }
-    // A file without a description leaves the one entered before, as files of older versions do.
-    if (zawartosc.DaneProjektu)
-        Model.DaneProjektu = *zawartosc.DaneProjektu;
+    // A file without a description has none: the one of the project before is not this one's.
+    Model.DaneProjektu = zawartosc.DaneProjektu.value_or(TDaneProjektu{});
     Model.Iso13788 = zawartosc.Iso13788;
     Model.RozszerzenieNieznane = zawartosc.RozszerzenieNieznane;
 

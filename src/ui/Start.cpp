@@ -159,8 +159,10 @@ void TStart::Uruchom() {
     if (PoKroku)
         PoKroku(QStringLiteral("TAboutBox"), powitanie->Postep());
 
-    // The splash goes; as it goes it asks for the project description.
-    powitanie->PrzyZamknieciu = [this, dane] { dialogi_.PokazModalnie(dane); };
+    // The splash goes; as it goes it asks for the project description. Not when a project is named:
+    // its file brings its own description, which would overwrite what was typed (F5 shows it).
+    if (PlikProjektu.isEmpty())
+        powitanie->PrzyZamknieciu = [this, dane] { dialogi_.PokazModalnie(dane); };
     dialogi_.Powitanie = nullptr;
     powitanie->FormDestroy();
     powitanie.reset();

@@ -69,7 +69,7 @@ public:
 
     // Everything up to the shown main window, then the project PlikProjektu when one is named (a file
     // that cannot be opened gives the usual message and leaves the project empty); the caller then
-    // runs the message loop.
+    // runs the message loop. With a project named, the description dialog is not shown at start-up.
     void Uruchom();
     QString PlikProjektu;
 

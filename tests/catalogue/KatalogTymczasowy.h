@@ -50,14 +50,20 @@ inline void ZapiszBajty(const std::filesystem::path& plik, const std::vector<std
     wyj.write(reinterpret_cast<const char*>(bajty.data()), static_cast<std::streamsize>(bajty.size()));
 }
 
-// Runs f and returns the message of the BladWeWy it throws ("" when nothing was thrown).
-template <typename F> std::string KomunikatBledu(F&& f) {
-    try {
-        f();
-    } catch (const BladWeWy& e) {
-        return e.what();
-    }
-    return {};
+// The message of a failed group-file operation, "" when it succeeded.
+inline std::string KomunikatBledu(const TBlad& blad) {
+    return blad.value_or("");
+}
+template <typename T> std::string KomunikatBledu(const TWynik<T>& wynik) {
+    const std::string* blad = Niepowodzenie(wynik);
+    return blad ? *blad : std::string();
+}
+
+// The value of an operation that has to succeed; its failure ends the test with its message.
+template <typename T> T Wartosc(TWynik<T> wynik) {
+    if (const std::string* blad = Niepowodzenie(wynik))
+        throw std::runtime_error(*blad);
+    return std::get<T>(std::move(wynik));
 }
 
 } // namespace murolab::test

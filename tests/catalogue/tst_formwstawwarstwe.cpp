@@ -10,6 +10,7 @@
 #include "catalogue/FormWstawWarstwe.h"
 #include "catalogue/PlikGrupy.h"
 #include "core/KrotkiTekst.h"
+#include "tools/DopisywanieGrupy.h"
 #include "widgets/NumEdit.h"
 
 #include <QApplication>
@@ -61,12 +62,25 @@ QString W(const QString& plik) {
 void ZapiszGrupe(const QString& plik, const QList<TWpis>& wpisy) {
     std::ofstream(plik.toStdString(), std::ios::binary | std::ios::trunc).close();
     for (const TWpis& w : wpisy)
-        DopiszMaterial(plik.toStdString(), Material(w), false);
+        QVERIFY(!DopiszMaterial(plik.toStdString(), Material(w), false));
+}
+
+// The materials of a group file that has to be sound.
+std::vector<TMaterial> Materialy(const QString& plik) {
+    auto wynik = WczytajMaterialy(plik.toStdString());
+    if (const std::string* blad = Niepowodzenie(wynik))
+        qFatal("%s", blad->c_str());
+    return std::get<std::vector<TMaterial>>(std::move(wynik));
+}
+
+// "Nie znaleziono pliku „…”." for a group file that is missing.
+QString BrakPliku(const QString& plik) {
+    return QStringLiteral("Nie znaleziono pliku „%1”.").arg(plik);
 }
 
 QStringList NazwyWPliku(const QString& plik) {
     QStringList nazwy;
-    for (const TMaterial& m : WczytajMaterialy(plik.toStdString()))
+    for (const TMaterial& m : Materialy(plik))
         nazwy << QString::fromStdString(m.Material.Utf8());
     return nazwy;
 }
@@ -261,7 +275,7 @@ private slots:
         Dlg().reject();
         QVERIFY(QFile::remove(K("Betony.ath")));
         Pokaz();
-        QCOMPARE(dialogi_->Bledy(), QStringList{QStringLiteral("File not found")});
+        QCOMPARE(dialogi_->Bledy(), QStringList{BrakPliku(K("Betony.ath"))});
         QVERIFY(Dlg().isVisible());
         QCOMPARE(Lista().first(), QStringLiteral("Tynk A")); // the list as it was
         QVERIFY(!okno_->Glowne.isVisible());
@@ -349,8 +363,8 @@ private slots:
     }
 
     void brak_grupy_w_katalogu_nie_zostawia_kopii() {
-        // With no shipped group to copy, an own material cannot start one: the usual "File not
-        // found", and nothing is left in the user's directory.
+        // With no shipped group to copy, an own material cannot start one: the usual "Nie znaleziono
+        // pliku", and nothing is left in the user's directory.
         ZapiszGrupe(K("Tynki.ath"), {{"Tynk", 0.8, 0.9}});
         Pokaz();
         WybierzGrupe(7);
@@ -359,7 +373,7 @@ private slots:
         Wpisz(QStringLiteral("Cegła"), QStringLiteral("0,77"), QStringLiteral("0,91"), QStringLiteral("10"));
         dialogi_->Odpowiedzi << TOdpowiedz::Tak;
         Kontrolka<QPushButton>(Dlg(), "ButtonDodaj")->click();
-        QCOMPARE(dialogi_->Bledy(), QStringList{QStringLiteral("File not found")});
+        QCOMPARE(dialogi_->Bledy(), QStringList{BrakPliku(K("Tynki.ath"))});
         QVERIFY(QDir(gWlasne).entryList(QDir::Files).isEmpty());
     }
 
@@ -798,7 +812,7 @@ private slots:
         Pokaz();
         QVERIFY(QFile::remove(K("Ceramika.ath")));
         WybierzGrupe(1);
-        QCOMPARE(dialogi_->Bledy(), QStringList{QStringLiteral("File not found")});
+        QCOMPARE(dialogi_->Bledy(), QStringList{BrakPliku(K("Ceramika.ath"))});
         QCOMPARE(Lista().mid(0, 3), (QStringList{"Beton", "Cegła", "Dąb"}));
 
         // Two whole records and a fragment: the damaged group is refused before anything of it is
@@ -938,7 +952,7 @@ private slots:
         // shipped group stays as it was.
         QCOMPARE(NazwyWPliku(W("Tynki.ath")), po);
         QCOMPARE(Bajty(K("Tynki.ath")), tynki);
-        const auto zapisane = WczytajMaterialy(W("Tynki.ath").toStdString());
+        const auto zapisane = Materialy(W("Tynki.ath"));
         const TMaterial& m = zapisane[static_cast<std::size_t>(po.indexOf(nowy))];
         QCOMPARE(m.LambdaSW, 0.5);
         QCOMPARE(m.LambdaW, 0.6);
@@ -1078,7 +1092,7 @@ private slots:
         dialogi_->Odpowiedzi << TOdpowiedz::Tak;
         Kontrolka<QPushButton>(Dlg(), "ButtonDodaj")->click();
         QCOMPARE(dialogi_->Bledy(), QStringList{});
-        QCOMPARE(WczytajMaterialy(W("Tynki.ath").toStdString()).size(), std::size_t{3});
+        QCOMPARE(Materialy(W("Tynki.ath")).size(), std::size_t{3});
         QVERIFY(QFileInfo(W("Temp.ath")).isDir());
         QVERIFY(!Kontrolka<QCheckBox>(Dlg(), "CheckBoxWybor")->isChecked());
     }

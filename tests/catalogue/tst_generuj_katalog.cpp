@@ -37,7 +37,7 @@ TEST(GeneratorKatalogu, ZapisujeGrupyWPorzadkuKatalogowymIWindows1250) {
                                "Stropy," +
                                dluga + ",1.0,1.1,30,1200,0.88,estimate\n"),
               0);
-    const auto tynki = WczytajMaterialy(kat / "dane" / "Tynki.ath");
+    const auto tynki = test::Wartosc(WczytajMaterialy(kat / "dane" / "Tynki.ath"));
     ASSERT_EQ(tynki.size(), 3u);
     EXPECT_EQ(tynki[0].Material.Cp1250(), "Asfalt");
     EXPECT_EQ(tynki[1].Material.Cp1250(), "beton");
@@ -46,7 +46,7 @@ TEST(GeneratorKatalogu, ZapisujeGrupyWPorzadkuKatalogowymIWindows1250) {
     EXPECT_EQ(tynki[1].LambdaSW, 1.5);
     EXPECT_EQ(tynki[1].Mi, 100.0);
     EXPECT_EQ(tynki[2].Cieplo, 1.0);
-    const auto stropy = WczytajMaterialy(kat / "dane" / "Stropy.ath");
+    const auto stropy = test::Wartosc(WczytajMaterialy(kat / "dane" / "Stropy.ath"));
     ASSERT_EQ(stropy.size(), 1u);
     EXPECT_EQ(stropy[0].Material.Cp1250(), std::string(60, 'x'));
     // Groups without rows exist as empty files.

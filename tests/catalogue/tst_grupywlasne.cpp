@@ -2,6 +2,7 @@
 // own material of a group makes the user's copy without ever writing the shipped group.
 
 #include "KatalogTymczasowy.h"
+#include "tools/DopisywanieGrupy.h"
 
 #include "catalogue/Grupy.h"
 #include "catalogue/GrupyWlasne.h"
@@ -22,6 +23,7 @@ namespace fs = std::filesystem;
 using test::CzytajBajty;
 using test::KomunikatBledu;
 using test::TKatalogTymczasowy;
+using test::Wartosc;
 
 TMaterial Mat(const std::string& nazwa) {
     TMaterial m;
@@ -36,12 +38,12 @@ void ZapiszGrupe(const fs::path& plik, const std::vector<std::string>& nazwy) {
     fs::create_directories(plik.parent_path());
     std::ofstream(plik, std::ios::binary | std::ios::trunc).close();
     for (const auto& n : nazwy)
-        DopiszMaterial(plik, Mat(n), false);
+        ASSERT_EQ(DopiszMaterial(plik, Mat(n), false), std::nullopt);
 }
 
 std::vector<std::string> Nazwy(const fs::path& plik) {
     std::vector<std::string> nazwy;
-    for (const auto& m : WczytajMaterialy(plik))
+    for (const auto& m : Wartosc(WczytajMaterialy(plik)))
         nazwy.emplace_back(m.Material.Cp1250());
     return nazwy;
 }
@@ -74,7 +76,7 @@ TEST_F(GrupyWlasne, CzytanaKopiaUzytkownikaGdyJest) {
 
 TEST_F(GrupyWlasne, PierwszyWlasnyMaterialKopiujeGrupe) {
     const auto przed = CzytajBajty(katalog() / "Tynki.ath");
-    const fs::path kopia = DodajWlasnyMaterial(Miejsca(), "Tynki.ath", Mat("Cegla"), 1);
+    const fs::path kopia = Wartosc(DodajWlasnyMaterial(Miejsca(), "Tynki.ath", Mat("Cegla"), 1));
     EXPECT_EQ(kopia, wlasne() / "Tynki.ath");
     EXPECT_EQ(Nazwy(kopia), (std::vector<std::string>{"Beton", "Cegla", "Tynk"}));
     EXPECT_EQ(CzytajBajty(katalog() / "Tynki.ath"), przed);
@@ -85,7 +87,7 @@ TEST_F(GrupyWlasne, PierwszyWlasnyMaterialKopiujeGrupe) {
 
     // The next one extends the copy, whatever the shipped group holds by then.
     ZapiszGrupe(katalog() / "Tynki.ath", {"Inny"});
-    DodajWlasnyMaterial(Miejsca(), "Tynki.ath", Mat("Asfalt"), 0);
+    ASSERT_EQ(KomunikatBledu(DodajWlasnyMaterial(Miejsca(), "Tynki.ath", Mat("Asfalt"), 0)), "");
     EXPECT_EQ(Nazwy(kopia), (std::vector<std::string>{"Asfalt", "Beton", "Cegla", "Tynk"}));
     EXPECT_EQ(Nazwy(katalog() / "Tynki.ath"), std::vector<std::string>{"Inny"});
 }
@@ -93,7 +95,7 @@ TEST_F(GrupyWlasne, PierwszyWlasnyMaterialKopiujeGrupe) {
 TEST_F(GrupyWlasne, KopiaZGrupyTylkoDoOdczytu) {
     fs::permissions(katalog() / "Tynki.ath",
                     fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    DodajWlasnyMaterial(Miejsca(), "Tynki.ath", Mat("Cegla"), 1);
+    ASSERT_EQ(KomunikatBledu(DodajWlasnyMaterial(Miejsca(), "Tynki.ath", Mat("Cegla"), 1)), "");
     EXPECT_NE(fs::status(wlasne() / "Tynki.ath").permissions() & fs::perms::owner_write, fs::perms::none);
     EXPECT_EQ(fs::status(katalog() / "Tynki.ath").permissions() & fs::perms::owner_write, fs::perms::none);
 }
@@ -105,7 +107,7 @@ TEST_F(GrupyWlasne, NieudaneDodanieNieZostawiaKopii) {
         bool Uszkodzona; // the shipped group ends in a fragment of a record, so the rebuild refuses it
         const char* Komunikat;
     } przypadki[] = {
-        {"brak grupy w katalogu", "Betony.ath", false, "File not found"},
+        {"brak grupy w katalogu", "Betony.ath", false, "Nie znaleziono pliku „"},
         {"przebudowa nieudana", "Tynki.ath", true, "nie jest wielokrotność"},
     };
     for (const auto& p : przypadki) {
@@ -114,9 +116,9 @@ TEST_F(GrupyWlasne, NieudaneDodanieNieZostawiaKopii) {
         if (p.Uszkodzona)
             std::ofstream(katalog() / "Tynki.ath", std::ios::binary | std::ios::app) << "ulamek";
         const auto przed = CzytajBajty(katalog() / "Tynki.ath");
-        const std::string blad =
-            KomunikatBledu([&] { DodajWlasnyMaterial(Miejsca(), p.Grupa, Mat("Cegla"), 0); });
+        const std::string blad = KomunikatBledu(DodajWlasnyMaterial(Miejsca(), p.Grupa, Mat("Cegla"), 0));
         EXPECT_NE(blad.find(p.Komunikat), std::string::npos) << blad;
+        EXPECT_NE(blad.find((katalog() / p.Grupa).string()), std::string::npos) << blad;
         EXPECT_FALSE(fs::exists(wlasne() / p.Grupa));
         EXPECT_FALSE(fs::exists(wlasne() / (std::string(p.Grupa) + ".kopia")));
         EXPECT_EQ(CzytajBajty(katalog() / "Tynki.ath"), przed);
@@ -127,16 +129,15 @@ TEST_F(GrupyWlasne, NieudaneDodanieDoIstniejacejKopiiJejNieUsuwa) {
     ZapiszGrupe(wlasne() / "Tynki.ath", {"Moj"});
     std::ofstream(wlasne() / "Tynki.ath", std::ios::binary | std::ios::app) << "ulamek";
     const auto przed = CzytajBajty(wlasne() / "Tynki.ath");
-    EXPECT_NE(KomunikatBledu([&] { DodajWlasnyMaterial(Miejsca(), "Tynki.ath", Mat("Cegla"), 0); }), "");
+    EXPECT_NE(KomunikatBledu(DodajWlasnyMaterial(Miejsca(), "Tynki.ath", Mat("Cegla"), 0)), "");
     EXPECT_EQ(CzytajBajty(wlasne() / "Tynki.ath"), przed);
 }
 
 TEST_F(GrupyWlasne, BezKataloguUzytkownikaNicNieJestZapisywane) {
     const auto przed = CzytajBajty(katalog() / "Tynki.ath");
-    EXPECT_EQ(KomunikatBledu([&] {
-                  DodajWlasnyMaterial({katalog(), fs::path()}, "Tynki.ath", Mat("Cegla"), 0);
-              }),
-              "Path not found");
+    EXPECT_NE(KomunikatBledu(DodajWlasnyMaterial({katalog(), fs::path()}, "Tynki.ath", Mat("Cegla"), 0))
+                  .find("Nie znaleziono katalogu danych użytkownika"),
+              std::string::npos);
     EXPECT_EQ(CzytajBajty(katalog() / "Tynki.ath"), przed);
     EXPECT_EQ(Pliki(katalog()), std::vector<std::string>{"Tynki.ath"});
 }

@@ -1,5 +1,6 @@
 // The catalogue that the build ships: the eight group files generated from data/katalog.
 
+#include "KatalogTymczasowy.h"
 #include "catalogue/Grupy.h"
 #include "catalogue/PlikGrupy.h"
 #include "core/KrotkiTekst.h"
@@ -28,7 +29,7 @@ TEST(KatalogDane, KazdaGrupaWPorzadkuKatalogowymBezPowtorzen) {
     std::size_t razem = 0;
     for (const auto& grupa : kGrupyMaterialow) {
         SCOPED_TRACE(std::string(grupa.Plik));
-        const auto materialy = WczytajMaterialy(kDane / grupa.Plik);
+        const auto materialy = test::Wartosc(WczytajMaterialy(kDane / grupa.Plik));
         EXPECT_GE(materialy.size(), 12u);
         for (std::size_t i = 1; i < materialy.size(); ++i)
             EXPECT_LT(PorownajNazwy(materialy[i - 1].Material.Cp1250(), materialy[i].Material.Cp1250()), 0)
@@ -57,7 +58,7 @@ TEST(KatalogDane, NazwyMieszczaSieWWarstwie) {
     constexpr std::size_t kSzerokoscWarstwy = 40;
     std::set<std::string> nazwy;
     for (const auto& grupa : kGrupyMaterialow) {
-        for (const auto& m : WczytajMaterialy(kDane / grupa.Plik)) {
+        for (const auto& m : test::Wartosc(WczytajMaterialy(kDane / grupa.Plik))) {
             const std::string_view cp1250 = m.Material.Cp1250();
             EXPECT_LE(cp1250.size(), kSzerokoscWarstwy) << m.Material.Utf8();
             std::string klucz(cp1250.substr(0, kSzerokoscWarstwy));
@@ -71,7 +72,7 @@ TEST(KatalogDane, NazwyMieszczaSieWWarstwie) {
 }
 
 TEST(KatalogDane, ZnaneWierszeZWartosciamiZeZrodel) {
-    const auto betony = WczytajMaterialy(kDane / "Betony.ath");
+    const auto betony = test::Wartosc(WczytajMaterialy(kDane / "Betony.ath"));
     ASSERT_FALSE(betony.empty());
     // Ż (0xAF) sorts after every ASCII letter; "keramzytowy" before "komórkowy".
     EXPECT_EQ(betony.front().Material.Utf8(), "Beton keramzytowy 1000 kg/m3");
@@ -84,15 +85,17 @@ TEST(KatalogDane, ZnaneWierszeZWartosciamiZeZrodel) {
     EXPECT_EQ(zelbet->Gestosc, 2500.0);
     EXPECT_EQ(zelbet->Cieplo, 0.84);
 
-    const auto wapienny = Znajdz(WczytajMaterialy(kDane / "Tynki.ath"), "Tynk wapienny 1600 kg/m3");
+    const auto wapienny =
+        Znajdz(test::Wartosc(WczytajMaterialy(kDane / "Tynki.ath")), "Tynk wapienny 1600 kg/m3");
     ASSERT_TRUE(wapienny);
     EXPECT_EQ(wapienny->Mi, 12.0); // lime/sand plaster, "dry cup"
 
-    const auto eps = Znajdz(WczytajMaterialy(kDane / "MTermo.ath"), "Styropian EPS 100-038 20 kg/m3");
+    const auto eps =
+        Znajdz(test::Wartosc(WczytajMaterialy(kDane / "MTermo.ath")), "Styropian EPS 100-038 20 kg/m3");
     ASSERT_TRUE(eps);
     EXPECT_EQ(eps->LambdaSW, 0.038);
 
-    EXPECT_TRUE(Znajdz(WczytajMaterialy(kDane / "Drewno.ath"), "Płyta OSB 650 kg/m3"));
+    EXPECT_TRUE(Znajdz(test::Wartosc(WczytajMaterialy(kDane / "Drewno.ath")), "Płyta OSB 650 kg/m3"));
     EXPECT_FALSE(std::filesystem::exists(kDane / "Drewno i mat. drewnopochodne.ath"));
 }
 

@@ -1,8 +1,10 @@
-// Group files on disk: reading (empty, fragment, long names, missing), appending, finding the
-// place of a new material, and rebuilding a group without ever losing the old file.
+// Group files on disk: reading (empty, fragment, long names, missing, impossible numbers), the
+// generator's appending, finding the place of a new material, and rebuilding a group without ever
+// losing the old file; every failure a Polish message that names the file.
 
 #include "KatalogTymczasowy.h"
 #include "files/Potomek.h"
+#include "tools/DopisywanieGrupy.h"
 
 #include "catalogue/Grupy.h"
 #include "catalogue/PlikGrupy.h"
@@ -14,6 +16,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <csignal>
 #include <string>
 #include <vector>
@@ -24,6 +27,7 @@ namespace {
 using test::CzytajBajty;
 using test::KomunikatBledu;
 using test::TKatalogTymczasowy;
+using test::Wartosc;
 using test::ZapiszBajty;
 
 TMaterial Mat(const std::string& nazwaCp1250, double lambda = 0.5) {
@@ -48,7 +52,7 @@ std::vector<std::uint8_t> Bajty(const std::vector<TMaterial>& materialy) {
 
 std::vector<std::string> Nazwy(const std::filesystem::path& plik) {
     std::vector<std::string> nazwy;
-    for (const auto& m : WczytajMaterialy(plik))
+    for (const auto& m : Wartosc(WczytajMaterialy(plik)))
         nazwy.emplace_back(m.Material.Cp1250());
     return nazwy;
 }
@@ -58,14 +62,14 @@ std::vector<std::string> Nazwy(const std::filesystem::path& plik) {
 TEST(CzytanieGrupy, PustyPlikToPustaGrupaBezBledu) {
     TKatalogTymczasowy kat;
     ZapiszBajty(kat / "Betony.ath", {});
-    EXPECT_TRUE(WczytajMaterialy(kat / "Betony.ath").empty());
+    EXPECT_TRUE(Wartosc(WczytajMaterialy(kat / "Betony.ath")).empty());
 }
 
 TEST(CzytanieGrupy, RekordyWKolejnosciPliku) {
     TKatalogTymczasowy kat;
     // Deliberately not in catalogue order: reading must not depend on it.
     ZapiszBajty(kat / "g.ath", Bajty({Mat("Tynk"), Mat("Beton", 1.7), Mat("")}));
-    auto materialy = WczytajMaterialy(kat / "g.ath");
+    auto materialy = Wartosc(WczytajMaterialy(kat / "g.ath"));
     ASSERT_EQ(materialy.size(), 3u);
     EXPECT_EQ(materialy[0].Material.Cp1250(), "Tynk");
     EXPECT_EQ(materialy[1].Material.Cp1250(), "Beton");
@@ -104,7 +108,7 @@ TEST(CzytanieGrupy, PlikNiebedacyCalymiRekordamiZwyklegoPlikuJestOdrzucanyPrzedC
         SCOPED_TRACE(p.opis);
         std::size_t dostarczone = 0;
         const std::string blad =
-            KomunikatBledu([&] { CzytajGrupe(p.plik, [&](const TMaterial&) { ++dostarczone; }); });
+            KomunikatBledu(CzytajGrupe(p.plik, [&](const TMaterial&) { ++dostarczone; }));
         EXPECT_NE(blad.find(p.plik.string()), std::string::npos) << blad;
         EXPECT_NE(blad.find(p.powod), std::string::npos) << blad;
         EXPECT_EQ(dostarczone, 0u) << "a damaged group delivers nothing";
@@ -117,18 +121,56 @@ TEST(CzytanieGrupy, DlugaNazwaWPlikuCzytaSieJako60Znakow) {
     bajty[0] = 255;
     bajty[61] = bajty[62] = bajty[63] = 'P'; // the padding must not join the name
     ZapiszBajty(kat / "g.ath", bajty);
-    auto materialy = WczytajMaterialy(kat / "g.ath");
+    auto materialy = Wartosc(WczytajMaterialy(kat / "g.ath"));
     ASSERT_EQ(materialy.size(), 1u);
     EXPECT_EQ(materialy[0].Material.Cp1250(), std::string(60, 'N'));
     EXPECT_EQ(materialy[0].LambdaSW, 2.5);
 }
 
-TEST(CzytanieGrupy, BrakujacyPlikIKatalogZamiastPlikuToBladWeWy) {
+TEST(CzytanieGrupy, BrakujacyPlikIKatalogZamiastPlikuMajaPolskiKomunikatZNazwa) {
     TKatalogTymczasowy kat;
     std::filesystem::create_directory(kat / "Kat.ath");
-    EXPECT_EQ(KomunikatBledu([&] { WczytajMaterialy(kat / "Brak.ath"); }), "File not found");
-    EXPECT_EQ(KomunikatBledu([&] { WczytajMaterialy(kat / "Kat.ath"); }), "File access denied");
-    EXPECT_EQ(KomunikatBledu([&] { WczytajMaterialy(kat / "nie" / "ma.ath"); }), "File not found");
+    const auto nazwa = [&](const std::filesystem::path& p) { return "„" + p.string() + "”"; };
+    EXPECT_EQ(KomunikatBledu(WczytajMaterialy(kat / "Brak.ath")),
+              "Nie znaleziono pliku " + nazwa(kat / "Brak.ath") + ".");
+    EXPECT_EQ(KomunikatBledu(WczytajMaterialy(kat / "Kat.ath")),
+              "Nie można otworzyć pliku " + nazwa(kat / "Kat.ath") + ": to jest katalog, a nie plik.");
+    EXPECT_EQ(KomunikatBledu(WczytajMaterialy(kat / "nie" / "ma.ath")),
+              "Nie znaleziono pliku " + nazwa(kat / "nie" / "ma.ath") + ".");
+}
+
+TEST(CzytanieGrupy, RekordZLiczbaNiemozliwaJestOdrzucanyZNumerem) {
+    // A λ that is no number or a negative value would reach the grid and the calculation, and a
+    // rebuild of the group would write it on: the whole group is refused, naming the record.
+    struct {
+        const char* opis;
+        double TMaterial::*pole;
+        double wartosc;
+        const char* powod;
+    } const przypadki[] = {
+        {"lambda NaN", &TMaterial::LambdaSW, std::nan(""), "λ w warunkach średniowilgotnych"},
+        {"lambda nieskonczona", &TMaterial::LambdaW, HUGE_VAL, "λ w warunkach wilgotnych"},
+        {"ujemne mi", &TMaterial::Mi, -1, "μ = -1"},
+        {"ujemna gestosc", &TMaterial::Gestosc, -1800, "gęstość = -1800"},
+        {"ujemne cieplo", &TMaterial::Cieplo, -0.5, "ciepło właściwe"},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.opis);
+        TKatalogTymczasowy kat;
+        TMaterial zly = Mat("Zly");
+        zly.*(p.pole) = p.wartosc;
+        ZapiszBajty(kat / "g.ath", Bajty({Mat("Beton"), Mat("Cegla"), zly}));
+        std::size_t dostarczone = 0;
+        const std::string blad =
+            KomunikatBledu(CzytajGrupe(kat / "g.ath", [&](const TMaterial&) { ++dostarczone; }));
+        EXPECT_NE(blad.find((kat / "g.ath").string()), std::string::npos) << blad;
+        EXPECT_NE(blad.find("rekord 3 („Zly”)"), std::string::npos) << blad;
+        EXPECT_NE(blad.find(p.powod), std::string::npos) << blad;
+        EXPECT_EQ(dostarczone, 0u);
+        const auto przed = CzytajBajty(kat / "g.ath");
+        EXPECT_NE(KomunikatBledu(PrzebudujGrupe(kat / "g.ath", Mat("Drewno"), 2)), "");
+        EXPECT_EQ(CzytajBajty(kat / "g.ath"), przed) << "a rebuild does not write the record on";
+    }
 }
 
 // ---- appending
@@ -137,16 +179,17 @@ TEST(DopisywanieMaterialu, TworzyDopisujeIZastepuje) {
     TKatalogTymczasowy kat;
     const auto plik = kat / "Temp.ath";
     ZapiszBajty(plik, std::vector<std::uint8_t>(7, 0xEE)); // whatever was there before
-    DopiszMaterial(plik, Mat("A"), true);
-    DopiszMaterial(plik, Mat("B"), false);
+    EXPECT_EQ(DopiszMaterial(plik, Mat("A"), true), std::nullopt);
+    EXPECT_EQ(DopiszMaterial(plik, Mat("B"), false), std::nullopt);
     EXPECT_EQ(CzytajBajty(plik), Bajty({Mat("A"), Mat("B")}));
-    DopiszMaterial(plik, Mat("C"), true);
+    EXPECT_EQ(DopiszMaterial(plik, Mat("C"), true), std::nullopt);
     EXPECT_EQ(CzytajBajty(plik), Bajty({Mat("C")}));
 }
 
 TEST(DopisywanieMaterialu, DoNieistniejacegoPlikuBezTworzeniaToBlad) {
     TKatalogTymczasowy kat;
-    EXPECT_EQ(KomunikatBledu([&] { DopiszMaterial(kat / "Temp.ath", Mat("A"), false); }), "File not found");
+    EXPECT_EQ(KomunikatBledu(DopiszMaterial(kat / "Temp.ath", Mat("A"), false)),
+              "Nie znaleziono pliku „" + (kat / "Temp.ath").string() + "”.");
     EXPECT_FALSE(std::filesystem::exists(kat / "Temp.ath"));
 }
 
@@ -169,7 +212,7 @@ TEST_P(SzukaniePozycji, ZwracaMiejsceLubIstnieje) {
     for (const auto& n : p.Grupa)
         grupa.push_back(Mat(n));
     ZapiszBajty(kat / "g.ath", Bajty(grupa));
-    TPozycjaWGrupie wynik = SzukajPozycji(kat / "g.ath", Mat(p.Nowy));
+    const TPozycjaWGrupie wynik = Wartosc(SzukajPozycji(kat / "g.ath", Mat(p.Nowy)));
     EXPECT_EQ(wynik.Istnieje, p.Istnieje);
     if (!p.Istnieje) {
         EXPECT_EQ(wynik.Pozycja, p.Pozycja);
@@ -196,9 +239,10 @@ INSTANTIATE_TEST_SUITE_P(
         TPrzypadekSzukania{"nie_patrzy_za_pierwszy_wiekszy", {"Cegla", "Beton"}, "Beton", false, 0}),
     [](const ::testing::TestParamInfo<TPrzypadekSzukania>& info) { return std::string(info.param.Opis); });
 
-TEST(SzukaniePozycjiBledy, BrakujacaGrupaToBladWeWy) {
+TEST(SzukaniePozycjiBledy, BrakujacaGrupaToKomunikatZNazwa) {
     TKatalogTymczasowy kat;
-    EXPECT_EQ(KomunikatBledu([&] { SzukajPozycji(kat / "MTermo.ath", Mat("X")); }), "File not found");
+    EXPECT_EQ(KomunikatBledu(SzukajPozycji(kat / "MTermo.ath", Mat("X"))),
+              "Nie znaleziono pliku „" + (kat / "MTermo.ath").string() + "”.");
 }
 
 // ---- rebuilding a group
@@ -217,9 +261,9 @@ protected:
     void Zapisz(const std::vector<std::string>& nazwy) { Zapisz(nazwy, grupa); }
     // Adds as the program does: find the place, then rebuild.
     void Dodaj(const std::string& nazwa, const std::filesystem::path& plik) {
-        TPozycjaWGrupie p = SzukajPozycji(plik, Mat(nazwa, 0.33));
+        const TPozycjaWGrupie p = Wartosc(SzukajPozycji(plik, Mat(nazwa, 0.33)));
         ASSERT_FALSE(p.Istnieje);
-        PrzebudujGrupe(plik, Mat(nazwa, 0.33), p.Pozycja);
+        ASSERT_EQ(PrzebudujGrupe(plik, Mat(nazwa, 0.33), p.Pozycja), std::nullopt);
     }
     void Dodaj(const std::string& nazwa) { Dodaj(nazwa, grupa); }
     // Every name in the folder, so that a scratch file left behind is seen.
@@ -258,9 +302,9 @@ TEST_F(PrzebudowaGrupy, NowyMaterialTrafiaNaSwojeMiejsce) {
 
 TEST_F(PrzebudowaGrupy, StareRekordyZostajaBezZmianANowyMaSwojeWartosci) {
     Zapisz(kTrzy);
-    const auto przed = WczytajMaterialy(grupa);
+    const auto przed = Wartosc(WczytajMaterialy(grupa));
     Dodaj("Drewno");
-    const auto po = WczytajMaterialy(grupa);
+    const auto po = Wartosc(WczytajMaterialy(grupa));
     ASSERT_EQ(po.size(), 4u);
     EXPECT_EQ(po[0], przed[0]);
     EXPECT_EQ(po[1], przed[1]);
@@ -289,7 +333,7 @@ TEST_F(PrzebudowaGrupy, PozycjaNieaktualnaPoZmianieGrupyJestSzukanaOdNowa) {
         SCOPED_TRACE(p.opis);
         Zapisz({"Asfalt", "Beton", "Cegla", "Tynk"});
         const auto przed = CzytajBajty(grupa);
-        const std::string blad = KomunikatBledu([&] { PrzebudujGrupe(grupa, Mat(p.nowy), p.p); });
+        const std::string blad = KomunikatBledu(PrzebudujGrupe(grupa, Mat(p.nowy), p.p));
         if (p.wynik.empty()) {
             EXPECT_EQ(blad, "Podany materiał już istnieje w bazie!");
             EXPECT_EQ(CzytajBajty(grupa), przed);
@@ -345,7 +389,9 @@ TEST_F(PrzebudowaGrupy, NieudanyZapisZostawiaStaryPlikCaly) {
         {"katalog bez prawa zapisu", fs::perms::all,
          fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read | fs::perms::others_exec,
          RLIM_INFINITY, "brak uprawnień"},
-        {"pelny dysk w polowie zapisu", fs::perms::all, fs::perms::all, 200, "dopuszczalny rozmiar"},
+        {"pelny dysk w polowie zapisu", fs::perms::all, fs::perms::all, 200,
+         "Brak miejsca na dysku przy zapisie"},
+        {"pelny dysk od poczatku", fs::perms::all, fs::perms::all, 0, "Brak miejsca na dysku przy zapisie"},
     };
     for (const auto& p : przypadki) {
         SCOPED_TRACE(p.opis);
@@ -359,8 +405,11 @@ TEST_F(PrzebudowaGrupy, NieudanyZapisZostawiaStaryPlikCaly) {
             const rlimit limit{p.limit, p.limit};
             if (!test::PorzucUprawnieniaRoota() || ::setrlimit(RLIMIT_FSIZE, &limit) != 0)
                 return 3;
-            const std::string blad = KomunikatBledu([&] { PrzebudujGrupe(grupa, Mat("Drewno"), 2); });
-            return blad.empty() ? 1 : (blad.find(p.powod) != std::string::npos ? 0 : 2);
+            // Polish, and naming the group.
+            const std::string blad = KomunikatBledu(PrzebudujGrupe(grupa, Mat("Drewno"), 2));
+            const bool dobry =
+                blad.find(p.powod) != std::string::npos && blad.find(grupa.string()) != std::string::npos;
+            return blad.empty() ? 1 : (dobry ? 0 : 2);
         });
         EXPECT_EQ(wynik, 0) << "1: success reported, 2: another message, 3: set-up failed";
         fs::permissions(kat.Sciezka(), fs::perms::all);
@@ -385,10 +434,10 @@ TEST_F(PrzebudowaGrupy, DwaProgramyNaRazDodajaKazdyWszystkieSwoje) {
                 return 3;
             for (int i = 0; i < 15; ++i) {
                 const TMaterial m = Mat(przedrostek + std::to_string(10 + i));
-                const TPozycjaWGrupie p = SzukajPozycji(plik, m);
-                if (p.Istnieje)
+                const auto p = SzukajPozycji(plik, m);
+                if (Niepowodzenie(p) || std::get<TPozycjaWGrupie>(p).Istnieje)
                     return 2;
-                if (!KomunikatBledu([&] { PrzebudujGrupe(plik, m, p.Pozycja); }).empty())
+                if (PrzebudujGrupe(plik, m, std::get<TPozycjaWGrupie>(p).Pozycja))
                     return 1;
             }
             return 0;
@@ -429,13 +478,14 @@ TEST_F(PrzebudowaGrupy, UszkodzonaGrupaNieJestZastepowana) {
     auto bajty = Bajty({Mat("Beton"), Mat("Tynk")});
     bajty.resize(bajty.size() + 30, 0x11);
     ZapiszBajty(grupa, bajty);
-    EXPECT_NE(KomunikatBledu([&] { PrzebudujGrupe(grupa, Mat("Cegla"), 1); }).find("jest uszkodzony"),
+    EXPECT_NE(KomunikatBledu(PrzebudujGrupe(grupa, Mat("Cegla"), 1)).find("jest uszkodzony"),
               std::string::npos);
     EXPECT_EQ(CzytajBajty(grupa), bajty);
 }
 
 TEST_F(PrzebudowaGrupy, BrakujacaGrupaNiePowstaje) {
-    EXPECT_EQ(KomunikatBledu([&] { PrzebudujGrupe(grupa, Mat("Beton"), 0); }), "File not found");
+    EXPECT_EQ(KomunikatBledu(PrzebudujGrupe(grupa, Mat("Beton"), 0)),
+              "Nie znaleziono pliku „" + grupa.string() + "”.");
     EXPECT_FALSE(std::filesystem::exists(grupa));
 }
 

@@ -130,3 +130,94 @@ TEST(PlikKlimatu, TekstPlikuNieJestMylonyZBledem) {
 }
 
 } // namespace
+
+namespace {
+
+// A year of one temperature, as Klimat writes it, for comparison with what a file gives.
+TKlimat Rok(double temp, const std::string& stacja = "Stacja") {
+    TKlimat k;
+    k.Nazwa = stacja;
+    for (auto& m : k.Miesiace)
+        m = {temp, 80};
+    return k;
+}
+
+} // namespace
+
+TEST(KlimatProjektu, RokZapisanyWProjekciePierwszyNazwaPotem) {
+    // The same project gives the same year on every machine: stored months win over a local file of
+    // the same name, which only decides whether the sheet marks the climate "(z projektu)".
+    TKatalogTymczasowy k;
+    const TKatalogiKlimatow katalogi{k.Plik("dom/klimat"), k.Plik("dane/klimat")};
+    Zapisz(katalogi.Zainstalowany + "/Opole.csv", Klimat(2));
+    Zapisz(katalogi.Uzytkownika + "/Zakopane.csv", Klimat(-4));
+    Zapisz(k.Plik("gdzies/moj.csv"), Klimat(7));
+    struct {
+        const char* Opis;
+        std::string Nazwa;
+        std::optional<TKlimat> Zapisany;
+        std::optional<double> Temp; // the year used, nothing: no climate
+        bool ZProjektu;
+        const char* Blad; // a fragment of the message, nullptr: none
+    } const przypadki[] = {
+        {"bez klimatu", "", std::nullopt, std::nullopt, false, nullptr},
+        {"dostarczony po nazwie", "Opole", std::nullopt, 2, false, nullptr},
+        {"wlasny po nazwie", "Zakopane", std::nullopt, -4, false, nullptr},
+        {"sciezka", k.Plik("gdzies/moj.csv"), std::nullopt, 7, false, nullptr},
+        {"zapisany rowny plikowi", "Zakopane", Rok(-4, "inna stacja"), -4, false, nullptr},
+        {"zapisany inny niz plik tej nazwy", "Zakopane", Rok(-9), -9, true, nullptr},
+        {"zapisany nazwa dostarczonego", "Opole", Rok(5), 5, true, nullptr},
+        {"zapisany bez pliku", "Gubałówka", Rok(-6), -6, true, nullptr},
+        {"brak pliku i zapisu", "Gubałówka", std::nullopt, std::nullopt, false,
+         "Nie znaleziono klimatu „Gubałówka”"},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.Opis);
+        TUstawieniaIso13788 u;
+        u.Klimat = p.Nazwa;
+        u.KlimatZapisany = p.Zapisany;
+        const auto wynik = KlimatProjektu(u, katalogi);
+        if (p.Blad) {
+            ASSERT_TRUE(Niepowodzenie(wynik));
+            EXPECT_NE(Niepowodzenie(wynik)->find(p.Blad), std::string::npos) << *Niepowodzenie(wynik);
+            continue;
+        }
+        ASSERT_FALSE(Niepowodzenie(wynik)) << *Niepowodzenie(wynik);
+        const auto& klimat = std::get<std::optional<TKlimatProjektu>>(wynik);
+        ASSERT_EQ(klimat.has_value(), p.Temp.has_value());
+        if (!klimat)
+            continue;
+        for (const auto& m : klimat->Klimat.Miesiace)
+            EXPECT_EQ(m.Temp, *p.Temp);
+        EXPECT_EQ(klimat->ZProjektu, p.ZProjektu);
+    }
+}
+
+TEST(KlimatProjektu, ZapisywanyTylkoKlimatWlasny) {
+    TKatalogTymczasowy k;
+    const TKatalogiKlimatow katalogi{k.Plik("dom/klimat"), k.Plik("dane/klimat")};
+    Zapisz(katalogi.Zainstalowany + "/Opole.csv", Klimat(2));
+    Zapisz(katalogi.Uzytkownika + "/Zakopane.csv", Klimat(-4));
+    const TKlimat rok = Rok(1);
+    EXPECT_EQ(KlimatDoZapisu("Zakopane", rok, katalogi), rok);
+    EXPECT_EQ(KlimatDoZapisu(k.Plik("gdzies/moj.csv"), rok, katalogi), rok)
+        << "a path is this machine's only";
+    EXPECT_EQ(KlimatDoZapisu("Opole", rok, katalogi), std::nullopt) << "a shipped climate is everywhere";
+    EXPECT_EQ(KlimatDoZapisu("", rok, katalogi), std::nullopt);
+    // An own file that hides a shipped one of its name is an own climate.
+    Zapisz(katalogi.Uzytkownika + "/Opole.csv", Klimat(9));
+    EXPECT_EQ(KlimatDoZapisu("Opole", rok, katalogi), rok);
+}
+
+TEST(KlimatProjektu, NazwaKlimatuDostarczonegoBezWzgleduNaWielkoscLiter) {
+    TKatalogTymczasowy k;
+    const std::string dane = k.Plik("dane/klimat");
+    Zapisz(dane + "/Opole.csv", Klimat(2));
+    Zapisz(dane + "/Łódź-Lublinek.csv", Klimat(2));
+    Zapisz(dane + "/Notatka.txt", "nie klimat");
+    for (const char* nazwa : {"Opole", "opole", "OPOLE", "Łódź-Lublinek", "ŁÓDŹ-LUBLINEK", "łódź-lublinek"})
+        EXPECT_TRUE(NazwaKlimatuDostarczonego(nazwa, dane)) << nazwa;
+    for (const char* nazwa : {"Opole (własny)", "Opol", "Notatka", "Zakopane"})
+        EXPECT_FALSE(NazwaKlimatuDostarczonego(nazwa, dane)) << nazwa;
+    EXPECT_FALSE(NazwaKlimatuDostarczonego("Opole", "")) << "no shipped folder";
+}

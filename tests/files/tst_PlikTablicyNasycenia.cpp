@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <fstream>
+#include <iterator>
 #include <sys/stat.h>
 
 using namespace murolab;
@@ -16,6 +18,20 @@ namespace {
 TEST(PlikTablicyNasycenia, DolaczonyPlikWczytujeSieAInneSaOdrzucane) {
     TKatalogTymczasowy katalog;
     std::ofstream(katalog.Plik("krotki.dat"), std::ios::binary) << std::string(80, '\x40');
+    std::ifstream dolaczony(MUROLAB_DANE_ZRODLOWE "/ula.dat", std::ios::binary);
+    const std::string tablica{std::istreambuf_iterator<char>(dolaczony), std::istreambuf_iterator<char>()};
+    ASSERT_EQ(tablica.size(), 440u);
+    std::ofstream(katalog.Plik("dluzszy.dat"), std::ios::binary) << tablica << std::string(9, '\0');
+    std::ofstream(katalog.Plik("duzy.dat"), std::ios::binary) << tablica << std::string(100000, '\0');
+    // The first entry (-24 degC) replaced: a subnormal number, and a table in kPa (0,07).
+    const auto zPierwszym = [&](const char* nazwa, double pierwszy) {
+        std::string b = tablica;
+        const auto bity = std::bit_cast<std::uint64_t>(pierwszy);
+        for (int i = 0; i < 8; ++i)
+            b[static_cast<std::size_t>(i)] = static_cast<char>(bity >> (8 * i));
+        std::ofstream(katalog.Plik(nazwa), std::ios::binary) << b;
+        return katalog.Plik(nazwa);
+    };
     ASSERT_EQ(::mkfifo(katalog.Plik("kolejka.dat").c_str(), 0644), 0);
     struct {
         const char* Nazwa;
@@ -27,6 +43,16 @@ TEST(PlikTablicyNasycenia, DolaczonyPlikWczytujeSieAInneSaOdrzucane) {
         {"10 wpisow", katalog.Plik("krotki.dat"),
          "nie jest poprawną tablicą ciśnień nasycenia: ma 80 bajtów"},
         {"FIFO", katalog.Plik("kolejka.dat"), "kolejka (FIFO)"},
+        // The one size is named, however long the file.
+        {"449 bajtow", katalog.Plik("dluzszy.dat"),
+         "ma 449 bajtów, a tablica ciśnień nasycenia to 55 liczb po 8 "
+         "bajtów (440 bajtów)"},
+        {"100 kB", katalog.Plik("duzy.dat"),
+         "ma 100440 bajtów, a tablica ciśnień nasycenia to 55 liczb po 8 bajtów "
+         "(440 bajtów)"},
+        {"liczba podnormalna", zPierwszym("podnormalna.dat", 5e-324), "jest mniejszy niż 0,1 hPa"},
+        {"tablica w kPa", zPierwszym("kpa.dat", 0.07),
+         "wpis 0 (-24 °C) = 0,07 hPa jest mniejszy niż 0,1 hPa"},
         {"katalog", katalog.Sciezka().string(), "katalog"},
     };
     for (const auto& p : przypadki) {

@@ -48,6 +48,14 @@ TZawartoscProjektu Dekoduj(const std::vector<std::uint8_t>& bajty) {
     return std::get<TZawartoscProjektu>(wynik);
 }
 
+// `n` months of a stored climate in the block's JSON, joined with commas.
+std::string Miesiace(int n) {
+    std::string s;
+    for (int i = 0; i < n; ++i)
+        s += std::string(i ? "," : "") + R"({"Temp":-1.5,"Wilgot":80})";
+    return s;
+}
+
 std::string Odmowa(const std::vector<std::uint8_t>& bajty) {
     auto wynik = DekodujRekord(bajty);
     if (std::holds_alternative<TZawartoscProjektu>(wynik)) {
@@ -118,13 +126,28 @@ TEST(Rozszerzenie, KazdyRodzajProjektuWracaTakiSam) {
              m.DaneProjektu.Obiekt.UstawUtf8(std::string(40, 'O'));
              m.DaneProjektu.Adres.UstawUtf8("ul. Źródlana 7/9, 00-950 Łódź – „Osiedle” €" +
                                             std::string(12, 'a'));
-             m.DaneProjektu.Inwestor.UstawUtf8("Spółdzielnia\t„Dom”"); // pasted with a tab
+             m.DaneProjektu.Inwestor.UstawUtf8("Spółdzielnia „Dom”");
              m.DaneProjektu.Projektant.UstawUtf8("mgr inż. Ęwa Ąbacka");
              m.DaneProjektu.Data.UstawUtf8("29.02.2028");
          }},
         {"ustawienia roczne",
          [](TModelProjektu& m) {
-             m.Iso13788 = {"/dom/klimaty/moj.csv", "klasa4", "sciana"};
+             m.Iso13788 = {"/dom/klimaty/moj.csv", "klasa4", "sciana", std::nullopt};
+         }},
+        {"klimat wlasny z rokiem w projekcie",
+         [](TModelProjektu& m) {
+             TKlimat k;
+             k.Nazwa = "Zakopane – mój pomiar";
+             for (int i = 0; i < kLiczbaMiesiecy; ++i)
+                 k.Miesiace[static_cast<std::size_t>(i)] = {-5.9 + i * 1.7, 85.5 - i / 3.0};
+             m.Iso13788.Klimat = "Zakopane";
+             m.Iso13788.KlimatZapisany = k;
+         }},
+        {"granice gestosci i ciepla",
+         [](TModelProjektu& m) {
+             m.Warstwy[1].Gestosc = 25000;
+             m.Warstwy[1].Cieplo = 10;
+             m.Warstwy[2].Gestosc = 0;
          }},
         {"gestosc i cieplo kazdej warstwy",
          [](TModelProjektu& m) {
@@ -191,6 +214,7 @@ TEST(Rozszerzenie, KazdyRodzajProjektuWracaTakiSam) {
         EXPECT_TRUE(ponownie.DaneProjektu.Data == m.DaneProjektu.Data);
         EXPECT_EQ(ponownie.Iso13788.Klimat, m.Iso13788.Klimat);
         EXPECT_EQ(ponownie.Iso13788.Wnetrze, m.Iso13788.Wnetrze);
+        EXPECT_EQ(ponownie.Iso13788.KlimatZapisany, m.Iso13788.KlimatZapisany);
         for (int k = 1; k <= m.LiczbaWarstw; ++k) {
             EXPECT_EQ(ponownie.Warstwy[k].Gestosc, m.Warstwy[k].Gestosc) << k;
             EXPECT_EQ(ponownie.Warstwy[k].Cieplo, m.Warstwy[k].Cieplo) << k;
@@ -277,14 +301,45 @@ TEST(Rozszerzenie, OdmowaUszkodzonegoBloku) {
         {"Opis.Inwestor spoza strony kodowej", R"({"Opis":{"Inwestor":"Ǆ"}})", "spoza strony kodowej"},
         {"Opis.Data nieistniejaca", R"({"Opis":{"Data":"29.02.2026"}})", "„Opis.Data” = „29.02.2026”"},
         {"Opis.Data w innym zapisie", R"({"Opis":{"Data":"2026-01-05"}})", "dd.MM.rrrr"},
+        // Control characters, written as the JSON escapes that carry them.
+        {"Opis.Obiekt z U+0001", R"({"Opis":{"Obiekt":"Hala\u0001"}})",
+         "„Opis.Obiekt” zawiera znak sterujący"},
+        {"Opis.Adres z ESC", R"({"Opis":{"Adres":"\u001b[31mul. Długa"}})",
+         "„Opis.Adres” zawiera znak sterujący"},
+        {"Opis.Inwestor z nowym wierszem", R"({"Opis":{"Inwestor":"Gmina\nŻółkiewka"}})",
+         "„Opis.Inwestor” zawiera znak sterujący"},
+        {"Opis.Projektant z tabulacja", R"({"Opis":{"Projektant":"Jan\tŻuk"}})", "„Opis.Projektant” zawiera"},
+        {"Opis.Obiekt z DEL", R"({"Opis":{"Obiekt":"Hala\u007f"}})", "„Opis.Obiekt” zawiera znak sterujący"},
         {"ISO13788 nie obiektem", R"({"ISO13788":[]})", "„ISO13788” musi być obiektem"},
         {"ISO13788.Klimat liczba", R"({"ISO13788":{"Klimat":1}})", "„ISO13788.Klimat” musi być tekstem"},
         {"ISO13788.Wnetrze nieznane", R"({"ISO13788":{"Wnetrze":"klasa5"}})",
          "„ISO13788.Wnetrze” = „klasa5”"},
+        {"klimat wlasny nie obiektem", R"({"ISO13788":{"KlimatWlasny":[]}})",
+         "„ISO13788.KlimatWlasny” musi być obiektem"},
+        {"klimat wlasny 11 miesiecy", R"({"ISO13788":{"KlimatWlasny":{"Miesiace":[)" + Miesiace(11) + "]}}}",
+         "„ISO13788.KlimatWlasny.Miesiace” musi być tablicą 12 miesięcy"},
+        {"klimat wlasny temperatura 60",
+         R"({"ISO13788":{"KlimatWlasny":{"Miesiace":[{"Temp":60,"Wilgot":80},)" + Miesiace(11) + "]}}}",
+         "„ISO13788.KlimatWlasny.Miesiace[1].Temp” = 60"},
+        {"klimat wlasny wilgotnosc 0",
+         R"({"ISO13788":{"KlimatWlasny":{"Miesiace":[)" + Miesiace(11) + R"(,{"Temp":1,"Wilgot":0}]}}})",
+         "„ISO13788.KlimatWlasny.Miesiace[12].Wilgot” = 0"},
+        {"klimat wlasny bez wilgotnosci",
+         R"({"ISO13788":{"KlimatWlasny":{"Miesiace":[{"Temp":1},)" + Miesiace(11) + "]}}}",
+         "„ISO13788.KlimatWlasny.Miesiace[1]” musi być obiektem z liczbami"},
+        {"klimat wlasny stacja z ESC",
+         R"({"ISO13788":{"KlimatWlasny":{"Stacja":"\u001b","Miesiace":[)" + Miesiace(12) + "]}}}",
+         "„ISO13788.KlimatWlasny.Stacja” musi być tekstem bez znaków sterujących"},
         {"Warstwy nie tablica", R"({"Warstwy":{}})", "„Warstwy” musi być tablicą"},
         {"warstwa nie obiektem", R"({"Warstwy":[1]})", "„Warstwy[1]” musi być obiektem"},
         {"gestosc tekstem", R"({"Warstwy":[{},{"Gestosc":"1800"}]})", "„Warstwy[2].Gestosc” musi być liczbą"},
         {"cieplo ujemne", R"({"Warstwy":[{"Cieplo":-0.84}]})", "„Warstwy[1].Cieplo” = -0,84"},
+        // Physical bounds, in the units of the grid: ρ in kg/m3, c in kJ/(kg K).
+        {"gestosc ponad 25000", R"({"Warstwy":[{"Gestosc":25000.5}]})",
+         "„Warstwy[1].Gestosc” = 25000,5 (gęstość ρ [kg/m³]); dozwolone: 0 ≤ Gestosc ≤ 25000."},
+        {"gestosc 1e300", R"({"Warstwy":[{},{"Gestosc":1e300}]})", "„Warstwy[2].Gestosc” = 1E300"},
+        {"cieplo ponad 10", R"({"Warstwy":[{"Cieplo":10.01}]})", "dozwolone: 0 ≤ Cieplo ≤ 10."},
+        {"cieplo w J zamiast kJ", R"({"Warstwy":[{"Cieplo":840}]})", "„Warstwy[1].Cieplo” = 840"},
         {"gestosc ponad zakres", R"({"Warstwy":[{"Gestosc":1e999}]})", "poza zakresem"},
         {"klucz powtorzony", R"({"Opis":{},"Opis":{}})", "klucz „Opis” powtórzony"},
     };

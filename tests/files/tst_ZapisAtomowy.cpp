@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -188,8 +189,9 @@ TEST_F(ZapisAtomowy, NieudanyZapisZostawiaStaryPlikIUsuwaTymczasowy) {
         rlim_t LimitRozmiaru; // RLIM_INFINITY: no limit
         const char* Powod;
     } const przypadki[] = {
-        {"limit rozmiaru pliku w polowie zapisu", Sciezka("duzy.pro"), 1000, "dopuszczalny rozmiar"},
-        {"limit zerowy", Sciezka("pusty.pro"), 0, "dopuszczalny rozmiar"},
+        {"limit rozmiaru pliku w polowie zapisu", Sciezka("duzy.pro"), 1000,
+         "Brak miejsca na dysku przy zapisie pliku"},
+        {"limit zerowy", Sciezka("pusty.pro"), 0, "(plik przekroczyłby dopuszczalny rozmiar)"},
         {"brak katalogu", Sciezka("nie_ma/plik.pro"), RLIM_INFINITY, "nie ma takiego pliku"},
     };
     for (const auto& p : przypadki) {
@@ -211,6 +213,64 @@ TEST_F(ZapisAtomowy, NieudanyZapisZostawiaStaryPlikIUsuwaTymczasowy) {
         }
     }
     EXPECT_EQ(Pliki(), (std::vector<std::string>{"duzy.pro", "pusty.pro"}));
+}
+
+TEST_F(ZapisAtomowy, ZapisZabityWTrakcieNieZostawiaPlikuTymczasowego) {
+    const std::string plik = Sciezka("projekt.pro");
+    Zapisz(plik, "stary projekt");
+    // The file-size limit with its signal left at the default kills the child inside write().
+    const int wynik = WProcesiePotomnym([&] {
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit limit{1000, 1000};
+        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            return 3;
+        ZapiszAtomowo(plik, std::vector<std::uint8_t>(5000, 'x'));
+        return 1;
+    });
+    ASSERT_EQ(wynik, -1) << "the child was to be killed by SIGXFSZ in its write";
+    EXPECT_EQ(Zawartosc(plik), "stary projekt");
+    EXPECT_EQ(Pliki(), std::vector<std::string>{"projekt.pro"});
+}
+
+TEST_F(ZapisAtomowy, NastepnyZapisUsuwaPorzuconeTymczasoweTegoProgramu) {
+    Zapisz(Sciezka("cel"), "cudzy plik");
+    const auto postarz = [&](const std::string& nazwa) {
+        const timespec czasy[2] = {{::time(nullptr) - 120, 0}, {::time(nullptr) - 120, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, Sciezka(nazwa).c_str(), czasy, AT_SYMLINK_NOFOLLOW), 0);
+    };
+    for (const char* stary :
+         {".ml0123abcd", ".mlffffffff", ".mlzzzzzzzz", ".ml0123abc", ".ml0123abcd.pro", ".mlbbbbbbbb"}) {
+        Zapisz(Sciezka(stary), "porzucony");
+        postarz(stary);
+    }
+    Zapisz(Sciezka(".ml89abcdef"), "zapis w toku");
+    fs::create_symlink("cel", Sciezka(".mlaaaaaaaa"));
+    postarz(".mlaaaaaaaa");
+    // A save in progress holds its lock, however old its file looks.
+    const int zablokowany = ::open(Sciezka(".mlbbbbbbbb").c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(zablokowany, 0);
+    ASSERT_EQ(::flock(zablokowany, LOCK_EX), 0);
+
+    ASSERT_EQ(ZapiszAtomowo(Sciezka("projekt.pro"), Bajty("nowy")), std::nullopt);
+    ::close(zablokowany);
+    EXPECT_EQ(Pliki(),
+              (std::vector<std::string>{".ml0123abc", ".ml0123abcd.pro", ".ml89abcdef", ".mlaaaaaaaa",
+                                        ".mlbbbbbbbb", ".mlzzzzzzzz", "cel", "projekt.pro"}));
+    EXPECT_EQ(Zawartosc(Sciezka("cel")), "cudzy plik");
+}
+
+TEST_F(ZapisAtomowy, PetlaOdnosnikowMaPolskiKomunikatZNazwaPliku) {
+    fs::create_symlink("b", Sciezka("a"));
+    fs::create_symlink("a", Sciezka("b"));
+    const std::string zapis = ZapiszAtomowo(Sciezka("a"), Bajty("x")).value_or("");
+    const auto odczyt = CzytajPlikRegularny(Sciezka("a"), 100);
+    ASSERT_TRUE(Niepowodzenie(odczyt));
+    for (const std::string& komunikat : {zapis, *Niepowodzenie(odczyt)}) {
+        SCOPED_TRACE(komunikat);
+        EXPECT_TRUE(Zawiera(komunikat, Sciezka("a")));
+        EXPECT_TRUE(Zawiera(komunikat, "odnośników symbolicznych"));
+        EXPECT_FALSE(Zawiera(komunikat, "Too many"));
+    }
 }
 
 TEST_F(ZapisAtomowy, NowyPlikDostajeUprawnieniaWedlugMaski) {

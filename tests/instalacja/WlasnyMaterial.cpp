@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,12 @@ namespace fs = std::filesystem;
 using namespace murolab;
 
 namespace {
+template <typename T> T Wartosc(TWynik<T> wynik) {
+    if (const std::string* blad = Niepowodzenie(wynik))
+        throw std::runtime_error(*blad);
+    return std::get<T>(std::move(wynik));
+}
+
 int Blad(const std::string& tekst) {
     std::fprintf(stderr, "%s\n", tekst.c_str());
     return 1;
@@ -29,20 +36,22 @@ int main(int argc, char** argv) {
     try {
         const TMiejscaGrup miejsca{WybierzKatalogDanych(nullptr, argv[1]), KatalogUzytkownika()};
         const fs::path dostarczona = miejsca.Katalog / "Betony.ath";
-        const std::vector<TMaterial> przed = WczytajMaterialy(PlikGrupyDoOdczytu(miejsca, "Betony.ath"));
+        const std::vector<TMaterial> przed =
+            Wartosc(WczytajMaterialy(PlikGrupyDoOdczytu(miejsca, "Betony.ath")));
         TMaterial nowy;
         nowy.Material.UstawUtf8("Beton własny próbny");
         nowy.LambdaSW = 1.1;
         nowy.LambdaW = 1.3;
         nowy.Mi = 70;
-        const TPozycjaWGrupie pozycja = SzukajPozycji(PlikGrupyDoOdczytu(miejsca, "Betony.ath"), nowy);
+        const TPozycjaWGrupie pozycja =
+            Wartosc(SzukajPozycji(PlikGrupyDoOdczytu(miejsca, "Betony.ath"), nowy));
         if (pozycja.Istnieje)
             return Blad("the own material is in the group already");
-        const fs::path kopia = DodajWlasnyMaterial(miejsca, "Betony.ath", nowy, pozycja.Pozycja);
+        const fs::path kopia = Wartosc(DodajWlasnyMaterial(miejsca, "Betony.ath", nowy, pozycja.Pozycja));
         if (kopia.parent_path() != miejsca.Wlasne || PlikGrupyDoOdczytu(miejsca, "Betony.ath") != kopia)
             return Blad("the copy is not read from the user's directory: " + kopia.string());
-        const std::vector<TMaterial> po = WczytajMaterialy(kopia);
-        if (po.size() != przed.size() + 1 || WczytajMaterialy(dostarczona).size() != przed.size())
+        const std::vector<TMaterial> po = Wartosc(WczytajMaterialy(kopia));
+        if (po.size() != przed.size() + 1 || Wartosc(WczytajMaterialy(dostarczona)).size() != przed.size())
             return Blad("the copy does not hold the shipped group and one material more");
         if (po[pozycja.Pozycja].Material.Utf8() != "Beton własny próbny")
             return Blad("the new material is not in its place");

@@ -230,7 +230,7 @@ private slots:
     void zapisaneWyboryINowy() {
         TArkusz t;
         // What opening a project with stored choices leaves in the model, then shown.
-        t.o.Model().Iso13788 = {"Kolobrzeg", "klasa2", std::string(WierszeWT().back().Id)};
+        t.o.Model().Iso13788 = {"Kolobrzeg", "klasa2", std::string(WierszeWT().back().Id), std::nullopt};
         t.a->PokazUstawienia();
         QCOMPARE(t.klimat->currentText(), QStringLiteral("Kołobrzeg"));
         QCOMPARE(t.wnetrze->currentText(), QStringLiteral("Klasa wilgotności 2"));

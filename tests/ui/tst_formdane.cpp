@@ -1,5 +1,6 @@
 // The project description dialog: what "&Wprowadz" stores and how it cuts, the close box storing
 // nothing, the date, the focus on opening, the tab order and the fixed size.
+#include "files/RekordProjektu.h"
 #include "ui/FormDane.h"
 #include "widgets/DialogiTestowe.h"
 #include "widgets/Kontrolka.h"
@@ -118,6 +119,39 @@ private slots:
 
     // An opened project brings its description into the model; the dialog shows it, the date
     // included, and keeps the picker's date when the model holds none.
+    void znakiSterujaceStajaSieSpacjami() {
+        // A pasted tab or escape would give a description that no project file may hold: it is
+        // stored as a space, and the project saves and opens again.
+        TModelProjektu m;
+        TDialogiTestowe d;
+        TFormDane f(m, d);
+        Kontrolka<QLineEdit>(f, "EditInwestor")->setText(QStringLiteral("Gmina\tŻółkiewka"));
+        Kontrolka<QLineEdit>(f, "EditAdres")->setText(QStringLiteral("ul. Długa\x1b 1"));
+        f.Button1Click();
+        QCOMPARE(m.DaneProjektu.Inwestor.Utf8(), std::string("Gmina Żółkiewka"));
+        QCOMPARE(m.DaneProjektu.Adres.Utf8(), std::string("ul. Długa  1"));
+        const auto wynik = DekodujRekord(KodujProjekt(m));
+        QVERIFY2(!Niepowodzenie(wynik), Niepowodzenie(wynik) ? Niepowodzenie(wynik)->c_str() : "");
+    }
+
+    // "&Wprowadz" with every text empty stores only the picker's date, which no file keeps alone:
+    // no change. A text typed, or a date changed beside a stored text, is one.
+    void samaDataBezTekstowNieJestZmiana() {
+        TModelProjektu m;
+        TDialogiTestowe d;
+        TFormDane f(m, d);
+        f.Button1Click();
+        QVERIFY(!m.DaneProjektu.Data.Pusty());
+        QVERIFY(!m.Zmieniony);
+        Kontrolka<QLineEdit>(f, "EditObiekt")->setText(QStringLiteral("Hala"));
+        f.Button1Click();
+        QVERIFY(m.Zmieniony);
+        m.Zmieniony = false;
+        Kontrolka<QDateEdit>(f, "DateTimePicker1")->setDate(QDate(2003, 1, 5));
+        f.Button1Click();
+        QVERIFY(m.Zmieniony);
+    }
+
     void pokazujeOpisModelu() {
         TModelProjektu m;
         TDialogiTestowe d;

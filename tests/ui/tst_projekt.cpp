@@ -489,6 +489,8 @@ private slots:
                  qPrintable(RoznicaRekordow(CzytajBajty(plik), PustyProjekt().b)));
 
         // Another project on screen, then the empty one.
+        Kontrolka<QAction>(s, "Nowy1")->trigger();
+        const QStringList arkuszNowego = s.Arkusz0();
         TrzyWarstwy(s);
         s.d.Wyczysc();
         s.Otworz(plik);
@@ -497,7 +499,10 @@ private slots:
         QCOMPARE(Kontrolka<TSiatkaWarstw>(s, "StringGridPrzegroda")->rowCount(), 1);
         QVERIFY(Kontrolka<TSiatkaWarstw>(s, "StringGridPrzegroda")->isEnabled());
         QCOMPARE(s.Wiersz(0), (QStringList{"", "", "", "", ""}));
-        QCOMPARE(s.Arkusz0(), (QStringList{"50", "-50", "0", "0", "", "", "", "0", "0"}));
+        // Conditions never entered show as on a new project, not as the markers ti 50 and te -50.
+        QCOMPARE(s.Arkusz0(), arkuszNowego);
+        QCOMPARE(arkuszNowego.mid(0, 2), (QStringList{"20", "-5"}));
+        QCOMPARE(s->Model.WarunkiPracy.TempWew, kTempNieustalonaWewn);
         QVERIFY(!Kontrolka<QCheckBox>(s.mostki, "CheckBoxDeltaUg")->isChecked());
 
         // With a layer added, "Oblicz" reports the missing conditions.
@@ -688,6 +693,7 @@ private slots:
             R"("Warstwy":[{"Gestosc":null,"Cieplo":null},{"Gestosc":1800,"Cieplo":null},{"Gestosc":null,"Cieplo":1.45}])"));
 
         Kontrolka<QAction>(s, "Nowy1")->trigger();
+        QVERIFY2(s->Model.DaneProjektu.Obiekt.Pusty(), "the description of the project before stays");
         QVERIFY(!s->Model.Warstwy[2].Gestosc);
         QCOMPARE(ArkuszPrzegrody(s)->Komorka(0, 5), QString());
         QCOMPARE(ArkuszPrzegrody(s)->Komorka(0, 6), QString());
@@ -714,10 +720,11 @@ private slots:
         s.Zapisz(drugi);
         QVERIFY2(CzytajBajty(drugi) == zapisany, CzytajBajty(drugi).mid(1296).constData());
 
-        // A file without a description leaves the one entered before.
+        // A file without a description has none: the one of the project before does not stay.
         QVERIFY(ZapiszBajty(plik, RekordTrzechWarstw().b));
         s.Otworz(plik);
-        QCOMPARE(s->Model.DaneProjektu.Obiekt.Utf8(), std::string("Szkoła"));
+        QVERIFY(s->Model.DaneProjektu.Obiekt.Pusty());
+        QVERIFY(s->Model.DaneProjektu.Data.Pusty());
         QVERIFY(!s->Model.Warstwy[2].Gestosc);
         QCOMPARE(ArkuszPrzegrody(s)->Komorka(1, 5), QString());
     }
@@ -764,6 +771,11 @@ private slots:
         QTest::newRow("zero to bez masy, nie brak") << QStringList{"0", "0"} << QString() << 0.0 << 0.0;
         QTest::newRow("gęstość ujemna") << QStringList{"-1800", "0,88"} << zlaGestosc << 7.0 << 7.0;
         QTest::newRow("ciepło ujemne") << QStringList{"1800", "-0,5"} << zleCieplo << 7.0 << 7.0;
+        // Physical bounds: ρ in kg/m3 up to 25 000, c in kJ/(kg K) up to 10 (the grid's unit).
+        QTest::newRow("granice przyjęte") << QStringList{"25000", "10"} << QString() << 25000.0 << 10.0;
+        QTest::newRow("gęstość ponad 25000") << QStringList{"25001", "0,88"} << zlaGestosc << 7.0 << 7.0;
+        QTest::newRow("gęstość 1e300") << QStringList{"1e300", "0,88"} << zlaGestosc << 7.0 << 7.0;
+        QTest::newRow("ciepło w J/(kg·K)") << QStringList{"1800", "840"} << zleCieplo << 7.0 << 7.0;
         // clang-format on
     }
     void gestosc_i_cieplo_z_siatki_przy_obliczeniu() {

@@ -122,6 +122,23 @@ private slots:
                  static_cast<QWidget*>(Kontrolka<QPushButton>(f, "BitBtnOblicz")));
     }
 
+    void pustyOpisNaStarcieNieJestZmiana() {
+        // "&Wprowadz" in the empty description dialog stores only the picker's date, which no file
+        // keeps on its own: the project is untouched and closing the program asks nothing.
+        QTemporaryDir uzytkownika;
+        TDialogiTestowe d;
+        TStart start(d, 0, MUROLAB_ZRODLA "/data", uzytkownika.path().toStdString());
+        start.PoUtworzeniuPowitania = [](TFormPowitanie& p) { p.Uspij = [](int) {}; };
+        d.Modalnie = [&](QDialog* okno) { Kontrolka<QPushButton>(okno, "Button1")->click(); };
+        start.Uruchom();
+        TFormPrzegroda* f = start.Okno();
+        QVERIFY(!f->Model.DaneProjektu.Data.Pusty());
+        QVERIFY(!f->Model.Zmieniony);
+        QVERIFY(f->close());
+        QCOMPARE(d.Wywolania.size(), 1);
+        QCOMPARE(d.Wywolania[0].Rodzaj, TWywolanie::Modalnie);
+    }
+
     void komunikatStartuNadPowitaniem() {
         // Started where there is no "ula.dat": the failure is said while the main window is made,
         // and the splash, which stands on top of every window, steps aside for the box.
@@ -206,8 +223,9 @@ private slots:
                                      << QStringLiteral("ula.dat");
     }
     void projektZWierszaPolecen() {
-        // `murolab PLIK.pro`: the usual start-up, then the project as "Otwórz" opens it; a file that
-        // cannot be opened gives the usual message and leaves the project empty.
+        // `murolab PLIK.pro`: the usual start-up without the description dialog (the file brings its
+        // own description, which would replace what was typed), then the project as "Otwórz" opens
+        // it; a file that cannot be opened gives the usual message and leaves the project empty.
         QFETCH(QString, plik);
         QFETCH(int, warstwy);
         QFETCH(QString, blad);
@@ -216,11 +234,9 @@ private slots:
         TStart start(d, 0, MUROLAB_ZRODLA "/data", uzytkownika.path().toStdString());
         start.PoUtworzeniuPowitania = [](TFormPowitanie& p) { p.Uspij = [](int) {}; };
         start.PlikProjektu = plik;
-        // Opened once the main window is up: the description dialog still saw the empty project.
-        int warstwyPrzyOpisie = -1;
-        d.Modalnie = [&](QDialog*) { warstwyPrzyOpisie = start.Okno()->Model.LiczbaWarstw; };
         start.Uruchom();
-        QCOMPARE(warstwyPrzyOpisie, 0);
+        for (const TWywolanie& w : d.Wywolania)
+            QVERIFY2(w.Rodzaj != TWywolanie::Modalnie, "the description dialog was shown");
         TFormPrzegroda* f = start.Okno();
         QVERIFY(f->isVisible());
         QCOMPARE(f->Model.LiczbaWarstw, warstwy);
