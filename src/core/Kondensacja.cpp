@@ -219,6 +219,13 @@ std::string_view NazwaMiesiaca(int miesiac) {
     return kNazwy.at(static_cast<std::size_t>(miesiac - 1));
 }
 
+std::string_view MiesiacMiejscownik(int miesiac) {
+    static constexpr std::array<std::string_view, kLiczbaMiesiecy> kNazwy{
+        "styczniu", "lutym",    "marcu",    "kwietniu",     "maju",        "czerwcu",
+        "lipcu",    "sierpniu", "wrześniu", "październiku", "listopadzie", "grudniu"};
+    return kNazwy.at(static_cast<std::size_t>(miesiac - 1));
+}
+
 TRokKondensacji RokKondensacji(const TPrzegrodaDyfuzji& p, const TKlimat& klimat, TWnetrze wnetrze, double ti,
                                double fiWewn) {
     TRokKondensacji rok;

@@ -113,6 +113,8 @@ struct TRokKondensacji {
 
 int DniMiesiaca(int miesiac);                // 1..12, a common year
 std::string_view NazwaMiesiaca(int miesiac); // "styczeń" .. "grudzień"
+// The month after "w": "w styczniu" .. "w grudniu".
+std::string_view MiesiacMiejscownik(int miesiac);
 
 TRokKondensacji RokKondensacji(const TPrzegrodaDyfuzji& p, const TKlimat& klimat, TWnetrze wnetrze, double ti,
                                double fiWewn);

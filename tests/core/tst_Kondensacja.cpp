@@ -402,4 +402,12 @@ TEST(Projektowe, WarunkiPracyIOpisyWerdyktow) {
     EXPECT_EQ(TekstWerdyktuRocznego(TWerdyktRoczny::Brak), "brak kondensacji");
 }
 
+TEST(Kondensacja, MiesiacPoPrzyimkuW) {
+    EXPECT_EQ(MiesiacMiejscownik(1), "styczniu");
+    EXPECT_EQ(MiesiacMiejscownik(2), "lutym");
+    EXPECT_EQ(MiesiacMiejscownik(11), "listopadzie");
+    EXPECT_EQ(MiesiacMiejscownik(12), "grudniu");
+    EXPECT_THROW(MiesiacMiejscownik(13), std::out_of_range);
+}
+
 } // namespace
