@@ -60,17 +60,17 @@ TEST(PorownajPolsku, ListaStyropianowPoSortowaniu) {
     std::sort(lista.begin(), lista.end(),
               [](const std::string& a, const std::string& b) { return PorownajPolsku(a, b) < 0; });
     const std::vector<std::string> oczekiwana = {
-        "Polistyren XPS 30", "Sklejka 10 mm",      "Styropian EPS 50",    "Styropian EPS 70",
-        "styropian EPS 80",  "Styropian EPS 100",  "Styropian EPS 200",   "Styropian grafitowy",
-        "Ściana z pustaków"};
+        "Polistyren XPS 30", "Sklejka 10 mm",       "Styropian EPS 50",
+        "Styropian EPS 70",  "styropian EPS 80",    "Styropian EPS 100",
+        "Styropian EPS 200", "Styropian grafitowy", "Ściana z pustaków"};
     EXPECT_EQ(lista, oczekiwana);
 }
 
 TEST(PorownajPolsku, PorzadekLiniowyNaLosowychNazwach) {
     // Antisymmetric and transitive on names built of the tricky parts, bytes that are no UTF-8
     // included, so that std::sort may rely on it.
-    const std::vector<std::string> czesci = {"a", "A", "ą", "Ł", "l", "0", "007", "7", "10", "0,5", ",",
-                                             " ", "-", "ż", "z", "\xff", "é", "9"};
+    const std::vector<std::string> czesci = {"a",   "A", "ą", "Ł", "l", "0", "007",  "7", "10",
+                                             "0,5", ",", " ", "-", "ż", "z", "\xff", "é", "9"};
     std::mt19937 los(20261209);
     std::vector<std::string> nazwy;
     for (int i = 0; i < 300; ++i) {
@@ -94,8 +94,8 @@ TEST(PorownajPolsku, PorzadekLiniowyNaLosowychNazwach) {
 
 TEST(Odmiana, LiczebnikIRzeczownik) {
     const std::pair<long long, const char*> przypadki[] = {
-        {0, "wierszy"},  {1, "wiersz"},   {2, "wiersze"},  {4, "wiersze"},   {5, "wierszy"},
-        {11, "wierszy"}, {12, "wierszy"}, {14, "wierszy"}, {21, "wierszy"},  {22, "wiersze"},
+        {0, "wierszy"},  {1, "wiersz"},   {2, "wiersze"},   {4, "wiersze"},   {5, "wierszy"},
+        {11, "wierszy"}, {12, "wierszy"}, {14, "wierszy"},  {21, "wierszy"},  {22, "wiersze"},
         {24, "wiersze"}, {25, "wierszy"}, {112, "wierszy"}, {104, "wiersze"}, {-3, "wiersze"},
     };
     for (const auto& [n, slowo] : przypadki)

@@ -87,13 +87,27 @@ private slots:
         QTest::addColumn<QString>("wynik");
         QTest::addColumn<int>("sygnaly");
         // The text after the paste, the caret at the end of the initial text.
-        QTest::newRow("liczba") << true << "" << "0,17" << "0,17" << 0;
-        QTest::newRow("z odstepami") << true << "" << " 0,17\n" << "0,17" << 0;
-        QTest::newRow("kropka") << true << "" << "0.17" << "" << 1;
-        QTest::newRow("drugi przecinek") << true << "0,1" << ",7" << "0,1" << 1;
-        QTest::newRow("minus") << true << "" << "-1" << "" << 1;
-        QTest::newRow("ulamek w calkowitej") << false << "" << "6,5" << "" << 1;
-        QTest::newRow("za dlugie") << true << "0,1" << "23456" << "0,1" << 1;
+        QTest::newRow("liczba") << true << ""
+                                << "0,17"
+                                << "0,17" << 0;
+        QTest::newRow("z odstepami") << true << ""
+                                     << " 0,17\n"
+                                     << "0,17" << 0;
+        QTest::newRow("kropka") << true << ""
+                                << "0.17"
+                                << "" << 1;
+        QTest::newRow("drugi przecinek") << true << "0,1"
+                                         << ",7"
+                                         << "0,1" << 1;
+        QTest::newRow("minus") << true << ""
+                               << "-1"
+                               << "" << 1;
+        QTest::newRow("ulamek w calkowitej") << false << ""
+                                             << "6,5"
+                                             << "" << 1;
+        QTest::newRow("za dlugie") << true << "0,1"
+                                   << "23456"
+                                   << "0,1" << 1;
     }
     void wklejanie() {
         QFETCH(bool, ulamkowa);
