@@ -156,6 +156,10 @@ private slots:
         QCOMPARE(Kontrolka<QTextEdit>(f, "RichEditLambda")->x(),
                  Kontrolka<QTextEdit>(f, "RichEditMaterial")->geometry().right() + 1);
         QCOMPARE(Kontrolka<QTextEdit>(f, "RichEditLambda")->width(), 45);
+        // The table reaches across the wider sheet, not only some way into it.
+        f.PokazArkusz(2);
+        QCoreApplication::processEvents();
+        QVERIFY(Kontrolka<QTextEdit>(f, "RichEditCisCzast")->geometry().right() > 1000 - 40);
         // The layer grid widens its name column and stays whole in its sheet; sheet 0's lists and
         // frames take the room too.
         f.PokazArkusz(1);
