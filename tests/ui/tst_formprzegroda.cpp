@@ -431,6 +431,19 @@ private slots:
         for (const char* kotwica : {"spis", "kontekst7", "kontekst8", "kontekst9", "kontekst10", "kontekst13",
                                     "kontekst14", "kontekst18", "kontekst20"})
             QVERIFY2(tekst.contains(QStringLiteral("<a name=\"%1\">").arg(QLatin1String(kotwica))), kotwica);
+        // A topic is the text from its anchor to the next rule.
+        auto temat = [&tekst](const char* kotwica) {
+            const qsizetype od = tekst.indexOf(QStringLiteral("<a name=\"%1\">").arg(QLatin1String(kotwica)));
+            return tekst.mid(od, tekst.indexOf(QStringLiteral("<hr>"), od) - od);
+        };
+        // The insertion dialog's topic: density and specific heat drive the summer figures, and the
+        // thickness limits are the grid's.
+        QVERIFY(!temat("kontekst10").contains(QStringLiteral("nie wchodzą do")));
+        QVERIFY(temat("kontekst10").contains(QStringLiteral("parametrów letnich")));
+        QVERIFY(temat("kontekst10").contains(QStringLiteral("od 0,0001 do 10 m")));
+        // The pressure chart's topic explains the condensation line and the plane marks.
+        QVERIFY(temat("kontekst13").contains(QStringLiteral("Linia ciśnienia przy kondensacji")));
+        QVERIFY(temat("kontekst13").contains(QStringLiteral("płaszczyzny kondensacji")));
     }
 
     void oProgramie() {
