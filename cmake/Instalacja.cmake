@@ -61,10 +61,15 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Murolab opisuje przegrodę budowlaną (ścianę zewnętrzną, stropodach, strop nad
 piwnicą i inne) warstwa po warstwie, z katalogu materiałów lub z danych
 własnych, i oblicza współczynnik przenikania ciepła U z poprawkami, rozkład
-temperatur, ciśnienia pary wodnej metodą Glasera, punkt rosy oraz ocenę
-kondensacji powierzchniowej. Wyniki pokazuje w arkuszu i na dwóch wykresach
-i drukuje w dwustronicowym raporcie.
+temperatur, ciśnienia pary wodnej metodą Glasera, punkt rosy i ocenę
+kondensacji powierzchniowej, a także kondensację międzywarstwową (płaszczyzny
+kondensacji i bilans roczny według EN ISO 13788 dla klimatu z listy lub
+własnego), czynnik fRsi, wymagania WT 2021 (Umax, fRsi, bilans roczny) oraz
+parametry letnie według EN ISO 13786 (tłumienie, przesunięcie fazowe,
+pojemności cieplne). Wyniki pokazuje w arkuszach i na wykresach;
+trzystronicowy raport z opisem projektu można wydrukować lub zapisać w PDF.
 
-Polecenie murolab --oblicz PLIK.pro oblicza projekt bez okna i wypisuje wyniki
-jako tabelę lub obiekt JSON.")
+Polecenie murolab --oblicz PLIK.pro oblicza jeden lub wiele projektów bez
+okna i wypisuje wyniki jako tabelę lub JSON (przy wielu plikach JSON Lines),
+opcjonalnie zapisując raport PDF.")
 include(CPack)

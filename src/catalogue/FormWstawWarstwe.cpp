@@ -6,10 +6,11 @@
 #include "core/KrotkiTekst.h"
 #include "core/Liczby.h"
 #include "core/TabeleWarunkow.h"
-#include "ui/Okna.h"
+#include "files/PolaRekordu.h"
 #include "widgets/Bezpiecznie.h"
 #include "widgets/Nazwy.h"
 #include "widgets/NumEdit.h"
+#include "widgets/Okna.h"
 #include "widgets/Tytul.h"
 
 #include <QApplication>
@@ -28,7 +29,10 @@
 #include <QTableWidget>
 #include <QValidator>
 
+#include <algorithm>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 namespace murolab {
 
@@ -424,13 +428,20 @@ void TFormWstawWarstwe::WczytajGrupe(const std::string& plik) {
         return komorka != nullptr ? komorka->text() : QString();
     };
 
+    // The file keeps its catalogue order (the order a new material is merged by); the list is in
+    // the reader's order: Polish alphabetical, numbers by value.
+    std::vector<std::string> nazwy;
+    Przerwij(
+        CzytajGrupe(plik, [&](const TMaterial& material) { nazwy.push_back(material.Material.Utf8()); }));
+    std::stable_sort(nazwy.begin(), nazwy.end(),
+                     [](const std::string& a, const std::string& b) { return PorownajPolsku(a, b) < 0; });
     int n = 0;
-    Przerwij(CzytajGrupe(plik, [&](const TMaterial& material) {
+    for (const std::string& nazwa : nazwy) {
         if (n >= SG2->rowCount())
             SG2->setRowCount(n + 1);
-        ustaw(n, QString::fromStdString(material.Material.Utf8()));
+        ustaw(n, QString::fromStdString(nazwa));
         ++n;
-    }));
+    }
     for (int wiersz = n; wiersz < SG2->rowCount() && (wiersz < kWierszeListy || !tekst(wiersz).isEmpty());
          ++wiersz)
         ustaw(wiersz, QString());
@@ -491,23 +502,25 @@ bool TFormWstawWarstwe::SprawdzNowaWarstwe() {
     if (!SprawdzNazweWlasna())
         return false;
     const double d = Liczba(NumEditGrubosc);
-    if (d < 0.001 || d > 10) {
-        // Between 0.0001 and 0.001 the layer is refused too, and the user is told why.
+    // The limits of the grid and of the calculation, so that a 0.2 mm foil goes in as it is.
+    const TDopuszczalne& granice = GraniceWarstwy("Grubosc");
+    if (!WZakresie(granice, d)) {
         if (d == 0)
             dialogi_.Komunikat(this, QStringLiteral("Nie podano grubości warstwy !!"), kUwaga, TIkona::Stop,
                                TPrzyciski::Ok);
         else
             dialogi_.Komunikat(
                 this,
-                QStringLiteral("Podana grubość warstwy jest niepoprawna. Jeżeli nadal będze pojawiał "
-                               "się taki komunikat zajżyj do pomocy programu."),
+                QStringLiteral("Podana grubość warstwy jest niepoprawna (dopuszczalna od %1 do %2 m). Jeżeli "
+                               "nadal będze pojawiał się taki komunikat zajrzyj do pomocy programu.")
+                    .arg(Tekst(granice.Od), Tekst(granice.Do)),
                 QStringLiteral("Murolab-UWAGA !!!"), TIkona::Stop, TPrzyciski::Ok);
         NumEditGrubosc->setText(QStringLiteral("0"));
         if (NumEditGrubosc->isEnabled())
             NumEditGrubosc->setFocus();
         return false;
     }
-    return SprawdzLambdeIMi(9999999, true);
+    return SprawdzLambdeIMi(GraniceWarstwy("Mi").Do, true);
 }
 
 bool TFormWstawWarstwe::SprawdzMaterial() {
@@ -519,11 +532,11 @@ bool TFormWstawWarstwe::SprawdzLambdeIMi(double granicaMi, bool granicaWlacznie)
         Ostrzez(QStringLiteral("Nie wprowadzono wsp. przewodzenia ciepła"), kUwaga, PoleLambdyKlasy());
         return false;
     }
-    auto wZakresie = [](double lambda) { return lambda > 0.01 && lambda < 1000; };
+    auto wZakresie = [](double lambda) { return WZakresie(GraniceWarstwy("Lambda"), lambda); };
     // Either value will do; the humid one is read only when the medium-humid one fails.
     if (!wZakresie(Liczba(NumEditLambdaSW)) && !wZakresie(Liczba(NumEditLambdaW))) {
         Ostrzez(QStringLiteral("Podana wartość wsp. przewodzenia ciepła jest niepoprawna. Jeżeli nadal będze "
-                               "pojawiał się taki komunikat zajżyj do pomocy programu."),
+                               "pojawiał się taki komunikat zajrzyj do pomocy programu."),
                 kUwaga, PoleLambdyKlasy());
         return false;
     }
@@ -532,10 +545,10 @@ bool TFormWstawWarstwe::SprawdzLambdeIMi(double granicaMi, bool granicaWlacznie)
         return false;
     }
     const double mi = Liczba(NumEditMi);
-    if (!(mi >= 1 && (granicaWlacznie ? mi <= granicaMi : mi < granicaMi))) {
+    if (!(mi >= GraniceWarstwy("Mi").Od && (granicaWlacznie ? mi <= granicaMi : mi < granicaMi))) {
         Ostrzez(
             QStringLiteral("Podany wsp. oporu dyfuzji jest niepoprawny. Jeżeli nadal będze pojawiał się taki "
-                           "komunikat zajżyj do pomocy programu."),
+                           "komunikat zajrzyj do pomocy programu."),
             kUwaga, NumEditMi);
         return false;
     }
@@ -617,8 +630,10 @@ void TFormWstawWarstwe::ButtonDodajClick() {
         WczytajGrupe(plik);
         CheckBoxWybor->setChecked(false);
         // The list shows where the new material went, without highlighting it.
-        if (QTableWidgetItem* komorka = SG2->item(static_cast<int>(pozycja.Pozycja), 0))
-            SG2->scrollToItem(komorka);
+        const QList<QTableWidgetItem*> znalezione =
+            SG2->findItems(QString::fromStdString(nowy.Material.Utf8()), Qt::MatchExactly);
+        if (!znalezione.isEmpty())
+            SG2->scrollToItem(znalezione.front());
     }
     PokazMaterial(plik, std::string(nowy.Material.Cp1250()));
 }

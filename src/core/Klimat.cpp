@@ -1,5 +1,7 @@
 #include "core/Klimat.h"
 
+#include "core/KrotkiTekst.h"
+
 #include <charconv>
 #include <cmath>
 #include <optional>
@@ -109,7 +111,8 @@ TWynik<TKlimat> CzytajKlimat(std::string_view tekst, std::string_view zrodlo) {
     for (std::size_t m = 0; m < kLiczbaMiesiecy; ++m)
         if (wierszMiesiaca[m] == 0)
             return TBladWyniku{przedrostek + ": brak miesiąca " + std::to_string(m + 1) + " (plik ma " +
-                               std::to_string(nr) + " wierszy)."};
+                               std::to_string(nr) + " " +
+                               std::string(Odmiana(nr, "wiersz", "wiersze", "wierszy")) + ")."};
     return klimat;
 }
 

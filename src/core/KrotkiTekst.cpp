@@ -135,4 +135,148 @@ std::size_t LiczbaZnakow(std::string_view utf8) {
     return liczba;
 }
 
+namespace {
+
+// The Polish alphabet, lower case, each letter with its rank; a letter not in it ranks after them
+// by its code point.
+constexpr std::u32string_view kAlfabet = U"aąbcćdeęfghijklłmnńoópqrsśtuvwxyzźż";
+
+char32_t MalaLitera(char32_t z) {
+    if (z >= U'A' && z <= U'Z')
+        return z + (U'a' - U'A');
+    switch (z) {
+    case U'Ą':
+        return U'ą';
+    case U'Ć':
+        return U'ć';
+    case U'Ę':
+        return U'ę';
+    case U'Ł':
+        return U'ł';
+    case U'Ń':
+        return U'ń';
+    case U'Ó':
+        return U'ó';
+    case U'Ś':
+        return U'ś';
+    case U'Ź':
+        return U'ź';
+    case U'Ż':
+        return U'ż';
+    default:
+        return z;
+    }
+}
+
+bool Cyfra(char32_t z) {
+    return z >= U'0' && z <= U'9';
+}
+
+// One element of a name as it sorts: a class (0 blank or punctuation, 1 number, 2 letter, 3 any
+// other character), then within the class a rank.
+struct TElement {
+    int Klasa = 0;
+    // A number: its digits without leading zeros (compared by length, then as text) and its
+    // decimal part after a comma (compared as text, so 0,5 = 0,50 < 0,6).
+    std::string_view Calkowita;
+    std::string_view Ulamek;
+    std::uint32_t Ranga = 0;
+};
+
+// Reads the element at i and moves i past it; false at the end or at a byte that is no UTF-8.
+bool NastepnyElement(std::string_view t, std::size_t& i, TElement& e) {
+    if (i >= t.size())
+        return false;
+    char32_t z = 0;
+    const std::size_t poczatek = i;
+    if (!NastepnyZnak(t, i, z)) {
+        e = {3, {}, {}, static_cast<std::uint32_t>(static_cast<unsigned char>(t[poczatek])) + 0x110000u};
+        return true;
+    }
+    if (Cyfra(z)) {
+        std::size_t koniec = i;
+        while (koniec < t.size() && Cyfra(static_cast<char32_t>(t[koniec])))
+            ++koniec;
+        std::size_t znaczace = poczatek;
+        while (znaczace + 1 < koniec && t[znaczace] == '0')
+            ++znaczace;
+        e = {1, t.substr(znaczace, koniec - znaczace), {}, 0};
+        // "0,5": a comma between digits is the decimal separator of the number.
+        if (koniec + 1 < t.size() && t[koniec] == ',' && Cyfra(static_cast<char32_t>(t[koniec + 1]))) {
+            std::size_t ulamek = koniec + 1;
+            while (ulamek < t.size() && Cyfra(static_cast<char32_t>(t[ulamek])))
+                ++ulamek;
+            std::size_t bezZer = ulamek;
+            while (bezZer > koniec + 1 && t[bezZer - 1] == '0')
+                --bezZer;
+            e.Ulamek = t.substr(koniec + 1, bezZer - koniec - 1);
+            koniec = ulamek;
+        }
+        i = koniec;
+        return true;
+    }
+    const char32_t mala = MalaLitera(z);
+    const std::size_t miejsce = kAlfabet.find(mala);
+    if (miejsce != std::u32string_view::npos)
+        e = {2, {}, {}, static_cast<std::uint32_t>(miejsce)};
+    else if (mala < 0x80 || z == U'–' || z == U'—' || z == U'„' || z == U'”' || z == U'°' || z == U'·')
+        e = {0, {}, {}, static_cast<std::uint32_t>(mala)};
+    else
+        e = {3, {}, {}, static_cast<std::uint32_t>(mala)};
+    return true;
+}
+
+int Porownaj(std::string_view a, std::string_view b) {
+    return a < b ? -1 : (a > b ? 1 : 0);
+}
+
+int PorownajElementy(const TElement& a, const TElement& b) {
+    if (a.Klasa != b.Klasa)
+        return a.Klasa < b.Klasa ? -1 : 1;
+    if (a.Klasa == 1) {
+        if (a.Calkowita.size() != b.Calkowita.size())
+            return a.Calkowita.size() < b.Calkowita.size() ? -1 : 1;
+        if (const int c = Porownaj(a.Calkowita, b.Calkowita))
+            return c;
+        return Porownaj(a.Ulamek, b.Ulamek);
+    }
+    if (a.Ranga != b.Ranga)
+        return a.Ranga < b.Ranga ? -1 : 1;
+    return 0;
+}
+
+} // namespace
+
+int PorownajPolsku(std::string_view a, std::string_view b) {
+    std::size_t i = 0;
+    std::size_t j = 0;
+    for (;;) {
+        TElement ea;
+        TElement eb;
+        const bool saA = NastepnyElement(a, i, ea);
+        const bool saB = NastepnyElement(b, j, eb);
+        if (!saA || !saB) {
+            if (saA != saB)
+                return saA ? 1 : -1;
+            break;
+        }
+        if (const int c = PorownajElementy(ea, eb))
+            return c;
+    }
+    // Equal as the user reads them ("eps 50" and "EPS 050"): the bytes decide, upper case first.
+    return Porownaj(a, b);
+}
+
+std::string_view Odmiana(long long liczba, std::string_view jeden, std::string_view kilka,
+                         std::string_view wiele) {
+    const long long n = liczba < 0 ? -liczba : liczba;
+    if (n == 1)
+        return jeden;
+    const long long jednosci = n % 10;
+    const long long dziesiatki = n % 100;
+    if (jednosci >= 2 && jednosci <= 4 && !(dziesiatki >= 12 && dziesiatki <= 14))
+        return kilka;
+    return wiele;
+}
+
 } // namespace murolab

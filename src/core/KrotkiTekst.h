@@ -19,6 +19,19 @@ std::string Utf8NaCp1250(std::string_view utf8);
 // Number of characters (not bytes) in a UTF-8 text; used to compare lengths the way the user counts.
 std::size_t LiczbaZnakow(std::string_view utf8);
 
+// The order of names in the program's lists (the materials of a catalogue group): Polish
+// alphabetical order, letters without regard to case (a ą b c ć … ł … ó … ś … ź ż), and a run of
+// digits compared by the number it writes ("EPS 50" < "EPS 70" < "EPS 100" < "EPS 200"; "0,5" with
+// its comma as the decimal separator). Blanks and punctuation come before digits, digits before
+// letters. Names equal by these rules are ordered by their bytes, so the order is total.
+// Negative when a comes first, zero for the same text, positive otherwise. Both in UTF-8.
+int PorownajPolsku(std::string_view a, std::string_view b);
+
+// The noun that goes with a count in Polish: 1 wiersz, 2-4 wiersze (also 22-24, but not 12-14),
+// otherwise wierszy.
+std::string_view Odmiana(long long liczba, std::string_view jeden, std::string_view kilka,
+                         std::string_view wiele);
+
 template <std::size_t N> class TKrotkiTekst {
 public:
     static constexpr std::size_t Pojemnosc = N;

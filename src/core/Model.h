@@ -9,6 +9,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -146,6 +147,23 @@ struct TDaneProjektu {
     TKrotkiTekst<10> Data;
 };
 
+// Where a layer goes when the grid's rows move, as a new 1-based layer number for an old one (0: the
+// layer is gone). Rows are 0-based, as the grid counts them.
+// A row dragged from `skad` to `dokad`: it takes its number along, those it passed move by one.
+int NumerPoPrzeciagnieciu(int numer, int skad, int dokad);
+// The row deleted: the layers behind it move up.
+int NumerPoUsunieciu(int numer, int wiersz);
+// A row made free at `wiersz` in a grid of `liczba` rows (the last row already added): the layers
+// from there move down, and the layer of the last row, when the grid was full, is overwritten.
+int NumerPoWstawieniu(int numer, int liczba, int wiersz);
+// The layer of a row replaced by another one.
+int NumerPoZamianie(int numer, int wiersz);
+
+// Keeps the air-void correction on its layer when the layers move: its layer number follows the
+// layer; a layer that is gone takes the correction with it (number and level cleared). Returns the
+// number the correction had when it changed, nothing when it stayed as it was.
+std::optional<int> PrzeniesPoprawke(TWarunkiPracy& warunki, int nowyNumer);
+
 using TTablicaNasycenia = std::array<double, kWpisyTablicyNasycenia>; // hPa, entry 0 = -24 degC
 
 // Results of the last calculation. Layers k = 1..n, planes i = 0..n (0 = inner surface),
@@ -193,5 +211,10 @@ struct TModelProjektu {
     // investor, object or address of the one before, which would otherwise print on its report.
     void Resetuj();
 };
+
+// Keeps what the grid does not show with its layer when the layers move: the bridging materials,
+// the "w osi" link and the air layer go to the layer's new number (a layer that is gone takes them
+// along), a "w osi" link and the 2017 fastener entry follow the layer they name (dropped with it).
+void PrzeniesDaneNiejednorodne(TModelProjektu& model, const std::function<int(int)>& nowyNumer);
 
 } // namespace murolab

@@ -4,17 +4,17 @@ namespace murolab {
 
 namespace {
 // Written so that NaN fails as well.
-bool WGranicach(double x, double od, double do_) {
-    return x >= od && x <= do_;
+bool WGranicach(double x, const TGraniceWarstwy& g) {
+    return x >= g.Od && x <= g.Do;
 }
 } // namespace
 
 TBlad BladWarstwy(double lambda, double mi, double grubosc) {
-    if (!WGranicach(lambda, 0.01, 1000))
+    if (!WGranicach(lambda, kGraniceLambdy))
         return std::string(komunikaty::ZlaLambda);
-    if (!WGranicach(mi, 1, 9999999))
+    if (!WGranicach(mi, kGraniceMi))
         return std::string(komunikaty::ZleMi);
-    if (!WGranicach(grubosc, 0.0001, 10))
+    if (!WGranicach(grubosc, kGraniceGrubosci))
         return std::string(komunikaty::ZlaGrubosc);
     return std::nullopt;
 }

@@ -1,6 +1,7 @@
 #include "files/PolaRekordu.h"
 
 #include "core/Liczby.h"
+#include "core/Sprawdzenia.h"
 
 #include <bit>
 #include <cmath>
@@ -157,6 +158,22 @@ const TPoleWarunkow& PoleWarunkow(std::string_view nazwa) {
         if (p.Nazwa == nazwa)
             return p;
     throw std::out_of_range("Nieznane pole warunków pracy: " + std::string(nazwa));
+}
+
+const TDopuszczalne& GraniceWarstwy(std::string_view nazwa) {
+    const auto zakres = [](const TGraniceWarstwy& g) {
+        return pola_detail::Zakres(std::nullopt, g.Od, true, g.Do, true);
+    };
+    static const TDopuszczalne kLambda = zakres(kGraniceLambdy);
+    static const TDopuszczalne kMi = zakres(kGraniceMi);
+    static const TDopuszczalne kGrubosc = zakres(kGraniceGrubosci);
+    if (nazwa == "Lambda")
+        return kLambda;
+    if (nazwa == "Mi")
+        return kMi;
+    if (nazwa == "Grubosc")
+        return kGrubosc;
+    throw std::out_of_range("Nieznane pole warstwy: " + std::string(nazwa));
 }
 
 bool WZakresie(const TDopuszczalne& d, double x) {

@@ -171,6 +171,12 @@ inline constexpr TDopuszczalne kDopuszczalnaLiczbaWarstw =
 // The working-conditions field of that name; std::out_of_range for a name that is none.
 const TPoleWarunkow& PoleWarunkow(std::string_view nazwa);
 
+// What a layer in use may hold for the calculation ("Lambda", "Mi", "Grubosc"; bounds inclusive):
+// the calculate command's limits (core/Sprawdzenia.h) in the table's terms, for the forms that take
+// a layer. A file may hold other non-negative values; the calculation refuses them. Throws
+// std::out_of_range for another name.
+const TDopuszczalne& GraniceWarstwy(std::string_view nazwa);
+
 // Within the range or one of the listed values; the "not set" value alone does not count. The
 // window's checks use this, as they refuse an unset value.
 bool WZakresie(const TDopuszczalne& d, double x);

@@ -1,8 +1,8 @@
 #include "ui/AboutBox.h"
 
-#include "ui/Okna.h"
 #include "widgets/Bezpiecznie.h"
 #include "widgets/Nazwy.h"
+#include "widgets/Okna.h"
 #include "widgets/Tytul.h"
 
 #include <QCloseEvent>

@@ -56,7 +56,7 @@ constexpr int kNajmniejszeZwezenie = 50;
 
 constexpr int kSzerokoscArkusza = 688; // the sheet at the window's designed (smallest) size
 constexpr int kSzerokoscNazwy = 196;   // the name column at that size
-constexpr int kNajszerszaNazwa = 320;  // how far it grows in a wider window
+constexpr int kNajszerszaNazwa = 4000; // it takes what a wider window gives (the table grows with it)
 constexpr int kNajwezszaNazwa = 176;   // and shrinks beside a vertical scroll bar
 
 constexpr int kOdstepPodTabela = 6;

@@ -11,12 +11,12 @@
 #include "ui/ArkuszKondensacji.h"
 #include "ui/FormMostkiTerm.h"
 #include "ui/KontekstPomocy.h"
-#include "ui/Okna.h"
 #include "ui/SiatkaWarstw.h"
 #include "widgets/Bezpiecznie.h"
 #include "widgets/Dialogi.h"
 #include "widgets/Nazwy.h"
 #include "widgets/NumEdit.h"
+#include "widgets/Okna.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -25,6 +25,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 
@@ -44,6 +45,7 @@ namespace {
 // ones and the columns sit under the heading panels (45, 325, 60, 60, 60, 60, 60); the last column
 // gives up the pixel of the grid's right edge.
 constexpr int kLiczbaKolumn = 7;
+constexpr int kKolumnaNazwy = 1;
 constexpr int kKolumnaGestosci = 5;
 constexpr int kKolumnaCiepla = 6;
 constexpr std::array<int, kLiczbaKolumn> kSzerokosciKolumn = {45, 325, 60, 60, 60, 60, 59};
@@ -52,6 +54,8 @@ constexpr int kSzerokoscSiatki = 669;
 constexpr int kWysokoscWiersza = 23;
 constexpr int kLewaSiatki = 7;
 constexpr int kGoraSiatki = 63;
+// The sheet's width in the smallest window, as designed; a wider sheet widens the name column.
+constexpr int kSzerokoscArkusza = 688;
 
 constexpr char16_t kBackspace = 8;
 constexpr char16_t kEnter = 13;
@@ -66,11 +70,10 @@ void UstawWysokosc(QTableWidget* siatka, int wysokoscWierszy) {
     const int limit = kLimitWarstw * kWysokoscWiersza;
     siatka->setVerticalScrollBarPolicy(wysokoscWierszy > limit ? Qt::ScrollBarAsNeeded
                                                                : Qt::ScrollBarAlwaysOff);
-    siatka->resize(kSzerokoscSiatki, std::min(wysokoscWierszy, limit));
+    siatka->resize(siatka->width(), std::min(wysokoscWierszy, limit));
 }
 
 // Grid columns of the name and the three numbers.
-constexpr int kKolumnaNazwy = 1;
 constexpr int kKolumnaLambdy = 2;
 constexpr int kKolumnaMi = 3;
 constexpr int kKolumnaGrubosci = 4;
@@ -111,6 +114,8 @@ bool ProbujOpcjonalna(const QString& tekst, std::optional<double>& wartosc) {
 TArkuszPrzegrody::TArkuszPrzegrody(TModelProjektu& model, TDialogi& dialogi, QWidget* rodzic)
     : QWidget(rodzic), model_(model), dialogi_(dialogi) {
     setObjectName(QStringLiteral("TabSheetPrzegroda"));
+    // F1 anywhere on the sheet (the grid, its cell editor, the buttons) opens the layer topic.
+    UstawKontekstPomocy(this, 7);
     Zbuduj();
     // Leaving the grid (the focus moving elsewhere in the window) tidies its numbers.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* stary, QWidget* nowy) {
@@ -155,6 +160,7 @@ void TArkuszPrzegrody::Zbuduj() {
         panel->setAlignment(Qt::AlignCenter);
         panel->setWordWrap(true);
         panel->setGeometry(x, 2, szerokosci[k], 40);
+        naglowki_[k] = panel;
         panel->setToolTip(podpowiedzi[k]);
         // The narrow number heading wraps into two lines; its longer word must fit the panel. So
         // must the unit of the specific heat, the widest of the units.
@@ -228,16 +234,7 @@ void TArkuszPrzegrody::Zbuduj() {
         Bezpiecznie(dialogi_, this, [this, skad, dokad] {
             StringGridPrzegrodaRowMoved();
             // The dragged layer takes its number along; those it passed move by one the other way.
-            PrzeniesPoprawke([skad, dokad](int k) {
-                const int r = k - 1;
-                if (r == skad)
-                    return dokad + 1;
-                if (skad < dokad && r > skad && r <= dokad)
-                    return k - 1;
-                if (skad > dokad && r >= dokad && r < skad)
-                    return k + 1;
-                return k;
-            });
+            PrzeniesPoprawke([skad, dokad](int k) { return NumerPoPrzeciagnieciu(k, skad, dokad); });
         });
     };
     // Every change of a cell is an edit of the project: typed, inserted, deleted, dragged.
@@ -269,11 +266,12 @@ void TArkuszPrzegrody::Zbuduj() {
     opcje->setFont(gruba);
     opcje->setGeometry(10, 318, 100, 16);
 
-    auto przycisk = [ark](const QString& tekst, int i, const char* nazwa) {
+    auto przycisk = [this, ark](const QString& tekst, int i, const char* nazwa) {
         auto* b = new QPushButton(tekst, ark);
         b->setObjectName(QLatin1String(nazwa));
         b->setGeometry(3 + i * 171, 336, 170, 30);
         b->setFont(CzcionkaPikseli(b->font(), 13, true));
+        przyciski_[static_cast<std::size_t>(i)] = b;
         return b;
     };
     auto* dodaj = przycisk(QStringLiteral("&Dodaj"), 0, "Button1");
@@ -287,6 +285,32 @@ void TArkuszPrzegrody::Zbuduj() {
     connect(kalkulator, &QPushButton::clicked, this, &TArkuszPrzegrody::Kalkulator);
 
     WyczyscSiatke();
+}
+
+void TArkuszPrzegrody::resizeEvent(QResizeEvent* zdarzenie) {
+    QWidget::resizeEvent(zdarzenie);
+    UlozWSzerokosci();
+}
+
+void TArkuszPrzegrody::UlozWSzerokosci() {
+    // The name column takes what the sheet has beyond its designed width; the columns after it,
+    // their headings and the buttons move along (the buttons share the width).
+    const int naddatek = std::max(0, width() - kSzerokoscArkusza);
+    int x = kLewaSiatki;
+    for (std::size_t k = 0; k < naglowki_.size(); ++k) {
+        const int szerokosc = kSzerokosciKolumn[k] + (static_cast<int>(k) == kKolumnaNazwy ? naddatek : 0);
+        if (naglowki_[k])
+            naglowki_[k]->setGeometry(x, naglowki_[k]->y(), szerokosc + (k + 1 < naglowki_.size() ? 0 : 1),
+                                      naglowki_[k]->height());
+        siatka_->setColumnWidth(static_cast<int>(k), szerokosc);
+        x += szerokosc;
+    }
+    siatka_->resize(kSzerokoscSiatki + naddatek, siatka_->height());
+    const int szerokoscPrzycisku = 170 + naddatek / static_cast<int>(przyciski_.size());
+    for (std::size_t i = 0; i < przyciski_.size(); ++i)
+        if (przyciski_[i])
+            przyciski_[i]->setGeometry(3 + static_cast<int>(i) * (szerokoscPrzycisku + 1), przyciski_[i]->y(),
+                                       szerokoscPrzycisku, przyciski_[i]->height());
 }
 
 QString TArkuszPrzegrody::Komorka(int wiersz, int kolumna) const {
@@ -341,9 +365,25 @@ bool TArkuszPrzegrody::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
     if (!siatka || obiekt != siatka->Edytor() || zdarzenie->type() != QEvent::KeyPress)
         return QWidget::eventFilter(obiekt, zdarzenie);
     auto* klawisz = static_cast<QKeyEvent*>(zdarzenie);
-    const QChar znak = ZnakKlawisza(klawisz);
     const int kolumna = siatka_->currentColumn();
-    if (znak.isNull() || kolumna < 2 || kolumna >= kLiczbaKolumn)
+    if (kolumna < 2 || kolumna >= kLiczbaKolumn)
+        return false;
+    // The editing shortcuts as in a numeric field; a paste goes in whole when the cell's text it
+    // makes could have been typed, else not at all.
+    QLineEdit* edytor = siatka->Edytor();
+    if (SkrotEdycji(edytor, klawisz, [this, edytor](const QString& tekst) {
+            const QString wklejany = tekst.trimmed();
+            QString wynik = edytor->text();
+            wynik.replace(edytor->hasSelectedText() ? edytor->selectionStart() : edytor->cursorPosition(),
+                          edytor->selectedText().size(), wklejany);
+            if (wklejany.isEmpty() || !TekstCyfr(wynik, false, true))
+                dialogi_.Sygnal();
+            else
+                edytor->insert(wklejany);
+        }))
+        return true;
+    const QChar znak = ZnakKlawisza(klawisz);
+    if (znak.isNull())
         return false;
     // Lambda, mu, d, density and specific heat hold unsigned numbers with at most one decimal
     // separator.
@@ -441,22 +481,19 @@ void TArkuszPrzegrody::UsunWarstwe(bool biezacyWiersz) {
         biezacyWiersz ? std::clamp(BiezacyWiersz, 0, model_.LiczbaWarstw - 1) : model_.LiczbaWarstw - 1;
     PrzesunWierszeWGore(r);
     ZmniejszSiatke();
-    PrzeniesPoprawke([r](int k) { return k == r + 1 ? 0 : (k > r + 1 ? k - 1 : k); });
+    PrzeniesPoprawke([r](int k) { return NumerPoUsunieciu(k, r); });
 }
 
 void TArkuszPrzegrody::PrzeniesPoprawke(const std::function<int(int)>& nowyNumer) {
-    std::int32_t& nr = model_.WarunkiPracy.NrNieszczelnosci;
+    PrzeniesDaneNiejednorodne(model_, nowyNumer);
+    const int nr = model_.WarunkiPracy.NrNieszczelnosci;
     if (nr <= 0)
         return;
-    const int nowy = nowyNumer(nr);
-    if (nowy == nr)
+    const std::optional<int> przeniesiona = murolab::PrzeniesPoprawke(model_.WarunkiPracy, nowyNumer(nr));
+    if (!przeniesiona)
         return;
-    const int stary = nr;
-    nr = nowy;
-    if (nowy <= 0) {
-        nr = 0;
-        model_.WarunkiPracy.DeltaU = 0;
-    }
+    const int stary = *przeniesiona;
+    const int nowy = model_.WarunkiPracy.NrNieszczelnosci;
     emit Zmieniono();
     if (mostki_)
         mostki_->PrzywrocZModelu();
@@ -515,12 +552,7 @@ void TArkuszPrzegrody::DodajWiersz() {
 
 void TArkuszPrzegrody::PrzesunWierszeWDol(int liczba, int wiersz) {
     // Layers from the target row down move one place; the last row's layer, if any, is overwritten.
-    PrzeniesPoprawke([liczba, wiersz](int k) {
-        const int r = k - 1;
-        if (r >= wiersz && r <= liczba - 2)
-            return k + 1;
-        return r == liczba - 1 && r > wiersz ? 0 : k;
-    });
+    PrzeniesPoprawke([liczba, wiersz](int k) { return NumerPoWstawieniu(k, liczba, wiersz); });
     wolnyWiersz_ = wiersz;
     for (int r = std::min(liczba, siatka_->rowCount()) - 1; r > wiersz; --r)
         for (int k = 1; k < kLiczbaKolumn; ++k)
@@ -531,7 +563,7 @@ void TArkuszPrzegrody::WpiszWiersz(int wiersz, const QString& nazwa, const QStri
                                    const QString& grubosc, const QString& gestosc, const QString& cieplo) {
     // A row that was not made free for it holds a layer, which the new one replaces (the full grid).
     if (wiersz != wolnyWiersz_ && wiersz < model_.LiczbaWarstw)
-        PrzeniesPoprawke([wiersz](int k) { return k == wiersz + 1 ? 0 : k; });
+        PrzeniesPoprawke([wiersz](int k) { return NumerPoZamianie(k, wiersz); });
     wolnyWiersz_ = -1;
     UstawKomorke(wiersz, 1, nazwa);
     UstawKomorke(wiersz, 2, lambda);

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 
 class QAction;
@@ -102,8 +103,12 @@ signals:
     void MostkiCieplne();
     void Kalkulator();
 
+protected:
+    void resizeEvent(QResizeEvent* zdarzenie) override;
+
 private:
     void Zbuduj();
+    void UlozWSzerokosci();
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
     void ZaznaczKomorke(int wiersz, int kolumna);
     bool ZgodaNaZamiane();
@@ -120,7 +125,9 @@ private:
     QLabel* fi_ = nullptr; // "Φ  = 55"
     QLabel* fe_ = nullptr;
     QMenu* menu_ = nullptr;
-    int wolnyWiersz_ = -1; // the grid row just added or emptied for a layer being sent
+    std::array<QLabel*, 7> naglowki_{};       // the headings above the grid's columns
+    std::array<QPushButton*, 4> przyciski_{}; // "&Dodaj", "&Usuń", "&Mostki cieplne", "&Kalkulator"
+    int wolnyWiersz_ = -1;                    // the grid row just added or emptied for a layer being sent
 };
 
 } // namespace murolab

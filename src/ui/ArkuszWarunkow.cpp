@@ -7,11 +7,12 @@
 #include "files/RekordProjektu.h"
 #include "rysunki/Rysunki.h"
 #include "ui/KontekstPomocy.h"
-#include "ui/Okna.h"
 #include "widgets/Bezpiecznie.h"
 #include "widgets/Dialogi.h"
+#include "widgets/ListaLiczb.h"
 #include "widgets/Nazwy.h"
 #include "widgets/NumEdit.h"
+#include "widgets/Okna.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -25,6 +26,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <utility>
@@ -47,9 +49,10 @@ const QString kSrednio = Q(kKlasyWilgotnosci[0].Nazwa);
 const QString kScianaZewn = Q(kTypyPrzegrod[0].Nazwa);
 const QString kUwaga = QStringLiteral("Murolab -UWAGA !!!");
 
-constexpr char16_t kBackspace = 8;
-constexpr char16_t kEnter = 13;
 constexpr int kDlugoscOporu = 5;
+// The sheet's size in the smallest window, as designed; a larger sheet spreads its frames.
+constexpr int kSzerokoscArkusza = 688;
+constexpr int kWysokoscArkusza = 369;
 
 QString Q(const char* utf8) {
     return QString::fromUtf8(utf8);
@@ -74,12 +77,14 @@ protected:
 };
 
 QComboBox* NowaLista(QWidget* rodzic, const QStringList& pozycje, const QString& tekst,
-                     const QString& podpowiedz) {
-    auto* lista = new QComboBox(rodzic);
-    // Drop-down lists with an edit part, as designed: any text can be shown, none is added.
-    lista->setEditable(true);
-    lista->setInsertPolicy(QComboBox::NoInsert);
-    lista->setCompleter(nullptr);
+                     const QString& podpowiedz, QComboBox* lista = nullptr) {
+    if (!lista) {
+        lista = new QComboBox(rodzic);
+        // Drop-down lists with an edit part, as designed: any text can be shown, none is added.
+        lista->setEditable(true);
+        lista->setInsertPolicy(QComboBox::NoInsert);
+        lista->setCompleter(nullptr);
+    }
     lista->addItems(pozycje);
     lista->setMaxVisibleItems(pozycje.size());
     TArkuszWarunkow::UstawTekstListy(lista, tekst);
@@ -147,6 +152,7 @@ void TArkuszWarunkow::Zbuduj() {
     // Partition type and surface resistances.
     auto* ramkaTypu = new QGroupBox(ark);
     ramkaTypu->setGeometry(6, 4, 377, 124);
+    ramkaTypu_ = ramkaTypu;
     Etykieta(ramkaTypu, QStringLiteral("Typ przegrody"), 12, 10);
     QStringList typy;
     for (const TTypPrzegrody& t : kTypyPrzegrod)
@@ -161,17 +167,26 @@ void TArkuszWarunkow::Zbuduj() {
         new QLabel(QStringLiteral("Opory przejmownia ciepła [m<sup>2</sup>·K/W]"), ramkaTypu);
     naglowekOporow->setGeometry(12, 60, 340, 20);
     Etykieta(ramkaTypu, ZIndeksem(QStringLiteral("R"), QStringLiteral("si")), 16, 90);
-    rsi_ = NowaLista(ramkaTypu, {QStringLiteral("0,10"), QStringLiteral("0,13"), QStringLiteral("0,17")},
-                     QStringLiteral("0,13"), QStringLiteral("Podaj opory przejmowania ciepła"));
+    // The resistances are numbers typed by hand as well; these lists discard silently.
+    auto listaOporu = [this, ramkaTypu] {
+        auto* lista = new TListaLiczb(dialogi_, ramkaTypu);
+        lista->UstawZasady(true, kDlugoscOporu, false);
+        return lista;
+    };
+    rsi_ = listaOporu();
+    NowaLista(ramkaTypu, {QStringLiteral("0,10"), QStringLiteral("0,13"), QStringLiteral("0,17")},
+              QStringLiteral("0,13"), QStringLiteral("Podaj opory przejmowania ciepła"), rsi_);
     rsi_->setGeometry(44, 86, 60, 24);
     Etykieta(ramkaTypu, ZIndeksem(QStringLiteral("R"), QStringLiteral("se")), 136, 90);
-    rse_ = NowaLista(ramkaTypu, {QStringLiteral("0,04")}, QStringLiteral("0,04"),
-                     QStringLiteral("Podaj opory przejmowania ciepła"));
+    rse_ = listaOporu();
+    NowaLista(ramkaTypu, {QStringLiteral("0,04")}, QStringLiteral("0,04"),
+              QStringLiteral("Podaj opory przejmowania ciepła"), rse_);
     rse_->setGeometry(164, 86, 60, 24);
 
     // Temperatures and humidities.
     auto* ramkaWarunkow = new QGroupBox(QStringLiteral("Warunki pracy"), ark);
     ramkaWarunkow->setGeometry(6, 134, 377, 200);
+    ramkaWarunkow_ = ramkaWarunkow;
     // One field with its heading above, its symbol before and its unit after it; (x, y) is the
     // heading's place in the frame.
     auto pole = [this, ramkaWarunkow](const QString& naglowek, const QString& symbol, const QString& indeks,
@@ -208,6 +223,7 @@ void TArkuszWarunkow::Zbuduj() {
     // Surroundings: climate zone and humidity class, and the picture.
     auto* ramkaOtoczenia = new QGroupBox(QStringLiteral("  Otoczenie  "), ark);
     ramkaOtoczenia->setGeometry(391, 4, 289, 124);
+    ramkaOtoczenia_ = ramkaOtoczenia;
     Etykieta(ramkaOtoczenia, QStringLiteral("Strefa klimatyczna"), 12, 22);
     QStringList strefy;
     for (const TStrefaKlimatyczna& s : kStrefyKlimatyczne)
@@ -223,6 +239,10 @@ void TArkuszWarunkow::Zbuduj() {
     warunkiWilg_->setGeometry(12, 88, 265, 24);
     auto* obrazek = new TObrazekPrzegrody(ark);
     obrazek->setGeometry(391, 134, 289, 200);
+    obrazek_ = obrazek;
+
+    for (QWidget* w : ramkaWarunkow->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        w->setProperty("polozenieProjektu", w->pos());
 
     setTabOrder(typPrzegrody_, strefaKl_);
     setTabOrder(strefaKl_, warunkiWilg_);
@@ -256,14 +276,39 @@ void TArkuszWarunkow::Zbuduj() {
     zmiana(typPrzegrody_, &TArkuszWarunkow::ComboBoxTypPrzegrodyChange);
     zmiana(strefaKl_, &TArkuszWarunkow::ComboBoxStrefaKlChange);
     zmiana(warunkiWilg_, &TArkuszWarunkow::ComboBoxWarunkiWilgChange);
-    for (QComboBox* lista : {typPrzegrody_, strefaKl_, warunkiWilg_, rsi_, rse_}) {
+    for (QComboBox* lista : {typPrzegrody_, strefaKl_, warunkiWilg_}) {
         lista->installEventFilter(this);
         lista->lineEdit()->installEventFilter(this);
     }
+    PolaczBezpiecznie(dialogi_, this, rsi_, &TListaLiczb::Wyjscie, [this] { ComboBoxRsiExit(); });
+    PolaczBezpiecznie(dialogi_, this, rse_, &TListaLiczb::Wyjscie, [this] { ComboBoxRseExit(); });
     PolaczBezpiecznie(dialogi_, this, tempZewn_, &QLineEdit::textChanged,
                       [this] { NumEditTempZewnChange(); });
     PolaczBezpiecznie(dialogi_, this, wilgotWewn_, &TNumEdit::Wyjscie, [this] { NumEditWilgotWewnExit(); });
     PolaczBezpiecznie(dialogi_, this, wprowadz_, &QPushButton::clicked, [this] { Button6Click(); });
+}
+
+void TArkuszWarunkow::resizeEvent(QResizeEvent* zdarzenie) {
+    QWidget::resizeEvent(zdarzenie);
+    // What the sheet has beyond its designed size goes half to each column of frames across, and
+    // to the lower row down; the lists widen with their frames, the picture fills its place.
+    const int dx = std::max(0, width() - kSzerokoscArkusza);
+    const int dy = std::max(0, height() - kWysokoscArkusza);
+    const int lewa = dx / 2;
+    const int prawa = dx - lewa;
+    ramkaTypu_->setGeometry(6, 4, 377 + lewa, 124);
+    ramkaWarunkow_->setGeometry(6, 134, 377 + lewa, 200 + dy);
+    ramkaOtoczenia_->setGeometry(391 + lewa, 4, 289 + prawa, 124);
+    obrazek_->setGeometry(391 + lewa, 134, 289 + prawa, 200 + dy);
+    typPrzegrody_->resize(333 + lewa, typPrzegrody_->height());
+    strefaKl_->resize(265 + prawa, strefaKl_->height());
+    warunkiWilg_->resize(265 + prawa, warunkiWilg_->height());
+    // The fields and "&Wprowadź" stay together in the middle of their frame.
+    const int przesuniecie = lewa / 2;
+    for (QWidget* w : ramkaWarunkow_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QPoint projekt = w->property("polozenieProjektu").toPoint();
+        w->move(projekt.x() + przesuniecie, projekt.y() + dy / 2);
+    }
 }
 
 bool TArkuszWarunkow::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
@@ -271,38 +316,15 @@ bool TArkuszWarunkow::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
     if (!lista)
         if (auto* pole = qobject_cast<QLineEdit*>(obiekt))
             lista = qobject_cast<QComboBox*>(pole->parentWidget());
-    if (!lista || (lista != typPrzegrody_ && lista != strefaKl_ && lista != warunkiWilg_ && lista != rsi_ &&
-                   lista != rse_))
+    if (!lista || (lista != typPrzegrody_ && lista != strefaKl_ && lista != warunkiWilg_))
         return false;
 
     if (zdarzenie->type() == QEvent::KeyPress) {
         const QChar znak = ZnakKlawisza(static_cast<QKeyEvent*>(zdarzenie));
         if (znak.isNull())
             return false; // arrows, Delete, Tab, F-keys: not characters
-        const char16_t c = znak.unicode();
-        // Enter does nothing in these lists (and must not make Qt pick the typed text).
-        if (c == kEnter)
-            return true;
-        if (lista == rsi_ || lista == rse_) {
-            const QLineEdit* pole = lista->lineEdit();
-            bool przyjety = false;
-            if (c == kSeparatorDziesietny)
-                przyjety = !pole->text().contains(QChar(kSeparatorDziesietny));
-            else
-                przyjety = c == kBackspace || (c >= u'0' && c <= u'9');
-            if (przyjety && c != kBackspace &&
-                pole->text().size() - pole->selectedText().size() + 1 > kDlugoscOporu)
-                przyjety = false;
-            if (!przyjety)
-                return true;
-            if (c == kSeparatorDziesietny && static_cast<QKeyEvent*>(zdarzenie)->text() != QString(znak)) {
-                // The keypad's decimal key types the program's separator whatever its own character.
-                lista->lineEdit()->insert(QString(QChar(kSeparatorDziesietny)));
-                return true;
-            }
-            return false;
-        }
-        // Type, zone and class are chosen from the list only: every character goes, silently.
+        // Type, zone and class are chosen from the list only: every character goes, silently (Enter
+        // too: it must not make Qt pick the typed text).
         return true;
     }
 
@@ -316,10 +338,6 @@ bool TArkuszWarunkow::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
             return false;
         if (lista == typPrzegrody_)
             Bezpiecznie(dialogi_, this, [this] { ComboBoxTypPrzegrodyExit(); });
-        else if (lista == rsi_)
-            Bezpiecznie(dialogi_, this, [this] { ComboBoxRsiExit(); });
-        else if (lista == rse_)
-            Bezpiecznie(dialogi_, this, [this] { ComboBoxRseExit(); });
         else if (lista == strefaKl_)
             Bezpiecznie(dialogi_, this, [this] { ComboBoxStrefaKlExit(); });
     }

@@ -16,6 +16,7 @@ class QPushButton;
 namespace murolab {
 
 class TDialogi;
+class TListaLiczb;
 class TNumEdit;
 
 class TArkuszWarunkow : public QWidget {
@@ -61,6 +62,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
+    void resizeEvent(QResizeEvent* zdarzenie) override;
 
 private:
     void Zbuduj();
@@ -70,13 +72,17 @@ private:
     QComboBox* typPrzegrody_ = nullptr;
     QComboBox* strefaKl_ = nullptr;
     QComboBox* warunkiWilg_ = nullptr;
-    QComboBox* rsi_ = nullptr;
-    QComboBox* rse_ = nullptr;
+    TListaLiczb* rsi_ = nullptr;
+    TListaLiczb* rse_ = nullptr;
     TNumEdit* tempWew_ = nullptr;
     TNumEdit* tempZewn_ = nullptr;
     TNumEdit* wilgotWewn_ = nullptr;
     TNumEdit* wilgotZewn_ = nullptr;
     QPushButton* wprowadz_ = nullptr;
+    QWidget* ramkaTypu_ = nullptr;
+    QWidget* ramkaWarunkow_ = nullptr;
+    QWidget* ramkaOtoczenia_ = nullptr;
+    QWidget* obrazek_ = nullptr;
 };
 
 } // namespace murolab

@@ -129,17 +129,15 @@ void TFormKlimat::Zapisz() {
     TKlimat klimat;
     klimat.Nazwa = nazwa.toStdString();
     for (int i = 0; i < kLiczbaMiesiecy; ++i) {
-        const QString miesiac = Q(std::string(NazwaMiesiaca(i + 1)));
+        const QString miesiac = Q(std::string(WMiesiacu(i + 1)));
         double t = 0;
         double fi = 0;
         if (!ProbujNaLiczbe(temp_[i]->text().toStdString(), t) || t < -50 || t > 50) {
-            odmowa(QStringLiteral("Temperatura w miesiącu %1 musi być liczbą od -50 do 50 °C.").arg(miesiac),
-                   temp_[i]);
+            odmowa(QStringLiteral("Temperatura %1 musi być liczbą od -50 do 50 °C.").arg(miesiac), temp_[i]);
             return;
         }
         if (!ProbujNaLiczbe(wilgot_[i]->text().toStdString(), fi) || fi < 1 || fi > 100) {
-            odmowa(QStringLiteral("Wilgotność w miesiącu %1 musi być liczbą od 1 do 100 %.").arg(miesiac),
-                   wilgot_[i]);
+            odmowa(QStringLiteral("Wilgotność %1 musi być liczbą od 1 do 100 %.").arg(miesiac), wilgot_[i]);
             return;
         }
         klimat.Miesiace[static_cast<std::size_t>(i)] = {t, fi};

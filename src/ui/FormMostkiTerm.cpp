@@ -1,11 +1,13 @@
 #include "ui/FormMostkiTerm.h"
 
 #include "core/Liczby.h"
+#include "files/PolaRekordu.h"
 #include "ui/KontekstPomocy.h"
-#include "ui/Okna.h"
 #include "widgets/Bezpiecznie.h"
+#include "widgets/ListaLiczb.h"
 #include "widgets/Nazwy.h"
 #include "widgets/NumEdit.h"
+#include "widgets/Okna.h"
 #include "widgets/Tytul.h"
 
 #include <QAbstractButton>
@@ -40,17 +42,16 @@ constexpr int kWysokosc = 473;
 constexpr int kKontekstPomocy = 9;
 constexpr int kLimitList = 7;
 constexpr int kDlugoscPolaF = 12;
-constexpr int kNajwiekszeAlfa = 10; // 1/m; a larger αf multiplies U far beyond any real fastener //
-                                    // characters the user may type into ComboBoxDeltaU and ComboBoxAlfa
-constexpr char16_t kBackspace = 8;
-constexpr char16_t kEnter = 13;
+// The most characters the user may type into ComboBoxDeltaU and ComboBoxAlfa.
 
 const QString kTytulUwagi = QStringLiteral("Murolab -UWAGA !!!");
 const QString kDomyslneDeltaU = QStringLiteral("0,00");
 const QString kDomyslneAlfa = QStringLiteral("6");
 
-bool JestCyfra(QChar c) {
-    return c.unicode() >= u'0' && c.unicode() <= u'9';
+// Whether a value passes the check of its field in the project record's table: the dialog stores
+// nothing that opening the saved file would refuse.
+bool Dozwolona(const char* pole, double wartosc) {
+    return WZakresie(PoleWarunkow(pole).Dopuszczalne, wartosc);
 }
 
 // A symbol label (λf, ΔU″ ...): rich text for the sub- and superscripts, a little larger than the
@@ -134,8 +135,8 @@ void TFormMostkiTerm::Zbuduj() {
     NumEditLambdaF->SetMaxLength(7);
     NumEditLambdaF->setToolTip(QStringLiteral("Podaj wsp. przewodzenia ciepła łącznika"));
 
-    ComboBoxAlfa = new QComboBox(grupaF);
-    ComboBoxAlfa->setEditable(true);
+    ComboBoxAlfa = new TListaLiczb(dialogi_, grupaF);
+    ComboBoxAlfa->UstawZasady(false, kLimitList, true);
     ComboBoxAlfa->addItems({QStringLiteral("6"), QStringLiteral("5")});
     ComboBoxAlfa->setEditText(kDomyslneAlfa);
     ComboBoxAlfa->setToolTip(QStringLiteral("Podaj wsp. typu łącznika"));
@@ -193,8 +194,8 @@ void TFormMostkiTerm::Zbuduj() {
     NumEditNrNieszczelnosci->SetMaxLength(2);
     NumEditNrNieszczelnosci->setToolTip(QStringLiteral("Podaj nr warstwy zawierającej nieszczelność"));
 
-    ComboBoxDeltaU = new QComboBox(grupaG);
-    ComboBoxDeltaU->setEditable(true);
+    ComboBoxDeltaU = new TListaLiczb(dialogi_, grupaG);
+    ComboBoxDeltaU->UstawZasady(true, kLimitList, true);
     ComboBoxDeltaU->addItems({QStringLiteral("0,00"), QStringLiteral("0,01"), QStringLiteral("0,04")});
     ComboBoxDeltaU->setEditText(kDomyslneDeltaU);
     ComboBoxDeltaU->setToolTip(QStringLiteral("Podaj poziom nieczczelności"));
@@ -325,13 +326,9 @@ void TFormMostkiTerm::Zbuduj() {
              CheckBoxMostekWlasny, NumEditMostekWlasny})
         UstawKontekstPomocy(w, kKontekstPomocy);
 
-    for (QComboBox* lista : {ComboBoxDeltaU, ComboBoxAlfa}) {
-        // Typed text is neither completed from the items nor added to them on Enter.
-        lista->setCompleter(nullptr);
-        lista->setInsertPolicy(QComboBox::NoInsert);
-        lista->installEventFilter(this);
-        lista->lineEdit()->installEventFilter(this);
-    }
+    PolaczBezpiecznie(dialogi_, this, ComboBoxDeltaU, &TListaLiczb::Wyjscie,
+                      [this] { ComboBoxDeltaUExit(); });
+    PolaczBezpiecznie(dialogi_, this, ComboBoxAlfa, &TListaLiczb::Wyjscie, [this] { ComboBoxAlfaExit(); });
 
     for (QWidget* pole :
          std::initializer_list<QWidget*>{NumEditNrNieszczelnosci, ComboBoxDeltaU, NumEditLambdaF,
@@ -499,21 +496,22 @@ bool TFormMostkiTerm::SprawdzPoprawki() {
 
     if (CheckBoxDeltaUg->isChecked()) {
         const std::int32_t n = NaCalkowita(Tekst(NumEditNrNieszczelnosci->text()));
-        if (!(n > 0 && n <= model_.LiczbaWarstw && n <= kLimitWarstw))
+        // A loaded project may hold more layers than the grid allows; the correction stays within those.
+        if (!(Dozwolona("NrNieszczelnosci", n) && n <= model_.LiczbaWarstw && n <= kLimitWarstw))
             return odrzuc(
                 NumEditNrNieszczelnosci,
                 QStringLiteral("Nr. podanej warstwy jest niepoprawny. Jeżeli nadal będze pojawial się taki "
-                               "komunikat zajżyj do pomocy programu."));
+                               "komunikat zajrzyj do pomocy programu."));
     }
     if (CheckBoxDeltaUf->isChecked()) {
         const double lambda = NaLiczbe(Tekst(NumEditLambdaF->text()));
-        if (!(lambda > 0 && lambda <= 1000))
+        if (!Dozwolona("LambdaF", lambda))
             return odrzuc(
                 NumEditLambdaF,
                 QStringLiteral("Podana wartść wspł. przewodzenia ciepła łącznika jest niepoprawna ! Jeżeli "
-                               "nadal będze pojawial się taki komunikat zajżyj do pomocy programu"));
+                               "nadal będze pojawial się taki komunikat zajrzyj do pomocy programu"));
         const std::int32_t alfa = NaCalkowita(Tekst(ComboBoxAlfa->currentText()));
-        if (!(alfa > 0 && alfa <= kNajwiekszeAlfa)) {
+        if (!Dozwolona("Alfa", alfa)) {
             // The list's text stays for correcting; the focus goes where the fault is.
             dialogi_.Komunikat(this,
                                QStringLiteral("Podana wartość współczynnika αf jest niepoprawna (0 < αf ≤ 10 "
@@ -525,25 +523,25 @@ bool TFormMostkiTerm::SprawdzPoprawki() {
             return false;
         }
         const std::int32_t liczba = NaCalkowita(Tekst(NumEditLiczbaF->text()));
-        if (!(liczba > 0 && liczba < 100))
+        if (!Dozwolona("LiczbaF", liczba))
             return odrzuc(
                 NumEditLiczbaF,
                 QStringLiteral("Wprowadzona ilość łączników jest niepoprawna! Jeżeli nadal będze pojawial "
-                               "się taki komunikat zajżyj do pomocy programu"));
+                               "się taki komunikat zajrzyj do pomocy programu"));
         const double pole = NaLiczbe(Tekst(NumEditPoleF->text()));
-        if (!(pole > 0 && pole < 100))
+        if (!Dozwolona("PoleF", pole))
             return odrzuc(
                 NumEditPoleF,
                 QStringLiteral("Wprowadzone pole powierzchni łączników jest niepoprawne! Jeżeli nadal będze "
-                               "pojawial się taki komunikat zajżyj do pomocy programu"));
+                               "pojawial się taki komunikat zajrzyj do pomocy programu"));
     }
     if (CheckBoxMostekWlasny->isChecked()) {
         const double v = NaLiczbe(Tekst(NumEditMostekWlasny->text()));
-        if (!(v > 0 && v <= 10))
+        if (!Dozwolona("MostekWlasny", v))
             return odrzuc(
                 NumEditMostekWlasny,
                 QStringLiteral("Podana wartść dodatku własnego jest niepoprawna ! Jeżeli nadal będze "
-                               "pojawial się taki komunikat zajżyj do pomocy programu"));
+                               "pojawial się taki komunikat zajrzyj do pomocy programu"));
     }
     return true;
 }
@@ -617,114 +615,7 @@ void TFormMostkiTerm::PokazPoprawki() {
     }
 }
 
-// ---- the two lists: key filters, length limit, normalisation on leaving
-
-bool TFormMostkiTerm::ListaMiesci(QComboBox* lista, int ileZnakow) const {
-    const QLineEdit* e = lista->lineEdit();
-    return e->text().size() - e->selectedText().size() + ileZnakow <= kLimitList;
-}
-
-bool TFormMostkiTerm::FiltrDeltaU(QKeyEvent* z) {
-    const QChar znak = ZnakKlawisza(z);
-    if (znak.isNull())
-        return false;
-    if (znak == QChar(kSeparatorDziesietny)) {
-        // A second separator goes without a sound.
-        if (ComboBoxDeltaU->currentText().contains(znak) || !ListaMiesci(ComboBoxDeltaU, 1))
-            return true;
-        ComboBoxDeltaU->lineEdit()->insert(QString(znak));
-        return true;
-    }
-    if (znak.unicode() == kBackspace || znak.unicode() == kEnter)
-        return false;
-    if (JestCyfra(znak)) {
-        if (!ListaMiesci(ComboBoxDeltaU, 1))
-            return true;
-        return false;
-    }
-    dialogi_.Sygnal();
-    return true;
-}
-
-bool TFormMostkiTerm::FiltrAlfa(QKeyEvent* z) {
-    const QChar znak = ZnakKlawisza(z);
-    if (znak.isNull())
-        return false;
-    if (znak.unicode() == kEnter)
-        return false;
-    if (znak.unicode() == kBackspace)
-        return false;
-    if (JestCyfra(znak))
-        return !ListaMiesci(ComboBoxAlfa, 1);
-    // The separator included: the fastener type is a whole number.
-    dialogi_.Sygnal();
-    return true;
-}
-
-void TFormMostkiTerm::WklejDoListy(QComboBox* lista) {
-    // Pasting through the menu is not filtered (leaving the list refuses what is no number), but it
-    // keeps to the length limit as typing does.
-    QLineEdit* e = lista->lineEdit();
-    const int miejsce = kLimitList - (e->text().size() - e->selectedText().size());
-    e->insert(QApplication::clipboard()->text().left(std::max(0, miejsce)));
-}
-
-bool TFormMostkiTerm::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
-    QComboBox* lista = nullptr;
-    if (obiekt == ComboBoxDeltaU || obiekt == ComboBoxDeltaU->lineEdit())
-        lista = ComboBoxDeltaU;
-    else if (obiekt == ComboBoxAlfa || obiekt == ComboBoxAlfa->lineEdit())
-        lista = ComboBoxAlfa;
-    if (!lista)
-        return QDialog::eventFilter(obiekt, zdarzenie);
-
-    switch (zdarzenie->type()) {
-    case QEvent::KeyPress: {
-        // The combo box has the focus and hands keys to its line edit itself; filter them once, there.
-        if (obiekt != lista)
-            break;
-        auto* z = static_cast<QKeyEvent*>(zdarzenie);
-        if (lista == ComboBoxDeltaU ? FiltrDeltaU(z) : FiltrAlfa(z)) {
-            z->accept();
-            return true;
-        }
-        break;
-    }
-    case QEvent::FocusOut: {
-        if (obiekt != lista)
-            break;
-        const auto powod = static_cast<QFocusEvent*>(zdarzenie)->reason();
-        // Switching windows or opening the drop-down is not leaving the list.
-        if (powod == Qt::ActiveWindowFocusReason || powod == Qt::PopupFocusReason)
-            break;
-        Bezpiecznie(dialogi_, this, [this, lista] {
-            if (lista == ComboBoxDeltaU)
-                ComboBoxDeltaUExit();
-            else
-                ComboBoxAlfaExit();
-        });
-        break;
-    }
-    case QEvent::ContextMenu: {
-        if (obiekt != lista->lineEdit())
-            break;
-        QMenu* menu = lista->lineEdit()->createStandardContextMenu();
-        for (QAction* a : menu->actions()) {
-            if (a->objectName() == QLatin1String("edit-paste")) {
-                a->disconnect();
-                PolaczBezpiecznie(dialogi_, this, a, &QAction::triggered,
-                                  [this, lista] { WklejDoListy(lista); });
-            }
-        }
-        menu->exec(static_cast<QContextMenuEvent*>(zdarzenie)->globalPos());
-        delete menu;
-        return true;
-    }
-    default:
-        break;
-    }
-    return QDialog::eventFilter(obiekt, zdarzenie);
-}
+// ---- the two lists: tidied on leaving
 
 void TFormMostkiTerm::ComboBoxDeltaUExit() {
     const QString t = ComboBoxDeltaU->currentText();

@@ -18,6 +18,7 @@ class QStatusBar;
 
 namespace murolab {
 
+class TListaLiczb;
 class TNumEdit;
 
 class TFormMostkiTerm : public QDialog {
@@ -56,7 +57,6 @@ protected:
     void showEvent(QShowEvent* zdarzenie) override;
     void hideEvent(QHideEvent* zdarzenie) override;
     void keyPressEvent(QKeyEvent* zdarzenie) override;
-    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
 
 public slots:
     void done(int wynik) override;
@@ -66,11 +66,11 @@ private:
     // Lower left group: air voids in the insulation layer.
     QCheckBox* CheckBoxDeltaUg = nullptr;
     TNumEdit* NumEditNrNieszczelnosci = nullptr;
-    QComboBox* ComboBoxDeltaU = nullptr;
+    TListaLiczb* ComboBoxDeltaU = nullptr;
     // Upper left group: mechanical fasteners.
     QCheckBox* CheckBoxDeltaUf = nullptr;
     TNumEdit* NumEditLambdaF = nullptr;
-    QComboBox* ComboBoxAlfa = nullptr;
+    TListaLiczb* ComboBoxAlfa = nullptr;
     TNumEdit* NumEditLiczbaF = nullptr;
     TNumEdit* NumEditPoleF = nullptr;
     // Upper right group: linear thermal bridges.
@@ -86,11 +86,6 @@ private:
 
     void Zbuduj();
     void UstawKolejnoscTab();
-    // The key filters of the two lists; true when the key is swallowed.
-    bool FiltrDeltaU(QKeyEvent* zdarzenie);
-    bool FiltrAlfa(QKeyEvent* zdarzenie);
-    bool ListaMiesci(QComboBox* lista, int ileZnakow) const;
-    void WklejDoListy(QComboBox* lista);
     // The field with the focus is tidied as if it had been left, so that "&Wprowadź" reached by
     // its shortcut reads the same text as a click would.
     void NaprawPoleZFokusem();

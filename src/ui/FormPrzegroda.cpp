@@ -17,9 +17,9 @@
 #include "ui/FormMostkiTerm.h"
 #include "ui/Kalkulator.h"
 #include "ui/KontekstPomocy.h"
-#include "ui/Okna.h"
 #include "ui/Pomoc.h"
 #include "widgets/Bezpiecznie.h"
+#include "widgets/Okna.h"
 #include "widgets/Tytul.h"
 
 #include <QAction>
@@ -39,11 +39,15 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace murolab {
 
 namespace {
+constexpr int kKontekstWynikow = 8;
 const QString kPytanieZapis = QStringLiteral("Czy zapisać zmianny w pliku ..?");
-constexpr int kSzerokoscOkna = 692; // the designed client width, the window's smallest
+constexpr int kSzerokoscOkna = 692;  // the designed client width, the window's smallest
+constexpr int kMarginesZakladek = 6; // room beside the last tab, so that no arrow is needed
 
 const QString kKrokWarunki = QStringLiteral("Ustaw warunki pracy i naciśnij Wprowadź");
 // F2 brings the layer sheet, where "&Dodaj" opens the insertion dialog (F5 is the description).
@@ -76,7 +80,8 @@ TFormPrzegroda::TFormPrzegroda(TDialogi& dialogi, const std::filesystem::path& k
     // themselves, and with the blanks the last tab ran past the window's edge.
     arkusze_->tabBar()->setElideMode(Qt::ElideNone);
     arkusze_->tabBar()->setExpanding(false);
-    // Six tabs are wider than the window: the arrows of the tab bar reach the last one.
+    // The window opens wide enough for all six tabs; made narrower than that by the user, the tab
+    // bar's arrows reach the last ones.
     arkusze_->setUsesScrollButtons(true);
     ZbudujArkusze();
 
@@ -128,7 +133,10 @@ TFormPrzegroda::TFormPrzegroda(TDialogi& dialogi, const std::filesystem::path& k
     // A sheet has its final size only once it is in front: the mark is placed again then.
     PolaczBezpiecznie(Dialogi, this, arkusze_, &QTabWidget::currentChanged, [this] { OdswiezStan(); });
 
-    resize(minimumSizeHint().expandedTo(QSize(kSzerokoscOkna, 0)));
+    // The tabs' full width, not the tab bar's smallest (which counts on its arrows), and the page
+    // control's frame beside them.
+    const int szerokoscZakladek = arkusze_->tabBar()->sizeHint().width() + 2 * kMarginesZakladek;
+    resize(minimumSizeHint().expandedTo(QSize(std::max(kSzerokoscOkna, szerokoscZakladek), 0)));
     PokazArkusz(0);
     oblicz_->setFocus(Qt::OtherFocusReason);
     Bezpiecznie([this] { FormCreate(); });
@@ -191,7 +199,8 @@ void TFormPrzegroda::ZbudujMenu() {
     pozycja(obliczenia, QStringLiteral("Kondensacja i WT 2021"), "Kondensacja1",
             &TFormPrzegroda::Kondensacja1Click, QKeySequence(Qt::Key_F10));
 
-    QMenu* pomoc = menuBar()->addMenu(QStringLiteral("P&omoc"));
+    // "Pomo&c": Alt+O is "&Oblicz", Alt+P "&Plik" and Alt+M "&Mostki cieplne".
+    QMenu* pomoc = menuBar()->addMenu(QStringLiteral("Pomo&c"));
     pozycja(pomoc, QStringLiteral("Pomoc"), "Pomoc1", &TFormPrzegroda::Pomoc1Click);
     pomoc->addSeparator();
     pozycja(pomoc, QStringLiteral("O programie"), "Oprogramie2", &TFormPrzegroda::Oprogramie2Click);
@@ -417,6 +426,8 @@ void TFormPrzegroda::ZbudujArkusze() {
     wykresTemperatur_ = new TArkuszWykresuTemperatur(tlo);
     kondensacja_ = new TArkuszKondensacji(Model, Dialogi, KatalogDanych);
     przegroda_->UstawArkuszKondensacji(kondensacja_);
+    // F1 on the results table opens the topic of the results sheet.
+    UstawKontekstPomocy(obliczenia_, kKontekstWynikow);
     arkusze_->addTab(warunki_, QStringLiteral("Warunki pracy"));
     arkusze_->addTab(przegroda_, QStringLiteral("Przegroda"));
     arkusze_->addTab(obliczenia_, QStringLiteral("Obliczenia"));

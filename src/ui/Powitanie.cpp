@@ -1,7 +1,7 @@
 #include "ui/Powitanie.h"
 
-#include "ui/Okna.h"
 #include "widgets/Nazwy.h"
+#include "widgets/Okna.h"
 #include "widgets/Tytul.h"
 
 #include <QCoreApplication>

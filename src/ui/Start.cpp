@@ -6,10 +6,10 @@
 #include "ui/FormDane.h"
 #include "ui/FormMostkiTerm.h"
 #include "ui/FormPrzegroda.h"
-#include "ui/Okna.h"
 #include "ui/Pomoc.h"
 #include "ui/Powitanie.h"
 #include "widgets/Dialogi.h"
+#include "widgets/Okna.h"
 
 #include <QApplication>
 #include <QDir>
@@ -52,7 +52,10 @@ int PauzaPowitania(const QStringList& argumenty, const QByteArray& zmiennaSrodow
 
 void UstawNazwyProgramu() {
     QCoreApplication::setApplicationName(QStringLiteral("murolab"));
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Murolab"));
+    // No display name (QGuiApplication::setApplicationDisplayName): with one set, Qt appends
+    // " — Murolab" to every window title that does not end with it, and the program's titles already
+    // name it at their start ("Murolab -UWAGA !!!", "Murolab -Potwierdź"). The window manager then
+    // showed the name twice and cut the short boxes' captions.
     QGuiApplication::setDesktopFileName(QStringLiteral("murolab"));
 }
 

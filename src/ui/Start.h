@@ -28,8 +28,9 @@ int UruchomOkno(int argc, char** argv, const std::filesystem::path& katalogDanyc
 // variable MUROLAB_PAUZA, else 2000. A value that is not a whole number >= 0 is ignored.
 int PauzaPowitania(const QStringList& argumenty, const QByteArray& zmiennaSrodowiska);
 
-// The program's names: "Murolab" as its title; "murolab" as the name of its executable, its desktop
-// entry and its user data directory (~/.local/share/murolab, as QStandardPaths::AppDataLocation).
+// The program's names: "murolab" as the name of its executable, its desktop entry and its user data
+// directory (~/.local/share/murolab, as QStandardPaths::AppDataLocation). The windows carry the
+// program's name in their own titles; Qt is given no display name to add to them.
 void UstawNazwyProgramu();
 
 // The project named on the command line (`murolab PLIK.pro`, as a desktop entry or a file manager

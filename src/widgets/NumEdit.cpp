@@ -11,6 +11,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QSignalBlocker>
 
 namespace murolab {
 
@@ -49,13 +50,112 @@ QChar ZnakKlawisza(const QKeyEvent* z) {
     return QChar();
 }
 
+bool SkrotEdycji(QLineEdit* pole, const QKeyEvent* z, const std::function<void(const QString&)>& wklej) {
+    if (z->matches(QKeySequence::SelectAll)) {
+        pole->selectAll();
+        return true;
+    }
+    if (z->matches(QKeySequence::Copy)) {
+        pole->copy();
+        return true;
+    }
+    if (z->matches(QKeySequence::Cut)) {
+        if (pole->isReadOnly())
+            pole->copy();
+        else
+            pole->cut();
+        return true;
+    }
+    if (z->matches(QKeySequence::Paste)) {
+        wklej(QApplication::clipboard()->text());
+        return true;
+    }
+    return false;
+}
+
+bool TekstCyfr(const QString& tekst, bool minus, bool ulamek) {
+    bool separator = false;
+    for (qsizetype i = 0; i < tekst.size(); ++i) {
+        const QChar c = tekst.at(i);
+        if (c.unicode() >= u'0' && c.unicode() <= u'9')
+            continue;
+        if (c == u'-' && minus && i == 0)
+            continue;
+        if (c == QChar(kSeparatorDziesietny) && ulamek && !separator) {
+            separator = true;
+            continue;
+        }
+        return false;
+    }
+    return true;
+}
+
 TNumEdit::TNumEdit(TDialogi& dialogi, QWidget* rodzic) : QLineEdit(rodzic), dialogi_(dialogi) {
     setText(QStringLiteral("0"));
 }
 
 void TNumEdit::Odrzuc(QChar& znak) {
-    dialogi_.Sygnal();
+    if (!cicho_)
+        dialogi_.Sygnal();
     znak = QChar();
+}
+
+void TNumEdit::Filtruj(QChar& znak) {
+    switch (numType_) {
+    case ntInteger:
+        CheckIntegerKey(znak);
+        break;
+    case ntReal:
+        CheckRealKey(znak);
+        break;
+    case ntNatural:
+        CheckNaturalKey(znak);
+        break;
+    }
+}
+
+bool TNumEdit::Wklej(const QString& tekst) {
+    const QString wklejany = tekst.trimmed();
+    if (isReadOnly() || wklejany.isEmpty())
+        return false;
+    bool przyjety = MiesciSie(static_cast<int>(wklejany.size()));
+    if (przyjety) {
+        // Typed for real, one character at a time, so that each meets the filter in the state it
+        // would be typed in (the minus only in front, one separator); the field's handlers see only
+        // the outcome.
+        const QString przed = text();
+        const int kursor = cursorPosition();
+        const int poczatekZaznaczenia = selectionStart();
+        const int dlugoscZaznaczenia = static_cast<int>(selectedText().size());
+        {
+            const QSignalBlocker cisza(this);
+            cicho_ = true;
+            for (QChar c : wklejany) {
+                QChar znak = c;
+                if (c.unicode() < 32)
+                    znak = QChar();
+                else
+                    Filtruj(znak);
+                if (znak.isNull()) {
+                    przyjety = false;
+                    break;
+                }
+                insert(QString(znak));
+            }
+            cicho_ = false;
+            setText(przed);
+            if (dlugoscZaznaczenia > 0)
+                setSelection(poczatekZaznaczenia, dlugoscZaznaczenia);
+            else
+                setCursorPosition(kursor);
+        }
+    }
+    if (!przyjety) {
+        dialogi_.Sygnal();
+        return false;
+    }
+    insert(wklejany);
+    return true;
 }
 
 void TNumEdit::CheckNaturalKey(QChar& znak) {
@@ -94,23 +194,17 @@ bool TNumEdit::MiesciSie(int ileZnakow) const {
 }
 
 void TNumEdit::keyPressEvent(QKeyEvent* z) {
+    if (SkrotEdycji(this, z, [this](const QString& t) { Wklej(t); })) {
+        z->accept();
+        return;
+    }
     QChar znak = ZnakKlawisza(z);
     if (znak.isNull()) {
         // Arrows, Delete, Home, End, Tab: no character, nothing to filter.
         QLineEdit::keyPressEvent(z);
         return;
     }
-    switch (numType_) {
-    case ntInteger:
-        CheckIntegerKey(znak);
-        break;
-    case ntReal:
-        CheckRealKey(znak);
-        break;
-    case ntNatural:
-        CheckNaturalKey(znak);
-        break;
-    }
+    Filtruj(znak);
     if (znak.isNull()) {
         z->accept();
         return;
@@ -157,23 +251,13 @@ void TNumEdit::NaprawTekst() {
         setText(nowy);
 }
 
-void TNumEdit::WklejZeSchowka() {
-    // Pasting through the menu is not filtered (the repair on leaving refuses what is not a number),
-    // but it respects the length limit as typing does.
-    QString wklejany = QApplication::clipboard()->text();
-    if (maxLength_ > 0) {
-        const int miejsce = maxLength_ - (text().size() - selectedText().size());
-        wklejany = wklejany.left(std::max(0, miejsce));
-    }
-    insert(wklejany);
-}
-
 void TNumEdit::contextMenuEvent(QContextMenuEvent* z) {
     QMenu* menu = createStandardContextMenu();
     for (QAction* a : menu->actions()) {
         if (a->objectName() == QLatin1String("edit-paste")) {
             a->disconnect();
-            PolaczBezpiecznie(dialogi_, this, a, &QAction::triggered, [this] { WklejZeSchowka(); });
+            PolaczBezpiecznie(dialogi_, this, a, &QAction::triggered,
+                              [this] { Wklej(QApplication::clipboard()->text()); });
         }
     }
     menu->exec(z->globalPos());

@@ -1,9 +1,13 @@
 #pragma once
 // The numeric entry field of every form: a line edit whose key filter admits only the characters
 // of its number kind and which repairs its text when it loses the focus ("0" for an empty field,
-// one canonical notation for a number). It checks no ranges: the forms do.
+// one canonical notation for a number). It checks no ranges: the forms do. The editing shortcuts
+// (Ctrl+A, Ctrl+C, Ctrl+X, Ctrl+V and their Insert/Delete variants) work as in any field; pasted
+// text passes the key filter as if typed.
 
 #include <QLineEdit>
+
+#include <functional>
 
 class QKeyEvent;
 
@@ -29,6 +33,12 @@ public:
     // read a field that still has the focus. Throws BladKonwersji when the text does not convert.
     void NaprawTekst();
 
+    // Pastes a text as if it were typed character by character: when every character passes the
+    // key filter and the whole fits the length limit the text goes in, otherwise nothing changes and
+    // the beep sounds once (a paste of "1.5" never becomes "15"). Surrounding blanks are dropped.
+    // Returns whether the text went in.
+    bool Wklej(const QString& tekst);
+
 signals:
     void Wejscie(); // OnEnter
     void Wyjscie(); // OnExit: raised before the repair, so a handler sees the text as typed
@@ -50,9 +60,10 @@ protected:
 
 private:
     bool MiesciSie(int ileZnakow) const;
-    void WklejZeSchowka();
+    void Filtruj(QChar& znak);
     TNumType numType_ = ntInteger;
     int maxLength_ = 0;
+    bool cicho_ = false; // a paste being tried: refused characters do not beep one by one
 };
 
 // The decimal separator of the program's number format.
@@ -63,5 +74,16 @@ inline constexpr char16_t kSeparatorDziesietny = u',';
 // shortcuts (Shift+Insert too) give 22, the keypad's decimal key gives the program's separator,
 // and keys that type nothing or only edit (arrows, Delete, Tab, F1) give QChar(). Shared by every key filter.
 QChar ZnakKlawisza(const QKeyEvent* zdarzenie);
+
+// The editing shortcuts of a numeric line edit (a TNumEdit, an editable list's edit part, a grid
+// cell's editor): Ctrl+A selects all, Ctrl+C copies, Ctrl+X cuts (copies only when read-only) and
+// Ctrl+V hands the clipboard's text to `wklej`, which applies the field's own checks. Returns true
+// when the key was one of them and was handled.
+bool SkrotEdycji(QLineEdit* pole, const QKeyEvent* zdarzenie,
+                 const std::function<void(const QString&)>& wklej);
+
+// Whether a whole text could have been typed into a field of digits: a minus only in front where
+// `minus`, at most one decimal separator where `ulamek`, nothing else.
+bool TekstCyfr(const QString& tekst, bool minus, bool ulamek);
 
 } // namespace murolab

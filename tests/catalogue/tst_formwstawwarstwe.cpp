@@ -93,14 +93,14 @@ QByteArray Bajty(const QString& plik) {
 const QString kSredniowilgotne = QStringLiteral("Warunki średniowilgotne");
 const QString kWilgotne = QStringLiteral("Warunki wilgotne");
 const QString kZakresGrubosci =
-    QStringLiteral("Podana grubość warstwy jest niepoprawna. Jeżeli nadal będze pojawiał "
-                   "się taki komunikat zajżyj do pomocy programu.");
+    QStringLiteral("Podana grubość warstwy jest niepoprawna (dopuszczalna od 0,0001 do 10 m). Jeżeli "
+                   "nadal będze pojawiał się taki komunikat zajrzyj do pomocy programu.");
 const QString kZakresLambdy =
     QStringLiteral("Podana wartość wsp. przewodzenia ciepła jest niepoprawna. Jeżeli "
-                   "nadal będze pojawiał się taki komunikat zajżyj do pomocy programu.");
+                   "nadal będze pojawiał się taki komunikat zajrzyj do pomocy programu.");
 const QString kZakresMi =
     QStringLiteral("Podany wsp. oporu dyfuzji jest niepoprawny. Jeżeli nadal będze pojawiał "
-                   "się taki komunikat zajżyj do pomocy programu.");
+                   "się taki komunikat zajrzyj do pomocy programu.");
 
 } // namespace
 
@@ -409,14 +409,18 @@ private slots:
         wiersz("d_10_przechodzi", "10", "1", "1", "10", s);
         wiersz("d_10_0001", "10,0001", "1", "1", "10", s, kZakresGrubosci, uwagaBez, "grubosc");
         wiersz("d_0_00005", "0,00005", "1", "1", "10", s, kZakresGrubosci, uwagaBez, "grubosc");
-        // Thin enough for the calculation, too thin for the dialog: refused, and said so.
-        wiersz("d_0_0005", "0,0005", "1", "1", "10", s, kZakresGrubosci, uwagaBez, "grubosc");
-        wiersz("d_0_0001", "0,0001", "1", "1", "10", s, kZakresGrubosci, uwagaBez, "grubosc");
+        // The limits of the grid and the calculation: a 0.2 mm foil goes in as it is.
+        wiersz("d_folia_0_0002_przechodzi", "0,0002", "1", "1", "10", s);
+        wiersz("d_0_0001_przechodzi", "0,0001", "1", "1", "10", s);
+        wiersz("d_0_00009", "0,00009", "1", "1", "10", s, kZakresGrubosci, uwagaBez, "grubosc");
         wiersz("d_ujemna", "-1", "1", "1", "10", s, kZakresGrubosci, uwagaBez, "grubosc");
         wiersz("lambdy_puste_sw", "0,1", "", "", "10", s, brakLambdy, uwaga, "lambdaSW");
         wiersz("lambdy_puste_w", "0,1", "", "", "10", w, brakLambdy, uwaga, "lambdaW");
-        wiersz("lambda_sw_0_01_bez_w", "0,1", "0,01", "0", "10", s, kZakresLambdy, uwaga, "lambdaSW");
-        wiersz("lambda_1000_obie", "0,1", "1000", "1000", "10", w, kZakresLambdy, uwaga, "lambdaW");
+        // The calculation's limits of λ, bounds included.
+        wiersz("lambda_sw_0_01_przechodzi", "0,1", "0,01", "0", "10", s);
+        wiersz("lambda_1000_przechodzi", "0,1", "1000", "1000", "10", w);
+        wiersz("lambda_sw_0_0099_bez_w", "0,1", "0,0099", "0", "10", s, kZakresLambdy, uwaga, "lambdaSW");
+        wiersz("lambda_1000_1_obie", "0,1", "1000,1", "1000,1", "10", w, kZakresLambdy, uwaga, "lambdaW");
         wiersz("klasa_nieznana_fokus_w", "0,1", "0", "0", "10", "", kZakresLambdy, uwaga, "lambdaW");
         wiersz("lambda_w_ratuje", "0,1", "0,01", "0,011", "10", s);
         wiersz("lambda_sw_ratuje", "0,1", "999,9", "5000", "10", s);
@@ -722,7 +726,8 @@ private slots:
         ZapiszGrupe(K("Betony.ath"),
                     {{"Beton", 1.1, 1.2}, {"beton", 2.2, 2.3}, {"Beton", 3.3, 3.4}, {"Cegła", 0.77, 0.91}});
         Pokaz();
-        QCOMPARE(Lista().mid(0, 5), (QStringList{"Beton", "beton", "Beton", "Cegła", ""}));
+        // Names equal to the reader stand together, upper case first.
+        QCOMPARE(Lista().mid(0, 5), (QStringList{"Beton", "Beton", "beton", "Cegła", ""}));
 
         Wybierz(0);
         QCOMPARE(Kontrolka<QLineEdit>(Dlg(), "EditMaterial")->text(), QStringLiteral("Beton"));
@@ -735,9 +740,11 @@ private slots:
                  QList<QTableWidgetItem*>{Kontrolka<QTableWidget>(Dlg(), "SG2")->item(0, 0)});
 
         QTest::keyClick(Kontrolka<QTableWidget>(Dlg(), "SG2"), Qt::Key_Down);
+        QCOMPARE(Kontrolka<TNumEdit>(Dlg(), "NumEditLambdaSW")->text(), QStringLiteral("3,3"));
+        QTest::keyClick(Kontrolka<QTableWidget>(Dlg(), "SG2"), Qt::Key_Down);
         QCOMPARE(Kontrolka<TNumEdit>(Dlg(), "NumEditLambdaSW")->text(), QStringLiteral("2,2"));
         QCOMPARE(Kontrolka<QTableWidget>(Dlg(), "SG2")->selectedItems(),
-                 QList<QTableWidgetItem*>{Kontrolka<QTableWidget>(Dlg(), "SG2")->item(1, 0)});
+                 QList<QTableWidgetItem*>{Kontrolka<QTableWidget>(Dlg(), "SG2")->item(2, 0)});
 
         Wybierz(6); // a blank row
         QCOMPARE(Kontrolka<QLineEdit>(Dlg(), "EditMaterial")->text(), QStringLiteral("beton"));
@@ -754,6 +761,29 @@ private slots:
                           komorka.center());
         QCOMPARE(Kontrolka<QLineEdit>(Dlg(), "EditMaterial")->text(), QStringLiteral("Cegła"));
         QCOMPARE(Kontrolka<TNumEdit>(Dlg(), "NumEditLambdaW")->text(), QStringLiteral("0,91"));
+    }
+
+    // The list is in Polish alphabetical order with numbers by value, whatever the file's order.
+    void lista_w_kolejnosci_polskiej_z_liczbami() {
+        ZapiszGrupe(K("MTermo.ath"), {{"Styropian EPS 200", 0.036, 0.036},
+                                      {"Styropian EPS 100", 0.038, 0.038},
+                                      {"Styropian EPS 50", 0.045, 0.045},
+                                      {"Styropian EPS 70", 0.04, 0.04},
+                                      {"Szkło piankowe", 0.05, 0.05},
+                                      {"Ściana z pustaków", 0.3, 0.3},
+                                      {"Łupek", 2.2, 2.2},
+                                      {"Lepik", 0.2, 0.2}});
+        Pokaz();
+        WybierzGrupe(4);
+        QCOMPARE(Kontrolka<QLabel>(Dlg(), "LabelWiersz")->text(),
+                 QStringLiteral("Materiały termoizolacyjne.ath"));
+        QCOMPARE(Lista().mid(0, 8),
+                 (QStringList{"Lepik", "Łupek", "Styropian EPS 50", "Styropian EPS 70", "Styropian EPS 100",
+                              "Styropian EPS 200", "Szkło piankowe", "Ściana z pustaków"}));
+        // A pick shows the material of that name, wherever the file keeps it.
+        Wybierz(4);
+        QCOMPARE(Kontrolka<QLineEdit>(Dlg(), "EditMaterial")->text(), QStringLiteral("Styropian EPS 100"));
+        QCOMPARE(Kontrolka<TNumEdit>(Dlg(), "NumEditLambdaSW")->text(), QStringLiteral("0,038"));
     }
 
     void lista_rosnie_i_nigdy_nie_maleje() {
@@ -1011,7 +1041,9 @@ private slots:
         Kontrolka<TNumEdit>(Dlg(), "NumEditGrubosc")->setText(QStringLiteral("0,004"));
         QVERIFY(Dlg().SprawdzNowaWarstwe());
 
-        Wpisz(QStringLiteral("Szkło"), QStringLiteral("0,01"), QStringLiteral("1000"), QStringLiteral("10"));
+        // λ outside the layers' limits (0,01 and 1000 are within them).
+        Wpisz(QStringLiteral("Szkło"), QStringLiteral("0,0099"), QStringLiteral("1000,1"),
+              QStringLiteral("10"));
         Kontrolka<QPushButton>(Dlg(), "ButtonDodaj")->click();
         QCOMPARE(dialogi_->TekstyKomunikatow(), QStringList{kZakresLambdy});
 

@@ -68,6 +68,9 @@ TEST(Klimat, OdmowyWskazujaWiersz) {
         {"miesiac_ulamkowy", Tekst({{8, "6,5;1;80"}}), "wiersz 8: numer miesiąca"},
         {"za_malo_pol", Tekst({{8, "6;1"}}), "wiersz 8: oczekiwano trzech pól"},
         {"pusty_plik", "", "brak miesiąca 1"},
+        // The count with its Polish noun.
+        {"cztery_wiersze", "# Stacja\nmiesiac;temp;wilg\n1;1;80\n2;1;80\n", "(plik ma 4 wiersze)"},
+        {"piec_wierszy", "# Stacja\nmiesiac;temp;wilg\n1;1;80\n2;1;80\n3;1;80\n", "(plik ma 5 wierszy)"},
     };
     for (const Wiersz& w : wiersze) {
         const auto wynik = CzytajKlimat(w.tekst, "zly.csv");

@@ -522,4 +522,10 @@ TEST(Projektowe, WarunkiPracyIOpisyWerdyktow) {
     EXPECT_EQ(TekstWerdyktuRocznego(TWerdyktRoczny::Brak), "brak kondensacji");
 }
 
+TEST(Kondensacja, MiesiacPoPrzyimkuW) {
+    EXPECT_EQ(WMiesiacu(1), "w styczniu");
+    EXPECT_EQ(WMiesiacu(11), "w listopadzie");
+    EXPECT_THROW(WMiesiacu(13), std::out_of_range);
+}
+
 } // namespace

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 using namespace murolab;
 using namespace murolab::test;
 
@@ -74,6 +76,82 @@ TEST(Model, IndeksPozaTablicaToBladNieSasiedniePole) {
     EXPECT_THROW(m.Warstwy[16], std::out_of_range);
     EXPECT_THROW(m.Wyniki.Temp[18], std::out_of_range);
     EXPECT_NO_THROW(m.Wyniki.Temp[17]);
+}
+
+// The grid's row operations seen from the layer numbers (1-based), on a grid of five layers.
+TEST(Model, NumeryWarstwPoOperacjachSiatki) {
+    struct TPrzypadek {
+        const char* Opis;
+        int (*Numer)(int);
+        std::array<int, 5> Oczekiwane; // the new numbers of layers 1..5
+    };
+    const TPrzypadek przypadki[] = {
+        {"row 2 (layer 2) dragged to row 4",
+         [](int k) { return NumerPoPrzeciagnieciu(k, 1, 3); },
+         {1, 4, 2, 3, 5}},
+        {"row 4 dragged to row 0", [](int k) { return NumerPoPrzeciagnieciu(k, 3, 0); }, {2, 3, 4, 1, 5}},
+        {"row dropped where it was", [](int k) { return NumerPoPrzeciagnieciu(k, 2, 2); }, {1, 2, 3, 4, 5}},
+        {"row 1 deleted", [](int k) { return NumerPoUsunieciu(k, 1); }, {1, 0, 2, 3, 4}},
+        {"last row deleted", [](int k) { return NumerPoUsunieciu(k, 4); }, {1, 2, 3, 4, 0}},
+        // Six rows after the new one was added, the layer goes into row 1: layers 2..5 move down.
+        {"inserted at row 1 of six", [](int k) { return NumerPoWstawieniu(k, 6, 1); }, {1, 3, 4, 5, 6}},
+        // A full grid of five: the last layer is overwritten, the others from row 2 move down.
+        {"inserted at row 2, grid full", [](int k) { return NumerPoWstawieniu(k, 5, 2); }, {1, 2, 4, 5, 0}},
+        {"row 3 replaced", [](int k) { return NumerPoZamianie(k, 3); }, {1, 2, 3, 0, 5}},
+    };
+    for (const TPrzypadek& p : przypadki) {
+        SCOPED_TRACE(p.Opis);
+        for (int k = 1; k <= 5; ++k)
+            EXPECT_EQ(p.Numer(k), p.Oczekiwane[static_cast<std::size_t>(k - 1)]) << "layer " << k;
+    }
+}
+
+TEST(Model, PoprawkaNieszczelnosciIdzieZaWarstwa) {
+    TWarunkiPracy w;
+    w.NrNieszczelnosci = 3;
+    w.DeltaU = 0.04;
+    EXPECT_EQ(PrzeniesPoprawke(w, 3), std::nullopt) << "the layer stayed";
+    EXPECT_EQ(PrzeniesPoprawke(w, 4), 3);
+    EXPECT_EQ(w.NrNieszczelnosci, 4);
+    EXPECT_EQ(w.DeltaU, 0.04);
+    // The layer is gone: the correction goes with it.
+    EXPECT_EQ(PrzeniesPoprawke(w, 0), 4);
+    EXPECT_EQ(w.NrNieszczelnosci, 0);
+    EXPECT_EQ(w.DeltaU, 0);
+    // No correction, nothing to move.
+    EXPECT_EQ(PrzeniesPoprawke(w, 2), std::nullopt);
+    EXPECT_EQ(w.NrNieszczelnosci, 0);
+}
+
+// A dragged row takes its bridging materials and air layer along; a deleted one takes them away, and
+// the links that named it ("w osi", the 2017 fastener entry) go with it.
+TEST(Model, MostkiIPowietrzeIdaZaWarstwa) {
+    TModelProjektu m;
+    m.Resetuj();
+    m.LiczbaWarstw = 4;
+    m.Warstwy[2].Mostki.push_back({"Słup", 0.13, 50, {}, {}, 0.15});
+    m.Warstwy[3].Mostki.push_back({"Łata", 0.13, 50, {}, {}, 0.15});
+    m.Warstwy[3].WOsi = 2;
+    m.Warstwy[4].Powietrze = TPowietrze{};
+    m.WarunkiPracy.Lacznik2017 = TLacznik2017{2, {}};
+
+    // Row 1 (layer 2) dragged to row 3: layers 3 and 4 move up.
+    PrzeniesDaneNiejednorodne(m, [](int k) { return NumerPoPrzeciagnieciu(k, 1, 3); });
+    EXPECT_TRUE(m.Warstwy[1].Mostki.empty());
+    ASSERT_EQ(m.Warstwy[2].Mostki.size(), 1u);
+    EXPECT_EQ(m.Warstwy[2].Mostki[0].Nazwa, "Łata");
+    EXPECT_EQ(m.Warstwy[2].WOsi, 4) << "the link follows the layer it names";
+    EXPECT_TRUE(m.Warstwy[3].Powietrze.has_value());
+    ASSERT_EQ(m.Warstwy[4].Mostki.size(), 1u);
+    EXPECT_EQ(m.Warstwy[4].Mostki[0].Nazwa, "Słup");
+    EXPECT_EQ(m.WarunkiPracy.Lacznik2017->Warstwa, 4);
+
+    // The studded layer (now layer 4, row 3) deleted: its materials and the links to it go.
+    PrzeniesDaneNiejednorodne(m, [](int k) { return NumerPoUsunieciu(k, 3); });
+    EXPECT_TRUE(m.Warstwy[4].Mostki.empty());
+    EXPECT_EQ(m.Warstwy[2].WOsi, 0);
+    EXPECT_EQ(m.Warstwy[2].Mostki.size(), 1u);
+    EXPECT_FALSE(m.WarunkiPracy.Lacznik2017.has_value());
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // The 1296-byte project record: encoded against a byte image built by hand from the record's
 // offsets, decoded back, and refused when damaged.
 #include "core/Przygotowanie.h"
+#include "core/Sprawdzenia.h"
+#include "files/PolaRekordu.h"
 #include "files/RekordProjektu.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +10,7 @@
 #include <bit>
 #include <cstring>
 #include <limits>
+#include <stdexcept>
 
 using namespace murolab;
 using namespace murolab::test;
@@ -236,6 +239,37 @@ TEST(RekordProjektu, PrzyjeteGraniceIBajtyPoRekordzie) {
         ASSERT_TRUE(std::holds_alternative<TZawartoscProjektu>(wynik));
         EXPECT_EQ(std::get<TZawartoscProjektu>(wynik).LiczbaWarstw, p.Liczba);
     }
+}
+
+// The layer limits the forms take from the table are the calculate command's own: a value passes
+// the one exactly when it passes the other.
+TEST(PolaRekordu, GraniceWarstwyToGraniceObliczen) {
+    const double wartosci[] = {-1,
+                               0,
+                               0.00009,
+                               0.0001,
+                               0.0002,
+                               0.001,
+                               0.0099,
+                               0.01,
+                               1,
+                               10,
+                               10.0001,
+                               999.9,
+                               1000,
+                               1000.1,
+                               9999999,
+                               10000000,
+                               std::numeric_limits<double>::quiet_NaN()};
+    for (double x : wartosci) {
+        SCOPED_TRACE(x);
+        EXPECT_EQ(WZakresie(GraniceWarstwy("Grubosc"), x), !BladWarstwy(1, 1, x));
+        EXPECT_EQ(WZakresie(GraniceWarstwy("Lambda"), x), !BladWarstwy(x, 1, 1));
+        EXPECT_EQ(WZakresie(GraniceWarstwy("Mi"), x), !BladWarstwy(1, x, 1));
+    }
+    // A vapour barrier foil of 0.2 mm is a layer like any other.
+    EXPECT_TRUE(WZakresie(GraniceWarstwy("Grubosc"), 0.0002));
+    EXPECT_THROW(GraniceWarstwy("Nazwa"), std::out_of_range);
 }
 
 } // namespace

@@ -9,8 +9,10 @@
 #include "ui/KontekstPomocy.h"
 #include "ui/Pomoc.h"
 #include "ui/Powitanie.h"
+#include "ui/SiatkaWarstw.h"
 #include "widgets/NumEdit.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -18,6 +20,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -29,7 +32,11 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTextEdit>
+#include <QToolButton>
 #include <QtTest>
+
+#include <cstdlib>
 
 using namespace murolab;
 using namespace murolab::testy;
@@ -74,25 +81,32 @@ private slots:
     void ramaICalaWidoczna() {
         TOkno o;
         TFormPrzegroda& f = o.f;
-        // The client area under the menu opens at its designed 692 x 454, the smallest it gets.
-        QCOMPARE(f.size(), QSize(692, f.menuBar()->height() + 454));
-        QCOMPARE(f.minimumSizeHint(), f.size());
+        // The client area under the menu opens 454 high and as wide as the six tabs need (at least
+        // the designed 692); 692 x 454 stays the smallest it gets.
+        QTabWidget* arkusze = Kontrolka<QTabWidget>(f, "PageControlPrzegroda");
+        QTabBar* zakladki = arkusze->tabBar();
+        QCOMPARE(f.height(), f.menuBar()->height() + 454);
+        QVERIFY(f.width() >= 692);
+        QCOMPARE(f.minimumSizeHint(), QSize(692, f.menuBar()->height() + 454));
         QVERIFY(f.windowFlags() & Qt::WindowMaximizeButtonHint);
-        QCOMPARE(Kontrolka<QTabWidget>(f, "PageControlPrzegroda")->geometry(), QRect(0, 0, 692, 398));
-        QCOMPARE(Kontrolka<QPushButton>(f, "BitBtnOblicz")->geometry(), QRect(5, 401, 681, 33));
-        // Every tab of the five first sheets, "Wykres temperatur" included, is whole inside the window
-        // with room to spare for its frame, whichever tab is in front; the sixth is reached with the
-        // tab bar's arrows when the window is at its smallest.
-        QTabBar* zakladki = Kontrolka<QTabWidget>(f, "PageControlPrzegroda")->tabBar();
+        QCOMPARE(arkusze->geometry(), QRect(0, 0, f.width(), 398));
+        QCOMPARE(Kontrolka<QPushButton>(f, "BitBtnOblicz")->geometry(), QRect(5, 401, f.width() - 11, 33));
+        // All six tabs, "Kondensacja i WT 2021" included, are whole inside the window with room for
+        // the frame, whichever tab is in front, and the tab bar shows no scroll arrows.
         QCOMPARE(zakladki->count(), 6);
-        QCOMPARE(zakladki->tabText(4), QStringLiteral("Wykres temperatur"));
-        for (int przod = 0; przod < 5; ++przod) {
+        QCOMPARE(zakladki->tabText(5), QStringLiteral("Kondensacja i WT 2021"));
+        for (int przod = 0; przod < 6; ++przod) {
             f.PokazArkusz(przod);
-            for (int i = 0; i < 5; ++i) {
+            QCoreApplication::processEvents();
+            for (int i = 0; i < 6; ++i) {
                 const QRect r = zakladki->tabRect(i);
                 QVERIFY(r.width() >= zakladki->fontMetrics().horizontalAdvance(zakladki->tabText(i)) + 8);
-                QVERIFY(zakladki->mapTo(&f, r.topRight()).x() < f.width() - 8);
+                QVERIFY2(zakladki->mapTo(&f, r.topRight()).x() < f.width() - 2,
+                         qPrintable(zakladki->tabText(i)));
+                QVERIFY(zakladki->mapTo(&f, r.topLeft()).x() >= 0);
             }
+            for (const QToolButton* strzalka : zakladki->findChildren<QToolButton*>())
+                QVERIFY(!strzalka->isVisible());
         }
         // The narrow number heading of the grid wraps without cutting its longer word.
         QLabel* numer = nullptr;
@@ -110,7 +124,19 @@ private slots:
         TOkno o;
         TFormPrzegroda& f = o.f;
         f.show();
+        // The smallest window first: the designed sheets.
+        f.resize(f.minimumSizeHint());
+        f.PokazArkusz(2);
+        QCoreApplication::processEvents();
         const int szerokoscNazw = Kontrolka<QTextEdit>(f, "RichEditMaterial")->width();
+        f.PokazArkusz(1);
+        QCoreApplication::processEvents();
+        const int kolumnaNazw = Kontrolka<QTableWidget>(f, "StringGridPrzegroda")->columnWidth(1);
+        f.PokazArkusz(0);
+        QCoreApplication::processEvents();
+        const int szerokoscTypu = Kontrolka<QComboBox>(f, "ComboBoxTypPrzegrody")->width();
+        QVERIFY(std::abs(kolumnaNazw - 325) <= 8);
+        QVERIFY(std::abs(szerokoscTypu - 333) <= 8);
         f.PokazArkusz(2);
         f.resize(1000, 700);
         QCoreApplication::processEvents();
@@ -130,11 +156,55 @@ private slots:
         QCOMPARE(Kontrolka<QTextEdit>(f, "RichEditLambda")->x(),
                  Kontrolka<QTextEdit>(f, "RichEditMaterial")->geometry().right() + 1);
         QCOMPARE(Kontrolka<QTextEdit>(f, "RichEditLambda")->width(), 45);
+        // The table reaches across the wider sheet, not only some way into it.
+        f.PokazArkusz(2);
+        QCoreApplication::processEvents();
+        QVERIFY(Kontrolka<QTextEdit>(f, "RichEditCisCzast")->geometry().right() > 1000 - 40);
+        // The layer grid widens its name column and stays whole in its sheet; sheet 0's lists and
+        // frames take the room too.
+        f.PokazArkusz(1);
+        QCoreApplication::processEvents();
+        auto* siatka = Kontrolka<QTableWidget>(f, "StringGridPrzegroda");
+        QVERIFY(siatka->width() > 900);
+        QVERIFY(siatka->geometry().right() < siatka->parentWidget()->width());
+        QVERIFY(siatka->columnWidth(1) > kolumnaNazw + 250);
+        QCOMPARE(siatka->columnWidth(2), 60);
+        QVERIFY(Kontrolka<QPushButton>(f, "Button5")->geometry().right() > 900);
+        f.PokazArkusz(0);
+        QCoreApplication::processEvents();
+        QVERIFY(Kontrolka<QComboBox>(f, "ComboBoxTypPrzegrody")->width() > szerokoscTypu + 100);
+        QVERIFY(Kontrolka<QComboBox>(f, "ComboBoxStrefaKl")->width() > 265 + 100);
+        QVERIFY(Kontrolka<QPushButton>(f, "Button6")->y() > 154 + 50);
         // Back to the smallest size, back to the designed table.
         f.resize(692, wysokoscMenu + 454);
         f.PokazArkusz(2);
         QCoreApplication::processEvents();
         QCOMPARE(Kontrolka<QTextEdit>(f, "RichEditMaterial")->width(), szerokoscNazw);
+        f.PokazArkusz(1);
+        QCoreApplication::processEvents();
+        QCOMPARE(Kontrolka<QTableWidget>(f, "StringGridPrzegroda")->columnWidth(1), kolumnaNazw);
+        f.PokazArkusz(0);
+        QCoreApplication::processEvents();
+        QCOMPARE(Kontrolka<QComboBox>(f, "ComboBoxTypPrzegrody")->width(), szerokoscTypu);
+    }
+
+    // Every Alt letter of the main window does one thing: "&Oblicz" has Alt+O to itself.
+    void literyAltRozne() {
+        TOkno o;
+        QMap<QChar, QStringList> litery;
+        auto dodaj = [&](const QString& tekst) {
+            const QKeySequence skrot = QKeySequence::mnemonic(tekst);
+            if (!skrot.isEmpty())
+                litery[QChar(skrot[0].key())] << tekst;
+        };
+        for (QAction* a : o.f.menuBar()->actions())
+            dodaj(a->text());
+        for (const QAbstractButton* b : o.f.findChildren<QAbstractButton*>())
+            dodaj(b->text());
+        for (auto i = litery.cbegin(); i != litery.cend(); ++i)
+            QVERIFY2(i.value().size() == 1, qPrintable(i.value().join(QStringLiteral(", "))));
+        QCOMPARE(litery.value(QChar(u'O')), QStringList{QStringLiteral("&Oblicz")});
+        QCOMPARE(litery.value(QChar(u'C')), QStringList{QStringLiteral("Pomo&c")});
     }
 
     void klawiszeArkuszy_data() {
@@ -212,7 +282,8 @@ private slots:
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("<html><body><a name=\"spis\"></a><h1>Spis</h1>"
                 "<a name=\"kontekst7\"></a><p>Dodaj</p><a name=\"kontekst13\"></a><p>Wykres</p>"
-                "<a name=\"kontekst18\"></a><p>Warunki</p></body></html>");
+                "<a name=\"kontekst18\"></a><p>Warunki</p><a name=\"kontekst8\"></a><p>Wyniki</p>"
+                "</body></html>");
         f.close();
         TOkno o;
         TPomoc pomoc(o.d, plik);
@@ -229,6 +300,28 @@ private slots:
         Kontrolka<QPushButton>(o.f, "Button1")->setFocus(Qt::OtherFocusReason);
         QTest::keyClick(Kontrolka<QPushButton>(o.f, "Button1"), Qt::Key_F1);
         QCOMPARE(pomoc.BiezacaKotwica(), QStringLiteral("kontekst7"));
+
+        // In the layer grid, on a cell and in its editor, F1 opens the layer topic too.
+        pomoc.hide();
+        o.KompletnyProjekt();
+        QVERIFY(PokazAktywne(&o.f));
+        o.f.PokazArkusz(1);
+        auto* siatka = Kontrolka<TSiatkaWarstw>(o.f, "StringGridPrzegroda");
+        siatka->setCurrentCell(0, 2);
+        siatka->setFocus(Qt::OtherFocusReason);
+        QCoreApplication::processEvents();
+        QVERIFY(QApplication::focusWidget() == siatka || siatka->isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+        QCOMPARE(pomoc.BiezacaKotwica(), QStringLiteral("kontekst7"));
+
+        // The results sheet opens the results topic.
+        pomoc.hide();
+        QVERIFY(PokazAktywne(&o.f));
+        o.f.PokazArkusz(2);
+        Kontrolka<QTextEdit>(o.f, "RichEditMaterial")->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(Kontrolka<QTextEdit>(o.f, "RichEditMaterial"), Qt::Key_F1);
+        QCOMPARE(pomoc.BiezacaKotwica(), QStringLiteral("kontekst8"));
+        QApplication::setActiveWindow(&o.f);
 
         // On the tabs, the page in front answers.
         o.f.PokazArkusz(3);
@@ -335,9 +428,22 @@ private slots:
         QFile f(QStringLiteral(MUROLAB_ZRODLA "/data/POMOC.HLP"));
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QString tekst = QString::fromUtf8(f.readAll());
-        for (const char* kotwica :
-             {"spis", "kontekst7", "kontekst9", "kontekst10", "kontekst13", "kontekst14", "kontekst18"})
+        for (const char* kotwica : {"spis", "kontekst7", "kontekst8", "kontekst9", "kontekst10", "kontekst13",
+                                    "kontekst14", "kontekst18", "kontekst20"})
             QVERIFY2(tekst.contains(QStringLiteral("<a name=\"%1\">").arg(QLatin1String(kotwica))), kotwica);
+        // A topic is the text from its anchor to the next rule.
+        auto temat = [&tekst](const char* kotwica) {
+            const qsizetype od = tekst.indexOf(QStringLiteral("<a name=\"%1\">").arg(QLatin1String(kotwica)));
+            return tekst.mid(od, tekst.indexOf(QStringLiteral("<hr>"), od) - od);
+        };
+        // The insertion dialog's topic: density and specific heat drive the summer figures, and the
+        // thickness limits are the grid's.
+        QVERIFY(!temat("kontekst10").contains(QStringLiteral("nie wchodzą do")));
+        QVERIFY(temat("kontekst10").contains(QStringLiteral("parametrów letnich")));
+        QVERIFY(temat("kontekst10").contains(QStringLiteral("od 0,0001 do 10 m")));
+        // The pressure chart's topic explains the condensation line and the plane marks.
+        QVERIFY(temat("kontekst13").contains(QStringLiteral("Linia ciśnienia przy kondensacji")));
+        QVERIFY(temat("kontekst13").contains(QStringLiteral("płaszczyzny kondensacji")));
     }
 
     void oProgramie() {

@@ -25,19 +25,19 @@ namespace {
 const QString kUwaga = QStringLiteral("Murolab -UWAGA !!!");
 const QString kMsgWarstwa =
     QStringLiteral("Nr. podanej warstwy jest niepoprawny. Jeżeli nadal będze pojawial się taki "
-                   "komunikat zajżyj do pomocy programu.");
+                   "komunikat zajrzyj do pomocy programu.");
 const QString kMsgLambda =
     QStringLiteral("Podana wartść wspł. przewodzenia ciepła łącznika jest niepoprawna ! Jeżeli "
-                   "nadal będze pojawial się taki komunikat zajżyj do pomocy programu");
+                   "nadal będze pojawial się taki komunikat zajrzyj do pomocy programu");
 const QString kMsgLiczba =
     QStringLiteral("Wprowadzona ilość łączników jest niepoprawna! Jeżeli nadal będze pojawial "
-                   "się taki komunikat zajżyj do pomocy programu");
+                   "się taki komunikat zajrzyj do pomocy programu");
 const QString kMsgPole =
     QStringLiteral("Wprowadzone pole powierzchni łączników jest niepoprawne! Jeżeli nadal będze "
-                   "pojawial się taki komunikat zajżyj do pomocy programu");
+                   "pojawial się taki komunikat zajrzyj do pomocy programu");
 const QString kMsgWlasny =
     QStringLiteral("Podana wartść dodatku własnego jest niepoprawna ! Jeżeli nadal będze "
-                   "pojawial się taki komunikat zajżyj do pomocy programu");
+                   "pojawial się taki komunikat zajrzyj do pomocy programu");
 
 // A dialog with its own fake seam, model and stand-in main window.
 struct TStanowisko {

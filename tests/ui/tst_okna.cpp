@@ -3,12 +3,15 @@
 // showing, and message boxes wide enough for their captions.
 
 #include "NarzedziaTestow.h"
+#include "ui/FormKlimat.h"
 #include "ui/FormMostkiTerm.h"
 #include "ui/KontekstPomocy.h"
 #include "ui/Pomoc.h"
 #include "widgets/Dialogi.h"
+#include "widgets/NumEdit.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QDialog>
 #include <QFile>
 #include <QLineEdit>
@@ -153,6 +156,26 @@ private slots:
         QVERIFY2(pole->width() >= QFontMetrics(czcionka).horizontalAdvance(tytul) + 100,
                  qPrintable(QString::number(pole->width())));
         pole->hide();
+    }
+
+    // The climate editor's fields take the editing shortcuts as every numeric field does.
+    void edytorKlimatuSkroty() {
+        QTemporaryDir katalog;
+        TDialogiTestowe d;
+        TFormKlimat f(d, katalog.path(), katalog.path());
+        auto* grudzien = Kontrolka<TNumEdit>(f, "NumEditTemp12");
+        auto* styczen = Kontrolka<TNumEdit>(f, "NumEditTemp1");
+        grudzien->setText(QStringLiteral("-1,2"));
+        grudzien->end(false);
+        QTest::keyClick(grudzien, Qt::Key_A, Qt::ControlModifier);
+        Pisz(grudzien, QStringLiteral("-6,5"));
+        QCOMPARE(grudzien->text(), QStringLiteral("-6,5"));
+        QTest::keyClick(grudzien, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(grudzien, Qt::Key_C, Qt::ControlModifier);
+        styczen->selectAll();
+        QTest::keyClick(styczen, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(styczen->text(), QStringLiteral("-6,5"));
+        QCOMPARE(d.Sygnaly, 0);
     }
 
     void pytanieZAnuluj() {

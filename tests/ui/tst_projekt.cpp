@@ -7,8 +7,8 @@
 #include "files/RekordProjektu.h"
 #include "ui/FormMostkiTerm.h"
 #include "ui/FormPrzegroda.h"
-#include "ui/Okna.h"
 #include "widgets/NumEdit.h"
+#include "widgets/Okna.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -81,7 +81,10 @@ private slots:
             {"okno główne", 0},
         };
         QCOMPARE(kroki, oczekiwane);
-        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Murolab"));
+        // No display name of its own (it falls back to the application's name): Qt adds nothing to
+        // the window titles, which name the program themselves.
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+        QVERIFY(start.Okno()->windowTitle().startsWith(QStringLiteral("Murolab")));
         QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("murolab"));
         QCOMPARE(QDir::currentPath(), biezacy);
 

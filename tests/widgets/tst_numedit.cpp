@@ -5,6 +5,7 @@
 #include "widgets/NumEdit.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -82,17 +83,131 @@ private slots:
         QCOMPARE(e.text(), QStringLiteral("1"));
         Klawisz(&e, Qt::Key_Return, QStringLiteral("\r"));
         QCOMPARE(d.Sygnaly, 0);
-        // Escape and the clipboard shortcuts are refused with a beep.
+        // Escape and other control keys are refused with a beep.
         Klawisz(&e, Qt::Key_Escape, QStringLiteral("\x1b"));
-        Klawisz(&e, Qt::Key_V, QStringLiteral("\x16"), Qt::ControlModifier);
-        Klawisz(&e, Qt::Key_C, QStringLiteral("\x03"), Qt::ControlModifier);
-        Klawisz(&e, Qt::Key_Insert, QString(), Qt::ShiftModifier);
-        QCOMPARE(d.Sygnaly, 4);
+        Klawisz(&e, Qt::Key_B, QStringLiteral("\x02"), Qt::ControlModifier);
+        QCOMPARE(d.Sygnaly, 2);
         QCOMPARE(e.text(), QStringLiteral("1"));
         // Keys that type nothing move the caret as usual.
         Klawisz(&e, Qt::Key_Home, QString());
         QCOMPARE(e.cursorPosition(), 0);
-        QCOMPARE(d.Sygnaly, 4);
+        QCOMPARE(d.Sygnaly, 2);
+    }
+
+    // Ctrl+A selects all, so that what is typed next replaces the number (once it was appended:
+    // "-6,5" typed after Ctrl+A over "-1,2" gave "-1,265").
+    void zaznaczWszystkoIPisz_data() {
+        QTest::addColumn<int>("typ");
+        QTest::addColumn<QString>("poczatkowy");
+        QTest::addColumn<QString>("wpisane");
+        QTest::addColumn<QString>("wynik");
+        QTest::newRow("rzeczywista: nowa ujemna") << int(ntReal) << "-1,2"
+                                                  << "-6,5"
+                                                  << "-6,5";
+        QTest::newRow("calkowita: nowa ujemna") << int(ntInteger) << "-20"
+                                                << "-18"
+                                                << "-18";
+        QTest::newRow("naturalna") << int(ntNatural) << "55"
+                                   << "75"
+                                   << "75";
+    }
+    void zaznaczWszystkoIPisz() {
+        QFETCH(int, typ);
+        QFETCH(QString, poczatkowy);
+        QFETCH(QString, wpisane);
+        QFETCH(QString, wynik);
+        TDialogiTestowe d;
+        TNumEdit e(d);
+        e.SetNumType(TNumType(typ));
+        e.SetMaxLength(4);
+        e.setText(poczatkowy);
+        e.end(false);
+        QTest::keyClick(&e, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(e.selectedText(), poczatkowy);
+        Pisz(&e, wpisane);
+        QCOMPARE(e.text(), wynik);
+        QCOMPARE(d.Sygnaly, 0);
+    }
+
+    void kopiujIWytnij() {
+        TDialogiTestowe d;
+        TNumEdit e(d);
+        e.SetNumType(ntReal);
+        e.setText(QStringLiteral("12,75"));
+        e.setSelection(3, 2);
+        QApplication::clipboard()->clear();
+        QTest::keyClick(&e, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("75"));
+        QCOMPARE(e.text(), QStringLiteral("12,75"));
+        e.setSelection(0, 2);
+        QTest::keyClick(&e, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("12"));
+        QCOMPARE(e.text(), QStringLiteral(",75"));
+        // Read-only: Ctrl+X copies and leaves the text.
+        e.setReadOnly(true);
+        e.selectAll();
+        QTest::keyClick(&e, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral(",75"));
+        QCOMPARE(e.text(), QStringLiteral(",75"));
+        // Shift+Insert pastes as Ctrl+V does.
+        e.setReadOnly(false);
+        e.selectAll();
+        QApplication::clipboard()->setText(QStringLiteral("42"));
+        QTest::keyClick(&e, Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(e.text(), QStringLiteral("42"));
+        QCOMPARE(d.Sygnaly, 0);
+    }
+
+    // A paste goes through the key rules as typing does, whole or not at all (one beep).
+    void wklejanie_data() {
+        QTest::addColumn<int>("typ");
+        QTest::addColumn<QString>("poczatkowy");
+        QTest::addColumn<int>("od"); // selection start; -1: the caret at the end
+        QTest::addColumn<int>("ile");
+        QTest::addColumn<QString>("schowek");
+        QTest::addColumn<QString>("wynik");
+        QTest::addColumn<int>("sygnaly");
+        const int c = ntInteger, n = ntNatural, r = ntReal;
+        // clang-format off
+        QTest::newRow("rzeczywista nad wszystkim") << r << "-1,2" << 0 << 4 << "-6,5" << "-6,5" << 0;
+        QTest::newRow("z odstepami i koncem wiersza") << r << "0" << 0 << 1 << " 0,25\n" << "0,25" << 0;
+        QTest::newRow("kropka odrzucona cala") << r << "0" << 0 << 1 << "1.5" << "0" << 1;
+        QTest::newRow("drugi przecinek") << r << "1,5" << -1 << 0 << ",2" << "1,5" << 1;
+        QTest::newRow("minus nie na poczatku") << c << "5" << -1 << 0 << "-3" << "5" << 1;
+        QTest::newRow("minus na poczatku") << c << "5" << 0 << 0 << "-3" << "-35" << 0;
+        QTest::newRow("naturalna bez minusa") << n << "" << -1 << 0 << "-7" << "" << 1;
+        QTest::newRow("litery") << n << "" << -1 << 0 << "12a" << "" << 1;
+        QTest::newRow("za dluga") << c << "" << -1 << 0 << "12345" << "" << 1;
+        QTest::newRow("miesci sie nad zaznaczeniem") << c << "999" << 0 << 3 << "1234" << "1234" << 0;
+        // clang-format on
+    }
+    void wklejanie() {
+        QFETCH(int, typ);
+        QFETCH(QString, poczatkowy);
+        QFETCH(int, od);
+        QFETCH(int, ile);
+        QFETCH(QString, schowek);
+        QFETCH(QString, wynik);
+        QFETCH(int, sygnaly);
+        TDialogiTestowe d;
+        TNumEdit e(d);
+        e.SetNumType(TNumType(typ));
+        e.SetMaxLength(4);
+        e.setText(poczatkowy);
+        if (od < 0)
+            e.end(false);
+        else if (ile > 0)
+            e.setSelection(od, ile);
+        else
+            e.setCursorPosition(od);
+        int zmiany = 0;
+        QObject::connect(&e, &QLineEdit::textChanged, [&] { ++zmiany; });
+        QApplication::clipboard()->setText(schowek);
+        QTest::keyClick(&e, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(e.text(), wynik);
+        QCOMPARE(d.Sygnaly, sygnaly);
+        // The field's handlers see the outcome once, never the characters one by one.
+        QCOMPARE(zmiany, wynik == poczatkowy ? 0 : 1);
     }
 
     void tylkoDoOdczytu() {
