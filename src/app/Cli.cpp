@@ -15,7 +15,9 @@
 #include <algorithm>
 #include <cmath>
 #include <exception>
+#include <mutex>
 #include <new>
+#include <thread>
 
 namespace murolab {
 
@@ -25,7 +27,8 @@ namespace {
 struct TWspolne {
     const TOpcjeWiersza& Opcje;
     TTablicaNasycenia Tablica{};
-    TKlimaty Klimaty;
+    TKlimaty Klimaty; // read and filled under Zamek: the projects are computed in parallel
+    std::mutex Zamek;
 };
 
 // A project that was computed: everything its text or JSON is made of.
@@ -127,7 +130,11 @@ TWynikPliku ObliczPlik(const std::string& plik, TWspolne& wspolne) {
     o.Arkusz = ArkuszWynikow(model, model.WarunkiPracy.TempWew, model.WarunkiPracy.TempZewn);
 
     const TWyborIso13788 wybor = WyborIso13788(wspolne.Opcje, model, w.Komunikaty);
-    const TKlimatProjektu klimat = KlimatProjektu(model, wspolne.Opcje.Klimat, wspolne.Klimaty);
+    TKlimatProjektu klimat;
+    {
+        const std::lock_guard<std::mutex> zamek(wspolne.Zamek);
+        klimat = KlimatProjektu(model, wspolne.Opcje.Klimat, wspolne.Klimaty);
+    }
     const TKlimat* dane = nullptr;
     if (klimat.Klimat) {
         if (const std::string* blad = Niepowodzenie(*klimat.Klimat))
@@ -142,8 +149,8 @@ TWynikPliku ObliczPlik(const std::string& plik, TWspolne& wspolne) {
 }
 
 // Messages of one file; with several files each line starts with the file's name.
-void WypiszKomunikaty(std::ostream& err, const std::vector<std::string>& komunikaty, const std::string& plik,
-                      bool wielePlikow) {
+std::string Komunikaty(const std::vector<std::string>& komunikaty, const std::string& plik,
+                       bool wielePlikow) {
     std::string s;
     for (const std::string& k : komunikaty) {
         std::size_t od = 0;
@@ -156,7 +163,69 @@ void WypiszKomunikaty(std::ostream& err, const std::vector<std::string>& komunik
             od = nl + 1;
         }
     }
-    err << s << std::flush;
+    return s;
+}
+
+// One project's share of the run, made ready by whichever thread computed it and written in order.
+struct TWypis {
+    int Kod = kKodOk;
+    std::string Bledy;                     // for stderr
+    std::string Wyjscie;                   // for stdout
+    std::unique_ptr<TObliczony> Obliczony; // kept for the report only
+};
+
+TWypis Przygotuj(const std::string& plik, TWspolne& wspolne, bool wiele, bool zachowaj) {
+    const TOpcjeWiersza& opcje = wspolne.Opcje;
+    TWynikPliku wynik = ObliczPlik(plik, wspolne);
+    TWypis w;
+    w.Kod = wynik.Kod;
+    w.Bledy = Komunikaty(wynik.Komunikaty, plik, wiele);
+    if (const TObliczony* o = wynik.Obliczony.get()) {
+        if (opcje.Json) {
+            TWartoscJson j = JsonArkusza(o->Model, o->Arkusz, o->Rozszerzenie ? &*o->Rozszerzenie : nullptr);
+            DopiszJsonWilgotnosci(j, plik, o->Analiza, o->Lato);
+            DopiszJson(j, w.Wyjscie);
+            w.Wyjscie += '\n';
+        } else {
+            DopiszTekstProjektu(w.Wyjscie, plik, o->Model, o->Arkusz, o->Analiza, o->Lato);
+        }
+    } else if (opcje.Json && wiele) {
+        // With several files a failed one keeps its line, so that the lines still match the files.
+        DopiszJson(JsonBledu(plik, wynik.Blad, wynik.Kod), w.Wyjscie);
+        w.Wyjscie += '\n';
+    }
+    if (zachowaj)
+        w.Obliczony = std::move(wynik.Obliczony);
+    return w;
+}
+
+// The files are computed a block at a time, the block shared among the processor's cores, and
+// written in their order; only one block is held at once, so memory does not grow with the files.
+constexpr std::size_t kBlok = 256;
+
+void PrzygotujBlok(std::vector<TWypis>& blok, std::size_t od, TWspolne& wspolne, bool zachowaj) {
+    const auto& pliki = wspolne.Opcje.PlikiProjektow;
+    const bool wiele = pliki.size() > 1;
+    const std::size_t n = blok.size();
+    const std::size_t watki = std::min<std::size_t>(n, std::max(1u, std::thread::hardware_concurrency()));
+    std::vector<std::exception_ptr> bledy(watki);
+    auto pracuj = [&](std::size_t watek) {
+        try {
+            for (std::size_t i = watek; i < n; i += watki)
+                blok[i] = Przygotuj(pliki[od + i], wspolne, wiele, zachowaj);
+        } catch (...) {
+            bledy[watek] = std::current_exception();
+        }
+    };
+    std::vector<std::thread> pozostale;
+    for (std::size_t w = 1; w < watki; ++w)
+        pozostale.emplace_back(pracuj, w);
+    pracuj(0);
+    for (std::thread& t : pozostale)
+        t.join();
+    for (const std::exception_ptr& b : bledy)
+        if (b)
+            std::rethrow_exception(b);
 }
 
 int Oblicz(const TOpcjeWiersza& opcje, const std::filesystem::path& katalogDanych, std::ostream& out,
@@ -174,7 +243,7 @@ int Oblicz(const TOpcjeWiersza& opcje, const std::filesystem::path& katalogDanyc
         err << "Raportu nie można zapisać w tym trybie programu.\n";
         return kKodBladPliku;
     }
-    TWspolne wspolne{opcje, {}, TKlimaty(katalogDanych, KatalogKlimatuUzytkownika())};
+    TWspolne wspolne{opcje, {}, TKlimaty(katalogDanych, KatalogKlimatuUzytkownika()), {}};
     // Without a sound saturation table every pressure and the verdict would be wrong while looking
     // right: a missing, short or damaged table ends the run. Read once, for every project.
     if (const auto blad = WczytajTabliceNasycenia((katalogDanych / "ula.dat").string(), wspolne.Tablica)) {
@@ -182,54 +251,41 @@ int Oblicz(const TOpcjeWiersza& opcje, const std::filesystem::path& katalogDanyc
         return kKodBladPliku;
     }
 
-    const bool wiele = opcje.PlikiProjektow.size() > 1;
-    int najgorszy = kKodOk;
-    std::string bufor; // one project's output, reused: the memory stays flat over any number of files
-    for (std::size_t i = 0; i < opcje.PlikiProjektow.size(); ++i) {
-        const std::string& plik = opcje.PlikiProjektow[i];
-        TWynikPliku wynik = ObliczPlik(plik, wspolne);
-        if (!wynik.Komunikaty.empty())
-            WypiszKomunikaty(err, wynik.Komunikaty, plik, wiele);
-        bufor.clear();
-        if (const TObliczony* o = wynik.Obliczony.get()) {
-            if (opcje.Json) {
-                TWartoscJson j =
-                    JsonArkusza(o->Model, o->Arkusz, o->Rozszerzenie ? &*o->Rozszerzenie : nullptr);
-                DopiszJsonWilgotnosci(j, plik, o->Analiza, o->Lato);
-                DopiszJson(j, bufor);
-                bufor += '\n';
-            } else {
-                DopiszTekstProjektu(bufor, plik, o->Model, o->Arkusz, o->Analiza, o->Lato);
-            }
-        } else if (opcje.Json && wiele) {
-            // With several files a failed one keeps its line, so that the lines still match the files.
-            DopiszJson(JsonBledu(plik, wynik.Blad, wynik.Kod), bufor);
-            bufor += '\n';
-        }
-        if (!opcje.Json && wiele && i + 1 < opcje.PlikiProjektow.size())
-            bufor += '\n';
-        out.write(bufor.data(), static_cast<std::streamsize>(bufor.size()));
-        // Results that never reached their reader (a full disk, a closed pipe) are no success.
-        if (!out) {
-            err << "Nie można wypisać wyników (błąd zapisu na standardowe wyjście).\n";
-            return kKodBladPliku;
-        }
-        najgorszy = std::max(najgorszy, wynik.Kod);
-        if (wynik.Obliczony && !opcje.PlikRaportu.empty()) {
-            if (!out.flush()) {
-                err << "Nie można wypisać wyników (błąd zapisu na standardowe wyjście).\n";
-                return kKodBladPliku;
-            }
-            const TObliczony& o = *wynik.Obliczony;
-            najgorszy = std::max(najgorszy,
-                                 zapiszRaport(o.Model, o.Model.WarunkiPracy.TempWew,
-                                              o.Model.WarunkiPracy.TempZewn, o.Analiza, opcje.PlikRaportu));
-        }
-    }
-    if (!out.flush()) {
+    const auto& pliki = opcje.PlikiProjektow;
+    const bool raport = !opcje.PlikRaportu.empty();
+    const auto bladWypisu = [&] {
         err << "Nie można wypisać wyników (błąd zapisu na standardowe wyjście).\n";
         return kKodBladPliku;
+    };
+    int najgorszy = kKodOk;
+    std::vector<TWypis> blok;
+    for (std::size_t od = 0; od < pliki.size(); od += kBlok) {
+        blok.clear();
+        blok.resize(std::min(kBlok, pliki.size() - od));
+        PrzygotujBlok(blok, od, wspolne, raport);
+        for (std::size_t i = 0; i < blok.size(); ++i) {
+            TWypis& w = blok[i];
+            if (!w.Bledy.empty())
+                err << w.Bledy << std::flush;
+            if (!opcje.Json && pliki.size() > 1 && od + i + 1 < pliki.size())
+                w.Wyjscie += '\n';
+            out.write(w.Wyjscie.data(), static_cast<std::streamsize>(w.Wyjscie.size()));
+            // Results that never reached their reader (a full disk, a closed pipe) are no success.
+            if (!out)
+                return bladWypisu();
+            najgorszy = std::max(najgorszy, w.Kod);
+            if (w.Obliczony && raport) {
+                if (!out.flush())
+                    return bladWypisu();
+                const TModelProjektu& m = w.Obliczony->Model;
+                najgorszy =
+                    std::max(najgorszy, zapiszRaport(m, m.WarunkiPracy.TempWew, m.WarunkiPracy.TempZewn,
+                                                     w.Obliczony->Analiza, opcje.PlikRaportu));
+            }
+        }
     }
+    if (!out.flush())
+        return bladWypisu();
     return najgorszy;
 }
 

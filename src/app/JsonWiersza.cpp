@@ -142,7 +142,8 @@ TWartoscJson JsonLata(const std::optional<TLato>& lato) {
 
 } // namespace
 
-TWartoscJson JsonArkusza(const TModelProjektu& model, const TArkuszWynikow& a, const TWartoscJson* rozszerzenie) {
+TWartoscJson JsonArkusza(const TModelProjektu& model, const TArkuszWynikow& a,
+                         const TWartoscJson* rozszerzenie) {
     const int n = model.LiczbaWarstw;
     const TWyniki& r = model.Wyniki;
     TWartoscJson j = Obiekt(32);

@@ -133,7 +133,8 @@ const TOpcjaQt* ZnajdzOpcjeQt(std::string_view a) {
         a.remove_prefix(1);
     if (const auto rowna = a.find('='); rowna != std::string_view::npos)
         a = a.substr(0, rowna);
-    const auto o = std::find_if(kOpcjeQt.begin(), kOpcjeQt.end(), [a](const TOpcjaQt& q) { return q.Nazwa == a; });
+    const auto o =
+        std::find_if(kOpcjeQt.begin(), kOpcjeQt.end(), [a](const TOpcjaQt& q) { return q.Nazwa == a; });
     return o == kOpcjeQt.end() ? nullptr : &*o;
 }
 
@@ -179,8 +180,8 @@ TWywolanie RozpoznajWywolanie(const std::vector<std::string>& argumenty) {
 
     TWywolanie w;
     std::vector<const TOpcja*> podane;
-    std::string pierwszaOkna;   // the first option of the window, refused beside the command line's
-    std::string pierwszyPlik;   // the first bare argument (the window's project)
+    std::string pierwszaOkna; // the first option of the window, refused beside the command line's
+    std::string pierwszyPlik; // the first bare argument (the window's project)
     bool wierszPolecen = false;
     for (std::size_t i = 0; i < argumenty.size(); ++i) {
         const std::string& a = argumenty[i];
@@ -267,9 +268,9 @@ TWywolanie RozpoznajWywolanie(const std::vector<std::string>& argumenty) {
 
 std::string SposobUzycia() {
     std::string s = "Użycie: murolab --oblicz PLIK.pro [PLIK.pro …] [opcje]   oblicza w wierszu poleceń\n"
-                     "       murolab [--pauza MS] [PLIK.pro]                  otwiera okno programu "
-                     "(i projekt)\n"
-                     "Opcje:\n";
+                    "       murolab [--pauza MS] [PLIK.pro]                  otwiera okno programu "
+                    "(i projekt)\n"
+                    "Opcje:\n";
     // The description column starts after the longest "  --nazwa ARGUMENT".
     auto lewa = [](const TOpcja& o) {
         std::string l = "  " + std::string(o.Nazwa);

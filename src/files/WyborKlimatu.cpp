@@ -18,9 +18,24 @@ struct TLitera {
     char Zwykla;
 };
 constexpr std::array<TLitera, 18> kPolskie = {{
-    {U'ą', 'a'}, {U'Ą', 'a'}, {U'ć', 'c'}, {U'Ć', 'c'}, {U'ę', 'e'}, {U'Ę', 'e'},
-    {U'ł', 'l'}, {U'Ł', 'l'}, {U'ń', 'n'}, {U'Ń', 'n'}, {U'ó', 'o'}, {U'Ó', 'o'},
-    {U'ś', 's'}, {U'Ś', 's'}, {U'ź', 'z'}, {U'Ź', 'z'}, {U'ż', 'z'}, {U'Ż', 'z'},
+    {U'ą', 'a'},
+    {U'Ą', 'a'},
+    {U'ć', 'c'},
+    {U'Ć', 'c'},
+    {U'ę', 'e'},
+    {U'Ę', 'e'},
+    {U'ł', 'l'},
+    {U'Ł', 'l'},
+    {U'ń', 'n'},
+    {U'Ń', 'n'},
+    {U'ó', 'o'},
+    {U'Ó', 'o'},
+    {U'ś', 's'},
+    {U'Ś', 's'},
+    {U'ź', 'z'},
+    {U'Ź', 'z'},
+    {U'ż', 'z'},
+    {U'Ż', 'z'},
 }};
 
 // The station of a climate file: its first line when that is a comment, up to " (".
@@ -124,7 +139,8 @@ std::string TKlimaty::Sciezka(const std::string& nazwa) {
         return nazwa;
     // The file's own name first: whatever stands there (a folder, a FIFO) is reported as it is.
     if (BezpiecznaNazwa(nazwa)) {
-        for (const std::string& katalog : {katalogUzytkownika_, KatalogKlimatuZainstalowany(katalogDanych_)}) {
+        for (const std::string& katalog :
+             {katalogUzytkownika_, KatalogKlimatuZainstalowany(katalogDanych_)}) {
             const std::string p = katalog.empty() ? std::string() : katalog + "/" + nazwa + ".csv";
             if (Istnieje(p))
                 return p;
@@ -150,10 +166,10 @@ const TWynik<TKlimat>& TKlimaty::Wczytaj(const std::string& nazwaLubSciezka) {
         std::string lista;
         for (const TKlimatWFolderze& k : Dostepne())
             lista += (lista.empty() ? "" : ", ") + k.Stacja;
-        wynik = TBladWyniku{"Nie znaleziono klimatu „" + nazwaLubSciezka +
-                            "” (ani w katalogu klimatów użytkownika, ani w danych programu). " +
-                            (lista.empty() ? std::string("Nie ma żadnego pliku klimatu.")
-                                           : "Dostępne: " + lista + ".")};
+        wynik = TBladWyniku{
+            "Nie znaleziono klimatu „" + nazwaLubSciezka +
+            "” (ani w katalogu klimatów użytkownika, ani w danych programu). " +
+            (lista.empty() ? std::string("Nie ma żadnego pliku klimatu.") : "Dostępne: " + lista + ".")};
     } else if (auto tekst = CzytajTekstKlimatu(sciezka); const std::string* blad = Niepowodzenie(tekst)) {
         wynik = TBladWyniku{*blad};
     } else {

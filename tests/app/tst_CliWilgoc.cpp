@@ -364,6 +364,44 @@ TEST(WierszPolecenWilgoc, WielePlikowJsonLinesINajgorszyKod) {
     EXPECT_NE(tekst.Wyjscie.find("Projekt: " + dobry), std::string::npos);
 }
 
+TEST(WierszPolecenWilgoc, DuzaPartiaWKolejnosciPlikow) {
+    // More files than one block of the run: computed in parallel, written in the files' order, the
+    // climates named by the projects read once and shared.
+    TKatalogProjektow k;
+    const std::string klimat = ZapiszKlimat(k, "mroz.csv", -8);
+    TModelProjektu zKlimatem = Welna();
+    zKlimatem.Iso13788.Klimat = klimat;
+    ASSERT_EQ(ZapiszBajtyProjektu(k.Plik("k.pro"), KodujProjekt(zKlimatem)), std::nullopt);
+    TModelProjektu bezWarstw = Welna();
+    bezWarstw.LiczbaWarstw = 0;
+    const std::string pliki[] = {k.Projekt("bez_klimatu.pro", Welna()), k.Plik("k.pro"),
+                                 k.Projekt("bez_warstw.pro", bezWarstw)};
+    std::vector<std::string> argumenty{"--oblicz"};
+    for (int i = 0; i < 601; ++i)
+        argumenty.push_back(pliki[i % 3]);
+    argumenty.push_back("--json");
+    const auto u = Uruchom(argumenty);
+    EXPECT_EQ(u.Kod, 1);
+    const auto linie = Linie(u.Wyjscie);
+    ASSERT_EQ(linie.size(), 601u);
+    for (std::size_t i = 0; i < linie.size(); ++i) {
+        SCOPED_TRACE(i);
+        ASSERT_EQ(linie[i]["Plik"].Tekst, pliki[i % 3]);
+        if (i % 3 == 0)
+            EXPECT_EQ(linie[i]["Roczny"].Rodzaj, TJson::Typ::Null);
+        else if (i % 3 == 1)
+            EXPECT_EQ(linie[i]["Roczny"]["Miesiace"][0]["TempZewn"].Liczba, -8);
+        else
+            EXPECT_EQ(linie[i]["Blad"].Tekst, "Nie wprowadzono warstw !!");
+    }
+    // stderr in the same order: one line per failed file.
+    std::istringstream bledy(u.Bledy);
+    int n = 0;
+    for (std::string l; std::getline(bledy, l); ++n)
+        EXPECT_EQ(l, pliki[2] + ": Nie wprowadzono warstw !!");
+    EXPECT_EQ(n, 200);
+}
+
 TEST(WierszPolecenWilgoc, LatoWJsonieIWTekscie) {
     TModelProjektu m = Warunki(20, 50, -20, 85);
     DodajWarstwe(m, "Beton", 0.2, 2.0, 70);

@@ -61,7 +61,8 @@ TEST(OpcjeWiersza, KazdaOpcjaWSposobieUzyciaStronieManIReadme) {
         EXPECT_EQ(o.Argument.empty(), o.Brak.empty()) << "an option with a value says what it lacks";
         EXPECT_EQ(ZnajdzOpcje(o.Nazwa), &o);
         // groff writes a dash of an option as "\-".
-        EXPECT_NE(man.find(std::regex_replace(std::string(o.Nazwa), std::regex("-"), "\\-")), std::string::npos);
+        EXPECT_NE(man.find(std::regex_replace(std::string(o.Nazwa), std::regex("-"), "\\-")),
+                  std::string::npos);
         EXPECT_NE(readme.find(std::string(o.Nazwa)), std::string::npos);
     }
     // The help lines share one column, so that the text reads as a table.
@@ -145,17 +146,24 @@ TEST(OpcjeWiersza, NieznaneIZleWywolania) {
         {"nieznana przy obliczeniu", {"--oblicz", "x.pro", "--xml"}, "Nieznana opcja: --xml"},
         {"jedna kreska", {"-x"}, "Nieznana opcja: -x"},
         {"nieznana z wartoscia", {"--kolor=czerwony"}, "Nieznana opcja: --kolor=czerwony"},
-        {"przelacznik z wartoscia", {"--oblicz", "x.pro", "--json=tak"}, "Opcja --json nie przyjmuje wartości."},
+        {"przelacznik z wartoscia",
+         {"--oblicz", "x.pro", "--json=tak"},
+         "Opcja --json nie przyjmuje wartości."},
         {"bez --oblicz", {"--json"}, "Brak opcji --oblicz PLIK.pro."},
-        {"plik poza --oblicz", {"--oblicz", "a.pro", "--json", "b.pro"},
+        {"plik poza --oblicz",
+         {"--oblicz", "a.pro", "--json", "b.pro"},
          "Nieoczekiwany argument „b.pro”: pliki projektów podaje się po --oblicz."},
-        {"raport z dwoma plikami", {"--oblicz", "a.pro", "b.pro", "--raport", "r.pdf"},
+        {"raport z dwoma plikami",
+         {"--oblicz", "a.pro", "b.pro", "--raport", "r.pdf"},
          "Opcja --raport działa tylko z jednym plikiem projektu."},
-        {"pauza przy obliczeniu", {"--oblicz", "a.pro", "--pauza", "5"},
+        {"pauza przy obliczeniu",
+         {"--oblicz", "a.pro", "--pauza", "5"},
          "Opcja --pauza dotyczy okna programu, nie obliczeń w wierszu poleceń."},
-        {"opcja Qt przy obliczeniu", {"-platform", "xcb", "--oblicz", "a.pro"},
+        {"opcja Qt przy obliczeniu",
+         {"-platform", "xcb", "--oblicz", "a.pro"},
          "Opcja -platform dotyczy okna programu, nie obliczeń w wierszu poleceń."},
-        {"zle wnetrze", {"--oblicz", "a.pro", "--wnetrze", "klasa5"},
+        {"zle wnetrze",
+         {"--oblicz", "a.pro", "--wnetrze", "klasa5"},
          "Nieznana wartość --wnetrze: „klasa5” (dozwolone: stale, klasa1 … klasa4)."},
     };
     for (const auto& p : przypadki) {

@@ -94,10 +94,12 @@ TEST(Program, ZleWywolanieBezEkranuKonczySieKodem2) {
     } const przypadki[] = {
         {"literowka --obliczz", {"--obliczz", przyklad}, "Nieznana opcja: --obliczz"},
         {"literowka --versio", {"--versio"}, "Nieznana opcja: --versio"},
-        {"zla pauza okna", {"--pauza", "abc"},
+        {"zla pauza okna",
+         {"--pauza", "abc"},
          "Nieprawidłowa wartość --pauza: „abc” (podaj czas pokazywania okna powitalnego w milisekundach, "
          "liczbę całkowitą ≥ 0)."},
-        {"opcja zamiast nazwy raportu", {"--oblicz", przyklad, "--raport", "--json"},
+        {"opcja zamiast nazwy raportu",
+         {"--oblicz", przyklad, "--raport", "--json"},
          "Po --raport brakuje nazwy pliku raportu."},
         {"opcja zamiast nazwy projektu", {"--oblicz", "--json"}, "Po --oblicz brakuje nazwy pliku projektu."},
     };
@@ -128,8 +130,8 @@ TEST(Program, WersjaIPomoc) {
 TEST(Program, RaportBezKataloguSesjiNicNieMowiNaStderr) {
     // As from cron or a container: no XDG_RUNTIME_DIR, no display.
     TKatalogTymczasowy k;
-    const TProces w =
-        Program(k, {"--oblicz", MUROLAB_KATALOG_DANYCH "/przyklad.pro", "--raport", "r.pdf"}, {"XDG_RUNTIME_DIR"});
+    const TProces w = Program(k, {"--oblicz", MUROLAB_KATALOG_DANYCH "/przyklad.pro", "--raport", "r.pdf"},
+                              {"XDG_RUNTIME_DIR"});
     EXPECT_EQ(w.Kod, 0) << w.Bledy;
     EXPECT_EQ(w.Bledy, "");
     EXPECT_GT(std::filesystem::file_size(k.Plik("r.pdf")), 1000u);
