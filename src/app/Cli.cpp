@@ -180,9 +180,11 @@ TWypis Przygotuj(const std::string& plik, TWspolne& wspolne, bool wiele, bool za
     TWypis w;
     w.Kod = wynik.Kod;
     w.Bledy = Komunikaty(wynik.Komunikaty, plik, wiele);
-    if (const TObliczony* o = wynik.Obliczony.get()) {
+    if (TObliczony* o = wynik.Obliczony.get()) {
         if (opcje.Json) {
-            TWartoscJson j = JsonArkusza(o->Model, o->Arkusz, o->Rozszerzenie ? &*o->Rozszerzenie : nullptr);
+            // The sheet's texts move into the tree: a report, the only later reader, needs none of them.
+            TWartoscJson j =
+                JsonArkusza(o->Model, std::move(o->Arkusz), o->Rozszerzenie ? &*o->Rozszerzenie : nullptr);
             DopiszJsonWilgotnosci(j, plik, o->Analiza, o->Lato);
             DopiszJson(j, w.Wyjscie);
             w.Wyjscie += '\n';

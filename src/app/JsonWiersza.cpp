@@ -31,11 +31,11 @@ template <typename Wektor> TWartoscJson Wszystkie(const Wektor& v) {
     return Liczby(v, 0, static_cast<int>(v.size()) - 1);
 }
 
-TWartoscJson Teksty(const std::vector<std::string>& linie) {
+TWartoscJson Teksty(std::vector<std::string>& linie) {
     TWartoscJson a = TWartoscJson::Tablica();
     a.Elementy().reserve(linie.size());
-    for (const std::string& l : linie)
-        a.Dodaj(l);
+    for (std::string& l : linie)
+        a.Dodaj(std::move(l));
     return a;
 }
 
@@ -142,8 +142,7 @@ TWartoscJson JsonLata(const std::optional<TLato>& lato) {
 
 } // namespace
 
-TWartoscJson JsonArkusza(const TModelProjektu& model, const TArkuszWynikow& a,
-                         const TWartoscJson* rozszerzenie) {
+TWartoscJson JsonArkusza(const TModelProjektu& model, TArkuszWynikow a, const TWartoscJson* rozszerzenie) {
     const int n = model.LiczbaWarstw;
     const TWyniki& r = model.Wyniki;
     TWartoscJson j = Obiekt(32);
@@ -196,11 +195,11 @@ TWartoscJson JsonArkusza(const TModelProjektu& model, const TArkuszWynikow& a,
     Pole(arkusz, "RichEditTemp", Teksty(a.RichEditTemp));
     Pole(arkusz, "RichEditCisNasy", Teksty(a.RichEditCisNasy));
     Pole(arkusz, "RichEditCisCzast", Teksty(a.RichEditCisCzast));
-    Pole(arkusz, "LabelUk", a.LabelUk);
+    Pole(arkusz, "LabelUk", std::move(a.LabelUk));
     Pole(arkusz, "SkladnikiUk", Teksty(a.SkladnikiUk));
-    Pole(arkusz, "LabelI", a.LabelI);
-    Pole(arkusz, "LabelP", a.LabelP);
-    Pole(arkusz, "LabeLKomunikat", a.LabeLKomunikat);
+    Pole(arkusz, "LabelI", std::move(a.LabelI));
+    Pole(arkusz, "LabelP", std::move(a.LabelP));
+    Pole(arkusz, "LabeLKomunikat", std::move(a.LabeLKomunikat));
     Pole(j, "Arkusz", std::move(arkusz));
 
     if (rozszerzenie)

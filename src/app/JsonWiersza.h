@@ -14,8 +14,9 @@
 namespace murolab {
 
 // The results sheet of a calculated model: the inputs, every result and, under "Arkusz", the sheet's
-// texts; "Rozszerzenie" (the project file's extension block) when `rozszerzenie` is given.
-TWartoscJson JsonArkusza(const TModelProjektu& model, const TArkuszWynikow& arkusz,
+// texts (moved from `arkusz`, which is no longer needed then); "Rozszerzenie" (the project file's
+// extension block) when `rozszerzenie` is given.
+TWartoscJson JsonArkusza(const TModelProjektu& model, TArkuszWynikow arkusz,
                          const TWartoscJson* rozszerzenie = nullptr);
 
 // Appends to the object `obiekt` "Plik", then the moisture check and the summer figures:
