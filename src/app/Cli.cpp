@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <exception>
+#include <memory>
 #include <mutex>
 #include <new>
 #include <thread>
@@ -209,7 +210,8 @@ void PrzygotujBlok(std::vector<TWypis>& blok, std::size_t od, TWspolne& wspolne,
     const auto& pliki = wspolne.Opcje.PlikiProjektow;
     const bool wiele = pliki.size() > 1;
     const std::size_t n = blok.size();
-    const std::size_t watki = std::min<std::size_t>(n, std::max(1u, std::thread::hardware_concurrency()));
+    const std::size_t watki =
+        std::min<std::size_t>(n, std::clamp(std::thread::hardware_concurrency(), 1u, 16u));
     std::vector<std::exception_ptr> bledy(watki);
     auto pracuj = [&](std::size_t watek) {
         try {

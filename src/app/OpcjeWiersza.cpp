@@ -267,9 +267,8 @@ TWywolanie RozpoznajWywolanie(const std::vector<std::string>& argumenty) {
 }
 
 std::string SposobUzycia() {
-    std::string s = "Użycie: murolab --oblicz PLIK.pro [PLIK.pro …] [opcje]   oblicza w wierszu poleceń\n"
-                    "       murolab [--pauza MS] [PLIK.pro]                  otwiera okno programu "
-                    "(i projekt)\n"
+    std::string s = "Użycie: murolab --oblicz PLIK.pro [PLIK.pro …] [opcje]   obliczenia w wierszu poleceń\n"
+                    "        murolab [--pauza MS] [PLIK.pro]                  okno programu (i projekt)\n"
                     "Opcje:\n";
     // The description column starts after the longest "  --nazwa ARGUMENT".
     auto lewa = [](const TOpcja& o) {

@@ -75,10 +75,11 @@ int main(int argc, char** argv) {
     // A file-size limit (ulimit -f) would otherwise kill the program in the middle of a save; ignored,
     // it makes the write fail with EFBIG, which the save reports while keeping the old file.
     std::signal(SIGXFSZ, SIG_IGN);
-    const std::vector<std::string> argumenty(argv + 1, argv + argc);
     // Decided before any Qt object exists: a misspelt option gets its message and status 2 without a
-    // window, and without a display being needed.
-    const murolab::TWywolanie wywolanie = murolab::RozpoznajWywolanie(argumenty);
+    // window, and without a display being needed. (The copy of the arguments lives only for this
+    // line: a batch of 100 000 file names is held once, in the options.)
+    const murolab::TWywolanie wywolanie =
+        murolab::RozpoznajWywolanie(std::vector<std::string>(argv + 1, argv + argc));
     // Found once, here, and handed to everything that reads the program's files.
     const std::filesystem::path katalogDanych = murolab::KatalogDanych();
     if (wywolanie.Rodzaj == murolab::TRodzajWywolania::Okno)
