@@ -10,14 +10,40 @@
 #include <QApplication>
 #include <QImage>
 #include <QString>
+#include <QtGlobal>
 
 #include <memory>
 
 namespace murolab {
 
+namespace {
+
+QtMessageHandler poprzedniaObsluga = nullptr;
+
+// Qt warns on stderr that XDG_RUNTIME_DIR is not set whenever a batch run has no desktop session
+// (a cron job, a container): nothing is wrong with the report then, so that one line is dropped.
+void BezOstrzezeniaOKataloguSesji(QtMsgType typ, const QMessageLogContext& kontekst, const QString& tekst) {
+    if (typ == QtWarningMsg && tekst.contains(QLatin1String("XDG_RUNTIME_DIR")))
+        return;
+    if (poprzedniaObsluga)
+        poprzedniaObsluga(typ, kontekst, tekst);
+}
+
+// For the life of the object.
+class TFiltrKomunikatowQt {
+public:
+    TFiltrKomunikatowQt() { poprzedniaObsluga = qInstallMessageHandler(BezOstrzezeniaOKataloguSesji); }
+    ~TFiltrKomunikatowQt() { qInstallMessageHandler(poprzedniaObsluga); }
+    TFiltrKomunikatowQt(const TFiltrKomunikatowQt&) = delete;
+    TFiltrKomunikatowQt& operator=(const TFiltrKomunikatowQt&) = delete;
+};
+
+} // namespace
+
 int ZapiszRaportZWierszaPolecen(const TModelProjektu& model, int ti, int te, const TAnalizaIso13788& analiza,
                                 const std::string& pdf, const std::filesystem::path& katalogDanych,
                                 std::ostream& err) {
+    const TFiltrKomunikatowQt filtr;
     // The charts are widgets: a QApplication must exist. Made here, without a display, when the
     // command line runs without one; destroyed last, after the charts below.
     std::unique_ptr<QApplication> aplikacja;

@@ -34,21 +34,59 @@ void TWartoscJson::Usun(std::string_view klucz) {
 
 // ---- Writing ------------------------------------------------------------------------------------
 
-std::string LiczbaJson(double x) {
-    if (!std::isfinite(x))
-        return "null";
+namespace {
+
+void DopiszLiczbe(double x, std::string& s) {
+    if (!std::isfinite(x)) {
+        s += "null";
+        return;
+    }
     // to_chars without a precision gives the shortest text that reads back exactly, and ignores
     // the locale (printf would write a comma under a Polish LC_NUMERIC).
     char bufor[64];
     const auto wynik = std::to_chars(bufor, bufor + sizeof bufor, x);
-    return std::string(bufor, wynik.ptr);
+    s.append(bufor, wynik.ptr);
 }
 
-std::string TekstJson(std::string_view utf8) {
-    std::string s = "\"";
-    for (char c : utf8) {
-        const auto b = static_cast<unsigned char>(c);
-        switch (c) {
+// The length of the well-formed UTF-8 sequence that starts at t[i] (no overlong form, no
+// surrogate, nothing past U+10FFFF), or 0 when the byte there starts none.
+std::size_t DlugoscZnaku(std::string_view t, std::size_t i) {
+    const auto b = [&](std::size_t k) { return static_cast<unsigned char>(t[i + k]); };
+    const auto ciag = [&](std::size_t k) { return i + k < t.size() && (b(k) & 0xC0) == 0x80; };
+    const unsigned char p = b(0);
+    if (p >= 0xC2 && p <= 0xDF)
+        return ciag(1) ? 2 : 0;
+    if (p >= 0xE0 && p <= 0xEF) {
+        if (!ciag(1) || !ciag(2) || (p == 0xE0 && b(1) < 0xA0) || (p == 0xED && b(1) > 0x9F))
+            return 0;
+        return 3;
+    }
+    if (p >= 0xF0 && p <= 0xF4) {
+        if (!ciag(1) || !ciag(2) || !ciag(3) || (p == 0xF0 && b(1) < 0x90) || (p == 0xF4 && b(1) > 0x8F))
+            return 0;
+        return 4;
+    }
+    return 0;
+}
+
+void DopiszTekst(std::string_view t, std::string& s) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    s += '"';
+    std::size_t od = 0; // the run of bytes copied as they are starts here
+    for (std::size_t i = 0; i < t.size();) {
+        const auto b = static_cast<unsigned char>(t[i]);
+        if (b >= 0x20 && b < 0x7F && b != '"' && b != '\\') {
+            ++i;
+            continue;
+        }
+        if (b >= 0x80) {
+            if (const std::size_t n = DlugoscZnaku(t, i)) {
+                i += n;
+                continue;
+            }
+        }
+        s.append(t.data() + od, i - od);
+        switch (b) {
         case '"':
             s += "\\\"";
             break;
@@ -65,20 +103,17 @@ std::string TekstJson(std::string_view utf8) {
             s += "\\t";
             break;
         default:
-            if (b < 0x20 || b == 0x7F) {
-                static constexpr char kHex[] = "0123456789abcdef";
-                s += "\\u00";
-                s += kHex[b >> 4];
-                s += kHex[b & 0xF];
-            } else {
-                s += c;
-            }
+            // A control character, and a byte that is not UTF-8, as the character of its Latin-1
+            // reading: the output stays valid UTF-8 and still shows the byte.
+            s += "\\u00";
+            s += kHex[b >> 4];
+            s += kHex[b & 0xF];
         }
+        od = ++i;
     }
-    return s + "\"";
+    s.append(t.data() + od, t.size() - od);
+    s += '"';
 }
-
-namespace {
 
 void Zapisz(const TWartoscJson& w, std::string& s) {
     switch (w.Rodzaj()) {
@@ -89,10 +124,10 @@ void Zapisz(const TWartoscJson& w, std::string& s) {
         s += w.Logiczna() ? "true" : "false";
         break;
     case TWartoscJson::TRodzaj::Liczba:
-        s += LiczbaJson(w.Liczba());
+        DopiszLiczbe(w.Liczba(), s);
         break;
     case TWartoscJson::TRodzaj::Tekst:
-        s += TekstJson(w.Tekst());
+        DopiszTekst(w.Tekst(), s);
         break;
     case TWartoscJson::TRodzaj::Tablica: {
         s += '[';
@@ -113,7 +148,7 @@ void Zapisz(const TWartoscJson& w, std::string& s) {
             if (!pierwszy)
                 s += ',';
             pierwszy = false;
-            s += TekstJson(k);
+            DopiszTekst(k, s);
             s += ':';
             Zapisz(e, s);
         }
@@ -532,6 +567,22 @@ private:
 std::string ZapiszJson(const TWartoscJson& wartosc) {
     std::string s;
     Zapisz(wartosc, s);
+    return s;
+}
+
+void DopiszJson(const TWartoscJson& wartosc, std::string& cel) {
+    Zapisz(wartosc, cel);
+}
+
+std::string LiczbaJson(double x) {
+    std::string s;
+    DopiszLiczbe(x, s);
+    return s;
+}
+
+std::string TekstJson(std::string_view tekst) {
+    std::string s;
+    DopiszTekst(tekst, s);
     return s;
 }
 

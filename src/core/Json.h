@@ -68,8 +68,12 @@ private:
 
 // The compact text of a value. Numbers are the shortest text that reads back as the same double,
 // with a full stop; a number that is not finite has no JSON form and is written as null. Texts are
-// written as UTF-8 with ", \ and the control characters escaped.
+// written as UTF-8 with ", \ and the control characters escaped; a byte that is not part of valid
+// UTF-8 (a file name in another encoding) is written as the escape of its Latin-1 reading, byte
+// 0xE9 as \u00e9, so that the output is always valid UTF-8.
 std::string ZapiszJson(const TWartoscJson& wartosc);
+// The same text appended to `cel`, for a writer that reuses its buffer.
+void DopiszJson(const TWartoscJson& wartosc, std::string& cel);
 
 // The text of a number as ZapiszJson writes it ("0.13", "3", "1e-06"); "null" when not finite.
 std::string LiczbaJson(double x);

@@ -41,8 +41,8 @@ TEST(WierszPolecen, PrzykladowyProjektDajeTabeleIWerdykt) {
          {"Tynk cementowo-wapienny", "Mur z cegły ceramicznej pełnej", "Styropian EPS 040",
           "Tynk cienkowarstwowy", "Wewnętrzna strona przegrody", "suma:", "U  = ", "U0 = ", "ΔUg = ",
           "ΔUf = ", "ΔUk + dodatek własny = 0,050 W/(m²·K)", "i = ", "p = ", "Strefa III",
-          "Dla zadanych warunków brzegowych kondensacja pary        wodnej  na "
-          "wewnętrznej powierzchni nie występuje."}) {
+          "Dla zadanych warunków brzegowych kondensacja pary wodnej na wewnętrznej powierzchni nie "
+          "występuje."}) {
         EXPECT_NE(u.Wyjscie.find(fragment), std::string::npos) << fragment;
     }
 }
@@ -401,10 +401,10 @@ TEST(WierszPolecen, TablicaNasyceniaZPodanegoKataloguDanych) {
 }
 
 TEST(WierszPolecen, OpcjeWKazdejKolejnosci) {
-    const auto a = CzytajOpcje({"--json", "--oblicz", "x.pro"});
-    ASSERT_TRUE(std::holds_alternative<TOpcjeWiersza>(a));
-    EXPECT_TRUE(std::get<TOpcjeWiersza>(a).Json);
-    EXPECT_EQ(std::get<TOpcjeWiersza>(a).PlikProjektu, "x.pro");
+    const TWywolanie w = RozpoznajWywolanie({"--json", "--oblicz", "x.pro"});
+    ASSERT_EQ(w.Rodzaj, TRodzajWywolania::WierszPolecen) << w.Blad;
+    EXPECT_TRUE(w.Opcje.Json);
+    EXPECT_EQ(w.Opcje.PlikiProjektow, std::vector<std::string>{"x.pro"});
 }
 
 TEST(WierszPolecen, KazdaOpcjaTegoTrybuOmijaOkno) {
@@ -424,7 +424,7 @@ TEST(WierszPolecen, KazdaOpcjaTegoTrybuOmijaOkno) {
     };
     for (const auto& p : przypadki) {
         SCOPED_TRACE(p.Argumenty.empty() ? std::string("(nic)") : p.Argumenty.front());
-        EXPECT_EQ(CzyWierszPolecen(p.Argumenty), p.WierszPolecen);
+        EXPECT_EQ(RozpoznajWywolanie(p.Argumenty).Rodzaj != TRodzajWywolania::Okno, p.WierszPolecen);
     }
     const auto pomoc = Uruchom({"--help"});
     EXPECT_EQ(pomoc.Kod, 0);

@@ -165,4 +165,28 @@ TEST(Json, TekstyZKazdymZnakiemWracajaTeSame) {
     EXPECT_EQ(Czytaj(zapis), TWartoscJson(wszystkie));
 }
 
+TEST(Json, BajtySpozaUtf8ZapisaneJakoZnakiLatin1) {
+    // A file name in another encoding reaches the output whole and the output stays valid UTF-8.
+    struct {
+        const char* Nazwa;
+        std::string Tekst;
+        std::string Zapis;
+    } const przypadki[] = {
+        {"Latin-1 e z akcentem", "caf\xE9.pro", R"("caf\u00e9.pro")"},
+        {"samotny bajt kontynuacji", "a\x80z", R"("a\u0080z")"},
+        {"urwany ciag na koncu", "\xC5", R"("\u00c5")"},
+        {"forma nadmiarowa", "\xC0\xAF", R"("\u00c0\u00af")"},
+        {"surogat", "\xED\xA0\x80", R"("\u00ed\u00a0\u0080")"},
+        {"ponad U+10FFFF", "\xF4\x90\x80\x80", R"("\u00f4\u0090\u0080\u0080")"},
+        {"bajt FF", "\xFF", R"("\u00ff")"},
+        {"poprawne obok zlego", "ł\xFFł", "\"ł\\u00ffł\""},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.Nazwa);
+        const std::string zapis = ZapiszJson(TWartoscJson(p.Tekst));
+        EXPECT_EQ(zapis, p.Zapis);
+        EXPECT_FALSE(Niepowodzenie(ParsujJson(zapis))) << "the strict reader takes it: valid UTF-8";
+    }
+}
+
 } // namespace
