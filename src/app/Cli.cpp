@@ -2,6 +2,7 @@
 
 #include "app/JsonWiersza.h"
 #include "app/TekstWiersza.h"
+#include "core/AnalizaProjektu.h"
 #include "core/Arkusz.h"
 #include "core/Json.h"
 #include "core/Obliczenia.h"
@@ -131,19 +132,20 @@ TWynikPliku ObliczPlik(const std::string& plik, TWspolne& wspolne) {
     o.Arkusz = ArkuszWynikow(model, model.WarunkiPracy.TempWew, model.WarunkiPracy.TempZewn);
 
     const TWyborIso13788 wybor = WyborIso13788(wspolne.Opcje, model, w.Komunikaty);
-    TKlimatProjektu klimat;
+    TKlimatPrzebiegu klimat;
     {
         const std::lock_guard<std::mutex> zamek(wspolne.Zamek);
-        klimat = KlimatProjektu(model, wspolne.Opcje.Klimat, wspolne.Klimaty);
+        klimat = KlimatPrzebiegu(model, wspolne.Opcje.Klimat, wspolne.Klimaty);
     }
-    const TKlimat* dane = nullptr;
-    if (klimat.Klimat) {
-        if (const std::string* blad = Niepowodzenie(*klimat.Klimat))
-            return Porazka(std::move(w), kKodBladPliku, *blad);
-        dane = &std::get<TKlimat>(*klimat.Klimat);
-    }
-    o.Analiza = AnalizujIso13788(model, dane, klimat.Nazwa, wybor.Wnetrze, *wybor.Wiersz);
-    o.Lato = LatoPrzegrody(model);
+    if (const std::string* blad = klimat.Blad())
+        return Porazka(std::move(w), kKodBladPliku, *blad);
+    // The same analysis as the window's calculate command.
+    TAnalizaProjektu analiza =
+        AnalizujProjekt(model, {klimat.Dane(), klimat.Nazwa, wybor.Wnetrze, wybor.Wiersz});
+    if (!analiza.NieskonczoneLato.empty())
+        return Porazka(std::move(w), kKodBladSprawdzenia, ZaDuzyZakres(analiza.NieskonczoneLato));
+    o.Analiza = std::move(analiza.Wilgoc);
+    o.Lato = std::move(analiza.Lato);
     if (const auto wynik = NieskonczonyWynikWilgoci(o.Analiza, o.Lato))
         return Porazka(std::move(w), kKodBladSprawdzenia, ZaDuzyZakres(*wynik));
     return w;

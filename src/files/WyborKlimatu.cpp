@@ -178,10 +178,25 @@ const TWynik<TKlimat>& TKlimaty::Wczytaj(const std::string& nazwaLubSciezka) {
     return wczytane_.emplace(nazwaLubSciezka, std::move(wynik)).first->second;
 }
 
-TKlimatProjektu KlimatProjektu(const TModelProjektu& model, const std::string& nadrzedny, TKlimaty& klimaty) {
-    TKlimatProjektu k;
+const TKlimat* TKlimatPrzebiegu::Dane() const {
+    if (Zapisany)
+        return &*Zapisany;
+    return Klimat ? std::get_if<TKlimat>(Klimat) : nullptr;
+}
+
+const std::string* TKlimatPrzebiegu::Blad() const {
+    return !Zapisany && Klimat ? Niepowodzenie(*Klimat) : nullptr;
+}
+
+TKlimatPrzebiegu KlimatPrzebiegu(const TModelProjektu& model, const std::string& nadrzedny,
+                                 TKlimaty& klimaty) {
+    TKlimatPrzebiegu k;
     k.Nazwa = nadrzedny.empty() ? model.Iso13788.Klimat : nadrzedny;
-    if (!k.Nazwa.empty())
+    if (k.Nazwa.empty())
+        return k;
+    if (nadrzedny.empty() && model.Iso13788.KlimatZapisany)
+        k.Zapisany = model.Iso13788.KlimatZapisany;
+    else
         k.Klimat = &klimaty.Wczytaj(k.Nazwa);
     return k;
 }

@@ -47,13 +47,20 @@ private:
     std::optional<std::vector<TKlimatWFolderze>> dostepne_;
 };
 
-// The climate of one project's yearly check: the name given on the command line (`nadrzedny`,
-// empty when none) beats the project's own choice. Nazwa is empty and Klimat null when neither
-// names one. The one place a project's climate is decided.
-struct TKlimatProjektu {
+// The climate of one project's yearly check in a run: the name given on the command line
+// (`nadrzedny`, empty when none) beats the project's own choice. Nazwa is empty and Klimat null when
+// neither names one. A project that stores the months of its own climate (see KlimatProjektu in
+// files/PlikKlimatu.h) is computed with those, unless the command line names another climate: the
+// same project file gives the same year on every machine, as in the window.
+struct TKlimatPrzebiegu {
     std::string Nazwa;
-    const TWynik<TKlimat>* Klimat = nullptr;
+    const TWynik<TKlimat>* Klimat = nullptr; // a climate read by name or path (kept by TKlimaty)
+    std::optional<TKlimat> Zapisany;         // the months stored with the project
+    // The climate to compute with, or its message; null without a climate.
+    const TKlimat* Dane() const;
+    const std::string* Blad() const;
 };
-TKlimatProjektu KlimatProjektu(const TModelProjektu& model, const std::string& nadrzedny, TKlimaty& klimaty);
+TKlimatPrzebiegu KlimatPrzebiegu(const TModelProjektu& model, const std::string& nadrzedny,
+                                 TKlimaty& klimaty);
 
 } // namespace murolab

@@ -244,6 +244,30 @@ TEST(WierszPolecenWilgoc, KlimatPoNazwieZKataloguUzytkownika) {
     EXPECT_EQ(brak.Wyjscie, "") << "nothing printed for a project whose climate is missing";
 }
 
+// A project that stores the months of its own climate gives the same year on a machine without that
+// climate file; a climate named on the command line still beats it.
+TEST(WierszPolecenWilgoc, KlimatZapisanyWProjekcie) {
+    TKatalogProjektow k;
+    TModelProjektu m = Welna();
+    m.Iso13788.Klimat = "Zakopane";
+    TKlimat zakopane;
+    zakopane.Nazwa = "Zakopane";
+    for (auto& miesiac : zakopane.Miesiace)
+        miesiac = {-7, 85};
+    m.Iso13788.KlimatZapisany = zakopane;
+    // The months travel in the extension block, which the record alone does not hold.
+    const std::string projekt = k.Plik("zakopane.pro");
+    ASSERT_EQ(ZapiszBajtyProjektu(projekt, KodujProjekt(m)), std::nullopt);
+    const auto u = Uruchom({"--oblicz", projekt, "--json"});
+    ASSERT_EQ(u.Kod, 0) << u.Bledy;
+    const TJson j = CzytajJson(u.Wyjscie);
+    EXPECT_EQ(j["Roczny"]["Klimat"].Tekst, "Zakopane");
+    EXPECT_EQ(j["Roczny"]["Miesiace"][6]["TempZewn"].Liczba, -7);
+    const auto inny = Uruchom({"--oblicz", projekt, "--json", "--klimat", "Opole"});
+    ASSERT_EQ(inny.Kod, 0) << inny.Bledy;
+    EXPECT_GT(CzytajJson(inny.Wyjscie)["Roczny"]["Miesiace"][6]["TempZewn"].Liczba, 10);
+}
+
 TEST(WierszPolecenWilgoc, KlimatPoNazwieStacji) {
     TKatalogProjektow k;
     const TKatalogDanychUzytkownika xdg(k.Plik("xdg"));
