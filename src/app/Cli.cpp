@@ -2,7 +2,9 @@
 
 #include "core/Liczby.h"
 #include "core/Obliczenia.h"
+#include "core/ObliczenieProjektu.h"
 #include "core/Sprawdzenia.h"
+#include "core/TabelaTekstu.h"
 #include "files/PlikKlimatu.h"
 #include "files/PlikTablicyNasycenia.h"
 #include "files/PlikiDanych.h"
@@ -115,57 +117,6 @@ void TablicaTekstow(TPiszJson& j, std::string_view klucz, const std::vector<std:
 }
 
 // ---- The text table -----------------------------------------------------------------------------
-
-enum class TWyrownanie { DoLewej, DoPrawej };
-
-struct TKolumna {
-    std::string Naglowek;
-    TWyrownanie Wyrownanie;
-    std::vector<std::string> Komorki;
-};
-
-std::string Wyrownaj(const std::string& tekst, std::size_t szerokosc, TWyrownanie w) {
-    const std::size_t dlugosc = LiczbaZnakow(tekst);
-    const std::string odstep(szerokosc > dlugosc ? szerokosc - dlugosc : 0, ' ');
-    return w == TWyrownanie::DoLewej ? tekst + odstep : odstep + tekst;
-}
-
-std::string Tabela(const std::vector<TKolumna>& kolumny) {
-    std::size_t wiersze = 0;
-    std::vector<std::size_t> szerokosci;
-    for (const auto& k : kolumny) {
-        std::size_t s = LiczbaZnakow(k.Naglowek);
-        for (const auto& c : k.Komorki)
-            s = std::max(s, LiczbaZnakow(c));
-        szerokosci.push_back(s);
-        wiersze = std::max(wiersze, k.Komorki.size());
-    }
-    auto linia = [&](auto komorka) {
-        std::string l;
-        for (std::size_t k = 0; k < kolumny.size(); ++k) {
-            if (k > 0)
-                l += "  ";
-            l += Wyrownaj(komorka(k), szerokosci[k], kolumny[k].Wyrownanie);
-        }
-        while (!l.empty() && l.back() == ' ')
-            l.pop_back();
-        return l + "\n";
-    };
-    std::string s = linia([&](std::size_t k) { return kolumny[k].Naglowek; });
-    std::size_t calosc = 0;
-    for (std::size_t k = 0; k < szerokosci.size(); ++k)
-        calosc += szerokosci[k] + (k > 0 ? 2 : 0);
-    std::string kreska;
-    for (std::size_t i = 0; i < calosc; ++i)
-        kreska += "─";
-    s += kreska + "\n";
-    for (std::size_t w = 0; w < wiersze; ++w)
-        s += linia([&](std::size_t k) {
-            const auto& c = kolumny[k].Komorki;
-            return w < c.size() ? c[w] : std::string();
-        });
-    return s;
-}
 
 std::string OpisPunktu(int j, int n) {
     if (j == 0)
@@ -438,51 +389,21 @@ std::string TekstLata(const TModelProjektu& model, const std::optional<TLato>& l
     return t;
 }
 
-// The three choices of the moisture check for one project: the options beat what the project stores.
-struct TWyborIso13788 {
-    std::string Klimat;
-    TWnetrze Wnetrze;
-    const TWierszWT* Wiersz = nullptr;
-};
-
-// Refuses option values that can never be right, before any file is read.
-std::optional<std::string> BladOpcjiIso13788(const TOpcjeWiersza& o) {
-    if (!o.Wnetrze.empty() && !WnetrzeZTekstu(o.Wnetrze))
-        return "Nieznana wartość --wnetrze: „" + o.Wnetrze + "” (dozwolone: stale, klasa1 … klasa4).";
-    if (!o.WierszWT.empty() && !ZnajdzWierszWT(o.WierszWT)) {
-        std::string ids;
-        for (const TWierszWT& w : WierszeWT())
-            ids += (ids.empty() ? "" : ", ") + std::string(w.Id);
-        return "Nieznany wiersz WT 2021: „" + o.WierszWT + "” (dozwolone: " + ids + ").";
-    }
-    return std::nullopt;
+TNadpisaniaIso13788 Nadpisania(const TOpcjeWiersza& o) {
+    return {o.Klimat, o.Wnetrze, o.WierszWT};
 }
 
-TWyborIso13788 WyborIso13788(const TOpcjeWiersza& o, const TModelProjektu& model, std::ostream& err) {
-    const TUstawieniaIso13788& zapisane = model.Iso13788;
-    TWyborIso13788 w;
-    w.Klimat = !o.Klimat.empty() ? o.Klimat : zapisane.Klimat;
-    const std::string wnetrze = !o.Wnetrze.empty() ? o.Wnetrze : zapisane.Wnetrze;
-    if (const auto wn = WnetrzeZTekstu(wnetrze.empty() ? "stale" : wnetrze))
-        w.Wnetrze = *wn;
-    else
-        err << "Ostrzeżenie: nieznane warunki wnętrza „" << wnetrze
-            << "” zapisane w projekcie; przyjęto „stale”.\n";
-    const std::string wiersz = !o.WierszWT.empty() ? o.WierszWT : zapisane.WierszWT;
-    w.Wiersz = wiersz.empty() ? nullptr : ZnajdzWierszWT(wiersz);
-    if (!w.Wiersz) {
-        if (!wiersz.empty())
-            err << "Ostrzeżenie: nieznany wiersz WT 2021 „" << wiersz
-                << "” zapisany w projekcie; przyjęto wiersz typu przegrody.\n";
-        w.Wiersz = &DomyslnyWierszWT(model.WarunkiPracy.TypPrzegrody.Utf8());
-    }
-    return w;
+void WypiszOstrzezenia(const std::vector<std::string>& ostrzezenia, std::ostream& err) {
+    for (const std::string& o : ostrzezenia)
+        err << o << "\n";
 }
 
 // The analysis of a calculated model, or nothing when its climate cannot be read (the message on err).
 std::optional<TAnalizaIso13788> AnalizaWierszaPolecen(const TOpcjeWiersza& o, const TModelProjektu& model,
                                                       std::ostream& err) {
-    const TWyborIso13788 w = WyborIso13788(o, model, err);
+    std::vector<std::string> ostrzezenia;
+    const TWyborIso13788 w = WyborIso13788(Nadpisania(o), model, ostrzezenia);
+    WypiszOstrzezenia(ostrzezenia, err);
     std::optional<TKlimat> klimat;
     if (!w.Klimat.empty()) {
         auto wynik = WczytajKlimat(w.Klimat, o.KatalogDanych);
@@ -506,6 +427,8 @@ std::string SposobUzycia() {
            "       murolab --oblicz A.pro [B.pro …] [--klimat NAZWA|PLIK.csv] [--wnetrze "
            "stale|klasa1..klasa4]\n"
            "               [--wiersz-wt WIERSZ] [--json]\n"
+           "       murolab --zestawienie A.pro [B.pro …]|BUDYNEK.zestawienie.json [--csv PLIK.csv]\n"
+           "               [--raport R.pdf] [--json] [--klimat …] [--wnetrze …] [--wiersz-wt …]\n"
            "       murolab [--pauza MS] [PLIK.pro]   otwiera okno programu (i projekt)\n"
            "  --oblicz PLIK.pro     oblicza projekt z pliku i wypisuje arkusz wyników\n"
            "  --json                wypisuje wyniki jako jeden obiekt JSON\n"
@@ -517,6 +440,11 @@ std::string SposobUzycia() {
            "klasa4\n"
            "  --wiersz-wt WIERSZ    wiersz tabeli Umax WT 2021 (domyślnie według typu przegrody)\n"
            "  Kilka plików: każdy obliczony osobno; z --json jeden obiekt JSON w wierszu.\n"
+           "  --zestawienie …       zestawienie przegród: jeden wiersz na projekt (Uk, Umax, fRsi, "
+           "kondensacja,\n"
+           "                        WT 2021), tabela lub z --json obiekt z „Wiersze”; --csv i --raport "
+           "zapisują\n"
+           "                        arkusz CSV i raport PDF\n"
            "Kody wyjścia: 0 – obliczono, 1 – dane projektu nie przeszły sprawdzenia lub obliczenia\n"
            "nie dały skończonego wyniku, 2 – pliku nie da się odczytać (albo jest odrzucony), wyników\n"
            "lub raportu nie da się zapisać, lub błędne wywołanie.\n";
@@ -760,7 +688,7 @@ int UruchomBezOslony(const std::vector<std::string>& argumenty, const std::files
             return kKodBladPliku;
         }
     }
-    if (const auto blad = BladOpcjiIso13788(wszystkie)) {
+    if (const auto blad = BladNadpisanIso13788(Nadpisania(wszystkie))) {
         err << *blad << "\n" << SposobUzycia();
         return kKodBladPliku;
     }
@@ -811,34 +739,11 @@ int ObliczProjekt(const TOpcjeWiersza& o, std::ostream& out, std::ostream& err,
     }
 
     // The checks of the calculate command, applied to the numbers stored in the file.
-    if (model.LiczbaWarstw <= 0) {
-        err << komunikaty::BrakWarstw << "\n";
-        return kKodBladSprawdzenia;
-    }
-    for (int k = 1; k <= model.LiczbaWarstw; ++k) {
-        const TWarstwa& warstwa = model.Warstwy[k];
-        if (const auto blad = BladWarstwy(warstwa.Lambda, warstwa.Mi, warstwa.Grubosc)) {
-            err << "Warstwa " << k << " („" << warstwa.Nazwa.Utf8() << "”): " << *blad << "\n";
-            return kKodBladSprawdzenia;
-        }
-    }
-    switch (SprawdzWarunkiModelu(model)) {
-    case TStanWarunkow::Brak:
-        err << komunikaty::BrakWarunkow << "\n";
-        return kKodBladSprawdzenia;
-    case TStanWarunkow::BezPoprawek:
-        err << "Ostrzeżenie: " << komunikaty::BrakMostkow << "\n";
-        break;
-    case TStanWarunkow::Kompletne:
-        break;
-    }
-
-    ObliczPrzegrode(model);
-    // Numbers the checks let through can still overflow (a huge surface resistance, say): such a
-    // result is no result.
-    if (const auto wynik = NieskonczonyWynik(model)) {
-        err << "Obliczenia nie dały skończonego wyniku (" << *wynik
-            << "): dane projektu wykraczają poza zakres, w którym obliczenie ma sens.\n";
+    std::vector<std::string> ostrzezenia;
+    const TBlad blad = SprawdzIOblicz(model, ostrzezenia);
+    WypiszOstrzezenia(ostrzezenia, err);
+    if (blad) {
+        err << *blad << "\n";
         return kKodBladSprawdzenia;
     }
     const TArkuszWynikow arkusz =

@@ -1,4 +1,5 @@
 #include "app/Cli.h"
+#include "app/CliZestawienie.h"
 #include "app/RaportZWierszaPolecen.h"
 #include "files/PlikiDanych.h"
 #include "ui/Start.h"
@@ -15,6 +16,13 @@ int main(int argc, char** argv) {
     const std::vector<std::string> argumenty(argv + 1, argv + argc);
     // Found once, here, and handed to everything that reads the program's files.
     const std::filesystem::path katalogDanych = murolab::KatalogDanych();
+    if (murolab::CzyZestawienie(argumenty))
+        return murolab::UruchomZestawienie(
+            argumenty, katalogDanych, std::cout, std::cerr,
+            [](const murolab::TOpisBudynku& budynek, const std::vector<murolab::TWierszZestawienia>& wiersze,
+               const std::string& pdf) {
+                return murolab::ZapiszZestawienieZWierszaPolecen(budynek, wiersze, pdf, std::cerr);
+            });
     if (murolab::CzyWierszPolecen(argumenty)) {
         // No QApplication here: the report creates its own offscreen one when asked for.
         return murolab::UruchomWierszPolecen(
