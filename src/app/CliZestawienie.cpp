@@ -51,7 +51,8 @@ TWynik<TOpcjeZestawienia> CzytajOpcjeZestawienia(const std::vector<std::string>&
             if (jest)
                 return TBladWyniku{"Opcja --zestawienie podana dwa razy."};
             jest = true;
-            while (i + 1 < argumenty.size() && !argumenty[i + 1].empty() && argumenty[i + 1].rfind("--", 0) != 0)
+            while (i + 1 < argumenty.size() && !argumenty[i + 1].empty() &&
+                   argumenty[i + 1].rfind("--", 0) != 0)
                 o.Pliki.push_back(argumenty[++i]);
             if (o.Pliki.empty())
                 return TBladWyniku{"Po --zestawienie brakuje plików projektów lub pliku zestawienia."};

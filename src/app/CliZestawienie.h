@@ -20,14 +20,14 @@ namespace murolab {
 
 // Writes the summary's PDF report; returns 0, or 2 after writing the reason to the error stream.
 // Needs Qt, so the program passes it in and this library stays plain.
-using TZapisRaportuZestawienia = std::function<int(const TOpisBudynku& budynek,
-                                                   const std::vector<TWierszZestawienia>& wiersze,
-                                                   const std::string& pdf)>;
+using TZapisRaportuZestawienia = std::function<int(
+    const TOpisBudynku& budynek, const std::vector<TWierszZestawienia>& wiersze, const std::string& pdf)>;
 
 // True when the arguments ask for the summary (main decides with it before the other modes).
 bool CzyZestawienie(const std::vector<std::string>& argumenty);
 
 int UruchomZestawienie(const std::vector<std::string>& argumenty, const std::filesystem::path& katalogDanych,
-                       std::ostream& out, std::ostream& err, const TZapisRaportuZestawienia& zapiszRaport = {});
+                       std::ostream& out, std::ostream& err,
+                       const TZapisRaportuZestawienia& zapiszRaport = {});
 
 } // namespace murolab

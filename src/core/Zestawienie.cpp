@@ -10,12 +10,18 @@ namespace murolab {
 namespace {
 
 constexpr std::array<TKolumnaZestawienia, kLiczbaKolumnZestawienia> kKolumny{
-    TKolumnaZestawienia::Przegroda,    TKolumnaZestawienia::Rodzaj,
-    TKolumnaZestawienia::Uk,           TKolumnaZestawienia::UMax,
-    TKolumnaZestawienia::FRsi,         TKolumnaZestawienia::FRsiWymagane,
-    TKolumnaZestawienia::KondensacjaPowierzchniowa, TKolumnaZestawienia::Bilans,
-    TKolumnaZestawienia::MaMax,        TKolumnaZestawienia::Opoznienie,
-    TKolumnaZestawienia::Tlumienie,    TKolumnaZestawienia::WT2021,
+    TKolumnaZestawienia::Przegroda,
+    TKolumnaZestawienia::Rodzaj,
+    TKolumnaZestawienia::Uk,
+    TKolumnaZestawienia::UMax,
+    TKolumnaZestawienia::FRsi,
+    TKolumnaZestawienia::FRsiWymagane,
+    TKolumnaZestawienia::KondensacjaPowierzchniowa,
+    TKolumnaZestawienia::Bilans,
+    TKolumnaZestawienia::MaMax,
+    TKolumnaZestawienia::Opoznienie,
+    TKolumnaZestawienia::Tlumienie,
+    TKolumnaZestawienia::WT2021,
 };
 
 // Fixed decimals whatever the size: the spreadsheet and the table compare numbers column by column.
@@ -113,8 +119,8 @@ TWierszZestawienia WierszZestawienia(const std::string& plik, const std::string&
     return w;
 }
 
-TWierszZestawienia WierszNieobliczony(const std::string& plik, const std::string& przegroda, TStanWiersza stan,
-                                      std::string blad) {
+TWierszZestawienia WierszNieobliczony(const std::string& plik, const std::string& przegroda,
+                                      TStanWiersza stan, std::string blad) {
     TWierszZestawienia w;
     w.Plik = plik;
     w.Przegroda = przegroda;
@@ -286,7 +292,8 @@ std::vector<std::string> LegendaZestawienia() {
         "max(0,72; największe fRsi,min w roku), w nawiasie miesiąc krytyczny.",
         "Kondensacja powierzchniowa – w warunkach pracy projektu: występuje, gdy ts + 1 °C ≥ temperatura "
         "powierzchni wewnętrznej.",
-        "Bilans roczny (PN-EN ISO 13788): brak – bez kondensacji, wysycha – kondensat odparowuje w ciągu roku, "
+        "Bilans roczny (PN-EN ISO 13788): brak – bez kondensacji, wysycha – kondensat odparowuje w ciągu "
+        "roku, "
         "narasta – kondensat narasta; nie sprawdzono – nie wybrano klimatu. Ma,max – największa ilość "
         "kondensatu.",
         "Przesunięcie fazy i tłumienie (PN-EN ISO 13786, okres 24 h) – gdy wszystkie warstwy mają gęstość i "
@@ -304,13 +311,13 @@ std::string TekstZestawienia(const std::vector<TWierszZestawienia>& wiersze) {
         const bool liczba = k == TKolumnaZestawienia::Uk || k == TKolumnaZestawienia::UMax ||
                             k == TKolumnaZestawienia::FRsi || k == TKolumnaZestawienia::MaMax ||
                             k == TKolumnaZestawienia::Opoznienie || k == TKolumnaZestawienia::Tlumienie;
-        TKolumna kolumna{std::string(NaglowekKolumny(k)), liczba ? TWyrownanie::DoPrawej : TWyrownanie::DoLewej,
-                         {}};
+        TKolumna kolumna{
+            std::string(NaglowekKolumny(k)), liczba ? TWyrownanie::DoPrawej : TWyrownanie::DoLewej, {}};
         for (const TWierszZestawienia& w : wiersze)
-            kolumna.Komorki.push_back(w.Obliczony() || k == TKolumnaZestawienia::Przegroda
-                                          ? KomorkaZestawienia(w, k)
-                                          : (k == TKolumnaZestawienia::Rodzaj ? std::string(TekstStanu(w.Stan))
-                                                                             : std::string()));
+            kolumna.Komorki.push_back(
+                w.Obliczony() || k == TKolumnaZestawienia::Przegroda
+                    ? KomorkaZestawienia(w, k)
+                    : (k == TKolumnaZestawienia::Rodzaj ? std::string(TekstStanu(w.Stan)) : std::string()));
         kolumny.push_back(std::move(kolumna));
     }
     std::string s = Tabela(kolumny);

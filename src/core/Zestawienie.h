@@ -45,9 +45,9 @@ struct TWierszZestawienia {
     double Uk = 0;               // W/(m2 K)
     std::optional<double> UMax;  // empty when the row sets no limit at this ti
     bool SpelniaU = false;
-    double FRsi = 0;                    // of the partition
+    double FRsi = 0;                     // of the partition
     double FRsiWymagane = kFRsiWymagane; // max(0.72, the year's largest fRsi,min)
-    std::optional<int> MiesiacFRsi;     // the month that sets it above 0.72
+    std::optional<int> MiesiacFRsi;      // the month that sets it above 0.72
     bool SpelniaFRsi = false;
     TRodzajWerdyktu KondensacjaPowierzchniowa = TRodzajWerdyktu::BrakKondensacji;
     std::optional<TWerdyktRoczny> Bilans; // empty without a climate
@@ -66,8 +66,8 @@ TWierszZestawienia WierszZestawienia(const std::string& plik, const std::string&
                                      const TModelProjektu& model, const TAnalizaIso13788& analiza,
                                      const std::optional<TLato>& lato);
 // The row of a project that gave no figures.
-TWierszZestawienia WierszNieobliczony(const std::string& plik, const std::string& przegroda, TStanWiersza stan,
-                                      std::string blad);
+TWierszZestawienia WierszNieobliczony(const std::string& plik, const std::string& przegroda,
+                                      TStanWiersza stan, std::string blad);
 
 // The worst exit status of the rows: 0 all computed, 1 one failed to compute, 2 a file was unreadable.
 int KodWyjsciaZestawienia(const std::vector<TWierszZestawienia>& wiersze);
@@ -97,10 +97,10 @@ std::optional<bool> OcenaKomorki(const TWierszZestawienia& w, TKolumnaZestawieni
 // The number the column sorts by, or nothing for a text column or an empty cell.
 std::optional<double> LiczbaKomorki(const TWierszZestawienia& w, TKolumnaZestawienia k);
 
-std::string_view TekstKondensacjiPowierzchniowej(TRodzajWerdyktu w); // "nie występuje", ...
+std::string_view TekstKondensacjiPowierzchniowej(TRodzajWerdyktu w);   // "nie występuje", ...
 std::string_view TekstBilansu(const std::optional<TWerdyktRoczny>& w); // "brak", ..., "nie sprawdzono"
-std::string_view TekstOcenyWT2021(TOcenaWT2021 o);                      // "spełnia", ...
-std::string_view TekstStanu(TStanWiersza s);                            // "obliczony", "brak pliku", ...
+std::string_view TekstOcenyWT2021(TOcenaWT2021 o);                     // "spełnia", ...
+std::string_view TekstStanu(TStanWiersza s);                           // "obliczony", "brak pliku", ...
 
 // The legend printed under the table in the report.
 std::vector<std::string> LegendaZestawienia();

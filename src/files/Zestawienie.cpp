@@ -53,10 +53,12 @@ TWynik<TPlikZestawienia> DekodujZestawienie(std::string_view tekst) {
         return TBladWyniku{BladZestawienia("oczekiwano obiektu JSON.")};
     const TWartoscJson* format = j.Znajdz(kFormat);
     if (!format || !format->CzyTekst() || format->Tekst() != kFormatZestawienia)
-        return TBladWyniku{BladZestawienia("brak klucza „Format” o wartości „" + std::string(kFormatZestawienia) +
+        return TBladWyniku{BladZestawienia("brak klucza „Format” o wartości „" +
+                                           std::string(kFormatZestawienia) +
                                            "”: to nie jest zestawienie przegród.")};
     const TWartoscJson* wersja = j.Znajdz(kWersja);
-    if (!wersja || !wersja->CzyLiczba() || wersja->Liczba() != std::floor(wersja->Liczba()) || wersja->Liczba() < 1)
+    if (!wersja || !wersja->CzyLiczba() || wersja->Liczba() != std::floor(wersja->Liczba()) ||
+        wersja->Liczba() < 1)
         return TBladWyniku{BladZestawienia("„Wersja” musi być liczbą całkowitą ≥ 1.")};
     if (wersja->Liczba() > kWersjaZestawienia)
         return TBladWyniku{BladZestawienia("wersja " + LiczbaJson(wersja->Liczba()) +
@@ -72,8 +74,8 @@ TWynik<TPlikZestawienia> DekodujZestawienie(std::string_view tekst) {
             for (const TPoleBudynku& p : kPolaBudynku) {
                 if (const TWartoscJson* w = wartosc.Znajdz(p.Klucz)) {
                     if (!w->CzyTekst())
-                        return TBladWyniku{BladZestawienia("„Budynek." + std::string(p.Klucz) +
-                                                           "” musi być tekstem.")};
+                        return TBladWyniku{
+                            BladZestawienia("„Budynek." + std::string(p.Klucz) + "” musi być tekstem.")};
                     z.Budynek.*p.Pole = w->Tekst();
                 }
             }
@@ -129,7 +131,8 @@ TWynik<TPlikZestawienia> WczytajZestawienie(const std::string& sciezka) {
 
 TBlad ZapiszZestawienie(const std::string& sciezka, const TPlikZestawienia& z) {
     const std::string tekst = KodujZestawienie(z);
-    return ZapiszAtomowo(sciezka, std::span(reinterpret_cast<const std::uint8_t*>(tekst.data()), tekst.size()));
+    return ZapiszAtomowo(sciezka,
+                         std::span(reinterpret_cast<const std::uint8_t*>(tekst.data()), tekst.size()));
 }
 
 std::string SciezkaWZestawieniu(const std::string& projekt, const std::string& plikZestawienia) {
@@ -202,12 +205,14 @@ TWierszZestawienia TObliczanieZestawienia::Wiersz(TModelProjektu model, const st
                 return WierszNieobliczony(plik, przegroda, TStanWiersza::BladPliku, *blad);
             klimat = &std::get<TKlimat>(k);
         }
-        const TAnalizaIso13788 analiza = AnalizujIso13788(model, klimat, wybor.Klimat, wybor.Wnetrze, *wybor.Wiersz);
+        const TAnalizaIso13788 analiza =
+            AnalizujIso13788(model, klimat, wybor.Klimat, wybor.Wnetrze, *wybor.Wiersz);
         TWierszZestawienia w = WierszZestawienia(plik, przegroda, model, analiza, LatoPrzegrody(model));
         w.Ostrzezenia = std::move(ostrzezenia);
         return w;
     } catch (const std::bad_alloc&) {
-        return WierszNieobliczony(plik, przegroda, TStanWiersza::BladObliczen, "Brak pamięci: obliczenia przerwano.");
+        return WierszNieobliczony(plik, przegroda, TStanWiersza::BladObliczen,
+                                  "Brak pamięci: obliczenia przerwano.");
     } catch (const std::exception& e) {
         return WierszNieobliczony(plik, przegroda, TStanWiersza::BladObliczen,
                                   std::string("Nieoczekiwany błąd obliczeń: ") + e.what());

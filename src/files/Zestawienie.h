@@ -41,7 +41,7 @@ struct TOpisBudynku {
 
 struct TPlikZestawienia {
     TOpisBudynku Budynek;
-    std::vector<std::string> Projekty; // as stored: relative to the summary's folder
+    std::vector<std::string> Projekty;              // as stored: relative to the summary's folder
     TWartoscJson Nieznane = TWartoscJson::Obiekt(); // unknown keys, written back as read
 };
 

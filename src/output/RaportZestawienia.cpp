@@ -128,7 +128,9 @@ private:
     }
 
     double WysokoscNaglowka() const { return 16 * mm_ + LiniiOpisu() * 4.5 * mm_; }
-    double WysokoscNaglowkowKolumn() const { return QFontMetricsF(Czcionka(7.5, true), &urzadzenie_).height() * 2.6; }
+    double WysokoscNaglowkowKolumn() const {
+        return QFontMetricsF(Czcionka(7.5, true), &urzadzenie_).height() * 2.6;
+    }
     double Stopka() const { return 6 * mm_; }
 
     int LiniiOpisu() const {
@@ -174,7 +176,8 @@ private:
         for (std::size_t i = 0; i < k.size(); ++i) {
             if (i > 0)
                 p_.drawLine(QPointF(x_[i], y), QPointF(x_[i], y + h));
-            p_.drawText(QRectF(x_[i] + mm_, y, x_[i + 1] - x_[i] - 2 * mm_, h), Qt::AlignCenter, k[i].Naglowek);
+            p_.drawText(QRectF(x_[i] + mm_, y, x_[i + 1] - x_[i] - 2 * mm_, h), Qt::AlignCenter,
+                        k[i].Naglowek);
         }
         return y + h;
     }
@@ -197,12 +200,14 @@ private:
             const K kolumna = *k[i].Kolumna;
             if (!w.Obliczony() && kolumna != K::Przegroda) {
                 // The reason takes the place of the figures, in red.
-                komorka(i, k.size(), Q(std::string(TekstStanu(w.Stan)) + ": " + w.Blad), kCzerwony, Qt::AlignLeft);
+                komorka(i, k.size(), Q(std::string(TekstStanu(w.Stan)) + ": " + w.Blad), kCzerwony,
+                        Qt::AlignLeft);
                 break;
             }
             const std::optional<bool> ocena = OcenaKomorki(w, kolumna);
             const QColor kolor = !ocena ? QColor(Qt::black) : *ocena ? kZielony : kCzerwony;
-            komorka(i, i + 1, Q(KomorkaZestawienia(w, kolumna)), kolor, k[i].Liczba ? Qt::AlignRight : Qt::AlignLeft);
+            komorka(i, i + 1, Q(KomorkaZestawienia(w, kolumna)), kolor,
+                    k[i].Liczba ? Qt::AlignRight : Qt::AlignLeft);
         }
         p_.setPen(QPen(QColor(0xB0, 0xB0, 0xB0), 0.15 * mm_));
         p_.drawLine(QPointF(0, y + h), QPointF(szer_, y + h));
@@ -263,8 +268,8 @@ QByteArray ZestawieniePdf(const TTrescZestawienia& tresc) {
     {
         QPdfWriter pdf(&bufor);
         pdf.setResolution(300);
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(12, 10, 12, 10),
-                                      QPageLayout::Millimeter));
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                      QMarginsF(12, 10, 12, 10), QPageLayout::Millimeter));
         pdf.setTitle(QString::fromUtf8(kTytulZestawienia));
         pdf.setCreator(QStringLiteral("Murolab"));
         if (!DrukujZestawienie(pdf, tresc))

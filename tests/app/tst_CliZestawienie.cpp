@@ -29,7 +29,8 @@ TUruchomienie UruchomZestawienie(const std::vector<std::string>& argumenty) {
 std::string ZapiszKlimat(const TKatalogTymczasowy& k, const std::string& nazwa, double zima) {
     std::string s = "# Stacja próbna\nmiesiąc;temp;wilgotnosc\n";
     for (int m = 1; m <= 12; ++m)
-        s += std::to_string(m) + ";" + (m <= 2 || m >= 11 ? std::to_string(zima) : std::string("15")) + ";80\n";
+        s += std::to_string(m) + ";" + (m <= 2 || m >= 11 ? std::to_string(zima) : std::string("15")) +
+             ";80\n";
     const std::string p = k.Plik(nazwa);
     std::ofstream(p) << s;
     return p;
@@ -95,7 +96,8 @@ void PorownajZObliczeniem(const TJson& w, const TJson& o) {
     EXPECT_EQ(w["UMax"].Liczba, wt["UMax"].Liczba);
     EXPECT_EQ(w["SpelniaU"].Logiczna, wt["SpelniaU"].Logiczna);
     EXPECT_EQ(w["fRsi"].Liczba, f["Przegrody"].Liczba);
-    const bool rokWyzszy = f["fRsiMax"].Rodzaj == TJson::Typ::Liczba && f["fRsiMax"].Liczba > f["Wymagane072"].Liczba;
+    const bool rokWyzszy =
+        f["fRsiMax"].Rodzaj == TJson::Typ::Liczba && f["fRsiMax"].Liczba > f["Wymagane072"].Liczba;
     EXPECT_EQ(w["fRsiWymagane"].Liczba, rokWyzszy ? f["fRsiMax"].Liczba : f["Wymagane072"].Liczba);
     if (rokWyzszy)
         EXPECT_EQ(w["fRsiMiesiac"].Liczba, f["MiesiacKrytyczny"].Liczba);
@@ -232,7 +234,8 @@ TEST(WierszPolecenZestawienie, PlikZestawieniaZeSciezkamiWzglednymi) {
 TEST(WierszPolecenZestawienie, NiepoprawnyJsonZestawieniaZNumeremWiersza) {
     TKatalogTymczasowy k;
     const std::string plik = k.Plik("zly.zestawienie.json");
-    std::ofstream(plik) << "{\n  \"Format\": \"murolab-zestawienie\",\n  \"Wersja\": 1,\n  \"Projekty\": [\"a.pro\",]\n}\n";
+    std::ofstream(plik)
+        << "{\n  \"Format\": \"murolab-zestawienie\",\n  \"Wersja\": 1,\n  \"Projekty\": [\"a.pro\",]\n}\n";
     const auto u = UruchomZestawienie({"--zestawienie", plik});
     EXPECT_EQ(u.Kod, 2);
     EXPECT_EQ(u.Wyjscie, "");
@@ -262,7 +265,8 @@ TEST(WierszPolecenZestawienie, ZleWywolaniaKod2) {
 TEST(WierszPolecenZestawienie, CsvZNaglowkiemIPrzecinkiem) {
     TTrzyProjekty p;
     const std::string csv = p.k.Plik("zestawienie.csv");
-    const auto u = UruchomZestawienie({"--zestawienie", p.Pliki[0], p.Pliki[1], p.k.Plik("nie_ma.pro"), "--csv", csv});
+    const auto u =
+        UruchomZestawienie({"--zestawienie", p.Pliki[0], p.Pliki[1], p.k.Plik("nie_ma.pro"), "--csv", csv});
     EXPECT_EQ(u.Kod, 2);
     const std::string s = Czytaj(csv);
     ASSERT_TRUE(s.starts_with("\xEF\xBB\xBF")) << "a Polish spreadsheet needs the mark to read UTF-8";
@@ -271,12 +275,14 @@ TEST(WierszPolecenZestawienie, CsvZNaglowkiemIPrzecinkiem) {
     for (std::size_t i; (i = s.find("\r\n", od)) != std::string::npos; od = i + 2)
         linie.push_back(s.substr(od, i - od));
     ASSERT_EQ(linie.size(), 4u);
-    EXPECT_TRUE(linie[0].starts_with("Plik;Przegroda;Rodzaj przegrody;Uk [W/(m2K)];Umax [W/(m2K)];fRsi;fRsi "
-                                     "wymagane;Kondensacja powierzchniowa;Bilans roczny;Ma,max [g/m2];Przesunięcie "
-                                     "fazy [h];WT 2021"))
+    EXPECT_TRUE(
+        linie[0].starts_with("Plik;Przegroda;Rodzaj przegrody;Uk [W/(m2K)];Umax [W/(m2K)];fRsi;fRsi "
+                             "wymagane;Kondensacja powierzchniowa;Bilans roczny;Ma,max [g/m2];Przesunięcie "
+                             "fazy [h];WT 2021"))
         << linie[0];
     for (const std::string& l : linie)
-        EXPECT_EQ(std::count(l.begin(), l.end(), ';'), std::count(linie[0].begin(), linie[0].end(), ';')) << l;
+        EXPECT_EQ(std::count(l.begin(), l.end(), ';'), std::count(linie[0].begin(), linie[0].end(), ';'))
+            << l;
     auto pola = [](const std::string& l) {
         std::vector<std::string> w;
         std::size_t a = 0;

@@ -44,12 +44,18 @@ TEST(Zestawienie, KomorkiWPolskimZapisie) {
     const TWierszZestawienia w = Obliczony();
     using K = TKolumnaZestawienia;
     const std::vector<std::pair<K, std::string>> oczekiwane{
-        {K::Przegroda, "Ściana"},     {K::Rodzaj, "Ściana zewnętrzna"},
-        {K::Uk, "0,183"},             {K::UMax, "0,200"},
-        {K::FRsi, "0,950"},           {K::FRsiWymagane, "0,781 (styczeń)"},
-        {K::KondensacjaPowierzchniowa, "nie występuje"}, {K::Bilans, "wysycha"},
-        {K::MaMax, "12,3"},           {K::Opoznienie, "8,1"},
-        {K::Tlumienie, "0,169"},      {K::WT2021, "spełnia"},
+        {K::Przegroda, "Ściana"},
+        {K::Rodzaj, "Ściana zewnętrzna"},
+        {K::Uk, "0,183"},
+        {K::UMax, "0,200"},
+        {K::FRsi, "0,950"},
+        {K::FRsiWymagane, "0,781 (styczeń)"},
+        {K::KondensacjaPowierzchniowa, "nie występuje"},
+        {K::Bilans, "wysycha"},
+        {K::MaMax, "12,3"},
+        {K::Opoznienie, "8,1"},
+        {K::Tlumienie, "0,169"},
+        {K::WT2021, "spełnia"},
     };
     for (const auto& [k, tekst] : oczekiwane)
         EXPECT_EQ(KomorkaZestawienia(w, k), tekst) << NaglowekKolumny(k);
@@ -91,7 +97,8 @@ TEST(Zestawienie, WerdyktWT2021ZModelu) {
         DodajWarstwe(m, "Cegła", 0.25, 0.77, 10);
         DodajWarstwe(m, "Styropian", c.Styropian, 0.04, 60);
         ObliczPrzegrode(m);
-        const TAnalizaIso13788 a = AnalizujIso13788(m, nullptr, "", TWnetrze{0}, DomyslnyWierszWT("Ściana zewnętrzna"));
+        const TAnalizaIso13788 a =
+            AnalizujIso13788(m, nullptr, "", TWnetrze{0}, DomyslnyWierszWT("Ściana zewnętrzna"));
         const TWierszZestawienia w = WierszZestawienia("p.pro", "p", m, a, LatoPrzegrody(m));
         EXPECT_EQ(w.WT2021, c.Ocena);
         EXPECT_FALSE(w.SpelniaWT.has_value());
@@ -107,7 +114,8 @@ TEST(Zestawienie, CsvPolaIWiersze) {
     TWierszZestawienia w = Obliczony();
     w.Przegroda = "Ściana; \"A\"";
     const std::vector<TWierszZestawienia> wiersze{
-        w, WierszNieobliczony("c;d.pro", "c;d.pro", TStanWiersza::BrakPliku, "Brak pliku projektu „c;d.pro”.")};
+        w,
+        WierszNieobliczony("c;d.pro", "c;d.pro", TStanWiersza::BrakPliku, "Brak pliku projektu „c;d.pro”.")};
     const std::string csv = CsvZestawienia(wiersze);
     ASSERT_TRUE(csv.starts_with("\xEF\xBB\xBF"));
     const auto linie = Linie(csv.substr(3));
@@ -115,7 +123,8 @@ TEST(Zestawienie, CsvPolaIWiersze) {
     EXPECT_TRUE(linie[0].starts_with(kNaglowekCsv));
     EXPECT_EQ(linie[1], "a.pro;\"Ściana; \"\"A\"\"\";Ściana zewnętrzna;0,183;0,200;0,950;0,781;nie występuje;"
                         "wysycha;12,3;8,1;spełnia;0,169;styczeń;spełnia;spełnia;");
-    EXPECT_EQ(linie[2], "\"c;d.pro\";\"c;d.pro\";;;;;;;;;;;;;;;\"brak pliku: Brak pliku projektu „c;d.pro”.\"");
+    EXPECT_EQ(linie[2],
+              "\"c;d.pro\";\"c;d.pro\";;;;;;;;;;;;;;;\"brak pliku: Brak pliku projektu „c;d.pro”.\"");
     EXPECT_EQ(std::count(linie[0].begin(), linie[0].end(), ';'), 16);
 }
 
@@ -124,7 +133,8 @@ TEST(Zestawienie, NajgorszyKodWyjscia) {
     EXPECT_EQ(KodWyjsciaZestawienia({}), 0);
     EXPECT_EQ(KodWyjsciaZestawienia({Obliczony(), Obliczony()}), 0);
     EXPECT_EQ(KodWyjsciaZestawienia({Obliczony(), wiersz(TStanWiersza::BladObliczen)}), 1);
-    EXPECT_EQ(KodWyjsciaZestawienia({wiersz(TStanWiersza::BrakPliku), wiersz(TStanWiersza::BladObliczen)}), 2);
+    EXPECT_EQ(KodWyjsciaZestawienia({wiersz(TStanWiersza::BrakPliku), wiersz(TStanWiersza::BladObliczen)}),
+              2);
     EXPECT_EQ(KodWyjsciaZestawienia({wiersz(TStanWiersza::BladPliku)}), 2);
 }
 

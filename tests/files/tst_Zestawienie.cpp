@@ -36,7 +36,8 @@ TEST(PlikZestawienia, ZapisIOdczytZachowujaWszystko) {
     EXPECT_NE(zapisany.find("\"Przyszle\": {\"x\":[1,2]}"), std::string::npos) << "unknown keys written back";
     auto znowu = WczytajZestawienie(plik);
     ASSERT_EQ(Niepowodzenie(znowu), nullptr);
-    EXPECT_EQ(KodujZestawienie(std::get<TPlikZestawienia>(znowu)), zapisany) << "a second save changes nothing";
+    EXPECT_EQ(KodujZestawienie(std::get<TPlikZestawienia>(znowu)), zapisany)
+        << "a second save changes nothing";
     EXPECT_EQ(k.Pliki(), (std::vector<std::string>{"b.zestawienie.json"})) << "no temporary file left";
 }
 
@@ -64,7 +65,8 @@ TEST(PlikZestawienia, OdmowyZPowodem) {
     for (const TPrzypadek& c : przypadki) {
         const auto z = DekodujZestawienie(c.Tekst);
         ASSERT_NE(Niepowodzenie(z), nullptr) << c.Nazwa;
-        EXPECT_NE(Niepowodzenie(z)->find(c.Fragment), std::string::npos) << c.Nazwa << ": " << *Niepowodzenie(z);
+        EXPECT_NE(Niepowodzenie(z)->find(c.Fragment), std::string::npos)
+            << c.Nazwa << ": " << *Niepowodzenie(z);
     }
 }
 

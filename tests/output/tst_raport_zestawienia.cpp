@@ -25,8 +25,9 @@ QString Popler(const QString& narzedzie, const QStringList& argumenty) {
 
 TWierszZestawienia Wiersz(int i) {
     if (i % 10 == 7)
-        return WierszNieobliczony("zepsuty" + std::to_string(i) + ".pro", "zepsuty" + std::to_string(i) + ".pro",
-                                  TStanWiersza::BladPliku, "Plik projektu jest uszkodzony");
+        return WierszNieobliczony("zepsuty" + std::to_string(i) + ".pro",
+                                  "zepsuty" + std::to_string(i) + ".pro", TStanWiersza::BladPliku,
+                                  "Plik projektu jest uszkodzony");
     TWierszZestawienia w;
     w.Plik = "p" + std::to_string(i) + ".pro";
     w.Przegroda = "Żółta ściana nr " + std::to_string(i);
@@ -66,18 +67,22 @@ private slots:
         QVERIFY2(rozmiar.hasMatch(), qPrintable(info));
         QCOMPARE(qRound(rozmiar.captured(1).toDouble()), 842);
         QCOMPARE(qRound(rozmiar.captured(2).toDouble()), 595);
-        const int stron = QRegularExpression(QStringLiteral(R"(Pages:\s+(\d+))")).match(info).captured(1).toInt();
+        const int stron =
+            QRegularExpression(QStringLiteral(R"(Pages:\s+(\d+))")).match(info).captured(1).toInt();
         QVERIFY2(stron >= 2, qPrintable(info));
 
         QString calosc;
         for (int s = 1; s <= stron; ++s) {
-            const QString tekst = Popler(QStringLiteral("pdftotext"),
-                                         {QStringLiteral("-f"), QString::number(s), QStringLiteral("-l"),
-                                          QString::number(s), QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-            for (const char* naglowek : {"Przegroda", "Rodzaj przegrody", "Kondensacja", "Przesunięcie", "WT 2021",
-                                         "Zestawienie przegród", "Dom „Pod Lipą”", "ul. Łąkowa 5, Łódź"})
-                QVERIFY2(tekst.contains(QString::fromUtf8(naglowek)),
-                         qPrintable(QStringLiteral("strona %1 bez „%2”").arg(s).arg(QString::fromUtf8(naglowek))));
+            const QString tekst =
+                Popler(QStringLiteral("pdftotext"),
+                       {QStringLiteral("-f"), QString::number(s), QStringLiteral("-l"), QString::number(s),
+                        QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+            for (const char* naglowek :
+                 {"Przegroda", "Rodzaj przegrody", "Kondensacja", "Przesunięcie", "WT 2021",
+                  "Zestawienie przegród", "Dom „Pod Lipą”", "ul. Łąkowa 5, Łódź"})
+                QVERIFY2(
+                    tekst.contains(QString::fromUtf8(naglowek)),
+                    qPrintable(QStringLiteral("strona %1 bez „%2”").arg(s).arg(QString::fromUtf8(naglowek))));
             QVERIFY(tekst.contains(QStringLiteral("Strona %1 z %2").arg(s).arg(stron)));
             QCOMPARE(tekst.contains(QStringLiteral("Objaśnienia")), s == stron);
             calosc += tekst;
