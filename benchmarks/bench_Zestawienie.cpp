@@ -65,7 +65,8 @@ TModelProjektu Projekt(int i) {
 int main(int argc, char** argv) {
     QApplication aplikacja(argc, argv);
     const std::filesystem::path dane = MUROLAB_KATALOG_DANYCH;
-    const std::filesystem::path katalog = std::filesystem::temp_directory_path() / "murolab-bench-zestawienie";
+    const std::filesystem::path katalog =
+        std::filesystem::temp_directory_path() / "murolab-bench-zestawienie";
     std::filesystem::remove_all(katalog);
     std::filesystem::create_directories(katalog);
 

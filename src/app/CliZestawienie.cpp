@@ -110,6 +110,11 @@ std::string TekstBudynku(const TOpisBudynku& b) {
 
 int Uruchom(const std::vector<std::string>& argumenty, const std::filesystem::path& katalogDanych,
             std::ostream& out, std::ostream& err, const TZapisRaportuZestawienia& zapiszRaport) {
+    if (std::find(argumenty.begin(), argumenty.end(), "--help") != argumenty.end() ||
+        std::find(argumenty.begin(), argumenty.end(), "-h") != argumenty.end()) {
+        out << SposobUzyciaZestawienia();
+        return out.flush() ? kOk : kBladPliku;
+    }
     const auto opcje = CzytajOpcjeZestawienia(argumenty);
     if (const std::string* blad = Niepowodzenie(opcje)) {
         err << *blad << "\n" << SposobUzyciaZestawienia();

@@ -43,7 +43,7 @@ const std::array<TKolumnaWydruku, 13>& KolumnyWydruku() {
         {K::UMax, 6.5, QStringLiteral("Umax\n[W/(m²·K)]"), true},
         {K::FRsi, 5, QStringLiteral("fRsi"), true},
         {K::FRsiWymagane, 10, QStringLiteral("fRsi\nwymagane"), true},
-        {K::KondensacjaPowierzchniowa, 9, QStringLiteral("Kondensacja\npowierzchniowa"), false},
+        {K::KondensacjaPowierzchniowa, 10, QStringLiteral("Kondensacja\npowierzchniowa"), false},
         {K::Bilans, 8, QStringLiteral("Bilans\nroczny"), false},
         {K::MaMax, 6, QStringLiteral("Ma,max\n[g/m²]"), true},
         {K::Opoznienie, 8.5, QStringLiteral("Przesunięcie\nfazy [h]"), true},

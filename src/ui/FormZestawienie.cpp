@@ -48,10 +48,11 @@ TParametryPliku ParametryProjektow() {
 }
 
 TParametryPliku ParametryZestawienia(const QString& tytul, const QString& ostatni) {
-    return {tytul,
-            {{QStringLiteral("Zestawienia przegród (*.zestawienie.json)"), QStringLiteral("*.zestawienie.json")}},
-            QStringLiteral("json"),
-            ostatni};
+    return {
+        tytul,
+        {{QStringLiteral("Zestawienia przegród (*.zestawienie.json)"), QStringLiteral("*.zestawienie.json")}},
+        QStringLiteral("json"),
+        ostatni};
 }
 
 // The text of a cell compared as the user reads it; an empty cell sorts after every other.
@@ -117,7 +118,8 @@ TFormZestawienie::TFormZestawienie(TFormPrzegroda& okno, TDialogi& dialogi, QWid
     TabelaZestawienia->horizontalHeader()->setStretchLastSection(true);
     // Rows are dragged by their numbers; the list behind the table takes the new order.
     TabelaZestawienia->verticalHeader()->setSectionsMovable(true);
-    TabelaZestawienia->verticalHeader()->setToolTip(QStringLiteral("Przeciągnij numer wiersza, aby zmienić kolejność"));
+    TabelaZestawienia->verticalHeader()->setToolTip(
+        QStringLiteral("Przeciągnij numer wiersza, aby zmienić kolejność"));
 
     auto przycisk = [this](QPushButton*& p, const QString& tekst) {
         p = new QPushButton(tekst, this);
@@ -167,7 +169,8 @@ TFormZestawienie::TFormZestawienie(TFormPrzegroda& okno, TDialogi& dialogi, QWid
     PolaczBezpiecznie(dialogi_, this, ButtonDodajBiezacy, &QPushButton::clicked,
                       [this] { ButtonDodajBiezacyClick(); });
     PolaczBezpiecznie(dialogi_, this, ButtonUsun, &QPushButton::clicked, [this] { ButtonUsunClick(); });
-    PolaczBezpiecznie(dialogi_, this, ButtonPrzelicz, &QPushButton::clicked, [this] { ButtonPrzeliczClick(); });
+    PolaczBezpiecznie(dialogi_, this, ButtonPrzelicz, &QPushButton::clicked,
+                      [this] { ButtonPrzeliczClick(); });
     PolaczBezpiecznie(dialogi_, this, ButtonOtworz, &QPushButton::clicked, [this] { ButtonOtworzClick(); });
     PolaczBezpiecznie(dialogi_, this, ButtonZapisz, &QPushButton::clicked, [this] { ButtonZapiszClick(); });
     PolaczBezpiecznie(dialogi_, this, ButtonCsv, &QPushButton::clicked, [this] { ButtonCsvClick(); });
@@ -316,18 +319,19 @@ void TFormZestawienie::ButtonZapiszClick() {
     }
     ostatniPlikZestawienia_ = nazwa;
     if (bezPliku > 0)
-        dialogi_.Komunikat(this,
-                           QStringLiteral("Bieżący projekt nie ma pliku, więc nie trafił do pliku zestawienia: "
-                                          "zapisz go i dodaj jego plik."),
-                           QStringLiteral("Murolab"), TIkona::Informacja, TPrzyciski::Ok);
+        dialogi_.Komunikat(
+            this,
+            QStringLiteral("Bieżący projekt nie ma pliku, więc nie trafił do pliku zestawienia: "
+                           "zapisz go i dodaj jego plik."),
+            QStringLiteral("Murolab"), TIkona::Informacja, TPrzyciski::Ok);
 }
 
 void TFormZestawienie::ButtonCsvClick() {
-    const QString nazwa = dialogi_.PlikDoZapisu(
-        this, {QStringLiteral("Eksport zestawienia do CSV"),
-               {{QStringLiteral("Arkusz CSV (*.csv)"), QStringLiteral("*.csv")}},
-               QStringLiteral("csv"),
-               {}});
+    const QString nazwa =
+        dialogi_.PlikDoZapisu(this, {QStringLiteral("Eksport zestawienia do CSV"),
+                                     {{QStringLiteral("Arkusz CSV (*.csv)"), QStringLiteral("*.csv")}},
+                                     QStringLiteral("csv"),
+                                     {}});
     if (nazwa.isEmpty())
         return;
     if (const TBlad blad = ZapiszCsvZestawienia(NazwaSystemowa(nazwa), Wiersze()))
@@ -335,11 +339,11 @@ void TFormZestawienie::ButtonCsvClick() {
 }
 
 void TFormZestawienie::ButtonPdfClick() {
-    const QString nazwa = dialogi_.PlikDoZapisu(
-        this, {QStringLiteral("Raport zestawienia (PDF)"),
-               {{QStringLiteral("Dokument PDF (*.pdf)"), QStringLiteral("*.pdf")}},
-               QStringLiteral("pdf"),
-               {}});
+    const QString nazwa =
+        dialogi_.PlikDoZapisu(this, {QStringLiteral("Raport zestawienia (PDF)"),
+                                     {{QStringLiteral("Dokument PDF (*.pdf)"), QStringLiteral("*.pdf")}},
+                                     QStringLiteral("pdf"),
+                                     {}});
     if (nazwa.isEmpty())
         return;
     const TTrescZestawienia tresc{Budynek(), Wiersze(),
@@ -389,8 +393,8 @@ void TFormZestawienie::PrzesunWiersz(int z, int na) {
     pozycje_.insert(pozycje_.begin() + na, std::move(p));
     kolumnaSortowania_ = -1;
     // The header's own move is undone after the signal: the table is drawn again in the new order.
-    QMetaObject::invokeMethod(this, [this] { Bezpiecznie(dialogi_, this, [this] { Pokaz(); }); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { Bezpiecznie(dialogi_, this, [this] { Pokaz(); }); }, Qt::QueuedConnection);
 }
 
 void TFormZestawienie::Pokaz() {
@@ -414,8 +418,8 @@ void TFormZestawienie::Pokaz() {
                 komorka->setBackground(*ocena ? kTloDobre : kTloZle);
             t->setItem(r, k, komorka);
         }
-        t->setItem(r, kKolumnaPliku, new QTableWidgetItem(w.Plik.empty() ? QStringLiteral("(bieżący projekt)")
-                                                                            : Q(w.Plik)));
+        t->setItem(r, kKolumnaPliku,
+                   new QTableWidgetItem(w.Plik.empty() ? QStringLiteral("(bieżący projekt)") : Q(w.Plik)));
         if (!w.Obliczony()) {
             // The reason takes the place of the figures, in red.
             auto* powod = new QTableWidgetItem(Q(std::string(TekstStanu(w.Stan)) + ": " + w.Blad));
@@ -434,14 +438,16 @@ void TFormZestawienie::Pokaz() {
     }
     if (kolumnaSortowania_ >= 0) {
         t->horizontalHeader()->setSortIndicatorShown(true);
-        t->horizontalHeader()->setSortIndicator(kolumnaSortowania_, rosnaco_ ? Qt::AscendingOrder : Qt::DescendingOrder);
+        t->horizontalHeader()->setSortIndicator(kolumnaSortowania_,
+                                                rosnaco_ ? Qt::AscendingOrder : Qt::DescendingOrder);
     } else {
         t->horizontalHeader()->setSortIndicatorShown(false);
     }
     if (t->rowCount() > 0 && t->rowCount() <= 200)
         t->resizeColumnsToContents();
     LabelPodsumowanie->setText(
-        QStringLiteral("Projektów: %1; spełnia WT 2021: %2; nie spełnia: %3; nieocenionych: %4; nie obliczono: %5")
+        QStringLiteral(
+            "Projektów: %1; spełnia WT 2021: %2; nie spełnia: %3; nieocenionych: %4; nie obliczono: %5")
             .arg(t->rowCount())
             .arg(spelnia)
             .arg(nieSpelnia)

@@ -55,8 +55,8 @@ protected:
 
 private:
     struct TPozycja {
-        QString Sciezka;                        // empty for the main window's project
-        std::optional<TModelProjektu> Biezacy;  // that project as it stood when added
+        QString Sciezka;                       // empty for the main window's project
+        std::optional<TModelProjektu> Biezacy; // that project as it stood when added
         TWierszZestawienia Wiersz;
     };
 

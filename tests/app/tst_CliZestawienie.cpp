@@ -259,7 +259,11 @@ TEST(WierszPolecenZestawienie, ZleWywolaniaKod2) {
         EXPECT_EQ(u.Wyjscie, "");
         EXPECT_FALSE(u.Bledy.empty());
     }
-    EXPECT_NE(Czytaj(p.Pliki[0]).size(), 0u) << "the project was not replaced by the CSV";
+    EXPECT_EQ(Niepowodzenie(WczytajPlikProjektu(p.Pliki[0])), nullptr)
+        << "the project was not replaced by the CSV";
+    const auto pomoc = UruchomZestawienie({"--zestawienie", "--help"});
+    EXPECT_EQ(pomoc.Kod, 0);
+    EXPECT_TRUE(pomoc.Wyjscie.starts_with("Użycie: murolab --zestawienie")) << pomoc.Wyjscie;
 }
 
 TEST(WierszPolecenZestawienie, CsvZNaglowkiemIPrzecinkiem) {

@@ -104,7 +104,9 @@ private slots:
                 z.Tabela()->item(0, kUk)->background().color().red());
         QVERIFY(z.Tabela()->item(2, kUk)->background().color().red() >
                 z.Tabela()->item(2, kUk)->background().color().green());
-        QVERIFY2(Kontrolka<QLabel>(z.Forma, "LabelPodsumowanie")->text().contains(QStringLiteral("nie obliczono: 1")),
+        QVERIFY2(Kontrolka<QLabel>(z.Forma, "LabelPodsumowanie")
+                     ->text()
+                     .contains(QStringLiteral("nie obliczono: 1")),
                  qPrintable(Kontrolka<QLabel>(z.Forma, "LabelPodsumowanie")->text()));
         z.Zrzut(QStringLiteral("zestawienie"));
 
@@ -116,7 +118,8 @@ private slots:
 
     void sortowanieIPrzeciaganie() {
         TZestawienie z;
-        z.Dodaj({Sciana(z.Katalog, QStringLiteral("a.pro"), "A", 0.10), Sciana(z.Katalog, QStringLiteral("b.pro"), "B", 0.30),
+        z.Dodaj({Sciana(z.Katalog, QStringLiteral("a.pro"), "A", 0.10),
+                 Sciana(z.Katalog, QStringLiteral("b.pro"), "B", 0.30),
                  Sciana(z.Katalog, QStringLiteral("c.pro"), "C", 0.20)});
         QHeaderView* naglowek = z.Tabela()->horizontalHeader();
         emit naglowek->sectionClicked(kUk);
@@ -137,9 +140,10 @@ private slots:
 
     void biezacyProjektZeZmianami() {
         TZestawienie z;
-        z.Okno.Dodaj({{QStringLiteral("Cegła"), QStringLiteral("0,77"), QStringLiteral("10"), QStringLiteral("0,25")},
-                      {QStringLiteral("Styropian"), QStringLiteral("0,031"), QStringLiteral("60"),
-                       QStringLiteral("0,2")}});
+        z.Okno.Dodaj(
+            {{QStringLiteral("Cegła"), QStringLiteral("0,77"), QStringLiteral("10"), QStringLiteral("0,25")},
+             {QStringLiteral("Styropian"), QStringLiteral("0,031"), QStringLiteral("60"),
+              QStringLiteral("0,2")}});
         z.Okno.Warunki({});
         z.Okno.ZMostkami();
         z.Okno.Model().Zmieniony = true;
@@ -195,7 +199,8 @@ private slots:
         const QString plik = z.Katalog.filePath(QStringLiteral("b/dom.zestawienie.json"));
         auto zapisany = WczytajZestawienie(plik.toStdString());
         QVERIFY(!Niepowodzenie(zapisany));
-        QCOMPARE(std::get<TPlikZestawienia>(zapisany).Projekty, (std::vector<std::string>{"../a.pro", "../b.pro"}));
+        QCOMPARE(std::get<TPlikZestawienia>(zapisany).Projekty,
+                 (std::vector<std::string>{"../a.pro", "../b.pro"}));
         QCOMPARE(std::get<TPlikZestawienia>(zapisany).Budynek.Nazwa, std::string("Dom „Pod Lipą”"));
 
         TZestawienie drugie;
