@@ -213,7 +213,9 @@ int Uruchom(const std::vector<std::string>& argumenty, const std::filesystem::pa
 } // namespace
 
 bool CzyZestawienie(const std::vector<std::string>& argumenty) {
-    return std::find(argumenty.begin(), argumenty.end(), "--zestawienie") != argumenty.end();
+    // --csv belongs to the summary only: alone it gets the summary's message, not a window opening "x.csv".
+    return std::any_of(argumenty.begin(), argumenty.end(),
+                       [](const std::string& a) { return a == "--zestawienie" || a == "--csv"; });
 }
 
 int UruchomZestawienie(const std::vector<std::string>& argumenty, const std::filesystem::path& katalogDanych,

@@ -23,7 +23,8 @@ namespace murolab {
 using TZapisRaportuZestawienia = std::function<int(
     const TOpisBudynku& budynek, const std::vector<TWierszZestawienia>& wiersze, const std::string& pdf)>;
 
-// True when the arguments ask for the summary (main decides with it before the other modes).
+// True when the arguments ask for the summary, --zestawienie or --csv (main decides with it before the
+// other modes).
 bool CzyZestawienie(const std::vector<std::string>& argumenty);
 
 int UruchomZestawienie(const std::vector<std::string>& argumenty, const std::filesystem::path& katalogDanych,

@@ -2,6 +2,7 @@
 
 #include "core/Iso13788.h"
 #include "core/Lato.h"
+#include "core/Obliczenia.h"
 #include "files/PlikKlimatu.h"
 #include "files/RekordProjektu.h"
 #include "files/ZapisAtomowy.h"
@@ -165,7 +166,8 @@ std::string NazwaPrzegrody(const TModelProjektu& model, bool maOpis, const std::
 
 TObliczanieZestawienia::TObliczanieZestawienia(const TTablicaNasycenia& tablica, fs::path katalogDanych,
                                                TNadpisaniaIso13788 nadpisania)
-    : tablica_(tablica), katalogDanych_(std::move(katalogDanych)), nadpisania_(std::move(nadpisania)) {}
+    : tablica_(tablica), katalogDanych_(std::move(katalogDanych)), nadpisania_(std::move(nadpisania)),
+      bladTablicy_(SprawdzTabliceNasycenia(tablica)) {}
 
 const TWynik<TKlimat>& TObliczanieZestawienia::Klimat(const std::string& nazwa) {
     auto it = klimaty_.find(nazwa);
@@ -193,6 +195,10 @@ TWierszZestawienia TObliczanieZestawienia::Wiersz(TModelProjektu model, const st
                                                   const std::string& przegroda) {
     // One project's fault is its row's: whatever a file holds never ends the others' calculation.
     try {
+        // Without a sound saturation table every pressure and verdict would look right and be wrong.
+        if (bladTablicy_)
+            return WierszNieobliczony(plik, przegroda, TStanWiersza::BladPliku,
+                                      "Tablica ciśnień nasycenia jest nieprawidłowa: " + *bladTablicy_ + ".");
         model.TablicaNasycenia = tablica_;
         std::vector<std::string> ostrzezenia;
         if (const TBlad blad = SprawdzIOblicz(model, ostrzezenia))

@@ -61,7 +61,8 @@ std::string SciezkaProjektu(const std::string& zapisana, const std::string& plik
 TBlad ZapiszCsvZestawienia(const std::string& sciezka, const std::vector<TWierszZestawienia>& wiersze);
 
 // Computes rows one project at a time with one saturation table and the user's overriding choices;
-// each climate is read once for all the rows that use it.
+// each climate is read once for all the rows that use it. A saturation table that is not sound (never
+// loaded, damaged) computes nothing: every row fails with its fault.
 class TObliczanieZestawienia {
 public:
     TObliczanieZestawienia(const TTablicaNasycenia& tablica, std::filesystem::path katalogDanych,
@@ -81,6 +82,7 @@ private:
     std::filesystem::path katalogDanych_;
     TNadpisaniaIso13788 nadpisania_;
     std::map<std::string, TWynik<TKlimat>> klimaty_;
+    TBlad bladTablicy_; // the saturation table's fault: every row fails with it
 };
 
 // The row's name: the description's object when it has one, else the file's name.

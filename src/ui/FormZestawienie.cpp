@@ -51,7 +51,7 @@ TParametryPliku ParametryZestawienia(const QString& tytul, const QString& ostatn
     return {
         tytul,
         {{QStringLiteral("Zestawienia przegród (*.zestawienie.json)"), QStringLiteral("*.zestawienie.json")}},
-        QStringLiteral("json"),
+        QStringLiteral("zestawienie.json"),
         ostatni};
 }
 
@@ -301,7 +301,9 @@ void TFormZestawienie::ButtonZapiszClick() {
         this, ParametryZestawienia(QStringLiteral("Zapisz zestawienie przegród"), ostatniPlikZestawienia_));
     if (nazwa.isEmpty())
         return;
-    if (!nazwa.endsWith(QStringLiteral(".json")))
+    if (nazwa.endsWith(QStringLiteral(".zestawienie")))
+        nazwa += QStringLiteral(".json");
+    else if (!nazwa.endsWith(QStringLiteral(".json")))
         nazwa += QString::fromUtf8(kRozszerzenieZestawienia.data(), kRozszerzenieZestawienia.size());
     TPlikZestawienia z;
     z.Budynek = Budynek();

@@ -252,7 +252,9 @@ TEST(WierszPolecenZestawienie, ZleWywolaniaKod2) {
              std::vector<std::string>{"--zestawienie", p.Pliki[0], "--nieznana"},
              std::vector<std::string>{"--zestawienie", p.Pliki[0], "b.zestawienie.json"},
              std::vector<std::string>{"--zestawienie", p.Pliki[0], "--csv", p.Pliki[0]},
+             std::vector<std::string>{"--csv", "x.csv"},
          }) {
+        EXPECT_TRUE(CzyZestawienie(a));
         SCOPED_TRACE(a.back());
         const auto u = UruchomZestawienie(a);
         EXPECT_EQ(u.Kod, 2);

@@ -109,6 +109,12 @@ TEST(ObliczanieZestawienia, WierszeZPlikowIModelu) {
     const TWierszZestawienia klimat = z.Wiersz(obcyKlimat);
     EXPECT_EQ(klimat.Stan, TStanWiersza::BladPliku) << "a climate that cannot be read is a file's failure";
 
+    // A table never loaded computes nothing rather than wrong figures.
+    TObliczanieZestawienia bezTablicy(TTablicaNasycenia{}, MUROLAB_KATALOG_DANYCH);
+    const TWierszZestawienia zero = bezTablicy.Wiersz(dobry);
+    EXPECT_EQ(zero.Stan, TStanWiersza::BladPliku);
+    EXPECT_NE(zero.Blad.find("Tablica ciśnień nasycenia"), std::string::npos) << zero.Blad;
+
     // The open project as it stands: not a file, and not the file's contents.
     TModelProjektu zmieniony = m;
     zmieniony.Warstwy[2].Grubosc = 0.30;
