@@ -6,6 +6,7 @@
 #include "core/Arkusz.h"
 #include "core/Json.h"
 #include "core/Obliczenia.h"
+#include "core/ObliczenieProjektu.h"
 #include "core/Sprawdzenia.h"
 #include "files/PlikKlimatu.h"
 #include "files/PlikTablicyNasycenia.h"
@@ -59,34 +60,6 @@ TWynikPliku Porazka(TWynikPliku w, int kod, std::string blad) {
     return w;
 }
 
-// The indoor mode and the WT row of one project: the options beat what the project stores; a stored
-// value this version does not know is a warning and falls back to the default.
-struct TWyborIso13788 {
-    TWnetrze Wnetrze;
-    const TWierszWT* Wiersz = nullptr;
-};
-
-TWyborIso13788 WyborIso13788(const TOpcjeWiersza& o, const TModelProjektu& model,
-                             std::vector<std::string>& komunikaty) {
-    const TUstawieniaIso13788& zapisane = model.Iso13788;
-    TWyborIso13788 w;
-    const std::string wnetrze = !o.Wnetrze.empty() ? o.Wnetrze : zapisane.Wnetrze;
-    if (const auto wn = WnetrzeZTekstu(wnetrze.empty() ? "stale" : wnetrze))
-        w.Wnetrze = *wn;
-    else
-        komunikaty.push_back("Ostrzeżenie: nieznane warunki wnętrza „" + wnetrze +
-                             "” zapisane w projekcie; przyjęto „stale”.");
-    const std::string wiersz = !o.WierszWT.empty() ? o.WierszWT : zapisane.WierszWT;
-    w.Wiersz = wiersz.empty() ? nullptr : ZnajdzWierszWT(wiersz);
-    if (!w.Wiersz) {
-        if (!wiersz.empty())
-            komunikaty.push_back("Ostrzeżenie: nieznany wiersz WT 2021 „" + wiersz +
-                                 "” zapisany w projekcie; przyjęto wiersz typu przegrody.");
-        w.Wiersz = &DomyslnyWierszWT(model.WarunkiPracy.TypPrzegrody.Utf8());
-    }
-    return w;
-}
-
 std::string ZaDuzyZakres(const std::string& co) {
     return "Obliczenia nie dały skończonego wyniku (" + co +
            "): dane projektu wykraczają poza zakres, w którym obliczenie ma sens.";
@@ -105,33 +78,15 @@ TWynikPliku ObliczPlik(const std::string& plik, TWspolne& wspolne) {
     o.Rozszerzenie = std::move(std::get<TZawartoscProjektu>(zawartosc).Rozszerzenie);
     model.TablicaNasycenia = wspolne.Tablica;
 
-    // The checks of the calculate command, applied to the numbers stored in the file.
-    if (model.LiczbaWarstw <= 0)
-        return Porazka(std::move(w), kKodBladSprawdzenia, komunikaty::BrakWarstw);
-    for (int k = 1; k <= model.LiczbaWarstw; ++k) {
-        const TWarstwa& warstwa = model.Warstwy[k];
-        if (const auto blad = BladWarstwy(warstwa.Lambda, warstwa.Mi, warstwa.Grubosc))
-            return Porazka(std::move(w), kKodBladSprawdzenia,
-                           "Warstwa " + std::to_string(k) + " („" + warstwa.Nazwa.Utf8() + "”): " + *blad);
-    }
-    switch (SprawdzWarunkiModelu(model)) {
-    case TStanWarunkow::Brak:
-        return Porazka(std::move(w), kKodBladSprawdzenia, komunikaty::BrakWarunkow);
-    case TStanWarunkow::BezPoprawek:
-        w.Komunikaty.push_back(std::string("Ostrzeżenie: ") + komunikaty::BrakMostkow);
-        break;
-    case TStanWarunkow::Kompletne:
-        break;
-    }
-
-    ObliczPrzegrode(model);
-    // Numbers the checks let through can still overflow (a huge surface resistance, say): such a
-    // result is no result.
-    if (const auto wynik = NieskonczonyWynik(model))
-        return Porazka(std::move(w), kKodBladSprawdzenia, ZaDuzyZakres(*wynik));
+    // The checks of the calculate command, applied to the numbers stored in the file, and the
+    // calculation pass: as the summary of projects computes them.
+    if (auto blad = SprawdzIOblicz(model, w.Komunikaty))
+        return Porazka(std::move(w), kKodBladSprawdzenia, std::move(*blad));
     o.Arkusz = ArkuszWynikow(model, model.WarunkiPracy.TempWew, model.WarunkiPracy.TempZewn);
 
-    const TWyborIso13788 wybor = WyborIso13788(wspolne.Opcje, model, w.Komunikaty);
+    const TOpcjeWiersza& opcje = wspolne.Opcje;
+    const TWyborIso13788 wybor =
+        WyborIso13788({opcje.Klimat, opcje.Wnetrze, opcje.WierszWT}, model, w.Komunikaty);
     TKlimatPrzebiegu klimat;
     {
         const std::lock_guard<std::mutex> zamek(wspolne.Zamek);

@@ -267,9 +267,12 @@ TWywolanie RozpoznajWywolanie(const std::vector<std::string>& argumenty) {
 }
 
 std::string SposobUzycia() {
-    std::string s = "Użycie: murolab --oblicz PLIK.pro [PLIK.pro …] [opcje]   obliczenia w wierszu poleceń\n"
-                    "        murolab [--pauza MS] [PLIK.pro]                  okno programu (i projekt)\n"
-                    "Opcje:\n";
+    std::string s =
+        "Użycie: murolab --oblicz PLIK.pro [PLIK.pro …] [opcje]   obliczenia w wierszu poleceń\n"
+        "        murolab --zestawienie A.pro [B.pro …]|BUDYNEK.zestawienie.json [--csv PLIK.csv] [opcje]\n"
+        "                                                         zestawienie przegród\n"
+        "        murolab [--pauza MS] [PLIK.pro]                  okno programu (i projekt)\n"
+        "Opcje:\n";
     // The description column starts after the longest "  --nazwa ARGUMENT".
     auto lewa = [](const TOpcja& o) {
         std::string l = "  " + std::string(o.Nazwa);
@@ -292,6 +295,9 @@ std::string SposobUzycia() {
         s += l + std::string(pomoc) + "\n";
     }
     s += "Kilka plików: każdy obliczony osobno; komunikaty na stderr zaczynają się nazwą pliku.\n"
+         "Zestawienie: jeden wiersz na projekt (Uk, Umax, fRsi, kondensacja, WT 2021), tabela lub z --json\n"
+         "obiekt z „Wiersze”; --csv zapisuje arkusz CSV, --raport raport PDF; --klimat, --wnetrze\n"
+         "i --wiersz-wt jak wyżej.\n"
          "Kody wyjścia: 0 – obliczono, 1 – dane projektu nie przeszły sprawdzenia lub obliczenia\n"
          "nie dały skończonego wyniku, 2 – pliku nie da się odczytać (albo jest odrzucony), wyników\n"
          "lub raportu nie da się zapisać, lub błędne wywołanie (najgorszy z kodów plików).\n";

@@ -1,13 +1,17 @@
 #include "app/RaportZWierszaPolecen.h"
 
+#include "app/AplikacjaRaportu.h"
+
 #include "core/Arkusz.h"
 #include "output/RaportLinie.h"
+#include "output/RaportZestawienia.h"
 #include "output/StronyRaportu.h"
 #include "output/TekstyKondensacji.h"
 #include "output/WykresMa.h"
 #include "output/Wykresy.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QImage>
 #include <QString>
 #include <QtGlobal>
@@ -46,18 +50,10 @@ int ZapiszRaportZWierszaPolecen(const TModelProjektu& model, int ti, int te, con
     const TFiltrKomunikatowQt filtr;
     // The charts are widgets: a QApplication must exist. Made here, without a display, when the
     // command line runs without one; destroyed last, after the charts below.
-    std::unique_ptr<QApplication> aplikacja;
-    if (!QCoreApplication::instance()) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char nazwa[] = "murolab";
-        static char* argv[] = {nazwa, nullptr};
-        aplikacja = std::make_unique<QApplication>(argc, argv);
-    } else if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
-        err << "Raport wymaga aplikacji okienkowej Qt (QApplication).\n";
+    bool mozna = true;
+    const std::unique_ptr<QApplication> aplikacja = AplikacjaRaportu(err, mozna);
+    if (!mozna)
         return 2;
-    }
 
     // What a calculation in the window hands to its report: the results sheet and the texts of
     // the moisture sheet. A climate that cannot be read never gets here (the command line stops
@@ -78,6 +74,26 @@ int ZapiszRaportZWierszaPolecen(const TModelProjektu& model, int ti, int te, con
 
     QString blad;
     if (!ZapiszRaportPdf(QString::fromStdString(pdf), tresc, &blad)) {
+        err << blad.toStdString() << "\n";
+        return 2;
+    }
+    return 0;
+}
+
+} // namespace murolab
+
+namespace murolab {
+
+int ZapiszZestawienieZWierszaPolecen(const TOpisBudynku& budynek,
+                                     const std::vector<TWierszZestawienia>& wiersze, const std::string& pdf,
+                                     std::ostream& err) {
+    bool mozna = true;
+    const std::unique_ptr<QApplication> aplikacja = AplikacjaRaportu(err, mozna);
+    if (!mozna)
+        return 2;
+    TTrescZestawienia tresc{budynek, wiersze, QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"))};
+    QString blad;
+    if (!ZapiszZestawieniePdf(QString::fromStdString(pdf), tresc, &blad)) {
         err << blad.toStdString() << "\n";
         return 2;
     }

@@ -4,10 +4,13 @@
 
 #include "core/Iso13788.h"
 #include "core/Model.h"
+#include "core/Zestawienie.h"
+#include "files/Zestawienie.h"
 
 #include <filesystem>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace murolab {
 
@@ -20,5 +23,11 @@ namespace murolab {
 int ZapiszRaportZWierszaPolecen(const TModelProjektu& model, int ti, int te, const TAnalizaIso13788& analiza,
                                 const std::string& pdf, const std::filesystem::path& katalogDanych,
                                 std::ostream& err);
+
+// The summary of projects as its PDF report (output/RaportZestawienia.h), dated today, without a window
+// as above. Returns 0, or 2 after writing the reason to `err`.
+int ZapiszZestawienieZWierszaPolecen(const TOpisBudynku& budynek,
+                                     const std::vector<TWierszZestawienia>& wiersze, const std::string& pdf,
+                                     std::ostream& err);
 
 } // namespace murolab

@@ -1,4 +1,5 @@
 #include "app/Cli.h"
+#include "app/CliZestawienie.h"
 #include "app/RaportZWierszaPolecen.h"
 #include "files/PlikiDanych.h"
 #include "ui/Start.h"
@@ -75,6 +76,14 @@ int main(int argc, char** argv) {
     // A file-size limit (ulimit -f) would otherwise kill the program in the middle of a save; ignored,
     // it makes the write fail with EFBIG, which the save reports while keeping the old file.
     std::signal(SIGXFSZ, SIG_IGN);
+    // The summary of projects has options of its own (--zestawienie, --csv).
+    if (murolab::CzyZestawienie(std::vector<std::string>(argv + 1, argv + argc)))
+        return murolab::UruchomZestawienie(
+            std::vector<std::string>(argv + 1, argv + argc), murolab::KatalogDanych(), std::cout, std::cerr,
+            [](const murolab::TOpisBudynku& budynek, const std::vector<murolab::TWierszZestawienia>& wiersze,
+               const std::string& pdf) {
+                return murolab::ZapiszZestawienieZWierszaPolecen(budynek, wiersze, pdf, std::cerr);
+            });
     // Decided before any Qt object exists: a misspelt option gets its message and status 2 without a
     // window, and without a display being needed. (The copy of the arguments lives only for this
     // line: a batch of 100 000 file names is held once, in the options.)

@@ -15,6 +15,7 @@
 #include "ui/ArkuszWykresu.h"
 #include "ui/FormDane.h"
 #include "ui/FormMostkiTerm.h"
+#include "ui/FormZestawienie.h"
 #include "ui/Kalkulator.h"
 #include "ui/KontekstPomocy.h"
 #include "ui/Pomoc.h"
@@ -173,6 +174,8 @@ void TFormPrzegroda::ZbudujMenu() {
             QKeySequence(Qt::CTRL | Qt::Key_S));
     plik->addSeparator();
     pozycja(plik, QStringLiteral("Raport"), "Podgldwydruku1", &TFormPrzegroda::Podgldwydruku1Click);
+    pozycja(plik, QStringLiteral("Zestawienie przegród…"), "Zestawienieprzegrod1",
+            &TFormPrzegroda::Zestawienieprzegrod1Click);
     plik->addSeparator();
     QAction* wyjscie = pozycja(plik, QStringLiteral("&Wyjście"), "Wyjcie1", &TFormPrzegroda::Wyjcie1Click);
     wyjscie->setIcon(QIcon::fromTheme(QStringLiteral("application-exit"),
@@ -260,6 +263,19 @@ void TFormPrzegroda::BitBtnObliczClick() {
     Oblicz();
 }
 // Nowy1Click, Otwrz1Click and Zapisz1Click live with the project commands (Projekt.cpp).
+
+void TFormPrzegroda::Zestawienieprzegrod1Click() {
+    if (FormZestawienie)
+        Dialogi.PokazModalnie(FormZestawienie);
+}
+
+std::optional<TModelProjektu> TFormPrzegroda::ProjektNaEkranie() {
+    // An empty grid is no reason to refuse: its row says "Nie wprowadzono warstw".
+    if (Model.LiczbaWarstw > 0 && !przegroda_->SprawdzWarstwy())
+        return std::nullopt;
+    przegroda_->PobierzWarstwy();
+    return Model;
+}
 
 void TFormPrzegroda::Podgldwydruku1Click() {
     if (!PodgladWydruku)

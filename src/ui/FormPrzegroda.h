@@ -36,6 +36,7 @@ class TPodgladWydruku;
 class TAboutBox;
 class TPomoc;
 class TKalkulator;
+class TFormZestawienie;
 class TArkuszWarunkow;
 class TArkuszPrzegrody;
 class TArkuszObliczen;
@@ -60,6 +61,9 @@ public:
     void UstawFormy(TFormWstawWarstwe* wstaw, TFormMostkiTerm* mostki, TFormDane* dane,
                     TPodgladWydruku* raport, TAboutBox* about);
     void UstawPomoc(TPomoc* pomoc);
+    // The summary of projects ("Zestawienie przegród…" in the File menu), made at start-up too.
+    void UstawZestawienie(TFormZestawienie* zestawienie) { FormZestawienie = zestawienie; }
+    TFormZestawienie* FormZestawienie = nullptr;
     TFormWstawWarstwe* FormWstawWarstwe = nullptr;
     TFormMostkiTerm* FormMostkiTerm = nullptr;
     TFormDane* FormDane = nullptr;
@@ -89,6 +93,7 @@ public:
     void Otwrz1Click();
     void Zapisz1Click();
     void Podgldwydruku1Click();
+    void Zestawienieprzegrod1Click(); // "Zestawienieprzegrod1"
     void Wyjcie1Click();
     void Edycjaprzegrody1Click();
     void Warunkipracy1Click();
@@ -130,6 +135,10 @@ public:
     void PokazProjekt(const TZawartoscProjektu& zawartosc);
     // True when the file was written; false when the dialog was cancelled or the write failed.
     bool ZapiszProjekt();
+    // The project as it stands on screen (the grid's layers taken into the model, as a save takes
+    // them), for the summary of projects; nothing when the grid's numbers fail their checks (the
+    // user has been told).
+    std::optional<TModelProjektu> ProjektNaEkranie();
 
     // ---- what changed: since the last save, open or new (the closing question) and since the
     // last "&Oblicz" (the stale mark on results, charts and report); the status bar's next step

@@ -6,6 +6,7 @@
 #include "ui/FormDane.h"
 #include "ui/FormMostkiTerm.h"
 #include "ui/FormPrzegroda.h"
+#include "ui/FormZestawienie.h"
 #include "ui/Pomoc.h"
 #include "ui/Powitanie.h"
 #include "widgets/Dialogi.h"
@@ -159,6 +160,7 @@ void TStart::Uruchom() {
     auto* about = new TAboutBox(dialogi_, katalogDanych_, &okno);
     okno.UstawFormy(wstaw, mostki, dane, raport, about);
     okno.UstawPomoc(pomoc_.get());
+    okno.UstawZestawienie(new TFormZestawienie(okno, dialogi_, &okno));
     if (PoKroku)
         PoKroku(QStringLiteral("TAboutBox"), powitanie->Postep());
 

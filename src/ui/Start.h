@@ -55,6 +55,9 @@ public:
     QString PlikDoZapisu(QWidget* rodzic, const TParametryPliku& p) override {
         return dialogi_.PlikDoZapisu(rodzic, p);
     }
+    QStringList WielePlikowDoOtwarcia(QWidget* rodzic, const TParametryPliku& p) override {
+        return dialogi_.WielePlikowDoOtwarcia(rodzic, p);
+    }
     int PokazModalnie(QDialog* okno) override { return dialogi_.PokazModalnie(okno); }
     void Sygnal() override { dialogi_.Sygnal(); }
 

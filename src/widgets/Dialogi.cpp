@@ -36,19 +36,26 @@ QString FiltryQt(const TParametryPliku& p) {
     return filtry.join(QStringLiteral(";;"));
 }
 
-QString PokazDialogPliku(QWidget* rodzic, const TParametryPliku& p, QFileDialog::AcceptMode tryb) {
+QStringList PokazDialogPlikow(QWidget* rodzic, const TParametryPliku& p, QFileDialog::AcceptMode tryb,
+                              QFileDialog::FileMode wybor) {
     QFileDialog dialog(rodzic, p.Tytul);
     dialog.setAcceptMode(tryb);
-    dialog.setFileMode(tryb == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setFileMode(wybor);
     // The descriptions are shown as they stand; the patterns in them are only for the filter.
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     dialog.setNameFilter(FiltryQt(p));
     dialog.setDefaultSuffix(p.DomyslneRozszerzenie);
     if (!p.NazwaPoczatkowa.isEmpty())
         dialog.selectFile(p.NazwaPoczatkowa);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (dialog.exec() != QDialog::Accepted)
         return {};
-    return dialog.selectedFiles().constFirst();
+    return dialog.selectedFiles();
+}
+
+QString PokazDialogPliku(QWidget* rodzic, const TParametryPliku& p, QFileDialog::AcceptMode tryb) {
+    const QStringList pliki = PokazDialogPlikow(
+        rodzic, p, tryb, tryb == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    return pliki.isEmpty() ? QString() : pliki.constFirst();
 }
 } // namespace
 
@@ -113,6 +120,10 @@ QString TDialogiQt::PlikDoOtwarcia(QWidget* rodzic, const TParametryPliku& param
 
 QString TDialogiQt::PlikDoZapisu(QWidget* rodzic, const TParametryPliku& parametry) {
     return PokazDialogPliku(rodzic, parametry, QFileDialog::AcceptSave);
+}
+
+QStringList TDialogiQt::WielePlikowDoOtwarcia(QWidget* rodzic, const TParametryPliku& parametry) {
+    return PokazDialogPlikow(rodzic, parametry, QFileDialog::AcceptOpen, QFileDialog::ExistingFiles);
 }
 
 int TDialogiQt::PokazModalnie(QDialog* okno) {

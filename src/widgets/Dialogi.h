@@ -43,6 +43,8 @@ public:
     // File dialogs; an empty string means the user cancelled. They never change the working directory.
     virtual QString PlikDoOtwarcia(QWidget* rodzic, const TParametryPliku& parametry) = 0;
     virtual QString PlikDoZapisu(QWidget* rodzic, const TParametryPliku& parametry) = 0;
+    // Several existing files chosen at once; an empty list means the user cancelled.
+    virtual QStringList WielePlikowDoOtwarcia(QWidget* rodzic, const TParametryPliku& parametry) = 0;
     // Shows a form modally and returns its result (QDialog::Accepted / Rejected).
     virtual int PokazModalnie(QDialog* okno) = 0;
     // The system beep.
@@ -67,6 +69,7 @@ public:
     void Blad(QWidget* rodzic, const QString& tekst) override;
     QString PlikDoOtwarcia(QWidget* rodzic, const TParametryPliku& parametry) override;
     QString PlikDoZapisu(QWidget* rodzic, const TParametryPliku& parametry) override;
+    QStringList WielePlikowDoOtwarcia(QWidget* rodzic, const TParametryPliku& parametry) override;
     int PokazModalnie(QDialog* okno) override;
     void Sygnal() override;
 };

@@ -8,8 +8,10 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <string>
+#include <sys/wait.h>
 #include <vector>
 
 using namespace murolab;
@@ -92,6 +94,32 @@ TEST(RaportWiersza, TrzeciaStronaTaSamaCoWydrukWilgotnosciowy) {
         for (const std::string& s : p.NieMa)
             EXPECT_EQ(strona3.find(s), std::string::npos) << "„" << s << "” in:\n" << strona3;
     }
+}
+
+} // namespace
+
+namespace {
+
+// The summary's report from the program itself: the rows, a broken project's reason, the exit
+// status of the worst row, and the report still written.
+TEST(RaportWiersza, ZestawieniePdfZProgramu) {
+    TKatalogProjektow k;
+    TModelProjektu m = ScianaZWelna();
+    m.WarunkiPracy.DeltaUk = 0.05;
+    m.DaneProjektu.Obiekt.UstawUtf8("Ściana ogrodu zimowego");
+    EXPECT_EQ(ZapiszBajtyProjektu(k.Plik("a.pro"), KodujProjekt(m)), std::nullopt);
+    std::ofstream(k.Plik("zly.pro")) << "śmieci";
+    const std::string pdf = k.Plik("zestawienie.pdf");
+    const int kod = std::system((std::string("QT_QPA_PLATFORM=offscreen ") + MUROLAB_PROGRAM +
+                                 " --zestawienie " + Cytat(k.Plik("a.pro")) + " " + Cytat(k.Plik("zly.pro")) +
+                                 " --raport " + Cytat(pdf) + " >/dev/null 2>&1")
+                                    .c_str());
+    ASSERT_TRUE(WIFEXITED(kod));
+    EXPECT_EQ(WEXITSTATUS(kod), 2) << "an unreadable project";
+    const std::string tekst = Wyjscie("pdftotext -layout " + Cytat(pdf) + " -");
+    for (const char* fragment : {"Zestawienie przegród", "Ściana ogrodu zimowego", "zly.pro", "błąd pliku",
+                                 "Objaśnienia", "Strona 1 z 1"})
+        EXPECT_NE(tekst.find(fragment), std::string::npos) << fragment << "\n" << tekst;
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "ui/FormDane.h"
 #include "ui/FormMostkiTerm.h"
 #include "ui/FormPrzegroda.h"
+#include "ui/FormZestawienie.h"
 #include "ui/Pomoc.h"
 #include "ui/Powitanie.h"
 #include "ui/Start.h"
@@ -101,12 +102,15 @@ private slots:
         for (QObject* o : f->children())
             if (qobject_cast<QDialog*>(o))
                 klasy << o->metaObject()->className();
-        QCOMPARE(klasy.size(), 5);
+        QCOMPARE(klasy.size(), 6);
         QCOMPARE(QByteArray(klasy[0]), QByteArray("murolab::TFormWstawWarstwe"));
         QCOMPARE(QByteArray(klasy[1]), QByteArray("murolab::TFormMostkiTerm"));
         QCOMPARE(QByteArray(klasy[2]), QByteArray("murolab::TFormDane"));
         QCOMPARE(QByteArray(klasy[3]), QByteArray("murolab::TPodgladWydruku"));
         QCOMPARE(QByteArray(klasy[4]), QByteArray("murolab::TAboutBox"));
+        QCOMPARE(QByteArray(klasy[5]), QByteArray("murolab::TFormZestawienie"));
+        QVERIFY(f->FormZestawienie);
+        QCOMPARE(f->FormZestawienie->parent(), static_cast<QObject*>(f));
 
         // Every reader was handed the directories: the help file, the catalogue and own materials.
         QCOMPARE(start.Pomoc()->Plik(), QDir(dane.path()).absoluteFilePath(QStringLiteral("POMOC.HLP")));

@@ -34,6 +34,8 @@ public:
     // Names returned by the file dialogs, taken in order; none left means "cancelled".
     QStringList PlikiDoOtwarcia;
     QStringList PlikiDoZapisu;
+    // Answers of the dialog choosing several files, taken in order; none left means "cancelled".
+    QList<QStringList> ZestawyPlikowDoOtwarcia;
     // What happens while a form is "shown modally": the form is shown (so its opening code runs),
     // then this script acts on it; a form still open afterwards is closed with reject().
     std::function<void(QDialog*)> Modalnie;
@@ -64,6 +66,10 @@ public:
     QString PlikDoOtwarcia(QWidget*, const TParametryPliku& p) override {
         Wywolania << TWywolanie{TWywolanie::Otwarcie, p.Tytul, {}, TIkona::Brak, TPrzyciski::Ok, p, nullptr};
         return PlikiDoOtwarcia.isEmpty() ? QString() : PlikiDoOtwarcia.takeFirst();
+    }
+    QStringList WielePlikowDoOtwarcia(QWidget*, const TParametryPliku& p) override {
+        Wywolania << TWywolanie{TWywolanie::Otwarcie, p.Tytul, {}, TIkona::Brak, TPrzyciski::Ok, p, nullptr};
+        return ZestawyPlikowDoOtwarcia.isEmpty() ? QStringList() : ZestawyPlikowDoOtwarcia.takeFirst();
     }
     QString PlikDoZapisu(QWidget*, const TParametryPliku& p) override {
         Wywolania << TWywolanie{TWywolanie::Zapis, p.Tytul, {}, TIkona::Brak, TPrzyciski::Ok, p, nullptr};
