@@ -1,5 +1,6 @@
 #include "files/Zestawienie.h"
 
+#include "core/AnalizaProjektu.h"
 #include "core/Iso13788.h"
 #include "core/Lato.h"
 #include "core/Obliczenia.h"
@@ -166,15 +167,9 @@ std::string NazwaPrzegrody(const TModelProjektu& model, bool maOpis, const std::
 
 TObliczanieZestawienia::TObliczanieZestawienia(const TTablicaNasycenia& tablica, fs::path katalogDanych,
                                                TNadpisaniaIso13788 nadpisania)
-    : tablica_(tablica), katalogDanych_(std::move(katalogDanych)), nadpisania_(std::move(nadpisania)),
+    : tablica_(tablica), nadpisania_(std::move(nadpisania)),
+      klimaty_(std::move(katalogDanych), KatalogKlimatuUzytkownika()),
       bladTablicy_(SprawdzTabliceNasycenia(tablica)) {}
-
-const TWynik<TKlimat>& TObliczanieZestawienia::Klimat(const std::string& nazwa) {
-    auto it = klimaty_.find(nazwa);
-    if (it == klimaty_.end())
-        it = klimaty_.emplace(nazwa, WczytajKlimat(nazwa, katalogDanych_)).first;
-    return it->second;
-}
 
 TWierszZestawienia TObliczanieZestawienia::Wiersz(const std::string& sciezka, const std::string& plik) {
     std::error_code e;
@@ -204,16 +199,18 @@ TWierszZestawienia TObliczanieZestawienia::Wiersz(TModelProjektu model, const st
         if (const TBlad blad = SprawdzIOblicz(model, ostrzezenia))
             return WierszNieobliczony(plik, przegroda, TStanWiersza::BladObliczen, *blad);
         const TWyborIso13788 wybor = WyborIso13788(nadpisania_, model, ostrzezenia);
-        const TKlimat* klimat = nullptr;
-        if (!wybor.Klimat.empty()) {
-            const TWynik<TKlimat>& k = Klimat(wybor.Klimat);
-            if (const std::string* blad = Niepowodzenie(k))
-                return WierszNieobliczony(plik, przegroda, TStanWiersza::BladPliku, *blad);
-            klimat = &std::get<TKlimat>(k);
-        }
-        const TAnalizaIso13788 analiza =
-            AnalizujIso13788(model, klimat, wybor.Klimat, wybor.Wnetrze, *wybor.Wiersz);
-        TWierszZestawienia w = WierszZestawienia(plik, przegroda, model, analiza, LatoPrzegrody(model));
+        const TKlimatPrzebiegu klimat = KlimatPrzebiegu(model, nadpisania_.Klimat, klimaty_);
+        if (const std::string* blad = klimat.Blad())
+            return WierszNieobliczony(plik, przegroda, TStanWiersza::BladPliku, *blad);
+        // The same analysis as the window's and the command line's.
+        TAnalizaProjektu analiza =
+            AnalizujProjekt(model, {klimat.Dane(), klimat.Nazwa, wybor.Wnetrze, wybor.Wiersz});
+        if (!analiza.NieskonczoneLato.empty())
+            return WierszNieobliczony(plik, przegroda, TStanWiersza::BladObliczen,
+                                      "Obliczenia nie dały skończonego wyniku (" + analiza.NieskonczoneLato +
+                                          "): dane projektu wykraczają poza zakres, w którym obliczenie "
+                                          "ma sens.");
+        TWierszZestawienia w = WierszZestawienia(plik, przegroda, model, analiza.Wilgoc, analiza.Lato);
         w.Ostrzezenia = std::move(ostrzezenia);
         return w;
     } catch (const std::bad_alloc&) {

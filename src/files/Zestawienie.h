@@ -16,6 +16,7 @@
 #include "core/Model.h"
 #include "core/ObliczenieProjektu.h"
 #include "core/Zestawienie.h"
+#include "files/WyborKlimatu.h"
 
 #include <filesystem>
 #include <map>
@@ -76,12 +77,9 @@ public:
     TWierszZestawienia Wiersz(TModelProjektu model, const std::string& plik, const std::string& przegroda);
 
 private:
-    const TWynik<TKlimat>& Klimat(const std::string& nazwa);
-
     TTablicaNasycenia tablica_;
-    std::filesystem::path katalogDanych_;
     TNadpisaniaIso13788 nadpisania_;
-    std::map<std::string, TWynik<TKlimat>> klimaty_;
+    TKlimaty klimaty_;  // each climate read once, found as the command line finds it
     TBlad bladTablicy_; // the saturation table's fault: every row fails with it
 };
 

@@ -126,10 +126,12 @@ void PorownajZObliczeniem(const TJson& w, const TJson& o) {
 
 TEST(WierszPolecenZestawienie, WierszRownaSieObliczeniuPojedynczemu) {
     TTrzyProjekty p;
-    // With the stored choices, and with options that beat them, alike for both commands.
+    // With the stored choices, and with options that beat them (a climate by its path, and a shipped
+    // one by its station's name as a user writes it), alike for both commands.
     const std::string klimat = ZapiszKlimat(p.k, "odwilz.csv", 2);
     for (const std::vector<std::string>& opcje :
-         {std::vector<std::string>{}, std::vector<std::string>{"--klimat", klimat, "--wnetrze", "klasa4"}}) {
+         {std::vector<std::string>{}, std::vector<std::string>{"--klimat", klimat, "--wnetrze", "klasa4"},
+          std::vector<std::string>{"--klimat", "warszawa-okęcie"}}) {
         std::vector<std::string> argumenty{"--zestawienie"};
         argumenty.insert(argumenty.end(), p.Pliki.begin(), p.Pliki.end());
         argumenty.push_back("--json");
