@@ -12,7 +12,7 @@ std::string Wyrownaj(const std::string& tekst, std::size_t szerokosc, TWyrownani
     return w == TWyrownanie::DoLewej ? tekst + odstep : odstep + tekst;
 }
 
-std::string Tabela(const std::vector<TKolumna>& kolumny) {
+std::string Tabela(const std::vector<TKolumna>& kolumny, const std::string& wciecie) {
     std::size_t wiersze = 0;
     std::vector<std::size_t> szerokosci;
     for (const auto& k : kolumny) {
@@ -23,7 +23,7 @@ std::string Tabela(const std::vector<TKolumna>& kolumny) {
         wiersze = std::max(wiersze, k.Komorki.size());
     }
     auto linia = [&](auto komorka) {
-        std::string l;
+        std::string l = wciecie;
         for (std::size_t k = 0; k < kolumny.size(); ++k) {
             if (k > 0)
                 l += "  ";
@@ -40,7 +40,7 @@ std::string Tabela(const std::vector<TKolumna>& kolumny) {
     std::string kreska;
     for (std::size_t i = 0; i < calosc; ++i)
         kreska += "─";
-    s += kreska + "\n";
+    s += wciecie + kreska + "\n";
     for (std::size_t w = 0; w < wiersze; ++w)
         s += linia([&](std::size_t k) {
             const auto& c = kolumny[k].Komorki;

@@ -18,7 +18,8 @@ struct TKolumna {
 
 std::string Wyrownaj(const std::string& tekst, std::size_t szerokosc, TWyrownanie w);
 
-// The columns side by side, two blanks apart; a shorter column leaves its cells empty.
-std::string Tabela(const std::vector<TKolumna>& kolumny);
+// The columns side by side, two blanks apart; a shorter column leaves its cells empty. `wciecie`
+// stands before each line (the rule's too).
+std::string Tabela(const std::vector<TKolumna>& kolumny, const std::string& wciecie = {});
 
 } // namespace murolab
