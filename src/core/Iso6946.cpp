@@ -1,6 +1,7 @@
 #include "core/Iso6946.h"
 
 #include "core/Liczby.h"
+#include "core/Sprawdzenia.h"
 
 #include <algorithm>
 #include <cmath>
@@ -244,8 +245,11 @@ TBlad SprawdzPowietrze(const TModelProjektu& m, int k) {
     const TWarstwa& w = m.Warstwy[k];
     const TPowietrze& p = *w.Powietrze;
     const std::string ktora = Warstwa(k) + " (warstwa powietrza): ";
-    if (!(w.Grubosc > 0) || w.Grubosc > kMaksGruboscPowietrza)
-        return ktora + "grubość " + Ogolny(w.Grubosc) + " m; dozwolona większa od 0 i najwyżej 0,3 m.";
+    // Not thinner than any layer may be: below that 0,025/d overflows and the layer's equivalent
+    // lambda, which the record keeps, is no number.
+    if (!(w.Grubosc >= kGraniceGrubosci.Od) || w.Grubosc > kMaksGruboscPowietrza)
+        return ktora + "grubość " + Ogolny(w.Grubosc) + " m; dozwolona od " + Ogolny(kGraniceGrubosci.Od) +
+               " do 0,3 m.";
     for (double e : p.Emisyjnosc)
         if (!Skonczona(e) || e <= 0 || e > 1)
             return ktora + "emisyjność " + Ogolny(e) + "; dozwolona większa od 0 i najwyżej 1.";

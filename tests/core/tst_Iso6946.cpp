@@ -461,13 +461,20 @@ INSTANTIATE_TEST_SUITE_P(
             },
             "Warstwa 3 leży w osi warstwy 2, więc jej mostki muszą mieć te same udziały co mostki "
             "tamtej warstwy."},
+        TBlednaPrzegroda{"PowietrzeGrube",
+                         [](TModelProjektu& m) {
+                             m.Warstwy[4].Powietrze = TPowietrze{};
+                             m.Warstwy[4].Grubosc = 0.35;
+                         },
+                         "Warstwa 4 (warstwa powietrza): grubość 0,35 m; dozwolona od 0,0001 do 0,3 m."},
+        // Found by fuzzing: a subnormal thickness passed, and the layer's lambda came out infinite.
         TBlednaPrzegroda{
-            "PowietrzeGrube",
+            "PowietrzeZbytCienkie",
             [](TModelProjektu& m) {
                 m.Warstwy[4].Powietrze = TPowietrze{};
-                m.Warstwy[4].Grubosc = 0.35;
+                m.Warstwy[4].Grubosc = 4e-323;
             },
-            "Warstwa 4 (warstwa powietrza): grubość 0,35 m; dozwolona większa od 0 i najwyżej 0,3 m."},
+            "Warstwa 4 (warstwa powietrza): grubość 3,95252516672997E-323 m; dozwolona od 0,0001 do 0,3 m."},
         TBlednaPrzegroda{
             "SlabaBezAv",
             [](TModelProjektu& m) {

@@ -185,7 +185,7 @@ TEST(RozszerzenieNiejednorodne, OdmowaUszkodzonegoWpisu) {
          R"({"Warstwy":[{"Powietrze":{"Wentylacja":"brak","Kierunek":"poziomy","Emisyjnosc":[0.9]}}]})",
          "„Warstwy[1].Powietrze.Emisyjnosc” musi być parą liczb większych od 0 i najwyżej 1."},
         {"Powietrze za grube", R"({"Warstwy":[{},{"Powietrze":{"Wentylacja":"brak","Kierunek":"poziomy"}}]})",
-         "Warstwa 2 (warstwa powietrza): grubość 0,35 m; dozwolona większa od 0 i najwyżej 0,3 m."},
+         "Warstwa 2 (warstwa powietrza): grubość 0,35 m; dozwolona od 0,0001 do 0,3 m."},
         {"Lacznik bez warstwy", R"({"Lacznik2017":{"d1":0.05}})",
          "„Lacznik2017.Warstwa” musi być numerem warstwy (liczbą całkowitą od 1)."},
         {"Lacznik za przegroda", R"({"Lacznik2017":{"Warstwa":4}})",
