@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 namespace murolab::test {
@@ -40,5 +41,18 @@ public:
         return p;
     }
 };
+
+// A climate file of the station "Stacja próbna": `zima` °C from November to February, 15 °C in the
+// other months, 80 % all year; its folders are made when missing.
+inline std::string ZapiszKlimat(const TKatalogTymczasowy& k, const std::string& nazwa, double zima) {
+    std::string s = "# Stacja próbna\nmiesiąc;temp;wilgotnosc\n";
+    for (int m = 1; m <= 12; ++m)
+        s += std::to_string(m) + ";" + (m <= 2 || m >= 11 ? std::to_string(zima) : std::string("15")) +
+             ";80\n";
+    const std::string p = k.Plik(nazwa);
+    std::filesystem::create_directories(std::filesystem::path(p).parent_path());
+    std::ofstream(p) << s;
+    return p;
+}
 
 } // namespace murolab::test

@@ -31,17 +31,6 @@ TModelProjektu Welna() {
     return m;
 }
 
-std::string ZapiszKlimat(const TKatalogTymczasowy& k, const std::string& nazwa, double zima) {
-    std::string s = "# Stacja próbna\nmiesiąc;temp;wilgotnosc\n";
-    for (int m = 1; m <= 12; ++m)
-        s += std::to_string(m) + ";" + (m <= 2 || m >= 11 ? std::to_string(zima) : std::string("15")) +
-             ";80\n";
-    const std::string p = k.Plik(nazwa);
-    std::filesystem::create_directories(std::filesystem::path(p).parent_path());
-    std::ofstream(p) << s;
-    return p;
-}
-
 std::vector<TJson> Linie(const std::string& wyjscie) {
     std::vector<TJson> w;
     std::istringstream s(wyjscie);

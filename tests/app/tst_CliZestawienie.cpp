@@ -26,16 +26,6 @@ TUruchomienie UruchomZestawienie(const std::vector<std::string>& argumenty) {
     return u;
 }
 
-std::string ZapiszKlimat(const TKatalogTymczasowy& k, const std::string& nazwa, double zima) {
-    std::string s = "# Stacja próbna\nmiesiąc;temp;wilgotnosc\n";
-    for (int m = 1; m <= 12; ++m)
-        s += std::to_string(m) + ";" + (m <= 2 || m >= 11 ? std::to_string(zima) : std::string("15")) +
-             ";80\n";
-    const std::string p = k.Plik(nazwa);
-    std::ofstream(p) << s;
-    return p;
-}
-
 // The whole file with its extension block: the description, the stored choices, density and heat.
 std::string ZapiszPelny(const TKatalogTymczasowy& k, const std::string& nazwa, const TModelProjektu& m) {
     const std::string p = k.Plik(nazwa);
