@@ -37,19 +37,9 @@ namespace fs = std::filesystem;
 // Ten layers whose outer ones are tighter, so that planes form in winter and the balance runs; the
 // thicknesses vary with `i` so that no two files are the same.
 murolab::TModelProjektu DziesiecWarstw(int i) {
-    murolab::TModelProjektu m;
-    for (int k = 1; k <= murolab::kLimitWarstw; ++k) {
-        murolab::TWarstwa& w = m.Warstwy[k];
-        w.Nazwa.UstawUtf8("Warstwa materiału " + std::to_string(k));
-        w.Grubosc = 0.02 * k + 0.001 * (i % 10);
-        w.Lambda = k % 2 ? 0.04 : 0.5;
-        w.Mi = 2.0 * k * k;
-        w.Gestosc = k % 2 ? 30 : 1500;
-        w.Cieplo = k % 2 ? 1.45 : 0.9;
-    }
-    m.LiczbaWarstw = murolab::kLimitWarstw;
-    murolab::benchmarki::UstawWarunkiZimowe(m.WarunkiPracy, 60);
-    m.WarunkiPracy.TypPrzegrody.UstawUtf8("Ściana zewnętrzna");
+    murolab::TModelProjektu m = murolab::benchmarki::DziesiecWarstw("", 0.001 * (i % 10));
+    for (int k = 1; k <= murolab::kLimitWarstw; ++k)
+        m.Warstwy[k].Nazwa.UstawUtf8("Warstwa materiału " + std::to_string(k));
     return m;
 }
 

@@ -28,20 +28,8 @@ murolab::TKlimat Warszawa() {
 
 // Ten layers whose outer ones are tighter, so that planes form in winter and the balance runs.
 murolab::TModelProjektu DziesiecWarstw() {
-    murolab::TModelProjektu m;
+    murolab::TModelProjektu m = murolab::benchmarki::DziesiecWarstw("Warstwa materiału");
     murolab::WczytajTabliceNasycenia(MUROLAB_DANE_ZRODLOWE "/ula.dat", m.TablicaNasycenia);
-    for (int k = 1; k <= murolab::kLimitWarstw; ++k) {
-        murolab::TWarstwa& w = m.Warstwy[k];
-        w.Nazwa.UstawUtf8("Warstwa materiału");
-        w.Grubosc = 0.02 * k;
-        w.Lambda = k % 2 ? 0.04 : 0.5;
-        w.Mi = 2.0 * k * k;
-        w.Gestosc = k % 2 ? 30 : 1500;
-        w.Cieplo = k % 2 ? 1.45 : 0.9;
-    }
-    m.LiczbaWarstw = murolab::kLimitWarstw;
-    murolab::benchmarki::UstawWarunkiZimowe(m.WarunkiPracy, 60);
-    m.WarunkiPracy.TypPrzegrody.UstawUtf8("Ściana zewnętrzna");
     return m;
 }
 
