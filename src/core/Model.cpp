@@ -58,6 +58,24 @@ std::optional<int> PrzeniesPoprawke(TWarunkiPracy& warunki, int nowyNumer) {
     return stary;
 }
 
+std::optional<int> PrzeniesLacznik(TWarunkiPracy& warunki, int nowyNumer) {
+    if (!warunki.Lacznik2017)
+        return std::nullopt;
+    const int stary = warunki.Lacznik2017->Warstwa;
+    if (nowyNumer == stary)
+        return std::nullopt;
+    if (nowyNumer <= 0) {
+        warunki.Lacznik2017.reset();
+        warunki.LambdaF = 0;
+        warunki.Alfa = 0;
+        warunki.LiczbaF = 0;
+        warunki.PoleF = 0;
+    } else {
+        warunki.Lacznik2017->Warstwa = nowyNumer;
+    }
+    return stary;
+}
+
 void PrzeniesDaneNiejednorodne(TModelProjektu& model, const std::function<int(int)>& nowyNumer) {
     const auto numer = [&](int k) {
         const int n = k >= 1 && k <= kLiczbaSlotow ? nowyNumer(k) : 0;
@@ -79,11 +97,8 @@ void PrzeniesDaneNiejednorodne(TModelProjektu& model, const std::function<int(in
         w.WOsi = stare[k].WOsi != 0 ? numer(stare[k].WOsi) : 0;
         w.Powietrze = stare[k].Powietrze;
     }
-    if (auto& lacznik = model.WarunkiPracy.Lacznik2017) {
-        lacznik->Warstwa = numer(lacznik->Warstwa);
-        if (lacznik->Warstwa == 0)
-            lacznik.reset();
-    }
+    if (const auto& lacznik = model.WarunkiPracy.Lacznik2017)
+        PrzeniesLacznik(model.WarunkiPracy, numer(lacznik->Warstwa));
 }
 
 } // namespace murolab

@@ -99,6 +99,7 @@ struct TWarstwa {
 struct TLacznik2017 {
     int Warstwa = 0;
     std::optional<double> D1;
+    bool operator==(const TLacznik2017&) const = default;
 };
 
 struct TWarunkiPracy {
@@ -163,6 +164,11 @@ int NumerPoZamianie(int numer, int wiersz);
 // layer; a layer that is gone takes the correction with it (number and level cleared). Returns the
 // number the correction had when it changed, nothing when it stayed as it was.
 std::optional<int> PrzeniesPoprawke(TWarunkiPracy& warunki, int nowyNumer);
+// The same for the 2017 fastener entry: its layer number follows the layer, and a layer that is gone
+// takes the whole fastener correction with it (lambda_f, alpha, n_f, A_f and the entry), since the
+// fasteners were described for that layer and the older form must not take over unasked. Returns
+// the number the entry had when it changed.
+std::optional<int> PrzeniesLacznik(TWarunkiPracy& warunki, int nowyNumer);
 
 using TTablicaNasycenia = std::array<double, kWpisyTablicyNasycenia>; // hPa, entry 0 = -24 degC
 
@@ -214,7 +220,8 @@ struct TModelProjektu {
 
 // Keeps what the grid does not show with its layer when the layers move: the bridging materials,
 // the "w osi" link and the air layer go to the layer's new number (a layer that is gone takes them
-// along), a "w osi" link and the 2017 fastener entry follow the layer they name (dropped with it).
+// along), a "w osi" link follows the layer it names (dropped with it), and the 2017 fastener entry
+// moves as PrzeniesLacznik says.
 void PrzeniesDaneNiejednorodne(TModelProjektu& model, const std::function<int(int)>& nowyNumer);
 
 } // namespace murolab

@@ -485,7 +485,21 @@ void TArkuszPrzegrody::UsunWarstwe(bool biezacyWiersz) {
 }
 
 void TArkuszPrzegrody::PrzeniesPoprawke(const std::function<int(int)>& nowyNumer) {
+    const std::optional<TLacznik2017> lacznik = model_.WarunkiPracy.Lacznik2017;
     PrzeniesDaneNiejednorodne(model_, nowyNumer);
+    if (lacznik != model_.WarunkiPracy.Lacznik2017) {
+        emit Zmieniono();
+        if (mostki_)
+            mostki_->PrzywrocZModelu();
+        if (!model_.WarunkiPracy.Lacznik2017)
+            dialogi_.Komunikat(
+                this,
+                QStringLiteral("Usunięto warstwę nr %1, przez którą przechodzą łączniki mechaniczne. "
+                               "Poprawkę z uwagi na łączniki wyłączono – w razie potrzeby wprowadź ją "
+                               "ponownie (Mostki cieplne).")
+                    .arg(lacznik->Warstwa),
+                QStringLiteral("Murolab -Uwaga!"), TIkona::Informacja, TPrzyciski::Ok);
+    }
     const int nr = model_.WarunkiPracy.NrNieszczelnosci;
     if (nr <= 0)
         return;

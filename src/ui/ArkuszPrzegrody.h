@@ -62,9 +62,9 @@ public:
     void UsunWarstwe(bool biezacyWiersz);
     void PrzesunWierszeWGore(int wiersz);
     void ZmniejszSiatke();
-    // Keeps the air-void correction on its layer when the layers move: nowyNumer gives each layer
-    // number its new one, 0 for a layer that is gone (the correction is then cleared, with a word
-    // to the user).
+    // Keeps the air-void correction and the 2017 fastener entry on their layers when the layers
+    // move: nowyNumer gives each layer number its new one, 0 for a layer that is gone (the
+    // correction is then cleared, with a word to the user).
     void PrzeniesPoprawke(const std::function<int(int)>& nowyNumer);
 
     // Empties the grid: one empty row, 23 pixels high, disabled (the command New).

@@ -1,5 +1,6 @@
 #include "ui/FormMostkiTerm.h"
 
+#include "core/Iso6946.h"
 #include "core/Liczby.h"
 #include "files/PolaRekordu.h"
 #include "ui/KontekstPomocy.h"
@@ -29,10 +30,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace murolab {
 
@@ -47,6 +50,11 @@ constexpr int kDlugoscPolaF = 12;
 const QString kTytulUwagi = QStringLiteral("Murolab -UWAGA !!!");
 const QString kDomyslneDeltaU = QStringLiteral("0,00");
 const QString kDomyslneAlfa = QStringLiteral("6");
+constexpr int kForma2017 = 0; // the items of ComboBoxFormaLacznika
+constexpr int kFormaStarsza = 1;
+const QString kOpisAlfy = QStringLiteral("-współ. ze względu na typ łącznika");
+const QString kDoPomocy =
+    QStringLiteral(" Jeżeli nadal będzie pojawiał się taki komunikat zajrzyj do pomocy programu");
 
 // Whether a value passes the check of its field in the project record's table: the dialog stores
 // nothing that opening the saved file would refuse.
@@ -88,12 +96,14 @@ TFormMostkiTerm::TFormMostkiTerm(TModelProjektu& model, TDialogi& dialogi, QWidg
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       model_(model), dialogi_(dialogi), okno_(okno) {
+    warstwa_ = [this](int k) { return model_.Warstwy[k]; };
     setWindowTitle(TytulProgramu());
     // While the dialog is open the main window is hidden; closing the dialog must never look like
     // closing the program's last window.
     setAttribute(Qt::WA_QuitOnClose, false);
     Zbuduj();
     UstawKolejnoscTab();
+    UstawWidokLacznika();
     setFixedSize(kSzerokosc, kWysokosc);
     NazwijKontrolki({{CheckBoxDeltaUg, "CheckBoxDeltaUg"},
                      {NumEditNrNieszczelnosci, "NumEditNrNieszczelnosci"},
@@ -103,6 +113,13 @@ TFormMostkiTerm::TFormMostkiTerm(TModelProjektu& model, TDialogi& dialogi, QWidg
                      {ComboBoxAlfa, "ComboBoxAlfa"},
                      {NumEditLiczbaF, "NumEditLiczbaF"},
                      {NumEditPoleF, "NumEditPoleF"},
+                     {ComboBoxFormaLacznika, "ComboBoxFormaLacznika"},
+                     {LabelFormaLacznika, "LabelFormaLacznika"},
+                     {ComboBoxWarstwaF, "ComboBoxWarstwaF"},
+                     {LabelWarstwaF, "LabelWarstwaF"},
+                     {CheckBoxWpuszczony, "CheckBoxWpuszczony"},
+                     {NumEditD1, "NumEditD1"},
+                     {LabelAlfa, "LabelAlfa"},
                      {RadioButtonUk000, "RadioButtonUk000"},
                      {RadioButtonUk005, "RadioButtonUk005"},
                      {RadioButtonUk015, "RadioButtonUk015"},
@@ -152,34 +169,68 @@ void TFormMostkiTerm::Zbuduj() {
     NumEditPoleF->SetMaxLength(kDlugoscPolaF);
     NumEditPoleF->setToolTip(QStringLiteral("Podaj pole przekroju łącznika"));
 
+    // The 2017 form: the form itself, the layer crossed (its d0 and R1 follow) and a recessed
+    // fastener's d1. New projects get it; a project with the older correction keeps its own.
+    ComboBoxFormaLacznika = new QComboBox(grupaF);
+    ComboBoxFormaLacznika->addItems(
+        {QStringLiteral("wg PN-EN ISO 6946:2017"), QStringLiteral("starsza postać: αf = 6 lub 5 m⁻¹")});
+    ComboBoxFormaLacznika->setToolTip(QStringLiteral("Postać poprawki z uwagi na łączniki mechaniczne"));
+    LabelFormaLacznika = new QLabel(grupaF);
+    LabelFormaLacznika->setWordWrap(true);
+    LabelFormaLacznika->setStyleSheet(QStringLiteral("color: #a00000"));
+
+    ComboBoxWarstwaF = new QComboBox(grupaF);
+    ComboBoxWarstwaF->setPlaceholderText(QStringLiteral("– wybierz warstwę –"));
+    ComboBoxWarstwaF->setToolTip(
+        QStringLiteral("Wybierz warstwę izolacyjną, przez którą przechodzą łączniki"));
+    LabelWarstwaF = new QLabel(grupaF);
+    LabelWarstwaF->setTextFormat(Qt::RichText);
+    CheckBoxWpuszczony = new QCheckBox(QStringLiteral("-łącznik wpuszczony na głębokość"), grupaF);
+    CheckBoxWpuszczony->setToolTip(
+        QStringLiteral("Zaznacz, gdy łącznik nie przechodzi przez całą grubość warstwy izolacyjnej"));
+    NumEditD1 = new TNumEdit(dialogi_, grupaF);
+    NumEditD1->SetNumType(ntReal);
+    NumEditD1->SetMaxLength(7);
+    NumEditD1->setToolTip(
+        QStringLiteral("Podaj głębokość, na jaką łącznik wchodzi w warstwę izolacyjną [m]"));
+    LabelAlfa = new QLabel(kOpisAlfy, grupaF);
+    LabelAlfa->setTextFormat(Qt::RichText);
+
     auto* siatkaF = new QGridLayout;
     siatkaF->setColumnStretch(1, 1);
     siatkaF->setHorizontalSpacing(6);
-    const struct {
-        QString symbol;
-        QString opis;
-        QWidget* pole;
-    } wierszeF[] = {
-        {QStringLiteral("λ<sub>f</sub>"), QStringLiteral("-współ. przewodzenia ciepła łącznika"),
-         NumEditLambdaF},
-        {QStringLiteral("α<sub>f</sub>"), QStringLiteral("-współ. ze względu na typ łącznika"), ComboBoxAlfa},
-        {QStringLiteral("n<sub>f</sub>"), QStringLiteral("-liczba łączników na metr kwadratowy"),
-         NumEditLiczbaF},
-        {QStringLiteral("A<sub>f</sub> [m²]"), QStringLiteral("-pole przekroju poprzecznego łącznika"),
-         NumEditPoleF},
-    };
+    siatkaF->setVerticalSpacing(3);
     int wiersz = 0;
-    for (const auto& w : wierszeF) {
-        siatkaF->addWidget(Etykieta(w.symbol, grupaF), wiersz, 0);
-        siatkaF->addWidget(new QLabel(w.opis, grupaF), wiersz, 1);
-        siatkaF->addWidget(w.pole, wiersz, 2);
+    const auto dodaj = [&](QWidget* symbol, QWidget* opis, QWidget* pole) {
+        if (symbol)
+            siatkaF->addWidget(symbol, wiersz, 0);
+        if (pole) {
+            siatkaF->addWidget(opis, wiersz, 1);
+            siatkaF->addWidget(pole, wiersz, 2);
+        } else {
+            siatkaF->addWidget(opis, wiersz, 1, 1, 2);
+        }
         ++wiersz;
-    }
+    };
+    dodaj(Etykieta(QStringLiteral("ΔU<sub>f</sub>"), grupaF), ComboBoxFormaLacznika, nullptr);
+    dodaj(Etykieta(QStringLiteral("λ<sub>f</sub>"), grupaF),
+          new QLabel(QStringLiteral("-współ. przewodzenia ciepła łącznika"), grupaF), NumEditLambdaF);
+    LabelWarstwa = Etykieta(QStringLiteral("warstwa"), grupaF);
+    dodaj(LabelWarstwa, ComboBoxWarstwaF, nullptr);
+    dodaj(nullptr, LabelWarstwaF, nullptr);
+    LabelD1 = Etykieta(QStringLiteral("d<sub>1</sub> [m]"), grupaF);
+    dodaj(LabelD1, CheckBoxWpuszczony, NumEditD1);
+    dodaj(Etykieta(QStringLiteral("α<sub>f</sub>"), grupaF), LabelAlfa, ComboBoxAlfa);
+    dodaj(Etykieta(QStringLiteral("n<sub>f</sub>"), grupaF),
+          new QLabel(QStringLiteral("-liczba łączników na metr kwadratowy"), grupaF), NumEditLiczbaF);
+    dodaj(Etykieta(QStringLiteral("A<sub>f</sub> [m²]"), grupaF),
+          new QLabel(QStringLiteral("-pole przekroju poprzecznego łącznika"), grupaF), NumEditPoleF);
     auto* ukladF = new QVBoxLayout(grupaF);
     ukladF->addWidget(naglowek);
-    ukladF->addSpacing(4);
     ukladF->addWidget(CheckBoxDeltaUf);
     ukladF->addLayout(siatkaF);
+    // Under the rows, where a wrapped note gets the height it needs.
+    ukladF->addWidget(LabelFormaLacznika);
     ukladF->addStretch(1);
 
     // ---- lower left: air voids
@@ -304,8 +355,9 @@ void TFormMostkiTerm::Zbuduj() {
     // The left groups carry the long row labels; the right ones wrap their texts.
     grupy->setColumnStretch(0, 4);
     grupy->setColumnStretch(1, 3);
-    grupy->setRowStretch(0, 2);
-    grupy->setRowStretch(1, 1);
+    // The fastener group has the most rows; the lower groups keep what they need.
+    grupy->setRowStretch(0, 1);
+    grupy->setRowStretch(1, 0);
 
     auto* uklad = new QVBoxLayout(this);
     uklad->setContentsMargins(0, 0, 0, 0);
@@ -321,9 +373,10 @@ void TFormMostkiTerm::Zbuduj() {
     // Every field, list, box and button of the choice carries help topic 9 (F1 is the main
     // window's business).
     for (QWidget* w : std::initializer_list<QWidget*>{
-             CheckBoxDeltaUg, NumEditNrNieszczelnosci, ComboBoxDeltaU, CheckBoxDeltaUf, NumEditLambdaF,
-             ComboBoxAlfa, NumEditLiczbaF, NumEditPoleF, RadioButtonUk000, RadioButtonUk005, RadioButtonUk015,
-             CheckBoxMostekWlasny, NumEditMostekWlasny})
+             CheckBoxDeltaUg, NumEditNrNieszczelnosci, ComboBoxDeltaU, CheckBoxDeltaUf, ComboBoxFormaLacznika,
+             NumEditLambdaF, ComboBoxWarstwaF, CheckBoxWpuszczony, NumEditD1, ComboBoxAlfa, NumEditLiczbaF,
+             NumEditPoleF, RadioButtonUk000, RadioButtonUk005, RadioButtonUk015, CheckBoxMostekWlasny,
+             NumEditMostekWlasny})
         UstawKontekstPomocy(w, kKontekstPomocy);
 
     PolaczBezpiecznie(dialogi_, this, ComboBoxDeltaU, &TListaLiczb::Wyjscie,
@@ -334,7 +387,7 @@ void TFormMostkiTerm::Zbuduj() {
          std::initializer_list<QWidget*>{NumEditNrNieszczelnosci, ComboBoxDeltaU, NumEditLambdaF,
                                          ComboBoxAlfa, NumEditLiczbaF, NumEditPoleF, NumEditMostekWlasny})
         pole->setEnabled(false);
-    for (QWidget* pole : std::initializer_list<QWidget*>{NumEditNrNieszczelnosci, NumEditLambdaF,
+    for (QWidget* pole : std::initializer_list<QWidget*>{NumEditNrNieszczelnosci, NumEditLambdaF, NumEditD1,
                                                          NumEditLiczbaF, NumEditPoleF, NumEditMostekWlasny})
         pole->setFixedWidth(72);
     for (QComboBox* lista : {ComboBoxDeltaU, ComboBoxAlfa})
@@ -353,17 +406,30 @@ void TFormMostkiTerm::Zbuduj() {
                       [this] { RadioButtonUk005Click(); });
     PolaczBezpiecznie(dialogi_, this, RadioButtonUk015, &QRadioButton::clicked,
                       [this] { RadioButtonUk015Click(); });
+    PolaczBezpiecznie(dialogi_, this, ComboBoxFormaLacznika, &QComboBox::currentIndexChanged,
+                      [this] { ComboBoxFormaLacznikaChange(); });
+    PolaczBezpiecznie(dialogi_, this, ComboBoxWarstwaF, &QComboBox::currentIndexChanged,
+                      [this] { ComboBoxWarstwaFChange(); });
+    PolaczBezpiecznie(dialogi_, this, CheckBoxWpuszczony, &QCheckBox::toggled,
+                      [this] { CheckBoxWpuszczonyClick(); });
+    // alpha follows d1 as it is typed; a text that is no number yet shows the formula alone.
+    PolaczBezpiecznie(dialogi_, this, NumEditD1, &QLineEdit::textChanged, [this] { UstawWidokLacznika(); });
     PolaczBezpiecznie(dialogi_, this, Button1, &QPushButton::clicked, [this] { Button1Click(); });
     PolaczBezpiecznie(dialogi_, this, Button2, &QPushButton::clicked, [this] { Button2Click(); });
 }
 
 void TFormMostkiTerm::UstawKolejnoscTab() {
-    // Tab positions 0 .. 15 of the design (12 belongs to no control).
+    // The design's tab positions 0 .. 15 (12 belongs to no control), with the 2017 form's controls
+    // among the fastener fields.
     const QList<QWidget*> kolejnosc{CheckBoxDeltaUg,
                                     NumEditNrNieszczelnosci,
                                     ComboBoxDeltaU,
                                     CheckBoxDeltaUf,
+                                    ComboBoxFormaLacznika,
                                     NumEditLambdaF,
+                                    ComboBoxWarstwaF,
+                                    CheckBoxWpuszczony,
+                                    NumEditD1,
                                     ComboBoxAlfa,
                                     NumEditLiczbaF,
                                     NumEditPoleF,
@@ -382,6 +448,8 @@ void TFormMostkiTerm::UstawKolejnoscTab() {
 // ---- opening and closing
 
 void TFormMostkiTerm::showEvent(QShowEvent* zdarzenie) {
+    // The grid may have gained, lost or renamed layers since the last showing.
+    OdswiezWarstwy();
     QDialog::showEvent(zdarzenie);
     WysrodkujWnetrze(this);
     // FormActivate: the main window steps aside while the corrections are edited.
@@ -442,6 +510,106 @@ void TFormMostkiTerm::CheckBoxDeltaUfClick() {
     ComboBoxAlfa->setEnabled(wl);
     NumEditLiczbaF->setEnabled(wl);
     NumEditPoleF->setEnabled(wl);
+    UstawWidokLacznika();
+}
+
+void TFormMostkiTerm::ComboBoxFormaLacznikaChange() {
+    UstawWidokLacznika();
+}
+
+void TFormMostkiTerm::ComboBoxWarstwaFChange() {
+    UstawWidokLacznika();
+}
+
+void TFormMostkiTerm::CheckBoxWpuszczonyClick() {
+    UstawWidokLacznika();
+}
+
+bool TFormMostkiTerm::Forma2017() const {
+    return ComboBoxFormaLacznika->currentIndex() == kForma2017;
+}
+
+int TFormMostkiTerm::WybranaWarstwa() const {
+    return ComboBoxWarstwaF->currentIndex() < 0 ? 0 : ComboBoxWarstwaF->currentData().toInt();
+}
+
+void TFormMostkiTerm::UstawZrodloWarstw(std::function<TWarstwa(int)> zrodlo) {
+    warstwa_ = std::move(zrodlo);
+    OdswiezWarstwy();
+}
+
+void TFormMostkiTerm::OdswiezWarstwy() {
+    const int wybrana = WybranaWarstwa();
+    const QSignalBlocker blokada(ComboBoxWarstwaF);
+    ComboBoxWarstwaF->clear();
+    const int n = std::clamp(model_.LiczbaWarstw, 0, kLiczbaSlotow);
+    for (int k = 1; k <= n; ++k)
+        ComboBoxWarstwaF->addItem(QStringLiteral("%1. %2").arg(k).arg(Tekst(warstwa_(k).Nazwa.Utf8())), k);
+    ComboBoxWarstwaF->setCurrentIndex(ComboBoxWarstwaF->findData(wybrana));
+    UstawWidokLacznika();
+}
+
+void TFormMostkiTerm::UstawWidokLacznika() {
+    const bool wl = CheckBoxDeltaUf->isChecked();
+    const bool nowa = Forma2017();
+    ComboBoxFormaLacznika->setEnabled(wl);
+    for (QWidget* w : std::initializer_list<QWidget*>{LabelWarstwa, ComboBoxWarstwaF, LabelWarstwaF, LabelD1,
+                                                      CheckBoxWpuszczony, NumEditD1})
+        w->setVisible(nowa);
+    ComboBoxAlfa->setVisible(!nowa);
+    ComboBoxWarstwaF->setEnabled(wl);
+    CheckBoxWpuszczony->setEnabled(wl);
+    NumEditD1->setEnabled(wl && CheckBoxWpuszczony->isChecked());
+
+    // What the project holds now, whatever the controls show: an older correction stays until the
+    // user chooses the 2017 form and confirms.
+    const TWarunkiPracy& m = model_.WarunkiPracy;
+    const bool starszaWModelu = m.LambdaF != 0 && m.Alfa != 0 && !m.Lacznik2017;
+    // A no-break space keeps a number with its unit.
+    const QString alfa = QStringLiteral("αf\u00a0=\u00a0%1\u00a0m⁻¹").arg(m.Alfa);
+    if (!starszaWModelu || !wl)
+        LabelFormaLacznika->clear();
+    else if (nowa)
+        LabelFormaLacznika->setText(
+            QStringLiteral("Postać wg PN-EN ISO 6946:2017 zastąpi dotychczasową (%1) po „Wprowadź”.")
+                .arg(alfa));
+    else
+        LabelFormaLacznika->setText(QStringLiteral("Projekt ma poprawkę w starszej postaci (%1). Zostaje, "
+                                                   "dopóki nie wybierzesz postaci wg PN-EN ISO 6946:2017.")
+                                        .arg(alfa));
+    LabelFormaLacznika->setVisible(!LabelFormaLacznika->text().isEmpty());
+
+    const int k = WybranaWarstwa();
+    double d0 = 0;
+    if (k > 0 && k <= kLiczbaSlotow) {
+        const TWarstwa w = warstwa_(k);
+        d0 = w.Grubosc;
+        const bool znany = std::isfinite(d0) && d0 > 0 && (w.Powietrze || w.Lambda > 0);
+        LabelWarstwaF->setText(
+            znany ? QStringLiteral("d<sub>0</sub> = %1 m;  R<sub>1</sub> = %2 m²·K/W")
+                        .arg(Tekst(Ogolny(d0)), Tekst(Staly(OporWarstwy(w), 15, 3)))
+                  : QStringLiteral("grubość lub λ tej warstwy w tabeli warstw są niepoprawne"));
+        if (!znany)
+            d0 = 0;
+    } else {
+        LabelWarstwaF->setText(
+            QStringLiteral("d<sub>0</sub>, R<sub>1</sub>: grubość i opór wybranej warstwy"));
+    }
+    if (!nowa) {
+        LabelAlfa->setText(kOpisAlfy);
+        return;
+    }
+    if (!CheckBoxWpuszczony->isChecked()) {
+        LabelAlfa->setText(QStringLiteral("= 0,8 (łącznik przez całą warstwę)"));
+        return;
+    }
+    double d1 = 0;
+    if (d0 > 0 && ProbujNaLiczbe(Tekst(NumEditD1->text()), d1) && d1 > 0 && d1 <= d0)
+        LabelAlfa->setText(
+            QStringLiteral("= 0,8·d<sub>1</sub>/d<sub>0</sub> = 0,8·%1/%2 = %3")
+                .arg(Tekst(Ogolny(d1)), Tekst(Ogolny(d0)), Tekst(Staly(0.8 * d1 / d0, 15, 3))));
+    else
+        LabelAlfa->setText(QStringLiteral("= 0,8·d<sub>1</sub>/d<sub>0</sub>"));
 }
 
 void TFormMostkiTerm::CheckBoxMostekWlasnyClick() {
@@ -510,17 +678,23 @@ bool TFormMostkiTerm::SprawdzPoprawki() {
                 NumEditLambdaF,
                 QStringLiteral("Podana wartść wspł. przewodzenia ciepła łącznika jest niepoprawna ! Jeżeli "
                                "nadal będze pojawial się taki komunikat zajrzyj do pomocy programu"));
-        const std::int32_t alfa = NaCalkowita(Tekst(ComboBoxAlfa->currentText()));
-        if (!Dozwolona("Alfa", alfa)) {
-            // The list's text stays for correcting; the focus goes where the fault is.
-            dialogi_.Komunikat(this,
-                               QStringLiteral("Podana wartość współczynnika αf jest niepoprawna (0 < αf ≤ 10 "
-                                              "m⁻¹) ! Jeżeli nadal będzie pojawiał się taki komunikat "
-                                              "zajrzyj do pomocy programu"),
-                               kTytulUwagi, TIkona::Stop, TPrzyciski::Ok);
-            ComboBoxAlfa->setFocus(Qt::OtherFocusReason);
-            ComboBoxAlfa->lineEdit()->selectAll();
-            return false;
+        if (Forma2017()) {
+            if (!SprawdzLacznik2017())
+                return false;
+        } else {
+            const std::int32_t alfa = NaCalkowita(Tekst(ComboBoxAlfa->currentText()));
+            if (!Dozwolona("Alfa", alfa)) {
+                // The list's text stays for correcting; the focus goes where the fault is.
+                dialogi_.Komunikat(
+                    this,
+                    QStringLiteral("Podana wartość współczynnika αf jest niepoprawna (0 < αf ≤ "
+                                   "10 m⁻¹) !") +
+                        kDoPomocy,
+                    kTytulUwagi, TIkona::Stop, TPrzyciski::Ok);
+                ComboBoxAlfa->setFocus(Qt::OtherFocusReason);
+                ComboBoxAlfa->lineEdit()->selectAll();
+                return false;
+            }
         }
         const std::int32_t liczba = NaCalkowita(Tekst(NumEditLiczbaF->text()));
         if (!Dozwolona("LiczbaF", liczba))
@@ -546,6 +720,48 @@ bool TFormMostkiTerm::SprawdzPoprawki() {
     return true;
 }
 
+bool TFormMostkiTerm::SprawdzLacznik2017() {
+    const auto wskazWarstwe = [this](const QString& tekst) {
+        dialogi_.Komunikat(this, tekst, kTytulUwagi, TIkona::Stop, TPrzyciski::Ok);
+        ComboBoxWarstwaF->setFocus(Qt::OtherFocusReason);
+        return false;
+    };
+    const int k = WybranaWarstwa();
+    if (k <= 0)
+        return wskazWarstwe(QStringLiteral("Wybierz warstwę izolacyjną, przez którą przechodzą łączniki "
+                                           "mechaniczne."));
+    // The list is made when the dialog opens; the layers may have changed since without it.
+    const int n = std::clamp(model_.LiczbaWarstw, 0, kLiczbaSlotow);
+    if (k > n)
+        return wskazWarstwe(
+            n == 0 ? QStringLiteral("Warstwa nr %1 nie istnieje: przegroda nie ma warstw.").arg(k)
+                   : QStringLiteral("Warstwa nr %1 nie istnieje: przegroda ma warstwy od 1 "
+                                    "do %2. Wybierz warstwę ponownie.")
+                         .arg(k)
+                         .arg(n));
+    const TWarstwa w = warstwa_(k);
+    const double d0 = w.Grubosc;
+    if (!(std::isfinite(d0) && d0 > 0 && (w.Powietrze || w.Lambda > 0)))
+        return wskazWarstwe(QStringLiteral("Grubość lub współczynnik λ warstwy nr %1 w tabeli warstw są "
+                                           "niepoprawne: popraw je, zanim podasz łączniki przechodzące przez "
+                                           "tę warstwę.")
+                                .arg(k));
+    if (CheckBoxWpuszczony->isChecked()) {
+        const double d1 = NaLiczbe(Tekst(NumEditD1->text()));
+        if (!(d1 > 0 && d1 <= d0)) {
+            dialogi_.Komunikat(this,
+                               QStringLiteral("Podana głębokość d1 łącznika w warstwie izolacyjnej jest "
+                                              "niepoprawna (0 < d1 ≤ d0 = %1 m) !")
+                                       .arg(Tekst(Ogolny(d0))) +
+                                   kDoPomocy,
+                               kTytulUwagi, TIkona::Stop, TPrzyciski::Ok);
+            NumEditD1->setText(QStringLiteral("0"));
+            return false;
+        }
+    }
+    return true;
+}
+
 void TFormMostkiTerm::ZapiszPoprawki() {
     TWarunkiPracy w = model_.WarunkiPracy;
     if (CheckBoxDeltaUg->isChecked()) {
@@ -557,19 +773,32 @@ void TFormMostkiTerm::ZapiszPoprawki() {
     }
     if (CheckBoxDeltaUf->isChecked()) {
         w.LambdaF = NaLiczbe(Tekst(NumEditLambdaF->text()));
-        w.Alfa = NaCalkowita(Tekst(ComboBoxAlfa->currentText()));
         w.LiczbaF = NaCalkowita(Tekst(NumEditLiczbaF->text()));
         w.PoleF = NaLiczbe(Tekst(NumEditPoleF->text()));
+        if (Forma2017()) {
+            // The 2017 form has no alpha of the older kind: the record's field stays 0, so a reader
+            // of the record alone sees no older correction to compute.
+            w.Alfa = 0;
+            TLacznik2017 lacznik{WybranaWarstwa(), std::nullopt};
+            if (CheckBoxWpuszczony->isChecked())
+                lacznik.D1 = NaLiczbe(Tekst(NumEditD1->text()));
+            w.Lacznik2017 = lacznik;
+        } else {
+            w.Alfa = NaCalkowita(Tekst(ComboBoxAlfa->currentText()));
+            w.Lacznik2017.reset();
+        }
     } else {
         w.LambdaF = 0;
         w.Alfa = 0;
         w.LiczbaF = 0;
         w.PoleF = 0;
+        w.Lacznik2017.reset();
     }
     const QAbstractButton* wybrany = grupaUk_->checkedButton();
     w.DeltaUk = wybrany ? NaLiczbe(Tekst(wybrany->text())) : 0.0;
     w.MostekWlasny = CheckBoxMostekWlasny->isChecked() ? NaLiczbe(Tekst(NumEditMostekWlasny->text())) : 0.0;
     model_.WarunkiPracy = w;
+    UstawWidokLacznika(); // the form note follows what the project now holds
 }
 
 void TFormMostkiTerm::UstawDomyslnePoprawki() {
@@ -581,7 +810,13 @@ void TFormMostkiTerm::UstawDomyslnePoprawki() {
     NumEditMostekWlasny->setText(QStringLiteral("0"));
     ComboBoxDeltaU->setEditText(kDomyslneDeltaU);
     ComboBoxAlfa->setEditText(kDomyslneAlfa);
+    // Fasteners entered anew are computed in the 2017 form.
+    ComboBoxFormaLacznika->setCurrentIndex(kForma2017);
+    ComboBoxWarstwaF->setCurrentIndex(-1);
+    CheckBoxWpuszczony->setChecked(false);
+    NumEditD1->setText(QStringLiteral("0"));
     RadioButtonUk000->setChecked(true);
+    UstawWidokLacznika();
 }
 
 void TFormMostkiTerm::PrzywrocZModelu() {
@@ -596,12 +831,23 @@ void TFormMostkiTerm::PokazPoprawki() {
         NumEditNrNieszczelnosci->setText(Tekst(Calkowita(w.NrNieszczelnosci)));
         ComboBoxDeltaU->setEditText(Tekst(Ogolny(w.DeltaU)));
     }
-    if (w.LambdaF != 0 && w.Alfa != 0 && w.LiczbaF != 0) {
+    if (w.LambdaF != 0 && (w.Alfa != 0 || w.Lacznik2017) && w.LiczbaF != 0) {
         CheckBoxDeltaUf->setChecked(true);
         NumEditLambdaF->setText(Tekst(Ogolny(w.LambdaF)));
-        ComboBoxAlfa->setEditText(Tekst(Calkowita(w.Alfa)));
         NumEditLiczbaF->setText(Tekst(Calkowita(w.LiczbaF)));
         NumEditPoleF->setText(Tekst(Ogolny(w.PoleF)));
+        if (const auto& l = w.Lacznik2017) {
+            ComboBoxFormaLacznika->setCurrentIndex(kForma2017);
+            OdswiezWarstwy();
+            ComboBoxWarstwaF->setCurrentIndex(ComboBoxWarstwaF->findData(l->Warstwa));
+            CheckBoxWpuszczony->setChecked(l->D1.has_value());
+            if (l->D1)
+                NumEditD1->setText(Tekst(Ogolny(*l->D1)));
+        } else {
+            // A project of the older form opens on it; switching is the user's choice.
+            ComboBoxFormaLacznika->setCurrentIndex(kFormaStarsza);
+            ComboBoxAlfa->setEditText(Tekst(Calkowita(w.Alfa)));
+        }
     }
     if (w.DeltaUk < 0.01)
         RadioButtonUk000->setChecked(true);
@@ -613,6 +859,7 @@ void TFormMostkiTerm::PokazPoprawki() {
         CheckBoxMostekWlasny->setChecked(true);
         NumEditMostekWlasny->setText(Tekst(Ogolny(w.MostekWlasny)));
     }
+    UstawWidokLacznika();
 }
 
 // ---- the two lists: tidied on leaving

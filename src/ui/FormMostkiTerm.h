@@ -8,6 +8,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -38,6 +40,17 @@ public:
     void Button2Click();
     void ComboBoxDeltaUExit();
     void ComboBoxAlfaExit();
+    // The fastener correction's form (0: PN-EN ISO 6946:2017, 1: the older one with alpha 6 or 5),
+    // the layer the fasteners cross and whether they are recessed: each shows what it changes.
+    void ComboBoxFormaLacznikaChange();
+    void ComboBoxWarstwaFChange();
+    void CheckBoxWpuszczonyClick();
+
+    // Where the dialog reads the layer k the fasteners may cross (its name, d and lambda as the grid
+    // holds them now, typed since the last calculation included); by default the model's layer table.
+    void UstawZrodloWarstw(std::function<TWarstwa(int)> zrodlo);
+    // The list of layers anew from the layers in use, keeping the chosen layer number.
+    void OdswiezWarstwy();
 
     // Checks the ticked groups in their order; the first failure shows its message, resets the
     // offending field to "0" and gives false. Throws BladKonwersji for a text that is no number.
@@ -73,6 +86,16 @@ private:
     TListaLiczb* ComboBoxAlfa = nullptr;
     TNumEdit* NumEditLiczbaF = nullptr;
     TNumEdit* NumEditPoleF = nullptr;
+    // The 2017 form of the fastener correction.
+    QComboBox* ComboBoxFormaLacznika = nullptr;
+    QLabel* LabelFormaLacznika = nullptr; // an older project's form: that it stays until switched
+    QLabel* LabelWarstwa = nullptr;
+    QComboBox* ComboBoxWarstwaF = nullptr; // "k. name", the layer number as the item's data
+    QLabel* LabelWarstwaF = nullptr;       // d0 and R1 of the chosen layer
+    QLabel* LabelD1 = nullptr;
+    QCheckBox* CheckBoxWpuszczony = nullptr;
+    TNumEdit* NumEditD1 = nullptr;
+    QLabel* LabelAlfa = nullptr; // the alpha row's text: the list's meaning, or the 2017 alpha
     // Upper right group: linear thermal bridges.
     QRadioButton* RadioButtonUk000 = nullptr;
     QRadioButton* RadioButtonUk005 = nullptr;
@@ -91,7 +114,17 @@ private:
     void NaprawPoleZFokusem();
     // Shows the main window again (FormClose).
     void PokazOknoGlowne();
+    bool Forma2017() const;
+    // The 2017 form's part of SprawdzPoprawki: a layer chosen and in use, its d0 known, d1 within
+    // 0 < d1 <= d0 for a recessed fastener.
+    bool SprawdzLacznik2017();
+    // The chosen layer's number, 0 when none is chosen.
+    int WybranaWarstwa() const;
+    // The rows of the 2017 form shown or hidden, the fields enabled with the box, and the texts
+    // of the layer's d0 and R1, of alpha and of the form note brought up to date.
+    void UstawWidokLacznika();
 
+    std::function<TWarstwa(int)> warstwa_;
     TModelProjektu& model_;
     TDialogi& dialogi_;
     QWidget* okno_;

@@ -214,6 +214,20 @@ void TFormPrzegroda::UstawFormy(TFormWstawWarstwe* wstaw, TFormMostkiTerm* mostk
     FormWstawWarstwe = wstaw;
     FormMostkiTerm = mostki;
     przegroda_->UstawFormy(wstaw, mostki);
+    if (mostki)
+        mostki->UstawZrodloWarstw([this](int k) {
+            // The layer as the grid holds it now (the model's table takes it only at the next
+            // calculation or save); what the grid does not show (bridges, an air layer) from the model.
+            // Columns: 1 name, 2 lambda, 4 d; a text that is no number gives 0, which the dialog refuses.
+            TWarstwa w = Model.Warstwy[k];
+            const int wiersz = k - 1;
+            w.Nazwa.UstawUtf8(przegroda_->Komorka(wiersz, 1).toStdString());
+            if (!ProbujNaLiczbe(przegroda_->Komorka(wiersz, 2).toStdString(), w.Lambda))
+                w.Lambda = 0;
+            if (!ProbujNaLiczbe(przegroda_->Komorka(wiersz, 4).toStdString(), w.Grubosc))
+                w.Grubosc = 0;
+            return w;
+        });
     FormDane = dane;
     PodgladWydruku = raport;
     AboutBox = about;
@@ -300,8 +314,10 @@ void TFormPrzegroda::Button3Click() {
     if (!FormMostkiTerm)
         return;
     const TRekordProjektu przed = KodujRekord(Model);
+    // The 2017 fastener entry lives outside the record.
+    const std::optional<TLacznik2017> lacznikPrzed = Model.WarunkiPracy.Lacznik2017;
     Dialogi.PokazModalnie(FormMostkiTerm);
-    if (KodujRekord(Model) != przed)
+    if (KodujRekord(Model) != przed || Model.WarunkiPracy.Lacznik2017 != lacznikPrzed)
         ZaznaczZmiane();
 }
 

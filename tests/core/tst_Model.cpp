@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 
 using namespace murolab;
 using namespace murolab::test;
@@ -152,6 +153,73 @@ TEST(Model, MostkiIPowietrzeIdaZaWarstwa) {
     EXPECT_EQ(m.Warstwy[2].WOsi, 0);
     EXPECT_EQ(m.Warstwy[2].Mostki.size(), 1u);
     EXPECT_FALSE(m.WarunkiPracy.Lacznik2017.has_value());
+}
+
+// The 2017 fastener entry over every grid operation: its layer number follows the layer, and the
+// layer gone (deleted, or overwritten by a layer sent into a full grid) takes the whole fastener
+// correction along, so that the older form with a stale alpha never takes over unasked.
+TEST(Model, Lacznik2017IdzieZaWarstwa) {
+    struct TPrzypadek {
+        const char* Opis;
+        std::function<int(int)> Numer;
+        int Oczekiwana; // the entry's new layer, 0 = the correction is gone
+    };
+    const TPrzypadek przypadki[] = {
+        {"its row dragged down", [](int k) { return NumerPoPrzeciagnieciu(k, 2, 4); }, 5},
+        {"a row dragged over it", [](int k) { return NumerPoPrzeciagnieciu(k, 4, 0); }, 4},
+        {"a row below dragged", [](int k) { return NumerPoPrzeciagnieciu(k, 3, 4); }, 3},
+        {"a row deleted above", [](int k) { return NumerPoUsunieciu(k, 0); }, 2},
+        {"its row deleted", [](int k) { return NumerPoUsunieciu(k, 2); }, 0},
+        {"a row inserted above", [](int k) { return NumerPoWstawieniu(k, 6, 1); }, 4},
+        {"a row inserted below", [](int k) { return NumerPoWstawieniu(k, 6, 4); }, 3},
+        {"full grid, its row pushed out", [](int k) { return NumerPoWstawieniu(k, 3, 0); }, 0},
+        {"its row replaced", [](int k) { return NumerPoZamianie(k, 2); }, 0},
+        {"another row replaced", [](int k) { return NumerPoZamianie(k, 0); }, 3},
+    };
+    for (const TPrzypadek& p : przypadki) {
+        SCOPED_TRACE(p.Opis);
+        TModelProjektu m;
+        m.Resetuj();
+        m.LiczbaWarstw = 5;
+        TWarunkiPracy& w = m.WarunkiPracy;
+        w.LambdaF = 50;
+        w.LiczbaF = 4;
+        w.PoleF = 0.00002;
+        w.Lacznik2017 = TLacznik2017{3, 0.08};
+        w.NrNieszczelnosci = 1;
+        w.DeltaU = 0.01;
+        PrzeniesDaneNiejednorodne(m, p.Numer);
+        if (p.Oczekiwana == 0) {
+            EXPECT_FALSE(w.Lacznik2017.has_value());
+            EXPECT_EQ(w.LambdaF, 0);
+            EXPECT_EQ(w.Alfa, 0);
+            EXPECT_EQ(w.LiczbaF, 0);
+            EXPECT_EQ(w.PoleF, 0);
+        } else {
+            ASSERT_TRUE(w.Lacznik2017.has_value());
+            EXPECT_EQ(w.Lacznik2017->Warstwa, p.Oczekiwana);
+            EXPECT_EQ(w.Lacznik2017->D1, 0.08);
+            EXPECT_EQ(w.LambdaF, 50);
+            EXPECT_EQ(w.LiczbaF, 4);
+        }
+        // The air-void correction is the sheet's business (PrzeniesPoprawke), not this one's.
+        EXPECT_EQ(w.NrNieszczelnosci, 1);
+    }
+}
+
+TEST(Model, LacznikStarszejPostaciNieZalezyOdWarstw) {
+    TWarunkiPracy w;
+    w.LambdaF = 50;
+    w.Alfa = 6;
+    w.LiczbaF = 4;
+    EXPECT_EQ(PrzeniesLacznik(w, 0), std::nullopt);
+    EXPECT_EQ(w.LambdaF, 50);
+    EXPECT_EQ(w.Alfa, 6);
+    w.Lacznik2017 = TLacznik2017{2, {}};
+    EXPECT_EQ(PrzeniesLacznik(w, 2), std::nullopt) << "the layer stayed";
+    EXPECT_EQ(PrzeniesLacznik(w, 1), 2);
+    EXPECT_EQ(PrzeniesLacznik(w, 0), 1);
+    EXPECT_EQ(w.LambdaF, 0);
 }
 
 } // namespace

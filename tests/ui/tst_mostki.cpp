@@ -3,6 +3,8 @@
 // corrections back into the controls.
 
 #include "NarzedziaTestow.h"
+#include "core/Liczby.h"
+#include "core/Obliczenia.h"
 #include "ui/FormMostkiTerm.h"
 #include "ui/KontekstPomocy.h"
 #include "widgets/DialogiTestowe.h"
@@ -12,6 +14,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -48,12 +51,14 @@ struct TStanowisko {
 
     TStanowisko(int liczbaWarstw = 3) { model.LiczbaWarstw = liczbaWarstw; }
 
-    // Fills every group with values that pass and ticks all three boxes.
+    // Fills every group with values that pass and ticks all three boxes; the fasteners in the older
+    // form, whose alpha is a field of its own.
     void WszystkoPoprawne() {
         Kontrolka<QCheckBox>(form, "CheckBoxDeltaUg")->setChecked(true);
         Kontrolka<TNumEdit>(form, "NumEditNrNieszczelnosci")->setText("2");
         Kontrolka<QComboBox>(form, "ComboBoxDeltaU")->setEditText("0,01");
         Kontrolka<QCheckBox>(form, "CheckBoxDeltaUf")->setChecked(true);
+        Kontrolka<QComboBox>(form, "ComboBoxFormaLacznika")->setCurrentIndex(1);
         Kontrolka<TNumEdit>(form, "NumEditLambdaF")->setText("50");
         Kontrolka<QComboBox>(form, "ComboBoxAlfa")->setEditText("5");
         Kontrolka<TNumEdit>(form, "NumEditLiczbaF")->setText("4");
@@ -71,7 +76,42 @@ struct TStanowisko {
 bool RowneWarunki(const TWarunkiPracy& a, const TWarunkiPracy& b) {
     return a.NrNieszczelnosci == b.NrNieszczelnosci && a.DeltaU == b.DeltaU && a.LambdaF == b.LambdaF &&
            a.Alfa == b.Alfa && a.LiczbaF == b.LiczbaF && a.PoleF == b.PoleF && a.DeltaUk == b.DeltaUk &&
-           a.MostekWlasny == b.MostekWlasny && a.TempZewn == b.TempZewn && a.Rsi == b.Rsi;
+           a.MostekWlasny == b.MostekWlasny && a.TempZewn == b.TempZewn && a.Rsi == b.Rsi &&
+           a.Lacznik2017 == b.Lacznik2017;
+}
+
+// A brick wall insulated with 15 cm of EPS (R1 = 3,75 m2 K/W) and plastered, Rsi 0,13, Rse 0,04.
+void ScianaZeStyropianem(TModelProjektu& m) {
+    const struct {
+        const char* nazwa;
+        double d;
+        double lambda;
+    } warstwy[] = {
+        {"Cegła pełna", 0.25, 0.77}, {"Styropian EPS 100", 0.15, 0.04}, {"Tynk cienkowarstwowy", 0.01, 0.82}};
+    m.LiczbaWarstw = 3;
+    for (int k = 1; k <= 3; ++k) {
+        const auto& w = warstwy[k - 1];
+        m.Warstwy[k].Nazwa.UstawUtf8(w.nazwa);
+        m.Warstwy[k].Grubosc = w.d;
+        m.Warstwy[k].Lambda = w.lambda;
+        m.Warstwy[k].Mi = 50;
+    }
+    m.WarunkiPracy.Rsi = 0.13;
+    m.WarunkiPracy.Rse = 0.04;
+}
+
+// The fastener group filled as a user does in the 2017 form (the form new projects get): 4 steel
+// anchors of 5 mm (Af 0,00002 m2) per m2 through layer `warstwa`, recessed to d1 when given.
+void Laczniki2017(TFormMostkiTerm& f, int warstwa, const QString& d1) {
+    Kontrolka<QCheckBox>(f, "CheckBoxDeltaUf")->setChecked(true);
+    Kontrolka<TNumEdit>(f, "NumEditLambdaF")->setText("50");
+    Kontrolka<TNumEdit>(f, "NumEditLiczbaF")->setText("4");
+    Kontrolka<TNumEdit>(f, "NumEditPoleF")->setText("0,00002");
+    QComboBox* warstwy = Kontrolka<QComboBox>(f, "ComboBoxWarstwaF");
+    warstwy->setCurrentIndex(warstwy->findData(warstwa));
+    Kontrolka<QCheckBox>(f, "CheckBoxWpuszczony")->setChecked(!d1.isEmpty());
+    if (!d1.isEmpty())
+        Kontrolka<TNumEdit>(f, "NumEditD1")->setText(d1);
 }
 
 // What the dialog shows: the texts of Nr, λf, nf, Af, the own addition, ΔU″ and αf; then, as 0/1,
@@ -141,15 +181,25 @@ private slots:
     void kolejnosc_tab_i_pomoc() {
         TStanowisko s;
         TFormMostkiTerm& f = s.form;
-        const QList<QWidget*> oczekiwana{
-            Kontrolka<QCheckBox>(f, "CheckBoxDeltaUg"),     Kontrolka<TNumEdit>(f, "NumEditNrNieszczelnosci"),
-            Kontrolka<QComboBox>(f, "ComboBoxDeltaU"),      Kontrolka<QCheckBox>(f, "CheckBoxDeltaUf"),
-            Kontrolka<TNumEdit>(f, "NumEditLambdaF"),       Kontrolka<QComboBox>(f, "ComboBoxAlfa"),
-            Kontrolka<TNumEdit>(f, "NumEditLiczbaF"),       Kontrolka<TNumEdit>(f, "NumEditPoleF"),
-            Kontrolka<QRadioButton>(f, "RadioButtonUk000"), Kontrolka<QRadioButton>(f, "RadioButtonUk005"),
-            Kontrolka<QRadioButton>(f, "RadioButtonUk015"), Kontrolka<QPushButton>(f, "Button1"),
-            Kontrolka<QPushButton>(f, "Button2"),           Kontrolka<QCheckBox>(f, "CheckBoxMostekWlasny"),
-            Kontrolka<TNumEdit>(f, "NumEditMostekWlasny")};
+        const QList<QWidget*> oczekiwana{Kontrolka<QCheckBox>(f, "CheckBoxDeltaUg"),
+                                         Kontrolka<TNumEdit>(f, "NumEditNrNieszczelnosci"),
+                                         Kontrolka<QComboBox>(f, "ComboBoxDeltaU"),
+                                         Kontrolka<QCheckBox>(f, "CheckBoxDeltaUf"),
+                                         Kontrolka<QComboBox>(f, "ComboBoxFormaLacznika"),
+                                         Kontrolka<TNumEdit>(f, "NumEditLambdaF"),
+                                         Kontrolka<QComboBox>(f, "ComboBoxWarstwaF"),
+                                         Kontrolka<QCheckBox>(f, "CheckBoxWpuszczony"),
+                                         Kontrolka<TNumEdit>(f, "NumEditD1"),
+                                         Kontrolka<QComboBox>(f, "ComboBoxAlfa"),
+                                         Kontrolka<TNumEdit>(f, "NumEditLiczbaF"),
+                                         Kontrolka<TNumEdit>(f, "NumEditPoleF"),
+                                         Kontrolka<QRadioButton>(f, "RadioButtonUk000"),
+                                         Kontrolka<QRadioButton>(f, "RadioButtonUk005"),
+                                         Kontrolka<QRadioButton>(f, "RadioButtonUk015"),
+                                         Kontrolka<QPushButton>(f, "Button1"),
+                                         Kontrolka<QPushButton>(f, "Button2"),
+                                         Kontrolka<QCheckBox>(f, "CheckBoxMostekWlasny"),
+                                         Kontrolka<TNumEdit>(f, "NumEditMostekWlasny")};
         for (qsizetype i = 1; i < oczekiwana.size(); ++i) {
             // The next focusable widget in the chain (a combo box's line edit is its proxy, skip it).
             QWidget* w = oczekiwana[i - 1]->nextInFocusChain();
@@ -239,6 +289,7 @@ private slots:
             badane = Kontrolka<TNumEdit>(f, "NumEditMostekWlasny");
         } else {
             Kontrolka<QCheckBox>(f, "CheckBoxDeltaUf")->setChecked(true);
+            Kontrolka<QComboBox>(f, "ComboBoxFormaLacznika")->setCurrentIndex(1);
             Kontrolka<TNumEdit>(f, "NumEditLambdaF")->setText("50");
             Kontrolka<TNumEdit>(f, "NumEditLiczbaF")->setText("4");
             Kontrolka<TNumEdit>(f, "NumEditPoleF")->setText("0,5");
@@ -482,6 +533,7 @@ private slots:
         QFETCH(QString, wynik);
         QFETCH(int, sygnaly);
         TStanowisko s;
+        Kontrolka<QComboBox>(s.form, "ComboBoxFormaLacznika")->setCurrentIndex(1);
         QComboBox* c = deltaU ? Kontrolka<QComboBox>(s.form, "ComboBoxDeltaU")
                               : Kontrolka<QComboBox>(s.form, "ComboBoxAlfa");
         c->setEnabled(true);
@@ -520,6 +572,7 @@ private slots:
         TFormMostkiTerm& f = s.form;
         Kontrolka<QCheckBox>(f, "CheckBoxDeltaUg")->setChecked(true);
         Kontrolka<QCheckBox>(f, "CheckBoxDeltaUf")->setChecked(true);
+        Kontrolka<QComboBox>(f, "ComboBoxFormaLacznika")->setCurrentIndex(1);
         QComboBox* c =
             deltaU ? Kontrolka<QComboBox>(f, "ComboBoxDeltaU") : Kontrolka<QComboBox>(f, "ComboBoxAlfa");
         f.show();
@@ -548,6 +601,192 @@ private slots:
         });
         QCOMPARE(s.d.TekstyKomunikatow(), QStringList{kMsgLambda});
         QVERIFY(s.d.Bledy().isEmpty());
+    }
+
+    // New projects: the 2017 form; a layer chosen and a recessed d1 make the entry, alpha and the
+    // layer's d0 and R1 are shown, and Delta Uf follows 0,8 d1/d0 lambda_f Af nf / d1 (R1/RT,h)^2.
+    void postac_2017_data() {
+        QTest::addColumn<QString>("d1");       // empty: through the whole layer
+        QTest::addColumn<double>("alfa");      // as the standard gives it
+        QTest::addColumn<QString>("opisAlfy"); // the alpha row's text
+        QTest::newRow("przez całą warstwę")
+            << QString() << 0.8 << QStringLiteral("= 0,8 (łącznik przez całą warstwę)");
+        QTest::newRow("wpuszczony na 8 cm")
+            << QStringLiteral("0,08") << 0.8 * 0.08 / 0.15
+            << QStringLiteral("= 0,8·d<sub>1</sub>/d<sub>0</sub> = 0,8·0,08/0,15 = 0,427");
+        QTest::newRow("wpuszczony na całą grubość")
+            << QStringLiteral("0,15") << 0.8
+            << QStringLiteral("= 0,8·d<sub>1</sub>/d<sub>0</sub> = 0,8·0,15/0,15 = 0,800");
+    }
+    void postac_2017() {
+        QFETCH(QString, d1);
+        QFETCH(double, alfa);
+        QFETCH(QString, opisAlfy);
+        TStanowisko s;
+        ScianaZeStyropianem(s.model);
+        TFormMostkiTerm& f = s.form;
+        QString warstwaF;
+        QStringList warstwy;
+        const int wynik = s.Pokaz([&] {
+            QCOMPARE(Kontrolka<QComboBox>(f, "ComboBoxFormaLacznika")->currentIndex(), 0);
+            QVERIFY(Kontrolka<QLabel>(f, "LabelFormaLacznika")->isHidden());
+            QCOMPARE(Kontrolka<QComboBox>(f, "ComboBoxWarstwaF")->currentIndex(), -1); // no guess
+            QVERIFY(Kontrolka<QComboBox>(f, "ComboBoxAlfa")->isHidden());
+            Laczniki2017(f, 2, d1);
+            for (int i = 0; i < Kontrolka<QComboBox>(f, "ComboBoxWarstwaF")->count(); ++i)
+                warstwy << Kontrolka<QComboBox>(f, "ComboBoxWarstwaF")->itemText(i);
+            warstwaF = Kontrolka<QLabel>(f, "LabelWarstwaF")->text();
+            QCOMPARE(Kontrolka<QLabel>(f, "LabelAlfa")->text(), opisAlfy);
+            Kontrolka<QPushButton>(f, "Button1")->click();
+        });
+        QCOMPARE(wynik, int(QDialog::Accepted));
+        QVERIFY2(s.d.Komunikaty().isEmpty(), qPrintable(s.d.TekstyKomunikatow().join('\n')));
+        QCOMPARE(warstwy, (QStringList{"1. Cegła pełna", "2. Styropian EPS 100", "3. Tynk cienkowarstwowy"}));
+        QCOMPARE(warstwaF, QStringLiteral("d<sub>0</sub> = 0,15 m;  R<sub>1</sub> = 3,750 m²·K/W"));
+
+        const TWarunkiPracy& w = s.model.WarunkiPracy;
+        QVERIFY(w.Lacznik2017.has_value());
+        QCOMPARE(w.Lacznik2017->Warstwa, 2);
+        QCOMPARE(w.Lacznik2017->D1,
+                 d1.isEmpty() ? std::optional<double>() : std::optional<double>(NaLiczbe(d1.toStdString())));
+        QCOMPARE(w.Alfa, 0); // the record's alpha belongs to the older form
+        QCOMPARE(w.LambdaF, 50.0);
+        QCOMPARE(w.LiczbaF, 4);
+        QCOMPARE(w.PoleF, 0.00002);
+        const double d0 = 0.15;
+        const double dlugosc = d1.isEmpty() ? d0 : NaLiczbe(d1.toStdString());
+        const double rth = 0.13 + 0.25 / 0.77 + 0.15 / 0.04 + 0.01 / 0.82 + 0.04;
+        const double oczekiwane = alfa * 50 * 0.00002 * 4 / dlugosc * (3.75 / rth) * (3.75 / rth);
+        QVERIFY2(
+            std::abs(DeltaUf(s.model) - oczekiwane) < 1e-12 * oczekiwane,
+            qPrintable(
+                QStringLiteral("%1 != %2").arg(DeltaUf(s.model), 0, 'g', 17).arg(oczekiwane, 0, 'g', 17)));
+
+        // Reopened, the dialog shows what was stored.
+        s.Pokaz([&] {
+            QCOMPARE(Kontrolka<QComboBox>(f, "ComboBoxFormaLacznika")->currentIndex(), 0);
+            QCOMPARE(Kontrolka<QComboBox>(f, "ComboBoxWarstwaF")->currentData().toInt(), 2);
+            QCOMPARE(Kontrolka<QCheckBox>(f, "CheckBoxWpuszczony")->isChecked(), !d1.isEmpty());
+            QCOMPARE(Kontrolka<QLabel>(f, "LabelAlfa")->text(), opisAlfy);
+            Kontrolka<QPushButton>(f, "Button2")->click();
+        });
+    }
+
+    // A project with the older alpha and no 2017 entry keeps its form and result until the user
+    // switches; Anuluj after switching changes nothing either.
+    void starszy_projekt_zostaje_do_zmiany() {
+        TStanowisko s;
+        ScianaZeStyropianem(s.model);
+        TWarunkiPracy& w = s.model.WarunkiPracy;
+        w.LambdaF = 50;
+        w.Alfa = 6;
+        w.LiczbaF = 4;
+        w.PoleF = 0.00002;
+        TFormMostkiTerm& f = s.form;
+        f.UstawDomyslnePoprawki();
+        f.PokazPoprawki();
+        const TWarunkiPracy przed = w;
+        const double deltaUfPrzed = DeltaUf(s.model);
+        QCOMPARE(deltaUfPrzed, 6 * 50 * 4 * 0.00002);
+
+        s.Pokaz([&] {
+            QCOMPARE(Kontrolka<QComboBox>(f, "ComboBoxFormaLacznika")->currentIndex(), 1);
+            QCOMPARE(Kontrolka<QComboBox>(f, "ComboBoxAlfa")->currentText(), QStringLiteral("6"));
+            QVERIFY(!Kontrolka<QComboBox>(f, "ComboBoxAlfa")->isHidden());
+            QVERIFY(Kontrolka<QComboBox>(f, "ComboBoxWarstwaF")->isHidden());
+            QVERIFY(!Kontrolka<QLabel>(f, "LabelFormaLacznika")->isHidden());
+            QCOMPARE(
+                Kontrolka<QLabel>(f, "LabelFormaLacznika")->text(),
+                QStringLiteral(
+                    "Projekt ma poprawkę w starszej postaci (αf\u00a0=\u00a06\u00a0m⁻¹). Zostaje, dopóki "
+                    "nie wybierzesz postaci wg PN-EN ISO 6946:2017."));
+            Kontrolka<QPushButton>(f, "Button1")->click();
+        });
+        QVERIFY(RowneWarunki(przed, w));
+        QCOMPARE(DeltaUf(s.model), deltaUfPrzed);
+
+        // Switched and cancelled: nothing changes, and the next opening shows the older form again.
+        s.Pokaz([&] {
+            Kontrolka<QComboBox>(f, "ComboBoxFormaLacznika")->setCurrentIndex(0);
+            QCOMPARE(Kontrolka<QLabel>(f, "LabelFormaLacznika")->text(),
+                     QStringLiteral("Postać wg PN-EN ISO 6946:2017 zastąpi dotychczasową "
+                                    "(αf\u00a0=\u00a06\u00a0m⁻¹) po „Wprowadź”."));
+            Laczniki2017(f, 2, {});
+            Kontrolka<QPushButton>(f, "Button2")->click();
+        });
+        QVERIFY(RowneWarunki(przed, w));
+        QCOMPARE(Kontrolka<QComboBox>(f, "ComboBoxFormaLacznika")->currentIndex(), 1);
+
+        // Switched and confirmed: the 2017 entry, the older alpha gone.
+        s.Pokaz([&] {
+            Kontrolka<QComboBox>(f, "ComboBoxFormaLacznika")->setCurrentIndex(0);
+            Laczniki2017(f, 2, {});
+            Kontrolka<QPushButton>(f, "Button1")->click();
+        });
+        QVERIFY(w.Lacznik2017.has_value());
+        QCOMPARE(w.Lacznik2017->Warstwa, 2);
+        QCOMPARE(w.Alfa, 0);
+        QVERIFY(Kontrolka<QLabel>(f, "LabelFormaLacznika")->isHidden());
+
+        // The command New: the 2017 form again for fasteners entered anew.
+        Kontrolka<QComboBox>(f, "ComboBoxFormaLacznika")->setCurrentIndex(1);
+        f.UstawDomyslnePoprawki();
+        QCOMPARE(Kontrolka<QComboBox>(f, "ComboBoxFormaLacznika")->currentIndex(), 0);
+        QCOMPARE(Kontrolka<QComboBox>(f, "ComboBoxWarstwaF")->currentIndex(), -1);
+    }
+
+    // Each refusal of the 2017 form: its message, the offending field, and the model untouched.
+    void odmowy_postaci_2017_data() {
+        QTest::addColumn<int>("warstwa");       // chosen layer, 0 = none
+        QTest::addColumn<QString>("d1");        // empty: through the whole layer
+        QTest::addColumn<int>("liczbaPotem");   // the layer count when checked (the list is older)
+        QTest::addColumn<double>("grubosc2");   // layer 2's thickness as the grid holds it
+        QTest::addColumn<QString>("komunikat"); // empty: passes
+        const QString zleD1 = QStringLiteral(
+            "Podana głębokość d1 łącznika w warstwie izolacyjnej jest niepoprawna (0 < d1 ≤ d0 = 0,15 m) ! "
+            "Jeżeli nadal będzie pojawiał się taki komunikat zajrzyj do pomocy programu");
+        // clang-format off
+        QTest::newRow("bez warstwy") << 0 << QString() << 3 << 0.15
+            << QStringLiteral("Wybierz warstwę izolacyjną, przez którą przechodzą łączniki mechaniczne.");
+        QTest::newRow("d1 zero") << 2 << QStringLiteral("0") << 3 << 0.15 << zleD1;
+        QTest::newRow("d1 ponad d0") << 2 << QStringLiteral("0,151") << 3 << 0.15 << zleD1;
+        QTest::newRow("d1 ujemne") << 2 << QStringLiteral("-0,05") << 3 << 0.15 << zleD1;
+        QTest::newRow("d1 równe d0 przechodzi") << 2 << QStringLiteral("0,15") << 3 << 0.15 << QString();
+        QTest::newRow("d1 maleńkie przechodzi") << 2 << QStringLiteral("0,001") << 3 << 0.15 << QString();
+        QTest::newRow("warstwa za przegrodą") << 3 << QString() << 2 << 0.15
+            << QStringLiteral("Warstwa nr 3 nie istnieje: przegroda ma warstwy od 1 do 2. Wybierz warstwę ponownie.");
+        QTest::newRow("przegroda bez warstw") << 1 << QString() << 0 << 0.15
+            << QStringLiteral("Warstwa nr 1 nie istnieje: przegroda nie ma warstw.");
+        QTest::newRow("grubość warstwy niepoprawna") << 2 << QStringLiteral("0,05") << 3 << 0.0
+            << QStringLiteral("Grubość lub współczynnik λ warstwy nr 2 w tabeli warstw są niepoprawne: popraw je, "
+                              "zanim podasz łączniki przechodzące przez tę warstwę.");
+        // clang-format on
+    }
+    void odmowy_postaci_2017() {
+        QFETCH(int, warstwa);
+        QFETCH(QString, d1);
+        QFETCH(int, liczbaPotem);
+        QFETCH(double, grubosc2);
+        QFETCH(QString, komunikat);
+        TStanowisko s;
+        ScianaZeStyropianem(s.model);
+        s.model.Warstwy[2].Grubosc = grubosc2;
+        TFormMostkiTerm& f = s.form;
+        f.OdswiezWarstwy();
+        Laczniki2017(f, warstwa, d1);
+        s.model.LiczbaWarstw = liczbaPotem;
+        const TWarunkiPracy przed = s.model.WarunkiPracy;
+
+        QCOMPARE(f.SprawdzPoprawki(), komunikat.isEmpty());
+        QCOMPARE(s.d.TekstyKomunikatow(), komunikat.isEmpty() ? QStringList() : QStringList{komunikat});
+        if (!komunikat.isEmpty()) {
+            QCOMPARE(s.d.Komunikaty()[0].Tytul, kUwaga);
+            QCOMPARE(s.d.Komunikaty()[0].Ikona, TIkona::Stop);
+        }
+        QCOMPARE(Kontrolka<TNumEdit>(f, "NumEditD1")->text(),
+                 komunikat.contains(QStringLiteral("d1")) ? QStringLiteral("0")
+                                                          : (d1.isEmpty() ? QStringLiteral("0") : d1));
+        QVERIFY(RowneWarunki(przed, s.model.WarunkiPracy));
     }
 
     // A loaded project's corrections in the controls; the "0,05" button was chosen before.

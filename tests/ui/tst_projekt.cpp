@@ -239,13 +239,14 @@ struct TStanowisko : test::TOkno {
 };
 
 // Every kind of correction, typed into the dialog and confirmed: air voids of 0,01 in layer `warstwa`,
-// fasteners of λ 50 (4 per m², 0,0001 m² each; α as the dialog proposes it, or `alfa`), linear
-// bridges 0,05, an own addition of 0,1.
+// fasteners of λ 50 in the older form (4 per m², 0,0001 m² each; α as the dialog proposes it, or
+// `alfa`), linear bridges 0,05, an own addition of 0,1.
 void WszystkiePoprawki(TFormMostkiTerm& f, const char* warstwa, const char* alfa = nullptr) {
     Kontrolka<QCheckBox>(f, "CheckBoxDeltaUg")->setChecked(true);
     Kontrolka<TNumEdit>(f, "NumEditNrNieszczelnosci")->setText(warstwa);
     Kontrolka<QComboBox>(f, "ComboBoxDeltaU")->setEditText("0,01");
     Kontrolka<QCheckBox>(f, "CheckBoxDeltaUf")->setChecked(true);
+    Kontrolka<QComboBox>(f, "ComboBoxFormaLacznika")->setCurrentIndex(1);
     Kontrolka<TNumEdit>(f, "NumEditLambdaF")->setText("50");
     if (alfa)
         Kontrolka<QComboBox>(f, "ComboBoxAlfa")->setEditText(alfa);
@@ -428,6 +429,44 @@ private slots:
         Kontrolka<QPushButton>(s, "BitBtnOblicz")->click();
         QVERIFY(qAbs(Uk(s->Model) - (u0 + 0.01 + 0.12 + 0.05 + 0.1)) < 1e-12);
         QCOMPARE(Kontrolka<QLabel>(s, "LabelUk")->text(), QStringLiteral("U  = 1,135"));
+    }
+
+    // The fastener layer's d0 is the grid's, typed after the last calculation; a change of the 2017
+    // entry alone (outside the record) still marks the project changed.
+    void lacznik_2017_z_siatki_zaznacza_zmiane() {
+        TStanowisko s;
+        s.Dodaj({{"Tynk", "0,82", "19", "0,015"}, {"Styropian EPS", "0,04", "60", "0,12"}});
+        ArkuszPrzegrody(s)->UstawKomorke(1, 4, QStringLiteral("0,2"));
+        s->Model.Zmieniony = false;
+        QString d0;
+        s.Mostki([&](TFormMostkiTerm& f) {
+            Kontrolka<QCheckBox>(f, "CheckBoxDeltaUf")->setChecked(true);
+            Kontrolka<TNumEdit>(f, "NumEditLambdaF")->setText("50");
+            Kontrolka<TNumEdit>(f, "NumEditLiczbaF")->setText("4");
+            Kontrolka<TNumEdit>(f, "NumEditPoleF")->setText("0,00002");
+            QComboBox* warstwy = Kontrolka<QComboBox>(f, "ComboBoxWarstwaF");
+            QCOMPARE(warstwy->count(), 2);
+            warstwy->setCurrentIndex(1);
+            d0 = Kontrolka<QLabel>(f, "LabelWarstwaF")->text();
+            Kontrolka<QCheckBox>(f, "CheckBoxWpuszczony")->setChecked(true);
+            Kontrolka<TNumEdit>(f, "NumEditD1")->setText("0,15"); // deeper than the 0,12 before the edit
+            Kontrolka<QPushButton>(f, "Button1")->click();
+        });
+        QVERIFY2(s.d.Komunikaty().isEmpty(), qPrintable(s.d.TekstyKomunikatow().join('\n')));
+        QCOMPARE(d0, QStringLiteral("d<sub>0</sub> = 0,2 m;  R<sub>1</sub> = 5,000 m²·K/W"));
+        QCOMPARE(s->Model.WarunkiPracy.Lacznik2017, std::optional<TLacznik2017>(TLacznik2017{2, 0.15}));
+        QVERIFY(s->Model.Zmieniony);
+
+        s->Model.Zmieniony = false;
+        const TRekordProjektu rekord = KodujRekord(s->Model);
+        s.Mostki([](TFormMostkiTerm& f) {
+            Kontrolka<QCheckBox>(f, "CheckBoxWpuszczony")->setChecked(false);
+            Kontrolka<QPushButton>(f, "Button1")->click();
+        });
+        QCOMPARE(s->Model.WarunkiPracy.Lacznik2017,
+                 std::optional<TLacznik2017>(TLacznik2017{2, std::nullopt}));
+        QVERIFY(KodujRekord(s->Model) == rekord);
+        QVERIFY(s->Model.Zmieniony);
     }
 
     void okno_glowne_ukryte_podczas_poprawek() {

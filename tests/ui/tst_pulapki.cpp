@@ -53,6 +53,33 @@ struct TStanowisko : test::TOkno {
     QString Nazwa(int warstwa) const { return ArkuszPrzegrody(Okno)->Komorka(warstwa - 1, 1); }
 };
 
+// A grid operation of the table rows below: wN insert at row N, d append, uN delete row N, pA-B drag.
+void WykonajOperacje(TStanowisko& s, const QString& operacja) {
+    TFormPrzegroda& f = *s.Okno;
+    const QChar rodzaj = operacja.front();
+    if (rodzaj == u'w' || rodzaj == u'd') {
+        // As the insertion dialog sends a layer: grow the grid, make room, write the row.
+        f.DodajWiersz();
+        if (rodzaj == u'w') {
+            const int wiersz = operacja.mid(1).toInt();
+            f.PrzesunWierszeWDol(f.LiczbaWarstw(), wiersz);
+            f.WpiszWiersz(wiersz, "Nowa", "0,5", "10", "0,1");
+        } else {
+            f.WpiszWiersz(f.LiczbaWarstw() - 1, "Nowa", "0,5", "10", "0,1");
+        }
+    } else if (rodzaj == u'u') {
+        Kontrolka<TSiatkaWarstw>(f, "StringGridPrzegroda")->setCurrentCell(operacja.mid(1).toInt(), 1);
+        s.Dialogi.Odpowiedzi << TOdpowiedz::Tak;
+        ArkuszPrzegrody(f)->Usuwarstw1Click();
+    } else {
+        const QStringList wiersze = operacja.mid(1).split(u'-');
+        auto* siatka = Kontrolka<TSiatkaWarstw>(f, "StringGridPrzegroda");
+        const int z = wiersze[0].toInt(), na = wiersze[1].toInt();
+        siatka->PrzesunWiersz(z, na);
+        siatka->PoPrzeciagnieciu(z, na);
+    }
+}
+
 } // namespace
 
 class TestPulapki : public QObject {
@@ -89,6 +116,7 @@ private slots:
         s->show();
         TFormMostkiTerm& m = *s.Mostki;
         Kontrolka<QCheckBox>(m, "CheckBoxDeltaUf")->setChecked(true);
+        Kontrolka<QComboBox>(m, "ComboBoxFormaLacznika")->setCurrentIndex(1); // the form with an αf field
         Kontrolka<QCheckBox>(m, "CheckBoxDeltaUg")->setChecked(true);
         QWidget* cel = nullptr;
         QLineEdit* edycja = nullptr;
@@ -191,6 +219,7 @@ private slots:
         const TWarunkiPracy przed = s.Model().WarunkiPracy;
         s.Dialogi.Modalnie = [&](QDialog*) {
             Kontrolka<QCheckBox>(m, "CheckBoxDeltaUf")->setChecked(true);
+            Kontrolka<QComboBox>(m, "ComboBoxFormaLacznika")->setCurrentIndex(1);
             Kontrolka<TNumEdit>(m, "NumEditLambdaF")->setText("50");
             Kontrolka<QComboBox>(m, "ComboBoxAlfa")->setEditText(alfa);
             Kontrolka<TNumEdit>(m, "NumEditLiczbaF")->setText("4");
@@ -309,29 +338,7 @@ private slots:
         s.Nieszczelnosc(nr);
         const QString warstwa = s.Nazwa(nr);
         s.Model().Zmieniony = false;
-        TFormPrzegroda& f = *s.Okno;
-        const QChar rodzaj = operacja.front();
-        if (rodzaj == u'w' || rodzaj == u'd') {
-            // As the insertion dialog sends a layer: grow the grid, make room, write the row.
-            f.DodajWiersz();
-            if (rodzaj == u'w') {
-                const int wiersz = operacja.mid(1).toInt();
-                f.PrzesunWierszeWDol(f.LiczbaWarstw(), wiersz);
-                f.WpiszWiersz(wiersz, "Nowa", "0,5", "10", "0,1");
-            } else {
-                f.WpiszWiersz(f.LiczbaWarstw() - 1, "Nowa", "0,5", "10", "0,1");
-            }
-        } else if (rodzaj == u'u') {
-            Kontrolka<TSiatkaWarstw>(f, "StringGridPrzegroda")->setCurrentCell(operacja.mid(1).toInt(), 1);
-            s.Dialogi.Odpowiedzi << TOdpowiedz::Tak;
-            ArkuszPrzegrody(f)->Usuwarstw1Click();
-        } else {
-            const QStringList wiersze = operacja.mid(1).split(u'-');
-            auto* siatka = Kontrolka<TSiatkaWarstw>(f, "StringGridPrzegroda");
-            const int z = wiersze[0].toInt(), na = wiersze[1].toInt();
-            siatka->PrzesunWiersz(z, na);
-            siatka->PoPrzeciagnieciu(z, na);
-        }
+        WykonajOperacje(s, operacja);
         QCOMPARE(s.Model().WarunkiPracy.NrNieszczelnosci, nowyNr);
         if (nowyNr > 0) {
             QCOMPARE(s.Nazwa(nowyNr), warstwa);
@@ -351,6 +358,54 @@ private slots:
         QCOMPARE(informacje.size(), komunikat ? 1 : 0);
         if (komunikat)
             QVERIFY(informacje[0].Tekst.contains(QStringLiteral("nr %1").arg(nr)));
+        QVERIFY(s.Model().Zmieniony);
+    }
+
+    // ---- the 2017 fastener entry stays with its layer the same way; its layer gone takes the whole
+    // fastener correction along, with a word, and the dialog shows what the model holds
+    void lacznikZaWarstwa_data() { poprawkaZaWarstwa_data(); }
+    void lacznikZaWarstwa() {
+        QFETCH(int, warstwy);
+        QFETCH(int, nr);
+        QFETCH(QString, operacja);
+        QFETCH(int, nowyNr);
+        QFETCH(bool, komunikat);
+        TStanowisko s(warstwy);
+        TWarunkiPracy& w = s.Model().WarunkiPracy;
+        w.LambdaF = 50;
+        w.LiczbaF = 4;
+        w.PoleF = 0.00002;
+        w.Lacznik2017 = TLacznik2017{nr, 0.05};
+        s.Mostki->PrzywrocZModelu();
+        const QString warstwa = s.Nazwa(nr);
+        s.Model().Zmieniony = false;
+        WykonajOperacje(s, operacja);
+        QComboBox* lista = Kontrolka<QComboBox>(s.Mostki, "ComboBoxWarstwaF");
+        if (nowyNr > 0) {
+            QVERIFY(w.Lacznik2017.has_value());
+            QCOMPARE(w.Lacznik2017->Warstwa, nowyNr);
+            QCOMPARE(w.Lacznik2017->D1, std::optional<double>(0.05));
+            QCOMPARE(s.Nazwa(nowyNr), warstwa);
+            QCOMPARE(w.LambdaF, 50.0);
+            QVERIFY(Kontrolka<QCheckBox>(s.Mostki, "CheckBoxDeltaUf")->isChecked());
+            QCOMPARE(lista->currentData().toInt(), nowyNr);
+        } else {
+            QVERIFY(!w.Lacznik2017.has_value());
+            QCOMPARE(w.LambdaF, 0.0);
+            QCOMPARE(w.LiczbaF, 0);
+            QVERIFY(!Kontrolka<QCheckBox>(s.Mostki, "CheckBoxDeltaUf")->isChecked());
+        }
+        QList<TWywolanie> informacje;
+        for (const TWywolanie& k : s.Dialogi.Komunikaty())
+            if (k.Ikona == TIkona::Informacja)
+                informacje << k;
+        QCOMPARE(informacje.size(), komunikat ? 1 : 0);
+        if (komunikat)
+            QCOMPARE(informacje[0].Tekst,
+                     QStringLiteral("Usunięto warstwę nr %1, przez którą przechodzą łączniki mechaniczne. "
+                                    "Poprawkę z uwagi na łączniki wyłączono – w razie potrzeby wprowadź ją "
+                                    "ponownie (Mostki cieplne).")
+                         .arg(nr));
         QVERIFY(s.Model().Zmieniony);
     }
 
