@@ -114,6 +114,10 @@ public:
     // ---- the calculate command (Oblicz.cpp)
     void Oblicz();
     bool SprawdzWarunki();
+    // After the grid has gone into the layer table: what the grid does not show (bridges, air layers,
+    // the 2017 fastener entry) still fits the layers, a fastener's d1 their new thickness above all.
+    // False after telling the user; a file saved otherwise could not be opened again.
+    bool SprawdzNiejednorodne();
     void WyczyscWyniki();
     void PokazWyniki();
     void WyczyscWykresy();

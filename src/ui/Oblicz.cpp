@@ -68,6 +68,8 @@ void TFormPrzegroda::Oblicz() {
     if (!SprawdzWarunki())
         return;
     przegroda_->PobierzWarstwy();
+    if (!SprawdzNiejednorodne())
+        return;
     ObliczPrzegrode(Model);
     // A number that overflowed is no result: the sheet stays empty and says why.
     if (const auto wynik = NieskonczonyWynik(Model)) {

@@ -1,7 +1,9 @@
 // The main window's project commands: New, Open, Save (see FormPrzegroda.h).
 #include "ui/FormPrzegroda.h"
 
+#include "core/Iso6946.h"
 #include "core/Liczby.h"
+#include "core/Sprawdzenia.h"
 #include "ui/ArkuszKondensacji.h"
 #include "ui/ArkuszPrzegrody.h"
 #include "ui/ArkuszWarunkow.h"
@@ -127,10 +129,21 @@ void TFormPrzegroda::PokazProjekt(const TZawartoscProjektu& zawartosc) {
     kondensacja_->PokazUstawienia();
 }
 
+bool TFormPrzegroda::SprawdzNiejednorodne() {
+    const TBlad blad = SprawdzNiejednorodnosc(Model);
+    if (!blad)
+        return true;
+    Dialogi.Komunikat(this, QString::fromStdString(*blad), QString::fromUtf8(komunikaty::Uwaga), TIkona::Stop,
+                      TPrzyciski::Ok);
+    return false;
+}
+
 bool TFormPrzegroda::ZapiszProjekt() {
     // The file holds the layers shown in the grid, so they are taken first (even if the user then
     // cancels the dialog).
     przegroda_->PobierzWarstwy();
+    if (!SprawdzNiejednorodne())
+        return false;
     const std::vector<std::uint8_t> bajty = KodujProjekt(Model);
     const QString nazwa = Dialogi.PlikDoZapisu(this, ParametryZapisu(OstatniPlikZapisany));
     if (nazwa.isEmpty())

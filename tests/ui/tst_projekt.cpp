@@ -469,6 +469,38 @@ private slots:
         QVERIFY(s->Model.Zmieniony);
     }
 
+    // A recessed fastener's layer made thinner than d1 in the grid afterwards: neither a calculation
+    // nor a save goes on (the saved file could not be opened again).
+    void lacznik_glebszy_niz_warstwa_po_edycji() {
+        TStanowisko s;
+        s.Dodaj({{"Tynk", "0,82", "19", "0,015"}, {"Styropian EPS", "0,04", "60", "0,12"}});
+        s.Wprowadz(QStringLiteral("Ściana zewnętrzna"), "20", "-20", "55", "85");
+        s.Mostki([](TFormMostkiTerm& f) {
+            Kontrolka<QCheckBox>(f, "CheckBoxDeltaUf")->setChecked(true);
+            Kontrolka<TNumEdit>(f, "NumEditLambdaF")->setText("50");
+            Kontrolka<TNumEdit>(f, "NumEditLiczbaF")->setText("4");
+            Kontrolka<TNumEdit>(f, "NumEditPoleF")->setText("0,00002");
+            Kontrolka<QComboBox>(f, "ComboBoxWarstwaF")->setCurrentIndex(1);
+            Kontrolka<QCheckBox>(f, "CheckBoxWpuszczony")->setChecked(true);
+            Kontrolka<TNumEdit>(f, "NumEditD1")->setText("0,1");
+            Kontrolka<QPushButton>(f, "Button1")->click();
+        });
+        QCOMPARE(s->Model.WarunkiPracy.Lacznik2017, std::optional<TLacznik2017>(TLacznik2017{2, 0.1}));
+        ArkuszPrzegrody(s)->UstawKomorke(1, 4, QStringLiteral("0,08"));
+        const QString blad = QStringLiteral("Łączniki mechaniczne w warstwie 2: d1 = 0,1 m; dozwolone "
+                                            "większe od 0 i najwyżej 0,08 m (grubość warstwy).");
+        s.d.Wyczysc();
+        Kontrolka<QPushButton>(s, "BitBtnOblicz")->click();
+        QCOMPARE(s.d.TekstyKomunikatow(), QStringList{blad});
+        QCOMPARE(s->Model.Wyniki.U0, 0.0); // nothing computed
+
+        s.d.Wyczysc();
+        const QString plik = s.Plik("laczniki.pro");
+        s.Zapisz(plik);
+        QCOMPARE(s.d.TekstyKomunikatow(), QStringList{blad});
+        QVERIFY(!QFile::exists(plik));
+    }
+
     void okno_glowne_ukryte_podczas_poprawek() {
         TStanowisko s;
         s->show();
