@@ -38,8 +38,7 @@ struct TWspolne {
 struct TObliczony {
     TModelProjektu Model;
     TArkuszWynikow Arkusz;
-    TAnalizaIso13788 Analiza;
-    std::optional<TLato> Lato;
+    TAnalizaProjektu Analiza;
     std::optional<TWartoscJson> Rozszerzenie;
 };
 
@@ -95,13 +94,10 @@ TWynikPliku ObliczPlik(const std::string& plik, TWspolne& wspolne) {
     if (const std::string* blad = klimat.Blad())
         return Porazka(std::move(w), kKodBladPliku, *blad);
     // The same analysis as the window's calculate command.
-    TAnalizaProjektu analiza =
-        AnalizujProjekt(model, {klimat.Dane(), klimat.Nazwa, wybor.Wnetrze, wybor.Wiersz});
-    if (!analiza.NieskonczoneLato.empty())
-        return Porazka(std::move(w), kKodBladSprawdzenia, ZaDuzyZakres(analiza.NieskonczoneLato));
-    o.Analiza = std::move(analiza.Wilgoc);
-    o.Lato = std::move(analiza.Lato);
-    if (const auto wynik = NieskonczonyWynikWilgoci(o.Analiza, o.Lato))
+    o.Analiza = AnalizujProjekt(model, {klimat.Dane(), klimat.Nazwa, wybor.Wnetrze, wybor.Wiersz});
+    if (!o.Analiza.NieskonczoneLato.empty())
+        return Porazka(std::move(w), kKodBladSprawdzenia, ZaDuzyZakres(o.Analiza.NieskonczoneLato));
+    if (const auto wynik = NieskonczonyWynikWilgoci(o.Analiza.Wilgoc, o.Analiza.Lato))
         return Porazka(std::move(w), kKodBladSprawdzenia, ZaDuzyZakres(*wynik));
     return w;
 }
@@ -143,11 +139,14 @@ TWypis Przygotuj(const std::string& plik, TWspolne& wspolne, bool wiele, bool za
             // The sheet's texts move into the tree: a report, the only later reader, needs none of them.
             TWartoscJson j =
                 JsonArkusza(o->Model, std::move(o->Arkusz), o->Rozszerzenie ? &*o->Rozszerzenie : nullptr);
-            DopiszJsonWilgotnosci(j, plik, o->Analiza, o->Lato);
+            DopiszJsonWilgotnosci(j, plik, o->Analiza.Wilgoc, o->Analiza.Lato);
+            // Only a partition with bridged or air layers has it: the others' output stays as it was.
+            if (o->Analiza.Niejednorodna)
+                j.Pola().emplace_back("Niejednorodna", JsonNiejednorodnej(*o->Analiza.Niejednorodna));
             DopiszJson(j, w.Wyjscie);
             w.Wyjscie += '\n';
         } else {
-            DopiszTekstProjektu(w.Wyjscie, plik, o->Model, o->Arkusz, o->Analiza, o->Lato);
+            DopiszTekstProjektu(w.Wyjscie, plik, o->Model, o->Arkusz, o->Analiza);
         }
     } else if (opcje.Json && wiele) {
         // With several files a failed one keeps its line, so that the lines still match the files.
@@ -241,7 +240,7 @@ int Oblicz(const TOpcjeWiersza& opcje, const std::filesystem::path& katalogDanyc
                 const TModelProjektu& m = w.Obliczony->Model;
                 najgorszy =
                     std::max(najgorszy, zapiszRaport(m, m.WarunkiPracy.TempWew, m.WarunkiPracy.TempZewn,
-                                                     w.Obliczony->Analiza, opcje.PlikRaportu));
+                                                     w.Obliczony->Analiza.Wilgoc, opcje.PlikRaportu));
             }
         }
     }
