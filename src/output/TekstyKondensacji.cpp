@@ -346,15 +346,15 @@ TTekstyAnalizy TekstyAnalizy(const TAnalizaProjektu& analiza, int liczbaWarstw,
         t.Lato = TekstyLata(analiza.Lato, analiza.WarstwyBezDanychLata);
     if (n) {
         // Each verdict of a bridged partition is its worst section's: say which one it is.
-        const auto wg = [&](std::size_t przekroj) {
-            return Linia("Wg " + ZrodloWerdyktu(*n, przekroj) + ":");
+        const auto wg = [&](std::size_t j) {
+            return Linia("Najniekorzystniejszy przekrój: „" + n->Przekroje[j].Przekroj.Nazwa + "”");
         };
         t.Wilgoc.Projektowe.insert(t.Wilgoc.Projektowe.begin(), wg(n->NajgorszaKondensacja));
         if (n->NajgorszyRok)
             t.Wilgoc.Rok.insert(t.Wilgoc.Rok.begin(), wg(*n->NajgorszyRok));
         t.Wilgoc.FRsi.insert(t.Wilgoc.FRsi.begin(), wg(n->NajgorszeFRsi));
-        t.Lato.insert(t.Lato.begin(),
-                      Linia("Wg " + ZrodloWerdyktu(*n, n->Najwiekszy) + " (największy udział):"));
+        t.Lato.insert(t.Lato.begin(), Linia("Przekrój o największym udziale: „" +
+                                            n->Przekroje[n->Najwiekszy].Przekroj.Nazwa + "”"));
     }
     return t;
 }

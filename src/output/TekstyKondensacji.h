@@ -68,7 +68,7 @@ struct TTekstyAnalizy {
     std::vector<TLiniaWyniku> Lato;
 };
 // For a partition with bridged or air layers every group starts by naming the section its verdict
-// comes from.
+// comes from ("Najniekorzystniejszy przekrój: „przez Krokiew 12 %”"), the summer group the largest.
 TTekstyAnalizy TekstyAnalizy(const TAnalizaProjektu& analiza, int liczbaWarstw,
                              const std::string& klimatNiedostepny = {});
 
