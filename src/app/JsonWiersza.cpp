@@ -27,7 +27,8 @@ TWartoscJson Teksty(std::vector<std::string>& linie) {
 
 } // namespace
 
-TWartoscJson JsonArkusza(const TModelProjektu& model, TArkuszWynikow a, const TWartoscJson* rozszerzenie) {
+TWartoscJson JsonArkusza(const TModelProjektu& model, TArkuszWynikow a,
+                         std::optional<TWartoscJson> rozszerzenie) {
     const int n = model.LiczbaWarstw;
     const TWyniki& r = model.Wyniki;
     TWartoscJson j = Obiekt(32);
@@ -88,7 +89,7 @@ TWartoscJson JsonArkusza(const TModelProjektu& model, TArkuszWynikow a, const TW
     Pole(j, "Arkusz", std::move(arkusz));
 
     if (rozszerzenie)
-        Pole(j, "Rozszerzenie", *rozszerzenie);
+        Pole(j, "Rozszerzenie", std::move(*rozszerzenie));
     return j;
 }
 

@@ -62,8 +62,8 @@ TEST(WierszPolecenNiejednorodna, JsonPrzekrojowIWerdyktyNajgorszychPrzekrojow) {
     ASSERT_EQ(n["Przekroje"].Elementy.size(), 2u);
     const TJson& welna = n["Przekroje"][0];
     const TJson& krokiew = n["Przekroje"][1];
-    EXPECT_EQ(welna.Klucze(), (std::vector<std::string>{"Udzial", "RT", "U", "Warstwy", "Kondensacja", "Roczny",
-                                                        "fRsi", "Letnie"}));
+    EXPECT_EQ(welna.Klucze(), (std::vector<std::string>{"Udzial", "RT", "U", "Warstwy", "Kondensacja",
+                                                        "Roczny", "fRsi", "Letnie"}));
     EXPECT_NEAR(welna["Udzial"].Liczba, 0.88, 1e-12);
     EXPECT_NEAR(krokiew["Udzial"].Liczba, 0.12, 1e-12);
     EXPECT_EQ(welna["Warstwy"].Teksty(),
@@ -94,16 +94,19 @@ TEST(WierszPolecenNiejednorodna, TekstNazywaPrzekrojKazdegoWerdyktu) {
     for (const char* fragment :
          {"Przegroda niejednorodna (PN-EN ISO 6946):\n", "  Warstwa 2: Wełna mineralna 88 %, Krokiew 12 %\n",
           "  R'T = ", "  przez Krokiew 12 %: na powierzchni brak kondensacji; wewnątrz brak kondensacji",
-          "Najniekorzystniejsze przekroje: temperatura powierzchni – przez Krokiew 12 %; kondensacja wewnątrz – "
+          "Najniekorzystniejsze przekroje: temperatura powierzchni – przez Krokiew 12 %; kondensacja "
+          "wewnątrz – "
           "przez Wełna mineralna 88 %"})
         EXPECT_NE(t.find(fragment), std::string::npos) << fragment << "\nin:\n" << t;
     // The fRsi group starts by naming the rafter, the year's by naming the wool.
     const std::size_t frsi = t.find("Temperatura powierzchni wewnętrznej:\n");
     ASSERT_NE(frsi, std::string::npos) << t;
-    EXPECT_EQ(t.find("  Najniekorzystniejszy przekrój: „przez Krokiew 12 %”\n", frsi), t.find('\n', frsi) + 1);
+    EXPECT_EQ(t.find("  Najniekorzystniejszy przekrój: „przez Krokiew 12 %”\n", frsi),
+              t.find('\n', frsi) + 1);
     const std::size_t rok = t.find("Bilans roczny (PN-EN ISO 13788):\n");
     ASSERT_NE(rok, std::string::npos);
-    EXPECT_NE(t.find("  Najniekorzystniejszy przekrój: „przez Wełna mineralna 88 %”\n", rok), std::string::npos);
+    EXPECT_NE(t.find("  Najniekorzystniejszy przekrój: „przez Wełna mineralna 88 %”\n", rok),
+              std::string::npos);
     EXPECT_NE(t.find("  Przekrój o największym udziale: „przez Wełna mineralna 88 %”\n"), std::string::npos);
 }
 
@@ -138,7 +141,8 @@ TEST(WierszPolecenNiejednorodna, WarstwaPowietrza) {
     const TJson d =
         Oblicz({"--oblicz", k.PelnyProjekt("went.pro", ScianaZeSzczelina(TWentylacja::Dobra)), "--json"});
     EXPECT_EQ(d["Kondensacja"]["CisCzast"].Elementy.size(), 2u);
-    EXPECT_EQ(d["Niejednorodna"]["Przekroje"][0]["Warstwy"].Teksty(), std::vector<std::string>{"Cegła pełna"});
+    EXPECT_EQ(d["Niejednorodna"]["Przekroje"][0]["Warstwy"].Teksty(),
+              std::vector<std::string>{"Cegła pełna"});
     const auto u = Uruchom({"--oblicz", k.PelnyProjekt("went.pro", ScianaZeSzczelina(TWentylacja::Dobra))});
     ASSERT_EQ(u.Kod, 0) << u.Bledy;
     EXPECT_NE(u.Wyjscie.find("warstwa powietrza dobrze wentylowana"), std::string::npos) << u.Wyjscie;
