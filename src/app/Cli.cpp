@@ -16,10 +16,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <condition_variable>
 #include <exception>
 #include <memory>
 #include <mutex>
 #include <new>
+#include <optional>
 #include <thread>
 
 namespace murolab {
@@ -38,8 +40,7 @@ struct TWspolne {
 struct TObliczony {
     TModelProjektu Model;
     TArkuszWynikow Arkusz;
-    TAnalizaIso13788 Analiza;
-    std::optional<TLato> Lato;
+    TAnalizaProjektu Analiza;
     std::optional<TWartoscJson> Rozszerzenie;
 };
 
@@ -95,13 +96,10 @@ TWynikPliku ObliczPlik(const std::string& plik, TWspolne& wspolne) {
     if (const std::string* blad = klimat.Blad())
         return Porazka(std::move(w), kKodBladPliku, *blad);
     // The same analysis as the window's calculate command.
-    TAnalizaProjektu analiza =
-        AnalizujProjekt(model, {klimat.Dane(), klimat.Nazwa, wybor.Wnetrze, wybor.Wiersz});
-    if (!analiza.NieskonczoneLato.empty())
-        return Porazka(std::move(w), kKodBladSprawdzenia, ZaDuzyZakres(analiza.NieskonczoneLato));
-    o.Analiza = std::move(analiza.Wilgoc);
-    o.Lato = std::move(analiza.Lato);
-    if (const auto wynik = NieskonczonyWynikWilgoci(o.Analiza, o.Lato))
+    o.Analiza = AnalizujProjekt(model, {klimat.Dane(), klimat.Nazwa, wybor.Wnetrze, wybor.Wiersz});
+    if (!o.Analiza.NieskonczoneLato.empty())
+        return Porazka(std::move(w), kKodBladSprawdzenia, ZaDuzyZakres(o.Analiza.NieskonczoneLato));
+    if (const auto wynik = NieskonczonyWynikWilgoci(o.Analiza.Wilgoc, o.Analiza.Lato))
         return Porazka(std::move(w), kKodBladSprawdzenia, ZaDuzyZakres(*wynik));
     return w;
 }
@@ -140,14 +138,17 @@ TWypis Przygotuj(const std::string& plik, TWspolne& wspolne, bool wiele, bool za
     w.Bledy = Komunikaty(wynik.Komunikaty, plik, wiele);
     if (TObliczony* o = wynik.Obliczony.get()) {
         if (opcje.Json) {
-            // The sheet's texts move into the tree: a report, the only later reader, needs none of them.
-            TWartoscJson j =
-                JsonArkusza(o->Model, std::move(o->Arkusz), o->Rozszerzenie ? &*o->Rozszerzenie : nullptr);
-            DopiszJsonWilgotnosci(j, plik, o->Analiza, o->Lato);
+            // The sheet's texts and the extension block move into the tree: a report, the only later
+            // reader, needs none of them.
+            TWartoscJson j = JsonArkusza(o->Model, std::move(o->Arkusz), std::move(o->Rozszerzenie));
+            DopiszJsonWilgotnosci(j, plik, o->Analiza.Wilgoc, o->Analiza.Lato);
+            // Only a partition with bridged or air layers has it: the others' output stays as it was.
+            if (o->Analiza.Niejednorodna)
+                j.Pola().emplace_back("Niejednorodna", JsonNiejednorodnej(*o->Analiza.Niejednorodna));
             DopiszJson(j, w.Wyjscie);
             w.Wyjscie += '\n';
         } else {
-            DopiszTekstProjektu(w.Wyjscie, plik, o->Model, o->Arkusz, o->Analiza, o->Lato);
+            DopiszTekstProjektu(w.Wyjscie, plik, o->Model, o->Arkusz, o->Analiza);
         }
     } else if (opcje.Json && wiele) {
         // With several files a failed one keeps its line, so that the lines still match the files.
@@ -159,35 +160,85 @@ TWypis Przygotuj(const std::string& plik, TWspolne& wspolne, bool wiele, bool za
     return w;
 }
 
-// The files are computed a block at a time, the block shared among the processor's cores, and
-// written in their order; only one block is held at once, so memory does not grow with the files.
-constexpr std::size_t kBlok = 256;
+// The files are computed by worker threads, one file at a time in any order, and written by the
+// calling thread in the files' order as soon as each is ready. At most kOkno results wait to be
+// written, so memory does not grow with the files, and no core idles while the output is written.
+constexpr std::size_t kOkno = 256;
 
-void PrzygotujBlok(std::vector<TWypis>& blok, std::size_t od, TWspolne& wspolne, bool zachowaj) {
-    const auto& pliki = wspolne.Opcje.PlikiProjektow;
-    const bool wiele = pliki.size() > 1;
-    const std::size_t n = blok.size();
-    const std::size_t watki =
-        std::min<std::size_t>(n, std::clamp(std::thread::hardware_concurrency(), 1u, 16u));
-    std::vector<std::exception_ptr> bledy(watki);
-    auto pracuj = [&](std::size_t watek) {
-        try {
-            for (std::size_t i = watek; i < n; i += watki)
-                blok[i] = Przygotuj(pliki[od + i], wspolne, wiele, zachowaj);
-        } catch (...) {
-            bledy[watek] = std::current_exception();
+class TPotokWynikow {
+public:
+    TPotokWynikow(TWspolne& wspolne, bool zachowaj) : wspolne_(wspolne), zachowaj_(zachowaj), sloty_(kOkno) {
+        const std::size_t n = wspolne.Opcje.PlikiProjektow.size();
+        const std::size_t watki =
+            std::min<std::size_t>(n, std::clamp(std::thread::hardware_concurrency(), 1u, 16u));
+        for (std::size_t w = 0; w < watki; ++w)
+            watki_.emplace_back([this] { Pracuj(); });
+    }
+    ~TPotokWynikow() {
+        {
+            const std::lock_guard<std::mutex> zamek(zamek_);
+            koniec_ = true;
         }
-    };
-    std::vector<std::thread> pozostale;
-    for (std::size_t w = 1; w < watki; ++w)
-        pozostale.emplace_back(pracuj, w);
-    pracuj(0);
-    for (std::thread& t : pozostale)
-        t.join();
-    for (const std::exception_ptr& b : bledy)
-        if (b)
-            std::rethrow_exception(b);
-}
+        wolne_.notify_all();
+        for (std::thread& t : watki_)
+            t.join();
+    }
+    TPotokWynikow(const TPotokWynikow&) = delete;
+    TPotokWynikow& operator=(const TPotokWynikow&) = delete;
+
+    // The result of file `i`, taken in order (i = 0, 1, 2, …); a worker's exception is rethrown here.
+    TWypis Wez(std::size_t i) {
+        std::unique_lock<std::mutex> zamek(zamek_);
+        std::optional<TWypis>& slot = sloty_[i % kOkno];
+        gotowe_.wait(zamek, [&] { return slot.has_value() || blad_; });
+        if (!slot)
+            std::rethrow_exception(blad_);
+        TWypis w = std::move(*slot);
+        slot.reset();
+        zapisane_ = i + 1;
+        zamek.unlock();
+        wolne_.notify_all();
+        return w;
+    }
+
+private:
+    void Pracuj() {
+        const auto& pliki = wspolne_.Opcje.PlikiProjektow;
+        const bool wiele = pliki.size() > 1;
+        for (;;) {
+            std::size_t i = 0;
+            {
+                std::unique_lock<std::mutex> zamek(zamek_);
+                wolne_.wait(zamek, [&] { return koniec_ || blad_ || nastepny_ < zapisane_ + kOkno; });
+                if (koniec_ || blad_ || nastepny_ >= pliki.size())
+                    return;
+                i = nastepny_++;
+            }
+            try {
+                TWypis w = Przygotuj(pliki[i], wspolne_, wiele, zachowaj_);
+                const std::lock_guard<std::mutex> zamek(zamek_);
+                sloty_[i % kOkno] = std::move(w);
+            } catch (...) {
+                const std::lock_guard<std::mutex> zamek(zamek_);
+                if (!blad_)
+                    blad_ = std::current_exception();
+            }
+            gotowe_.notify_one();
+        }
+    }
+
+    TWspolne& wspolne_;
+    const bool zachowaj_;
+    std::mutex zamek_;
+    std::condition_variable gotowe_; // a result was put in its slot (or a worker failed)
+    std::condition_variable wolne_;  // a slot was emptied (or the run ends)
+    std::vector<std::optional<TWypis>> sloty_;
+    std::size_t nastepny_ = 0; // the next file a worker takes
+    std::size_t zapisane_ = 0; // files taken by the writer
+    bool koniec_ = false;
+    std::exception_ptr blad_;
+    std::vector<std::thread> watki_; // last: started when everything above exists
+};
 
 int Oblicz(const TOpcjeWiersza& opcje, const std::filesystem::path& katalogDanych, std::ostream& out,
            std::ostream& err, const TZapisRaportu& zapiszRaport) {
@@ -219,30 +270,24 @@ int Oblicz(const TOpcjeWiersza& opcje, const std::filesystem::path& katalogDanyc
         return kKodBladPliku;
     };
     int najgorszy = kKodOk;
-    std::vector<TWypis> blok;
-    for (std::size_t od = 0; od < pliki.size(); od += kBlok) {
-        blok.clear();
-        blok.resize(std::min(kBlok, pliki.size() - od));
-        PrzygotujBlok(blok, od, wspolne, raport);
-        for (std::size_t i = 0; i < blok.size(); ++i) {
-            TWypis& w = blok[i];
-            if (!w.Bledy.empty())
-                err << w.Bledy << std::flush;
-            if (!opcje.Json && pliki.size() > 1 && od + i + 1 < pliki.size())
-                w.Wyjscie += '\n';
-            out.write(w.Wyjscie.data(), static_cast<std::streamsize>(w.Wyjscie.size()));
-            // Results that never reached their reader (a full disk, a closed pipe) are no success.
-            if (!out)
+    TPotokWynikow potok(wspolne, raport);
+    for (std::size_t i = 0; i < pliki.size(); ++i) {
+        TWypis w = potok.Wez(i);
+        if (!w.Bledy.empty())
+            err << w.Bledy << std::flush;
+        if (!opcje.Json && pliki.size() > 1 && i + 1 < pliki.size())
+            w.Wyjscie += '\n';
+        out.write(w.Wyjscie.data(), static_cast<std::streamsize>(w.Wyjscie.size()));
+        // Results that never reached their reader (a full disk, a closed pipe) are no success.
+        if (!out)
+            return bladWypisu();
+        najgorszy = std::max(najgorszy, w.Kod);
+        if (w.Obliczony && raport) {
+            if (!out.flush())
                 return bladWypisu();
-            najgorszy = std::max(najgorszy, w.Kod);
-            if (w.Obliczony && raport) {
-                if (!out.flush())
-                    return bladWypisu();
-                const TModelProjektu& m = w.Obliczony->Model;
-                najgorszy =
-                    std::max(najgorszy, zapiszRaport(m, m.WarunkiPracy.TempWew, m.WarunkiPracy.TempZewn,
-                                                     w.Obliczony->Analiza, opcje.PlikRaportu));
-            }
+            const TModelProjektu& m = w.Obliczony->Model;
+            najgorszy = std::max(najgorszy, zapiszRaport(m, m.WarunkiPracy.TempWew, m.WarunkiPracy.TempZewn,
+                                                         w.Obliczony->Analiza.Wilgoc, opcje.PlikRaportu));
         }
     }
     if (!out.flush())

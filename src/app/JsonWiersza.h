@@ -15,9 +15,9 @@ namespace murolab {
 
 // The results sheet of a calculated model: the inputs, every result and, under "Arkusz", the sheet's
 // texts (moved from `arkusz`, which is no longer needed then); "Rozszerzenie" (the project file's
-// extension block) when `rozszerzenie` is given.
+// extension block, moved in as well) when `rozszerzenie` is given.
 TWartoscJson JsonArkusza(const TModelProjektu& model, TArkuszWynikow arkusz,
-                         const TWartoscJson* rozszerzenie = nullptr);
+                         std::optional<TWartoscJson> rozszerzenie = std::nullopt);
 
 // Appends to the object `obiekt` "Plik", then the moisture check and the summer figures:
 // "Kondensacja", "Roczny", "fRsi", "WT2021", "Letnie" (null when `lato` is empty).

@@ -83,15 +83,21 @@ std::string TabelaTekstowa(const TModelProjektu& model, const TArkuszWynikow& a)
     return s;
 }
 
-std::string TekstWilgotnosciowy(const TModelProjektu& model, const TAnalizaIso13788& analiza,
-                                const std::optional<TLato>& lato) {
+std::string TekstWilgotnosciowy(const TModelProjektu& model, const TAnalizaProjektu& analiza) {
     using W = TWyrownanie;
-    const int n = model.LiczbaWarstw;
-    const TTekstyKondensacji teksty = TekstyKondensacji(analiza, n);
+    const int n = analiza.Niejednorodna ? analiza.LiczbaWarstwWilgoci : model.LiczbaWarstw;
+    const TTekstyAnalizy wszystkie = TekstyAnalizy(analiza, n);
+    const TTekstyKondensacji& teksty = wszystkie.Wilgoc;
 
-    std::string t = "Warunki obliczeniowe (ti, φi, te, φe z warunków pracy):\n";
+    std::string t;
+    if (analiza.Niejednorodna) {
+        t += "Przegroda niejednorodna (PN-EN ISO 6946):\n";
+        DopiszLinie(t, LiniePrzekrojow(model, *analiza.Niejednorodna));
+        t += "\n";
+    }
+    t += "Warunki obliczeniowe (ti, φi, te, φe z warunków pracy):\n";
     DopiszLinie(t, teksty.Projektowe);
-    const TStanDyfuzji& s = analiza.Projektowe;
+    const TStanDyfuzji& s = analiza.Wilgoc.Projektowe;
     std::vector<std::string> gdzie, temp, sd, ps, p;
     for (std::size_t j = 0; j < s.Temp.size(); ++j) {
         gdzie.push_back(OpisStyku(static_cast<int>(j), n));
@@ -125,19 +131,19 @@ std::string TekstWilgotnosciowy(const TModelProjektu& model, const TAnalizaIso13
     t += "\nWT 2021:\n";
     DopiszLinie(t, teksty.WT);
     t += "\nLato (PN-EN ISO 13786):\n";
-    DopiszLinie(t, TekstyLata(lato, WarstwyBezDanychLata(model)));
+    DopiszLinie(t, wszystkie.Lato);
     return t;
 }
 
 void DopiszTekstProjektu(std::string& cel, const std::string& plik, const TModelProjektu& model,
-                         const TArkuszWynikow& arkusz, const TAnalizaIso13788& analiza,
-                         const std::optional<TLato>& lato) {
+                         const TArkuszWynikow& arkusz, const TAnalizaProjektu& analiza) {
     cel += "Projekt: " + plik + "\n";
     cel += TabelaTekstowa(model, arkusz);
-    for (const TLiniaWyniku& l : LiniePodWerdyktem(analiza, model.LiczbaWarstw))
+    const int n = analiza.Niejednorodna ? analiza.LiczbaWarstwWilgoci : model.LiczbaWarstw;
+    for (const TLiniaWyniku& l : LiniePodWerdyktem(analiza.Wilgoc, n))
         cel += l.Pelna() + "\n";
     cel += "\n";
-    cel += TekstWilgotnosciowy(model, analiza, lato);
+    cel += TekstWilgotnosciowy(model, analiza);
 }
 
 } // namespace murolab

@@ -3,6 +3,7 @@
 // WT 2021 verdict and the summer figures in the very lines the sheet "Kondensacja i WT 2021" and the
 // report show (output/TekstyKondensacji.h); only the layout is the command line's.
 
+#include "core/AnalizaProjektu.h"
 #include "core/Arkusz.h"
 #include "core/Iso13788.h"
 #include "core/Lato.h"
@@ -17,16 +18,14 @@ namespace murolab {
 // table, Uk with its parts, i, p and the surface verdict (its runs of spaces made single).
 std::string TabelaTekstowa(const TModelProjektu& model, const TArkuszWynikow& arkusz);
 
-// The sections after the sheet: the design condition with the pressures at the interfaces, the
-// year (monthly table and verdict), fRsi, WT 2021 and the summer group. `lato` is empty when a layer
-// lacks its density or heat capacity.
-std::string TekstWilgotnosciowy(const TModelProjektu& model, const TAnalizaIso13788& analiza,
-                                const std::optional<TLato>& lato);
+// The sections after the sheet: for bridged or air layers the combined method and its sections, then
+// the design condition with the pressures at the interfaces, the year (monthly table and verdict),
+// fRsi, WT 2021 and the summer group.
+std::string TekstWilgotnosciowy(const TModelProjektu& model, const TAnalizaProjektu& analiza);
 
 // All of one project: "Projekt: PLIK", the sheet, the lines under its verdict (as the results sheet
 // shows them), then TekstWilgotnosciowy. Appended to `cel`.
 void DopiszTekstProjektu(std::string& cel, const std::string& plik, const TModelProjektu& model,
-                         const TArkuszWynikow& arkusz, const TAnalizaIso13788& analiza,
-                         const std::optional<TLato>& lato);
+                         const TArkuszWynikow& arkusz, const TAnalizaProjektu& analiza);
 
 } // namespace murolab

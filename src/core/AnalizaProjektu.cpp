@@ -26,14 +26,41 @@ const TWierszWT& WierszWTProjektu(const TModelProjektu& model) {
     return DomyslnyWierszWT(model.WarunkiPracy.TypPrzegrody.Utf8());
 }
 
+namespace {
+
+// Each check of a bridged partition is the one of its worst section; the summer figures are the
+// largest section's. The WT 2021 verdict is the partition's own.
+void PrzyjmijNajgorszePrzekroje(TAnalizaProjektu& a) {
+    const TAnalizaNiejednorodna& n = *a.Niejednorodna;
+    const auto& p = n.Przekroje;
+    const TAnalizaPrzekroju& najwiekszy = p[n.Najwiekszy];
+    a.LiczbaWarstwWilgoci = najwiekszy.Model.LiczbaWarstw;
+    a.Wilgoc = najwiekszy.Iso13788;
+    a.Wilgoc.Projektowe = p[n.NajgorszaKondensacja].Iso13788.Projektowe;
+    if (n.NajgorszyRok)
+        a.Wilgoc.Rok = p[*n.NajgorszyRok].Iso13788.Rok;
+    a.Wilgoc.FRsi = p[n.NajgorszeFRsi].Iso13788.FRsi;
+    a.Wilgoc.WT = n.WT;
+    a.WarstwyBezDanychLata = WarstwyBezDanychLata(najwiekszy.Model);
+    a.Lato = najwiekszy.Lato;
+}
+
+} // namespace
+
 TAnalizaProjektu AnalizujProjekt(const TModelProjektu& model, const TWyborAnalizy& wybor) {
     TAnalizaProjektu a;
     const TWierszWT& wiersz =
         wybor.Wiersz ? *wybor.Wiersz : DomyslnyWierszWT(model.WarunkiPracy.TypPrzegrody.Utf8());
-    a.Wilgoc = AnalizujIso13788(model, wybor.Klimat, wybor.Klimat ? wybor.NazwaKlimatu : std::string(),
-                                wybor.Wnetrze, wiersz);
-    a.WarstwyBezDanychLata = WarstwyBezDanychLata(model);
-    a.Lato = LatoPrzegrody(model);
+    const std::string nazwaKlimatu = wybor.Klimat ? wybor.NazwaKlimatu : std::string();
+    a.LiczbaWarstwWilgoci = model.LiczbaWarstw;
+    if (CzyNiejednorodna(model)) {
+        a.Niejednorodna = AnalizujNiejednorodna(model, wybor.Klimat, nazwaKlimatu, wybor.Wnetrze, wiersz);
+        PrzyjmijNajgorszePrzekroje(a);
+    } else {
+        a.Wilgoc = AnalizujIso13788(model, wybor.Klimat, nazwaKlimatu, wybor.Wnetrze, wiersz);
+        a.WarstwyBezDanychLata = WarstwyBezDanychLata(model);
+        a.Lato = LatoPrzegrody(model);
+    }
     if (a.Lato) {
         a.NieskonczoneLato = NieskonczonaWartoscLata(*a.Lato);
         if (!a.NieskonczoneLato.empty())

@@ -9,6 +9,7 @@
 #include "core/Kondensacja.h"
 #include "core/Lato.h"
 #include "core/Model.h"
+#include "core/Niejednorodna.h"
 #include "core/WT2021.h"
 
 #include <optional>
@@ -27,12 +28,20 @@ struct TWyborAnalizy {
 };
 
 struct TAnalizaProjektu {
+    // For a partition with bridged or air layers each check is the worst section's (named in
+    // Niejednorodna), and the WT 2021 verdict is the partition's.
     TAnalizaIso13788 Wilgoc;
     // The summer figures; empty when a layer lacks its density or heat capacity (listed in
     // WarstwyBezDanychLata) or when a figure came out not finite (named in NieskonczoneLato).
     std::optional<TLato> Lato;
     std::vector<int> WarstwyBezDanychLata;
-    std::string NieskonczoneLato; // e.g. "|Y12|"; empty when every figure is finite
+    std::string NieskonczoneLato; // e.g. "|Y12|"; empty when every figure is finite; for bridged or
+                                  // air layers, those of the largest section
+    // Only for a partition with bridged or air layers: the combined method and every section's checks.
+    std::optional<TAnalizaNiejednorodna> Niejednorodna;
+    // The layers the moisture results are given for: fewer than the partition's when a well-ventilated
+    // air layer ends it.
+    int LiczbaWarstwWilgoci = 0;
 };
 
 // `model` must hold the results of ObliczPrzegrode for its current layers and working conditions

@@ -44,6 +44,11 @@ TArkuszWynikow ArkuszWynikow(const TModelProjektu& model, int ti, int te) {
     a.PokazKryterium = werdykt.PokazKryterium();
 
     // Rows of the first seven columns: inner side, the layers, outer side, sum (shorter columns end early).
+    // Every column holds at most n + 3 rows: reserved once, as a batch fills one sheet per project.
+    for (auto* kolumna : {&a.RichEditNr, &a.RichEditMaterial, &a.RichEditLambda, &a.RichEditMi,
+                          &a.RichEditGrubosc, &a.RichEditR, &a.RichEditDelta, &a.RichEditSpadek,
+                          &a.RichEditTemp, &a.RichEditCisNasy, &a.RichEditCisCzast})
+        kolumna->reserve(static_cast<std::size_t>(n) + 3);
     a.RichEditNr.push_back("");
     a.RichEditMaterial.push_back(kStronaWewnetrzna);
     a.RichEditLambda.push_back("");

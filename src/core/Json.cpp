@@ -1,6 +1,7 @@
 #include "core/Json.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -73,9 +74,16 @@ void DopiszTekst(std::string_view t, std::string& s) {
     static constexpr char kHex[] = "0123456789abcdef";
     s += '"';
     std::size_t od = 0; // the run of bytes copied as they are starts here
+    // Bytes that go out as they are: printable ASCII but the quote and the backslash.
+    static constexpr auto kZwykly = [] {
+        std::array<bool, 256> t{};
+        for (int b = 0x20; b < 0x7F; ++b)
+            t[static_cast<std::size_t>(b)] = b != '"' && b != '\\';
+        return t;
+    }();
     for (std::size_t i = 0; i < t.size();) {
         const auto b = static_cast<unsigned char>(t[i]);
-        if (b >= 0x20 && b < 0x7F && b != '"' && b != '\\') {
+        if (kZwykly[b]) {
             ++i;
             continue;
         }

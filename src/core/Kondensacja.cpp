@@ -28,7 +28,9 @@ bool LewyZakret(const TPunkt& o, const TPunkt& a, const TPunkt& b) {
 // The lower convex hull from `a` to `b` (both kept) over the points between them, in order of s'.
 // A point at the s' of an end point, or above a lower one at its own s', is never a vertex.
 void Otoczka(const std::vector<TPunkt>& punkty, std::size_t a, std::size_t b, std::vector<TPunkt>& linia) {
-    std::vector<TPunkt> lancuch{punkty[a]};
+    std::vector<TPunkt> lancuch;
+    lancuch.reserve(b - a + 1);
+    lancuch.push_back(punkty[a]);
     for (std::size_t i = a + 1; i < b; ++i) {
         const TPunkt& q = punkty[i];
         if (q.X <= punkty[a].X || q.X >= punkty[b].X)
@@ -111,7 +113,9 @@ TStanDyfuzji StanDyfuzji(const TPrzegrodaDyfuzji& p, const TWarunkiDyfuzji& w,
     }
 
     // The points in order of s' (outer surface first); the surfaces carry the air's pressures.
+    // (Reserved once: this runs for every month of every year checked.)
     std::vector<TPunkt> punkty;
+    punkty.reserve(static_cast<std::size_t>(n) + 1);
     for (int j = n; j >= 0; --j) {
         const auto u = static_cast<std::size_t>(j);
         const double y = j == 0 ? w.CisWewn : j == n ? w.CisZewn : s.CisNasy[u];
@@ -131,6 +135,7 @@ TStanDyfuzji StanDyfuzji(const TPrzegrodaDyfuzji& p, const TWarunkiDyfuzji& w,
         stale.push_back(punkty.size() - 1);
     }
     std::vector<TPunkt> linia;
+    linia.reserve(punkty.size());
     if (punkty.size() == 1)
         linia = punkty;
     for (std::size_t k = 0; k + 1 < stale.size(); ++k)

@@ -109,10 +109,17 @@ char ZnakCp1250(char32_t znak) {
 std::string Cp1250NaUtf8(std::string_view cp1250) {
     std::string wynik;
     wynik.reserve(cp1250.size() * 2);
-    for (char c : cp1250) {
-        const auto b = static_cast<unsigned char>(c);
-        DopiszUtf8(wynik, b < 0x80 ? char32_t{b} : kGornaPolowa[b - 0x80]);
+    // Runs of ASCII, most of any Polish text, are copied as they are.
+    std::size_t od = 0;
+    for (std::size_t i = 0; i < cp1250.size(); ++i) {
+        const auto b = static_cast<unsigned char>(cp1250[i]);
+        if (b < 0x80)
+            continue;
+        wynik.append(cp1250.data() + od, i - od);
+        DopiszUtf8(wynik, kGornaPolowa[b - 0x80]);
+        od = i + 1;
     }
+    wynik.append(cp1250.data() + od, cp1250.size() - od);
     return wynik;
 }
 

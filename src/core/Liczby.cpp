@@ -64,7 +64,8 @@ TPostacDziesietna RozlozObcinajac(double wartosc, int cyfry) {
 // the largest itself); such a text would not read back. Near the top of the range the notations
 // therefore cut toward zero.
 bool PozaZakresem(const TPostacDziesietna& p) {
-    if (p.Cyfry.empty())
+    // Below 10^308 no rounding of the digits can reach the largest double (about 1,8·10^308).
+    if (p.Cyfry.empty() || p.Wykladnik < 309)
         return false;
     const std::string zapis = "0." + p.Cyfry + "e" + std::to_string(p.Wykladnik);
     double x = 0;

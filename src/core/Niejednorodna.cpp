@@ -1,5 +1,6 @@
 #include "core/Niejednorodna.h"
 
+#include "core/JsonAnalizy.h"
 #include "core/Liczby.h"
 
 #include <algorithm>
@@ -34,100 +35,6 @@ template <typename F> std::size_t Najgorszy(const TAnalizaNiejednorodna& a, F go
         if (gorszy(a.Przekroje[j], a.Przekroje[wynik]))
             wynik = j;
     return wynik;
-}
-
-TWartoscJson Liczby(const std::vector<double>& v) {
-    TWartoscJson t = TWartoscJson::Tablica();
-    for (double x : v)
-        t.Dodaj(x);
-    return t;
-}
-
-TWartoscJson LiczbaLubNull(const std::optional<double>& x) {
-    return x ? TWartoscJson(*x) : TWartoscJson();
-}
-
-TWartoscJson CalkowitaLubNull(const std::optional<int>& x) {
-    return x ? TWartoscJson(*x) : TWartoscJson();
-}
-
-TWartoscJson JsonKondensacji(const TStanDyfuzji& s) {
-    TWartoscJson k = TWartoscJson::Obiekt();
-    TWartoscJson plaszczyzny = TWartoscJson::Tablica();
-    for (const TPlaszczyzna& p : s.Plaszczyzny) {
-        TWartoscJson o = TWartoscJson::Obiekt();
-        o.Ustaw("Styk", p.Styk);
-        o.Ustaw("Temp", p.Temp);
-        o.Ustaw("Strumien", p.Strumien);
-        plaszczyzny.Dodaj(std::move(o));
-    }
-    k.Ustaw("Plaszczyzny", std::move(plaszczyzny));
-    k.Ustaw("Strumien", LiczbaLubNull(s.Strumien));
-    k.Ustaw("CisNasy", Liczby(s.CisNasy));
-    k.Ustaw("CisCzast", Liczby(s.CisCzast));
-    return k;
-}
-
-TWartoscJson JsonRoku(const TAnalizaIso13788& a) {
-    if (!a.Rok)
-        return {};
-    const TRokKondensacji& r = *a.Rok;
-    TWartoscJson o = TWartoscJson::Obiekt();
-    o.Ustaw("Klimat", a.Klimat);
-    o.Ustaw("Wnetrze", TekstWnetrza(a.Wnetrze));
-    o.Ustaw("MiesiacStartu", CalkowitaLubNull(r.MiesiacStartu));
-    o.Ustaw("Werdykt", std::string(KodWerdyktuRocznego(r.Werdykt)));
-    o.Ustaw("MaMax", r.MaMax);
-    o.Ustaw("MaMaxMiesiac", CalkowitaLubNull(r.MaMaxMiesiac));
-    o.Ustaw("MaMaxStyk", CalkowitaLubNull(r.MaMaxStyk));
-    o.Ustaw("MaKoniec", r.MaKoniec);
-    TWartoscJson miesiace = TWartoscJson::Tablica();
-    for (const TMiesiacRoku& m : r.Miesiace) {
-        TWartoscJson mo = TWartoscJson::Obiekt();
-        mo.Ustaw("Miesiac", m.Miesiac);
-        mo.Ustaw("TempZewn", m.TempZewn);
-        mo.Ustaw("WilgotZewn", m.WilgotZewn);
-        mo.Ustaw("CisZewn", m.CisZewn);
-        mo.Ustaw("TempWewn", m.TempWewn);
-        mo.Ustaw("CisWewn", m.CisWewn);
-        mo.Ustaw("fRsiMin", LiczbaLubNull(m.FRsiMin));
-        TWartoscJson plaszczyzny = TWartoscJson::Tablica();
-        for (const TPlaszczyznaMiesiaca& p : m.Plaszczyzny) {
-            TWartoscJson po = TWartoscJson::Obiekt();
-            po.Ustaw("Styk", p.Styk);
-            po.Ustaw("Strumien", p.Strumien);
-            po.Ustaw("Ilosc", p.Ilosc);
-            po.Ustaw("Ma", p.Ma);
-            plaszczyzny.Dodaj(std::move(po));
-        }
-        mo.Ustaw("Plaszczyzny", std::move(plaszczyzny));
-        miesiace.Dodaj(std::move(mo));
-    }
-    o.Ustaw("Miesiace", std::move(miesiace));
-    return o;
-}
-
-TWartoscJson JsonFRsi(const TFRsi& f) {
-    TWartoscJson o = TWartoscJson::Obiekt();
-    o.Ustaw("Przegrody", f.Przegrody);
-    o.Ustaw("Wymagane072", f.Wymagane072);
-    o.Ustaw("MiesiacKrytyczny", CalkowitaLubNull(f.MiesiacKrytyczny));
-    o.Ustaw("fRsiMax", LiczbaLubNull(f.FRsiMax));
-    return o;
-}
-
-TWartoscJson JsonLata(const std::optional<TLato>& lato) {
-    if (!lato)
-        return {};
-    TWartoscJson o = TWartoscJson::Obiekt();
-    o.Ustaw("U", lato->U);
-    o.Ustaw("Y12", lato->Y12);
-    o.Ustaw("Tlumienie", lato->Tlumienie);
-    o.Ustaw("Opoznienie", lato->Opoznienie);
-    o.Ustaw("Kappa1", lato->Kappa1);
-    o.Ustaw("Kappa2", lato->Kappa2);
-    o.Ustaw("Y11", lato->Y11);
-    return o;
 }
 
 } // namespace
@@ -165,16 +72,24 @@ TAnalizaNiejednorodna AnalizujNiejednorodna(const TModelProjektu& model, const T
             return rx > ry || (rx == ry && x.Iso13788.Rok->MaMax > y.Iso13788.Rok->MaMax);
         });
 
-    if (a.Metoda.Stosowalna) {
-        TOcenaWT wt = a.Przekroje[a.NajgorszeFRsi].Iso13788.WT;
-        wt.Uk = Uk(model);
-        wt.SpelniaU = !wt.UMax || wt.Uk <= *wt.UMax + 1e-9;
-        if (a.NajgorszyRok) {
-            wt.SpelniaKondensacja = a.Przekroje[*a.NajgorszyRok].Iso13788.WT.SpelniaKondensacja;
-            wt.Spelnia = wt.SpelniaU && wt.SpelniafRsi && wt.SpelniaKondensacja.value_or(false);
-        }
-        a.WT = wt;
+    TOcenaWT wt = a.Przekroje[a.NajgorszeFRsi].Iso13788.WT;
+    wt.Uk = Uk(model);
+    wt.SpelniaU = !wt.UMax || wt.Uk <= *wt.UMax + 1e-9;
+    wt.SpelniaKondensacja.reset();
+    if (a.NajgorszyRok)
+        wt.SpelniaKondensacja = a.Przekroje[*a.NajgorszyRok].Iso13788.WT.SpelniaKondensacja;
+    // As for a homogeneous partition: false as soon as a part fails, empty while the year is unchecked.
+    if (!wt.SpelniaU || !wt.SpelniafRsi || (wt.SpelniaKondensacja && !*wt.SpelniaKondensacja))
+        wt.Spelnia = false;
+    else if (wt.SpelniaKondensacja)
+        wt.Spelnia = true;
+    else
+        wt.Spelnia.reset();
+    if (!a.Metoda.Stosowalna) {
+        wt.Spelnia.reset();
+        wt.Nieoceniona = a.Metoda.Komunikat;
     }
+    a.WT = wt;
     return a;
 }
 

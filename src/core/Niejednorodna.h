@@ -34,9 +34,9 @@ struct TAnalizaNiejednorodna {
     std::size_t NajgorszaKondensacja = 0;    // the most condensing at the design condition
     std::size_t NajgorszeFRsi = 0;           // the lowest fRsi
     std::optional<std::size_t> NajgorszyRok; // growing before drying, then the largest Ma; with a climate
-    // The WT 2021 verdict of the partition: its Uk with the worst section's fRsi and year. Empty
-    // ("nie oceniono") when the combined method does not apply.
-    std::optional<TOcenaWT> WT;
+    // The WT 2021 verdict of the partition: its Uk with the worst section's fRsi and year. Not given
+    // ("nie oceniono", the reason in Nieoceniona) when the combined method does not apply.
+    TOcenaWT WT;
 };
 
 // `model` must hold the results of ObliczPrzegrode and pass SprawdzNiejednorodnosc; the other

@@ -37,6 +37,9 @@ struct TOcenaWT {
     // The whole verdict: false as soon as one part that was checked fails, with or without a year;
     // empty only when U and fRsi pass and the year was not checked.
     std::optional<bool> Spelnia;
+    // Why the partition could not be judged at all (its U comes from a method that does not apply to
+    // it); Spelnia is then empty whatever the parts say. Empty for a partition that was judged.
+    std::string Nieoceniona;
 };
 
 std::string_view TekstSpelnia(bool spelnia); // "spełnia" / "nie spełnia"

@@ -90,28 +90,28 @@ std::string TekstDoKomunikatu(std::string_view utf8) {
 }
 
 template <typename W> TBlad BladWartosciPola(const TPoleRekordu<W>& p, const W& w, std::string_view ktora) {
-    std::string wartosc;
-    bool dobra = true;
+    // Every field of every file opened passes here: the value is put into words only for a message.
+    std::optional<std::string> wartosc;
     std::visit(
         [&](auto wskaznik) {
             using T = std::remove_cvref_t<decltype(w.*wskaznik)>;
             if constexpr (std::is_same_v<T, std::int32_t>) {
-                dobra = Dopuszczalna(p.Dopuszczalne, w.*wskaznik);
-                wartosc = Calkowita(w.*wskaznik);
+                if (!Dopuszczalna(p.Dopuszczalne, w.*wskaznik))
+                    wartosc = Calkowita(w.*wskaznik);
             } else if constexpr (std::is_same_v<T, double>) {
-                dobra = Dopuszczalna(p.Dopuszczalne, w.*wskaznik);
-                wartosc = Ogolny(w.*wskaznik);
-            } else {
-                const std::string utf8 = (w.*wskaznik).Utf8();
-                dobra = !p.Dopuszczalne.Tekst || p.Dopuszczalne.Tekst(utf8);
-                wartosc = TekstDoKomunikatu(utf8);
+                if (!Dopuszczalna(p.Dopuszczalne, w.*wskaznik))
+                    wartosc = Ogolny(w.*wskaznik);
+            } else if (p.Dopuszczalne.Tekst) {
+                std::string utf8 = (w.*wskaznik).Utf8();
+                if (!p.Dopuszczalne.Tekst(utf8))
+                    wartosc = TekstDoKomunikatu(utf8);
             }
         },
         p.Miejsce);
-    if (dobra)
+    if (!wartosc)
         return std::nullopt;
     return "Plik projektu zawiera niedozwoloną wartość: " + std::string(p.Opis) + std::string(ktora) +
-           " (pole " + std::string(p.Nazwa) + ") = " + wartosc +
+           " (pole " + std::string(p.Nazwa) + ") = " + *wartosc +
            "; dozwolone: " + OpisDopuszczalnych(p.Nazwa, p.Dopuszczalne) + ".";
 }
 

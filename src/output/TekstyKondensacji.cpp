@@ -299,7 +299,11 @@ TTekstyKondensacji TekstyKondensacji(const TAnalizaIso13788& a, int n, const std
         t.WT.push_back(
             Linia("Kondensacja międzywarstwowa w ciągu roku: nie sprawdzono (nie wybrano klimatu)"));
     }
-    if (wt.Spelnia) {
+    if (!wt.Nieoceniona.empty()) {
+        TLiniaWyniku calosc = Linia("Wymagania WT 2021: nie oceniono – " + wt.Nieoceniona, true);
+        calosc.Pogrubiony = true;
+        t.WT.push_back(calosc);
+    } else if (wt.Spelnia) {
         TLiniaWyniku calosc = Ocena("Wymagania WT 2021", *wt.Spelnia);
         calosc.Pogrubiony = true;
         t.WT.push_back(calosc);
@@ -332,12 +336,44 @@ TTekstyKondensacji TekstyKondensacji(const TAnalizaIso13788& a, int n, const std
 TTekstyAnalizy TekstyAnalizy(const TAnalizaProjektu& analiza, int liczbaWarstw,
                              const std::string& klimatNiedostepny) {
     TTekstyAnalizy t;
-    t.Wilgoc = TekstyKondensacji(analiza.Wilgoc, liczbaWarstw, klimatNiedostepny);
+    const TAnalizaNiejednorodna* n = analiza.Niejednorodna ? &*analiza.Niejednorodna : nullptr;
+    // A well-ventilated air layer ends the sections before the partition's outer layers.
+    const int warstwy = n ? analiza.LiczbaWarstwWilgoci : liczbaWarstw;
+    t.Wilgoc = TekstyKondensacji(analiza.Wilgoc, warstwy, klimatNiedostepny);
     if (!analiza.NieskonczoneLato.empty())
         t.Lato = {Linia(TekstNieskonczonegoLata(analiza.NieskonczoneLato), true)};
     else
         t.Lato = TekstyLata(analiza.Lato, analiza.WarstwyBezDanychLata);
+    if (n) {
+        // Each verdict of a bridged partition is its worst section's: say which one it is.
+        const auto wg = [&](std::size_t j) {
+            return Linia("Najniekorzystniejszy przekrój: „" + n->Przekroje[j].Przekroj.Nazwa + "”");
+        };
+        t.Wilgoc.Projektowe.insert(t.Wilgoc.Projektowe.begin(), wg(n->NajgorszaKondensacja));
+        if (n->NajgorszyRok)
+            t.Wilgoc.Rok.insert(t.Wilgoc.Rok.begin(), wg(*n->NajgorszyRok));
+        t.Wilgoc.FRsi.insert(t.Wilgoc.FRsi.begin(), wg(n->NajgorszeFRsi));
+        t.Lato.insert(t.Lato.begin(), Linia("Przekrój o największym udziale: „" +
+                                            n->Przekroje[n->Najwiekszy].Przekroj.Nazwa + "”"));
+    }
     return t;
+}
+
+std::vector<TLiniaWyniku> LiniePrzekrojow(const TModelProjektu& model, const TAnalizaNiejednorodna& analiza) {
+    std::vector<TLiniaWyniku> linie;
+    for (const TLiniaOpisu& l : OpisNiejednorodnej(model, analiza.Metoda))
+        linie.push_back(Linia(l.Tekst, l.Czerwona));
+    const auto& p = analiza.Przekroje;
+    linie.push_back(
+        Linia("Najniekorzystniejsze przekroje: temperatura powierzchni – " +
+              p[analiza.NajgorszaPowierzchnia].Przekroj.Nazwa + "; kondensacja wewnątrz – " +
+              p[analiza.NajgorszaKondensacja].Przekroj.Nazwa + "; fRsi – " +
+              p[analiza.NajgorszeFRsi].Przekroj.Nazwa +
+              (analiza.NajgorszyRok ? "; bilans roczny – " + p[*analiza.NajgorszyRok].Przekroj.Nazwa
+                                    : std::string())));
+    for (const TAnalizaPrzekroju& s : p)
+        linie.push_back(Linia("  " + WerdyktyPrzekroju(s)));
+    return linie;
 }
 
 std::string TekstNieskonczonegoLata(const std::string& wartosc) {

@@ -67,8 +67,15 @@ struct TTekstyAnalizy {
     TTekstyKondensacji Wilgoc;
     std::vector<TLiniaWyniku> Lato;
 };
+// For a partition with bridged or air layers every group starts by naming the section its verdict
+// comes from ("Najniekorzystniejszy przekrój: „przez Krokiew 12 %”"), the summer group the largest.
 TTekstyAnalizy TekstyAnalizy(const TAnalizaProjektu& analiza, int liczbaWarstw,
                              const std::string& klimatNiedostepny = {});
+
+// What the combined method found: each bridged and air layer, the limits R'T, R''T, RT and e (the
+// refusal in red when the method does not apply), which section each verdict comes from, and a line
+// of verdicts per section.
+std::vector<TLiniaWyniku> LiniePrzekrojow(const TModelProjektu& model, const TAnalizaNiejednorodna& analiza);
 
 // "Ma,max = 4029,5 g/m² na koniec marca (suma w 2 płaszczyznach; najwięcej: styk warstw 2 i 3,
 // 3908,8 g/m²)", or with one plane "Ma,max = 3908,8 g/m² na koniec marca (styk warstw 2 i 3)".

@@ -40,6 +40,12 @@ public:
         EXPECT_EQ(ZapiszBajtyProjektu(p, KodujRekord(m)), std::nullopt);
         return p;
     }
+    // With the extension block: densities, bridged and air layers, the stored choices.
+    std::string PelnyProjekt(const std::string& nazwa, const TModelProjektu& m) const {
+        const std::string p = Plik(nazwa);
+        EXPECT_EQ(ZapiszBajtyProjektu(p, KodujProjekt(m)), std::nullopt);
+        return p;
+    }
 };
 
 // A climate file of the station "Stacja próbna": `zima` °C from November to February, 15 °C in the

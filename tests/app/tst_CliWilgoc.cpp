@@ -439,7 +439,10 @@ TEST(WierszPolecenWilgoc, LatoWJsonieIWTekscie) {
     EXPECT_EQ(j["Letnie"].Klucze(),
               (std::vector<std::string>{"U", "Y12", "Tlumienie", "Opoznienie", "Kappa1", "Kappa2", "Y11"}));
     EXPECT_NEAR(j["Letnie"]["Opoznienie"].Liczba, 8.0797, 1e-4);
-    const std::string t = TekstWilgotnosciowy(m, a, lato);
+    TAnalizaProjektu calosc;
+    calosc.Wilgoc = a;
+    calosc.Lato = lato;
+    const std::string t = TekstWilgotnosciowy(m, calosc);
     for (const TLiniaWyniku& l : TekstyLata(lato, {}))
         EXPECT_NE(t.find("  " + l.Pelna() + "\n"), std::string::npos) << l.Pelna() << " in\n" << t;
     EXPECT_NE(t.find("5,9-krotne, opóźnienie 8,1 h"), std::string::npos) << t;

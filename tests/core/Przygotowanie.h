@@ -51,6 +51,18 @@ inline TModelProjektu Warunki(int ti, int fi, int te, int fe, double rsi = 0.13,
     return m;
 }
 
+// Plasterboard, 200 mm of wool between rafters (12 %), a wood-fibre board open to vapour, at
+// ti = 20 degC, 50 %, te = -5 degC, 85 %, Rsi of upward flow.
+inline TModelProjektu DachNaKrokwiach() {
+    TModelProjektu m = Warunki(20, 50, -5, 85, 0.10, 0.04);
+    m.WarunkiPracy.TypPrzegrody.UstawUtf8("Dachy, stropodachy, tarasy przy przepływie ciepła z dołu do góry");
+    DodajWarstwe(m, "Płyta g-k", 0.0125, 0.25, 10);
+    DodajWarstwe(m, "Wełna mineralna", 0.2, 0.04, 1);
+    m.Warstwy[2].Mostki.push_back({"Krokiew", 0.13, 50, 500, 2.5, 0.12});
+    DodajWarstwe(m, "Płyta pilśniowa", 0.022, 0.05, 5);
+    return m;
+}
+
 // Confirmed working conditions of an external wall in zone III: ti = 20 °C, φi = 55 %, te = -20 °C,
 // φe = 85 %, Rsi = 0,13, Rse = 0,04, with the lists' texts.
 inline void WarunkiScianyStrefyIII(TWarunkiPracy& w) {

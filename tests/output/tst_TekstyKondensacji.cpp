@@ -21,7 +21,7 @@ TAnalizaIso13788 ZPlaszczyzna() {
     TAnalizaIso13788 a;
     a.Projektowe.Plaszczyzny = {{2, -12.34, 1e-7}}; // 1e-7 kg/(m²·s) = 0,36 g/(m²·h)
     a.FRsi.Przegrody = 0.9;
-    a.WT = {"sciana_zewnetrzna", "Ściany zewnętrzne", 0.20, 0.18, true, true, std::nullopt, std::nullopt};
+    a.WT = {"sciana_zewnetrzna", "Ściany zewnętrzne", 0.20, 0.18, true, true, std::nullopt, std::nullopt, {}};
     return a;
 }
 
