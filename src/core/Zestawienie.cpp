@@ -117,6 +117,27 @@ TWierszZestawienia WierszZestawienia(const std::string& plik, const std::string&
     return w;
 }
 
+TWierszZestawienia WierszZestawienia(const std::string& plik, const std::string& przegroda,
+                                     const TModelProjektu& model, const TAnalizaProjektu& analiza) {
+    TWierszZestawienia w = WierszZestawienia(plik, przegroda, model, analiza.Wilgoc, analiza.Lato);
+    if (!analiza.Niejednorodna)
+        return w;
+    const TAnalizaNiejednorodna& n = *analiza.Niejednorodna;
+    const TMetodaLaczona& m = n.Metoda;
+    w.Niejednorodna =
+        TWierszZestawienia::TMetodaU{m.RTGorna, m.RTDolna, m.RT, m.Blad, m.Stosowalna, m.Komunikat};
+    // The whole partition's verdict is its coldest section's, as on the results sheet.
+    if (n.NajgorszaPowierzchnia < n.Przekroje.size())
+        w.KondensacjaPowierzchniowa = n.Przekroje[n.NajgorszaPowierzchnia].Powierzchnia.Rodzaj;
+    // The analysis leaves WT 2021 open where the method does not apply; the row says so whatever the
+    // parts would give.
+    if (!m.Stosowalna) {
+        w.SpelniaWT.reset();
+        w.WT2021 = TOcenaWT2021::NieOceniono;
+    }
+    return w;
+}
+
 TWierszZestawienia WierszNieobliczony(const std::string& plik, const std::string& przegroda,
                                       TStanWiersza stan, std::string blad) {
     TWierszZestawienia w;
@@ -210,6 +231,9 @@ std::string KomorkaZestawienia(const TWierszZestawienia& w, TKolumnaZestawienia 
     case TKolumnaZestawienia::Rodzaj:
         return w.RodzajPrzegrody;
     case TKolumnaZestawienia::Uk:
+        if (w.Niejednorodna)
+            return Dziesietne(w.Uk, 3) + " " +
+                   std::string(w.Niejednorodna->Stosowalna ? kZnakMetodyU : kZnakNiestosowalnej);
         return Dziesietne(w.Uk, 3);
     case TKolumnaZestawienia::UMax:
         return w.UMax ? Dziesietne(*w.UMax, 3) : std::string("–");
@@ -239,6 +263,9 @@ std::optional<bool> OcenaKomorki(const TWierszZestawienia& w, TKolumnaZestawieni
         return std::nullopt;
     switch (k) {
     case TKolumnaZestawienia::Uk:
+        // A U the method cannot give is no figure to meet a limit with.
+        if (w.Niejednorodna && !w.Niejednorodna->Stosowalna)
+            return false;
         return w.SpelniaU;
     case TKolumnaZestawienia::FRsi:
         return w.SpelniaFRsi;
@@ -300,7 +327,30 @@ std::vector<std::string> LegendaZestawienia() {
         "klimatu nie sprawdzono roku.",
         "Na czerwono: wymaganie niespełnione lub projekt, którego nie obliczono (z przyczyną); na zielono: "
         "wymaganie spełnione.",
+        std::string(ObjasnienieZnakuMetodyU()),
+        std::string(ObjasnienieZnakuNiestosowalnej()),
     };
+}
+
+std::string_view ObjasnienieZnakuMetodyU() {
+    return "¹ Przegroda z warstwami niejednorodnymi (mostki) lub warstwą powietrza: U metodą uproszczoną "
+           "PN-EN ISO 6946 (średnia z kresów R'T i R''T).";
+}
+
+std::string_view ObjasnienieZnakuNiestosowalnej() {
+    return "² Metoda uproszczona nie ma zastosowania (R'T/R''T > 1,5 lub mostek metalowy): U tylko "
+           "informacyjnie, WT 2021 nie oceniono; potrzebne obliczenie numeryczne wg PN-EN ISO 10211.";
+}
+
+std::vector<std::string> UwagiNiestosowalnych(const std::vector<TWierszZestawienia>& wiersze) {
+    std::vector<std::string> uwagi;
+    for (std::size_t i = 0; i < wiersze.size(); ++i) {
+        const TWierszZestawienia& w = wiersze[i];
+        if (w.Obliczony() && w.Niejednorodna && !w.Niejednorodna->Stosowalna)
+            uwagi.push_back("Poz. " + std::to_string(i + 1) + ", " + w.Przegroda + ": " +
+                            w.Niejednorodna->Komunikat);
+    }
+    return uwagi;
 }
 
 std::string TekstZestawienia(const std::vector<TWierszZestawienia>& wiersze) {
@@ -319,6 +369,18 @@ std::string TekstZestawienia(const std::vector<TWierszZestawienia>& wiersze) {
         kolumny.push_back(std::move(kolumna));
     }
     std::string s = Tabela(kolumny);
+    bool metodaU = false;
+    for (const TWierszZestawienia& w : wiersze)
+        metodaU = metodaU || (w.Obliczony() && w.Niejednorodna);
+    if (metodaU) {
+        s += "\n" + std::string(ObjasnienieZnakuMetodyU()) + "\n";
+        const std::vector<std::string> uwagi = UwagiNiestosowalnych(wiersze);
+        if (!uwagi.empty()) {
+            s += std::string(ObjasnienieZnakuNiestosowalnej()) + "\n";
+            for (const std::string& u : uwagi)
+                s += "  " + u + "\n";
+        }
+    }
     bool naglowek = false;
     for (const TWierszZestawienia& w : wiersze) {
         if (w.Obliczony())
@@ -363,7 +425,15 @@ std::string CsvZestawienia(const std::vector<TWierszZestawienia>& wiersze) {
         pole(w.MiesiacFRsi ? std::string(NazwaMiesiaca(*w.MiesiacFRsi)) : std::string());
         pole(std::string(TekstSpelnia(w.SpelniaU)));
         pole(std::string(TekstSpelnia(w.SpelniaFRsi)));
-        pole(w.Niezapisany ? "niezapisane zmiany" : "", true);
+        std::string uwagi = w.Niezapisany ? "niezapisane zmiany" : "";
+        if (w.Niejednorodna) {
+            if (!uwagi.empty())
+                uwagi += "; ";
+            uwagi += w.Niejednorodna->Stosowalna
+                         ? "U metodą uproszczoną PN-EN ISO 6946 (warstwy niejednorodne)"
+                         : w.Niejednorodna->Komunikat;
+        }
+        pole(uwagi, true);
     }
     return s;
 }
@@ -396,6 +466,18 @@ TWartoscJson JsonWiersza(const TWierszZestawienia& w) {
     j.Ustaw("Tlumienie", LiczbaLubNull(w.Tlumienie));
     j.Ustaw("SpelniaWT2021", w.SpelniaWT ? TWartoscJson(*w.SpelniaWT) : TWartoscJson());
     j.Ustaw("WT2021", std::string(TekstOcenyWT2021(w.WT2021)));
+    // As "--oblicz --json" has it, only for bridged or air layers.
+    if (const auto& m = w.Niejednorodna) {
+        TWartoscJson n = TWartoscJson::Obiekt();
+        n.Ustaw("RTGorna", m->RTGorna);
+        n.Ustaw("RTDolna", m->RTDolna);
+        n.Ustaw("RT", m->RT);
+        n.Ustaw("Blad", m->Blad);
+        n.Ustaw("Stosowalna", m->Stosowalna);
+        if (!m->Stosowalna)
+            n.Ustaw("Komunikat", m->Komunikat);
+        j.Ustaw("Niejednorodna", std::move(n));
+    }
     return j;
 }
 

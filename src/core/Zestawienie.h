@@ -5,6 +5,7 @@
 // verdict), and the texts of those rows for the command line, the spreadsheet and the report. The
 // rows are computed by files/Zestawienie.h; nothing here reads a file.
 
+#include "core/AnalizaProjektu.h"
 #include "core/Iso13788.h"
 #include "core/Json.h"
 #include "core/Lato.h"
@@ -56,6 +57,17 @@ struct TWierszZestawienia {
     std::optional<double> Tlumienie;      // decrement factor, likewise
     std::optional<bool> SpelniaWT;        // as the analysis gives it (empty without the year)
     TOcenaWT2021 WT2021 = TOcenaWT2021::NieOceniono;
+    // A partition with bridged or air layers: its U comes from the combined method's limits. Where
+    // the method does not apply, U is for information only and WT 2021 is "nie oceniono".
+    struct TMetodaU {
+        double RTGorna = 0; // R'T, m2 K/W
+        double RTDolna = 0; // R''T
+        double RT = 0;
+        double Blad = 0; // e, a fraction
+        bool Stosowalna = true;
+        std::string Komunikat; // why it does not apply; empty when it does
+    };
+    std::optional<TMetodaU> Niejednorodna;
 
     bool Obliczony() const { return Stan == TStanWiersza::Obliczony; }
 };
@@ -65,6 +77,10 @@ struct TWierszZestawienia {
 TWierszZestawienia WierszZestawienia(const std::string& plik, const std::string& przegroda,
                                      const TModelProjektu& model, const TAnalizaIso13788& analiza,
                                      const std::optional<TLato>& lato);
+// The same from the whole analysis: a partition with bridged or air layers takes the worst
+// section's surface verdict and says where its U comes from.
+TWierszZestawienia WierszZestawienia(const std::string& plik, const std::string& przegroda,
+                                     const TModelProjektu& model, const TAnalizaProjektu& analiza);
 // The row of a project that gave no figures.
 TWierszZestawienia WierszNieobliczony(const std::string& plik, const std::string& przegroda,
                                       TStanWiersza stan, std::string blad);
@@ -104,6 +120,17 @@ std::string_view TekstStanu(TStanWiersza s);                           // "oblic
 
 // The legend printed under the table in the report.
 std::vector<std::string> LegendaZestawienia();
+
+// The marks after Uk: the combined method (bridged or air layers), and the same where it does not
+// apply; a note says what each means.
+inline constexpr std::string_view kZnakMetodyU = "¹";
+inline constexpr std::string_view kZnakNiestosowalnej = "²";
+inline constexpr std::string_view kNiestosowalna = "metoda uproszczona nie ma zastosowania";
+std::string_view ObjasnienieZnakuMetodyU();        // "¹ U metodą uproszczoną PN-EN ISO 6946 ..."
+std::string_view ObjasnienieZnakuNiestosowalnej(); // "² metoda uproszczona nie ma zastosowania ..."
+// One line per row whose U the combined method cannot give, for under the table (in red):
+// "Poz. 2, Dach: metoda uproszczona nie ma zastosowania – R'T/R''T = 1,62 > 1,5 ...".
+std::vector<std::string> UwagiNiestosowalnych(const std::vector<TWierszZestawienia>& wiersze);
 
 // The text table of the command line: the rows, then one line for every row without figures.
 std::string TekstZestawienia(const std::vector<TWierszZestawienia>& wiersze);

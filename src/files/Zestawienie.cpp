@@ -210,7 +210,7 @@ TWierszZestawienia TObliczanieZestawienia::Wiersz(TModelProjektu model, const st
                                       "Obliczenia nie dały skończonego wyniku (" + analiza.NieskonczoneLato +
                                           "): dane projektu wykraczają poza zakres, w którym obliczenie "
                                           "ma sens.");
-        TWierszZestawienia w = WierszZestawienia(plik, przegroda, model, analiza.Wilgoc, analiza.Lato);
+        TWierszZestawienia w = WierszZestawienia(plik, przegroda, model, analiza);
         w.Ostrzezenia = std::move(ostrzezenia);
         return w;
     } catch (const std::bad_alloc&) {

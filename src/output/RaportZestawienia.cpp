@@ -85,7 +85,7 @@ public:
     bool Drukuj() {
         const QFont tresc = Czcionka(8);
         const double wiersz = QFontMetricsF(tresc, &urzadzenie_).height() * 1.55;
-        const std::vector<QString> legenda = Legenda();
+        const std::vector<TLiniaLegendy> legenda = Legenda();
         const double wysLegendy = WysokoscLegendy(legenda);
         std::size_t i = 0;
         int strona = 1;
@@ -213,22 +213,29 @@ private:
         p_.drawLine(QPointF(0, y + h), QPointF(szer_, y + h));
     }
 
-    std::vector<QString> Legenda() const {
-        std::vector<QString> l;
+    // The legend, then in red one line per row whose U the combined method cannot give.
+    struct TLiniaLegendy {
+        QString Tekst;
+        bool Czerwona = false;
+    };
+    std::vector<TLiniaLegendy> Legenda() const {
+        std::vector<TLiniaLegendy> l;
         for (const std::string& s : LegendaZestawienia())
-            l.push_back(Q(s));
+            l.push_back({Q(s), false});
+        for (const std::string& s : UwagiNiestosowalnych(t_.Wiersze))
+            l.push_back({Q(s), true});
         return l;
     }
 
-    double WysokoscLegendy(const std::vector<QString>& legenda) const {
+    double WysokoscLegendy(const std::vector<TLiniaLegendy>& legenda) const {
         const QFontMetricsF m(Czcionka(7.5), &urzadzenie_);
         double h = QFontMetricsF(Czcionka(8, true), &urzadzenie_).height() * 1.3;
-        for (const QString& l : legenda)
-            h += m.boundingRect(QRectF(0, 0, szer_, 1e6), Qt::TextWordWrap, l).height() + 0.5 * mm_;
+        for (const TLiniaLegendy& l : legenda)
+            h += m.boundingRect(QRectF(0, 0, szer_, 1e6), Qt::TextWordWrap, l.Tekst).height() + 0.5 * mm_;
         return h;
     }
 
-    void Legenda(const std::vector<QString>& legenda, double y) {
+    void Legenda(const std::vector<TLiniaLegendy>& legenda, double y) {
         p_.setPen(Qt::black);
         p_.setFont(Czcionka(8, true));
         const double naglowek = QFontMetricsF(Czcionka(8, true), &urzadzenie_).height();
@@ -236,9 +243,10 @@ private:
         y += naglowek * 1.3;
         p_.setFont(Czcionka(7.5));
         const QFontMetricsF m(Czcionka(7.5), &urzadzenie_);
-        for (const QString& l : legenda) {
-            const QRectF r = m.boundingRect(QRectF(0, 0, szer_, 1e6), Qt::TextWordWrap, l);
-            p_.drawText(QRectF(0, y, szer_, r.height()), Qt::TextWordWrap, l);
+        for (const TLiniaLegendy& l : legenda) {
+            const QRectF r = m.boundingRect(QRectF(0, 0, szer_, 1e6), Qt::TextWordWrap, l.Tekst);
+            p_.setPen(l.Czerwona ? kCzerwony : QColor(Qt::black));
+            p_.drawText(QRectF(0, y, szer_, r.height()), Qt::TextWordWrap, l.Tekst);
             y += r.height() + 0.5 * mm_;
         }
     }

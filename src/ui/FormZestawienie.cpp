@@ -138,6 +138,10 @@ TFormZestawienie::TFormZestawienie(TFormPrzegroda& okno, TDialogi& dialogi, QWid
     gora->addWidget(przycisk(ButtonPdf, QStringLiteral("Raport PDF…")));
 
     LabelPodsumowanie = new QLabel(this);
+    LabelUwagi = new QLabel(this);
+    LabelUwagi->setTextFormat(Qt::RichText);
+    LabelUwagi->setWordWrap(true);
+    LabelUwagi->hide();
     auto* dol = new QHBoxLayout;
     dol->addWidget(LabelPodsumowanie, 1);
     dol->addWidget(przycisk(ButtonZamknij, QStringLiteral("Zamknij")));
@@ -146,6 +150,7 @@ TFormZestawienie::TFormZestawienie(TFormPrzegroda& okno, TDialogi& dialogi, QWid
     uklad->addLayout(opis);
     uklad->addLayout(gora);
     uklad->addWidget(TabelaZestawienia, 1);
+    uklad->addWidget(LabelUwagi);
     uklad->addLayout(dol);
 
     NazwijKontrolki({{EditBudynek, "EditBudynek"},
@@ -155,6 +160,7 @@ TFormZestawienie::TFormZestawienie(TFormPrzegroda& okno, TDialogi& dialogi, QWid
                      {EditData, "EditData"},
                      {TabelaZestawienia, "TabelaZestawienia"},
                      {LabelPodsumowanie, "LabelPodsumowanie"},
+                     {LabelUwagi, "LabelUwagi"},
                      {ButtonDodaj, "ButtonDodaj"},
                      {ButtonDodajBiezacy, "ButtonDodajBiezacy"},
                      {ButtonUsun, "ButtonUsun"},
@@ -418,6 +424,13 @@ void TFormZestawienie::Pokaz() {
                 komorka->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             if (const auto ocena = OcenaKomorki(w, kolumna))
                 komorka->setBackground(*ocena ? kTloDobre : kTloZle);
+            if (kolumna == K::Uk && w.Obliczony() && w.Niejednorodna) {
+                const auto& m = *w.Niejednorodna;
+                komorka->setToolTip(m.Stosowalna ? Q(std::string(ObjasnienieZnakuMetodyU()))
+                                                 : Q(m.Komunikat));
+                if (!m.Stosowalna)
+                    komorka->setForeground(kTekstZly);
+            }
             t->setItem(r, k, komorka);
         }
         t->setItem(r, kKolumnaPliku,
@@ -456,6 +469,28 @@ void TFormZestawienie::Pokaz() {
             .arg(t->rowCount() - spelnia - nieSpelnia - nieobliczone)
             .arg(nieobliczone));
     ButtonUsun->setEnabled(t->rowCount() > 0);
+    PokazUwagi();
+}
+
+void TFormZestawienie::PokazUwagi() {
+    std::vector<TWierszZestawienia> wiersze;
+    bool metodaU = false;
+    for (const TPozycja& p : pozycje_) {
+        wiersze.push_back(p.Wiersz);
+        metodaU = metodaU || (p.Wiersz.Obliczony() && p.Wiersz.Niejednorodna);
+    }
+    QStringList linie;
+    if (metodaU)
+        linie << Q(std::string(ObjasnienieZnakuMetodyU())).toHtmlEscaped();
+    const std::vector<std::string> uwagi = UwagiNiestosowalnych(wiersze);
+    if (!uwagi.empty()) {
+        const QString czerwony = QStringLiteral("<span style=\"color:%1\">%2</span>").arg(kTekstZly.name());
+        linie << czerwony.arg(Q(std::string(ObjasnienieZnakuNiestosowalnej())).toHtmlEscaped());
+        for (const std::string& u : uwagi)
+            linie << czerwony.arg(Q(u).toHtmlEscaped());
+    }
+    LabelUwagi->setText(linie.join(QStringLiteral("<br>")));
+    LabelUwagi->setVisible(!linie.isEmpty());
 }
 
 } // namespace murolab

@@ -64,6 +64,8 @@ private:
     void Oblicz(TPozycja& p, TObliczanieZestawienia& obliczanie) const;
     void DodajPliki(const QStringList& pliki);
     void Pokaz();
+    // Under the table: what the marks after Uk mean, and in red each row whose U the method cannot give.
+    void PokazUwagi();
     void UstawBudynek(const TOpisBudynku& b);
 
     TFormPrzegroda& okno_;
@@ -80,6 +82,7 @@ private:
     QLineEdit* EditData = nullptr;
     QTableWidget* TabelaZestawienia = nullptr;
     QLabel* LabelPodsumowanie = nullptr;
+    QLabel* LabelUwagi = nullptr; // what the marks after Uk mean, and the rows the method cannot give
     QPushButton* ButtonDodaj = nullptr;
     QPushButton* ButtonDodajBiezacy = nullptr;
     QPushButton* ButtonUsun = nullptr;
