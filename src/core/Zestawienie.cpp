@@ -327,8 +327,6 @@ std::vector<std::string> LegendaZestawienia() {
         "klimatu nie sprawdzono roku.",
         "Na czerwono: wymaganie niespełnione lub projekt, którego nie obliczono (z przyczyną); na zielono: "
         "wymaganie spełnione.",
-        std::string(ObjasnienieZnakuMetodyU()),
-        std::string(ObjasnienieZnakuNiestosowalnej()),
     };
 }
 
@@ -338,7 +336,7 @@ std::string_view ObjasnienieZnakuMetodyU() {
 }
 
 std::string_view ObjasnienieZnakuNiestosowalnej() {
-    return "² Metoda uproszczona nie ma zastosowania (R'T/R''T > 1,5 lub mostek metalowy): U tylko "
+    return "² metoda uproszczona nie ma zastosowania (R'T/R''T > 1,5 lub mostek metalowy): U tylko "
            "informacyjnie, WT 2021 nie oceniono; potrzebne obliczenie numeryczne wg PN-EN ISO 10211.";
 }
 

@@ -118,7 +118,7 @@ std::string_view TekstBilansu(const std::optional<TWerdyktRoczny>& w); // "brak"
 std::string_view TekstOcenyWT2021(TOcenaWT2021 o);                     // "spełnia", ...
 std::string_view TekstStanu(TStanWiersza s);                           // "obliczony", "brak pliku", ...
 
-// The legend printed under the table in the report.
+// The legend printed under the table in the report (the marks after Uk are explained only where used).
 std::vector<std::string> LegendaZestawienia();
 
 // The marks after Uk: the combined method (bridged or air layers), and the same where it does not

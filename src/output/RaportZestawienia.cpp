@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <algorithm>
 #include <array>
 #include <span>
 
@@ -222,7 +223,13 @@ private:
         std::vector<TLiniaLegendy> l;
         for (const std::string& s : LegendaZestawienia())
             l.push_back({Q(s), false});
-        for (const std::string& s : UwagiNiestosowalnych(t_.Wiersze))
+        const std::vector<std::string> uwagi = UwagiNiestosowalnych(t_.Wiersze);
+        if (std::any_of(t_.Wiersze.begin(), t_.Wiersze.end(),
+                        [](const TWierszZestawienia& w) { return w.Obliczony() && w.Niejednorodna; }))
+            l.push_back({Q(std::string(ObjasnienieZnakuMetodyU())), false});
+        if (!uwagi.empty())
+            l.push_back({Q(std::string(ObjasnienieZnakuNiestosowalnej())), false});
+        for (const std::string& s : uwagi)
             l.push_back({Q(s), true});
         return l;
     }

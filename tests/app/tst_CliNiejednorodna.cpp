@@ -3,11 +3,13 @@
 // homogeneous partition's output left as it was.
 #include "Json.h"
 #include "Pomoc.h"
+#include "app/CliZestawienie.h"
 #include "core/Iso6946.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 
 using namespace murolab;
 using namespace murolab::test;
@@ -41,6 +43,15 @@ TJson Oblicz(const std::vector<std::string>& argumenty) {
     const auto u = Uruchom(argumenty);
     EXPECT_EQ(u.Kod, 0) << u.Bledy;
     return CzytajJson(u.Wyjscie);
+}
+
+TUruchomienie Zestawienie(const std::vector<std::string>& argumenty) {
+    std::ostringstream out, err;
+    TUruchomienie u;
+    u.Kod = UruchomZestawienie(argumenty, kKatalogDanych, out, err);
+    u.Wyjscie = out.str();
+    u.Bledy = err.str();
+    return u;
 }
 
 bool Zawiera(const std::vector<std::string>& klucze, const std::string& klucz) {
@@ -156,6 +167,44 @@ TEST(WierszPolecenNiejednorodna, JednorodnaBezNowychKluczy) {
     const auto u = Uruchom({"--oblicz", k.PelnyProjekt("welna.pro", ScianaZWelna())});
     EXPECT_EQ(u.Wyjscie.find("niejednorodna"), std::string::npos);
     EXPECT_EQ(u.Wyjscie.find("Najniekorzystniejszy"), std::string::npos);
+}
+
+// The summary of projects: a bridged roof's row carries the combined method's limits exactly as
+// "--oblicz --json" gives them; where the method does not apply, WT 2021 is not judged and the text
+// marks U and names the reason under the table.
+TEST(WierszPolecenNiejednorodna, ZestawienieMetodyUproszczonej) {
+    TKatalogProjektow k;
+    TModelProjektu stal = Dach();
+    stal.Warstwy[2].Mostki[0] = {"Profil stalowy", 50, 1e6, 7850, 0.45, 0.01};
+    const std::vector<std::string> pliki{k.PelnyProjekt("dach.pro", Dach()),
+                                         k.PelnyProjekt("stal.pro", stal)};
+    const auto u = Zestawienie({"--zestawienie", pliki[0], pliki[1], "--json"});
+    ASSERT_EQ(u.Kod, 0) << u.Bledy;
+    const TJson j = CzytajJson(u.Wyjscie);
+    ASSERT_EQ(j["Wiersze"].Elementy.size(), 2u);
+    for (std::size_t i = 0; i < pliki.size(); ++i) {
+        SCOPED_TRACE(pliki[i]);
+        const TJson o = Oblicz({"--oblicz", pliki[i], "--json"});
+        const TJson& w = j["Wiersze"][i]["Niejednorodna"];
+        for (const char* klucz : {"RTGorna", "RTDolna", "RT", "Blad"})
+            EXPECT_EQ(w[klucz].Liczba, o["Niejednorodna"][klucz].Liczba) << klucz;
+        EXPECT_EQ(w["Stosowalna"].Logiczna, o["Niejednorodna"]["Stosowalna"].Logiczna);
+        EXPECT_EQ(j["Wiersze"][i]["Uk"].Liczba, o["Uk"].Liczba);
+    }
+    EXPECT_TRUE(j["Wiersze"][0]["Niejednorodna"]["Stosowalna"].Logiczna);
+    EXPECT_FALSE(Zawiera(j["Wiersze"][0]["Niejednorodna"].Klucze(), "Komunikat"));
+    const TJson& stalowy = j["Wiersze"][1];
+    EXPECT_EQ(stalowy["WT2021"].Tekst, "nie oceniono");
+    EXPECT_EQ(stalowy["SpelniaWT2021"].Rodzaj, TJson::Typ::Null);
+    EXPECT_TRUE(stalowy["Niejednorodna"]["Komunikat"].Tekst.starts_with(
+        "metoda uproszczona PN-EN ISO 6946 nie ma zastosowania: "));
+
+    const auto t = Zestawienie({"--zestawienie", pliki[0], pliki[1]});
+    ASSERT_EQ(t.Kod, 0) << t.Bledy;
+    for (const std::string& fragment :
+         {std::string(" ¹ "), std::string(" ² "), std::string("² metoda uproszczona nie ma zastosowania"),
+          "  Poz. 2, stal.pro: " + stalowy["Niejednorodna"]["Komunikat"].Tekst + "\n"})
+        EXPECT_NE(t.Wyjscie.find(fragment), std::string::npos) << fragment << "\nin:\n" << t.Wyjscie;
 }
 
 } // namespace

@@ -1,5 +1,8 @@
 // The rows of the summary of projects as texts: the cells, the verdicts, the spreadsheet's fields
 // and the worst exit status.
+#include "core/AnalizaProjektu.h"
+#include "core/Iso6946.h"
+#include "core/Liczby.h"
 #include "core/Przygotowanie.h"
 #include "core/Zestawienie.h"
 
@@ -110,6 +113,73 @@ TEST(Zestawienie, WerdyktWT2021ZModelu) {
         EXPECT_EQ(OcenaKomorki(w, TKolumnaZestawienia::Uk), w.SpelniaU);
         EXPECT_EQ(OcenaKomorki(w, TKolumnaZestawienia::Bilans), std::nullopt);
     }
+}
+
+// A rafter roof: its U is the combined method's, marked; the same roof with steel profiles instead of
+// rafters: the method does not apply, the mark is red, WT 2021 not judged and the reason named in
+// every output; a homogeneous wall beside them has none of it.
+TEST(Zestawienie, PrzegrodaNiejednorodnaWWierszu) {
+    const auto wiersz = [](const std::string& plik, TModelProjektu m) {
+        ObliczPrzegrode(m);
+        const TAnalizaProjektu a = AnalizujProjekt(m, {nullptr, "", TWnetrze{0}, nullptr});
+        return WierszZestawienia(plik, plik, m, a);
+    };
+    TModelProjektu stal = DachNaKrokwiach();
+    stal.Warstwy[2].Mostki[0] = {"Profil stalowy", 50, 1e6, 7850, 0.45, 0.01};
+    TModelProjektu sciana = Warunki(20, 50, -20, 85);
+    WarunkiScianyStrefyIII(sciana.WarunkiPracy);
+    DodajWarstwe(sciana, "Cegła", 0.25, 0.77, 10);
+    DodajWarstwe(sciana, "Styropian", 0.2, 0.04, 60);
+    const std::vector<TWierszZestawienia> w{wiersz("dach.pro", DachNaKrokwiach()), wiersz("stal.pro", stal),
+                                            wiersz("sciana.pro", sciana)};
+
+    const TModelProjektu dach = DachNaKrokwiach();
+    const TMetodaLaczona metoda = MetodaLaczona(dach);
+    ASSERT_TRUE(w[0].Niejednorodna.has_value());
+    EXPECT_TRUE(w[0].Niejednorodna->Stosowalna);
+    EXPECT_EQ(w[0].Niejednorodna->RTGorna, metoda.RTGorna);
+    EXPECT_EQ(w[0].Niejednorodna->RTDolna, metoda.RTDolna);
+    EXPECT_EQ(KomorkaZestawienia(w[0], TKolumnaZestawienia::Uk), Staly(w[0].Uk, 17, 3) + " ¹");
+    EXPECT_EQ(OcenaKomorki(w[0], TKolumnaZestawienia::Uk), w[0].SpelniaU);
+    // The coldest section decides the surface verdict: the rafter's, not the wool's.
+    TModelProjektu krokiew = ModelPrzekroju(dach, metoda.Przekroje[1]);
+    ObliczPrzegrode(krokiew);
+    EXPECT_EQ(w[0].KondensacjaPowierzchniowa, WerdyktKondensacji(20, -5, krokiew).Rodzaj);
+
+    ASSERT_TRUE(w[1].Niejednorodna.has_value());
+    EXPECT_FALSE(w[1].Niejednorodna->Stosowalna);
+    EXPECT_EQ(KomorkaZestawienia(w[1], TKolumnaZestawienia::Uk), Staly(w[1].Uk, 17, 3) + " ²");
+    EXPECT_EQ(OcenaKomorki(w[1], TKolumnaZestawienia::Uk), std::optional<bool>(false)) << "red";
+    EXPECT_EQ(w[1].WT2021, TOcenaWT2021::NieOceniono);
+    EXPECT_EQ(KomorkaZestawienia(w[1], TKolumnaZestawienia::WT2021), "nie oceniono");
+    EXPECT_FALSE(w[1].SpelniaWT.has_value());
+    const std::string komunikat = w[1].Niejednorodna->Komunikat;
+    EXPECT_TRUE(komunikat.starts_with("metoda uproszczona PN-EN ISO 6946 nie ma zastosowania: R'T/R''T = "))
+        << komunikat;
+
+    EXPECT_FALSE(w[2].Niejednorodna.has_value());
+    EXPECT_EQ(KomorkaZestawienia(w[2], TKolumnaZestawienia::Uk), Staly(w[2].Uk, 17, 3));
+
+    EXPECT_EQ(UwagiNiestosowalnych(w), std::vector<std::string>{"Poz. 2, stal.pro: " + komunikat});
+    const std::string tekst = TekstZestawienia(w);
+    for (const std::string& fragment :
+         {std::string(ObjasnienieZnakuMetodyU()), std::string(ObjasnienieZnakuNiestosowalnej()),
+          "  Poz. 2, stal.pro: " + komunikat, std::string(kNiestosowalna)})
+        EXPECT_NE(tekst.find(fragment), std::string::npos) << fragment << "\nin:\n" << tekst;
+    EXPECT_EQ(TekstZestawienia({w[2]}).find("¹"), std::string::npos) << "a homogeneous summary is unchanged";
+
+    const auto csv = Linie(CsvZestawienia(w).substr(3));
+    ASSERT_EQ(csv.size(), 4u);
+    EXPECT_TRUE(csv[1].ends_with(";U metodą uproszczoną PN-EN ISO 6946 (warstwy niejednorodne)")) << csv[1];
+    EXPECT_TRUE(csv[2].ends_with(";\"" + komunikat + "\"")) << csv[2]; // quoted for its ";"
+    EXPECT_TRUE(csv[3].ends_with(";spełnia;spełnia;")) << csv[3];
+
+    const TWartoscJson j = JsonWiersza(w[1]);
+    ASSERT_NE(j.Znajdz("Niejednorodna"), nullptr);
+    EXPECT_EQ(j.Znajdz("Niejednorodna")->Znajdz("Komunikat")->Tekst(), komunikat);
+    EXPECT_EQ(j.Znajdz("WT2021")->Tekst(), "nie oceniono");
+    EXPECT_EQ(JsonWiersza(w[2]).Znajdz("Niejednorodna"), nullptr);
+    EXPECT_EQ(JsonWiersza(w[0]).Znajdz("Niejednorodna")->Znajdz("Komunikat"), nullptr);
 }
 
 TEST(Zestawienie, CsvPolaIWiersze) {

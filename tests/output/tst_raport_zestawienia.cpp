@@ -97,6 +97,54 @@ private slots:
         QVERIFY(calosc.contains(QStringLiteral("spełnia")));
     }
 
+    // Bridged layers: the marks after Uk, their notes in the legend, and the row whose U the
+    // combined method cannot give named with its reason, in red.
+    void przegrodaNiejednorodna() {
+        QTemporaryDir katalog;
+        TTrescZestawienia t;
+        t.Budynek.Nazwa = "Dom";
+        t.Data = QStringLiteral("09.12.2026");
+        TWierszZestawienia dach = Wiersz(1);
+        dach.Przegroda = "Dach na krokwiach";
+        dach.Niejednorodna = TWierszZestawienia::TMetodaU{4.9, 4.5, 4.7, 0.04, true, {}};
+        TWierszZestawienia stal = Wiersz(2);
+        stal.Przegroda = "Dach stalowy";
+        stal.WT2021 = TOcenaWT2021::NieOceniono;
+        stal.Niejednorodna =
+            TWierszZestawienia::TMetodaU{5.2,
+                                         1.0,
+                                         3.1,
+                                         0.68,
+                                         false,
+                                         "metoda uproszczona PN-EN ISO 6946 nie ma zastosowania: R'T/R''T = "
+                                         "5,22 > 1,5; potrzebne obliczenie "
+                                         "numeryczne wg PN-EN ISO 10211"};
+        t.Wiersze = {Wiersz(3), dach, stal};
+        const QString pdf = katalog.filePath(QStringLiteral("n.pdf"));
+        QString blad;
+        QVERIFY2(ZapiszZestawieniePdf(pdf, t, &blad), qPrintable(blad));
+        const QString tekst = Popler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        // pdftotext keeps the words; a long line may break anywhere between them.
+        const QString ciag =
+            QString(tekst).replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" "));
+        for (const QString& fragment :
+             {QStringLiteral("0,151 ¹"), QStringLiteral("0,152 ²"), QStringLiteral("nie oceniono"),
+              QStringLiteral("¹ Przegroda z warstwami niejednorodnymi"),
+              QStringLiteral("² metoda uproszczona nie ma zastosowania"),
+              QStringLiteral("Poz. 3, Dach stalowy: metoda uproszczona PN-EN ISO 6946 nie ma zastosowania: "
+                             "R'T/R''T = 5,22 > 1,5")})
+            QVERIFY2(ciag.contains(fragment), qPrintable(fragment + QStringLiteral("\nin:\n") + tekst));
+
+        // A summary without such rows explains no marks.
+        t.Wiersze = {Wiersz(3)};
+        QVERIFY2(ZapiszZestawieniePdf(pdf, t, &blad), qPrintable(blad));
+        const QString jednorodne = Popler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY2(jednorodne.contains(QStringLiteral("Objaśnienia")), qPrintable(jednorodne));
+        QVERIFY2(!jednorodne.contains(QStringLiteral("¹")) &&
+                     !jednorodne.contains(QStringLiteral("² metoda")),
+                 qPrintable(jednorodne)); // (m² has its own ²)
+    }
+
     void celKtoryNieJestPlikiem() {
         QTemporaryDir katalog;
         TTrescZestawienia t;

@@ -39,6 +39,19 @@ QString Sciana(const QTemporaryDir& k, const QString& plik, const char* nazwa, d
     return p;
 }
 
+// The rafter roof of the core tests, named; with `stal` steel profiles in place of the rafters, which
+// the combined method cannot take.
+QString Dach(const QTemporaryDir& k, const QString& plik, const char* nazwa, bool stal) {
+    TModelProjektu m = DachNaKrokwiach();
+    if (stal)
+        m.Warstwy[2].Mostki[0] = {"Profil stalowy", 50, 1e6, 7850, 0.45, 0.01};
+    m.DaneProjektu.Obiekt.UstawUtf8(nazwa);
+    const QString p = k.filePath(plik);
+    if (ZapiszBajtyProjektu(p.toStdString(), KodujProjekt(m)))
+        qFatal("cannot write %s", qPrintable(p));
+    return p;
+}
+
 struct TZestawienie {
     TOkno Okno;
     TFormZestawienie* Forma;
@@ -114,6 +127,44 @@ private slots:
         z.Przycisk("ButtonUsun")->click();
         QCOMPARE(z.Kolumna(kPrzegroda), (QStringList{"Ściana parteru", "Ściana piętra"}));
         QVERIFY(z.Okno.Dialogi.Bledy().isEmpty());
+    }
+
+    // Bridged layers: U marked as the combined method's; where it does not apply, the mark and the
+    // reason in red, and WT 2021 not judged.
+    void przegrodaNiejednorodna() {
+        TZestawienie z;
+        z.Dodaj({Sciana(z.Katalog, QStringLiteral("a.pro"), "Ściana parteru", 0.20),
+                 Dach(z.Katalog, QStringLiteral("dach.pro"), "Dach", false),
+                 Dach(z.Katalog, QStringLiteral("stal.pro"), "Dach stalowy", true)});
+        QVERIFY(z.Okno.Dialogi.Bledy().isEmpty());
+        const QStringList uk = z.Kolumna(kUk);
+        QVERIFY2(!uk[0].contains(u' '), qPrintable(uk[0]));
+        QVERIFY2(uk[1].endsWith(QStringLiteral(" ¹")), qPrintable(uk[1]));
+        QVERIFY2(uk[2].endsWith(QStringLiteral(" ²")), qPrintable(uk[2]));
+        const QTableWidgetItem* stal = z.Tabela()->item(2, kUk);
+        QVERIFY(stal->foreground().color().red() > 128 && stal->foreground().color().green() < 64);
+        QVERIFY(stal->toolTip().startsWith(
+            QStringLiteral("metoda uproszczona PN-EN ISO 6946 nie ma zastosowania: ")));
+        QVERIFY(z.Tabela()->item(1, kUk)->toolTip().contains(QStringLiteral("PN-EN ISO 6946")));
+        QCOMPARE(z.Komorka(2, kWT), QStringLiteral("nie oceniono"));
+        QCOMPARE(z.Tabela()->item(2, kWT)->background().style(), Qt::NoBrush); // neither red nor green
+
+        auto* uwagi = Kontrolka<QLabel>(z.Forma, "LabelUwagi");
+        QVERIFY(!uwagi->isHidden());
+        QVERIFY2(uwagi->text().contains(QStringLiteral("² metoda uproszczona nie ma zastosowania")),
+                 qPrintable(uwagi->text()));
+        QVERIFY2(uwagi->text().contains(QStringLiteral(
+                     "Poz. 3, Dach stalowy: metoda uproszczona PN-EN ISO 6946 nie ma zastosowania")),
+                 qPrintable(uwagi->text()));
+        z.Zrzut(QStringLiteral("zestawienie_niejednorodne"));
+
+        // Without such rows the notes go.
+        z.Tabela()->selectRow(2);
+        z.Przycisk("ButtonUsun")->click();
+        QVERIFY(!uwagi->text().contains(QStringLiteral("Poz.")));
+        z.Tabela()->selectRow(1);
+        z.Przycisk("ButtonUsun")->click();
+        QVERIFY(uwagi->isHidden());
     }
 
     void sortowanieIPrzeciaganie() {
