@@ -800,6 +800,33 @@ private slots:
         QCOMPARE(ArkuszPrzegrody(s)->Komorka(1, 5), QString());
     }
 
+    // A file with the older alpha and no 2017 entry: opened on the older form, which says so; opening
+    // the dialog and confirming changes nothing, and the file saves again as it was.
+    void starsza_postac_lacznika_z_pliku() {
+        TStanowisko s;
+        const QString plik = s.Plik("stary.pro");
+        QVERIFY(ZapiszBajty(plik, RekordTrzechWarstw().b));
+        s.Otworz(plik);
+        QVERIFY2(s.d.Bledy().isEmpty(), qPrintable(s.d.Bledy().join('\n')));
+        const double deltaUf = DeltaUf(s->Model);
+        QCOMPARE(deltaUf, 5 * 50 * 4 * 0.0001);
+        QCOMPARE(Kontrolka<QComboBox>(s.mostki, "ComboBoxFormaLacznika")->currentIndex(), 1);
+        s.Mostki([](TFormMostkiTerm& f) {
+            QVERIFY(!Kontrolka<QLabel>(&f, "LabelFormaLacznika")->isHidden());
+            QVERIFY(Kontrolka<QLabel>(&f, "LabelFormaLacznika")
+                        ->text()
+                        .startsWith(QStringLiteral("Projekt ma poprawkę w starszej postaci")));
+            Kontrolka<QPushButton>(&f, "Button1")->click();
+        });
+        QVERIFY(!s->Model.WarunkiPracy.Lacznik2017.has_value());
+        QCOMPARE(s->Model.WarunkiPracy.Alfa, 5);
+        QCOMPARE(DeltaUf(s->Model), deltaUf);
+        QVERIFY(!s->Model.Zmieniony);
+        const QString drugi = s.Plik("stary2.pro");
+        s.Zapisz(drugi);
+        QCOMPARE(CzytajBajty(drugi).left(1296), RekordTrzechWarstw().b);
+    }
+
     // The grid does not show a layer's bridging materials or an air layer's ventilation; opening and
     // saving such a project in the window keeps them, with the layer they belong to.
     void mostki_i_powietrze_wracaja_do_pliku() {
@@ -819,6 +846,11 @@ private slots:
         QVERIFY2(s.d.Bledy().isEmpty(), qPrintable(s.d.Bledy().join('\n')));
         QCOMPARE(s->Model.Warstwy[2].Mostki.size(), std::size_t{1});
         QCOMPARE(s->Model.Warstwy[3].WOsi, 2);
+        // The 2017 fastener entry comes back into the dialog (the record's alpha 5 is the older form's).
+        QCOMPARE(Kontrolka<QComboBox>(s.mostki, "ComboBoxFormaLacznika")->currentIndex(), 0);
+        QCOMPARE(Kontrolka<QComboBox>(s.mostki, "ComboBoxWarstwaF")->currentData().toInt(), 3);
+        QVERIFY(Kontrolka<QCheckBox>(s.mostki, "CheckBoxWpuszczony")->isChecked());
+        QCOMPARE(Kontrolka<TNumEdit>(s.mostki, "NumEditD1")->text(), QStringLiteral("0,08"));
 
         const QString drugi = s.Plik("mostki2.pro");
         s.Zapisz(drugi);
