@@ -878,8 +878,7 @@ void TArkuszPrzegrody::OdswiezOznaczenia() {
             QTableWidgetItem* e = siatka_->item(r, k);
             const Qt::ItemFlags flagi = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
             e->setFlags(powietrze ? flagi : flagi | Qt::ItemIsEditable);
-            e->setForeground(powietrze ? siatka_->palette().brush(QPalette::Disabled, QPalette::Text)
-                                       : QBrush());
+            e->setForeground(powietrze ? QBrush(QColor(0x60, 0x60, 0x60)) : QBrush());
             e->setToolTip(powietrze ? podpowiedzi.join(QLatin1Char('\n')) : QString());
         }
     }

@@ -84,6 +84,12 @@ void TFormMostkiWarstwy::Zbuduj() {
         p.Sposob->setObjectName(QStringLiteral("ComboBoxSposob%1").arg(i));
         p.Sposob->addItem(QStringLiteral("procent powierzchni"));
         p.Sposob->addItem(QStringLiteral("szerokość i rozstaw"));
+        // Room for the longer choice and the arrow, whatever the style.
+        p.Sposob->setMinimumWidth(
+            p.Sposob->fontMetrics().horizontalAdvance(QStringLiteral("procent powierzchni")) + 48);
+        // Room for the longer choice and the arrow, whatever the style.
+        p.Sposob->setMinimumWidth(
+            p.Sposob->fontMetrics().horizontalAdvance(QStringLiteral("procent powierzchni")) + 48);
         p.Udzial = pole(7, "NumEditUdzial", i);
         p.Szerokosc = pole(7, "NumEditSzerokosc", i);
         p.Rozstaw = pole(7, "NumEditRozstaw", i);
@@ -99,6 +105,7 @@ void TFormMostkiWarstwy::Zbuduj() {
         p.Katalog = new QPushButton(QStringLiteral("Z katalogu…"), this);
         p.Katalog->setObjectName(QStringLiteral("ButtonKatalog%1").arg(i));
         p.Katalog->setAutoDefault(false);
+        p.Katalog->setMinimumWidth(p.Katalog->fontMetrics().horizontalAdvance(p.Katalog->text()) + 24);
         p.Katalog->setToolTip(
             QStringLiteral("Nazwa, λ, μ, ρ i c materiału z katalogu; udział podaje się tutaj"));
         s->addWidget(p.Katalog, 0, 7);
@@ -261,7 +268,12 @@ void TFormMostkiWarstwy::Odswiez() {
             continue;
         }
         suma += *u;
-        p.Wynik->setText(QStringLiteral("zajmuje %1 % powierzchni warstwy").arg(Q(Staly(*u * 100, 15, 2))));
+        QString opis = QStringLiteral("zajmuje %1 % powierzchni warstwy").arg(Q(Staly(*u * 100, 15, 2)));
+        // A metal bridge is accepted; the results will say that the method does not apply to it.
+        if (double lambda = 0; Liczba(p.Lambda, lambda) && lambda >= kLambdaMetalu)
+            opis +=
+                QStringLiteral("; mostek metalowy (λ ≥ 10 W/(m·K)) – metoda uproszczona nie ma zastosowania");
+        p.Wynik->setText(opis);
     }
     if (!wszystkie)
         LabelReszta->setText(QString());

@@ -87,20 +87,18 @@ void TFormWarstwaPowietrza::Zbuduj() {
 
     auto* siatka = new QGridLayout;
     int w = 0;
-    auto wiersz = [&](const QString& opis, QWidget* kontrolka, const QString& jednostka) {
+    auto wiersz = [&](const QString& opis, QWidget* kontrolka) {
         siatka->addWidget(new QLabel(opis, this), w, 0);
-        siatka->addWidget(kontrolka, w, 1);
-        if (!jednostka.isEmpty())
-            siatka->addWidget(new QLabel(jednostka, this), w, 2);
+        siatka->addWidget(kontrolka, w, 1, Qt::AlignLeft);
         ++w;
     };
-    wiersz(QStringLiteral("Grubość warstwy d"), NumEditGrubosc, QStringLiteral("[m]"));
-    wiersz(QStringLiteral("Wentylacja warstwy"), ComboBoxWentylacja, {});
-    wiersz(QStringLiteral("Pole otworów wentylacyjnych Av"), NumEditAv, QStringLiteral("[mm²]"));
-    wiersz(QStringLiteral("Emisyjność powierzchni ε₁ (od strony wewnętrznej)"), NumEditEmisyjnosc1, {});
-    wiersz(QStringLiteral("Emisyjność powierzchni ε₂ (od strony zewnętrznej)"), NumEditEmisyjnosc2, {});
-    wiersz(QStringLiteral("Kierunek strumienia ciepła"), ComboBoxKierunek, {});
-    siatka->setColumnStretch(3, 1);
+    wiersz(QStringLiteral("Grubość warstwy d [m]"), NumEditGrubosc);
+    wiersz(QStringLiteral("Wentylacja warstwy"), ComboBoxWentylacja);
+    wiersz(QStringLiteral("Pole otworów wentylacyjnych Av [mm²]"), NumEditAv);
+    wiersz(QStringLiteral("Emisyjność powierzchni ε₁ (od strony wewnętrznej)"), NumEditEmisyjnosc1);
+    wiersz(QStringLiteral("Emisyjność powierzchni ε₂ (od strony zewnętrznej)"), NumEditEmisyjnosc2);
+    wiersz(QStringLiteral("Kierunek strumienia ciepła"), ComboBoxKierunek);
+    siatka->setColumnStretch(2, 1);
 
     auto* objasnienie = new QLabel(
         QStringLiteral("Niewentylowana: otwory do 500 mm² na 1 m długości (warstwa pionowa) lub na 1 m² "

@@ -42,6 +42,16 @@ QString Notatka(const TOkno& o, int wiersz) {
     return Siatka(o)->item(wiersz, 1)->data(kRolaNotatki).toString();
 }
 
+// For a look at a window: with MUROLAB_ZRZUTY naming a directory, saves <nazwa>.png there.
+void Zrzut(QWidget* okno, const QString& nazwa) {
+    const QString katalog = qEnvironmentVariable("MUROLAB_ZRZUTY");
+    if (katalog.isEmpty())
+        return;
+    okno->show();
+    QCoreApplication::processEvents();
+    okno->grab().save(katalog + u'/' + nazwa + QStringLiteral(".png"));
+}
+
 // The dialog's control by name (the dialog is shown modally, the script works on it).
 template <typename T> T* W(QDialog* okno, const char* nazwa) {
     return Kontrolka<T>(okno, nazwa);
@@ -68,6 +78,7 @@ std::function<void(QDialog*)> Powietrze(const QString& d, int wentylacja = 0,
         W<QLineEdit>(okno, "NumEditGrubosc")->setText(d);
         W<QComboBox>(okno, "ComboBoxWentylacja")->setCurrentIndex(wentylacja);
         W<QLineEdit>(okno, "NumEditAv")->setText(av);
+        Zrzut(okno, QStringLiteral("powietrze_%1").arg(wentylacja));
         W<QPushButton>(okno, "Button1")->click();
     };
 }
@@ -107,6 +118,7 @@ std::function<void(QDialog*)> Mostki(const QList<TMostek>& mostki, int wOsi = 0)
         }
         QComboBox* os = W<QComboBox>(okno, "ComboBoxWOsi");
         os->setCurrentIndex(os->findData(wOsi));
+        Zrzut(okno, QStringLiteral("mostki_%1").arg(mostki.size()));
         W<QPushButton>(okno, "Button1")->click();
     };
 }
@@ -239,6 +251,78 @@ private slots:
         QCOMPARE(Komorka(o, 2, 2), QString::fromStdString(Ogolny(std::round(w.Lambda * 10000) / 10000)));
     }
 
+    // The marks and the locked cells follow their layer when the rows move.
+    void oznaczenia_ida_za_warstwa() {
+        TOkno o;
+        o.Dodaj(kTrzyWarstwy);
+        Polecenie(o, 2, "Warstwapowietrza1", Powietrze(QStringLiteral("0,03")));
+        Polecenie(o, 3, "Mostkiwwarstwie1", Mostki({WProcentach("Kotwa", "0,13", "50", "1")}));
+        Siatka(o)->setCurrentCell(0, 1);
+        o.Dialogi.Odpowiedzi << TOdpowiedz::Tak;
+        Kontrolka<QAction>(o, "Usuwarstw1")->trigger();
+        QCOMPARE(o.Model().LiczbaWarstw, 3);
+        QCOMPARE(Komorka(o, 1, 1), QStringLiteral("Warstwa powietrza niewentylowana"));
+        QVERIFY(Notatka(o, 1).startsWith(QStringLiteral("powietrze")));
+        QCOMPARE(Notatka(o, 2), QStringLiteral("mostki: Kotwa 1 %"));
+        QVERIFY(Notatka(o, 0).isEmpty());
+        for (int r = 0; r < 3; ++r)
+            QCOMPARE(static_cast<bool>(Siatka(o)->item(r, 2)->flags() & Qt::ItemIsEditable), r != 1);
+        // The menu's command says what it does on the row it is opened on.
+        QAction* akcja = Kontrolka<QAction>(o, "Warstwapowietrza1");
+        QMenu* menu = Kontrolka<QMenu>(o, "PopupMenuStrPrzegroda");
+        for (const auto& [wiersz, tekst] :
+             {std::pair{1, "Zmień warstwę powietrza…"}, std::pair{2, "Wstaw warstwę powietrza…"}}) {
+            Siatka(o)->setCurrentCell(wiersz, 1);
+            emit menu->aboutToShow();
+            QCOMPARE(akcja->text(), QString::fromUtf8(tekst));
+        }
+    }
+
+    // "Z katalogu…" takes a bridging material's values from the insertion dialog's catalogue; its
+    // share is typed in the bridged-layer dialog.
+    void mostek_z_katalogu() {
+        QTemporaryDir uzytkownik;
+        TOkno o;
+        o.Dodaj(kTrzyWarstwy);
+        auto* wstaw = new TFormWstawWarstwe(*o.Okno, o.Dialogi, o.Okno.get());
+        wstaw->KatalogDanych = MUROLAB_KATALOG_DANYCH;
+        wstaw->KatalogUzytkownika = uzytkownik.path().toStdString();
+        o->UstawFormy(wstaw, nullptr, nullptr, nullptr, nullptr);
+        Polecenie(o, 1, "Mostkiwwarstwie1", [&](QDialog* okno) {
+            if (okno == wstaw) {
+                auto* grupy = Kontrolka<QComboBox>(okno, "ComboBoxPliki");
+                grupy->setCurrentIndex(grupy->findText(QStringLiteral("Materiały różne")));
+                emit grupy->activated(grupy->currentIndex());
+                auto* lista = Kontrolka<QTableWidget>(okno, "SG2");
+                const QList<QTableWidgetItem*> wpis = lista->findItems(
+                    QStringLiteral("Profil stalowy (słupek/łata) 7800 kg/m3"), Qt::MatchExactly);
+                QCOMPARE(wpis.size(), 1);
+                lista->setCurrentCell(wpis[0]->row(), 0);
+                Kontrolka<QPushButton>(okno, "Button1")->click();
+                return;
+            }
+            W<QPushButton>(okno, "ButtonKatalog1")->click();
+            QCOMPARE(W<QLineEdit>(okno, "EditNazwa1")->text(),
+                     QStringLiteral("Profil stalowy (słupek/łata) 7800 kg/m3"));
+            QCOMPARE(W<QLineEdit>(okno, "NumEditLambda1")->text(), QStringLiteral("50"));
+            QCOMPARE(W<QLineEdit>(okno, "NumEditGestosc1")->text(), QStringLiteral("7800"));
+            W<QLineEdit>(okno, "NumEditUdzial1")->setText(QStringLiteral("1,5"));
+            Zrzut(okno, QStringLiteral("mostki_z_katalogu"));
+            W<QPushButton>(okno, "Button1")->click();
+        });
+        QVERIFY2(o.Dialogi.TekstyKomunikatow().isEmpty(),
+                 qPrintable(o.Dialogi.TekstyKomunikatow().join('\n')));
+        const std::vector<TMaterialMostka>& m = o.Model().Warstwy[2].Mostki;
+        QCOMPARE(m.size(), std::size_t{1});
+        QCOMPARE(m[0].Lambda, 50.0);
+        QCOMPARE(m[0].Mi, 1000000.0);
+        QCOMPARE(m[0].Udzial, 0.015);
+        QCOMPARE(m[0].Cieplo, std::optional<double>(0.45));
+        // A metal bridge is entered as it is; the method refuses it.
+        ArkuszPrzegrody(o.Okno)->PobierzWarstwy();
+        QVERIFY(!MetodaLaczona(o.Model()).Stosowalna);
+    }
+
     // Bridging typed as width and spacing: 8 cm every 90 cm is a share of 0,0889; a second material
     // as a percentage; the grid's note names both.
     void mostki_z_szerokosci_i_rozstawu() {
@@ -353,6 +437,7 @@ private slots:
             o.ZMostkami();
             Polecenie(o, 2, "Warstwapowietrza1", Powietrze(QStringLiteral("0,04"), 1, QStringLiteral("700")));
             Polecenie(o, 1, "Mostkiwwarstwie1", Mostki({ZRozstawu("Krokiew", "0,13", "50", "8", "90")}));
+            o.Zrzut(QStringLiteral("siatka"));
             powietrze = *o.Model().Warstwy[3].Powietrze;
             mostki = o.Model().Warstwy[2].Mostki;
             o.Dialogi.PlikiDoZapisu << plik;
