@@ -181,6 +181,15 @@ private slots:
         QVERIFY2(std::abs(o.Model().Wyniki.R[3] - ra) < 0.005,
                  qPrintable(QString::number(o.Model().Wyniki.R[3])));
         QVERIFY(o.Model().Warstwy[3].Powietrze.has_value());
+
+        // Either dialog's change is an edit of the project: the results go stale.
+        QVERIFY(!o->WynikiNieaktualne());
+        Polecenie(o, 2, "Warstwapowietrza1", Powietrze(QStringLiteral("0,03")));
+        QVERIFY(o->WynikiNieaktualne());
+        o.Oblicz();
+        QVERIFY(!o->WynikiNieaktualne());
+        Polecenie(o, 1, "Mostkiwwarstwie1", Mostki({WProcentach("Krokiew", "0,13", "50", "10")}));
+        QVERIFY(o->WynikiNieaktualne());
     }
 
     // An entry the checks refuse keeps the dialog open with the fault's message and leaves the
