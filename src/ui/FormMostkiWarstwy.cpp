@@ -3,7 +3,6 @@
 
 #include "core/Iso6946.h"
 #include "core/Liczby.h"
-#include "core/Sprawdzenia.h"
 #include "files/PolaRekordu.h"
 #include "ui/KontekstPomocy.h"
 #include "widgets/Bezpiecznie.h"
@@ -306,20 +305,23 @@ bool TFormMostkiWarstwy::Czytaj(std::vector<TMaterialMostka>& mostki) {
             Ostrzez(QStringLiteral("Podaj nazwę materiału mostka %1.").arg(nr), p.Nazwa);
             return false;
         }
+        // The limits of a layer's own values, as the grid and the insertion dialog hold them.
+        const TDopuszczalne& granicaLambdy = GraniceWarstwy("Lambda");
+        const TDopuszczalne& granicaMi = GraniceWarstwy("Mi");
         Liczba(p.Lambda, m.Lambda);
-        if (!(m.Lambda >= kGraniceLambdy.Od && m.Lambda <= kGraniceLambdy.Do)) {
+        if (!WZakresie(granicaLambdy, m.Lambda)) {
             Ostrzez(QStringLiteral(
                         "Współczynnik przewodzenia ciepła λ mostka %1 musi wynosić od %2 do %3 W/(m·K).")
                         .arg(nr)
-                        .arg(Q(Ogolny(kGraniceLambdy.Od)), Q(Ogolny(kGraniceLambdy.Do))),
+                        .arg(Q(Ogolny(granicaLambdy.Od)), Q(Ogolny(granicaLambdy.Do))),
                     p.Lambda);
             return false;
         }
         Liczba(p.Mi, m.Mi);
-        if (!(m.Mi >= kGraniceMi.Od && m.Mi <= kGraniceMi.Do)) {
+        if (!WZakresie(granicaMi, m.Mi)) {
             Ostrzez(QStringLiteral("Współczynnik oporu dyfuzji μ mostka %1 musi wynosić od %2 do %3.")
                         .arg(nr)
-                        .arg(Q(Ogolny(kGraniceMi.Od)), Q(Ogolny(kGraniceMi.Do))),
+                        .arg(Q(Ogolny(granicaMi.Od)), Q(Ogolny(granicaMi.Do))),
                     p.Mi);
             return false;
         }
