@@ -462,8 +462,8 @@ void TFormWstawWarstwe::SG2SelectCell(int wiersz) {
                   Utf8NaCp1250(nazwa.toStdString()));
     SG2->selectionModel()->select(SG2->model()->index(wiersz, 0), QItemSelectionModel::ClearAndSelect);
     if (CzyWarstwaPowietrza())
-        StatusBar1->showMessage(QStringLiteral("Warstwa powietrza: „Wprowadź” otwiera okno warstwy powietrza "
-                                               "(wentylacja, emisyjności, kierunek strumienia ciepła)."));
+        StatusBar1->showMessage(
+            QStringLiteral("„Wprowadź” otwiera okno warstwy powietrza (wentylacja, emisyjności, kierunek)."));
     else
         StatusBar1->clearMessage();
 }
@@ -602,7 +602,7 @@ void TFormWstawWarstwe::Button1Click() {
         WybierzMostek();
         return;
     }
-    if (CzyWarstwaPowietrza()) {
+    if (CzyWarstwaPowietrza() && (TrybWstawiania == kDopisz || TrybWstawiania == kWstaw)) {
         // The air-layer dialog asks for the rest and is the confirmation; a thickness typed here
         // is its starting value.
         double d = 0;

@@ -8,6 +8,7 @@
 #include "widgets/Bezpiecznie.h"
 #include "widgets/Dialogi.h"
 #include "widgets/NumEdit.h"
+#include "widgets/Okna.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -401,6 +403,12 @@ void TFormMostkiWarstwy::ButtonUsunClick() {
     wOsi_ = 0;
     usunieto_ = true;
     accept();
+}
+
+void TFormMostkiWarstwy::showEvent(QShowEvent* zdarzenie) {
+    QDialog::showEvent(zdarzenie);
+    if (!zdarzenie->spontaneous())
+        WysrodkujWnetrze(this);
 }
 
 } // namespace murolab

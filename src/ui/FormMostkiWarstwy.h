@@ -56,6 +56,10 @@ public:
     static constexpr int kProcent = 0;
     static constexpr int kRozstaw = 1;
 
+protected:
+    // Every showing puts the dialog in the middle of the screen, as the insertion dialog is.
+    void showEvent(QShowEvent* zdarzenie) override;
+
 private:
     struct TPolaMostka {
         QGroupBox* Ramka = nullptr;

@@ -9,12 +9,14 @@
 #include "widgets/Dialogi.h"
 #include "widgets/Nazwy.h"
 #include "widgets/NumEdit.h"
+#include "widgets/Okna.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include <array>
@@ -236,6 +238,12 @@ void TFormWarstwaPowietrza::Button1Click() {
         }
     }
     accept();
+}
+
+void TFormWarstwaPowietrza::showEvent(QShowEvent* zdarzenie) {
+    QDialog::showEvent(zdarzenie);
+    if (!zdarzenie->spontaneous())
+        WysrodkujWnetrze(this);
 }
 
 } // namespace murolab

@@ -45,6 +45,10 @@ public:
     // "&Wprowadź": the fields are read, checked, and the dialog accepted only when they pass.
     void Button1Click();
 
+protected:
+    // Every showing puts the dialog in the middle of the screen, as the insertion dialog is.
+    void showEvent(QShowEvent* zdarzenie) override;
+
 private:
     void Zbuduj();
     void Odswiez(); // the Av field's state and the line with Ra and the equivalent lambda
