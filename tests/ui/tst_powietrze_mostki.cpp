@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -78,6 +79,8 @@ std::function<void(QDialog*)> Powietrze(const QString& d, int wentylacja = 0,
         W<QLineEdit>(okno, "NumEditGrubosc")->setText(d);
         W<QComboBox>(okno, "ComboBoxWentylacja")->setCurrentIndex(wentylacja);
         W<QLineEdit>(okno, "NumEditAv")->setText(av);
+        if (domyslne)
+            *domyslne << W<QLabel>(okno, "LabelOpor")->text();
         Zrzut(okno, QStringLiteral("powietrze_%1").arg(wentylacja));
         W<QPushButton>(okno, "Button1")->click();
     };
@@ -158,7 +161,11 @@ private slots:
         Polecenie(o, 2, "Warstwapowietrza1",
                   Powietrze(QStringLiteral("0,025"), 0, QStringLiteral("0"), &domyslne));
 
-        QCOMPARE(domyslne, (QStringList{"0,9", "0,9", kierunek, "niewentylowana"}));
+        QCOMPARE(domyslne.mid(0, 4), (QStringList{"0,9", "0,9", kierunek, "niewentylowana"}));
+        // The dialog shows the table's Ra while the values are typed.
+        QVERIFY2(domyslne.value(4).startsWith(
+                     QStringLiteral("Ra = %1 m²·K/W").arg(QString::fromStdString(Staly(ra, 15, 2)))),
+                 qPrintable(domyslne.value(4)));
         QCOMPARE(o.Model().LiczbaWarstw, 4);
         QCOMPARE(Komorka(o, 2, 1), QStringLiteral("Warstwa powietrza niewentylowana"));
         QCOMPARE(Komorka(o, 2, 3), QStringLiteral("1"));
@@ -330,6 +337,24 @@ private slots:
         // A metal bridge is entered as it is; the method refuses it.
         ArkuszPrzegrody(o.Okno)->PobierzWarstwy();
         QVERIFY(!MetodaLaczona(o.Model()).Stosowalna);
+    }
+
+    // A low-emissivity face (aluminium foil) is entered as it is and raises Ra.
+    void powierzchnia_niskoemisyjna() {
+        TOkno o;
+        o.Dodaj(kTrzyWarstwy);
+        Polecenie(o, 2, "Warstwapowietrza1", [](QDialog* okno) {
+            W<QLineEdit>(okno, "NumEditEmisyjnosc2")->setText(QStringLiteral("0,05"));
+            Powietrze(QStringLiteral("0,025"))(okno);
+        });
+        const TWarstwa& w = o.Model().Warstwy[3];
+        QVERIFY(w.Powietrze.has_value());
+        QCOMPARE(w.Powietrze->Emisyjnosc[0], 0.9);
+        QCOMPARE(w.Powietrze->Emisyjnosc[1], 0.05);
+        TPowietrze zwykle = *w.Powietrze;
+        zwykle.Emisyjnosc = {0.9, 0.9};
+        QVERIFY(OporPowietrza(0.025, *w.Powietrze) > 2 * OporPowietrza(0.025, zwykle));
+        QCOMPARE(w.Lambda, 0.025 / OporPowietrza(0.025, *w.Powietrze));
     }
 
     // Bridging typed as width and spacing: 8 cm every 90 cm is a share of 0,0889; a second material
