@@ -265,6 +265,14 @@ private slots:
         QCOMPARE(w.Powietrze->Av, 0.0);
         QCOMPARE(w.Lambda, 0.05 / OporPowietrza(0.05, *w.Powietrze));
         QCOMPARE(Komorka(o, 2, 2), QString::fromStdString(Ogolny(std::round(w.Lambda * 10000) / 10000)));
+
+        // A double click on its locked numbers opens the same dialog; on another layer's it does not.
+        QStringList okna;
+        o.Dialogi.Modalnie = [&](QDialog* okno) { okna << okno->objectName(); };
+        emit Siatka(o)->cellDoubleClicked(2, 4);
+        emit Siatka(o)->cellDoubleClicked(1, 4);
+        o.Dialogi.Modalnie = nullptr;
+        QCOMPARE(okna, QStringList{"FormWarstwaPowietrza"});
     }
 
     // The marks and the locked cells follow their layer when the rows move.
