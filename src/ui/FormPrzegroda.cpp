@@ -496,6 +496,10 @@ void TFormPrzegroda::WpiszWiersz(int wiersz, const QString& nazwa, const QString
     przegroda_->WpiszWiersz(wiersz, nazwa, lambda, mi, grubosc, gestosc, cieplo);
 }
 
+bool TFormPrzegroda::WstawWarstwePowietrza(bool wstaw, int wiersz, double grubosc) {
+    return przegroda_->WstawWarstwePowietrza(wstaw, wiersz, grubosc);
+}
+
 void TFormPrzegroda::WyczyscWykresy() {
     wykresCisnien_->Wyczysc();
     wykresTemperatur_->Wyczysc();

@@ -166,6 +166,7 @@ public:
     void WpiszWiersz(int wiersz, const QString& nazwa, const QString& lambda, const QString& mi,
                      const QString& grubosc, const QString& gestosc = {},
                      const QString& cieplo = {}) override;
+    bool WstawWarstwePowietrza(bool wstaw, int wiersz, double grubosc) override;
 
 protected:
     void closeEvent(QCloseEvent* zdarzenie) override;
