@@ -114,10 +114,6 @@ bool ProbujOpcjonalna(const QString& tekst, std::optional<double>& wartosc) {
     return true;
 }
 
-// Air at about 10 degC, so that an air layer has what the summer figures need.
-constexpr double kGestoscPowietrza = 1.23; // kg/m3
-constexpr double kCieploPowietrza = 1.008; // kJ/(kg K)
-
 // An air layer's record as the grid and the file keep it: d, lambda = d / Ra, mu = 1.
 TWarstwa WarstwaPowietrza(const QString& nazwa, double grubosc, const TPowietrze& p) {
     TWarstwa w;
