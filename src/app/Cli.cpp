@@ -240,7 +240,7 @@ int Oblicz(const TOpcjeWiersza& opcje, const std::filesystem::path& katalogDanyc
                 const TModelProjektu& m = w.Obliczony->Model;
                 najgorszy =
                     std::max(najgorszy, zapiszRaport(m, m.WarunkiPracy.TempWew, m.WarunkiPracy.TempZewn,
-                                                     w.Obliczony->Analiza.Wilgoc, opcje.PlikRaportu));
+                                                     w.Obliczony->Analiza, opcje.PlikRaportu));
             }
         }
     }

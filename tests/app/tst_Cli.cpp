@@ -372,7 +372,7 @@ TEST(WierszPolecen, WyjatekKonczySieKomunikatemPoPolsku) {
         std::ostringstream out, err;
         const int kod = UruchomWierszPolecen(
             {"--oblicz", projekt, "--json", "--raport", k.Plik("r.pdf")}, kKatalogDanych, out, err,
-            [&](const TModelProjektu&, int, int, const TAnalizaIso13788&, const std::string&) {
+            [&](const TModelProjektu&, int, int, const TAnalizaProjektu&, const std::string&) {
                 p.Rzuc();
                 return 0;
             });
@@ -467,12 +467,12 @@ TEST(WierszPolecen, RaportPoWynikach) {
     std::string nazwa, wiersz;
     const int kod = UruchomWierszPolecen(
         {"--oblicz", projekt, "--raport", "r.pdf", "--wiersz-wt", "dach"}, kKatalogDanych, out, err,
-        [&](const TModelProjektu& m, int i, int e, const TAnalizaIso13788& a, const std::string& pdf) {
+        [&](const TModelProjektu& m, int i, int e, const TAnalizaProjektu& a, const std::string& pdf) {
             ++wywolania;
             u0 = m.Wyniki.U0;
             ti = i;
             te = e;
-            wiersz = a.WT.Wiersz;
+            wiersz = a.Wilgoc.WT.Wiersz;
             nazwa = pdf;
             return 7;
         });
@@ -498,7 +498,7 @@ TEST(WierszPolecen, RaportPoWynikach) {
     EXPECT_EQ(UruchomWierszPolecen(
                   {"--oblicz", k.Projekt("zle.pro", bezWarunkow), "--raport", "r.pdf"}, kKatalogDanych, o2,
                   e2,
-                  [&](const TModelProjektu&, int, int, const TAnalizaIso13788&, const std::string&) {
+                  [&](const TModelProjektu&, int, int, const TAnalizaProjektu&, const std::string&) {
                       ++wywolania;
                       return 0;
                   }),
