@@ -65,8 +65,16 @@ TArkuszWynikow ArkuszWynikowPrzekroju(const TModelProjektu& model, const TAnaliz
 std::vector<TLiniaWyniku> LinieWynikowNiejednorodnej(const TModelProjektu& model,
                                                      const TAnalizaProjektu& analiza) {
     std::vector<TLiniaWyniku> linie;
-    if (analiza.Niejednorodna)
-        linie = LiniePrzekrojow(model, *analiza.Niejednorodna);
+    if (analiza.Niejednorodna) {
+        linie.push_back(Linia("Przegroda niejednorodna (PN-EN ISO 6946):"));
+        linie.back().Pogrubiony = true;
+        for (TLiniaWyniku& l : LiniePrzekrojow(model, *analiza.Niejednorodna)) {
+            const bool odmowa = l.Czerwony;
+            linie.push_back(std::move(l));
+            if (odmowa)
+                linie.push_back(Linia("U podano tylko informacyjnie; wymagań WT 2021 nie oceniono."));
+        }
+    }
     if (std::string lacznik = OpisFormyLacznika(model); !lacznik.empty())
         linie.push_back(Linia(std::move(lacznik)));
     return linie;

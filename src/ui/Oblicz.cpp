@@ -143,7 +143,7 @@ void TFormPrzegroda::PokazPrzekroj() {
         obliczenia_->PokazWyniki(ArkuszWynikowPrzekroju(Model, *analiza_, k, tiObliczenia_, teObliczenia_),
                                  przekroj.LiczbaWarstw);
         const TWilgocPrzekroju wilgoc = WilgocPrzekroju(*analiza_, k);
-        kondensacja_->PokazPrzekroj(&wilgoc);
+        kondensacja_->PokazPrzekroj(nazwy.size() > 1 ? &wilgoc : nullptr);
     } else {
         kondensacja_->PokazPrzekroj(nullptr);
     }
@@ -166,6 +166,8 @@ void TFormPrzegroda::WyczyscWyniki() {
     obliczenia_->WyczyscWyniki();
     kondensacja_->WyczyscWyniki();
     WyczyscWykresy();
+    wykresCisnien_->WyborPrzekroju().Ustaw({}, 0);
+    wykresTemperatur_->WyborPrzekroju().Ustaw({}, 0);
     if (PodgladWydruku)
         PodgladWydruku->WyczyscRaport();
 }

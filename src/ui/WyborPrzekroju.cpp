@@ -41,7 +41,8 @@ void TWyborPrzekroju::Ustaw(const std::vector<std::string>& nazwy, int wybrany) 
         lista_->setCurrentIndex(nazwy.empty() ? -1 : wybrany);
     }
     wypelnianie_ = false;
-    setVisible(!nazwy.empty());
+    // One section (an air layer without bridging) leaves nothing to choose.
+    setVisible(nazwy.size() > 1);
 }
 
 void TWyborPrzekroju::Wybierz(int wybrany) {

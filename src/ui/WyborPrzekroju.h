@@ -18,7 +18,7 @@ class TWyborPrzekroju : public QWidget {
 public:
     // `nazwaListy`: the objectName of the list, unique in the window.
     TWyborPrzekroju(const char* nazwaListy, QWidget* rodzic = nullptr);
-    // The sections offered, with `wybrany` shown; none hides the selector.
+    // The sections offered, with `wybrany` shown; fewer than two hide the selector.
     void Ustaw(const std::vector<std::string>& nazwy, int wybrany);
     // Shows `wybrany` without signalling it (the window keeps the sheets in step).
     void Wybierz(int wybrany);

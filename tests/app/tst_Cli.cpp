@@ -454,6 +454,28 @@ TEST(WierszPolecen, NieudaneWypisanieWynikowToNiePowodzenie) {
     }
 }
 
+// A wall with a bridged layer, from a file with its extension block: the report writer gets the
+// sections the command line printed, so that its pages can show them.
+TEST(WierszPolecen, RaportDostajePrzekroje) {
+    TModelProjektu m = Sciana();
+    m.Warstwy[3].Mostki.push_back({"Łata drewniana", 0.13, 50, 500, 2.5, 0.1});
+    TKatalogTymczasowy k;
+    const std::string projekt = k.Plik("mostki.pro");
+    ASSERT_EQ(ZapiszBajtyProjektu(projekt, KodujProjekt(m)), std::nullopt);
+    std::ostringstream out, err;
+    std::vector<std::string> przekroje;
+    const int kod = UruchomWierszPolecen(
+        {"--oblicz", projekt, "--raport", "r.pdf"}, kKatalogDanych, out, err,
+        [&](const TModelProjektu&, int, int, const TAnalizaProjektu& a, const std::string&) {
+            if (a.Niejednorodna)
+                for (const TAnalizaPrzekroju& p : a.Niejednorodna->Przekroje)
+                    przekroje.push_back(p.Przekroj.Nazwa);
+            return 0;
+        });
+    EXPECT_EQ(kod, 0) << err.str();
+    EXPECT_EQ(przekroje, (std::vector<std::string>{"przez Styropian 90 %", "przez Łata drewniana 10 %"}));
+}
+
 TEST(WierszPolecen, RaportPoWynikach) {
     TKatalogProjektow k;
     const std::string projekt = k.Projekt("sciana.pro", Sciana());

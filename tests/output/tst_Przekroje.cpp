@@ -148,6 +148,7 @@ TEST(Przekroje, LiniePodWynikami) {
         EXPECT_TRUE(Zawiera(linie, "R''T = "));
         EXPECT_EQ(Zawiera(linie, "metoda uproszczona PN-EN ISO 6946 nie ma zastosowania", true),
                   !p.Stosowalna);
+        EXPECT_EQ(Zawiera(linie, "U podano tylko informacyjnie"), !p.Stosowalna);
         // U is still given for information.
         EXPECT_GT(dach.Wyniki.U0, 0);
     }
@@ -216,4 +217,27 @@ TEST(Przekroje, RaportPokazujeNajgorszePrzekroje) {
     EXPECT_EQ(nowy.Cisnienia.CisCzast, dawny.Cisnienia.CisCzast);
     EXPECT_EQ(nowy.Kondensacja, dawny.Kondensacja);
     EXPECT_EQ(nowy.Uk, dawny.Uk);
+}
+
+TEST(Przekroje, ElewacjaWentylowanaJednymPrzekrojem) {
+    // Brick, wool, a well-ventilated air gap and cladding: the one section ends at the gap.
+    TModelProjektu m = ModelTestowy(20, -20, {});
+    DodajWarstwe(m, "Mur z cegły", 0.25, 0.77, 10);
+    DodajWarstwe(m, "Wełna mineralna", 0.15, 0.035, 1);
+    DodajWarstwe(m, "Szczelina powietrzna", 0.04, 0.2, 1);
+    m.Warstwy[3].Powietrze = TPowietrze{TWentylacja::Dobra, 2000, {0.9, 0.9}, TKierunekStrumienia::Poziomy};
+    UzgodnijWarstwePowietrza(m.Warstwy[3]);
+    DodajWarstwe(m, "Płyta elewacyjna", 0.008, 0.3, 50);
+    ObliczPrzegrode(m);
+    const TAnalizaProjektu a = Analiza(m);
+    ASSERT_TRUE(a.Niejednorodna);
+    // One section: nothing to choose (the window hides its selector), but the sheet shows it.
+    EXPECT_EQ(NazwyPrzekrojow(a).size(), 1u);
+    const TArkuszWynikow arkusz = ArkuszWynikowPrzekroju(m, a, 0, 20, -20);
+    EXPECT_EQ(arkusz.RichEditNr, (std::vector<std::string>{"", "1", "2"}));
+    EXPECT_EQ(arkusz.LabelUk, ArkuszWynikow(m, 20, -20).LabelUk);
+    const std::vector<TLiniaWyniku> linie = LinieWynikowNiejednorodnej(m, a);
+    ASSERT_FALSE(linie.empty());
+    EXPECT_TRUE(linie.front().Pogrubiony);
+    EXPECT_TRUE(Zawiera(linie, "Warstwa 3: warstwa powietrza dobrze wentylowana"));
 }

@@ -154,6 +154,15 @@ private slots:
         o.Zrzut(QStringLiteral("przekroje_temperatury"));
         o->PokazArkusz(5);
         o.Zrzut(QStringLiteral("przekroje_kondensacja"));
+
+        // The rafters taken out: the next calculation leaves nothing of the sections on any sheet.
+        o.Model().Warstwy[2].Mostki.clear();
+        o.Oblicz();
+        for (const char* nazwa : kListy)
+            QVERIFY2(o.Lista(nazwa)->parentWidget()->isHidden(), nazwa);
+        QVERIFY(Kontrolka<QLabel>(o, "LabelNiejednorodna")->isHidden());
+        QVERIFY(Kontrolka<QLabel>(o, "LabelWerdyktyPrzekroju")->isHidden());
+        QVERIFY(o.Raport->Przekroje() == nullptr);
     }
 
     void stalowyMostekOdmowaINieOceniono() {
