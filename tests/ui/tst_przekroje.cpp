@@ -18,6 +18,8 @@
 #include <QTemporaryDir>
 #include <QTextDocument>
 
+#include <algorithm>
+
 using namespace murolab;
 using namespace murolab::test;
 
@@ -178,6 +180,12 @@ private slots:
         QVERIFY(o.Etykieta("LabelWT").contains(QStringLiteral("Wymagania WT 2021: nie oceniono – ")));
         // U is still there, for information.
         QVERIFY(Kontrolka<QLabel>(o, "LabelUk")->text() != QString::fromUtf8(LabelUkPusty));
+        // The report's first page carries the refusal, in red, as well.
+        QVERIFY(o.Raport->Przekroje());
+        const auto& linie = o.Raport->Przekroje()->Linie1;
+        QVERIFY(std::any_of(linie.begin(), linie.end(), [](const TLiniaWyniku& l) {
+            return l.Czerwony && l.Tekst.starts_with("metoda uproszczona PN-EN ISO 6946 nie ma zastosowania");
+        }));
         o->PokazArkusz(2);
         o.Zrzut(QStringLiteral("przekroje_stal"));
     }
