@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QProcess>
+#include <QScatterSeries>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -124,6 +125,7 @@ private slots:
         const QString uk = Kontrolka<QLabel>(o, "LabelUk")->text();
         const QStringList tempWelny = Linie(Kontrolka<QTextEdit>(o, "RichEditTemp"));
         const QList<double> wykresWelny = o.Temperatury();
+        QVERIFY(Kontrolka<TWykresCisnien>(o, "ChartCisnienie")->SeriaPlaszczyzn->count() > 0);
         auto* miesiace = Kontrolka<QTableWidget>(o, "TabelaMiesiecy");
         QVERIFY(miesiace->rowCount() == 12);
         const QString marzecWelny = miesiace->item(2, miesiace->columnCount() - 1)->text();
@@ -139,6 +141,8 @@ private slots:
         const QList<double> wykresKrokwi = o.Temperatury();
         QCOMPARE(wykresKrokwi.size(), wykresWelny.size());
         QVERIFY(wykresKrokwi[1] < wykresWelny[1]); // the rafter's colder inner surface
+        // The diffusion diagram of the rafter has no condensation plane; the wool's had one.
+        QCOMPARE(Kontrolka<TWykresCisnien>(o, "ChartCisnienie")->SeriaPlaszczyzn->count(), 0);
         QVERIFY(o.Etykieta("LabelWerdyktyPrzekroju").contains(QStringLiteral("przez Krokiew 12 %: ")));
         QVERIFY(miesiace->item(2, miesiace->columnCount() - 1)->text() != marzecWelny);
         // Uk and the verdicts stay the partition's.
@@ -152,6 +156,8 @@ private slots:
             QCOMPARE(o.Lista(nazwa)->currentIndex(), 0);
         o->PokazArkusz(2);
         o.Zrzut(QStringLiteral("przekroje_wyniki"));
+        o->PokazArkusz(3);
+        o.Zrzut(QStringLiteral("przekroje_cisnienia"));
         o->PokazArkusz(4);
         o.Zrzut(QStringLiteral("przekroje_temperatury"));
         o->PokazArkusz(5);
