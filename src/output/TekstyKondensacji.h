@@ -68,7 +68,8 @@ struct TTekstyAnalizy {
     std::vector<TLiniaWyniku> Lato;
 };
 // For a partition with bridged or air layers every group starts by naming the section its verdict
-// comes from.
+// comes from, and the lines under the results' verdict start with the sections of the surface, the
+// design condition and the year.
 TTekstyAnalizy TekstyAnalizy(const TAnalizaProjektu& analiza, int liczbaWarstw,
                              const std::string& klimatNiedostepny = {});
 

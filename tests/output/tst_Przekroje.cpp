@@ -63,6 +63,13 @@ bool Zawiera(const std::vector<TLiniaWyniku>& linie, const std::string& tekst, b
     });
 }
 
+std::vector<std::string> Pelne(const std::vector<TLiniaWyniku>& linie) {
+    std::vector<std::string> t;
+    for (const TLiniaWyniku& l : linie)
+        t.push_back(l.Pelna());
+    return t;
+}
+
 } // namespace
 
 TEST(Przekroje, ListaIDomyslnyPrzekroj) {
@@ -240,4 +247,21 @@ TEST(Przekroje, ElewacjaWentylowanaJednymPrzekrojem) {
     ASSERT_FALSE(linie.empty());
     EXPECT_TRUE(linie.front().Pogrubiony);
     EXPECT_TRUE(Zawiera(linie, "Warstwa 3: warstwa powietrza dobrze wentylowana"));
+}
+
+TEST(Przekroje, PodWerdyktemNazwanePrzekroje) {
+    const TKlimat klimat = Nizina();
+    const TModelProjektu dach = Dach();
+    const TTekstyAnalizy t = TekstyAnalizy(Analiza(dach, &klimat), dach.LiczbaWarstw);
+    ASSERT_FALSE(t.Wilgoc.PodWerdyktem.empty());
+    EXPECT_EQ(
+        t.Wilgoc.PodWerdyktem.front().Tekst,
+        "Wg przekrojów: na powierzchni – „przez Krokiew 12 %”; wewnątrz – „przez Wełna mineralna 88 %”; "
+        "w roku – „przez Wełna mineralna 88 %”");
+    // The lines of the worst section follow it.
+    EXPECT_TRUE(Zawiera(t.Wilgoc.PodWerdyktem, "Kondensacja wewnątrz przegrody: styk warstw 2 i 3", true));
+
+    const TModelProjektu sciana = ModelTestowy(20, -20, {0.015, 0.25, 0.12});
+    const TAnalizaProjektu j = Analiza(sciana);
+    EXPECT_EQ(Pelne(TekstyAnalizy(j, 3).Wilgoc.PodWerdyktem), Pelne(LiniePodWerdyktem(j.Wilgoc, 3)));
 }
