@@ -150,6 +150,14 @@ private slots:
         QVERIFY(o.Etykieta("LabelProjektowe")
                     .contains(QStringLiteral("Wg przekrój „przez Wełna mineralna 88 %”:")));
 
+        // Another indoor air recomputes the moisture check at once; the chosen section stays.
+        QComboBox* wnetrze = Kontrolka<QComboBox>(o, "ComboBoxWnetrze");
+        wnetrze->setCurrentIndex(3);
+        emit wnetrze->activated(3);
+        for (const char* nazwa : kListy)
+            QCOMPARE(o.Lista(nazwa)->currentIndex(), 1);
+        QCOMPARE(Linie(Kontrolka<QTextEdit>(o, "RichEditMaterial")).at(2), QStringLiteral("Krokiew"));
+
         // A new calculation starts again from the largest section.
         o.Oblicz();
         for (const char* nazwa : kListy)
