@@ -287,7 +287,7 @@ int Oblicz(const TOpcjeWiersza& opcje, const std::filesystem::path& katalogDanyc
                 return bladWypisu();
             const TModelProjektu& m = w.Obliczony->Model;
             najgorszy = std::max(najgorszy, zapiszRaport(m, m.WarunkiPracy.TempWew, m.WarunkiPracy.TempZewn,
-                                                         w.Obliczony->Analiza.Wilgoc, opcje.PlikRaportu));
+                                                         w.Obliczony->Analiza, opcje.PlikRaportu));
         }
     }
     if (!out.flush())

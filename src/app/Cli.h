@@ -6,6 +6,7 @@
 // OpcjeWiersza.h, the text in TekstWiersza.h, the JSON in JsonWiersza.h; this is the run.
 
 #include "app/OpcjeWiersza.h"
+#include "core/AnalizaProjektu.h"
 #include "core/Bledy.h"
 #include "core/Iso13788.h"
 #include "core/Lato.h"
@@ -21,10 +22,11 @@
 namespace murolab {
 
 // Writes the report of a calculated model as PDF (ti, te decide the verdict and the warmer side;
-// `analiza` is the moisture check the command line printed, for the third page); returns an exit
-// status. The report needs Qt, so the program passes it in and this library stays plain.
+// `analiza` is the analysis the command line printed: the moisture check for the third page, the
+// sections of a bridged partition); returns an exit status. The report needs Qt, so the program
+// passes it in and this library stays plain.
 using TZapisRaportu = std::function<int(const TModelProjektu& model, int ti, int te,
-                                        const TAnalizaIso13788& analiza, const std::string& pdf)>;
+                                        const TAnalizaProjektu& analiza, const std::string& pdf)>;
 
 // Carries out a command line that RozpoznajWywolanie read (main decides the window with it before
 // any Qt object exists): the usage or the version on `out`, a wrong command line on `err` with the

@@ -3,6 +3,7 @@
 #include "app/AplikacjaRaportu.h"
 
 #include "core/Arkusz.h"
+#include "output/Przekroje.h"
 #include "output/RaportLinie.h"
 #include "output/RaportZestawienia.h"
 #include "output/StronyRaportu.h"
@@ -17,6 +18,8 @@
 #include <QtGlobal>
 
 #include <memory>
+#include <optional>
+#include <vector>
 
 namespace murolab {
 
@@ -44,9 +47,13 @@ public:
 
 } // namespace
 
-int ZapiszRaportZWierszaPolecen(const TModelProjektu& model, int ti, int te, const TAnalizaIso13788& analiza,
-                                const std::string& pdf, const std::filesystem::path& katalogDanych,
-                                std::ostream& err) {
+namespace {
+
+// Fills the report as a calculation in the window does and writes it. `analiza`: the whole analysis
+// when the command line has it (the sections of a bridged partition), else only its moisture check.
+int ZapiszRaport(const TModelProjektu& model, int ti, int te, const TAnalizaIso13788& wilgoc,
+                 const TAnalizaProjektu* analiza, const std::string& pdf,
+                 const std::filesystem::path& katalogDanych, std::ostream& err) {
     const TFiltrKomunikatowQt filtr;
     // The charts are widgets: a QApplication must exist. Made here, without a display, when the
     // command line runs without one; destroyed last, after the charts below.
@@ -59,18 +66,36 @@ int ZapiszRaportZWierszaPolecen(const TModelProjektu& model, int ti, int te, con
     // the moisture sheet. A climate that cannot be read never gets here (the command line stops
     // before), so no "climate unavailable" line is needed.
     TRaport raport;
-    WypelnijRaport(raport, model, ArkuszWynikow(model, ti, te), model.WarunkiPracy.TypPrzegrody.Utf8());
-    const TTekstyKondensacji kondensacja = TekstyKondensacji(analiza, model.LiczbaWarstw);
-    const std::vector<TLiniaWyniku> lato = TekstyLata(model);
+    TTekstyKondensacji kondensacja;
+    std::vector<TLiniaWyniku> lato;
+    std::optional<TRaportPrzekrojow> przekroje;
+    const TModelProjektu* modelTemperatur = &model;
+    const TModelProjektu* modelCisnien = &model;
+    if (analiza) {
+        WypelnijRaportPrzekrojow(raport, model, *analiza, ti, te, model.WarunkiPracy.TypPrzegrody.Utf8());
+        TTekstyAnalizy teksty = TekstyAnalizy(*analiza, model.LiczbaWarstw);
+        kondensacja = std::move(teksty.Wilgoc);
+        lato = std::move(teksty.Lato);
+        if (analiza->Niejednorodna) {
+            przekroje = RaportPrzekrojow(model, *analiza->Niejednorodna);
+            modelTemperatur = &ModelPrzekrojuWidoku(model, *analiza, przekroje->Strona1);
+            modelCisnien = &ModelPrzekrojuWidoku(model, *analiza, przekroje->Strona2);
+        }
+    } else {
+        WypelnijRaport(raport, model, ArkuszWynikow(model, ti, te), model.WarunkiPracy.TypPrzegrody.Utf8());
+        kondensacja = TekstyKondensacji(wilgoc, model.LiczbaWarstw);
+        lato = TekstyLata(model);
+    }
     TWykresTemperatur temperatury(nullptr, TWykres::TWersja::Raport);
     TWykresCisnien cisnienia(nullptr, TWykres::TWersja::Raport);
     TWykresMa ma(nullptr, TWykresMa::TWersja::Raport);
-    const QImage logo = PrzygotujWykresyRaportu(temperatury, cisnienia, ma, model, ti > te, &analiza,
-                                                &kondensacja, katalogDanych);
+    const QImage logo = PrzygotujWykresyRaportu(temperatury, cisnienia, ma, *modelTemperatur, *modelCisnien,
+                                                ti > te, &wilgoc, &kondensacja, katalogDanych);
     TTrescRaportu tresc{raport, temperatury, cisnienia, logo};
     tresc.Kondensacja = &kondensacja;
     tresc.Lato = &lato;
     tresc.WykresMa = &ma;
+    tresc.Przekroje = przekroje ? &*przekroje : nullptr;
 
     QString blad;
     if (!ZapiszRaportPdf(QString::fromStdString(pdf), tresc, &blad)) {
@@ -78,6 +103,20 @@ int ZapiszRaportZWierszaPolecen(const TModelProjektu& model, int ti, int te, con
         return 2;
     }
     return 0;
+}
+
+} // namespace
+
+int ZapiszRaportZWierszaPolecen(const TModelProjektu& model, int ti, int te, const TAnalizaIso13788& analiza,
+                                const std::string& pdf, const std::filesystem::path& katalogDanych,
+                                std::ostream& err) {
+    return ZapiszRaport(model, ti, te, analiza, nullptr, pdf, katalogDanych, err);
+}
+
+int ZapiszRaportZWierszaPolecen(const TModelProjektu& model, int ti, int te, const TAnalizaProjektu& analiza,
+                                const std::string& pdf, const std::filesystem::path& katalogDanych,
+                                std::ostream& err) {
+    return ZapiszRaport(model, ti, te, analiza.Wilgoc, &analiza, pdf, katalogDanych, err);
 }
 
 } // namespace murolab

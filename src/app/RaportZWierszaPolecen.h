@@ -2,6 +2,7 @@
 // The command line's report: `murolab --oblicz PLIK.pro --raport RAPORT.pdf`, the same pages as the
 // window's print preview (output/StronyRaportu.h), written without a window.
 
+#include "core/AnalizaProjektu.h"
 #include "core/Iso13788.h"
 #include "core/Model.h"
 #include "core/Zestawienie.h"
@@ -21,6 +22,11 @@ namespace murolab {
 // "offscreen" platform for the time of the call (so main must not create its own before calling it
 // in the command-line mode). Returns 0, or 2 after writing the reason to `err`.
 int ZapiszRaportZWierszaPolecen(const TModelProjektu& model, int ti, int te, const TAnalizaIso13788& analiza,
+                                const std::string& pdf, const std::filesystem::path& katalogDanych,
+                                std::ostream& err);
+// The same from the whole analysis the command line printed: a partition with bridged or air layers
+// gets the pages of its sections, as in the window.
+int ZapiszRaportZWierszaPolecen(const TModelProjektu& model, int ti, int te, const TAnalizaProjektu& analiza,
                                 const std::string& pdf, const std::filesystem::path& katalogDanych,
                                 std::ostream& err);
 

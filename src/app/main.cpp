@@ -99,7 +99,7 @@ int main(int argc, char** argv) {
     std::ostream wyjscie(&bufor);
     return murolab::UruchomWywolanie(wywolanie, katalogDanych, wyjscie, std::cerr,
                                      [&](const murolab::TModelProjektu& model, int ti, int te,
-                                         const murolab::TAnalizaIso13788& analiza, const std::string& pdf) {
+                                         const murolab::TAnalizaProjektu& analiza, const std::string& pdf) {
                                          return murolab::ZapiszRaportZWierszaPolecen(
                                              model, ti, te, analiza, pdf, katalogDanych, std::cerr);
                                      });

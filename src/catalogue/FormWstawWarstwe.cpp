@@ -318,8 +318,13 @@ void TFormWstawWarstwe::hideEvent(QHideEvent* zdarzenie) {
 
 void TFormWstawWarstwe::FormActivate() {
     NumEditGrubosc->setFocus();
-    if (QWidget* glowne = okno_.OknoGlowne())
+    // Choosing a bridging material, the dialog that asked for it stays over the main window.
+    if (QWidget* glowne = okno_.OknoGlowne(); glowne && !TrybWyboruMostka)
         glowne->hide();
+    NumEditGrubosc->setEnabled(!TrybWyboruMostka);
+    Button1->setToolTip(TrybWyboruMostka
+                            ? QStringLiteral("Przenieś wybrany materiał do okna mostków.")
+                            : QStringLiteral("Wprowadź wybraną warstwę do projektowanej przegrody."));
     ButtonDodaj->hide();
     CheckBoxWybor->setChecked(false);
     NumEditGrubosc->setText(QStringLiteral("0"));
@@ -456,6 +461,11 @@ void TFormWstawWarstwe::SG2SelectCell(int wiersz) {
     PokazMaterial(PlikDoOdczytu(PlikGrupy(LabelWiersz->text().toStdString())),
                   Utf8NaCp1250(nazwa.toStdString()));
     SG2->selectionModel()->select(SG2->model()->index(wiersz, 0), QItemSelectionModel::ClearAndSelect);
+    if (CzyWarstwaPowietrza())
+        StatusBar1->showMessage(
+            QStringLiteral("„Wprowadź” otwiera okno warstwy powietrza (wentylacja, emisyjności, kierunek)."));
+    else
+        StatusBar1->clearMessage();
 }
 
 void TFormWstawWarstwe::PokazMaterial(const std::string& plik, const std::string& nazwaCp1250) {
@@ -557,7 +567,51 @@ bool TFormWstawWarstwe::SprawdzLambdeIMi(double granicaMi, bool granicaWlacznie)
 
 // ---------------------------------------------------------------- sending the layer
 
+bool TFormWstawWarstwe::CzyWarstwaPowietrza() const {
+    return !CheckBoxWybor->isChecked() &&
+           EditMaterial->text() == QString::fromUtf8(kNazwaWarstwyPowietrza.data(),
+                                                     static_cast<qsizetype>(kNazwaWarstwyPowietrza.size()));
+}
+
+void TFormWstawWarstwe::WybierzMostek() {
+    if (CzyWarstwaPowietrza()) {
+        Ostrzez(QStringLiteral("Warstwa powietrza nie może być mostkiem. Szczelinę powietrzną między łatami "
+                               "wprowadza się jako warstwę powietrza, a łaty jako jej mostki."),
+                kUwaga, SG2);
+        return;
+    }
+    if (!SprawdzNazweWlasna() || !SprawdzLambdeIMi(GraniceWarstwy("Mi").Do, true))
+        return;
+    const TNumEdit* lambda =
+        CzyWarunkiWilgotne(okno_.KlasaWilgotnosci().toStdString()) ? NumEditLambdaW : NumEditLambdaSW;
+    TMaterialMostka m;
+    m.Nazwa = EditMaterial->text().trimmed().toStdString();
+    m.Lambda = Liczba(lambda);
+    m.Mi = Liczba(NumEditMi);
+    // The catalogue's 0 is "unknown", as a layer's empty cell.
+    if (const double gestosc = Liczba(NumEditGestosc); gestosc > 0)
+        m.Gestosc = gestosc;
+    if (const double cieplo = Liczba(NumEditCieplo); cieplo > 0)
+        m.Cieplo = cieplo;
+    WybranyMostek = m;
+    accept();
+}
+
 void TFormWstawWarstwe::Button1Click() {
+    if (TrybWyboruMostka) {
+        WybierzMostek();
+        return;
+    }
+    if (CzyWarstwaPowietrza() && (TrybWstawiania == kDopisz || TrybWstawiania == kWstaw)) {
+        // The air-layer dialog asks for the rest and is the confirmation; a thickness typed here
+        // is its starting value.
+        double d = 0;
+        if (!ProbujNaLiczbe(NumEditGrubosc->text().toStdString(), d) || d < 0)
+            d = 0;
+        if (okno_.WstawWarstwePowietrza(TrybWstawiania == kWstaw, WierszDocelowy, d))
+            accept();
+        return;
+    }
     if (!SprawdzNowaWarstwe())
         return;
     if (dialogi_.Komunikat(this, QStringLiteral("Przeslanie kompletnych danych"), QStringLiteral("Potwierdź"),

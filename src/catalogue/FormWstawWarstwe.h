@@ -5,6 +5,7 @@
 // TDialogi; the main window sets TrybWstawiania and WierszDocelowy and shows it modally.
 
 #include "catalogue/Material.h"
+#include "core/Model.h"
 #include "widgets/Dialogi.h"
 #include "widgets/OknoWarstw.h"
 
@@ -13,6 +14,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -39,6 +41,11 @@ public:
     static constexpr int kWstaw = 2;  // insert at WierszDocelowy
     int TrybWstawiania = kDopisz;
     int WierszDocelowy = 0; // 0-based row of the layer grid
+    // Choosing a bridging material instead of sending a layer (set by the bridged-layer dialog):
+    // "&Wprowadź" keeps the chosen material's values in WybranyMostek and closes the dialog; no
+    // thickness is asked and the main window stays on screen.
+    bool TrybWyboruMostka = false;
+    std::optional<TMaterialMostka> WybranyMostek;
     // The program's data directory, with the shipped group files and "logo.bmp" (only read), and the
     // user's data directory, where own materials go: a group is read from the user's copy when
     // there is one, and the first own material of a group makes that copy. Set at start-up.
@@ -55,6 +62,8 @@ public:
     // Own-material mode: a name longer than a layer holds (40) is refused with a message.
     bool SprawdzNazweWlasna();
     bool SprawdzNowaWarstwe();
+    // The chosen catalogue entry is the air layer (own-material mode never is).
+    bool CzyWarstwaPowietrza() const;
     void DodajWiersz();
     void WstawWiersz(int liczba, int wiersz);
     void WpiszWarstwe(int wiersz);
@@ -69,6 +78,7 @@ public:
     void ComboBoxPlikiChange(); // the user picked a group
     void SG2SelectCell(int wiersz);
     void Button1Click();
+    void WybierzMostek(); // "&Wprowadź" while choosing a bridging material
     void Button2Click();
     void ButtonDodajClick();
 

@@ -26,6 +26,11 @@ inline constexpr std::array<TGrupaMaterialow, 8> kGrupyMaterialow{{
     {"Tynki", "Tynki.ath", "Tynki.ath"},
 }};
 
+// The catalogue's entry that stands for an air layer: picking it opens the air-layer dialog
+// instead of sending its values (an air space has no lambda of its own; its resistance follows
+// from its thickness, ventilation, faces and the direction of the heat flow).
+inline constexpr std::string_view kNazwaWarstwyPowietrza = "Warstwa powietrza";
+
 // nullptr when no group has that caption / marker.
 const TGrupaMaterialow* GrupaPoNazwie(std::string_view nazwa);
 const TGrupaMaterialow* GrupaPoZnaczniku(std::string_view znacznik);

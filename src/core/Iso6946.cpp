@@ -12,10 +12,6 @@ namespace murolab {
 namespace {
 
 constexpr double kZeroBezwzgledne = 273.15;
-// Air at about 10 degC for the summer figures of a section: its mass barely counts, but a layer
-// without a density would keep the whole section from being computed.
-constexpr double kGestoscPowietrza = 1.23; // kg/m3
-constexpr double kCieploPowietrza = 1.008; // kJ/(kg K)
 constexpr double kTolerancjaUdzialow = 1e-9;
 const char* kPoczatekNiestosowalnej = "metoda uproszczona PN-EN ISO 6946 nie ma zastosowania: ";
 const char* kKoniecNiestosowalnej = "; potrzebne obliczenie numeryczne wg PN-EN ISO 10211";

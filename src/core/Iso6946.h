@@ -19,7 +19,11 @@ inline constexpr double kAvWentylowana = 1500;        // mm2: above this, outdoo
 inline constexpr double kGranicaStosunkuGranic = 1.5; // R'T / R''T above this: not applicable
 inline constexpr double kLambdaMetalu = 10;           // W/(m K): a bridge this good needs a 2-D model
 inline constexpr double kEmisyjnoscDomyslna = 0.9;
-inline constexpr int kMaksPrzekrojow = 1024; // every one of 10 layers bridged by one material
+// Air at about 10 degC, what an air layer holds for the summer figures: its mass barely counts, but a
+// layer without a density would keep the whole section from being computed.
+inline constexpr double kGestoscPowietrza = 1.23; // kg/m3
+inline constexpr double kCieploPowietrza = 1.008; // kJ/(kg K)
+inline constexpr int kMaksPrzekrojow = 1024;      // every one of 10 layers bridged by one material
 
 // hr0 = 4 sigma Tm^3 (Tm in degC): 5,1 W/(m2 K) at 10 degC.
 double Hr0(double tm = kTmPowietrza);

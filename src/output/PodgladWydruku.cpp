@@ -114,6 +114,21 @@ void TPodgladWydruku::WypelnijKondensacje(const std::optional<TAnalizaIso13788>&
         Podglad->updatePreview();
 }
 
+void TPodgladWydruku::WypelnijPrzekroje(const TAnalizaProjektu& analiza, int ti, int te,
+                                        const QString& typPrzegrody) {
+    przekroje_.reset();
+    modelTemperatur_.reset();
+    modelCisnien_.reset();
+    if (analiza.Niejednorodna) {
+        WypelnijRaportPrzekrojow(raport_, model_, analiza, ti, te, typPrzegrody.toStdString());
+        przekroje_ = RaportPrzekrojow(model_, *analiza.Niejednorodna);
+        modelTemperatur_ = ModelPrzekrojuWidoku(model_, analiza, przekroje_->Strona1);
+        modelCisnien_ = ModelPrzekrojuWidoku(model_, analiza, przekroje_->Strona2);
+    }
+    if (Podglad && isVisible())
+        Podglad->updatePreview();
+}
+
 TTrescRaportu TPodgladWydruku::Tresc() {
     TTrescRaportu t{raport_, *QRChartTemp, *QRChartCisnienie, logo_};
     if (kondensacja_) {
@@ -121,6 +136,8 @@ TTrescRaportu TPodgladWydruku::Tresc() {
         t.Lato = &lato_;
         t.WykresMa = QRChartMa;
     }
+    if (przekroje_)
+        t.Przekroje = &*przekroje_;
     return t;
 }
 
@@ -129,6 +146,9 @@ void TPodgladWydruku::WyczyscRaport() {
     analiza_.reset();
     kondensacja_.reset();
     lato_.clear();
+    przekroje_.reset();
+    modelTemperatur_.reset();
+    modelCisnien_.reset();
     QRChartMa->Wyczysc();
     WyczyscWykres(*QRChartTemp);
     WyczyscWykres(*QRChartCisnienie);
@@ -137,9 +157,10 @@ void TPodgladWydruku::WyczyscRaport() {
 }
 
 void TPodgladWydruku::PrzygotujWykresy(bool cieplejWewnatrz) {
-    if (QImage logo = PrzygotujWykresyRaportu(*QRChartTemp, *QRChartCisnienie, *QRChartMa, model_,
-                                              cieplejWewnatrz, analiza_ ? &*analiza_ : nullptr,
-                                              kondensacja_ ? &*kondensacja_ : nullptr, katalogDanych_);
+    if (QImage logo = PrzygotujWykresyRaportu(
+            *QRChartTemp, *QRChartCisnienie, *QRChartMa, modelTemperatur_ ? *modelTemperatur_ : model_,
+            modelCisnien_ ? *modelCisnien_ : model_, cieplejWewnatrz, analiza_ ? &*analiza_ : nullptr,
+            kondensacja_ ? &*kondensacja_ : nullptr, katalogDanych_);
         !logo.isNull())
         logo_ = logo;
 }

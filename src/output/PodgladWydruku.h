@@ -5,6 +5,7 @@
 
 #include "core/Arkusz.h"
 #include "core/Model.h"
+#include "output/Przekroje.h"
 #include "output/RaportLinie.h"
 #include "output/TekstyKondensacji.h"
 #include "widgets/Dialogi.h"
@@ -47,6 +48,12 @@ public:
     // condensation line.
     void WypelnijKondensacje(const std::optional<TAnalizaIso13788>& analiza, const TTekstyKondensacji& teksty,
                              const std::vector<TLiniaWyniku>& lato);
+    // For a partition with bridged or air layers, after the two fills above of the same calculation:
+    // the first two pages show the sections that RaportPrzekrojow chooses, with their lines. A
+    // homogeneous partition's analysis leaves the report as the fills made it. ti, te: as for the
+    // results sheet.
+    void WypelnijPrzekroje(const TAnalizaProjektu& analiza, int ti, int te, const QString& typPrzegrody);
+    const TRaportPrzekrojow* Przekroje() const { return przekroje_ ? &*przekroje_ : nullptr; }
     // The report's pages: 3 after a calculation, 2 before the first one and after a reset.
     int LiczbaStron() const { return kondensacja_ ? 3 : 2; }
     const TTekstyKondensacji* Kondensacja() const { return kondensacja_ ? &*kondensacja_ : nullptr; }
@@ -94,6 +101,10 @@ private:
     std::optional<TAnalizaIso13788> analiza_;
     std::optional<TTekstyKondensacji> kondensacja_;
     std::vector<TLiniaWyniku> lato_;
+    // The sections the first two pages show (empty for a homogeneous partition).
+    std::optional<TRaportPrzekrojow> przekroje_;
+    std::optional<TModelProjektu> modelTemperatur_;
+    std::optional<TModelProjektu> modelCisnien_;
     QImage logo_;
     std::unique_ptr<QPrinter> drukarka_;
     QLabel* powiekszenie_ = nullptr;

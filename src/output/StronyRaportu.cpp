@@ -209,8 +209,12 @@ private:
         const std::vector<TLiniaWyniku>& podWerdyktem =
             t_.Kondensacja ? t_.Kondensacja->PodWerdyktem : kBrakLinii;
         const qreal wysokoscLinii = podWerdyktem.empty() ? 0 : Linie(28.6, 0, 140, podWerdyktem, false) + 1;
-        const qreal s =
-            Skurcz(y0, yKondensacji + (194.5 - 178.9) + wysokoscLinii + 5.5 + kWysokoscSkladnikow);
+        // A partition with bridged or air layers: its layers, limits and the section shown, under Uk.
+        static const std::vector<TLiniaWyniku> kBrakPrzekrojow;
+        const std::vector<TLiniaWyniku>& przekroje = t_.Przekroje ? t_.Przekroje->Linie1 : kBrakPrzekrojow;
+        const qreal wysokoscPrzekrojow = przekroje.empty() ? 0 : Linie(11.6, 0, 158, przekroje, false) + 1;
+        const qreal s = Skurcz(y0, yKondensacji + (194.5 - 178.9) + wysokoscLinii + 5.5 +
+                                       kWysokoscSkladnikow + wysokoscPrzekrojow);
 
         Wykres(t_.WykresTemperatur, y0 + 2.1, 100.5 - s);
         const TTabelaTemperatur& tt = r_.Temperatury;
@@ -256,6 +260,8 @@ private:
             skladniki << Q(SkladnikUkHtml(skladnik)) + QStringLiteral("&nbsp;[W/(m²·K)]");
         Html(p_, QRectF(mm(11.6), mm(yWynikow + 5.5), mm(158), mm(kWysokoscSkladnikow)),
              skladniki.join(QStringLiteral("&nbsp;&nbsp;&nbsp; ")), Arial(10));
+        if (!przekroje.empty())
+            Linie(11.6, yWynikow + 5.5 + kWysokoscSkladnikow + 1, 158, przekroje, true);
     }
 
     // The line of the parts of Uk, in the report's small type.
@@ -272,7 +278,10 @@ private:
 
     void SekcjaCisnien(qreal y0) {
         const qreal koniecLinii = 119.3 + naMm(r_.DlugoscLinii);
-        const qreal s = Skurcz(y0, koniecLinii + 2);
+        static const std::vector<TLiniaWyniku> kBrakPrzekrojow;
+        const std::vector<TLiniaWyniku>& przekroje = t_.Przekroje ? t_.Przekroje->Linie2 : kBrakPrzekrojow;
+        const qreal wysokoscPrzekrojow = przekroje.empty() ? 0 : Linie(4.2, 0, 165, przekroje, false) + 2;
+        const qreal s = Skurcz(y0, koniecLinii + 2 + wysokoscPrzekrojow);
         Wykres(t_.WykresCisnien, y0 + 2.4, 100.5 - s);
         const TTabelaCisnien& tc = r_.Cisnienia;
         TTabela t{
@@ -288,7 +297,9 @@ private:
              {134.1, 16.4, QStringLiteral("Ciśnienie nasycenia [Pa]"), Qt::AlignHCenter, &tc.CisNasy, 8},
              {150.3, 17.5, QStringLiteral("Ciśnienie cząstkowe [Pa]"), Qt::AlignHCenter, &tc.CisCzast, 8}},
             r_.DlugoscLinii};
-        RysujTabele(p_, y0, t);
+        const qreal dolTabeli = RysujTabele(p_, y0, t);
+        if (!przekroje.empty())
+            Linie(4.2, dolTabeli + 2, 165, przekroje, true);
     }
 
     // The third page. Laid out once to measure it: a page that would run past the footer (many
@@ -399,6 +410,11 @@ private:
             y += Tytul(y, QStringLiteral("Lato (PN-EN ISO 13786)"), rysuj);
             y += Linie(4.2, y, 165, *t_.Lato, rysuj);
         }
+        if (t_.Przekroje && !t_.Przekroje->Linie3.empty()) {
+            y += 2;
+            y += Tytul(y, QStringLiteral("Przekroje przegrody niejednorodnej"), rysuj);
+            y += Linie(4.2, y, 165, t_.Przekroje->Linie3, rysuj);
+        }
         return y;
     }
 
@@ -437,9 +453,18 @@ QImage PrzygotujWykresyRaportu(TWykresTemperatur& temperatury, TWykresCisnien& c
                                const TModelProjektu& model, bool cieplejWewnatrz,
                                const TAnalizaIso13788* analiza, const TTekstyKondensacji* kondensacja,
                                const std::filesystem::path& katalogDanych) {
-    RysujWykresTemperatur(temperatury, model, cieplejWewnatrz);
+    return PrzygotujWykresyRaportu(temperatury, cisnienia, ma, model, model, cieplejWewnatrz, analiza,
+                                   kondensacja, katalogDanych);
+}
+
+QImage PrzygotujWykresyRaportu(TWykresTemperatur& temperatury, TWykresCisnien& cisnienia, TWykresMa& ma,
+                               const TModelProjektu& modelTemperatur, const TModelProjektu& modelCisnien,
+                               bool cieplejWewnatrz, const TAnalizaIso13788* analiza,
+                               const TTekstyKondensacji* kondensacja,
+                               const std::filesystem::path& katalogDanych) {
+    RysujWykresTemperatur(temperatury, modelTemperatur, cieplejWewnatrz);
     temperatury.WczytajTlo(PlikObrazuRaportu(katalogDanych, "tlo.bmp"));
-    RysujWykresCisnien(cisnienia, model, cieplejWewnatrz, analiza ? &analiza->Projektowe : nullptr);
+    RysujWykresCisnien(cisnienia, modelCisnien, cieplejWewnatrz, analiza ? &analiza->Projektowe : nullptr);
     ma.Rysuj(kondensacja ? kondensacja->MaMiesiecy : std::vector<double>{});
     return WczytajTloILogo(cisnienia, katalogDanych);
 }

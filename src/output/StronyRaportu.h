@@ -3,6 +3,7 @@
 // Positions and sizes are in millimetres from the top-left corner of the page's printable area
 // (inside the margins), fonts in pixels at 96 per inch, as the report was laid out.
 
+#include "output/Przekroje.h"
 #include "output/RaportLinie.h"
 #include "output/TekstyKondensacji.h"
 
@@ -37,6 +38,13 @@ QImage PrzygotujWykresyRaportu(TWykresTemperatur& temperatury, TWykresCisnien& c
                                const TModelProjektu& model, bool cieplejWewnatrz,
                                const TAnalizaIso13788* analiza, const TTekstyKondensacji* kondensacja,
                                const std::filesystem::path& katalogDanych);
+// The same with the temperatures and the pressures of two partitions: the sections of a bridged
+// partition that the report's first and second pages show.
+QImage PrzygotujWykresyRaportu(TWykresTemperatur& temperatury, TWykresCisnien& cisnienia, TWykresMa& ma,
+                               const TModelProjektu& modelTemperatur, const TModelProjektu& modelCisnien,
+                               bool cieplejWewnatrz, const TAnalizaIso13788* analiza,
+                               const TTekstyKondensacji* kondensacja,
+                               const std::filesystem::path& katalogDanych);
 
 // A4 portrait, margins 10 mm top and bottom, 20 mm left and right.
 QPageLayout UkladStronyRaportu();
@@ -53,6 +61,9 @@ struct TTrescRaportu {
     const TTekstyKondensacji* Kondensacja = nullptr;
     const std::vector<TLiniaWyniku>* Lato = nullptr;
     TWykresMa* WykresMa = nullptr;
+    // A partition with bridged or air layers: the lines of each page about its sections (null for a
+    // homogeneous one, whose pages stay as they were).
+    const TRaportPrzekrojow* Przekroje = nullptr;
 };
 
 // Paints both pages on a device whose page layout is set (a QPrinter of the preview or of the

@@ -355,6 +355,16 @@ TTekstyAnalizy TekstyAnalizy(const TAnalizaProjektu& analiza, int liczbaWarstw,
         t.Wilgoc.FRsi.insert(t.Wilgoc.FRsi.begin(), wg(n->NajgorszeFRsi));
         t.Lato.insert(t.Lato.begin(), Linia("Przekrój o największym udziale: „" +
                                             n->Przekroje[n->Najwiekszy].Przekroj.Nazwa + "”"));
+        // Under the results' verdict the sheet may show another section's profile: say whose
+        // verdicts these are.
+        const auto nazwa = [&](std::size_t przekroj) {
+            return "„" + n->Przekroje.at(przekroj).Przekroj.Nazwa + "”";
+        };
+        std::string zrodla = "Wg przekrojów: na powierzchni – " + nazwa(n->NajgorszaPowierzchnia) +
+                             "; wewnątrz – " + nazwa(n->NajgorszaKondensacja);
+        if (n->NajgorszyRok)
+            zrodla += "; w roku – " + nazwa(*n->NajgorszyRok);
+        t.Wilgoc.PodWerdyktem.insert(t.Wilgoc.PodWerdyktem.begin(), Linia(zrodla));
     }
     return t;
 }

@@ -68,7 +68,9 @@ struct TTekstyAnalizy {
     std::vector<TLiniaWyniku> Lato;
 };
 // For a partition with bridged or air layers every group starts by naming the section its verdict
-// comes from ("Najniekorzystniejszy przekrój: „przez Krokiew 12 %”"), the summer group the largest.
+// comes from ("Najniekorzystniejszy przekrój: „przez Krokiew 12 %”"), the summer group the largest;
+// and the lines under the results' verdict start with the sections of the surface, the design
+// condition and the year.
 TTekstyAnalizy TekstyAnalizy(const TAnalizaProjektu& analiza, int liczbaWarstw,
                              const std::string& klimatNiedostepny = {});
 

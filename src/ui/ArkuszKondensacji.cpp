@@ -3,6 +3,7 @@
 #include "output/WykresMa.h"
 #include "ui/FormKlimat.h"
 #include "ui/KontekstPomocy.h"
+#include "ui/WyborPrzekroju.h"
 #include "widgets/Bezpiecznie.h"
 #include "widgets/Dialogi.h"
 
@@ -230,6 +231,12 @@ void TArkuszKondensacji::ZbudujKontrolki() {
         uklad->addWidget(e);
         return e;
     };
+    wyborPrzekroju_ = new TWyborPrzekroju("ComboBoxPrzekrojKondensacji", obszar);
+    wyborPrzekroju_->layout()->setContentsMargins(0, 0, 0, 0);
+    uklad->addWidget(wyborPrzekroju_);
+    werdyktyPrzekroju_ = EtykietaWynikow(obszar, "LabelWerdyktyPrzekroju");
+    werdyktyPrzekroju_->hide();
+    uklad->addWidget(werdyktyPrzekroju_);
     naglowek(QStringLiteral("Warunki obliczeniowe (ti, φi, te, φe z warunków pracy)"));
     projektowe_ = EtykietaWynikow(obszar, "LabelProjektowe");
     uklad->addWidget(projektowe_);
@@ -511,8 +518,18 @@ void TArkuszKondensacji::Pokaz(const TAnalizaProjektu& analiza, const TTekstyAna
     PokazTeksty();
 }
 
+void TArkuszKondensacji::PokazPrzekroj(const TWilgocPrzekroju* przekroj) {
+    if (przekroj)
+        przekroj_ = *przekroj;
+    else
+        przekroj_.reset();
+    PokazTeksty();
+}
+
 void TArkuszKondensacji::WyczyscWyniki() {
     analiza_.reset();
+    przekroj_.reset();
+    wyborPrzekroju_->Ustaw({}, 0);
     teksty_ = {};
     lato_.clear();
     PokazTeksty();
@@ -526,31 +543,40 @@ void TArkuszKondensacji::PokazTeksty() {
     frsi_->setText(Html(teksty_.FRsi));
     wt_->setText(Html(teksty_.WT));
     lato_etykieta_->setText(Html(lato_));
+    werdyktyPrzekroju_->setVisible(przekroj_.has_value());
+    if (przekroj_)
+        werdyktyPrzekroju_->setText(
+            QStringLiteral("Oceny w grupach poniżej pochodzą z najniekorzystniejszych przekrojów (każda "
+                           "grupa go wskazuje); tabela miesięcy i wykres M<sub>a</sub> – z wybranego "
+                           "przekroju.<br>Przekrój %1")
+                .arg(Q(przekroj_->Werdykty).toHtmlEscaped()));
 
+    // The monthly table and the Ma bars: the chosen section's when there are sections.
+    const TTekstyKondensacji& tabela = przekroj_ ? przekroj_->Teksty : teksty_;
     miesiace_->clear();
-    miesiace_->setColumnCount(static_cast<int>(teksty_.NaglowekMiesiecy.size()));
-    miesiace_->setRowCount(static_cast<int>(teksty_.Miesiace.size()));
+    miesiace_->setColumnCount(static_cast<int>(tabela.NaglowekMiesiecy.size()));
+    miesiace_->setRowCount(static_cast<int>(tabela.Miesiace.size()));
     QStringList naglowki;
-    for (const std::string& n : teksty_.NaglowekMiesiecy)
+    for (const std::string& n : tabela.NaglowekMiesiecy)
         naglowki << Q(n);
     miesiace_->setHorizontalHeaderLabels(naglowki);
     for (int r = 0; r < miesiace_->rowCount(); ++r) {
-        const auto& wiersz = teksty_.Miesiace[static_cast<std::size_t>(r)];
+        const auto& wiersz = tabela.Miesiace[static_cast<std::size_t>(r)];
         for (int c = 0; c < static_cast<int>(wiersz.size()); ++c) {
             QTableWidgetItem* k =
-                Komorka(Q(wiersz[static_cast<std::size_t>(c)]), r == teksty_.MiesiacPogrubiony);
+                Komorka(Q(wiersz[static_cast<std::size_t>(c)]), r == tabela.MiesiacPogrubiony);
             if (c == 0)
                 k->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             miesiace_->setItem(r, c, k);
         }
     }
-    miesiace_->setVisible(!teksty_.Miesiace.empty());
+    miesiace_->setVisible(!tabela.Miesiace.empty());
     miesiace_->resizeColumnsToContents();
     DopasujWysokosc(miesiace_);
     // Room for the horizontal scroll bar that many planes may need.
     miesiace_->setFixedHeight(miesiace_->height() + miesiace_->horizontalScrollBar()->sizeHint().height());
-    wykresMa_->Rysuj(teksty_.MaMiesiecy);
-    wykresMa_->setVisible(!teksty_.MaMiesiecy.empty());
+    wykresMa_->Rysuj(tabela.MaMiesiecy);
+    wykresMa_->setVisible(!tabela.MaMiesiecy.empty());
 }
 
 } // namespace murolab

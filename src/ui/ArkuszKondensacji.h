@@ -4,12 +4,16 @@
 // fRsi, Uk against Umax and the WT verdict, the Ma chart, the summer figures). It owns its controls
 // and computes nothing: the main window's calculate command runs AnalizujProjekt with the choices
 // made here and hands the result to Pokaz; a change of a choice is signalled (Zmieniono) and the
-// window decides whether to compute again. Controls carry objectNames for the tests.
+// window decides whether to compute again. Controls carry objectNames for the tests. A partition with
+// bridged or air layers adds the section selector ("ComboBoxPrzekrojKondensacji") with the chosen
+// section's verdicts ("LabelWerdyktyPrzekroju"): the monthly table and the Ma chart are that
+// section's, every verdict stays the worst section's and names it.
 
 #include "core/AnalizaProjektu.h"
 #include "core/Iso13788.h"
 #include "core/Klimat.h"
 #include "core/Model.h"
+#include "output/Przekroje.h"
 #include "output/TekstyKondensacji.h"
 
 #include <QString>
@@ -29,6 +33,7 @@ class QTableWidget;
 namespace murolab {
 
 class TDialogi;
+class TWyborPrzekroju;
 class TWykresMa;
 
 // One climate on offer: its key (the file's name without ".csv", stored with the project), the
@@ -64,6 +69,9 @@ public:
     // Shows an analysis computed by the calculate command with Wybor(), and its texts.
     void Pokaz(const TAnalizaProjektu& analiza, const TTekstyAnalizy& teksty);
     void WyczyscWyniki();
+    // The chosen section of a partition with bridged or air layers (null: none, a homogeneous one).
+    void PokazPrzekroj(const TWilgocPrzekroju* przekroj);
+    TWyborPrzekroju& WyborPrzekroju() { return *wyborPrzekroju_; }
     // The last analysis (empty before the first calculation and after a reset).
     const std::optional<TAnalizaIso13788>& Analiza() const { return analiza_; }
     const TTekstyKondensacji& Teksty() const { return teksty_; }
@@ -100,6 +108,7 @@ private:
     std::optional<TAnalizaIso13788> analiza_;
     TTekstyKondensacji teksty_;
     std::vector<TLiniaWyniku> lato_;
+    std::optional<TWilgocPrzekroju> przekroj_;
     bool wypelnianie_ = false; // the program fills the lists: no change handling
 
     QComboBox* klimaty_ = nullptr;
@@ -107,6 +116,8 @@ private:
     QTableWidget* tabelaKlimatu_ = nullptr;
     QComboBox* wnetrze_ = nullptr;
     QComboBox* wiersze_ = nullptr;
+    TWyborPrzekroju* wyborPrzekroju_ = nullptr;
+    QLabel* werdyktyPrzekroju_ = nullptr;
     QLabel* projektowe_ = nullptr;
     QTableWidget* miesiace_ = nullptr;
     QLabel* rok_ = nullptr;

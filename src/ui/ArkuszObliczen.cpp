@@ -6,6 +6,7 @@
 #include "core/Liczby.h"
 #include "output/RaportLinie.h"
 #include "output/TekstyKondensacji.h"
+#include "ui/WyborPrzekroju.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -306,9 +307,16 @@ void TArkuszObliczen::UlozPodTabela() {
     skladniki->move(std::max(kLewyBrzeg, PrawyBrzegTabeli() - skladniki->width()),
                     std::max(werdykt->geometry().bottom(), wyniki->geometry().bottom()) + 1 +
                         kOdstepSkladnikow);
+    int dolBloku = skladniki->geometry().bottom() + 1;
+    if (niejednorodna_ && !niejednorodna_->isHidden()) {
+        niejednorodna_->setFixedWidth(std::max(kSzerokoscWerdyktu, PrawyBrzegTabeli() - kLewyBrzeg));
+        niejednorodna_->adjustSize();
+        niejednorodna_->move(kLewyBrzeg, dolBloku + kOdstepPodTabela);
+        dolBloku = niejednorodna_->geometry().bottom() + 1;
+    }
     QWidget* obszar = werdykt->parentWidget();
     obszar->resize(std::max(PrawyBrzegTabeli(), wyniki->geometry().right() + 1) + kLewyBrzeg,
-                   skladniki->geometry().bottom() + 1 + kDolnyBrzeg);
+                   dolBloku + kDolnyBrzeg);
 }
 
 // Places the columns and their headings side by side; the name column takes the width the sheet
@@ -371,6 +379,9 @@ void TArkuszObliczen::Zbuduj() {
     przewijanie->setWidget(obszar);
     auto* uklad = new QVBoxLayout(this);
     uklad->setContentsMargins(0, 0, 0, 0);
+    uklad->setSpacing(0);
+    wyborPrzekroju_ = new TWyborPrzekroju("ComboBoxPrzekrojWynikow", this);
+    uklad->addWidget(wyborPrzekroju_);
     uklad->addWidget(przewijanie);
 
     int x = kLewyBrzeg;
@@ -471,6 +482,13 @@ void TArkuszObliczen::Zbuduj() {
     siatka->addWidget(NowaEtykieta(wyniki, QStringLiteral("[Pa]"), "LabelPJednostka"), 2, 1,
                       Qt::AlignLeft | Qt::AlignTop);
 
+    niejednorodna_ = NowaEtykieta(obszar, QString(), "LabelNiejednorodna");
+    niejednorodna_->setTextFormat(Qt::RichText);
+    niejednorodna_->setWordWrap(true);
+    niejednorodna_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    niejednorodna_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    niejednorodna_->hide();
+
     UlozPodTabela();
     new TNaZmianeSzerokosci(przewijanie->viewport(), [this](int szerokosc) {
         UlozKolumny(szerokosc);
@@ -484,6 +502,8 @@ void TArkuszObliczen::WyczyscWyniki() {
     komunikat3_->hide();
     komunikat4_->hide();
     PokazLiniePodWerdyktem({});
+    PokazLinieNiejednorodnej({});
+    wyborPrzekroju_->Ustaw({}, 0);
     for (QTextEdit* kolumna : kolumny_)
         kolumna->clear();
     uk_->setText(QString::fromUtf8(pusty.LabelUk));
@@ -500,6 +520,12 @@ void TArkuszObliczen::PokazLiniePodWerdyktem(const std::vector<TLiniaWyniku>& li
     kondensacja_->setFixedWidth(kSzerokoscWerdyktu);
     kondensacja_->adjustSize();
     werdykt->resize(kSzerokoscWerdyktu, linie.empty() ? gora : kondensacja_->geometry().bottom() + 1);
+    UlozPodTabela();
+}
+
+void TArkuszObliczen::PokazLinieNiejednorodnej(const std::vector<TLiniaWyniku>& linie) {
+    niejednorodna_->setText(QString::fromStdString(HtmlLinii(linie)));
+    niejednorodna_->setVisible(!linie.empty());
     UlozPodTabela();
 }
 

@@ -4,7 +4,9 @@
 // shows comes from ArkuszWynikow (core/Arkusz.h), the same texts that the command line prints; the
 // sheet only lays them out. It owns its controls; they carry objectNames for the tests ("RichEditNr"
 // ... "RichEditCisCzast", "LabeLKomunikat", "LabelKomunikat3", "LabelKomunikat4", "LabelUk",
-// "LabelI", "LabelP", "LabelSkladnikUk0".."3", "LabelKondensacjaWewnatrz").
+// "LabelI", "LabelP", "LabelSkladnikUk0".."3", "LabelKondensacjaWewnatrz"). A partition with bridged
+// or air layers adds the section selector above the table ("ComboBoxPrzekrojWynikow": the table shows
+// the chosen section) and the combined method's lines under the results ("LabelNiejednorodna").
 
 #include "core/Arkusz.h"
 #include "output/TekstyKondensacji.h"
@@ -19,6 +21,8 @@ class QTextEdit;
 
 namespace murolab {
 
+class TWyborPrzekroju;
+
 class TArkuszObliczen : public QWidget {
     Q_OBJECT
 public:
@@ -30,6 +34,10 @@ public:
     void PokazWyniki(const TArkuszWynikow& arkusz, int liczbaWarstw);
     // The lines of the moisture check under the verdict; none hides them.
     void PokazLiniePodWerdyktem(const std::vector<TLiniaWyniku>& linie);
+    // The lines under the results (the combined method, the form of the fastener correction); none
+    // hides them.
+    void PokazLinieNiejednorodnej(const std::vector<TLiniaWyniku>& linie);
+    TWyborPrzekroju& WyborPrzekroju() { return *wyborPrzekroju_; }
 
 private:
     void Zbuduj();
@@ -48,6 +56,8 @@ private:
     QLabel* p_ = nullptr;
     std::array<QLabel*, 4> skladnikiUk_{}; // U0, ΔUg, ΔUf, ΔUk with the own addition
     QLabel* kondensacja_ = nullptr;        // the lines of the moisture check
+    QLabel* niejednorodna_ = nullptr;      // the combined method, under the parts of Uk
+    TWyborPrzekroju* wyborPrzekroju_ = nullptr;
 };
 
 } // namespace murolab

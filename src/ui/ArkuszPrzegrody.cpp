@@ -3,6 +3,7 @@
 
 #include "catalogue/FormWstawWarstwe.h"
 #include "core/Arkusz.h"
+#include "core/Iso6946.h"
 #include "core/Liczby.h"
 #include "core/Sprawdzenia.h"
 #include "core/WT2021.h"
@@ -10,6 +11,8 @@
 #include "output/TekstyKondensacji.h"
 #include "ui/ArkuszKondensacji.h"
 #include "ui/FormMostkiTerm.h"
+#include "ui/FormMostkiWarstwy.h"
+#include "ui/FormWarstwaPowietrza.h"
 #include "ui/KontekstPomocy.h"
 #include "ui/SiatkaWarstw.h"
 #include "widgets/Bezpiecznie.h"
@@ -28,6 +31,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 #include <algorithm>
 #include <array>
@@ -109,6 +113,28 @@ bool ProbujOpcjonalna(const QString& tekst, std::optional<double>& wartosc) {
     wartosc = liczba;
     return true;
 }
+
+// An air layer's record as the grid and the file keep it: d, lambda = d / Ra, mu = 1.
+TWarstwa WarstwaPowietrza(const QString& nazwa, double grubosc, const TPowietrze& p) {
+    TWarstwa w;
+    w.Nazwa.UstawUtf8(nazwa.toStdString());
+    w.Grubosc = grubosc;
+    w.Powietrze = p;
+    w.Gestosc = kGestoscPowietrza;
+    w.Cieplo = kCieploPowietrza;
+    UzgodnijWarstwePowietrza(w);
+    return w;
+}
+
+// An equivalent lambda as the grid shows it; the model keeps the exact d / Ra.
+QString LambdaZastepcza(double lambda) {
+    return Q(Ogolny(std::round(lambda * 10000) / 10000));
+}
+
+// "12 %" of a share, as the notes of the grid write it.
+QString Procent(double udzial) {
+    return Q(Ogolny(std::round(udzial * 1000) / 10)) + QStringLiteral(" %");
+}
 } // namespace
 
 TArkuszPrzegrody::TArkuszPrzegrody(TModelProjektu& model, TDialogi& dialogi, QWidget* rodzic)
@@ -129,6 +155,20 @@ TArkuszPrzegrody::TArkuszPrzegrody(TModelProjektu& model, TDialogi& dialogi, QWi
 void TArkuszPrzegrody::UstawFormy(TFormWstawWarstwe* wstaw, TFormMostkiTerm* mostki) {
     wstaw_ = wstaw;
     mostki_ = mostki;
+    // The bridged-layer dialog takes its materials from the catalogue through the insertion dialog.
+    if (!wstaw_) {
+        mostkiWarstwy_->ZKatalogu = nullptr;
+        return;
+    }
+    mostkiWarstwy_->ZKatalogu = [this]() -> std::optional<TMaterialMostka> {
+        wstaw_->TrybWyboruMostka = true;
+        wstaw_->WybranyMostek.reset();
+        const int wynik = dialogi_.PokazModalnie(wstaw_);
+        wstaw_->TrybWyboruMostka = false;
+        if (wynik != QDialog::Accepted)
+            return std::nullopt;
+        return wstaw_->WybranyMostek;
+    };
 }
 
 void TArkuszPrzegrody::PokazSiatke() {
@@ -252,6 +292,18 @@ void TArkuszPrzegrody::Zbuduj() {
         PolaczBezpiecznie(dialogi_, this, a, &QAction::triggered, [this, obsluga] { (this->*obsluga)(); });
     };
     pozycja(QStringLiteral("Dodaj warstwę"), "Dodajwarstw1", &TArkuszPrzegrody::Dodajwarstw1Click);
+    pozycja(QStringLiteral("Wstaw warstwę powietrza…"), "Warstwapowietrza1",
+            &TArkuszPrzegrody::Warstwapowietrza1Click);
+    akcjaPowietrza_ = menu_->actions().constLast();
+    pozycja(QStringLiteral("Mostki w warstwie…"), "Mostkiwwarstwie1",
+            &TArkuszPrzegrody::Mostkiwwarstwie1Click);
+    // The air-layer command edits the air layer it is opened on and inserts one elsewhere.
+    connect(menu_, &QMenu::aboutToShow, this, [this] {
+        const int k = std::clamp(BiezacyWiersz, 0, kLiczbaSlotow - 1) + 1;
+        const bool powietrze = BiezacyWiersz < model_.LiczbaWarstw && model_.Warstwy[k].Powietrze.has_value();
+        akcjaPowietrza_->setText(powietrze ? QStringLiteral("Zmień warstwę powietrza…")
+                                           : QStringLiteral("Wstaw warstwę powietrza…"));
+    });
     menu_->addSeparator();
     pozycja(QStringLiteral("Usuń warstwę"), "Usuwarstw1", &TArkuszPrzegrody::Usuwarstw1Click);
     menu_->addSeparator();
@@ -283,6 +335,14 @@ void TArkuszPrzegrody::Zbuduj() {
     PolaczBezpiecznie(dialogi_, this, usun, &QPushButton::clicked, [this] { Button2Click(); });
     connect(mostki, &QPushButton::clicked, this, &TArkuszPrzegrody::MostkiCieplne);
     connect(kalkulator, &QPushButton::clicked, this, &TArkuszPrzegrody::Kalkulator);
+
+    // An air layer's read-only numbers open its dialog.
+    connect(siatka, &QTableWidget::cellDoubleClicked, this, [this](int wiersz, int kolumna) {
+        if (kolumna >= kKolumnaLambdy && wiersz < model_.LiczbaWarstw && model_.Warstwy[wiersz + 1].Powietrze)
+            Bezpiecznie(dialogi_, this, [this, wiersz] { ZmienWarstwePowietrza(wiersz); });
+    });
+    powietrze_ = new TFormWarstwaPowietrza(dialogi_, this);
+    mostkiWarstwy_ = new TFormMostkiWarstwy(dialogi_, this);
 
     WyczyscSiatke();
 }
@@ -343,6 +403,7 @@ void TArkuszPrzegrody::WyczyscSiatke() {
     siatka_->setEnabled(false);
     if (siatka_->currentRow() < 0)
         siatka_->setCurrentCell(0, std::max(1, BiezacaKolumna));
+    OdswiezOznaczenia();
 }
 
 void TArkuszPrzegrody::UstawLiczbeWierszy(int n) {
@@ -487,6 +548,7 @@ void TArkuszPrzegrody::UsunWarstwe(bool biezacyWiersz) {
 void TArkuszPrzegrody::PrzeniesPoprawke(const std::function<int(int)>& nowyNumer) {
     const std::optional<TLacznik2017> lacznik = model_.WarunkiPracy.Lacznik2017;
     PrzeniesDaneNiejednorodne(model_, nowyNumer);
+    OdswiezOznaczenia();
     if (lacznik != model_.WarunkiPracy.Lacznik2017) {
         emit Zmieniono();
         if (mostki_)
@@ -585,6 +647,7 @@ void TArkuszPrzegrody::WpiszWiersz(int wiersz, const QString& nazwa, const QStri
     UstawKomorke(wiersz, 4, grubosc);
     UstawKomorke(wiersz, kKolumnaGestosci, gestosc);
     UstawKomorke(wiersz, kKolumnaCiepla, cieplo);
+    OdswiezOznaczenia();
     emit PokazMnie();
 }
 
@@ -612,7 +675,10 @@ void TArkuszPrzegrody::PokazWarstwy(const TZawartoscProjektu& zawartosc) {
         UstawKomorke(wiersz, kKolumnaGrubosci, tekst(Ogolny(warstwa.Grubosc)));
         UstawKomorke(wiersz, kKolumnaGestosci, warstwa.Gestosc ? tekst(Ogolny(*warstwa.Gestosc)) : QString());
         UstawKomorke(wiersz, kKolumnaCiepla, warstwa.Cieplo ? tekst(Ogolny(*warstwa.Cieplo)) : QString());
+        if (warstwa.Powietrze)
+            UstawKomorke(wiersz, kKolumnaLambdy, LambdaZastepcza(warstwa.Lambda));
     }
+    OdswiezOznaczenia();
 }
 
 bool TArkuszPrzegrody::SprawdzWarstwy() {
@@ -706,6 +772,8 @@ void TArkuszPrzegrody::PobierzWarstwy() {
         warstwa.Grubosc = grubosc;
         warstwa.Gestosc = gestosc;
         warstwa.Cieplo = cieplo;
+        // The cell shows the equivalent lambda rounded; the model keeps it exact.
+        UzgodnijWarstwePowietrza(warstwa);
     }
 }
 
@@ -719,6 +787,15 @@ void TArkuszPrzegrody::Dobierzgrubosc1Click() {
     }
     const int wiersz = std::clamp(BiezacyWiersz, 0, model_.LiczbaWarstw - 1);
     const int warstwa = wiersz + 1;
+    if (model_.Warstwy[warstwa].Powietrze) {
+        dialogi_.Komunikat(
+            this,
+            QStringLiteral("Warstwa %1 jest warstwą powietrza: jej grubość zmienia się w oknie "
+                           "„Warstwa powietrza” (menu podręczne siatki).")
+                .arg(warstwa),
+            QStringLiteral("Murolab"), TIkona::Informacja, TPrzyciski::Ok);
+        return;
+    }
     // The calculation on a copy of the grid's layers; the model takes them as a calculation does.
     PobierzWarstwy();
     if (!kondensacja_)
@@ -756,6 +833,223 @@ void TArkuszPrzegrody::Dobierzgrubosc1Click() {
     UstawKomorke(wiersz, kKolumnaGrubosci, grubosc);
     model_.Warstwy[warstwa].Grubosc = dobor->Grubosc;
     model_.Zmieniony = true;
+}
+
+// ---- air layers and bridged layers
+
+void TArkuszPrzegrody::OdswiezOznaczenia() {
+    // Notes, tooltips and flags are no edit of the project.
+    const QSignalBlocker cisza(siatka_);
+    for (int r = 0; r < siatka_->rowCount(); ++r) {
+        const bool wUzyciu = r < LiczbaWierszyWarstw(model_);
+        const TWarstwa* w = wUzyciu ? &model_.Warstwy[r + 1] : nullptr;
+        QStringList notatki;
+        QStringList podpowiedzi;
+        if (w && w->Powietrze) {
+            const TPowietrze& p = *w->Powietrze;
+            if (p.Wentylacja == TWentylacja::Dobra) {
+                notatki << QStringLiteral("powietrze wentylowane");
+                podpowiedzi << QStringLiteral(
+                    "Warstwa powietrza dobrze wentylowana: w obliczeniu U pomija się ją "
+                    "i warstwy na zewnątrz od niej, Rse = Rsi.");
+            } else {
+                double d = w->Grubosc;
+                ProbujNaLiczbe(Komorka(r, kKolumnaGrubosci).toStdString(), d);
+                const QString ra = Q(Staly(OporPowietrza(d, p), 15, 2));
+                notatki << QStringLiteral("powietrze, Ra = %1").arg(ra);
+                podpowiedzi << QStringLiteral(
+                                   "Warstwa powietrza %1: Ra = %2 m²·K/W, λ zastępcze = d/Ra, μ = 1.")
+                                   .arg(p.Wentylacja == TWentylacja::Slaba
+                                            ? QStringLiteral("słabo wentylowana")
+                                            : QStringLiteral("niewentylowana"),
+                                        ra);
+            }
+            podpowiedzi << QStringLiteral("Zmiana: menu podręczne „Zmień warstwę powietrza…” albo dwukrotne "
+                                          "kliknięcie liczby.");
+        }
+        if (w && !w->Mostki.empty()) {
+            QStringList materialy;
+            for (const TMaterialMostka& m : w->Mostki)
+                materialy << QStringLiteral("%1 %2").arg(Q(m.Nazwa), Procent(m.Udzial));
+            QString mostki = QStringLiteral("mostki: ") + materialy.join(QStringLiteral(", "));
+            if (w->WOsi > 0)
+                mostki += QStringLiteral(" (w osi warstwy %1)").arg(w->WOsi);
+            notatki << mostki;
+            podpowiedzi << QStringLiteral("Warstwa z mostkami – ") + mostki +
+                               QStringLiteral(". Zmiana: menu podręczne „Mostki w warstwie…”.");
+        }
+        UstawKomorke(r, kKolumnaNazwy, Komorka(r, kKolumnaNazwy));
+        QTableWidgetItem* nazwa = siatka_->item(r, kKolumnaNazwy);
+        nazwa->setData(kRolaNotatki, notatki.join(QStringLiteral("; ")));
+        nazwa->setToolTip(podpowiedzi.join(QLatin1Char('\n')));
+        const bool powietrze = w && w->Powietrze;
+        for (int k = kKolumnaLambdy; k < kLiczbaKolumn; ++k) {
+            UstawKomorke(r, k, Komorka(r, k));
+            QTableWidgetItem* e = siatka_->item(r, k);
+            const Qt::ItemFlags flagi = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+            e->setFlags(powietrze ? flagi : flagi | Qt::ItemIsEditable);
+            e->setForeground(powietrze ? QBrush(QColor(0x60, 0x60, 0x60)) : QBrush());
+            e->setToolTip(powietrze ? podpowiedzi.join(QLatin1Char('\n')) : QString());
+        }
+    }
+    siatka_->viewport()->update();
+}
+
+TModelProjektu TArkuszPrzegrody::ModelZSiatki() const {
+    TModelProjektu m = model_;
+    for (int r = 0; r < LiczbaWierszyWarstw(model_); ++r)
+        ProbujNaLiczbe(Komorka(r, kKolumnaGrubosci).toStdString(), m.Warstwy[r + 1].Grubosc);
+    return m;
+}
+
+bool TArkuszPrzegrody::WstawWarstwePowietrza(bool wstaw, int wiersz, double grubosc) {
+    siatka_->ZatwierdzEdytor();
+    const int n = LiczbaWierszyWarstw(model_);
+    // As the insertion dialog sends a layer: a full grid does not grow, and an appended layer then
+    // takes the last row.
+    const int liczbaPo = n >= kLimitWarstw ? n : n + 1;
+    const int docelowy = wstaw ? std::clamp(wiersz, 0, liczbaPo - 1) : liczbaPo - 1;
+    const std::function<int(int)> numer = [&](int k) {
+        if (wstaw)
+            return NumerPoWstawieniu(k, liczbaPo, docelowy);
+        return n >= kLimitWarstw ? NumerPoZamianie(k, docelowy) : k;
+    };
+    TPowietrze p;
+    p.Kierunek = KierunekDlaRsi(model_.WarunkiPracy.Rsi);
+    powietrze_->Ustaw(grubosc, p);
+    powietrze_->SprawdzWPrzegrodzie = [&](double d, const TPowietrze& nowe) {
+        TModelProjektu proba = ModelZSiatki();
+        PrzeniesDaneNiejednorodne(proba, numer);
+        // The layers move as the rows will.
+        const TModelProjektu przed = proba;
+        for (int j = 1; j <= n; ++j)
+            if (const int nowy = numer(j); nowy >= 1 && nowy <= kLiczbaSlotow)
+                proba.Warstwy[nowy].Grubosc = przed.Warstwy[j].Grubosc;
+        proba.LiczbaWarstw = liczbaPo;
+        proba.Warstwy[docelowy + 1] =
+            WarstwaPowietrza(TFormWarstwaPowietrza::NazwaWarstwy(nowe.Wentylacja), d, nowe);
+        return SprawdzNiejednorodnosc(proba);
+    };
+    const int wynik = dialogi_.PokazModalnie(powietrze_);
+    powietrze_->SprawdzWPrzegrodzie = nullptr;
+    if (wynik != QDialog::Accepted)
+        return false;
+    const double d = powietrze_->Grubosc();
+    const TPowietrze nowe = powietrze_->Powietrze();
+    const TWarstwa w = WarstwaPowietrza(TFormWarstwaPowietrza::NazwaWarstwy(nowe.Wentylacja), d, nowe);
+    DodajWiersz();
+    if (wstaw)
+        PrzesunWierszeWDol(model_.LiczbaWarstw, docelowy);
+    WpiszWiersz(docelowy, Q(w.Nazwa.Utf8()), LambdaZastepcza(w.Lambda), Q(Ogolny(w.Mi)), Q(Ogolny(d)),
+                Q(Ogolny(*w.Gestosc)), Q(Ogolny(*w.Cieplo)));
+    TWarstwa& cel = model_.Warstwy[docelowy + 1];
+    cel.Nazwa = w.Nazwa;
+    cel.Grubosc = w.Grubosc;
+    cel.Lambda = w.Lambda;
+    cel.Mi = w.Mi;
+    cel.Gestosc = w.Gestosc;
+    cel.Cieplo = w.Cieplo;
+    cel.Powietrze = w.Powietrze;
+    OdswiezOznaczenia();
+    emit Zmieniono();
+    return true;
+}
+
+void TArkuszPrzegrody::ZmienWarstwePowietrza(int wiersz) {
+    siatka_->ZatwierdzEdytor();
+    const int k = wiersz + 1;
+    const TWarstwa& stara = model_.Warstwy[k];
+    double grubosc = stara.Grubosc;
+    ProbujNaLiczbe(Komorka(wiersz, kKolumnaGrubosci).toStdString(), grubosc);
+    powietrze_->Ustaw(grubosc, *stara.Powietrze);
+    powietrze_->SprawdzWPrzegrodzie = [this, k](double d, const TPowietrze& nowe) {
+        TModelProjektu proba = ModelZSiatki();
+        proba.Warstwy[k].Grubosc = d;
+        proba.Warstwy[k].Powietrze = nowe;
+        return SprawdzNiejednorodnosc(proba);
+    };
+    const int wynik = dialogi_.PokazModalnie(powietrze_);
+    powietrze_->SprawdzWPrzegrodzie = nullptr;
+    if (wynik != QDialog::Accepted)
+        return;
+    const double d = powietrze_->Grubosc();
+    const TPowietrze nowe = powietrze_->Powietrze();
+    // A name the program gave follows the ventilation; one the user typed stays.
+    QString nazwa = Komorka(wiersz, kKolumnaNazwy);
+    if (TFormWarstwaPowietrza::NazwaProgramu(nazwa))
+        nazwa = TFormWarstwaPowietrza::NazwaWarstwy(nowe.Wentylacja);
+    TWarstwa& w = model_.Warstwy[k];
+    w.Nazwa.UstawUtf8(nazwa.toStdString());
+    w.Grubosc = d;
+    w.Powietrze = nowe;
+    UzgodnijWarstwePowietrza(w);
+    UstawKomorke(wiersz, kKolumnaNazwy, nazwa);
+    UstawKomorke(wiersz, kKolumnaLambdy, LambdaZastepcza(w.Lambda));
+    UstawKomorke(wiersz, kKolumnaMi, Q(Ogolny(w.Mi)));
+    UstawKomorke(wiersz, kKolumnaGrubosci, Q(Ogolny(d)));
+    OdswiezOznaczenia();
+    emit Zmieniono();
+}
+
+void TArkuszPrzegrody::Warstwapowietrza1Click() {
+    siatka_->ZatwierdzEdytor();
+    const int wiersz = BiezacyWiersz;
+    if (wiersz >= 0 && wiersz < model_.LiczbaWarstw && model_.Warstwy[wiersz + 1].Powietrze) {
+        ZmienWarstwePowietrza(wiersz);
+        return;
+    }
+    if (model_.LiczbaWarstw >= kLimitWarstw && !ZgodaNaZamiane())
+        return;
+    WstawWarstwePowietrza(true, std::clamp(wiersz, 0, std::max(model_.LiczbaWarstw, 0)), 0);
+}
+
+void TArkuszPrzegrody::Mostkiwwarstwie1Click() {
+    siatka_->ZatwierdzEdytor();
+    if (model_.LiczbaWarstw <= 0) {
+        dialogi_.Komunikat(this, QStringLiteral("Nie wprowadzono warstw."), QStringLiteral("Murolab -Uwaga!"),
+                           TIkona::Informacja, TPrzyciski::Ok);
+        return;
+    }
+    const int wiersz = std::clamp(BiezacyWiersz, 0, LiczbaWierszyWarstw(model_) - 1);
+    const int k = wiersz + 1;
+    std::vector<std::pair<int, QString>> wczesniejsze;
+    for (int j = 1; j < k; ++j)
+        if (!model_.Warstwy[j].Mostki.empty())
+            wczesniejsze.emplace_back(j, Komorka(j - 1, kKolumnaNazwy));
+    const TWarstwa& w = model_.Warstwy[k];
+    mostkiWarstwy_->Ustaw(k, Komorka(wiersz, kKolumnaNazwy), w.Mostki, w.WOsi, wczesniejsze);
+    mostkiWarstwy_->SprawdzWPrzegrodzie = [this, k](const std::vector<TMaterialMostka>& mostki, int wOsi) {
+        TModelProjektu proba = ModelZSiatki();
+        proba.Warstwy[k].Mostki = mostki;
+        proba.Warstwy[k].WOsi = wOsi;
+        return SprawdzNiejednorodnosc(proba);
+    };
+    const int wynik = dialogi_.PokazModalnie(mostkiWarstwy_);
+    mostkiWarstwy_->SprawdzWPrzegrodzie = nullptr;
+    if (wynik != QDialog::Accepted)
+        return;
+    TWarstwa& cel = model_.Warstwy[k];
+    cel.Mostki = mostkiWarstwy_->Mostki();
+    cel.WOsi = mostkiWarstwy_->WOsi();
+    if (mostkiWarstwy_->Usunieto()) {
+        // Layers that lay on this one's members now lie independently of it.
+        QStringList odlaczone;
+        for (int j = k + 1; j <= LiczbaWierszyWarstw(model_); ++j)
+            if (model_.Warstwy[j].WOsi == k) {
+                model_.Warstwy[j].WOsi = 0;
+                odlaczone << QString::number(j);
+            }
+        if (!odlaczone.isEmpty())
+            dialogi_.Komunikat(
+                this,
+                QStringLiteral("Mostki warstwy %1 usunięto. Mostki warstw %2 leżały w jej osi; "
+                               "teraz ich położenie jest niezależne.")
+                    .arg(k)
+                    .arg(odlaczone.join(QStringLiteral(", "))),
+                QStringLiteral("Murolab"), TIkona::Informacja, TPrzyciski::Ok);
+    }
+    OdswiezOznaczenia();
+    emit Zmieniono();
 }
 
 } // namespace murolab

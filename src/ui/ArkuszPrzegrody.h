@@ -23,6 +23,8 @@ namespace murolab {
 
 class TDialogi;
 class TFormMostkiTerm;
+class TFormMostkiWarstwy;
+class TFormWarstwaPowietrza;
 class TFormWstawWarstwe;
 class TArkuszKondensacji;
 class TSiatkaWarstw;
@@ -58,6 +60,14 @@ public:
     // The least thickness of the current row's layer, in whole centimetres, at which Uk meets Umax
     // of the WT 2021 row of the condensation sheet.
     void Dobierzgrubosc1Click();
+    // "Warstwapowietrza1": the current row's air layer in its dialog, or a new air layer inserted at
+    // the current row when that row is no air layer.
+    void Warstwapowietrza1Click();
+    // "Mostkiwwarstwie1": the bridging materials of the current row's layer.
+    void Mostkiwwarstwie1Click();
+    // A new air layer appended (wstaw false) or inserted at `wiersz`, as the insertion dialog sends a
+    // layer; its dialog opens with d = grubosc (0: to be typed). False when the user cancelled.
+    bool WstawWarstwePowietrza(bool wstaw, int wiersz, double grubosc);
 
     void UsunWarstwe(bool biezacyWiersz);
     void PrzesunWierszeWGore(int wiersz);
@@ -75,6 +85,10 @@ public:
     void UstawKomorke(int wiersz, int kolumna, const QString& tekst);
     // Shows the layers of an opened project.
     void PokazWarstwy(const TZawartoscProjektu& zawartosc);
+    // Marks the rows that hold an air layer or a bridged layer (the model's data of each row): a
+    // note in the name cell and its tooltip; an air layer's lambda, mu, d, density and specific heat
+    // cells are read-only, its dialog changes them.
+    void OdswiezOznaczenia();
     // Writes the summary lines ("LabelTi", "LabelTe", "LabelFi", "LabelFe") from the model's
     // working conditions.
     void PokazLinieWarunkow();
@@ -113,11 +127,20 @@ private:
     void ZaznaczKomorke(int wiersz, int kolumna);
     bool ZgodaNaZamiane();
     void PokazWstawianie();
+    // The model with each row's thickness as its cell holds it (the model's record values are taken
+    // from the grid only at a calculation or save): what the checks of the bridging and the air
+    // layers read.
+    TModelProjektu ModelZSiatki() const;
+    // The row's air layer from its dialog into the model and the grid.
+    void ZmienWarstwePowietrza(int wiersz);
 
     TModelProjektu& model_;
     TDialogi& dialogi_;
     TFormWstawWarstwe* wstaw_ = nullptr;
     TFormMostkiTerm* mostki_ = nullptr;
+    TFormWarstwaPowietrza* powietrze_ = nullptr;
+    TFormMostkiWarstwy* mostkiWarstwy_ = nullptr;
+    QAction* akcjaPowietrza_ = nullptr;
     const TArkuszKondensacji* kondensacja_ = nullptr;
     TSiatkaWarstw* siatka_ = nullptr;
     QLabel* ti_ = nullptr; // "t  = 20" of the indoor summary line

@@ -3,6 +3,7 @@
 
 #include "output/Wykresy.h"
 #include "ui/KontekstPomocy.h"
+#include "ui/WyborPrzekroju.h"
 
 #include <QApplication>
 #include <QTabBar>
@@ -11,13 +12,15 @@
 namespace murolab {
 
 TArkuszWykresu::TArkuszWykresu(TWykres* wykres, const char* nazwa, int kontekst,
-                               const std::filesystem::path& tlo, QWidget* rodzic)
-    : QWidget(rodzic), wykres_(wykres) {
+                               const std::filesystem::path& tlo, const char* nazwaWyboru, QWidget* rodzic)
+    : QWidget(rodzic), wykres_(wykres), wyborPrzekroju_(new TWyborPrzekroju(nazwaWyboru, this)) {
     wykres_->setParent(this);
     wykres_->setObjectName(QLatin1String(nazwa));
     wykres_->WczytajTlo(QString::fromStdString(tlo.string()));
     auto* uklad = new QVBoxLayout(this);
     uklad->setContentsMargins(0, 0, 0, 0);
+    uklad->setSpacing(0);
+    uklad->addWidget(wyborPrzekroju_);
     uklad->addWidget(wykres_);
     UstawKontekstPomocy(this, kontekst);
     UstawKontekstPomocy(wykres_, kontekst);
@@ -32,7 +35,7 @@ void TArkuszWykresu::Pokazany() {
 }
 
 TArkuszWykresuCisnien::TArkuszWykresuCisnien(const std::filesystem::path& tlo, QWidget* rodzic)
-    : TArkuszWykresu(new TWykresCisnien, "ChartCisnienie", 13, tlo, rodzic),
+    : TArkuszWykresu(new TWykresCisnien, "ChartCisnienie", 13, tlo, "ComboBoxPrzekrojCisnien", rodzic),
       wykres_(findChild<TWykresCisnien*>()) {
     setObjectName(QStringLiteral("TabSheetWykresCisnien"));
 }
@@ -47,7 +50,8 @@ void TArkuszWykresuCisnien::Wyczysc() {
 }
 
 TArkuszWykresuTemperatur::TArkuszWykresuTemperatur(const std::filesystem::path& tlo, QWidget* rodzic)
-    : TArkuszWykresu(new TWykresTemperatur, "ChartTemperatura", 14, tlo, rodzic),
+    : TArkuszWykresu(new TWykresTemperatur, "ChartTemperatura", 14, tlo, "ComboBoxPrzekrojTemperatur",
+                     rodzic),
       wykres_(findChild<TWykresTemperatur*>()) {
     setObjectName(QStringLiteral("TabSheetWykresTemperat"));
 }

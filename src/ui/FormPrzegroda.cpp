@@ -7,6 +7,7 @@
 #include "core/Sprawdzenia.h"
 #include "files/PlikTablicyNasycenia.h"
 #include "output/PodgladWydruku.h"
+#include "output/Przekroje.h"
 #include "ui/AboutBox.h"
 #include "ui/ArkuszKondensacji.h"
 #include "ui/ArkuszObliczen.h"
@@ -19,6 +20,7 @@
 #include "ui/Kalkulator.h"
 #include "ui/KontekstPomocy.h"
 #include "ui/Pomoc.h"
+#include "ui/WyborPrzekroju.h"
 #include "widgets/Bezpiecznie.h"
 #include "widgets/Okna.h"
 #include "widgets/Tytul.h"
@@ -478,6 +480,11 @@ void TFormPrzegroda::ZbudujArkusze() {
     PolaczBezpiecznie(Dialogi, this, przegroda_, &TArkuszPrzegrody::PokazMnie, [this] { PokazArkusz(1); });
     PolaczBezpiecznie(Dialogi, this, kondensacja_, &TArkuszKondensacji::Zmieniono,
                       [this] { WyborAnalizyZmieniony(); });
+    // One section shown on every sheet: a choice on any of them is taken by all.
+    for (TWyborPrzekroju* wybor : {&obliczenia_->WyborPrzekroju(), &wykresCisnien_->WyborPrzekroju(),
+                                   &wykresTemperatur_->WyborPrzekroju(), &kondensacja_->WyborPrzekroju()})
+        PolaczBezpiecznie(Dialogi, this, wybor, &TWyborPrzekroju::Wybrano,
+                          [this](int przekroj) { WybierzPrzekroj(przekroj); });
     PolaczBezpiecznie(Dialogi, this, przegroda_, &TArkuszPrzegrody::MostkiCieplne,
                       [this] { Button3Click(); });
     PolaczBezpiecznie(Dialogi, this, przegroda_, &TArkuszPrzegrody::Kalkulator, [this] { Button5Click(); });
@@ -512,6 +519,10 @@ void TFormPrzegroda::WpiszWiersz(int wiersz, const QString& nazwa, const QString
     przegroda_->WpiszWiersz(wiersz, nazwa, lambda, mi, grubosc, gestosc, cieplo);
 }
 
+bool TFormPrzegroda::WstawWarstwePowietrza(bool wstaw, int wiersz, double grubosc) {
+    return przegroda_->WstawWarstwePowietrza(wstaw, wiersz, grubosc);
+}
+
 void TFormPrzegroda::WyczyscWykresy() {
     wykresCisnien_->Wyczysc();
     wykresTemperatur_->Wyczysc();
@@ -519,8 +530,16 @@ void TFormPrzegroda::WyczyscWykresy() {
 
 void TFormPrzegroda::RysujWykresy() {
     const bool cieplejWewnatrz = CieplejWewnatrz();
-    wykresCisnien_->Rysuj(Model, cieplejWewnatrz, analiza_ ? &analiza_->Wilgoc.Projektowe : nullptr);
-    wykresTemperatur_->Rysuj(Model, cieplejWewnatrz);
+    if (!analiza_) {
+        wykresCisnien_->Rysuj(Model, cieplejWewnatrz, nullptr);
+        wykresTemperatur_->Rysuj(Model, cieplejWewnatrz);
+        return;
+    }
+    // The chosen section of a bridged partition; the partition itself otherwise.
+    const std::size_t k = przekroj_.value_or(DomyslnyPrzekroj(*analiza_));
+    const TModelProjektu& model = ModelPrzekrojuWidoku(Model, *analiza_, k);
+    wykresCisnien_->Rysuj(model, cieplejWewnatrz, &WilgocPrzekrojuWidoku(*analiza_, k).Projektowe);
+    wykresTemperatur_->Rysuj(model, cieplejWewnatrz);
 }
 
 } // namespace murolab

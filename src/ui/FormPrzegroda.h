@@ -129,6 +129,11 @@ public:
     void ObliczAnalize();
     // The last analysis; empty before the first calculation and after a reset.
     const std::optional<TAnalizaProjektu>& Analiza() const { return analiza_; }
+    // A partition with bridged or air layers: the section whose profile the results sheet, the
+    // charts and the monthly table show (the largest after each "&Oblicz", then the user's choice on
+    // any sheet), shown on every sheet at once.
+    void WybierzPrzekroj(int przekroj);
+    void PokazPrzekroj();
 
     // ---- project commands (Projekt.cpp)
     void NowyProjekt();
@@ -170,6 +175,7 @@ public:
     void WpiszWiersz(int wiersz, const QString& nazwa, const QString& lambda, const QString& mi,
                      const QString& grubosc, const QString& gestosc = {},
                      const QString& cieplo = {}) override;
+    bool WstawWarstwePowietrza(bool wstaw, int wiersz, double grubosc) override;
 
 protected:
     void closeEvent(QCloseEvent* zdarzenie) override;
@@ -197,6 +203,10 @@ private:
     bool saWyniki_ = false;                 // sheets 2-5 and the report show a calculation
     bool wynikiNieaktualne_ = false;
     std::optional<TAnalizaProjektu> analiza_;
+    std::optional<std::size_t> przekroj_; // empty: the default section of the next analysis
+    // ti and te of the last calculation as the verdict used them, for the tables of other sections.
+    int tiObliczenia_ = 0;
+    int teObliczenia_ = 0;
 };
 
 } // namespace murolab

@@ -11,12 +11,14 @@
 #include "core/Obliczenia.h"
 #include "core/Sprawdzenia.h"
 #include "output/PodgladWydruku.h"
+#include "output/Przekroje.h"
 #include "output/TekstyKondensacji.h"
 #include "ui/ArkuszKondensacji.h"
 #include "ui/ArkuszObliczen.h"
 #include "ui/ArkuszPrzegrody.h"
 #include "ui/ArkuszWarunkow.h"
 #include "ui/ArkuszWykresu.h"
+#include "ui/WyborPrzekroju.h"
 
 #include <QTabWidget>
 
@@ -91,8 +93,8 @@ void TFormPrzegroda::Oblicz() {
             ArkuszWynikow(Model, warunki_->TempWewnetrzna(), warunki_->TempZewnetrzna()),
             warunki_->TypPrzegrody());
     }
+    // The analysis shows its default section and draws the charts of it.
     ObliczAnalize();
-    RysujWykresy();
     saWyniki_ = true;
     wynikiNieaktualne_ = false;
     OdswiezStan();
@@ -111,8 +113,44 @@ void TFormPrzegroda::ObliczAnalize() {
     const TTekstyAnalizy teksty = TekstyAnalizy(*analiza_, Model.LiczbaWarstw, klimatNiedostepny);
     kondensacja_->Pokaz(*analiza_, teksty);
     obliczenia_->PokazLiniePodWerdyktem(teksty.Wilgoc.PodWerdyktem);
-    if (PodgladWydruku)
+    if (PodgladWydruku) {
         PodgladWydruku->WypelnijKondensacje(analiza_->Wilgoc, teksty.Wilgoc, teksty.Lato);
+        PodgladWydruku->WypelnijPrzekroje(*analiza_, tiObliczenia_, teObliczenia_, warunki_->TypPrzegrody());
+    }
+    const std::size_t przekrojow = NazwyPrzekrojow(*analiza_).size();
+    if (!przekroj_ || *przekroj_ >= std::max<std::size_t>(przekrojow, 1))
+        przekroj_ = DomyslnyPrzekroj(*analiza_);
+    PokazPrzekroj();
+}
+
+void TFormPrzegroda::WybierzPrzekroj(int przekroj) {
+    if (!analiza_ || przekroj < 0 || static_cast<std::size_t>(przekroj) >= NazwyPrzekrojow(*analiza_).size())
+        return;
+    przekroj_ = static_cast<std::size_t>(przekroj);
+    PokazPrzekroj();
+}
+
+void TFormPrzegroda::PokazPrzekroj() {
+    if (!analiza_)
+        return;
+    const std::size_t k = przekroj_.value_or(DomyslnyPrzekroj(*analiza_));
+    const std::vector<std::string> nazwy = NazwyPrzekrojow(*analiza_);
+    const int wybrany = static_cast<int>(k);
+    obliczenia_->WyborPrzekroju().Ustaw(nazwy, wybrany);
+    wykresCisnien_->WyborPrzekroju().Ustaw(nazwy, wybrany);
+    wykresTemperatur_->WyborPrzekroju().Ustaw(nazwy, wybrany);
+    kondensacja_->WyborPrzekroju().Ustaw(nazwy, wybrany);
+    if (analiza_->Niejednorodna) {
+        const TModelProjektu& przekroj = ModelPrzekrojuWidoku(Model, *analiza_, k);
+        obliczenia_->PokazWyniki(ArkuszWynikowPrzekroju(Model, *analiza_, k, tiObliczenia_, teObliczenia_),
+                                 przekroj.LiczbaWarstw);
+        const TWilgocPrzekroju wilgoc = WilgocPrzekroju(*analiza_, k);
+        kondensacja_->PokazPrzekroj(nazwy.size() > 1 ? &wilgoc : nullptr);
+    } else {
+        kondensacja_->PokazPrzekroj(nullptr);
+    }
+    obliczenia_->PokazLinieNiejednorodnej(LinieWynikowNiejednorodnej(Model, *analiza_));
+    RysujWykresy();
 }
 
 void TFormPrzegroda::WyborAnalizyZmieniony() {
@@ -126,9 +164,12 @@ void TFormPrzegroda::WyborAnalizyZmieniony() {
 
 void TFormPrzegroda::WyczyscWyniki() {
     analiza_.reset();
+    przekroj_.reset();
     obliczenia_->WyczyscWyniki();
     kondensacja_->WyczyscWyniki();
     WyczyscWykresy();
+    wykresCisnien_->WyborPrzekroju().Ustaw({}, 0);
+    wykresTemperatur_->WyborPrzekroju().Ustaw({}, 0);
     if (PodgladWydruku)
         PodgladWydruku->WyczyscRaport();
 }
@@ -136,8 +177,9 @@ void TFormPrzegroda::WyczyscWyniki() {
 void TFormPrzegroda::PokazWyniki() {
     // The verdict compares the temperatures that the working-conditions sheet shows, as whole
     // numbers; a field that does not convert ends the command with the conversion's message.
-    obliczenia_->PokazWyniki(ArkuszWynikow(Model, warunki_->TempWewnetrzna(), warunki_->TempZewnetrzna()),
-                             Model.LiczbaWarstw);
+    tiObliczenia_ = warunki_->TempWewnetrzna();
+    teObliczenia_ = warunki_->TempZewnetrzna();
+    obliczenia_->PokazWyniki(ArkuszWynikow(Model, tiObliczenia_, teObliczenia_), Model.LiczbaWarstw);
     PokazArkusz(2);
 }
 

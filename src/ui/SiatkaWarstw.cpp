@@ -1,6 +1,7 @@
 // The layer grid's widget and its cell delegate (see SiatkaWarstw.h).
 #include "ui/SiatkaWarstw.h"
 
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -185,7 +186,29 @@ void TDelegatSiatki::setEditorData(QWidget* edytor, const QModelIndex& indeks) c
 
 void TDelegatSiatki::paint(QPainter* p, const QStyleOptionViewItem& opcje, const QModelIndex& indeks) const {
     if (indeks.column() != 0) {
-        QStyledItemDelegate::paint(p, opcje, indeks);
+        const QString notatka = indeks.data(kRolaNotatki).toString();
+        if (notatka.isEmpty()) {
+            QStyledItemDelegate::paint(p, opcje, indeks);
+            return;
+        }
+        // The note keeps the right end of the cell; a long text gives way to it.
+        QFont f = opcje.font;
+        f.setItalic(true);
+        if (f.pointSizeF() > 0)
+            f.setPointSizeF(f.pointSizeF() * 0.85);
+        const QFontMetrics miara(f);
+        const QRect r = opcje.rect.adjusted(2, 0, -3, 0);
+        const QString tekst = miara.elidedText(notatka, Qt::ElideRight, r.width() / 2);
+        const int szerokosc = miara.horizontalAdvance(tekst);
+        QStyleOptionViewItem reszta(opcje);
+        reszta.rect.setRight(r.right() - szerokosc - 6);
+        QStyledItemDelegate::paint(p, reszta, indeks);
+        p->save();
+        p->setFont(f);
+        p->setPen(QColor(0x30, 0x60, 0xa0));
+        p->drawText(QRect(r.right() - szerokosc, r.top(), szerokosc, r.height()),
+                    Qt::AlignRight | Qt::AlignVCenter, tekst);
+        p->restore();
         return;
     }
     // The fixed number column: button face with its lines, the only lines of the grid.

@@ -13,6 +13,10 @@
 
 namespace murolab {
 
+// A cell's note, drawn small and grey at its right end (the name cell of an air layer or a
+// bridged layer says so); not part of the cell's text.
+inline constexpr int kRolaNotatki = Qt::UserRole + 1;
+
 class TSiatkaWarstw : public QTableWidget {
     Q_OBJECT
 public:

@@ -27,6 +27,10 @@ public:
     virtual void WpiszWiersz(int wiersz, const QString& nazwa, const QString& lambda, const QString& mi,
                              const QString& grubosc, const QString& gestosc = {},
                              const QString& cieplo = {}) = 0;
+    // The catalogue's air-layer entry: the air-layer dialog opens (d = grubosc, 0 = to be typed) and
+    // its layer is appended (wstaw false) or inserted at `wiersz` with its air-layer data. False
+    // when the user cancelled or the layer was refused.
+    virtual bool WstawWarstwePowietrza(bool wstaw, int wiersz, double grubosc) = 0;
 };
 
 } // namespace murolab

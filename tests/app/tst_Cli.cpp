@@ -372,7 +372,7 @@ TEST(WierszPolecen, WyjatekKonczySieKomunikatemPoPolsku) {
         std::ostringstream out, err;
         const int kod = UruchomWierszPolecen(
             {"--oblicz", projekt, "--json", "--raport", k.Plik("r.pdf")}, kKatalogDanych, out, err,
-            [&](const TModelProjektu&, int, int, const TAnalizaIso13788&, const std::string&) {
+            [&](const TModelProjektu&, int, int, const TAnalizaProjektu&, const std::string&) {
                 p.Rzuc();
                 return 0;
             });
@@ -454,6 +454,28 @@ TEST(WierszPolecen, NieudaneWypisanieWynikowToNiePowodzenie) {
     }
 }
 
+// A wall with a bridged layer, from a file with its extension block: the report writer gets the
+// sections the command line printed, so that its pages can show them.
+TEST(WierszPolecen, RaportDostajePrzekroje) {
+    TModelProjektu m = Sciana();
+    m.Warstwy[3].Mostki.push_back({"Łata drewniana", 0.13, 50, 500, 2.5, 0.1});
+    TKatalogTymczasowy k;
+    const std::string projekt = k.Plik("mostki.pro");
+    ASSERT_EQ(ZapiszBajtyProjektu(projekt, KodujProjekt(m)), std::nullopt);
+    std::ostringstream out, err;
+    std::vector<std::string> przekroje;
+    const int kod = UruchomWierszPolecen(
+        {"--oblicz", projekt, "--raport", "r.pdf"}, kKatalogDanych, out, err,
+        [&](const TModelProjektu&, int, int, const TAnalizaProjektu& a, const std::string&) {
+            if (a.Niejednorodna)
+                for (const TAnalizaPrzekroju& p : a.Niejednorodna->Przekroje)
+                    przekroje.push_back(p.Przekroj.Nazwa);
+            return 0;
+        });
+    EXPECT_EQ(kod, 0) << err.str();
+    EXPECT_EQ(przekroje, (std::vector<std::string>{"przez Styropian 90 %", "przez Łata drewniana 10 %"}));
+}
+
 TEST(WierszPolecen, RaportPoWynikach) {
     TKatalogProjektow k;
     const std::string projekt = k.Projekt("sciana.pro", Sciana());
@@ -467,12 +489,12 @@ TEST(WierszPolecen, RaportPoWynikach) {
     std::string nazwa, wiersz;
     const int kod = UruchomWierszPolecen(
         {"--oblicz", projekt, "--raport", "r.pdf", "--wiersz-wt", "dach"}, kKatalogDanych, out, err,
-        [&](const TModelProjektu& m, int i, int e, const TAnalizaIso13788& a, const std::string& pdf) {
+        [&](const TModelProjektu& m, int i, int e, const TAnalizaProjektu& a, const std::string& pdf) {
             ++wywolania;
             u0 = m.Wyniki.U0;
             ti = i;
             te = e;
-            wiersz = a.WT.Wiersz;
+            wiersz = a.Wilgoc.WT.Wiersz;
             nazwa = pdf;
             return 7;
         });
@@ -498,7 +520,7 @@ TEST(WierszPolecen, RaportPoWynikach) {
     EXPECT_EQ(UruchomWierszPolecen(
                   {"--oblicz", k.Projekt("zle.pro", bezWarunkow), "--raport", "r.pdf"}, kKatalogDanych, o2,
                   e2,
-                  [&](const TModelProjektu&, int, int, const TAnalizaIso13788&, const std::string&) {
+                  [&](const TModelProjektu&, int, int, const TAnalizaProjektu&, const std::string&) {
                       ++wywolania;
                       return 0;
                   }),

@@ -4,6 +4,7 @@
 // gives the reason and exit code 2. For one calculation and one moisture check it writes what the
 // window's report writes, word for word and picture for picture.
 #include "app/RaportZWierszaPolecen.h"
+#include "core/AnalizaProjektu.h"
 #include "core/Arkusz.h"
 #include "core/WT2021.h"
 #include "files/PlikKlimatu.h"
@@ -144,6 +145,60 @@ private slots:
             const QString nazwa = QString::fromUtf8(QTest::currentDataTag()).replace(u' ', u'-');
             QFile::copy(zOkna, k + QStringLiteral("/okno-") + nazwa + QStringLiteral(".pdf"));
             QFile::copy(zWiersza, k + QStringLiteral("/wiersz-") + nazwa + QStringLiteral(".pdf"));
+        }
+    }
+
+    // A rafter roof: the command line's pages show the sections the window's report shows.
+    void przekrojeJakWOknie() {
+        TModelProjektu model = ModelTestowy(20, -5, {});
+        model.WarunkiPracy.WilgotWewn = 50;
+        model.WarunkiPracy.Rsi = 0.10;
+        const struct {
+            const char* Nazwa;
+            double D, Lambda, Mi;
+        } warstwy[] = {{"Płyta g-k", 0.0125, 0.25, 10},
+                       {"Wełna mineralna", 0.2, 0.04, 1},
+                       {"Płyta pilśniowa", 0.022, 0.05, 5}};
+        for (const auto& w : warstwy) {
+            TWarstwa& warstwa = model.Warstwy[++model.LiczbaWarstw];
+            warstwa.Nazwa.UstawUtf8(w.Nazwa);
+            warstwa.Grubosc = w.D;
+            warstwa.Lambda = w.Lambda;
+            warstwa.Mi = w.Mi;
+        }
+        model.Warstwy[2].Mostki.push_back({"Krokiew", 0.13, 50, 500, 2.5, 0.12});
+        ObliczPrzegrode(model);
+        const TAnalizaProjektu analiza = AnalizujProjekt(model, {});
+        QVERIFY(analiza.Niejednorodna);
+
+        TDialogiTestowe dialogi;
+        TPodgladWydruku okno(model, dialogi, MUROLAB_DANE_ZRODLOWE);
+        const QString typ = QString::fromStdString(model.WarunkiPracy.TypPrzegrody.Utf8());
+        okno.WypelnijRaport(ArkuszWynikow(model, 20, -5), typ);
+        const TTekstyAnalizy teksty = TekstyAnalizy(analiza, model.LiczbaWarstw);
+        okno.WypelnijKondensacje(analiza.Wilgoc, teksty.Wilgoc, teksty.Lato);
+        okno.WypelnijPrzekroje(analiza, 20, -5, typ);
+        okno.PrzygotujWykresy(true);
+        QTemporaryDir katalog;
+        const QString zOkna = katalog.filePath(QStringLiteral("okno.pdf"));
+        const QString zWiersza = katalog.filePath(QStringLiteral("wiersz.pdf"));
+        QString blad;
+        QVERIFY2(okno.ZapiszRaportPdf(zOkna, &blad), qPrintable(blad));
+        std::ostringstream err;
+        QCOMPARE(ZapiszRaportZWierszaPolecen(model, 20, -5, analiza, zWiersza.toStdString(),
+                                             MUROLAB_DANE_ZRODLOWE, err),
+                 0);
+        const QString wOknie =
+            QString::fromUtf8(Poppler(QStringLiteral("pdftotext"), {zOkna, QStringLiteral("-")}));
+        const QString wWierszu =
+            QString::fromUtf8(Poppler(QStringLiteral("pdftotext"), {zWiersza, QStringLiteral("-")}));
+        QVERIFY(wOknie.contains(QStringLiteral("R''T = ")));
+        QVERIFY(wOknie.contains(QStringLiteral("przekrój „przez Krokiew 12 %”")));
+        QCOMPARE(wWierszu, wOknie);
+        for (int strona : {1, 2}) {
+            const QImage obraz = ObrazStrony(zWiersza, strona);
+            QVERIFY(!obraz.isNull());
+            QVERIFY2(obraz == ObrazStrony(zOkna, strona), qPrintable(QStringLiteral("page %1").arg(strona)));
         }
     }
 };

@@ -67,6 +67,12 @@ public:
         Wiersze[wiersz][6] = cieplo;
         Strona = 1;
     }
+    // The air-layer dialog belongs to the main window: here only the request is recorded.
+    bool WstawWarstwePowietrza(bool wstaw, int wiersz, double grubosc) override {
+        Operacje << QStringLiteral("WstawWarstwePowietrza(%1,%2,%3)").arg(wstaw).arg(wiersz).arg(grubosc);
+        return OdpowiedzPowietrza;
+    }
+    bool OdpowiedzPowietrza = true;
 };
 
 } // namespace murolab

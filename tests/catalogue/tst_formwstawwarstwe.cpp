@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -571,6 +572,111 @@ private slots:
         QCOMPARE(pytanie.Tytul, QStringLiteral("Potwierdź"));
         QCOMPARE(pytanie.Ikona, TIkona::Informacja);
         QCOMPARE(pytanie.Przyciski, TPrzyciski::TakNie);
+    }
+
+    // The air-layer entry sends no values: the main window's air-layer dialog takes over, with the
+    // mode, the target row and a thickness typed here; it is the confirmation, so no question comes.
+    void wpis_warstwy_powietrza_przekazany_oknu_glownemu_data() {
+        QTest::addColumn<int>("tryb");
+        QTest::addColumn<QString>("grubosc");
+        QTest::addColumn<bool>("przyjete");
+        QTest::addColumn<QString>("operacja");
+        QTest::newRow("dopisz_z_gruboscia") << 1 << "0,04" << true << "WstawWarstwePowietrza(0,2,0.04)";
+        QTest::newRow("wstaw_bez_grubosci") << 2 << "0" << true << "WstawWarstwePowietrza(1,1,0)";
+        QTest::newRow("anulowane_zostaje_otwarte")
+            << 2 << "0,02" << false << "WstawWarstwePowietrza(1,1,0.02)";
+    }
+    void wpis_warstwy_powietrza_przekazany_oknu_glownemu() {
+        QFETCH(int, tryb);
+        QFETCH(QString, grubosc);
+        QFETCH(bool, przyjete);
+        QFETCH(QString, operacja);
+        okno_->Wypelnij(2);
+        okno_->OdpowiedzPowietrza = przyjete;
+        Dlg().TrybWstawiania = tryb;
+        Dlg().WierszDocelowy = tryb == 1 ? 2 : 1;
+        Pokaz();
+        WybierzGrupe(5);
+        const int wiersz = static_cast<int>(Lista().indexOf(QStringLiteral("Warstwa powietrza")));
+        QVERIFY(wiersz >= 0);
+        Wybierz(wiersz);
+        QVERIFY(Kontrolka<QStatusBar>(Dlg(), "StatusBar1")
+                    ->currentMessage()
+                    .contains(QStringLiteral("okno warstwy powietrza")));
+        Kontrolka<TNumEdit>(Dlg(), "NumEditGrubosc")->setText(grubosc);
+
+        Kontrolka<QPushButton>(Dlg(), "Button1")->click();
+
+        QCOMPARE(okno_->Operacje, QStringList{operacja});
+        QCOMPARE(okno_->Nazwy(), (QStringList{"W1", "W2"}));
+        QVERIFY(dialogi_->Komunikaty().isEmpty());
+        QCOMPARE(Dlg().isVisible(), !przyjete);
+    }
+
+    // Choosing a bridging material: the catalogue's values (lambda of the humidity class, 0 as
+    // unknown) are kept for the asking dialog, nothing reaches the grid and the main window stays.
+    void wybor_mostka_z_katalogu_data() {
+        QTest::addColumn<QString>("klasa");
+        QTest::addColumn<double>("lambda");
+        QTest::newRow("sredniowilgotne") << kSredniowilgotne << 0.13;
+        QTest::newRow("wilgotne") << kWilgotne << 0.16;
+    }
+    void wybor_mostka_z_katalogu() {
+        QFETCH(QString, klasa);
+        QFETCH(double, lambda);
+        okno_->Wypelnij(2);
+        okno_->Klasa = klasa;
+        Dlg().TrybWyboruMostka = true;
+        Pokaz();
+        QVERIFY(okno_->Glowne.isVisible());
+        QVERIFY(!Kontrolka<TNumEdit>(Dlg(), "NumEditGrubosc")->isEnabled());
+        WybierzGrupe(2);
+        const int wiersz =
+            static_cast<int>(Lista().indexOf(QStringLiteral("Drewno konstrukcyjne iglaste 500 kg/m3")));
+        QVERIFY(wiersz >= 0);
+        Wybierz(wiersz);
+        Kontrolka<QPushButton>(Dlg(), "Button1")->click();
+
+        QVERIFY(!Dlg().isVisible());
+        QVERIFY(okno_->Operacje.isEmpty());
+        QVERIFY(dialogi_->Komunikaty().isEmpty());
+        QVERIFY(Dlg().WybranyMostek.has_value());
+        const TMaterialMostka& m = *Dlg().WybranyMostek;
+        QCOMPARE(m.Nazwa, std::string("Drewno konstrukcyjne iglaste 500 kg/m3"));
+        QCOMPARE(m.Lambda, lambda);
+        QCOMPARE(m.Mi, 50.0);
+        QCOMPARE(m.Gestosc, std::optional<double>(500));
+        QCOMPARE(m.Cieplo, std::optional<double>(1.6));
+        QCOMPARE(m.Udzial, 0.0);
+    }
+
+    // The air-layer entry is no bridging material; nor is a pick not made yet.
+    void wybor_mostka_odrzuca_powietrze_i_brak_wyboru() {
+        Dlg().TrybWyboruMostka = true;
+        Pokaz();
+        Kontrolka<QPushButton>(Dlg(), "Button1")->click();
+        QCOMPARE(dialogi_->Komunikaty().size(), 1);
+        WybierzGrupe(5);
+        Wybierz(static_cast<int>(Lista().indexOf(QStringLiteral("Warstwa powietrza"))));
+        Kontrolka<QPushButton>(Dlg(), "Button1")->click();
+        QCOMPARE(dialogi_->Komunikaty().size(), 2);
+        QVERIFY(dialogi_->Komunikaty()[1].Tekst.contains(QStringLiteral("nie może być mostkiem")));
+        QVERIFY(Dlg().isVisible());
+        QVERIFY(!Dlg().WybranyMostek);
+        QVERIFY(okno_->Operacje.isEmpty());
+    }
+
+    // Only the catalogue's entry counts: an own material of that name is an ordinary layer.
+    void wlasny_material_o_nazwie_powietrza_jest_zwykla_warstwa() {
+        okno_->Wypelnij(1);
+        Pokaz();
+        Wlasny(true);
+        Wpisz(QStringLiteral("Warstwa powietrza"), QStringLiteral("0,025"), QStringLiteral("0,025"),
+              QStringLiteral("1"));
+        Kontrolka<TNumEdit>(Dlg(), "NumEditGrubosc")->setText(QStringLiteral("0,02"));
+        dialogi_->Odpowiedzi << TOdpowiedz::Tak;
+        Kontrolka<QPushButton>(Dlg(), "Button1")->click();
+        QCOMPARE(okno_->Operacje, (QStringList{"DodajWiersz", "WpiszWiersz(1)"}));
     }
 
     void odpowiedz_nie_zostawia_siatke_i_okno() {

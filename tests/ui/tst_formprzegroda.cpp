@@ -199,8 +199,10 @@ private slots:
         };
         for (QAction* a : o.f.menuBar()->actions())
             dodaj(a->text());
+        // The dialogs the window owns are windows of their own, with letters of their own.
         for (const QAbstractButton* b : o.f.findChildren<QAbstractButton*>())
-            dodaj(b->text());
+            if (!WDialoguPod(b, &o.f))
+                dodaj(b->text());
         for (auto i = litery.cbegin(); i != litery.cend(); ++i)
             QVERIFY2(i.value().size() == 1, qPrintable(i.value().join(QStringLiteral(", "))));
         QCOMPARE(litery.value(QChar(u'O')), QStringList{QStringLiteral("&Oblicz")});
