@@ -1,5 +1,6 @@
 #include "app/TekstWiersza.h"
 
+#include "core/Iso6946.h"
 #include "core/KrotkiTekst.h"
 #include "core/Liczby.h"
 #include "core/TabelaTekstu.h"
@@ -75,6 +76,9 @@ std::string TabelaTekstowa(const TModelProjektu& model, const TArkuszWynikow& a)
     s += "\n" + a.LabelUk + " W/(m²·K)\n";
     for (const std::string& skladnik : a.SkladnikiUk)
         s += "  " + skladnik + " W/(m²·K)\n";
+    // Which form of the fastener correction ΔUf stands for, as the results sheet says it.
+    if (const std::string lacznik = OpisFormyLacznika(model); !lacznik.empty())
+        s += "  " + lacznik + "\n";
     s += a.LabelI + " g/(m²·h)\n";
     s += a.LabelP + " Pa\n\n";
     s += BezWielokrotnychSpacji(a.LabeLKomunikat) + "\n";

@@ -159,6 +159,30 @@ TEST(WierszPolecenNiejednorodna, WarstwaPowietrza) {
     EXPECT_NE(u.Wyjscie.find("warstwa powietrza dobrze wentylowana"), std::string::npos) << u.Wyjscie;
 }
 
+TEST(WierszPolecenNiejednorodna, TekstPodajePostacLacznika) {
+    TKatalogProjektow k;
+    TModelProjektu m = ScianaZWelna();
+    TWarunkiPracy& w = m.WarunkiPracy;
+    w.LambdaF = 17;
+    w.LiczbaF = 4;
+    w.PoleF = 1.96e-5;
+    w.Alfa = 6;
+    const auto starsza = Uruchom({"--oblicz", k.PelnyProjekt("starsza.pro", m)});
+    ASSERT_EQ(starsza.Kod, 0) << starsza.Bledy;
+    EXPECT_NE(
+        starsza.Wyjscie.find("  ΔUf w starszej postaci: α = 6 1/m; dostępna postać wg PN-EN ISO 6946:2017\n"),
+        std::string::npos)
+        << starsza.Wyjscie;
+
+    w.Alfa = 0;
+    w.Lacznik2017 = TLacznik2017{2, 0.08};
+    const auto nowa = Uruchom({"--oblicz", k.PelnyProjekt("nowa.pro", m)});
+    ASSERT_EQ(nowa.Kod, 0) << nowa.Bledy;
+    EXPECT_NE(nowa.Wyjscie.find("  ΔUf wg PN-EN ISO 6946:2017, warstwa 2, łącznik wpuszczony: α = 0,8·d1/d0"),
+              std::string::npos)
+        << nowa.Wyjscie;
+}
+
 TEST(WierszPolecenNiejednorodna, JednorodnaBezNowychKluczy) {
     TKatalogProjektow k;
     const TJson j = Oblicz({"--oblicz", k.PelnyProjekt("welna.pro", ScianaZWelna()), "--json"});
