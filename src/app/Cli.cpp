@@ -189,19 +189,33 @@ public:
     // The result of file `i`, taken in order (i = 0, 1, 2, …); a worker's exception is rethrown here.
     TWypis Wez(std::size_t i) {
         std::unique_lock<std::mutex> zamek(zamek_);
+        if (!Gotowy(i) && !blad_) {
+            // The writer sleeps until a whole batch is ready, not for every file: each wake-up
+            // would take a core from the workers for a moment.
+            czeka_ = i;
+            prog_ = std::min(i + kPaczka, wspolne_.Opcje.PlikiProjektow.size()) - 1;
+            gotowe_.wait(zamek, [&] { return blad_ || (Gotowy(i) && Gotowy(prog_)); });
+            czeka_ = kNikt;
+        }
         std::optional<TWypis>& slot = sloty_[i % kOkno];
-        gotowe_.wait(zamek, [&] { return slot.has_value() || blad_; });
         if (!slot)
             std::rethrow_exception(blad_);
         TWypis w = std::move(*slot);
         slot.reset();
         zapisane_ = i + 1;
+        const bool obudz = czekajacych_ > 0;
         zamek.unlock();
-        wolne_.notify_all();
+        if (obudz)
+            wolne_.notify_all();
         return w;
     }
 
 private:
+    static constexpr std::size_t kPaczka = 32;
+    static constexpr std::size_t kNikt = static_cast<std::size_t>(-1);
+
+    bool Gotowy(std::size_t i) const { return sloty_[i % kOkno].has_value(); }
+
     void Pracuj() {
         const auto& pliki = wspolne_.Opcje.PlikiProjektow;
         const bool wiele = pliki.size() > 1;
@@ -209,32 +223,42 @@ private:
             std::size_t i = 0;
             {
                 std::unique_lock<std::mutex> zamek(zamek_);
-                wolne_.wait(zamek, [&] { return koniec_ || blad_ || nastepny_ < zapisane_ + kOkno; });
+                while (!koniec_ && !blad_ && nastepny_ >= zapisane_ + kOkno) {
+                    ++czekajacych_;
+                    wolne_.wait(zamek);
+                    --czekajacych_;
+                }
                 if (koniec_ || blad_ || nastepny_ >= pliki.size())
                     return;
                 i = nastepny_++;
             }
+            bool obudz = true;
             try {
                 TWypis w = Przygotuj(pliki[i], wspolne_, wiele, zachowaj_);
                 const std::lock_guard<std::mutex> zamek(zamek_);
                 sloty_[i % kOkno] = std::move(w);
+                obudz = czeka_ != kNikt && Gotowy(czeka_) && Gotowy(prog_);
             } catch (...) {
                 const std::lock_guard<std::mutex> zamek(zamek_);
                 if (!blad_)
                     blad_ = std::current_exception();
             }
-            gotowe_.notify_one();
+            if (obudz)
+                gotowe_.notify_one();
         }
     }
 
     TWspolne& wspolne_;
     const bool zachowaj_;
     std::mutex zamek_;
-    std::condition_variable gotowe_; // a result was put in its slot (or a worker failed)
+    std::condition_variable gotowe_; // the batch the writer waits for is ready (or a worker failed)
     std::condition_variable wolne_;  // a slot was emptied (or the run ends)
     std::vector<std::optional<TWypis>> sloty_;
-    std::size_t nastepny_ = 0; // the next file a worker takes
-    std::size_t zapisane_ = 0; // files taken by the writer
+    std::size_t nastepny_ = 0;  // the next file a worker takes
+    std::size_t zapisane_ = 0;  // files taken by the writer
+    std::size_t czeka_ = kNikt; // the file the writer sleeps for, up to prog_
+    std::size_t prog_ = 0;
+    std::size_t czekajacych_ = 0; // workers waiting for a free slot
     bool koniec_ = false;
     std::exception_ptr blad_;
     std::vector<std::thread> watki_; // last: started when everything above exists

@@ -37,14 +37,79 @@ void TWartoscJson::Usun(std::string_view klucz) {
 
 namespace {
 
+// A number with at most eight decimals (or a whole number) below 10^15 in both cases, as the
+// shortest form writes it when that form is the plain decimal one; false sends it to the general path.
+bool KrotkiDziesietny(double x, char* bufor, char*& koniec) {
+    const double a = std::fabs(x);
+    if (!(a >= 1e-5 && a < 1e15))
+        return false;
+    const int skala = a < 1e7 ? 8 : 0;
+    const double y = skala ? a * 1e8 : a;
+    // y < 10^15 has a step of at most 1/8, so y + 0.5 is exact and this rounds to the nearest.
+    const auto calosc = static_cast<std::int64_t>(y + 0.5);
+    // calosc and 10^8 are exact and the division is correctly rounded: this is the double that the
+    // text "calosc e-8" reads back as. Any text of at most eight decimals that reads back as x would
+    // give the same calosc, and below 10^15 no other text of as many digits lies within half a unit.
+    if ((skala ? static_cast<double>(calosc) / 1e8 : static_cast<double>(calosc)) != a)
+        return false;
+    char cyfry[24];
+    const auto r = std::to_chars(cyfry, cyfry + sizeof cyfry, calosc);
+    int d = static_cast<int>(r.ptr - cyfry);
+    int k = skala;
+    while (k > 0 && cyfry[d - 1] == '0') {
+        --d;
+        --k;
+    }
+    int znaczace = d;
+    while (znaczace > 1 && cyfry[znaczace - 1] == '0')
+        --znaczace;
+    // The general writer takes the exponent form ("1e-05", "1.5e+07") when it is shorter.
+    const int stala = k == 0 ? d : std::max(d, k + 1) + 1;
+    const int wykladnicza = znaczace + (znaczace > 1 ? 1 : 0) + 4;
+    if (stala > wykladnicza)
+        return false;
+    char* p = bufor;
+    if (x < 0)
+        *p++ = '-';
+    if (k == 0) {
+        p = std::copy(cyfry, cyfry + d, p);
+    } else if (d <= k) {
+        *p++ = '0';
+        *p++ = '.';
+        p = std::fill_n(p, k - d, '0');
+        p = std::copy(cyfry, cyfry + d, p);
+    } else {
+        p = std::copy(cyfry, cyfry + d - k, p);
+        *p++ = '.';
+        p = std::copy(cyfry + d - k, cyfry + d, p);
+    }
+    koniec = p;
+    return true;
+}
+
 void DopiszLiczbe(double x, std::string& s) {
     if (!std::isfinite(x)) {
         s += "null";
         return;
     }
+    char bufor[64];
+    // Whole numbers of up to five digits (counts, temperatures, humidities) are the most common and
+    // the shortest form of one is its plain integer: an exponent form ("1e+05") is never shorter.
+    // Negative zero stays with the general path, which writes it as "-0".
+    if (std::fabs(x) < 1e5 && x == std::trunc(x) && !(x == 0 && std::signbit(x))) {
+        const auto wynik = std::to_chars(bufor, bufor + sizeof bufor, static_cast<int>(x));
+        s.append(bufor, wynik.ptr);
+        return;
+    }
+    // Most measured inputs (thicknesses, conductivities, pressures to a tenth of a pascal) have a
+    // few decimals; their text needs no search of the shortest form.
+    char* koniec = nullptr;
+    if (KrotkiDziesietny(x, bufor, koniec)) {
+        s.append(bufor, koniec);
+        return;
+    }
     // to_chars without a precision gives the shortest text that reads back exactly, and ignores
     // the locale (printf would write a comma under a Polish LC_NUMERIC).
-    char bufor[64];
     const auto wynik = std::to_chars(bufor, bufor + sizeof bufor, x);
     s.append(bufor, wynik.ptr);
 }

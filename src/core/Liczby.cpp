@@ -1,6 +1,7 @@
 #include "core/Liczby.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -11,6 +12,16 @@ namespace murolab {
 namespace {
 
 constexpr int kCyfryZnaczace = 15;
+
+// 10^0 … 10^27: every one exact in the 64-bit significand of long double (5^27 < 2^64).
+constexpr int kNajwiekszaPotega = 27;
+constexpr auto kPotegi = [] {
+    std::array<long double, kNajwiekszaPotega + 1> p{};
+    p[0] = 1;
+    for (int k = 1; k <= kNajwiekszaPotega; ++k)
+        p[static_cast<std::size_t>(k)] = p[static_cast<std::size_t>(k - 1)] * 10;
+    return p;
+}();
 
 // A finite non-zero value as its 15-significant-digit decimal form: value = 0.cyfry * 10^wykladnik
 // (so wykladnik is the number of digits before the separator). Zero has no digits.
@@ -25,6 +36,12 @@ TPostacDziesietna Rozloz(double wartosc) {
     if (wartosc == 0)
         return p;
     p.Ujemna = std::signbit(wartosc);
+    std::uint64_t cyfry = 0;
+    if (Cyfry15Szybko(std::fabs(wartosc), cyfry, p.Wykladnik)) {
+        char bufor[24];
+        p.Cyfry.assign(bufor, std::to_chars(bufor, bufor + sizeof bufor, cyfry).ptr);
+        return p;
+    }
     // to_chars is locale-independent (printf follows LC_NUMERIC, which Qt sets from the machine).
     char bufor[64];
     const auto wynik = std::to_chars(bufor, bufor + sizeof bufor, std::fabs(wartosc),
@@ -154,6 +171,42 @@ bool CzytajPoczatek(std::string_view tekst, std::size_t& i) {
 }
 
 } // namespace
+
+bool Cyfry15Szybko(double a, std::uint64_t& cyfry, int& wykladnik) {
+    if (!(a > 0) || !std::isfinite(a))
+        return false;
+    // a * 10^k (or a / 10^-k) in long double: one rounding of 2^-64 relative, under 6e-5 absolute
+    // below 10^15. Away from half a unit by more than that, rounding it to an integer rounds a itself.
+    int e = static_cast<int>(std::floor(std::log10(a)));
+    for (int proba = 0; proba < 2; ++proba) {
+        const int k = kCyfryZnaczace - 1 - e;
+        if (k > kNajwiekszaPotega || -k > kNajwiekszaPotega)
+            return false;
+        const long double p = k >= 0 ? static_cast<long double>(a) * kPotegi[static_cast<std::size_t>(k)]
+                                     : static_cast<long double>(a) / kPotegi[static_cast<std::size_t>(-k)];
+        // log10 may miss by one next to a power of ten: then the scale is set again.
+        if (p < 1e14L) {
+            --e;
+            continue;
+        }
+        if (p >= 1e15L) {
+            ++e;
+            continue;
+        }
+        const long double calosc = std::floor(p);
+        const long double reszta = p - calosc;
+        if (std::fabs(reszta - 0.5L) < 1e-3L)
+            return false;
+        cyfry = static_cast<std::uint64_t>(calosc) + (reszta > 0.5L ? 1 : 0);
+        wykladnik = e + 1;
+        if (cyfry == 1000000000000000ULL) {
+            cyfry = 100000000000000ULL;
+            ++wykladnik;
+        }
+        return true;
+    }
+    return false;
+}
 
 std::string Ogolny(double wartosc) {
     if (!std::isfinite(wartosc))

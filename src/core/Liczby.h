@@ -39,4 +39,10 @@ bool ProbujNaCalkowita(std::string_view tekst, std::int32_t& wynik);
 // Plain decimal integer ("-5", "20").
 std::string Calkowita(std::int64_t wartosc);
 
+// The quick way to the 15 significant digits every notation starts from: for a finite value
+// 0 < a < 10^40 (about), `cyfry` (10^14 <= cyfry < 10^15) and `wykladnik` such that a rounded to 15
+// digits is 0.cyfry * 10^wykladnik. False where the quick way cannot be sure (beyond its range, or a
+// value too near half a unit of the last digit): the exact conversion then decides.
+bool Cyfry15Szybko(double a, std::uint64_t& cyfry, int& wykladnik);
+
 } // namespace murolab

@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <limits>
+#include <random>
 
 using namespace murolab;
 
@@ -129,6 +132,53 @@ TEST(Json, LiczbyWracajaTeSame) {
     // Integral values are written without a fraction, as a script expects a count to look.
     EXPECT_EQ(LiczbaJson(3), "3");
     EXPECT_EQ(LiczbaJson(0.05), "0.05");
+}
+
+// The writer takes shortcuts for whole numbers and for short decimals; every number must still come
+// out exactly as the shortest form of the standard library writes it.
+TEST(Json, LiczbyJakNajkrotszaPostacBiblioteki) {
+    const auto wzor = [](double x) {
+        char b[64];
+        return std::string(b, std::to_chars(b, b + sizeof b, x).ptr);
+    };
+    std::vector<double> liczby = {0.0,
+                                  -0.0,
+                                  1.0,
+                                  -1.0,
+                                  99999,
+                                  100000,
+                                  -100000,
+                                  1e-5,
+                                  9.9e-6,
+                                  0.0001,
+                                  0.00012,
+                                  1e15,
+                                  1e15 - 1,
+                                  9999999,
+                                  1e7,
+                                  12345678,
+                                  0.1 + 0.2,
+                                  3.5000000000000004,
+                                  0.07,
+                                  1.005,
+                                  123456.78901234,
+                                  0.30000000000000004};
+    std::mt19937_64 los(12345);
+    std::uniform_int_distribution<std::int64_t> calk(-2000000000000000, 2000000000000000);
+    std::uniform_int_distribution<int> miejsca(0, 12), wykladnik(-30, 30);
+    for (int i = 0; i < 300000; ++i) {
+        // Decimals of up to twelve places, as typed and as computed, and any double at all.
+        liczby.push_back(static_cast<double>(calk(los) % 100000000) / std::pow(10.0, miejsca(los)));
+        liczby.push_back(static_cast<double>(calk(los)) / std::pow(10.0, miejsca(los)));
+        liczby.push_back(std::ldexp(static_cast<double>(calk(los)), wykladnik(los)));
+    }
+    int zle = 0;
+    for (double x : liczby) {
+        const std::string zapis = ZapiszJson(TWartoscJson(x));
+        if (zapis != wzor(x) && ++zle <= 10)
+            ADD_FAILURE() << wzor(x) << " zapisane jako " << zapis;
+    }
+    EXPECT_EQ(zle, 0);
 }
 
 TEST(Json, WartoscNieskonczonaToNull) {

@@ -3,8 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <random>
+#include <string>
 
 using namespace murolab;
 
@@ -107,6 +111,63 @@ struct TPrzypadekLiczby {
     const char* Tekst;
     double Oczekiwana;
 };
+
+// The quick way to fifteen digits must agree with the exact conversion wherever it answers, over
+// every magnitude it takes, next to powers of ten and at exact halves.
+TEST(Notacje, SzybkiePietnascieCyfrJakDokladne) {
+    const auto dokladne = [](double a, std::uint64_t& cyfry, int& wykladnik) {
+        char b[64];
+        const std::string t(b, std::to_chars(b, b + sizeof b, a, std::chars_format::scientific, 14).ptr);
+        const std::size_t e = t.find('e');
+        cyfry = std::stoull(t.substr(0, 1) + t.substr(2, e - 2));
+        wykladnik = std::stoi(t.substr(e + 1)) + 1;
+    };
+    std::vector<double> liczby = {1,
+                                  10,
+                                  0.1,
+                                  1e14,
+                                  1e15,
+                                  1e-13,
+                                  0.5,
+                                  2.5e-6,
+                                  999999999999999.5,
+                                  0.0125,
+                                  5.75342465753425,
+                                  19.62509012256669,
+                                  1e40,
+                                  9.999999999999999e14};
+    for (int k = -14; k <= 40; ++k) {
+        const double p = std::pow(10.0, k);
+        for (double x : {p, std::nextafter(p, 0.0), std::nextafter(p, 1e300), 5 * p, 1.25 * p})
+            liczby.push_back(x);
+    }
+    std::mt19937_64 los(2026);
+    std::uniform_real_distribution<double> mantysa(1, 10);
+    std::uniform_int_distribution<int> wykl(-16, 42);
+    std::uniform_int_distribution<std::int64_t> calk(1, 99999999);
+    for (int i = 0; i < 400000; ++i) {
+        liczby.push_back(mantysa(los) * std::pow(10.0, wykl(los)));
+        liczby.push_back(static_cast<double>(calk(los)) / std::pow(10.0, i % 9));
+    }
+    int odpowiedzi = 0, zle = 0;
+    for (double a : liczby) {
+        std::uint64_t szybkie = 0, wzor = 0;
+        int ws = 0, ww = 0;
+        if (!Cyfry15Szybko(a, szybkie, ws))
+            continue;
+        ++odpowiedzi;
+        dokladne(a, wzor, ww);
+        if ((szybkie != wzor || ws != ww) && ++zle <= 10)
+            ADD_FAILURE() << a << ": " << szybkie << "e" << ws << " zamiast " << wzor << "e" << ww;
+    }
+    EXPECT_EQ(zle, 0);
+    EXPECT_GT(odpowiedzi, static_cast<int>(liczby.size() * 9 / 10)) << "the quick way answers for most";
+    std::uint64_t c = 0;
+    int w = 0;
+    EXPECT_FALSE(Cyfry15Szybko(0, c, w));
+    EXPECT_FALSE(Cyfry15Szybko(1e300, c, w));
+    EXPECT_FALSE(Cyfry15Szybko(0.5, c, w) && c != 500000000000000ULL) << "an exact half of a unit";
+}
 
 TEST(NaLiczbe, PrzyjmujeZapisZPrzecinkiem) {
     const TPrzypadekLiczby przypadki[] = {
