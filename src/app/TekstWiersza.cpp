@@ -118,6 +118,12 @@ std::string TekstWilgotnosciowy(const TModelProjektu& model, const TAnalizaProje
                 "  ");
 
     t += "\nBilans roczny (PN-EN ISO 13788):\n";
+    // For bridged layers the year's lines start by naming the section: above its monthly table.
+    std::vector<TLiniaWyniku> rok = teksty.Rok;
+    if (analiza.Niejednorodna && analiza.Niejednorodna->NajgorszyRok && !rok.empty()) {
+        DopiszLinie(t, {rok.front()});
+        rok.erase(rok.begin());
+    }
     if (!teksty.NaglowekMiesiecy.empty()) {
         std::vector<TKolumna> kolumny;
         for (std::size_t k = 0; k < teksty.NaglowekMiesiecy.size(); ++k) {
@@ -128,7 +134,7 @@ std::string TekstWilgotnosciowy(const TModelProjektu& model, const TAnalizaProje
         }
         t += Tabela(kolumny, "  ");
     }
-    DopiszLinie(t, teksty.Rok);
+    DopiszLinie(t, rok);
 
     t += "\nTemperatura powierzchni wewnętrznej:\n";
     DopiszLinie(t, teksty.FRsi);
