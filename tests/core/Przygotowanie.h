@@ -3,6 +3,7 @@
 // table, partitions built layer by layer, the corrections of the worked example, a temporary directory.
 // MUROLAB_DANE_ZRODLOWE is the repository's data/ directory.
 
+#include "core/Klimat.h"
 #include "core/Model.h"
 #include "core/Obliczenia.h"
 
@@ -61,6 +62,17 @@ inline TModelProjektu DachNaKrokwiach() {
     m.Warstwy[2].Mostki.push_back({"Krokiew", 0.13, 50, 500, 2.5, 0.12});
     DodajWarstwe(m, "Płyta pilśniowa", 0.022, 0.05, 5);
     return m;
+}
+
+// Monthly means of a Polish lowland station, rounded.
+inline TKlimat KlimatNizinny() {
+    TKlimat k;
+    k.Nazwa = "Nizina";
+    const double temp[] = {-2, -1, 3, 8, 13, 16, 18, 17, 13, 8, 3, -1};
+    const double wilg[] = {86, 84, 78, 72, 72, 74, 74, 76, 80, 84, 88, 88};
+    for (std::size_t i = 0; i < 12; ++i)
+        k.Miesiace[i] = {temp[i], wilg[i]};
+    return k;
 }
 
 // Confirmed working conditions of an external wall in zone III: ti = 20 °C, φi = 55 %, te = -20 °C,

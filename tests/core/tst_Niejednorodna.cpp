@@ -10,17 +10,6 @@ using namespace murolab::test;
 
 namespace {
 
-// Monthly means of a Polish lowland station, rounded.
-TKlimat KlimatNizinny() {
-    TKlimat k;
-    k.Nazwa = "Nizina";
-    const double temp[] = {-2, -1, 3, 8, 13, 16, 18, 17, 13, 8, 3, -1};
-    const double wilg[] = {86, 84, 78, 72, 72, 74, 74, 76, 80, 84, 88, 88};
-    for (std::size_t i = 0; i < 12; ++i)
-        k.Miesiace[i] = {temp[i], wilg[i]};
-    return k;
-}
-
 TAnalizaNiejednorodna Analiza(TModelProjektu m, const TKlimat* klimat) {
     ObliczPrzegrode(m);
     return AnalizujNiejednorodna(m, klimat, klimat ? "nizina" : "", TWnetrze{},

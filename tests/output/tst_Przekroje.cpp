@@ -4,6 +4,7 @@
 
 #include "ModelTestowy.h"
 #include "core/AnalizaProjektu.h"
+#include "core/Przygotowanie.h"
 #include "output/DaneWykresow.h"
 #include "output/Przekroje.h"
 #include "output/RaportLinie.h"
@@ -16,38 +17,17 @@
 
 using namespace murolab;
 
+using namespace murolab::test;
+
 namespace {
 
-void DodajWarstwe(TModelProjektu& m, const char* nazwa, double d, double lambda, double mi) {
-    TWarstwa& w = m.Warstwy[++m.LiczbaWarstw];
-    w.Nazwa.UstawUtf8(nazwa);
-    w.Grubosc = d;
-    w.Lambda = lambda;
-    w.Mi = mi;
-}
-
-// Wool between rafters (12 %) under a fibreboard, plasterboard inside; calculated.
+// The rafter roof of the shared set-up, its rafters' lambda and name as given; calculated.
 TModelProjektu Dach(double lambdaKrokwi = 0.13, const char* krokiew = "Krokiew") {
-    TModelProjektu m = ModelTestowy(20, -5, {});
-    m.WarunkiPracy.WilgotWewn = 50;
-    m.WarunkiPracy.Rsi = 0.10;
-    m.WarunkiPracy.TypPrzegrody.UstawUtf8("Dachy, stropodachy, tarasy przy przepływie ciepła z dołu do góry");
-    DodajWarstwe(m, "Płyta g-k", 0.0125, 0.25, 10);
-    DodajWarstwe(m, "Wełna mineralna", 0.2, 0.04, 1);
-    m.Warstwy[2].Mostki.push_back({krokiew, lambdaKrokwi, 50, 500, 2.5, 0.12});
-    DodajWarstwe(m, "Płyta pilśniowa", 0.022, 0.05, 5);
+    TModelProjektu m = DachNaKrokwiach();
+    m.Warstwy[2].Mostki[0].Lambda = lambdaKrokwi;
+    m.Warstwy[2].Mostki[0].Nazwa = krokiew;
     ObliczPrzegrode(m);
     return m;
-}
-
-TKlimat Nizina() {
-    TKlimat k;
-    k.Nazwa = "Nizina";
-    const double temp[] = {-2, -1, 3, 8, 13, 16, 18, 17, 13, 8, 3, -1};
-    const double wilg[] = {86, 84, 78, 72, 72, 74, 74, 76, 80, 84, 88, 88};
-    for (std::size_t i = 0; i < 12; ++i)
-        k.Miesiace[i] = {temp[i], wilg[i]};
-    return k;
 }
 
 TAnalizaProjektu Analiza(const TModelProjektu& m, const TKlimat* klimat = nullptr) {
@@ -174,7 +154,7 @@ TEST(Przekroje, LiniePodWynikami) {
 }
 
 TEST(Przekroje, MiesiaceIWerdyktyWybranegoPrzekroju) {
-    const TKlimat klimat = Nizina();
+    const TKlimat klimat = KlimatNizinny();
     const TModelProjektu dach = Dach();
     const TAnalizaProjektu a = Analiza(dach, &klimat);
     const TWilgocPrzekroju welna = WilgocPrzekroju(a, 0);
@@ -190,7 +170,7 @@ TEST(Przekroje, MiesiaceIWerdyktyWybranegoPrzekroju) {
 }
 
 TEST(Przekroje, RaportPokazujeNajgorszePrzekroje) {
-    const TKlimat klimat = Nizina();
+    const TKlimat klimat = KlimatNizinny();
     const TModelProjektu dach = Dach();
     const TAnalizaProjektu a = Analiza(dach, &klimat);
     const TRaportPrzekrojow r = RaportPrzekrojow(dach, *a.Niejednorodna);
@@ -250,7 +230,7 @@ TEST(Przekroje, ElewacjaWentylowanaJednymPrzekrojem) {
 }
 
 TEST(Przekroje, PodWerdyktemNazwanePrzekroje) {
-    const TKlimat klimat = Nizina();
+    const TKlimat klimat = KlimatNizinny();
     const TModelProjektu dach = Dach();
     const TTekstyAnalizy t = TekstyAnalizy(Analiza(dach, &klimat), dach.LiczbaWarstw);
     ASSERT_FALSE(t.Wilgoc.PodWerdyktem.empty());
