@@ -126,6 +126,16 @@ std::function<void(QDialog*)> Mostki(const QList<TMostek>& mostki, int wOsi = 0)
     };
 }
 
+// The insertion dialog over the shipped catalogue, the user's own groups in `uzytkownik`, given
+// to the window.
+TFormWstawWarstwe* WstawianieZKatalogiem(TOkno& o, const QTemporaryDir& uzytkownik) {
+    auto* wstaw = new TFormWstawWarstwe(*o.Okno, o.Dialogi, o.Okno.get());
+    wstaw->KatalogDanych = MUROLAB_KATALOG_DANYCH;
+    wstaw->KatalogUzytkownika = uzytkownik.path().toStdString();
+    o->UstawFormy(wstaw, nullptr, nullptr, nullptr, nullptr);
+    return wstaw;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(TMostek)
@@ -308,10 +318,7 @@ private slots:
         QTemporaryDir uzytkownik;
         TOkno o;
         o.Dodaj(kTrzyWarstwy);
-        auto* wstaw = new TFormWstawWarstwe(*o.Okno, o.Dialogi, o.Okno.get());
-        wstaw->KatalogDanych = MUROLAB_KATALOG_DANYCH;
-        wstaw->KatalogUzytkownika = uzytkownik.path().toStdString();
-        o->UstawFormy(wstaw, nullptr, nullptr, nullptr, nullptr);
+        TFormWstawWarstwe* wstaw = WstawianieZKatalogiem(o, uzytkownik);
         Polecenie(o, 1, "Mostkiwwarstwie1", [&](QDialog* okno) {
             if (okno == wstaw) {
                 auto* grupy = Kontrolka<QComboBox>(okno, "ComboBoxPliki");
@@ -519,10 +526,7 @@ private slots:
         QTemporaryDir uzytkownik;
         TOkno o;
         o.Dodaj(kTrzyWarstwy);
-        auto* wstaw = new TFormWstawWarstwe(*o.Okno, o.Dialogi, o.Okno.get());
-        wstaw->KatalogDanych = MUROLAB_KATALOG_DANYCH;
-        wstaw->KatalogUzytkownika = uzytkownik.path().toStdString();
-        o->UstawFormy(wstaw, nullptr, nullptr, nullptr, nullptr);
+        TFormWstawWarstwe* wstaw = WstawianieZKatalogiem(o, uzytkownik);
         Siatka(o)->setCurrentCell(1, 1);
         QStringList okna;
         o.Dialogi.Modalnie = [&](QDialog* okno) {
